@@ -1,0 +1,110 @@
+// The small helpers every section shares: rounding, per-member distribution, weighted sums, clamps, the two
+// progressive scales, the date helpers and the common-value text. `Trunc` and `DameCuantiaMaximaPlanPensiones` are
+// exports (ximardol.h) and are called as they are.
+#pragma once
+
+#include <initializer_list>
+#include <span>
+#include <string_view>
+
+#include "Acceso.h"
+#include "ImportesMiembro.h"
+
+namespace ximardol {
+
+// ---- Rounding -----------------------------------------------------------------------------------------------
+
+// To a whole unit: the integer part, plus one when the fraction is 0.5 or more. Negative amounts are cut toward
+// zero (-2.7 gives -2, -0.5 gives 0, -1.5 gives -1).
+double Redondea(double valor);
+
+// `Redondea` on every slot.
+ImportesMiembro Redondea(const ImportesMiembro& importes);
+
+// ---- Per-member distribution --------------------------------------------------------------------------------
+
+// A member-coded amount: a person code (1 family unit, 2 to 5 the persons) and an amount.
+struct ParMiembro {
+  int miembro;
+  double importe;
+};
+
+// Adds one amount to an array of `importes.size()` slots (5 in every section): member 1 adds Redondea(amount / 2)
+// to the declarant and to the spouse, members 2 to 5 add the amount to their own slot (4 and 5 only when there are
+// five slots); the total (slot 0) gets the amount unrounded. Fewer than 3 slots or a member code outside 1..5 adds
+// nothing.
+void SumaImporteMiembro(std::span<double> importes, int miembro, double importe);
+
+// The member array of the pairs, added in order with `SumaImporteMiembro`; a pair with a negative member code ends
+// the list.
+ImportesMiembro RepartirImportes(std::span<const ParMiembro> pares);
+ImportesMiembro RepartirImportes(std::initializer_list<ParMiembro> pares);
+
+// Zeroes the array, then adds the pairs as above (any number of slots).
+void RepartirImportes(std::span<double> importes, std::span<const ParMiembro> pares);
+
+// A row of five doubles and its weight.
+struct FilaPonderada {
+  ImportesMiembro fila;
+  double peso;
+};
+
+// Slot by slot, the sum of weight x row, in order; a weight of exactly 0.0 ends the list (the rows after it are not
+// added).
+ImportesMiembro SumaPonderada(std::span<const FilaPonderada> filas);
+ImportesMiembro SumaPonderada(std::initializer_list<FilaPonderada> filas);
+
+// A limit for one element: kind 0 or less is a floor (the element becomes at least the limit), above 0 a ceiling.
+inline constexpr int CotaInferior = 0;
+inline constexpr int CotaSuperior = 1;
+struct Cota {
+  double limite;
+  int tipo;
+};
+
+// Clamps element i by limit i, for as many elements as there are both elements and limits.
+void AcotaImportes(std::span<double> importes, std::span<const Cota> cotas);
+void AcotaImportes(std::span<double> importes, std::initializer_list<Cota> cotas);
+
+// ---- Scales of the liquidation ------------------------------------------------------------------------------
+
+// The quota of a base by the first and by the second progressive scale; a negative base gives 0.
+double AplicaEscala1(double base);
+double AplicaEscala2(double base);
+
+// ---- Dates: 8 characters, ddmmyyyy ------------------------------------------------------------------------------
+//
+// A date text is a view that ends at the field's first NUL or at its width (`LeeTexto`); it is a date only when it
+// has exactly 8 characters and none of them is NUL.
+
+// Splits the text into day (2 characters), month (2) and year (4), each read like a C integer (blanks, sign,
+// digits up to the first other character). False, and nothing written, when the text is not a date text.
+bool DescomponeFecha(std::string_view texto, int& dia, int& mes, int& anio);
+
+// Divisible by 4 and not by 100, or 2000: no other century year is a leap year.
+bool EsBisiesto(int anio);
+
+// A date text whose year is 0 or more, month 1..12 and day within the month.
+bool ValidaFecha(std::string_view texto);
+
+// -2 when either text is not a valid date, else -1 / 0 / 1 as a is earlier than, equal to or later than b.
+int ComparaFechas(std::string_view a, std::string_view b);
+
+// Whole years from one date to another (the dates are split, not validated):
+//  0 when both are in the same year (anios = 0);
+// -1 when `desde` is in a later year than `hasta`, or either text cannot be split (anios is left as it was);
+//  1 otherwise, with anios the whole years and noExacto 1 when the span is not an exact number of years.
+// noExacto is set to 0 first, so it is 0 unless the result says otherwise.
+int AniosEntreFechas(std::string_view desde, std::string_view hasta, int& anios, int& noExacto);
+
+// ---- Common value of a list ---------------------------------------------------------------------------------
+
+// The text of a box that shows the one value common to a list: the first value is the candidate; the others, each
+// cut to 2 decimals, are taken in order until a negative one (or the end); values of 0 or less are skipped; a 0
+// candidate takes the next positive value; a positive value other than the candidate gives "VARIOS". A candidate
+// not above 0 gives an empty field; otherwise its value cut to 2 decimals in the general format with a decimal
+// comma. Always 8 bytes, padded with NUL.
+Texto<8> FormateaValorComun(std::span<const double> valores);
+Texto<8> FormateaValorComun(std::initializer_list<double> valores);
+
+}  // namespace ximardol

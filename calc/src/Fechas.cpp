@@ -1,0 +1,100 @@
+// Dates as 8-character texts: two digits of day, two of month, four of year.
+#include <array>
+
+#include "Ayudas.h"
+
+namespace ximardol {
+namespace {
+
+constexpr std::size_t LargoFecha = 8;
+
+// A piece of a date read like a C integer: leading blanks, an optional sign, then digits up to the first other
+// character or the end of the piece. No digits gives 0.
+int LeePieza(std::string_view pieza) {
+  std::size_t i = 0;
+  while (i < pieza.size() && (pieza[i] == ' ' || (pieza[i] >= '\t' && pieza[i] <= '\r'))) ++i;
+  bool negativo = false;
+  if (i < pieza.size() && (pieza[i] == '+' || pieza[i] == '-')) {
+    negativo = pieza[i] == '-';
+    ++i;
+  }
+  int valor = 0;
+  for (; i < pieza.size() && pieza[i] >= '0' && pieza[i] <= '9'; ++i) valor = valor * 10 + (pieza[i] - '0');
+  return negativo ? -valor : valor;
+}
+
+int DiasDelMes(int mes, int anio) {
+  constexpr std::array<int, 12> dias{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (mes == 2 && EsBisiesto(anio)) return 29;
+  return dias[static_cast<std::size_t>(mes - 1)];
+}
+
+}  // namespace
+
+bool DescomponeFecha(std::string_view texto, int& dia, int& mes, int& anio) {
+  if (texto.size() != LargoFecha || texto.find('\0') != std::string_view::npos) return false;
+  dia = LeePieza(texto.substr(0, 2));
+  mes = LeePieza(texto.substr(2, 2));
+  anio = LeePieza(texto.substr(4, 4));
+  return true;
+}
+
+bool EsBisiesto(int anio) { return (anio % 4 == 0 && anio % 100 != 0) || anio == 2000; }
+
+bool ValidaFecha(std::string_view texto) {
+  int dia = 0;
+  int mes = 0;
+  int anio = 0;
+  if (!DescomponeFecha(texto, dia, mes, anio)) return false;
+  return anio >= 0 && mes >= 1 && mes <= 12 && dia >= 1 && dia <= DiasDelMes(mes, anio);
+}
+
+int ComparaFechas(std::string_view a, std::string_view b) {
+  if (!ValidaFecha(a) || !ValidaFecha(b)) return -2;
+  int diaA = 0, mesA = 0, anioA = 0;
+  int diaB = 0, mesB = 0, anioB = 0;
+  DescomponeFecha(a, diaA, mesA, anioA);
+  DescomponeFecha(b, diaB, mesB, anioB);
+  if (anioA != anioB) return anioA < anioB ? -1 : 1;
+  if (mesA != mesB) return mesA < mesB ? -1 : 1;
+  if (diaA != diaB) return diaA < diaB ? -1 : 1;
+  return 0;
+}
+
+int AniosEntreFechas(std::string_view desde, std::string_view hasta, int& anios, int& noExacto) {
+  noExacto = 0;
+  int diaDesde = 0, mesDesde = 0, anioDesde = 0;
+  int diaHasta = 0, mesHasta = 0, anioHasta = 0;
+  if (!DescomponeFecha(desde, diaDesde, mesDesde, anioDesde)) return -1;
+  if (!DescomponeFecha(hasta, diaHasta, mesHasta, anioHasta)) return -1;
+  if (anioDesde == anioHasta) {
+    anios = 0;
+    return 0;
+  }
+  if (anioDesde > anioHasta) return -1;
+
+  const int diferencia = anioHasta - anioDesde;
+  if (mesHasta != mesDesde) {
+    anios = mesHasta > mesDesde ? diferencia : diferencia - 1;
+    noExacto = 1;
+    return 1;
+  }
+  // The end of February: the 29th of a leap year and the 28th of the next years are the same point of the year.
+  if (mesDesde == 2 && diaDesde > 27 && diaHasta > 27 && !EsBisiesto(anioHasta)) {
+    anios = diferencia;
+    noExacto = (EsBisiesto(anioDesde) && diaDesde == 29 && diaHasta == 28) ? 0 : 1;
+    return 1;
+  }
+  if (diaHasta > diaDesde) {
+    anios = diferencia;
+    noExacto = 1;
+  } else if (diaHasta == diaDesde) {
+    anios = diferencia;
+  } else {
+    anios = diferencia - 1;
+    noExacto = 1;
+  }
+  return 1;
+}
+
+}  // namespace ximardol

@@ -1,0 +1,10 @@
+// Fields of RegApartadoD1 (section D, economic activities, block 1),
+// by offset from the start of the block.
+// One line per field, in offset order; each section adds here the fields it reads or writes.
+#pragma once
+
+#include "Acceso.h"
+
+namespace ximardol::ApartadoD1 {
+
+}  // namespace ximardol::ApartadoD1

@@ -1,0 +1,10 @@
+// Fields of RegApartadoD3 (section D, block 3),
+// by offset from the start of the block.
+// One line per field, in offset order; each section adds here the fields it reads or writes.
+#pragma once
+
+#include "Acceso.h"
+
+namespace ximardol::ApartadoD3 {
+
+}  // namespace ximardol::ApartadoD3

@@ -1,0 +1,10 @@
+// Fields of RegApartadoE1 (section E, block 1),
+// by offset from the start of the block.
+// One line per field, in offset order; each section adds here the fields it reads or writes.
+#pragma once
+
+#include "Acceso.h"
+
+namespace ximardol::ApartadoE1 {
+
+}  // namespace ximardol::ApartadoE1

@@ -1,0 +1,10 @@
+// Fields of RegApartadoF1 (section F1),
+// by offset from the start of the block.
+// One line per field, in offset order; each section adds here the fields it reads or writes.
+#pragma once
+
+#include "Acceso.h"
+
+namespace ximardol::ApartadoF1 {
+
+}  // namespace ximardol::ApartadoF1

@@ -1,0 +1,10 @@
+// Fields of RegApartadoF3 (section F3, dated rows),
+// by offset from the start of the block.
+// One line per field, in offset order; each section adds here the fields it reads or writes.
+#pragma once
+
+#include "Acceso.h"
+
+namespace ximardol::ApartadoF3 {
+
+}  // namespace ximardol::ApartadoF3

@@ -1,0 +1,10 @@
+// Fields of RegApartadoM4 (section M, fourth part),
+// by offset from the start of the block.
+// One line per field, in offset order; each section adds here the fields it reads or writes.
+#pragma once
+
+#include "Acceso.h"
+
+namespace ximardol::ApartadoM4 {
+
+}  // namespace ximardol::ApartadoM4

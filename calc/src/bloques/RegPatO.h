@@ -1,0 +1,14 @@
+// Fields of RegPatO (page O),
+// by offset from the start of the block.
+// One line per field, in offset order; each section adds here the fields it reads or writes.
+#pragma once
+
+#include "Acceso.h"
+
+namespace ximardol::PatO {
+
+// The value of each row of the page and the page total.
+inline constexpr Columna<RegPatO, double> Valores{64, 72, 5};
+inline constexpr CampoDouble<RegPatO> Total{360};
+
+}  // namespace ximardol::PatO
