@@ -7,4 +7,10 @@
 
 namespace ximardol::ApartadoD3 {
 
+// Three lines of 56 bytes.
+inline constexpr Filas<RegApartadoD3> Lineas{0, 56, 3};
+inline constexpr auto ImportesLinea = Lineas.Columna<ImportesMiembro>(0);
+inline constexpr auto ImporteDeclarante = Lineas.Columna<double>(40);  // entered
+inline constexpr auto ImporteConyuge = Lineas.Columna<double>(48);     // entered
+
 }  // namespace ximardol::ApartadoD3

@@ -7,4 +7,10 @@
 
 namespace ximardol::ApartadoD5 {
 
+// Four activity rows of 2064 bytes after a 16-byte head.
+inline constexpr Filas<RegApartadoD5> Actividades{16, 2064, 4};
+inline constexpr auto CodigoMiembro = Actividades.Columna<std::uint8_t>(8);
+inline constexpr auto RendimientoNeto = Actividades.Columna<double>(2000);            // row held directly
+inline constexpr auto RendimientoNetoAtribuido = Actividades.Columna<double>(2056);  // row with a percentage
+
 }  // namespace ximardol::ApartadoD5

@@ -6,5 +6,9 @@
 #include "Acceso.h"
 
 namespace ximardol::ApartadoE1 {
+// Six rows of 48 bytes: member code and amount.
+inline constexpr Filas<RegApartadoE1> Partidas{0, 48, 6};
+inline constexpr auto CodigoMiembro = Partidas.Columna<std::uint8_t>(0);
+inline constexpr auto Importe = Partidas.Columna<double>(40);
 
 }  // namespace ximardol::ApartadoE1

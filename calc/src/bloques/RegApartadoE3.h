@@ -6,5 +6,11 @@
 #include "Acceso.h"
 
 namespace ximardol::ApartadoE3 {
+// Three rows 56 bytes apart from 24; the last row's 56 bytes would run past the block, so only the fields are
+// described (all of them end inside it).
+inline constexpr Columna<RegApartadoE3, std::uint8_t> CodigoMiembro{24, 56, 3};
+inline constexpr Columna<RegApartadoE3, double> Importe1{32, 56, 3};
+inline constexpr Columna<RegApartadoE3, double> Importe2{40, 56, 3};
+inline constexpr Columna<RegApartadoE3, double> Diferencia{48, 56, 3};   // Importe1 - Importe2, computed
 
 }  // namespace ximardol::ApartadoE3

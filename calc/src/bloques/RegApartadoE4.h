@@ -6,5 +6,9 @@
 #include "Acceso.h"
 
 namespace ximardol::ApartadoE4 {
+inline constexpr CampoByte<RegApartadoE4> CodigoMiembro{0};
+inline constexpr CampoDouble<RegApartadoE4> Rendimiento{56};   // into the base
+inline constexpr CampoDouble<RegApartadoE4> Deduccion{64};     // into the results' deduction of block 4
+inline constexpr CampoDouble<RegApartadoE4> Pagos{72};         // into the results' payments
 
 }  // namespace ximardol::ApartadoE4

@@ -7,4 +7,12 @@
 
 namespace ximardol::ApartadoF4 {
 
+// Member arrays.
+inline constexpr CampoMiembro<RegApartadoF4> GananciasGrupo1{0};
+inline constexpr CampoMiembro<RegApartadoF4> PerdidasGrupo1{40};
+inline constexpr CampoMiembro<RegApartadoF4> PerdidaNetaGrupo1{80};
+inline constexpr CampoMiembro<RegApartadoF4> GananciasGrupo2{120};
+inline constexpr CampoMiembro<RegApartadoF4> PerdidasGrupo2{160};
+inline constexpr CampoMiembro<RegApartadoF4> PerdidaNetaGrupo2{200};
+
 }  // namespace ximardol::ApartadoF4

@@ -7,4 +7,8 @@
 
 namespace ximardol::ApartadoG {
 
+inline constexpr CampoMiembro<RegApartadoG> BaseGeneralTrasReducciones{32};  // after the two limited reductions
+inline constexpr CampoMiembro<RegApartadoG> BaseGeneralAntesMinimo{72};      // 32 + first group's net gains
+inline constexpr CampoMiembro<RegApartadoG> BaseEspecialAntesMinimo{144};   // special base - its deduction
+
 }  // namespace ximardol::ApartadoG

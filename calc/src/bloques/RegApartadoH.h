@@ -7,4 +7,10 @@
 
 namespace ximardol::ApartadoH {
 
+// Member arrays.
+inline constexpr CampoMiembro<RegApartadoH> MinimoPersonal{0};
+inline constexpr CampoMiembro<RegApartadoH> MinimoDescendientes{40};
+inline constexpr CampoMiembro<RegApartadoH> MinimoAscendientes{80};
+inline constexpr CampoMiembro<RegApartadoH> MinimoTotal{120};  // 0 + 40 + 80
+
 }  // namespace ximardol::ApartadoH

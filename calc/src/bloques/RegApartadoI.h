@@ -7,4 +7,7 @@
 
 namespace ximardol::ApartadoI {
 
+inline constexpr CampoMiembro<RegApartadoI> BaseEspecialTrasMinimo{0};
+inline constexpr CampoMiembro<RegApartadoI> BasesTrasMinimo{40};  // general after the minimum + field 0
+
 }  // namespace ximardol::ApartadoI

@@ -7,4 +7,8 @@
 
 namespace ximardol::ApartadoK {
 
+inline constexpr CampoMiembro<RegApartadoK> ReduccionesPlanesPensiones{0};  // the three kinds of section J
+inline constexpr CampoMiembro<RegApartadoK> BaseGeneralTrasPlanes{40};     // general base after the minimum - 0
+inline constexpr CampoMiembro<RegApartadoK> SumaBasesLiquidables{80};      // general + special base to liquidate
+
 }  // namespace ximardol::ApartadoK

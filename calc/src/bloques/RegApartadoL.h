@@ -7,4 +7,8 @@
 
 namespace ximardol::ApartadoL {
 
+inline constexpr CampoMiembro<RegApartadoL> ExcesoPrimeraReduccion{0};  // claimed - admitted
+inline constexpr CampoMiembro<RegApartadoL> PerdidaNetaGrupo2{40};  // section F, second group: net loss
+inline constexpr CampoMiembro<RegApartadoL> BaseLiquidableNegativa{80};  // as a positive amount, else 0
+
 }  // namespace ximardol::ApartadoL

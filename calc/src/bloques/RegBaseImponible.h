@@ -35,8 +35,26 @@ inline constexpr CampoMiembro<RegBaseImponible> ApartadoE2Ingresos{920};        
 inline constexpr CampoMiembro<RegBaseImponible> ApartadoE3{960};                 // section E3 rows
 inline constexpr CampoMiembro<RegBaseImponible> ApartadoE4{1000};                // section E4 amount
 inline constexpr CampoMiembro<RegBaseImponible> ApartadoE5{1040};                // section E5 rows
+inline constexpr CampoMiembro<RegBaseImponible> SumaPartesGenerales{1080};
+inline constexpr CampoMiembro<RegBaseImponible> PrimeraReduccion{1120};   // admitted
+inline constexpr CampoMiembro<RegBaseImponible> SegundaReduccion{1160};
+inline constexpr Columna<RegBaseImponible, std::uint8_t> CodigoSegundaReduccion{1200, 16, 2};
+inline constexpr Columna<RegBaseImponible, double> ImporteSegundaReduccion{1208, 16, 2};
 inline constexpr CampoMiembro<RegBaseImponible> GananciasNetasGrupo1{1232};      // section F, first group: net gains
+inline constexpr CampoMiembro<RegBaseImponible> MinimoBaseGeneral{1272};     // part of the minimum applied
+inline constexpr CampoMiembro<RegBaseImponible> BaseGeneralTrasMinimo{1312};
+inline constexpr CampoMiembro<RegBaseImponible> PlanesPensionesPrimeraClase{1352};
+inline constexpr CampoMiembro<RegBaseImponible> PlanesPensionesSegundaClase{1392};
+inline constexpr CampoMiembro<RegBaseImponible> PlanesPensionesTerceraClase{1432};
+inline constexpr CampoMiembro<RegBaseImponible> TerceraReduccion{1472};
+inline constexpr Columna<RegBaseImponible, std::uint8_t> CodigoTerceraReduccion{1512, 16, 2};
+inline constexpr Columna<RegBaseImponible, double> ImporteTerceraReduccion{1520, 16, 2};
 inline constexpr CampoMiembro<RegBaseImponible> GananciasNetasGrupo2{1544};      // section F, second group: net gains
+inline constexpr CampoMiembro<RegBaseImponible> DeduccionBaseEspecial{1584};
+inline constexpr Columna<RegBaseImponible, std::uint8_t> CodigoDeduccionBaseEspecial{1624, 16, 2};
+inline constexpr Columna<RegBaseImponible, double> ImporteDeduccionBaseEspecial{1632, 16, 2};
 inline constexpr CampoMiembro<RegBaseImponible> MobiliarioSubapartado8{1656};    // movable capital: sub-part 8
+inline constexpr CampoMiembro<RegBaseImponible> MinimoBaseEspecial{1696};     // part of the minimum applied
+inline constexpr CampoMiembro<RegBaseImponible> BaseEspecialLiquidable{1736};
 
 }  // namespace ximardol::BaseImponible

@@ -1,0 +1,267 @@
+// Section A, work income: the payer rows by member, the net work income, the reduction for work income (with its
+// other-income test and its increase for disabled workers) and the net work income after the reduction.
+//
+// Reads RegRendCapInmobiliario, RegRendCapMobiliario, RegApartadoD1, RegApartadoD2, RegApartadoD4, RegApartadoD5,
+// RegApartadoF4 and RegDatosFamilia; writes RegRendTrabajo (its member arrays), RegBaseImponible and RegResultados.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "Ayudas.h"
+#include "bloques/RegApartadoD1.h"
+#include "bloques/RegApartadoD2.h"
+#include "bloques/RegApartadoD4.h"
+#include "bloques/RegApartadoD5.h"
+#include "bloques/RegApartadoF4.h"
+#include "bloques/RegBaseImponible.h"
+#include "bloques/RegDatosFamilia.h"
+#include "bloques/RegRendCapInmobiliario.h"
+#include "bloques/RegRendCapMobiliario.h"
+#include "bloques/RegRendTrabajo.h"
+#include "bloques/RegResultados.h"
+
+namespace ximardol {
+namespace {
+
+constexpr std::size_t kFilasPagadores = RendTrabajo::Pagadores.cuantas;
+
+// The amounts 11 and 12 count at most this much in each slot.
+constexpr double kTopeImportes11Y12 = 50000.0;
+
+// Limits and amounts of the reduction for work income.
+constexpr double kRendimientoMaximoReduccion = 2000000.0;
+constexpr double kOtrasRentasMaximas = 1000000.0;
+constexpr double kRendimientoInicioEscala = 1350000.0;
+constexpr double kRestaEscala = 1350001.0;
+constexpr double kCoeficienteEscala = 0.1923;
+constexpr double kReduccionGeneral = 500000.0;
+constexpr double kReduccionMinima = 300000.0;
+
+// One distribution of the payer rows: the amount of `columna` of each row with the row's member code.
+ImportesMiembro RepartePagadores(const RegRendTrabajo* trabajo, Columna<RegRendTrabajo, double> columna) {
+  std::array<ParMiembro, kFilasPagadores> pares{};
+  for (std::size_t i = 0; i < kFilasPagadores; ++i) {
+    pares[i] = {Lee(trabajo, RendTrabajo::CodigoMiembro, i), Lee(trabajo, columna, i)};
+  }
+  return RepartirImportes(pares);
+}
+
+ImportesMiembro AcotaA50000(ImportesMiembro importes) {
+  const Cota tope{kTopeImportes11Y12, CotaSuperior};
+  AcotaImportes(importes, {tope, tope, tope, tope, tope});
+  return importes;
+}
+
+// Section D income by member: the (member code, amount) pairs of blocks D1, D2, D4 and D5 that the other-income
+// test counts.
+ImportesMiembro RendimientosActividades(const RegApartadoD1* d1, const RegApartadoD2* d2, const RegApartadoD4* d4,
+                                        const RegApartadoD5* d5) {
+  constexpr std::size_t kPares = 2 * (ApartadoD1::Actividades.cuantas + ApartadoD1::OtrasFilas.cuantas) +
+                                 2 * ApartadoD4::Actividades.cuantas + 2 * ApartadoD5::Actividades.cuantas;
+  std::array<ParMiembro, kPares> pares{};
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < ApartadoD1::Actividades.cuantas; ++i) {
+    pares[n++] = {Lee(d1, ApartadoD1::CodigoMiembro, i), Lee(d1, ApartadoD1::Diferencia, i)};
+  }
+  for (std::size_t i = 0; i < ApartadoD1::OtrasFilas.cuantas; ++i) {
+    pares[n++] = {Lee(d1, ApartadoD1::CodigoMiembroOtraFila, i), Lee(d1, ApartadoD1::ImporteOtraFilaPrevio, i)};
+  }
+  for (std::size_t i = 0; i < ApartadoD2::Actividades.cuantas; ++i) {
+    pares[n++] = {Lee(d2, ApartadoD2::CodigoMiembro, i), Lee(d2, ApartadoD2::DiferenciaMenosGastos, i)};
+  }
+  for (std::size_t i = 0; i < ApartadoD2::OtrasFilas.cuantas; ++i) {
+    pares[n++] = {Lee(d2, ApartadoD2::CodigoMiembroOtraFila, i), Lee(d2, ApartadoD2::ImporteOtraFilaPrevio, i)};
+  }
+  for (std::size_t i = 0; i < ApartadoD4::Actividades.cuantas; ++i) {
+    const int codigo = Lee(d4, ApartadoD4::CodigoMiembro, i);
+    pares[n++] = {codigo, Lee(d4, ApartadoD4::RendimientoNeto, i)};
+    pares[n++] = {codigo, Lee(d4, ApartadoD4::RendimientoNetoAtribuido, i)};
+  }
+  for (std::size_t i = 0; i < ApartadoD5::Actividades.cuantas; ++i) {
+    const int codigo = Lee(d5, ApartadoD5::CodigoMiembro, i);
+    pares[n++] = {codigo, Lee(d5, ApartadoD5::RendimientoNeto, i)};
+    pares[n++] = {codigo, Lee(d5, ApartadoD5::RendimientoNetoAtribuido, i)};
+  }
+  return RepartirImportes(pares);
+}
+
+// The reduction of one slot before the increase for disabled workers.
+double ReduccionBase(double neto, double otrasRentas) {
+  double reduccion;
+  if (neto > kRendimientoMaximoReduccion || otrasRentas > kOtrasRentasMaximas) {
+    reduccion = kReduccionMinima;
+  } else if (neto > kRendimientoInicioEscala) {
+    reduccion = kReduccionGeneral - (neto - kRestaEscala) * kCoeficienteEscala;
+  } else {
+    reduccion = kReduccionGeneral;
+  }
+  return reduccion;
+}
+
+// Never more than the net work income, never negative.
+double AcotaReduccion(double reduccion, double neto) {
+  if (reduccion >= neto) reduccion = neto;
+  if (reduccion < 0.0) reduccion = 0.0;
+  return reduccion;
+}
+
+// The factor of the increase for a disability degree byte: "1" 0.75, "2" 1.25, "3" 1.75, anything else 0.
+double FactorGrado(std::uint8_t grado) {
+  switch (grado) {
+    case '1':
+      return 0.75;
+    case '2':
+      return 1.25;
+    case '3':
+      return 1.75;
+    default:
+      return 0.0;
+  }
+}
+
+// The increase for disabled workers, on the reductions before rounding. The degree of each member code is that of
+// its last payer row among the first five; the sixth row's degree is not read. The increase applies when any of
+// those rows has a degree byte other than 0 and blank.
+void AplicaIncrementoMinusvalia(const RegRendTrabajo* trabajo, const ImportesMiembro& neto,
+                                ImportesMiembro& reduccion) {
+  constexpr std::size_t kFilasConGrado = 5;
+  std::array<std::uint8_t, 6> gradoDeCodigo{};  // index: member code 1 to 5
+  bool hayGrado = false;
+  for (std::size_t i = 0; i < kFilasConGrado; ++i) {
+    const std::uint8_t codigo = Lee(trabajo, RendTrabajo::CodigoMiembro, i);
+    if (codigo == 0) continue;
+    const std::uint8_t grado = Lee(trabajo, RendTrabajo::GradoMinusvalia, i);
+    if (grado != 0 && grado != ' ') hayGrado = true;
+    // A code outside 1..5 belongs to no slot.
+    if (codigo <= Sujeto::SegundoHijo) gradoDeCodigo[codigo] = grado;
+  }
+  if (!hayGrado) return;
+
+  for (int codigo = Sujeto::Declarante; codigo <= Sujeto::SegundoHijo; ++codigo) {
+    const std::size_t k = static_cast<std::size_t>(codigo - 1);
+    const double extra = reduccion[k] * FactorGrado(gradoDeCodigo[static_cast<std::size_t>(codigo)]);
+    reduccion[k] = AcotaReduccion(reduccion[k] + extra, neto[k]);
+  }
+
+  auto algunoConGrado = [&](std::uint8_t grado) {
+    for (int codigo = Sujeto::Declarante; codigo <= Sujeto::SegundoHijo; ++codigo) {
+      if (gradoDeCodigo[static_cast<std::size_t>(codigo)] == grado) return true;
+    }
+    return false;
+  };
+  double factorTotal = 0.0;
+  if (algunoConGrado('3')) {
+    factorTotal = 1.75;
+  } else if (algunoConGrado('2')) {
+    factorTotal = 1.25;
+  } else if (algunoConGrado('1')) {
+    factorTotal = 0.75;
+  }
+  const double extra = reduccion[0] * factorTotal;
+  reduccion[0] = AcotaReduccion(reduccion[0] + extra, neto[0]);
+}
+
+}  // namespace
+}  // namespace ximardol
+
+extern "C" int Calculos100A(RegRendTrabajo* rendTrabajo, RegBaseImponible* baseImponible,
+                            RegRendCapInmobiliario* rendCapInmobiliario, RegRendCapMobiliario* rendCapMobiliario,
+                            RegApartadoD1* apartadoD1, RegApartadoD2* apartadoD2, RegApartadoD4* apartadoD4,
+                            RegApartadoD5* apartadoD5, RegApartadoF4* apartadoF4, RegResultados* resultados,
+                            RegDatosFamilia* datosFamilia, int /*instancia: not read*/) {
+  using namespace ximardol;
+  if (rendTrabajo == nullptr || baseImponible == nullptr || rendCapInmobiliario == nullptr ||
+      rendCapMobiliario == nullptr || apartadoD1 == nullptr || apartadoD2 == nullptr || apartadoD4 == nullptr ||
+      apartadoD5 == nullptr || apartadoF4 == nullptr || resultados == nullptr || datosFamilia == nullptr) {
+    return 0;
+  }
+  RegRendTrabajo* const t = rendTrabajo;
+  RegBaseImponible* const bi = baseImponible;
+
+  // Gross work income, the amounts 2 and 4 for the results, the amounts 3 + 4 - 5, 6 + 7 and 8.
+  Escribe(bi, BaseImponible::TrabajoIntegro, RepartePagadores(t, RendTrabajo::Importe1));
+
+  {
+    std::array<ParMiembro, 2 * kFilasPagadores> pares{};
+    for (std::size_t i = 0; i < kFilasPagadores; ++i) {
+      const int codigo = Lee(t, RendTrabajo::CodigoMiembro, i);
+      pares[2 * i] = {codigo, Lee(t, RendTrabajo::Importe2, i)};
+      pares[2 * i + 1] = {codigo, Lee(t, RendTrabajo::Importe4, i)};
+    }
+    Escribe(resultados, Resultados::ImportesTrabajo, RepartirImportes(pares));
+  }
+
+  const ImportesMiembro importes3 = RepartePagadores(t, RendTrabajo::Importe3);
+  const ImportesMiembro importes4 = RepartePagadores(t, RendTrabajo::Importe4);
+  const ImportesMiembro importes5 = RepartePagadores(t, RendTrabajo::Importe5);
+  Escribe(t, RendTrabajo::Importes3, importes3);
+  Escribe(t, RendTrabajo::Importes4, importes4);
+  Escribe(t, RendTrabajo::Importes5, importes5);
+  Escribe(bi, BaseImponible::TrabajoImportes3Mas4Menos5,
+          SumaPonderada({{importes3, 1.0}, {importes4, 1.0}, {importes5, -1.0}}));
+
+  {
+    std::array<ParMiembro, 2 * kFilasPagadores> pares{};
+    for (std::size_t i = 0; i < kFilasPagadores; ++i) {
+      const int codigo = Lee(t, RendTrabajo::CodigoMiembro, i);
+      pares[2 * i] = {codigo, Lee(t, RendTrabajo::Importe6, i)};
+      pares[2 * i + 1] = {codigo, Lee(t, RendTrabajo::Importe7, i)};
+    }
+    Escribe(bi, BaseImponible::TrabajoImportes6Mas7, RepartirImportes(pares));
+  }
+  Escribe(bi, BaseImponible::TrabajoImporte8, RepartePagadores(t, RendTrabajo::Importe8));
+
+  // Deductible expenses: amounts 9 and 10, and 11 and 12 capped slot by slot.
+  const ImportesMiembro importes9 = RepartePagadores(t, RendTrabajo::Importe9);
+  const ImportesMiembro importes10 = RepartePagadores(t, RendTrabajo::Importe10);
+  const ImportesMiembro importes11 = AcotaA50000(RepartePagadores(t, RendTrabajo::Importe11));
+  const ImportesMiembro importes12 = AcotaA50000(RepartePagadores(t, RendTrabajo::Importe12));
+  Escribe(t, RendTrabajo::Importes9, importes9);
+  Escribe(t, RendTrabajo::Importes10, importes10);
+  Escribe(t, RendTrabajo::Importes11, importes11);
+  Escribe(t, RendTrabajo::Importes12, importes12);
+  Escribe(bi, BaseImponible::TrabajoGastosDeducibles, importes9 + importes10 + importes11 + importes12);
+
+  // Net work income.
+  const ImportesMiembro neto = SumaPonderada({{Lee(bi, BaseImponible::TrabajoIntegro), 1.0},
+                                              {Lee(bi, BaseImponible::TrabajoImportes3Mas4Menos5), 1.0},
+                                              {Lee(bi, BaseImponible::TrabajoImportes6Mas7), 1.0},
+                                              {Lee(bi, BaseImponible::TrabajoImporte8), -1.0},
+                                              {Lee(bi, BaseImponible::TrabajoGastosDeducibles), -1.0}});
+  Escribe(t, RendTrabajo::RendimientoNeto, neto);
+
+  // Other income of each slot; the family data give one double per person and their sum for the total.
+  ImportesMiembro familia{};
+  for (std::size_t p = 0; p < DatosFamilia::OtrasRentasReduccionTrabajo.cuantos; ++p) {
+    familia[p + 1] = Lee(datosFamilia, DatosFamilia::OtrasRentasReduccionTrabajo, p);
+  }
+  familia[0] = familia[1] + familia[2] + familia[3] + familia[4];
+  const ImportesMiembro actividades = RendimientosActividades(apartadoD1, apartadoD2, apartadoD4, apartadoD5);
+  const ImportesMiembro inmobiliario = Lee(rendCapInmobiliario, RendCapInmobiliario::RendimientoNetoPrevio);
+  const ImportesMiembro mobiliario = Lee(rendCapMobiliario, RendCapMobiliario::RendimientoNeto);
+  const ImportesMiembro d3 = Lee(bi, BaseImponible::ActividadD3);
+  const ImportesMiembro e1 = Lee(bi, BaseImponible::ApartadoE1);
+  const ImportesMiembro e2 = Lee(bi, BaseImponible::ApartadoE2Ingresos);
+  const ImportesMiembro e3 = Lee(bi, BaseImponible::ApartadoE3);
+  const ImportesMiembro e4 = Lee(bi, BaseImponible::ApartadoE4);
+  const ImportesMiembro e5 = Lee(bi, BaseImponible::ApartadoE5);
+  const ImportesMiembro ganancias1 = Lee(apartadoF4, ApartadoF4::GananciasGrupo1);
+  const ImportesMiembro perdidas1 = Lee(apartadoF4, ApartadoF4::PerdidasGrupo1);
+  const ImportesMiembro ganancias2 = Lee(apartadoF4, ApartadoF4::GananciasGrupo2);
+  const ImportesMiembro perdidas2 = Lee(apartadoF4, ApartadoF4::PerdidasGrupo2);
+
+  // The reduction of every slot, the total on the family totals.
+  ImportesMiembro reduccion{};
+  for (std::size_t k = 0; k < reduccion.size(); ++k) {
+    const double otrasRentas = familia[k] + actividades[k] + inmobiliario[k] + mobiliario[k] - d3[k] + e1[k] +
+                               e2[k] + e3[k] + e4[k] + e5[k] + ganancias1[k] - perdidas1[k] + ganancias2[k] -
+                               perdidas2[k];
+    reduccion[k] = AcotaReduccion(ReduccionBase(neto[k], otrasRentas), neto[k]);
+  }
+  AplicaIncrementoMinusvalia(t, neto, reduccion);
+  reduccion = Redondea(reduccion);
+
+  Escribe(bi, BaseImponible::TrabajoReduccion, reduccion);
+  Escribe(bi, BaseImponible::TrabajoNeto, neto - reduccion);
+  return 0;
+}

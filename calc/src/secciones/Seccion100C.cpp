@@ -1,0 +1,127 @@
+// Section C, movable capital income: each instance 1 to 8 recomputes the member arrays of its sub-part; every call,
+// whatever its instance, then recomputes the totals (gross income, expenses, net income, the net income after
+// sub-parts 6 and 7, and the amounts that go to the results).
+//
+// Writes RegRendCapMobiliario (its member arrays), RegBaseImponible and RegResultados.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+
+#include "Ayudas.h"
+#include "bloques/RegBaseImponible.h"
+#include "bloques/RegRendCapMobiliario.h"
+#include "bloques/RegResultados.h"
+
+namespace ximardol {
+namespace {
+
+namespace C = RendCapMobiliario;
+
+constexpr std::size_t kFilas = 6;
+static_assert(C::Filas1.cuantas == kFilas && C::Filas2.cuantas == kFilas && C::Filas3.cuantas == kFilas &&
+              C::Filas4.cuantas == kFilas && C::Filas5.cuantas == kFilas && C::Filas6.cuantas == kFilas &&
+              C::Filas7.cuantas == kFilas && C::Filas8.cuantas == kFilas);
+
+// One column of rows to distribute: the member codes and the amounts of the same rows.
+struct ColumnaFilas {
+  Columna<RegRendCapMobiliario, std::uint8_t> codigo;
+  Columna<RegRendCapMobiliario, double> importe;
+};
+
+// The amounts of the given columns, each with its row's member code, in the order given.
+ImportesMiembro Reparte(const RegRendCapMobiliario* bloque, std::initializer_list<ColumnaFilas> columnas) {
+  std::array<ParMiembro, 5 * kFilas> pares{};
+  std::size_t n = 0;
+  for (const ColumnaFilas& columna : columnas) {
+    for (std::size_t i = 0; i < kFilas && n < pares.size(); ++i) {
+      pares[n++] = {Lee(bloque, columna.codigo, i), Lee(bloque, columna.importe, i)};
+    }
+  }
+  return RepartirImportes(std::span<const ParMiembro>(pares.data(), n));
+}
+
+// The expenses of sub-parts 1 and 3 (written by instances 1 and 3).
+void CalculaGastos1Y3(RegRendCapMobiliario* bloque) {
+  Escribe(bloque, C::Gastos1Y3, Reparte(bloque, {{C::Codigo1, C::GastoFila1}, {C::Codigo3, C::GastoFila3}}));
+}
+
+void CalculaSubapartado(RegRendCapMobiliario* bloque, RegBaseImponible* baseImponible, int instancia) {
+  switch (instancia) {
+    case 1:
+      Escribe(bloque, C::Ingresos1, Reparte(bloque, {{C::Codigo1, C::IngresoFila1}}));
+      CalculaGastos1Y3(bloque);
+      break;
+    case 2:
+      Escribe(bloque, C::Ingresos2, Reparte(bloque, {{C::Codigo2, C::IngresoFila2}}));
+      break;
+    case 3:
+      Escribe(bloque, C::Ingresos3, Reparte(bloque, {{C::Codigo3, C::IngresoFila3}}));
+      CalculaGastos1Y3(bloque);
+      break;
+    case 4:
+      Escribe(bloque, C::Ingresos4, Reparte(bloque, {{C::Codigo4, C::IngresoFila4}}));
+      break;
+    case 5:
+      Escribe(bloque, C::Ingresos5, Reparte(bloque, {{C::Codigo5, C::IngresoFila5}}));
+      Escribe(bloque, C::Gastos5, Reparte(bloque, {{C::Codigo5, C::GastoFila5}}));
+      break;
+    case 6:
+      Escribe(baseImponible, BaseImponible::MobiliarioSubapartado6, Reparte(bloque, {{C::Codigo6, C::ImporteFila6}}));
+      break;
+    case 7:
+      Escribe(baseImponible, BaseImponible::MobiliarioSubapartado7, Reparte(bloque, {{C::Codigo7, C::ImporteFila7}}));
+      break;
+    case 8: {
+      const ImportesMiembro resultado = Reparte(bloque, {{C::Codigo8, C::ImporteFila8}});
+      Escribe(baseImponible, BaseImponible::MobiliarioSubapartado8, resultado);
+      // Gains where the slot is 0 or more, losses (as positive amounts) where it is negative.
+      ImportesMiembro positivo{};
+      ImportesMiembro negativo{};
+      for (std::size_t k = 0; k < resultado.size(); ++k) {
+        if (resultado[k] >= 0.0) {
+          positivo[k] = resultado[k];
+        } else {
+          negativo[k] = -resultado[k];
+        }
+      }
+      Escribe(bloque, C::Subapartado8Positivo, positivo);
+      Escribe(bloque, C::Subapartado8Negativo, negativo);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void CalculaTotales(RegRendCapMobiliario* bloque, RegResultados* resultados, RegBaseImponible* baseImponible) {
+  const ImportesMiembro integro = Lee(bloque, C::Ingresos1) + Lee(bloque, C::Ingresos2) + Lee(bloque, C::Ingresos3) +
+                                  Lee(bloque, C::Ingresos4) + Lee(bloque, C::Ingresos5);
+  const ImportesMiembro gastos = Lee(bloque, C::Gastos1Y3) + Lee(bloque, C::Gastos5);
+  const ImportesMiembro neto = integro - gastos;
+  Escribe(baseImponible, BaseImponible::MobiliarioIntegro, integro);
+  Escribe(baseImponible, BaseImponible::MobiliarioGastos, gastos);
+  Escribe(bloque, C::RendimientoNeto, neto);
+  Escribe(baseImponible, BaseImponible::MobiliarioNeto,
+          neto - Lee(baseImponible, BaseImponible::MobiliarioSubapartado6) -
+              Lee(baseImponible, BaseImponible::MobiliarioSubapartado7));
+  Escribe(resultados, Resultados::ImportesCapitalMobiliario,
+          Reparte(bloque, {{C::Codigo1, C::RetencionFila1},
+                           {C::Codigo2, C::RetencionFila2},
+                           {C::Codigo3, C::RetencionFila3},
+                           {C::Codigo4, C::RetencionFila4},
+                           {C::Codigo5, C::RetencionFila5}}));
+}
+
+}  // namespace
+}  // namespace ximardol
+
+extern "C" int Calculos100C(RegRendCapMobiliario* rendCapMobiliario, RegResultados* resultados,
+                            RegBaseImponible* baseImponible, int instancia) {
+  using namespace ximardol;
+  if (rendCapMobiliario == nullptr || resultados == nullptr || baseImponible == nullptr) return 0;
+  CalculaSubapartado(rendCapMobiliario, baseImponible, instancia);
+  CalculaTotales(rendCapMobiliario, resultados, baseImponible);
+  return 0;
+}
