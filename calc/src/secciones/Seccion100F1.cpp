@@ -1,0 +1,42 @@
+// Section F1: the gains and losses of its rows, distributed to the members. Reads and writes RegApartadoF1 only.
+#include "Ayudas.h"
+#include "bloques/RegApartadoF1.h"
+#include "secciones/Seccion100F.h"
+
+namespace ximardol {
+namespace {
+
+void Instancia1(RegApartadoF1* f1) {
+  Escribe(f1, ApartadoF1::GrupoInstancia1,
+          RepartirFilas(f1, ApartadoF1::FilaInstancia1Miembro, ApartadoF1::FilaInstancia1Importe));
+}
+
+void Instancia2(RegApartadoF1* f1) {
+  using namespace ApartadoF1;
+  Escribe(f1, GrupoInstancia2Importe1, RepartirFilas(f1, FilaInstancia2Miembro, FilaInstancia2Importe1));
+  Escribe(f1, GrupoInstancia2Importe2, RepartirFilas(f1, FilaInstancia2Miembro, FilaInstancia2Importe2));
+  Escribe(f1, GrupoInstancia2Importe3, RepartirFilas(f1, FilaInstancia2Miembro, FilaInstancia2Importe3));
+}
+
+// Done on every call, whatever the instance.
+void Totales(RegApartadoF1* f1) {
+  using namespace ApartadoF1;
+  Escribe(f1, GananciasGrupo1, RepartirFilas(f1, FilaMiembro, FilaGananciaGrupo1));
+  Escribe(f1, PerdidasGrupo1, RepartirFilas(f1, FilaMiembro, FilaPerdidaGrupo1));
+  Escribe(f1, GananciasGrupo2, RepartirFilas(f1, FilaMiembro, FilaGananciaGrupo2));
+  Escribe(f1, PerdidasGrupo2, RepartirFilas(f1, FilaMiembro, FilaPerdidaGrupo2));
+  Escribe(f1, GrupoInstancia2Neto,
+          Lee(f1, GrupoInstancia2Importe1) + Lee(f1, GrupoInstancia2Importe2) - Lee(f1, GrupoInstancia2Importe3));
+}
+
+}  // namespace
+}  // namespace ximardol
+
+extern "C" int Calculos100F1(RegApartadoF1* apartadoF1, int instancia) {
+  using namespace ximardol;
+  if (apartadoF1 == nullptr) return 0;
+  if (instancia == 1) Instancia1(apartadoF1);
+  if (instancia == 2) Instancia2(apartadoF1);
+  Totales(apartadoF1);
+  return 0;
+}
