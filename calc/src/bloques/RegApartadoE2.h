@@ -22,8 +22,8 @@ inline constexpr Filas<RegApartadoE2> Deducciones{24, 160, 3};
 inline constexpr auto Clase = Deducciones.Columna<char>(9);                     // '1', '2' or '3'
 inline constexpr auto CodigoMiembro = Deducciones.Columna<std::uint8_t>(10);    // 0: empty row
 inline constexpr auto Renta = Deducciones.Columna<double>(16);                  // income of the row
-inline constexpr auto PlanDeclarante = Deducciones.Columna<std::uint8_t>(24);  // 1: counts for the declarant's plan limit
-inline constexpr auto PlanConyuge = Deducciones.Columna<std::uint8_t>(25);     // 1: the same for the spouse's
+inline constexpr auto PlanDeclarante = Deducciones.Columna<std::uint8_t>(24);  // 1: counts for the declarant's plan
+inline constexpr auto PlanConyuge = Deducciones.Columna<std::uint8_t>(25);     // 1: counts for the spouse's plan
 inline constexpr auto CopiaImporte48 = Deducciones.Columna<double>(40);
 inline constexpr auto Importe48 = Deducciones.Columna<double>(48);
 inline constexpr auto CopiaImporte112 = Deducciones.Columna<double>(88);
