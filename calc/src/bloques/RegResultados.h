@@ -32,10 +32,56 @@ inline constexpr CampoMiembro<RegResultados> DeduccionesSegundaCuotaB{640};    /
 inline constexpr CampoMiembro<RegResultados> CuotaLiquida1{680};               // first quota after deductions
 inline constexpr CampoMiembro<RegResultados> CuotaLiquida2{720};               // second quota after deductions
 inline constexpr CampoMiembro<RegResultados> CuotaLiquida{760};                // both quotas after deductions
+inline constexpr CampoMiembro<RegResultados> IncrementosCuota1{800};           // from the three entries below
+inline constexpr Columna<RegResultados, std::uint8_t> CodigoIncrementosCuota1{840, 16, 3};
+inline constexpr Columna<RegResultados, double> ImporteIncrementosCuota1{848, 16, 3};
+inline constexpr CampoMiembro<RegResultados> IncrementosFilasCuota1{888};      // from the three rows below
+inline constexpr Filas<RegResultados> FilasIncrementosCuota1{928, 416, 3};
+inline constexpr auto CodigoFilaIncrementosCuota1 = FilasIncrementosCuota1.Columna<std::uint8_t>(0);
+inline constexpr auto ImporteFilaIncrementosCuota1 = FilasIncrementosCuota1.Columna<double>(8);
+inline constexpr CampoMiembro<RegResultados> IncrementosAmbasCuotas{2176};     // 85 % to the first quota, 15 % second
+inline constexpr Columna<RegResultados, std::uint8_t> CodigoIncrementosAmbasCuotas{2216, 16, 3};
+inline constexpr Columna<RegResultados, double> ImporteIncrementosAmbasCuotas{2224, 16, 3};
+inline constexpr CampoMiembro<RegResultados> IncrementosFilasAmbasCuotas{2264};
+inline constexpr Filas<RegResultados> FilasIncrementosAmbasCuotas{2304, 416, 3};
+inline constexpr auto CodigoFilaIncrementosAmbasCuotas = FilasIncrementosAmbasCuotas.Columna<std::uint8_t>(0);
+inline constexpr auto ImporteFilaIncrementosAmbasCuotas = FilasIncrementosAmbasCuotas.Columna<double>(8);
+inline constexpr CampoMiembro<RegResultados> IncrementosCuota2{3552};
+inline constexpr Columna<RegResultados, std::uint8_t> CodigoIncrementosCuota2{3592, 16, 3};
+inline constexpr Columna<RegResultados, double> ImporteIncrementosCuota2{3600, 16, 3};
+inline constexpr CampoMiembro<RegResultados> IncrementosFilasCuota2{3640};
+inline constexpr Filas<RegResultados> FilasIncrementosCuota2{3680, 416, 3};
+inline constexpr auto CodigoFilaIncrementosCuota2 = FilasIncrementosCuota2.Columna<std::uint8_t>(0);
+inline constexpr auto ImporteFilaIncrementosCuota2 = FilasIncrementosCuota2.Columna<double>(8);
+inline constexpr CampoMiembro<RegResultados> ResultadoCuota1{4928};             // first quota result
+inline constexpr CampoMiembro<RegResultados> ResultadoCuota2{4968};             // second quota result
+inline constexpr CampoMiembro<RegResultados> ResultadoCuota{5008};              // 4928 + 4968
 inline constexpr CampoMiembro<RegResultados> AdmitidosM5{5048};                // section M instance 5 admitted
+inline constexpr CampoMiembro<RegResultados> DeduccionFilasTipo{5088};         // proportional, of the typed rows
+inline constexpr Filas<RegResultados> FilasTipo{5128, 32, 3};
+inline constexpr auto TipoFila = FilasTipo.Columna<std::uint8_t>(0);            // 0 ends the list
+inline constexpr auto RentaGeneralFila = FilasTipo.Columna<double>(8);
+inline constexpr auto RentaEspecialFila = FilasTipo.Columna<double>(16);
+inline constexpr auto TopeFila = FilasTipo.Columna<double>(24);
+inline constexpr CampoMiembro<RegResultados> DeduccionComoEntrada{5224};       // taken as entered
+inline constexpr Columna<RegResultados, std::uint8_t> CodigoDeduccionComoEntrada{5264, 16, 2};
+inline constexpr Columna<RegResultados, double> ImporteDeduccionComoEntrada{5272, 16, 2};
+inline constexpr CampoDouble<RegResultados> TotalDeduccionComoEntrada{5296};   // slot 0 of 5224
 inline constexpr CampoMiembro<RegResultados> DeduccionApartadoE4{5304};        // deduction of section E block 4
 inline constexpr CampoMiembro<RegResultados> Deduccion10PorCiento{5344};       // 10 % deduction
+inline constexpr Columna<RegResultados, std::uint8_t> CodigoDeduccion10PorCiento{5384, 16, 3};
+inline constexpr Columna<RegResultados, double> ImporteDeduccion10PorCiento{5392, 16, 3};
 inline constexpr CampoMiembro<RegResultados> DeduccionFilas72{5432};           // deduction of the 72-byte rows
+inline constexpr Filas<RegResultados> Filas72{5472, 72, 3};
+inline constexpr auto CodigoFila72 = Filas72.Columna<std::uint8_t>(0);
+inline constexpr auto Importe8Fila72 = Filas72.Columna<double>(8);
+inline constexpr auto Importe16Fila72 = Filas72.Columna<double>(16);
+inline constexpr auto Importe24Fila72 = Filas72.Columna<double>(24);
+inline constexpr auto Importe32Fila72 = Filas72.Columna<double>(32);
+inline constexpr auto Importe40Fila72 = Filas72.Columna<double>(40);
+inline constexpr auto Importe48Fila72 = Filas72.Columna<double>(48);
+inline constexpr auto Importe56Fila72 = Filas72.Columna<double>(56);
+inline constexpr auto DeduccionesM3Fila72 = Filas72.Columna<double>(64);  // section M instance 3, slot of the row
 inline constexpr CampoMiembro<RegResultados> TotalTrasDeducciones{5688};       // minuend of the final difference
 inline constexpr CampoMiembro<RegResultados> ImportesTrabajo{5728};             // amounts 2 and 4 of the work rows
 inline constexpr CampoMiembro<RegResultados> ImportesCapitalMobiliario{5768};   // movable capital sub-parts 1 to 5

@@ -1,0 +1,179 @@
+// The scale liquidation: the rate amount (step 0), the quotas of both scales on the general base, in one piece or
+// in two when part of the base is liquidated separately (step 1), the quota of the special base and the quota
+// totals (step 2). Every call rebuilds the separate part. Reads RegDatosFamilia and RegBaseImponible; writes
+// RegLiquidacion.
+#include <array>
+#include <cstddef>
+
+#include "Ayudas.h"
+#include "EnteroDeTexto.h"
+#include "bloques/RegBaseImponible.h"
+#include "bloques/RegDatosFamilia.h"
+#include "bloques/RegLiquidacion.h"
+
+namespace ximardol {
+namespace {
+
+namespace LQ = Liquidacion;
+
+// The region whose special base is taxed at 20 % in the first quota alone.
+constexpr int ComunidadEspecial = 20;
+
+void ParteSeparada(RegLiquidacion* lq) {
+  Escribe(lq, LQ::ParteSeparada,
+          RepartirImportes({{Lee(lq, LQ::CodigoFuenteParteSeparada, 0), Lee(lq, LQ::ImporteFuenteParteSeparada, 0)},
+                            {Lee(lq, LQ::CodigoFuenteParteSeparada, 1), Lee(lq, LQ::ImporteFuenteParteSeparada, 1)}}));
+}
+
+void ImporteSoloTipo(RegLiquidacion* lq) {
+  Escribe(lq, LQ::ImporteSoloTipo,
+          RepartirImportes({{Lee(lq, LQ::CodigoFuenteSoloTipo, 0), Lee(lq, LQ::ImporteFuenteSoloTipo, 0)},
+                            {Lee(lq, LQ::CodigoFuenteSoloTipo, 1), Lee(lq, LQ::ImporteFuenteSoloTipo, 1)},
+                            {Lee(lq, LQ::CodigoFuenteSoloTipo, 2), Lee(lq, LQ::ImporteFuenteSoloTipo, 2)}}));
+}
+
+// The average rate of a quota, in percent cut to two decimals; 0 for a base of 0.
+double TipoMedio(double cuota, double base) { return base == 0.0 ? 0.0 : Trunc(cuota / base * 100.0, 2); }
+
+// The quota of one piece of the base by one scale. T is the piece with its share of the rate amount; without a
+// rate amount the quota is the scale's own, else the piece's average rate on the piece alone.
+double CuotaPieza(double (*escala)(double), double pieza, double conTipo, double importeSoloTipo) {
+  const double cuota = escala(conTipo);
+  if (importeSoloTipo == 0.0) return cuota;
+  return TipoMedio(cuota, conTipo) * pieza * 0.01;
+}
+
+// Every field that step 1 writes, for one slot.
+struct Liquidado {
+  double baseUnaPieza = 0.0;
+  double baseDosPiezas = 0.0;
+  double tipo1UnaPieza = 0.0;
+  double tipo1DosPiezas = 0.0;
+  double tipo2UnaPieza = 0.0;
+  double tipo2DosPiezas = 0.0;
+  double resto = 0.0;
+  double cuota1Separada = 0.0;
+  double cuota1Resto = 0.0;
+  double cuota2Separada = 0.0;
+  double cuota2Resto = 0.0;
+  double cuota1UnaPieza = 0.0;
+  double cuota1DosPiezas = 0.0;
+  double cuota2UnaPieza = 0.0;
+  double cuota2DosPiezas = 0.0;
+};
+
+Liquidado LiquidaSlot(double base, double separada, double importeSoloTipo) {
+  Liquidado r;
+  if (base < 0.0) return r;  // a negative base has no quota
+  // A base of 0 has nothing to split: it goes in one piece whatever the separate part holds.
+  if (separada == 0.0 || base <= separada || base == 0.0) {
+    const double conTipo = importeSoloTipo + base;
+    const double cuota1 = AplicaEscala1(conTipo);
+    const double cuota2 = AplicaEscala2(conTipo);
+    r.tipo1UnaPieza = TipoMedio(cuota1, conTipo);
+    r.tipo2UnaPieza = TipoMedio(cuota2, conTipo);
+    if (importeSoloTipo == 0.0) {
+      r.cuota1UnaPieza = cuota1;
+      r.cuota2UnaPieza = cuota2;
+    } else {
+      r.cuota1UnaPieza = r.tipo1UnaPieza * base * 0.01;
+      r.cuota2UnaPieza = r.tipo2UnaPieza * base * 0.01;
+    }
+    r.baseUnaPieza = base;
+    return r;
+  }
+  // Two pieces: the separate part and the rest, each with its share of the rate amount.
+  const double resto = base - separada;
+  const double separadaConTipo = separada + separada * importeSoloTipo / base;
+  const double restoConTipo = resto + resto * importeSoloTipo / base;
+  r.resto = resto;
+  r.cuota1Separada = CuotaPieza(AplicaEscala1, separada, separadaConTipo, importeSoloTipo);
+  r.cuota1Resto = CuotaPieza(AplicaEscala1, resto, restoConTipo, importeSoloTipo);
+  r.cuota2Separada = CuotaPieza(AplicaEscala2, separada, separadaConTipo, importeSoloTipo);
+  r.cuota2Resto = CuotaPieza(AplicaEscala2, resto, restoConTipo, importeSoloTipo);
+  r.cuota1DosPiezas = r.cuota1Resto + r.cuota1Separada;
+  r.cuota2DosPiezas = r.cuota2Separada + r.cuota2Resto;
+  r.tipo1DosPiezas = Trunc(r.cuota1DosPiezas / base * 100.0, 2);
+  r.tipo2DosPiezas = Trunc(r.cuota2DosPiezas / base * 100.0, 2);
+  r.baseDosPiezas = base;
+  return r;
+}
+
+void LiquidacionEscalas(RegLiquidacion* lq) {
+  const ImportesMiembro base = Lee(lq, LQ::BaseLiquidableGeneral);
+  const ImportesMiembro separada = Lee(lq, LQ::ParteSeparada);
+  const ImportesMiembro soloTipo = Lee(lq, LQ::ImporteSoloTipo);
+  std::array<Liquidado, 5> r{};
+  for (std::size_t i = 0; i < r.size(); ++i) r[i] = LiquidaSlot(base[i], separada[i], soloTipo[i]);
+
+  const auto escribe = [&](CampoMiembro<RegLiquidacion> campo, double Liquidado::*valor) {
+    ImportesMiembro m{};
+    for (std::size_t i = 0; i < m.size(); ++i) m[i] = r[i].*valor;
+    Escribe(lq, campo, m);
+  };
+  escribe(LQ::BaseUnaPieza, &Liquidado::baseUnaPieza);
+  escribe(LQ::BaseDosPiezas, &Liquidado::baseDosPiezas);
+  escribe(LQ::TipoMedio1UnaPieza, &Liquidado::tipo1UnaPieza);
+  escribe(LQ::TipoMedio1DosPiezas, &Liquidado::tipo1DosPiezas);
+  escribe(LQ::TipoMedio2UnaPieza, &Liquidado::tipo2UnaPieza);
+  escribe(LQ::TipoMedio2DosPiezas, &Liquidado::tipo2DosPiezas);
+  escribe(LQ::RestoBase, &Liquidado::resto);
+  escribe(LQ::Cuota1ParteSeparada, &Liquidado::cuota1Separada);
+  escribe(LQ::Cuota1Resto, &Liquidado::cuota1Resto);
+  escribe(LQ::Cuota2ParteSeparada, &Liquidado::cuota2Separada);
+  escribe(LQ::Cuota2Resto, &Liquidado::cuota2Resto);
+  escribe(LQ::Cuota1UnaPieza, &Liquidado::cuota1UnaPieza);
+  escribe(LQ::Cuota1DosPiezas, &Liquidado::cuota1DosPiezas);
+  escribe(LQ::Cuota2UnaPieza, &Liquidado::cuota2UnaPieza);
+  escribe(LQ::Cuota2DosPiezas, &Liquidado::cuota2DosPiezas);
+}
+
+void CuotaBaseEspecialYTotales(RegLiquidacion* lq, const RegDatosFamilia* df, const RegBaseImponible* bi) {
+  const ImportesMiembro especial = Lee(bi, BaseImponible::BaseEspecialLiquidable);
+  const ImportesMiembro cuota1Una = Lee(lq, LQ::Cuota1UnaPieza);
+  const ImportesMiembro cuota1Dos = Lee(lq, LQ::Cuota1DosPiezas);
+  ImportesMiembro parte17{};
+  ImportesMiembro parte3{};
+  ImportesMiembro entera20{};
+  ImportesMiembro total1{};
+  for (std::size_t i = 0; i < especial.size(); ++i) {
+    if (EnteroDeTexto(Lee(df, DatosFamilia::CodigoComunidad, i).Vista()) == ComunidadEspecial) {
+      entera20[i] = especial[i] * 0.2;
+      total1[i] = cuota1Una[i] + cuota1Dos[i] + entera20[i];
+    } else {
+      parte17[i] = especial[i] * 0.17;
+      parte3[i] = especial[i] * 0.03;
+      total1[i] = cuota1Una[i] + cuota1Dos[i] + parte17[i];
+    }
+  }
+  const ImportesMiembro total2 = SumaPonderada(
+      {{Lee(lq, LQ::Cuota2UnaPieza), 1.0}, {Lee(lq, LQ::Cuota2DosPiezas), 1.0}, {parte3, 1.0}});
+  Escribe(lq, LQ::CuotaBaseEspecial17, parte17);
+  Escribe(lq, LQ::CuotaBaseEspecial3, parte3);
+  Escribe(lq, LQ::CuotaBaseEspecial20, entera20);
+  const ImportesMiembro redondo1 = Redondea(total1);
+  const ImportesMiembro redondo2 = Redondea(total2);
+  Escribe(lq, LQ::CuotaTotal1, redondo1);
+  Escribe(lq, LQ::CuotaTotal2, redondo2);
+  Escribe(lq, LQ::CuotaTotal, redondo1 + redondo2);
+}
+
+}  // namespace
+}  // namespace ximardol
+
+// Reads RegDatosFamilia (step 2) and RegBaseImponible (step 2); writes RegLiquidacion. Every call rebuilds the
+// separate part; steps other than 0, 1 and 2 do nothing else.
+extern "C" int Calculos100LI2(RegLiquidacion* liquidacion, RegDatosFamilia* datosFamilia,
+                              RegBaseImponible* baseImponible, int instancia) {
+  using namespace ximardol;
+  if (liquidacion == nullptr) return 0;
+  ParteSeparada(liquidacion);
+  if (instancia == 0) {
+    ImporteSoloTipo(liquidacion);
+  } else if (instancia == 1) {
+    LiquidacionEscalas(liquidacion);
+  } else if (instancia == 2 && datosFamilia != nullptr && baseImponible != nullptr) {
+    CuotaBaseEspecialYTotales(liquidacion, datosFamilia, baseImponible);
+  }
+  return 0;
+}
