@@ -26,6 +26,7 @@ inline constexpr auto PlanDeclarante = Deducciones.Columna<std::uint8_t>(24);  /
 inline constexpr auto PlanConyuge = Deducciones.Columna<std::uint8_t>(25);     // 1: counts for the spouse's plan
 inline constexpr auto CopiaImporte48 = Deducciones.Columna<double>(40);
 inline constexpr auto Importe48 = Deducciones.Columna<double>(48);
+inline constexpr auto Importe56 = Deducciones.Columna<double>(56);             // read by section M
 inline constexpr auto CopiaImporte112 = Deducciones.Columna<double>(88);
 inline constexpr auto CopiaImporte120 = Deducciones.Columna<double>(96);
 inline constexpr auto Marca = Deducciones.Columna<std::uint8_t>(104);           // kinds 2 and 3 count when 0 or blank

@@ -14,6 +14,7 @@ inline constexpr auto Codigo1 = Filas1.Columna<std::uint8_t>(0);
 inline constexpr auto IngresoFila1 = Filas1.Columna<double>(16);
 inline constexpr auto RetencionFila1 = Filas1.Columna<double>(24);
 inline constexpr auto GastoFila1 = Filas1.Columna<double>(32);
+inline constexpr auto ImporteApartadoMFila1 = Filas1.Columna<double>(40);  // read by section M
 inline constexpr CampoMiembro<RegRendCapMobiliario> Ingresos2{328};
 inline constexpr Filas<RegRendCapMobiliario> Filas2{368, 24, 6};
 inline constexpr auto Codigo2 = Filas2.Columna<std::uint8_t>(0);
