@@ -1,0 +1,45 @@
+# Checks that libximardol.so defines exactly the names of its version script: every one of them, and no other.
+# cmake -DBIBLIOTECA=<libximardol.so> -DREADELF=<readelf> -DEXPORTACIONES=<ximardol.map> -P CompruebaExportaciones.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+foreach(variable BIBLIOTECA READELF EXPORTACIONES)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "${variable} not given")
+  endif()
+endforeach()
+
+file(READ ${EXPORTACIONES} mapa)
+string(REGEX REPLACE "/\\*[^*]*\\*/" "" mapa "${mapa}")
+string(REGEX MATCH "global:([^}]*)local:" parte_global "${mapa}")
+string(REGEX MATCHALL "[A-Za-z_][A-Za-z0-9_]*" nombres "${CMAKE_MATCH_1}")
+list(SORT nombres)
+
+execute_process(COMMAND ${READELF} --dyn-syms -W ${BIBLIOTECA} OUTPUT_VARIABLE simbolos RESULT_VARIABLE resultado)
+if(NOT resultado EQUAL 0)
+  message(FATAL_ERROR "readelf --dyn-syms failed on ${BIBLIOTECA}")
+endif()
+string(REPLACE "\n" ";" lineas "${simbolos}")
+set(definidos)
+foreach(linea IN LISTS lineas)
+  # Defined (a section number, not UND) global functions and objects; the version anchor is ABS.
+  if(linea MATCHES "^ *[0-9]+: +[0-9a-f]+ +[0-9]+ +(FUNC|OBJECT) +(GLOBAL|WEAK) +[A-Z]+ +[0-9]+ +([^ @]+)")
+    list(APPEND definidos ${CMAKE_MATCH_3})
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES definidos)
+list(SORT definidos)
+
+set(faltan ${nombres})
+list(REMOVE_ITEM faltan ${definidos})
+set(sobran ${definidos})
+list(REMOVE_ITEM sobran ${nombres})
+list(LENGTH nombres cuantos)
+list(LENGTH definidos cuantos_definidos)
+message(STATUS "${cuantos_definidos} names defined, ${cuantos} in the version script")
+if(faltan)
+  message(FATAL_ERROR "libximardol.so does not define: ${faltan}")
+endif()
+if(sobran)
+  message(FATAL_ERROR "libximardol.so defines names outside its version script: ${sobran}")
+endif()
