@@ -1,0 +1,221 @@
+// The record engine between processes: locks held by another process, and a writer killed at random moments.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "RegistrosPrueba.h"
+#include "platform/Registros.h"
+
+extern char** environ;
+
+using namespace plataforma;
+
+namespace {
+
+// The helper program started with its stdin and stdout on pipes.
+class CAyudante {
+ public:
+  explicit CAyudante(std::vector<std::string> args) {
+    args.insert(args.begin(), KORVELIX_AYUDANTE_REGISTROS);
+    int entrada[2];
+    int salida[2];
+    if (::pipe(entrada) != 0 || ::pipe(salida) != 0) return;
+    posix_spawn_file_actions_t acciones;
+    posix_spawn_file_actions_init(&acciones);
+    posix_spawn_file_actions_adddup2(&acciones, entrada[0], 0);
+    posix_spawn_file_actions_adddup2(&acciones, salida[1], 1);
+    posix_spawn_file_actions_addclose(&acciones, entrada[1]);
+    posix_spawn_file_actions_addclose(&acciones, salida[0]);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid_, argv[0], &acciones, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&acciones);
+    ::close(entrada[0]);
+    ::close(salida[1]);
+    escribir_ = entrada[1];
+    leer_ = salida[0];
+  }
+  ~CAyudante() {
+    if (pid_ > 0) {
+      ::kill(pid_, SIGKILL);
+      Esperar();
+    }
+    if (escribir_ >= 0) ::close(escribir_);
+    if (leer_ >= 0) ::close(leer_);
+  }
+
+  // The first line the helper writes.
+  std::string Linea() {
+    std::string r;
+    char c;
+    while (::read(leer_, &c, 1) == 1 && c != '\n') r += c;
+    return r;
+  }
+  // Closes its stdin, which lets a lock holder end normally.
+  int Terminar() {
+    ::close(escribir_);
+    escribir_ = -1;
+    return Esperar();
+  }
+  int Matar() {
+    ::kill(pid_, SIGKILL);
+    return Esperar();
+  }
+  bool Vivo() const { return pid_ > 0; }
+
+ private:
+  int Esperar() {
+    int estado = 0;
+    if (pid_ > 0) ::waitpid(pid_, &estado, 0);
+    pid_ = -1;
+    return estado;
+  }
+
+  pid_t pid_ = -1;
+  int escribir_ = -1;
+  int leer_ = -1;
+};
+
+class RegistrosProcesos : public pruebas::CCarpetaTablas {};
+
+}  // namespace
+
+TEST_F(RegistrosProcesos, UnBloqueoDeOtroProcesoSeRespetaYMuereConEl) {
+  const auto ruta = Tabla("DatosDec", "CAMPO clave C 10\nCAMPO tipodec N 2 0\nFILAS\nA|0\nB|1\nC|2\n");
+  auto t = CTablaRegistros::Abrir(ruta);
+  ASSERT_TRUE(t);
+  {
+    CAyudante otro({"bloquear", ruta.string(), "2"});
+    ASSERT_TRUE(otro.Vivo());
+    ASSERT_EQ(otro.Linea(), "LISTO");
+    EXPECT_FALSE(t->BloquearRegistro(2));
+    EXPECT_FALSE(t->RegistroBloqueado(2));
+    EXPECT_EQ(t->EstadoRegistro(2), kEstadoBloqueadoFuera);
+    EXPECT_EQ(t->EstadoRegistro(1), 0);
+    ASSERT_TRUE(t->IrA(2));
+    EXPECT_FALSE(t->PonerTexto("clave", "X"));
+    EXPECT_FALSE(t->Borrar());
+    EXPECT_EQ(t->LeerTexto("clave"), "B         ");
+    EXPECT_FALSE(t->BloquearFichero());
+    EXPECT_TRUE(t->BloquearRegistro(1));
+    EXPECT_EQ(t->Anadir(), kAnadido);  // other rows stay free
+    EXPECT_EQ(otro.Terminar(), 0);
+  }
+  EXPECT_EQ(t->EstadoRegistro(2), 0);
+  EXPECT_TRUE(t->BloquearRegistro(2));
+  EXPECT_TRUE(t->BloquearRegistro(2));
+
+  // Our locks keep the other process out, and a second object of ours letting go does not free them.
+  {
+    auto segundo = CTablaRegistros::Abrir(ruta);
+    ASSERT_TRUE(segundo->BloquearRegistro(2));
+    segundo->DesbloquearRegistro(2);
+  }
+  {
+    CAyudante otro({"bloquear", ruta.string(), "2"});
+    EXPECT_EQ(otro.Linea(), "FALLO");
+  }
+  t->DesbloquearTodo();
+  {
+    CAyudante otro({"bloquear", ruta.string(), "2"});
+    EXPECT_EQ(otro.Linea(), "LISTO");
+    otro.Terminar();
+  }
+
+  // A table lock elsewhere refuses appends and record locks; a killed holder frees them at once.
+  {
+    CAyudante otro({"bloquear-fichero", ruta.string()});
+    ASSERT_EQ(otro.Linea(), "LISTO");
+    EXPECT_EQ(t->Anadir(), kAnadirOcupado);
+    EXPECT_FALSE(t->BloquearRegistro(3));
+    otro.Matar();
+  }
+  EXPECT_EQ(t->Anadir(), kAnadido);
+  EXPECT_TRUE(t->BloquearRegistro(3));
+
+  // Our table lock keeps the other process out of every record; after it, only the records we hold stay locked.
+  ASSERT_TRUE(t->BloquearFichero());
+  {
+    CAyudante otro({"bloquear", ruta.string(), "1"});
+    EXPECT_EQ(otro.Linea(), "FALLO");
+  }
+  t->DesbloquearFichero();
+  {
+    CAyudante otro({"bloquear", ruta.string(), "3"});
+    EXPECT_EQ(otro.Linea(), "FALLO");
+  }
+  {
+    CAyudante otro({"bloquear", ruta.string(), "1"});
+    EXPECT_EQ(otro.Linea(), "LISTO");
+    otro.Terminar();
+  }
+}
+
+TEST_F(RegistrosProcesos, UnEscritorMatadoDejaCadaFilaEnteraYLaTablaSana) {
+  const auto ruta = Tabla("Tortura", "CAMPO CLAVE C 12\nCAMPO CUENTA N 6 0\nCAMPO DATOS B\n"
+                                     "ETIQUETA CLAVE CLAVE\nFILAS\n");
+  std::mt19937 azar(20240611);
+  long escritas = 0;
+  for (int vuelta = 1; vuelta <= 50; ++vuelta) {
+    {
+      CAyudante escritor({"tortura", ruta.string(), std::to_string(vuelta)});
+      ASSERT_TRUE(escritor.Vivo());
+      std::this_thread::sleep_for(std::chrono::microseconds(2000 + azar() % 30000));
+      escritor.Matar();
+    }
+    std::string error;
+    auto t = CTablaRegistros::Abrir(ruta, {}, 1, &error);
+    ASSERT_TRUE(t) << "vuelta " << vuelta << ": " << error;
+    ASSERT_TRUE(t->PonerOrden(1));
+    for (bool hay = t->Primero(); hay; hay = t->Saltar(1)) {
+      const long n = t->NumeroRegistro();
+      // The bytes: empty (a row appended but not written yet), or whole: their 12 digits say what they must be.
+      std::vector<char> datos(static_cast<std::size_t>(std::max(0L, t->LongitudBinario("DATOS"))));
+      ASSERT_EQ(t->LeerBinario("DATOS", datos), static_cast<long>(datos.size()));
+      if (!datos.empty()) {
+        ASSERT_GE(datos.size(), 12u) << "registro " << n;
+        const long v = std::stol(std::string(datos.data(), 12));
+        ASSERT_EQ(datos.size(), 2000 + static_cast<std::size_t>(v % 7000)) << "registro " << n;
+        for (std::size_t i = 12; i < datos.size(); ++i) {
+          ASSERT_EQ(datos[i], static_cast<char>((v * 31 + static_cast<long>(i) * 7) & 0xff)) << "registro " << n;
+        }
+        ++escritas;
+      }
+      // The key column always agrees with the field.
+      const std::string clave = t->LeerTexto("CLAVE");
+      if (clave != std::string(12, ' ')) {
+        auto otra = CTablaRegistros::Abrir(ruta);
+        otra->PonerOrden(1);
+        ASSERT_TRUE(otra->Buscar(clave)) << clave;
+        EXPECT_EQ(otra->LeerTexto("CLAVE"), clave);
+      }
+    }
+  }
+  EXPECT_GT(escritas, 0);
+  // The file itself is sound and still takes rows.
+  sqlite3* bd = nullptr;
+  ASSERT_EQ(sqlite3_open(ruta.c_str(), &bd), SQLITE_OK);
+  std::string resultado;
+  sqlite3_exec(
+      bd, "PRAGMA integrity_check",
+      [](void* r, int, char** valores, char**) {
+        *static_cast<std::string*>(r) += valores[0] ? valores[0] : "";
+        return 0;
+      },
+      &resultado, nullptr);
+  sqlite3_close(bd);
+  EXPECT_EQ(resultado, "ok");
+  auto t = CTablaRegistros::Abrir(ruta);
+  ASSERT_TRUE(t);
+  EXPECT_EQ(t->Anadir(), kAnadido);
+}
