@@ -46,7 +46,7 @@ XIMARDOL_BLOQUE(RegDatosFamilia, 552);         /*     0: personal and family dat
 XIMARDOL_BLOQUE(RegIdentificacion, 3576);      /*   552: identification; first the five MarcaSujeto bytes */
 XIMARDOL_BLOQUE(RegRendTrabajo, 984);          /*  4128: section A, work income */
 XIMARDOL_BLOQUE(RegRendCapInmobiliario, 712);  /*  5112: section B, real-estate capital income */
-XIMARDOL_BLOQUE(RegRendCapMobiliario, 1688);   /*  5824: section C, movable capital income (8 sub-parts) */
+XIMARDOL_BLOQUE(RegRendCapMobiliario, 1688);   /*  5824: section C, movable capital income (8 subsections) */
 XIMARDOL_BLOQUE(RegApartadoD1, 1360);          /*  7512: section D, economic activities, block 1 */
 XIMARDOL_BLOQUE(RegApartadoD2, 1360);          /*  8872: section D, block 2 */
 XIMARDOL_BLOQUE(RegApartadoD3, 168);           /* 10232: section D, block 3 */
@@ -68,7 +68,7 @@ XIMARDOL_BLOQUE(RegApartadoJ, 440);            /* 38192: section J, pension plan
 XIMARDOL_BLOQUE(RegApartadoK, 120);            /* 38632: section K */
 XIMARDOL_BLOQUE(RegApartadoL, 120);            /* 38752: block between sections K and M */
 XIMARDOL_BLOQUE(RegApartadoM, 2048);           /* 38872: section M, deductions */
-XIMARDOL_BLOQUE(RegApartadoM4, 7248);          /* 40920: section M, fourth part */
+XIMARDOL_BLOQUE(RegApartadoM4, 7248);          /* 40920: section M4, deductions limited by the quota */
 XIMARDOL_BLOQUE(RegApartadoN, 3008);           /* 48168: section N, regional deductions */
 XIMARDOL_BLOQUE(RegBaseImponible, 1776);       /* 51176: per-member groups of the taxable base */
 XIMARDOL_BLOQUE(RegLiquidacion, 1520);         /* 52952: liquidation */

@@ -3,6 +3,8 @@
 // exports (ximardol.h) and are called as they are.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <span>
 #include <string_view>
@@ -43,6 +45,18 @@ ImportesMiembro RepartirImportes(std::initializer_list<ParMiembro> pares);
 // Zeroes the array, then adds the pairs as above (any number of slots).
 void RepartirImportes(std::span<double> importes, std::span<const ParMiembro> pares);
 
+// The member array of a list of member-coded rows: the amount of each row, in row order, added to the member of its
+// code with `SumaImporteMiembro`, for every row of the code column.
+template <typename Bloque>
+ImportesMiembro RepartirFilas(const Bloque* bloque, Columna<Bloque, std::uint8_t> miembro,
+                              Columna<Bloque, double> importe) {
+  ImportesMiembro grupo{};
+  for (std::size_t i = 0; i < miembro.cuantos; ++i) {
+    SumaImporteMiembro(grupo, Lee(bloque, miembro, i), Lee(bloque, importe, i));
+  }
+  return grupo;
+}
+
 // A row of five doubles and its weight.
 struct FilaPonderada {
   ImportesMiembro fila;
@@ -65,6 +79,14 @@ struct Cota {
 // Clamps element i by limit i, for as many elements as there are both elements and limits.
 void AcotaImportes(std::span<double> importes, std::span<const Cota> cotas);
 void AcotaImportes(std::span<double> importes, std::initializer_list<Cota> cotas);
+
+// An amount, or each slot, raised to 0: a negative amount becomes 0.
+double ElevadoACero(double importe);
+ImportesMiembro ElevadoACero(ImportesMiembro importes);
+
+// An amount lowered to a cap, or each slot to the same slot of the cap: the lesser of the two.
+double RebajadoA(double importe, double tope);
+ImportesMiembro RebajadoA(ImportesMiembro importes, const ImportesMiembro& tope);
 
 // ---- Scales of the liquidation ------------------------------------------------------------------------------
 

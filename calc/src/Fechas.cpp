@@ -2,26 +2,12 @@
 #include <array>
 
 #include "Ayudas.h"
+#include "EnteroDeTexto.h"
 
 namespace ximardol {
 namespace {
 
 constexpr std::size_t LargoFecha = 8;
-
-// A piece of a date read like a C integer: leading blanks, an optional sign, then digits up to the first other
-// character or the end of the piece. No digits gives 0.
-int LeePieza(std::string_view pieza) {
-  std::size_t i = 0;
-  while (i < pieza.size() && (pieza[i] == ' ' || (pieza[i] >= '\t' && pieza[i] <= '\r'))) ++i;
-  bool negativo = false;
-  if (i < pieza.size() && (pieza[i] == '+' || pieza[i] == '-')) {
-    negativo = pieza[i] == '-';
-    ++i;
-  }
-  int valor = 0;
-  for (; i < pieza.size() && pieza[i] >= '0' && pieza[i] <= '9'; ++i) valor = valor * 10 + (pieza[i] - '0');
-  return negativo ? -valor : valor;
-}
 
 int DiasDelMes(int mes, int anio) {
   constexpr std::array<int, 12> dias{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -33,9 +19,9 @@ int DiasDelMes(int mes, int anio) {
 
 bool DescomponeFecha(std::string_view texto, int& dia, int& mes, int& anio) {
   if (texto.size() != LargoFecha || texto.find('\0') != std::string_view::npos) return false;
-  dia = LeePieza(texto.substr(0, 2));
-  mes = LeePieza(texto.substr(2, 2));
-  anio = LeePieza(texto.substr(4, 4));
+  dia = EnteroDeTexto(texto.substr(0, 2));
+  mes = EnteroDeTexto(texto.substr(2, 2));
+  anio = EnteroDeTexto(texto.substr(4, 4));
   return true;
 }
 

@@ -1,4 +1,4 @@
-// Distribution of member-coded amounts, weighted sums and clamps of member arrays.
+// Distribution of member-coded amounts, weighted sums and clamps of amounts and member arrays.
 #include "Ayudas.h"
 
 namespace ximardol {
@@ -59,6 +59,20 @@ void AcotaImportes(std::span<double> importes, std::span<const Cota> cotas) {
 
 void AcotaImportes(std::span<double> importes, std::initializer_list<Cota> cotas) {
   AcotaImportes(importes, std::span<const Cota>(cotas.begin(), cotas.size()));
+}
+
+double ElevadoACero(double importe) { return importe < 0.0 ? 0.0 : importe; }
+
+ImportesMiembro ElevadoACero(ImportesMiembro importes) {
+  for (double& importe : importes) importe = ElevadoACero(importe);
+  return importes;
+}
+
+double RebajadoA(double importe, double tope) { return importe > tope ? tope : importe; }
+
+ImportesMiembro RebajadoA(ImportesMiembro importes, const ImportesMiembro& tope) {
+  for (std::size_t k = 0; k < importes.size(); ++k) importes[k] = RebajadoA(importes[k], tope[k]);
+  return importes;
 }
 
 }  // namespace ximardol

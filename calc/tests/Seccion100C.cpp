@@ -16,7 +16,7 @@ void CalculaC(CAreaRenta& area, int instancia) {
   Calculos100C(&area->RendCapMobiliario, &area->Resultados, &area->BaseImponible, instancia);
 }
 
-// A row of a sub-part: the member code at `inicio`, amounts at `inicio` + their row offsets.
+// A row of a subsection: the member code at `inicio`, amounts at `inicio` + their row offsets.
 void PonFila(CAreaRenta& area, std::size_t inicio, std::uint8_t codigo,
              const std::vector<std::pair<std::size_t, double>>& importes) {
   PonByte(area->RendCapMobiliario, inicio, codigo);
@@ -25,17 +25,17 @@ void PonFila(CAreaRenta& area, std::size_t inicio, std::uint8_t codigo,
   }
 }
 
-// One row in every sub-part, with amounts that tell the sub-parts and the row offsets apart.
+// One row in every subsection, with amounts that tell the subsections and the row offsets apart.
 CAreaRenta AreaConFilas() {
   CAreaRenta area;
-  PonFila(area, 40 + 48 * 0, 2, {{8, 77777.0}, {16, 100000.0}, {24, 18000.0}, {32, 1000.0}});  // sub-part 1
-  PonFila(area, 368 + 24 * 5, 3, {{8, 20000.0}, {16, 3600.0}});                                // sub-part 2
-  PonFila(area, 552 + 32 * 2, 1, {{8, 3001.0}, {16, 5.0}, {24, 11.0}});                        // sub-part 3, common
-  PonFila(area, 784 + 24 * 1, 4, {{8, 4000.0}, {16, 720.0}});                                  // sub-part 4
-  PonFila(area, 968 + 32 * 3, 5, {{8, 5000.0}, {16, 900.0}, {24, 500.0}});                     // sub-part 5
-  PonFila(area, 1280 + 16 * 0, 2, {{8, 600.0}});                                               // sub-part 6
-  PonFila(area, 1376 + 16 * 4, 3, {{8, 70.0}});                                                // sub-part 7
-  PonFila(area, 1592 + 16 * 1, 2, {{8, 8000.0}});                                              // sub-part 8
+  PonFila(area, 40 + 48 * 0, 2, {{8, 77777.0}, {16, 100000.0}, {24, 18000.0}, {32, 1000.0}});  // subsection 1
+  PonFila(area, 368 + 24 * 5, 3, {{8, 20000.0}, {16, 3600.0}});                                // subsection 2
+  PonFila(area, 552 + 32 * 2, 1, {{8, 3001.0}, {16, 5.0}, {24, 11.0}});                        // subsection 3, common
+  PonFila(area, 784 + 24 * 1, 4, {{8, 4000.0}, {16, 720.0}});                                  // subsection 4
+  PonFila(area, 968 + 32 * 3, 5, {{8, 5000.0}, {16, 900.0}, {24, 500.0}});                     // subsection 5
+  PonFila(area, 1280 + 16 * 0, 2, {{8, 600.0}});                                               // subsection 6
+  PonFila(area, 1376 + 16 * 4, 3, {{8, 70.0}});                                                // subsection 7
+  PonFila(area, 1592 + 16 * 1, 2, {{8, 8000.0}});                                              // subsection 8
   return area;
 }
 
@@ -97,7 +97,7 @@ TEST(Calculos100C, UnaPasadaCompletaDaLosTotales) {
   EXPECT_EQ(DameMiembro(area->BaseImponible, 480), (Miembros{1511.0, 1006.0, 6.0, 0.0, 500.0}));
   EXPECT_EQ(DameMiembro(area->RendCapMobiliario, 1240), (Miembros{130490.0, 100495.0, 21495.0, 4000.0, 4500.0}));
   EXPECT_EQ(DameMiembro(area->BaseImponible, 600), (Miembros{129820.0, 99895.0, 21425.0, 4000.0, 4500.0}));
-  // The amounts at row offset 24 of sub-part 1 and 16 of sub-parts 2 to 5; the common 5 gives 3 and 3.
+  // The amounts at row offset 24 of subsection 1 and 16 of subsections 2 to 5; the common 5 gives 3 and 3.
   EXPECT_EQ(DameMiembro(area->Resultados, 5768), (Miembros{23225.0, 18003.0, 3603.0, 720.0, 900.0}));
   // Nothing is written at 1472.
   EXPECT_EQ(DameMiembro(area->RendCapMobiliario, 1472), (Miembros{}));

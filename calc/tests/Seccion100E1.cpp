@@ -19,8 +19,6 @@ void Ejecuta(CAreaRenta& area, int instancia) {
                 &area->BaseImponible, &area->Resultados, &area->Liquidacion, instancia);
 }
 
-Miembros Todos(double valor) { return {valor, valor, valor, valor, valor}; }
-
 constexpr std::size_t FilaE2(std::size_t fila) { return 24 + 160 * fila; }
 
 TEST(Seccion100E1, LasFilasDeE1SeRepartenPorMiembro) {

@@ -118,8 +118,8 @@ TEST(Calculos100F3, ActualizaLasRestasDeCadaRegla) {
     }
     Calcula(area);
 
-    const std::vector<double> anuales =
-        regla == 0 ? std::vector<double>{1038.0, 0.0, 1059.0, 1000.0} : std::vector<double>{1020.0, 0.0, 1044.0, 1000.0};
+    const std::vector<double> anuales = regla == 0 ? std::vector<double>{1038.0, 0.0, 1059.0, 1000.0}
+                                                   : std::vector<double>{1020.0, 0.0, 1044.0, 1000.0};
     for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(DameDouble(f3, 456 + 24 * k), anuales[k]) << k << " " << +regla;
     const double sumaAnuales = anuales[0] + anuales[1] + anuales[2] + anuales[3];
     if (regla == 0) {

@@ -1,4 +1,4 @@
-// The scale liquidation: the rate amount, one or two pieces, the special base by region and the quota totals.
+// The scale liquidation: the rate amount, one or two portions, the special base by region and the quota totals.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -134,8 +134,8 @@ TEST(Seccion100LI2, DosPiezasRepartenElImporteSoloTipo) {
   PonDouble(area->Liquidacion, 368, 600000.0);
   Calcula(area, 0);
   Calcula(area, 1);
-  // Pieces with their shares of the rate amount: 1,200,000 and 2,400,000. Rates 17.585, 19.3025, 3.415 and
-  // 3.735 %, cut to two decimals and applied to the pieces alone.
+  // Portions with their shares of the rate amount: 1,200,000 and 2,400,000. Rates 17.585, 19.3025, 3.415 and
+  // 3.735 %, cut to two decimals and applied to the portions alone.
   const double c680 = 17.58 * 1000000.0 * 0.01;
   const double c720 = 19.3 * 2000000.0 * 0.01;
   const double c760 = 3.41 * 1000000.0 * 0.01;

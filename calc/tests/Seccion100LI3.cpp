@@ -18,8 +18,6 @@ void Ejecuta(CAreaRenta& area, int instancia) {
                  &area->ApartadoD2, &area->ApartadoD4, &area->ApartadoD5, &area->Identificacion, instancia);
 }
 
-Miembros Todos(double valor) { return {valor, valor, valor, valor, valor}; }
-
 // The four scale quotas add up to Q, the two general parts of the base to B.
 void PonCuotaYBase(CAreaRenta& area, const Miembros& q, const Miembros& b) {
   Miembros cuarto{};

@@ -21,8 +21,6 @@ void Ejecuta(CAreaRenta& area) {
                  &area->ApartadoD2, &area->ApartadoD4, &area->ApartadoD5, &area->Identificacion, 4);
 }
 
-Miembros Todos(double valor) { return {valor, valor, valor, valor, valor}; }
-
 void EsperaCasi(const Miembros& real, const Miembros& esperado) {
   for (std::size_t k = 0; k < real.size(); ++k) EXPECT_DOUBLE_EQ(real[k], esperado[k]) << "slot " << k;
 }

@@ -207,7 +207,7 @@ TEST(Seccion100M, Instancia5LasDosPartesSeLimitanALaCuota) {
   PonDouble(area->ApartadoM, 1760, 500000.0);
   PonByte(area->ApartadoM, 1832, 3);  // the sixth entry
   PonDouble(area->ApartadoM, 1840, 500000.0);
-  PonByte(area->RendCapMobiliario, 280, 2);  // sixth row of sub-part 1, amount 40 bytes after its code
+  PonByte(area->RendCapMobiliario, 280, 2);  // sixth row of subsection 1, amount 40 bytes after its code
   PonDouble(area->RendCapMobiliario, 320, 200000.0);
   PonDouble(area->RendCapMobiliario, 304, 777.0);  // another amount of the row: not read
   PonByte(area->ApartadoE2, 354, 3);                // third row, amount 46 bytes after its code

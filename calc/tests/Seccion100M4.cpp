@@ -1,4 +1,4 @@
-// Section M, fourth part: the thirty-nine deduction groups limited by shares of the quota left after section M,
+// Section M4: the thirty-nine deduction groups limited by shares of the quota left after section M,
 // the running remainder they share, the block totals, the keys and the caller's per-person sums.
 #include <gtest/gtest.h>
 
@@ -28,7 +28,6 @@ void Calcula(CAreaRenta& area) {
   Calcula(area, personas.data());
 }
 
-Miembros Todos(double valor) { return {valor, valor, valor, valor, valor}; }
 Miembros Declarante(double valor) { return {valor, valor, 0.0, 0.0, 0.0}; }
 
 // The quota total of the liquidation; with nothing deducted by section M, the quota base of this section.

@@ -1,4 +1,4 @@
-// Fields of RegApartadoM4 (section M, fourth part),
+// Fields of RegApartadoM4 (section M4),
 // by offset from the start of the block.
 // One line per field, in offset order; each section adds here the fields it reads or writes.
 #pragma once

@@ -21,8 +21,8 @@ inline constexpr CampoMiembro<RegBaseImponible> InmobiliarioImporte7{360};      
 inline constexpr CampoMiembro<RegBaseImponible> InmobiliarioNeto{400};           // real-estate capital: net
 inline constexpr CampoMiembro<RegBaseImponible> MobiliarioIntegro{440};          // movable capital: gross
 inline constexpr CampoMiembro<RegBaseImponible> MobiliarioGastos{480};           // movable capital: expenses
-inline constexpr CampoMiembro<RegBaseImponible> MobiliarioSubapartado6{520};     // movable capital: sub-part 6
-inline constexpr CampoMiembro<RegBaseImponible> MobiliarioSubapartado7{560};     // movable capital: sub-part 7
+inline constexpr CampoMiembro<RegBaseImponible> MobiliarioSubapartado6{520};     // movable capital: subsection 6
+inline constexpr CampoMiembro<RegBaseImponible> MobiliarioSubapartado7{560};     // movable capital: subsection 7
 inline constexpr CampoMiembro<RegBaseImponible> MobiliarioNeto{600};             // movable capital: net after 6 and 7
 inline constexpr CampoMiembro<RegBaseImponible> ActividadD1{640};                // activity income of block D1
 inline constexpr CampoMiembro<RegBaseImponible> ActividadD2{680};                // activity income of block D2
@@ -53,7 +53,7 @@ inline constexpr CampoMiembro<RegBaseImponible> GananciasNetasGrupo2{1544};     
 inline constexpr CampoMiembro<RegBaseImponible> DeduccionBaseEspecial{1584};
 inline constexpr Columna<RegBaseImponible, std::uint8_t> CodigoDeduccionBaseEspecial{1624, 16, 2};
 inline constexpr Columna<RegBaseImponible, double> ImporteDeduccionBaseEspecial{1632, 16, 2};
-inline constexpr CampoMiembro<RegBaseImponible> MobiliarioSubapartado8{1656};    // movable capital: sub-part 8
+inline constexpr CampoMiembro<RegBaseImponible> MobiliarioSubapartado8{1656};    // movable capital: subsection 8
 inline constexpr CampoMiembro<RegBaseImponible> MinimoBaseEspecial{1696};     // part of the minimum applied
 inline constexpr CampoMiembro<RegBaseImponible> BaseEspecialLiquidable{1736};
 

@@ -84,7 +84,7 @@ inline constexpr auto Importe56Fila72 = Filas72.Columna<double>(56);
 inline constexpr auto DeduccionesM3Fila72 = Filas72.Columna<double>(64);  // section M instance 3, slot of the row
 inline constexpr CampoMiembro<RegResultados> TotalTrasDeducciones{5688};       // minuend of the final difference
 inline constexpr CampoMiembro<RegResultados> ImportesTrabajo{5728};             // amounts 2 and 4 of the work rows
-inline constexpr CampoMiembro<RegResultados> ImportesCapitalMobiliario{5768};   // movable capital sub-parts 1 to 5
+inline constexpr CampoMiembro<RegResultados> ImportesCapitalMobiliario{5768};   // movable capital subsections 1 to 5
 inline constexpr CampoMiembro<RegResultados> ImportesEntradas{5808};            // real-estate amount 8, then entries
 inline constexpr Columna<RegResultados, std::uint8_t> CodigoPagosVarios{5848, 24, 5};
 inline constexpr Columna<RegResultados, double> PagosVariosImporte1{5856, 24, 5};

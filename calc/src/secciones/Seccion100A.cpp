@@ -8,10 +8,7 @@
 #include <cstdint>
 
 #include "Ayudas.h"
-#include "bloques/RegApartadoD1.h"
-#include "bloques/RegApartadoD2.h"
-#include "bloques/RegApartadoD4.h"
-#include "bloques/RegApartadoD5.h"
+#include "RentasActividades.h"
 #include "bloques/RegApartadoF4.h"
 #include "bloques/RegBaseImponible.h"
 #include "bloques/RegDatosFamilia.h"
@@ -39,50 +36,13 @@ constexpr double kReduccionMinima = 300000.0;
 
 // One distribution of the payer rows: the amount of `columna` of each row with the row's member code.
 ImportesMiembro RepartePagadores(const RegRendTrabajo* trabajo, Columna<RegRendTrabajo, double> columna) {
-  std::array<ParMiembro, kFilasPagadores> pares{};
-  for (std::size_t i = 0; i < kFilasPagadores; ++i) {
-    pares[i] = {Lee(trabajo, RendTrabajo::CodigoMiembro, i), Lee(trabajo, columna, i)};
-  }
-  return RepartirImportes(pares);
+  return RepartirFilas(trabajo, RendTrabajo::CodigoMiembro, columna);
 }
 
 ImportesMiembro AcotaA50000(ImportesMiembro importes) {
   const Cota tope{kTopeImportes11Y12, CotaSuperior};
   AcotaImportes(importes, {tope, tope, tope, tope, tope});
   return importes;
-}
-
-// Section D income by member: the (member code, amount) pairs of blocks D1, D2, D4 and D5 that the other-income
-// test counts.
-ImportesMiembro RendimientosActividades(const RegApartadoD1* d1, const RegApartadoD2* d2, const RegApartadoD4* d4,
-                                        const RegApartadoD5* d5) {
-  constexpr std::size_t kPares = 2 * (ApartadoD1::Actividades.cuantas + ApartadoD1::OtrasFilas.cuantas) +
-                                 2 * ApartadoD4::Actividades.cuantas + 2 * ApartadoD5::Actividades.cuantas;
-  std::array<ParMiembro, kPares> pares{};
-  std::size_t n = 0;
-  for (std::size_t i = 0; i < ApartadoD1::Actividades.cuantas; ++i) {
-    pares[n++] = {Lee(d1, ApartadoD1::CodigoMiembro, i), Lee(d1, ApartadoD1::Diferencia, i)};
-  }
-  for (std::size_t i = 0; i < ApartadoD1::OtrasFilas.cuantas; ++i) {
-    pares[n++] = {Lee(d1, ApartadoD1::CodigoMiembroOtraFila, i), Lee(d1, ApartadoD1::ImporteOtraFilaPrevio, i)};
-  }
-  for (std::size_t i = 0; i < ApartadoD2::Actividades.cuantas; ++i) {
-    pares[n++] = {Lee(d2, ApartadoD2::CodigoMiembro, i), Lee(d2, ApartadoD2::DiferenciaMenosGastos, i)};
-  }
-  for (std::size_t i = 0; i < ApartadoD2::OtrasFilas.cuantas; ++i) {
-    pares[n++] = {Lee(d2, ApartadoD2::CodigoMiembroOtraFila, i), Lee(d2, ApartadoD2::ImporteOtraFilaPrevio, i)};
-  }
-  for (std::size_t i = 0; i < ApartadoD4::Actividades.cuantas; ++i) {
-    const int codigo = Lee(d4, ApartadoD4::CodigoMiembro, i);
-    pares[n++] = {codigo, Lee(d4, ApartadoD4::RendimientoNeto, i)};
-    pares[n++] = {codigo, Lee(d4, ApartadoD4::RendimientoNetoAtribuido, i)};
-  }
-  for (std::size_t i = 0; i < ApartadoD5::Actividades.cuantas; ++i) {
-    const int codigo = Lee(d5, ApartadoD5::CodigoMiembro, i);
-    pares[n++] = {codigo, Lee(d5, ApartadoD5::RendimientoNeto, i)};
-    pares[n++] = {codigo, Lee(d5, ApartadoD5::RendimientoNetoAtribuido, i)};
-  }
-  return RepartirImportes(pares);
 }
 
 // The reduction of one slot before the increase for disabled workers.

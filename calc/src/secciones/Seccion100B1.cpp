@@ -1,7 +1,6 @@
 // Section B, real-estate capital income: the amounts of the six rows by member, income, expenses and net income.
 //
 // Writes RegRendCapInmobiliario (its member arrays), RegBaseImponible and RegResultados.
-#include <array>
 #include <cstddef>
 
 #include "Ayudas.h"
@@ -15,11 +14,7 @@ namespace {
 // The amount of `columna` of each row with the row's member code.
 ImportesMiembro ReparteInmuebles(const RegRendCapInmobiliario* bloque,
                                  Columna<RegRendCapInmobiliario, double> columna) {
-  std::array<ParMiembro, RendCapInmobiliario::Inmuebles.cuantas> pares{};
-  for (std::size_t i = 0; i < pares.size(); ++i) {
-    pares[i] = {Lee(bloque, RendCapInmobiliario::CodigoMiembro, i), Lee(bloque, columna, i)};
-  }
-  return RepartirImportes(pares);
+  return RepartirFilas(bloque, RendCapInmobiliario::CodigoMiembro, columna);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Section C, movable capital income: each instance 1 to 8 recomputes the member arrays of its sub-part; every call,
+// Section C, movable capital income: each instance 1 to 8 recomputes the member arrays of its subsection; every call,
 // whatever its instance, then recomputes the totals (gross income, expenses, net income, the net income after
-// sub-parts 6 and 7, and the amounts that go to the results).
+// subsections 6 and 7, and the amounts that go to the results).
 //
 // Writes RegRendCapMobiliario (its member arrays), RegBaseImponible and RegResultados.
 #include <array>
@@ -42,7 +42,7 @@ ImportesMiembro Reparte(const RegRendCapMobiliario* bloque, std::initializer_lis
   return RepartirImportes(std::span<const ParMiembro>(pares.data(), n));
 }
 
-// The expenses of sub-parts 1 and 3 (written by instances 1 and 3).
+// The expenses of subsections 1 and 3 (written by instances 1 and 3).
 void CalculaGastos1Y3(RegRendCapMobiliario* bloque) {
   Escribe(bloque, C::Gastos1Y3, Reparte(bloque, {{C::Codigo1, C::GastoFila1}, {C::Codigo3, C::GastoFila3}}));
 }

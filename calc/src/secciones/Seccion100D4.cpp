@@ -564,7 +564,8 @@ double RendimientoReferencia(const RegApartadoD4* bloque, std::size_t fila) {
   const double especial = IndiceEspecial(datos, LeeModulo(bloque, fila, 0, Modulo::Resultado) == 0.0);
   const double d = especial != 0.0 ? especial : 1.0;
   double e = 0.0;
-  if (!SinIndicePequenaEmpresa(datos.codigo) && datos.porcentaje == 0.0 && HorasAsalariadasEntrada(bloque, fila, 0) == 0.0 &&
+  if (!SinIndicePequenaEmpresa(datos.codigo) && datos.porcentaje == 0.0 &&
+      HorasAsalariadasEntrada(bloque, fila, 0) == 0.0 &&
       !(dosEntradas && HorasAsalariadasEntrada(bloque, fila, 1) != 0.0) && datos.pequenaEmpresa &&
       !(datos.p != 0.0 && (datos.p != 1.0 || datos.marcaP == 1))) {
     e = IndicePequenaSinAsalariados(datos);

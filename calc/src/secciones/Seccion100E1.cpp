@@ -6,7 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 #include "Ayudas.h"
 #include "bloques/RegApartadoE1.h"
@@ -21,28 +20,18 @@
 namespace ximardol {
 namespace {
 
-// The (code, amount) pairs of the rows of a block, distributed with RepartirImportes.
-template <typename Bloque>
-ImportesMiembro Reparte(const Bloque* bloque, Columna<Bloque, std::uint8_t> codigos, Columna<Bloque, double> importes) {
-  std::array<ParMiembro, 8> pares{};
-  std::size_t cuantos = 0;
-  for (std::size_t i = 0; i < codigos.cuantos && cuantos < pares.size(); ++i) {
-    pares[cuantos++] = {Lee(bloque, codigos, i), Lee(bloque, importes, i)};
-  }
-  return RepartirImportes(std::span<const ParMiembro>(pares.data(), cuantos));
-}
-
-double ElevadoACero(double importe) { return importe < 0.0 ? 0.0 : importe; }
-
 void CalculaE1(const RegApartadoE1* e1, RegBaseImponible* baseImponible) {
-  Escribe(baseImponible, BaseImponible::ApartadoE1, Reparte(e1, ApartadoE1::CodigoMiembro, ApartadoE1::Importe));
+  Escribe(baseImponible, BaseImponible::ApartadoE1,
+          RepartirFilas(e1, ApartadoE1::CodigoMiembro, ApartadoE1::Importe));
 }
 
 void CalculaE3(RegApartadoE3* e3, RegBaseImponible* baseImponible) {
   for (std::size_t fila = 0; fila < ApartadoE3::CodigoMiembro.cuantos; ++fila) {
-    Escribe(e3, ApartadoE3::Diferencia, fila, Lee(e3, ApartadoE3::Importe1, fila) - Lee(e3, ApartadoE3::Importe2, fila));
+    Escribe(e3, ApartadoE3::Diferencia, fila,
+            Lee(e3, ApartadoE3::Importe1, fila) - Lee(e3, ApartadoE3::Importe2, fila));
   }
-  Escribe(baseImponible, BaseImponible::ApartadoE3, Reparte(e3, ApartadoE3::CodigoMiembro, ApartadoE3::Diferencia));
+  Escribe(baseImponible, BaseImponible::ApartadoE3,
+          RepartirFilas(e3, ApartadoE3::CodigoMiembro, ApartadoE3::Diferencia));
 }
 
 void CalculaE4E5(const RegApartadoE4* e4, RegApartadoE5* e5, RegBaseImponible* baseImponible,
@@ -57,7 +46,8 @@ void CalculaE4E5(const RegApartadoE4* e4, RegApartadoE5* e5, RegBaseImponible* b
     Escribe(e5, ApartadoE5::CopiaImporte2, fila, Lee(e5, ApartadoE5::Importe2, fila));
     Escribe(e5, ApartadoE5::CopiaImporte3, fila, Lee(e5, ApartadoE5::Importe3, fila));
   }
-  Escribe(baseImponible, BaseImponible::ApartadoE5, Reparte(e5, ApartadoE5::CodigoMiembro, ApartadoE5::CopiaImporte3));
+  Escribe(baseImponible, BaseImponible::ApartadoE5,
+          RepartirFilas(e5, ApartadoE5::CodigoMiembro, ApartadoE5::CopiaImporte3));
 }
 
 std::uint8_t MarcaDe(const RegApartadoE2* e2, std::size_t indicador) {
@@ -169,8 +159,8 @@ void CalculaE2(RegApartadoE2* e2, RegBaseImponible* baseImponible, RegResultados
   Escribe(resultados, Resultados::ExcesosApartadoE2, excesos);
 
   Escribe(baseImponible, BaseImponible::ApartadoE2Ingresos,
-          Reparte(e2, ApartadoE2::CodigoMiembro, ApartadoE2::Renta));
-  ImportesMiembro limitesFilas = Reparte(e2, ApartadoE2::CodigoMiembro, ApartadoE2::LimiteMiembro);
+          RepartirFilas(e2, ApartadoE2::CodigoMiembro, ApartadoE2::Renta));
+  ImportesMiembro limitesFilas = RepartirFilas(e2, ApartadoE2::CodigoMiembro, ApartadoE2::LimiteMiembro);
   limitesFilas[0] = 0.0;
   for (std::size_t fila = 0; fila < ApartadoE2::Deducciones.cuantas; ++fila) {
     limitesFilas[0] += Lee(e2, ApartadoE2::LimiteTotal, fila);

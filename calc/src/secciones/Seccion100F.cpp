@@ -41,4 +41,13 @@ double CoeficienteReduccion(int anios) {
   return desdeDos[static_cast<std::size_t>(anios - 2)];
 }
 
+double ProrrataReglaAntigua(double reducida, double prorrata, double transmision, double resta) {
+  double prorrateada = 0.0;
+  if (prorrata > 0.0 && transmision != 0.0) {
+    prorrateada = Redondea(reducida * prorrata / transmision - resta);
+    if (prorrateada < 0.0) prorrateada = 0.0;
+  }
+  return prorrateada;
+}
+
 }  // namespace ximardol

@@ -1,7 +1,8 @@
-// What sections F2 and F3 share: the presence of a date, the update coefficients by year and the reduction
-// coefficient by years held, and the distribution of a column of member-coded rows.
+// What sections F2 and F3 share: the presence of a date, the update coefficients by year, the reduction
+// coefficient by years held, and the share of a row's result and the old-asset prorating.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -26,15 +27,20 @@ double CoeficienteActualizacion(std::string_view fecha);
 // from thirteen years on.
 double CoeficienteReduccion(int anios);
 
-// The member array of a list of rows: the amount of each row added to the member of its code.
+// The old-asset rule's prorated amount of a reduced gain: reduced gain x prorated amount / transfer value, less the
+// amount to subtract, rounded and never below 0; 0 without a prorated amount above 0 or without a transfer value.
+double ProrrataReglaAntigua(double reducida, double prorrata, double transmision, double resta);
+
+// Writes the part of a row's result that falls to the declared share of the asset: the whole result when the share
+// is 0 or less, else result x share / transfer value, rounded; nothing when the transfer value is 0.
 template <typename Bloque>
-ImportesMiembro RepartirFilas(const Bloque* bloque, Columna<Bloque, std::uint8_t> miembro,
-                              Columna<Bloque, double> importe) {
-  ImportesMiembro grupo{};
-  for (std::size_t i = 0; i < miembro.cuantos; ++i) {
-    SumaImporteMiembro(grupo, Lee(bloque, miembro, i), Lee(bloque, importe, i));
+void EscribeParte(Bloque* bloque, Columna<Bloque, double> destino, std::size_t fila, double importe, double parte,
+                  double transmision) {
+  if (parte <= 0.0) {
+    Escribe(bloque, destino, fila, importe);
+  } else if (transmision != 0.0) {
+    Escribe(bloque, destino, fila, Redondea(importe * parte / transmision));
   }
-  return grupo;
 }
 
 }  // namespace ximardol

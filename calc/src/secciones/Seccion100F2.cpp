@@ -102,11 +102,7 @@ void CalculaBien(RegApartadoF2* f2, std::size_t fila) {
   if (adquisicion > neto) {
     const double perdida = adquisicion - neto;
     Escribe(f2, BienPerdida, fila, perdida);
-    if (parte <= 0.0) {
-      Escribe(f2, BienPerdidaParte, fila, perdida);
-    } else if (transmision != 0.0) {
-      Escribe(f2, BienPerdidaParte, fila, Redondea(perdida * parte / transmision));
-    }
+    EscribeParte(f2, BienPerdidaParte, fila, perdida, parte, transmision);
     return;
   }
 
@@ -122,11 +118,7 @@ void CalculaBien(RegApartadoF2* f2, std::size_t fila) {
     const double tras = ganancia - prorrateada;
     Escribe(f2, BienGananciaProrrateada, fila, prorrateada);
     Escribe(f2, BienGananciaTrasProrrata, fila, tras);
-    if (parte <= 0.0) {
-      Escribe(f2, BienGananciaParte, fila, tras);
-    } else if (transmision != 0.0) {
-      Escribe(f2, BienGananciaParte, fila, Redondea(tras * parte / transmision));
-    }
+    EscribeParte(f2, BienGananciaParte, fila, tras, parte, transmision);
     return;
   }
 
@@ -134,17 +126,10 @@ void CalculaBien(RegApartadoF2* f2, std::size_t fila) {
   const double reducida = ganancia - reduccion;
   Escribe(f2, BienReduccion, fila, reduccion);
   Escribe(f2, BienGananciaReducida, fila, reducida);
-  double prorrateada = 0.0;
-  if (prorrata > 0.0 && transmision != 0.0) {
-    prorrateada = Redondea(reducida * prorrata / transmision - Lee(f2, BienRestaProrrataReducida, fila));
-    if (prorrateada < 0.0) prorrateada = 0.0;
-  }
+  const double prorrateada =
+      ProrrataReglaAntigua(reducida, prorrata, transmision, Lee(f2, BienRestaProrrataReducida, fila));
   Escribe(f2, BienProrrataReducida, fila, prorrateada);
-  if (parte <= 0.0) {
-    Escribe(f2, BienGananciaParteAntigua, fila, reducida - prorrateada);
-  } else if (transmision != 0.0) {
-    Escribe(f2, BienGananciaParteAntigua, fila, Redondea((reducida - prorrateada) * parte / transmision));
-  }
+  EscribeParte(f2, BienGananciaParteAntigua, fila, reducida - prorrateada, parte, transmision);
 }
 
 void Instancia1(RegApartadoF2* f2) {

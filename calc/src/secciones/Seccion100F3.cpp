@@ -8,6 +8,7 @@
 #include <array>
 
 #include "Ayudas.h"
+#include "EnteroDeTexto.h"
 #include "bloques/RegApartadoF3.h"
 #include "secciones/Seccion100F.h"
 
@@ -32,28 +33,11 @@ constexpr double CoeficienteResta1995 = 1.096;
 constexpr std::string_view FinDe1996 = "31121996";
 constexpr double ReduccionAnualAntigua = 0.0714;
 
-// A number read like a C integer from a text of fixed width: leading blanks, a sign, digits up to the first other
-// character. No digits gives 0.
-int LeeEntero(std::string_view texto) {
-  std::size_t i = 0;
-  while (i < texto.size() && (texto[i] == ' ' || (texto[i] >= '\t' && texto[i] <= '\r'))) ++i;
-  bool negativo = false;
-  if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) {
-    negativo = texto[i] == '-';
-    ++i;
-  }
-  int valor = 0;
-  for (; i < texto.size() && texto[i] >= '0' && texto[i] <= '9'; ++i) {
-    valor = valor * 10 + (texto[i] - '0');
-  }
-  return negativo ? -valor : valor;
-}
-
 // Coefficient of a yearly amount by its year: 1996 to 1999 only.
 double CoeficienteAnual(std::string_view anio, bool antigua) {
   constexpr std::array<double, 4> general{1.059, 1.038, 1.0, 1.0};
   constexpr std::array<double, 4> antiguo{1.044, 1.02, 1.007, 1.0};
-  const int valor = LeeEntero(anio);
+  const int valor = EnteroDeTexto(anio);
   if (valor < 1996 || valor > 1999) return 0.0;
   return (antigua ? antiguo : general)[static_cast<std::size_t>(valor - 1996)];
 }
@@ -233,19 +217,11 @@ void GananciaReglaAntigua(RegApartadoF3* f3, std::size_t fila, double ganancia, 
 
   const double transmision = Lee(f3, BienValorTransmision, fila);
   const double prorrata = Lee(f3, BienImporteProrrata, fila);
-  double prorrateada = 0.0;
-  if (prorrata > 0.0 && transmision != 0.0) {
-    prorrateada = Redondea(reducida * prorrata / transmision - Lee(f3, BienRestaProrrataReducida, fila));
-    if (prorrateada < 0.0) prorrateada = 0.0;
-  }
+  const double prorrateada =
+      ProrrataReglaAntigua(reducida, prorrata, transmision, Lee(f3, BienRestaProrrataReducida, fila));
   Escribe(f3, BienProrrataAntigua, fila, prorrateada);
-
-  const double parte = Lee(f3, BienImporteParte, fila);
-  if (parte <= 0.0) {
-    Escribe(f3, BienGananciaParteAntigua, fila, reducida - prorrateada);
-  } else if (transmision != 0.0) {
-    Escribe(f3, BienGananciaParteAntigua, fila, Redondea((reducida - prorrateada) * parte / transmision));
-  }
+  EscribeParte(f3, BienGananciaParteAntigua, fila, reducida - prorrateada, Lee(f3, BienImporteParte, fila),
+               transmision);
 }
 
 void CalculaBien(RegApartadoF3* f3, std::size_t fila) {
@@ -268,13 +244,8 @@ void CalculaBien(RegApartadoF3* f3, std::size_t fila) {
   if (adquisicion > neto) {
     const double perdida = adquisicion - neto;
     Escribe(f3, BienPerdida, fila, perdida);
-    const double parte = Lee(f3, BienImporteParte, fila);
-    const double transmision = Lee(f3, BienValorTransmision, fila);
-    if (parte <= 0.0) {
-      Escribe(f3, BienPerdidaParte, fila, perdida);
-    } else if (transmision != 0.0) {
-      Escribe(f3, BienPerdidaParte, fila, Redondea(perdida * parte / transmision));
-    }
+    EscribeParte(f3, BienPerdidaParte, fila, perdida, Lee(f3, BienImporteParte, fila),
+                 Lee(f3, BienValorTransmision, fila));
     return;
   }
 

@@ -1,4 +1,4 @@
-// Section F totals: the gains and losses of sections F1, F2, F3 and of sub-part 8 of section C in two groups, netted
+// Section F totals: the gains and losses of sections F1, F2, F3 and of subsection 8 of section C in two groups, netted
 // per member. Writes RegApartadoF4, RegBaseImponible (1232, 1544) and RegApartadoL (40); the other blocks are only
 // read.
 #include "Ayudas.h"

@@ -9,10 +9,7 @@
 
 #include "Ayudas.h"
 #include "EnteroDeTexto.h"
-#include "bloques/RegApartadoD1.h"
-#include "bloques/RegApartadoD2.h"
-#include "bloques/RegApartadoD4.h"
-#include "bloques/RegApartadoD5.h"
+#include "RentasActividades.h"
 #include "bloques/RegApartadoE2.h"
 #include "bloques/RegApartadoJ.h"
 #include "bloques/RegBaseImponible.h"
@@ -40,33 +37,8 @@ std::size_t SlotPersona(std::uint8_t codigo) {
 ImportesMiembro RentaNeta(const RegBaseImponible* bi, const RegRendTrabajo* trabajo, const RegApartadoD1* d1,
                           const RegApartadoD2* d2, const RegApartadoD4* d4, const RegApartadoD5* d5,
                           const RegApartadoE2* e2) {
-  std::array<ParMiembro, 40> pares{};
-  std::size_t n = 0;
-  for (std::size_t k = 0; k < 6; ++k) {
-    pares[n++] = {Lee(d1, ApartadoD1::CodigoMiembro, k), Lee(d1, ApartadoD1::Diferencia, k)};
-  }
-  for (std::size_t k = 0; k < 6; ++k) {
-    pares[n++] = {Lee(d1, ApartadoD1::CodigoMiembroOtraFila, k), Lee(d1, ApartadoD1::ImporteOtraFilaPrevio, k)};
-  }
-  for (std::size_t k = 0; k < 6; ++k) {
-    pares[n++] = {Lee(d2, ApartadoD2::CodigoMiembro, k), Lee(d2, ApartadoD2::DiferenciaMenosGastos, k)};
-  }
-  for (std::size_t k = 0; k < 6; ++k) {
-    pares[n++] = {Lee(d2, ApartadoD2::CodigoMiembroOtraFila, k), Lee(d2, ApartadoD2::ImporteOtraFilaPrevio, k)};
-  }
-  for (std::size_t k = 0; k < 4; ++k) {
-    const int codigo = Lee(d4, ApartadoD4::CodigoMiembro, k);
-    pares[n++] = {codigo, Lee(d4, ApartadoD4::RendimientoNeto, k)};
-    pares[n++] = {codigo, Lee(d4, ApartadoD4::RendimientoNetoAtribuido, k)};
-  }
-  for (std::size_t k = 0; k < 4; ++k) {
-    const int codigo = Lee(d5, ApartadoD5::CodigoMiembro, k);
-    pares[n++] = {codigo, Lee(d5, ApartadoD5::RendimientoNeto, k)};
-    pares[n++] = {codigo, Lee(d5, ApartadoD5::RendimientoNetoAtribuido, k)};
-  }
   ImportesMiembro renta =
-      RepartirImportes(std::span<const ParMiembro>(pares.data(), n)) + Lee(trabajo, RendTrabajo::RendimientoNeto) -
-      Lee(bi, BI::ActividadD3);
+      RendimientosActividades(d1, d2, d4, d5) + Lee(trabajo, RendTrabajo::RendimientoNeto) - Lee(bi, BI::ActividadD3);
   // Section E2 rows of kind "2" or "3" whose income is marked for the person's limit.
   for (std::size_t k = 0; k < 3; ++k) {
     const char clase = Lee(e2, ApartadoE2::Clase, k);

@@ -13,12 +13,6 @@ namespace {
 
 namespace BI = BaseImponible;
 
-// The member array of two member-coded amounts (code byte, amount 8 bytes after it).
-template <typename Codigos, typename Importes>
-ImportesMiembro RepartirDos(const RegBaseImponible* bi, Codigos codigos, Importes importes) {
-  return RepartirImportes({{Lee(bi, codigos, 0), Lee(bi, importes, 0)}, {Lee(bi, codigos, 1), Lee(bi, importes, 1)}});
-}
-
 void BaseGeneral(RegBaseImponible* bi, const RegApartadoF4* f4, RegApartadoL* l, RegApartadoG* g) {
   const ImportesMiembro suma = SumaPonderada({{Lee(bi, BI::TrabajoNeto), 1.0},
                                               {Lee(bi, BI::InmobiliarioNeto), 1.0},
@@ -34,7 +28,7 @@ void BaseGeneral(RegBaseImponible* bi, const RegApartadoF4* f4, RegApartadoL* l,
                                               {Lee(bi, BI::ApartadoE4), 1.0},
                                               {Lee(bi, BI::ApartadoE5), 1.0}});
   Escribe(bi, BI::SumaPartesGenerales, suma);
-  ImportesMiembro segunda = RepartirDos(bi, BI::CodigoSegundaReduccion, BI::ImporteSegundaReduccion);
+  ImportesMiembro segunda = RepartirFilas(bi, BI::CodigoSegundaReduccion, BI::ImporteSegundaReduccion);
 
   const ImportesMiembro reclamada = Lee(f4, ApartadoF4::PerdidaNetaGrupo1);
   ImportesMiembro primera{};
@@ -62,7 +56,7 @@ void BaseGeneral(RegBaseImponible* bi, const RegApartadoF4* f4, RegApartadoL* l,
 
 void BaseEspecial(RegBaseImponible* bi, RegApartadoG* g) {
   const ImportesMiembro especial = Lee(bi, BI::GananciasNetasGrupo2);
-  ImportesMiembro deduccion = RepartirDos(bi, BI::CodigoDeduccionBaseEspecial, BI::ImporteDeduccionBaseEspecial);
+  ImportesMiembro deduccion = RepartirFilas(bi, BI::CodigoDeduccionBaseEspecial, BI::ImporteDeduccionBaseEspecial);
   for (std::size_t i = 0; i < deduccion.size(); ++i) {
     if (deduccion[i] > especial[i]) deduccion[i] = especial[i];
   }

@@ -1,4 +1,4 @@
-// The scale liquidation: the rate amount (step 0), the quotas of both scales on the general base, in one piece or
+// The scale liquidation: the rate amount (step 0), the quotas of both scales on the general base, in one portion or
 // in two when part of the base is liquidated separately (step 1), the quota of the special base and the quota
 // totals (step 2). Every call rebuilds the separate part. Reads RegDatosFamilia and RegBaseImponible; writes
 // RegLiquidacion.
@@ -35,8 +35,8 @@ void ImporteSoloTipo(RegLiquidacion* lq) {
 // The average rate of a quota, in percent cut to two decimals; 0 for a base of 0.
 double TipoMedio(double cuota, double base) { return base == 0.0 ? 0.0 : Trunc(cuota / base * 100.0, 2); }
 
-// The quota of one piece of the base by one scale. T is the piece with its share of the rate amount; without a
-// rate amount the quota is the scale's own, else the piece's average rate on the piece alone.
+// The quota of one portion of the base by one scale. T is the portion with its share of the rate amount; without
+// a rate amount the quota is the scale's own, else the portion's average rate on the portion alone.
 double CuotaPieza(double (*escala)(double), double pieza, double conTipo, double importeSoloTipo) {
   const double cuota = escala(conTipo);
   if (importeSoloTipo == 0.0) return cuota;
@@ -65,7 +65,7 @@ struct Liquidado {
 Liquidado LiquidaSlot(double base, double separada, double importeSoloTipo) {
   Liquidado r;
   if (base < 0.0) return r;  // a negative base has no quota
-  // A base of 0 has nothing to split: it goes in one piece whatever the separate part holds.
+  // A base of 0 has nothing to split: it goes in one portion whatever the separate part holds.
   if (separada == 0.0 || base <= separada || base == 0.0) {
     const double conTipo = importeSoloTipo + base;
     const double cuota1 = AplicaEscala1(conTipo);
@@ -82,7 +82,7 @@ Liquidado LiquidaSlot(double base, double separada, double importeSoloTipo) {
     r.baseUnaPieza = base;
     return r;
   }
-  // Two pieces: the separate part and the rest, each with its share of the rate amount.
+  // Two portions: the separate part and the rest, each with its share of the rate amount.
   const double resto = base - separada;
   const double separadaConTipo = separada + separada * importeSoloTipo / base;
   const double restoConTipo = resto + resto * importeSoloTipo / base;

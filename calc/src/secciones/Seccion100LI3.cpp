@@ -43,24 +43,6 @@ class CListaPares {
   std::size_t cuantos_ = 0;
 };
 
-template <typename Bloque>
-ImportesMiembro Reparte(const Bloque* bloque, Columna<Bloque, std::uint8_t> codigos, Columna<Bloque, double> importes) {
-  CListaPares lista;
-  lista.Anade(bloque, codigos, importes);
-  return lista.Reparte();
-}
-
-ImportesMiembro ElevadoACero(ImportesMiembro importes) {
-  for (double& importe : importes) {
-    if (importe < 0.0) importe = 0.0;
-  }
-  return importes;
-}
-
-double ElevadoACero(double importe) { return importe < 0.0 ? 0.0 : importe; }
-
-double RebajadoA(double importe, double tope) { return importe > tope ? tope : importe; }
-
 // Instance 1: the withholdings of the nine rows and of the four rows of instances 1 and 2 of section F1.
 void DistribuyeRetencionesF1(RegResultados* resultados, const RegApartadoF1* f1) {
   CListaPares lista;
@@ -82,7 +64,7 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
       Lee(baseImponible, BaseImponible::SumaPartesGenerales) + Lee(baseImponible, BaseImponible::GananciasNetasGrupo1);
 
   // First: half the quota in proportion of the income of its two entries to the general base.
-  const ImportesMiembro t = ElevadoACero(Reparte(resultados, Resultados::CodigoDeduccionProporcional1,
+  const ImportesMiembro t = ElevadoACero(RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional1,
                                                  Resultados::RentaDeduccionProporcional1));
   ImportesMiembro primera{};
   for (std::size_t k = 0; k < primera.size(); ++k) {
@@ -97,9 +79,9 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
                             Lee(liquidacion, Liquidacion::TipoMedio2UnaPieza) +
                             Lee(liquidacion, Liquidacion::TipoMedio2DosPiezas);
   const ImportesMiembro u =
-      Reparte(resultados, Resultados::CodigoDeduccionProporcional2, Resultados::CuotaDeduccionProporcional2);
+      RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional2, Resultados::CuotaDeduccionProporcional2);
   const ImportesMiembro v =
-      Reparte(resultados, Resultados::CodigoDeduccionProporcional2, Resultados::RentaDeduccionProporcional2);
+      RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional2, Resultados::RentaDeduccionProporcional2);
   ImportesMiembro segunda{};
   for (std::size_t s = 1; s <= 2; ++s) {
     if (b[s] > 0.0) {
@@ -120,9 +102,9 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
   Escribe(resultados, Resultados::DeduccionProporcional2, segunda);
 
   // Third: half of each quota in proportion of the general and special parts of its six entries to the bases.
-  ImportesMiembro g = Reparte(resultados, Resultados::CodigoDeduccionProporcional3,
+  ImportesMiembro g = RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional3,
                               Resultados::GeneralDeduccionProporcional3);
-  ImportesMiembro sp = Reparte(resultados, Resultados::CodigoDeduccionProporcional3,
+  ImportesMiembro sp = RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional3,
                                Resultados::EspecialDeduccionProporcional3);
   g[0] = Lee(resultados, Resultados::TotalGeneralDeduccionProporcional3);
   sp[0] = Lee(resultados, Resultados::TotalEspecialDeduccionProporcional3);
@@ -184,9 +166,12 @@ void CalculaDiferenciaFinal(RegResultados* resultados, const RegIdentificacion* 
     varios.AnadePar({codigo, Lee(resultados, Resultados::PagosVariosImporte2, e)});
   }
   Escribe(resultados, Resultados::ImportesEntradas, varios.Reparte());
-  Escribe(resultados, Resultados::PagosA, Reparte(resultados, Resultados::CodigoPagosA, Resultados::ImportePagosA));
-  Escribe(resultados, Resultados::PagosB, Reparte(resultados, Resultados::CodigoPagosB, Resultados::ImportePagosB));
-  Escribe(resultados, Resultados::PagosC, Reparte(resultados, Resultados::CodigoPagosC, Resultados::ImportePagosC));
+  Escribe(resultados, Resultados::PagosA,
+          RepartirFilas(resultados, Resultados::CodigoPagosA, Resultados::ImportePagosA));
+  Escribe(resultados, Resultados::PagosB,
+          RepartirFilas(resultados, Resultados::CodigoPagosB, Resultados::ImportePagosB));
+  Escribe(resultados, Resultados::PagosC,
+          RepartirFilas(resultados, Resultados::CodigoPagosC, Resultados::ImportePagosC));
 
   const ImportesMiembro pagos =
       Lee(resultados, Resultados::ImportesTrabajo) + Lee(resultados, Resultados::ImportesCapitalMobiliario) +

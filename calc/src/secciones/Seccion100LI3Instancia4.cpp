@@ -13,13 +13,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 #include "Ayudas.h"
-#include "bloques/RegApartadoD1.h"
-#include "bloques/RegApartadoD2.h"
-#include "bloques/RegApartadoD4.h"
-#include "bloques/RegApartadoD5.h"
+#include "RentasActividades.h"
 #include "bloques/RegApartadoG.h"
 #include "bloques/RegBaseImponible.h"
 #include "bloques/RegLiquidacion.h"
@@ -44,68 +40,17 @@ constexpr double MaximoDeduccion10 = 100000.0;
 constexpr double TopeFilas72Unidad = 1000000.0;
 constexpr double TopeFilas72Persona = 800000.0;
 
-double Menor(double a, double b) { return b < a ? b : a; }
-
-ImportesMiembro ElevadoACero(ImportesMiembro importes) {
-  for (double& importe : importes) {
-    if (importe < 0.0) importe = 0.0;
-  }
-  return importes;
-}
-
-// The member array of one amount column of a list of entries or rows, each with its own code.
-template <typename Bloque>
-ImportesMiembro Reparte(const Bloque* bloque, Columna<Bloque, std::uint8_t> codigos, Columna<Bloque, double> importes) {
-  std::array<ParMiembro, 8> pares{};
-  std::size_t n = 0;
-  for (std::size_t i = 0; i < codigos.cuantos && n < pares.size(); ++i) {
-    pares[n++] = {Lee(bloque, codigos, i), Lee(bloque, importes, i)};
-  }
-  return RepartirImportes(std::span<const ParMiembro>(pares.data(), n));
-}
-
-// The member-coded activity income of blocks D1, D2, D4 and D5 (the amounts that the pension-plan section counts
-// as each person's net income).
-ImportesMiembro RendimientosActividades(const BloquesResultados& b) {
-  std::array<ParMiembro, 40> pares{};
-  std::size_t n = 0;
-  for (std::size_t k = 0; k < ApartadoD1::Actividades.cuantas; ++k) {
-    pares[n++] = {Lee(b.apartadoD1, ApartadoD1::CodigoMiembro, k), Lee(b.apartadoD1, ApartadoD1::Diferencia, k)};
-  }
-  for (std::size_t k = 0; k < ApartadoD1::OtrasFilas.cuantas; ++k) {
-    pares[n++] = {Lee(b.apartadoD1, ApartadoD1::CodigoMiembroOtraFila, k),
-                  Lee(b.apartadoD1, ApartadoD1::ImporteOtraFilaPrevio, k)};
-  }
-  for (std::size_t k = 0; k < ApartadoD2::Actividades.cuantas; ++k) {
-    pares[n++] = {Lee(b.apartadoD2, ApartadoD2::CodigoMiembro, k),
-                  Lee(b.apartadoD2, ApartadoD2::DiferenciaMenosGastos, k)};
-  }
-  for (std::size_t k = 0; k < ApartadoD2::OtrasFilas.cuantas; ++k) {
-    pares[n++] = {Lee(b.apartadoD2, ApartadoD2::CodigoMiembroOtraFila, k),
-                  Lee(b.apartadoD2, ApartadoD2::ImporteOtraFilaPrevio, k)};
-  }
-  for (std::size_t k = 0; k < ApartadoD4::Actividades.cuantas; ++k) {
-    const int codigo = Lee(b.apartadoD4, ApartadoD4::CodigoMiembro, k);
-    pares[n++] = {codigo, Lee(b.apartadoD4, ApartadoD4::RendimientoNeto, k)};
-    pares[n++] = {codigo, Lee(b.apartadoD4, ApartadoD4::RendimientoNetoAtribuido, k)};
-  }
-  for (std::size_t k = 0; k < ApartadoD5::Actividades.cuantas; ++k) {
-    const int codigo = Lee(b.apartadoD5, ApartadoD5::CodigoMiembro, k);
-    pares[n++] = {codigo, Lee(b.apartadoD5, ApartadoD5::RendimientoNeto, k)};
-    pares[n++] = {codigo, Lee(b.apartadoD5, ApartadoD5::RendimientoNetoAtribuido, k)};
-  }
-  return RepartirImportes(std::span<const ParMiembro>(pares.data(), n));
-}
-
 // The entered amounts added to the quotas, and the two quota results.
 void CalculaResultadosCuota(RegResultados* r) {
-  const ImportesMiembro cuota1 = Reparte(r, RS::CodigoIncrementosCuota1, RS::ImporteIncrementosCuota1);
-  const ImportesMiembro filasCuota1 = Reparte(r, RS::CodigoFilaIncrementosCuota1, RS::ImporteFilaIncrementosCuota1);
-  const ImportesMiembro ambas = Reparte(r, RS::CodigoIncrementosAmbasCuotas, RS::ImporteIncrementosAmbasCuotas);
+  const ImportesMiembro cuota1 = RepartirFilas(r, RS::CodigoIncrementosCuota1, RS::ImporteIncrementosCuota1);
+  const ImportesMiembro filasCuota1 =
+      RepartirFilas(r, RS::CodigoFilaIncrementosCuota1, RS::ImporteFilaIncrementosCuota1);
+  const ImportesMiembro ambas = RepartirFilas(r, RS::CodigoIncrementosAmbasCuotas, RS::ImporteIncrementosAmbasCuotas);
   const ImportesMiembro filasAmbas =
-      Reparte(r, RS::CodigoFilaIncrementosAmbasCuotas, RS::ImporteFilaIncrementosAmbasCuotas);
-  const ImportesMiembro cuota2 = Reparte(r, RS::CodigoIncrementosCuota2, RS::ImporteIncrementosCuota2);
-  const ImportesMiembro filasCuota2 = Reparte(r, RS::CodigoFilaIncrementosCuota2, RS::ImporteFilaIncrementosCuota2);
+      RepartirFilas(r, RS::CodigoFilaIncrementosAmbasCuotas, RS::ImporteFilaIncrementosAmbasCuotas);
+  const ImportesMiembro cuota2 = RepartirFilas(r, RS::CodigoIncrementosCuota2, RS::ImporteIncrementosCuota2);
+  const ImportesMiembro filasCuota2 =
+      RepartirFilas(r, RS::CodigoFilaIncrementosCuota2, RS::ImporteFilaIncrementosCuota2);
   Escribe(r, RS::IncrementosCuota1, cuota1);
   Escribe(r, RS::IncrementosFilasCuota1, filasCuota1);
   Escribe(r, RS::IncrementosAmbasCuotas, ambas);
@@ -124,7 +69,7 @@ void CalculaResultadosCuota(RegResultados* r) {
 
 // The deduction taken as entered; the family total is the one typed for it.
 ImportesMiembro DeduccionComoEntrada(RegResultados* r) {
-  ImportesMiembro deduccion = Reparte(r, RS::CodigoDeduccionComoEntrada, RS::ImporteDeduccionComoEntrada);
+  ImportesMiembro deduccion = RepartirFilas(r, RS::CodigoDeduccionComoEntrada, RS::ImporteDeduccionComoEntrada);
   deduccion[0] = Lee(r, RS::TotalDeduccionComoEntrada);
   Escribe(r, RS::DeduccionComoEntrada, deduccion);
   return deduccion;
@@ -133,9 +78,11 @@ ImportesMiembro DeduccionComoEntrada(RegResultados* r) {
 // 10 % of the amounts of the three entries, at most 100,000, for a slot whose income before the minimum is within
 // its threshold and whose amounts exceed 10 % of its net income.
 ImportesMiembro Deduccion10PorCiento(const BloquesResultados& b) {
-  const ImportesMiembro pagos = Reparte(b.resultados, RS::CodigoDeduccion10PorCiento, RS::ImporteDeduccion10PorCiento);
+  const ImportesMiembro pagos =
+      RepartirFilas(b.resultados, RS::CodigoDeduccion10PorCiento, RS::ImporteDeduccion10PorCiento);
   const ImportesMiembro renta = ElevadoACero(
-      RendimientosActividades(b) + Lee(b.rendTrabajo, RendTrabajo::RendimientoNeto) +
+      RendimientosActividades(b.apartadoD1, b.apartadoD2, b.apartadoD4, b.apartadoD5) +
+      Lee(b.rendTrabajo, RendTrabajo::RendimientoNeto) +
       Lee(b.rendCapInmobiliario, RendCapInmobiliario::RendimientoNetoPrevio) +
       Lee(b.rendCapMobiliario, RendCapMobiliario::RendimientoNeto) +
       Lee(b.rendCapMobiliario, RendCapMobiliario::Subapartado8Positivo) -
@@ -146,7 +93,7 @@ ImportesMiembro Deduccion10PorCiento(const BloquesResultados& b) {
   for (std::size_t s = 0; s < deduccion.size(); ++s) {
     const double umbral = s == 0 ? UmbralUnidad : UmbralPersona;
     if (bases[s] > umbral || !(renta[s] * 0.1 < pagos[s])) continue;
-    deduccion[s] = Menor(Redondea(pagos[s] * 0.1), MaximoDeduccion10);
+    deduccion[s] = RebajadoA(Redondea(pagos[s] * 0.1), MaximoDeduccion10);
   }
   Escribe(b.resultados, RS::Deduccion10PorCiento, deduccion);
   return deduccion;
@@ -158,13 +105,13 @@ ImportesMiembro DeduccionFilas72(const BloquesResultados& b) {
   const RegLiquidacion* lq = b.liquidacion;
   const RegBaseImponible* bi = b.baseImponible;
 
-  ImportesMiembro a8 = Reparte(r, RS::CodigoFila72, RS::Importe8Fila72);
-  for (std::size_t s = 0; s < a8.size(); ++s) a8[s] = Menor(a8[s], s == 0 ? TopeFilas72Unidad : TopeFilas72Persona);
+  ImportesMiembro a8 = RepartirFilas(r, RS::CodigoFila72, RS::Importe8Fila72);
+  for (std::size_t s = 0; s < a8.size(); ++s) a8[s] = RebajadoA(a8[s], s == 0 ? TopeFilas72Unidad : TopeFilas72Persona);
 
   const ImportesMiembro bases = Lee(lq, LQ::BaseLiquidableGeneral) + Lee(bi, BI::BaseEspecialLiquidable) +
                                 Lee(bi, BI::MinimoBaseEspecial) + Lee(bi, BI::MinimoBaseGeneral);
-  ImportesMiembro a16 = Reparte(r, RS::CodigoFila72, RS::Importe16Fila72);
-  for (std::size_t s = 0; s < a16.size(); ++s) a16[s] = Menor(a16[s], 0.3 * bases[s]);
+  ImportesMiembro a16 = RepartirFilas(r, RS::CodigoFila72, RS::Importe16Fila72);
+  for (std::size_t s = 0; s < a16.size(); ++s) a16[s] = RebajadoA(a16[s], 0.3 * bases[s]);
   a16 = ElevadoACero(a16);
 
   std::array<ParMiembro, 3> paresD1{};
@@ -176,7 +123,7 @@ ImportesMiembro DeduccionFilas72(const BloquesResultados& b) {
   }
   const ImportesMiembro d1 = RepartirImportes(paresD1);
   const ImportesMiembro d2 = RepartirImportes(paresD2);
-  const ImportesMiembro a56 = Reparte(r, RS::CodigoFila72, RS::Importe56Fila72);
+  const ImportesMiembro a56 = RepartirFilas(r, RS::CodigoFila72, RS::Importe56Fila72);
 
   const ImportesMiembro tipo1a = Lee(lq, LQ::TipoMedio2UnaPieza);
   const ImportesMiembro tipo1b = Lee(lq, LQ::TipoMedio1UnaPieza);
@@ -254,9 +201,9 @@ ImportesMiembro DeduccionFilasTipo(const BloquesResultados& b, const Tipos& tipo
     const double especial = Lee(r, RS::RentaEspecialFila, f);
     const double topeFila = Lee(r, RS::TopeFila, f);
     const auto suma = [&](std::size_t s, double h) {
-      const double j = Menor(bg[s] == 0.0 ? 0.0 : lg[s] * general * h / bg[s], lg[s]);
-      const double k = Menor(bs[s] == 0.0 ? 0.0 : ls[s] * especial * h / bs[s], ls[s]);
-      w[s] += Menor(tipos.especial[s] * k + tipos.general[s] * j, topeFila * h);
+      const double j = RebajadoA(bg[s] == 0.0 ? 0.0 : lg[s] * general * h / bg[s], lg[s]);
+      const double k = RebajadoA(bs[s] == 0.0 ? 0.0 : ls[s] * especial * h / bs[s], ls[s]);
+      w[s] += RebajadoA(tipos.especial[s] * k + tipos.general[s] * j, topeFila * h);
     };
     switch (tipo) {
       case 1:
@@ -276,7 +223,7 @@ ImportesMiembro DeduccionFilasTipo(const BloquesResultados& b, const Tipos& tipo
         break;
     }
   }
-  for (std::size_t s = 0; s < w.size(); ++s) w[s] = Menor(w[s], tope[s]);
+  for (std::size_t s = 0; s < w.size(); ++s) w[s] = RebajadoA(w[s], tope[s]);
   return Redondea(ElevadoACero(w));
 }
 

@@ -27,35 +27,10 @@ namespace AM = ApartadoM;
 // The same cap on every slot.
 ImportesMiembro Todos(double valor) { return {valor, valor, valor, valor, valor}; }
 
-// Each slot lowered to the slot of the cap.
-ImportesMiembro RebajadoA(ImportesMiembro importes, const ImportesMiembro& tope) {
-  std::array<Cota, 5> cotas{};
-  for (std::size_t i = 0; i < cotas.size(); ++i) cotas[i] = {tope[i], CotaSuperior};
-  AcotaImportes(importes, cotas);
-  return importes;
-}
-
-ImportesMiembro ElevadoACero(ImportesMiembro importes) {
-  const Cota suelo{0.0, CotaInferior};
-  AcotaImportes(importes, {suelo, suelo, suelo, suelo, suelo});
-  return importes;
-}
-
-// The member array of one amount column of a list of entries.
-template <typename Bloque>
-ImportesMiembro Reparte(const Bloque* bloque, Columna<Bloque, std::uint8_t> codigos, Columna<Bloque, double> importes) {
-  std::array<ParMiembro, 8> pares{};
-  std::size_t n = 0;
-  for (std::size_t i = 0; i < codigos.cuantos && n < pares.size(); ++i) {
-    pares[n++] = {Lee(bloque, codigos, i), Lee(bloque, importes, i)};
-  }
-  return RepartirImportes(std::span<const ParMiembro>(pares.data(), n));
-}
-
 // Instances 1 and 2: kind b, kind a, the first group and kind c, in this order, under one limit of 10 % of both
 // bases to liquidate. Kind c is capped to what is left but does not use it up.
 void DeduccionesLimiteComun(RegApartadoM* m, const RegApartadoK* k, RegLiquidacion* liquidacion) {
-  const ImportesMiembro primerGrupo = Reparte(m, AM::CodigoPrimerGrupo, AM::ImportePrimerGrupo);
+  const ImportesMiembro primerGrupo = RepartirFilas(m, AM::CodigoPrimerGrupo, AM::ImportePrimerGrupo);
   Escribe(m, AM::PrimerGrupo, primerGrupo);
   std::array<ParMiembro, 9> nueve{};
   for (std::size_t e = 0; e < AM::EntradasClases.cuantas; ++e) {
@@ -77,11 +52,11 @@ void DeduccionesLimiteComun(RegApartadoM* m, const RegApartadoK* k, RegLiquidaci
   limite = ElevadoACero(limite);
   Escribe(m, AM::Limite, limite);
 
-  ImportesMiembro admitidas = RebajadoA(Reparte(m, AM::CodigoClases, AM::ImporteClaseB), limite);
+  ImportesMiembro admitidas = RebajadoA(RepartirFilas(m, AM::CodigoClases, AM::ImporteClaseB), limite);
   ImportesMiembro resto = limite - admitidas;
   ImportesMiembro deduccionClases = 0.25 * admitidas;
 
-  const ImportesMiembro claseA = RebajadoA(Reparte(m, AM::CodigoClases, AM::ImporteClaseA), resto);
+  const ImportesMiembro claseA = RebajadoA(RepartirFilas(m, AM::CodigoClases, AM::ImporteClaseA), resto);
   Escribe(m, AM::ClaseAAdmitida, claseA);
   admitidas = admitidas + claseA;
   deduccionClases = deduccionClases + 0.2 * claseA;
@@ -92,7 +67,7 @@ void DeduccionesLimiteComun(RegApartadoM* m, const RegApartadoK* k, RegLiquidaci
   resto = resto - grupoAdmitido;
   Escribe(liquidacion, Liquidacion::DeduccionGrupo1M, Redondea(0.15 * grupoAdmitido));
 
-  const ImportesMiembro claseC = RebajadoA(Reparte(m, AM::CodigoClases, AM::ImporteClaseC), resto);
+  const ImportesMiembro claseC = RebajadoA(RepartirFilas(m, AM::CodigoClases, AM::ImporteClaseC), resto);
   Escribe(m, AM::ClaseCAdmitida, claseC);
   admitidas = admitidas + claseC;
   deduccionClases = Redondea(deduccionClases + 0.1 * claseC);
@@ -128,13 +103,13 @@ void DeduccionesDosTipos(const ImportesMiembro& u, const ImportesMiembro& v, dou
 void DeduccionesTope3(RegApartadoM* m, RegLiquidacion* liquidacion, RegResultados* resultados) {
   constexpr double Tope = 1500000.0;
   constexpr double Tramo = 750000.0;
-  const ImportesMiembro primeros = RebajadoA(Reparte(m, AM::CodigoEntrada3, AM::Importe1Entrada3), Todos(Tope));
+  const ImportesMiembro primeros = RebajadoA(RepartirFilas(m, AM::CodigoEntrada3, AM::Importe1Entrada3), Todos(Tope));
   Escribe(m, AM::PrimerosImportes3, primeros);
   ImportesMiembro resto = Todos(Tope) - primeros;
-  const ImportesMiembro segundos = RebajadoA(Reparte(m, AM::CodigoEntrada3, AM::Importe2Entrada3), resto);
+  const ImportesMiembro segundos = RebajadoA(RepartirFilas(m, AM::CodigoEntrada3, AM::Importe2Entrada3), resto);
   Escribe(m, AM::SegundosImportes3, segundos);
   resto = resto - segundos;
-  const ImportesMiembro terceros = RebajadoA(Reparte(m, AM::CodigoEntrada3, AM::Importe3Entrada3), resto);
+  const ImportesMiembro terceros = RebajadoA(RepartirFilas(m, AM::CodigoEntrada3, AM::Importe3Entrada3), resto);
   Escribe(m, AM::TercerosImportes3, terceros);
   resto = resto - terceros;
 
@@ -146,12 +121,12 @@ void DeduccionesTope3(RegApartadoM* m, RegLiquidacion* liquidacion, RegResultado
   Escribe(liquidacion, Liquidacion::DeduccionImportes12M3, deduccionPrimeros + deduccionSegundos);
   Escribe(liquidacion, Liquidacion::DeduccionImportes3M3, Redondea(0.15 * terceros));
 
-  const ImportesMiembro cuartos = RebajadoA(Reparte(m, AM::CodigoEntrada3, AM::Importe4Entrada3), resto);
+  const ImportesMiembro cuartos = RebajadoA(RepartirFilas(m, AM::CodigoEntrada3, AM::Importe4Entrada3), resto);
   Escribe(m, AM::CuartosImportes3, cuartos);
   resto = resto - cuartos;
   Escribe(liquidacion, Liquidacion::DeduccionImportes4M3, Redondea(0.15 * cuartos));
 
-  const ImportesMiembro quintos = RebajadoA(Reparte(m, AM::CodigoEntrada3, AM::Importe5Entrada3), resto);
+  const ImportesMiembro quintos = RebajadoA(RepartirFilas(m, AM::CodigoEntrada3, AM::Importe5Entrada3), resto);
   Escribe(m, AM::QuintosImportes3, quintos);
   Escribe(resultados, Resultados::DeduccionM3Quintos, Redondea(0.15 * quintos));
 }
@@ -161,14 +136,14 @@ void DeduccionesTope3(RegApartadoM* m, RegLiquidacion* liquidacion, RegResultado
 void DeduccionesTope4(RegApartadoM* m, RegLiquidacion* liquidacion) {
   constexpr double Tope = 2000000.0;
   constexpr double Tramo = 1000000.0;
-  const ImportesMiembro primeros = RebajadoA(Reparte(m, AM::CodigoEntrada4, AM::Importe1Entrada4), Todos(Tope));
+  const ImportesMiembro primeros = RebajadoA(RepartirFilas(m, AM::CodigoEntrada4, AM::Importe1Entrada4), Todos(Tope));
   Escribe(m, AM::PrimerosImportes4, primeros);
   ImportesMiembro resto = Todos(Tope) - primeros;
-  const ImportesMiembro segundos = RebajadoA(Reparte(m, AM::CodigoEntrada4, AM::Importe2Entrada4), resto);
+  const ImportesMiembro segundos = RebajadoA(RepartirFilas(m, AM::CodigoEntrada4, AM::Importe2Entrada4), resto);
   Escribe(m, AM::SegundosImportes4, segundos);
   resto = Todos(Tope) - primeros - segundos;
   Escribe(m, AM::LimiteRestante, resto);
-  const ImportesMiembro terceros = RebajadoA(Reparte(m, AM::CodigoEntrada4, AM::Importe3Entrada4), resto);
+  const ImportesMiembro terceros = RebajadoA(RepartirFilas(m, AM::CodigoEntrada4, AM::Importe3Entrada4), resto);
   Escribe(m, AM::TercerosImportes4, terceros);
 
   ImportesMiembro deduccionPrimeros{};
@@ -184,7 +159,7 @@ void DeduccionesTope4(RegApartadoM* m, RegLiquidacion* liquidacion) {
 // quota left after deductions.
 void DeduccionesLimiteCuota(RegApartadoM* m, RegResultados* resultados, const RegRendCapMobiliario* mobiliario,
                             const RegApartadoE2* e2) {
-  const ImportesMiembro propias = Reparte(m, AM::CodigoEntrada5, AM::ImporteEntrada5);
+  const ImportesMiembro propias = RepartirFilas(m, AM::CodigoEntrada5, AM::ImporteEntrada5);
   Escribe(m, AM::Entradas5, propias);
   std::array<ParMiembro, 9> pares{};
   std::size_t n = 0;

@@ -1,4 +1,4 @@
-// Section M, fourth part: thirty-nine groups of entered deductions, each admitted only up to a share of the quota
+// Section M4: thirty-nine groups of entered deductions, each admitted only up to a share of the quota
 // left after the deductions of section M. Groups that share a limit draw on it in a fixed order, and every group
 // draws on one running remainder R of that quota, so a group taken earlier keeps what it was admitted. Writes
 // RegApartadoM4, RegResultados 40 to 160 and the caller's five per-person doubles; reads RegLiquidacion and
@@ -76,25 +76,7 @@ consteval std::size_t Indice(std::size_t pedido) {
   return 0;
 }
 
-// ---- Member arrays ------------------------------------------------------------------------------------------
-
 using Importes = ImportesMiembro;
-
-// Each slot lowered to the same slot of the limit.
-Importes Menor(Importes importes, const Importes& limite) {
-  std::array<Cota, 5> cotas{};
-  for (std::size_t k = 0; k < cotas.size(); ++k) cotas[k] = {limite[k], CotaSuperior};
-  AcotaImportes(importes, cotas);
-  return importes;
-}
-
-// Each slot raised to 0.
-Importes NoNegativo(Importes importes) {
-  std::array<Cota, 5> cotas{};
-  for (Cota& cota : cotas) cota = {0.0, CotaInferior};
-  AcotaImportes(importes, cotas);
-  return importes;
-}
 
 // ---- Groups -------------------------------------------------------------------------------------------------
 
@@ -156,7 +138,7 @@ Importes Anota(RegApartadoM4* m4, const GrupoDeduccion& g, const Importes& pedid
 // what is left, and takes it from what is left.
 Importes Admite(RegApartadoM4* m4, const GrupoDeduccion& g, const Importes& pedido, const Importes& porAdmitir,
                 const Importes& limite, Importes& resto) {
-  const Importes admitido = Anota(m4, g, pedido, Menor(porAdmitir, Menor(limite, resto)));
+  const Importes admitido = Anota(m4, g, pedido, RebajadoA(porAdmitir, RebajadoA(limite, resto)));
   resto = resto - admitido;
   return admitido;
 }
@@ -168,7 +150,7 @@ Importes AdmiteGrupo(RegApartadoM4* m4, const GrupoDeduccion& g, const Importes&
 
 // One amount of a group, lowered to its limit and to what is left, and taken from what is left.
 void AdmiteImporte(Importes& importe, const Importes& limite, Importes& resto) {
-  importe = Menor(importe, Menor(limite, resto));
+  importe = RebajadoA(importe, RebajadoA(limite, resto));
   resto = resto - importe;
 }
 
@@ -178,7 +160,7 @@ template <std::size_t N>
 void Cadena(RegApartadoM4* m4, const std::array<std::size_t, N>& indices, Importes& limite, Importes& resto) {
   for (std::size_t indice : indices) {
     limite = limite - AdmiteGrupo(m4, Grupos[indice], limite, resto);
-    limite = Menor(limite, resto);
+    limite = RebajadoA(limite, resto);
   }
 }
 
@@ -236,18 +218,12 @@ Texto<3> Claves(std::uint8_t codigo1, std::uint8_t clave1, std::uint8_t codigo2,
   return claves;
 }
 
-template <typename Bloque, typename T>
-Importes ReparteDos(const Bloque* bloque, Columna<Bloque, std::uint8_t> codigos, Columna<Bloque, T> importes) {
-  return RepartirImportes({{Lee(bloque, codigos, 0), Lee(bloque, importes, 0)},
-                           {Lee(bloque, codigos, 1), Lee(bloque, importes, 1)}});
-}
-
 // ---- The calculation ----------------------------------------------------------------------------------------
 
 // The quota left after the deductions of section M (all but the one at RegLiquidacion 1280), never below 0.
 Importes CuotaBase(const RegLiquidacion* liquidacion, const RegResultados* resultados) {
   namespace L = Liquidacion;
-  return NoNegativo(Lee(liquidacion, L::CuotaTotal) - Lee(liquidacion, L::DeduccionGrupo1M) -
+  return ElevadoACero(Lee(liquidacion, L::CuotaTotal) - Lee(liquidacion, L::DeduccionGrupo1M) -
                     Lee(liquidacion, L::DeduccionImportes12M3) - Lee(liquidacion, L::DeduccionImportes3M3) -
                     Lee(liquidacion, L::DeduccionImportes4M3) - Lee(liquidacion, L::DeduccionImportes12M4) -
                     Lee(liquidacion, L::DeduccionImportes3M4) - Lee(resultados, Resultados::DeduccionM3Quintos));
@@ -264,18 +240,18 @@ Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResult
   std::array<Importes, 6> a = ReparteCadaImporte(m4, G(Indice(0)));
   const Importes pedido0 = a[0] + a[1] + a[2];
   EscribeEn<Importes>(m4, G(Indice(0)).pedido, pedido0);
-  a[0] = Menor(a[0], 0.25 * q);
-  a[1] = Menor(a[1], 0.25 * q);
+  a[0] = RebajadoA(a[0], 0.25 * q);
+  a[1] = RebajadoA(a[1], 0.25 * q);
   const Importes adm4032 = Admite(m4, G(Indice(0)), pedido0, a[0] + a[1] + a[2], 0.35 * q, resto);
 
   std::array<Importes, 6> b = ReparteCadaImporte(m4, G(Indice(1408)));
   const Importes pedido1408 = b[0] + b[1] + b[2] + b[3] + b[4] + b[5];
   EscribeEn<Importes>(m4, G(Indice(1408)).pedido, pedido1408);
-  b[0] = Menor(b[0], 0.55 * q);
-  b[1] = Menor(b[1], 0.55 * q);
-  b[3] = Menor(b[3], 0.6 * q - b[0]);
-  b[4] = Menor(b[4], 0.6 * q - b[1]);
-  b[2] = Menor(b[2], 0.65 * q);
+  b[0] = RebajadoA(b[0], 0.55 * q);
+  b[1] = RebajadoA(b[1], 0.55 * q);
+  b[3] = RebajadoA(b[3], 0.6 * q - b[0]);
+  b[4] = RebajadoA(b[4], 0.6 * q - b[1]);
+  b[2] = RebajadoA(b[2], 0.65 * q);
   const Importes adm4632 =
       Admite(m4, G(Indice(1408)), pedido1408, b[0] + b[1] + b[2] + b[3] + b[4] + b[5], 0.7 * q, resto);
 
@@ -286,15 +262,15 @@ Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResult
   std::array<Importes, 6> d = ReparteCadaImporte(m4, G(Indice(104)));
   const Importes pedido104 = d[0] + d[1] + d[2];
   EscribeEn<Importes>(m4, G(Indice(104)).pedido, pedido104);
-  d[0] = Menor(d[0], 0.25 * q);
-  d[1] = Menor(d[1], 0.25 * q);
+  d[0] = RebajadoA(d[0], 0.25 * q);
+  d[1] = RebajadoA(d[1], 0.25 * q);
   const Importes adm4072 = Admite(m4, G(Indice(104)), pedido104, d[0] + d[1] + d[2], 0.35 * q - adm4032, resto);
 
   std::array<Importes, 6> e = ReparteCadaImporte(m4, G(Indice(1560)));
   const Importes pedido1560 = e[0] + e[1] + e[2];
   EscribeEn<Importes>(m4, G(Indice(1560)).pedido, pedido1560);
-  e[0] = Menor(e[0], 0.6 * q);
-  e[1] = Menor(e[1], 0.6 * q);
+  e[0] = RebajadoA(e[0], 0.6 * q);
+  e[1] = RebajadoA(e[1], 0.6 * q);
   const Importes adm4672 = Admite(m4, G(Indice(1560)), pedido1560, e[0] + e[1] + e[2], 0.7 * q - adm4632, resto);
 
   // The amounts of groups 2864 (f), 3160 (g), 352 (m), 1736 (p) and 1896 (o) are admitted one by one, interleaved
@@ -305,9 +281,9 @@ Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResult
   AdmiteImporte(g[0], 0.25 * q - adm5312, resto);
 
   AdmiteGrupo(m4, G(Indice(3656)), resto, resto);
-  AdmiteGrupo(m4, G(Indice(208)), Menor(0.15 * q, 0.35 * q - adm4032 - adm4072), resto);
+  AdmiteGrupo(m4, G(Indice(208)), RebajadoA(0.15 * q, 0.35 * q - adm4032 - adm4072), resto);
   const Importes adm4152 = AdmiteGrupo(m4, G(Indice(280)), 0.35 * q, resto);
-  const Importes adm4712 = AdmiteGrupo(m4, G(Indice(1664)), Menor(0.5 * q, 0.7 * q - adm4632 - adm4672), resto);
+  const Importes adm4712 = AdmiteGrupo(m4, G(Indice(1664)), RebajadoA(0.5 * q, 0.7 * q - adm4632 - adm4672), resto);
   const Importes adm4792 = AdmiteGrupo(m4, G(Indice(1824)), 0.7 * q, resto);
 
   AdmiteImporte(f[1], 0.25 * q - adm5192 - f[0], resto);
@@ -317,14 +293,14 @@ Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResult
   std::array<Importes, 6> p = ReparteCadaImporte(m4, G(Indice(1736)));
   std::array<Importes, 6> o = ReparteCadaImporte(m4, G(Indice(1896)));
   AdmiteImporte(m[0], 0.35 * q - adm4152, resto);
-  AdmiteImporte(p[0], Menor(0.5 * q - adm4712, 0.7 * q - adm4672 - adm4632 - adm4712), resto);
+  AdmiteImporte(p[0], RebajadoA(0.5 * q - adm4712, 0.7 * q - adm4672 - adm4632 - adm4712), resto);
   AdmiteImporte(o[0], 0.7 * q - adm4792, resto);
 
   AdmiteImporte(f[2], 0.25 * q - adm5192 - f[0] - f[1], resto);
   AdmiteImporte(g[2], 0.25 * q - adm5312 - g[0] - g[1], resto);
 
   AdmiteImporte(m[1], 0.35 * q - adm4152 - m[0], resto);
-  AdmiteImporte(p[1], Menor(0.5 * q - adm4712 - p[0], 0.7 * q - adm4672 - adm4632 - adm4712 - p[0]), resto);
+  AdmiteImporte(p[1], RebajadoA(0.5 * q - adm4712 - p[0], 0.7 * q - adm4672 - adm4632 - adm4712 - p[0]), resto);
   AdmiteImporte(o[1], 0.7 * q - adm4792 - o[0], resto);
 
   AdmiteImporte(f[3], 0.25 * q - adm5192 - f[0] - f[1] - f[2], resto);
@@ -337,7 +313,7 @@ Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResult
   const Importes adm5352 = Anota(m4, G(Indice(3160)), Pide(m4, G(Indice(3160))), g[0] + g[1] + g[2] + g[3]);
 
   // What the second 0.35 share has left goes to the first chain.
-  Importes limite = Menor(0.35 * q - adm4152 - adm4192, resto);
+  Importes limite = RebajadoA(0.35 * q - adm4152 - adm4192, resto);
   Cadena(m4,
          std::array{Indice(440), Indice(528), Indice(616), Indice(736), Indice(840), Indice(928), Indice(1016),
                     Indice(1120), Indice(1192), Indice(1280)},
@@ -345,34 +321,34 @@ Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResult
   SumaBloque(m4, resultados, 1);
 
   // What the second 0.7 share has left goes to the second chain.
-  limite = Menor(0.7 * q - adm4792 - adm4832, resto);
+  limite = RebajadoA(0.7 * q - adm4792 - adm4832, resto);
   Cadena(m4, std::array{Indice(1984), Indice(2072)}, limite, resto);
-  limite = NoNegativo(limite);
+  limite = ElevadoACero(limite);
   Cadena(m4, std::array{Indice(2160), Indice(2280), Indice(2384), Indice(2472), Indice(2560)}, limite, resto);
   AdmiteGrupo(m4, G(Indice(2664)), 0.5 * q, resto);
   SumaBloque(m4, resultados, 2);
 
   // The rest of the two 0.25 shares.
   AdmiteGrupo(m4, G(Indice(2984)), 0.25 * q - adm5192 - adm5232, resto);
-  limite = Menor(0.25 * q - adm5312 - adm5352, resto);
+  limite = RebajadoA(0.25 * q - adm5312 - adm5352, resto);
   Cadena(m4, std::array{Indice(3280), Indice(3368), Indice(3456)}, limite, resto);
   SumaBloque(m4, resultados, 3);
   SumaBloque(m4, resultados, 4);
 
   // Entries that ask without a limit.
-  Escribe(m4, M4::PrimerosImportesA, ReparteDos(m4, M4::CodigoEntradaA, M4::PrimerImporteEntradaA));
+  Escribe(m4, M4::PrimerosImportesA, RepartirFilas(m4, M4::CodigoEntradaA, M4::PrimerImporteEntradaA));
   Escribe(m4, M4::ClavesA,
           Claves(Lee(m4, M4::CodigoEntradaA, 0), Lee(m4, M4::ClaveEntradaA, 0), Lee(m4, M4::CodigoEntradaA, 1),
                  Lee(m4, M4::ClaveEntradaA, 1)));
-  Escribe(m4, M4::SegundosImportesA, ReparteDos(m4, M4::CodigoEntradaA, M4::SegundoImporteEntradaA));
-  Escribe(m4, M4::PrimerosImportesB, ReparteDos(m4, M4::CodigoEntradaB, M4::PrimerImporteEntradaB));
+  Escribe(m4, M4::SegundosImportesA, RepartirFilas(m4, M4::CodigoEntradaA, M4::SegundoImporteEntradaA));
+  Escribe(m4, M4::PrimerosImportesB, RepartirFilas(m4, M4::CodigoEntradaB, M4::PrimerImporteEntradaB));
   Escribe(m4, M4::ClavesB,
           Claves(Lee(m4, M4::CodigoEntradaB, 0), Lee(m4, M4::ClaveEntradaB, 0), Lee(m4, M4::CodigoEntradaB, 1),
                  Lee(m4, M4::ClaveEntradaB, 1)));
-  Escribe(m4, M4::SegundosImportesB, ReparteDos(m4, M4::CodigoEntradaB, M4::SegundoImporteEntradaB));
+  Escribe(m4, M4::SegundosImportesB, RepartirFilas(m4, M4::CodigoEntradaB, M4::SegundoImporteEntradaB));
   Escribe(m4, M4::ImportesResultados,
-          ReparteDos(resultados, Resultados::CodigoDeduccionProporcional2, Resultados::CuotaDeduccionProporcional2));
-  Escribe(m4, M4::TercerosImportesB, ReparteDos(m4, M4::CodigoEntradaB, M4::TercerImporteEntradaB));
+          RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional2, Resultados::CuotaDeduccionProporcional2));
+  Escribe(m4, M4::TercerosImportesB, RepartirFilas(m4, M4::CodigoEntradaB, M4::TercerImporteEntradaB));
 
   return Lee(m4, M4::PedidoBloque1) + Lee(m4, M4::PedidoBloque2) + Lee(m4, M4::PedidoBloque3) +
          Lee(m4, M4::PedidoBloque4) + Lee(m4, M4::PrimerosImportesA) + Lee(m4, M4::PrimerosImportesB) +

@@ -244,11 +244,6 @@ void Techo(ImportesMiembro& importes, std::size_t s, double limite) {
 void TechoTodos(ImportesMiembro& importes, double limite) {
   for (std::size_t s = 0; s < Slots; ++s) Techo(importes, s, limite);
 }
-void Suelo(ImportesMiembro& importes) {
-  AcotaImportes(importes, {{0.0, CotaInferior}, {0.0, CotaInferior}, {0.0, CotaInferior}, {0.0, CotaInferior},
-                           {0.0, CotaInferior}});
-}
-double Menor(double a, double b) { return b < a ? b : a; }
 
 // ---- Region 4 ------------------------------------------------------------------------------------------------
 
@@ -309,20 +304,20 @@ void Region4Descendientes(const Entorno& e, std::size_t s) {
 
 void Region4Importes(const Entorno& e, std::size_t s) {
   if (s > 2) return;
-  const double a = Menor(e.Doble(N::Comunidad4ImporteA) * 0.075, 12500.0);
+  const double a = RebajadoA(e.Doble(N::Comunidad4ImporteA) * 0.075, 12500.0);
   const double bDeclarante = e.Doble(N::Comunidad4ImporteBDeclarante);
   const double bConyuge = e.Doble(N::Comunidad4ImporteBConyuge);
   double importe = 0.0;
   if (s == 1) {
-    if (!(e.B(1) > LimiteBase4Persona)) importe = Menor(a + Menor(bDeclarante * 0.15, 25000.0), 25000.0);
+    if (!(e.B(1) > LimiteBase4Persona)) importe = RebajadoA(a + RebajadoA(bDeclarante * 0.15, 25000.0), 25000.0);
   } else if (s == 2) {
     if (!(e.B(2) > LimiteBase4Persona) && e.Conjunta()) {
-      importe = Menor(a + Menor(bConyuge * 0.15, 25000.0), 25000.0);
+      importe = RebajadoA(a + RebajadoA(bConyuge * 0.15, 25000.0), 25000.0);
     }
   } else if (!(e.B(0) > LimiteBase4Unidad)) {
     importe = e.Conjunta() ? (bConyuge + bDeclarante + e.Doble(N::Comunidad4ImporteA)) * 0.15
-                           : a + Menor(bDeclarante * 0.15, 25000.0);
-    importe = Menor(importe, 25000.0);
+                           : a + RebajadoA(bDeclarante * 0.15, 25000.0);
+    importe = RebajadoA(importe, 25000.0);
   }
   e.Pon(N::Comunidad4DeduccionImportes, s, importe);
 }
@@ -335,8 +330,8 @@ void Region4Entradas(const Entorno& e, std::size_t s) {
   for (std::size_t k = 0; k < N::Comunidad4CodigoEntrada.cuantos; ++k) {
     const int codigo = Lee(e.n, N::Comunidad4CodigoEntrada, k);
     const double cantidad = Lee(e.n, N::Comunidad4ImporteEntrada, k);
-    const double parte10 = Menor(cantidad * 0.1, 10000.0);
-    const double parte5 = Menor(cantidad * 0.05, 5000.0);
+    const double parte10 = RebajadoA(cantidad * 0.1, 10000.0);
+    const double parte5 = RebajadoA(cantidad * 0.05, 5000.0);
     if (s == 0) {
       if (conjunta) {
         importe += parte10;
@@ -369,7 +364,7 @@ void Region4Deduccion25(const Entorno& e, std::size_t s) {
       0.25 * RepartirImportes({{codigo0, Lee(n, N::Comunidad4Base, 0)}, {codigo1, Lee(n, N::Comunidad4Base, 1)}});
   for (std::size_t k = 0; k < Slots; ++k) Techo(deduccion, k, c1[k] > c2[k] ? c1[k] : c2[k]);
   deduccion[0] = deduccion[1] + deduccion[2];
-  Suelo(deduccion);
+  deduccion = ElevadoACero(deduccion);
   e.Pon(N::Comunidad4Deduccion25, s, deduccion[s]);
 }
 
@@ -440,12 +435,12 @@ void Region8(const Entorno& e, std::size_t s) {
 
   ImportesMiembro p = RepartirEntradas(e.n, N::Comunidad8CodigoEntradaA, N::Comunidad8ImporteEntradaA);
   for (std::size_t k = 0; k < Slots; ++k) Techo(p, k, e.L(k) * 0.05);
-  Suelo(p);
+  p = ElevadoACero(p);
   e.Pon(N::Comunidad8DeduccionA, s, p[s] * 0.15);
 
   ImportesMiembro q = RepartirEntradas(e.n, N::Comunidad8CodigoEntradaB, N::Comunidad8ImporteEntradaB);
   for (std::size_t k = 0; k < Slots; ++k) Techo(q, k, e.L(k) * 0.05 - p[k]);
-  Suelo(q);
+  q = ElevadoACero(q);
   e.Pon(N::Comunidad8DeduccionB, s, q[s] * 0.15);
 }
 
@@ -529,7 +524,7 @@ void Region12(const Entorno& e, std::size_t s) {
 
   ImportesMiembro r = RepartirEntradas(e.n, N::Comunidad12CodigoEntrada, N::Comunidad12ImporteEntrada);
   for (std::size_t k = 0; k < Slots; ++k) Techo(r, k, e.L(k) * 0.1 - e.MG(k));
-  Suelo(r);
+  r = ElevadoACero(r);
   e.Pon(N::Comunidad12DeduccionEntradas, s, r[s] * 0.1);
 }
 
@@ -538,14 +533,14 @@ void Region12(const Entorno& e, std::size_t s) {
 void Region13(const Entorno& e, std::size_t s) {
   ImportesMiembro sS = RepartirEntradas(e.n, N::Comunidad13CodigoEntradaS, N::Comunidad13ImporteEntradaS);
   for (std::size_t k = 0; k < Slots; ++k) Techo(sS, k, 1500000.0 - e.M34(k));
-  Suelo(sS);
+  sS = ElevadoACero(sS);
   ImportesMiembro deduccionS = 0.1 * sS;
   TechoTodos(deduccionS, 40000.0);
-  Suelo(deduccionS);
+  deduccionS = ElevadoACero(deduccionS);
 
   ImportesMiembro t = RepartirEntradas(e.n, N::Comunidad13CodigoEntradaT, N::Comunidad13ImporteEntradaT);
   for (std::size_t k = 0; k < Slots; ++k) Techo(t, k, 1500000.0 - e.M34(k) - sS[k]);
-  Suelo(t);
+  t = ElevadoACero(t);
   const ImportesMiembro baseGeneral = Lee(e.liquidacion, Liquidacion::BaseLiquidableGeneral);
   const ImportesMiembro baseEspecial = Lee(e.bi, BI::BaseEspecialLiquidable);
   ImportesMiembro deduccionT;
@@ -554,11 +549,11 @@ void Region13(const Entorno& e, std::size_t s) {
     deduccionT[k] = t[k] * (tipoReducido ? 0.02 : 0.03);
     Techo(deduccionT, k, 40000.0 - deduccionS[k]);
   }
-  Suelo(deduccionT);
+  deduccionT = ElevadoACero(deduccionT);
 
   ImportesMiembro v = RepartirEntradas(e.n, N::Comunidad13CodigoEntradaV, N::Comunidad13ImporteEntradaV);
   for (std::size_t k = 0; k < Slots; ++k) Techo(v, k, e.L(k) * 0.1 - e.MG(k));
-  Suelo(v);
+  v = ElevadoACero(v);
 
   e.Pon(N::Comunidad13DeduccionS, s, deduccionS[s]);
   e.Pon(N::Comunidad13DeduccionT, s, deduccionT[s]);
@@ -571,14 +566,14 @@ void Region16(const Entorno& e, std::size_t s) {
   ImportesMiembro w = RepartirEntradas(e.n, N::Comunidad16CodigoEntradaW, N::Comunidad16ImporteEntradaW);
   for (std::size_t k = 0; k < Slots; ++k) Techo(w, k, 1500000.0 - e.M3(k));
   TechoTodos(w, 1071428.0);
-  Suelo(w);
+  w = ElevadoACero(w);
   ImportesMiembro deduccionW = 0.07 * w;
   TechoTodos(deduccionW, 75000.0);
-  Suelo(deduccionW);
+  deduccionW = ElevadoACero(deduccionW);
 
   ImportesMiembro y = RepartirEntradas(e.n, N::Comunidad16CodigoEntradaY, N::Comunidad16ImporteEntradaY);
   for (std::size_t k = 0; k < Slots; ++k) Techo(y, k, 1500000.0 - e.M3(k) - w[k]);
-  Suelo(y);
+  y = ElevadoACero(y);
   // The unit's slot takes the young members' own amounts before their own limits are applied.
   const int declarante = e.AnioDeclarante();
   const int conyuge = e.AnioConyuge();
@@ -754,8 +749,8 @@ void Region17(const Entorno& e, std::size_t s) {
   const double limite0 = ((bases[1] > 0.0 ? bases[1] : 0.0) + (bases[2] > 0.0 ? bases[2] : 0.0)) * 0.2;
   Techo(h, 0, limite0);
   for (std::size_t k = 1; k < Slots; ++k) Techo(h, k, bases[k] * 0.2);
-  Suelo(h);
-  h[0] = Menor(h[1] + h[2], limite0);
+  h = ElevadoACero(h);
+  h[0] = RebajadoA(h[1] + h[2], limite0);
   e.Pon(N::Comunidad17DeduccionBases, s, h[s] * 0.05);
 }
 

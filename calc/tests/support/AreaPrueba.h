@@ -131,4 +131,7 @@ Miembros DameMiembro(const Bloque& bloque, std::size_t desplazamiento) {
   return valores;
 }
 
+// The same value in every slot.
+inline Miembros Todos(double valor) { return {valor, valor, valor, valor, valor}; }
+
 }  // namespace ximardol::pruebas

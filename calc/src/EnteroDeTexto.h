@@ -1,4 +1,4 @@
-// A whole number kept as text in a fixed field (a year of birth, a region code).
+// A whole number kept as text in a fixed field (a year of birth, a region code, the parts of a date).
 #pragma once
 
 #include <cstddef>
