@@ -69,7 +69,7 @@ inline void RellenaDeclaracion(DatosRenta& d) {
   Double(d.RendCapInmobiliario, 40 + 32, 45000.0);
   Double(d.RendCapInmobiliario, 40 + 64, 144000.0);
 
-  // Section C: interest (sub-part 1), dividends (sub-part 2), a sub-part 3 row.
+  // Section C: interest (subsection 1), dividends (subsection 2), a subsection 3 row.
   Byte(d.RendCapMobiliario, 40, 1);
   Double(d.RendCapMobiliario, 40 + 16, 310000.0);
   Double(d.RendCapMobiliario, 40 + 24, 77500.0);
