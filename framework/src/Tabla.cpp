@@ -1,0 +1,367 @@
+#include "framework/Tabla.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <span>
+
+#include "framework/BaseDatos.h"
+#include "framework/DlgMensaje.h"
+#include "platform/Nombres.h"
+#include "platform/Registros.h"
+#include "platform/Texto.h"
+
+namespace marco {
+
+namespace fs = std::filesystem;
+using plataforma::CTablaRegistros;
+
+namespace {
+
+// Messages of the table layer: on the main window, from the local database, with the exclamation icon.
+int Avisar(std::string_view codigo, std::string_view extra = {}) {
+  return CDlgMensaje(nullptr, DameBaseDatosLocal()).MostrarMensaje(codigo, IconoExclamacion, extra);
+}
+
+bool ExisteFichero(const std::string& ruta) {
+  const fs::path p(ruta);
+  const fs::path carpeta = p.has_parent_path() ? p.parent_path() : fs::path(".");
+  const auto real = plataforma::BuscaFicheroSinCaso(carpeta, p.filename().string());
+  std::error_code ec;
+  return real && fs::is_regular_file(*real, ec);
+}
+
+std::int32_t Entero32(long v) {
+  return static_cast<std::int32_t>(std::clamp<long>(v, std::numeric_limits<std::int32_t>::min(),
+                                                    std::numeric_limits<std::int32_t>::max()));
+}
+
+template <typename T>
+void Copiar(void* destino, T valor) {
+  std::memcpy(destino, &valor, sizeof valor);
+}
+
+template <typename T>
+T Leer(const void* origen) {
+  T valor;
+  std::memcpy(&valor, origen, sizeof valor);
+  return valor;
+}
+
+}  // namespace
+
+plataforma::CMotorRegistros& MotorRegistros() {
+  static plataforma::CMotorRegistros motor;
+  return motor;
+}
+
+std::string NombreTablaIdioma(std::string_view nombre, char idioma, bool mayusculas) {
+  std::string r(nombre);
+  if (r.size() > 7) r[7] = idioma;
+  return mayusculas ? plataforma::MayusculasAscii(r) : r;
+}
+
+CTabla::CTabla(CBaseDatos* baseDatos, std::string_view nombre) : m_alias(nombre), m_pBaseDatos(baseDatos) {
+  if (!m_alias.empty()) Abrir(1, {}, {}, true);
+}
+
+CTabla::~CTabla() { Cerrar(); }
+
+int CTabla::Abrir(int modo, std::string_view orden, std::string_view tabla, bool propia) {
+  m_nIntentos = 0;
+  // This object keeps one area: a second open would lose track of the first.
+  if (EstaAbierta()) return 0;
+  m_bPropia = propia;
+  if (!tabla.empty()) m_alias = std::string(tabla);
+  if (m_alias.empty() || m_pBaseDatos == nullptr) return 0;
+  if (!m_pBaseDatos->EsCompartida()) modo = 1;
+
+  const std::string ruta = m_pBaseDatos->DameDirectorio() + m_alias + "." + m_pBaseDatos->DameExtension();
+  if (!ExisteFichero(ruta)) {
+    CDlgMensaje(nullptr, nullptr)
+        .MostrarMensaje({}, IconoExclamacion, "El fichero " + plataforma::Utf8ACp1252(ruta) + " no se ha encontrado.");
+    return 0;
+  }
+  for (;;) {
+    for (int i = 0; i < m_pBaseDatos->DameIntentos() && m_nArea == 0; ++i) {
+      ++m_nIntentos;
+      m_nArea = MotorRegistros().Abrir(ruta, m_alias, modo);
+    }
+    if (m_nArea != 0) break;
+    const std::string extra =
+        "Fichero " + plataforma::Utf8ACp1252(ruta) + " bloqueado. \n \xBF Desea reintentar apertura ?";
+    if (Avisar("WIN055", extra) != kBotonAceptar) return 0;
+  }
+  m_nOrden = 0;
+  if (PonerOrden(orden) == 0) PonerPrimerOrden();
+  return 1;
+}
+
+int CTabla::EstaAbierta() const { return m_nArea != 0 && MotorRegistros().Tabla(m_nArea) != nullptr ? 1 : 0; }
+
+int CTabla::Seleccionar() {
+  if (!EstaAbierta()) return 0;
+  if (MotorRegistros().AreaActual() != m_nArea) MotorRegistros().Seleccionar(m_nArea);
+  return 1;
+}
+
+CTablaRegistros* CTabla::Actual() { return Seleccionar() != 0 ? MotorRegistros().Tabla(m_nArea) : nullptr; }
+
+CTablaRegistros* CTabla::Registros() { return Actual(); }
+
+void CTabla::Cerrar() {
+  if (!EstaAbierta()) {
+    m_nArea = 0;
+    return;
+  }
+  if (!m_bPropia) return;
+  MotorRegistros().Cerrar(m_nArea);
+  m_nArea = 0;
+  m_nOrden = 0;
+}
+
+int CTabla::PonerOrden(std::string_view orden) {
+  if (orden.empty()) return 1;
+  CTablaRegistros* t = Actual();
+  if (t == nullptr) return 0;
+  const int numero = t->NumeroOrden(orden);
+  if (numero == 0) {
+    Avisar("WIN052");
+    return 0;
+  }
+  if (!t->PonerOrden(numero)) return 0;
+  m_nOrden = numero;
+  return 1;
+}
+
+int CTabla::PonerPrimerOrden() {
+  CTablaRegistros* t = Actual();
+  if (t == nullptr || !t->PonerOrden(1)) return 0;
+  m_nOrden = 1;
+  return 1;
+}
+
+int CTabla::Buscar(std::string_view clave, bool cercana, std::string_view orden, bool informar) {
+  CTablaRegistros* t = Actual();
+  if (t == nullptr || PonerOrden(orden) == 0) return 0;
+  t->PonerBusquedaCercana(cercana);
+  const bool hallado = t->Buscar(clave) && t->Encontrado();
+  t->PonerBusquedaCercana(MotorRegistros().Opciones().busquedaCercana);
+  if (!hallado && informar) Avisar("WIN053");
+  return hallado ? 1 : 0;
+}
+
+int CTabla::IrAlPrincipio(std::string_view orden) {
+  CTablaRegistros* t = Actual();
+  if (t == nullptr || PonerOrden(orden) == 0) return 0;
+  t->Primero();
+  return 1;
+}
+
+int CTabla::Siguiente(std::string_view orden) {
+  CTablaRegistros* t = Actual();
+  if (t == nullptr || PonerOrden(orden) == 0) return 0;
+  if (t->FinDeFichero()) return 0;
+  t->Saltar(1);
+  return 1;
+}
+
+int CTabla::Cumple(std::string_view expresion) {
+  CTablaRegistros* t = Actual();
+  if (t == nullptr) return 0;
+  if (expresion.empty()) return t->FinDeFichero() ? 0 : 1;
+  if (t->TipoExpresion(expresion) != plataforma::ETipoValor::Logico) {
+    Avisar("WIN054");
+    return 0;
+  }
+  return t->Evaluar(expresion) != 0 ? 1 : 0;
+}
+
+int CTabla::Cumple(const plataforma::CCondicion& condicion) {
+  CTablaRegistros* t = Actual();
+  if (t == nullptr) return 0;
+  return t->Cumple(condicion) ? 1 : 0;
+}
+
+int CTabla::EstadoRegistro(std::string_view clave, bool cercana, std::string_view orden) {
+  if (Actual() == nullptr) return 0;
+  if (!clave.empty() && Buscar(clave, cercana, orden, false) == 0) return 0;
+  CTablaRegistros* t = Actual();
+  return t->EstadoRegistro(t->NumeroRegistro());
+}
+
+int CTabla::BloquearRegistro() {
+  m_nIntentos = 0;
+  for (;;) {
+    CTablaRegistros* t = Actual();
+    if (t == nullptr) return 0;
+    // Without a current row there is nothing another user could be holding: asking to try again would never end.
+    const long numero = t->NumeroRegistro();
+    if (numero <= 0) return 0;
+    const int tries = m_pBaseDatos->DameIntentos() + 1;
+    for (int i = 0; i < tries; ++i) {
+      ++m_nIntentos;
+      if (t->BloquearRegistro(numero)) return 1;
+    }
+    if (Avisar("WIN046") != kBotonAceptar) return 0;
+  }
+}
+
+void CTabla::DesbloquearRegistro() {
+  if (CTablaRegistros* t = Actual()) t->DesbloquearRegistro(t->NumeroRegistro());
+}
+
+int CTabla::BloquearFichero() {
+  m_nIntentos = 0;
+  CTablaRegistros* t = Actual();
+  if (t == nullptr) return 0;
+  const int tries = m_pBaseDatos->DameIntentos() + 1;
+  for (int i = 0; i < tries; ++i) {
+    ++m_nIntentos;
+    if (t->BloquearFichero()) return 1;
+  }
+  return 0;
+}
+
+void CTabla::DesbloquearFichero() {
+  if (CTablaRegistros* t = Actual()) t->DesbloquearFichero();
+}
+
+int CTabla::AnadirRegistro() {
+  m_nIntentos = 0;
+  for (;;) {
+    CTablaRegistros* t = Actual();
+    if (t == nullptr) return 0;
+    int resultado = plataforma::kAnadirOcupado;
+    for (int i = 0; i < m_pBaseDatos->DameIntentos(); ++i) {
+      ++m_nIntentos;
+      resultado = t->Anadir();
+      if (resultado == plataforma::kAnadido || resultado == plataforma::kAnadirImposible) break;
+    }
+    if (resultado == plataforma::kAnadido) return 1;
+    if (Avisar(resultado == plataforma::kAnadirImposible ? "WIN050" : "WIN051") != kBotonAceptar) return 0;
+  }
+}
+
+int CTabla::BorrarClave(std::string_view clave, bool cercana, std::string_view orden) {
+  if (Actual() == nullptr) return 0;
+  if (!clave.empty() && Buscar(clave, cercana, orden, false) == 0) return 0;
+  if (BloquearRegistro() == 0) return 0;
+  CTablaRegistros* t = Actual();
+  if (t == nullptr) return 0;
+  const long numero = t->NumeroRegistro();
+  const bool borrado = t->Borrar() && t->Confirmar();
+  t->DesbloquearRegistro(numero);
+  t->Primero();
+  return borrado ? 1 : 0;
+}
+
+long CTabla::NumeroRegistros() {
+  CTablaRegistros* t = Actual();
+  return t != nullptr ? t->NumeroRegistros() : 0;
+}
+
+int CTabla::LeerCampo(std::string_view campo, void* buffer, std::int16_t tipo, std::uint16_t tamano) {
+  CTablaRegistros* t = Actual();
+  if (t == nullptr || buffer == nullptr || !t->CampoConocido(campo)) return 0;
+  const char letra = t->TipoCampo(campo);
+  switch (tipo) {
+    case kCampoEntero:
+    case kCampoEnteroN:
+      if ((letra != 'I' && letra != 'N') || tamano < sizeof(std::int32_t)) return 0;
+      Copiar(buffer, Entero32(t->LeerEntero(campo)));
+      return 1;
+    case kCampoDouble:
+      if ((letra != 'F' && letra != 'N') || tamano < sizeof(double)) return 0;
+      Copiar(buffer, t->LeerDouble(campo));
+      return 1;
+    case kCampoLogico:
+      if (letra != 'L' || tamano < sizeof(std::int32_t)) return 0;
+      Copiar(buffer, static_cast<std::int32_t>(t->LeerLogico(campo) ? 1 : 0));
+      return 1;
+    case kCampoTexto:
+    case kCampoTexto2: {
+      const auto ancho = static_cast<std::size_t>(t->AnchoCampo(campo));
+      if (tamano < ancho + 1) return 0;
+      std::string texto = t->LeerTexto(campo);
+      if (texto.size() > ancho) texto.resize(ancho);
+      std::memcpy(buffer, texto.data(), texto.size());
+      static_cast<char*>(buffer)[texto.size()] = '\0';
+      return 1;
+    }
+    case kCampoMemo: {
+      const auto memo = t->LeerMemo(campo);
+      if (memo && !memo->empty() && memo->size() < tamano) {
+        std::memcpy(buffer, memo->data(), memo->size());
+        static_cast<char*>(buffer)[memo->size()] = '\0';
+      }
+      return 1;
+    }
+    case kCampoBinario: {
+      const long largo = t->LongitudBinario(campo);
+      if (largo < 0) return 0;
+      if (static_cast<long>(tamano) >= largo && largo > 0) {
+        t->LeerBinario(campo, std::span<char>(static_cast<char*>(buffer), static_cast<std::size_t>(largo)));
+      }
+      return 1;
+    }
+    default:
+      return 0;
+  }
+}
+
+int CTabla::GrabarCampo(std::string_view campo, const void* valor, std::int16_t tipo, std::uint16_t tamano) {
+  CTablaRegistros* t = Actual();
+  if (t == nullptr || valor == nullptr || !t->CampoConocido(campo)) return 0;
+  const char letra = t->TipoCampo(campo);
+  bool hecho = false;
+  switch (tipo) {
+    case kCampoEntero:
+      if (letra != 'I' && letra != 'N') return 0;
+      hecho = t->PonerEntero(campo, Leer<std::int32_t>(valor));
+      break;
+    case kCampoEnteroN:
+      if (letra != 'N') return 0;
+      hecho = t->PonerEntero(campo, Leer<std::int32_t>(valor));
+      break;
+    case kCampoDouble:
+      if (letra != 'F' && letra != 'N') return 0;
+      hecho = t->PonerDouble(campo, Leer<double>(valor));
+      break;
+    case kCampoLogico:
+      if (letra != 'L') return 0;
+      hecho = t->PonerLogico(campo, Leer<std::int32_t>(valor) != 0);
+      break;
+    case kCampoTexto:
+    case kCampoMemo: {
+      // The text ends at its terminator, and never beyond the size given.
+      const char* texto = static_cast<const char*>(valor);
+      hecho = t->PonerTexto(campo, std::string_view(texto, ::strnlen(texto, tamano)));
+      break;
+    }
+    case kCampoBinario:
+      hecho = t->EscribirBinario(campo, std::span<const char>(static_cast<const char*>(valor), tamano)) ==
+              static_cast<long>(tamano);
+      break;
+    default:
+      return 0;
+  }
+  return hecho && t->Confirmar() ? 1 : 0;
+}
+
+int CTabla::LongitudCampo(std::string_view campo) {
+  CTablaRegistros* t = Actual();
+  if (t == nullptr || !t->CampoConocido(campo)) return 0;
+  switch (t->TipoCampo(campo)) {
+    case 'B': return static_cast<int>(std::max(0L, t->LongitudBinario(campo)));
+    case 'M': {
+      const auto memo = t->LeerMemo(campo);
+      return memo ? static_cast<int>(memo->size()) : 0;
+    }
+    default: return t->AnchoCampo(campo);
+  }
+}
+
+}  // namespace marco
