@@ -15,6 +15,13 @@ void PonerIdiomaV(std::string_view idioma);
 // The first character of IdiomaV.
 char LetraIdiomaV();
 
+// The printing language letter (profile [Idioma] IdiomaI, default "e"): holder names are shown in it.
+const std::string& IdiomaI();
+// An empty text sets the default "e" again.
+void PonerIdiomaI(std::string_view idioma);
+// The first character of IdiomaI.
+char LetraIdiomaI();
+
 // Sets up the two global databases: the network one on `dirBDRed` (shared, 3 attempts, "DBF") and the local one
 // on `dirBDLocal` (not shared, 1 attempt, "DBF"). From then on both are handed out and the local one is the
 // database of coded messages. 1 when both are open.
