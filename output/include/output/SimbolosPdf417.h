@@ -1,0 +1,70 @@
+// The PDF417 symbols of the first printed page: the framed data is laid out over up to four symbols, each with the
+// columns and rows of its place in the run, and each painted at its slot of the page. Slots and symbol sizes are
+// measured in page units of a 790 x 1,100 unit page that stands for 7.95 x 11.05 inches, so the resolution given
+// fixes their size in device units; nothing here depends on a printer.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "platform/CodigoBarras.h"
+#include "platform/Lienzo.h"
+
+namespace salida {
+
+// One place of the run: its shape, the framed length from which its rows are fixed, and its slot.
+struct CPlazaPdf417 {
+  int columnas;
+  int filas;   // rows when the framed data reaches the threshold; below it the encoder chooses
+  int umbral;  // bytes of framed data
+  int x;       // slot, page units
+  int y;
+};
+
+inline constexpr std::array<CPlazaPdf417, 4> kPlazasPdf417{{
+    {18, 51, 918, 80, 215},
+    {12, 51, 1530, 460, 215},
+    {18, 51, 2502, 80, 690},
+    {13, 54, 2502, 460, 690},
+}};
+
+inline constexpr int kResolucionMinimaPdf417 = 300;
+// A module of a symbol measures one page unit across; rows are three modules high.
+inline constexpr int kModuloEnUnidades = 1;
+
+// The shape of the symbol at place `k` (0 to 3) for framed data of `longitudTrama` bytes.
+plataforma::CFormaPdf417 FormaSimbolo(int k, std::size_t longitudTrama);
+
+// Device units per page unit at a resolution.
+struct CEscalaPagina {
+  double sx = 0;
+  double sy = 0;
+};
+CEscalaPagina EscalaPagina(int resolucion);
+
+// The top-left corner of the slot of place `k`, device units (truncated).
+plataforma::CPunto OrigenRanura(int k, int resolucion);
+
+// The size of a symbol on the page, device units (truncated).
+plataforma::CTamano ExtensionSimbolo(const plataforma::CSimboloCodigoBarras& simbolo, int resolucion);
+
+class CSimbolosPdf417 {
+ public:
+  // Encodes the framed data and paints each symbol at its slot of the canvas, whose device units are dots of
+  // `resolucion`. Failures show their coded message and leave the page without the missing symbols: "WIN027 "
+  // resolution below 300 (nothing is encoded), "PDF001" a fifth symbol would be needed (the four are already on
+  // the page) or a symbol has no modules, "PDF003" no symbol to size, "WIN132 " a symbol could not be painted,
+  // "PDF004" the encoder failed. The count of symbols painted is kept only when the run ends without a stop
+  // ("PDF004" included). The declaration type is received and not read.
+  void PintarPDF417(plataforma::CLienzo& lienzo, int resolucion, std::span<const std::uint8_t> datos,
+                    int tipoDeclaracion);
+
+  int SimbolosPintados() const { return m_nSimbolos; }
+
+ private:
+  int m_nSimbolos = 0;
+};
+
+}  // namespace salida
