@@ -3,18 +3,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "ProcesoAyudante.h"
 #include "platform/TablaTexto.h"
-
-extern char** environ;
 
 namespace marco::pruebas {
 
@@ -47,59 +43,6 @@ class CCarpetaTablas : public ::testing::Test {
   std::filesystem::path carpeta_;
 };
 
-// The record engine's helper program, started with its stdin and stdout on pipes: it takes a lock, writes "LISTO"
-// and holds the lock until its stdin closes.
-class CAyudante {
- public:
-  explicit CAyudante(std::vector<std::string> args) {
-    args.insert(args.begin(), KORVELIX_AYUDANTE_REGISTROS);
-    int entrada[2];
-    int salida[2];
-    if (::pipe(entrada) != 0 || ::pipe(salida) != 0) return;
-    posix_spawn_file_actions_t acciones;
-    posix_spawn_file_actions_init(&acciones);
-    posix_spawn_file_actions_adddup2(&acciones, entrada[0], 0);
-    posix_spawn_file_actions_adddup2(&acciones, salida[1], 1);
-    posix_spawn_file_actions_addclose(&acciones, entrada[1]);
-    posix_spawn_file_actions_addclose(&acciones, salida[0]);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    if (posix_spawn(&pid_, argv[0], &acciones, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&acciones);
-    ::close(entrada[0]);
-    ::close(salida[1]);
-    escribir_ = entrada[1];
-    leer_ = salida[0];
-  }
-  ~CAyudante() {
-    Terminar();
-    if (leer_ >= 0) ::close(leer_);
-  }
-  CAyudante(const CAyudante&) = delete;
-  CAyudante& operator=(const CAyudante&) = delete;
-
-  std::string Linea() {
-    std::string r;
-    char c;
-    while (leer_ >= 0 && ::read(leer_, &c, 1) == 1 && c != '\n') r += c;
-    return r;
-  }
-  // Closes its stdin, which lets the helper let go of its lock and end.
-  void Terminar() {
-    if (escribir_ >= 0) ::close(escribir_);
-    escribir_ = -1;
-    if (pid_ > 0) {
-      int estado = 0;
-      ::waitpid(pid_, &estado, 0);
-    }
-    pid_ = -1;
-  }
-
- private:
-  pid_t pid_ = -1;
-  int escribir_ = -1;
-  int leer_ = -1;
-};
+using ::pruebas::CAyudante;
 
 }  // namespace marco::pruebas

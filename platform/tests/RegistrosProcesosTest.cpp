@@ -12,79 +12,15 @@
 #include <thread>
 #include <vector>
 
+#include "ProcesoAyudante.h"
 #include "RegistrosPrueba.h"
 #include "platform/Registros.h"
-
-extern char** environ;
 
 using namespace plataforma;
 
 namespace {
 
-// The helper program started with its stdin and stdout on pipes.
-class CAyudante {
- public:
-  explicit CAyudante(std::vector<std::string> args) {
-    args.insert(args.begin(), KORVELIX_AYUDANTE_REGISTROS);
-    int entrada[2];
-    int salida[2];
-    if (::pipe(entrada) != 0 || ::pipe(salida) != 0) return;
-    posix_spawn_file_actions_t acciones;
-    posix_spawn_file_actions_init(&acciones);
-    posix_spawn_file_actions_adddup2(&acciones, entrada[0], 0);
-    posix_spawn_file_actions_adddup2(&acciones, salida[1], 1);
-    posix_spawn_file_actions_addclose(&acciones, entrada[1]);
-    posix_spawn_file_actions_addclose(&acciones, salida[0]);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    if (posix_spawn(&pid_, argv[0], &acciones, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&acciones);
-    ::close(entrada[0]);
-    ::close(salida[1]);
-    escribir_ = entrada[1];
-    leer_ = salida[0];
-  }
-  ~CAyudante() {
-    if (pid_ > 0) {
-      ::kill(pid_, SIGKILL);
-      Esperar();
-    }
-    if (escribir_ >= 0) ::close(escribir_);
-    if (leer_ >= 0) ::close(leer_);
-  }
-
-  // The first line the helper writes.
-  std::string Linea() {
-    std::string r;
-    char c;
-    while (::read(leer_, &c, 1) == 1 && c != '\n') r += c;
-    return r;
-  }
-  // Closes its stdin, which lets a lock holder end normally.
-  int Terminar() {
-    ::close(escribir_);
-    escribir_ = -1;
-    return Esperar();
-  }
-  int Matar() {
-    ::kill(pid_, SIGKILL);
-    return Esperar();
-  }
-  bool Vivo() const { return pid_ > 0; }
-
- private:
-  int Esperar() {
-    int estado = 0;
-    if (pid_ > 0) ::waitpid(pid_, &estado, 0);
-    pid_ = -1;
-    return estado;
-  }
-
-  pid_t pid_ = -1;
-  int escribir_ = -1;
-  int leer_ = -1;
-};
+using pruebas::CAyudante;
 
 class RegistrosProcesos : public pruebas::CCarpetaTablas {};
 
