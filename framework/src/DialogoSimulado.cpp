@@ -1,0 +1,206 @@
+#include "framework/DialogoSimulado.h"
+
+#include <algorithm>
+
+#include "framework/DialogoPlantilla.h"
+#include "framework/TemplateDlg.h"
+#include "framework/TemplatePropPg.h"
+
+namespace marco {
+
+CControlesSimulados::CControlesSimulados(const CPlantillaDialogo& plantilla) {
+  for (const SControlDialogo& c : plantilla.Controles()) {
+    if (c.id == -1) continue;
+    SControl control;
+    control.id = c.id;
+    control.edicion = c.tipo == ETipoControlDialogo::Edicion || c.edicion;
+    control.texto = c.texto;
+    control.soloLectura = (c.opciones & kEdicionSoloLectura) != 0;
+    control.enfocable = c.tipo != ETipoControlDialogo::Estatico && c.tipo != ETipoControlDialogo::Marco;
+    m_controles.push_back(std::move(control));
+  }
+}
+
+CControlesSimulados::~CControlesSimulados() { Cerrar(); }
+
+void CControlesSimulados::Abrir(CTemplateDlg& dialogo) {
+  m_pDialogo = &dialogo;
+  m_bPagina = false;
+  dialogo.AsociarVentana(this);
+  dialogo.OnInitDialog();
+}
+
+void CControlesSimulados::Abrir(CTemplatePropPg& pagina) {
+  m_pDialogo = &pagina;
+  m_bPagina = true;
+  pagina.AsociarVentana(this);
+  pagina.OnInitDialog();
+}
+
+void CControlesSimulados::Cerrar() {
+  if (m_pDialogo != nullptr && m_pDialogo->Ventana() == this) m_pDialogo->AsociarVentana(nullptr);
+  m_pDialogo = nullptr;
+}
+
+const CControlesSimulados::SControl* CControlesSimulados::Control(int id) const {
+  const auto it = std::find_if(m_controles.begin(), m_controles.end(), [id](const SControl& c) { return c.id == id; });
+  return it == m_controles.end() ? nullptr : &*it;
+}
+
+CControlesSimulados::SControl* CControlesSimulados::Control(int id) {
+  const auto it = std::find_if(m_controles.begin(), m_controles.end(), [id](const SControl& c) { return c.id == id; });
+  return it == m_controles.end() ? nullptr : &*it;
+}
+
+void CControlesSimulados::Escribir(int id, std::string_view texto) {
+  SControl* c = Control(id);
+  if (c == nullptr || !c->habilitado || c->soloLectura) return;
+  c->texto = std::string(texto);
+  Notificar(id, kAvisoTextoCambiado);
+}
+
+int CControlesSimulados::Enfocar(int id) {
+  if (id != 0) {
+    const SControl* destino = Control(id);
+    if (destino == nullptr || !destino->habilitado || !destino->enfocable) return -1;
+  }
+  const std::optional<int> anterior = m_foco;
+  const std::optional<int> nuevo = id != 0 ? std::optional<int>(id) : std::nullopt;
+  if (anterior == nuevo) return -1;
+  int resultado = -1;
+  m_foco = nuevo;
+  if (anterior) {
+    m_focoEntrante = nuevo;
+    resultado = Notificar(*anterior, kAvisoFocoPerdido);
+    m_focoEntrante.reset();
+  }
+  // The focus may have been moved again while the focus-lost event was handled.
+  if (nuevo && m_foco == nuevo) Notificar(*nuevo, kAvisoFocoGanado);
+  return resultado;
+}
+
+int CControlesSimulados::Notificar(int id, int codigo) {
+  if (m_pDialogo == nullptr) return 0;
+  const SControl* c = Control(id);
+  // Only field edits report box events; buttons report clicks.
+  if (c == nullptr || !c->edicion) return 0;
+  return m_pDialogo->Notificar(id, codigo);
+}
+
+void CControlesSimulados::Pulsar(int id) {
+  const SControl* c = Control(id);
+  if (m_pDialogo == nullptr || c == nullptr || !c->habilitado) return;
+  Enfocar(id);
+  if (m_pDialogo != nullptr) m_pDialogo->Pulsar(id);
+}
+
+int CControlesSimulados::Caracter(int caracter) { return m_pDialogo != nullptr ? m_pDialogo->OnChar(caracter) : 0; }
+
+int CControlesSimulados::Tecla(int tecla) {
+  if (m_pDialogo == nullptr) return 0;
+  if (m_bPagina) {
+    if (static_cast<CTemplatePropPg*>(m_pDialogo)->PreTranslateTecla(tecla) != 0) return 1;
+  }
+  return m_pDialogo->OnKeyDown(tecla);
+}
+
+std::optional<SColoresControl> CControlesSimulados::Colores(int id) const {
+  const SControl* c = Control(id);
+  if (c == nullptr) return std::nullopt;
+  return ColoresDeControl(m_bPagina, c->edicion, c->habilitado);
+}
+
+std::vector<int> CControlesSimulados::Hijos() const {
+  std::vector<int> ids;
+  ids.reserve(m_controles.size());
+  for (const SControl& c : m_controles) ids.push_back(c.id);
+  return ids;
+}
+
+bool CControlesSimulados::Existe(int id) const { return Control(id) != nullptr; }
+
+bool CControlesSimulados::EsEdicion(int id) const {
+  const SControl* c = Control(id);
+  return c != nullptr && c->edicion;
+}
+
+std::string CControlesSimulados::Texto(int id) const {
+  const SControl* c = Control(id);
+  return c != nullptr ? c->texto : std::string();
+}
+
+void CControlesSimulados::PonerTexto(int id, std::string_view texto) {
+  if (SControl* c = Control(id)) c->texto = std::string(texto);
+}
+
+bool CControlesSimulados::Habilitado(int id) const {
+  const SControl* c = Control(id);
+  return c != nullptr && c->habilitado;
+}
+
+void CControlesSimulados::Habilitar(int id, bool habilitar) {
+  if (SControl* c = Control(id)) c->habilitado = habilitar;
+}
+
+bool CControlesSimulados::SoloLectura(int id) const {
+  const SControl* c = Control(id);
+  return c != nullptr && c->soloLectura;
+}
+
+void CControlesSimulados::PonerSoloLectura(int id, bool soloLectura) {
+  if (SControl* c = Control(id)) c->soloLectura = soloLectura;
+}
+
+std::optional<int> CControlesSimulados::Foco() const { return m_focoEntrante ? m_focoEntrante : m_foco; }
+
+void CControlesSimulados::PonerFoco(int id) {
+  if (m_focoEntrante) {
+    // Asked while a focus-lost event is handled: the focus ends there once the move under way is done.
+    const SControl* c = Control(id);
+    if (c != nullptr && c->habilitado && c->enfocable) m_foco = id;
+    return;
+  }
+  Enfocar(id);
+}
+
+void CControlesSimulados::MoverFoco(bool anterior) {
+  if (m_controles.empty()) return;
+  const int n = static_cast<int>(m_controles.size());
+  int desde = anterior ? 0 : -1;
+  if (m_foco) {
+    for (int i = 0; i < n; ++i) {
+      if (m_controles[static_cast<std::size_t>(i)].id == *m_foco) desde = i;
+    }
+  }
+  for (int paso = 1; paso <= n; ++paso) {
+    const int i = ((desde + (anterior ? -paso : paso)) % n + n) % n;
+    const SControl& c = m_controles[static_cast<std::size_t>(i)];
+    if (c.habilitado && c.enfocable) {
+      Enfocar(c.id);
+      return;
+    }
+  }
+}
+
+void CControlesSimulados::IntercambiarDatosHijos(int direccion) {
+  if (m_alIntercambiar) m_alIntercambiar(direccion);
+}
+
+void CControlesSimulados::PonerTituloVentana(std::string_view titulo) { m_strTitulo = std::string(titulo); }
+
+void CControlesSimulados::Terminar(int resultado) {
+  if (!m_bPagina) m_nResultado = resultado;
+}
+
+void CControlesSimulados::PedirCierre() { ++m_nCierres; }
+
+void CControlesSimulados::Mover(int x, int y) {
+  m_rect.x = x;
+  m_rect.y = y;
+}
+
+void CControlesSimulados::PonerImagenBoton(int id, int imagen, bool) {
+  if (SControl* c = Control(id)) c->imagen = imagen;
+}
+
+}  // namespace marco

@@ -1,0 +1,549 @@
+#include "framework/DialogoVentana.h"
+
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/dialog.h>
+#include <wx/font.h>
+#include <wx/panel.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/toplevel.h>
+#include <wx/validate.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/BotonBmp.h"
+#include "framework/DialogoPlantilla.h"
+#include "framework/EditEx.h"
+#include "framework/EditExVentana.h"
+#include "framework/TemplateDlg.h"
+#include "framework/TemplatePropPg.h"
+#include "platform/Texto.h"
+
+namespace marco {
+
+namespace {
+
+wxString TextoWx(std::string_view cp1252) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(cp1252)); }
+std::string TextoCp1252(const wxString& texto) { return plataforma::Utf8ACp1252(texto.utf8_string()); }
+wxColour ColorWx(const SColorDialogo& c) { return wxColour(c.rojo, c.verde, c.azul); }
+
+// The box edit of a window, or null.
+CEditEx* EditDe(wxWindow* ventana) {
+  auto* v = dynamic_cast<CVentanaEdit*>(ventana);
+  return v != nullptr ? v->DameEdit() : nullptr;
+}
+
+// An id taken by no control: the focus is on a window that is not one of the dialog's.
+constexpr int kIdAjeno = -0x7FFF;
+
+// The window side shared by the dialog and the page: the controls made from the layout and what the rules ask
+// of them.
+template <class TVentana>
+class CVentanaControles : public TVentana, public CControlesDialogo {
+ public:
+  CDialogoBase& Reglas() { return *m_pReglas; }
+
+  // ---- CControlesDialogo ----
+  std::vector<int> Hijos() const override {
+    std::vector<int> ids;
+    for (const SHijo& h : m_hijos) ids.push_back(h.id);
+    return ids;
+  }
+  bool Existe(int id) const override { return Buscar(id) != nullptr; }
+  bool EsEdicion(int id) const override {
+    const SHijo* h = Buscar(id);
+    return h != nullptr && dynamic_cast<wxTextCtrl*>(h->ventana) != nullptr;
+  }
+  std::string Texto(int id) const override {
+    const SHijo* h = Buscar(id);
+    if (h == nullptr) return {};
+    if (CEditEx* edit = EditDe(h->ventana)) return edit->Texto();
+    if (auto* t = dynamic_cast<wxTextCtrl*>(h->ventana)) return TextoCp1252(t->GetValue());
+    if (auto* c = dynamic_cast<wxChoice*>(h->ventana)) return TextoCp1252(c->GetStringSelection());
+    return TextoCp1252(h->ventana->GetLabel());
+  }
+  void PonerTexto(int id, std::string_view texto) override {
+    const SHijo* h = Buscar(id);
+    if (h == nullptr) return;
+    if (auto* v = dynamic_cast<CVentanaEdit*>(h->ventana)) {
+      v->PonerTexto(texto);
+    } else if (auto* t = dynamic_cast<wxTextCtrl*>(h->ventana)) {
+      // No text-changed event: only typing reports one.
+      t->ChangeValue(TextoWx(texto));
+    } else if (auto* c = dynamic_cast<wxChoice*>(h->ventana)) {
+      c->SetStringSelection(TextoWx(texto));
+    } else {
+      h->ventana->SetLabel(TextoWx(texto));
+    }
+  }
+  bool Habilitado(int id) const override {
+    const SHijo* h = Buscar(id);
+    return h != nullptr && h->ventana->IsThisEnabled();
+  }
+  void Habilitar(int id, bool habilitar) override {
+    if (const SHijo* h = Buscar(id)) {
+      h->ventana->Enable(habilitar);
+      Pintar(*h);
+    }
+  }
+  bool SoloLectura(int id) const override {
+    const SHijo* h = Buscar(id);
+    if (h == nullptr) return false;
+    if (CEditEx* edit = EditDe(h->ventana)) return edit->EsSoloLectura();
+    if (auto* t = dynamic_cast<wxTextCtrl*>(h->ventana)) return !t->IsEditable();
+    return false;
+  }
+  void PonerSoloLectura(int id, bool soloLectura) override {
+    const SHijo* h = Buscar(id);
+    if (h == nullptr) return;
+    if (CEditEx* edit = EditDe(h->ventana)) {
+      edit->PonerSoloLectura(soloLectura);
+    } else if (auto* t = dynamic_cast<wxTextCtrl*>(h->ventana)) {
+      t->SetEditable(!soloLectura);
+    }
+  }
+  std::optional<int> Foco() const override {
+    if (m_focoEntrante) return *m_focoEntrante == kIdNinguno ? std::nullopt : std::optional<int>(*m_focoEntrante);
+    return IdDeVentana(wxWindow::FindFocus());
+  }
+  void PonerFoco(int id) override {
+    const SHijo* h = Buscar(id);
+    if (h == nullptr) return;
+    if (m_focoEntrante) {
+      // Not from inside a focus change: once it is over.
+      wxWindow* ventana = h->ventana;
+      this->CallAfter([this, id, ventana] {
+        if (Buscar(id) != nullptr && ventana->IsEnabled()) ventana->SetFocus();
+      });
+      return;
+    }
+    if (h->ventana->IsEnabled()) h->ventana->SetFocus();
+  }
+  void MoverFoco(bool anterior) override {
+    this->Navigate(anterior ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
+  }
+  void IntercambiarDatosHijos(int direccion) override {
+    for (const SHijo& h : m_hijos) {
+      if (CEditEx* edit = EditDe(h.ventana)) edit->IntercambiarDatos(direccion == 1 ? 1 : 0);
+    }
+    if (direccion == 1) {
+      this->TransferDataFromWindow();
+    } else {
+      this->TransferDataToWindow();
+    }
+  }
+  void PonerTituloVentana(std::string_view titulo) override {
+    if (auto* tlw = dynamic_cast<wxTopLevelWindow*>(static_cast<wxWindow*>(this))) tlw->SetTitle(TextoWx(titulo));
+  }
+  SRectDialogo Rectangulo() const override {
+    const wxRect r = this->GetScreenRect();
+    return {r.x, r.y, r.width, r.height};
+  }
+  std::optional<SRectDialogo> RectanguloPrincipal() const override {
+    wxWindow* principal = wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
+    if (principal == nullptr || principal == static_cast<const wxWindow*>(this) || !principal->IsShown()) {
+      return std::nullopt;
+    }
+    const wxRect r = principal->GetScreenRect();
+    return SRectDialogo{r.x, r.y, r.width, r.height};
+  }
+  void Mover(int x, int y) override {
+    this->Move(x, y);
+    this->Refresh();
+  }
+  void PonerImagenBoton(int id, int imagen, bool) override {
+    const SHijo* h = Buscar(id);
+    if (h == nullptr) return;
+    if (auto* boton = dynamic_cast<CBotonBmp*>(h->ventana)) boton->CargarImagen(imagen, 0, kLadoImagenBoton, kLadoImagenBoton);
+  }
+  void AplicarFuente() override {
+    const wxFont fuente = FuenteDialogos();
+    for (const SHijo& h : m_hijos) {
+      if (dynamic_cast<wxTextCtrl*>(h.ventana) != nullptr) h.ventana->SetFont(fuente);
+    }
+  }
+  void AplicarColores() override {
+    for (const SHijo& h : m_hijos) Pintar(h);
+  }
+  void MostrarAyuda(int) override {
+    // The program's help file is opened by the shell; without one there is nothing to show.
+  }
+
+ protected:
+  struct SHijo {
+    int id;
+    wxWindow* ventana;
+    bool propio;  // made by the dialog itself: reports its own events
+  };
+  static constexpr int kIdNinguno = -0x7FFE;
+
+  void Construir(CDialogoBase& reglas, bool esPagina) {
+    m_pReglas = &reglas;
+    m_bPagina = esPagina;
+    this->SetFont(FuenteDialogos());
+    const CPlantillaDialogo& plantilla = reglas.Plantilla();
+    const wxSize tam = this->ConvertDialogToPixels(wxSize(plantilla.Ancho(), plantilla.Alto()));
+    this->SetClientSize(tam);
+    for (const SControlDialogo& c : plantilla.Controles()) Crear(c);
+    this->Bind(EVT_AVISO_CAMPO, &CVentanaControles::AlAvisoCampo, this);
+    this->Bind(wxEVT_CHAR, &CVentanaControles::AlTeclaReenviada, this);
+    this->Bind(wxEVT_KEY_DOWN, &CVentanaControles::AlTeclaReenviada, this);
+    this->Bind(wxEVT_BUTTON, &CVentanaControles::AlPulsar, this);
+    this->Bind(wxEVT_CHECKBOX, &CVentanaControles::AlPulsar, this);
+    this->Bind(wxEVT_RADIOBUTTON, &CVentanaControles::AlPulsar, this);
+    this->Bind(wxEVT_CHOICE, &CVentanaControles::AlElegir, this);
+    reglas.AsociarVentana(this);
+  }
+
+  void Soltar() {
+    if (m_pReglas != nullptr && m_pReglas->Ventana() == this) m_pReglas->AsociarVentana(nullptr);
+    m_pReglas = nullptr;
+  }
+
+  const SHijo* Buscar(int id) const {
+    const auto it = std::find_if(m_hijos.begin(), m_hijos.end(), [id](const SHijo& h) { return h.id == id; });
+    return it == m_hijos.end() ? nullptr : &*it;
+  }
+  const SHijo* BuscarVentana(const wxWindow* ventana) const {
+    const auto it =
+        std::find_if(m_hijos.begin(), m_hijos.end(), [ventana](const SHijo& h) { return h.ventana == ventana; });
+    return it == m_hijos.end() ? nullptr : &*it;
+  }
+  std::optional<int> IdDeVentana(const wxWindow* ventana) const {
+    if (ventana == nullptr) return std::nullopt;
+    // A window inside one of the controls (the entry of a combined control) counts as that control.
+    for (const wxWindow* v = ventana; v != nullptr && v != static_cast<const wxWindow*>(this); v = v->GetParent()) {
+      if (const SHijo* h = BuscarVentana(v)) return h->id;
+    }
+    return kIdAjeno;
+  }
+
+  bool m_bPagina = false;
+  CDialogoBase* m_pReglas = nullptr;
+
+ private:
+  void Crear(const SControlDialogo& c) {
+    const wxPoint pos = this->ConvertDialogToPixels(wxPoint(c.rect.x, c.rect.y));
+    const wxSize tam = this->ConvertDialogToPixels(wxSize(c.rect.ancho, c.rect.alto));
+    const int idWx = c.id == -1 ? wxID_ANY : c.id;
+    wxWindow* ventana = nullptr;
+    bool propio = false;
+    switch (c.tipo) {
+      case ETipoControlDialogo::Estatico:
+        ventana = new wxStaticText(this, idWx, TextoWx(c.texto), pos, tam, wxST_NO_AUTORESIZE);
+        break;
+      case ETipoControlDialogo::Marco:
+        ventana = new wxStaticBox(this, idWx, TextoWx(c.texto), pos, tam);
+        break;
+      case ETipoControlDialogo::Edicion: {
+        long estilo = wxTE_PROCESS_ENTER;
+        if ((c.opciones & kEdicionMultilinea) != 0) estilo = wxTE_MULTILINE;
+        if ((c.opciones & kEdicionDerecha) != 0) estilo |= wxTE_RIGHT;
+        if ((c.opciones & kEdicionSoloLectura) != 0) estilo |= wxTE_READONLY;
+        auto* edicion = new wxTextCtrl(this, idWx, TextoWx(c.texto), pos, tam, estilo);
+        if (c.longitud > 0 && (c.opciones & kEdicionMultilinea) == 0) {
+          edicion->SetMaxLength(static_cast<unsigned long>(c.longitud));
+        }
+        edicion->Bind(wxEVT_SET_FOCUS, &CVentanaControles::AlGanarFoco, this);
+        edicion->Bind(wxEVT_KILL_FOCUS, &CVentanaControles::AlPerderFoco, this);
+        edicion->Bind(wxEVT_TEXT, &CVentanaControles::AlCambiarTexto, this);
+        ventana = edicion;
+        break;
+      }
+      case ETipoControlDialogo::Boton: {
+        auto* boton = new CBotonBmp(this, idWx, TextoWx(c.texto), pos, tam);
+        boton->CambiarEstado(false);
+        ventana = boton;
+        break;
+      }
+      case ETipoControlDialogo::Casilla:
+        ventana = new wxCheckBox(this, idWx, TextoWx(c.texto), pos, tam);
+        break;
+      case ETipoControlDialogo::Opcion:
+        ventana = new wxRadioButton(this, idWx, TextoWx(c.texto), pos, tam, c.primeroDeGrupo ? wxRB_GROUP : 0);
+        break;
+      case ETipoControlDialogo::Lista: {
+        wxArrayString elementos;
+        for (const std::string& e : c.elementos) elementos.Add(TextoWx(e));
+        ventana = new wxChoice(this, idWx, pos, tam, elementos);
+        break;
+      }
+      case ETipoControlDialogo::Propio:
+        if (c.crear) ventana = c.crear(this, c.id, SRectDialogo{pos.x, pos.y, tam.x, tam.y});
+        propio = true;
+        break;
+    }
+    if (ventana == nullptr || c.id == -1) return;
+    m_hijos.push_back(SHijo{c.id, ventana, propio});
+    if (!propio && c.tipo != ETipoControlDialogo::Estatico && c.tipo != ETipoControlDialogo::Marco) {
+      ventana->Bind(wxEVT_KEY_DOWN, &CVentanaControles::AlTecla, this);
+    }
+  }
+
+  int IdDeEvento(const wxEvent& evento) const {
+    const SHijo* h = BuscarVentana(dynamic_cast<wxWindow*>(evento.GetEventObject()));
+    return h != nullptr ? h->id : evento.GetId();
+  }
+
+  void AlGanarFoco(wxFocusEvent& evento) {
+    evento.Skip();
+    if (m_pReglas != nullptr) m_pReglas->Notificar(IdDeEvento(evento), kAvisoFocoGanado);
+  }
+
+  void AlPerderFoco(wxFocusEvent& evento) {
+    evento.Skip();
+    if (m_pReglas == nullptr) return;
+    Salir(IdDeEvento(evento), evento.GetWindow(), false);
+  }
+
+  // A field lost the focus to `entrante` (null: to no window, unless `desconocido`: to a window not known).
+  void Salir(int id, wxWindow* entrante, bool desconocido) {
+    const std::optional<int> destino = IdDeVentana(entrante);
+    m_focoEntrante = destino ? *destino : desconocido ? kIdAjeno : kIdNinguno;
+    m_pReglas->Notificar(id, kAvisoFocoPerdido);
+    m_focoEntrante.reset();
+  }
+
+  void AlCambiarTexto(wxCommandEvent& evento) {
+    if (m_pReglas != nullptr) m_pReglas->Notificar(IdDeEvento(evento), kAvisoTextoCambiado);
+  }
+
+  // A box edit's notification.
+  void AlAvisoCampo(wxCommandEvent& evento) {
+    const SHijo* h = Buscar(evento.GetId());
+    if (m_pReglas == nullptr || h == nullptr) {
+      evento.Skip();
+      return;
+    }
+    if (evento.GetInt() == kAvisoFocoPerdido) {
+      // The edit tells no more than that it lost the focus: the window taking it is the one that has it now.
+      wxWindow* foco = wxWindow::FindFocus();
+      Salir(evento.GetId(), foco == h->ventana ? nullptr : foco, foco == h->ventana);
+      return;
+    }
+    m_pReglas->Notificar(evento.GetId(), evento.GetInt());
+  }
+
+  // Keys the box edits hand on to their parent (their event object is the edit's window).
+  void AlTeclaReenviada(wxKeyEvent& evento) {
+    auto* control = dynamic_cast<wxWindow*>(evento.GetEventObject());
+    if (control == nullptr || control == static_cast<wxWindow*>(this) || BuscarVentana(control) == nullptr ||
+        EditDe(control) == nullptr) {
+      evento.Skip();
+      return;
+    }
+    if (m_pReglas == nullptr) return;
+    if (evento.GetEventType() == wxEVT_CHAR) {
+      switch (evento.GetKeyCode()) {
+        case WXK_TAB: m_pReglas->OnChar(kCaracterTab); return;
+        case WXK_RETURN:
+        case WXK_NUMPAD_ENTER: m_pReglas->OnChar(kCaracterIntro); return;
+        case WXK_ESCAPE: m_pReglas->OnChar(kCaracterEscape); return;
+        default: return;
+      }
+    }
+    m_pReglas->OnKeyDown(TeclaDeWx(evento.GetKeyCode()));
+  }
+
+  void AlPulsar(wxCommandEvent& evento) {
+    if (m_pReglas == nullptr || Buscar(evento.GetId()) == nullptr) {
+      evento.Skip();
+      return;
+    }
+    m_pReglas->Pulsar(evento.GetId());
+  }
+
+  void AlElegir(wxCommandEvent& evento) {
+    if (m_pReglas == nullptr || Buscar(evento.GetId()) == nullptr) {
+      evento.Skip();
+      return;
+    }
+    // A list's selection changed (the classic code 1).
+    m_pReglas->AlComando(evento.GetId(), 1);
+  }
+
+ public:
+  // The keys of the controls the layout made.
+  bool Tecla(wxWindow* control, const wxKeyEvent& evento) {
+    if (m_pReglas == nullptr) return false;
+    const SHijo* h = BuscarVentana(control);
+    const bool edicion = h != nullptr && dynamic_cast<wxTextCtrl*>(h->ventana) != nullptr;
+    const int id = h != nullptr ? h->id : kIdAjeno;
+    const int tecla = evento.GetKeyCode();
+    if (evento.HasAnyModifiers()) return false;
+    switch (tecla) {
+      case WXK_RETURN:
+      case WXK_NUMPAD_ENTER:
+        if (h != nullptr && dynamic_cast<CBotonDibujado*>(h->ventana) != nullptr) {
+          m_pReglas->Pulsar(id);
+          return true;
+        }
+        if (edicion && dynamic_cast<CTemplateDlg*>(m_pReglas) != nullptr) m_pReglas->Notificar(id, kAvisoTabulador);
+        return m_pReglas->OnChar(kCaracterIntro) != 0;
+      case WXK_TAB:
+        if (edicion && dynamic_cast<CTemplateDlg*>(m_pReglas) != nullptr) m_pReglas->Notificar(id, kAvisoTabulador);
+        return m_pReglas->OnChar(kCaracterTab) != 0;
+      case WXK_ESCAPE: return m_pReglas->OnChar(kCaracterEscape) != 0;
+      case WXK_UP:
+      case WXK_DOWN:
+        if (edicion && (h->ventana->GetWindowStyle() & wxTE_MULTILINE) != 0) return false;
+        if (dynamic_cast<wxChoice*>(control) != nullptr) return false;
+        return m_pReglas->OnKeyDown(tecla == WXK_UP ? kTeclaArriba : kTeclaAbajo) != 0;
+      case WXK_F1:
+        if (auto* pagina = dynamic_cast<CTemplatePropPg*>(m_pReglas)) return pagina->PreTranslateTecla(kTeclaF1) != 0;
+        return false;
+      default: return false;
+    }
+  }
+
+ private:
+  void AlTecla(wxKeyEvent& evento) {
+    if (!Tecla(dynamic_cast<wxWindow*>(evento.GetEventObject()), evento)) evento.Skip();
+  }
+
+  void Pintar(const SHijo& h) {
+    const bool edicion = dynamic_cast<wxTextCtrl*>(h.ventana) != nullptr;
+    const std::optional<SColoresControl> colores = ColoresDeControl(m_bPagina, edicion, h.ventana->IsThisEnabled());
+    if (colores) {
+      h.ventana->SetBackgroundColour(ColorWx(colores->fondo));
+      h.ventana->SetForegroundColour(ColorWx(colores->texto));
+    } else if (edicion || m_bPagina) {
+      h.ventana->SetBackgroundColour(wxNullColour);
+      h.ventana->SetForegroundColour(wxNullColour);
+    }
+    h.ventana->Refresh();
+  }
+
+  std::vector<SHijo> m_hijos;
+  std::optional<int> m_focoEntrante;
+};
+
+class CVentanaDialogo : public CVentanaControles<wxDialog> {
+ public:
+  CVentanaDialogo(CTemplateDlg& dialogo, wxWindow* padre) {
+    Create(padre, wxID_ANY, TextoWx(dialogo.Plantilla().TituloPlantilla()), wxDefaultPosition, wxDefaultSize,
+           wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
+    // The program's own ids (1 OK, 2 Cancel) are not the toolkit's: nothing closes the dialog behind the rules.
+    SetAffirmativeId(wxID_NONE);
+    SetEscapeId(wxID_NONE);
+    Construir(dialogo, false);
+    Bind(wxEVT_CHAR_HOOK, &CVentanaDialogo::AlGancho, this);
+    Bind(wxEVT_CLOSE_WINDOW, &CVentanaDialogo::AlCerrar, this);
+  }
+  ~CVentanaDialogo() override { Soltar(); }
+
+  int Ejecutar() {
+    if (m_nFinal != 0) return m_nFinal;
+    const int resultado = ShowModal();
+    return m_nFinal != 0 ? m_nFinal : resultado;
+  }
+
+  void Terminar(int resultado) override {
+    m_nFinal = resultado;
+    if (IsModal()) EndModal(resultado);
+  }
+  void PedirCierre() override {
+    CallAfter([this] {
+      if (IsModal()) Close();
+    });
+  }
+
+ private:
+  void AlGancho(wxKeyEvent& evento) {
+    // Esc closes from any control (the field edits pass it on too).
+    if (evento.GetKeyCode() == WXK_ESCAPE && !evento.HasAnyModifiers() && m_pReglas != nullptr &&
+        EditDe(wxWindow::FindFocus()) == nullptr) {
+      m_pReglas->OnChar(kCaracterEscape);
+      return;
+    }
+    evento.Skip();
+  }
+  void AlCerrar(wxCloseEvent& evento) {
+    if (m_pReglas == nullptr) {
+      evento.Skip();
+      return;
+    }
+    static_cast<CTemplateDlg*>(m_pReglas)->OnClose();
+    if (IsModal() && m_nFinal == 0) EndModal(kIdCancelar);
+  }
+
+  int m_nFinal = 0;
+};
+
+class CVentanaPagina : public CVentanaControles<wxPanel> {
+ public:
+  CVentanaPagina(CTemplatePropPg& pagina, wxWindow* padre) {
+    Create(padre, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL);
+    Construir(pagina, true);
+  }
+  ~CVentanaPagina() override { Soltar(); }
+
+  void Terminar(int) override {}
+  // The page closes its sheet, as the sheet's close box does.
+  void PedirCierre() override {
+    CallAfter([this] {
+      if (wxWindow* hoja = wxGetTopLevelParent(this)) hoja->Close();
+    });
+  }
+};
+
+}  // namespace
+
+wxFont FuenteDialogos() {
+  // A negative classic height is the character height without the internal leading: about that many pixels.
+  const int alto = kFuenteDialogo.alto < 0 ? -kFuenteDialogo.alto : kFuenteDialogo.alto;
+  return wxFont(wxFontInfo(wxSize(0, alto)).Family(wxFONTFAMILY_SWISS).FaceName(TextoWx(kFuenteDialogo.cara)));
+}
+
+CDialogoBase* DialogoDeVentana(wxWindow* ventana) {
+  for (wxWindow* v = ventana; v != nullptr; v = v->GetParent()) {
+    if (auto* d = dynamic_cast<CVentanaDialogo*>(v)) return &d->Reglas();
+    if (auto* p = dynamic_cast<CVentanaPagina*>(v)) return &p->Reglas();
+  }
+  return nullptr;
+}
+
+void ActualizarDatosHijos(wxWindow* ventana, int direccion) {
+  if (ventana == nullptr) return;
+  if (dynamic_cast<CVentanaDialogo*>(ventana) != nullptr || dynamic_cast<CVentanaPagina*>(ventana) != nullptr) {
+    if (CDialogoBase* reglas = DialogoDeVentana(ventana)) {
+      reglas->ActualizarDatos(direccion);
+      return;
+    }
+  }
+  if (direccion == 1) {
+    ventana->TransferDataFromWindow();
+  } else {
+    ventana->TransferDataToWindow();
+  }
+}
+
+// ---- the runs of the bases ----
+
+int CTemplateDlg::DoModal() {
+  if (wxTheApp == nullptr) return kIdCancelar;
+  int resultado = kIdCancelar;
+  {
+    CVentanaDialogo ventana(*this, Padre());
+    OnInitDialog();
+    resultado = ventana.Ejecutar();
+  }
+  return resultado == kIdAceptar ? kIdAceptar : kIdCancelar;
+}
+
+wxWindow* CTemplatePropPg::CrearVentana(wxWindow* padre) {
+  if (padre == nullptr) return nullptr;
+  auto* ventana = new CVentanaPagina(*this, padre);
+  OnInitDialog();
+  return ventana;
+}
+
+}  // namespace marco

@@ -1,0 +1,132 @@
+#include "framework/TemplateDlgTitulares.h"
+
+#include <utility>
+
+#include "framework/DocumentoServicios.h"
+#include "framework/Utilidades.h"
+
+namespace marco {
+
+CTemplateDlgTitulares::CTemplateDlgTitulares(int idRecurso, wxWindow* padre, std::int32_t segundoParametro)
+    : CTemplateDlg(idRecurso, padre, segundoParametro) {}
+
+bool CTemplateDlgTitulares::PonerTablaIds(int entradas, int campos, std::vector<int> ids) {
+  if (entradas < 0 || campos < 0 ||
+      ids.size() != static_cast<std::size_t>(entradas) * static_cast<std::size_t>(campos)) {
+    return false;
+  }
+  m_nEntradas = entradas;
+  m_nCampos = campos;
+  m_ids = std::move(ids);
+  return true;
+}
+
+std::uint8_t CTemplateDlgTitulares::SujetoActual() const {
+  return static_cast<std::uint8_t>(Entorno().sujetoActual & 0xFF);
+}
+
+int CTemplateDlgTitulares::IdControl(int campo, int entrada) const {
+  if (campo < 0 || campo >= m_nCampos || entrada < 0 || entrada >= m_nEntradas) return 0;
+  return m_ids[static_cast<std::size_t>(campo) * static_cast<std::size_t>(m_nEntradas) +
+               static_cast<std::size_t>(entrada)];
+}
+
+void CTemplateDlgTitulares::LimpiarEntrada(int) {}
+void CTemplateDlgTitulares::MoverEntrada(int, int) {}
+void CTemplateDlgTitulares::QuitarEntrada(int) {}
+std::uint8_t CTemplateDlgTitulares::TitularDeEntrada(int) const { return 0; }
+void CTemplateDlgTitulares::EntradaComun(int) {}
+void CTemplateDlgTitulares::EntradaPropia(int) {}
+int CTemplateDlgTitulares::CampoInicialDeEntrada(int) const { return 1; }
+
+int CTemplateDlgTitulares::EntradaDeControl(int id) const {
+  for (std::size_t i = 0; i < m_ids.size(); ++i) {
+    if (m_ids[i] == id) return static_cast<int>(i % static_cast<std::size_t>(m_nEntradas));
+  }
+  return -1;
+}
+
+int CTemplateDlgTitulares::FilaDeControl(int id) const {
+  for (std::size_t i = 0; i < m_ids.size(); ++i) {
+    if (m_ids[i] == id) return static_cast<int>(i / static_cast<std::size_t>(m_nEntradas));
+  }
+  return -1;
+}
+
+void CTemplateDlgTitulares::CompactarEntradas() {
+  int siguiente = 0;
+  for (int e = 0; e < m_nEntradas; ++e) {
+    if (TitularDeEntrada(e) == 0) continue;
+    // An entry already in its place is not copied onto itself.
+    if (e != siguiente) MoverEntrada(siguiente, e);
+    ++siguiente;
+  }
+  for (int e = siguiente; e < m_nEntradas; ++e) {
+    QuitarEntrada(e);
+    LimpiarEntrada(e);
+  }
+}
+
+void CTemplateDlgTitulares::ActualizarEntradas() {
+  for (int e = 0; e < m_nEntradas; ++e) {
+    const bool conTitular = TitularDeEntrada(e) != 0;
+    if (!conTitular) LimpiarEntrada(e);
+    const bool abrir = m_bTodas && conTitular;
+    for (int campo = 1; campo < m_nCampos; ++campo) HabilitarControl(IdControl(campo, e), abrir);
+    if (abrir) PonerFoco(IdControl(CampoInicialDeEntrada(e), e));
+  }
+  if (Ventana() != nullptr) Ventana()->AplicarColores();
+}
+
+int CTemplateDlgTitulares::AjustarEntradasAlSujeto() {
+  const SEntornoDialogo entorno = Entorno();
+  m_bTodas = entorno.EditaTodasLasEntradas();
+  if (m_bTodas) return 1;
+  const std::uint8_t sujeto = SujetoActual();
+  for (int e = 0; e < m_nEntradas; ++e) {
+    const std::uint8_t titular = TitularDeEntrada(e);
+    if (titular == kSujetoUnidadFamiliar && (sujeto == kSujetoDeclarante || sujeto == kSujetoConyuge)) {
+      EntradaComun(e);
+      EntradaPropia(e);
+    } else if (titular != sujeto) {
+      LimpiarEntrada(e);
+      QuitarEntrada(e);
+    } else {
+      EntradaPropia(e);
+    }
+  }
+  return 0;
+}
+
+void CTemplateDlgTitulares::QuitarEntradasVacias() {
+  for (int e = 0; e < m_nEntradas; ++e) {
+    if (TitularDeEntrada(e) == 0) continue;
+    bool vacia = true;
+    for (int campo = 1; campo < m_nCampos && vacia; ++campo) {
+      vacia = EsCadenaEnBlanco(TextoControl(IdControl(campo, e)));
+    }
+    if (vacia) QuitarEntrada(e);
+  }
+}
+
+int CTemplateDlgTitulares::AlSalirDeCampo(int) { return PermitirSalidaCampo() ? 1 : 0; }
+
+void CTemplateDlgTitulares::MostrarAyudaTitular(int idEstatico) { PonerTextoControl(idEstatico, TextoAyudaTitular()); }
+
+int CTemplateDlgTitulares::AlEntrarEnCampo(int id) {
+  if (FilaDeControl(id) == 0) MostrarAyudaTitular(kIdAyudaTitular);
+  return 1;
+}
+
+int CTemplateDlgTitulares::AlCambiarValor(int id) {
+  const int entrada = EntradaDeControl(id);
+  if (entrada < 0) return 0;
+  ActualizarDatosHijos(*this, 1);
+  if (TitularDeEntrada(entrada) == 0) LimpiarEntrada(entrada);
+  CompactarEntradas();
+  ActualizarDatosHijos(*this, 0);
+  ActualizarEntradas();
+  return 1;
+}
+
+}  // namespace marco

@@ -1,0 +1,176 @@
+// The windows of the dialog bases (under Xvfb): built from the layout, the font and the pale yellow of locked
+// fields, box edits reporting to the dialog, Enter that never closes, Esc and the close box as Cancel, and a wizard
+// page inside a frame.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/frame.h>
+#include <wx/textctrl.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "PruebasWx.h"
+#include "framework/BotonBmp.h"
+#include "framework/DialogoVentana.h"
+#include "framework/EditExVentana.h"
+#include "framework/EditNumerico.h"
+#include "framework/TemplateDlg.h"
+#include "framework/TemplatePropPg.h"
+
+namespace marco {
+namespace {
+
+constexpr int kIdSimple = 1101;
+constexpr int kIdCaja = 1102;
+
+class CDlgVentana : public CTemplateDlg {
+ public:
+  explicit CDlgVentana(std::function<void(CDlgVentana&)> guion) : CTemplateDlg(900, nullptr), m_guion(std::move(guion)) {
+    CPlantillaDialogo p(220, 90, "PRUEBA");
+    p.Estatico(-1, "Importe", {4, 6, 40, 10});
+    p.Importe(kIdSimple, {50, 4, 60, 12});
+    p.CampoEdit(kIdCaja, {50, 20, 60, 12}, m_caja);
+    p.Aceptar({110, 66, 50, 18}).Cancelar({164, 66, 50, 18});
+    Plantilla() = p;
+    FijarEntorno(SEntornoDialogo{1, false, false, false});
+  }
+  int OnInitDialog() override {
+    CTemplateDlg::OnInitDialog();
+    EnlazarImporte(kIdSimple, &importe);
+    m_caja.AsignarDato(&caja);
+    ActualizarDatosHijos(*this, 0);
+    // The script runs once the modal loop is up.
+    wxTheApp->CallAfter([this] { m_guion(*this); });
+    return 1;
+  }
+  int AlCambiarValor(int id) override {
+    eventos.emplace_back(0x403, id);
+    return 1;
+  }
+  int AlTerminarCampo(int id) override {
+    eventos.emplace_back(0x404, id);
+    return 1;
+  }
+
+  wxWindow* Ventana(int id) const { return wxWindow::FindWindowById(id, dynamic_cast<wxWindow*>(CDialogoBase::Ventana())); }
+  wxWindow* Dialogo() const { return dynamic_cast<wxWindow*>(CDialogoBase::Ventana()); }
+  CDoubleEdit& Caja() { return m_caja; }
+
+  double importe = 1234.5;
+  double caja = 7.0;
+  std::vector<std::pair<int, int>> eventos;
+
+ private:
+  CDoubleEdit m_caja{10, 2};
+  std::function<void(CDlgVentana&)> m_guion;
+};
+
+void Tecla(wxWindow* ventana, wxEventType tipo, int codigo) {
+  wxKeyEvent evento(tipo);
+  evento.m_keyCode = codigo;
+  evento.SetEventObject(ventana);
+  ventana->GetEventHandler()->ProcessEvent(evento);
+}
+
+TEST(DialogoVentana, ConstruyeMuestraYCierraConAceptar) {
+  REQUIERE_PANTALLA();
+  bool visto = false;
+  CDlgVentana dlg([&](CDlgVentana& d) {
+    visto = true;
+    auto* simple = dynamic_cast<wxTextCtrl*>(d.Ventana(kIdSimple));
+    ASSERT_NE(simple, nullptr);
+    EXPECT_EQ(simple->GetValue(), "1.234,5");
+    EXPECT_EQ(simple->GetFont().GetPixelSize().y > 0, true);
+    EXPECT_NE(dynamic_cast<CVentanaEdit*>(d.Ventana(kIdCaja)), nullptr);
+    EXPECT_NE(dynamic_cast<CBotonBmp*>(d.Ventana(kIdAceptar)), nullptr);
+    // A box edit's notification reaches the event operation.
+    dynamic_cast<CVentanaEdit*>(d.Ventana(kIdCaja))->Notificar(kIdCaja, kAvisoValorCambiado);
+    // Enter in a plain edit: 0x404, then the next control; the dialog stays open.
+    Tecla(simple, wxEVT_KEY_DOWN, WXK_RETURN);
+    EXPECT_EQ(d.Resultado(), 0);
+    // Typed and stored on OK's exchange.
+    simple->ChangeValue("99,5");
+    ActualizarDatosHijos(d.Dialogo(), 1);
+    Tecla(d.Ventana(kIdAceptar), wxEVT_KEY_DOWN, WXK_RETURN);  // Enter on OK presses it
+  });
+  dlg.PonerTitulo("TITULO DEL CAMPO");
+  EXPECT_EQ(dlg.DoModal(), kIdAceptar);
+  EXPECT_TRUE(visto);
+  EXPECT_DOUBLE_EQ(dlg.importe, 99.5);
+  EXPECT_EQ(dlg.eventos, (std::vector<std::pair<int, int>>{{0x403, kIdCaja}, {0x404, kIdSimple}}));
+  EXPECT_EQ(dlg.CDialogoBase::Ventana(), nullptr);
+}
+
+TEST(DialogoVentana, EscapeYCierreSonCancelar) {
+  REQUIERE_PANTALLA();
+  CDlgVentana esc([](CDlgVentana& d) { Tecla(d.Dialogo(), wxEVT_CHAR_HOOK, WXK_ESCAPE); });
+  EXPECT_EQ(esc.DoModal(), kIdCancelar);
+  CDlgVentana cierre([](CDlgVentana& d) { d.Dialogo()->Close(); });
+  EXPECT_EQ(cierre.DoModal(), kIdCancelar);
+  // A box edit hands Esc on to its dialog.
+  CDlgVentana caja([](CDlgVentana& d) { d.Caja().AlCaracter(27); });
+  EXPECT_EQ(caja.DoModal(), kIdCancelar);
+}
+
+TEST(DialogoVentana, BloqueadoPintaAmarilloYAceptarCancela) {
+  REQUIERE_PANTALLA();
+  CDlgVentana dlg([](CDlgVentana& d) {
+    for (int id : {kIdSimple, kIdCaja}) {
+      wxWindow* w = d.Ventana(id);
+      EXPECT_FALSE(w->IsEnabled()) << id;
+      EXPECT_EQ(w->GetBackgroundColour(), wxColour(255, 255, 192)) << id;
+      EXPECT_EQ(w->GetForegroundColour(), wxColour(0, 0, 0)) << id;
+    }
+    EXPECT_TRUE(d.Caja().EsSoloLectura());
+    EXPECT_TRUE(d.Ventana(kIdCancelar)->IsEnabled());
+    d.Pulsar(kIdAceptar);
+  });
+  dlg.FijarEntorno(SEntornoDialogo{3, true, false, false});
+  dlg.PonerCodigoSujeto(3);
+  EXPECT_EQ(dlg.DoModal(), kIdCancelar);
+  EXPECT_DOUBLE_EQ(dlg.importe, 1234.5);
+}
+
+class CPaginaVentana : public CTemplatePropPg {
+ public:
+  CPaginaVentana() : CTemplatePropPg(130, "Datos Personales") {
+    CPlantillaDialogo p(200, 60);
+    p.Edicion(kIdSimple, {4, 4, 60, 12});
+    p.Casilla(1300, "Hijos", {4, 20, 60, 12});
+    Plantilla() = p;
+  }
+  int AlComando(int id, int codigo) override {
+    comandos.emplace_back(id, codigo);
+    return 1;
+  }
+  std::vector<std::pair<int, int>> comandos;
+};
+
+TEST(DialogoVentana, PaginaDentroDeUnMarco) {
+  REQUIERE_PANTALLA();
+  auto* marco = new wxFrame(nullptr, wxID_ANY, "hoja");
+  CPaginaVentana pagina;
+  wxWindow* ventana = pagina.CrearVentana(marco);
+  ASSERT_NE(ventana, nullptr);
+  marco->Show();
+  wxWindow* casilla = wxWindow::FindWindowById(1300, ventana);
+  ASSERT_NE(casilla, nullptr);
+  wxCommandEvent clic(wxEVT_CHECKBOX, 1300);
+  clic.SetEventObject(casilla);
+  casilla->GetEventHandler()->ProcessEvent(clic);
+  EXPECT_EQ(pagina.comandos, (std::vector<std::pair<int, int>>{{1300, 0}}));
+  // Any disabled control of a page is drawn black on pale yellow.
+  pagina.HabilitarControl(1300, false);
+  EXPECT_EQ(casilla->GetBackgroundColour(), wxColour(255, 255, 192));
+  pagina.HabilitarControl(1300, true);
+  EXPECT_NE(casilla->GetBackgroundColour(), wxColour(255, 255, 192));
+  EXPECT_EQ(DialogoDeVentana(casilla), &pagina);
+  marco->Destroy();
+  wxTheApp->ProcessIdle();
+  EXPECT_EQ(pagina.Ventana(), nullptr);
+}
+
+}  // namespace
+}  // namespace marco
