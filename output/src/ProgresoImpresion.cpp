@@ -1,0 +1,76 @@
+#include "output/ProgresoImpresion.h"
+
+#include <wx/app.h>
+#include <wx/artprov.h>
+#include <wx/button.h>
+#include <wx/evtloop.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+#include "platform/Texto.h"
+
+namespace salida {
+
+namespace {
+
+wxString AWx(std::string_view texto1252) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(texto1252)); }
+
+}  // namespace
+
+void BombearMensajes() {
+  wxEventLoopBase* bucle = wxEventLoopBase::GetActive();
+  if (bucle == nullptr) return;
+  while (bucle->Pending()) {
+    if (!bucle->Dispatch()) {
+      // The loop was asked to end: the request stays for it.
+      if (wxTheApp != nullptr) wxTheApp->ExitMainLoop();
+      return;
+    }
+  }
+}
+
+CDlgImprimiendo::CDlgImprimiendo(wxWindow* padre)
+    : wxDialog(padre, wxID_ANY, AWx("Imprimiendo"), wxDefaultPosition, wxDefaultSize, wxCAPTION) {
+  auto* columna = new wxBoxSizer(wxVERTICAL);
+  auto* fila = new wxBoxSizer(wxHORIZONTAL);
+  fila->Add(new wxStaticBitmap(this, kIdBitmapImpresora, wxArtProvider::GetBitmap(wxART_PRINT, wxART_MESSAGE_BOX)), 0,
+            wxALL | wxALIGN_CENTER_VERTICAL, 8);
+  auto* textos = new wxBoxSizer(wxVERTICAL);
+  m_pDocumento = new wxStaticText(this, kIdLineaDocumento, wxString(), wxDefaultPosition, wxSize(420, -1));
+  m_pPagina = new wxStaticText(this, kIdLineaPagina, wxString(), wxDefaultPosition, wxSize(420, -1));
+  textos->Add(m_pDocumento, 0, wxALL | wxEXPAND, 4);
+  textos->Add(m_pPagina, 0, wxALL | wxEXPAND, 4);
+  fila->Add(textos, 1, wxEXPAND);
+  columna->Add(fila, 1, wxEXPAND | wxALL, 4);
+  auto* cancelar = new wxButton(this, wxID_CANCEL, AWx("&Cancelar"));
+  columna->Add(cancelar, 0, wxALIGN_CENTER | wxALL, 8);
+  SetSizerAndFit(columna);
+  cancelar->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCancel(); });
+  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
+  wxWindow* principal = wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
+  if (principal != nullptr && principal != this) {
+    CentreOnParent();
+    const wxRect marco = principal->GetScreenRect();
+    const wxSize tamano = GetSize();
+    Move(marco.x + (marco.width - tamano.x) / 2, marco.y + (marco.height - tamano.y) / 2);
+  } else {
+    Centre();
+  }
+  Show(true);
+  Update();
+}
+
+void CDlgImprimiendo::MostrarDocumento(std::string_view texto) { m_pDocumento->SetLabel(AWx(texto)); }
+
+void CDlgImprimiendo::MostrarPagina(std::string_view texto) {
+  m_pPagina->SetLabel(AWx(texto));
+  Update();
+}
+
+void CDlgImprimiendo::OnCancel() {
+  PonerImpresionCancelada(true);
+  Hide();
+}
+
+}  // namespace salida
