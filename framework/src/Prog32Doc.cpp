@@ -229,6 +229,9 @@ wxView* CProg32Doc::CrearVista(const wxClassInfo* clase) {
 
 int CProg32Doc::MostrarPagina(wxClassInfo* clase, int /*argumento*/, int /*recursoMarco*/) {
   if (clase == nullptr) return 0;
+  // The page shown lets go of its box first (Prog32DocComandos.cpp).
+  if (ConfirmarCampoActivo() == 1 && !IsModified()) Modify(true);
+  if (EnfocarCampoPendiente()) return 0;
   if (wxView* abierta = BuscarVista(clase)) {
     abierta->Activate(true);
     return 1;
@@ -237,6 +240,7 @@ int CProg32Doc::MostrarPagina(wxClassInfo* clase, int /*argumento*/, int /*recur
 }
 
 void CProg32Doc::NavegarPagina(int codigo) {
+  if (EnfocarCampoPendiente()) return;
   if (m_listaPaginas.empty()) return;
   const int ultima = std::min<int>(m_nUltimaPagina, static_cast<int>(m_listaPaginas.size()) - 1);
   m_nPaginaActual = IndiceNavegacion(codigo, m_nPaginaActual, ultima);

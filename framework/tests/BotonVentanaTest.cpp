@@ -217,7 +217,7 @@ TEST_F(BotonVentana, BotonBmpConIconoQueNoCargaSeQuedaComoEstaba) {
   ASSERT_TRUE(boton->CargarImagen(145, 0, 32, 32));
   EXPECT_FALSE(boton->CargarImagen(145, 9999, 32, 32));  // icon 2 missing: nothing changes
   EXPECT_EQ(boton->Reglas().AnchoIcono(), 32);
-  EXPECT_FALSE(CImagenesBoton::DelPrograma().Cargar(ETipoImagenBoton::Bitmap, 145).IsOk());  // icons and bitmaps apart
+  EXPECT_FALSE(CImagenesBoton::DelPrograma().Cargar(ETipoImagenBoton::Bitmap, 141).IsOk());  // icons and bitmaps apart
 }
 
 TEST_F(BotonVentana, ElProgramaTieneTodasSusImagenesDeBotones) {

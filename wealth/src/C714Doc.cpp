@@ -51,7 +51,7 @@ class CCursorEspera {
 
 }  // namespace
 
-C714Doc::C714Doc() : m_reloj(MomentoActual) {}
+C714Doc::C714Doc() = default;
 
 C714Doc::~C714Doc() = default;
 
@@ -116,17 +116,14 @@ int C714Doc::CargarDeclaracion() {
 void C714Doc::ComponerIdentificacionYReferencia() {
   RegPatDatosPersonales& dp = m_datos.PatDatosPersonales;
   if (CampoVacio(dp, personales::NumeroReferencia) || CampoVacio(dp, personales::Identificacion)) {
-    PonerRecomponerIdentificacion(true);
+    marco::PonerRecomponerIdentificacion(true);
   }
-  if (!RecomponerIdentificacion()) return;
-  const SMomento momento = m_reloj ? m_reloj() : MomentoActual();
+  if (!marco::RecomponerIdentificacion()) return;
   const std::string nif(LeeTexto(dp, personales::Nif));
-  const std::string identificacion = ComponerIdentificacion(nif, momento);
-  plataforma::CopiaFija(TextoReferencia(), kAnchoIdentificacion, identificacion);
-  EscribeTexto(dp, personales::Identificacion, identificacion);
-  EscribeTexto(dp, personales::NumeroReferencia,
-               ComponerNumeroReferencia(marco::kTipoDecPatrimonio, nif, DameEjercicioFiscal(), momento));
-  PonerRecomponerIdentificacion(false);
+  ComponerIdentificacion(nif, 0);
+  EscribeTexto(dp, personales::Identificacion, std::string_view(TextoReferencia(), marco::kAnchoTextoReferencia));
+  EscribeTexto(dp, personales::NumeroReferencia, ComponerNumeroReferencia(marco::kTipoDecPatrimonio, nif));
+  marco::PonerRecomponerIdentificacion(false);
   if (LeeByte(dp, personales::MarcaSujeto.desplazamiento) == 1) {
     Avisar("WIN060");
     EscribeByte(dp, personales::MarcaSujeto.desplazamiento, 0);

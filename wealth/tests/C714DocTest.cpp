@@ -134,7 +134,7 @@ class Documento714Test : public ::testing::Test {
     marco::PonerIdiomaV("e");
     marco::PonerLetraEstadoPrograma('\0');
     marco::PonerMonedaEnUso(marco::kMonedaPesetas);
-    PonerRecomponerIdentificacion(false);
+    marco::PonerRecomponerIdentificacion(false);
   }
 
   void TearDown() override {
@@ -142,7 +142,7 @@ class Documento714Test : public ::testing::Test {
     marco::PonerIdiomaV("e");
     marco::PonerLetraEstadoPrograma('\0');
     marco::PonerMonedaEnUso(marco::kMonedaPesetas);
-    PonerRecomponerIdentificacion(false);
+    marco::PonerRecomponerIdentificacion(false);
     std::error_code ec;
     fs::remove_all(m_dir, ec);
   }
@@ -172,7 +172,7 @@ class Documento714Test : public ::testing::Test {
   // A document with the clock stopped at a known moment.
   static std::unique_ptr<C714Doc> Documento() {
     auto doc = std::make_unique<C714Doc>();
-    doc->PonerReloj([] { return SMomento{1, 6, 2000, 1, 0, 0}; });
+    doc->PonerReloj([] { return marco::SMomento{1, 6, 2000, 1, 0, 0}; });
     return doc;
   }
 
@@ -276,7 +276,7 @@ TEST_F(Documento714Test, UnaDeclaracionNuevaSeGuardaEnSeguida) {
   std::vector<char> esperados = Bytes(*esperado);
   // One o'clock: 3600 seconds after "000".
   EXPECT_EQ(std::string(LeeTexto(doc->Datos().PatDatosPersonales, personales::NumeroReferencia)),
-            Rellena("714599996400 " + std::to_string(DigitoControl("714599996400")), 20));
+            Rellena("714599996400 " + std::to_string(marco::DigitoControl("714599996400")), 20));
   EscribeTexto(esperado->PatDatosPersonales, personales::NumeroReferencia,
                LeeTexto(doc->Datos().PatDatosPersonales, personales::NumeroReferencia));
   EXPECT_EQ(guardados, Bytes(*esperado));
@@ -304,19 +304,19 @@ TEST_F(Documento714Test, LaReferenciaSeRehaceSoloCuandoFaltaOSePide) {
     RegPatDatosPersonales& dp = doc->Datos().PatDatosPersonales;
     if (c.borrarReferencia) EscribeTexto(dp, personales::NumeroReferencia, "");
     doc->PonMarcaSujeto(c.marcaImpresa);
-    PonerRecomponerIdentificacion(c.pedir);
+    marco::PonerRecomponerIdentificacion(c.pedir);
     EXPECT_EQ(doc->GuardarDeclaracion(), 1);
     const std::string referencia(LeeTexto(dp, personales::NumeroReferencia));
     const std::string identificacion(LeeTexto(dp, personales::Identificacion));
     if (c.rehecha) {
       EXPECT_EQ(referencia, Rellena("714593216400 0", 20));
-      EXPECT_EQ(identificacion, ComponerIdentificacion("12345678Z", {1, 6, 2000, 1, 0, 0}));
+      EXPECT_EQ(identificacion, marco::TextoIdentificacion("12345678Z", {1, 6, 2000, 1, 0, 0}));
       EXPECT_EQ(std::string(doc->TextoReferencia()), identificacion);
     } else {
       EXPECT_EQ(referencia, Rellena("714512345678 3", 20));
       EXPECT_EQ(identificacion, Rellena("Ref.: 12345678.05.01234.6", 60));
     }
-    EXPECT_FALSE(RecomponerIdentificacion());
+    EXPECT_FALSE(marco::RecomponerIdentificacion());
     EXPECT_EQ(guion.Veces("WIN060"), c.win060 ? 1 : 0);
     EXPECT_EQ(doc->DameMarcaSujeto(), c.win060 ? 0 : c.marcaImpresa);
     EXPECT_EQ(DatosGuardados("ANA"), Bytes(doc->Datos()));

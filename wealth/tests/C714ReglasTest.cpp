@@ -1,5 +1,5 @@
 // The rules of the wealth-tax declaration without windows or tables: the key, the adjustment of the result, the
-// filing checks, the name shown on the pages, and the identification and reference numbers.
+// filing checks and the name shown on the pages.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,7 +8,6 @@
 
 #include "wealth/C714Reglas.h"
 #include "wealth/CamposPatrimonio.h"
-#include "wealth/ReferenciaDeclaracion.h"
 
 using namespace patrimonio;
 
@@ -205,52 +204,4 @@ TEST(ComponerTextoNombre, ApellidosComaNombre) {
   EscribeTexto(dp, personales::Nombre, std::string(15, 'B'));
   EXPECT_EQ(ComponerTextoNombre(dp), std::string(30, 'A') + ", " + std::string(15, 'B'));
   EXPECT_EQ(ComponerTextoNombre(dp).size(), kAnchoTextoNombre);
-}
-
-TEST(ReferenciaDeclaracion, DigitoControl) {
-  const struct {
-    const char* texto;
-    int digito;
-  } casos[] = {{"", 0}, {"7", 0}, {"1", 6}, {"6", 1}, {"1.4", 0}, {"12345678.00.00001.", 0},
-               {"91234567.01.86400.", 5}, {"714510000000", 1}, {"A1", 6}};
-  for (const auto& c : casos) EXPECT_EQ(DigitoControl(c.texto), c.digito) << c.texto;
-}
-
-TEST(ReferenciaDeclaracion, Identificacion) {
-  const auto Relleno = [](std::string texto) {
-    texto.resize(kAnchoIdentificacion, ' ');
-    return texto;
-  };
-  const struct {
-    const char* nif;
-    SMomento momento;
-    std::string esperado;
-  } casos[] = {
-      // A letter in ninth place only: the first 8 characters.
-      {"12345678Z", {15, 4, 2000, 0, 0, 0}, Relleno("Ref.: 12345678.00.00001.0")},
-      // A letter first and ninth: "9" and characters 2 to 8.
-      {"X1234567L", {16, 4, 2000, 23, 59, 59}, Relleno("Ref.: 91234567.01.86400.5")},
-      // No letter in ninth place: the last 8; 100 days after the base date the days part is "00" again.
-      {"123456789", {24, 7, 2000, 0, 0, 0}, Relleno("Ref.: 23456789.00.00001.2")},
-      // Days before the base date count too.
-      {"123456789", {14, 4, 2000, 0, 0, 0}, Relleno("Ref.: 23456789.01.00001.4")},
-      {"", {15, 4, 2000, 0, 0, 0}, std::string(60, ' ')},
-      {"         ", {15, 4, 2000, 0, 0, 0}, std::string(60, ' ')},
-  };
-  for (const auto& c : casos) EXPECT_EQ(ComponerIdentificacion(c.nif, c.momento), c.esperado) << c.nif;
-}
-
-TEST(ReferenciaDeclaracion, NumeroDeReferencia) {
-  const SMomento unaEnPunto{1, 6, 2000, 1, 0, 0};
-  // "678" and 3600 seconds: 100000000 - 6783600.
-  EXPECT_EQ(ComponerNumeroReferencia(3, "12345678Z", "1999", unaEnPunto), "714593216400 0");
-  // No text: "000" and the seconds; 100000000 - 0 keeps its first 8 characters.
-  EXPECT_EQ(ComponerNumeroReferencia(3, "", "1999", {1, 6, 2000, 0, 0, 0}), "714510000000 1");
-  EXPECT_EQ(ComponerNumeroReferencia(4, "12345678Z", "1999", unaEnPunto), "999593216400 5");
-  EXPECT_EQ(CodigoModelo(0), "100");
-  EXPECT_EQ(CodigoModelo(9), "105");
-  EXPECT_EQ(CodigoModelo(-1), "999");
-  // A short text or one that does not start with digits there gives a number all the same.
-  EXPECT_EQ(ComponerNumeroReferencia(3, "AB", "1999", unaEnPunto).size(), 14u);
-  EXPECT_EQ(ComponerNumeroReferencia(3, "12345-9999", "1999", unaEnPunto).size(), 14u);
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,12 +19,14 @@
 
 #include "framework/Pista.h"
 #include "framework/Prog32DocReglas.h"
+#include "framework/ReferenciaReglas.h"
 
 class wxDialog;
 
 namespace marco {
 
 class CTabla;
+class CProg32View;
 
 // One page of the catalogue (table Paginasx and its language twin), as LeerPagina reads it.
 struct PaginaInfo {
@@ -53,6 +56,11 @@ class CProg32Doc : public wxDocument {
   CProg32Doc& operator=(const CProg32Doc&) = delete;
 
   // ---- virtual operations (base behaviour; the declaration documents override them) ----
+
+  // Composes the reference text printed with the identification of a tax number (TextoReferencia, 60 characters,
+  // Prog32DocReferencia.cpp) at the document's clock. The person number is the caller's (income tax: 1 to 5; 0
+  // otherwise) and does not change the text. 1 built; 0 when the tax number is empty or blank (60 blanks then).
+  virtual int ComponerIdentificacion(std::string_view nif, int numeroPersona);
 
   // Loads the stored row's header: opens DatosDec (order CLAVE), seeks the key, locks the row (status 'P', here
   // and program-wide) and, unless the keep-type flag is set, takes "tipodec" and "clave" from it. A missing row
@@ -152,6 +160,70 @@ class CProg32Doc : public wxDocument {
   // The document's own DatosDec table object (open, with the row locked, while the declaration is loaded).
   CTabla& TablaDatosDec();
 
+  // ---- reference numbers and date texts (Prog32DocReferencia.cpp) ----
+  // The form reference number of a declaration kind (3 wealth tax, 0-2 income tax) made from the characters 6 to
+  // 8 of `texto`, the fiscal year and the document's clock: 14 characters, model code, year digit, serial, a blank
+  // and the check digit (NumeroReferenciaFormulario).
+  std::string ComponerNumeroReferencia(int tipo, std::string_view texto) const;
+  // The check digit (0 to 6) of a text.
+  static int DigitoControl(std::string_view texto);
+  // Today by the document's clock, DDMMYYYY with the whole year.
+  std::string FechaDeHoy() const;
+  // Dates of exactly eight characters DDMMYYYY: 1 valid, 0 not.
+  static int EsFechaValida(std::string_view fecha);
+  // 1 and day, month and year of a text of exactly eight characters (1-2, 3-4, 5-8); 0 and nothing written else.
+  static int DescomponerFecha(std::string_view fecha, int& dia, int& mes, int& ano);
+  // -2 when either is not valid; else -1, 0 or 1 as `a` is earlier, equal or later.
+  static int CompararFechas(std::string_view a, std::string_view b);
+  // Days from `a` to `b`; -1 when either is not valid or `a` is later than `b`.
+  static long DiasEntreFechas(std::string_view a, std::string_view b);
+  // Where the moment of a new reference comes from: the local clock unless a test sets another.
+  void PonerReloj(std::function<SMomento()> reloj) { m_reloj = std::move(reloj); }
+  SMomento DameMomento() const { return m_reloj ? m_reloj() : MomentoActual(); }
+
+  // ---- document commands, closing and page views (Prog32DocComandos.cpp) ----
+  // The check of the active page view's box when its edit was modified: the page's check result, the edit's mark
+  // cleared; 0 when nothing was pending.
+  int ConfirmarCampoActivo();
+  // The print commands of a page view: commits the active box, saves (a result other than 1 is given back), then
+  // either focuses the box the page names first, or validates: findings pending show the findings list, none
+  // print. 1 done.
+  int PresentarBorrador();
+  // Closes the frames of every other view of the document.
+  void CerrarOtrasVistas(wxView* vista);
+  // Before closing: 1 may close, 0 must not (asks whether to save a changed declaration).
+  int SaveModified();
+  bool OnSaveModified() override;
+  // Removes a new declaration never saved from the store, hides the section bar, closes, clears the caption.
+  bool OnCloseDocument() override;
+  // The page view shown: the document manager's current view when it is one of this document's page views (the
+  // first page view of the document without a manager); none otherwise.
+  CProg32View* VistaPaginaActiva() const;
+  // The command handlers of the document menu.
+  void OnGuardar();
+  void OnIrAPagina();
+  void OnPaginaElegida(int pagina);
+  void OnPrimeraPagina();
+  void OnPaginaAnterior();
+  void OnPaginaSiguiente();
+  void OnUltimaPagina();
+  void OnEstadoDeclaracion();
+  void OnPresentacionBorrador();
+  void OnCerrar();
+  // The update rule of a command of the document menu (program number): false when the document has none.
+  bool ActualizarComando(int comando, bool& habilitado, bool& marcado);
+  // Runs a command of the document menu (program number; `entero` is the event's number): false when the
+  // document has none.
+  bool EjecutarComando(int comando, int entero);
+  // A plain question or notice (Windows-1252 text, wxYES_NO/wxCANCEL/wxOK styles): wxYES, wxNO, wxCANCEL or
+  // wxOK. A message box in the base.
+  virtual int PreguntarUsuario(const std::string& texto, long estilo);
+
+ protected:
+  // The document menu's commands and their update rules reach the document here, from its views and from the
+  // document manager alike.
+  bool TryBefore(wxEvent& evento) override;
+
  protected:
   // Replaces the page class list: current index 0 and last index size - 1 (both -1 for an empty list).
   void PonerListaPaginas(std::vector<wxClassInfo*> clases);
@@ -189,6 +261,12 @@ class CProg32Doc : public wxDocument {
   std::array<char, 41> m_szTextoEjemplar{};
 
   bool m_bCreandoVista = false;
+  std::function<SMomento()> m_reloj = MomentoActual;
+
+  // Page navigation: when the page shown names a box that must take the focus first, that box gets it; true then.
+  bool EnfocarCampoPendiente();
+  // Set while the draft presentation opens, so that its command sent to the draft view does not come back here.
+  bool m_bAbriendoBorrador = false;
 
   wxDECLARE_DYNAMIC_CLASS(CProg32Doc);
 };

@@ -11,14 +11,13 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string_view>
 
 #include "framework/Prog32Doc.h"
+#include "framework/ReferenciaReglas.h"
 #include "framework/Validador.h"
 #include "wealth/C714Reglas.h"
-#include "wealth/ReferenciaDeclaracion.h"
 #include "ximardol.h"
 
 namespace patrimonio {
@@ -86,9 +85,6 @@ class C714Doc : public marco::CProg32Doc {
   // True after a load refused the stored data area: the declaration is then never written back.
   bool DatosRechazados() const { return m_bDatosRechazados; }
 
-  // Where the moment of a new identification and reference comes from (the clock unless a test sets one).
-  void PonerReloj(std::function<SMomento()> reloj) { m_reloj = std::move(reloj); }
-
  private:
   void ComponerIdentificacionYReferencia();
 
@@ -97,7 +93,6 @@ class C714Doc : public marco::CProg32Doc {
   marco::CValidador m_validador;
   bool m_bDatosRechazados = false;
   bool m_bImprimiendo = false;
-  std::function<SMomento()> m_reloj;
 
   wxDECLARE_DYNAMIC_CLASS(C714Doc);
 };

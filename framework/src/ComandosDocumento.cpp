@@ -1,0 +1,79 @@
+#include "framework/ComandosDocumento.h"
+
+#include <wx/defs.h>
+
+#include <array>
+#include <utility>
+
+#include "platform/Texto.h"
+
+namespace marco {
+
+namespace {
+
+// The commands that have a standard wxWidgets id (menus, accelerators and the text controls know these).
+constexpr std::array<std::pair<int, int>, 9> kComandosWx{{
+    {kComandoCerrar, wxID_CLOSE},
+    {kComandoGuardar, wxID_SAVE},
+    {kComandoImprimir, wxID_PRINT},
+    {kComandoBorrador, wxID_PREVIEW},
+    {kComandoCopiar, wxID_COPY},
+    {kComandoCortar, wxID_CUT},
+    {kComandoPegar, wxID_PASTE},
+    {kComandoDeshacer, wxID_UNDO},
+    {kComandoAyuda, wxID_HELP},
+}};
+
+SServiciosComandos& Servicios() {
+  static SServiciosComandos servicios;
+  return servicios;
+}
+
+}  // namespace
+
+int ComandoAWx(int comando) {
+  for (const auto& [propio, wx] : kComandosWx) {
+    if (propio == comando) return wx;
+  }
+  return comando;
+}
+
+int ComandoDeWx(int idWx) {
+  for (const auto& [propio, wx] : kComandosWx) {
+    if (wx == idWx) return propio;
+  }
+  return idWx;
+}
+
+int IndicePaginaDeVista(int numeroPagina, int tipoDec) {
+  int base = 0;
+  switch (tipoDec) {
+    case 1:
+    case 0xFF:
+      base = 100;
+      break;
+    case 2:
+      base = 200;
+      break;
+    case 3:
+      base = 300;
+      break;
+    default:
+      return -1;
+  }
+  if (numeroPagina < 0) return -1;
+  int indice = numeroPagina < base ? numeroPagina - 1 : numeroPagina % base - 1;
+  if (tipoDec == 1 && indice == 16) indice = 7;
+  return indice < 0 ? -1 : indice;
+}
+
+std::string PreguntaGuardarCambios(std::string_view clave) {
+  return "La declaraci\xF3n de " + std::string(plataforma::RecortaDerecha(clave)) +
+         " ha cambiado.\n\xBF Desea guardar los datos ?";
+}
+
+const SServiciosComandos& ServiciosComandos() { return Servicios(); }
+
+void PonerServiciosComandos(SServiciosComandos servicios) { Servicios() = std::move(servicios); }
+
+}  // namespace marco

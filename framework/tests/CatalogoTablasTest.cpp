@@ -1,0 +1,159 @@
+// The catalogue of lookup tables: names and key columns, reading a row, the built catalogue against the lookup
+// tables it describes in every language, and where the drop-down goes on the screen.
+#include "framework/CatalogoTablas.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TablasConsultaPrueba.h"
+#include "framework/EditLista.h"
+#include "framework/Tabla.h"
+#include "platform/Registros.h"
+
+namespace marco {
+namespace {
+
+TEST(CatalogoTablas, NombresYColumnaClave) {
+  EXPECT_EQ(NombreTablaConsulta("COMAUTOE.TAB", 'c'), "COMAUTOc");
+  EXPECT_EQ(NombreTablaConsulta("Province", 'e'), "Province");
+  EXPECT_EQ(NombreTablaConsulta("CORTA.TAB", 'g'), "CORTA");  // no eighth character: as it stands
+  EXPECT_EQ(NombreTablaConsulta("", 'e'), "");
+  EXPECT_EQ(NombreSinExtension("A.B.C"), "A");
+  EXPECT_EQ(ColumnaDeClave("provin+codigo"), "codigo");
+  EXPECT_EQ(ColumnaDeClave("a+b+c"), "b+c");
+  EXPECT_EQ(ColumnaDeClave("clave"), "clave");
+  EXPECT_EQ(ColumnaCatalogo("clave   ", 52), "clave");
+  EXPECT_EQ(ColumnaCatalogo(std::string(60, 'x'), 52).size(), 51u);
+
+  // The link never reads or writes past its widths.
+  char destino[3] = {'a', 'b', 'c'};
+  const char filtro[1] = {'2'};
+  const SEnlaceTabla enlace{destino, 2, filtro, 1};
+  enlace.EscribirDestino("12345");
+  EXPECT_EQ(std::string(destino, 3), "12c");
+  enlace.EscribirDestino("9");
+  EXPECT_EQ(std::string(destino, 3), "9 c");
+  EXPECT_EQ(enlace.PrimerosFiltro(2), "2");
+}
+
+class CatalogoLectura : public pruebas_edit::CFixtureTablasConsulta {};
+
+TEST_F(CatalogoLectura, FilaDelCatalogo) {
+  // "ordenada" and "Cortar" stored as numbers: -1 counts as 1.
+  CrearTabla("Tablas",
+             "TABLA Tablas\n"
+             "CAMPO NomTabla  C 50\nCAMPO NomOrden  C 50\nCAMPO CamClave  C 50\nCAMPO CamDescr  C 50\n"
+             "CAMPO CamDescr2 C 50\nCAMPO CamDevol  C 50\nCAMPO CamFiltro C 50\n"
+             "CAMPO ordenada  N 2 0\nCAMPO Cortar    N 2 0\n"
+             "FILAS\n"
+             "OTRATABX|O|k|d||k||0|0\n"
+             "epigrafx.tab|ORDEN|sec+codigo|descr|descr2|codigo|grupo|-1|-1\n");
+  const SDefinicionTabla d = LeerDefinicionTabla(&base_, "EPIGRAFX.DBF");
+  ASSERT_TRUE(d.encontrada);
+  EXPECT_EQ(d.NomTabla, "epigrafX");  // the language place upper-cased
+  EXPECT_EQ(d.NomOrden, "ORDEN");
+  EXPECT_EQ(d.ColumnaClave(), "codigo");
+  EXPECT_EQ(d.CamDescr, "descr");
+  EXPECT_TRUE(d.ConDescripcion2());
+  EXPECT_EQ(d.CamDevol, "codigo");
+  EXPECT_TRUE(d.ConFiltro());
+  EXPECT_EQ(d.ordenada, 1);
+  EXPECT_EQ(d.Cortar, 1);
+  EXPECT_EQ(LeerDefinicionTabla(&base_, "epigrafx", false).Cortar, 0);
+
+  const SDefinicionTabla ninguna = LeerDefinicionTabla(&base_, "NOESTA.TAB");
+  EXPECT_FALSE(ninguna.encontrada);
+  EXPECT_TRUE(ninguna.CamDescr.empty());
+  EXPECT_FALSE(LeerDefinicionTabla(nullptr, "OTRATABX").encontrada);
+  EXPECT_TRUE(guion_.Codigos().empty());
+}
+
+// Every lookup table the built catalogue names exists in every language with the columns the catalogue names,
+// and the twins of a table hold the same keys.
+TEST_F(CatalogoLectura, ElCatalogoConstruidoDescribeSusTablas) {
+  CBaseDatos local;
+  local.Abrir(KORVELIX_DATOS_LOCAL, false, 1, "DBF");
+  CTabla catalogo(&local, kTablaCatalogo);
+  plataforma::CTablaRegistros* filas = catalogo.Registros();
+  ASSERT_NE(filas, nullptr);
+  int vistas = 0;
+  for (filas->Primero(); !filas->FinDeFichero(); filas->Saltar(1), ++vistas) {
+    const std::string nombre = ColumnaCatalogo(LeerValorTabla(*filas, "NomTabla"), kRoomNombreCatalogo);
+    const SDefinicionTabla def = LeerDefinicionTabla(&local, nombre);
+    ASSERT_TRUE(def.encontrada) << nombre;
+    std::set<std::string> clavesCastellano;
+    for (const char idioma : {'e', 'c', 'g', 'v'}) {
+      CTabla tabla(&local);
+      ASSERT_EQ(tabla.Abrir(1, {}, NombreTablaConsulta(nombre, idioma)), 1) << nombre << idioma;
+      plataforma::CTablaRegistros* t = tabla.Registros();
+      for (const std::string& columna : {def.ColumnaClave(), def.CamDescr, def.CamDevol}) {
+        EXPECT_TRUE(t->CampoConocido(columna)) << nombre << idioma << " " << columna;
+      }
+      EXPECT_NE(t->NumeroOrden(def.ColumnaClave()), 0) << nombre << ": the key column names its order";
+      EXPECT_NE(t->NumeroOrden(def.NomOrden), 0) << nombre;
+      std::set<std::string> claves;
+      for (t->Primero(); !t->FinDeFichero(); t->Saltar(1)) {
+        EXPECT_FALSE(plataforma::RecortaDerecha(t->LeerTexto(def.CamDescr)).empty() &&
+                     !plataforma::RecortaDerecha(t->LeerTexto(def.ColumnaClave())).empty())
+            << nombre << idioma << ": a row with a key has a description";
+        EXPECT_TRUE(claves.insert(t->LeerTexto(def.ColumnaClave())).second) << nombre << idioma;
+      }
+      if (idioma == 'e') {
+        clavesCastellano = claves;
+      } else {
+        EXPECT_EQ(claves, clavesCastellano) << nombre << idioma;
+      }
+    }
+  }
+  EXPECT_GE(vistas, 2);
+
+  // The provinces: 01 to 52, and the region codes with deductions of their own among the communities.
+  CTabla provincias(&local);
+  ASSERT_EQ(provincias.Abrir(1, "CLAVE", "Province"), 1);
+  std::vector<std::string> codigos;
+  for (provincias.Registros()->Primero(); !provincias.Registros()->FinDeFichero(); provincias.Registros()->Saltar(1)) {
+    codigos.push_back(provincias.Registros()->LeerTexto("clave"));
+  }
+  ASSERT_EQ(codigos.size(), 52u);
+  for (int i = 0; i < 52; ++i) {
+    EXPECT_EQ(std::stoi(codigos[static_cast<std::size_t>(i)]), i + 1);
+  }
+  CTabla comunidades(&local);
+  ASSERT_EQ(comunidades.Abrir(1, {}, "COMAUTOE"), 1);
+  for (const char* region : {"04", "08", "09", "11", "12", "13", "16", "17"}) {
+    EXPECT_EQ(comunidades.Buscar(region, false, "CLAVE", false), 1) << region;
+  }
+  EXPECT_TRUE(guion_.Codigos().empty());
+}
+
+TEST(Desplegable, SuSitioEnLaPantalla) {
+  const SRectanguloPantalla escritorio{0, 0, 800, 600};
+  struct Caso {
+    SRectanguloPantalla popup;
+    int ancho;
+    int fila;
+    SRectanguloPantalla esperado;
+  };
+  const Caso casos[] = {
+      // Wide enough: whole rows (at least 4) below the edit.
+      {{100, 100, 300, 300}, 50, 15, {100, 100, 300, 295}},
+      {{100, 100, 300, 130}, 50, 15, {100, 100, 300, 160}},
+      // Grows rightwards to show the widest entry.
+      {{100, 100, 200, 200}, 200, 20, {100, 100, 328, 200}},
+      // Would reach the right edge: grows leftwards, or is centred when there is no room on the left.
+      {{600, 100, 700, 200}, 300, 20, {372, 100, 700, 200}},
+      {{100, 100, 200, 200}, 650, 20, {61, 100, 739, 200}},
+      // Does not fit below: opens upwards.
+      {{100, 500, 300, 700}, 50, 20, {100, 300, 300, 500}},
+  };
+  for (const Caso& c : casos) {
+    EXPECT_EQ(AjustarDesplegable(c.popup, c.ancho, c.fila, escritorio), c.esperado)
+        << c.popup.izquierda << "," << c.popup.arriba << " " << c.ancho;
+  }
+}
+
+}  // namespace
+}  // namespace marco

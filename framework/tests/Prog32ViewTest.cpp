@@ -1,0 +1,323 @@
+// The page view under Xvfb: page 202 from the built tables, its picture and box frames where "ControlX" puts them
+// at zoom 1 and 1.5, a click that puts the box's edit over it, a typed value stored in the bound value, and the
+// box notifications routed to the page's operations.
+#include "framework/Prog32View.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/imagpng.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "PruebasWx.h"
+#include "framework/BaseDatos.h"
+#include "framework/Campo.h"
+#include "framework/ComandosDocumento.h"
+#include "framework/ControlesPagina.h"
+#include "framework/DocumentoServicios.h"
+#include "framework/EditEx.h"
+#include "framework/EditExVentana.h"
+#include "framework/MensajeGuion.h"
+#include "framework/ServiciosAplicacion.h"
+
+namespace fs = std::filesystem;
+
+namespace pruebasvista {
+
+using namespace marco;
+
+// Page 202's boxes bound to a block of their own: five amounts per amount box, fifty characters per text box.
+class CControles202 : public CControlesPagina {
+ public:
+  void Enlazar(int) override {
+    importes.assign(static_cast<std::size_t>(NumeroCampos()), {});
+    textos.assign(static_cast<std::size_t>(NumeroCampos()), std::string(50, ' '));
+    for (int i = 0; i < NumeroCampos(); ++i) {
+      CCampo* campo = Campo(i);
+      campo->Dato = campo->Letra() == 'A' ? static_cast<void*>(textos[static_cast<std::size_t>(i)].data())
+                                          : static_cast<void*>(importes[static_cast<std::size_t>(i)].data());
+    }
+  }
+  std::vector<std::array<double, 5>> importes;
+  std::vector<std::string> textos;
+};
+
+// The page view of page 202, as the page classes make theirs; it records the box events it receives.
+class CVista202 : public CProg32View {
+ public:
+  int DameNumeroPagina() override { return 202; }
+  int PrepararCampos() override {
+    m_controles.PonerVista(this);
+    m_controles.PonerDocumento(DameDocumento());
+    return m_controles.Cargar(202, Geometria().escalaCampos, DameBaseDatosLocal());
+  }
+  CCampo* DameCampo(int i) override { return m_controles.Campo(i); }
+  int NumeroCampos() override { return m_controles.NumeroCampos(); }
+  void RecargarCoordenadas(double escala) override {
+    m_controles.LeerCoordenadasPagina(202, escala, DameBaseDatosLocal());
+  }
+  void DibujarCampos(plataforma::CLienzo& lienzo, int x, int y) override {
+    for (int i = 0; i < NumeroCampos(); ++i) {
+      // The box's fill and text first, so that its frame stays on top.
+      CCampo* campo = DameCampo(i);
+      campo->ActualizarTexto();
+      campo->Dibujar(lienzo, x, y, kDibujoPantalla);
+      campo->DibujarMarco(i == DameCampoActivo() ? kMarcoResaltado : kMarcoSimple, lienzo, x, y);
+    }
+  }
+  int CampoRecibeFoco(int n) override { return Anotar(kAvisoFocoGanado, n, 0); }
+  int CampoPierdeFoco(int n) override { return Anotar(kAvisoFocoPerdido, n, 1); }
+  int CampoActualizandose(int n) override { return Anotar(kAvisoTextoCambiara, n, 0); }
+  int ComprobarCampo(int n) override {
+    comprobados.push_back(n);
+    return 1;
+  }
+
+  int Anotar(int codigo, int numero, int resultado) {
+    avisos.emplace_back(codigo, numero);
+    return resultado;
+  }
+
+  CControles202 m_controles;
+  std::vector<std::pair<int, int>> avisos;
+  std::vector<int> comprobados;
+  wxDECLARE_DYNAMIC_CLASS(CVista202);
+};
+wxIMPLEMENT_DYNAMIC_CLASS(CVista202, CProg32View);
+
+}  // namespace pruebasvista
+
+namespace marco {
+namespace {
+
+using pruebasvista::CVista202;
+
+void Esperar(int vueltas = 30) {
+  for (int i = 0; i < vueltas; ++i) {
+    wxTheApp->Yield(true);
+    wxMilliSleep(10);
+  }
+}
+
+// What the screen shows of the window's client area.
+wxImage Captura(wxWindow* ventana) {
+  ventana->Update();
+  const wxSize tam = ventana->GetClientSize();
+  wxBitmap bitmap(tam.x, tam.y, 24);
+  wxMemoryDC memoria(bitmap);
+  wxScreenDC pantalla;
+  const wxPoint origen = ventana->ClientToScreen(wxPoint(0, 0));
+  memoria.Blit(0, 0, tam.x, tam.y, &pantalla, origen.x, origen.y);
+  memoria.SelectObject(wxNullBitmap);
+  return bitmap.ConvertToImage();
+}
+
+// The page as the window paints it, drawn by the view's own painting into an image of the client area's size.
+// (Under Xvfb the screen may keep a window's first painting only, or another test's window, so the states are
+// taken this way.)
+wxImage Dibujo(CProg32View& vista) {
+  const wxSize tam = vista.DameVentana()->GetClientSize();
+  wxBitmap bitmap(tam.x, tam.y, 24);
+  {
+    wxMemoryDC memoria(bitmap);
+    vista.OnDraw(&memoria);
+  }
+  return bitmap.ConvertToImage();
+}
+
+bool Oscuro(const wxImage& img, int x, int y) {
+  if (x < 0 || y < 0 || x >= img.GetWidth() || y >= img.GetHeight()) return false;
+  return img.GetRed(x, y) < 100 && img.GetGreen(x, y) < 100 && img.GetBlue(x, y) < 100;
+}
+
+bool Claro(const wxImage& img, int x, int y) {
+  return img.GetRed(x, y) > 200 && img.GetGreen(x, y) > 200 && img.GetBlue(x, y) > 150;
+}
+
+void Guardar(const wxImage& img, const std::string& nombre) {
+  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+  img.SaveFile(wxString(::testing::TempDir()) + nombre, wxBITMAP_TYPE_PNG);
+}
+
+// Every box wholly in the screenshot has its frame on its rectangle's edges (one pixel either way for the
+// picture's own rounding) and a light inside.
+int ComprobarMarcos(CVista202& vista, const wxImage& img) {
+  const plataforma::CPunto d = vista.Desplazamiento();
+  int vistas = 0;
+  for (int i = 0; i < vista.NumeroCampos(); ++i) {
+    const CCampo& campo = *vista.DameCampo(i);
+    const plataforma::CRectangulo r = RectanguloCampoEnVentana(campo, d);
+    if (r.left < 2 || r.top < 2 || r.right + 2 > img.GetWidth() || r.bottom + 2 > img.GetHeight()) continue;
+    if (i == vista.DameCampoActivo()) continue;  // the edit covers it
+    ++vistas;
+    const int y = (r.top + r.bottom) / 2;
+    const int x = (r.left + r.right) / 2;
+    const auto cerca = [&](int px, int py) { return Oscuro(img, px - 1, py) || Oscuro(img, px, py) || Oscuro(img, px + 1, py); };
+    const auto cercaV = [&](int px, int py) { return Oscuro(img, px, py - 1) || Oscuro(img, px, py) || Oscuro(img, px, py + 1); };
+    EXPECT_TRUE(cerca(r.left, y)) << "box " << campo.IndNumero << " left " << r.left;
+    EXPECT_TRUE(cerca(r.right - 1, y)) << "box " << campo.IndNumero << " right " << r.right;
+    EXPECT_TRUE(cercaV(r.left + 3, r.top)) << "box " << campo.IndNumero << " top " << r.top;
+    EXPECT_TRUE(cercaV(r.left + 3, r.bottom - 1)) << "box " << campo.IndNumero << " bottom " << r.bottom;
+    // Two pixels outside the box is the page, not a frame line.
+    EXPECT_FALSE(Oscuro(img, r.left - 3, r.top + 1) && Oscuro(img, r.left - 3, r.bottom - 2))
+        << "box " << campo.IndNumero;
+    EXPECT_TRUE(Claro(img, x, r.top + 3) || Claro(img, r.left + 3, r.top + 3)) << "box " << campo.IndNumero;
+  }
+  return vistas;
+}
+
+class VistaPagina : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    static std::atomic<int> contador{0};
+    m_dir = fs::temp_directory_path() / ("korvelix-vista-" + std::to_string(::getpid()) + "-" +
+                                         std::to_string(contador++));
+    fs::create_directories(m_dir);
+    ASSERT_EQ(AbrirBasesDatos(m_dir.string(), KORVELIX_DATOS_LOCAL), 1);
+    PonerIdiomaV("e");
+    PonerDirBase(KORVELIX_DATOS_LOCAL);
+    PonerZoomTexto("1.0");
+  }
+  void TearDown() override {
+    CerrarBasesDatos();
+    PonerDirBase("");
+    PonerZoomTexto("");
+    std::error_code ec;
+    fs::remove_all(m_dir, ec);
+  }
+  fs::path m_dir;
+};
+
+TEST_F(VistaPagina, Pagina202DibujadaZoomYCasillaEditada) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  CProg32Doc doc;
+  doc.PonerTipoDec(kTipoDecOrdinaria);
+  ASSERT_EQ(doc.MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
+  auto* vista = dynamic_cast<CVista202*>(doc.BuscarVista(CLASSINFO(CVista202)));
+  ASSERT_NE(vista, nullptr);
+  EXPECT_TRUE(guion.Codigos().empty()) << guion.Codigos().front();
+  wxFrame* marco = dynamic_cast<wxFrame*>(vista->GetFrame());
+  ASSERT_NE(marco, nullptr);
+  marco->SetClientSize(1100, 760);
+  marco->Move(0, 0);
+  Esperar();
+
+  // The catalogue entry, the picture and the geometry of the screen.
+  EXPECT_EQ(vista->Pagina().idPagina, 202);
+  EXPECT_EQ(marco->GetTitle(), wxString::FromUTF8("Rendimientos del trabajo y del capital"));
+  EXPECT_FALSE(vista->Imagen().EstaVacio());
+  EXPECT_EQ(vista->Geometria().pagina, (plataforma::CTamano{2100, 2971}));
+  const int ancho = vista->DameAnchoUtil();
+  EXPECT_DOUBLE_EQ(vista->Geometria().escalaCampos, ancho / 1004.0);
+  ASSERT_GT(vista->NumeroCampos(), 10);
+  // Opening the page put the edit over the first editable box (boxes 1 and 2 are read-only).
+  Esperar();
+  EXPECT_EQ(vista->DameCampoActivo(), 2);
+
+  // What the screen shows is kept for a look; the checks are made on the window's painting.
+  Guardar(Captura(vista->DameVentana()), "pagina202-pantalla.png");
+  wxImage zoom1 = Dibujo(*vista);
+  Guardar(zoom1, "pagina202-zoom1.png");
+  EXPECT_GE(ComprobarMarcos(*vista, zoom1), 6);
+
+  // Zoom 1.5 through the view's command, as the menu sends it.
+  const CCampo& campo5 = *vista->DameCampo(4);
+  const int coor1 = campo5.Coor_1;
+  for (int i = 0; i < 2; ++i) {
+    wxCommandEvent acercar(wxEVT_MENU, ComandoAWx(kComandoZoomAcercar));
+    vista->ProcessEvent(acercar);
+  }
+  Esperar();
+  EXPECT_EQ(doc.DameZoom(), 1.5);
+  EXPECT_EQ(ZoomTexto(), "1.50");
+  EXPECT_DOUBLE_EQ(vista->Geometria().escalaCampos, ancho * 1.5 / 1004.0);
+  EXPECT_NEAR(campo5.Coor_1, coor1 * 1.5, 2.0);
+  wxUpdateUIEvent puede(ComandoAWx(kComandoZoomAcercar));
+  vista->ProcessEvent(puede);
+  EXPECT_FALSE(puede.GetEnabled());
+  wxImage zoom15 = Dibujo(*vista);
+  Guardar(zoom15, "pagina202-zoom15.png");
+  EXPECT_GE(ComprobarMarcos(*vista, zoom15), 4);
+
+  // Back to 1, then a click on box 5 puts its edit over it.
+  for (int i = 0; i < 2; ++i) {
+    wxCommandEvent alejar(wxEVT_MENU, ComandoAWx(kComandoZoomAlejar));
+    vista->ProcessEvent(alejar);
+  }
+  Esperar();
+  EXPECT_EQ(vista->Desplazamiento(), (plataforma::CPunto{0, 0}));
+  const plataforma::CRectangulo caja = RectanguloCampoEnVentana(campo5, vista->Desplazamiento());
+  wxMouseEvent pulsar(wxEVT_LEFT_DOWN);
+  pulsar.SetPosition(wxPoint(caja.left + 5, caja.top + 5));
+  vista->DameVentana()->GetEventHandler()->ProcessEvent(pulsar);
+  Esperar();
+  ASSERT_EQ(vista->DameCampoActivo(), 4);
+  CEditEx* edit = vista->DameEditActivo();
+  ASSERT_NE(edit, nullptr);
+  ASSERT_NE(edit->DameVentana(), nullptr);
+  const plataforma::CRectangulo donde = RectanguloEditCampo(campo5, vista->Desplazamiento());
+  EXPECT_EQ(edit->DameVentana()->GetRect(), wxRect(donde.left, donde.top, donde.Ancho(), donde.Alto()));
+  EXPECT_EQ(edit->DameVentana()->GetId(), campo5.IndNumero);
+
+  // A typed value and Tab: stored in the box's bound value, the box checked, the next box active.
+  vista->avisos.clear();
+  for (char c : std::string("1234")) edit->AlCaracter(static_cast<unsigned char>(c));
+  Esperar(5);
+  const std::pair<int, int> actualizandose{kAvisoTextoCambiara, campo5.IndNumero};
+  EXPECT_NE(std::find(vista->avisos.begin(), vista->avisos.end(), actualizandose), vista->avisos.end());
+  edit->AlCaracter(kTeclaTabulador);
+  Esperar();
+  EXPECT_EQ(vista->m_controles.importes[4][0], 1234.0);
+  EXPECT_EQ(vista->comprobados, (std::vector<int>{campo5.IndNumero}));
+  EXPECT_EQ(vista->DameCampoActivo(), 5);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(campo5.Texto, "1.234");
+
+  wxImage tecleado = Dibujo(*vista);
+  Guardar(tecleado, "pagina202-tecleado.png");
+  // The value is drawn in its box, right-aligned: dark pixels in the right half of box 5.
+  int oscuros = 0;
+  const plataforma::CRectangulo r5 = RectanguloCampoEnVentana(campo5, vista->Desplazamiento());
+  for (int x = (r5.left + r5.right) / 2; x < r5.right - 4; ++x) {
+    for (int y = r5.top + 3; y < r5.bottom - 3; ++y) oscuros += Oscuro(tecleado, x, y) ? 1 : 0;
+  }
+  EXPECT_GT(oscuros, 10);
+
+  EXPECT_TRUE(guion.Codigos().empty());
+  delete vista;
+  Esperar(5);
+}
+
+TEST_F(VistaPagina, PaginaSinImagenAvisaYFunciona) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  PonerDirBase(m_dir.string());  // no pictures here
+  CProg32Doc doc;
+  doc.PonerTipoDec(kTipoDecOrdinaria);
+  ASSERT_EQ(doc.MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
+  auto* vista = dynamic_cast<CVista202*>(doc.BuscarVista(CLASSINFO(CVista202)));
+  ASSERT_NE(vista, nullptr);
+  EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"WIN025"}));
+  EXPECT_TRUE(vista->Imagen().EstaVacio());
+  EXPECT_EQ(vista->Geometria().pagina, kTamanoPaginaDefecto);
+  EXPECT_GT(vista->Geometria().vista.cy, 0);
+  Esperar();
+  EXPECT_EQ(vista->DameCampoActivo(), 2);
+  delete vista;
+  Esperar(5);
+}
+
+}  // namespace
+}  // namespace marco

@@ -1,0 +1,35 @@
+// What the application needs to register the income-tax document and build its menu: the template's resource
+// and file-type name, the frame resource of its pages and the command numbers of the document's menu.
+#pragma once
+
+#include <string_view>
+
+class wxClassInfo;
+
+namespace renta {
+
+// The income-tax document template: resource 141, told apart from the wealth-tax one by this file-type name.
+inline constexpr int kRecursoPlantillaRenta = 141;
+inline constexpr std::string_view kTipoDocumentoRenta = "Pelomarx";
+// The frame resource of the income-tax page views.
+inline constexpr int kRecursoMarcoRenta = 5;
+
+// The document's commands (menu of the income-tax template).
+inline constexpr int kComandoUnidadFamiliar = 33101;  // "&Unidad Familiar"
+inline constexpr int kComandoDeclarante = 33102;      // "&Declarante"
+inline constexpr int kComandoConyuge = 33103;         // "&Cónyuge"
+inline constexpr int kComandoHijo1 = 33104;           // "Hijo &1"
+inline constexpr int kComandoHijo2 = 33105;           // "Hijo &2"
+inline constexpr int kComandoSimplificada = 33110;    // "&Simplificada\t(D-101)"
+inline constexpr int kComandoOrdinaria = 33111;       // "&Ordinaria\t(D-100)"
+inline constexpr int kComandoDatosPersonales = 33120; // "&Datos personales y familiares"
+
+// The person code of a person command, 0 for any other command.
+constexpr int SujetoDeComando(int comando) {
+  return comando >= kComandoUnidadFamiliar && comando <= kComandoHijo2 ? comando - kComandoUnidadFamiliar + 1 : 0;
+}
+
+// The run-time class of the income-tax document, for the template. Referring to it also links the document in.
+wxClassInfo* ClaseDocumentoRenta();
+
+}  // namespace renta
