@@ -66,6 +66,11 @@ void PublicarSujetosPresentes(const std::int32_t* sujetosPresentes) { gSujetosPr
 
 std::int32_t DameSujetoActual() { return gSujetoActual != nullptr ? *gSujetoActual : 0; }
 
+std::int32_t DameSujetoPresente(std::int32_t codigo) {
+  if (gSujetosPresentes == nullptr || codigo < kSujetoUnidadFamiliar || codigo > kSujetoHijo2) return 0;
+  return gSujetosPresentes[codigo - 1];
+}
+
 int HayConyugeOHijo() {
   if (gSujetosPresentes == nullptr) return 0;
   return gSujetosPresentes[kSujetoConyuge - 1] != 0 || gSujetosPresentes[kSujetoHijo1 - 1] != 0 ? 1 : 0;

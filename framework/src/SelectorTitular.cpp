@@ -10,11 +10,6 @@ namespace marco {
 
 namespace {
 
-FSujetoPresente& Fuente() {
-  static FSujetoPresente fuente;
-  return fuente;
-}
-
 const STitular* TitularDeLetra(char letra) {
   for (const STitular& t : kTitulares) {
     if (t.letra == letra) return &t;
@@ -39,12 +34,6 @@ std::string_view LetrasModoTitular(int modo) {
   return kLetras[static_cast<std::size_t>(modo)];
 }
 
-void PonerFuenteSujetoPresente(FSujetoPresente fuente) { Fuente() = std::move(fuente); }
-
-std::int32_t SujetoPresente(std::int32_t codigo) {
-  if (codigo < kSujetoUnidadFamiliar || codigo > kSujetoHijo2 || !Fuente()) return 0;
-  return Fuente()(codigo);
-}
 
 // ---- construction ----
 
@@ -67,14 +56,14 @@ bool CTitularEdit::VistaFamiliar() { return DameSujetoActual() == kSujetoUnidadF
 
 bool CTitularEdit::LetraPermitida(char letra) const {
   if (letra == '\0' || LetrasModoTitular(m_nModo).find(letra) == std::string_view::npos) return false;
-  return letra != 'O' || SujetoPresente(kSujetoConyuge) != 0;
+  return letra != 'O' || DameSujetoPresente(kSujetoConyuge) != 0;
 }
 
 bool CTitularEdit::TitularAdmitido(char letra) const {
   if (letra == ' ') return true;
   if (!LetraPermitida(letra)) return false;
   const STitular* titular = TitularDeLetra(letra);
-  return titular != nullptr && titular->codigo >= 1 && SujetoPresente(titular->codigo) != 0;
+  return titular != nullptr && titular->codigo >= 1 && DameSujetoPresente(titular->codigo) != 0;
 }
 
 std::uint8_t* CTitularEdit::Byte() const {

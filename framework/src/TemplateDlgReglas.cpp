@@ -31,12 +31,9 @@ bool SEntornoDialogo::EditaTodasLasEntradas() const {
 SEntornoDialogo EntornoDialogoActual() {
   SEntornoDialogo entorno;
   entorno.sujetoActual = DameSujetoActual();
-  // The document publishes whether the spouse or the first child is present; which of them, and whether a
-  // second child is, is not published yet, so both are taken as present together and the second child as absent.
-  const bool hay = HayConyugeOHijo() != 0;
-  entorno.conyuge = hay;
-  entorno.hijo1 = hay;
-  entorno.hijo2 = false;
+  entorno.conyuge = DameSujetoPresente(kSujetoConyuge) != 0;
+  entorno.hijo1 = DameSujetoPresente(kSujetoHijo1) != 0;
+  entorno.hijo2 = DameSujetoPresente(kSujetoHijo2) != 0;
   return entorno;
 }
 

@@ -43,10 +43,10 @@ class CFixtureTablasConsulta : public CFixtureEdit {
     std::filesystem::create_directories(carpeta_);
     base_.Abrir(carpeta_.string() + "/", false, 1, "DBF");
     PonerIdiomaV("e");
-    PonerFuenteSujetoPresente([this](std::int32_t codigo) { return presentes_[static_cast<std::size_t>(codigo - 1)]; });
+    PublicarSujetosPresentes(presentes_.data());
   }
   void TearDown() override {
-    PonerFuenteSujetoPresente({});
+    PublicarSujetosPresentes(nullptr);
     PonerIdiomaV({});
     std::error_code ec;
     std::filesystem::remove_all(carpeta_, ec);

@@ -44,6 +44,9 @@ inline constexpr std::int32_t kSujetoHijo2 = 5;
 // person code - 1); null when it closes. The pointed values must live as long as they are published.
 void PublicarSujetoActual(const std::int32_t* sujetoActual);
 void PublicarSujetosPresentes(const std::int32_t* sujetosPresentes);
+// Nonzero when the member (person code 1 to 5) is present in the open income-tax declaration; 0 otherwise or
+// without one.
+std::int32_t DameSujetoPresente(std::int32_t codigo);
 // The person shown, 0 without an open income-tax document.
 std::int32_t DameSujetoActual();
 // 1 when the spouse or the first child is present, 0 otherwise or without an open income-tax document.

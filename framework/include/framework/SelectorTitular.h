@@ -32,12 +32,6 @@ inline constexpr STitular kTitulares[] = {
 // The letters each mode accepts (modes 0 to 5).
 std::string_view LetrasModoTitular(int modo);
 
-// Where the holder rules learn whether a member (person code 1 to 5) is present in the open income-tax
-// declaration: nonzero when present. The start-up points it at the open document's presence flags; without one
-// nobody is present (no holder but the blank can be chosen).
-using FSujetoPresente = std::function<std::int32_t(std::int32_t codigo)>;
-void PonerFuenteSujetoPresente(FSujetoPresente fuente);
-std::int32_t SujetoPresente(std::int32_t codigo);
 
 class CTitularEdit : public CListaEdit {
  public:
