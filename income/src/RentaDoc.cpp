@@ -1,5 +1,7 @@
 #include "income/RentaDoc.h"
 
+#include "framework/ReferenciaReglas.h"
+
 #include <wx/app.h>
 #include <wx/event.h>
 #include <wx/frame.h>
@@ -101,10 +103,11 @@ int CRentaDoc::CargarDeclaracion() {
 
 int CRentaDoc::GuardarDeclaracion() {
   Calcular(1);
-  bool cambiados = DatosPersonalesCambiados();
+  // The program-wide flag of changed personal data (pages, the wizard and detail dialogs set it).
+  bool cambiados = marco::RecomponerIdentificacion();
   const SRefrescoIdentificacion refresco =
       RefrescarIdentificaciones(m_datos.Identificacion, m_nSujetoActual, cambiados, *this);
-  PonerDatosPersonalesCambiados(cambiados);
+  marco::PonerRecomponerIdentificacion(cambiados);
   if (refresco.avisoMarca) Avisar("WIN060");
   // The base writes "tipodec" and "clave"; the language and the data area follow.
   if (CProg32Doc::GuardarDeclaracion() != 1) return 0;

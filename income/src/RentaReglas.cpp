@@ -13,8 +13,6 @@ namespace renta {
 
 namespace {
 
-bool gDatosPersonalesCambiados = false;
-
 constexpr std::string_view kPaginasSimplificada[] = {"SIM001", "SIM002", "SIM003", "SIM004",
                                                     "SIM005", "SIM006", "SIM007", "ORD017"};
 constexpr std::string_view kPaginasOrdinaria[] = {"ORD001", "ORD002", "ORD003", "ORD004", "ORD005", "ORD006",
@@ -201,7 +199,5 @@ SRefrescoIdentificacion RefrescarIdentificaciones(RegIdentificacion& id, int suj
   return r;
 }
 
-bool DatosPersonalesCambiados() { return gDatosPersonalesCambiados; }
-void PonerDatosPersonalesCambiados(bool cambiados) { gDatosPersonalesCambiados = cambiados; }
 
 }  // namespace renta

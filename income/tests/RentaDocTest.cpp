@@ -133,7 +133,7 @@ class RentaDocTest : public ::testing::Test {
     ASSERT_EQ(marco::AbrirBasesDatos((m_dir / "red").string(), (m_dir / "local").string()), 1);
     marco::PonerIdiomaV("c");
     marco::PonerLetraEstadoPrograma('\0');
-    PonerDatosPersonalesCambiados(false);
+    marco::PonerRecomponerIdentificacion(false);
   }
 
   void TearDown() override {
@@ -141,7 +141,7 @@ class RentaDocTest : public ::testing::Test {
     marco::PonerIdiomaV("e");
     marco::PonerMonedaEnUso(marco::kMonedaPesetas);
     marco::PonerLetraEstadoPrograma('\0');
-    PonerDatosPersonalesCambiados(false);
+    marco::PonerRecomponerIdentificacion(false);
     std::error_code ec;
     fs::remove_all(m_dir, ec);
   }
@@ -470,10 +470,10 @@ TEST_F(RentaDocTest, GuardarRefrescaLaIdentificacionYAvisaDeLaMarca) {
   doc.compone = true;
   std::memcpy(doc.Datos().Identificacion.octetos + kDespNif + 9, "11111111H", 9);
   doc.PonMarcaSujeto(1);  // the declarant, shown, was printed
-  PonerDatosPersonalesCambiados(true);
+  marco::PonerRecomponerIdentificacion(true);
   EXPECT_EQ(doc.Guardar(), 1);
   EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"WIN060"});
-  EXPECT_FALSE(DatosPersonalesCambiados());
+  EXPECT_FALSE(marco::RecomponerIdentificacion());
   EXPECT_EQ(doc.DameMarcaSujeto(), 0);
   const std::string guardado = DatosGuardados("PEPE");
   ASSERT_EQ(guardado.size(), sizeof(DatosRenta));

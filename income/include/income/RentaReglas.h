@@ -110,8 +110,4 @@ struct SRefrescoIdentificacion {
 SRefrescoIdentificacion RefrescarIdentificaciones(RegIdentificacion& identificacion, int sujetoActual,
                                                   bool& datosCambiados, CCompositorIdentificacion& compositor);
 
-// The program-wide flag of changed personal data: the family-data wizard sets it, the save's refresh clears it.
-bool DatosPersonalesCambiados();
-void PonerDatosPersonalesCambiados(bool cambiados);
-
 }  // namespace renta
