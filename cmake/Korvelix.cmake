@@ -28,6 +28,10 @@ function(korvelix_tests name)
   target_link_libraries(${name} PRIVATE ${KT_LIBS} GTest::gtest GTest::gmock)
   if(NOT KT_LIBS MATCHES "korvelix_pruebas_wx")
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  else()
+    # Window tests: every test process gets a private virtual display, so tests running side by side never
+    # share the screen, the keyboard focus or the clipboard.
+    set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/cmake/ConPantalla.sh)
   endif()
   set(props)
   if(KT_LABELS)
