@@ -267,7 +267,11 @@ int CRentaDoc::NuevaDeclaracion(std::string_view nombre, int modo, int nuevaDecl
   if (nuevaDeclaracion != 0) {
     PonerTipoDec(0);
     Guardar();
+    m_bEditandoNueva = true;
     EditarRegDatosFamilia();
+    m_bEditandoNueva = false;
+    // A new declaration whose family data were cancelled has left the store: it is not opened.
+    if (m_bDeclaracionBorrada) return 0;
     ActualizarSujetos();
     PonerFormulario(marco::kTipoDecSimplificada);
     return 1;

@@ -102,10 +102,24 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   RegTrabajoM4& TrabajoM4() { return m_regTrabajoM4; }
   marco::CValidador& Validador() { return m_validador; }
   bool DamePaginaMostrada() const { return m_bPaginaMostrada; }
+  // ---- family data (DatosFamiliaDoc.cpp) ----
+  // True while the family data of a declaration that has just been created are being edited.
+  bool EditandoDeclaracionNueva() const { return m_bEditandoNueva; }
+  // Deletes the declaration's stored row (the family-data wizard of a new declaration was cancelled): lets go of
+  // the row first, leaves the document unmodified. 1 deleted, 0 not.
+  int BorrarDeclaracionGuardada();
+  bool DeclaracionBorrada() const { return m_bDeclaracionBorrada; }
+  // Takes the family data the wizard finished with: RegDatosFamilia replaced, the personal data flagged as
+  // changed, the persons derived again, the years of birth copied to the identification block, the document
+  // modified; an open declaration is then shown again and recalculated.
+  void TomarDatosFamilia(const RegDatosFamilia& familia);
 
  protected:
   // The family-data edit that a new declaration runs right after it is first saved; the wizard's own.
-  virtual void EditarRegDatosFamilia() {}
+  // The family-data wizard (CDatosFam) on a copy of RegDatosFamilia; when it finishes, the copy is taken, the
+  // personal data are flagged as changed, the persons derived again and the personal fields copied to the
+  // identification block.
+  virtual void EditarRegDatosFamilia();
   // The texts the identification refresh composes (the base document's composition of the identification text
   // and of the form reference number); nothing while they cannot be composed, and the refresh then changes
   // nothing.
@@ -131,6 +145,8 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   std::array<std::int32_t, kNumeroSujetos> m_aSujetosPresentes{};
   RegTrabajoM4 m_regTrabajoM4{};
   bool m_bPaginaMostrada = false;
+  bool m_bEditandoNueva = false;
+  bool m_bDeclaracionBorrada = false;
   // The family lists of the person shown, rebuilt by SeleccionarFilasSujeto; never stored.
   TablaDescendientes m_aDescendientesSujeto{};
   TablaAscendientes m_aAscendientesSujeto{};

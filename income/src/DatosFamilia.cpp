@@ -1,0 +1,357 @@
+#include "income/DatosFamilia.h"
+
+#include <wx/defs.h>
+
+#include <cstring>
+#include <initializer_list>
+#include <string>
+
+#include "framework/BaseDatos.h"
+#include "framework/CodigoDescripcion.h"
+#include "framework/ComandosDocumento.h"
+#include "framework/DialogoPlantilla.h"
+#include "framework/DlgMensaje.h"
+#include "framework/DocumentoServicios.h"
+#include "framework/Mensajes.h"
+#include "framework/ServiciosAplicacion.h"
+#include "framework/Tabla.h"
+#include "framework/Utilidades.h"
+#include "income/RentaDoc.h"
+#include "income/RentaReglas.h"
+#include "platform/Texto.h"
+
+namespace renta {
+
+namespace {
+
+constexpr int kRecursoDatosPersonales = 130;
+constexpr int kRecursoRentasExentas = 1588;
+
+const char* const kEstados[] = {"Soltero/a", "Casado/a", "Viudo/a o divorciado/a", "Separado/a legalmente"};
+const char* const kMiembros[] = {"Declaraci\xF3n conjunta", "Declarante", "C\xF3nyuge", "Primer hijo",
+                                 "Segundo hijo"};
+
+int Mensaje(std::string_view codigo, int icono) { return marco::CDlgMensaje().MostrarMensaje(codigo, icono); }
+
+char* Campo(RegDatosFamilia& familia, std::size_t desp) { return reinterpret_cast<char*>(familia.octetos + desp); }
+
+}  // namespace
+
+// ---- page "Datos Personales" ----
+
+CDatosFam1::CDatosFam1(CDatosFam& asistente)
+    : marco::CTemplatePropPg(kRecursoDatosPersonales, "Datos Personales"), m_asistente(asistente) {
+  for (auto& casilla : m_casillasEstado) casilla = std::make_unique<marco::CCasillaEdit>(1);
+  for (auto& edit : m_minusvalia) edit = std::make_unique<marco::CDoubleEdit>(2, 0);
+  for (auto& nombre : m_nombres) {
+    nombre = std::make_unique<marco::CListaEdit>(static_cast<int>(kAnchoNombreComunidad), marco::DameBaseDatosLocal());
+    nombre->PonerTabla(kTablaComunidades);
+  }
+
+  marco::CPlantillaDialogo p(330, 160, "Datos Personales");
+  p.Marco("Estado civil", {6, 4, 150, 62});
+  for (int e = 0; e < 4; ++e) {
+    const int y = 16 + 12 * e;
+    p.CampoEdit(kIdEstadoCivil + e, {12, y, 10, 10}, *m_casillasEstado[static_cast<std::size_t>(e)]);
+    p.Estatico(-1, kEstados[e], {26, y + 1, 120, 9});
+  }
+  p.CampoEdit(kIdConyugeFallecido, {162, 10, 10, 10}, m_fallecido);
+  p.Estatico(-1, "C\xF3nyuge fallecido en 1999 (declaraci\xF3n conjunta)", {176, 11, 150, 18});
+  p.Marco("Hijos", {162, 34, 160, 32});
+  p.CampoEdit(kIdHijosNo, {170, 48, 10, 10}, m_hijosNo);
+  p.Estatico(-1, "&No", {184, 49, 30, 9});
+  p.CampoEdit(kIdHijosSi, {220, 48, 10, 10}, m_hijosSi);
+  p.Estatico(-1, "&Si", {234, 49, 30, 9});
+
+  p.Estatico(-1, "A\xF1o de nacimiento", {86, 72, 42, 9});
+  p.Estatico(-1, "Minusval\xED" "a %", {130, 72, 40, 9});
+  p.Estatico(-1, "Comunidad aut\xF3noma", {172, 72, 150, 9});
+  for (int m = kMiembroConjunta; m <= kMiembroHijo2; ++m) {
+    const int y = 84 + 14 * m;
+    p.Estatico(-1, kMiembros[m], {6, y + 2, 78, 9});
+    if (m == kMiembroDeclarante) p.CampoEdit(kIdAnioDeclarante, {90, y, 30, 12}, m_anioDeclarante);
+    if (m == kMiembroConyuge) p.CampoEdit(kIdAnioConyuge, {90, y, 30, 12}, m_anioConyuge);
+    if (m != kMiembroConjunta) p.CampoEdit(kIdMinusvalia + m, {134, y, 24, 12}, Minusvalia(m));
+    p.Edicion(kIdCodigoComunidad + m, {172, y, 16, 12}, 0, static_cast<int>(kAnchoCodigoComunidad));
+    p.CampoEdit(kIdNombreComunidad + m, {192, y, 132, 12}, NombreComunidad(m));
+  }
+  Plantilla() = p;
+}
+
+CDatosFam1::~CDatosFam1() = default;
+
+int CDatosFam1::OnInitDialog() {
+  RegDatosFamilia& f = m_asistente.Registro();
+
+  // The family data belong to the family unit: the wizard's edits are never locked to a member.
+  for (int e = 0; e < 4; ++e) {
+    marco::CCasillaEdit& casilla = CasillaEstado(e);
+    casilla.PonerMarca(1);
+    casilla.AsignarDato(&m_aEstado[static_cast<std::size_t>(e)]);
+  }
+  m_fallecido.PonerMarca(1);
+  m_fallecido.AsignarDato(Campo(f, kDespConyugeFallecido));
+  m_hijosNo.PonerMarca(1);
+  m_hijosNo.AsignarDato(&m_aHijos[0]);
+  m_hijosSi.PonerMarca(1);
+  m_hijosSi.AsignarDato(&m_aHijos[1]);
+  m_anioDeclarante.PonerMarca(1);
+  m_anioDeclarante.AsignarDato(Campo(f, kDespAnioDeclarante));
+  m_anioConyuge.PonerMarca(1);
+  m_anioConyuge.AsignarDato(Campo(f, kDespAnioConyuge));
+  for (int m = kMiembroDeclarante; m <= kMiembroHijo2; ++m) {
+    Minusvalia(m).PonerMarca(1);
+    Minusvalia(m).AsignarDato(Campo(f, DespMinusvalia(m)));
+  }
+  for (int m = kMiembroConjunta; m <= kMiembroHijo2; ++m) {
+    marco::CListaEdit& nombre = NombreComunidad(m);
+    marco::SEnlaceTabla& enlace = m_enlaces[static_cast<std::size_t>(m)];
+    enlace.destino = Campo(f, DespCodigoComunidad(m));
+    enlace.anchoDestino = kAnchoCodigoComunidad;
+    nombre.PonerMarca(1);
+    nombre.AsignarDato(Campo(f, DespNombreComunidad(m)));
+    nombre.AsignarEnlaceDetalle(&enlace);
+
+    // The code edit: a code of the table writes its name; an empty one empties the community; any other is
+    // refused and the old code comes back.
+    marco::SEnlaceControl codigo;
+    codigo.mostrar = [this, m] {
+      return std::string(plataforma::RecortaDerecha(
+          plataforma::LeeFija(Campo(m_asistente.Registro(), DespCodigoComunidad(m)), kAnchoCodigoComunidad)));
+    };
+    codigo.guardar = [this, m](std::string_view texto) {
+      const std::string_view limpio = plataforma::Recorta(texto);
+      if (limpio.empty()) {
+        PonerComunidad(m_asistente.Registro(), m, {}, {});
+        return true;
+      }
+      // The code already there needs no look-up (the pages store every field when they are left).
+      const std::string_view actual = plataforma::Recorta(
+          plataforma::LeeFija(Campo(m_asistente.Registro(), DespCodigoComunidad(m)), kAnchoCodigoComunidad));
+      if (limpio == actual) return true;
+      const std::optional<std::string> nombre = BuscarComunidad(limpio);
+      if (!nombre) {
+        Mensaje(marco::kMensajeCodigoNoExiste, marco::IconoExclamacion);
+        return false;
+      }
+      PonerComunidad(m_asistente.Registro(), m, limpio, *nombre);
+      return true;
+    };
+    Enlazar(kIdCodigoComunidad + m, std::move(codigo));
+  }
+
+  if (ValorAutocarga() == "1") AplicarAutocarga(f);
+  m_asistente.TomarAniosIniciales();
+  marco::CTemplatePropPg::OnInitDialog();
+  Refrescar();
+  return 1;
+}
+
+void CDatosFam1::Refrescar() {
+  const RegDatosFamilia& f = m_asistente.Registro();
+  const int estado = f.octetos[kDespEstadoCivil];
+  for (int e = 0; e < 4; ++e) m_aEstado[static_cast<std::size_t>(e)] = estado == e ? 1 : 0;
+  m_aHijos[0] = f.octetos[kDespHijos] == 1 ? 0 : 1;
+  m_aHijos[1] = f.octetos[kDespHijos] == 1 ? 1 : 0;
+  ActualizarDatos(0);
+  // The box edits show their values whatever window they have (the clearing may have emptied some).
+  for (int e = 0; e < 4; ++e) CasillaEstado(e).IntercambiarDatos(0);
+  for (marco::CEditEx* edit : std::initializer_list<marco::CEditEx*>{&m_fallecido, &m_hijosNo, &m_hijosSi,
+                                                                       &m_anioDeclarante, &m_anioConyuge}) {
+    edit->IntercambiarDatos(0);
+  }
+  for (int m = kMiembroDeclarante; m <= kMiembroHijo2; ++m) Minusvalia(m).IntercambiarDatos(0);
+  for (int m = kMiembroConjunta; m <= kMiembroHijo2; ++m) NombreComunidad(m).IntercambiarDatos(0);
+  ActualizarHabilitados();
+}
+
+void CDatosFam1::ActualizarHabilitados() {
+  const RegDatosFamilia& f = m_asistente.Registro();
+  const bool conjunta = TipoUnidadFamiliar(f) == 1;
+  const bool hijos = f.octetos[kDespHijos] == 1;
+  HabilitarControl(kIdConyugeFallecido, f.octetos[kDespEstadoCivil] == kEstadoViudoDivorciado);
+  for (int id : {kIdAnioConyuge, kIdMinusvalia + kMiembroConyuge, kIdCodigoComunidad + kMiembroConyuge,
+                 kIdNombreComunidad + kMiembroConyuge}) {
+    HabilitarControl(id, conjunta);
+  }
+  HabilitarControl(kIdCodigoComunidad + kMiembroConjunta, conjunta || hijos);
+  HabilitarControl(kIdNombreComunidad + kMiembroConjunta, conjunta || hijos);
+  for (int m : {kMiembroHijo1, kMiembroHijo2}) {
+    for (int id : {kIdMinusvalia + m, kIdCodigoComunidad + m, kIdNombreComunidad + m}) HabilitarControl(id, hijos);
+  }
+  if (Ventana() != nullptr) Ventana()->AplicarColores();
+}
+
+std::optional<std::string> CDatosFam1::BuscarComunidad(std::string_view codigo) const {
+  if (codigo.size() != kAnchoCodigoComunidad || marco::DameBaseDatosLocal() == nullptr) return std::nullopt;
+  marco::CTabla tabla(marco::DameBaseDatosLocal());
+  const std::string nombreTabla = marco::NombreTablaConsulta(kTablaComunidades, marco::LetraIdiomaV());
+  if (tabla.Abrir(1, "CLAVE", nombreTabla) == 0) return std::nullopt;
+  std::optional<std::string> nombre;
+  if (tabla.Buscar(codigo, false, "CLAVE", false) == 1) {
+    std::array<char, kAnchoNombreComunidad + 2> texto{};
+    if (tabla.LeerCampo("descripc", texto.data(), marco::kCampoTexto, kAnchoNombreComunidad + 1) == 1) {
+      nombre = std::string(plataforma::RecortaDerecha(plataforma::LeeFija(texto.data(), kAnchoNombreComunidad)));
+    }
+  }
+  tabla.Cerrar();
+  return nombre;
+}
+
+void CDatosFam1::ElegirEnGrupo(int id, int primerId, int cuantos, std::size_t desp) {
+  RegDatosFamilia& f = m_asistente.Registro();
+  const int elegido = id - primerId;
+  const bool marcada = (primerId == kIdEstadoCivil ? m_aEstado[static_cast<std::size_t>(elegido)]
+                                                   : m_aHijos[static_cast<std::size_t>(elegido)]) != 0;
+  // Exactly one box of the group stays ticked: unticking the ticked one ticks it again.
+  if (marcada && elegido < cuantos) f.octetos[desp] = static_cast<std::uint8_t>(elegido);
+  m_asistente.LimpiarNoAplicables();
+  Refrescar();
+}
+
+int CDatosFam1::AlCambiarValor(int id) {
+  if (id >= kIdEstadoCivil && id < kIdEstadoCivil + 4) {
+    ElegirEnGrupo(id, kIdEstadoCivil, 4, kDespEstadoCivil);
+  } else if (id == kIdHijosNo || id == kIdHijosSi) {
+    ElegirEnGrupo(id, kIdHijosNo, 2, kDespHijos);
+  } else if (id == kIdConyugeFallecido) {
+    m_asistente.LimpiarNoAplicables();
+    Refrescar();
+  } else if (id >= kIdNombreComunidad && id <= kIdNombreComunidad + kMiembroHijo2) {
+    // A community taken from the list: its code was written beside it.
+    MostrarEnlace(id - kIdNombreComunidad + kIdCodigoComunidad);
+  }
+  return 0;
+}
+
+int CDatosFam1::AlSalirDeCampo(int id) {
+  if (id >= kIdCodigoComunidad && id <= kIdCodigoComunidad + kMiembroHijo2) {
+    NombreComunidad(id - kIdCodigoComunidad).IntercambiarDatos(0);
+  }
+  return 0;
+}
+
+// ---- page "Percepción de Rentas Exentas" ----
+
+CDatosFam4::CDatosFam4(CDatosFam& asistente)
+    : marco::CTemplatePropPg(kRecursoRentasExentas, "Percepci\xF3n de Rentas Exentas"), m_asistente(asistente) {
+  marco::CPlantillaDialogo p(330, 160, "Percepci\xF3n de Rentas Exentas");
+  // Three columns of counts, in the order they lie in the family data.
+  for (std::size_t i = 0; i < kNumeroContadores; ++i) {
+    const int columna = static_cast<int>(i / 13);
+    const int fila = static_cast<int>(i % 13);
+    const int x = 6 + 108 * columna;
+    const int y = 6 + 11 * fila;
+    p.Estatico(-1, "Dato " + std::to_string(i + 1), {x, y + 2, 50, 9});
+    p.Importe(kIdContador + static_cast<int>(i), {x + 54, y, 44, 10}, 8);
+  }
+  Plantilla() = p;
+}
+
+int CDatosFam4::OnInitDialog() {
+  for (std::size_t i = 0; i < kNumeroContadores; ++i) {
+    auto* valor = reinterpret_cast<double*>(m_asistente.Registro().octetos + DespContador(i));
+    EnlazarImporte(kIdContador + static_cast<int>(i), valor, 2);
+  }
+  marco::CTemplatePropPg::OnInitDialog();
+  ActualizarDatos(0);
+  return 1;
+}
+
+// ---- the wizard ----
+
+CDatosFam::CDatosFam(std::string_view titulo, wxWindow* padre)
+    : CAsistente(titulo, padre), m_pagina1(*this), m_pagina4(*this) {
+  AnadirPagina(m_pagina1);
+  AnadirPagina(m_pagina4);
+}
+
+CDatosFam::~CDatosFam() = default;
+
+CRentaDoc* CDatosFam::Documento() const {
+  if (m_pDocumento != nullptr) return m_pDocumento;
+  return dynamic_cast<CRentaDoc*>(marco::DameDocumentoActivo());
+}
+
+void CDatosFam::TomarAniosIniciales() {
+  if (m_bNuevaDeclaracion != 0 || m_bAniosTomados) return;
+  std::memcpy(m_anioDeclarante.data(), m_registro.octetos + kDespAnioDeclarante, kAnchoAnio);
+  std::memcpy(m_anioConyuge.data(), m_registro.octetos + kDespAnioConyuge, kAnchoAnio);
+  m_bAniosTomados = true;
+}
+
+void CDatosFam::LimpiarNoAplicables() { renta::LimpiarNoAplicables(m_registro); }
+
+void CDatosFam::AlMostrarPagina(int indice) {
+  if (indice == 0) m_pagina1.Refrescar();
+}
+
+int CDatosFam::ComprobarDatos() {
+  m_ajuste.reset();
+  RecogerPaginas();
+  renta::LimpiarNoAplicables(m_registro);
+  for (const SFalloDatosFamilia& fallo : RevisarDatosFamilia(m_registro)) {
+    if (fallo.error) {
+      Mensaje(fallo.codigo, marco::IconoMano);
+      return 0;
+    }
+    if (Mensaje(fallo.codigo, marco::IconoAsterisco) == marco::kBotonCorregir) return 0;
+  }
+
+  CRentaDoc* documento = Documento();
+  if (m_bNuevaDeclaracion != 0 || !m_bAniosTomados || documento == nullptr) return 1;
+  // The adjustment is prepared on copies: the declaration changes only when the wizard finishes.
+  SAjustePlanes ajuste{documento->Datos().RendTrabajo, documento->Datos().ApartadoJ};
+  const auto seguir = [] { return Mensaje("100V143", marco::IconoAsterisco) != marco::kBotonCorregir; };
+  const struct {
+    int sujeto;
+    std::size_t desp;
+    const std::array<char, kAnchoAnio>& inicial;
+  } personas[] = {{marco::kSujetoDeclarante, kDespAnioDeclarante, m_anioDeclarante},
+                  {marco::kSujetoConyuge, kDespAnioConyuge, m_anioConyuge}};
+  for (const auto& persona : personas) {
+    if (std::memcmp(m_registro.octetos + persona.desp, persona.inicial.data(), kAnchoAnio) == 0) continue;
+    // A spouse who no longer files (year cleared) has no cap to keep.
+    const int anio = AnioNacimiento(m_registro, persona.desp);
+    if (anio == 0) continue;
+    const double tope = DameCuantiaMaximaPlanPensiones(anio);
+    if (!AjustarPlanesPensiones(ajuste.trabajo, ajuste.apartadoJ, persona.sujeto, tope, seguir)) return 0;
+  }
+  m_ajuste = ajuste;
+  return 1;
+}
+
+int CDatosFam::OnBoton(int boton) {
+  switch (boton) {
+    case kBotonAtras: return MoverPagina(kMoverAtras, 1);
+    case kBotonAplicar: {
+      if (Resultado() != kAsistenteAbierto) return 0;
+      if (ComprobarDatos() == 0) return 1;
+      CRentaDoc* documento = Documento();
+      if (documento != nullptr) {
+        if (m_ajuste) {
+          documento->Datos().RendTrabajo = m_ajuste->trabajo;
+          documento->Datos().ApartadoJ = m_ajuste->apartadoJ;
+        }
+        if (m_bEmpezarDeNuevo != 0) std::memset(&documento->Datos(), 0, sizeof(DatosRenta));
+      }
+      return CAsistente::OnBoton(boton);
+    }
+    case kBotonCancelarAsistente:
+      if (Resultado() != kAsistenteAbierto) return 0;
+      if (m_bNuevaDeclaracion != 0) BorrarDeclaracion();
+      return CAsistente::OnBoton(boton);
+    default: return CAsistente::OnBoton(boton);
+  }
+}
+
+void CDatosFam::BorrarDeclaracion() {
+  // Without an open declaration there is no row to delete.
+  CRentaDoc* documento = Documento();
+  if (documento == nullptr) return;
+  if (documento->BorrarDeclaracionGuardada() == 0) {
+    documento->PreguntarUsuario(std::string(marco::kTextoNoSeBorraDeclaracion), wxOK | wxICON_EXCLAMATION);
+  }
+}
+
+}  // namespace renta

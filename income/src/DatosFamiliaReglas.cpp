@@ -1,0 +1,205 @@
+#include "income/DatosFamiliaReglas.h"
+
+#include <algorithm>
+#include <cstring>
+#include <initializer_list>
+
+#include "framework/Utilidades.h"
+#include "income/RentaReglas.h"
+#include "platform/Texto.h"
+
+namespace renta {
+
+namespace {
+
+std::string gAutocarga;
+
+const char* Texto(const RegDatosFamilia& familia, std::size_t desp) {
+  return reinterpret_cast<const char*>(familia.octetos + desp);
+}
+char* Texto(RegDatosFamilia& familia, std::size_t desp) { return reinterpret_cast<char*>(familia.octetos + desp); }
+
+bool Vacio(const RegDatosFamilia& familia, std::size_t desp, std::size_t ancho) {
+  return marco::EsCadenaEnBlanco(std::string_view(Texto(familia, desp), ancho), static_cast<int>(ancho));
+}
+
+bool CodigoVacio(const RegDatosFamilia& familia, int miembro) {
+  return Vacio(familia, DespCodigoComunidad(miembro), kAnchoCodigoComunidad);
+}
+
+double Suma(const RegDatosFamilia& familia, std::initializer_list<std::size_t> desps) {
+  double suma = 0.0;
+  for (std::size_t d : desps) suma += LeerDoble(familia, d);
+  return suma;
+}
+
+void Borrar(RegDatosFamilia& familia, std::size_t desp, std::size_t ancho) {
+  std::memset(familia.octetos + desp, 0, ancho);
+}
+
+template <class TBloque>
+double LeerDobleEn(const TBloque& bloque, std::size_t desp) {
+  double valor = 0.0;
+  std::memcpy(&valor, bloque.octetos + desp, sizeof valor);
+  return valor;
+}
+template <class TBloque>
+void PonerDobleEn(TBloque& bloque, std::size_t desp, double valor) {
+  std::memcpy(bloque.octetos + desp, &valor, sizeof valor);
+}
+
+}  // namespace
+
+double LeerDoble(const RegDatosFamilia& familia, std::size_t desp) { return LeerDobleEn(familia, desp); }
+void PonerDoble(RegDatosFamilia& familia, std::size_t desp, double valor) { PonerDobleEn(familia, desp, valor); }
+
+std::string CodigoComunidad(const RegDatosFamilia& familia, int miembro) {
+  return std::string(Texto(familia, DespCodigoComunidad(miembro)), kAnchoCodigoComunidad);
+}
+
+void PonerComunidad(RegDatosFamilia& familia, int miembro, std::string_view codigo, std::string_view nombre) {
+  if (marco::EsCadenaEnBlanco(codigo)) {
+    Borrar(familia, DespCodigoComunidad(miembro), kPasoComunidad);
+    return;
+  }
+  plataforma::CopiaFija(Texto(familia, DespCodigoComunidad(miembro)), kAnchoCodigoComunidad, codigo);
+  plataforma::CopiaFija(Texto(familia, DespNombreComunidad(miembro)), kAnchoNombreComunidad, nombre);
+}
+
+int AnioNacimiento(const RegDatosFamilia& familia, std::size_t desp) {
+  return marco::NumeroDeCadena(std::string_view(Texto(familia, desp), kAnchoAnio), static_cast<int>(kAnchoAnio));
+}
+
+std::vector<SFalloDatosFamilia> RevisarDatosFamilia(const RegDatosFamilia& f) {
+  std::vector<SFalloDatosFamilia> fallos;
+  auto error = [&](std::string_view codigo) { fallos.push_back({codigo, true}); };
+  auto aviso = [&](std::string_view codigo) { fallos.push_back({codigo, false}); };
+  const bool conjunta = TipoUnidadFamiliar(f) == 1;
+  const bool hijos = f.octetos[kDespHijos] == 1;
+
+  // The communities of the members and of the joint declaration.
+  if (!conjunta && CodigoVacio(f, kMiembroDeclarante)) error("100R129");
+  if (conjunta && CodigoVacio(f, kMiembroDeclarante) && CodigoVacio(f, kMiembroConyuge)) error("100R129");
+  if (conjunta && CodigoVacio(f, kMiembroConjunta)) error("100R129");
+  if (hijos && CodigoVacio(f, kMiembroHijo1)) error("100R129");
+  if (conjunta || hijos) {
+    const std::string comun = CodigoComunidad(f, kMiembroConjunta);
+    auto distinto = [&](int miembro) { return CodigoVacio(f, miembro) || CodigoComunidad(f, miembro) != comun; };
+    if (CodigoComunidad(f, kMiembroDeclarante) != comun && distinto(kMiembroConyuge) && distinto(kMiembroHijo1) &&
+        distinto(kMiembroHijo2)) {
+      error("100R131");
+    }
+  }
+
+  // The counts of the family unit. The first group is the 18 counts from 208 to 352 but the one at 304, which
+  // goes with the one at 360.
+  double primerGrupo = 0.0;
+  for (std::size_t d = 208; d <= 352; d += 8) {
+    if (d != 304) primerGrupo += LeerDoble(f, d);
+  }
+  if (primerGrupo > 6.0) aviso("100V120");
+  if (Suma(f, {368, 376, 384, 392, 400, 408}) > 6.0) aviso("100V133");
+  if (Suma(f, {304, 360}) > 2.0) aviso("100V121");
+  if (Suma(f, {208, 216, 224, 256, 264, 272}) > 2.0) error("100R132");
+  if (Suma(f, {208, 216, 224, 312, 320, 328}) > 2.0) error("100R133");
+  if (Suma(f, {368, 376, 384}) > 2.0) error("100R134");
+  if (Suma(f, {416, 424, 432, 440}) > 3.0) aviso("100V122");
+  if (Suma(f, {416, 424, 448, 456}) > 3.0) aviso("100V122");
+  if (Suma(f, {464, 472}) > 3.0) aviso("100V134");
+  if (Suma(f, {480, 488}) > 2.0) aviso("100V135");
+  if (Suma(f, {496, 504}) > 2.0) aviso("100V135");
+
+  // The years of birth.
+  if (AnioNacimiento(f, kDespAnioDeclarante) == 0) error("100R140");
+  if (conjunta && AnioNacimiento(f, kDespAnioConyuge) == 0) error("100R141");
+  return fallos;
+}
+
+void LimpiarNoAplicables(RegDatosFamilia& f) {
+  if (f.octetos[kDespEstadoCivil] != kEstadoViudoDivorciado) f.octetos[kDespConyugeFallecido] = 0;
+  const bool conjunta = TipoUnidadFamiliar(f) == 1;
+  const bool hijos = f.octetos[kDespHijos] == 1;
+  if (!conjunta) {
+    Borrar(f, kDespAnioConyuge, kAnchoAnio);
+    PonerDoble(f, DespMinusvalia(kMiembroConyuge), 0.0);
+    Borrar(f, DespCodigoComunidad(kMiembroConyuge), kPasoComunidad);
+  }
+  if (!conjunta && !hijos) Borrar(f, DespCodigoComunidad(kMiembroConjunta), kPasoComunidad);
+  if (!hijos) {
+    for (int miembro : {kMiembroHijo1, kMiembroHijo2}) {
+      PonerDoble(f, DespMinusvalia(miembro), 0.0);
+      Borrar(f, DespCodigoComunidad(miembro), kPasoComunidad);
+    }
+  }
+}
+
+void AplicarAutocarga(RegDatosFamilia& f) {
+  if (AnioNacimiento(f, kDespAnioDeclarante) == 0) plataforma::CopiaFija(Texto(f, kDespAnioDeclarante), kAnchoAnio, "1971");
+  if (CodigoVacio(f, kMiembroDeclarante)) PonerComunidad(f, kMiembroDeclarante, "12", "MADRID");
+}
+
+void CopiarDatosPersonales(const RegDatosFamilia& f, RegIdentificacion& identificacion) {
+  auto copiar = [&](std::size_t desp, int sujeto) {
+    std::memcpy(identificacion.octetos + kDespAnioNacimientoSujeto + kAnchoAnio * static_cast<std::size_t>(sujeto - 1),
+                f.octetos + desp, kAnchoAnio);
+  };
+  copiar(kDespAnioDeclarante, 2);
+  copiar(kDespAnioConyuge, 3);
+}
+
+bool AjustarPlanesPensiones(RegRendTrabajo& trabajo, RegApartadoJ& j, int sujeto, double tope,
+                            const std::function<bool()>& seguir) {
+  const auto codigo = static_cast<unsigned char>(sujeto);
+
+  // 1. The contributions of the work-income rows.
+  double suma = 0.0;
+  for (std::size_t fila = 0; fila < kFilasPlanes; ++fila) {
+    const std::size_t base = kDespFilasPlanes + kPasoFilaPlanes * fila;
+    if (trabajo.octetos[base] == codigo) suma += LeerDobleEn(trabajo, base + kDespImporteFilaPlanes);
+  }
+  if (suma > tope) {
+    if (!seguir()) return false;
+    bool primera = true;
+    for (std::size_t fila = 0; fila < kFilasPlanes; ++fila) {
+      const std::size_t base = kDespFilasPlanes + kPasoFilaPlanes * fila;
+      if (trabajo.octetos[base] != codigo) continue;
+      PonerDobleEn(trabajo, base + kDespImporteFilaPlanes, primera ? tope : 0.0);
+      primera = false;
+    }
+  }
+
+  // 2. The entries of section J.
+  std::vector<std::size_t> entradas;
+  for (std::size_t e = 0; e < kEntradasJ; ++e) {
+    if (j.octetos[kPasoEntradaJ * e] == codigo) entradas.push_back(kPasoEntradaJ * e);
+  }
+  double total = 0.0;
+  for (std::size_t base : entradas) {
+    if (LeerDobleEn(j, base + kDespImporteJ1) > tope) PonerDobleEn(j, base + kDespImporteJ1, tope);
+    total += LeerDobleEn(j, base + kDespImporteJ1) + LeerDobleEn(j, base + kDespImporteJ2);
+  }
+  if (total > tope) {
+    if (!seguir()) return false;
+    double libre = tope;
+    for (std::size_t base : entradas) libre -= LeerDobleEn(j, base + kDespImporteJ1);
+    for (std::size_t base : entradas) {
+      const double cabe = std::max(libre, 0.0);
+      const double importe = std::min(LeerDobleEn(j, base + kDespImporteJ2), cabe);
+      PonerDobleEn(j, base + kDespImporteJ2, importe);
+      libre -= importe;
+    }
+    // The amounts at 24 alone may still be above the cap (two entries of the person): the later ones give way.
+    double restante = tope;
+    for (std::size_t base : entradas) {
+      const double importe = std::min(LeerDobleEn(j, base + kDespImporteJ1), std::max(restante, 0.0));
+      PonerDobleEn(j, base + kDespImporteJ1, importe);
+      restante -= importe + LeerDobleEn(j, base + kDespImporteJ2);
+    }
+  }
+  return true;
+}
+
+const std::string& ValorAutocarga() { return gAutocarga; }
+void PonerValorAutocarga(std::string_view valor) { gAutocarga = std::string(valor); }
+
+}  // namespace renta
