@@ -292,7 +292,7 @@ TEST(ControlesPaginaConstruidas, Pagina202) {
     EXPECT_EQ(controles.Campo(i)->IndiceFich, 202);
   }
   EXPECT_EQ(controles.CampoDeNumero(1)->Identifica, "NIF1");
-  EXPECT_EQ(controles.CampoDeNumero(45)->Identifica, "ZAPEND");
+  EXPECT_EQ(controles.CampoDeNumero(45)->Identifica, "EJEMPLAR");
   EXPECT_EQ(controles.CampoDeNumero(3)->Repeticion, 5);
   EXPECT_FALSE(controles.CampoDeNumero(3)->TextoDibuj.empty());
 
