@@ -1,0 +1,96 @@
+// The store of declarations: the rows of table DatosDec of the network database, one per declaration, found by
+// its name. The declaration index and the exchange files read and write it only through this class, which opens
+// the table for each operation and closes it again, so no table stays open while a dialog waits for the user.
+//
+// Operations give a result code and show no message of their own beyond those of the table layer (a file that
+// does not open, a record another user holds): the caller decides what the user is told.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace marco {
+class CBaseDatos;
+}
+
+namespace shell {
+
+// A declaration name as the store keeps it: 50 characters, blank-padded.
+inline constexpr std::size_t kAnchoNombreDeclaracion = 50;
+// The store holds at most this many declarations.
+inline constexpr long kMaximoDeclaraciones = 50;
+inline constexpr std::string_view kTablaAlmacen = "DatosDec";
+inline constexpr std::string_view kOrdenAlmacen = "CLAVE";
+
+// The name cut to 50 characters and padded on the right with blanks (never trimmed).
+std::string NombreAlmacen(std::string_view nombre);
+// True when the name holds nothing but blanks (or nothing at all).
+bool NombreEnBlanco(std::string_view nombre);
+// The length of the stored data area of a declaration type: 61,624 for 1 and 2, 22,536 for 3, 0 otherwise.
+std::size_t LongitudDatosDeTipo(std::int32_t tipodec);
+
+// One row of the list: its name (50 characters) and type.
+struct SFilaAlmacen {
+  std::string clave;
+  std::int32_t tipodec = 0;
+};
+
+// A whole declaration as the exchange files carry it.
+struct SDeclaracionAlmacen {
+  std::string clave;                  // 50 characters, blank-padded
+  std::int32_t tipodec = 0;
+  std::string moneda = "0";           // "0" euros, "1" pesetas, as stored
+  std::array<char, 4> liqui311{' ', ' ', ' ', ' '};
+  std::vector<char> datos;            // the data area
+};
+
+enum class EResultadoAlmacen {
+  Hecho,
+  NoAbre,      // the table did not open
+  Existe,      // a declaration of that name is stored already
+  NoExiste,    // no declaration of that name
+  Bloqueo,     // the table (or a row) is held by another user
+  Lleno,       // the store holds its maximum already
+  Danado,      // the stored row does not hold a sound declaration (wrong data length, unknown type)
+  Fallo,       // a write was refused; nothing was changed
+};
+
+class CAlmacenDeclaraciones {
+ public:
+  explicit CAlmacenDeclaraciones(marco::CBaseDatos* base) : m_pBase(base) {}
+
+  marco::CBaseDatos* DameBaseDatos() const { return m_pBase; }
+  // True when the table opens.
+  bool Disponible() const;
+  // The rows in name order that pass the filter by tax: income (types below 3, a new row's 0 included) and wealth
+  // (type 3); with both every row below 5, with neither none. False when the table does not open.
+  bool Listar(bool renta, bool patrimonio, std::vector<SFilaAlmacen>& filas) const;
+  // The declarations stored (deleted rows not counted); -1 when the table does not open.
+  long Contar() const;
+  // 1 stored, 0 not, -1 when the table does not open. The name is compared as stored (50 characters).
+  int Existe(std::string_view nombre) const;
+
+  // Adds a new, empty declaration of that name and type. A row of the same name deleted earlier is revived
+  // (cleared of what it held) instead of appending a second one. Hecho, NoAbre, Existe, Lleno, Bloqueo or Fallo.
+  EResultadoAlmacen Anadir(std::string_view nombre, std::int32_t tipodec) const;
+  // Deletes the declaration and its findings: Hecho, NoAbre, NoExiste or Fallo.
+  EResultadoAlmacen Borrar(std::string_view nombre) const;
+  // Reads a whole declaration: Hecho, NoAbre, NoExiste or Danado (a type without a data area, or a data area of
+  // any other length than its type's).
+  EResultadoAlmacen Cargar(std::string_view nombre, SDeclaracionAlmacen& declaracion) const;
+  // Writes the declarations in one transaction under a lock of the whole table: either all of them are stored or
+  // none. A name that exists may only be written when it is in `sobrescribir`; the new names must leave the store
+  // within its maximum. Hecho, NoAbre, Bloqueo, Existe, Lleno, Danado or Fallo.
+  EResultadoAlmacen Guardar(const std::vector<SDeclaracionAlmacen>& declaraciones,
+                            const std::set<std::string>& sobrescribir) const;
+
+ private:
+  marco::CBaseDatos* m_pBase;
+};
+
+}  // namespace shell

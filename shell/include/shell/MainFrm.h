@@ -1,0 +1,82 @@
+// The main window: menus, tool bar, status bar and the section bar docked at the left with the tree of sections;
+// the declaration's page views open inside it. It reads the user's settings from the profile when it is made and
+// writes them back when it goes, and it handles the "go to page and box" request.
+#pragma once
+
+#include <wx/docmdi.h>
+
+#include "shell/PerfilPrograma.h"
+
+class wxSashLayoutWindow;
+class wxSashEvent;
+class wxTreeCtrl;
+class wxTreeEvent;
+
+namespace shell {
+
+class CProg32App;
+
+class CMainFrame : public wxDocMDIParentFrame {
+ public:
+  CMainFrame(CProg32App& aplicacion, wxDocManager* gestor);
+  ~CMainFrame() override;
+
+  // Reads the profile (LeerPerfil), builds menus and bars in the interface language, fills the tree of sections
+  // and places the window as the profile says (not shown yet). False when the window cannot be made.
+  bool Crear();
+  // Shows the window as the profile placed it.
+  void Mostrar();
+
+  // Writes the window's settings to the profile now, for a window that is being replaced (a language switch); it
+  // writes nothing more when it goes.
+  void Retirar();
+
+  // Fills the tree of sections from the page catalogue of the local database (empty while it is not open).
+  void LlenarArbol();
+
+  // Records the section bar's state and size for the profile, hides it and lays the frame out again.
+  void OcultarBarraApartados();
+  // Shows the tree of the form group 100, 200 or 300 (expanded, the others collapsed) and the bar itself as the
+  // profile's BarApartados says (shown when 1 or 2).
+  void MostrarApartados(int grupo);
+  bool BarraApartadosVisible() const;
+
+  // Go to page and box: `pagina` 1-based in the open declaration's page list (100 the family data wizard, 0 the
+  // page shown now), `casilla` the box on that page. 1 done or nothing to do, 0 when the page could not be shown.
+  int OnIrAApartado(int pagina, long casilla);
+
+  // Sets the text of a status bar pane.
+  void PonerTextoEstado(int panel, const wxString& texto);
+
+  wxTreeCtrl* DameArbol() const { return m_pArbol; }
+  const SColocacionVentana& DameColocacion() const { return m_colocacion; }
+
+ private:
+  void CrearMenus();
+  void CrearBarras();
+  void RecolocarCliente();
+  // The profile values that describe the window now (state, normal rectangle, bars).
+  void RecogerEstadoVentana();
+
+  void AlCerrar(wxCloseEvent& evento);
+  void AlTamano(wxSizeEvent& evento);
+  void AlMover(wxMoveEvent& evento);
+  void AlArrastrarBarra(wxSashEvent& evento);
+  void AlElegirApartado(wxTreeEvent& evento);
+  void AlIrAApartado(wxCommandEvent& evento);
+  void AlComando(wxCommandEvent& evento);
+  void AlIdioma(wxCommandEvent& evento);
+  void AlActualizarIdioma(wxUpdateUIEvent& evento);
+  void AlActualizarBarras(wxUpdateUIEvent& evento);
+
+  CProg32App& m_aplicacion;
+  SColocacionVentana m_colocacion;
+  SRectangulo m_rectNormal;
+  wxSashLayoutWindow* m_pBarraApartados = nullptr;
+  wxTreeCtrl* m_pArbol = nullptr;
+  int m_nAnchoBarra = 0;
+  bool m_bCerrando = false;
+  bool m_bRetirado = false;
+};
+
+}  // namespace shell

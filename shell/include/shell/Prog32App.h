@@ -1,0 +1,132 @@
+// The application: start-up and shutdown, the single running instance, the two databases, the interface language
+// and its switch at run time, and the one open declaration. The program's wxWidgets application object owns one
+// and forwards its start (InitInstance) and end (ExitInstance) to it; tests drive one directly.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/Comandos.h"
+#include "shell/PerfilPrograma.h"
+#include "shell/Plantillas.h"
+
+class wxDocManager;
+
+namespace plataforma {
+class CPerfil;
+}
+
+namespace marco {
+class CProg32Doc;
+}
+
+namespace shell {
+
+class CMainFrame;
+class CInstanciaUnica;
+
+// What the command line (or a test) may change about start-up.
+struct SOpcionesArranque {
+  std::filesystem::path ejecutable;     // the program's path: the program's folders are found beside it
+  std::filesystem::path perfil;         // empty: <XDG config>/korvelix/KORVELIX.INI
+  std::filesystem::path datosUsuario;   // empty: <XDG data>/korvelix
+  std::filesystem::path datosPrograma;  // empty: beside the program
+  std::filesystem::path catalogos;      // empty: beside the program
+  bool instanciaUnica = true;           // another running instance is brought forward and this one ends
+  bool abrirAlArrancar = true;          // start-up ends with File Open
+};
+
+// Reads the options of the command line: --perfil=FILE, --datos-usuario=DIR, --datos-programa=DIR,
+// --catalogos=DIR, --varias-instancias, --sin-abrir. Anything else is left alone. `errores` receives the options
+// it did not know.
+SOpcionesArranque LeerOpciones(const std::vector<std::string>& argumentos, std::vector<std::string>* errores = nullptr);
+
+// Fixed texts of start-up.
+inline constexpr std::string_view kTextoFalloRed = "Imposible inicializar la Base de Datos de RED";
+inline constexpr std::string_view kTextoFalloLocal = "Imposible inicializar la Base de Datos LOCAL";
+inline constexpr std::string_view kTextoFalloIdioma = "No se ha podido cargar el catálogo de idioma.";
+inline constexpr std::string_view kTextoFalloCambioIdioma = " ¡¡¡ NO SE PUDO CAMBIAR EL IDIOMA !!! ";
+inline constexpr std::string_view kTextoYaEnMarcha =
+    "Korvelix ya se está ejecutando y no se ha podido traer su ventana al frente.";
+inline constexpr std::string_view kTextoSinDeclaraciones =
+    "Esta versión del programa todavía no incluye los tipos de declaración: no hay declaraciones que abrir.";
+
+class CProg32App {
+ public:
+  explicit CProg32App(SOpcionesArranque opciones);
+  ~CProg32App();
+  CProg32App(const CProg32App&) = delete;
+  CProg32App& operator=(const CProg32App&) = delete;
+
+  // Start-up: the single instance, the profile and the language, the templates, the main frame, the databases,
+  // then File Open. Nonzero to run the message loop; 0 to end the program (after any message).
+  int InitInstance();
+  // Shutdown: the main frame (if still there) goes, the templates and documents go, the databases are no longer
+  // handed out, the translations are dropped. Its result is the exit code (0).
+  int ExitInstance();
+
+  // 0 when another instance is running (it has been asked to come forward), 1 otherwise.
+  int ActivarInstanciaPrevia();
+  // 1 when both databases are open, 0 after the message that names the one that failed.
+  int AbrirBasesDatos();
+  // Puts the translations of the interface language (IdiomaV) in use; a missing catalog shows a message and the
+  // program goes on in Castilian. 1 loaded, 0 not.
+  int CargarCatalogoIdioma();
+  // The open declaration document, or none.
+  marco::CProg32Doc* DameDocumentoActivo() const;
+  // 1 when no declaration is open any more, 0 when closing was refused.
+  int CerrarDeclaraciones();
+  // Switches the interface (and printing) language to `letra`: closes the declaration, rebuilds the main window
+  // in the new language and reopens the declaration.
+  void CambiarIdioma(char letra);
+
+  // File New (flag 1) and File Open (flag 0): the declaration index dialog, then the opening.
+  void ElegirDeclaracion(int nueva);
+  // Runs the declaration index dialog after closing the open declaration: the kind (3, 0) or -1.
+  int PedirDeclaracion(int& nueva, std::string& clave, std::string& segundoTexto);
+  // Opens the declaration `clave` in the template of its kind (3 wealth tax, else income tax).
+  void AbrirDeclaracion(const std::string& clave, int tipo, const std::string& segundoTexto, int nueva);
+
+  // True when start-up ended because another instance was running and was asked to come forward.
+  bool DameOtraInstanciaActivada() const { return m_bOtraInstanciaActivada; }
+  CMainFrame* DameMarcoPrincipal() const { return m_pMarco; }
+  wxDocManager* DameGestorDocumentos() const { return m_pGestor.get(); }
+  plataforma::CPerfil& Perfil() { return *m_pPerfil; }
+  const SCarpetasPrograma& Carpetas() const { return m_carpetas; }
+  const SOpcionesArranque& Opciones() const { return m_opciones; }
+  // The help file of the interface language (kept for when help is shown; there is no help viewer yet).
+  const std::string& DameRutaAyuda() const { return m_rutaAyuda; }
+
+  // The main frame tells the application it is going.
+  void MarcoDestruido(CMainFrame* marco);
+
+ private:
+  // Makes the document manager and the registered templates on it.
+  void RegistrarPlantillas();
+  // Makes, shows and publishes a new main frame; false when it cannot be made.
+  bool CrearMarcoPrincipal();
+  // On first run, makes the user's store from the program's empty network tables (never over a file that exists).
+  void PrepararAlmacenUsuario();
+  void ActualizarRutaAyuda();
+  // Lends the declaration documents what they need of the main frame (the section bar, the caption).
+  void PonerServiciosDocumento();
+
+  SOpcionesArranque m_opciones;
+  SCarpetasPrograma m_carpetas;
+  std::unique_ptr<plataforma::CPerfil> m_pPerfil;
+  std::unique_ptr<CInstanciaUnica> m_pInstancia;
+  std::unique_ptr<wxDocManager> m_pGestor;
+  CMainFrame* m_pMarco = nullptr;  // owned by wxWidgets as a top-level window
+  std::string m_rutaAyuda;
+  bool m_bCatalogoCargado = false;
+  bool m_bOtraInstanciaActivada = false;
+};
+
+// The application of the running program (null in tests that make none).
+CProg32App* AplicacionPrograma();
+void PonerAplicacionPrograma(CProg32App* aplicacion);
+
+}  // namespace shell

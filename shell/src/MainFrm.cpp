@@ -1,0 +1,404 @@
+#include "shell/MainFrm.h"
+
+#include <algorithm>
+#include <map>
+
+#include <wx/artprov.h>
+#include <wx/dcmemory.h>
+#include <wx/laywin.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+#include <wx/treectrl.h>
+
+#include "framework/BaseDatos.h"
+#include "framework/ComandosDocumento.h"
+#include "framework/Prog32Doc.h"
+#include "framework/Prog32View.h"
+#include "framework/ServiciosAplicacion.h"
+#include "platform/Perfil.h"
+#include "platform/Texto.h"
+#include "shell/ArbolApartados.h"
+#include "shell/Comandos.h"
+#include "shell/DlgIntercambio.h"
+#include "shell/Idiomas.h"
+#include "shell/IrAApartado.h"
+#include "shell/Prog32App.h"
+
+namespace shell {
+
+namespace {
+
+// The section bar is never narrower than this, whatever the profile kept: a narrower tree cannot be read.
+constexpr int kAnchoMinimoBarra = 220;
+
+// The page a tree item stands for.
+class CDatosApartado : public wxTreeItemData {
+ public:
+  explicit CDatosApartado(int idPagina) : m_nIdPagina(idPagina) {}
+  int DameIdPagina() const { return m_nIdPagina; }
+
+ private:
+  int m_nIdPagina;
+};
+
+// A tool picture from the theme; a plain drawn square with a letter when the theme has none.
+wxBitmap Icono(const wxArtID& id, const wxString& letra) {
+  wxBitmap bitmap = wxArtProvider::GetBitmap(id, wxART_TOOLBAR, wxSize(16, 16));
+  if (bitmap.IsOk()) return bitmap;
+  bitmap.Create(16, 16);
+  wxMemoryDC dc(bitmap);
+  dc.SetBackground(*wxWHITE_BRUSH);
+  dc.Clear();
+  dc.SetPen(*wxBLACK_PEN);
+  dc.SetBrush(*wxTRANSPARENT_BRUSH);
+  dc.DrawRectangle(0, 0, 16, 16);
+  dc.SetFont(wxFont(wxFontInfo(8).Bold()));
+  dc.DrawText(letra, 4, 1);
+  dc.SelectObject(wxNullBitmap);
+  return bitmap;
+}
+
+wxString TituloGrupo(int grupo) {
+  switch (grupo) {
+    case 100: return Traduce("Declaración simplificada (D-101)");
+    case 200: return Traduce("Declaración ordinaria (D-100)");
+    case 300: return Traduce("Patrimonio (D-714)");
+    default: break;
+  }
+  return Traduce("Otras páginas");
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CProg32App& aplicacion, wxDocManager* gestor)
+    : wxDocMDIParentFrame(gestor, nullptr, wxID_ANY, Traduce("Korvelix"), wxDefaultPosition, wxSize(800, 600),
+                          wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU),
+      m_aplicacion(aplicacion) {
+  Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::AlCerrar, this);
+  Bind(wxEVT_SIZE, &CMainFrame::AlTamano, this);
+  Bind(wxEVT_MOVE, &CMainFrame::AlMover, this);
+  Bind(EVT_IR_A_APARTADO, &CMainFrame::AlIrAApartado, this);
+  for (int comando : {kComandoNuevo, kComandoAbrir, kComandoAcercaDe, kComandoSalir, kComandoBarraHerramientas,
+                      kComandoBarraEstado, kComandoApartados}) {
+    Bind(wxEVT_MENU, &CMainFrame::AlComando, this, IdWxComando(comando));
+  }
+  for (int comando : {kComandoBarraHerramientas, kComandoBarraEstado, kComandoApartados}) {
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::AlActualizarBarras, this, IdWxComando(comando));
+  }
+  // Exchange files: only while no declaration is open.
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnImportar(this); }, IdWxComando(marco::kComandoImportar));
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExportar(this); }, IdWxComando(marco::kComandoExportar));
+  for (int comando : {marco::kComandoImportar, marco::kComandoExportar}) {
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Enable(m_aplicacion.DameDocumentoActivo() == nullptr); },
+         IdWxComando(comando));
+  }
+  for (const SIdiomaInterfaz& idioma : kIdiomasInterfaz) {
+    Bind(wxEVT_MENU, &CMainFrame::AlIdioma, this, IdWxComando(idioma.comando));
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::AlActualizarIdioma, this, IdWxComando(idioma.comando));
+  }
+}
+
+CMainFrame::~CMainFrame() {
+  if (!m_bRetirado) {
+    RecogerEstadoVentana();
+    GuardarPerfil(m_aplicacion.Perfil());
+    m_aplicacion.Perfil().Guardar();
+  }
+  m_aplicacion.MarcoDestruido(this);
+}
+
+void CMainFrame::Retirar() {
+  if (m_bRetirado) return;
+  RecogerEstadoVentana();
+  GuardarPerfil(m_aplicacion.Perfil());
+  m_aplicacion.Perfil().Guardar();
+  m_bRetirado = true;
+}
+
+bool CMainFrame::Crear() {
+  LeerPerfil(m_aplicacion.Perfil(), m_aplicacion.Carpetas());
+  m_aplicacion.Perfil().Guardar();
+  const SAjustesPrograma& ajustes = AjustesPrograma();
+  CrearMenus();
+  CrearBarras();
+  LlenarArbol();
+
+  m_colocacion = ColocacionDesdePerfil(ajustes.estado, ajustes.posicion);
+  m_rectNormal = m_colocacion.normal;
+  const SRectangulo& r = m_colocacion.normal;
+  SetSize(r.izquierda, r.arriba, r.derecha - r.izquierda, r.abajo - r.arriba);
+  if (GetToolBar() != nullptr) GetToolBar()->Show(ajustes.barTool != 0);
+  if (GetStatusBar() != nullptr) GetStatusBar()->Show(ajustes.barStat != 0);
+  RecolocarCliente();
+  return true;
+}
+
+void CMainFrame::Mostrar() {
+  switch (m_colocacion.mostrar) {
+    case EMostrarVentana::Normal: Show(); break;
+    case EMostrarVentana::Minimizada:
+      Show();
+      Iconize(true);
+      break;
+    case EMostrarVentana::Maximizada:
+      Show();
+      Maximize(true);
+      break;
+  }
+  RecolocarCliente();
+}
+
+void CMainFrame::CrearMenus() {
+  auto* archivo = new wxMenu;
+  archivo->Append(IdWxComando(kComandoNuevo), Traduce("&Nueva declaración...") + "\tCtrl+N");
+  archivo->Append(IdWxComando(kComandoAbrir), Traduce("&Abrir declaración...") + "\tCtrl+O");
+  archivo->AppendSeparator();
+  archivo->Append(IdWxComando(marco::kComandoImportar), Traduce("I&mportar..."));
+  archivo->Append(IdWxComando(marco::kComandoExportar), Traduce("&Exportar..."));
+  archivo->AppendSeparator();
+  archivo->Append(IdWxComando(kComandoSalir), Traduce("&Salir"));
+
+  auto* ver = new wxMenu;
+  ver->AppendCheckItem(IdWxComando(kComandoBarraHerramientas), Traduce("Barra de &herramientas"));
+  ver->AppendCheckItem(IdWxComando(kComandoBarraEstado), Traduce("Barra de &estado"));
+  ver->AppendCheckItem(IdWxComando(kComandoApartados), Traduce("&Apartados de la Declaración"));
+
+  auto* idioma = new wxMenu;
+  for (const SIdiomaInterfaz& i : kIdiomasInterfaz) {
+    idioma->AppendCheckItem(IdWxComando(i.comando), wxString::FromUTF8(i.texto.data(), i.texto.size()));
+  }
+
+  auto* ayuda = new wxMenu;
+  ayuda->Append(IdWxComando(kComandoAcercaDe), Traduce("&Acerca de Korvelix..."));
+
+  auto* menus = new wxMenuBar;
+  menus->Append(archivo, Traduce("&Archivo"));
+  menus->Append(ver, Traduce("&Ver"));
+  menus->Append(idioma, Traduce("&Idioma"));
+  menus->Append(ayuda, Traduce("A&yuda"));
+  SetMenuBar(menus);
+}
+
+void CMainFrame::CrearBarras() {
+  wxToolBar* herramientas = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, IdWxComando(kIdBarraHerramientas));
+  herramientas->AddTool(IdWxComando(kComandoNuevo), Traduce("Nueva"), Icono(wxART_NEW, "N"), Traduce("Nueva declaración"));
+  herramientas->AddTool(IdWxComando(kComandoAbrir), Traduce("Abrir"), Icono(wxART_FILE_OPEN, "A"), Traduce("Abrir declaración"));
+  herramientas->AddSeparator();
+  herramientas->AddCheckTool(IdWxComando(kComandoApartados), Traduce("Apartados"), Icono(wxART_LIST_VIEW, "L"), wxNullBitmap,
+                             Traduce("Apartados de la Declaración"));
+  herramientas->AddTool(IdWxComando(kComandoAcercaDe), Traduce("Acerca de"), Icono(wxART_HELP, "?"), Traduce("Acerca de Korvelix"));
+  herramientas->Realize();
+
+  wxStatusBar* estado = CreateStatusBar(3, wxSTB_DEFAULT_STYLE, IdWxComando(kIdBarraEstado));
+  const int anchos[3] = {-1, 150, 150};
+  estado->SetStatusWidths(3, anchos);
+  estado->SetStatusText(Traduce("Preparado"), 0);
+
+  const SAjustesPrograma& ajustes = AjustesPrograma();
+  m_nAnchoBarra = std::max(static_cast<int>(ajustes.barApartadosX), kAnchoMinimoBarra);
+  m_pBarraApartados = new wxSashLayoutWindow(this, IdWxComando(kIdBarraApartados), wxDefaultPosition, wxDefaultSize,
+                                             wxSW_3D | wxCLIP_CHILDREN);
+  m_pBarraApartados->SetDefaultSize(wxSize(m_nAnchoBarra, 1000));
+  m_pBarraApartados->SetOrientation(wxLAYOUT_VERTICAL);
+  m_pBarraApartados->SetAlignment(wxLAYOUT_LEFT);
+  m_pBarraApartados->SetSashVisible(wxSASH_RIGHT, true);
+  m_pBarraApartados->Bind(wxEVT_SASH_DRAGGED, &CMainFrame::AlArrastrarBarra, this);
+  m_pArbol = new wxTreeCtrl(m_pBarraApartados, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                            wxTR_DEFAULT_STYLE | wxTR_HIDE_ROOT | wxTR_SINGLE);
+  m_pArbol->Bind(wxEVT_TREE_ITEM_ACTIVATED, &CMainFrame::AlElegirApartado, this);
+  m_pBarraApartados->Show(ajustes.barApartados >= 1 && ajustes.barApartados != 3);
+}
+
+void CMainFrame::LlenarArbol() {
+  m_pArbol->DeleteAllItems();
+  const wxTreeItemId raiz = m_pArbol->AddRoot(Traduce("Apartados"));
+  std::map<int, wxTreeItemId> grupos;
+  for (const SApartado& apartado : LeerApartados(marco::DameBaseDatosLocal(), marco::LetraIdiomaV())) {
+    const int grupo = GrupoDePagina(apartado.idPagina);
+    auto [posicion, nuevo] = grupos.try_emplace(grupo);
+    if (nuevo) posicion->second = m_pArbol->AppendItem(raiz, TituloGrupo(grupo));
+    wxString texto = wxString::Format("%d. ", NumeroEnFormulario(apartado.idPagina));
+    texto += apartado.titulo.empty() ? Traduce("Página") : wxString::FromUTF8(plataforma::Cp1252AUtf8(apartado.titulo));
+    m_pArbol->AppendItem(posicion->second, texto, -1, -1, new CDatosApartado(apartado.idPagina));
+  }
+}
+
+void CMainFrame::MostrarApartados(int grupo) {
+  wxTreeItemIdValue galleta;
+  const wxTreeItemId raiz = m_pArbol->GetRootItem();
+  if (raiz.IsOk()) {
+    for (wxTreeItemId hijo = m_pArbol->GetFirstChild(raiz, galleta); hijo.IsOk();
+         hijo = m_pArbol->GetNextChild(raiz, galleta)) {
+      if (m_pArbol->GetItemText(hijo) == TituloGrupo(grupo)) {
+        m_pArbol->Expand(hijo);
+        m_pArbol->SelectItem(hijo);
+      } else {
+        m_pArbol->Collapse(hijo);
+      }
+    }
+  }
+  const SAjustesPrograma& ajustes = AjustesPrograma();
+  m_pBarraApartados->Show(ajustes.barApartados >= 1 && ajustes.barApartados != 3);
+  RecolocarCliente();
+}
+
+bool CMainFrame::BarraApartadosVisible() const { return m_pBarraApartados != nullptr && m_pBarraApartados->IsShown(); }
+
+void CMainFrame::OcultarBarraApartados() {
+  if (m_bCerrando || m_pBarraApartados == nullptr) return;
+  SAjustesPrograma& ajustes = AjustesPrograma();
+  ajustes.barApartados = m_pBarraApartados->IsShown() ? 2 : 0;
+  ajustes.barApartadosX = m_nAnchoBarra;
+  ajustes.barApartadosY = m_pBarraApartados->GetSize().GetHeight() > 0 ? m_pBarraApartados->GetSize().GetHeight()
+                                                                       : ajustes.barApartadosY;
+  m_pBarraApartados->Hide();
+  RecolocarCliente();
+}
+
+void CMainFrame::RecolocarCliente() {
+  if (GetClientWindow() == nullptr) return;
+  wxLayoutAlgorithm().LayoutMDIFrame(this);
+}
+
+void CMainFrame::RecogerEstadoVentana() {
+  SAjustesPrograma& ajustes = AjustesPrograma();
+  EMostrarVentana estado = EMostrarVentana::Normal;
+  if (IsIconized()) {
+    estado = EMostrarVentana::Minimizada;
+  } else if (IsMaximized()) {
+    estado = EMostrarVentana::Maximizada;
+  } else {
+    const wxRect r = GetRect();
+    m_rectNormal = SRectangulo{r.GetLeft(), r.GetTop(), r.GetLeft() + r.GetWidth(), r.GetTop() + r.GetHeight()};
+  }
+  ajustes.estado = EstadoParaPerfil(estado);
+  ajustes.posicion = TextoPosicion(m_rectNormal);
+  if (GetToolBar() != nullptr) ajustes.barTool = GetToolBar()->IsShown() ? 1 : 0;
+  if (GetStatusBar() != nullptr) ajustes.barStat = GetStatusBar()->IsShown() ? 1 : 0;
+  if (m_pBarraApartados != nullptr && !m_bCerrando) {
+    ajustes.barApartados = m_pBarraApartados->IsShown() ? 2 : 0;
+    ajustes.barApartadosX = m_nAnchoBarra;
+  }
+}
+
+int CMainFrame::OnIrAApartado(int pagina, long casilla) {
+  marco::CProg32Doc* documento = m_aplicacion.DameDocumentoActivo();
+  if (documento == nullptr) return 1;
+  // The family data wizard is the income-tax document's own.
+  if (pagina == kPaginaAsistenteFamilia) return 1;
+  if (pagina != 0) {
+    const auto& lista = documento->ListaPaginas();
+    // A page that the declaration does not have is refused rather than looked up past the list's end.
+    if (pagina < 0 || static_cast<std::size_t>(pagina) > lista.size()) return 0;
+    if (documento->MostrarPagina(lista[static_cast<std::size_t>(pagina - 1)], static_cast<int>(casilla), 0) == 0) {
+      return 0;
+    }
+    documento->PonerPaginaActual(pagina - 1);
+  }
+  if (marco::CProg32View* vista = documento->VistaPaginaActiva(); vista != nullptr && casilla >= 0) {
+    vista->IrACampo(static_cast<int>(casilla));
+  }
+  return 1;
+}
+
+void CMainFrame::PonerTextoEstado(int panel, const wxString& texto) {
+  wxStatusBar* estado = GetStatusBar();
+  if (estado != nullptr && panel >= 0 && panel < estado->GetFieldsCount()) estado->SetStatusText(texto, panel);
+}
+
+void CMainFrame::AlCerrar(wxCloseEvent& evento) {
+  if (evento.CanVeto() && m_aplicacion.CerrarDeclaraciones() == 0) {
+    evento.Veto();
+    return;
+  }
+  RecogerEstadoVentana();
+  m_bCerrando = true;
+  evento.Skip();
+}
+
+void CMainFrame::AlTamano(wxSizeEvent& evento) {
+  if (!IsIconized() && !IsMaximized()) {
+    const wxRect r = GetRect();
+    m_rectNormal = SRectangulo{r.GetLeft(), r.GetTop(), r.GetLeft() + r.GetWidth(), r.GetTop() + r.GetHeight()};
+  }
+  RecolocarCliente();
+  evento.Skip();
+}
+
+void CMainFrame::AlMover(wxMoveEvent& evento) {
+  if (!IsIconized() && !IsMaximized()) {
+    const wxRect r = GetRect();
+    m_rectNormal = SRectangulo{r.GetLeft(), r.GetTop(), r.GetLeft() + r.GetWidth(), r.GetTop() + r.GetHeight()};
+  }
+  evento.Skip();
+}
+
+void CMainFrame::AlArrastrarBarra(wxSashEvent& evento) {
+  if (evento.GetDragStatus() == wxSASH_STATUS_OUT_OF_RANGE) return;
+  m_nAnchoBarra = std::max(evento.GetDragRect().GetWidth(), kAnchoMinimoBarra);
+  m_pBarraApartados->SetDefaultSize(wxSize(m_nAnchoBarra, 1000));
+  RecolocarCliente();
+}
+
+void CMainFrame::AlElegirApartado(wxTreeEvent& evento) {
+  const auto* datos = dynamic_cast<CDatosApartado*>(m_pArbol->GetItemData(evento.GetItem()));
+  if (datos == nullptr) return;
+  PedirIrAApartado(this, NumeroEnFormulario(datos->DameIdPagina()), 0);
+}
+
+void CMainFrame::AlIrAApartado(wxCommandEvent& evento) { OnIrAApartado(evento.GetInt(), evento.GetExtraLong()); }
+
+void CMainFrame::AlComando(wxCommandEvent& evento) {
+  switch (ComandoDeIdWx(evento.GetId())) {
+    case kComandoNuevo: m_aplicacion.ElegirDeclaracion(1); break;
+    case kComandoAbrir: m_aplicacion.ElegirDeclaracion(0); break;
+    case kComandoSalir: Close(); break;
+    case kComandoAcercaDe:
+      wxMessageBox(Traduce("Korvelix\nDeclaraciones de la Renta y del Patrimonio, ejercicio 1999."),
+                   Traduce("Acerca de Korvelix"), wxOK | wxICON_INFORMATION, this);
+      break;
+    case kComandoBarraHerramientas:
+      if (GetToolBar() != nullptr) GetToolBar()->Show(!GetToolBar()->IsShown());
+      SendSizeEvent();
+      break;
+    case kComandoBarraEstado:
+      if (GetStatusBar() != nullptr) GetStatusBar()->Show(!GetStatusBar()->IsShown());
+      SendSizeEvent();
+      break;
+    case kComandoApartados:
+      if (BarraApartadosVisible()) {
+        OcultarBarraApartados();
+      } else {
+        m_pBarraApartados->Show();
+        AjustesPrograma().barApartados = 2;
+        RecolocarCliente();
+      }
+      break;
+    default: evento.Skip(); break;
+  }
+}
+
+void CMainFrame::AlIdioma(wxCommandEvent& evento) {
+  const SIdiomaInterfaz* idioma = IdiomaDeComando(ComandoDeIdWx(evento.GetId()));
+  if (idioma != nullptr) m_aplicacion.CambiarIdioma(idioma->letra);
+}
+
+void CMainFrame::AlActualizarIdioma(wxUpdateUIEvent& evento) {
+  const SEstadoComandoIdioma estado =
+      EstadoComandoIdioma(ComandoDeIdWx(evento.GetId()), AjustesPrograma().idioDisp, marco::LetraIdiomaV());
+  evento.Enable(estado.habilitado);
+  evento.Check(estado.marcado);
+}
+
+void CMainFrame::AlActualizarBarras(wxUpdateUIEvent& evento) {
+  switch (ComandoDeIdWx(evento.GetId())) {
+    case kComandoBarraHerramientas: evento.Check(GetToolBar() != nullptr && GetToolBar()->IsShown()); break;
+    case kComandoBarraEstado: evento.Check(GetStatusBar() != nullptr && GetStatusBar()->IsShown()); break;
+    case kComandoApartados: evento.Check(BarraApartadosVisible()); break;
+    default: break;
+  }
+}
+
+}  // namespace shell

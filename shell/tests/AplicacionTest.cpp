@@ -1,0 +1,304 @@
+// The program's start-up, main window, language switch and shutdown, under a display (xvfb-run).
+#include "shell/Prog32App.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
+
+#include <wx/app.h>
+#include <wx/dcclient.h>
+#include <wx/dcscreen.h>
+#include <wx/dcmemory.h>
+#include <wx/docview.h>
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+#include <wx/treectrl.h>
+
+#include "PruebasWx.h"
+#include "framework/BaseDatos.h"
+#include "framework/MensajeGuion.h"
+#include "framework/Prog32Doc.h"
+#include "framework/ServiciosAplicacion.h"
+#include "platform/Perfil.h"
+#include "platform/Texto.h"
+#include "shell/ArbolApartados.h"
+#include "shell/Idiomas.h"
+#include "shell/IrAApartado.h"
+#include "shell/MainFrm.h"
+#include "shell/Plantillas.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A page view that draws nothing: enough for a declaration document to live in a template.
+class CVistaPrueba : public wxView {
+ public:
+  void OnDraw(wxDC*) override {}
+  wxDECLARE_DYNAMIC_CLASS(CVistaPrueba);
+};
+wxIMPLEMENT_DYNAMIC_CLASS(CVistaPrueba, wxView);
+
+class AplicacionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    carpeta_ = fs::temp_directory_path() /
+               ("korvelix-app-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(carpeta_);
+    fs::create_directories(carpeta_);
+    opciones_.ejecutable = KORVELIX_PROGRAMA;
+    opciones_.perfil = carpeta_ / "config" / "KORVELIX.INI";
+    opciones_.datosUsuario = carpeta_ / "usuario";
+    opciones_.datosPrograma = KORVELIX_DATOS;
+    opciones_.catalogos = KORVELIX_CATALOGOS;
+    opciones_.instanciaUnica = false;
+  }
+  void TearDown() override {
+    app_.reset();
+    shell::RegistroDeclaraciones().Vaciar();
+    marco::PonerIdiomaV("e");
+    marco::PonerIdiomaI("e");
+    fs::remove_all(carpeta_);
+  }
+
+  void Perfil(const std::string& texto) {
+    fs::create_directories(opciones_.perfil.parent_path());
+    std::ofstream(opciones_.perfil, std::ios::binary) << texto;
+  }
+  shell::CProg32App& Arrancar() {
+    app_ = std::make_unique<shell::CProg32App>(opciones_);
+    resultado_ = app_->InitInstance();
+    return *app_;
+  }
+  // Lets the program be idle once: windows that were destroyed are deleted, queued events handled.
+  static void Reposo() {
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->ProcessIdle();
+  }
+  static wxString Menu(shell::CMainFrame* marco, int posicion) {
+    return marco->GetMenuBar()->GetMenuLabel(static_cast<size_t>(posicion));
+  }
+  static std::string Cp(std::string_view utf8) { return plataforma::Utf8ACp1252(utf8); }
+
+  fs::path carpeta_;
+  shell::SOpcionesArranque opciones_;
+  std::unique_ptr<shell::CProg32App> app_;
+  int resultado_ = -1;
+};
+
+TEST_F(AplicacionTest, ArrancaConSuVentanaBarrasYArbolYAlTerminarGuardaElPerfil) {
+  REQUIERE_PANTALLA();
+  marco::CGuionMensajes guion;
+  shell::CProg32App& app = Arrancar();
+  ASSERT_EQ(resultado_, 1);
+  shell::CMainFrame* marco = app.DameMarcoPrincipal();
+  ASSERT_NE(marco, nullptr);
+  EXPECT_TRUE(marco->IsShown());
+  EXPECT_EQ(wxTheApp->GetTopWindow(), marco);
+  EXPECT_EQ(Menu(marco, 0), "&Archivo");
+  EXPECT_EQ(Menu(marco, 2), "&Idioma");
+  ASSERT_NE(marco->GetToolBar(), nullptr);
+  ASSERT_NE(marco->GetStatusBar(), nullptr);
+  EXPECT_EQ(shell::ComandoDeIdWx(marco->GetStatusBar()->GetId()), shell::kIdBarraEstado);
+  EXPECT_TRUE(marco->BarraApartadosVisible());
+  // The tree lists the pages of the catalogue, grouped by form.
+  ASSERT_NE(marco->DameArbol(), nullptr);
+  EXPECT_GT(marco->DameArbol()->GetCount(), 1u);
+  // Both databases are handed out; the user's store was made from the program's empty tables.
+  EXPECT_NE(marco::DameBaseDatosRed(), nullptr);
+  EXPECT_NE(marco::DameBaseDatosLocal(), nullptr);
+  EXPECT_TRUE(fs::exists(opciones_.datosUsuario / "red" / "DatosDec.DBF"));
+  EXPECT_TRUE(fs::exists(opciones_.datosUsuario / "red" / "Corregix.DBF"));
+  EXPECT_EQ(app.DameRutaAyuda(), std::string(KORVELIX_DATOS) + "/local/miderave.hlp");
+  // No declaration types are built into this program yet: File Open says so once, and nothing is open.
+  EXPECT_EQ(guion.Mensajes().size(), 1u);
+  EXPECT_EQ(guion.Mensajes().at(0).texto, Cp(shell::kTextoSinDeclaraciones));
+  EXPECT_EQ(app.DameDocumentoActivo(), nullptr);
+  EXPECT_EQ(app.CerrarDeclaraciones(), 1);
+  // Going to a page with no declaration open does nothing, and says it is done.
+  EXPECT_EQ(marco->OnIrAApartado(3, 7), 1);
+  shell::PedirIrAApartado(marco, 2, 1);
+  Reposo();
+
+  EXPECT_EQ(app.ExitInstance(), 0);
+  EXPECT_EQ(app.DameMarcoPrincipal(), nullptr);
+  EXPECT_EQ(marco::DameBaseDatosRed(), nullptr);
+  plataforma::CPerfil perfil(opciones_.perfil);
+  EXPECT_EQ(perfil.LeerCadena("CALCULADORA", "Memoria", ""), "0.0");
+  EXPECT_EQ(perfil.LeerEntero("Parametros", "MaxDeclar", 0), 50);
+  EXPECT_EQ(perfil.LeerCadena("Idioma", "IdiomaV", ""), "e");
+  EXPECT_EQ(perfil.LeerCadena("Aspecto", "Posicion", "").size(), 19u);
+  // Folders the profile did not name keep following the program's own.
+  EXPECT_FALSE(perfil.Existe("Directorios", "DirBDRed"));
+}
+
+TEST_F(AplicacionTest, SinPosicionLaVentanaSeMaximizaYConEstado3SeAbreNormalDondeEstaba) {
+  REQUIERE_PANTALLA();
+  opciones_.abrirAlArrancar = false;
+  {
+    shell::CProg32App& app = Arrancar();
+    ASSERT_EQ(resultado_, 1);
+    const shell::SColocacionVentana& c = app.DameMarcoPrincipal()->DameColocacion();
+    EXPECT_EQ(c.mostrar, shell::EMostrarVentana::Maximizada);
+    EXPECT_EQ(c.normal, (shell::SRectangulo{10, 10, 500, 400}));
+    app_.reset();
+  }
+  Perfil("[Aspecto]\nEstado=3\nPosicion=0040 0030 0840 0630\n");
+  shell::CProg32App& app = Arrancar();
+  ASSERT_EQ(resultado_, 1);
+  shell::CMainFrame* marco = app.DameMarcoPrincipal();
+  EXPECT_EQ(marco->DameColocacion().mostrar, shell::EMostrarVentana::Normal);
+  EXPECT_FALSE(marco->IsMaximized());
+  EXPECT_EQ(marco->GetSize(), wxSize(800, 600));
+  app.ExitInstance();
+  EXPECT_EQ(plataforma::CPerfil(opciones_.perfil).LeerEntero("Aspecto", "Estado", 0), 3);
+}
+
+TEST_F(AplicacionTest, SiFaltaUnaBaseDeDatosLoDiceYTermina) {
+  REQUIERE_PANTALLA();
+  struct Caso {
+    std::string perfil;
+    std::string_view texto;
+  };
+  const std::string local = std::string(KORVELIX_DATOS) + "/local";
+  const std::string vacia = (carpeta_ / "vacia").string();
+  fs::create_directories(vacia);
+  const Caso casos[] = {
+      {"[Directorios]\nDirBDRed=" + (carpeta_ / "no-existe").string() + "\n", shell::kTextoFalloRed},
+      {"[Directorios]\nDirBDRed=" + vacia + "\n", shell::kTextoFalloRed},
+      {"[Directorios]\nDirBDLocal=" + (carpeta_ / "no-existe").string() + "\n", shell::kTextoFalloLocal},
+      {"[Directorios]\nDirBDLocal=" + vacia + "\n", shell::kTextoFalloLocal},
+  };
+  for (const Caso& c : casos) {
+    Perfil(c.perfil);
+    marco::CGuionMensajes guion;
+    shell::CProg32App& app = Arrancar();
+    EXPECT_EQ(resultado_, 0) << c.perfil;
+    ASSERT_EQ(guion.Mensajes().size(), 1u) << c.perfil;
+    EXPECT_EQ(guion.Mensajes()[0].texto, Cp(c.texto));
+    EXPECT_EQ(guion.Mensajes()[0].icono, marco::IconoMano);
+    EXPECT_EQ(app.DameMarcoPrincipal(), nullptr);
+    EXPECT_EQ(marco::DameBaseDatosRed(), nullptr);
+    EXPECT_EQ(marco::DameBaseDatosLocal(), nullptr);
+    // A folder the profile named is never made into an empty store.
+    EXPECT_FALSE(fs::exists(carpeta_ / "no-existe"));
+    app_.reset();
+    Reposo();
+  }
+}
+
+TEST_F(AplicacionTest, CambiarDeIdiomaRehaceLosMenusYGuardaLaLetra) {
+  REQUIERE_PANTALLA();
+  opciones_.abrirAlArrancar = false;
+  Perfil("[Idioma]\nIdioDisp=1111\n");
+  marco::CGuionMensajes guion;
+  shell::CProg32App& app = Arrancar();
+  ASSERT_EQ(resultado_, 1);
+  shell::CMainFrame* primero = app.DameMarcoPrincipal();
+  // The language in use: nothing happens, not even a new window.
+  app.CambiarIdioma('e');
+  EXPECT_EQ(app.DameMarcoPrincipal(), primero);
+
+  struct Caso {
+    char letra;
+    const char* archivo;
+    const char* salir;
+  };
+  for (const Caso& c : {Caso{'c', "&Arxiu", "&Sortir"}, Caso{'v', "&Arxiu", "&Eixir"},
+                        Caso{'g', "&Arquivo", "&Saír"}, Caso{'e', "&Archivo", "&Salir"}}) {
+    shell::CMainFrame* anterior = app.DameMarcoPrincipal();
+    app.CambiarIdioma(c.letra);
+    Reposo();
+    shell::CMainFrame* marco = app.DameMarcoPrincipal();
+    ASSERT_NE(marco, nullptr) << c.letra;
+    EXPECT_NE(marco, anterior);
+    EXPECT_EQ(wxTheApp->GetTopWindow(), marco);
+    EXPECT_EQ(Menu(marco, 0), wxString::FromUTF8(c.archivo)) << c.letra;
+    wxMenuItem* salir = marco->GetMenuBar()->FindItem(shell::IdWxComando(shell::kComandoSalir));
+    ASSERT_NE(salir, nullptr);
+    EXPECT_EQ(salir->GetItemLabel(), wxString::FromUTF8(c.salir)) << c.letra;
+    EXPECT_EQ(marco::LetraIdiomaV(), c.letra);
+    EXPECT_EQ(marco::LetraIdiomaI(), c.letra);
+    EXPECT_EQ(plataforma::CPerfil(opciones_.perfil).LeerCadena("Idioma", "IdiomaV", ""), std::string(1, c.letra));
+    EXPECT_EQ(app.DameRutaAyuda().back() == 'p', true);
+    EXPECT_EQ(app.DameRutaAyuda().substr(app.DameRutaAyuda().size() - 12, 8), std::string("miderav") + c.letra);
+  }
+  // Numbers never follow a locale of the interface.
+  EXPECT_STREQ(std::localeconv()->decimal_point, ".");
+  EXPECT_TRUE(guion.Mensajes().empty());
+}
+
+TEST_F(AplicacionTest, SinElCatalogoDelIdiomaLoDiceYSigueEnCastellano) {
+  REQUIERE_PANTALLA();
+  opciones_.abrirAlArrancar = false;
+  opciones_.catalogos = carpeta_ / "sin-catalogos";
+  Perfil("[Idioma]\nIdiomaV=c\n");
+  marco::CGuionMensajes guion;
+  shell::CProg32App& app = Arrancar();
+  ASSERT_EQ(resultado_, 1);
+  ASSERT_EQ(guion.Mensajes().size(), 1u);
+  EXPECT_EQ(guion.Mensajes()[0].texto.rfind(Cp(shell::kTextoFalloIdioma), 0), 0u);
+  EXPECT_EQ(Menu(app.DameMarcoPrincipal(), 0), "&Archivo");
+  EXPECT_EQ(marco::LetraIdiomaV(), 'c');
+}
+
+TEST_F(AplicacionTest, ElCambioDeIdiomaCierraLaDeclaracionYLaVuelveAAbrir) {
+  REQUIERE_PANTALLA();
+  opciones_.abrirAlArrancar = false;
+  Perfil("[Idioma]\nIdioDisp=1111\n");
+  marco::CGuionMensajes guion;
+  shell::RegistroDeclaraciones().AnadirPlantilla([](wxDocManager& gestor) {
+    return new shell::CDeclarTemplate(&gestor, shell::kRecursoRenta, shell::kTipoRenta, "Renta",
+                                      CLASSINFO(marco::CProg32Doc), CLASSINFO(CVistaPrueba));
+  });
+  shell::CProg32App& app = Arrancar();
+  ASSERT_EQ(resultado_, 1);
+  app.AbrirDeclaracion("PEPE", 0, "", 0);
+  marco::CProg32Doc* documento = app.DameDocumentoActivo();
+  ASSERT_NE(documento, nullptr);
+  documento->PonerClave("PEPE");
+
+  app.CambiarIdioma('c');
+  Reposo();
+  marco::CProg32Doc* reabierto = app.DameDocumentoActivo();
+  ASSERT_NE(reabierto, nullptr);
+  EXPECT_EQ(reabierto->GetTitle(), "PEPE");
+  EXPECT_EQ(Menu(app.DameMarcoPrincipal(), 0), "&Arxiu");
+  EXPECT_EQ(app.DameGestorDocumentos()->GetDocumentsVector().size(), 1u);
+
+  EXPECT_EQ(app.CerrarDeclaraciones(), 1);
+  EXPECT_EQ(app.DameDocumentoActivo(), nullptr);
+}
+
+TEST_F(AplicacionTest, CapturaDeLaVentanaPrincipal) {
+  REQUIERE_PANTALLA();
+  opciones_.abrirAlArrancar = false;
+  Perfil("[Aspecto]\nEstado=3\nPosicion=0000 0000 0800 0600\n");
+  shell::CProg32App& app = Arrancar();
+  ASSERT_EQ(resultado_, 1);
+  shell::CMainFrame* marco = app.DameMarcoPrincipal();
+  marco->MostrarApartados(200);
+  marco->Raise();
+  marco->Update();
+  for (int i = 0; i < 20; ++i) {
+    wxTheApp->Yield(true);
+    wxMilliSleep(20);
+  }
+  // The whole window as the screen shows it: menus, tool bar, the tree of sections, the status bar.
+  const wxRect zona = marco->GetScreenRect();
+  wxBitmap captura(zona.GetSize());
+  {
+    wxScreenDC pantalla;
+    wxMemoryDC memoria(captura);
+    memoria.Blit(0, 0, zona.width, zona.height, &pantalla, zona.x, zona.y);
+  }
+  const char* destino = std::getenv("KORVELIX_CAPTURA");
+  const fs::path ruta = destino != nullptr ? fs::path(destino) : carpeta_ / "principal.png";
+  ASSERT_TRUE(captura.SaveFile(wxString::FromUTF8(ruta.string()), wxBITMAP_TYPE_PNG));
+  EXPECT_GT(fs::file_size(ruta), 0u);
+}
+
+}  // namespace
