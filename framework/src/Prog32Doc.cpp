@@ -173,6 +173,8 @@ int CProg32Doc::NuevaDeclaracion(std::string_view /*nombre*/, int /*modo*/, int 
   return OnNewDocument() ? 1 : 0;
 }
 
+bool CProg32Doc::OnCreate(const wxString& /*ruta*/, long /*indicadores*/) { return true; }
+
 bool CProg32Doc::OnNewDocument() {
   // The ordinary set-up names the document through its manager; a document without one keeps its name.
   if (GetDocumentManager() != nullptr) return wxDocument::OnNewDocument();

@@ -1,5 +1,7 @@
 // The program korvelix: one application object that hands its start and end to the shell's CProg32App.
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +67,13 @@ class CAplicacionKorvelix : public wxApp {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The windowing toolkit aborts the process when there is no display; say so plainly instead.
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0')) {
+    std::fputs("korvelix: no graphical display is available (DISPLAY is not set).\n", stderr);
+    return 1;
+  }
   shell::RegistrarDeclaracionesPrograma(shell::RegistroDeclaraciones());
   wxApp::SetInstance(new CAplicacionKorvelix());  // wxWidgets owns it and deletes it at the end
   const int resultado = wxEntry(argc, argv);

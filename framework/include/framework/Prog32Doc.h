@@ -99,6 +99,9 @@ class CProg32Doc : public wxDocument {
   // ---- overrides of the document ----
   // The ordinary set-up (name and title from the document manager when the document has one).
   bool OnNewDocument() override;
+  // A declaration document is made without a view: its page views are opened by the document itself when the
+  // declaration is set up (MostrarPagina), so the template needs no view class.
+  bool OnCreate(const wxString& ruta, long indicadores) override;
   // Command 1 is never handled here: it is reported as not handled and goes on to the window that has it.
   bool ProcessEvent(wxEvent& evento) override;
   // A document managed by a document manager closes with its last view, as every document does; while the
