@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ProcesoAyudante.h"
-#include "RegistrosPrueba.h"
+#include "CarpetaTablas.h"
 #include "platform/Registros.h"
 
 using namespace plataforma;
@@ -27,7 +27,7 @@ class RegistrosProcesos : public pruebas::CCarpetaTablas {};
 }  // namespace
 
 TEST_F(RegistrosProcesos, UnBloqueoDeOtroProcesoSeRespetaYMuereConEl) {
-  const auto ruta = Tabla("DatosDec", "CAMPO clave C 10\nCAMPO tipodec N 2 0\nFILAS\nA|0\nB|1\nC|2\n");
+  const auto ruta = CrearTabla("DatosDec", "CAMPO clave C 10\nCAMPO tipodec N 2 0\nFILAS\nA|0\nB|1\nC|2\n");
   auto t = CTablaRegistros::Abrir(ruta);
   ASSERT_TRUE(t);
   {
@@ -98,7 +98,7 @@ TEST_F(RegistrosProcesos, UnBloqueoDeOtroProcesoSeRespetaYMuereConEl) {
 }
 
 TEST_F(RegistrosProcesos, UnEscritorMatadoDejaCadaFilaEnteraYLaTablaSana) {
-  const auto ruta = Tabla("Tortura", "CAMPO CLAVE C 12\nCAMPO CUENTA N 6 0\nCAMPO DATOS B\n"
+  const auto ruta = CrearTabla("Tortura", "CAMPO CLAVE C 12\nCAMPO CUENTA N 6 0\nCAMPO DATOS B\n"
                                      "ETIQUETA CLAVE CLAVE\nFILAS\n");
   std::mt19937 azar(20240611);
   long escritas = 0;

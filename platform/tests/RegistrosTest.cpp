@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "RegistrosPrueba.h"
+#include "CarpetaTablas.h"
 
 using namespace plataforma;
 
@@ -44,7 +44,7 @@ class Registros : public pruebas::CCarpetaTablas {
 }  // namespace
 
 TEST_F(Registros, BuscarPorPrefijoYBusquedaCercana) {
-  auto t = Abre(Tabla("ControlX", kControlX));
+  auto t = Abre(CrearTabla("ControlX", kControlX));
   ASSERT_TRUE(t);
   EXPECT_EQ(t->NumeroOrden("orden"), 1);
   EXPECT_EQ(t->NumeroOrden("OTRA"), 0);
@@ -83,7 +83,7 @@ TEST_F(Registros, BuscarPorPrefijoYBusquedaCercana) {
 }
 
 TEST_F(Registros, LasClavesSiguenACadaEscritura) {
-  auto t = Abre(Tabla("ControlX", kControlX));
+  auto t = Abre(CrearTabla("ControlX", kControlX));
   ASSERT_TRUE(t);
   t->PonerOrden(1);
   ASSERT_TRUE(t->Buscar(" 101   1"));
@@ -124,7 +124,7 @@ TEST_F(Registros, LasClavesSiguenACadaEscritura) {
 }
 
 TEST_F(Registros, FiltrosCuentanLasFilasQuePasan) {
-  auto t = Abre(Tabla("DatosDec",
+  auto t = Abre(CrearTabla("DatosDec",
                       "CAMPO clave C 50\nCAMPO tipodec N 2 0\nFILAS\nA|0\nB|1\nC|2\nD|3\nE|3\n"));
   ASSERT_TRUE(t);
   struct Caso {
@@ -163,7 +163,7 @@ TEST_F(Registros, FiltrosCuentanLasFilasQuePasan) {
 }
 
 TEST_F(Registros, FilasBorradasOcultasYRecuperadas) {
-  auto t = Abre(Tabla("Tabla", "CAMPO clave C 4\nETIQUETA CLAVE clave\nFILAS\nA\nB\nC\n"));
+  auto t = Abre(CrearTabla("Tabla", "CAMPO clave C 4\nETIQUETA CLAVE clave\nFILAS\nA\nB\nC\n"));
   ASSERT_TRUE(t);
   ASSERT_TRUE(t->IrA(2));
   ASSERT_TRUE(t->Borrar());
@@ -195,7 +195,7 @@ TEST_F(Registros, FilasBorradasOcultasYRecuperadas) {
 }
 
 TEST_F(Registros, CamposBinariosGrandes) {
-  auto ruta = Tabla("DatosDec", "CAMPO clave C 50\nCAMPO datos B\nFILAS\nA|\n");
+  auto ruta = CrearTabla("DatosDec", "CAMPO clave C 50\nCAMPO datos B\nFILAS\nA|\n");
   std::vector<char> datos(61624);
   for (std::size_t i = 0; i < datos.size(); ++i) datos[i] = static_cast<char>((i * 7 + i / 256) & 0xff);
   {
@@ -218,7 +218,7 @@ TEST_F(Registros, CamposBinariosGrandes) {
 }
 
 TEST_F(Registros, CamposPorTipo) {
-  auto t = Abre(Tabla("Tipos",
+  auto t = Abre(CrearTabla("Tipos",
                       "CAMPO texto C 6\nCAMPO importe N 8 2\nCAMPO real F 12 4\nCAMPO entero I\nCAMPO si L\n"
                       "CAMPO fecha D\nCAMPO nota M\nFILAS\n |0|0|0|F||\n"));
   ASSERT_TRUE(t);
@@ -283,7 +283,7 @@ TEST_F(Registros, CamposPorTipo) {
 }
 
 TEST_F(Registros, CadaObjetoTieneSuCursorYSusBloqueos) {
-  const auto ruta = Tabla("ControlX", kControlX);
+  const auto ruta = CrearTabla("ControlX", kControlX);
   CMotorRegistros motor;
   const int a = motor.Abrir(ruta, "ControlX", 1);
   const int b = motor.Abrir(carpeta_ / "controlx.dbf", "ControlX", 2);  // the name without regard to case
@@ -349,7 +349,7 @@ TEST_F(Registros, FicherosQueNoSonTablas) {
   EXPECT_FALSE(error.empty());
 
   // A table whose row table lost a column.
-  const auto ruta = Tabla("Rota", "CAMPO a C 2\nCAMPO b C 2\nFILAS\nx|y\n");
+  const auto ruta = CrearTabla("Rota", "CAMPO a C 2\nCAMPO b C 2\nFILAS\nx|y\n");
   ASSERT_EQ(sqlite3_open(ruta.c_str(), &bd), SQLITE_OK);
   ASSERT_EQ(sqlite3_exec(bd, "ALTER TABLE filas DROP COLUMN c2", nullptr, nullptr, nullptr), SQLITE_OK);
   sqlite3_close(bd);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "RegistrosPrueba.h"
+#include "CarpetaTablas.h"
 #include "platform/Registros.h"
 
 using namespace plataforma;

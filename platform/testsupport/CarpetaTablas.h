@@ -1,4 +1,4 @@
-// What the record engine's tests share: a folder of their own and tables made from source text.
+// A test fixture with a folder of its own (removed afterwards) and tables made in it from source text.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ class CCarpetaTablas : public ::testing::Test {
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     carpeta_ = std::filesystem::path(::testing::TempDir()) /
-               ("registros-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
+               ("tablas-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
     std::filesystem::remove_all(carpeta_);
     std::filesystem::create_directories(carpeta_);
   }
@@ -26,7 +26,7 @@ class CCarpetaTablas : public ::testing::Test {
   }
 
   // Builds <carpeta>/<nombre>.DBF from source text and gives its path.
-  std::filesystem::path Tabla(const std::string& nombre, const std::string& fuente) {
+  std::filesystem::path CrearTabla(const std::string& nombre, const std::string& fuente) {
     plataforma::CFuenteTabla f;
     std::string error;
     EXPECT_TRUE(plataforma::LeeFuenteTabla(fuente, f, error)) << error;
@@ -34,6 +34,9 @@ class CCarpetaTablas : public ::testing::Test {
     EXPECT_TRUE(plataforma::CreaTablaDeFuente(f, ruta, error)) << error;
     return ruta;
   }
+
+  // The folder, with a trailing separator.
+  std::string Carpeta() const { return carpeta_.string() + "/"; }
 
   std::filesystem::path carpeta_;
 };
