@@ -21,6 +21,7 @@
 #include "shell/ArbolApartados.h"
 #include "shell/Idiomas.h"
 #include "shell/InstanciaUnica.h"
+#include "shell/IntroduccionVentana.h"
 #include "shell/MainFrm.h"
 
 namespace shell {
@@ -79,6 +80,9 @@ SOpcionesArranque LeerOpciones(const std::vector<std::string>& argumentos, std::
       opciones.instanciaUnica = false;
     } else if (a == "--sin-abrir") {
       opciones.abrirAlArrancar = false;
+      opciones.mostrarIntroduccion = false;
+    } else if (a == "--sin-introduccion") {
+      opciones.mostrarIntroduccion = false;
     } else if (errores != nullptr) {
       errores->push_back(a);
     }
@@ -134,6 +138,7 @@ int CProg32App::InitInstance() {
   marco::PonerIdiomaI(m_pPerfil->LeerCadena("Idioma", "IdiomaI", "e"));
   marco::PonerZoomTexto(m_pPerfil->LeerCadena("Aspecto", "Zoom", "1.0"));
   CargarCatalogoIdioma();
+  MostrarIntroduccion();
 
   RegistrarPlantillas();
   if (!CrearMarcoPrincipal()) {
@@ -200,6 +205,12 @@ int CProg32App::CargarCatalogoIdioma() {
     MostrarTextoFijo(texto, marco::IconoExclamacion);
   }
   return m_bCatalogoCargado ? 1 : 0;
+}
+
+void CProg32App::MostrarIntroduccion() {
+  if (MostrarIntroduccionAlArrancar(*m_pPerfil, m_opciones.mostrarIntroduccion)) {
+    MostrarPantallaIntroduccion(*m_pPerfil);
+  }
 }
 
 void CProg32App::PrepararAlmacenUsuario() {

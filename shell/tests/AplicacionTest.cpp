@@ -55,6 +55,8 @@ class AplicacionTest : public ::testing::Test {
     opciones_.datosPrograma = KORVELIX_DATOS;
     opciones_.catalogos = KORVELIX_CATALOGOS;
     opciones_.instanciaUnica = false;
+    // No modal introduction screen in the way of a test.
+    opciones_.mostrarIntroduccion = false;
   }
   void TearDown() override {
     app_.reset();

@@ -75,6 +75,8 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   int Validar(int argumento) override;
   // The detailed check of the findings list: Validar(0), then the declaration-wide box checks.
   void ComprobarDeclaracion() override;
+  // Prints the declaration of the person shown through the income-tax printing view (RentaImpre.cpp).
+  void Imprimir() override;
   // Fills the two family-list tables with the rows the person shown sees (SeleccionarFilasFamiliares).
   void SeleccionarFilasSujeto();
   const TablaDescendientes& DescendientesSujeto() const { return m_aDescendientesSujeto; }

@@ -37,10 +37,12 @@ struct SOpcionesArranque {
   std::filesystem::path catalogos;      // empty: beside the program
   bool instanciaUnica = true;           // another running instance is brought forward and this one ends
   bool abrirAlArrancar = true;          // start-up ends with File Open
+  bool mostrarIntroduccion = true;      // the introduction screen, unless the profile turned it off
 };
 
 // Reads the options of the command line: --perfil=FILE, --datos-usuario=DIR, --datos-programa=DIR,
-// --catalogos=DIR, --varias-instancias, --sin-abrir. Anything else is left alone. `errores` receives the options
+// --catalogos=DIR, --varias-instancias, --sin-abrir, --sin-introduccion (a start with --sin-abrir shows no
+// introduction screen either: nothing waits for the user). Anything else is left alone. `errores` receives the options
 // it did not know.
 SOpcionesArranque LeerOpciones(const std::vector<std::string>& argumentos, std::vector<std::string>* errores = nullptr);
 
@@ -75,6 +77,8 @@ class CProg32App {
   // Puts the translations of the interface language (IdiomaV) in use; a missing catalog shows a message and the
   // program goes on in Castilian. 1 loaded, 0 not.
   int CargarCatalogoIdioma();
+  // The introduction screen, modal, unless the options or the profile ([Inicio] Introduccion "FALSE") say no.
+  void MostrarIntroduccion();
   // The open declaration document, or none.
   marco::CProg32Doc* DameDocumentoActivo() const;
   // 1 when no declaration is open any more, 0 when closing was refused.

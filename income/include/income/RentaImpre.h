@@ -1,0 +1,199 @@
+// The income-tax printing view: one person's declaration, D-100 "ORDINARIA" or D-101 "SIMPLIFICADA", printed over
+// the form pictures. Each printed page is the page's picture with its boxes' values at their places and the copy
+// label; the first page (the print-only page 222, PAGPDF) carries the declaration's data record as PDF417 symbols,
+// and the two payment pages (217, 218) the EAN-128 code of the person's reference. The print run itself (dialog,
+// printer checks, copies, cancelling, the printed mark) is the printing view base's.
+//
+// The pages come from the document's page classes, found by name (the page id gives the class name: "SIM003" for
+// 103, "ORD017" for 217): the class's own box array is loaded and bound to the declaration, so printing shows the
+// very values the screen pages show. A page whose class is not in the program is not printed. The declaration and
+// its pages are reached through IDeclaracionRentaImpresion; the program's is CDeclaracionRentaImpresion over a
+// CRentaDoc, tests give their own.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "framework/ControlesPagina.h"
+#include "framework/Prog32Doc.h"
+#include "output/ImpreVista.h"
+#include "output/RegistroRenta.h"
+#include "ximardol.h"
+
+namespace renta {
+
+class CRentaDoc;
+
+// ---- the printed pages ----
+
+// The first printed page of both forms.
+inline constexpr int kIdPaginaPdf = 222;
+// The payment pages, which carry the EAN-128 code.
+inline constexpr int kIdPaginaPago1 = 217;
+inline constexpr int kIdPaginaPago2 = 218;
+
+// When a page of the form is printed.
+enum class ECuandoImprimir : std::uint8_t { Nunca, Siempre, ConDatos, Pago };
+
+struct SPaginaImpresaRenta {
+  int idPagina = 0;
+  ECuandoImprimir cuando = ECuandoImprimir::Nunca;
+  friend bool operator==(const SPaginaImpresaRenta&, const SPaginaImpresaRenta&) = default;
+};
+
+// Page n of the print dialog of a form (1 D-101, 2 D-100): D-101 1 → 222, 2 → 110, 3-6 → 102-105 (with data),
+// 7, 8 → 106, 107, 9, 10 → 217, 218 (payment condition); D-100 1 → 222, 2 → 220, 3-14 → 202-213 (with data),
+// 15-17 → 214-216, 18, 19 → 217, 218 (payment condition). Nunca for any other page or form.
+SPaginaImpresaRenta PaginaImpresaRenta(int formulario, int pagina);
+
+// The page class name of a page id: "SIM0nn" for 101-199, "ORD0nn" for 201-299 ("ORD017" for 217); empty for
+// another id and for the first printed page, whose box array is CControlesPAGPDF.
+std::string NombreClasePagina(int idPagina);
+
+// The person's 20-character reference (source of the EAN-128 code) and 9-character tax id, as stored; empty for a
+// person outside 1 to 5.
+std::string ReferenciaSujeto(const DatosRenta& datos, int sujeto);
+std::string NifSujeto(const DatosRenta& datos, int sujeto);
+
+// The texts of the information box shown when the person's data need the other form.
+std::string TextoCambioFormulario(int formulario);
+
+// The mark of the first page: an eight-armed star 19 mm from the left and 56 mm from the top, drawn with a 0.4 mm
+// black pen; the canvas keeps its state.
+void DibujarMarcaPagina1(plataforma::CLienzo& lienzo);
+
+// ---- the first printed page ----
+
+// The box array of page 222: 21 boxes bound in RegIdentificacion like the same fields of the identification page
+// (delegation and administration, the person's tax id, surnames and name, the two tax allocation marks, the
+// spouse's tax id and names, the account, the date of signing, the identification text), box 20 the name of the
+// person shown and box 21 the print marker: the byte 0xA6 when neither allocation mark of the person is set, else
+// a blank. A box is bound only when its value, as its picture lays it out, fits its place.
+class CControlesPAGPDF : public marco::CControlesPagina {
+ public:
+  static constexpr int kCasillas = 21;
+  static constexpr char kMarcaSinAsignacion = '\xA6';
+
+  // The document boxes are bound to; by default the one the array was given, when it is an income-tax document.
+  void PonerDocumentoRenta(CRentaDoc* documento) { m_pDocumentoRenta = documento; }
+  CRentaDoc* DameDocumentoRenta() const;
+
+  void Enlazar(int liberarAntes) override;
+  // The page header of the person shown filled again, then bound again.
+  void Refrescar() override;
+  void CamposDerivados(int hoja) override;
+
+  char DameMarcaImpresion() const { return m_cMarca; }
+
+ private:
+  CRentaDoc* m_pDocumentoRenta = nullptr;
+  char m_cMarca = ' ';
+};
+
+// ---- what printing needs of the declaration ----
+
+class IDeclaracionRentaImpresion {
+ public:
+  virtual ~IDeclaracionRentaImpresion() = default;
+  virtual DatosRenta& Datos() = 0;
+  // The person shown (1 family unit ... 5 second child).
+  virtual int SujetoActual() = 0;
+  // The form the person's data need: 2 D-100, else D-101.
+  virtual int ModeloNecesario(int sujeto) = 0;
+  // The document's form type (1 D-101, 2 D-100); a run may switch it for its own length.
+  virtual int TipoFormulario() = 0;
+  virtual void PonerTipoFormulario(int formulario) = 0;
+  // Whether the document shows a page (printing starts only from a shown declaration).
+  virtual bool MuestraPagina() = 0;
+  // The page's catalogue entry: 1 read.
+  virtual int LeerPagina(int idPagina, marco::PaginaInfo& info) = 0;
+  // The page's box array, loaded (scale 1.0) and bound to the declaration; none when the page has no class in the
+  // program or cannot be loaded. The pointer may keep alive what owns the array (the page's view object).
+  virtual std::shared_ptr<marco::CControlesPagina> CrearCampos(int idPagina) = 0;
+  // What the data record takes besides the data area (person, forms, year, headers, letters).
+  virtual salida::SVistaRegistroRenta VistaRegistro() = 0;
+};
+
+// The program's: a CRentaDoc, its catalogue and its page classes.
+class CDeclaracionRentaImpresion : public IDeclaracionRentaImpresion {
+ public:
+  explicit CDeclaracionRentaImpresion(CRentaDoc& documento) : m_documento(documento) {}
+  DatosRenta& Datos() override;
+  int SujetoActual() override;
+  int ModeloNecesario(int sujeto) override;
+  int TipoFormulario() override;
+  void PonerTipoFormulario(int formulario) override;
+  bool MuestraPagina() override;
+  int LeerPagina(int idPagina, marco::PaginaInfo& info) override;
+  std::shared_ptr<marco::CControlesPagina> CrearCampos(int idPagina) override;
+  salida::SVistaRegistroRenta VistaRegistro() override;
+
+ protected:
+  CRentaDoc& Documento() { return m_documento; }
+
+ private:
+  CRentaDoc& m_documento;
+  std::string m_cabecera1;
+  std::string m_cabecera2;
+  std::string m_ejercicio;
+};
+
+// ---- the view ----
+
+class CRentaImpre : public salida::CImpreVista {
+ public:
+  CRentaImpre();
+  ~CRentaImpre() override;
+
+  // The declaration printed; none: the view's own document (a CRentaDoc).
+  void PonerDeclaracion(std::unique_ptr<IDeclaracionRentaImpresion> declaracion);
+  IDeclaracionRentaImpresion* Declaracion();
+
+  // Switches to the form the person's data need (telling so), refuses a declaration that shows no page, and offers
+  // the form's pages (1-10 D-101, 1-19 D-100). False (form put back) when there is nothing to print or the dialog
+  // is cancelled.
+  bool OnPreparePrinting(salida::CInfoImpresion& info) override;
+  // One copy of the current page, every sheet of it.
+  void OnPrint(salida::CInfoImpresion& info) override;
+  // Puts the form back, shows the income-tax notice and releases the font.
+  void OnEndPrinting(salida::CInfoImpresion& info) override;
+  void ImprimirPaginaAnexa() override {}
+
+  // Makes the page's box array (m_pCamposPagina) and says whether the page prints: 0 for a page outside the form,
+  // a payment page whose condition does not hold (no array made), a page without class or boxes, and a page
+  // printed only with data that holds none.
+  int CrearCamposPagina(int pagina);
+
+  // ---- members ----
+  std::array<char, 10> m_szNif{};
+  std::array<char, 11> m_szCabecera{};
+  int m_nClaseDeclaracion = 0;
+  int m_nFormularioGuardado = 0;
+  std::shared_ptr<marco::CControlesPagina> m_pCamposPagina;
+  // Symbols painted on the last first page (for the notice and the tests).
+  int SimbolosPdf417() const { return m_nSimbolos; }
+
+ protected:
+  // The income-tax notice after every run (IDD 1539).
+  virtual void MostrarAvisoFinal();
+
+ private:
+  // The data record of the person as PDF417 symbols: 1 painted, 0 not (its message shown).
+  int ImprimirPdf417(plataforma::CLienzo& lienzo);
+
+  std::unique_ptr<IDeclaracionRentaImpresion> m_pDeclaracion;
+  salida::CRegistroRenta m_registro;
+  bool m_bFormularioCambiado = false;
+  int m_nSimbolos = 0;
+
+  wxDECLARE_DYNAMIC_CLASS(CRentaImpre);
+};
+
+// The document's print command: a CRentaImpre on the document receives the print command and goes when it
+// returns; "No se ha podido crear el FRAME de impresión" when it cannot be made.
+void ImprimirRenta(CRentaDoc& documento);
+
+}  // namespace renta

@@ -1,0 +1,506 @@
+// The income-tax printing view without a display: the pages of each form and when they print, a D-101 and a D-100
+// printed through a scripted dialog to sheet images (copies, labels, the payment pages, the form switch), the
+// PDF417 symbols of the first page read back to the person's record, the EAN-128 code of the payment pages, the
+// taxpayer's boxes of page 1, the print-only first page's binding, and a real screen page found by its class name.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CodigoBarrasLector.h"
+#include "framework/BaseDatos.h"
+#include "framework/Campo.h"
+#include "framework/DocumentoServicios.h"
+#include "framework/MensajeGuion.h"
+#include "framework/ServiciosAplicacion.h"
+#include "income/RentaDoc.h"
+#include "income/RentaImpre.h"
+#include "output/CodigoBarrasDatos.h"
+#include "output/CodigoEan128.h"
+#include "output/ImpresionDestino.h"
+#include "platform/MetaFileEscritor.h"
+
+using namespace renta;
+using salida::CInfoImpresion;
+using salida::EResultadoImpresion;
+
+namespace {
+
+// Offsets in DatosRenta.
+constexpr std::size_t kIdentificacion = 552;
+constexpr std::size_t kResultados = 54472;
+
+std::string Temporal(const std::string& nombre) {
+  return (std::filesystem::temp_directory_path() / ("korvelix_rimp_" + nombre)).string();
+}
+
+// A page picture: a frame round the page, in page units x 10.
+const std::string& RutaImagen() {
+  static const std::string ruta = [] {
+    plataforma::CEscritorMetaFile w({0, 0, 10040, 14200}, 1214);
+    w.Seleccionar(w.CrearPluma(plataforma::CPluma{plataforma::EstiloPluma::Solida, 10, plataforma::kNegro}));
+    w.Seleccionar(w.CrearPincel(plataforma::CPincel{plataforma::EstiloPincel::Nulo}));
+    w.Rectangulo({100, 100, 9940, 14100});
+    const std::string r = Temporal("pagina.wmf");
+    w.Guardar(r);
+    return r;
+  }();
+  return ruta;
+}
+
+std::unique_ptr<marco::CCampo> Caja(int numero, const char* mascara, std::array<int, 4> r, const char* id = "") {
+  auto c = std::make_unique<marco::CCampo>();
+  c->IndNumero = numero;
+  c->Identifica = id;
+  c->StrValidac = mascara;
+  c->LeerMascara('1');
+  c->Coor_1 = r[0];
+  c->Coor_2 = r[1];
+  c->Coor_3 = r[2];
+  c->Coor_4 = r[3];
+  return c;
+}
+
+// The 21 boxes of the first page as a layout would give them: box 8 (the name) and 9 printed only on the
+// taxpayer's copy.
+void CajasPaginaPdf(marco::CControlesPagina& campos) {
+  const char* mascaras[] = {"A18", "A18", "A2",  "A3",   "A9*5", "A15*5", "A15*5", "A15*5", "A1*5", "A1*5", "A9*5",
+                            "A15*5", "A15*5", "A15*5", "A20", "A2", "A10", "A4", "A60*5", "A40", "A1"};
+  for (int n = 1; n <= CControlesPAGPDF::kCasillas; ++n) {
+    // Boxes along the bottom of the page, away from the symbols.
+    const int x = 20 + ((n - 1) % 4) * 240;
+    const int y = 1240 + ((n - 1) / 4) * 30;
+    campos.Anadir(Caja(n, mascaras[n - 1], {x, y, x + 230, y + 25}));
+  }
+  campos.CampoDeNumero(8)->PintarEn = marco::kPintarNoEnTexto;
+  campos.CampoDeNumero(9)->PintarEn = marco::kPintarNoEnTexto;
+}
+
+// The declaration with its pages built in memory: each screen page has the copy-label box and an amount box bound
+// to `importes[id]` (the page holds data when it is not zero); page 222 is the real first-page array.
+class CDeclaracionPrueba : public CDeclaracionRentaImpresion {
+ public:
+  explicit CDeclaracionPrueba(CRentaDoc& doc) : CDeclaracionRentaImpresion(doc), m_doc(doc) {}
+
+  bool muestra = true;
+  int necesario = 1;
+  std::set<int> sinCatalogo;
+  std::map<int, double> importes;
+  std::vector<int> hechas;
+
+  int ModeloNecesario(int) override { return necesario; }
+  bool MuestraPagina() override { return muestra; }
+  int LeerPagina(int id, marco::PaginaInfo& info) override {
+    if (sinCatalogo.count(id) != 0) return 0;
+    info.idPagina = id;
+    info.imagen = RutaImagen();
+    return 1;
+  }
+  std::shared_ptr<marco::CControlesPagina> CrearCampos(int id) override {
+    hechas.push_back(id);
+    if (id == kIdPaginaPdf) {
+      auto campos = std::make_shared<CControlesPAGPDF>();
+      campos->PonerDocumento(&m_doc);
+      CajasPaginaPdf(*campos);
+      campos->Enlazar(0);
+      return campos;
+    }
+    auto campos = std::make_shared<marco::CControlesPagina>();
+    campos->PonerDocumento(&m_doc);
+    // The copy-label box, as the page layouts give it, is drawn only on paper, so it is never "data".
+    marco::CCampo& etiqueta = campos->Anadir(Caja(1, "A40", {500, 30, 980, 70}, "EJEMPLAR"));
+    etiqueta.Dato = m_doc.TextoEjemplar();
+    etiqueta.PintarEn = marco::kPintarNoEnPantalla;
+    campos->Anadir(Caja(2, "F12", {600, 700, 980, 740})).Dato = &importes[id];
+    return campos;
+  }
+
+ private:
+  CRentaDoc& m_doc;
+};
+
+class CProgresoPrueba : public salida::IProgresoImpresion {
+ public:
+  void MostrarDocumento(std::string_view) override {}
+  void MostrarPagina(std::string_view) override {}
+};
+
+// Lends a destination the test keeps, so its sheets can be looked at after the run.
+class CDestinoPrestado : public salida::CDestinoImpresion {
+ public:
+  explicit CDestinoPrestado(salida::CDestinoImpresion& d) : m_d(d) {}
+  salida::SConfiguracionImpresora Configuracion() const override { return m_d.Configuracion(); }
+  plataforma::CTamano TamanoPagina() const override { return m_d.TamanoPagina(); }
+  std::string NombreImpresora() const override { return m_d.NombreImpresora(); }
+  std::string Puerto() const override { return m_d.Puerto(); }
+  bool IniciarDocumento(std::string_view t) override { return m_d.IniciarDocumento(t); }
+  plataforma::CLienzo* IniciarHoja(std::string_view n) override { return m_d.IniciarHoja(n); }
+  int TerminarHoja() override { return m_d.TerminarHoja(); }
+  bool TerminarDocumento() override { return m_d.TerminarDocumento(); }
+  void AbandonarDocumento() override { m_d.AbandonarDocumento(); }
+
+ private:
+  salida::CDestinoImpresion& m_d;
+};
+
+// The user's side: accepts the dialog (with the extra copy when asked) and prints to sheet images at 300 dots,
+// which the test keeps.
+class CInteraccionPrueba : public salida::CInteraccionImpresion {
+ public:
+  CInteraccionPrueba(std::unique_ptr<salida::CDestinoImagenes>& destino, CInfoImpresion& dialogo, bool aceptar,
+                     bool copia)
+      : m_destino(destino), m_dialogo(dialogo), m_aceptar(aceptar), m_copia(copia) {}
+  bool PedirOpciones(CInfoImpresion& info) override {
+    info.copiaAdicional = m_copia;
+    m_dialogo = info;
+    return m_aceptar;
+  }
+  std::unique_ptr<salida::CDestinoImpresion> CrearDestino(const CInfoImpresion&) override {
+    // A PDF file when one is asked for.
+    if (!rutaPdf.empty()) return std::make_unique<salida::CDestinoPdf>(rutaPdf, 300);
+    // A printer whose quality is a draft-to-high code: the resolution comes from the sheet (300 dots).
+    m_destino = std::make_unique<salida::CDestinoImagenes>(300, salida::SConfiguracionImpresora{salida::kPapelA4, 1, 1, -4, 0});
+    return std::make_unique<CDestinoPrestado>(*m_destino);
+  }
+  std::unique_ptr<salida::IProgresoImpresion> MostrarProgreso() override {
+    return std::make_unique<CProgresoPrueba>();
+  }
+  void HabilitarVentanaPrincipal(bool) override {}
+  void BombearMensajes() override {}
+
+  std::string rutaPdf;
+
+ private:
+  std::unique_ptr<salida::CDestinoImagenes>& m_destino;
+  CInfoImpresion& m_dialogo;
+  bool m_aceptar;
+  bool m_copia;
+};
+
+// The view whose notice is counted instead of shown, and which keeps the destination (the run would free it).
+class CRentaImprePrueba : public CRentaImpre {
+ public:
+  int avisos = 0;
+
+ protected:
+  void MostrarAvisoFinal() override { ++avisos; }
+};
+
+// The document side the base loop sees: the real document's form, label and mark, the save counted.
+class CDocumentoPrueba : public salida::CDocumentoImpresionMarco {
+ public:
+  explicit CDocumentoPrueba(CRentaDoc& doc) : CDocumentoImpresionMarco(doc) {}
+  int guardados = 0;
+  int ConfirmarCampoActivo() override { return 0; }
+  int GuardarDeclaracion() override { return ++guardados; }
+};
+
+class RentaImpre : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_sujeto = marco::kSujetoDeclarante;
+    m_doc.PonerSujetoActual(m_sujeto);
+    marco::PublicarSujetoActual(&m_sujeto);
+    m_doc.PonerTipoDec(1);
+    std::memcpy(m_doc.EjercicioFiscal(), "1999", 5);
+    // The declarant: tax id, reference, name, one choice and one mark of the record.
+    Poner(kIdentificacion + 511 + 9, "12345678Z");
+    Poner(kIdentificacion + 5 + 20, "10019912345678901234");
+    Poner(kIdentificacion + 556 + 15, "MARIA");
+    Poner(kIdentificacion + 631 + 15, "GARCIA");
+    Byte(1043 + 1) = 1;
+    Byte(1805 + 1) = 'x';
+  }
+  void TearDown() override { marco::PublicarSujetoActual(nullptr); }
+
+  unsigned char& Byte(std::size_t d) { return reinterpret_cast<unsigned char*>(&m_doc.Datos())[d]; }
+  void Poner(std::size_t d, std::string_view t) { std::memcpy(&Byte(d), t.data(), t.size()); }
+
+  // Prints; the sheets are kept in m_hojas.
+  EResultadoImpresion Imprimir(bool aceptar = true, bool copia = false) {
+    auto decl = std::make_unique<CDeclaracionPrueba>(m_doc);
+    decl->necesario = m_necesario;
+    decl->muestra = m_muestra;
+    decl->importes[102] = 1500.0;  // page 3 of D-101 holds data, 4-6 none
+    decl->importes[203] = 250.0;   // page 4 of D-100 holds data
+    m_decl = decl.get();
+    m_vista = std::make_unique<CRentaImprePrueba>();
+    m_vista->PonerDeclaracion(std::move(decl));
+    auto doc = std::make_unique<CDocumentoPrueba>(m_doc);
+    m_docImpresion = doc.get();
+    m_vista->PonerDocumentoImpresion(std::move(doc));
+    auto interaccion = std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, aceptar, copia);
+    interaccion->rutaPdf = m_rutaPdf;
+    m_vista->PonerInteraccion(std::move(interaccion));
+    m_destino.reset();
+    return m_vista->Imprimir();
+  }
+
+  std::int32_t m_sujeto = 2;
+  CRentaDoc m_doc;
+  int m_necesario = 1;
+  bool m_muestra = true;
+  std::string m_rutaPdf;
+  marco::CGuionMensajes m_mensajes;
+  std::unique_ptr<CRentaImprePrueba> m_vista;
+  CDeclaracionPrueba* m_decl = nullptr;
+  CDocumentoPrueba* m_docImpresion = nullptr;
+  std::unique_ptr<salida::CDestinoImagenes> m_destino;
+  CInfoImpresion m_dialogo;
+};
+
+
+// The pages of a PDF file (its page objects).
+int PaginasPdf(const std::string& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  const std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  int n = 0;
+  for (std::size_t i = texto.find("/Type /Page"); i != std::string::npos; i = texto.find("/Type /Page", i + 1)) {
+    if (texto.compare(i, 12, "/Type /Pages") != 0) ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+TEST(RentaImprePaginas, CadaPaginaDelDialogoTieneSuIdYSuCondicion) {
+  using E = ECuandoImprimir;
+  struct SCaso {
+    int formulario, pagina;
+    SPaginaImpresaRenta esperada;
+  };
+  const SCaso casos[] = {
+      {1, 1, {222, E::Siempre}},  {1, 2, {110, E::Siempre}},  {1, 3, {102, E::ConDatos}},
+      {1, 6, {105, E::ConDatos}}, {1, 7, {106, E::Siempre}},  {1, 8, {107, E::Siempre}},
+      {1, 9, {217, E::Pago}},     {1, 10, {218, E::Pago}},    {1, 11, {}},
+      {1, 0, {}},                 {2, 1, {222, E::Siempre}},  {2, 2, {220, E::Siempre}},
+      {2, 3, {202, E::ConDatos}}, {2, 14, {213, E::ConDatos}}, {2, 15, {214, E::Siempre}},
+      {2, 17, {216, E::Siempre}}, {2, 18, {217, E::Pago}},    {2, 19, {218, E::Pago}},
+      {2, 20, {}},                {3, 1, {}},
+  };
+  for (const SCaso& c : casos) {
+    EXPECT_EQ(PaginaImpresaRenta(c.formulario, c.pagina), c.esperada) << c.formulario << " " << c.pagina;
+  }
+  EXPECT_EQ(NombreClasePagina(102), "SIM002");
+  EXPECT_EQ(NombreClasePagina(110), "SIM010");
+  EXPECT_EQ(NombreClasePagina(217), "ORD017");
+  EXPECT_EQ(NombreClasePagina(222), "");
+  EXPECT_EQ(NombreClasePagina(301), "");
+}
+
+TEST_F(RentaImpre, UnaD101SaleConSusPaginasEjemplaresYEtiquetas) {
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  ASSERT_NE(m_destino, nullptr);
+  const auto& nombres = m_destino->Nombres();
+  // Pages 1, 2, 3 (data), 7 and 8 in two copies; 4-6 hold nothing; 9 the taxpayer's and the annual envelope's,
+  // 10 the collaborating entity's.
+  const std::vector<std::string> esperados = {
+      "P\xE1gina 1 \xB7 Ejemplar para el interesado.", "P\xE1gina 1 \xB7 Ejemplar para la Administraci\xF3n.",
+      "P\xE1gina 2 \xB7 Ejemplar para el interesado.", "P\xE1gina 2 \xB7 Ejemplar para la Administraci\xF3n.",
+      "P\xE1gina 3 \xB7 Ejemplar para el interesado.", "P\xE1gina 3 \xB7 Ejemplar para la Administraci\xF3n.",
+      "P\xE1gina 7 \xB7 Ejemplar para el interesado.", "P\xE1gina 7 \xB7 Ejemplar para la Administraci\xF3n.",
+      "P\xE1gina 8 \xB7 Ejemplar para el interesado.", "P\xE1gina 8 \xB7 Ejemplar para la Administraci\xF3n.",
+      "P\xE1gina 9 \xB7 Ejemplar para el interesado.", "P\xE1gina 9 \xB7 Ejemplar para el sobre anual",
+      "P\xE1gina 10 \xB7 Ejemplar para la Entidad colaboradora."};
+  EXPECT_EQ(nombres, esperados);
+  EXPECT_EQ(m_dialogo.rango.maximo, 10);
+  EXPECT_EQ(m_vista->avisos, 1);
+  EXPECT_EQ(m_doc.DameMarcaSujeto(), 1);
+  EXPECT_EQ(m_docImpresion->guardados, 1);
+  EXPECT_GE(m_vista->SimbolosPdf417(), 1);
+  // The label of the last copy stays in the document's label text.
+  EXPECT_STREQ(m_doc.TextoEjemplar(), "Ejemplar para la Entidad colaboradora.");
+  EXPECT_TRUE(m_mensajes.Codigos().empty()) << m_mensajes.Codigos().front();
+  EXPECT_STREQ(m_vista->m_szNif.data(), "12345678Z");
+  EXPECT_STREQ(m_vista->m_szCabecera.data(), "1001999  1");
+  m_destino->Hojas()[0].GuardarPng(Temporal("pagina1.png"));
+  m_destino->Hojas()[10].GuardarPng(Temporal("pagina9.png"));
+}
+
+TEST_F(RentaImpre, LosSimbolosDeLaPrimeraPaginaDevuelvenElRegistroDeLaPersona) {
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  const std::string ruta = Temporal("simbolos.png");
+  ASSERT_TRUE(m_destino->Hojas()[0].GuardarPng(ruta));
+  std::vector<pruebas::CCodigoLeido> pdf;
+  for (const auto& c : pruebas::LeerCodigosPng(ruta)) {
+    if (c.formato == "PDF417") pdf.push_back(c);
+  }
+  ASSERT_FALSE(pdf.empty());
+  const std::vector<std::uint8_t> trama = pruebas::UnirSecuencia(pdf);
+  const auto leida = salida::LeerTrama(trama);
+  ASSERT_TRUE(leida.has_value());
+  EXPECT_EQ(leida->prefijo, "1001999  1");
+  EXPECT_EQ(leida->identificador, "12345678Z");
+  const auto registro = salida::RecuperarRegistro(trama);
+  ASSERT_TRUE(registro.has_value());
+  CDeclaracionRentaImpresion fuente(m_doc);
+  salida::CRegistroRenta esperado;
+  EXPECT_EQ(*registro, esperado.DatosCodigoBarras(m_doc.Datos(), fuente.VistaRegistro()));
+  EXPECT_EQ(registro->size(), salida::CRegistroRenta::kLongitudRegistro);
+}
+
+TEST_F(RentaImpre, LasPaginasDePagoLlevanElCodigoDeLaReferencia) {
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  const auto& nombres = m_destino->Nombres();
+  ASSERT_EQ(nombres.size(), 13u);
+  for (const std::size_t hoja : {std::size_t{10}, std::size_t{11}, std::size_t{12}}) {
+    const std::string ruta = Temporal("pago" + std::to_string(hoja) + ".png");
+    ASSERT_TRUE(m_destino->Hojas()[hoja].GuardarPng(ruta));
+    std::string leido;
+    for (const auto& c : pruebas::LeerCodigosPng(ruta)) {
+      if (c.formato != "PDF417") leido.assign(c.bytes.begin(), c.bytes.end());
+    }
+    EXPECT_EQ(leido, salida::TextoCodigoEan128("10019912345678901234")) << nombres[hoja];
+  }
+  // Page 1 and the other pages carry no EAN-128 code.
+  const std::string ruta = Temporal("sinpago.png");
+  ASSERT_TRUE(m_destino->Hojas()[2].GuardarPng(ruta));
+  EXPECT_TRUE(pruebas::LeerCodigosPng(ruta).empty());
+}
+
+TEST_F(RentaImpre, SinCondicionDePagoNoSalenLasPaginasDePago) {
+  // The person asked for the split payment and has no amount to pay.
+  Byte(kIdentificacion + 2484 + 1) = 1;
+  double cero = 0.0;
+  std::memcpy(&Byte(kResultados + 6648 + 8), &cero, sizeof cero);
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  EXPECT_EQ(m_destino->Nombres().size(), 10u);
+  for (const int id : m_decl->hechas) EXPECT_NE(id, kIdPaginaPago1) << "no box array is made for a payment page";
+  // A result above zero satisfies the condition again.
+  double aPagar = 12000.0;
+  std::memcpy(&Byte(kResultados + 6648 + 8), &aPagar, sizeof aPagar);
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  EXPECT_EQ(m_destino->Nombres().size(), 13u);
+}
+
+TEST_F(RentaImpre, UnaPersonaQueNecesitaLaOrdinariaSeImprimeEnD100YLaDeclaracionVuelveASuFormulario) {
+  m_necesario = 2;
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  ASSERT_FALSE(m_mensajes.Mensajes().empty());
+  EXPECT_EQ(m_mensajes.Mensajes()[0].extra, "Se va a imprimir una declaraci\xF3n  ORDINARIA");
+  EXPECT_EQ(m_dialogo.rango.maximo, 19);
+  // Pages 1, 2, 4 (data), 15-17 in two copies, 18 in two, 19 once.
+  const auto& nombres = m_destino->Nombres();
+  EXPECT_EQ(nombres.size(), 6u * 2 + 2 + 1);
+  EXPECT_EQ(nombres[4], "P\xE1gina 4 \xB7 Ejemplar para el interesado.");
+  EXPECT_EQ(nombres.back(), "P\xE1gina 19 \xB7 Ejemplar para la Entidad colaboradora.");
+  EXPECT_EQ(m_doc.DameTipoDec(), 1);
+
+  // Cancelling the dialog puts the form back too, and nothing is printed or marked.
+  m_doc.PonMarcaSujeto(0);
+  EXPECT_EQ(Imprimir(false), EResultadoImpresion::Abandonada);
+  EXPECT_EQ(m_doc.DameTipoDec(), 1);
+  EXPECT_EQ(m_doc.DameMarcaSujeto(), 0);
+}
+
+TEST_F(RentaImpre, UnaDeclaracionQueNoMuestraPaginaNoSeImprime) {
+  m_muestra = false;
+  m_necesario = 2;
+  EXPECT_EQ(Imprimir(), EResultadoImpresion::Abandonada);
+  EXPECT_EQ(m_destino, nullptr);
+  EXPECT_EQ(m_doc.DameTipoDec(), 1);
+  EXPECT_EQ(m_vista->avisos, 0);
+}
+
+TEST_F(RentaImpre, LaCopiaDelInteresadoDeLaPagina1ImprimeSusCasillasPropias) {
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  auto& hojas = m_destino->Hojas();
+  // Box 8 (the name, page units 740-970 across, 1270-1295 down) at 300 dots on a sheet of 2480 x 3508.
+  const plataforma::CRectangulo caja{int(740 * 2480 / 1004.0), int(1268 * 3508 / 1420.0),
+                                     int(975 * 2480 / 1004.0), int(1300 * 3508 / 1420.0)};
+  auto oscuros = [&](plataforma::CLienzo& hoja) {
+    int n = 0;
+    for (int y = caja.top; y < caja.bottom; ++y) {
+      for (int x = caja.left; x < caja.right; ++x) {
+        const auto c = hoja.Pixel(x, y);
+        if (c && c->r < 100 && c->g < 100 && c->b < 100) ++n;
+      }
+    }
+    return n;
+  };
+  EXPECT_GT(oscuros(hojas[0]), 100) << "the taxpayer's copy prints the name";
+  EXPECT_EQ(oscuros(hojas[1]), 0) << "the administration's copy does not";
+}
+
+TEST_F(RentaImpre, SinCatalogoOSinRegistroLaPaginaCuentaComoNoImpresa) {
+  // No NIF: the frame cannot be made ("PDF002"); the first page still prints, without symbols.
+  Poner(kIdentificacion + 511 + 9, "         ");
+  auto decl = std::make_unique<CDeclaracionPrueba>(m_doc);
+  decl->sinCatalogo = {110};
+  m_vista = std::make_unique<CRentaImprePrueba>();
+  m_vista->PonerDeclaracion(std::move(decl));
+  m_vista->PonerDocumentoImpresion(std::make_unique<CDocumentoPrueba>(m_doc));
+  m_vista->PonerInteraccion(std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, true, false));
+  ASSERT_EQ(m_vista->Imprimir(), EResultadoImpresion::Completa);
+  EXPECT_GE(m_mensajes.Veces("PDF002"), 1);
+  // Page 2 is missing from the catalogue; pages 3-6 hold nothing here.
+  for (const auto& n : m_destino->Nombres()) EXPECT_EQ(n.find("P\xE1gina 2 "), std::string::npos);
+  // Pages 1, 7 and 8 in two copies, 9 in two, 10 once.
+  EXPECT_EQ(m_destino->Nombres().size(), 9u);
+}
+
+TEST_F(RentaImpre, LaMarcaDeLaPaginaSinAsignacionYElNombreDeLaPersona) {
+  std::memcpy(m_doc.TextoCabecera1(), "X", 2);
+  CControlesPAGPDF campos;
+  campos.PonerDocumento(&m_doc);
+  CajasPaginaPdf(campos);
+  campos.Refrescar();
+  EXPECT_EQ(campos.DameMarcaImpresion(), CControlesPAGPDF::kMarcaSinAsignacion);
+  campos.CampoDeNumero(21)->ActualizarTexto({2, 'e'});
+  EXPECT_EQ(campos.CampoDeNumero(21)->Texto, "\xA6");
+  campos.CampoDeNumero(5)->ActualizarTexto({2, 'e'});
+  EXPECT_EQ(campos.CampoDeNumero(5)->Texto, "12345678Z");
+  // The header was filled for the person shown.
+  campos.CampoDeNumero(20)->ActualizarTexto({2, 'e'});
+  EXPECT_EQ(campos.CampoDeNumero(20)->Texto.rfind("MARIA", 0), 0u) << campos.CampoDeNumero(20)->Texto;
+
+  // Either allocation mark of the person takes the marker away.
+  Byte(kIdentificacion + 2479 + 1) = 1;
+  campos.Refrescar();
+  EXPECT_EQ(campos.DameMarcaImpresion(), ' ');
+  // A box whose picture is larger than its place stays unbound.
+  CControlesPAGPDF danado;
+  danado.PonerDocumento(&m_doc);
+  danado.Anadir(Caja(1, "A40", {0, 0, 10, 10}));
+  danado.Anadir(Caja(2, "A18", {0, 0, 10, 10}));
+  danado.Enlazar(0);
+  EXPECT_EQ(danado.CampoDeNumero(1)->Dato, nullptr);
+  EXPECT_NE(danado.CampoDeNumero(2)->Dato, nullptr);
+}
+
+#ifdef KORVELIX_DATOS_LOCAL
+// Page 3 of the D-101 (page 102) from the real catalogue and its page class, found by name.
+TEST_F(RentaImpre, UnaPaginaRealSeHallaPorSuClaseYSeCarga) {
+  if (wxClassInfo::FindClass("SIM002") == nullptr) GTEST_SKIP() << "the page class is not in the program";
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "korvelix_rimp_red";
+  std::filesystem::create_directories(dir);
+  if (marco::AbrirBasesDatos(dir.string(), KORVELIX_DATOS_LOCAL) != 1) GTEST_SKIP() << "no built tables";
+  CDeclaracionRentaImpresion fuente(m_doc);
+  marco::PaginaInfo info;
+  if (fuente.LeerPagina(102, info) != 1) GTEST_SKIP() << "page 102 is not in the catalogue";
+  double trabajo = 2500000.0;
+  std::memcpy(&Byte(4128 + 8), &trabajo, sizeof trabajo);  // the declarant's first work-income amount
+  const auto campos = fuente.CrearCampos(102);
+  ASSERT_NE(campos, nullptr);
+  EXPECT_GT(campos->NumeroCampos(), 0);
+  EXPECT_EQ(campos->DameDocumento(), &m_doc);
+  EXPECT_EQ(fuente.CrearCampos(110), nullptr) << "a page without class is not printed";
+}
+#endif
+
+TEST_F(RentaImpre, UnaD101SeImprimeEnUnFicheroPdf) {
+  m_rutaPdf = Temporal("d101.pdf");
+  std::filesystem::remove(m_rutaPdf);
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  ASSERT_TRUE(std::filesystem::exists(m_rutaPdf));
+  EXPECT_EQ(PaginasPdf(m_rutaPdf), 13);
+  EXPECT_EQ(m_doc.DameMarcaSujeto(), 1);
+}

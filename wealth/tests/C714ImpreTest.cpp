@@ -1,0 +1,312 @@
+// The wealth-tax printing view without a display: which pages print (the data sets of pages 2-8, the result
+// difference of pages 11 and 12), a D-714 printed through a scripted dialog to sheet images with its copies and
+// labels (and the extra copy), the PDF417 symbol of page 1 read back to the declaration's record, the EAN-128 code
+// of pages 11 and 12, and the view made by its class name as the document's print command makes it.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CodigoBarrasLector.h"
+#include "framework/Campo.h"
+#include "framework/MensajeGuion.h"
+#include "output/CodigoBarrasDatos.h"
+#include "output/CodigoEan128.h"
+#include "output/ImpresionDestino.h"
+#include "wealth/C714Doc.h"
+#include "wealth/C714Impre.h"
+
+using namespace patrimonio;
+using salida::CInfoImpresion;
+using salida::EResultadoImpresion;
+
+namespace {
+
+std::string Temporal(const std::string& nombre) {
+  return (std::filesystem::temp_directory_path() / ("korvelix_pimp_" + nombre)).string();
+}
+
+std::unique_ptr<marco::CCampo> Caja(int numero, const char* mascara, std::array<int, 4> r, const char* id = "") {
+  auto c = std::make_unique<marco::CCampo>();
+  c->IndNumero = numero;
+  c->Identifica = id;
+  c->StrValidac = mascara;
+  c->LeerMascara('1');
+  c->Coor_1 = r[0];
+  c->Coor_2 = r[1];
+  c->Coor_3 = r[2];
+  c->Coor_4 = r[3];
+  return c;
+}
+
+// The declaration with its pages in memory: each page has the copy-label box, an amount box bound to importes[n]
+// and, on page 8, a box of identification set 3 bound to `nif8`.
+class CDeclaracionPrueba : public CDeclaracion714Impresion {
+ public:
+  explicit CDeclaracionPrueba(C714Doc& doc) : CDeclaracion714Impresion(doc), m_doc(doc) {}
+  std::map<int, double> importes;
+  std::array<char, 9> nif8{'1', '2', '3', '4', '5', '6', '7', '8', 'Z'};
+  std::vector<int> hechas;
+
+  int LeerPagina(int id, marco::PaginaInfo& info) override {
+    info.idPagina = id;
+    info.imagen = Temporal("no_existe.wmf");
+    return 1;
+  }
+  std::unique_ptr<marco::CControlesPagina> CrearCampos(int pagina) override {
+    hechas.push_back(pagina);
+    auto campos = std::make_unique<marco::CControlesPagina>();
+    marco::CCampo& etiqueta = campos->Anadir(Caja(1, "A40", {500, 30, 980, 70}, "EJEMPLAR"));
+    etiqueta.Dato = m_doc.TextoEjemplar();
+    etiqueta.PintarEn = marco::kPintarNoEnPantalla;
+    campos->Anadir(Caja(2, "F12", {600, 700, 980, 740})).Dato = &importes[pagina];
+    if (pagina == 8) campos->Anadir(Caja(3, "A9", {100, 100, 400, 140}, "TBD")).Dato = nif8.data();
+    return campos;
+  }
+
+ private:
+  C714Doc& m_doc;
+};
+
+class CDestinoPrestado : public salida::CDestinoImpresion {
+ public:
+  explicit CDestinoPrestado(salida::CDestinoImpresion& d) : m_d(d) {}
+  salida::SConfiguracionImpresora Configuracion() const override { return m_d.Configuracion(); }
+  plataforma::CTamano TamanoPagina() const override { return m_d.TamanoPagina(); }
+  std::string NombreImpresora() const override { return m_d.NombreImpresora(); }
+  std::string Puerto() const override { return m_d.Puerto(); }
+  bool IniciarDocumento(std::string_view t) override { return m_d.IniciarDocumento(t); }
+  plataforma::CLienzo* IniciarHoja(std::string_view n) override { return m_d.IniciarHoja(n); }
+  int TerminarHoja() override { return m_d.TerminarHoja(); }
+  bool TerminarDocumento() override { return m_d.TerminarDocumento(); }
+  void AbandonarDocumento() override { m_d.AbandonarDocumento(); }
+
+ private:
+  salida::CDestinoImpresion& m_d;
+};
+
+class CProgresoPrueba : public salida::IProgresoImpresion {
+ public:
+  void MostrarDocumento(std::string_view) override {}
+  void MostrarPagina(std::string_view) override {}
+};
+
+class CInteraccionPrueba : public salida::CInteraccionImpresion {
+ public:
+  CInteraccionPrueba(std::unique_ptr<salida::CDestinoImagenes>& destino, CInfoImpresion& dialogo, bool copia)
+      : m_destino(destino), m_dialogo(dialogo), m_copia(copia) {}
+  bool PedirOpciones(CInfoImpresion& info) override {
+    info.copiaAdicional = m_copia;
+    m_dialogo = info;
+    return true;
+  }
+  std::unique_ptr<salida::CDestinoImpresion> CrearDestino(const CInfoImpresion&) override {
+    // A PDF file when one is asked for.
+    if (!rutaPdf.empty()) return std::make_unique<salida::CDestinoPdf>(rutaPdf, 300);
+    m_destino = std::make_unique<salida::CDestinoImagenes>(
+        300, salida::SConfiguracionImpresora{salida::kPapelA4, 1, 1, -4, 0});
+    return std::make_unique<CDestinoPrestado>(*m_destino);
+  }
+  std::unique_ptr<salida::IProgresoImpresion> MostrarProgreso() override {
+    return std::make_unique<CProgresoPrueba>();
+  }
+  void HabilitarVentanaPrincipal(bool) override {}
+  void BombearMensajes() override {}
+
+  std::string rutaPdf;
+
+ private:
+  std::unique_ptr<salida::CDestinoImagenes>& m_destino;
+  CInfoImpresion& m_dialogo;
+  bool m_copia;
+};
+
+class C714ImprePrueba : public C714Impre {
+ public:
+  int avisos = 0;
+
+ protected:
+  void MostrarAvisoFinal() override { ++avisos; }
+};
+
+class CDocumentoPrueba : public salida::CDocumentoImpresionMarco {
+ public:
+  explicit CDocumentoPrueba(C714Doc& doc) : CDocumentoImpresionMarco(doc) {}
+  int guardados = 0;
+  int ConfirmarCampoActivo() override { return 0; }
+  int GuardarDeclaracion() override { return ++guardados; }
+};
+
+class C714ImpreTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_doc.PonerTipoDec(3);
+    std::memcpy(m_doc.EjercicioFiscal(), "1999", 5);
+    auto& p = m_doc.Datos().PatDatosPersonales.octetos;
+    std::memcpy(p + 1, "71419990000000012345", 20);  // reference
+    std::memcpy(p + 127, "12345678Z", 9);             // declarant's tax number
+    std::memcpy(p + 137, "GARCIA PEREZ", 12);
+    PonerDatoDI(-1.0);
+  }
+  void PonerDatoDI(double v) { std::memcpy(m_doc.Datos().PatDI.octetos + 16, &v, sizeof v); }
+
+  EResultadoImpresion Imprimir(bool copia = false) {
+    auto decl = std::make_unique<CDeclaracionPrueba>(m_doc);
+    decl->importes = m_importes;
+    m_decl = decl.get();
+    m_vista = std::make_unique<C714ImprePrueba>();
+    m_vista->PonerDeclaracion(std::move(decl));
+    m_vista->PonerDocumentoImpresion(std::make_unique<CDocumentoPrueba>(m_doc));
+    auto interaccion = std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, copia);
+    interaccion->rutaPdf = m_rutaPdf;
+    m_vista->PonerInteraccion(std::move(interaccion));
+    m_destino.reset();
+    return m_vista->Imprimir();
+  }
+
+  // The page numbers of the sheets, in order.
+  std::vector<int> Paginas() const {
+    std::vector<int> paginas;
+    for (const auto& n : m_destino->Nombres()) paginas.push_back(std::stoi(n.substr(std::string("P\xE1gina ").size())));
+    return paginas;
+  }
+
+  C714Doc m_doc;
+  std::map<int, double> m_importes;
+  std::string m_rutaPdf;
+  marco::CGuionMensajes m_mensajes;
+  std::unique_ptr<C714ImprePrueba> m_vista;
+  CDeclaracionPrueba* m_decl = nullptr;
+  std::unique_ptr<salida::CDestinoImagenes> m_destino;
+  CInfoImpresion m_dialogo;
+};
+
+
+// The pages of a PDF file (its page objects).
+int PaginasPdf(const std::string& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  const std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  int n = 0;
+  for (std::size_t i = texto.find("/Type /Page"); i != std::string::npos; i = texto.find("/Type /Page", i + 1)) {
+    if (texto.compare(i, 12, "/Type /Pages") != 0) ++n;
+  }
+  return n;
+}
+
+}  // namespace
+
+TEST(C714ImprePaginas, CuandoSeImprimeCadaPagina) {
+  using E = ECuandoImprimir714;
+  const E esperado[] = {E::Nunca,     E::Siempre,   E::ConDatos0, E::ConDatos0, E::ConDatos0,
+                        E::ConDatos0, E::ConDatos0, E::ConDatos0, E::ConDatos3, E::Siempre,
+                        E::Siempre,   E::ResultadoNoNegativo, E::ResultadoNoNegativo, E::Nunca};
+  for (int n = 0; n <= 13; ++n) EXPECT_EQ(CuandoImprimir714(n), esperado[n]) << n;
+}
+
+TEST_F(C714ImpreTest, SinDatosYConResultadoNegativoSalenLasPaginas1_9Y10) {
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  // Pages 1, 9 and 10 in three copies each (interested party, administration twice); page 8 holds only an
+  // identification box of its set.
+  EXPECT_EQ(Paginas(), (std::vector<int>{1, 1, 1, 9, 9, 9, 10, 10, 10}));
+  const auto& nombres = m_destino->Nombres();
+  EXPECT_EQ(nombres[0], "P\xE1gina 1 \xB7 Ejemplar para el interesado.");
+  EXPECT_EQ(nombres[2], "P\xE1gina 1 \xB7 Ejemplar para la Administraci\xF3n.");
+  EXPECT_EQ(m_dialogo.rango.maximo, 12);
+  EXPECT_EQ(m_vista->avisos, 1);
+  EXPECT_EQ(m_doc.DameMarcaSujeto(), 1);
+  for (const int n : m_decl->hechas) EXPECT_LT(n, 11) << "no boxes are made for pages 11 and 12";
+  // The missing page picture is told once per copy; the boxes still print.
+  EXPECT_EQ(m_mensajes.Veces("WIN025"), 9);
+}
+
+TEST_F(C714ImpreTest, ConDatosYResultadoCeroSalenTodasConSusEjemplaresYLaCopiaAdicional) {
+  for (int n = 2; n <= 8; ++n) m_importes[n] = 1000.0 * n;
+  PonerDatoDI(0.0);
+  ASSERT_EQ(Imprimir(true), EResultadoImpresion::Completa);
+  // Four copies of pages 1-10, three of 11, two of 12.
+  EXPECT_EQ(m_destino->Nombres().size(), 10u * 4 + 3 + 2);
+  const auto& nombres = m_destino->Nombres();
+  EXPECT_EQ(nombres[40], "P\xE1gina 11 \xB7 Ejemplar para el interesado.");
+  EXPECT_EQ(nombres[41], "P\xE1gina 11 \xB7 Ejemplar para el sujeto pasivo");
+  EXPECT_EQ(nombres[42], "P\xE1gina 11 \xB7 Ejemplar para el sobre anual");
+  EXPECT_EQ(nombres[44], "P\xE1gina 12 \xB7 Ejemplar para la Entidad colaboradora.");
+  // Pages 11 and 12 carry the reference's EAN-128 code.
+  for (const std::size_t hoja : {std::size_t{41}, std::size_t{44}}) {
+    const std::string ruta = Temporal("pago.png");
+    ASSERT_TRUE(m_destino->Hojas()[hoja].GuardarPng(ruta));
+    std::string leido;
+    for (const auto& c : pruebas::LeerCodigosPng(ruta)) {
+      if (c.formato != "PDF417") leido.assign(c.bytes.begin(), c.bytes.end());
+    }
+    EXPECT_EQ(leido, salida::TextoCodigoEan128("71419990000000012345")) << nombres[hoja];
+  }
+}
+
+TEST_F(C714ImpreTest, LaPagina8SoloCuentaLosDatosFueraDeSuConjunto) {
+  m_importes[8] = 0.0;
+  m_importes[3] = 5.0;
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  EXPECT_EQ(Paginas(), (std::vector<int>{1, 1, 1, 3, 3, 3, 9, 9, 9, 10, 10, 10}));
+  m_importes[8] = 7.0;
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  EXPECT_EQ(Paginas().size(), 15u);
+}
+
+TEST_F(C714ImpreTest, ElSimboloDeLaPagina1DevuelveElRegistroDeLaDeclaracion) {
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  EXPECT_EQ(m_vista->SimbolosPdf417(), 1);
+  EXPECT_STREQ(m_vista->m_szIdentificador.data(), "7141999  1");
+  EXPECT_STREQ(m_vista->m_szNif.data(), "12345678Z");
+  for (const std::size_t hoja : {std::size_t{0}, std::size_t{2}}) {
+    const std::string ruta = Temporal("pagina1.png");
+    ASSERT_TRUE(m_destino->Hojas()[hoja].GuardarPng(ruta));
+    std::vector<pruebas::CCodigoLeido> pdf;
+    for (const auto& c : pruebas::LeerCodigosPng(ruta)) {
+      if (c.formato == "PDF417") pdf.push_back(c);
+    }
+    ASSERT_FALSE(pdf.empty());
+    const auto trama = pruebas::UnirSecuencia(pdf);
+    const auto leida = salida::LeerTrama(trama);
+    ASSERT_TRUE(leida.has_value());
+    EXPECT_EQ(leida->prefijo, "7141999  1");
+    EXPECT_EQ(leida->identificador, "12345678Z");
+    const auto registro = salida::RecuperarRegistro(trama);
+    ASSERT_TRUE(registro.has_value());
+    CDeclaracion714Impresion fuente(m_doc);
+    EXPECT_EQ(*registro, salida::DatosCodigoBarras714(m_doc.Datos(), fuente.VistaRegistro()));
+    EXPECT_EQ(registro->size(), salida::kLongitudRegistro714);
+  }
+}
+
+TEST_F(C714ImpreTest, UnRegistroQueNoCabeDejaLaPagina1SinSimbolo) {
+  // An amount too large for its 15 characters.
+  const double enorme = 1e20;
+  std::memcpy(m_doc.Datos().PatResumen.octetos + 512, &enorme, sizeof enorme);
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  EXPECT_EQ(m_mensajes.Veces("PDF002"), 3);
+  EXPECT_EQ(m_vista->SimbolosPdf417(), 0);
+  EXPECT_EQ(Paginas().size(), 9u);
+}
+
+TEST(C714ImpreClase, ElDocumentoHallaLaVistaPorSuNombre) {
+  wxClassInfo* clase = wxClassInfo::FindClass(wxString::FromUTF8(kClaseVistaImpresion714.data()));
+  ASSERT_NE(clase, nullptr);
+  std::unique_ptr<wxObject> objeto(clase->CreateObject());
+  EXPECT_NE(dynamic_cast<salida::CImpreVista*>(objeto.get()), nullptr);
+}
+
+TEST_F(C714ImpreTest, UnaD714SeImprimeEnUnFicheroPdf) {
+  m_rutaPdf = Temporal("d714.pdf");
+  std::filesystem::remove(m_rutaPdf);
+  m_importes[2] = 10.0;
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  ASSERT_TRUE(std::filesystem::exists(m_rutaPdf));
+  EXPECT_EQ(PaginasPdf(m_rutaPdf), 12);
+  EXPECT_EQ(m_doc.DameMarcaSujeto(), 1);
+}
