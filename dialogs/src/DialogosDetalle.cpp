@@ -1,9 +1,19 @@
 #include "dialogs/DialogosDetalle.h"
 
+#include "dialogs/DialogosCapital.h"
+#include "dialogs/Dlg714.h"
+#include "dialogs/DlgPlanesPensiones.h"
+#include "dialogs/DlgPremios.h"
 #include "dialogs/DlgRendimientosTrabajo.h"
 
 namespace dialogos {
 
-void RegistrarDialogosDetalle() { RegistrarDlgRendimientosTrabajo(); }
+void RegistrarDialogosDetalle() {
+  RegistrarDlgRendimientosTrabajo();
+  RegistrarDlgPlanesPensiones();
+  RegistrarDlgPremios();
+  RegistrarDialogos714();
+  RegistrarDialogosCapital();
+}
 
 }  // namespace dialogos
