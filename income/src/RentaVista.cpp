@@ -32,9 +32,10 @@ void DibujarCamposPagina(marco::CControlesPagina& controles, plataforma::CLienzo
   for (int i = 0; i < controles.NumeroCampos(); ++i) {
     marco::CCampo* campo = controles.Campo(i);
     if (campo == nullptr) continue;
-    campo->DibujarMarco(i == indiceActivo ? marco::kMarcoResaltado : marco::kMarcoSimple, lienzo, scrollX, scrollY);
+    // Fill and text first, then the frame: the fill would cover a frame drawn before it.
     campo->ActualizarTexto();
     campo->Dibujar(lienzo, scrollX, scrollY, marco::kDibujoPantalla);
+    campo->DibujarMarco(i == indiceActivo ? marco::kMarcoResaltado : marco::kMarcoSimple, lienzo, scrollX, scrollY);
   }
 }
 
