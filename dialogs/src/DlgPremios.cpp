@@ -54,7 +54,9 @@ constexpr int kYCabecera = 8;
 constexpr int kAltoCabecera = 18;
 constexpr int kAltoFila = 16;
 
-int XColumna(int columna) { return columna == 0 ? kXPrimera : kXPrimera + kAnchoTitular + 4 + (kAnchoImporte + 4) * (columna - 1); }
+int XColumna(int columna) {
+  return columna == 0 ? kXPrimera : kXPrimera + kAnchoTitular + 4 + (kAnchoImporte + 4) * (columna - 1);
+}
 int AnchoColumna(int columna) { return columna == 0 ? kAnchoTitular : kAnchoImporte; }
 int YEntrada(int entrada) { return kYCabecera + kAltoCabecera + 2 + kAltoFila * entrada; }
 
