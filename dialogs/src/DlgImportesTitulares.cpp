@@ -121,21 +121,12 @@ double CDlgImportesTitulares::Importe(int entrada, int campo) const {
 bool CDlgImportesTitulares::AdmiteNegativo(int) const { return false; }
 
 bool CDlgImportesTitulares::TitularPermitido(char letra, std::uint8_t& codigo) const {
-  if (marco::LetrasModoTitular(0).find(letra) == std::string_view::npos) return false;
   const marco::SEntornoDialogo entorno = Entorno();
-  for (const marco::STitular& t : marco::kTitulares) {
-    if (t.letra != letra || t.codigo == 0) continue;
-    // Common entries and the spouse's need the spouse; a child's entry needs that child.
-    const bool presente = t.codigo == marco::kSujetoUnidadFamiliar || t.codigo == marco::kSujetoConyuge
-                              ? entorno.conyuge
-                          : t.codigo == marco::kSujetoHijo1 ? entorno.hijo1
-                          : t.codigo == marco::kSujetoHijo2 ? entorno.hijo2
-                                                            : true;
-    if (!presente) return false;
-    codigo = static_cast<std::uint8_t>(t.codigo);
-    return true;
-  }
-  return false;
+  const int tecleado =
+      marco::CodigoTitularTecleado(std::string_view(&letra, 1), 0, entorno.conyuge, entorno.hijo1, entorno.hijo2);
+  if (tecleado <= 0) return false;
+  codigo = static_cast<std::uint8_t>(tecleado);
+  return true;
 }
 
 int CDlgImportesTitulares::OnInitDialog() {

@@ -136,27 +136,11 @@ int CDlgPremios::OnInitDialog() {
     SEnlaceControl titular;
     titular.mostrar = [entrada] { return LetraTitular(entrada->titular); };
     titular.guardar = [this, entrada](std::string_view texto) {
-      const std::string_view t = plataforma::Recorta(texto);
-      if (t.empty()) {
-        entrada->titular = 0;
-        return true;
-      }
-      if (t.size() != 1) return false;
-      const char letra = static_cast<char>(std::toupper(static_cast<unsigned char>(t[0])));
-      // The holder selectors' mode word says which letters are offered; a member must be present.
-      if (marco::LetrasModoTitular(SegundoParametro()).find(letra) == std::string_view::npos) return false;
       const marco::SEntornoDialogo entorno = Entorno();
-      for (const marco::STitular& d : marco::kTitulares) {
-        if (d.letra != letra || d.codigo == 0) continue;
-        const bool presente = d.codigo == 1 || d.codigo == 3 ? entorno.conyuge
-                              : d.codigo == 4                ? entorno.hijo1
-                              : d.codigo == 5                ? entorno.hijo2
-                                                             : true;
-        if (!presente) return false;
-        entrada->titular = static_cast<std::uint8_t>(d.codigo);
-        return true;
-      }
-      return false;
+      const int codigo = marco::CodigoTitularTecleado(texto, SegundoParametro(), entorno.conyuge, entorno.hijo1, entorno.hijo2);
+      if (codigo < 0) return false;
+      entrada->titular = static_cast<std::uint8_t>(codigo);
+      return true;
     };
     Enlazar(IdControl(0, e), std::move(titular));
     for (int i = 0; i < m_nImportes; ++i) {

@@ -187,27 +187,11 @@ int CDlgRendimientosTrabajo::OnInitDialog() {
     SEnlaceControl titular;
     titular.mostrar = [entrada] { return LetraTitular(entrada->titular); };
     titular.guardar = [this, entrada](std::string_view texto) {
-      const std::string_view t = plataforma::Recorta(texto);
-      if (t.empty()) {
-        entrada->titular = 0;
-        return true;
-      }
-      if (t.size() != 1) return false;
-      const char letra = static_cast<char>(std::toupper(static_cast<unsigned char>(t[0])));
-      if (marco::LetrasModoTitular(TipoTitular()).find(letra) == std::string_view::npos) return false;
       const marco::SEntornoDialogo entorno = Entorno();
-      for (const marco::STitular& d : marco::kTitulares) {
-        if (d.letra != letra || d.codigo == 0) continue;
-        // Common entries need a spouse; a member's entry needs the member.
-        const bool presente = d.codigo == 1 || d.codigo == 3 ? entorno.conyuge
-                              : d.codigo == 4                ? entorno.hijo1
-                              : d.codigo == 5                ? entorno.hijo2
-                                                             : true;
-        if (!presente) return false;
-        entrada->titular = static_cast<std::uint8_t>(d.codigo);
-        return true;
-      }
-      return false;
+      const int codigo = marco::CodigoTitularTecleado(texto, TipoTitular(), entorno.conyuge, entorno.hijo1, entorno.hijo2);
+      if (codigo < 0) return false;
+      entrada->titular = static_cast<std::uint8_t>(codigo);
+      return true;
     };
     Enlazar(kIds[kFilaTitular][e], std::move(titular));
 

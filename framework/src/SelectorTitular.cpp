@@ -28,6 +28,24 @@ constexpr std::string_view kTextoBlanco = " ";
 
 }  // namespace
 
+int CodigoTitularTecleado(std::string_view texto, int modo, bool conyuge, bool hijo1, bool hijo2) {
+  const std::string_view t = plataforma::Recorta(texto);
+  if (t.empty()) return 0;
+  if (t.size() != 1) return -1;
+  char letra = t[0];
+  if (letra >= 'a' && letra <= 'z') letra = static_cast<char>(letra - 'a' + 'A');
+  if (LetrasModoTitular(modo).find(letra) == std::string_view::npos) return -1;
+  for (const STitular& d : kTitulares) {
+    if (d.letra != letra || d.codigo == 0) continue;
+    const bool presente = d.codigo == kSujetoUnidadFamiliar || d.codigo == kSujetoConyuge ? conyuge
+                          : d.codigo == kSujetoHijo1                                     ? hijo1
+                          : d.codigo == kSujetoHijo2                                     ? hijo2
+                                                                                         : true;
+    return presente ? d.codigo : -1;
+  }
+  return -1;
+}
+
 std::string_view LetrasModoTitular(int modo) {
   static constexpr std::array<std::string_view, 6> kLetras{"ODC12", "D", "DC", "ODC", "DC12", "ODC12"};
   if (modo < 0 || modo >= static_cast<int>(kLetras.size())) return {};

@@ -32,6 +32,11 @@ inline constexpr STitular kTitulares[] = {
 // The letters each mode accepts (modes 0 to 5).
 std::string_view LetrasModoTitular(int modo);
 
+// The holder code of a typed holder letter (upper or lower case) in a dialog's holder cell: 0 for an empty text,
+// 1 to 5 when the mode offers the letter and the member is present (common entries and the spouse's need the
+// spouse, a child's entry that child), -1 when refused.
+int CodigoTitularTecleado(std::string_view texto, int modo, bool conyuge, bool hijo1, bool hijo2);
+
 
 class CTitularEdit : public CListaEdit {
  public:
