@@ -103,12 +103,7 @@ namespace {
 
 using pruebasvista::CVista202;
 
-void Esperar(int vueltas = 30) {
-  for (int i = 0; i < vueltas; ++i) {
-    wxTheApp->Yield(true);
-    wxMilliSleep(10);
-  }
-}
+using ::pruebas::Esperar;
 
 // What the screen shows of the window's client area.
 wxImage Captura(wxWindow* ventana) {

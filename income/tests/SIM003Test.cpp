@@ -293,12 +293,7 @@ TEST_F(SIM003Test, UnaTablaDeCasillasDanadaNoEnlazaFueraDeSuSitio) {
 
 // ---- the page in a window ----
 
-void Esperar(int vueltas = 30) {
-  for (int i = 0; i < vueltas; ++i) {
-    wxTheApp->Yield(true);
-    wxMilliSleep(10);
-  }
-}
+using ::pruebas::Esperar;
 
 wxImage Dibujo(marco::CProg32View& vista) {
   const wxSize tam = vista.DameVentana()->GetClientSize();

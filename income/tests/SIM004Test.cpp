@@ -204,12 +204,7 @@ TEST_F(SIM004Test, ParaUnHijoLasFilasNoSeMuestranNiSeEditan) {
   EXPECT_EQ(LeerDoble(*m_datos, kJ + 16), 800);
 }
 
-void Esperar(int vueltas = 30) {
-  for (int i = 0; i < vueltas; ++i) {
-    wxTheApp->Yield(true);
-    wxMilliSleep(10);
-  }
-}
+using ::pruebas::Esperar;
 
 TEST_F(SIM004Test, PaginaEnVentanaConUnaAportacionTecleada) {
   REQUIERE_PANTALLA();

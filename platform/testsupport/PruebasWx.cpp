@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/init.h>
+#include <wx/utils.h>
 
 #include <clocale>
 #include <cstdlib>
@@ -18,6 +19,13 @@ class CAppPruebas : public wxApp {
 }  // namespace
 
 bool HayPantalla() { return gPantalla; }
+
+void Esperar(int vueltas) {
+  for (int i = 0; i < vueltas; ++i) {
+    if (wxTheApp != nullptr) wxTheApp->Yield(true);
+    wxMilliSleep(10);
+  }
+}
 
 bool ExigirPantalla() {
   if (gPantalla) return true;

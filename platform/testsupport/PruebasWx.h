@@ -10,6 +10,9 @@ bool HayPantalla();
 // developer's machine without a display, failed in CI).
 bool ExigirPantalla();
 
+// Lets the windows handle what is pending: `vueltas` rounds of the event loop, 10 ms apart.
+void Esperar(int vueltas = 30);
+
 }  // namespace pruebas
 
 // Leaves the current test when there is no display: skipped outside CI, failed in CI.

@@ -32,12 +32,7 @@ using namespace patrimonio;
 
 namespace {
 
-void Esperar(int vueltas = 30) {
-  for (int i = 0; i < vueltas; ++i) {
-    wxTheApp->Yield(true);
-    wxMilliSleep(10);
-  }
-}
+using ::pruebas::Esperar;
 
 // The page as the view paints it, into an image of the window's client area.
 wxImage Dibujo(marco::CProg32View& vista) {

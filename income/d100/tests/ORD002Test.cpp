@@ -216,12 +216,7 @@ TEST(ORD002, LaListaDePaginasLaEncuentraPorSuNombre) {
 
 // ---- in a window ----
 
-void Esperar(int vueltas = 30) {
-  for (int i = 0; i < vueltas; ++i) {
-    wxTheApp->Yield(true);
-    wxMilliSleep(10);
-  }
-}
+using ::pruebas::Esperar;
 
 void Guardar(const wxImage& img, const std::string& nombre) {
   if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);

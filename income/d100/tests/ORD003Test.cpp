@@ -371,12 +371,7 @@ TEST(ORD003Clases, LaListaDePaginasLasEncuentraPorSuNombre) {
 
 // ---- in a window ----
 
-void Esperar(int vueltas = 30) {
-  for (int i = 0; i < vueltas; ++i) {
-    wxTheApp->Yield(true);
-    wxMilliSleep(10);
-  }
-}
+using ::pruebas::Esperar;
 
 wxImage Dibujo(ordinaria::CVistaGruposD& vista) {
   const wxSize tam = vista.DameVentana()->GetClientSize();
