@@ -3,6 +3,7 @@
 // PDF417 symbols of the first page read back to the person's record, the EAN-128 code of the payment pages, the
 // taxpayer's boxes of page 1, the print-only first page's binding, and a real screen page found by its class name.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -39,7 +40,7 @@ constexpr std::size_t kIdentificacion = 552;
 constexpr std::size_t kResultados = 54472;
 
 std::string Temporal(const std::string& nombre) {
-  return (std::filesystem::temp_directory_path() / ("korvelix_rimp_" + nombre)).string();
+  return (std::filesystem::temp_directory_path() / ("korvelix_rimp_" + std::to_string(::getpid()) + "_" + nombre)).string();
 }
 
 // A page picture: a frame round the page, in page units x 10.
@@ -480,7 +481,7 @@ TEST_F(RentaImpre, LaMarcaDeLaPaginaSinAsignacionYElNombreDeLaPersona) {
 // Page 3 of the D-101 (page 102) from the real catalogue and its page class, found by name.
 TEST_F(RentaImpre, UnaPaginaRealSeHallaPorSuClaseYSeCarga) {
   if (wxClassInfo::FindClass("SIM002") == nullptr) GTEST_SKIP() << "the page class is not in the program";
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "korvelix_rimp_red";
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("korvelix_rimp_red_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   if (marco::AbrirBasesDatos(dir.string(), KORVELIX_DATOS_LOCAL) != 1) GTEST_SKIP() << "no built tables";
   CDeclaracionRentaImpresion fuente(m_doc);

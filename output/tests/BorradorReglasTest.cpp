@@ -1,6 +1,9 @@
 // The draft presentation's rules: extra sheets of the pages with many rows, which form page each preview page
 // shows, the draft texts of the reference, copy-label and receipt boxes, and one draft page drawn.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
 
 #include <cstring>
 #include <filesystem>
@@ -186,7 +189,7 @@ TEST(DibujoBorrador, MarcaDeAguaYCasillas) {
                              130 * t.cy / 1420}),
             0);
   EXPECT_EQ(lienzo.Profundidad(), 0);
-  lienzo.GuardarPng((std::filesystem::temp_directory_path() / "korvelix_imp_borrador.png").string());
+  lienzo.GuardarPng((std::filesystem::temp_directory_path() / ("korvelix_imp_borrador_" + std::to_string(::getpid()) + ".png")).string());
   // Without boxes nor picture: only the watermark.
   plataforma::CLienzo solo = plataforma::CLienzo::Imagen(t.cx, t.cy, 100);
   DibujarPaginaBorrador(solo, plataforma::CMetaFile(), nullptr);

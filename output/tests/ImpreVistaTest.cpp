@@ -3,6 +3,9 @@
 // recorded sheets; the printer checks, cancelling, a sheet that cannot be written, the range rules and the
 // "printed" mark.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
 
 #include <cairo.h>
 
@@ -27,7 +30,7 @@ using namespace salida;
 namespace {
 
 std::string Temporal(const std::string& nombre) {
-  return (std::filesystem::temp_directory_path() / ("korvelix_imp_" + nombre)).string();
+  return (std::filesystem::temp_directory_path() / ("korvelix_imp_" + std::to_string(::getpid()) + "_" + nombre)).string();
 }
 
 // A declaration in memory.

@@ -3,6 +3,7 @@
 // labels (and the extra copy), the PDF417 symbol of page 1 read back to the declaration's record, the EAN-128 code
 // of pages 11 and 12, and the view made by its class name as the document's print command makes it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -29,7 +30,7 @@ using salida::EResultadoImpresion;
 namespace {
 
 std::string Temporal(const std::string& nombre) {
-  return (std::filesystem::temp_directory_path() / ("korvelix_pimp_" + nombre)).string();
+  return (std::filesystem::temp_directory_path() / ("korvelix_pimp_" + std::to_string(::getpid()) + "_" + nombre)).string();
 }
 
 std::unique_ptr<marco::CCampo> Caja(int numero, const char* mascara, std::array<int, 4> r, const char* id = "") {
