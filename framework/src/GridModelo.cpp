@@ -749,42 +749,33 @@ bool CGridModelo::RectanguloCelda(int fila, int columna, CRectangulo& rect) cons
   return true;
 }
 
+namespace {
+
+// The row or column under a position along one axis: the fixed ones stand still, the others move by the scroll
+// position. -1 outside every one (or for a negative position).
+int IndiceEnEje(int pos, const std::vector<int>& tamanos, int cuantos, int fijos, int tamanoFijo,
+                int desplazamiento) {
+  if (pos < 0) return -1;
+  int i = 0;
+  int inicio = 0;
+  if (pos >= tamanoFijo) {
+    i = fijos;
+    inicio = tamanoFijo - desplazamiento;
+  }
+  for (; i < cuantos; ++i) {
+    const int tamano = tamanos[static_cast<std::size_t>(i)];
+    if (pos < inicio + tamano) return i;
+    inicio += tamano;
+  }
+  return -1;
+}
+
+}  // namespace
+
 SCeldaId CGridModelo::CeldaEnPunto(int x, int y) const {
   SCeldaId id;
-  if (x >= 0) {
-    const int anchoFijo = AnchoFijo();
-    int c = 0;
-    int izquierda = 0;
-    if (x >= anchoFijo) {
-      c = m_nColumnasFijas;
-      izquierda = anchoFijo - m_nPosH;
-    }
-    for (; c < m_nColumnas; ++c) {
-      const int ancho = m_anchos[static_cast<std::size_t>(c)];
-      if (x < izquierda + ancho) {
-        id.columna = c;
-        break;
-      }
-      izquierda += ancho;
-    }
-  }
-  if (y >= 0) {
-    const int altoFijo = AltoFijo();
-    int f = 0;
-    int arriba = 0;
-    if (y >= altoFijo) {
-      f = m_nFilasFijas;
-      arriba = altoFijo - m_nPosV;
-    }
-    for (; f < m_nFilas; ++f) {
-      const int alto = m_altos[static_cast<std::size_t>(f)];
-      if (y < arriba + alto) {
-        id.fila = f;
-        break;
-      }
-      arriba += alto;
-    }
-  }
+  id.columna = IndiceEnEje(x, m_anchos, m_nColumnas, m_nColumnasFijas, AnchoFijo(), m_nPosH);
+  id.fila = IndiceEnEje(y, m_altos, m_nFilas, m_nFilasFijas, AltoFijo(), m_nPosV);
   return id;
 }
 
