@@ -77,6 +77,8 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   void ComprobarDeclaracion() override;
   // Prints the declaration of the person shown through the income-tax printing view (RentaImpre.cpp).
   void Imprimir() override;
+  // The draft view reads the declaration's bound pages (RentaBorrador.h).
+  void PrepararBorrador(wxView& vista) override;
   // Fills the two family-list tables with the rows the person shown sees (SeleccionarFilasFamiliares).
   void SeleccionarFilasSujeto();
   const TablaDescendientes& DescendientesSujeto() const { return m_aDescendientesSujeto; }
