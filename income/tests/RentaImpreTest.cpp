@@ -648,6 +648,21 @@ class RentaImpreReal : public RentaImpre {
 
 bool HayPdftoppm() { return std::system("pdftoppm -v >/dev/null 2>&1") == 0; }
 
+// The text of a PDF file as the outside tool reads it (UTF-8).
+std::string TextoPdf(const std::string& pdf) {
+  const std::string salida = Temporal("texto.txt");
+  const std::string orden = "pdftotext '" + pdf + "' '" + salida + "' 2>/dev/null";
+  if (std::system(orden.c_str()) != 0) return {};
+  std::ifstream f(salida, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+int Veces(const std::string& texto, const std::string& parte) {
+  int n = 0;
+  for (std::size_t i = texto.find(parte); i != std::string::npos; i = texto.find(parte, i + 1)) ++n;
+  return n;
+}
+
 TEST_F(RentaImpreReal, UnaD101LlenaSaleEnteraEnPdfYSuCodigoDevuelveElRegistro) {
   const std::string pdf = Temporal("d101_real.pdf");
   ASSERT_EQ(ImprimirReal(1, pdf), EResultadoImpresion::Completa) << m_mensajes.Codigos().size();
@@ -662,6 +677,10 @@ TEST_F(RentaImpreReal, UnaD101LlenaSaleEnteraEnPdfYSuCodigoDevuelveElRegistro) {
   EXPECT_EQ(PaginasPdf(pdf), m_vista->HojasImpresas());
   EXPECT_GE(m_vista->HojasImpresas(), 2 * 4 + 3);
   if (!HayPdftoppm()) GTEST_SKIP() << "no PDF renderer to read the symbols back";
+  // Every copy label is printed whole, on every page that has one.
+  const std::string texto = TextoPdf(pdf);
+  EXPECT_GT(Veces(texto, "Ejemplar para el interesado."), 4);
+  EXPECT_EQ(Veces(texto, "Ejemplar para el int"), Veces(texto, "Ejemplar para el interesado."));
   const std::vector<std::uint8_t> trama = SimbolosPrimeraPagina(pdf);
   ASSERT_FALSE(trama.empty());
   const auto registro = salida::RecuperarRegistro(trama);
