@@ -256,36 +256,49 @@ void CProg32Doc::NavegarPagina(int codigo) {
   if (EnfocarCampoPendiente()) return;
   if (m_listaPaginas.empty()) return;
   const int ultima = std::min<int>(m_nUltimaPagina, static_cast<int>(m_listaPaginas.size()) - 1);
-  m_nPaginaActual = IndiceNavegacion(codigo, m_nPaginaActual, ultima);
-  if (m_nPaginaActual < 0 || m_nPaginaActual > ultima) return;
+  // A page of the form whose class is not in the program keeps its place in the list (page numbers stay those of
+  // the form) but is never shown: moving passes over it, and choosing it says so and stays.
+  const auto disponible = [this](int i) { return m_listaPaginas[static_cast<std::size_t>(i)] != nullptr; };
+  const int indice = IndiceNavegacion(codigo, m_nPaginaActual, ultima, disponible);
+  const bool elegida = codigo != kNavegarPrimera && codigo != kNavegarSiguiente && codigo != kNavegarAnterior &&
+                       codigo != kNavegarUltima;
+  if (elegida && codigo - 1 >= 0 && codigo - 1 <= ultima && !disponible(codigo - 1)) {
+    Avisar(kMensajePaginaNoDisponible);
+    return;
+  }
+  if (indice < 0 || indice > ultima || !disponible(indice)) return;
+  m_nPaginaActual = indice;
   MostrarPagina(m_listaPaginas[static_cast<std::size_t>(m_nPaginaActual)], 0, 0);
 }
 
 int CProg32Doc::AbrirBorrador() {
   wxView* vista = CrearVista(wxClassInfo::FindClass("CPrevista"));
   if (vista == nullptr) return 0;
+  PrepararBorrador(*vista);
   wxCommandEvent orden(wxEVT_MENU, kComandoPresentacionBorrador);
   vista->ProcessEvent(orden);
   return 1;
 }
+
+void CProg32Doc::PrepararBorrador(wxView& /*vista*/) {}
 
 void CProg32Doc::ActualizarVistas(int pista, wxView* emisor) {
   CPista objeto(pista);
   UpdateAllViews(emisor, &objeto);
 }
 
-int CProg32Doc::LeerPagina(int idPagina, PaginaInfo& info) {
+int CProg32Doc::LeerPagina(int idPagina, PaginaInfo& info, bool avisar) {
   const std::string clave = ClavePagina(idPagina);
   CTabla paginas(DameBaseDatosLocal());
   if (paginas.Abrir(1, kOrdenClave, kTablaPaginas, true) == 0) return 0;
   if (paginas.Buscar(clave, false, kOrdenClave, false) == 0) {
-    Avisar("WIN013");
+    if (avisar) Avisar("WIN013");
     return 0;
   }
   CTabla gemela(DameBaseDatosLocal());
   if (gemela.Abrir(1, kOrdenClave, NombreTablaIdioma(kTablaPaginas, LetraIdiomaV()), true) == 0) return 0;
   if (gemela.Buscar(clave, false, kOrdenClave, false) == 0) {
-    Avisar("MUES008");
+    if (avisar) Avisar("MUES008");
     return 0;
   }
   info.idPagina = idPagina;

@@ -514,6 +514,25 @@ TEST(DocumentoReglas, Navegacion) {
   }
 }
 
+TEST(DocumentoReglas, NavegacionSobreLasPaginasQueHay) {
+  // Pages 1, 2 and 6 of eight are missing (index 0, 1 and 5).
+  const auto hay = [](int i) { return i != 0 && i != 1 && i != 5; };
+  const struct {
+    int codigo, actual, indice;
+  } casos[] = {
+      {1, 4, 2},  {80, 4, 6}, {80, 7, 7}, {90, 6, 4}, {90, 2, 2}, {99, 2, 7},
+      {5, 2, 4},  {6, 2, 2},  {1, 2, 2},  {9, 3, 3},  {80, 2, 3},
+  };
+  for (const auto& c : casos) {
+    EXPECT_EQ(IndiceNavegacion(c.codigo, c.actual, 7, hay), c.indice) << c.codigo << " " << c.actual;
+  }
+  // With every page there it is the plain rule.
+  const auto todas = [](int) { return true; };
+  for (const int codigo : {1, 80, 90, 99, 3, 12}) {
+    EXPECT_EQ(IndiceNavegacion(codigo, 2, 7, todas), IndiceNavegacion(codigo, 2, 7)) << codigo;
+  }
+}
+
 // A document whose form has two pages.
 class CDocDosPaginas : public CProg32Doc {
  public:
@@ -557,6 +576,44 @@ TEST_F(DocumentoTest, PaginasYPistas) {
   EXPECT_EQ(guion.Veces("WIN020"), 1);
   EXPECT_EQ(doc.GetViewsVector().size(), 2u);
   BorrarVistas(doc);
+}
+
+// A form of four pages whose second and fourth are not in the program.
+class CDocConHuecos : public CProg32Doc {
+ public:
+  void CrearListaPaginas(int) override {
+    PonerListaPaginas({CLASSINFO(CVistaPrueba), nullptr, CLASSINFO(CVistaPrueba2), nullptr});
+  }
+};
+
+TEST_F(DocumentoTest, LaNavegacionPasaPorEncimaDeLasPaginasQueNoHay) {
+  CGuionMensajes guion;
+  CDocConHuecos doc;
+  doc.CrearListaPaginas(0);
+  doc.NavegarPagina(kNavegarSiguiente);
+  EXPECT_EQ(doc.DamePaginaActual(), 2);
+  EXPECT_NE(doc.BuscarVista(CLASSINFO(CVistaPrueba2)), nullptr);
+  // The last page there is, and back over the gap.
+  doc.NavegarPagina(kNavegarUltima);
+  EXPECT_EQ(doc.DamePaginaActual(), 2);
+  doc.NavegarPagina(kNavegarAnterior);
+  EXPECT_EQ(doc.DamePaginaActual(), 0);
+  EXPECT_TRUE(guion.Codigos().empty());
+  // A missing page chosen by its number says so once and nothing moves.
+  doc.NavegarPagina(2);
+  EXPECT_EQ(doc.DamePaginaActual(), 0);
+  EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{std::string(kMensajePaginaNoDisponible)}));
+  BorrarVistas(doc);
+}
+
+TEST_F(DocumentoTest, LaLecturaDeUnaPaginaPuedeCallarSuFalta) {
+  CGuionMensajes guion;
+  CProg32Doc doc;
+  PaginaInfo info;
+  EXPECT_EQ(doc.LeerPagina(14, info, false), 0);
+  EXPECT_TRUE(guion.Codigos().empty());
+  EXPECT_EQ(doc.LeerPagina(14, info), 0);
+  EXPECT_EQ(guion.Veces("WIN013"), 1);
 }
 
 TEST_F(DocumentoTest, UnaVistaFallidaNoSeLlevaElDocumento) {

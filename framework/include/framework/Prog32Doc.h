@@ -47,6 +47,8 @@ inline constexpr char kEstadoBloqueada = 'P';
 
 // Commands the document sends or handles, with the program's own numbers.
 inline constexpr int kComandoPresentacionBorrador = 57609;
+// Shown when the user chooses a page of the form that the program does not have yet.
+inline constexpr std::string_view kMensajePaginaNoDisponible = "PAG001";
 
 class CProg32Doc : public wxDocument {
  public:
@@ -83,6 +85,9 @@ class CProg32Doc : public wxDocument {
   // Opens the draft presentation: a view of the run-time class "CPrevista" that makes its own frame; WIN020 when
   // it cannot be made. It then receives the draft presentation command. 1 opened, 0 not.
   virtual int AbrirBorrador();
+  // Gives the draft view what it reads of the declaration, between its making and the draft command: nothing in the
+  // base (the view then reads the document's form, catalogue and unbound boxes).
+  virtual void PrepararBorrador(wxView& vista);
   // Keeps the not-kept flag (a new declaration never saved), runs OnNewDocument; 1 when that succeeded. The name
   // and the mode are for the declaration documents.
   virtual int NuevaDeclaracion(std::string_view nombre, int modo, int noGuardada);
@@ -91,7 +96,8 @@ class CProg32Doc : public wxDocument {
   // declaration documents' (an argument and the frame resource).
   virtual int MostrarPagina(wxClassInfo* clase, int argumento, int recursoMarco);
   virtual int DevuelveUno();
-  // Moves the current page by a navigation code (IndiceNavegacion) and shows the page of the current index.
+  // Moves the current page by a navigation code (IndiceNavegacion over the pages the program has) and shows the
+  // page of the current index; a chosen page the program does not have shows PAG001 and nothing moves.
   virtual void NavegarPagina(int codigo);
   // Builds the page class list of the form: nothing in the base.
   virtual void CrearListaPaginas(int argumento);
@@ -115,8 +121,9 @@ class CProg32Doc : public wxDocument {
 
   // ---- other operations ----
   // Reads one page of the catalogue (key ClavePagina(id)) and its language twin. A page missing from the catalogue
-  // shows WIN013, missing from the twin MUES008. 1 read, 0 not (`info` is then left as it was).
-  int LeerPagina(int idPagina, PaginaInfo& info);
+  // shows WIN013, missing from the twin MUES008 (unless `avisar` is false: printing reports the pages it could not
+  // make once, at the end of the run). 1 read, 0 not (`info` is then left as it was).
+  int LeerPagina(int idPagina, PaginaInfo& info, bool avisar = true);
   // The save command's rule: GuardarDeclaracion, and only when it saved, the not-kept and the modified flags are
   // cleared. Its result.
   int Guardar();
