@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "framework/ComandosDocumento.h"
 #include "framework/EditEx.h"
 #include "platform/Texto.h"
 
@@ -399,7 +400,7 @@ void CVentanaEdit::AlMenuContextual(wxContextMenuEvent& evento) {
     if (opcion.id == 0) {
       menu.AppendSeparator();
     } else {
-      menu.Append(opcion.id, AWx(opcion.texto));
+      menu.Append(ComandoAWx(opcion.id), AWx(opcion.texto));
     }
   }
   const int elegido = GetPopupMenuSelectionFromUser(menu, posicion);
