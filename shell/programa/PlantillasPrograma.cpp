@@ -14,9 +14,11 @@
 #include "income/SIM002.h"
 #include "income/SIM003.h"
 #include "income/SIM004.h"
+#include "output/Prevista.h"
 #include "shell/DlgIndiceDeclaraciones.h"
 #include "shell/Plantillas.h"
 #include "wealth/C714Doc.h"
+#include "wealth/C714Impre.h"
 #include "wealth/PAT0Paginas.h"
 
 namespace shell {
@@ -33,6 +35,9 @@ void RegistrarPartesPrograma() {
   ordinaria::ClasesPaginasD100();
   patrimonio::RegistrarPaginas714();
   dialogos::RegistrarDialogosDetalle();
+  // Views the documents make by class name: the draft presentation and the wealth-tax printing view.
+  wxClassInfo* const porNombre[] = {wxCLASSINFO(salida::CPrevista), wxCLASSINFO(patrimonio::C714Impre)};
+  for (wxClassInfo* clase : porNombre) (void)clase;
 }
 
 }  // namespace

@@ -30,9 +30,14 @@ gboolean AlPedirFin(gpointer /*datos*/) {
   shell::CProg32App* aplicacion = shell::AplicacionPrograma();
   wxWindow* ventana = aplicacion != nullptr ? static_cast<wxWindow*>(aplicacion->DameMarcoPrincipal()) : nullptr;
   if (ventana == nullptr && wxTheApp != nullptr) ventana = wxTheApp->GetTopWindow();
-  if (ventana != nullptr) ventana->Close(false);
-  // The closed window is deleted when the program is next idle: make sure it is.
-  wxWakeUpIdle();
+  if (ventana != nullptr) {
+    ventana->Close(false);
+    // The closed window is deleted when the program is next idle: make sure it is.
+    wxWakeUpIdle();
+  } else if (wxTheApp != nullptr) {
+    // Nothing left to close: the program ends.
+    wxTheApp->ExitMainLoop();
+  }
   return G_SOURCE_CONTINUE;
 }
 

@@ -9,6 +9,7 @@
 #include <wx/statusbr.h>
 
 #include "framework/BaseDatos.h"
+#include "framework/DlgErrores.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Mensajes.h"
 #include "framework/ComandosDocumento.h"
@@ -19,9 +20,11 @@
 #include "platform/Perfil.h"
 #include "platform/Texto.h"
 #include "shell/ArbolApartados.h"
+#include "shell/DlgIrPagina.h"
 #include "shell/Idiomas.h"
 #include "shell/InstanciaUnica.h"
 #include "shell/IntroduccionVentana.h"
+#include "shell/IrAApartado.h"
 #include "shell/MainFrm.h"
 
 namespace shell {
@@ -114,7 +117,8 @@ int CProg32App::ActivarInstanciaPrevia() {
     return 0;
   }
   m_pInstancia->Escuchar([this] {
-    if (m_pMarco == nullptr) return;
+    // Without its main window (starting, or ending) this instance cannot come forward: the new one says so.
+    if (m_pMarco == nullptr) return false;
     if (m_pMarco->IsIconized()) m_pMarco->Iconize(false);
     // The window the user was last working in (a dialog over the frame, or the frame itself) comes forward.
     wxWindow* activa = wxGetActiveWindow();
@@ -122,6 +126,7 @@ int CProg32App::ActivarInstanciaPrevia() {
                                                   : nullptr;
     (ventana != nullptr ? ventana : m_pMarco)->Raise();
     m_pMarco->RequestUserAttention();
+    return true;
   });
   return 1;
 }
@@ -157,7 +162,15 @@ int CProg32App::InitInstance() {
   PonerServiciosDocumento();
   ActualizarRutaAyuda();
 
-  if (m_opciones.abrirAlArrancar) ElegirDeclaracion(0);
+  // File Open runs from the message loop, once the main window is on the screen: the index dialog then opens
+  // over it, and closing windows while it is up ends the loop that runs the program, not one of start-up.
+  if (m_opciones.abrirAlArrancar && wxTheApp != nullptr) {
+    wxTheApp->CallAfter([vivo = std::weak_ptr<bool>(m_pVivo)] {
+      if (vivo.expired()) return;
+      CProg32App* aplicacion = AplicacionPrograma();
+      if (aplicacion != nullptr && aplicacion->DameMarcoPrincipal() != nullptr) aplicacion->ElegirDeclaracion(0);
+    });
+  }
   return 1;
 }
 
@@ -269,6 +282,8 @@ marco::CProg32Doc* CProg32App::DameDocumentoActivo() const { return marco::DameD
 
 void CProg32App::PonerServiciosDocumento() {
   marco::SServiciosComandos servicios = marco::ServiciosComandos();
+  servicios.irAPagina = [this](marco::CProg32Doc& documento) { IrAPaginaDeclaracion(m_pMarco, documento); };
+  servicios.mostrarHallazgos = [this](marco::CProg32Doc& documento) { MostrarHallazgos(documento); };
   servicios.ocultarBarraApartados = [this] {
     if (m_pMarco != nullptr) m_pMarco->OcultarBarraApartados();
   };
@@ -277,6 +292,17 @@ void CProg32App::PonerServiciosDocumento() {
     if (m_pMarco != nullptr) m_pMarco->SetTitle(Traduce("Korvelix"));
   };
   marco::PonerServiciosComandos(std::move(servicios));
+}
+
+int CProg32App::MostrarHallazgos(marco::CProg32Doc& documento) {
+  marco::CDlgErrores lista(m_pMarco);
+  lista.PonerClave(documento.DameClave());
+  lista.PonerDocumento(&documento);
+  // A finding's row leads to its page and box once the list has closed.
+  lista.PonerDestinoIrA([this](int pagina, long casilla) {
+    if (m_pMarco != nullptr) PedirIrAApartado(m_pMarco, pagina, casilla);
+  });
+  return lista.DoModal();
 }
 
 int CProg32App::CerrarDeclaraciones() {

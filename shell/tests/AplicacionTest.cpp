@@ -18,6 +18,7 @@
 
 #include "PruebasWx.h"
 #include "framework/BaseDatos.h"
+#include "framework/ComandosDocumento.h"
 #include "framework/MensajeGuion.h"
 #include "framework/Prog32Doc.h"
 #include "framework/ServiciosAplicacion.h"
@@ -101,7 +102,11 @@ TEST_F(AplicacionTest, ArrancaConSuVentanaBarrasYArbolYAlTerminarGuardaElPerfil)
   EXPECT_TRUE(marco->IsShown());
   EXPECT_EQ(wxTheApp->GetTopWindow(), marco);
   EXPECT_EQ(Menu(marco, 0), "&Archivo");
-  EXPECT_EQ(Menu(marco, 2), "&Idioma");
+  EXPECT_EQ(Menu(marco, 2), wxString::FromUTF8("&Declaraci\u00f3n"));
+  EXPECT_EQ(Menu(marco, 3), "&Idioma");
+  // File Open runs from the message loop, once the main window is up; not inside start-up.
+  EXPECT_TRUE(guion.Mensajes().empty());
+  Reposo();
   ASSERT_NE(marco->GetToolBar(), nullptr);
   ASSERT_NE(marco->GetStatusBar(), nullptr);
   EXPECT_EQ(shell::ComandoDeIdWx(marco->GetStatusBar()->GetId()), shell::kIdBarraEstado);
@@ -135,6 +140,50 @@ TEST_F(AplicacionTest, ArrancaConSuVentanaBarrasYArbolYAlTerminarGuardaElPerfil)
   EXPECT_EQ(perfil.LeerCadena("Aspecto", "Posicion", "").size(), 19u);
   // Folders the profile did not name keep following the program's own.
   EXPECT_FALSE(perfil.Existe("Directorios", "DirBDRed"));
+}
+
+// Every command of a declaration is in a menu with the text and accelerator users and the end-to-end suite
+// know; with no declaration open they are disabled, and the export stays available.
+TEST_F(AplicacionTest, LasOrdenesDeLaDeclaracionEstanEnLosMenusYSinDeclaracionSeDeshabilitan) {
+  REQUIERE_PANTALLA();
+  opciones_.abrirAlArrancar = false;
+  shell::CProg32App& app = Arrancar();
+  ASSERT_EQ(resultado_, 1);
+  shell::CMainFrame* marco = app.DameMarcoPrincipal();
+  ASSERT_NE(marco, nullptr);
+  marco->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+  const struct {
+    int comando;
+    const char* texto;
+    bool habilitado;
+  } casos[] = {
+      {marco::kComandoGuardar, "&Guardar\tCtrl+G", false},
+      {marco::kComandoCerrar, "&Cerrar", false},
+      {marco::kComandoIrAPaginaMenu, "&Ir a página... \tCtrl+I", false},
+      {marco::kComandoPrimeraPagina, "Página &1", false},
+      {marco::kComandoPaginaAnterior, "&Anterior", false},
+      {marco::kComandoPaginaSiguiente, "&Siguiente", false},
+      {marco::kComandoUltimaPagina, "&Ultima Página", false},
+      {marco::kComandoEstadoDeclaracion, "&Estado de la Declaración", false},
+      {marco::kComandoBorrador, "&Presentación borrador", false},
+      {marco::kComandoImprimir, "&Imprimir...\tCtrl+P", false},
+      {marco::kComandoImportar, "I&mportar", true},
+      {marco::kComandoExportar, "&Exportar", true},
+  };
+  for (const auto& c : casos) {
+    wxMenuItem* opcion = marco->GetMenuBar()->FindItem(shell::IdWxComando(c.comando));
+    ASSERT_NE(opcion, nullptr) << c.texto;
+    EXPECT_EQ(opcion->GetItemLabel(), wxString::FromUTF8(c.texto));
+    EXPECT_EQ(opcion->IsEnabled(), c.habilitado) << c.texto;
+  }
+  // The tool bar carries the page and print commands too, disabled alike.
+  wxToolBar* herramientas = marco->GetToolBar();
+  ASSERT_NE(herramientas, nullptr);
+  for (int comando : {marco::kComandoGuardar, marco::kComandoImprimir, marco::kComandoPaginaSiguiente}) {
+    ASSERT_NE(herramientas->FindById(shell::IdWxComando(comando)), nullptr) << comando;
+    EXPECT_FALSE(herramientas->GetToolEnabled(shell::IdWxComando(comando))) << comando;
+  }
+  app.ExitInstance();
 }
 
 TEST_F(AplicacionTest, SinPosicionLaVentanaSeMaximizaYConEstado3SeAbreNormalDondeEstaba) {
