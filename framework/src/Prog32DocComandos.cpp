@@ -238,7 +238,8 @@ bool CProg32Doc::TryBefore(wxEvent& evento) {
     const int comando = ComandoDeWx(actualizar.GetId());
     if (ActualizarComando(comando, habilitado, marcado)) {
       actualizar.Enable(habilitado);
-      if (comando == kComandoApartados) actualizar.Check(marcado);
+      // The page's context menu carries it as a plain entry, which cannot be checked.
+      if (comando == kComandoApartados && actualizar.IsCheckable()) actualizar.Check(marcado);
       return true;
     }
   }

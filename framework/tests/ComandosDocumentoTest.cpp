@@ -201,6 +201,12 @@ TEST(ComandosDocumento, ReglasDeLasOrdenesDePagina) {
   PonerServiciosComandos(servicios);
   EXPECT_TRUE(Habilitado(doc, kComandoApartados, &marcado));
   EXPECT_TRUE(marcado);
+  // The page's context menu carries it as a plain entry: enabled, never checked (that would be an assertion).
+  wxUpdateUIEvent entrada(ComandoAWx(kComandoApartados));
+  entrada.DisallowCheck();
+  EXPECT_TRUE(doc.ProcessEvent(entrada));
+  EXPECT_TRUE(entrada.GetEnabled());
+  EXPECT_FALSE(entrada.GetSetChecked());
   PonerServiciosComandos({});
   doc.Modify(false);
   BorrarVistas(doc);

@@ -7,6 +7,7 @@
 #include <wx/dcmemory.h>
 #include <wx/dialog.h>
 #include <wx/laywin.h>
+#include <wx/mdi.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/statusbr.h>
@@ -303,8 +304,38 @@ void CMainFrame::OcultarBarraApartados() {
 }
 
 void CMainFrame::RecolocarCliente() {
-  if (GetClientWindow() == nullptr) return;
+  wxMDIClientWindowBase* cliente = GetClientWindow();
+  if (cliente == nullptr) return;
+  // A frame not yet given its size has no room to share out (the layout would give negative sizes).
+  const int anchoBarra = BarraApartadosVisible() ? m_nAnchoBarra : 0;
+  if (GetClientSize().GetWidth() <= anchoBarra || GetClientSize().GetHeight() <= 0) return;
+  const wxSize antes = cliente->GetSize();
   wxLayoutAlgorithm().LayoutMDIFrame(this);
+  const wxSize cambio = cliente->GetSize() - antes;
+  if (cambio.GetWidth() >= 0 && cambio.GetHeight() >= 0) return;
+  // The toolkit never gives the pages' area less room than its pages take: when the area shrinks (the section
+  // bar shown, the window made smaller) the pages shrink first by as much, or the area would keep its old size
+  // and run past the window's edge and over the status bar.
+  const wxSize menos(std::min(cambio.GetWidth(), 0), std::min(cambio.GetHeight(), 0));
+  auto encoger = [&menos](wxWindow* ventana) {
+    const wxSize tamano = ventana->GetSize() + menos;
+    ventana->SetSize(wxSize(std::max(tamano.GetWidth(), 1), std::max(tamano.GetHeight(), 1)));
+  };
+  for (wxWindow* pagina : cliente->GetChildren()) {
+    if (pagina->IsTopLevel()) continue;
+    encoger(pagina);
+    for (wxWindow* hijo : pagina->GetChildren()) {
+      if (!hijo->IsTopLevel()) encoger(hijo);
+    }
+  }
+  // Once the toolkit has given the pages their room, each lays its view out over all of it.
+  CallAfter([this] {
+    if (wxMDIClientWindowBase* area = GetClientWindow()) {
+      for (wxWindow* pagina : area->GetChildren()) {
+        if (!pagina->IsTopLevel()) pagina->SendSizeEvent();
+      }
+    }
+  });
 }
 
 void CMainFrame::RecogerEstadoVentana() {
@@ -485,6 +516,8 @@ void CMainFrame::AlActualizarIdioma(wxUpdateUIEvent& evento) {
 }
 
 void CMainFrame::AlActualizarBarras(wxUpdateUIEvent& evento) {
+  // A context menu may carry the command as a plain entry, which cannot be checked.
+  if (!evento.IsCheckable()) return;
   switch (ComandoDeIdWx(evento.GetId())) {
     case kComandoBarraHerramientas: evento.Check(GetToolBar() != nullptr && GetToolBar()->IsShown()); break;
     case kComandoBarraEstado: evento.Check(GetStatusBar() != nullptr && GetStatusBar()->IsShown()); break;
