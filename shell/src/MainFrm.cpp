@@ -141,16 +141,14 @@ CMainFrame::CMainFrame(CProg32App& aplicacion, wxDocManager* gestor)
 }
 
 CMainFrame::~CMainFrame() {
-  const bool final = !m_bRetirado;
-  if (final) {
+  if (!m_bRetirado) {
     RecogerEstadoVentana();
     GuardarPerfil(m_aplicacion.Perfil());
     m_aplicacion.Perfil().Guardar();
   }
-  m_aplicacion.MarcoDestruido(this);
   // The program ends with its main window, even when some other window was left behind (a hidden dialog, a
   // preview): such a window would keep the message loop running with nothing on the screen.
-  if (final && wxTheApp != nullptr && wxTheApp->GetExitOnFrameDelete()) wxTheApp->ExitMainLoop();
+  m_aplicacion.MarcoDestruido(this);
 }
 
 void CMainFrame::Retirar() {

@@ -7,6 +7,7 @@
 #include <wx/app.h>
 #include <wx/docview.h>
 #include <wx/statusbr.h>
+#include <wx/timer.h>
 
 #include "framework/BaseDatos.h"
 #include "framework/DlgErrores.h"
@@ -34,6 +35,9 @@ namespace fs = std::filesystem;
 namespace {
 
 CProg32App* gAplicacion = nullptr;
+
+// How often the end of the program is asked for again while a loop of a menu or a dialog still runs (ms).
+constexpr int kPausaFin = 100;
 
 // The tables each database must have for the program to work: the store, and the page layouts and catalogue.
 constexpr std::string_view kTablasRed[] = {"DatosDec", "Corregix"};
@@ -201,11 +205,24 @@ int CProg32App::ExitInstance() {
   QuitarCatalogoIdioma();
   m_bCatalogoCargado = false;
   m_pInstancia.reset();
+  m_pFin.reset();
   return 0;
 }
 
 void CProg32App::MarcoDestruido(CMainFrame* marco) {
-  if (m_pMarco == marco) m_pMarco = nullptr;
+  if (m_pMarco != marco) return;
+  m_pMarco = nullptr;
+  // The program ends with its main window. Ending the message loop ends only the innermost one running: when
+  // the window goes while a menu or a dialog runs a loop of its own (a request to end the program arrived
+  // then), that one ends and the program would stay with no window. So the request is made again until the
+  // program's own loop has ended.
+  if (wxTheApp == nullptr || !wxTheApp->GetExitOnFrameDelete()) return;
+  wxTheApp->ExitMainLoop();
+  m_pFin = std::make_unique<wxTimer>();
+  m_pFin->Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+    if (wxTheApp != nullptr) wxTheApp->ExitMainLoop();
+  });
+  m_pFin->Start(kPausaFin);
 }
 
 int CProg32App::CargarCatalogoIdioma() {

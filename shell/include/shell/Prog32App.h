@@ -14,6 +14,7 @@
 #include "shell/Plantillas.h"
 
 class wxDocManager;
+class wxTimer;
 
 namespace plataforma {
 class CPerfil;
@@ -130,6 +131,8 @@ class CProg32App {
   std::string m_rutaAyuda;
   bool m_bCatalogoCargado = false;
   bool m_bOtraInstanciaActivada = false;
+  // Asks the message loop to end again and again once the main window has gone.
+  std::unique_ptr<wxTimer> m_pFin;
   // Work queued for the message loop asks this whether the application is still there.
   std::shared_ptr<bool> m_pVivo = std::make_shared<bool>(true);
 };
