@@ -6,6 +6,7 @@
 #include <wx/artprov.h>
 #include <wx/dcmemory.h>
 #include <wx/dialog.h>
+#include <wx/display.h>
 #include <wx/laywin.h>
 #include <wx/mdi.h>
 #include <wx/menu.h>
@@ -168,6 +169,14 @@ bool CMainFrame::Crear() {
   LlenarArbol();
 
   m_colocacion = ColocacionDesdePerfil(ajustes.estado, ajustes.posicion);
+  if (plataforma::Recorta(ajustes.posicion).empty()) {
+    const wxRect area = wxDisplay(wxDisplay::GetFromWindow(this) != wxNOT_FOUND
+                                      ? static_cast<unsigned>(wxDisplay::GetFromWindow(this))
+                                      : 0u)
+                            .GetClientArea();
+    m_colocacion.normal = RectanguloPrimerArranque(
+        SRectangulo{area.GetLeft(), area.GetTop(), area.GetLeft() + area.GetWidth(), area.GetTop() + area.GetHeight()});
+  }
   m_rectNormal = m_colocacion.normal;
   const SRectangulo& r = m_colocacion.normal;
   SetSize(r.izquierda, r.arriba, r.derecha - r.izquierda, r.abajo - r.arriba);
@@ -179,7 +188,12 @@ bool CMainFrame::Crear() {
 
 void CMainFrame::Mostrar() {
   switch (m_colocacion.mostrar) {
-    case EMostrarVentana::Normal: Show(); break;
+    case EMostrarVentana::Normal:
+      // Some window managers place a new window where they like: when the window manager has placed it, it is
+      // moved where it was (a move of a shown window is honoured), so it opens where the user left it.
+      m_bColocarAlMostrar = true;
+      Show();
+      break;
     case EMostrarVentana::Minimizada:
       Show();
       Iconize(true);
@@ -402,6 +416,18 @@ void CMainFrame::AlTamano(wxSizeEvent& evento) {
 }
 
 void CMainFrame::AlMover(wxMoveEvent& evento) {
+  if (m_bColocarAlMostrar && IsShown() && !IsIconized() && !IsMaximized()) {
+    m_bColocarAlMostrar = false;
+    const SRectangulo& r = m_colocacion.normal;
+    if (GetPosition() != wxPoint(r.izquierda, r.arriba)) {
+      CallAfter([this] {
+        const SRectangulo& normal = m_colocacion.normal;
+        SetSize(normal.izquierda, normal.arriba, normal.derecha - normal.izquierda, normal.abajo - normal.arriba);
+      });
+      evento.Skip();
+      return;
+    }
+  }
   if (!IsIconized() && !IsMaximized()) {
     const wxRect r = GetRect();
     m_rectNormal = SRectangulo{r.GetLeft(), r.GetTop(), r.GetLeft() + r.GetWidth(), r.GetTop() + r.GetHeight()};

@@ -10,6 +10,7 @@
 #include <wx/dcclient.h>
 #include <wx/dcscreen.h>
 #include <wx/dcmemory.h>
+#include <wx/display.h>
 #include <wx/docview.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
@@ -194,7 +195,11 @@ TEST_F(AplicacionTest, SinPosicionLaVentanaSeMaximizaYConEstado3SeAbreNormalDond
     ASSERT_EQ(resultado_, 1);
     const shell::SColocacionVentana& c = app.DameMarcoPrincipal()->DameColocacion();
     EXPECT_EQ(c.mostrar, shell::EMostrarVentana::Maximizada);
-    EXPECT_EQ(c.normal, (shell::SRectangulo{10, 10, 500, 400}));
+    // The normal window of a first start: three quarters of the screen, centred.
+    const wxRect area = wxDisplay(0u).GetClientArea();
+    EXPECT_EQ(c.normal, shell::RectanguloPrimerArranque({area.GetLeft(), area.GetTop(), area.GetRight() + 1,
+                                                         area.GetBottom() + 1}));
+    EXPECT_GT(c.normal.derecha - c.normal.izquierda, 490);
     app_.reset();
   }
   Perfil("[Aspecto]\nEstado=3\nPosicion=0040 0030 0840 0630\n");

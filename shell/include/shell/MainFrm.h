@@ -83,6 +83,8 @@ class CMainFrame : public wxDocMDIParentFrame {
   int m_nAnchoBarra = 0;
   bool m_bCerrando = false;
   bool m_bRetirado = false;
+  // The window manager's first placement of a normal window is undone (Mostrar).
+  bool m_bColocarAlMostrar = false;
 };
 
 }  // namespace shell
