@@ -35,10 +35,12 @@ void RegistrarPartesPrograma() {
   ordinaria::ClasesPaginasD100();
   patrimonio::RegistrarPaginas714();
   dialogos::RegistrarDialogosDetalle();
-  // Views the documents make by class name: the draft presentation and the wealth-tax printing view.
-  wxClassInfo* const porNombre[] = {wxCLASSINFO(salida::CPrevista), wxCLASSINFO(patrimonio::C714Impre)};
-  for (wxClassInfo* clase : porNombre) (void)clase;
 }
+
+// Views the documents make by class name only (the draft presentation, the wealth-tax printing view): kept in
+// the program by naming their classes here.
+[[gnu::used]] wxClassInfo* const kVistasPorNombre[] = {wxCLASSINFO(salida::CPrevista),
+                                                       wxCLASSINFO(patrimonio::C714Impre)};
 
 }  // namespace
 
