@@ -24,6 +24,16 @@ constexpr std::array<std::pair<int, int>, 9> kComandosWx{{
     {kComandoAyuda, wxID_HELP},
 }};
 
+// The program's numbers that wxWidgets cannot take as they are (its ids stop below 0x7FFF) and that have no
+// standard id: each takes an id of its own from kPrimerIdPropio on, a range no number of the program uses.
+constexpr std::array<int, 14> kComandosPropios{
+    kComandoPrimeraPagina, kComandoUltimaPagina,      kComandoPaginaSiguiente,   kComandoPaginaAnterior,
+    kComandoPaginaElegida, kComandoImportar,          kComandoEstadoDeclaracion, kComandoIrAPagina,
+    kComandoExportar,      kComandoImprimirDirecto,   kComandoIrAPaginaMenu,     kComandoCalculadora,
+    kComandoZoomAcercar,   kComandoZoomAlejar,
+};
+constexpr int kPrimerIdPropio = 0x7100;
+
 SServiciosComandos& Servicios() {
   static SServiciosComandos servicios;
   return servicios;
@@ -35,12 +45,19 @@ int ComandoAWx(int comando) {
   for (const auto& [propio, wx] : kComandosWx) {
     if (propio == comando) return wx;
   }
+  for (std::size_t i = 0; i < kComandosPropios.size(); ++i) {
+    if (kComandosPropios[i] == comando) return kPrimerIdPropio + static_cast<int>(i);
+  }
   return comando;
 }
 
 int ComandoDeWx(int idWx) {
   for (const auto& [propio, wx] : kComandosWx) {
     if (wx == idWx) return propio;
+  }
+  const int indice = idWx - kPrimerIdPropio;
+  if (indice >= 0 && static_cast<std::size_t>(indice) < kComandosPropios.size()) {
+    return kComandosPropios[static_cast<std::size_t>(indice)];
   }
   return idWx;
 }

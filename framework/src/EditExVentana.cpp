@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "framework/ComandosDocumento.h"
 #include "framework/EditEx.h"
 #include "platform/Texto.h"
 
@@ -423,7 +424,8 @@ void CVentanaEdit::AlMenuContextual(wxContextMenuEvent& evento) {
   if (elegido == 0) return;
   wxWindow* superior = wxGetTopLevelParent(this);
   if (superior == nullptr) return;
-  wxCommandEvent orden(wxEVT_MENU, elegido);
+  // Menus and tool bars carry the toolkit id of each command.
+  wxCommandEvent orden(wxEVT_MENU, ComandoAWx(elegido));
   orden.SetEventObject(this);
   superior->GetEventHandler()->ProcessEvent(orden);
 }

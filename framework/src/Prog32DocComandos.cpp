@@ -171,8 +171,12 @@ bool CProg32Doc::ActualizarComando(int comando, bool& habilitado, bool& marcado)
       habilitado = HayPaginaPosterior(m_nPaginaActual, m_nUltimaPagina);
       return true;
     case kComandoImportar:
-    case kComandoExportar:
+      // An import may overwrite the declaration that is open.
       habilitado = false;
+      return true;
+    case kComandoExportar:
+      // The export command saves the open declaration first, so the file holds what the user sees.
+      habilitado = true;
       return true;
     case kComandoApartados:
       habilitado = true;
@@ -234,7 +238,8 @@ bool CProg32Doc::TryBefore(wxEvent& evento) {
     const int comando = ComandoDeWx(actualizar.GetId());
     if (ActualizarComando(comando, habilitado, marcado)) {
       actualizar.Enable(habilitado);
-      if (comando == kComandoApartados) actualizar.Check(marcado);
+      // The page's context menu carries it as a plain entry, which cannot be checked.
+      if (comando == kComandoApartados && actualizar.IsCheckable()) actualizar.Check(marcado);
       return true;
     }
   }

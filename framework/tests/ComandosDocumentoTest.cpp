@@ -11,6 +11,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,13 +101,40 @@ TEST(ComandosDocumento, NumerosEnLaFrontera) {
     int propio, wx;
   } casos[] = {{kComandoGuardar, wxID_SAVE}, {kComandoCerrar, wxID_CLOSE},    {kComandoCopiar, wxID_COPY},
                {kComandoPegar, wxID_PASTE},  {kComandoBorrador, wxID_PREVIEW}, {kComandoImprimir, wxID_PRINT},
-               {kComandoPrimeraPagina, kComandoPrimeraPagina}, {kComandoZoomAcercar, kComandoZoomAcercar}};
+               {kComandoApartados, kComandoApartados}};
   for (const auto& c : casos) {
     EXPECT_EQ(ComandoAWx(c.propio), c.wx) << c.propio;
     EXPECT_EQ(ComandoDeWx(c.wx), c.propio) << c.propio;
   }
   // A program number reaching the document as it is (an edit's context menu) means the same.
   EXPECT_EQ(ComandoDeWx(kComandoCopiar), kComandoCopiar);
+}
+
+// Menus refuse ids from 0x7FFF on (an assertion every time a menu with one is made, e.g. the page's context
+// menu): every command of the document, the pages and the edits gets one wxWidgets takes, each its own, and
+// comes back as itself.
+TEST(ComandosDocumento, CadaOrdenTieneUnIdQueLosMenusAceptan) {
+  const int comandos[] = {kComandoCerrar,         kComandoGuardar,         kComandoImprimir,
+                          kComandoImprimirDirecto, kComandoBorrador,        kComandoIrAPaginaMenu,
+                          kComandoPaginaElegida,  kComandoImportar,        kComandoExportar,
+                          kComandoEstadoDeclaracion, kComandoCopiar,       kComandoCortar,
+                          kComandoPegar,          kComandoDeshacer,        kComandoAyuda,
+                          kComandoIrAPagina,      kComandoPrimeraPagina,   kComandoUltimaPagina,
+                          kComandoPaginaSiguiente, kComandoPaginaAnterior, kComandoZoomAcercar,
+                          kComandoZoomAlejar,     kComandoApartados,       kComandoCalculadora};
+  std::set<int> ids;
+  for (int comando : comandos) {
+    const int id = ComandoAWx(comando);
+    EXPECT_GT(id, 0) << comando;
+    EXPECT_LE(id, kIdWxMaximo) << comando;
+    EXPECT_TRUE(ids.insert(id).second) << comando << " shares its id " << id;
+    EXPECT_EQ(ComandoDeWx(id), comando) << comando;
+  }
+  // Every entry of the page's context menu too.
+  for (const SOpcionMenuEdit& opcion : MenuContextualPagina()) {
+    if (opcion.id == 0) continue;
+    EXPECT_LE(ComandoAWx(opcion.id), kIdWxMaximo) << opcion.texto;
+  }
 }
 
 TEST(ComandosDocumento, IndiceDeLaPaginaMostrada) {
@@ -158,8 +186,9 @@ TEST(ComandosDocumento, ReglasDeLasOrdenesDePagina) {
   EXPECT_EQ(doc.DamePaginaActual(), 1);
   EXPECT_EQ(doc.GetViewsVector().size(), 2u);
 
+  // An import could overwrite the open declaration; an export saves it first and goes on.
   EXPECT_FALSE(Habilitado(doc, kComandoImportar));
-  EXPECT_FALSE(Habilitado(doc, kComandoExportar));
+  EXPECT_TRUE(Habilitado(doc, kComandoExportar));
   EXPECT_FALSE(Habilitado(doc, kComandoGuardar));
   doc.Modify(true);
   EXPECT_TRUE(Habilitado(doc, kComandoGuardar));
@@ -172,6 +201,12 @@ TEST(ComandosDocumento, ReglasDeLasOrdenesDePagina) {
   PonerServiciosComandos(servicios);
   EXPECT_TRUE(Habilitado(doc, kComandoApartados, &marcado));
   EXPECT_TRUE(marcado);
+  // The page's context menu carries it as a plain entry: enabled, never checked (that would be an assertion).
+  wxUpdateUIEvent entrada(ComandoAWx(kComandoApartados));
+  entrada.DisallowCheck();
+  EXPECT_TRUE(doc.ProcessEvent(entrada));
+  EXPECT_TRUE(entrada.GetEnabled());
+  EXPECT_FALSE(entrada.GetSetChecked());
   PonerServiciosComandos({});
   doc.Modify(false);
   BorrarVistas(doc);

@@ -46,7 +46,7 @@ CDlgImprimir::CDlgImprimir(wxWindow* padre, const CInfoImpresion& info, wxPrintD
   filaImpresora->Add(instalar, 0);
   impresora->Add(filaImpresora, 0, wxEXPAND | wxALL, 4);
   auto* filaFichero = new wxBoxSizer(wxHORIZONTAL);
-  m_pAFichero = new wxRadioButton(this, kIdFichero, AWx("Fichero PDF:"));
+  m_pAFichero = new wxRadioButton(this, kIdFichero, AWx("&Fichero PDF:"));
   m_pRuta = new wxTextCtrl(this, kIdRutaFichero, wxString::FromUTF8(m_reglas.RutaFichero()), wxDefaultPosition, wxSize(220, -1));
   auto* examinar = new wxButton(this, wxID_ANY, AWx("..."), wxDefaultPosition, wxSize(32, -1));
   filaFichero->Add(m_pAFichero, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
@@ -76,7 +76,10 @@ CDlgImprimir::CDlgImprimir(wxWindow* padre, const CInfoImpresion& info, wxPrintD
 
   auto* botones = new wxBoxSizer(wxHORIZONTAL);
   botones->AddStretchSpacer();
-  botones->Add(new wxButton(this, wxID_OK, AWx("Aceptar")), 0, wxRIGHT, 8);
+  auto* aceptar = new wxButton(this, wxID_OK, AWx("Aceptar"));
+  // Enter in the path of the file prints.
+  aceptar->SetDefault();
+  botones->Add(aceptar, 0, wxRIGHT, 8);
   botones->Add(new wxButton(this, wxID_CANCEL, AWx("Cancelar")), 0);
   columna->Add(botones, 0, wxEXPAND | wxALL, 8);
   SetSizerAndFit(columna);

@@ -15,9 +15,11 @@
 #include "income/SIM002.h"
 #include "income/SIM003.h"
 #include "income/SIM004.h"
+#include "output/Prevista.h"
 #include "shell/DlgIndiceDeclaraciones.h"
 #include "shell/Plantillas.h"
 #include "wealth/C714Doc.h"
+#include "wealth/C714Impre.h"
 #include "wealth/PAT0Paginas.h"
 
 namespace shell {
@@ -36,6 +38,11 @@ void RegistrarPartesPrograma() {
   patrimonio::RegistrarPaginas714();
   dialogos::RegistrarDialogosDetalle();
 }
+
+// Views the documents make by class name only (the draft presentation, the wealth-tax printing view): kept in
+// the program by naming their classes here.
+[[gnu::used]] wxClassInfo* const kVistasPorNombre[] = {wxCLASSINFO(salida::CPrevista),
+                                                       wxCLASSINFO(patrimonio::C714Impre)};
 
 }  // namespace
 

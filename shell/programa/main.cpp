@@ -6,7 +6,12 @@
 #include <string>
 #include <vector>
 
+#include <dlfcn.h>
+#include <glib-object.h>
 #include <glib-unix.h>
+#include <wx/dialog.h>
+#include <wx/evtloop.h>
+#include <wx/toplevel.h>
 #include <wx/app.h>
 #include <wx/init.h>
 #include <wx/utils.h>
@@ -25,14 +30,79 @@ namespace {
 // Set when this start handed over to the instance already running: the program then ends normally.
 bool gEntregadaAOtraInstancia = false;
 
-// A request to end (SIGTERM) closes the main window as the user would, from the message loop.
-gboolean AlPedirFin(gpointer /*datos*/) {
+// How often a request to end looks again whether a menu or a dialog is still in the way (ms).
+constexpr guint kPausaCierre = 100;
+
+// What the toolkit under wxWidgets offers that wxWidgets does not: the widget that holds the pointer grab (an open
+// menu holds it) and the closing of a menu. Looked up in the toolkit the program already runs on.
+struct SMenusToolkit {
+  void* (*grabActual)() = nullptr;  // gtk_grab_get_current
+  GType (*tipoMenu)() = nullptr;    // gtk_menu_shell_get_type
+  void (*cancelar)(void*) = nullptr;  // gtk_menu_shell_cancel
+};
+
+const SMenusToolkit& MenusToolkit() {
+  static const SMenusToolkit funciones = [] {
+    SMenusToolkit f;
+    f.grabActual = reinterpret_cast<void* (*)()>(dlsym(RTLD_DEFAULT, "gtk_grab_get_current"));
+    f.tipoMenu = reinterpret_cast<GType (*)()>(dlsym(RTLD_DEFAULT, "gtk_menu_shell_get_type"));
+    f.cancelar = reinterpret_cast<void (*)(void*)>(dlsym(RTLD_DEFAULT, "gtk_menu_shell_cancel"));
+    return f;
+  }();
+  return funciones;
+}
+
+// Closes a menu that is open; true when there was one.
+bool CerrarMenuAbierto() {
+  const SMenusToolkit& f = MenusToolkit();
+  if (f.grabActual == nullptr || f.tipoMenu == nullptr || f.cancelar == nullptr) return false;
+  void* grab = f.grabActual();
+  if (grab == nullptr || g_type_check_instance_is_a(static_cast<GTypeInstance*>(grab), f.tipoMenu()) == FALSE) {
+    return false;
+  }
+  f.cancelar(grab);
+  return true;
+}
+
+// Ends the dialogs that run a loop of their own; true when there was one.
+bool TerminarDialogosModales() {
+  bool habia = false;
+  for (wxWindow* ventana : wxTopLevelWindows) {
+    auto* dialogo = dynamic_cast<wxDialog*>(ventana);
+    if (dialogo != nullptr && dialogo->IsModal()) {
+      dialogo->EndModal(wxID_CANCEL);
+      habia = true;
+    }
+  }
+  return habia;
+}
+
+// Closes the main window as the user would, once only the program's own loop runs (a menu or a dialog holding a
+// loop of its own would be left running over a window that is gone). Tried again until it can be done.
+gboolean CerrarCuandoSePueda(gpointer /*datos*/) {
+  if (wxTheApp == nullptr) return G_SOURCE_REMOVE;
+  const bool habiaMenu = CerrarMenuAbierto();
+  const bool habiaDialogo = TerminarDialogosModales();
+  wxEventLoopBase* activo = wxEventLoopBase::GetActive();
+  if (habiaMenu || habiaDialogo || (activo != nullptr && activo != wxTheApp->GetMainLoop())) return G_SOURCE_CONTINUE;
   shell::CProg32App* aplicacion = shell::AplicacionPrograma();
   wxWindow* ventana = aplicacion != nullptr ? static_cast<wxWindow*>(aplicacion->DameMarcoPrincipal()) : nullptr;
-  if (ventana == nullptr && wxTheApp != nullptr) ventana = wxTheApp->GetTopWindow();
-  if (ventana != nullptr) ventana->Close(false);
-  // The closed window is deleted when the program is next idle: make sure it is.
-  wxWakeUpIdle();
+  if (ventana == nullptr) ventana = wxTheApp->GetTopWindow();
+  if (ventana != nullptr) {
+    // The user may still keep the program (a changed declaration, Cancel): then nothing more happens.
+    ventana->Close(false);
+    // The closed window is deleted when the program is next idle: make sure it is.
+    wxWakeUpIdle();
+  } else {
+    // Nothing left to close: the program ends.
+    wxTheApp->ExitMainLoop();
+  }
+  return G_SOURCE_REMOVE;
+}
+
+// A request to end (SIGTERM): open menus and dialogs are left, then the main window closes.
+gboolean AlPedirFin(gpointer /*datos*/) {
+  g_timeout_add(kPausaCierre, CerrarCuandoSePueda, nullptr);
   return G_SOURCE_CONTINUE;
 }
 

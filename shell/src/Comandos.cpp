@@ -16,13 +16,92 @@ namespace {
 constexpr std::array<std::pair<int, int>, 2> kEstandar{{{kComandoAcercaDe, wxID_ABOUT}, {kComandoSalir, wxID_EXIT}}};
 // The shell's numbers above what wxWidgets takes, each given an id of its own from kPrimerIdWx on (a range no
 // number of the program uses).
-constexpr std::array<int, 10> kNumerosAltos{kComandoNuevo, kComandoAbrir, kComandoBarraHerramientas, kComandoBarraEstado,
-                                           kIdiomasInterfaz[0].comando, kIdiomasInterfaz[1].comando,
-                                           kIdiomasInterfaz[2].comando, kIdiomasInterfaz[3].comando,
-                                           marco::kComandoImportar, marco::kComandoExportar};
+// The document's and the pages' commands take the framework's ids (marco::ComandoAWx), so a menu entry and the
+// document that answers it agree.
+constexpr std::array<int, 8> kNumerosAltos{kComandoNuevo, kComandoAbrir, kComandoBarraHerramientas, kComandoBarraEstado,
+                                          kIdiomasInterfaz[0].comando, kIdiomasInterfaz[1].comando,
+                                          kIdiomasInterfaz[2].comando, kIdiomasInterfaz[3].comando};
 constexpr int kPrimerIdWx = 0x7000;
 
+using ETipo = ETipoOpcion;
+constexpr SOpcionMenu kSeparador{0, "", ETipo::Separador};
+
+constexpr SOpcionMenu kMenuArchivo[] = {
+    {kComandoNuevo, "&Nueva declaración...\tCtrl+N"},
+    {kComandoAbrir, "&Abrir declaración...\tCtrl+O"},
+    {marco::kComandoCerrar, "&Cerrar"},
+    {marco::kComandoGuardar, "&Guardar\tCtrl+G"},
+    kSeparador,
+    {marco::kComandoBorrador, "&Presentación borrador"},
+    {marco::kComandoImprimir, "&Imprimir...\tCtrl+P"},
+    kSeparador,
+    {marco::kComandoImportar, "I&mportar"},
+    {marco::kComandoExportar, "&Exportar"},
+    kSeparador,
+    {kComandoSalir, "&Salir"},
+};
+constexpr SOpcionMenu kMenuVer[] = {
+    {kComandoBarraHerramientas, "Barra de &herramientas", ETipo::Marca},
+    {kComandoBarraEstado, "Barra de &estado", ETipo::Marca},
+    {kComandoApartados, "&Apartados de la Declaración", ETipo::Marca},
+};
+constexpr SOpcionMenu kMenuDeclaracion[] = {
+    {marco::kComandoIrAPaginaMenu, "&Ir a página... \tCtrl+I"},
+    kSeparador,
+    {marco::kComandoPrimeraPagina, "Página &1"},
+    {marco::kComandoPaginaAnterior, "&Anterior"},
+    {marco::kComandoPaginaSiguiente, "&Siguiente"},
+    {marco::kComandoUltimaPagina, "&Ultima Página"},
+    kSeparador,
+    {marco::kComandoEstadoDeclaracion, "&Estado de la Declaración"},
+};
+constexpr SOpcionMenu kMenuAyuda[] = {
+    {kComandoAcercaDe, "&Acerca de Korvelix..."},
+};
+constexpr SMenuPrincipal kMenus[] = {
+    {"&Archivo", kMenuArchivo},
+    {"&Ver", kMenuVer},
+    {"&Declaración", kMenuDeclaracion},
+    {"A&yuda", kMenuAyuda},
+};
+
+constexpr SBotonHerramienta kBotones[] = {
+    {kComandoNuevo, "Nueva", "Nueva declaración"},
+    {kComandoAbrir, "Abrir", "Abrir declaración"},
+    {marco::kComandoGuardar, "Guardar", "Guardar la declaración"},
+    {0, "", "", ETipo::Separador},
+    {marco::kComandoBorrador, "Borrador", "Presentación borrador"},
+    {marco::kComandoImprimir, "Imprimir", "Imprimir la declaración"},
+    {marco::kComandoEstadoDeclaracion, "Estado", "Estado de la Declaración"},
+    {0, "", "", ETipo::Separador},
+    {marco::kComandoPrimeraPagina, "Página 1", "Página 1"},
+    {marco::kComandoPaginaAnterior, "Anterior", "Página anterior"},
+    {marco::kComandoPaginaSiguiente, "Siguiente", "Página siguiente"},
+    {marco::kComandoUltimaPagina, "Última", "Ultima Página"},
+    {0, "", "", ETipo::Separador},
+    {kComandoApartados, "Apartados", "Apartados de la Declaración", ETipo::Marca},
+    {kComandoAcercaDe, "Acerca de", "Acerca de Korvelix"},
+};
+
+// The commands of the open declaration.
+constexpr int kComandosDeclaracion[] = {
+    marco::kComandoCerrar,           marco::kComandoGuardar,        marco::kComandoBorrador,
+    marco::kComandoImprimir,         marco::kComandoIrAPaginaMenu,  marco::kComandoPrimeraPagina,
+    marco::kComandoPaginaAnterior,   marco::kComandoPaginaSiguiente, marco::kComandoUltimaPagina,
+    marco::kComandoEstadoDeclaracion,
+};
+
 }  // namespace
+
+std::span<const SMenuPrincipal> MenusPrincipales() { return kMenus; }
+std::span<const SBotonHerramienta> BotonesHerramientas() { return kBotones; }
+
+bool NecesitaDeclaracion(int comando) {
+  for (int c : kComandosDeclaracion) {
+    if (c == comando) return true;
+  }
+  return false;
+}
 
 int IdWxComando(int comando) {
   for (const auto& [propio, wx] : kEstandar) {

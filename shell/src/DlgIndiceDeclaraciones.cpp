@@ -1,5 +1,7 @@
 #include "shell/DlgIndiceDeclaraciones.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
@@ -21,6 +23,8 @@ namespace {
 constexpr int kColumnas = 3;
 // Normal cells are drawn on RGB(255, 255, 224).
 constexpr std::uint32_t kFondoCeldas = 0x00E0FFFFu;
+// Room beside a cell's text.
+constexpr int kMargenCelda = 14;
 
 wxString DeCp1252(std::string_view texto) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(texto)); }
 
@@ -33,6 +37,11 @@ CDlgIndiceDeclaraciones::CDlgIndiceDeclaraciones(wxWindow* padre, CIndiceDeclara
   m_indice.PonerPadre(this);
   Crear();
   Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) { Iniciar(); });
+  // Once on the screen it comes over the main window (which may still be being mapped at start-up).
+  Bind(wxEVT_SHOW, [this](wxShowEvent& evento) {
+    evento.Skip();
+    if (evento.IsShown()) CallAfter([this] { Raise(); });
+  });
 }
 
 void CDlgIndiceDeclaraciones::Crear() {
@@ -57,10 +66,7 @@ void CDlgIndiceDeclaraciones::Crear() {
     m_pRejilla->PonFormatoCelda(0, c, marco::kDtCentro | marco::kDtCentroVertical | marco::kDtSaltoPalabra);
   }
   m_pRejilla->PonAltoFila(0, m_pRejilla->DameAltoFila(1) * 3 / 2);
-  const int ancho = m_pRejilla->GetClientSize().GetWidth();
-  m_pRejilla->PonAnchoColumna(0, ancho / 12);
-  m_pRejilla->PonAnchoColumna(2, ancho / 12);
-  m_pRejilla->PonAnchoColumna(1, ancho - 2 * (ancho / 12) - 10);
+  AjustarColumnas();
   m_pRejilla->PonVentanaPadre(this);
   centro->Add(m_pRejilla, 1, wxEXPAND | wxRIGHT, 8);
 
@@ -129,9 +135,22 @@ void CDlgIndiceDeclaraciones::Crear() {
   });
 }
 
+void CDlgIndiceDeclaraciones::AjustarColumnas() {
+  // A twelfth of the width for the number and the form, as long as that shows "Mod." and a row number of two
+  // figures whole; the name takes the rest.
+  const int ancho = m_pRejilla->GetClientSize().GetWidth();
+  const int texto = std::max(m_pRejilla->GetTextExtent(Traduce("Mod.")).GetWidth(),
+                             m_pRejilla->GetTextExtent("99999").GetWidth());
+  const int estrecha = std::max(ancho / 12, texto + kMargenCelda);
+  m_pRejilla->PonAnchoColumna(0, estrecha);
+  m_pRejilla->PonAnchoColumna(2, estrecha);
+  m_pRejilla->PonAnchoColumna(1, std::max(estrecha, ancho - 2 * estrecha - 10));
+}
+
 void CDlgIndiceDeclaraciones::Iniciar() {
   if (m_bIniciado) return;
   m_bIniciado = true;
+  AjustarColumnas();
   if (GetParent() != nullptr) CentreOnParent();
   // When the store does not open the dialog stays as it is, empty.
   if (!m_indice.OnInitDialog()) return;

@@ -20,6 +20,9 @@ namespace {
 
 wxString DeCp1252(std::string_view texto) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(texto)); }
 
+// Room for the window manager's buttons and borders beside a title.
+constexpr int kMargenTitulo = 160;
+
 void Mostrar(wxWindow* padre, std::string_view codigo, std::string_view extra = {}) {
   if (codigo.empty()) return;
   const bool exito = codigo == kMsgExportadas || codigo == kMsgImportadas;
@@ -30,6 +33,17 @@ void Mostrar(wxWindow* padre, std::string_view codigo, std::string_view extra = 
 wxString FiltroDeClase(EClaseIntercambio clase) {
   return clase == EClaseIntercambio::Patrimonio ? Traduce("Declaraciones de Patrimonio") + "|*.pat;*.PAT"
                                                 : Traduce("Declaraciones de Renta") + "|*.ren;*.REN";
+}
+
+// A dialog never narrower than its title needs (the window manager cuts a title longer than the window).
+void AnchoParaTitulo(wxDialog& dialogo) {
+  const int anchoTitulo = dialogo.GetTextExtent(dialogo.GetTitle()).GetWidth() + kMargenTitulo;
+  const wxSize tamano = dialogo.GetSize();
+  if (tamano.GetWidth() < anchoTitulo) {
+    dialogo.SetMinSize(wxSize(anchoTitulo, -1));
+    dialogo.SetSize(wxSize(anchoTitulo, tamano.GetHeight()));
+    dialogo.CentreOnParent();
+  }
 }
 
 // Button ids of the name prompt.
@@ -90,12 +104,14 @@ SDecisionNombre PreguntarNombreExistente(wxWindow* padre, const std::string& nom
   return decision;
 }
 
-void OnExportar(wxWindow* padre) {
+void OnExportar(wxWindow* padre, const SSeleccionExportacion* inicial) {
   const CAlmacenDeclaraciones almacen(marco::DameBaseDatosRed());
   if (almacen.DameBaseDatos() == nullptr) return;
   const wxString titulo = Traduce("Exportación de declaraciones");
   const wxString impuestos[] = {Traduce("Renta"), Traduce("Patrimonio")};
   wxSingleChoiceDialog tipo(padre, Traduce("Declaraciones que se exportan:"), titulo, 2, impuestos);
+  if (inicial != nullptr) tipo.SetSelection(inicial->clase == EClaseIntercambio::Patrimonio ? 1 : 0);
+  AnchoParaTitulo(tipo);
   if (tipo.ShowModal() != wxID_OK) return;
   const EClaseIntercambio clase = tipo.GetSelection() == 1 ? EClaseIntercambio::Patrimonio : EClaseIntercambio::Renta;
 
@@ -107,6 +123,15 @@ void OnExportar(wxWindow* padre) {
   wxArrayString nombres;
   for (const SFilaAlmacen& f : filas) nombres.Add(DeCp1252(plataforma::RecortaDerecha(f.clave)));
   wxMultiChoiceDialog eleccion(padre, Traduce("Elija las declaraciones:"), titulo, nombres);
+  if (inicial != nullptr) {
+    // The open declaration comes ticked.
+    for (std::size_t i = 0; i < filas.size(); ++i) {
+      if (plataforma::RecortaDerecha(filas[i].clave) == plataforma::RecortaDerecha(inicial->clave)) {
+        eleccion.SetSelections(wxArrayInt(1, static_cast<int>(i)));
+      }
+    }
+  }
+  AnchoParaTitulo(eleccion);
   if (eleccion.ShowModal() != wxID_OK) return;
   const wxArrayInt marcadas = eleccion.GetSelections();
   if (marcadas.empty()) return;

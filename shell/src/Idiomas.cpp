@@ -1,5 +1,8 @@
 #include "shell/Idiomas.h"
 
+#include <algorithm>
+#include <clocale>
+#include <string>
 #include <memory>
 #include <system_error>
 
@@ -8,8 +11,73 @@
 namespace shell {
 
 namespace {
+
 constexpr std::string_view kDominio = "korvelix";
+
+// Looks catalogs up as wxWidgets does, and when the toolkit's own catalog (the texts of its standard buttons and
+// dialogs) has no translation into a language, takes the closest one it has: the language without its variant
+// ("ca@valencia" reads Catalan), then Castilian, the program's own language, rather than English.
+class CCargadorCatalogos : public wxFileTranslationsLoader {
+ public:
+  wxMsgCatalog* LoadCatalog(const wxString& dominio, const wxString& idioma) override {
+    if (wxMsgCatalog* catalogo = wxFileTranslationsLoader::LoadCatalog(dominio, idioma)) return catalogo;
+    if (!dominio.StartsWith("wxstd")) return nullptr;
+    for (const wxString& otro : IdiomasAlternativosToolkit(idioma.utf8_string())) {
+      if (wxMsgCatalog* catalogo = wxFileTranslationsLoader::LoadCatalog(dominio, otro)) return catalogo;
+    }
+    return nullptr;
+  }
+};
+
+// A fresh set of translations for `idioma` (a catalog folder name, "es" for Castilian) with the toolkit's own
+// catalog loaded, put in use. False when the toolkit has no catalog for it nor for any language close to it.
+wxTranslations* NuevasTraducciones(const std::string& idioma) {
+  auto traducciones = std::make_unique<wxTranslations>();
+  traducciones->SetLoader(new CCargadorCatalogos);  // the translations own their loader
+  traducciones->SetLanguage(wxString::FromUTF8(idioma));
+  wxTranslations* puestas = traducciones.release();
+  wxTranslations::Set(puestas);
+  return puestas;
+}
+
+// The system locales whose messages fit each interface language, best first.
+std::vector<std::string> LocalesMensajes(char letra) {
+  const std::vector<std::string> castellano{"es_ES.UTF-8", "es_ES.utf8", "es_ES"};
+  std::vector<std::string> locales;
+  switch (letra) {
+    case 'c': locales = {"ca_ES.UTF-8", "ca_ES.utf8", "ca_ES"}; break;
+    case 'v': locales = {"ca_ES.UTF-8@valencia", "ca_ES.utf8@valencia", "ca_ES@valencia", "ca_ES.UTF-8", "ca_ES.utf8"}; break;
+    case 'g': locales = {"gl_ES.UTF-8", "gl_ES.utf8", "gl_ES"}; break;
+    default: break;
+  }
+  locales.insert(locales.end(), castellano.begin(), castellano.end());
+  return locales;
+}
+
 }  // namespace
+
+bool PonerIdiomaMensajesSistema(char letra) {
+  // Only the language of messages: numbers, dates and the order of texts keep the locale they had.
+  for (const std::string& locale : LocalesMensajes(letra)) {
+    if (std::setlocale(LC_MESSAGES, locale.c_str()) != nullptr) return true;
+  }
+  std::setlocale(LC_MESSAGES, "");
+  return false;
+}
+
+std::vector<wxString> IdiomasAlternativosToolkit(std::string_view idioma) {
+  std::vector<wxString> idiomas;
+  auto anadir = [&idiomas](std::string_view otro) {
+    const wxString texto = wxString::FromUTF8(otro.data(), otro.size());
+    if (!otro.empty() && std::find(idiomas.begin(), idiomas.end(), texto) == idiomas.end()) idiomas.push_back(texto);
+  };
+  const std::size_t variante = idioma.find_first_of("@_.");
+  if (variante != std::string_view::npos) anadir(idioma.substr(0, variante));
+  if (idioma.substr(0, std::min(variante, idioma.size())) != kIdiomaToolkitCastellano) {
+    anadir(kIdiomaToolkitCastellano);
+  }
+  return idiomas;
+}
 
 const SIdiomaInterfaz* IdiomaDeComando(int comando) {
   for (const SIdiomaInterfaz& idioma : kIdiomasInterfaz) {
@@ -43,24 +111,25 @@ std::filesystem::path RutaCatalogo(char letra, const std::filesystem::path& carp
 
 bool CargarCatalogoIdioma(char letra, const std::filesystem::path& carpetaCatalogos) {
   const SIdiomaInterfaz* idioma = IdiomaDeLetra(letra);
+  // The toolkit draws some standard buttons with the system's own translations, which follow the locale of
+  // messages.
+  PonerIdiomaMensajesSistema(idioma != nullptr ? letra : 'e');
   // Only the translations change: no wxLocale, so the process locale (and the way numbers read) stays as it is.
-  auto traducciones = std::make_unique<wxTranslations>();
+  // The toolkit's own catalog comes in every case, so its standard buttons speak the interface language too.
   if (idioma == nullptr || idioma->catalogo.empty()) {
-    traducciones->SetLanguage(wxLANGUAGE_SPANISH);
-    wxTranslations::Set(traducciones.release());
+    NuevasTraducciones(std::string(kIdiomaToolkitCastellano))->AddStdCatalog();
     return idioma != nullptr;
   }
   std::error_code ec;
   const std::filesystem::path ruta = RutaCatalogo(letra, carpetaCatalogos);
   if (!std::filesystem::is_regular_file(ruta, ec)) {
-    traducciones->SetLanguage(wxLANGUAGE_SPANISH);
-    wxTranslations::Set(traducciones.release());
+    NuevasTraducciones(std::string(kIdiomaToolkitCastellano))->AddStdCatalog();
     return false;
   }
   wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString::FromUTF8(carpetaCatalogos.string()));
-  traducciones->SetLanguage(wxString::FromUTF8(std::string(idioma->catalogo)));
+  wxTranslations* traducciones = NuevasTraducciones(std::string(idioma->catalogo));
   const bool cargado = traducciones->AddCatalog(wxString::FromUTF8(std::string(kDominio)), wxLANGUAGE_SPANISH);
-  wxTranslations::Set(traducciones.release());
+  traducciones->AddStdCatalog();
   return cargado;
 }
 

@@ -14,28 +14,29 @@ constexpr const char* kOrdenActivar = "activar";
 
 class CConexionInstancia : public wxConnection {
  public:
-  explicit CConexionInstancia(const std::function<void()>* activar) : m_pActivar(activar) {}
+  explicit CConexionInstancia(const std::function<bool()>* activar) : m_pActivar(activar) {}
+  // False when this instance could not come forward, so the one asking tells its user.
   bool OnExec(const wxString& /*tema*/, const wxString& orden) override {
-    if (orden == kOrdenActivar && m_pActivar != nullptr && *m_pActivar) (*m_pActivar)();
-    return true;
+    if (orden != kOrdenActivar || m_pActivar == nullptr || !*m_pActivar) return false;
+    return (*m_pActivar)();
   }
 
  private:
-  const std::function<void()>* m_pActivar;
+  const std::function<bool()>* m_pActivar;
 };
 
 }  // namespace
 
 class CServidorInstancia : public wxServer {
  public:
-  explicit CServidorInstancia(std::function<void()> activar) : m_activar(std::move(activar)) {}
+  explicit CServidorInstancia(std::function<bool()> activar) : m_activar(std::move(activar)) {}
   wxConnectionBase* OnAcceptConnection(const wxString& tema) override {
     if (tema != kTema) return nullptr;
     return new CConexionInstancia(&m_activar);  // wxWidgets owns a connection it accepted
   }
 
  private:
-  std::function<void()> m_activar;
+  std::function<bool()> m_activar;
 };
 
 CInstanciaUnica::CInstanciaUnica(const std::filesystem::path& carpeta)
@@ -66,7 +67,7 @@ bool CInstanciaUnica::ActivarOtraInstancia() const {
   return hecho;
 }
 
-void CInstanciaUnica::Escuchar(std::function<void()> activar) {
+void CInstanciaUnica::Escuchar(std::function<bool()> activar) {
   // A socket left by an instance that ended without cleaning up would refuse the new server.
   std::error_code ec;
   std::filesystem::remove(m_socket, ec);

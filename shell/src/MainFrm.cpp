@@ -5,7 +5,10 @@
 
 #include <wx/artprov.h>
 #include <wx/dcmemory.h>
+#include <wx/dialog.h>
+#include <wx/display.h>
 #include <wx/laywin.h>
+#include <wx/mdi.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/statusbr.h>
@@ -22,6 +25,7 @@
 #include "shell/ArbolApartados.h"
 #include "shell/Comandos.h"
 #include "shell/DlgIntercambio.h"
+#include "shell/Intercambio.h"
 #include "shell/Idiomas.h"
 #include "shell/IrAApartado.h"
 #include "shell/Prog32App.h"
@@ -60,6 +64,33 @@ wxBitmap Icono(const wxArtID& id, const wxString& letra) {
   return bitmap;
 }
 
+// The picture of a tool bar command.
+wxBitmap IconoComando(int comando) {
+  switch (comando) {
+    case kComandoNuevo: return Icono(wxART_NEW, "N");
+    case kComandoAbrir: return Icono(wxART_FILE_OPEN, "A");
+    case marco::kComandoGuardar: return Icono(wxART_FILE_SAVE, "G");
+    case marco::kComandoBorrador: return Icono(wxART_FIND, "B");
+    case marco::kComandoImprimir: return Icono(wxART_PRINT, "I");
+    case marco::kComandoEstadoDeclaracion: return Icono(wxART_TIP, "E");
+    case marco::kComandoPrimeraPagina: return Icono(wxART_GOTO_FIRST, "1");
+    case marco::kComandoPaginaAnterior: return Icono(wxART_GO_BACK, "<");
+    case marco::kComandoPaginaSiguiente: return Icono(wxART_GO_FORWARD, ">");
+    case marco::kComandoUltimaPagina: return Icono(wxART_GOTO_LAST, "U");
+    case kComandoApartados: return Icono(wxART_LIST_VIEW, "L");
+    case kComandoAcercaDe: return Icono(wxART_HELP, "?");
+    default: break;
+  }
+  return Icono(wxART_MISSING_IMAGE, "?");
+}
+
+// A menu text with its accelerator: the text is translated, the accelerator after the tab is kept as it is.
+wxString TextoMenu(std::string_view texto) {
+  const std::size_t tab = texto.find('\t');
+  if (tab == std::string_view::npos) return Traduce(texto);
+  return Traduce(texto.substr(0, tab)) + wxString::FromUTF8(texto.data() + tab, texto.size() - tab);
+}
+
 wxString TituloGrupo(int grupo) {
   switch (grupo) {
     case 100: return Traduce("Declaración simplificada (D-101)");
@@ -77,6 +108,7 @@ CMainFrame::CMainFrame(CProg32App& aplicacion, wxDocManager* gestor)
                           wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU),
       m_aplicacion(aplicacion) {
   Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::AlCerrar, this);
+  Bind(wxEVT_ACTIVATE, &CMainFrame::AlActivar, this);
   Bind(wxEVT_SIZE, &CMainFrame::AlTamano, this);
   Bind(wxEVT_MOVE, &CMainFrame::AlMover, this);
   Bind(EVT_IR_A_APARTADO, &CMainFrame::AlIrAApartado, this);
@@ -87,12 +119,21 @@ CMainFrame::CMainFrame(CProg32App& aplicacion, wxDocManager* gestor)
   for (int comando : {kComandoBarraHerramientas, kComandoBarraEstado, kComandoApartados}) {
     Bind(wxEVT_UPDATE_UI, &CMainFrame::AlActualizarBarras, this, IdWxComando(comando));
   }
-  // Exchange files: only while no declaration is open.
+  // Exchange files: an import only while no declaration is open (it could overwrite it); an export saves the
+  // open declaration first.
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnImportar(this); }, IdWxComando(marco::kComandoImportar));
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExportar(this); }, IdWxComando(marco::kComandoExportar));
-  for (int comando : {marco::kComandoImportar, marco::kComandoExportar}) {
-    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Enable(m_aplicacion.DameDocumentoActivo() == nullptr); },
-         IdWxComando(comando));
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { AlExportar(); }, IdWxComando(marco::kComandoExportar));
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Enable(m_aplicacion.DameDocumentoActivo() == nullptr); },
+       IdWxComando(marco::kComandoImportar));
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Enable(marco::DameBaseDatosRed() != nullptr); },
+       IdWxComando(marco::kComandoExportar));
+  // The commands of a declaration reach its document (and its page view) first, which enables them by its own
+  // rules; what comes here finds no declaration to act on.
+  for (const SMenuPrincipal& menu : MenusPrincipales()) {
+    for (const SOpcionMenu& opcion : menu.opciones) {
+      if (!NecesitaDeclaracion(opcion.comando)) continue;
+      Bind(wxEVT_UPDATE_UI, &CMainFrame::AlActualizarDeclaracion, this, IdWxComando(opcion.comando));
+    }
   }
   for (const SIdiomaInterfaz& idioma : kIdiomasInterfaz) {
     Bind(wxEVT_MENU, &CMainFrame::AlIdioma, this, IdWxComando(idioma.comando));
@@ -106,6 +147,8 @@ CMainFrame::~CMainFrame() {
     GuardarPerfil(m_aplicacion.Perfil());
     m_aplicacion.Perfil().Guardar();
   }
+  // The program ends with its main window, even when some other window was left behind (a hidden dialog, a
+  // preview): such a window would keep the message loop running with nothing on the screen.
   m_aplicacion.MarcoDestruido(this);
 }
 
@@ -126,6 +169,14 @@ bool CMainFrame::Crear() {
   LlenarArbol();
 
   m_colocacion = ColocacionDesdePerfil(ajustes.estado, ajustes.posicion);
+  if (plataforma::Recorta(ajustes.posicion).empty()) {
+    const wxRect area = wxDisplay(wxDisplay::GetFromWindow(this) != wxNOT_FOUND
+                                      ? static_cast<unsigned>(wxDisplay::GetFromWindow(this))
+                                      : 0u)
+                            .GetClientArea();
+    m_colocacion.normal = RectanguloPrimerArranque(
+        SRectangulo{area.GetLeft(), area.GetTop(), area.GetLeft() + area.GetWidth(), area.GetTop() + area.GetHeight()});
+  }
   m_rectNormal = m_colocacion.normal;
   const SRectangulo& r = m_colocacion.normal;
   SetSize(r.izquierda, r.arriba, r.derecha - r.izquierda, r.abajo - r.arriba);
@@ -137,7 +188,12 @@ bool CMainFrame::Crear() {
 
 void CMainFrame::Mostrar() {
   switch (m_colocacion.mostrar) {
-    case EMostrarVentana::Normal: Show(); break;
+    case EMostrarVentana::Normal:
+      // Some window managers place a new window where they like: when the window manager has placed it, it is
+      // moved where it was (a move of a shown window is honoured), so it opens where the user left it.
+      m_bColocarAlMostrar = true;
+      Show();
+      break;
     case EMostrarVentana::Minimizada:
       Show();
       Iconize(true);
@@ -151,44 +207,46 @@ void CMainFrame::Mostrar() {
 }
 
 void CMainFrame::CrearMenus() {
-  auto* archivo = new wxMenu;
-  archivo->Append(IdWxComando(kComandoNuevo), Traduce("&Nueva declaración...") + "\tCtrl+N");
-  archivo->Append(IdWxComando(kComandoAbrir), Traduce("&Abrir declaración...") + "\tCtrl+O");
-  archivo->AppendSeparator();
-  archivo->Append(IdWxComando(marco::kComandoImportar), Traduce("I&mportar..."));
-  archivo->Append(IdWxComando(marco::kComandoExportar), Traduce("&Exportar..."));
-  archivo->AppendSeparator();
-  archivo->Append(IdWxComando(kComandoSalir), Traduce("&Salir"));
-
-  auto* ver = new wxMenu;
-  ver->AppendCheckItem(IdWxComando(kComandoBarraHerramientas), Traduce("Barra de &herramientas"));
-  ver->AppendCheckItem(IdWxComando(kComandoBarraEstado), Traduce("Barra de &estado"));
-  ver->AppendCheckItem(IdWxComando(kComandoApartados), Traduce("&Apartados de la Declaración"));
-
-  auto* idioma = new wxMenu;
-  for (const SIdiomaInterfaz& i : kIdiomasInterfaz) {
-    idioma->AppendCheckItem(IdWxComando(i.comando), wxString::FromUTF8(i.texto.data(), i.texto.size()));
-  }
-
-  auto* ayuda = new wxMenu;
-  ayuda->Append(IdWxComando(kComandoAcercaDe), Traduce("&Acerca de Korvelix..."));
-
   auto* menus = new wxMenuBar;
-  menus->Append(archivo, Traduce("&Archivo"));
-  menus->Append(ver, Traduce("&Ver"));
-  menus->Append(idioma, Traduce("&Idioma"));
-  menus->Append(ayuda, Traduce("A&yuda"));
+  const auto menusPrincipales = MenusPrincipales();
+  for (std::size_t m = 0; m < menusPrincipales.size(); ++m) {
+    const SMenuPrincipal& principal = menusPrincipales[m];
+    if (m + 1 == menusPrincipales.size()) {
+      // The language menu goes before the last one ("Ayuda").
+      auto* idioma = new wxMenu;
+      for (const SIdiomaInterfaz& i : kIdiomasInterfaz) {
+        idioma->AppendCheckItem(IdWxComando(i.comando), wxString::FromUTF8(i.texto.data(), i.texto.size()));
+      }
+      menus->Append(idioma, Traduce("&Idioma"));
+    }
+    auto* menu = new wxMenu;
+    for (const SOpcionMenu& opcion : principal.opciones) {
+      switch (opcion.tipo) {
+        case ETipoOpcion::Separador: menu->AppendSeparator(); break;
+        case ETipoOpcion::Marca: menu->AppendCheckItem(IdWxComando(opcion.comando), TextoMenu(opcion.texto)); break;
+        case ETipoOpcion::Normal: menu->Append(IdWxComando(opcion.comando), TextoMenu(opcion.texto)); break;
+      }
+    }
+    menus->Append(menu, Traduce(principal.titulo));
+  }
   SetMenuBar(menus);
 }
 
 void CMainFrame::CrearBarras() {
   wxToolBar* herramientas = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT, IdWxComando(kIdBarraHerramientas));
-  herramientas->AddTool(IdWxComando(kComandoNuevo), Traduce("Nueva"), Icono(wxART_NEW, "N"), Traduce("Nueva declaración"));
-  herramientas->AddTool(IdWxComando(kComandoAbrir), Traduce("Abrir"), Icono(wxART_FILE_OPEN, "A"), Traduce("Abrir declaración"));
-  herramientas->AddSeparator();
-  herramientas->AddCheckTool(IdWxComando(kComandoApartados), Traduce("Apartados"), Icono(wxART_LIST_VIEW, "L"), wxNullBitmap,
-                             Traduce("Apartados de la Declaración"));
-  herramientas->AddTool(IdWxComando(kComandoAcercaDe), Traduce("Acerca de"), Icono(wxART_HELP, "?"), Traduce("Acerca de Korvelix"));
+  for (const SBotonHerramienta& boton : BotonesHerramientas()) {
+    if (boton.tipo == ETipoOpcion::Separador) {
+      herramientas->AddSeparator();
+      continue;
+    }
+    const wxBitmap imagen = IconoComando(boton.comando);
+    if (boton.tipo == ETipoOpcion::Marca) {
+      herramientas->AddCheckTool(IdWxComando(boton.comando), Traduce(boton.texto), imagen, wxNullBitmap,
+                                 Traduce(boton.ayuda));
+    } else {
+      herramientas->AddTool(IdWxComando(boton.comando), Traduce(boton.texto), imagen, Traduce(boton.ayuda));
+    }
+  }
   herramientas->Realize();
 
   wxStatusBar* estado = CreateStatusBar(3, wxSTB_DEFAULT_STYLE, IdWxComando(kIdBarraEstado));
@@ -258,8 +316,38 @@ void CMainFrame::OcultarBarraApartados() {
 }
 
 void CMainFrame::RecolocarCliente() {
-  if (GetClientWindow() == nullptr) return;
+  wxMDIClientWindowBase* cliente = GetClientWindow();
+  if (cliente == nullptr) return;
+  // A frame not yet given its size has no room to share out (the layout would give negative sizes).
+  const int anchoBarra = BarraApartadosVisible() ? m_nAnchoBarra : 0;
+  if (GetClientSize().GetWidth() <= anchoBarra || GetClientSize().GetHeight() <= 0) return;
+  const wxSize antes = cliente->GetSize();
   wxLayoutAlgorithm().LayoutMDIFrame(this);
+  const wxSize cambio = cliente->GetSize() - antes;
+  if (cambio.GetWidth() >= 0 && cambio.GetHeight() >= 0) return;
+  // The toolkit never gives the pages' area less room than its pages take: when the area shrinks (the section
+  // bar shown, the window made smaller) the pages shrink first by as much, or the area would keep its old size
+  // and run past the window's edge and over the status bar.
+  const wxSize menos(std::min(cambio.GetWidth(), 0), std::min(cambio.GetHeight(), 0));
+  auto encoger = [&menos](wxWindow* ventana) {
+    const wxSize tamano = ventana->GetSize() + menos;
+    ventana->SetSize(wxSize(std::max(tamano.GetWidth(), 1), std::max(tamano.GetHeight(), 1)));
+  };
+  for (wxWindow* pagina : cliente->GetChildren()) {
+    if (pagina->IsTopLevel()) continue;
+    encoger(pagina);
+    for (wxWindow* hijo : pagina->GetChildren()) {
+      if (!hijo->IsTopLevel()) encoger(hijo);
+    }
+  }
+  // Once the toolkit has given the pages their room, each lays its view out over all of it.
+  CallAfter([this] {
+    if (wxMDIClientWindowBase* area = GetClientWindow()) {
+      for (wxWindow* pagina : area->GetChildren()) {
+        if (!pagina->IsTopLevel()) pagina->SendSizeEvent();
+      }
+    }
+  });
 }
 
 void CMainFrame::RecogerEstadoVentana() {
@@ -328,6 +416,18 @@ void CMainFrame::AlTamano(wxSizeEvent& evento) {
 }
 
 void CMainFrame::AlMover(wxMoveEvent& evento) {
+  if (m_bColocarAlMostrar && IsShown() && !IsIconized() && !IsMaximized()) {
+    m_bColocarAlMostrar = false;
+    const SRectangulo& r = m_colocacion.normal;
+    if (GetPosition() != wxPoint(r.izquierda, r.arriba)) {
+      CallAfter([this] {
+        const SRectangulo& normal = m_colocacion.normal;
+        SetSize(normal.izquierda, normal.arriba, normal.derecha - normal.izquierda, normal.abajo - normal.arriba);
+      });
+      evento.Skip();
+      return;
+    }
+  }
   if (!IsIconized() && !IsMaximized()) {
     const wxRect r = GetRect();
     m_rectNormal = SRectangulo{r.GetLeft(), r.GetTop(), r.GetLeft() + r.GetWidth(), r.GetTop() + r.GetHeight()};
@@ -380,6 +480,53 @@ void CMainFrame::AlComando(wxCommandEvent& evento) {
   }
 }
 
+void CMainFrame::AlActualizarDeclaracion(wxUpdateUIEvent& evento) {
+  evento.Enable(m_aplicacion.DameDocumentoActivo() != nullptr);
+}
+
+bool CMainFrame::TryBefore(wxEvent& evento) {
+  // With no declaration open its commands are disabled here, before the document manager's own rules (which
+  // would offer printing and preview of nothing).
+  if (evento.GetEventType() == wxEVT_UPDATE_UI && m_aplicacion.DameDocumentoActivo() == nullptr &&
+      NecesitaDeclaracion(ComandoDeIdWx(evento.GetId()))) {
+    static_cast<wxUpdateUIEvent&>(evento).Enable(false);
+    return true;
+  }
+  return wxDocMDIParentFrame::TryBefore(evento);
+}
+
+void CMainFrame::AlActivar(wxActivateEvent& evento) {
+  evento.Skip();
+  if (!evento.GetActive()) return;
+  // The window manager may bring the main window over a dialog that was shown while the main window was still
+  // being mapped: a modal dialog over it comes back on top.
+  for (wxWindow* ventana : wxTopLevelWindows) {
+    auto* dialogo = dynamic_cast<wxDialog*>(ventana);
+    if (dialogo != nullptr && dialogo->IsModal() && dialogo->IsShown() && dialogo->GetParent() == this) {
+      dialogo->Raise();
+    }
+  }
+}
+
+void CMainFrame::AlExportar() {
+  if (marco::CProg32Doc* documento = m_aplicacion.DameDocumentoActivo(); documento != nullptr) {
+    // The file gets what the user sees: the box being edited and any change are saved first. A save that
+    // failed has said why, and nothing is exported.
+    if (documento->ConfirmarCampoActivo() == 1 && !documento->IsModified()) documento->Modify(true);
+    if (documento->IsModified() || documento->DameNoGuardada()) {
+      documento->OnGuardar();
+      if (documento->IsModified()) return;
+    }
+    const SSeleccionExportacion seleccion{documento->DameTipoDec() == marco::kTipoDecPatrimonio
+                                              ? EClaseIntercambio::Patrimonio
+                                              : EClaseIntercambio::Renta,
+                                          documento->DameClave()};
+    OnExportar(this, &seleccion);
+    return;
+  }
+  OnExportar(this);
+}
+
 void CMainFrame::AlIdioma(wxCommandEvent& evento) {
   const SIdiomaInterfaz* idioma = IdiomaDeComando(ComandoDeIdWx(evento.GetId()));
   if (idioma != nullptr) m_aplicacion.CambiarIdioma(idioma->letra);
@@ -393,6 +540,8 @@ void CMainFrame::AlActualizarIdioma(wxUpdateUIEvent& evento) {
 }
 
 void CMainFrame::AlActualizarBarras(wxUpdateUIEvent& evento) {
+  // A context menu may carry the command as a plain entry, which cannot be checked.
+  if (!evento.IsCheckable()) return;
   switch (ComandoDeIdWx(evento.GetId())) {
     case kComandoBarraHerramientas: evento.Check(GetToolBar() != nullptr && GetToolBar()->IsShown()); break;
     case kComandoBarraEstado: evento.Check(GetStatusBar() != nullptr && GetStatusBar()->IsShown()); break;

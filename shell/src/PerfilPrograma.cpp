@@ -68,6 +68,17 @@ SColocacionVentana ColocacionDesdePerfil(long estado, std::string_view posicion)
   return colocacion;
 }
 
+SRectangulo RectanguloPrimerArranque(const SRectangulo& area) {
+  const int ancho = area.derecha - area.izquierda;
+  const int alto = area.abajo - area.arriba;
+  if (ancho <= 0 || alto <= 0) return SRectangulo{};
+  const int anchoVentana = ancho * 3 / 4;
+  const int altoVentana = alto * 3 / 4;
+  const int izquierda = area.izquierda + (ancho - anchoVentana) / 2;
+  const int arriba = area.arriba + (alto - altoVentana) / 2;
+  return SRectangulo{izquierda, arriba, izquierda + anchoVentana, arriba + altoVentana};
+}
+
 std::string TextoPosicion(const SRectangulo& r) {
   return CuatroCifras(r.izquierda) + " " + CuatroCifras(r.arriba) + " " + CuatroCifras(r.derecha) + " " +
          CuatroCifras(r.abajo);

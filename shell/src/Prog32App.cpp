@@ -7,8 +7,10 @@
 #include <wx/app.h>
 #include <wx/docview.h>
 #include <wx/statusbr.h>
+#include <wx/timer.h>
 
 #include "framework/BaseDatos.h"
+#include "framework/DlgErrores.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Mensajes.h"
 #include "framework/ComandosDocumento.h"
@@ -19,9 +21,11 @@
 #include "platform/Perfil.h"
 #include "platform/Texto.h"
 #include "shell/ArbolApartados.h"
+#include "shell/DlgIrPagina.h"
 #include "shell/Idiomas.h"
 #include "shell/InstanciaUnica.h"
 #include "shell/IntroduccionVentana.h"
+#include "shell/IrAApartado.h"
 #include "shell/MainFrm.h"
 
 namespace shell {
@@ -31,6 +35,9 @@ namespace fs = std::filesystem;
 namespace {
 
 CProg32App* gAplicacion = nullptr;
+
+// How often the end of the program is asked for again while a loop of a menu or a dialog still runs (ms).
+constexpr int kPausaFin = 100;
 
 // The tables each database must have for the program to work: the store, and the page layouts and catalogue.
 constexpr std::string_view kTablasRed[] = {"DatosDec", "Corregix"};
@@ -114,7 +121,8 @@ int CProg32App::ActivarInstanciaPrevia() {
     return 0;
   }
   m_pInstancia->Escuchar([this] {
-    if (m_pMarco == nullptr) return;
+    // Without its main window (starting, or ending) this instance cannot come forward: the new one says so.
+    if (m_pMarco == nullptr) return false;
     if (m_pMarco->IsIconized()) m_pMarco->Iconize(false);
     // The window the user was last working in (a dialog over the frame, or the frame itself) comes forward.
     wxWindow* activa = wxGetActiveWindow();
@@ -122,6 +130,7 @@ int CProg32App::ActivarInstanciaPrevia() {
                                                   : nullptr;
     (ventana != nullptr ? ventana : m_pMarco)->Raise();
     m_pMarco->RequestUserAttention();
+    return true;
   });
   return 1;
 }
@@ -157,7 +166,15 @@ int CProg32App::InitInstance() {
   PonerServiciosDocumento();
   ActualizarRutaAyuda();
 
-  if (m_opciones.abrirAlArrancar) ElegirDeclaracion(0);
+  // File Open runs from the message loop, once the main window is on the screen: the index dialog then opens
+  // over it, and closing windows while it is up ends the loop that runs the program, not one of start-up.
+  if (m_opciones.abrirAlArrancar && wxTheApp != nullptr) {
+    wxTheApp->CallAfter([vivo = std::weak_ptr<bool>(m_pVivo)] {
+      if (vivo.expired()) return;
+      CProg32App* aplicacion = AplicacionPrograma();
+      if (aplicacion != nullptr && aplicacion->DameMarcoPrincipal() != nullptr) aplicacion->ElegirDeclaracion(0);
+    });
+  }
   return 1;
 }
 
@@ -188,11 +205,24 @@ int CProg32App::ExitInstance() {
   QuitarCatalogoIdioma();
   m_bCatalogoCargado = false;
   m_pInstancia.reset();
+  m_pFin.reset();
   return 0;
 }
 
 void CProg32App::MarcoDestruido(CMainFrame* marco) {
-  if (m_pMarco == marco) m_pMarco = nullptr;
+  if (m_pMarco != marco) return;
+  m_pMarco = nullptr;
+  // The program ends with its main window. Ending the message loop ends only the innermost one running: when
+  // the window goes while a menu or a dialog runs a loop of its own (a request to end the program arrived
+  // then), that one ends and the program would stay with no window. So the request is made again until the
+  // program's own loop has ended.
+  if (wxTheApp == nullptr || !wxTheApp->GetExitOnFrameDelete()) return;
+  wxTheApp->ExitMainLoop();
+  m_pFin = std::make_unique<wxTimer>();
+  m_pFin->Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+    if (wxTheApp != nullptr) wxTheApp->ExitMainLoop();
+  });
+  m_pFin->Start(kPausaFin);
 }
 
 int CProg32App::CargarCatalogoIdioma() {
@@ -269,6 +299,8 @@ marco::CProg32Doc* CProg32App::DameDocumentoActivo() const { return marco::DameD
 
 void CProg32App::PonerServiciosDocumento() {
   marco::SServiciosComandos servicios = marco::ServiciosComandos();
+  servicios.irAPagina = [this](marco::CProg32Doc& documento) { IrAPaginaDeclaracion(m_pMarco, documento); };
+  servicios.mostrarHallazgos = [this](marco::CProg32Doc& documento) { MostrarHallazgos(documento); };
   servicios.ocultarBarraApartados = [this] {
     if (m_pMarco != nullptr) m_pMarco->OcultarBarraApartados();
   };
@@ -277,6 +309,17 @@ void CProg32App::PonerServiciosDocumento() {
     if (m_pMarco != nullptr) m_pMarco->SetTitle(Traduce("Korvelix"));
   };
   marco::PonerServiciosComandos(std::move(servicios));
+}
+
+int CProg32App::MostrarHallazgos(marco::CProg32Doc& documento) {
+  marco::CDlgErrores lista(m_pMarco);
+  lista.PonerClave(documento.DameClave());
+  lista.PonerDocumento(&documento);
+  // A finding's row leads to its page and box once the list has closed.
+  lista.PonerDestinoIrA([this](int pagina, long casilla) {
+    if (m_pMarco != nullptr) PedirIrAApartado(m_pMarco, pagina, casilla);
+  });
+  return lista.DoModal();
 }
 
 int CProg32App::CerrarDeclaraciones() {

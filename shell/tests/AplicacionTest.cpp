@@ -10,6 +10,7 @@
 #include <wx/dcclient.h>
 #include <wx/dcscreen.h>
 #include <wx/dcmemory.h>
+#include <wx/display.h>
 #include <wx/docview.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
@@ -18,6 +19,7 @@
 
 #include "PruebasWx.h"
 #include "framework/BaseDatos.h"
+#include "framework/ComandosDocumento.h"
 #include "framework/MensajeGuion.h"
 #include "framework/Prog32Doc.h"
 #include "framework/ServiciosAplicacion.h"
@@ -101,7 +103,11 @@ TEST_F(AplicacionTest, ArrancaConSuVentanaBarrasYArbolYAlTerminarGuardaElPerfil)
   EXPECT_TRUE(marco->IsShown());
   EXPECT_EQ(wxTheApp->GetTopWindow(), marco);
   EXPECT_EQ(Menu(marco, 0), "&Archivo");
-  EXPECT_EQ(Menu(marco, 2), "&Idioma");
+  EXPECT_EQ(Menu(marco, 2), wxString::FromUTF8("&Declaraci\u00f3n"));
+  EXPECT_EQ(Menu(marco, 3), "&Idioma");
+  // File Open runs from the message loop, once the main window is up; not inside start-up.
+  EXPECT_TRUE(guion.Mensajes().empty());
+  Reposo();
   ASSERT_NE(marco->GetToolBar(), nullptr);
   ASSERT_NE(marco->GetStatusBar(), nullptr);
   EXPECT_EQ(shell::ComandoDeIdWx(marco->GetStatusBar()->GetId()), shell::kIdBarraEstado);
@@ -137,6 +143,50 @@ TEST_F(AplicacionTest, ArrancaConSuVentanaBarrasYArbolYAlTerminarGuardaElPerfil)
   EXPECT_FALSE(perfil.Existe("Directorios", "DirBDRed"));
 }
 
+// Every command of a declaration is in a menu with the text and accelerator users and the end-to-end suite
+// know; with no declaration open they are disabled, and the export stays available.
+TEST_F(AplicacionTest, LasOrdenesDeLaDeclaracionEstanEnLosMenusYSinDeclaracionSeDeshabilitan) {
+  REQUIERE_PANTALLA();
+  opciones_.abrirAlArrancar = false;
+  shell::CProg32App& app = Arrancar();
+  ASSERT_EQ(resultado_, 1);
+  shell::CMainFrame* marco = app.DameMarcoPrincipal();
+  ASSERT_NE(marco, nullptr);
+  marco->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+  const struct {
+    int comando;
+    const char* texto;
+    bool habilitado;
+  } casos[] = {
+      {marco::kComandoGuardar, "&Guardar\tCtrl+G", false},
+      {marco::kComandoCerrar, "&Cerrar", false},
+      {marco::kComandoIrAPaginaMenu, "&Ir a página... \tCtrl+I", false},
+      {marco::kComandoPrimeraPagina, "Página &1", false},
+      {marco::kComandoPaginaAnterior, "&Anterior", false},
+      {marco::kComandoPaginaSiguiente, "&Siguiente", false},
+      {marco::kComandoUltimaPagina, "&Ultima Página", false},
+      {marco::kComandoEstadoDeclaracion, "&Estado de la Declaración", false},
+      {marco::kComandoBorrador, "&Presentación borrador", false},
+      {marco::kComandoImprimir, "&Imprimir...\tCtrl+P", false},
+      {marco::kComandoImportar, "I&mportar", true},
+      {marco::kComandoExportar, "&Exportar", true},
+  };
+  for (const auto& c : casos) {
+    wxMenuItem* opcion = marco->GetMenuBar()->FindItem(shell::IdWxComando(c.comando));
+    ASSERT_NE(opcion, nullptr) << c.texto;
+    EXPECT_EQ(opcion->GetItemLabel(), wxString::FromUTF8(c.texto));
+    EXPECT_EQ(opcion->IsEnabled(), c.habilitado) << c.texto;
+  }
+  // The tool bar carries the page and print commands too, disabled alike.
+  wxToolBar* herramientas = marco->GetToolBar();
+  ASSERT_NE(herramientas, nullptr);
+  for (int comando : {marco::kComandoGuardar, marco::kComandoImprimir, marco::kComandoPaginaSiguiente}) {
+    ASSERT_NE(herramientas->FindById(shell::IdWxComando(comando)), nullptr) << comando;
+    EXPECT_FALSE(herramientas->GetToolEnabled(shell::IdWxComando(comando))) << comando;
+  }
+  app.ExitInstance();
+}
+
 TEST_F(AplicacionTest, SinPosicionLaVentanaSeMaximizaYConEstado3SeAbreNormalDondeEstaba) {
   REQUIERE_PANTALLA();
   opciones_.abrirAlArrancar = false;
@@ -145,7 +195,11 @@ TEST_F(AplicacionTest, SinPosicionLaVentanaSeMaximizaYConEstado3SeAbreNormalDond
     ASSERT_EQ(resultado_, 1);
     const shell::SColocacionVentana& c = app.DameMarcoPrincipal()->DameColocacion();
     EXPECT_EQ(c.mostrar, shell::EMostrarVentana::Maximizada);
-    EXPECT_EQ(c.normal, (shell::SRectangulo{10, 10, 500, 400}));
+    // The normal window of a first start: three quarters of the screen, centred.
+    const wxRect area = wxDisplay(0u).GetClientArea();
+    EXPECT_EQ(c.normal, shell::RectanguloPrimerArranque({area.GetLeft(), area.GetTop(), area.GetRight() + 1,
+                                                         area.GetBottom() + 1}));
+    EXPECT_GT(c.normal.derecha - c.normal.izquierda, 490);
     app_.reset();
   }
   Perfil("[Aspecto]\nEstado=3\nPosicion=0040 0030 0840 0630\n");

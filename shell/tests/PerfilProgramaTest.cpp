@@ -46,6 +46,14 @@ TEST(ColocacionVentana, EstadoYPosicionComoLosLeeLaVentanaPrincipal) {
   }
 }
 
+// A first start (no position kept) opens its normal window at three quarters of the screen, centred, not at the
+// profile's 490 x 390.
+TEST(ColocacionVentana, ElPrimerArranqueTomaTresCuartosDeLaPantallaCentrados) {
+  EXPECT_EQ(shell::RectanguloPrimerArranque({0, 0, 1280, 1024}), (shell::SRectangulo{160, 128, 1120, 896}));
+  EXPECT_EQ(shell::RectanguloPrimerArranque({0, 30, 1920, 1080}), (shell::SRectangulo{240, 161, 1680, 948}));
+  EXPECT_EQ(shell::RectanguloPrimerArranque({0, 0, 0, 0}), (shell::SRectangulo{10, 10, 500, 400}));
+}
+
 TEST(ColocacionVentana, LaPosicionSeEscribeConCuatroCifrasYSeVuelveALeer) {
   EXPECT_EQ(shell::TextoPosicion({10, 10, 500, 400}), "0010 0010 0500 0400");
   EXPECT_EQ(shell::TextoPosicion({-10, 5, 12345, 400}), "-010 0005 12345 0400");

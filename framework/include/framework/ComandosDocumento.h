@@ -31,8 +31,10 @@ inline constexpr int kComandoExportar = 32805;
 inline constexpr int kComandoEstadoDeclaracion = 32790;
 
 // ---- the boundary ----
-// The wxWidgets id of a command: the standard id where wxWidgets has one (save, close, print, copy...), otherwise
-// the same number. ComandoDeWx undoes it.
+// The wxWidgets id of a command: the standard id where wxWidgets has one (save, close, print, copy...); an id of
+// its own below kIdWxMaximo for the other numbers that wxWidgets cannot take (menus refuse ids from 0x7FFF on);
+// otherwise the same number. ComandoDeWx undoes it, and gives any other id back unchanged.
+inline constexpr int kIdWxMaximo = 0x7FFE;
 int ComandoAWx(int comando);
 int ComandoDeWx(int idWx);
 

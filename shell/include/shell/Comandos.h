@@ -3,6 +3,9 @@
 // 0x7FFF only, and has standard ids for exit and about).
 #pragma once
 
+#include <span>
+#include <string_view>
+
 namespace shell {
 
 inline constexpr int kComandoNuevo = 57600;
@@ -16,6 +19,32 @@ inline constexpr int kComandoApartados = 144;
 inline constexpr int kIdBarraHerramientas = 59392;
 inline constexpr int kIdBarraEstado = 59393;
 inline constexpr int kIdBarraApartados = 144;
+
+// The menus of the main window, as data: each entry a command number (0 a separator) and its text with the
+// accelerator after a tab (UTF-8, in Castilian: the interface language's catalog translates it). The language menu
+// is made from kIdiomasInterfaz.
+enum class ETipoOpcion { Normal, Marca, Separador };
+struct SOpcionMenu {
+  int comando;
+  std::string_view texto;
+  ETipoOpcion tipo = ETipoOpcion::Normal;
+};
+struct SMenuPrincipal {
+  std::string_view titulo;
+  std::span<const SOpcionMenu> opciones;
+};
+// In bar order, without the language menu (it goes before "Ayuda").
+std::span<const SMenuPrincipal> MenusPrincipales();
+// The buttons of the tool bar, in order (0 a separator): command, short text, tip.
+struct SBotonHerramienta {
+  int comando;
+  std::string_view texto;
+  std::string_view ayuda;
+  ETipoOpcion tipo = ETipoOpcion::Normal;
+};
+std::span<const SBotonHerramienta> BotonesHerramientas();
+// The commands that need an open declaration: disabled while none is open.
+bool NecesitaDeclaracion(int comando);
 
 // The wxWidgets id of a command or bar number (the framework's translation first), and back.
 int IdWxComando(int comando);

@@ -35,6 +35,8 @@ class CDlgIndiceDeclaraciones : public wxDialog {
 
  private:
   void Crear();
+  // The widths of the grid's columns for its width now.
+  void AjustarColumnas();
   // Paints the rules' state; `enfocar` also moves the focus where the rules say.
   void Pintar(bool enfocar);
   void Despues(bool enfocar);

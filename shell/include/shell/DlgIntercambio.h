@@ -14,8 +14,14 @@ namespace shell {
 // skip, or cancel the import.
 SDecisionNombre PreguntarNombreExistente(wxWindow* padre, const std::string& nombre, bool sePuedeSobrescribir);
 
+// What an export starts with: the tax chosen and the declaration ticked (the open one).
+struct SSeleccionExportacion {
+  EClaseIntercambio clase = EClaseIntercambio::Renta;
+  std::string clave;  // as stored (Windows-1252)
+};
+
 // The two commands over the program's network database.
-void OnExportar(wxWindow* padre);
+void OnExportar(wxWindow* padre, const SSeleccionExportacion* inicial = nullptr);
 void OnImportar(wxWindow* padre);
 
 }  // namespace shell

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include <wx/string.h>
 
@@ -40,9 +41,19 @@ struct SEstadoComandoIdioma {
 };
 SEstadoComandoIdioma EstadoComandoIdioma(int comando, std::string_view idioDisp, char idiomaV);
 
-// Puts the translations of `letra` in use, from `carpetaCatalogos`. Castilian needs no catalog. False (and the
-// program's own Castilian texts in use) when the letter is unknown or its catalog is missing or unreadable.
+// Puts the translations of `letra` in use, from `carpetaCatalogos`, with the toolkit's own catalog (the standard
+// buttons "Aceptar", "Cancelar", "Sí", "No"...) of that language. Castilian needs no catalog of the program. False
+// (and the program's own Castilian texts in use) when the letter is unknown or its catalog is missing or
+// unreadable.
 bool CargarCatalogoIdioma(char letra, const std::filesystem::path& carpetaCatalogos);
+// Sets the locale of messages only (LC_MESSAGES) to a system locale of the interface language, Castilian when the
+// system has none of that language, the environment's when it has neither; the toolkit translates some of its
+// standard buttons by it. Numbers never depend on it. True when a locale of the language (or Castilian) was set.
+bool PonerIdiomaMensajesSistema(char letra);
+// The toolkit's catalog has no translation into some interface languages: the languages read instead, in order
+// (the language without its variant, then Castilian).
+inline constexpr std::string_view kIdiomaToolkitCastellano = "es";
+std::vector<wxString> IdiomasAlternativosToolkit(std::string_view idioma);
 // The catalog file of a language (empty for Castilian and unknown letters).
 std::filesystem::path RutaCatalogo(char letra, const std::filesystem::path& carpetaCatalogos);
 // Drops the translations in use (end of the run).

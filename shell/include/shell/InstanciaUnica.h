@@ -22,10 +22,11 @@ class CInstanciaUnica {
 
   // True when another instance holds the lock.
   bool HayOtraInstancia() const;
-  // Asks the other instance to come forward; false when it did not answer.
+  // Asks the other instance to come forward; false when it did not answer or could not come forward.
   bool ActivarOtraInstancia() const;
-  // As the first instance: answers later instances by running `activar` (bring the main window forward).
-  void Escuchar(std::function<void()> activar);
+  // As the first instance: answers later instances by running `activar` (bring the main window forward; false
+  // when there is no window to bring).
+  void Escuchar(std::function<bool()> activar);
 
  private:
   std::filesystem::path m_socket;

@@ -51,6 +51,9 @@ class CMainFrame : public wxDocMDIParentFrame {
   wxTreeCtrl* DameArbol() const { return m_pArbol; }
   const SColocacionVentana& DameColocacion() const { return m_colocacion; }
 
+ protected:
+  bool TryBefore(wxEvent& evento) override;
+
  private:
   void CrearMenus();
   void CrearBarras();
@@ -66,6 +69,9 @@ class CMainFrame : public wxDocMDIParentFrame {
   void AlIrAApartado(wxCommandEvent& evento);
   void AlComando(wxCommandEvent& evento);
   void AlIdioma(wxCommandEvent& evento);
+  void AlActualizarDeclaracion(wxUpdateUIEvent& evento);
+  void AlActivar(wxActivateEvent& evento);
+  void AlExportar();
   void AlActualizarIdioma(wxUpdateUIEvent& evento);
   void AlActualizarBarras(wxUpdateUIEvent& evento);
 
@@ -77,6 +83,8 @@ class CMainFrame : public wxDocMDIParentFrame {
   int m_nAnchoBarra = 0;
   bool m_bCerrando = false;
   bool m_bRetirado = false;
+  // The window manager's first placement of a normal window is undone (Mostrar).
+  bool m_bColocarAlMostrar = false;
 };
 
 }  // namespace shell

@@ -40,6 +40,10 @@ struct SColocacionVentana {
 // maximised; Posicion four numbers "left top right bottom". An empty, short or unreadable Posicion, or one
 // whose rectangle has no area, gives 10 10 500 400.
 SColocacionVentana ColocacionDesdePerfil(long estado, std::string_view posicion);
+// The normal rectangle a first start uses (no Posicion kept yet): the profile's 10 10 500 400 is too small to
+// work in, so the window takes three quarters of the screen's work area, centred on it. An empty work area
+// leaves the profile's rectangle.
+SRectangulo RectanguloPrimerArranque(const SRectangulo& areaPantalla);
 // Posicion as written: "%04d %04d %04d %04d".
 std::string TextoPosicion(const SRectangulo& rectangulo);
 // Estado as written: 3 normal, 2 minimised, 1 maximised.

@@ -14,6 +14,7 @@
 #include "shell/Plantillas.h"
 
 class wxDocManager;
+class wxTimer;
 
 namespace plataforma {
 class CPerfil;
@@ -83,6 +84,9 @@ class CProg32App {
   marco::CProg32Doc* DameDocumentoActivo() const;
   // 1 when no declaration is open any more, 0 when closing was refused.
   int CerrarDeclaraciones();
+  // The findings list of the open declaration (its command "Estado de la Declaración", and before printing):
+  // modal over the main window; a finding's row leads to its page and box. The list's result.
+  int MostrarHallazgos(marco::CProg32Doc& documento);
   // Switches the interface (and printing) language to `letra`: closes the declaration, rebuilds the main window
   // in the new language and reopens the declaration.
   void CambiarIdioma(char letra);
@@ -127,6 +131,10 @@ class CProg32App {
   std::string m_rutaAyuda;
   bool m_bCatalogoCargado = false;
   bool m_bOtraInstanciaActivada = false;
+  // Asks the message loop to end again and again once the main window has gone.
+  std::unique_ptr<wxTimer> m_pFin;
+  // Work queued for the message loop asks this whether the application is still there.
+  std::shared_ptr<bool> m_pVivo = std::make_shared<bool>(true);
 };
 
 // The application of the running program (null in tests that make none).

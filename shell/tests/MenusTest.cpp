@@ -1,0 +1,144 @@
+// The main window's menus and tool bar as data, the go-to-page dialog's rules, and the toolkit's own catalog
+// loaded with the interface language; none needs a display.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+
+#include <wx/translation.h>
+
+#include "framework/ComandosDocumento.h"
+#include "shell/Comandos.h"
+#include "shell/DlgIrPagina.h"
+#include "shell/Idiomas.h"
+
+namespace {
+
+// Every entry gets an id that menus accept (ids from 0x7FFF on raise an assertion each time a menu is made), one
+// per command, that comes back as the command.
+TEST(MenusPrincipales, CadaOpcionTieneSuIdYVuelve) {
+  std::map<int, int> idDeComando;
+  auto comprobar = [&idDeComando](int comando) {
+    const int id = shell::IdWxComando(comando);
+    EXPECT_GT(id, 0) << comando;
+    EXPECT_LE(id, marco::kIdWxMaximo) << comando;
+    EXPECT_EQ(shell::ComandoDeIdWx(id), comando);
+    const auto [posicion, nuevo] = idDeComando.emplace(comando, id);
+    if (!nuevo) {
+      EXPECT_EQ(posicion->second, id) << comando;
+    }
+  };
+  for (const shell::SMenuPrincipal& menu : shell::MenusPrincipales()) {
+    for (const shell::SOpcionMenu& opcion : menu.opciones) {
+      if (opcion.tipo != shell::ETipoOpcion::Separador) comprobar(opcion.comando);
+    }
+  }
+  for (const shell::SBotonHerramienta& boton : shell::BotonesHerramientas()) {
+    if (boton.tipo != shell::ETipoOpcion::Separador) comprobar(boton.comando);
+  }
+  std::set<int> ids;
+  for (const auto& [comando, id] : idDeComando) EXPECT_TRUE(ids.insert(id).second) << comando;
+}
+
+// The document menu's texts and accelerators as users (and the end-to-end suite) know them; the document's
+// commands are the framework's numbers, so the document that answers a menu entry is the one that rules it.
+TEST(MenusPrincipales, LasOrdenesDeLaDeclaracionConSusTextos) {
+  std::map<int, std::string> textos;
+  for (const shell::SMenuPrincipal& menu : shell::MenusPrincipales()) {
+    for (const shell::SOpcionMenu& opcion : menu.opciones) textos[opcion.comando] = std::string(opcion.texto);
+  }
+  const std::map<int, std::string> esperados{
+      {marco::kComandoGuardar, "&Guardar\tCtrl+G"},
+      {marco::kComandoCerrar, "&Cerrar"},
+      {marco::kComandoIrAPaginaMenu, "&Ir a p\u00e1gina... \tCtrl+I"},
+      {marco::kComandoPrimeraPagina, "P\u00e1gina &1"},
+      {marco::kComandoPaginaAnterior, "&Anterior"},
+      {marco::kComandoPaginaSiguiente, "&Siguiente"},
+      {marco::kComandoUltimaPagina, "&Ultima P\u00e1gina"},
+      {marco::kComandoEstadoDeclaracion, "&Estado de la Declaraci\u00f3n"},
+      {marco::kComandoBorrador, "&Presentaci\u00f3n borrador"},
+      {marco::kComandoImportar, "I&mportar"},
+      {marco::kComandoExportar, "&Exportar"},
+      {shell::kComandoApartados, "&Apartados de la Declaraci\u00f3n"},
+  };
+  for (const auto& [comando, texto] : esperados) EXPECT_EQ(textos[comando], texto) << comando;
+  EXPECT_EQ(shell::IdWxComando(marco::kComandoGuardar), marco::ComandoAWx(marco::kComandoGuardar));
+  EXPECT_EQ(shell::IdWxComando(marco::kComandoExportar), marco::ComandoAWx(marco::kComandoExportar));
+  // Only the declaration's own commands wait for one.
+  EXPECT_TRUE(shell::NecesitaDeclaracion(marco::kComandoGuardar));
+  EXPECT_TRUE(shell::NecesitaDeclaracion(marco::kComandoEstadoDeclaracion));
+  EXPECT_FALSE(shell::NecesitaDeclaracion(marco::kComandoExportar));
+  EXPECT_FALSE(shell::NecesitaDeclaracion(shell::kComandoNuevo));
+}
+
+TEST(IrPagina, OfreceLasPaginasDeLaListaConSusTitulos) {
+  const std::vector<shell::SApartado> apartados{
+      {301, 3, "Datos personales"}, {302, 3, "Bienes inmuebles"}, {303, 3, ""},
+      {201, 2, "Identificacion"},   {399, 3, "Fuera de la lista"}, {117, 1, "Resumen"},
+  };
+  const shell::CIrPagina patrimonio(apartados, 3, 4, 1);
+  ASSERT_EQ(patrimonio.Paginas().size(), 4u);
+  EXPECT_EQ(patrimonio.Paginas()[0], (shell::SPaginaOfrecida{1, "Datos personales"}));
+  EXPECT_EQ(patrimonio.Paginas()[1], (shell::SPaginaOfrecida{2, "Bienes inmuebles"}));
+  // A page without a title, and one the catalogue does not name, are offered by number.
+  EXPECT_EQ(patrimonio.Paginas()[2], (shell::SPaginaOfrecida{3, ""}));
+  EXPECT_EQ(patrimonio.Paginas()[3], (shell::SPaginaOfrecida{4, ""}));
+  EXPECT_EQ(patrimonio.Inicial(), 2);
+  EXPECT_EQ(patrimonio.FilaDe(4), 3);
+  EXPECT_EQ(patrimonio.FilaDe(5), -1);
+
+  // The summary page of the simplified form is its eighth page.
+  const shell::CIrPagina simplificada(apartados, 1, 8, -1);
+  EXPECT_EQ(simplificada.Paginas()[7].titulo, "Resumen");
+  EXPECT_EQ(simplificada.Inicial(), 1);
+
+  const struct {
+    const char* texto;
+    std::optional<int> numero;
+  } casos[] = {{"3", 3}, {" 4 ", 4}, {"1", 1}, {"0", std::nullopt}, {"5", std::nullopt},
+               {"", std::nullopt}, {"2a", std::nullopt}, {"-1", std::nullopt}, {"99999999999", std::nullopt}};
+  for (const auto& c : casos) EXPECT_EQ(patrimonio.Leer(c.texto), c.numero) << c.texto;
+
+  // A declaration without pages offers nothing and takes nothing.
+  const shell::CIrPagina vacia(apartados, 3, 0, -1);
+  EXPECT_TRUE(vacia.Paginas().empty());
+  EXPECT_EQ(vacia.Leer("1"), std::nullopt);
+}
+
+// The standard buttons ("Aceptar", "Cancelar", "Sí"...) come from the toolkit's catalog in the interface
+// language; where the toolkit has none, from the closest language it has, Castilian last.
+TEST(CatalogoToolkit, LosBotonesEstandarHablanElIdiomaDeLaInterfaz) {
+  const struct {
+    char letra;
+    const char* cancelar;
+    const char* aceptar;
+  } casos[] = {{'e', "&Cancelar", "&Aceptar"},
+               {'c', "&Cancel\u00b7la", "D'ac&ord"},
+               {'v', "&Cancel\u00b7la", "D'ac&ord"},
+               {'g', "&Cancelar", "&Aceptar"}};
+  for (const auto& c : casos) {
+    shell::CargarCatalogoIdioma(c.letra, KORVELIX_CATALOGOS);
+    EXPECT_EQ(wxGetTranslation("&Cancel"), wxString::FromUTF8(c.cancelar)) << c.letra;
+    EXPECT_EQ(wxGetTranslation("&OK"), wxString::FromUTF8(c.aceptar)) << c.letra;
+  }
+  shell::QuitarCatalogoIdioma();
+  EXPECT_EQ(wxGetTranslation("&Cancel"), "&Cancel");
+  // The system's translations follow the language of messages, and numbers do not move with it.
+  const std::string mensajesAntes = std::setlocale(LC_MESSAGES, nullptr);
+  const std::string numerosAntes = std::setlocale(LC_NUMERIC, nullptr);
+  EXPECT_TRUE(shell::PonerIdiomaMensajesSistema('e'));
+  EXPECT_EQ(std::string(std::setlocale(LC_MESSAGES, nullptr)).substr(0, 5), "es_ES");
+  EXPECT_EQ(std::setlocale(LC_NUMERIC, nullptr), numerosAntes);
+  EXPECT_STREQ(std::localeconv()->decimal_point, ".");
+  std::setlocale(LC_MESSAGES, mensajesAntes.c_str());
+
+  EXPECT_EQ(shell::IdiomasAlternativosToolkit("ca@valencia"), (std::vector<wxString>{"ca", "es"}));
+  EXPECT_EQ(shell::IdiomasAlternativosToolkit("gl"), (std::vector<wxString>{"es"}));
+  EXPECT_EQ(shell::IdiomasAlternativosToolkit("es"), (std::vector<wxString>{}));
+  EXPECT_EQ(shell::IdiomasAlternativosToolkit("es_ES"), (std::vector<wxString>{"es"}));
+}
+
+}  // namespace
