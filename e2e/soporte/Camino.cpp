@@ -58,6 +58,9 @@ std::optional<SVentana> CCamino::VentanaDelante(const std::string& patron, const
       return std::nullopt;
     }
   }
+  // A window that has just come up takes a moment to hand the keyboard to its first control; a person never types
+  // that fast.
+  Dormir(std::chrono::milliseconds(300));
   return v;
 }
 

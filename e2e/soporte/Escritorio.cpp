@@ -134,6 +134,18 @@ bool CEscritorio::EsperarSinVentana(const std::string& patronTitulo, std::chrono
   return EsperarHasta([&] { return Ventanas(patronTitulo).empty(); }, plazo, std::chrono::milliseconds(100));
 }
 
+bool CEscritorio::EsperarCerrada(const std::string& id, std::chrono::milliseconds plazo) const {
+  return EsperarHasta(
+      [&] {
+        const SResultado r = Herramienta({"xdotool", "search", "--onlyvisible", "--name", "."});
+        for (const std::string& visible : Lineas(r.salida)) {
+          if (visible == id) return false;
+        }
+        return true;
+      },
+      plazo, std::chrono::milliseconds(100));
+}
+
 std::optional<SVentana> CEscritorio::VentanaActiva() const {
   const SResultado r = Herramienta({"xdotool", "getactivewindow"});
   if (!r.Bien()) return std::nullopt;

@@ -50,6 +50,8 @@ class CEscritorio {
                                          std::chrono::milliseconds plazo = kPlazoVentana) const;
   // Waits until no visible window's title matches; false when one is still there after `plazo`.
   bool EsperarSinVentana(const std::string& patronTitulo, std::chrono::milliseconds plazo = kPlazoVentana) const;
+  // Waits until the window with this id is not visible any more.
+  bool EsperarCerrada(const std::string& id, std::chrono::milliseconds plazo = kPlazoVentana) const;
   // The window that has the focus (as the window manager says).
   std::optional<SVentana> VentanaActiva() const;
   // Waits until the window with this id has the focus.
