@@ -323,6 +323,11 @@ TEST_F(CaminoRenta, SalirTerminaElProcesoEnCincoSegundos) {
     estado = C().Programa().EsperarFin(5s);
     EXPECT_TRUE(estado.has_value()) << "the program still runs 5 s after its main window was closed";
   }
+  if (!estado) {
+    std::string ventanas;
+    for (const auto& v : E().Ventanas(".")) ventanas += " \"" + v.titulo + "\"";
+    ADD_FAILURE() << "windows still open:" << ventanas;
+  }
   EXPECT_FALSE(C().Programa().EnListaDeProcesos()) << "the program's process is still in the process list";
   if (estado) {
     EXPECT_TRUE(WIFEXITED(*estado) && WEXITSTATUS(*estado) == 0) << "wait status " << *estado;
