@@ -173,9 +173,8 @@ TEST_F(CaminoRenta, ElSalarioDelDialogoLlegaALaCasillaDeLaPagina) {
   ASSERT_EQ(primera.ventana, "IDD_RDTO_TRABAJO") << "the first box of page 2 is no longer the work-income box";
   E().Escribir("3");
   ASSERT_TRUE(C().VentanaDelante(titulos::kTrabajo, "the work-income dialog"));
-  // First payer: holder "D" (declarant), then money pay and its withholding.
+  // First payer: holder "D" (declarant), which takes the focus on to its money pay; then the withholding.
   E().Escribir("D");
-  E().Tecla("Tab");
   E().Escribir("3000000");
   E().Tecla("Tab");
   E().Escribir("450000");
