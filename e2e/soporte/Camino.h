@@ -33,6 +33,7 @@ inline constexpr const char* kTrabajo = "RENDIMIENTOS DEL TRABAJO";
 inline constexpr const char* kIrAPagina = "^Ir a p";
 inline constexpr const char* kImprimir = "^Imprimir$";
 inline constexpr const char* kAviso = "^ATENCI";
+inline constexpr const char* kHallazgos = "^Avisos y errores";
 }  // namespace titulos
 
 class CCamino {

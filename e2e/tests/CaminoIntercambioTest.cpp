@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Camino.h"
+#include "framework/DocumentoServicios.h"
 #include "output/RegistroRentaCampos.h"
 #include "ximardol.h"
 
@@ -28,6 +29,10 @@ constexpr const char* kTituloImportacion = "^Importaci.{1,2}n de declaraciones";
 constexpr const char* kTituloFicheroExportar = "^Exportar$";
 constexpr const char* kTituloFicheroImportar = "^Importar$";
 
+// The declarant's NIF: 9 characters in the slot of person 2 (1 is the family unit).
+constexpr std::size_t kNifDeclarante =
+    salida::registro_renta::kNif + salida::registro_renta::kPasoNif * (marco::kSujetoDeclarante - 1);
+
 // A D-101 declaration with a NIF and a salary in its data area.
 e2e::SDeclaracionGuardada Declaracion() {
   e2e::SDeclaracionGuardada d;
@@ -35,7 +40,7 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.tipodec = 1;
   d.idioma = "e";
   d.datos.assign(sizeof(DatosRenta), 0);
-  std::memcpy(d.datos.data() + salida::registro_renta::kNif, kNif, 9);
+  std::memcpy(d.datos.data() + kNifDeclarante, kNif, 9);
   const double salario = 3000000.0;
   const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
   d.datos[pagador] = 2;
@@ -161,7 +166,7 @@ TEST_F(CaminoIntercambio, ImportarEnOtraInstalacionTraeLaDeclaracionIgual) {
   CerrarAviso();
   const e2e::SDeclaracionGuardada esperada = Declaracion();
   EXPECT_EQ(fila->tipodec, esperada.tipodec);
-  EXPECT_EQ(fila->Texto(salida::registro_renta::kNif, 9), kNif);
+  EXPECT_EQ(fila->Texto(kNifDeclarante, 9), kNif);
   EXPECT_TRUE(fila->datos == esperada.datos) << "the imported data area differs from the exported one";
 }
 

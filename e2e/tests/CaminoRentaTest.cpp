@@ -13,6 +13,7 @@
 #include "CodigoBarrasLector.h"
 #include "output/CodigoBarrasDatos.h"
 #include "output/RegistroRenta.h"
+#include "framework/DocumentoServicios.h"
 #include "output/RegistroRentaCampos.h"
 #include "ximardol.h"
 
@@ -23,7 +24,9 @@ using e2e::CCamino;
 namespace titulos = e2e::titulos;
 
 // Where the road's outcomes lie in the stored data area of the income tax.
-constexpr std::size_t kNifDeclarante = salida::registro_renta::kNif;  // 9 characters
+// The NIF of each person (1 family unit, 2 declarant, ...): 9 characters, one slot per person.
+constexpr std::size_t kNifDeclarante =
+    salida::registro_renta::kNif + salida::registro_renta::kPasoNif * (marco::kSujetoDeclarante - 1);
 // The six payer rows of work income: 104 bytes each, 40 bytes into section A.
 constexpr std::size_t kPagadoresTrabajo = offsetof(DatosRenta, RendTrabajo) + 40;
 constexpr std::size_t kTitularPagador = 0;         // byte: 2 the declarant
@@ -255,9 +258,10 @@ TEST_F(CaminoRenta, CerrarYVolverAAbrirConservaNifYSalario) {
 TEST_F(CaminoRenta, ElPdfImpresoTieneLasPaginasDelFormularioYSuCodigoDeBarras) {
   REQUIERE_PASO(C(), "guardada");
   const std::filesystem::path pdf = C().Carpeta() / "declaracion.pdf";
-  // Print (Ctrl+P). A declaration with findings first shows them; "&Imprimir" there goes on.
+  // Print (Ctrl+P). A declaration with findings first shows them ("Avisos y errores"); when there are only
+  // warnings, "&Imprimir" there goes on.
   ASSERT_TRUE(E().Tecla("ctrl+p"));
-  const auto dialogo = E().EsperarVentana(std::string(titulos::kImprimir) + "|^Estado de la declaraci");
+  const auto dialogo = E().EsperarVentana(std::string(titulos::kImprimir) + "|" + titulos::kHallazgos);
   ASSERT_TRUE(dialogo) << "Ctrl+P opened neither the print dialog nor the findings";
   if (dialogo->titulo != "Imprimir") {
     E().Tecla("alt+i");
