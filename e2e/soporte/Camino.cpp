@@ -1,0 +1,140 @@
+#include "Camino.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace e2e {
+
+std::filesystem::path CarpetaSalida() {
+  const char* propia = std::getenv("KORVELIX_E2E_SALIDA");
+  if (propia != nullptr && *propia != '\0') return propia;
+  return KORVELIX_E2E_SALIDA_DEFECTO;
+}
+
+CCamino::CCamino(const std::string& nombre, std::function<void(const CKorvelix&)> antesDeArrancar)
+    : m_carpeta(CarpetaSalida() / nombre) {
+  std::filesystem::remove_all(m_carpeta);
+  std::filesystem::create_directories(m_carpeta);
+  m_pEscritorio = std::make_unique<CEscritorio>(m_carpeta / "escritorio");
+  if (!m_pEscritorio->Listo()) {
+    m_errorArranque = "the private desktop did not start: " + m_pEscritorio->Error();
+    return;
+  }
+  m_pPrograma = std::make_unique<CKorvelix>(*m_pEscritorio, m_carpeta / "programa");
+  if (antesDeArrancar) antesDeArrancar(*m_pPrograma);
+  if (!m_pPrograma->Arrancar()) {
+    m_errorArranque = "the program did not start (see " + m_pPrograma->Salida().string() + ")";
+  }
+}
+
+CCamino::~CCamino() {
+  // The program first, then the desktop it ran on.
+  m_pPrograma.reset();
+  m_pEscritorio.reset();
+}
+
+bool CCamino::ArrancarOtraInstalacion(const std::string& subcarpeta) {
+  if (!m_pEscritorio || !m_pEscritorio->Listo()) return false;
+  m_pPrograma.reset();
+  m_pPrograma = std::make_unique<CKorvelix>(*m_pEscritorio, m_carpeta / subcarpeta);
+  return m_pPrograma->Arrancar();
+}
+
+std::optional<SVentana> CCamino::VentanaDelante(const std::string& patron, const std::string& queEs,
+                                                std::chrono::milliseconds plazo) {
+  const std::optional<SVentana> v = m_pEscritorio->EsperarVentana(patron, plazo);
+  if (!v) {
+    ADD_FAILURE() << queEs << " (a window titled /" << patron << "/) did not appear";
+    return std::nullopt;
+  }
+  if (!m_pEscritorio->EsperarActiva(v->id, std::chrono::seconds(3))) {
+    const auto activa = m_pEscritorio->VentanaActiva();
+    ADD_FAILURE() << queEs << " (\"" << v->titulo << "\") appeared without the focus; the focus is on \""
+                  << (activa ? activa->titulo : std::string("nothing")) << "\"";
+    if (!m_pEscritorio->Activar(v->id)) {
+      ADD_FAILURE() << queEs << " could not be brought to the front either";
+      return std::nullopt;
+    }
+  }
+  // A window that has just come up takes a moment to hand the keyboard to its first control; a person never types
+  // that fast.
+  Dormir(std::chrono::milliseconds(300));
+  return v;
+}
+
+bool CCamino::Tabular(int veces) {
+  if (veces <= 0) return true;
+  return m_pEscritorio->Teclas(std::vector<std::string>(static_cast<std::size_t>(veces), "Tab"));
+}
+
+std::optional<std::string> CCamino::TextoCasillaActiva() {
+  if (!m_pEscritorio->Teclas({"Home", "shift+End", "ctrl+c"})) return std::nullopt;
+  std::optional<std::string> texto;
+  // The program answers the clipboard request from its event loop: give it a moment to take the copy.
+  EsperarHasta(
+      [&] {
+        texto = m_pEscritorio->Portapapeles();
+        return texto.has_value();
+      },
+      std::chrono::seconds(3), std::chrono::milliseconds(100));
+  // The box's own selection is left as it was found: the caret at the end, nothing selected.
+  m_pEscritorio->Tecla("End");
+  return texto;
+}
+
+std::optional<CPaginaFuente> CCamino::Pagina(int pagina) const {
+  return CPaginaFuente::Leer(KORVELIX_FUENTES_PAGINAS, pagina);
+}
+
+std::filesystem::path CCamino::GuardarFallo(const std::string& paso) {
+  const std::filesystem::path png = m_carpeta / (paso + ".png");
+  if (m_pEscritorio && m_pEscritorio->Listo()) {
+    m_pEscritorio->Capturar(png);
+    std::ofstream ventanas(m_carpeta / (paso + ".ventanas.txt"));
+    for (const SVentana& v : m_pEscritorio->Ventanas(".")) ventanas << v.id << "\t" << v.titulo << "\n";
+    const auto activa = m_pEscritorio->VentanaActiva();
+    ventanas << "focus: " << (activa ? activa->titulo : std::string("(none)")) << "\n";
+  }
+  return png;
+}
+
+void CPasoCamino::SetUp() {
+  CCamino* camino = CaminoActual();
+  if (camino == nullptr) GTEST_FAIL() << "the road was not set up";
+  if (!camino->ErrorArranque().empty()) GTEST_FAIL() << camino->ErrorArranque();
+}
+
+void CPasoCamino::TearDown() {
+  CCamino* camino = CaminoActual();
+  if (!HasFailure() || camino == nullptr) return;
+  const std::string paso = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  const std::filesystem::path png = camino->GuardarFallo(paso);
+  if (!camino->ErrorArranque().empty()) return;
+  std::cout << "[ e2e ] step " << paso << " failed; the screen is in " << png.string() << ", the program's output in "
+            << camino->Programa().Salida().string() << std::endl;
+}
+
+std::optional<int> PaginasPdf(const std::filesystem::path& pdf) {
+  const SResultado r = Ejecutar({"pdfinfo", pdf.string()});
+  if (!r.Bien()) return std::nullopt;
+  std::istringstream in(r.salida);
+  std::string linea;
+  while (std::getline(in, linea)) {
+    if (linea.rfind("Pages:", 0) == 0) return std::atoi(linea.c_str() + 6);
+  }
+  return std::nullopt;
+}
+
+bool PaginaPdfComoPng(const std::filesystem::path& pdf, int pagina, int ppp, const std::filesystem::path& png) {
+  std::filesystem::path base = png;
+  base.replace_extension();
+  const std::string n = std::to_string(pagina);
+  const SResultado r = Ejecutar({"pdftoppm", "-f", n, "-l", n, "-r", std::to_string(ppp), "-png",
+                                 "-singlefile", pdf.string(), base.string()},
+                                {}, std::chrono::seconds(60));
+  return r.Bien() && std::filesystem::exists(png);
+}
+
+}  // namespace e2e

@@ -1,0 +1,109 @@
+// One road a person takes through the program: a private desktop, the program with its own folders, and the
+// person's moves at the level the roads speak of (wait for a window, bring it forward, walk to a box, read a box's
+// text through the clipboard). The steps of a road are GoogleTest tests of one suite that share one CCamino, built
+// by the suite and torn down with it, so every process it started ends with the road, also when a step fails.
+//
+// Each step that fails leaves a picture of the screen, the list of windows and the program's output in the road's
+// folder (<build>/e2e/salida/<road>/), and prints where they are.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Escritorio.h"
+#include "Korvelix.h"
+#include "Paginas.h"
+
+namespace e2e {
+
+// Titles of the windows the roads wait for (extended regular expressions, matched without regard to case).
+namespace titulos {
+inline constexpr const char* kPrincipal = "^Korvelix";
+inline constexpr const char* kIndice = "ndice de Declaraciones";
+inline constexpr const char* kAsistente = "^DATOS FAMILIARES AL 31/12/1999";
+inline constexpr const char* kTrabajo = "RENDIMIENTOS DEL TRABAJO";
+inline constexpr const char* kIrAPagina = "^Ir a p";
+inline constexpr const char* kImprimir = "^Imprimir$";
+inline constexpr const char* kAviso = "^ATENCI";
+inline constexpr const char* kHallazgos = "^Avisos y errores";
+}  // namespace titulos
+
+class CCamino {
+ public:
+  // `antesDeArrancar`, when given, prepares the program's folders (e.g. a store of declarations) before it starts.
+  explicit CCamino(const std::string& nombre, std::function<void(const CKorvelix&)> antesDeArrancar = {});
+  ~CCamino();
+
+  // Ends the program and starts it again with new, empty folders in `subcarpeta` of the road's folder (another
+  // installation on the same desktop); false when it could not start.
+  bool ArrancarOtraInstalacion(const std::string& subcarpeta);
+
+  CEscritorio& Escritorio() { return *m_pEscritorio; }
+  CKorvelix& Programa() { return *m_pPrograma; }
+  const std::filesystem::path& Carpeta() const { return m_carpeta; }
+  // Empty when the desktop and the program are up; else why not.
+  const std::string& ErrorArranque() const { return m_errorArranque; }
+
+  // Marks a step as reached, and asks whether an earlier one was: later steps that need it fail at once, naming
+  // it, instead of waiting for windows that cannot come.
+  void Alcanzado(const std::string& paso) { m_pasos.insert(paso); }
+  bool HaAlcanzado(const std::string& paso) const { return m_pasos.count(paso) != 0; }
+
+  // Waits for the window and checks that it came to the front with the focus, as a person expects of a window that
+  // opens for them. When it stayed behind, the failure is recorded (not fatal) and the window is brought forward
+  // the way a person would, with a click on it, so that the road can go on.
+  std::optional<SVentana> VentanaDelante(const std::string& patron, const std::string& queEs,
+                                         std::chrono::milliseconds plazo = kPlazoVentana);
+
+  // Presses Tab `veces` times.
+  bool Tabular(int veces);
+  // The text of the box that has the focus, as the box itself copies it (Home, Shift+End, Ctrl+C); none when
+  // nothing reached the clipboard.
+  std::optional<std::string> TextoCasillaActiva();
+
+  // The page source of a page of the program.
+  std::optional<CPaginaFuente> Pagina(int pagina) const;
+
+  // Keeps the screen, the windows and the program's output for a failed step; gives the picture's path.
+  std::filesystem::path GuardarFallo(const std::string& paso);
+
+ private:
+  std::filesystem::path m_carpeta;
+  std::unique_ptr<CEscritorio> m_pEscritorio;
+  std::unique_ptr<CKorvelix> m_pPrograma;
+  std::string m_errorArranque;
+  std::set<std::string> m_pasos;
+};
+
+// The base of the steps of a road: a failed step leaves its picture; a road whose desktop could not start fails
+// every step with the reason.
+class CPasoCamino : public ::testing::Test {
+ protected:
+  virtual CCamino* CaminoActual() = 0;
+  void SetUp() override;
+  void TearDown() override;
+};
+
+// The folder where roads keep what they leave (the build's e2e/salida unless KORVELIX_E2E_SALIDA says otherwise).
+std::filesystem::path CarpetaSalida();
+
+// Pages of a PDF file (pdfinfo); none when it cannot be read.
+std::optional<int> PaginasPdf(const std::filesystem::path& pdf);
+// Renders one page of a PDF file as a PNG (pdftoppm) at `ppp` dots per inch.
+bool PaginaPdfComoPng(const std::filesystem::path& pdf, int pagina, int ppp, const std::filesystem::path& png);
+
+}  // namespace e2e
+
+// A step that needs an earlier one: fails at once, naming it, when that step was not reached.
+#define REQUIERE_PASO(camino, paso)                                                               \
+  do {                                                                                            \
+    if (!(camino).HaAlcanzado(paso)) GTEST_FAIL() << "needs the step \"" << (paso) << "\", which failed"; \
+  } while (0)

@@ -1,0 +1,77 @@
+// The built program as a person runs it on a private desktop, with folders of its own (store of declarations,
+// profile, XDG folders, home), and what it leaves behind read as data: the stored declarations through the
+// program's own table tool.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Escritorio.h"
+#include "Proceso.h"
+
+namespace e2e {
+
+// One row of the store of declarations (table DatosDec), as the table tool dumps it.
+struct SDeclaracionGuardada {
+  std::string clave;  // Windows-1252, without the padding blanks
+  int tipodec = -1;
+  std::string idioma;
+  std::vector<std::uint8_t> datos;  // the whole data area
+
+  // `ancho` bytes of the data area at `desplazamiento` (shorter when the area ends before).
+  std::string Texto(std::size_t desplazamiento, std::size_t ancho) const;
+  // The double stored at `desplazamiento`; none when the area is too short.
+  std::optional<double> Importe(std::size_t desplazamiento) const;
+};
+
+// The rows of a dump of `tabla volcar` (deleted rows left out); false with the reason when the text is not one.
+bool LeerVolcadoDatosDec(std::string_view volcado, std::vector<SDeclaracionGuardada>& filas, std::string& error);
+
+class CKorvelix {
+ public:
+  // The program's folders go under `carpeta` (emptied first).
+  CKorvelix(const CEscritorio& escritorio, const std::filesystem::path& carpeta);
+  ~CKorvelix();
+  CKorvelix(const CKorvelix&) = delete;
+  CKorvelix& operator=(const CKorvelix&) = delete;
+
+  // Starts the program as a person would from the build tree (no introduction screen, so that the roads begin at
+  // the declaration index). False when it could not be started.
+  bool Arrancar();
+  bool Vivo();
+  pid_t Pid() const;
+  // Waits for the program to end; its wait status when it did within `plazo`.
+  std::optional<int> EsperarFin(std::chrono::milliseconds plazo);
+  // Ends it hard (the road is over or failed).
+  void Matar();
+  // Whether the process is still in the process list (/proc), whoever reaped it.
+  bool EnListaDeProcesos() const;
+
+  const std::filesystem::path& Carpeta() const { return m_carpeta; }
+  std::filesystem::path Almacen() const { return m_carpeta / "datos" / "red" / "DatosDec.DBF"; }
+  std::filesystem::path Salida() const { return m_carpeta / "korvelix.log"; }
+
+  // Writes the store of declarations before the program starts, as an installation that already holds these
+  // rows (built with the table tool from the store's own schema); false with the reason when it could not.
+  bool PrepararAlmacen(const std::vector<SDeclaracionGuardada>& filas, std::string& error) const;
+  // The stored declarations read back through the table tool; false with the reason when it could not be read.
+  bool LeerAlmacen(std::vector<SDeclaracionGuardada>& filas, std::string& error) const;
+  // The stored declaration of that name (compared without padding blanks).
+  std::optional<SDeclaracionGuardada> Declaracion(std::string_view clave, std::string* error = nullptr) const;
+
+ private:
+  const CEscritorio& m_escritorio;
+  std::filesystem::path m_carpeta;
+  std::unique_ptr<CProceso> m_pPrograma;
+  pid_t m_pid = -1;
+};
+
+}  // namespace e2e

@@ -1,0 +1,108 @@
+#include "Paginas.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+
+namespace {
+
+struct SFuente {
+  int pagina = 0;
+  int como = 0;
+  std::vector<SCasillaPagina> casillas;
+};
+
+SFuente LeerFuente(const std::filesystem::path& ruta) {
+  SFuente f;
+  std::ifstream in(ruta);
+  std::string linea;
+  SCasillaPagina* actual = nullptr;
+  while (std::getline(in, linea)) {
+    std::istringstream palabras(linea);
+    std::string clave;
+    if (!(palabras >> clave) || clave.front() == '#') continue;
+    const bool sangrada = !linea.empty() && (linea.front() == ' ' || linea.front() == '\t');
+    if (!sangrada) actual = nullptr;
+    if (clave == "PAGINA") {
+      palabras >> f.pagina;
+    } else if (clave == "COMO") {
+      palabras >> f.como;
+    } else if (clave == "CASILLA") {
+      SCasillaPagina c;
+      palabras >> c.numero;
+      f.casillas.push_back(c);
+      actual = &f.casillas.back();
+    } else if (actual != nullptr) {
+      if (clave == "ID") palabras >> actual->id;
+      if (clave == "LECTURA") actual->lectura = true;
+      if (clave == "VENTANA") palabras >> actual->ventana;
+      if (clave == "PINTAR") {
+        int donde = 0;
+        palabras >> donde;
+        actual->enPantalla = donde != 2;
+      }
+    }
+  }
+  return f;
+}
+
+std::optional<SFuente> BuscarFuente(const std::filesystem::path& carpeta, int pagina) {
+  std::error_code e;
+  for (const auto& entrada : std::filesystem::directory_iterator(carpeta, e)) {
+    if (entrada.path().extension() != ".txt") continue;
+    SFuente f = LeerFuente(entrada.path());
+    if (f.pagina == pagina) return f;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<CPaginaFuente> CPaginaFuente::Leer(const std::filesystem::path& carpeta, int pagina) {
+  std::optional<SFuente> f = BuscarFuente(carpeta, pagina);
+  // A twin page takes its boxes from the page it is written like.
+  for (int vueltas = 0; f && f->como != 0 && vueltas < 4; ++vueltas) f = BuscarFuente(carpeta, f->como);
+  if (!f) return std::nullopt;
+  CPaginaFuente p;
+  p.m_casillas = std::move(f->casillas);
+  std::sort(p.m_casillas.begin(), p.m_casillas.end(),
+            [](const SCasillaPagina& a, const SCasillaPagina& b) { return a.numero < b.numero; });
+  return p;
+}
+
+int CPaginaFuente::PrimeraEditable() const {
+  for (const auto& c : m_casillas) {
+    if (Editable(c)) return c.numero;
+  }
+  return 0;
+}
+
+std::optional<int> CPaginaFuente::Tabulaciones(int desde, int hasta) const {
+  const auto destino = std::find_if(m_casillas.begin(), m_casillas.end(),
+                                    [&](const SCasillaPagina& c) { return c.numero == hasta; });
+  if (destino == m_casillas.end() || !Editable(*destino)) return std::nullopt;
+  const auto origen = std::find_if(m_casillas.begin(), m_casillas.end(),
+                                   [&](const SCasillaPagina& c) { return c.numero == desde; });
+  if (origen == m_casillas.end()) return std::nullopt;
+  // Forward from the box left, wrapping at the end of the array.
+  int pasos = 0;
+  const std::size_t n = m_casillas.size();
+  std::size_t i = static_cast<std::size_t>(origen - m_casillas.begin());
+  for (std::size_t vuelta = 0; vuelta < n; ++vuelta) {
+    if (m_casillas[i].numero == hasta) return pasos;
+    i = (i + 1) % n;
+    if (Editable(m_casillas[i])) ++pasos;
+  }
+  return std::nullopt;
+}
+
+int CPaginaFuente::NumeroDe(const std::string& id) const {
+  for (const auto& c : m_casillas) {
+    if (c.id == id) return c.numero;
+  }
+  return 0;
+}
+
+}  // namespace e2e

@@ -1,0 +1,173 @@
+// The exchange road: a declaration stored in one installation is exported to an exchange file ("*.ren") and
+// imported into another installation, where it arrives with its data area unchanged. The declaration is put in the
+// first store with the table tool, so that this road stands on its own; the file is read as bytes.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "Camino.h"
+#include "framework/DocumentoServicios.h"
+#include "output/RegistroRentaCampos.h"
+#include "ximardol.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using e2e::CCamino;
+namespace titulos = e2e::titulos;
+
+constexpr const char* kClave = "INTERCAMBIO E2E";
+constexpr const char* kNif = "12345678Z";
+constexpr std::size_t kCabeceraFichero = 16;  // version (11) and count (5)
+constexpr std::size_t kCabeceraDeclaracion = 68;
+constexpr const char* kTituloExportacion = "^Exportaci.{1,2}n de declaraciones";
+constexpr const char* kTituloImportacion = "^Importaci.{1,2}n de declaraciones";
+constexpr const char* kTituloFicheroExportar = "^Exportar$";
+constexpr const char* kTituloFicheroImportar = "^Importar$";
+
+// The declarant's NIF: 9 characters in the slot of person 2 (1 is the family unit).
+constexpr std::size_t kNifDeclarante =
+    salida::registro_renta::kNif + salida::registro_renta::kPasoNif * (marco::kSujetoDeclarante - 1);
+
+// A D-101 declaration with a NIF and a salary in its data area.
+e2e::SDeclaracionGuardada Declaracion() {
+  e2e::SDeclaracionGuardada d;
+  d.clave = kClave;
+  d.tipodec = 1;
+  d.idioma = "e";
+  d.datos.assign(sizeof(DatosRenta), 0);
+  std::memcpy(d.datos.data() + kNifDeclarante, kNif, 9);
+  const double salario = 3000000.0;
+  const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
+  d.datos[pagador] = 2;
+  std::memcpy(d.datos.data() + pagador + 8, &salario, sizeof salario);
+  return d;
+}
+
+std::string LeerFichero(const std::filesystem::path& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+class CaminoIntercambio : public e2e::CPasoCamino {
+ protected:
+  static void SetUpTestSuite() {
+    Estado() = std::make_unique<CCamino>("CaminoIntercambio", [](const e2e::CKorvelix& programa) {
+      std::string error;
+      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
+    });
+  }
+  static void TearDownTestSuite() { Estado().reset(); }
+  static std::unique_ptr<CCamino>& Estado() {
+    static std::unique_ptr<CCamino> camino;
+    return camino;
+  }
+  CCamino* CaminoActual() override { return Estado().get(); }
+  CCamino& C() { return *Estado(); }
+  e2e::CEscritorio& E() { return C().Escritorio(); }
+  std::filesystem::path Fichero() { return C().Carpeta() / "declaraciones.ren"; }
+
+  // The index comes up at start; Esc leaves the program with no declaration open.
+  ::testing::AssertionResult SinDeclaracionAbierta() {
+    if (!C().VentanaDelante(titulos::kIndice, "the declaration index")) {
+      return ::testing::AssertionFailure() << "no declaration index at start";
+    }
+    E().Tecla("Escape");
+    if (!E().EsperarSinVentana(titulos::kIndice)) return ::testing::AssertionFailure() << "Esc left the index open";
+    const auto principal = E().EsperarVentana(titulos::kPrincipal);
+    if (!principal || !E().EsperarActiva(principal->id)) {
+      return ::testing::AssertionFailure() << "the main window did not get the focus";
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  // A file dialog: the whole path typed into it, Enter.
+  ::testing::AssertionResult ElegirFichero(const char* titulo, const std::string& que) {
+    if (!C().VentanaDelante(titulo, que)) return ::testing::AssertionFailure() << que << " did not open";
+    E().Teclas({"ctrl+a"});
+    E().Escribir(Fichero().string());
+    // The first Enter may only close the completion of the path typed: Enter again, as a person does.
+    for (int vez = 0; vez < 3; ++vez) {
+      E().Tecla("Return");
+      if (E().EsperarSinVentana(titulo, 2s)) return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << que << " did not take the path";
+  }
+
+  // In a list of declarations to tick: the arrows put the cursor on the first row, the space bar ticks it.
+  void MarcarPrimera() { E().Teclas({"Down", "Up", "space"}); }
+
+  // The program's message after an exchange, if any, is closed with Enter.
+  void CerrarAviso() {
+    const auto principal = E().EsperarVentana(titulos::kPrincipal);
+    e2e::EsperarHasta(
+        [&] {
+          const auto activa = E().VentanaActiva();
+          if (activa && principal && activa->id != principal->id) {
+            E().Tecla("Return");
+            return false;
+          }
+          return true;
+        },
+        5s, 300ms);
+  }
+};
+
+TEST_F(CaminoIntercambio, ExportarEscribeLaDeclaracionEnElFichero) {
+  ASSERT_TRUE(SinDeclaracionAbierta());
+  // "&Archivo", "&Exportar...": the tax (Renta is the first), the declarations (the only one, ticked), the file.
+  E().Tecla("alt+a");
+  E().Tecla("e");
+  const auto impuesto = C().VentanaDelante(kTituloExportacion, "the choice of tax to export");
+  ASSERT_TRUE(impuesto);
+  E().Tecla("Return");
+  ASSERT_TRUE(E().EsperarCerrada(impuesto->id));
+  ASSERT_TRUE(C().VentanaDelante(kTituloExportacion, "the choice of declarations to export"));
+  MarcarPrimera();
+  E().Tecla("Return");
+  ASSERT_TRUE(ElegirFichero(kTituloFicheroExportar, "the save dialog \"Exportar\""));
+  ASSERT_TRUE(e2e::EsperarHasta([&] { return std::filesystem::exists(Fichero()); }, 10s)) << "no file " << Fichero();
+  CerrarAviso();
+
+  const std::string fichero = LeerFichero(Fichero());
+  const e2e::SDeclaracionGuardada esperada = Declaracion();
+  ASSERT_EQ(fichero.size(), kCabeceraFichero + kCabeceraDeclaracion + esperada.datos.size());
+  EXPECT_EQ(fichero.substr(kCabeceraFichero, std::strlen(kClave)), kClave) << "the record's name";
+  EXPECT_TRUE(std::memcmp(fichero.data() + kCabeceraFichero + kCabeceraDeclaracion, esperada.datos.data(),
+                          esperada.datos.size()) == 0)
+      << "the data area in the file differs from the stored one";
+  C().Alcanzado("exportada");
+}
+
+TEST_F(CaminoIntercambio, ImportarEnOtraInstalacionTraeLaDeclaracionIgual) {
+  REQUIERE_PASO(C(), "exportada");
+  ASSERT_TRUE(C().ArrancarOtraInstalacion("otra")) << "the second installation did not start";
+  ASSERT_TRUE(SinDeclaracionAbierta());
+  // "&Archivo", "I&mportar...": the file, then the declarations in it (the only one, ticked).
+  E().Tecla("alt+a");
+  E().Tecla("m");
+  ASSERT_TRUE(ElegirFichero(kTituloFicheroImportar, "the open dialog \"Importar\""));
+  ASSERT_TRUE(C().VentanaDelante(kTituloImportacion, "the choice of declarations to import"));
+  MarcarPrimera();
+  E().Tecla("Return");
+  std::string motivo;
+  std::optional<e2e::SDeclaracionGuardada> fila;
+  e2e::EsperarHasta(
+      [&] {
+        fila = C().Programa().Declaracion(kClave, &motivo);
+        return fila.has_value();
+      },
+      10s, 200ms);
+  ASSERT_TRUE(fila) << motivo;
+  CerrarAviso();
+  const e2e::SDeclaracionGuardada esperada = Declaracion();
+  EXPECT_EQ(fila->tipodec, esperada.tipodec);
+  EXPECT_EQ(fila->Texto(kNifDeclarante, 9), kNif);
+  EXPECT_TRUE(fila->datos == esperada.datos) << "the imported data area differs from the exported one";
+}
+
+}  // namespace

@@ -1,0 +1,340 @@
+// The main road of the income tax, as a person takes it: a new declaration, the personal data wizard, the NIF typed
+// on the first page, a salary entered through the work-income dialog, Ctrl+G, close and reopen, print to a PDF file,
+// quit. Every outcome is read from data: the box's own text through the clipboard, the stored declaration through
+// the table tool, the PDF through pdfinfo and the bar-code reader, the process list.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+#include "Camino.h"
+#include "CodigoBarrasLector.h"
+#include "output/CodigoBarrasDatos.h"
+#include "output/RegistroRenta.h"
+#include "framework/DocumentoServicios.h"
+#include "output/RegistroRentaCampos.h"
+#include "ximardol.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using e2e::CCamino;
+namespace titulos = e2e::titulos;
+
+// Where the road's outcomes lie in the stored data area of the income tax.
+// The NIF of each person (1 family unit, 2 declarant, ...): 9 characters, one slot per person.
+constexpr std::size_t kNifDeclarante =
+    salida::registro_renta::kNif + salida::registro_renta::kPasoNif * (marco::kSujetoDeclarante - 1);
+// The six payer rows of work income: 104 bytes each, 40 bytes into section A.
+constexpr std::size_t kPagadoresTrabajo = offsetof(DatosRenta, RendTrabajo) + 40;
+constexpr std::size_t kTitularPagador = 0;         // byte: 2 the declarant
+constexpr std::size_t kImporteIntegroPagador = 8;  // double
+constexpr std::size_t kRetencionPagador = 16;      // double
+
+constexpr const char* kClave = "RENTA E2E";
+constexpr const char* kNif = "12345678Z";
+constexpr double kSalario = 3000000.0;
+constexpr double kRetencion = 450000.0;
+
+// Page ids of the simplified form, where a new declaration starts.
+constexpr int kPaginaIdentificacion = 101;
+constexpr int kPaginaTrabajo = 102;
+
+// The digits of a box's text (amounts show thousands separators).
+std::string Digitos(const std::string& texto) {
+  std::string d;
+  for (char c : texto) {
+    if (c >= '0' && c <= '9') d += c;
+  }
+  return d;
+}
+
+std::string Recortado(std::string texto) {
+  while (!texto.empty() && (texto.back() == ' ' || texto.back() == '\n' || texto.back() == '\0')) texto.pop_back();
+  while (!texto.empty() && texto.front() == ' ') texto.erase(texto.begin());
+  return texto;
+}
+
+class CaminoRenta : public e2e::CPasoCamino {
+ protected:
+  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoRenta"); }
+  static void TearDownTestSuite() { Estado().reset(); }
+  static std::unique_ptr<CCamino>& Estado() {
+    static std::unique_ptr<CCamino> camino;
+    return camino;
+  }
+  CCamino* CaminoActual() override { return Estado().get(); }
+  CCamino& C() { return *Estado(); }
+  e2e::CEscritorio& E() { return C().Escritorio(); }
+
+  // Waits until the stored row of the road's declaration satisfies `condicion`; gives the last row read, which the
+  // caller checks field by field.
+  template <typename F>
+  std::optional<e2e::SDeclaracionGuardada> EsperarGuardada(F&& condicion, std::string& motivo) {
+    std::optional<e2e::SDeclaracionGuardada> fila;
+    e2e::EsperarHasta(
+        [&] {
+          fila = C().Programa().Declaracion(kClave, &motivo);
+          return fila && condicion(*fila);
+        },
+        10s, 200ms);
+    return fila;
+  }
+
+  // From the box that has the focus when page `pagina` opens, walks to the box with identifier `id`.
+  ::testing::AssertionResult IrACasilla(int pagina, const std::string& id) {
+    const auto p = C().Pagina(pagina);
+    if (!p) return ::testing::AssertionFailure() << "no page source for page " << pagina;
+    const int destino = p->NumeroDe(id);
+    const auto tabs = p->Tabulaciones(p->PrimeraEditable(), destino);
+    if (!tabs) return ::testing::AssertionFailure() << "box " << id << " of page " << pagina << " takes no focus";
+    if (!C().Tabular(*tabs)) return ::testing::AssertionFailure() << "the Tab keys could not be sent";
+    return ::testing::AssertionSuccess();
+  }
+
+  // Goes to page `numero` of the open declaration with the go-to-page command (Ctrl+I).
+  ::testing::AssertionResult IrAPagina(int numero) {
+    E().Tecla("ctrl+i");
+    if (!C().VentanaDelante(titulos::kIrAPagina, "the go-to-page dialog")) {
+      return ::testing::AssertionFailure() << "Ctrl+I did not open the go-to-page dialog";
+    }
+    E().Escribir(std::to_string(numero));
+    E().Tecla("Return");
+    if (!E().EsperarSinVentana(titulos::kIrAPagina)) {
+      return ::testing::AssertionFailure() << "the go-to-page dialog did not close on Enter";
+    }
+    return ::testing::AssertionSuccess();
+  }
+};
+
+TEST_F(CaminoRenta, ElProgramaArrancaConElIndiceDeDeclaracionesDelante) {
+  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
+  EXPECT_FALSE(E().Ventanas(titulos::kPrincipal).empty()) << "no main window";
+  C().Alcanzado("indice");
+}
+
+TEST_F(CaminoRenta, UnaDeclaracionNuevaSeGuardaYAbreElAsistente) {
+  REQUIERE_PASO(C(), "indice");
+  // The name goes into "Declaración:", which has the focus; "&Alta" creates it.
+  ASSERT_TRUE(E().Escribir(kClave));
+  ASSERT_TRUE(E().Tecla("alt+a"));
+  ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
+  C().Alcanzado("asistente");
+  // A new declaration is stored at once, before the wizard asks anything.
+  std::string motivo;
+  EXPECT_TRUE(C().Programa().Declaracion(kClave, &motivo).has_value()) << motivo;
+}
+
+TEST_F(CaminoRenta, ElAsistenteTomaLosDatosPersonalesConElTeclado) {
+  REQUIERE_PASO(C(), "asistente");
+  // "Soltero/a" has the focus: tick it, say "No" children, give the year of birth and the community (code 12).
+  E().Tecla("space");
+  C().Tabular(4);  // Casado/a, Viudo/a, Separado/a; "Cónyuge fallecido" is disabled for a single person
+  E().Tecla("space");
+  C().Tabular(2);  // "Si"; the joint declaration's community is disabled
+  E().Escribir("1960");
+  C().Tabular(2);  // the disability degree
+  E().Escribir("12");
+  C().Tabular(1);  // the community's name comes from its code
+  // "Aplicar" finishes the wizard: the next control after the community that takes the focus (the rows of the
+  // spouse and the children are disabled).
+  C().Tabular(1);
+  E().Tecla("space");
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kAsistente))
+      << "the wizard is still open after its data were typed and \"Aplicar\" was pressed";
+  // The first page of the simplified form shows in the main window, which has the focus again.
+  const auto principal = E().EsperarVentana(titulos::kPrincipal);
+  ASSERT_TRUE(principal);
+  EXPECT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  C().Alcanzado("pagina1");
+}
+
+TEST_F(CaminoRenta, ElNifQuedaComoSeEscribe) {
+  REQUIERE_PASO(C(), "pagina1");
+  ASSERT_TRUE(IrACasilla(kPaginaIdentificacion, "ZDNID"));
+  ASSERT_TRUE(E().Escribir(kNif));
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "the NIF box gave nothing to the clipboard";
+  EXPECT_EQ(*texto, kNif) << "the NIF box does not hold what was typed";
+  // Leaving the box takes its value into the declaration.
+  E().Tecla("Tab");
+  C().Alcanzado("nif");
+}
+
+TEST_F(CaminoRenta, ElSalarioDelDialogoLlegaALaCasillaDeLaPagina) {
+  REQUIERE_PASO(C(), "pagina1");
+  ASSERT_TRUE(IrAPagina(2));
+  // The page opens on its first box that takes input: money pay, whose value comes from the work-income dialog.
+  // Any character typed there opens the dialog.
+  const auto p = C().Pagina(kPaginaTrabajo);
+  ASSERT_TRUE(p);
+  ASSERT_FALSE(p->Casillas().empty());
+  const auto& primera = *std::find_if(p->Casillas().begin(), p->Casillas().end(),
+                                      [&](const auto& c) { return c.numero == p->PrimeraEditable(); });
+  ASSERT_EQ(primera.ventana, "IDD_RDTO_TRABAJO") << "the first box of page 2 is no longer the work-income box";
+  E().Escribir("3");
+  ASSERT_TRUE(C().VentanaDelante(titulos::kTrabajo, "the work-income dialog"));
+  // First payer: holder "D" (declarant), which takes the focus on to its money pay; then the withholding.
+  E().Escribir("D");
+  E().Escribir("3000000");
+  E().Tecla("Tab");
+  E().Escribir("450000");
+  E().Tecla("Tab");
+  E().Tecla("alt+a");
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kTrabajo)) << "the work-income dialog did not close with \"&Aceptar\"";
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "the work-income box gave nothing to the clipboard";
+  EXPECT_EQ(Digitos(*texto), "3000000") << "the page box shows \"" << *texto << "\"";
+  C().Alcanzado("salario");
+}
+
+TEST_F(CaminoRenta, CtrlGGuardaConLaDeclaracionAbierta) {
+  REQUIERE_PASO(C(), "pagina1");
+  // What the earlier steps entered: the NIF, and the salary when its step got through.
+  const bool conSalario = C().HaAlcanzado("salario");
+  ASSERT_TRUE(E().Tecla("ctrl+g"));
+  std::string motivo;
+  const auto fila = EsperarGuardada(
+      [&](const e2e::SDeclaracionGuardada& f) {
+        return f.Texto(kNifDeclarante, 9) == kNif &&
+               (!conSalario || f.Importe(kPagadoresTrabajo + kImporteIntegroPagador).value_or(0.0) == kSalario);
+      },
+      motivo);
+  ASSERT_TRUE(fila) << motivo;
+  EXPECT_EQ(fila->tipodec, 1) << "a new declaration starts as D-101";
+  EXPECT_EQ(fila->Texto(offsetof(DatosRenta, DatosFamilia) + 4, 4), "1960") << "the year of birth of the wizard";
+  EXPECT_EQ(fila->Texto(kNifDeclarante, 9), kNif) << "the stored NIF";
+  if (conSalario) {
+    ASSERT_GE(fila->datos.size(), kPagadoresTrabajo + 104);
+    EXPECT_EQ(fila->datos[kPagadoresTrabajo + kTitularPagador], 2) << "the payer's holder is not the declarant";
+    EXPECT_EQ(fila->Importe(kPagadoresTrabajo + kImporteIntegroPagador), kSalario) << "the stored money pay";
+    EXPECT_EQ(fila->Importe(kPagadoresTrabajo + kRetencionPagador), kRetencion) << "the stored withholding";
+  }
+  // Saving leaves the declaration open: no index, the program goes on.
+  EXPECT_TRUE(C().Programa().Vivo());
+  EXPECT_TRUE(E().Ventanas(titulos::kIndice).empty()) << "saving closed the declaration";
+  if (!HasFailure()) C().Alcanzado("guardada");
+}
+
+TEST_F(CaminoRenta, CerrarYVolverAAbrirConservaNifYSalario) {
+  REQUIERE_PASO(C(), "guardada");
+  // "Abrir declaración" (Ctrl+O) closes the open declaration and shows the index; the name typed there and
+  // "&Seleccionar" open it again.
+  ASSERT_TRUE(E().Tecla("ctrl+o"));
+  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
+  E().Escribir(kClave);
+  E().Tecla("alt+s");
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not open the declaration";
+  const auto principal = E().EsperarVentana(titulos::kPrincipal);
+  ASSERT_TRUE(principal);
+  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  // A stored declaration opens without the wizard.
+  EXPECT_TRUE(E().Ventanas(titulos::kAsistente).empty()) << "the wizard opened for a stored declaration";
+
+  ASSERT_TRUE(IrACasilla(kPaginaIdentificacion, "ZDNID"));
+  const auto nif = C().TextoCasillaActiva();
+  ASSERT_TRUE(nif) << "the NIF box gave nothing to the clipboard";
+  EXPECT_EQ(Recortado(*nif), kNif);
+
+  std::string motivo;
+  const auto fila = C().Programa().Declaracion(kClave, &motivo);
+  ASSERT_TRUE(fila) << motivo;
+  EXPECT_EQ(fila->Texto(kNifDeclarante, 9), kNif);
+
+  // The salary, when its step got through.
+  if (C().HaAlcanzado("salario")) {
+    ASSERT_TRUE(IrAPagina(2));
+    const auto salario = C().TextoCasillaActiva();
+    ASSERT_TRUE(salario) << "the work-income box gave nothing to the clipboard";
+    EXPECT_EQ(Digitos(*salario), "3000000") << "the page box shows \"" << *salario << "\"";
+    EXPECT_EQ(fila->Importe(kPagadoresTrabajo + kImporteIntegroPagador), kSalario);
+    EXPECT_EQ(fila->Importe(kPagadoresTrabajo + kRetencionPagador), kRetencion);
+  }
+  if (!HasFailure()) C().Alcanzado("reabierta");
+}
+
+TEST_F(CaminoRenta, ElPdfImpresoTieneLasPaginasDelFormularioYSuCodigoDeBarras) {
+  REQUIERE_PASO(C(), "guardada");
+  const std::filesystem::path pdf = C().Carpeta() / "declaracion.pdf";
+  // Print (Ctrl+P). A declaration with findings first shows them ("Avisos y errores"); when there are only
+  // warnings, "&Imprimir" there goes on.
+  ASSERT_TRUE(E().Tecla("ctrl+p"));
+  const auto dialogo = E().EsperarVentana(std::string(titulos::kImprimir) + "|" + titulos::kHallazgos);
+  ASSERT_TRUE(dialogo) << "Ctrl+P opened neither the print dialog nor the findings";
+  if (dialogo->titulo != "Imprimir") {
+    E().Tecla("alt+i");
+  }
+  ASSERT_TRUE(C().VentanaDelante(titulos::kImprimir, "the print dialog"));
+  // "Impresora:" has the focus; the arrow moves to "Fichero PDF:", Tab to its path.
+  E().Tecla("Down");
+  E().Tecla("Tab");
+  E().Teclas({"ctrl+a", "BackSpace"});
+  E().Escribir(pdf.string());
+  // Past "...", "Todo" and the extra copy, to "Aceptar".
+  C().Tabular(4);
+  E().Tecla("space");
+  // After the run the notice for the taxpayer; "&Aceptar" closes it.
+  if (C().VentanaDelante(titulos::kAviso, "the notice after printing", 60s)) {
+    E().Tecla("alt+a");
+    EXPECT_TRUE(E().EsperarSinVentana(titulos::kAviso));
+  }
+  ASSERT_TRUE(e2e::EsperarHasta([&] { return std::filesystem::exists(pdf); }, 30s)) << "no PDF at " << pdf;
+
+  // The form's pages: D-101 prints pages 1, 2, 7 and 8 always, in two copies each.
+  const auto paginas = e2e::PaginasPdf(pdf);
+  ASSERT_TRUE(paginas) << "pdfinfo cannot read " << pdf;
+  EXPECT_GE(*paginas, 8) << "the PDF has " << *paginas << " pages";
+
+  // The first page carries the declaration's record in PDF417 symbols.
+  const std::filesystem::path png = C().Carpeta() / "pagina1.png";
+  ASSERT_TRUE(e2e::PaginaPdfComoPng(pdf, 1, 300, png));
+  std::vector<pruebas::CCodigoLeido> simbolos;
+  for (const auto& c : pruebas::LeerCodigosPng(png.string())) {
+    if (c.formato == "PDF417") simbolos.push_back(c);
+  }
+  ASSERT_FALSE(simbolos.empty()) << "no PDF417 symbol on page 1 (" << png << ")";
+  const std::vector<std::uint8_t> trama = pruebas::UnirSecuencia(simbolos);
+  ASSERT_FALSE(trama.empty()) << "the symbols of page 1 are not one whole sequence";
+  const auto leida = salida::LeerTrama(trama);
+  ASSERT_TRUE(leida.has_value()) << "the symbols do not hold a frame";
+  EXPECT_EQ(leida->prefijo, salida::kPrefijoTramaRenta);
+  EXPECT_EQ(leida->identificador, kNif);
+  const auto registro = salida::RecuperarRegistro(trama);
+  ASSERT_TRUE(registro.has_value()) << "the frame does not give back a record";
+  EXPECT_GE(registro->size(), salida::CRegistroRenta::kLongitudRegistro);
+  EXPECT_LE(registro->size(), salida::CRegistroRenta::kLongitudMaxima);
+  EXPECT_NE(registro->find(kNif), std::string::npos) << "the record does not carry the NIF";
+  C().Alcanzado("impresa");
+}
+
+TEST_F(CaminoRenta, SalirTerminaElProcesoEnCincoSegundos) {
+  ASSERT_TRUE(C().Programa().Vivo()) << "the program is not running any more";
+  const auto principal = E().EsperarVentana(titulos::kPrincipal);
+  ASSERT_TRUE(principal);
+  E().Activar(principal->id);
+  // "&Archivo", "&Salir".
+  E().Tecla("alt+a");
+  E().Tecla("s");
+  std::optional<int> estado = C().Programa().EsperarFin(5s);
+  EXPECT_TRUE(estado.has_value()) << "the program still runs 5 s after \"&Archivo\", \"&Salir\"";
+  if (!estado) {
+    // The way out a person tries next: the window's close (Alt+F4 of the window manager).
+    E().Activar(principal->id);
+    E().Tecla("alt+F4");
+    estado = C().Programa().EsperarFin(5s);
+    EXPECT_TRUE(estado.has_value()) << "the program still runs 5 s after its main window was closed";
+  }
+  if (!estado) {
+    std::string ventanas;
+    for (const auto& v : E().Ventanas(".")) ventanas += " \"" + v.titulo + "\"";
+    ADD_FAILURE() << "windows still open:" << ventanas;
+  }
+  EXPECT_FALSE(C().Programa().EnListaDeProcesos()) << "the program's process is still in the process list";
+  if (estado) {
+    EXPECT_TRUE(WIFEXITED(*estado) && WEXITSTATUS(*estado) == 0) << "wait status " << *estado;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+// The pieces of the roads that read data, checked without a desktop: the dump of the store and the Tab walk of the
+// page sources.
+#include <gtest/gtest.h>
+
+#include "Korvelix.h"
+#include "Paginas.h"
+
+namespace {
+
+TEST(SoporteE2E, ElVolcadoDelAlmacenDaLasFilasVivasConSuAreaDeDatos) {
+  const std::string volcado =
+      "TABLA DatosDec\n"
+      "CAMPO clave    C 50\n"
+      "CAMPO tipodec  N 3 0\n"
+      "CAMPO idioma   C 1\n"
+      "CAMPO moneda   C 1\n"
+      "CAMPO liqui311 C 4\n"
+      "CAMPO datos    B\n"
+      "ETIQUETA CLAVE clave\n"
+      "FILAS\n"
+      "A\\|B\\xF1|2|e|||00ff10\n"
+      "*BORRADA|1|e|||00\n"
+      "C|3|e|||\n";
+  std::vector<e2e::SDeclaracionGuardada> filas;
+  std::string error;
+  ASSERT_TRUE(e2e::LeerVolcadoDatosDec(volcado, filas, error)) << error;
+  ASSERT_EQ(filas.size(), 2u);
+  EXPECT_EQ(filas[0].clave, "A|B\xF1");
+  EXPECT_EQ(filas[0].tipodec, 2);
+  EXPECT_EQ(filas[0].datos, (std::vector<std::uint8_t>{0x00, 0xff, 0x10}));
+  EXPECT_EQ(filas[0].Texto(1, 9), "\xff\x10");
+  EXPECT_FALSE(filas[0].Importe(0).has_value());
+  EXPECT_EQ(filas[1].clave, "C");
+  EXPECT_TRUE(filas[1].datos.empty());
+}
+
+TEST(SoporteE2E, UnVolcadoQueNoEsDelAlmacenSeRechaza) {
+  std::vector<e2e::SDeclaracionGuardada> filas;
+  std::string error;
+  EXPECT_FALSE(e2e::LeerVolcadoDatosDec("CAMPO clave C 50\nCAMPO datos B\nFILAS\nA|0g\n", filas, error));
+  EXPECT_FALSE(e2e::LeerVolcadoDatosDec("CAMPO clave C 50\nFILAS\nA|B\n", filas, error));
+  EXPECT_FALSE(e2e::LeerVolcadoDatosDec("nada\n", filas, error));
+}
+
+TEST(SoporteE2E, ElTabuladorRecorreLasCasillasEditablesPorNumero) {
+  // Page 1 of D-101 opens on box 1; the NIF is box 5, four presses away (boxes 2, 3, 4 take input).
+  const auto identificacion = e2e::CPaginaFuente::Leer(KORVELIX_FUENTES_PAGINAS, 101);
+  ASSERT_TRUE(identificacion);
+  EXPECT_EQ(identificacion->PrimeraEditable(), 1);
+  EXPECT_EQ(identificacion->NumeroDe("ZDNID"), 5);
+  EXPECT_EQ(identificacion->Tabulaciones(1, 5), 4);
+  // Page 2 of D-101 is written like page 2 of D-100: its boxes 1 and 2 are read-only, box 3 opens the dialog.
+  const auto trabajo = e2e::CPaginaFuente::Leer(KORVELIX_FUENTES_PAGINAS, 102);
+  ASSERT_TRUE(trabajo);
+  EXPECT_EQ(trabajo->PrimeraEditable(), 3);
+  EXPECT_EQ(trabajo->Tabulaciones(3, 1), std::nullopt) << "a read-only box takes no focus";
+  EXPECT_FALSE(e2e::CPaginaFuente::Leer(KORVELIX_FUENTES_PAGINAS, 999).has_value());
+}
+
+}  // namespace
