@@ -293,6 +293,33 @@ TEST(DlgRendimientosTrabajo, AceptarBorraClavesSinRetribucionYQuitaEntradasVacia
   EXPECT_EQ(d.dlg.m_recibido[2].titular, 0);
 }
 
+TEST(DlgRendimientosTrabajo, ConElTecladoSeEligeElPerceptorYSeEscribenLosImportes) {
+  CGuionMensajes guion;
+  SDialogo d;
+  d.Abrir();
+  d.v.Enfocar(kTitular[0]);
+  // Digits are no holder of this family (the second child is not present): refused, the cell stays empty.
+  EXPECT_EQ(d.v.Teclear(kTitular[0], "3"), 1);
+  EXPECT_EQ(d.v.Teclear(kTitular[0], "2"), 1);
+  EXPECT_EQ(d.v.Texto(kTitular[0]), "");
+  // "D" opens the entry at once; the declarant's degree of 50 takes the focus to the key first.
+  EXPECT_EQ(d.v.Teclear(kTitular[0], "D"), 2);
+  EXPECT_EQ(d.dlg.Copia()[0].titular, 2);
+  EXPECT_TRUE(d.v.Habilitado(kIntegroId[0]));
+  EXPECT_EQ(d.v.FocoActual(), kClave[0]);
+  d.v.Enfocar(kIntegroId[0]);
+  EXPECT_EQ(d.v.Teclear(kIntegroId[0], "3000000"), 0);
+  EXPECT_EQ(d.v.Teclear(kIntegroId[0], "x"), 1);
+  d.v.Tecla(marco::kTeclaAbajo);
+  EXPECT_EQ(d.v.FocoActual(), 1794);  // the retention of the same entry
+  EXPECT_EQ(d.v.Teclear(1794, "450000"), 0);
+  EXPECT_EQ(d.Aceptar(), marco::kIdAceptar);
+  EXPECT_TRUE(guion.Codigos().empty());
+  EXPECT_EQ(d.dlg.m_recibido[0].titular, 2);
+  EXPECT_DOUBLE_EQ(d.dlg.m_recibido[0].importes[kIntegro], 3000000.0);
+  EXPECT_DOUBLE_EQ(d.dlg.m_recibido[0].importes[kRetencion], 450000.0);
+}
+
 TEST(DlgRendimientosTrabajo, CancelarNoCambiaNada) {
   SDialogo d;
   d.dlg.m_recibido[0] = Entrada(2, "1", 1000.0);

@@ -50,6 +50,16 @@ void CDialogoBase::MostrarEnlace(int id) {
   m_pVentana->PonerTexto(id, it->second.mostrado);
 }
 
+bool CDialogoBase::GuardarEnlace(int id) {
+  const auto it = m_enlaces.find(id);
+  if (it == m_enlaces.end() || m_pVentana == nullptr || !m_pVentana->Existe(id) || !it->second.enlace.guardar) {
+    return false;
+  }
+  const bool guardado = it->second.enlace.guardar(m_pVentana->Texto(id));
+  MostrarEnlace(id);
+  return guardado;
+}
+
 void CDialogoBase::ActualizarDatos(int direccion) {
   if (m_pVentana == nullptr) return;
   if (direccion == 1) {
@@ -110,7 +120,7 @@ int CDialogoBase::Pulsar(int id) {
 
 int CDialogoBase::OnChar(int caracter) {
   switch (caracter) {
-    case kCaracterTab: return 1;
+    case kCaracterTab: return Tabular(false);
     case kCaracterIntro:
       if (m_pVentana != nullptr) m_pVentana->MoverFoco(false);
       return 1;
@@ -130,9 +140,22 @@ int CDialogoBase::OnKeyDown(int tecla) {
     case kTeclaAbajo:
       if (m_pVentana != nullptr) m_pVentana->MoverFoco(false);
       return 1;
-    case kTeclaTabulador: return 1;
+    case kTeclaTabulador: return Tabular(false);
     default: return 0;
   }
+}
+
+int CDialogoBase::Tabular(bool atras) {
+  if (m_pVentana != nullptr) m_pVentana->MoverFoco(atras);
+  return 1;
+}
+
+int CDialogoBase::ValidarCaracterCampo(int id, unsigned caracter) {
+  const SControlDialogo* control = m_plantilla.Control(id);
+  if (control == nullptr || (control->opciones & kEdicionImporte) == 0) return 0;
+  const bool admitido = (caracter >= '0' && caracter <= '9') || caracter == ',' || caracter == '.' ||
+                        caracter == '-' || caracter == '+' || caracter == kTeclaRetroceso;
+  return admitido ? 0 : 1;
 }
 
 int CDialogoBase::AlSalirDeCampo(int) { return 0; }

@@ -48,7 +48,7 @@ CPlantillaDialogo& CPlantillaDialogo::Edicion(int id, SRectDialogo rect, unsigne
 }
 
 CPlantillaDialogo& CPlantillaDialogo::Importe(int id, SRectDialogo rect, int longitud) {
-  return Edicion(id, rect, kEdicionDerecha, longitud);
+  return Edicion(id, rect, kEdicionDerecha | kEdicionImporte, longitud);
 }
 
 CPlantillaDialogo& CPlantillaDialogo::Boton(int id, std::string_view texto, SRectDialogo rect) {

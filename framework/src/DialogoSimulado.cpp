@@ -59,6 +59,26 @@ void CControlesSimulados::Escribir(int id, std::string_view texto) {
   Notificar(id, kAvisoTextoCambiado);
 }
 
+int CControlesSimulados::Teclear(int id, std::string_view caracteres) {
+  int resultado = 0;
+  for (const char c : caracteres) {
+    const SControl* control = Control(id);
+    if (m_pDialogo == nullptr || control == nullptr || !control->edicion || !control->habilitado) return 1;
+    const auto caracter = static_cast<unsigned char>(c);
+    resultado = m_pDialogo->ValidarCaracterCampo(id, caracter);
+    if (resultado != 0) continue;
+    SControl* destino = Control(id);
+    if (destino == nullptr || destino->soloLectura) continue;
+    if (caracter == kTeclaRetroceso) {
+      if (!destino->texto.empty()) destino->texto.pop_back();
+    } else {
+      destino->texto.push_back(c);
+    }
+    Notificar(id, kAvisoTextoCambiado);
+  }
+  return resultado;
+}
+
 int CControlesSimulados::Enfocar(int id) {
   if (id != 0) {
     const SControl* destino = Control(id);

@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dcclient.h>
 #include <wx/dialog.h>
 #include <wx/font.h>
 #include <wx/panel.h>
@@ -128,7 +129,9 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     if (h->ventana->IsEnabled()) h->ventana->SetFocus();
   }
   void MoverFoco(bool anterior) override {
-    this->Navigate(anterior ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
+    // From the control that has the focus, among this window's children (Navigate would move among the
+    // window's siblings instead).
+    this->NavigateIn(anterior ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
   }
   void IntercambiarDatosHijos(int direccion) override {
     for (const SHijo& h : m_hijos) {
@@ -194,6 +197,7 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     this->SetClientSize(tam);
     for (const SControlDialogo& c : plantilla.Controles()) Crear(c);
     this->Bind(EVT_AVISO_CAMPO, &CVentanaControles::AlAvisoCampo, this);
+    this->Bind(wxEVT_PAINT, &CVentanaControles::AlPintarMarcos, this);
     this->Bind(wxEVT_CHAR, &CVentanaControles::AlTeclaReenviada, this);
     this->Bind(wxEVT_KEY_DOWN, &CVentanaControles::AlTeclaReenviada, this);
     this->Bind(wxEVT_BUTTON, &CVentanaControles::AlPulsar, this);
@@ -244,7 +248,9 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         ventana = new wxStaticBox(this, idWx, TextoWx(c.texto), pos, tam);
         break;
       case ETipoControlDialogo::Edicion: {
-        long estilo = wxTE_PROCESS_ENTER;
+        // Without the toolkit's frame, whose padding leaves no room for the text in the narrow cells of the
+        // layouts; the window draws a thin frame around each field itself.
+        long estilo = wxTE_PROCESS_ENTER | wxBORDER_NONE;
         if ((c.opciones & kEdicionMultilinea) != 0) estilo = wxTE_MULTILINE;
         if ((c.opciones & kEdicionDerecha) != 0) estilo |= wxTE_RIGHT;
         if ((c.opciones & kEdicionSoloLectura) != 0) estilo |= wxTE_READONLY;
@@ -252,6 +258,8 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         if (c.longitud > 0 && (c.opciones & kEdicionMultilinea) == 0) {
           edicion->SetMaxLength(static_cast<unsigned long>(c.longitud));
         }
+        if ((c.opciones & kEdicionMayusculas) != 0) edicion->ForceUpper();
+        edicion->Bind(wxEVT_CHAR, &CVentanaControles::AlCaracterCampo, this);
         edicion->Bind(wxEVT_SET_FOCUS, &CVentanaControles::AlGanarFoco, this);
         edicion->Bind(wxEVT_KILL_FOCUS, &CVentanaControles::AlPerderFoco, this);
         edicion->Bind(wxEVT_TEXT, &CVentanaControles::AlCambiarTexto, this);
@@ -312,6 +320,38 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     m_focoEntrante.reset();
   }
 
+  // A character typed into a plain field edit: the rules may refuse it or take it over.
+  void AlCaracterCampo(wxKeyEvent& evento) {
+    const SHijo* h = BuscarVentana(dynamic_cast<wxWindow*>(evento.GetEventObject()));
+    const wxChar unicode = evento.GetUnicodeKey();
+    if (m_pReglas == nullptr || h == nullptr || unicode == WXK_NONE || evento.ControlDown() || evento.AltDown()) {
+      evento.Skip();
+      return;
+    }
+    unsigned caracter = 0;
+    if (unicode < 0x20 || unicode == WXK_DELETE) {
+      // Of the control characters only Backspace is a field's; Tab, Enter and Esc are the keyboard rules'.
+      if (unicode != WXK_BACK) {
+        evento.Skip();
+        return;
+      }
+      caracter = kTeclaRetroceso;
+    } else {
+      const int byte = plataforma::ByteDeCodigo1252(static_cast<char32_t>(unicode));
+      if (byte < 0) {
+        wxBell();  // a character the declaration's code page cannot hold
+        return;
+      }
+      caracter = static_cast<unsigned>(byte);
+    }
+    const int resultado = m_pReglas->ValidarCaracterCampo(h->id, caracter);
+    if (resultado == 0) {
+      evento.Skip();
+    } else if (resultado == 1) {
+      wxBell();
+    }
+  }
+
   void AlCambiarTexto(wxCommandEvent& evento) {
     if (m_pReglas != nullptr) m_pReglas->Notificar(IdDeEvento(evento), kAvisoTextoCambiado);
   }
@@ -343,7 +383,7 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     if (m_pReglas == nullptr) return;
     if (evento.GetEventType() == wxEVT_CHAR) {
       switch (evento.GetKeyCode()) {
-        case WXK_TAB: m_pReglas->OnChar(kCaracterTab); return;
+        case WXK_TAB: m_pReglas->Tabular(evento.ShiftDown()); return;
         case WXK_RETURN:
         case WXK_NUMPAD_ENTER: m_pReglas->OnChar(kCaracterIntro); return;
         case WXK_ESCAPE: m_pReglas->OnChar(kCaracterEscape); return;
@@ -378,6 +418,10 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     const bool edicion = h != nullptr && dynamic_cast<wxTextCtrl*>(h->ventana) != nullptr;
     const int id = h != nullptr ? h->id : kIdAjeno;
     const int tecla = evento.GetKeyCode();
+    if (tecla == WXK_TAB && !evento.ControlDown() && !evento.AltDown()) {
+      if (edicion && dynamic_cast<CTemplateDlg*>(m_pReglas) != nullptr) m_pReglas->Notificar(id, kAvisoTabulador);
+      return m_pReglas == nullptr || m_pReglas->Tabular(evento.ShiftDown()) != 0;
+    }
     if (evento.HasAnyModifiers()) return false;
     switch (tecla) {
       case WXK_RETURN:
@@ -388,9 +432,6 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         }
         if (edicion && dynamic_cast<CTemplateDlg*>(m_pReglas) != nullptr) m_pReglas->Notificar(id, kAvisoTabulador);
         return m_pReglas->OnChar(kCaracterIntro) != 0;
-      case WXK_TAB:
-        if (edicion && dynamic_cast<CTemplateDlg*>(m_pReglas) != nullptr) m_pReglas->Notificar(id, kAvisoTabulador);
-        return m_pReglas->OnChar(kCaracterTab) != 0;
       case WXK_ESCAPE: return m_pReglas->OnChar(kCaracterEscape) != 0;
       case WXK_UP:
       case WXK_DOWN:
@@ -409,12 +450,32 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     if (!Tecla(dynamic_cast<wxWindow*>(evento.GetEventObject()), evento)) evento.Skip();
   }
 
+  // A field edit without the toolkit's frame.
+  static bool SinMarco(const wxWindow* ventana) {
+    return dynamic_cast<const wxTextCtrl*>(ventana) != nullptr && ventana->IsShown() &&
+           (ventana->GetWindowStyleFlag() & wxBORDER_MASK) == wxBORDER_NONE;
+  }
+
+  // The thin frame around every field edit that has none of its own.
+  void AlPintarMarcos(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    dc.SetPen(wxPen(wxColour(128, 128, 128)));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    for (const SHijo& h : m_hijos) {
+      if (SinMarco(h.ventana)) dc.DrawRectangle(h.ventana->GetRect().Inflate(1, 1));
+    }
+  }
+
   void Pintar(const SHijo& h) {
     const bool edicion = dynamic_cast<wxTextCtrl*>(h.ventana) != nullptr;
     const std::optional<SColoresControl> colores = ColoresDeControl(m_bPagina, edicion, h.ventana->IsThisEnabled());
     if (colores) {
       h.ventana->SetBackgroundColour(ColorWx(colores->fondo));
       h.ventana->SetForegroundColour(ColorWx(colores->texto));
+    } else if (SinMarco(h.ventana) && EditDe(h.ventana) == nullptr) {
+      // A field without its frame has no background of its own either.
+      h.ventana->SetBackgroundColour(*wxWHITE);
+      h.ventana->SetForegroundColour(*wxBLACK);
     } else if (edicion || m_bPagina) {
       h.ventana->SetBackgroundColour(wxNullColour);
       h.ventana->SetForegroundColour(wxNullColour);
@@ -442,6 +503,11 @@ class CVentanaDialogo : public CVentanaControles<wxDialog> {
 
   int Ejecutar() {
     if (m_nFinal != 0) return m_nFinal;
+    // Once shown, the dialog comes to the front and takes the keyboard: a window manager that keeps new windows
+    // from taking the focus would otherwise leave it behind the main window, out of sight.
+    CallAfter([this] {
+      if (IsShown()) Raise();
+    });
     const int resultado = ShowModal();
     return m_nFinal != 0 ? m_nFinal : resultado;
   }

@@ -69,6 +69,15 @@ int WxDeTecla(int tecla) {
 
 wxColour ColorSoloLectura() { return wxColour(255, 255, 192); }
 
+int IdMenuDeOpcion(std::size_t indice) { return wxID_HIGHEST + 1 + static_cast<int>(indice); }
+
+int ComandoDeIdMenu(int idMenu) {
+  const std::vector<SOpcionMenuEdit>& opciones = MenuContextualPagina();
+  const int indice = idMenu - (wxID_HIGHEST + 1);
+  if (indice < 0 || indice >= static_cast<int>(opciones.size())) return 0;
+  return opciones[static_cast<std::size_t>(indice)].id;
+}
+
 CVentanaEdit::CVentanaEdit(CEditEx& edit) : m_pEdit(&edit) {}
 
 CVentanaEdit::~CVentanaEdit() {
@@ -76,14 +85,15 @@ CVentanaEdit::~CVentanaEdit() {
 }
 
 bool CVentanaEdit::Crear(wxWindow* padre, int id, const wxPoint& posicion, const wxSize& tamano, unsigned estilo) {
-  const bool enDialogo = m_pEdit != nullptr && m_pEdit->EnDialogo();
   // A multi-line box without horizontal scrolling wraps its lines; the others keep one line and scroll.
   m_bMultilinea = (estilo & kEstiloMultilinea) != 0 && (estilo & kEstiloDesplazamientoH) == 0;
   long estiloWx = wxTE_PROCESS_TAB | wxTE_PROCESS_ENTER | wxWANTS_CHARS;
   if (m_bMultilinea) estiloWx |= wxTE_MULTILINE | wxTE_NO_VSCROLL | wxTE_BESTWRAP;
   if ((estilo & kEstiloDerecha) != 0) estiloWx |= wxTE_RIGHT;
   if ((estilo & kEstiloSoloLectura) != 0) estiloWx |= wxTE_READONLY;
-  if (!enDialogo) estiloWx |= wxBORDER_NONE;
+  // No frame of the toolkit's: its padding leaves no room for the text of small boxes. On a page the box is
+  // framed by the page's drawing, in a dialog by the dialog's.
+  estiloWx |= wxBORDER_NONE;
   if (!Create(padre, id, wxString(), posicion, tamano, estiloWx)) return false;
   if ((estilo & kEstiloMayusculas) != 0) ForceUpper();
 
@@ -245,6 +255,10 @@ void CVentanaEdit::AplicarSoloLectura(bool soloLectura) {
   if (soloLectura) {
     SetBackgroundColour(ColorSoloLectura());
     SetForegroundColour(*wxBLACK);
+  } else if (m_pEdit != nullptr && m_pEdit->EnDialogo()) {
+    // Without a frame the control has no background of its own: a dialog's field is white.
+    SetBackgroundColour(*wxWHITE);
+    SetForegroundColour(*wxBLACK);
   } else {
     SetBackgroundColour(wxNullColour);
     SetForegroundColour(wxNullColour);
@@ -394,16 +408,19 @@ void CVentanaEdit::AlMenuContextual(wxContextMenuEvent& evento) {
   } else {
     posicion = ScreenToClient(posicion);
   }
+  // The program's command ids lie outside the toolkit's range of menu ids: the menu numbers its items itself and
+  // the chosen one is turned back into the program's command.
+  const std::vector<SOpcionMenuEdit>& opciones = MenuContextualPagina();
   wxMenu menu;
-  for (const SOpcionMenuEdit& opcion : MenuContextualPagina()) {
-    if (opcion.id == 0) {
+  for (std::size_t i = 0; i < opciones.size(); ++i) {
+    if (opciones[i].id == 0) {
       menu.AppendSeparator();
     } else {
-      menu.Append(opcion.id, AWx(opcion.texto));
+      menu.Append(IdMenuDeOpcion(i), AWx(opciones[i].texto));
     }
   }
-  const int elegido = GetPopupMenuSelectionFromUser(menu, posicion);
-  if (elegido == wxID_NONE) return;
+  const int elegido = ComandoDeIdMenu(GetPopupMenuSelectionFromUser(menu, posicion));
+  if (elegido == 0) return;
   wxWindow* superior = wxGetTopLevelParent(this);
   if (superior == nullptr) return;
   wxCommandEvent orden(wxEVT_MENU, elegido);

@@ -13,6 +13,7 @@
 #include "framework/Prog32View.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
+#include "platform/Registros.h"
 #include "platform/Texto.h"
 
 namespace marco {
@@ -99,9 +100,13 @@ int CProg32Doc::BuscarFilaDeclaracion(CTabla& tabla) {
     return 0;
   }
   const std::string clave = ClaveBusquedaDeclaracion(DameClave(), tabla.LongitudCampo("clave"));
-  if (tabla.Buscar(clave, false, kOrdenClave, false) == 0) {
-    Avisar("WIN023");
-    return 0;
+  while (tabla.Buscar(clave, false, kOrdenClave, false) == 0) {
+    // A store that another user keeps busy is not a missing declaration.
+    if (tabla.UltimoFallo() != plataforma::EFallo::Ocupado) {
+      Avisar("WIN023");
+      return 0;
+    }
+    if (Avisar("ALM001") != kBotonAceptar) return 0;
   }
   return 1;
 }
@@ -134,16 +139,22 @@ int CProg32Doc::GuardarDeclaracion() {
   const bool bloqueoPropio = m_cEstado == kEstadoBloqueada;
   if (!bloqueoPropio && tabla.BloquearRegistro() == 0) return 0;
   const std::int32_t tipoDec = m_nTipoDec;
-  const bool escrito = tabla.GrabarCampo("tipodec", &tipoDec, kCampoEntero, sizeof tipoDec) != 0 &&
-                       tabla.GrabarCampo("clave", m_szClave.data(), kCampoTexto, kRoomClaveGrabada) != 0;
+  // The whole row in one transaction: a crash between two fields never leaves a key without its data.
+  const bool escrito = tabla.GrabarEnUnaVez([&] {
+    return tabla.GrabarCampo("tipodec", &tipoDec, kCampoEntero, sizeof tipoDec) != 0 &&
+           tabla.GrabarCampo("clave", m_szClave.data(), kCampoTexto, kRoomClaveGrabada) != 0 &&
+           GrabarCamposDeclaracion(tabla) != 0;
+  }) != 0;
   if (!bloqueoPropio) tabla.DesbloquearRegistro();
   if (!escrito) {
-    Avisar("WIN023");
+    if (!tabla.FalloAvisado()) Avisar("WIN023");
     return 0;
   }
   Modify(false);
   return 1;
 }
+
+int CProg32Doc::GrabarCamposDeclaracion(CTabla& /*tabla*/) { return 1; }
 
 int CProg32Doc::Guardar() {
   const int resultado = GuardarDeclaracion();
@@ -255,36 +266,49 @@ void CProg32Doc::NavegarPagina(int codigo) {
   if (EnfocarCampoPendiente()) return;
   if (m_listaPaginas.empty()) return;
   const int ultima = std::min<int>(m_nUltimaPagina, static_cast<int>(m_listaPaginas.size()) - 1);
-  m_nPaginaActual = IndiceNavegacion(codigo, m_nPaginaActual, ultima);
-  if (m_nPaginaActual < 0 || m_nPaginaActual > ultima) return;
+  // A page of the form whose class is not in the program keeps its place in the list (page numbers stay those of
+  // the form) but is never shown: moving passes over it, and choosing it says so and stays.
+  const auto disponible = [this](int i) { return m_listaPaginas[static_cast<std::size_t>(i)] != nullptr; };
+  const int indice = IndiceNavegacion(codigo, m_nPaginaActual, ultima, disponible);
+  const bool elegida = codigo != kNavegarPrimera && codigo != kNavegarSiguiente && codigo != kNavegarAnterior &&
+                       codigo != kNavegarUltima;
+  if (elegida && codigo - 1 >= 0 && codigo - 1 <= ultima && !disponible(codigo - 1)) {
+    Avisar(kMensajePaginaNoDisponible);
+    return;
+  }
+  if (indice < 0 || indice > ultima || !disponible(indice)) return;
+  m_nPaginaActual = indice;
   MostrarPagina(m_listaPaginas[static_cast<std::size_t>(m_nPaginaActual)], 0, 0);
 }
 
 int CProg32Doc::AbrirBorrador() {
   wxView* vista = CrearVista(wxClassInfo::FindClass("CPrevista"));
   if (vista == nullptr) return 0;
+  PrepararBorrador(*vista);
   wxCommandEvent orden(wxEVT_MENU, kComandoPresentacionBorrador);
   vista->ProcessEvent(orden);
   return 1;
 }
+
+void CProg32Doc::PrepararBorrador(wxView& /*vista*/) {}
 
 void CProg32Doc::ActualizarVistas(int pista, wxView* emisor) {
   CPista objeto(pista);
   UpdateAllViews(emisor, &objeto);
 }
 
-int CProg32Doc::LeerPagina(int idPagina, PaginaInfo& info) {
+int CProg32Doc::LeerPagina(int idPagina, PaginaInfo& info, bool avisar) {
   const std::string clave = ClavePagina(idPagina);
   CTabla paginas(DameBaseDatosLocal());
   if (paginas.Abrir(1, kOrdenClave, kTablaPaginas, true) == 0) return 0;
   if (paginas.Buscar(clave, false, kOrdenClave, false) == 0) {
-    Avisar("WIN013");
+    if (avisar) Avisar("WIN013");
     return 0;
   }
   CTabla gemela(DameBaseDatosLocal());
   if (gemela.Abrir(1, kOrdenClave, NombreTablaIdioma(kTablaPaginas, LetraIdiomaV()), true) == 0) return 0;
   if (gemela.Buscar(clave, false, kOrdenClave, false) == 0) {
-    Avisar("MUES008");
+    if (avisar) Avisar("MUES008");
     return 0;
   }
   info.idPagina = idPagina;

@@ -41,6 +41,28 @@ int IndiceNavegacion(int codigo, int actual, int ultima) {
   }
 }
 
+int IndiceNavegacion(int codigo, int actual, int ultima, const std::function<bool(int)>& disponible) {
+  const auto hay = [&](int i) { return i >= 0 && i <= ultima && (!disponible || disponible(i)); };
+  const auto buscar = [&](int desde, int paso) {
+    for (int i = desde; i >= 0 && i <= ultima; i += paso) {
+      if (hay(i)) return i;
+    }
+    return actual;
+  };
+  switch (codigo) {
+    case kNavegarPrimera:
+      return buscar(0, 1);
+    case kNavegarSiguiente:
+      return buscar(actual + 1, 1);
+    case kNavegarAnterior:
+      return buscar(actual - 1, -1);
+    case kNavegarUltima:
+      return buscar(ultima, -1);
+    default:
+      return hay(codigo - 1) ? codigo - 1 : actual;
+  }
+}
+
 std::string ClaveBusquedaDeclaracion(std::string_view clave, int ancho) {
   std::string texto(clave.substr(0, clave.find('\0')));
   if (ancho > 0) texto.resize(static_cast<std::size_t>(ancho), ' ');

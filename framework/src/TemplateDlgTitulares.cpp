@@ -4,6 +4,7 @@
 
 #include "framework/DocumentoServicios.h"
 #include "framework/Utilidades.h"
+#include "platform/Texto.h"
 
 namespace marco {
 
@@ -127,6 +128,23 @@ int CTemplateDlgTitulares::AlCambiarValor(int id) {
   ActualizarDatosHijos(*this, 0);
   ActualizarEntradas();
   return 1;
+}
+
+int CTemplateDlgTitulares::ValidarCaracterCampo(int id, unsigned caracter) {
+  if (FilaDeControl(id) != 0 || !TieneEnlace(id)) return CTemplateDlg::ValidarCaracterCampo(id, caracter);
+  CControlesDialogo* ventana = Ventana();
+  if (ventana == nullptr || !ventana->Habilitado(id) || ventana->SoloLectura(id)) return 1;
+  std::string texto;
+  if (caracter != kTeclaRetroceso && caracter != ' ') {
+    if (caracter < 0x21) return 1;
+    texto = plataforma::Mayusculas1252(std::string(1, static_cast<char>(caracter)));
+  }
+  const std::string antes = ventana->Texto(id);
+  ventana->PonerTexto(id, texto);
+  if (!GuardarEnlace(id)) return 1;
+  // The same holder again changes nothing.
+  if (ventana->Texto(id) != antes) Notificar(id, kAvisoValorCambiado);
+  return 2;
 }
 
 }  // namespace marco

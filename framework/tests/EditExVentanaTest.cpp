@@ -258,5 +258,24 @@ TEST_F(EditExVentana, TecleoReal) {
   EXPECT_EQ(std::string(dato.data(), dato.size()), "1234      ");
 }
 
+TEST(EditExVentanaMenu, LasOrdenesDelMenuDeLaCasillaVanPorIdsQueElMenuAdmite) {
+  // The program's command ids (57634 ...) are beyond what a toolkit menu takes; each entry goes by an id of the
+  // menu's own range and comes back as its command.
+  const std::vector<SOpcionMenuEdit>& opciones = MenuContextualPagina();
+  bool fueraDeRango = false;
+  for (std::size_t i = 0; i < opciones.size(); ++i) {
+    if (opciones[i].id == 0) continue;
+    fueraDeRango = fueraDeRango || opciones[i].id >= 0x7FFF;
+    const int id = IdMenuDeOpcion(i);
+    EXPECT_GT(id, wxID_HIGHEST) << i;
+    EXPECT_LT(id, 0x7FFF) << i;
+    EXPECT_EQ(ComandoDeIdMenu(id), opciones[i].id) << i;
+  }
+  EXPECT_TRUE(fueraDeRango);
+  EXPECT_EQ(ComandoDeIdMenu(wxID_NONE), 0);
+  EXPECT_EQ(ComandoDeIdMenu(IdMenuDeOpcion(opciones.size())), 0);
+  EXPECT_EQ(ComandoDeIdMenu(IdMenuDeOpcion(4)), 0);  // a separator
+}
+
 }  // namespace
 }  // namespace marco

@@ -22,6 +22,7 @@
 #include "platform/Registros.h"
 #include "platform/TablaTexto.h"
 #include "platform/Texto.h"
+#include "ProcesoAyudante.h"
 #include "PruebasWx.h"
 
 namespace fs = std::filesystem;
@@ -351,6 +352,79 @@ TEST_F(DocumentoTest, GuardarUnaFilaQueOtroProcesoTieneNoSeDaPorGuardado) {
   EXPECT_EQ(t->LeerEntero("tipodec"), 1);
 }
 
+// A declaration document with fields of its own, as the income-tax and wealth-tax ones have.
+class CDocConDatos : public CProg32Doc {
+ public:
+  int GrabarCamposDeclaracion(CTabla& tabla) override {
+    const char idioma[2] = {m_cIdioma, '\0'};
+    if (tabla.GrabarCampo("idioma", idioma, kCampoTexto, sizeof idioma) == 0) return 0;
+    if (m_bFallarDatos) return 0;
+    return tabla.GrabarCampo("datos", m_datos.data(), kCampoBinario, static_cast<std::uint16_t>(m_datos.size()));
+  }
+  char m_cIdioma = 'c';
+  bool m_bFallarDatos = false;
+  std::string m_datos = std::string(300, 'd');
+};
+
+TEST_F(DocumentoTest, GuardarEscribeLaFilaEnteraONada) {
+  CGuionMensajes guion;
+  {
+    CDocConDatos doc;
+    doc.PonerClave("PEPE");
+    ASSERT_EQ(doc.CargarDeclaracion(), 1);
+    doc.PonerTipoDec(kTipoDecPatrimonio);
+    doc.m_bFallarDatos = true;
+    doc.Modify(true);
+    // The data area cannot be written: type, key and language written before it are not kept either.
+    EXPECT_EQ(doc.Guardar(), 0);
+    EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"WIN023"}));
+    EXPECT_TRUE(doc.IsModified());
+    auto t = plataforma::CTablaRegistros::Abrir(DatosDec());
+    ASSERT_TRUE(t->IrA(RegistroDe("PEPE")));
+    EXPECT_EQ(t->LeerEntero("tipodec"), 2);
+    EXPECT_EQ(t->LeerTexto("idioma"), "e");
+    EXPECT_EQ(t->LongitudBinario("datos"), 2);
+
+    doc.m_bFallarDatos = false;
+    EXPECT_EQ(doc.Guardar(), 1);
+    ASSERT_TRUE(t->IrA(RegistroDe("PEPE")));
+    EXPECT_EQ(t->LeerEntero("tipodec"), 3);
+    EXPECT_EQ(t->LeerTexto("idioma"), "c");
+    EXPECT_EQ(t->LongitudBinario("datos"), 300);
+  }
+  EXPECT_EQ(guion.Codigos().size(), 1u);
+}
+
+TEST_F(DocumentoTest, GuardarConElAlmacenOcupadoNoDaPorPerdidaLaDeclaracion) {
+  const plataforma::COpcionesMotor antes = MotorRegistros().Opciones();
+  plataforma::COpcionesMotor breve = antes;
+  breve.esperaOcupadoMs = 20;
+  MotorRegistros().PonerOpciones(breve);
+  {
+    CDocConDatos doc;
+    doc.PonerClave("PEPE");
+    ASSERT_EQ(doc.CargarDeclaracion(), 1);
+    doc.Modify(true);
+    // Another user's transaction goes on for longer than a write waits: the user is asked, not told the
+    // declaration is missing; trying again once the store is free saves it.
+    pruebas::CAyudante otro({"retener", DatosDec().string(), "inmediato"});
+    ASSERT_EQ(otro.Linea(), "LISTO");
+    CGuionMensajes guion({kBotonCancelar});
+    EXPECT_EQ(doc.Guardar(), 0);
+    EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"ALM001"}));
+    EXPECT_TRUE(doc.IsModified());
+    guion.AlMostrar([&](const SMensaje&) { otro.Terminar(); });
+    guion.Responder(kBotonAceptar);
+    EXPECT_EQ(doc.Guardar(), 1);
+    EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"ALM001", "ALM001"}));
+    EXPECT_FALSE(doc.IsModified());
+  }
+  MotorRegistros().PonerOpciones(antes);
+  auto t = plataforma::CTablaRegistros::Abrir(DatosDec());
+  ASSERT_TRUE(t->IrA(RegistroDe("PEPE")));
+  EXPECT_EQ(t->LongitudBinario("datos"), 300);
+}
+
 TEST_F(DocumentoTest, LeerPaginaDelCatalogo) {
   PonerIdiomaV("c");
   const struct {
@@ -440,6 +514,25 @@ TEST(DocumentoReglas, Navegacion) {
   }
 }
 
+TEST(DocumentoReglas, NavegacionSobreLasPaginasQueHay) {
+  // Pages 1, 2 and 6 of eight are missing (index 0, 1 and 5).
+  const auto hay = [](int i) { return i != 0 && i != 1 && i != 5; };
+  const struct {
+    int codigo, actual, indice;
+  } casos[] = {
+      {1, 4, 2},  {80, 4, 6}, {80, 7, 7}, {90, 6, 4}, {90, 2, 2}, {99, 2, 7},
+      {5, 2, 4},  {6, 2, 2},  {1, 2, 2},  {9, 3, 3},  {80, 2, 3},
+  };
+  for (const auto& c : casos) {
+    EXPECT_EQ(IndiceNavegacion(c.codigo, c.actual, 7, hay), c.indice) << c.codigo << " " << c.actual;
+  }
+  // With every page there it is the plain rule.
+  const auto todas = [](int) { return true; };
+  for (const int codigo : {1, 80, 90, 99, 3, 12}) {
+    EXPECT_EQ(IndiceNavegacion(codigo, 2, 7, todas), IndiceNavegacion(codigo, 2, 7)) << codigo;
+  }
+}
+
 // A document whose form has two pages.
 class CDocDosPaginas : public CProg32Doc {
  public:
@@ -483,6 +576,44 @@ TEST_F(DocumentoTest, PaginasYPistas) {
   EXPECT_EQ(guion.Veces("WIN020"), 1);
   EXPECT_EQ(doc.GetViewsVector().size(), 2u);
   BorrarVistas(doc);
+}
+
+// A form of four pages whose second and fourth are not in the program.
+class CDocConHuecos : public CProg32Doc {
+ public:
+  void CrearListaPaginas(int) override {
+    PonerListaPaginas({CLASSINFO(CVistaPrueba), nullptr, CLASSINFO(CVistaPrueba2), nullptr});
+  }
+};
+
+TEST_F(DocumentoTest, LaNavegacionPasaPorEncimaDeLasPaginasQueNoHay) {
+  CGuionMensajes guion;
+  CDocConHuecos doc;
+  doc.CrearListaPaginas(0);
+  doc.NavegarPagina(kNavegarSiguiente);
+  EXPECT_EQ(doc.DamePaginaActual(), 2);
+  EXPECT_NE(doc.BuscarVista(CLASSINFO(CVistaPrueba2)), nullptr);
+  // The last page there is, and back over the gap.
+  doc.NavegarPagina(kNavegarUltima);
+  EXPECT_EQ(doc.DamePaginaActual(), 2);
+  doc.NavegarPagina(kNavegarAnterior);
+  EXPECT_EQ(doc.DamePaginaActual(), 0);
+  EXPECT_TRUE(guion.Codigos().empty());
+  // A missing page chosen by its number says so once and nothing moves.
+  doc.NavegarPagina(2);
+  EXPECT_EQ(doc.DamePaginaActual(), 0);
+  EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{std::string(kMensajePaginaNoDisponible)}));
+  BorrarVistas(doc);
+}
+
+TEST_F(DocumentoTest, LaLecturaDeUnaPaginaPuedeCallarSuFalta) {
+  CGuionMensajes guion;
+  CProg32Doc doc;
+  PaginaInfo info;
+  EXPECT_EQ(doc.LeerPagina(14, info, false), 0);
+  EXPECT_TRUE(guion.Codigos().empty());
+  EXPECT_EQ(doc.LeerPagina(14, info), 0);
+  EXPECT_EQ(guion.Veces("WIN013"), 1);
 }
 
 TEST_F(DocumentoTest, UnaVistaFallidaNoSeLlevaElDocumento) {

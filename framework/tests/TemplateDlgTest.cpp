@@ -138,16 +138,37 @@ TEST(TemplateDlg, IntroPasaAlSiguienteYNuncaCierra) {
   EXPECT_EQ(v.Caracter(kCaracterIntro), 1);
   EXPECT_EQ(v.FocoActual(), kIdAceptar);
   EXPECT_EQ(v.ResultadoVentana(), 0);
-  // Tab does nothing; the arrows move back and forth.
+  // Tab moves on too (Shift+Tab back); the arrows move back and forth.
   EXPECT_EQ(v.Caracter(kCaracterTab), 1);
+  EXPECT_EQ(v.FocoActual(), kIdCancelar);
+  EXPECT_EQ(dlg.Tabular(true), 1);
   EXPECT_EQ(v.FocoActual(), kIdAceptar);
   EXPECT_EQ(v.Tecla(kTeclaArriba), 1);
   EXPECT_EQ(v.FocoActual(), kIdNombre);
   EXPECT_EQ(v.Tecla(kTeclaAbajo), 1);
   EXPECT_EQ(v.FocoActual(), kIdAceptar);
   EXPECT_EQ(v.Tecla(kTeclaTabulador), 1);
+  EXPECT_EQ(v.FocoActual(), kIdCancelar);
   EXPECT_EQ(v.Tecla(kTeclaF5), 0);
   EXPECT_EQ(v.Caracter('A'), 0);
+  EXPECT_EQ(v.ResultadoVentana(), 0);
+}
+
+TEST(TemplateDlg, UnCampoDeImporteSoloTomaLoQueEscribeUnImporte) {
+  double importe = 0.0;
+  CDlgEventos dlg;
+  dlg.EnlazarImporte(kIdImporte, &importe);
+  CControlesSimulados v(dlg.Plantilla());
+  v.Abrir(dlg);
+  // Letters and other signs are refused; digits, the comma, the point, the signs and Backspace are taken.
+  EXPECT_EQ(v.Teclear(kIdImporte, "3x0\xBA" "0 0"), 0);
+  EXPECT_EQ(v.Texto(kIdImporte), "3000");
+  for (const char c : {'a', 'Z', ' ', '/', '*', '\xB7'}) EXPECT_EQ(v.Teclear(kIdImporte, std::string(1, c)), 1) << c;
+  EXPECT_EQ(v.Teclear(kIdImporte, "-1.234,5\b"), 0);
+  EXPECT_EQ(v.Texto(kIdImporte), "3000-1.234,");
+  // A field that is no amount takes anything.
+  EXPECT_EQ(v.Teclear(kIdNombre, "Calle 13, 2\xBA B"), 0);
+  EXPECT_EQ(v.Texto(kIdNombre), "Calle 13, 2\xBA B");
 }
 
 TEST(TemplateDlg, EscapeCierraComoCancelar) {

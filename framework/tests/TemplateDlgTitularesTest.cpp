@@ -66,6 +66,8 @@ class CDlgImportes : public CTemplateDlgTitulares {
       SEnlaceControl titular;
       titular.mostrar = [this, e] { return LetraTitular(copia[e].titular); };
       titular.guardar = [this, e](std::string_view t) {
+        // A letter that names no holder is not one.
+        if (!t.empty() && CodigoTitular(t) == 0) return false;
         copia[e].titular = CodigoTitular(t);
         return true;
       };
@@ -144,6 +146,52 @@ TEST(TemplateDlgTitulares, QuitarElTitularVaciaLaEntradaYCompactaLasDemas) {
   EXPECT_EQ(dlg.copia[2].titular, 3);
   EXPECT_TRUE(v.Habilitado(Id(1, 2)));
   EXPECT_EQ(v.FocoActual(), Id(1, 2));
+}
+
+TEST(TemplateDlgTitulares, UnTitularTecleadoAbreSuEntradaAlMomento) {
+  CDlgImportes dlg(Familia(1));
+  CControlesSimulados v(dlg.Plantilla());
+  v.Abrir(dlg);
+  v.Enfocar(Id(0, 0));
+  EXPECT_FALSE(v.Habilitado(Id(1, 0)));
+  // A digit or a letter that names no holder is refused and leaves the cell as it was.
+  EXPECT_EQ(v.Teclear(Id(0, 0), "7"), 1);
+  EXPECT_EQ(v.Teclear(Id(0, 0), "x"), 1);
+  EXPECT_EQ(v.Texto(Id(0, 0)), "");
+  EXPECT_EQ(dlg.copia[0].titular, 0);
+  // A holder letter (either case) is the holder at once: the entry opens and its first amount takes the focus.
+  EXPECT_EQ(v.Teclear(Id(0, 0), "d"), 2);
+  EXPECT_EQ(dlg.copia[0].titular, 2);
+  EXPECT_EQ(v.Texto(Id(0, 0)), "D");
+  EXPECT_TRUE(v.Habilitado(Id(1, 0)));
+  EXPECT_TRUE(v.Habilitado(Id(2, 0)));
+  EXPECT_EQ(v.FocoActual(), Id(1, 0));
+  EXPECT_EQ(v.Teclear(Id(1, 0), "3000000"), 0);
+  v.Enfocar(Id(2, 0));
+  EXPECT_EQ(v.Teclear(Id(2, 0), "450000"), 0);
+  v.Enfocar(Id(0, 1));
+  EXPECT_DOUBLE_EQ(dlg.copia[0].importe[0], 3000000.0);
+  EXPECT_DOUBLE_EQ(dlg.copia[0].importe[1], 450000.0);
+  // Another holder over it keeps the amounts; Backspace drops the holder and empties the entry.
+  v.Enfocar(Id(0, 0));
+  EXPECT_EQ(v.Teclear(Id(0, 0), "C"), 2);
+  EXPECT_EQ(dlg.copia[0].titular, 3);
+  EXPECT_DOUBLE_EQ(dlg.copia[0].importe[0], 3000000.0);
+  v.Enfocar(Id(0, 0));
+  EXPECT_EQ(v.Teclear(Id(0, 0), "\b"), 2);
+  EXPECT_EQ(dlg.copia[0].titular, 0);
+  EXPECT_DOUBLE_EQ(dlg.copia[0].importe[0], 0.0);
+  EXPECT_FALSE(v.Habilitado(Id(1, 0)));
+  EXPECT_EQ(v.Texto(Id(1, 0)), "");
+}
+
+TEST(TemplateDlgTitulares, EnLaVistaDeUnaPersonaElTitularNoSeTeclea) {
+  CDlgImportes dlg(Familia(3));
+  dlg.copia[0] = {3, {100.0, 10.0}};
+  CControlesSimulados v(dlg.Plantilla());
+  v.Abrir(dlg);
+  EXPECT_EQ(v.Teclear(Id(0, 1), "D"), 1);
+  EXPECT_EQ(dlg.copia[1].titular, 0);
 }
 
 TEST(TemplateDlgTitulares, ElConyugeVeSuParteYLasComunesComoPropias) {

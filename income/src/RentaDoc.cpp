@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "framework/BaseDatos.h"
@@ -17,6 +18,7 @@
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Imagen.h"
+#include "framework/ImportesArea.h"
 #include "framework/Pista.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
@@ -91,6 +93,13 @@ int CRentaDoc::CargarDeclaracion() {
       SoltarDeclaracion();
       return 0;
     }
+    // An amount that is not a number would run through every result of the calculation.
+    if (marco::PrimerImporteNoFinito(std::span<const unsigned char>(
+            reinterpret_cast<const unsigned char*>(leidos.get()), kLongitudDatosRenta))) {
+      Avisar("ALM004");
+      SoltarDeclaracion();
+      return 0;
+    }
     m_datos = *leidos;
   }
   std::array<char, 2> moneda{};
@@ -109,30 +118,17 @@ int CRentaDoc::GuardarDeclaracion() {
       RefrescarIdentificaciones(m_datos.Identificacion, m_nSujetoActual, cambiados, *this);
   marco::PonerRecomponerIdentificacion(cambiados);
   if (refresco.avisoMarca) Avisar("WIN060");
-  // The base writes "tipodec" and "clave"; the language and the data area follow.
-  if (CProg32Doc::GuardarDeclaracion() != 1) return 0;
-  if (GrabarDatos() != 1) {
-    Modify(true);
-    return 0;
-  }
-  return 1;
+  // The base writes "tipodec" and "clave", and the language and the data area with them (GrabarCamposDeclaracion).
+  return CProg32Doc::GuardarDeclaracion() == 1 ? 1 : 0;
 }
 
-int CRentaDoc::GrabarDatos() {
-  marco::CTabla tabla(marco::DameBaseDatosRed());
-  if (BuscarFilaDeclaracion(tabla) == 0) return 0;
-  const bool bloqueoPropio = DameEstado() == marco::kEstadoBloqueada;
-  if (!bloqueoPropio && tabla.BloquearRegistro() == 0) return 0;
+int CRentaDoc::GrabarCamposDeclaracion(marco::CTabla& tabla) {
   const char idioma[2] = {marco::LetraIdiomaV(), '\0'};
-  const bool escrito =
-      tabla.GrabarCampo("idioma", idioma, marco::kCampoTexto, sizeof idioma) != 0 &&
-      tabla.GrabarCampo("datos", &m_datos, marco::kCampoBinario, static_cast<std::uint16_t>(kLongitudDatosRenta)) != 0;
-  if (!bloqueoPropio) tabla.DesbloquearRegistro();
-  if (!escrito) {
-    Avisar("WIN023");
-    return 0;
-  }
-  return 1;
+  return tabla.GrabarCampo("idioma", idioma, marco::kCampoTexto, sizeof idioma) != 0 &&
+                 tabla.GrabarCampo("datos", &m_datos, marco::kCampoBinario,
+                                   static_cast<std::uint16_t>(kLongitudDatosRenta)) != 0
+             ? 1
+             : 0;
 }
 
 std::optional<std::string> CRentaDoc::Identificacion(std::string_view nif, int numeroPersona) {

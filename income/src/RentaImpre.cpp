@@ -33,6 +33,10 @@ constexpr int kClaseConMarca = 3;
 
 bool PersonaValida(int sujeto) { return sujeto >= 1 && sujeto <= kNumeroSujetos; }
 
+// The four marital-status marks of RegIdentificacion, one byte per person each, five bytes apart.
+constexpr std::size_t kDespEstadoCivil = 491;
+constexpr std::size_t kSeparacionEstadoCivil = 5;
+
 std::string Tramo(const unsigned char* base, std::size_t desde, std::size_t ancho) {
   return std::string(reinterpret_cast<const char*>(base) + desde, ancho);
 }
@@ -96,6 +100,17 @@ std::string TextoCambioFormulario(int formulario) {
   return texto;
 }
 
+int ClaseDeclaracion(const DatosRenta& datos, int sujeto) {
+  if (!PersonaValida(sujeto)) return 0;
+  int clase = 0;
+  for (int k = 0; k < 4; ++k) {
+    const std::size_t d = kDespEstadoCivil + kSeparacionEstadoCivil * static_cast<std::size_t>(k) +
+                          static_cast<std::size_t>(sujeto - 1);
+    if (datos.Identificacion.octetos[d] == 1) clase = k + 1;
+  }
+  return clase;
+}
+
 void DibujarMarcaPagina1(plataforma::CLienzo& lienzo) {
   lienzo.Guardar();
   // Tenths of a millimetre from the top-left corner, y upwards.
@@ -127,7 +142,8 @@ void CDeclaracionRentaImpresion::PonerTipoFormulario(int formulario) {
 bool CDeclaracionRentaImpresion::MuestraPagina() { return m_documento.DamePaginaMostrada(); }
 
 int CDeclaracionRentaImpresion::LeerPagina(int idPagina, marco::PaginaInfo& info) {
-  return m_documento.LeerPagina(idPagina, info);
+  // A page missing from the catalogue is told once, with the others the run could not make.
+  return m_documento.LeerPagina(idPagina, info, false);
 }
 
 std::shared_ptr<marco::CControlesPagina> CDeclaracionRentaImpresion::CrearCampos(int idPagina) {
@@ -218,16 +234,26 @@ bool CRentaImpre::OnPreparePrinting(salida::CInfoImpresion& info) {
   return true;
 }
 
+bool CRentaImpre::DebeImprimirse(int pagina) {
+  IDeclaracionRentaImpresion* decl = Declaracion();
+  if (decl == nullptr) return false;
+  const SPaginaImpresaRenta impresa = PaginaImpresaRenta(decl->TipoFormulario(), pagina);
+  if (impresa.cuando == ECuandoImprimir::Nunca) return false;
+  return impresa.cuando != ECuandoImprimir::Pago || salida::CondicionPagoInternet(decl->Datos(), decl->SujetoActual());
+}
+
 int CRentaImpre::CrearCamposPagina(int pagina) {
   m_pCamposPagina.reset();
+  m_bPaginaNoHecha = false;
+  if (!DebeImprimirse(pagina)) return 0;
   IDeclaracionRentaImpresion* decl = Declaracion();
-  if (decl == nullptr) return 0;
   const SPaginaImpresaRenta impresa = PaginaImpresaRenta(decl->TipoFormulario(), pagina);
-  if (impresa.cuando == ECuandoImprimir::Nunca) return 0;
   const int sujeto = decl->SujetoActual();
-  if (impresa.cuando == ECuandoImprimir::Pago && !salida::CondicionPagoInternet(decl->Datos(), sujeto)) return 0;
   m_pCamposPagina = decl->CrearCampos(impresa.idPagina);
-  if (!m_pCamposPagina) return 0;
+  if (!m_pCamposPagina) {
+    m_bPaginaNoHecha = true;
+    return 0;
+  }
   m_pCamposPagina->Refrescar();
   if (impresa.cuando == ECuandoImprimir::ConDatos) {
     return m_pCamposPagina->TieneDatos(0, marco::SEntornoCampo{sujeto, marco::LetraIdiomaI()});
@@ -251,8 +277,9 @@ int CRentaImpre::ImprimirPdf417(plataforma::CLienzo& lienzo) {
   }
   salida::CCodigoBarrasDatos trama;
   salida::PrepararTramaRenta(trama, datos, sujeto);
-  // A frame that cannot be made has shown its message; the page prints without the symbols.
-  if (trama.ComprimirCodigoBarras(registro) != 1) return 1;
+  // A frame that cannot be made has shown its message; the page prints without the symbols, as a page that failed
+  // (the declaration cannot be read from it).
+  if (trama.ComprimirCodigoBarras(registro) != 1) return 0;
   salida::CSimbolosPdf417 simbolos;
   simbolos.PintarPDF417(lienzo, m_nPuntosPorPulgada, trama.DatosTrama(), decl->TipoFormulario());
   m_nSimbolos = simbolos.SimbolosPintados();
@@ -265,15 +292,22 @@ void CRentaImpre::OnPrint(salida::CInfoImpresion& info) {
   if (decl == nullptr) return;
   const int pagina = info.paginaActual;
   const SPaginaImpresaRenta impresa = PaginaImpresaRenta(decl->TipoFormulario(), pagina);
-  if (impresa.cuando == ECuandoImprimir::Nunca) return;
+  // A page the form does not print for this declaration is skipped without a word.
+  if (!DebeImprimirse(pagina)) return;
+  // A page that should print but cannot be made (not in the catalogue, not in the program, no boxes) is told once,
+  // with the others, at the end of the run; the run is then not complete.
   marco::PaginaInfo catalogo;
-  if (decl->LeerPagina(impresa.idPagina, catalogo) == 0) return;
-
+  if (decl->LeerPagina(impresa.idPagina, catalogo) == 0) {
+    AnotarPaginaNoHecha(pagina);
+    return;
+  }
   m_bPaginaImpresa = CrearCamposPagina(pagina);
   if (m_bPaginaImpresa == 0) {
+    if (m_bPaginaNoHecha) AnotarPaginaNoHecha(pagina);
     m_pCamposPagina.reset();
     return;
   }
+  if (pagina == 1) m_nClaseDeclaracion = ClaseDeclaracion(decl->Datos(), decl->SujetoActual());
   if (m_MetaPagina.Cargar(catalogo.imagen) == 0) {
     Avisar("WIN025", marco::IconoExclamacion, "No se ha podido abrir el fichero Metafile: " + catalogo.imagen);
   }
@@ -288,7 +322,10 @@ void CRentaImpre::OnPrint(salida::CInfoImpresion& info) {
     PonerEtiquetaEjemplar();
     DibujarImagenPagina(*lienzo);
     if (pagina == 1) {
-      if (ImprimirPdf417(*lienzo) == 0) m_bPaginaImpresa = 0;
+      if (ImprimirPdf417(*lienzo) == 0) {
+        m_bPaginaImpresa = 0;
+        AnotarPaginaNoHecha(pagina);
+      }
       if (m_nClaseDeclaracion == kClaseConMarca) {
         if (marco::CCampo* c = campos.CampoDeNumero(kCasillaMarca)) c->PintarEn = marco::kPintarSiempre;
         DibujarMarcaPagina1(*lienzo);

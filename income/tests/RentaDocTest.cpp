@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <filesystem>
 #include <fstream>
@@ -233,6 +234,24 @@ TEST_F(RentaDocTest, UnBloqueDeOtraLongitudSeRechaza) {
   EXPECT_EQ(doc.NuevaDeclaracion("JUAN", 0, 0), 0);
   EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"WIN023"});
   EXPECT_TRUE(doc.ListaPaginas().empty());
+}
+
+TEST_F(RentaDocTest, UnImporteQueNoEsUnNumeroSeRechaza) {
+  const DatosRenta ejemplo = Ejemplo();
+  for (const double malo : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+    std::string bloque(reinterpret_cast<const char*>(&ejemplo), sizeof ejemplo);
+    std::memcpy(bloque.data() + 54472, &malo, sizeof malo);  // the first word of the results
+    EscribirDatos("ANA", bloque);
+    marco::CGuionMensajes guion;
+    CRentaDoc doc;
+    std::memset(&doc.Datos(), 0x5A, sizeof(DatosRenta));
+    doc.PonerClave("ANA");
+    EXPECT_EQ(doc.CargarDeclaracion(), 0);
+    EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"ALM004"});
+    // Nothing of the stored area is taken, and the row is let go.
+    EXPECT_EQ(Bytes(doc.Datos()), std::string(sizeof(DatosRenta), '\x5A'));
+    EXPECT_EQ(doc.DameEstado(), '\0');
+  }
 }
 
 TEST_F(RentaDocTest, GuardarYVolverACargar) {

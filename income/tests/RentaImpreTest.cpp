@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +24,8 @@
 #include "framework/MensajeGuion.h"
 #include "framework/ServiciosAplicacion.h"
 #include "income/RentaDoc.h"
+#include "d100/PaginasD100.h"
+#include "income/Pago.h"
 #include "income/RentaImpre.h"
 #include "output/CodigoBarrasDatos.h"
 #include "output/CodigoEan128.h"
@@ -94,6 +97,7 @@ class CDeclaracionPrueba : public CDeclaracionRentaImpresion {
   bool muestra = true;
   int necesario = 1;
   std::set<int> sinCatalogo;
+  std::set<int> sinClase;
   std::map<int, double> importes;
   std::vector<int> hechas;
 
@@ -107,6 +111,7 @@ class CDeclaracionPrueba : public CDeclaracionRentaImpresion {
   }
   std::shared_ptr<marco::CControlesPagina> CrearCampos(int id) override {
     hechas.push_back(id);
+    if (sinClase.count(id) != 0) return nullptr;
     if (id == kIdPaginaPdf) {
       auto campos = std::make_shared<CControlesPAGPDF>();
       campos->PonerDocumento(&m_doc);
@@ -431,21 +436,90 @@ TEST_F(RentaImpre, LaCopiaDelInteresadoDeLaPagina1ImprimeSusCasillasPropias) {
   EXPECT_EQ(oscuros(hojas[1]), 0) << "the administration's copy does not";
 }
 
-TEST_F(RentaImpre, SinCatalogoOSinRegistroLaPaginaCuentaComoNoImpresa) {
+TEST_F(RentaImpre, SinCatalogoOSinRegistroLaPaginaNoSaleYLaImpresionNoQuedaCompleta) {
   // No NIF: the frame cannot be made ("PDF002"); the first page still prints, without symbols.
   Poner(kIdentificacion + 511 + 9, "         ");
   auto decl = std::make_unique<CDeclaracionPrueba>(m_doc);
   decl->sinCatalogo = {110};
   m_vista = std::make_unique<CRentaImprePrueba>();
   m_vista->PonerDeclaracion(std::move(decl));
-  m_vista->PonerDocumentoImpresion(std::make_unique<CDocumentoPrueba>(m_doc));
+  auto doc = std::make_unique<CDocumentoPrueba>(m_doc);
+  CDocumentoPrueba* docImpresion = doc.get();
+  m_vista->PonerDocumentoImpresion(std::move(doc));
   m_vista->PonerInteraccion(std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, true, false));
-  ASSERT_EQ(m_vista->Imprimir(), EResultadoImpresion::Completa);
+  ASSERT_EQ(m_vista->Imprimir(), EResultadoImpresion::Incompleta);
   EXPECT_GE(m_mensajes.Veces("PDF002"), 1);
   // Page 2 is missing from the catalogue; pages 3-6 hold nothing here.
   for (const auto& n : m_destino->Nombres()) EXPECT_EQ(n.find("P\xE1gina 2 "), std::string::npos);
   // Pages 1, 7 and 8 in two copies, 9 in two, 10 once.
   EXPECT_EQ(m_destino->Nombres().size(), 9u);
+  // Both pages are told once, together; the person is not marked as printed and nothing is saved as printed.
+  EXPECT_EQ(m_mensajes.Veces("IMP001"), 1);
+  EXPECT_EQ(m_mensajes.Veces("WIN013"), 0);
+  EXPECT_EQ(m_vista->PaginasNoHechas(), (std::vector<int>{1, 2}));
+  EXPECT_EQ(m_doc.DameMarcaSujeto(), 0);
+  EXPECT_EQ(docImpresion->guardados, 0);
+  EXPECT_EQ(m_vista->avisos, 1);
+}
+
+TEST_F(RentaImpre, LasPaginasQueNoEstanEnElProgramaSeDicenUnaVezYNoSeMarcaComoImpresa) {
+  auto decl = std::make_unique<CDeclaracionPrueba>(m_doc);
+  // Pages 2, 7 and 8 of the D-101 (the printed identification, liquidation and results), and page 4 of the D-101
+  // (103), which prints only with data: none of them can be made.
+  decl->sinClase = {110, 106, 107, 103};
+  decl->importes[102] = 1.0;
+  m_vista = std::make_unique<CRentaImprePrueba>();
+  m_vista->PonerDeclaracion(std::move(decl));
+  auto doc = std::make_unique<CDocumentoPrueba>(m_doc);
+  CDocumentoPrueba* docImpresion = doc.get();
+  m_vista->PonerDocumentoImpresion(std::move(doc));
+  m_vista->PonerInteraccion(std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, true, false));
+  m_doc.PonMarcaSujeto(0);
+  ASSERT_EQ(m_vista->Imprimir(), EResultadoImpresion::Incompleta);
+  // One notice for the whole run, whatever the copies; the pages in their order.
+  EXPECT_EQ(m_mensajes.Codigos(), (std::vector<std::string>{"IMP001"}));
+  ASSERT_EQ(m_mensajes.Mensajes().size(), 1u);
+  EXPECT_EQ(m_mensajes.Mensajes()[0].extra, "2, 4, 7 y 8");
+  EXPECT_EQ(m_doc.DameMarcaSujeto(), 0);
+  EXPECT_EQ(docImpresion->guardados, 0);
+  // What could be made went out: pages 1 and 3 in two copies, 9 in two, 10 once.
+  EXPECT_EQ(m_destino->Nombres().size(), 7u);
+}
+
+TEST(RentaImprePaginas, LaClaseDeDeclaracionEsElUltimoEstadoCivilMarcado) {
+  auto datos = std::make_unique<DatosRenta>();
+  std::memset(datos.get(), 0, sizeof(DatosRenta));
+  EXPECT_EQ(ClaseDeclaracion(*datos, 2), 0);
+  datos->Identificacion.octetos[501 + 1] = 1;  // the declarant married
+  EXPECT_EQ(ClaseDeclaracion(*datos, 2), 3);
+  EXPECT_EQ(ClaseDeclaracion(*datos, 3), 0) << "another person's mark";
+  datos->Identificacion.octetos[506 + 1] = 1;
+  EXPECT_EQ(ClaseDeclaracion(*datos, 2), 4);
+  EXPECT_EQ(ClaseDeclaracion(*datos, 0), 0);
+  EXPECT_EQ(ClaseDeclaracion(*datos, 6), 0);
+}
+
+TEST_F(RentaImpre, LaMarcaDeLaPrimeraPaginaSaleParaUnaPersonaCasada) {
+  // Dark dots round the star's centre, 19 mm from the left and 56 mm from the top (300 dots per inch).
+  const auto oscuros = [](plataforma::CLienzo& hoja) {
+    const int cx = static_cast<int>(19.0 / 25.4 * 300);
+    const int cy = static_cast<int>(56.0 / 25.4 * 300);
+    int n = 0;
+    for (int y = cy - 14; y <= cy + 14; ++y) {
+      for (int x = cx - 14; x <= cx + 14; ++x) {
+        const auto c = hoja.Pixel(x, y);
+        if (c && c->r < 100 && c->g < 100 && c->b < 100) ++n;
+      }
+    }
+    return n;
+  };
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  const int sinMarca = oscuros(m_destino->Hojas()[0]);
+  EXPECT_NE(m_vista->m_nClaseDeclaracion, 3);
+  Byte(kIdentificacion + 501 + 1) = 1;
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  EXPECT_EQ(m_vista->m_nClaseDeclaracion, 3);
+  EXPECT_GT(oscuros(m_destino->Hojas()[0]), sinMarca + 40);
 }
 
 TEST_F(RentaImpre, LaMarcaDeLaPaginaSinAsignacionYElNombreDeLaPersona) {
@@ -493,9 +567,158 @@ TEST_F(RentaImpre, UnaPaginaRealSeHallaPorSuClaseYSeCarga) {
   ASSERT_NE(campos, nullptr);
   EXPECT_GT(campos->NumeroCampos(), 0);
   EXPECT_EQ(campos->DameDocumento(), &m_doc);
-  EXPECT_EQ(fuente.CrearCampos(110), nullptr) << "a page without class is not printed";
+  EXPECT_EQ(fuente.CrearCampos(205), nullptr) << "a page without class is not printed";
 }
 #endif
+
+// The real declaration source over the built catalogue, as the program prints: only the page shown and the form
+// needed are set by the test.
+class CDeclaracionReal : public CDeclaracionRentaImpresion {
+ public:
+  CDeclaracionReal(CRentaDoc& doc, int necesario) : CDeclaracionRentaImpresion(doc), m_necesario(necesario) {}
+  bool MuestraPagina() override { return true; }
+  int ModeloNecesario(int) override { return m_necesario; }
+
+ private:
+  int m_necesario;
+};
+
+// A filled declaration printed whole to a PDF file from the built tables and page classes; the PDF's first page,
+// rendered by an outside tool, carries the PDF417 symbols of the person's record.
+class RentaImpreReal : public RentaImpre {
+ protected:
+  void SetUp() override {
+    RentaImpre::SetUp();
+    m_dirRed = std::filesystem::temp_directory_path() / ("korvelix_rimp_real_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(m_dirRed);
+    if (marco::AbrirBasesDatos(m_dirRed.string(), KORVELIX_DATOS_LOCAL) != 1) GTEST_SKIP() << "no built tables";
+    marco::PonerIdiomaV("e");
+    // The page pictures the build makes sit beside the tables.
+    m_dirBaseAnterior = marco::DirBase();
+    marco::PonerDirBase(KORVELIX_DATOS_LOCAL);
+    // Every page class that the forms print.
+    ClasesPaginasFinales();
+    ordinaria::ClasesPaginasD100();
+    // 3,000,000 of salary with 450,000 withheld, from one payer; the declarant's region code.
+    Byte(4128 + 40) = 2;
+    Doble(4128 + 40 + 8, 3000000.0);
+    Doble(4128 + 40 + 16, 450000.0);
+    Poner(48, "01");
+    Poner(80, "01");
+    m_doc.Calcular();
+  }
+  void TearDown() override {
+    marco::PonerDirBase(m_dirBaseAnterior);
+    marco::CerrarBasesDatos();
+    std::error_code ec;
+    std::filesystem::remove_all(m_dirRed, ec);
+    RentaImpre::TearDown();
+  }
+  void Doble(std::size_t d, double v) { std::memcpy(&Byte(d), &v, sizeof v); }
+
+  EResultadoImpresion ImprimirReal(int formulario, const std::string& pdf) {
+    m_doc.PonerTipoDec(static_cast<std::uint8_t>(formulario));
+    m_vista = std::make_unique<CRentaImprePrueba>();
+    m_vista->PonerDeclaracion(std::make_unique<CDeclaracionReal>(m_doc, formulario));
+    auto doc = std::make_unique<CDocumentoPrueba>(m_doc);
+    m_docImpresion = doc.get();
+    m_vista->PonerDocumentoImpresion(std::move(doc));
+    auto interaccion = std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, true, false);
+    interaccion->rutaPdf = pdf;
+    m_vista->PonerInteraccion(std::move(interaccion));
+    std::filesystem::remove(pdf);
+    return m_vista->Imprimir();
+  }
+
+  // The PDF417 sequence of the PDF's first page, read from the page rendered at 300 dots per inch.
+  std::vector<std::uint8_t> SimbolosPrimeraPagina(const std::string& pdf) {
+    const std::string base = Temporal("primera");
+    const std::string orden = "pdftoppm -r 300 -f 1 -l 1 -singlefile -png '" + pdf + "' '" + base + "' 2>/dev/null";
+    if (std::system(orden.c_str()) != 0) return {};
+    std::vector<pruebas::CCodigoLeido> pdf417;
+    for (const auto& c : pruebas::LeerCodigosPng(base + ".png")) {
+      if (c.formato == "PDF417") pdf417.push_back(c);
+    }
+    return pruebas::UnirSecuencia(pdf417);
+  }
+
+  std::filesystem::path m_dirRed;
+  std::string m_dirBaseAnterior;
+};
+
+bool HayPdftoppm() { return std::system("pdftoppm -v >/dev/null 2>&1") == 0; }
+
+// The text of a PDF file as the outside tool reads it (UTF-8).
+std::string TextoPdf(const std::string& pdf) {
+  const std::string salida = Temporal("texto.txt");
+  const std::string orden = "pdftotext '" + pdf + "' '" + salida + "' 2>/dev/null";
+  if (std::system(orden.c_str()) != 0) return {};
+  std::ifstream f(salida, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+int Veces(const std::string& texto, const std::string& parte) {
+  int n = 0;
+  for (std::size_t i = texto.find(parte); i != std::string::npos; i = texto.find(parte, i + 1)) ++n;
+  return n;
+}
+
+TEST_F(RentaImpreReal, UnaD101LlenaSaleEnteraEnPdfYSuCodigoDevuelveElRegistro) {
+  const std::string pdf = Temporal("d101_real.pdf");
+  ASSERT_EQ(ImprimirReal(1, pdf), EResultadoImpresion::Completa) << m_mensajes.Codigos().size();
+  EXPECT_TRUE(m_vista->PaginasNoHechas().empty());
+  EXPECT_EQ(m_mensajes.Veces("IMP001"), 0);
+  EXPECT_EQ(m_mensajes.Veces("WIN013"), 0);
+  EXPECT_EQ(m_mensajes.Veces("WIN025"), 0) << "every page on its picture";
+  EXPECT_EQ(m_doc.DameMarcaSujeto(), 1);
+  // Every sheet on its own page of the file; pages 1, 2, 7, 8 always, the payment pages (no mark: the condition
+  // holds), the others with data.
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  EXPECT_EQ(PaginasPdf(pdf), m_vista->HojasImpresas());
+  EXPECT_GE(m_vista->HojasImpresas(), 2 * 4 + 3);
+  if (!HayPdftoppm()) GTEST_SKIP() << "no PDF renderer to read the symbols back";
+  // Every copy label is printed whole, on every page that has one.
+  const std::string texto = TextoPdf(pdf);
+  EXPECT_GT(Veces(texto, "Ejemplar para el interesado."), 4);
+  EXPECT_EQ(Veces(texto, "Ejemplar para el int"), Veces(texto, "Ejemplar para el interesado."));
+  const std::vector<std::uint8_t> trama = SimbolosPrimeraPagina(pdf);
+  ASSERT_FALSE(trama.empty());
+  const auto registro = salida::RecuperarRegistro(trama);
+  ASSERT_TRUE(registro.has_value());
+  CDeclaracionRentaImpresion fuente(m_doc);
+  salida::CRegistroRenta esperado;
+  EXPECT_EQ(*registro, esperado.DatosCodigoBarras(m_doc.Datos(), fuente.VistaRegistro()));
+}
+
+TEST_F(RentaImpreReal, UnaD100LlenaSaleConSusPaginasYDiceLasQueFaltan) {
+  const std::string pdf = Temporal("d100_real.pdf");
+  const EResultadoImpresion resultado = ImprimirReal(2, pdf);
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+  EXPECT_EQ(PaginasPdf(pdf), m_vista->HojasImpresas());
+  // Pages 1, 2 and 15-17 always, 18 and 19 (payment), page 3 (work income) with data.
+  EXPECT_GE(m_vista->HojasImpresas(), 2 * 6 + 3);
+  // The pages the program does not have yet are told once and the run is not complete; never one message a page.
+  EXPECT_EQ(m_mensajes.Veces("WIN013"), 0);
+  EXPECT_EQ(m_mensajes.Veces("WIN025"), 0) << "every page on its picture";
+  EXPECT_LE(m_mensajes.Veces("IMP001"), 1);
+  if (m_vista->PaginasNoHechas().empty()) {
+    EXPECT_EQ(resultado, EResultadoImpresion::Completa);
+  } else {
+    EXPECT_EQ(resultado, EResultadoImpresion::Incompleta);
+    EXPECT_EQ(m_mensajes.Veces("IMP001"), 1);
+    EXPECT_EQ(m_doc.DameMarcaSujeto(), 0);
+    for (const int pagina : m_vista->PaginasNoHechas()) {
+      // Dialog page n is page id 199 + n: only the D-100 pages 5 to 14 (ids 205-214) are not in the program yet.
+      EXPECT_TRUE(pagina >= 6 && pagina <= 15) << "page " << pagina << " should exist";
+    }
+  }
+  if (!HayPdftoppm()) GTEST_SKIP() << "no PDF renderer to read the symbols back";
+  const auto registro = salida::RecuperarRegistro(SimbolosPrimeraPagina(pdf));
+  ASSERT_TRUE(registro.has_value());
+  CDeclaracionRentaImpresion fuente(m_doc);
+  salida::CRegistroRenta esperado;
+  EXPECT_EQ(*registro, esperado.DatosCodigoBarras(m_doc.Datos(), fuente.VistaRegistro()));
+}
 
 TEST_F(RentaImpre, UnaD101SeImprimeEnUnFicheroPdf) {
   m_rutaPdf = Temporal("d101.pdf");

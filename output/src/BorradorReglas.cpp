@@ -89,11 +89,11 @@ int CFuenteBorradorMarco::SujetoActual() {
 bool CFuenteBorradorMarco::VistaUnidadFamiliar() { return m_documento.DameVistaUnidadFamiliar() != 0; }
 
 int CFuenteBorradorMarco::LeerPagina(int idPagina, marco::PaginaInfo& info) {
-  return m_documento.LeerPagina(idPagina, info);
+  return m_documento.LeerPagina(idPagina, info, false);
 }
 
-std::unique_ptr<marco::CControlesPagina> CFuenteBorradorMarco::CrearCampos(int idPagina) {
-  auto campos = std::make_unique<marco::CControlesPagina>();
+std::shared_ptr<marco::CControlesPagina> CFuenteBorradorMarco::CrearCampos(int idPagina) {
+  auto campos = std::make_shared<marco::CControlesPagina>();
   campos->PonerDocumento(&m_documento);
   if (campos->Cargar(idPagina, 1.0, nullptr) == 0) return nullptr;
   return campos;

@@ -82,6 +82,7 @@ EResultadoImpresion CImpreVista::Imprimir() {
   IDocumentoImpresion* doc = DocumentoImpresion();
   if (doc == nullptr) return EResultadoImpresion::Abandonada;
   m_nHojas = 0;
+  m_paginasNoHechas.clear();
   CInfoImpresion info;
   info.impresaAntes = doc->DameMarcaSujeto() != 0;
 
@@ -146,11 +147,18 @@ EResultadoImpresion CImpreVista::Imprimir() {
     entregado = destino->TerminarDocumento();
     if (!entregado) Avisar("WIN028", marco::IconoExclamacion);
   }
+  // The pages that could not be made are told once, before the run's own notice.
+  const bool incompleta = !ImpresionCancelada() && entregado && !m_paginasNoHechas.empty();
+  if (incompleta) {
+    marco::CDlgMensaje().MostrarMensaje(kMensajePaginasNoHechas, marco::IconoExclamacion,
+                                        TextoListaPaginas(m_paginasNoHechas));
+  }
   OnEndPrinting(info);
   progreso.reset();
   Interaccion().HabilitarVentanaPrincipal(true);
   info.destino = nullptr;
 
+  if (incompleta) return EResultadoImpresion::Incompleta;
   if (!ImpresionCancelada() && entregado) {
     doc->PonMarcaSujeto(1);
     doc->GuardarDeclaracion();
@@ -170,6 +178,12 @@ int CImpreVista::ImprimirPagina(CInfoImpresion& info, IProgresoImpresion& progre
   // A page skipped or failed counts as not printed and the run goes on; a sheet that could not be written stops it.
   if (m_bPaginaImpresa == 0 && m_nEstadoPagina != kHojaFallida) m_nEstadoPagina = 1;
   return m_nEstadoPagina;
+}
+
+void CImpreVista::AnotarPaginaNoHecha(int pagina) {
+  if (std::find(m_paginasNoHechas.begin(), m_paginasNoHechas.end(), pagina) == m_paginasNoHechas.end()) {
+    m_paginasNoHechas.push_back(pagina);
+  }
 }
 
 bool CImpreVista::OnPreparePrinting(CInfoImpresion& info) {

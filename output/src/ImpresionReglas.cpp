@@ -187,4 +187,13 @@ bool EsTextoEnBlanco(std::string_view texto) {
   return std::all_of(texto.begin(), texto.end(), [](char c) { return c == ' '; });
 }
 
+std::string TextoListaPaginas(const std::vector<int>& paginas) {
+  std::string texto;
+  for (std::size_t i = 0; i < paginas.size(); ++i) {
+    if (i > 0) texto += i + 1 == paginas.size() ? " y " : ", ";
+    texto += std::to_string(paginas[i]);
+  }
+  return texto;
+}
+
 }  // namespace salida

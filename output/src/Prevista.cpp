@@ -75,7 +75,7 @@ int CPrevista::DibujarPagina(plataforma::CLienzo& lienzo, int n) {
   if (!pagina || fuente == nullptr) return 0;
   marco::PaginaInfo info;
   plataforma::CMetaFile imagen;
-  std::unique_ptr<marco::CControlesPagina> campos;
+  std::shared_ptr<marco::CControlesPagina> campos;
   // A page missing from the catalogue shows only the watermark.
   if (fuente->LeerPagina(pagina->idPagina, info) != 0) {
     if (imagen.Cargar(info.imagen) == 0) {

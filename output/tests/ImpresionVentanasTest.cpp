@@ -132,7 +132,7 @@ class CFuentePrueba : public IFuenteBorrador {
     info.imagen = "/no/existe.wmf";
     return 1;
   }
-  std::unique_ptr<marco::CControlesPagina> CrearCampos(int) override {
+  std::shared_ptr<marco::CControlesPagina> CrearCampos(int) override {
     ++creados;
     auto campos = std::make_unique<marco::CControlesPagina>();
     auto c = std::make_unique<marco::CCampo>();

@@ -9,6 +9,7 @@
 #include "framework/EditDetalle.h"
 #include "framework/EditLista.h"
 #include "framework/FabricaEdit.h"
+#include "income/Pago.h"
 #include "income/RentaComandos.h"
 #include "income/SIM001.h"
 #include "income/SIM002.h"
@@ -30,6 +31,7 @@ void RegistrarPartesPrograma() {
   renta::ClasePaginaSIM002();
   renta::ClasePaginaSIM003();
   renta::ClasePaginaSIM004();
+  renta::ClasesPaginasFinales();
   ordinaria::ClasesPaginasD100();
   patrimonio::RegistrarPaginas714();
   dialogos::RegistrarDialogosDetalle();

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "framework/BaseDatos.h"
+#include "framework/ImportesArea.h"
 #include "framework/Tabla.h"
 #include "framework/Validador.h"
 #include "platform/Registros.h"
@@ -55,6 +56,25 @@ bool VaciarFila(plataforma::CTablaRegistros& r) {
   return r.PonerTexto("idioma", "") && r.PonerTexto("moneda", "") && r.PonerTexto("liqui311", "") &&
          r.EscribirBinario("datos", std::span<const char>()) >= 0;
 }
+
+// What a lock or a write that failed means for the store.
+EResultadoAlmacen ResultadoDeFallo(plataforma::EFallo fallo) {
+  switch (fallo) {
+    case plataforma::EFallo::Ocupado: return EResultadoAlmacen::Ocupado;
+    case plataforma::EFallo::Bloqueado: return EResultadoAlmacen::Bloqueo;
+    case plataforma::EFallo::NoBloqueable: return EResultadoAlmacen::SinBloqueos;
+    default: return EResultadoAlmacen::Fallo;
+  }
+}
+
+// Holds the adders' lock of the table until the scope ends (and every row lock taken meanwhile).
+struct CSoltarAltas {
+  marco::CTabla& t;
+  ~CSoltarAltas() {
+    if (auto* registros = t.Registros()) registros->DesbloquearTodo();
+    t.DesbloquearAltas();
+  }
+};
 
 }  // namespace
 
@@ -120,28 +140,30 @@ EResultadoAlmacen CAlmacenDeclaraciones::Anadir(std::string_view nombre, std::in
   if (!AbrirAlmacen(tabla, 0)) return EResultadoAlmacen::NoAbre;
   plataforma::CTablaRegistros& r = *tabla.Registros();
   if (tabla.Buscar(clave, false, kOrdenAlmacen, false) != 0) return EResultadoAlmacen::Existe;
-  if (tabla.BloquearFichero() == 0) return EResultadoAlmacen::Bloqueo;
-  struct CSoltar {
-    marco::CTabla& t;
-    ~CSoltar() { t.DesbloquearFichero(); }
-  } soltar{tabla};
-  // Counted under the lock, so two users cannot both add the last one.
+  if (tabla.BloquearAltas() == 0) {
+    const EResultadoAlmacen motivo = ResultadoDeFallo(tabla.UltimoFallo());
+    return motivo == EResultadoAlmacen::Fallo ? EResultadoAlmacen::Bloqueo : motivo;
+  }
+  CSoltarAltas soltar{tabla};
+  // Sought again under the lock: another user may have added this very name meanwhile. Counted under the lock
+  // too, so two users cannot both add the last one.
   r.OcultarBorrados(true);
+  if (tabla.Buscar(clave, false, kOrdenAlmacen, false) != 0) return EResultadoAlmacen::Existe;
   if (r.NumeroRegistros() >= kMaximoDeclaraciones) return EResultadoAlmacen::Lleno;
   tabla.PonerOrden(kOrdenAlmacen);
-  if (!r.EmpezarLote()) return EResultadoAlmacen::Fallo;
+  // A deleted row of this name is revived under its own lock (another user may be looking at it still).
+  const long borrada = BuscarBorrada(r, clave);
+  if (borrada != 0 && tabla.BloquearRegistro() == 0) return EResultadoAlmacen::Bloqueo;
+  if (!r.EmpezarLote()) return ResultadoDeFallo(r.UltimoFallo());
   bool bien = false;
-  if (const long borrada = BuscarBorrada(r, clave); borrada != 0) {
-    bien = r.Recuperar() && VaciarFila(r);
+  if (borrada != 0) {
+    bien = r.IrA(borrada) && r.Recuperar() && VaciarFila(r);
   } else {
     bien = r.Anadir() == plataforma::kAnadido;
   }
   bien = bien && r.PonerTexto("clave", clave) && r.PonerEntero("tipodec", tipodec);
-  if (!r.TerminarLote(bien) || !bien) {
-    r.DesbloquearTodo();
-    return EResultadoAlmacen::Fallo;
-  }
-  r.DesbloquearTodo();
+  const plataforma::EFallo fallo = r.UltimoFallo();
+  if (!r.TerminarLote(bien) || !bien) return ResultadoDeFallo(bien ? r.UltimoFallo() : fallo);
   return EResultadoAlmacen::Hecho;
 }
 
@@ -188,21 +210,19 @@ EResultadoAlmacen CAlmacenDeclaraciones::Guardar(const std::vector<SDeclaracionA
                                                  const std::set<std::string>& sobrescribir) const {
   for (const SDeclaracionAlmacen& d : declaraciones) {
     if (d.clave.size() != kAnchoNombreDeclaracion || NombreEnBlanco(d.clave) ||
-        LongitudDatosDeTipo(d.tipodec) == 0 || d.datos.size() != LongitudDatosDeTipo(d.tipodec)) {
+        LongitudDatosDeTipo(d.tipodec) == 0 || d.datos.size() != LongitudDatosDeTipo(d.tipodec) ||
+        marco::PrimerImporteNoFinito(std::span<const char>(d.datos)).has_value()) {
       return EResultadoAlmacen::Danado;
     }
   }
   marco::CTabla tabla(m_pBase);
   if (!AbrirAlmacen(tabla, 0)) return EResultadoAlmacen::NoAbre;
   plataforma::CTablaRegistros& r = *tabla.Registros();
-  if (tabla.BloquearFichero() == 0) return EResultadoAlmacen::Bloqueo;
-  struct CSoltar {
-    marco::CTabla& t;
-    ~CSoltar() {
-      if (auto* registros = t.Registros()) registros->DesbloquearTodo();
-      t.DesbloquearFichero();
-    }
-  } soltar{tabla};
+  if (tabla.BloquearAltas() == 0) {
+    const EResultadoAlmacen motivo = ResultadoDeFallo(tabla.UltimoFallo());
+    return motivo == EResultadoAlmacen::Fallo ? EResultadoAlmacen::Bloqueo : motivo;
+  }
+  CSoltarAltas soltar{tabla};
 
   // What is new is counted under the lock, against the store as it is now.
   r.OcultarBorrados(true);
@@ -215,21 +235,35 @@ EResultadoAlmacen CAlmacenDeclaraciones::Guardar(const std::vector<SDeclaracionA
   if (r.NumeroRegistros() + nuevas > kMaximoDeclaraciones) return EResultadoAlmacen::Lleno;
 
   tabla.PonerOrden(kOrdenAlmacen);
-  if (!r.EmpezarLote()) return EResultadoAlmacen::Fallo;
+  // The rows to overwrite or revive are locked before the transaction starts, each with the table's waits: a
+  // declaration another user has open is not overwritten.
+  for (const SDeclaracionAlmacen& d : declaraciones) {
+    long fila = 0;
+    if (r.Buscar(d.clave) && r.Encontrado()) {
+      fila = r.NumeroRegistro();
+    } else {
+      fila = BuscarBorrada(r, d.clave);
+    }
+    if (fila != 0 && !r.BloquearRegistro(fila, m_pBase->DameEsperaIntento())) {
+      return ResultadoDeFallo(r.UltimoFallo());
+    }
+  }
+  if (!r.EmpezarLote()) return ResultadoDeFallo(r.UltimoFallo());
   bool bien = true;
   for (const SDeclaracionAlmacen& d : declaraciones) {
     if (r.Buscar(d.clave) && r.Encontrado()) {
-      bien = r.BloquearRegistro(r.NumeroRegistro());
+      bien = r.RegistroBloqueado(r.NumeroRegistro());
     } else if (BuscarBorrada(r, d.clave) != 0) {
-      bien = r.BloquearRegistro(r.NumeroRegistro()) && r.Recuperar() && VaciarFila(r);
+      bien = r.RegistroBloqueado(r.NumeroRegistro()) && r.Recuperar() && VaciarFila(r);
     } else {
       bien = r.Anadir() == plataforma::kAnadido;
     }
     bien = bien && EscribirFila(r, d);
     if (!bien) break;
   }
-  if (!r.TerminarLote(bien)) return EResultadoAlmacen::Fallo;
-  return bien ? EResultadoAlmacen::Hecho : EResultadoAlmacen::Fallo;
+  const plataforma::EFallo fallo = r.UltimoFallo();
+  if (!r.TerminarLote(bien)) return ResultadoDeFallo(r.UltimoFallo());
+  return bien ? EResultadoAlmacen::Hecho : ResultadoDeFallo(fallo);
 }
 
 }  // namespace shell

@@ -27,6 +27,16 @@ std::string LeerTexto(marco::CTabla& tabla, std::string_view campo) {
 
 }  // namespace
 
+bool EsPaginaDePantalla(int idPagina) {
+  const int numero = NumeroEnFormulario(idPagina);
+  switch (GrupoDePagina(idPagina)) {
+    case 100: return numero >= 1 && numero <= 7;
+    case 200: return numero >= 1 && numero <= 17;
+    case 300: return numero >= 1 && numero <= 12;
+    default: return false;
+  }
+}
+
 int GrupoApartados(int tipoDec) {
   if (tipoDec == marco::kTipoDecPatrimonio) return 300;
   if (tipoDec == marco::kTipoDecSimplificada) return 100;
@@ -53,7 +63,7 @@ std::vector<SApartado> LeerApartados(marco::CBaseDatos* local, char idioma) {
     if (hayTitulos && titulos.Buscar(marco::ClavePagina(apartado.idPagina), false, marco::kOrdenClave, false) != 0) {
       apartado.titulo = LeerTexto(titulos, "TituloPagi");
     }
-    if (apartado.idPagina > 0) apartados.push_back(std::move(apartado));
+    if (apartado.idPagina > 0 && EsPaginaDePantalla(apartado.idPagina)) apartados.push_back(std::move(apartado));
   }
   return apartados;
 }

@@ -206,7 +206,11 @@ int CIndiceDeclaraciones::AnadirDeclaracion(std::string_view nombre) {
       ++m_nVersion;
       return 0;
     case EResultadoAlmacen::Bloqueo:
+    case EResultadoAlmacen::Ocupado:
       Mensaje("WIN035");
+      return 0;
+    case EResultadoAlmacen::SinBloqueos:
+      Mensaje("ALM003");
       return 0;
     case EResultadoAlmacen::Lleno:
       Mensaje("DECL050");

@@ -9,8 +9,10 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <span>
 #include <system_error>
 
+#include "framework/ImportesArea.h"
 #include "platform/Numeros.h"
 #include "platform/Texto.h"
 
@@ -319,6 +321,12 @@ SResultadoImportacion ImportarDeclaraciones(const CAlmacenDeclaraciones& almacen
   std::vector<SDeclaracionAlmacen> declaraciones;
   if (!LeerDeclaracionesIntercambio(fichero, aImportar, declaraciones)) return {std::string(kMsgDanado), 0};
   for (std::size_t i = 0; i < declaraciones.size(); ++i) declaraciones[i].clave = nombresFinales[i];
+  // An amount that is not a number (NaN, infinity) would run through every result of the calculation.
+  for (const SDeclaracionAlmacen& d : declaraciones) {
+    if (marco::PrimerImporteNoFinito(std::span<const char>(d.datos)).has_value()) {
+      return {std::string(kMsgImporteNoValido), 0};
+    }
+  }
 
   switch (almacen.Guardar(declaraciones, sobrescribir)) {
     case EResultadoAlmacen::Hecho:
@@ -328,7 +336,10 @@ SResultadoImportacion ImportarDeclaraciones(const CAlmacenDeclaraciones& almacen
     case EResultadoAlmacen::Existe:
       return {std::string(kMsgAlmacenCambiado), 0};
     case EResultadoAlmacen::Bloqueo:
+    case EResultadoAlmacen::Ocupado:
       return {std::string(kMsgBloqueado), 0};
+    case EResultadoAlmacen::SinBloqueos:
+      return {std::string(kMsgSinBloqueos), 0};
     case EResultadoAlmacen::Danado:
       return {std::string(kMsgDanado), 0};
     default:

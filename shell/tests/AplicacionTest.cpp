@@ -304,3 +304,13 @@ TEST_F(AplicacionTest, CapturaDeLaVentanaPrincipal) {
 }
 
 }  // namespace
+
+// The section tree lists the screen pages of each form only: the printed pages stay out of it.
+TEST(ArbolApartados, SoloLasPaginasDePantalla) {
+  const struct {
+    int id;
+    bool pantalla;
+  } casos[] = {{101, true},  {107, true},  {110, false}, {201, true},  {217, true},  {218, false},
+               {220, false}, {222, false}, {301, true},  {312, true},  {313, false}, {100, false}, {0, false}};
+  for (const auto& c : casos) EXPECT_EQ(shell::EsPaginaDePantalla(c.id), c.pantalla) << c.id;
+}

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 #include "AlmacenPrueba.h"
 
@@ -308,6 +309,32 @@ TEST_F(IntercambioTest, NadaSeEscribeSiAlgoFallaDespuesDeDecidir) {
   EXPECT_EQ(r.codigo, shell::kMsgDanado);
   EXPECT_EQ(Filas(), (std::vector<std::string>{"YA|1||61624", "PRIMERA|1|B|0"}));
   EXPECT_EQ(DatosDe("YA")[0], 'y');
+}
+
+TEST_F(IntercambioTest, UnImporteQueNoEsUnNumeroSeRechazaYElAlmacenNoCambia) {
+  Guardar({Declaracion("YA", 2, 'y')});
+  const auto antes = Filas();
+  struct SCaso {
+    std::int32_t tipodec;
+    std::size_t donde;
+    double valor;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  for (const SCaso& c : {SCaso{2, 0, nan}, SCaso{1, 54472, -inf}, SCaso{2, 61616, inf}, SCaso{3, 8, nan},
+                         SCaso{3, 22528, -nan}}) {
+    shell::SDeclaracionAlmacen mala = Declaracion("NUEVA", c.tipodec, 'n');
+    std::memcpy(mala.datos.data() + c.donde, &c.valor, sizeof c.valor);
+    const bool renta = c.tipodec != 3;
+    const fs::path ruta = Exportar(renta ? "nan.ren" : "nan.pat", {Declaracion("OTRA", renta ? 1 : 3), mala});
+    const auto r = Importar(ruta, renta ? EClaseIntercambio::Renta : EClaseIntercambio::Patrimonio);
+    EXPECT_EQ(r.codigo, shell::kMsgImporteNoValido) << c.tipodec << " " << c.donde;
+    EXPECT_EQ(r.importadas, 0);
+    EXPECT_EQ(Filas(), antes);
+    // The store itself takes no such area either, whoever hands it over.
+    EXPECT_EQ(Almacen().Guardar({mala}, {}), shell::EResultadoAlmacen::Danado);
+    EXPECT_EQ(Filas(), antes);
+  }
 }
 
 }  // namespace

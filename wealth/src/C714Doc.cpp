@@ -8,12 +8,14 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
 #include "framework/DlgMensaje.h"
 #include "framework/Imagen.h"
+#include "framework/ImportesArea.h"
 #include "framework/Pista.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
@@ -27,8 +29,6 @@ wxIMPLEMENT_DYNAMIC_CLASS(C714Doc, marco::CProg32Doc);
 
 namespace {
 
-// The room of the key as the row keeps it.
-constexpr std::uint16_t kRoomClaveGrabada = 52;
 constexpr std::uint16_t kRoomMoneda = 2;
 
 int Avisar(std::string_view codigo) { return marco::CDlgMensaje().MostrarMensaje(codigo, marco::IconoExclamacion); }
@@ -87,7 +87,7 @@ int C714Doc::NuevaDeclaracion(std::string_view nombre, int modo, int crear) {
 int C714Doc::CargarDeclaracion() {
   m_bDatosRechazados = false;
   if (CProg32Doc::CargarDeclaracion() != 1) {
-    Avisar("WIN023");
+    // The base load has told the user why (missing, held by another user, a store kept busy): nothing to add.
     // Nothing of the stored row is known: saving the empty declaration over it would lose it.
     m_bDatosRechazados = true;
     return 0;
@@ -101,6 +101,12 @@ int C714Doc::CargarDeclaracion() {
     if (!longitudCorrecta || tabla.LeerCampo("datos", leidos.data(), marco::kCampoBinario,
                                              static_cast<std::uint16_t>(leidos.size())) == 0) {
       Avisar("WIN023");
+      m_bDatosRechazados = true;
+      return 0;
+    }
+    // An amount that is not a number would run through every result of the calculation.
+    if (marco::PrimerImporteNoFinito(std::span<const char>(leidos))) {
+      Avisar("ALM004");
       m_bDatosRechazados = true;
       return 0;
     }
@@ -135,29 +141,21 @@ int C714Doc::GuardarDeclaracion() {
     Avisar("WIN023");
     return 0;
   }
-  marco::CTabla tabla(marco::DameBaseDatosRed());
   CCursorEspera espera;
   if (!DameNoGuardada()) Calcular(1);
   ComponerIdentificacionYReferencia();
+  // The base writes type and key, and the language and the data area with them (GrabarCamposDeclaracion), in one
+  // transaction under the row's lock.
+  return CProg32Doc::GuardarDeclaracion() == 1 ? 1 : 0;
+}
 
-  if (BuscarFilaDeclaracion(tabla) == 0) return 0;
-  // The row is written under a lock: the one this document holds since it was loaded, or one taken for the write.
-  const bool bloqueoPropio = DameEstado() == marco::kEstadoBloqueada;
-  if (!bloqueoPropio && tabla.BloquearRegistro() == 0) return 0;
-  const std::int32_t tipoDec = DameTipoDec();
+int C714Doc::GrabarCamposDeclaracion(marco::CTabla& tabla) {
   const char idioma[2] = {marco::LetraIdiomaV(), '\0'};
-  const bool escrito =
-      tabla.GrabarCampo("tipodec", &tipoDec, marco::kCampoEntero, sizeof tipoDec) != 0 &&
-      tabla.GrabarCampo("clave", Clave(), marco::kCampoTexto, kRoomClaveGrabada) != 0 &&
-      tabla.GrabarCampo("idioma", idioma, marco::kCampoTexto, 1) != 0 &&
-      tabla.GrabarCampo("datos", &m_datos, marco::kCampoBinario, static_cast<std::uint16_t>(sizeof m_datos)) != 0;
-  if (!bloqueoPropio) tabla.DesbloquearRegistro();
-  if (!escrito) {
-    Avisar("WIN023");
-    return 0;
-  }
-  Modify(false);
-  return 1;
+  return tabla.GrabarCampo("idioma", idioma, marco::kCampoTexto, 1) != 0 &&
+                 tabla.GrabarCampo("datos", &m_datos, marco::kCampoBinario,
+                                   static_cast<std::uint16_t>(sizeof m_datos)) != 0
+             ? 1
+             : 0;
 }
 
 void C714Doc::AjustaResultado(RegPatAjuste& ajuste, const RegPatResumen& resumen, RegPatDI& di,

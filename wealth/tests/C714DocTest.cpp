@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -218,6 +219,23 @@ TEST_F(Documento714Test, UnAreaDeOtraLongitudSeRechazaYNoSeSobrescribe) {
     EXPECT_EQ(guion.Veces("WIN023"), 2);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(DatosGuardados(clave), antes);
+  }
+}
+
+TEST_F(Documento714Test, UnImporteQueNoEsUnNumeroSeRechazaYNoSeSobrescribe) {
+  for (const double malo : {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()}) {
+    std::vector<char> datos = Bytes(*m_ejemplo);
+    std::memcpy(datos.data() + 4096, &malo, sizeof malo);
+    EscribirDatos("ANA", datos);
+    CGuionMensajes guion;
+    auto doc = Documento();
+    doc->NuevaDeclaracion("ANA", 0, 0);
+    EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"ALM004"});
+    EXPECT_TRUE(doc->DatosRechazados());
+    EXPECT_EQ(Bytes(doc->Datos()), std::vector<char>(sizeof(DatosPatrimonio), '\0'));
+    doc->Modify(true);
+    EXPECT_EQ(doc->GuardarDeclaracion(), 0);
+    EXPECT_EQ(DatosGuardados("ANA"), datos);
   }
 }
 

@@ -13,6 +13,8 @@
 
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
+#include "framework/EditEx.h"
+#include "framework/FabricaEdit.h"
 #include "framework/MensajeGuion.h"
 #include "framework/ReferenciaReglas.h"
 #include "framework/ServiciosAplicacion.h"
@@ -255,6 +257,27 @@ TEST_F(Paginas714, UnaCasillaDemasiadoAnchaParaSuCampoQuedaSinEnlazar) {
   controles.Enlazar(1);
   EXPECT_EQ(provincia.Dato, nullptr);
   EXPECT_NE(controles.CampoDeNumero(17)->Dato, nullptr);
+}
+
+TEST_F(Paginas714, PrimeraPaginaNifNumeroYTelefonoTomanCifrasComoSeTeclean) {
+  CControlesPAT001 controles;
+  controles.PonerDocumento(m_doc.get());
+  ASSERT_EQ(controles.Cargar(IdPagina714(1), 1.0, marco::DameBaseDatosLocal()), 1);
+  struct SCaso {
+    int casilla;
+    std::string tecleado;
+  };
+  const SCaso casos[] = {{6, "12345678Z"}, {10, "12"}, {12, "3"}, {14, "915551234"}, {17, "28001"}, {18, "B12345678"}};
+  for (const SCaso& c : casos) {
+    SCOPED_TRACE("box " + std::to_string(c.casilla));
+    marco::CCampo& campo = *controles.CampoDeNumero(c.casilla);
+    ASSERT_NE(campo.Dato, nullptr);
+    std::unique_ptr<marco::CEditEx> edit = marco::FabricaEdit().Crear(campo, nullptr);
+    for (const char letra : c.tecleado) edit->AlCaracter(static_cast<unsigned char>(letra));
+    EXPECT_EQ(edit->Texto(), c.tecleado);
+    edit->AlPerderFoco();
+    EXPECT_EQ(std::string(static_cast<const char*>(campo.Dato), c.tecleado.size()), c.tecleado);
+  }
 }
 
 TEST_F(Paginas714, LasCasillasDeValorDeCadaSeccionSonLasQueSumaSuTotal) {

@@ -77,6 +77,9 @@ class CDialogoBase {
   void EnlazarImporte(int id, double* valor, int decimales = 2, bool mostrarCero = false);
   void QuitarEnlace(int id);
   bool TieneEnlace(int id) const { return m_enlaces.count(id) != 0; }
+  // Stores the text of a bound control into its value at once (as leaving it does) and shows the value again;
+  // false when the text is not a value (the old value is shown again) or the control is not bound.
+  bool GuardarEnlace(int id);
   // 1: every bound control's text into its value (read-only controls keep theirs), then the children's own
   // exchange; 0: the children's own exchange, then every bound value shown in its control.
   void ActualizarDatos(int direccion);
@@ -88,10 +91,17 @@ class CDialogoBase {
   // A button (or another control) was clicked.
   int Pulsar(int id);
 
-  // The keyboard rules of both bases (1 handled, 0 default handling). Characters: Tab nothing, Enter the next
-  // control, Esc cancels and closes. Keys down: Up the previous control, Down the next, Tab nothing.
+  // The keyboard rules of both bases (1 handled, 0 default handling). Characters: Tab and Enter the next
+  // control, Esc cancels and closes. Keys down: Up the previous control, Down the next, Tab the next.
   virtual int OnChar(int caracter);
   virtual int OnKeyDown(int tecla);
+  // Tab in a field (after its 0x404): the next control that takes the focus, the previous one with Shift. 1.
+  virtual int Tabular(bool atras);
+  // A character typed into a plain field edit of the layout, before the control takes it (box edits have rules
+  // of their own): a Windows-1252 byte, or Backspace (8). 0 the control takes it, 1 refused (a beep), 2 handled
+  // here. An amount field (kEdicionImporte) takes digits, the comma, the point and the signs only; any other
+  // field takes everything.
+  virtual int ValidarCaracterCampo(int id, unsigned caracter);
 
   // Event operations (control id -> result); all give 0 here.
   virtual int AlSalirDeCampo(int id);

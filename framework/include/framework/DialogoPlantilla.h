@@ -41,6 +41,8 @@ inline constexpr unsigned kEdicionMultilinea = 0x1;
 inline constexpr unsigned kEdicionDerecha = 0x2;  // right-aligned (amounts)
 inline constexpr unsigned kEdicionSoloLectura = 0x4;
 inline constexpr unsigned kEdicionMayusculas = 0x8;
+// An amount: it takes digits, the decimal comma or point and a sign, nothing else (Importe and Rejilla set it).
+inline constexpr unsigned kEdicionImporte = 0x10;
 
 struct SControlDialogo {
   ETipoControlDialogo tipo = ETipoControlDialogo::Estatico;
@@ -67,7 +69,7 @@ class CPlantillaDialogo {
 
   CPlantillaDialogo& Estatico(int id, std::string_view texto, SRectDialogo rect);
   CPlantillaDialogo& Edicion(int id, SRectDialogo rect, unsigned opciones = 0, int longitud = 0);
-  // An amount edit: right-aligned.
+  // An amount edit: right-aligned, taking only what an amount is written with.
   CPlantillaDialogo& Importe(int id, SRectDialogo rect, int longitud = 0);
   CPlantillaDialogo& Boton(int id, std::string_view texto, SRectDialogo rect);
   CPlantillaDialogo& Aceptar(SRectDialogo rect, std::string_view texto = "&Aceptar");
@@ -87,7 +89,8 @@ class CPlantillaDialogo {
   // starts at (x, y) with cells of `ancho` x `alto` and no gap. Row 0 gets `opcionesFila0`, the others
   // `opciones`. The ids must hold entradas x filas numbers.
   CPlantillaDialogo& Rejilla(const std::vector<int>& ids, int entradas, int filas, int x, int y, int ancho, int alto,
-                             unsigned opcionesFila0 = 0, unsigned opciones = kEdicionDerecha);
+                             unsigned opcionesFila0 = 0,
+                             unsigned opciones = kEdicionDerecha | kEdicionImporte);
 
   int Ancho() const { return m_nAncho; }
   int Alto() const { return m_nAlto; }

@@ -44,6 +44,10 @@ class CControlesSimulados : public CControlesDialogo {
   // ---- what a user and the field edits do ----
   // Types a text into a control (as a paste: the text-changed event 0x300 is sent).
   void Escribir(int id, std::string_view texto);
+  // Types the characters one by one at the end of a field's text, each first offered to the dialog's character
+  // rule (ValidarCaracterCampo); Backspace (8) takes the last character away. What the rule refuses or handles
+  // is not typed. Gives the rule's answer for the last character.
+  int Teclear(int id, std::string_view caracteres);
   // Moves the focus to `id` the way a click or Tab does: 0x200 for the control that had it (while the new one is
   // the focus) and 0x100 for the new one. 0 moves it to no window. A disabled control does not take it. Gives the
   // result of the focus-lost event (or -1 when none was sent).

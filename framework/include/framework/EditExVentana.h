@@ -40,6 +40,11 @@ int WxDeTecla(int tecla);
 // The pale yellow of read-only boxes.
 wxColour ColorSoloLectura();
 
+// The box menu of a page on the toolkit's menu ids: the id of entry `indice` of MenuContextualPagina(), and the
+// program's command of an id (0 for a separator or an id that is no entry's).
+int IdMenuDeOpcion(std::size_t indice);
+int ComandoDeIdMenu(int idMenu);
+
 class CVentanaEdit : public wxTextCtrl, public CSuperficieEdit {
  public:
   explicit CVentanaEdit(CEditEx& edit);

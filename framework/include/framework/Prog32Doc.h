@@ -47,6 +47,8 @@ inline constexpr char kEstadoBloqueada = 'P';
 
 // Commands the document sends or handles, with the program's own numbers.
 inline constexpr int kComandoPresentacionBorrador = 57609;
+// Shown when the user chooses a page of the form that the program does not have yet.
+inline constexpr std::string_view kMensajePaginaNoDisponible = "PAG001";
 
 class CProg32Doc : public wxDocument {
  public:
@@ -66,9 +68,14 @@ class CProg32Doc : public wxDocument {
   // and program-wide) and, unless the keep-type flag is set, takes "tipodec" and "clave" from it. A missing row
   // shows WIN023; a row another user holds shows WIN046 (answered no). 1 loaded, 0 not.
   virtual int CargarDeclaracion();
-  // Writes "tipodec" and "clave" into the stored row and clears the modified flag: 1 saved. A row that is missing
-  // (or a write that is refused) shows WIN023 and gives 0 with the document still modified.
+  // Writes the stored row in one transaction: "tipodec", "clave" and what GrabarCamposDeclaracion adds (so a
+  // crash leaves the row as it was or as saved, never part of each), and clears the modified flag: 1 saved. A
+  // row that is missing (or a write that is refused) shows WIN023; a store busy with other users' writing asks
+  // ALM001 whether to try again, never WIN023. Not saved: 0 with the document still modified.
   virtual int GuardarDeclaracion();
+  // The declaration document's own fields of the row (language, data area), written by GuardarDeclaracion in the
+  // same transaction: nothing in the base. 1 written, 0 refused (then nothing of the row is kept).
+  virtual int GrabarCamposDeclaracion(CTabla& tabla);
   // Recalculation: the base has nothing to compute and gives 0.
   virtual int Calcular(int completo);
   // The print mark of the person shown: 0 in the base.
@@ -78,6 +85,9 @@ class CProg32Doc : public wxDocument {
   // Opens the draft presentation: a view of the run-time class "CPrevista" that makes its own frame; WIN020 when
   // it cannot be made. It then receives the draft presentation command. 1 opened, 0 not.
   virtual int AbrirBorrador();
+  // Gives the draft view what it reads of the declaration, between its making and the draft command: nothing in the
+  // base (the view then reads the document's form, catalogue and unbound boxes).
+  virtual void PrepararBorrador(wxView& vista);
   // Keeps the not-kept flag (a new declaration never saved), runs OnNewDocument; 1 when that succeeded. The name
   // and the mode are for the declaration documents.
   virtual int NuevaDeclaracion(std::string_view nombre, int modo, int noGuardada);
@@ -86,7 +96,8 @@ class CProg32Doc : public wxDocument {
   // declaration documents' (an argument and the frame resource).
   virtual int MostrarPagina(wxClassInfo* clase, int argumento, int recursoMarco);
   virtual int DevuelveUno();
-  // Moves the current page by a navigation code (IndiceNavegacion) and shows the page of the current index.
+  // Moves the current page by a navigation code (IndiceNavegacion over the pages the program has) and shows the
+  // page of the current index; a chosen page the program does not have shows PAG001 and nothing moves.
   virtual void NavegarPagina(int codigo);
   // Builds the page class list of the form: nothing in the base.
   virtual void CrearListaPaginas(int argumento);
@@ -115,8 +126,9 @@ class CProg32Doc : public wxDocument {
 
   // ---- other operations ----
   // Reads one page of the catalogue (key ClavePagina(id)) and its language twin. A page missing from the catalogue
-  // shows WIN013, missing from the twin MUES008. 1 read, 0 not (`info` is then left as it was).
-  int LeerPagina(int idPagina, PaginaInfo& info);
+  // shows WIN013, missing from the twin MUES008 (unless `avisar` is false: printing reports the pages it could not
+  // make once, at the end of the run). 1 read, 0 not (`info` is then left as it was).
+  int LeerPagina(int idPagina, PaginaInfo& info, bool avisar = true);
   // The save command's rule: GuardarDeclaracion, and only when it saved, the not-kept and the modified flags are
   // cleared. Its result.
   int Guardar();
@@ -235,8 +247,8 @@ class CProg32Doc : public wxDocument {
  protected:
   // Replaces the page class list: current index 0 and last index size - 1 (both -1 for an empty list).
   void PonerListaPaginas(std::vector<wxClassInfo*> clases);
-  // Opens DatosDec (mode 0, order CLAVE) on `tabla` and seeks the document's key; a missing row shows WIN023.
-  // 1 when the row is current.
+  // Opens DatosDec (mode 0, order CLAVE) on `tabla` and seeks the document's key; a missing row shows WIN023, a
+  // store too busy to read asks ALM001 whether to try again. 1 when the row is current.
   int BuscarFilaDeclaracion(CTabla& tabla);
   // Lets go of the stored row: closes the document's table (its lock goes with it) and clears the status.
   void SoltarDeclaracion();

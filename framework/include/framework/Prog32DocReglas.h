@@ -2,6 +2,7 @@
 // name, page navigation by code, the key a stored declaration is sought by, the commands the document refuses.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,12 @@ std::string RutaImagenPagina(std::string_view dirBase, std::string_view fichero)
 // (unless at the last), 90 the previous (unless at the first), 99 the last, any other n the index n - 1 when it is
 // in the list; otherwise the index stays.
 int IndiceNavegacion(int codigo, int actual, int ultima);
+
+// The same over a list where some pages may be missing (`disponible`(i) false: the page's class is not in the
+// program): the first and the last go to the first and the last page there is, the next and the previous to the
+// nearest page there is in their direction (the index stays when there is none), and a chosen page n only when it is
+// there. The index stays, too, when the chosen page is missing; the caller tells the user.
+int IndiceNavegacion(int codigo, int actual, int ultima, const std::function<bool(int)>& disponible);
 
 // The key a declaration is sought by in the store: the key (up to its first NUL) blank-padded or cut to the
 // width of the stored key field, so that "PEPE" never finds "PEPEX".

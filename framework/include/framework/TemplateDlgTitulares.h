@@ -61,6 +61,11 @@ class CTemplateDlgTitulares : public CTemplateDlg {
   // A holder changed: texts into values, an entry left without holder emptied, entries packed, values shown
   // again, fields opened; 1 (0 for a control outside the table).
   int AlCambiarValor(int id) override;
+  // A holder cell is a selector, as on the pages: a typed letter is the holder at once (the cell's binding
+  // decides which letters it takes; a refused one beeps and changes nothing), a blank or Backspace drops the
+  // holder; then the value change (0x403) opens or closes the entry and takes the focus to its first field.
+  // Other cells as the base.
+  int ValidarCaracterCampo(int id, unsigned caracter) override;
 
   // The flag AjustarEntradasAlSujeto computed: every entry may be edited.
   bool TodasLasEntradas() const { return m_bTodas; }

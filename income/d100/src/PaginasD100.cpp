@@ -3,6 +3,9 @@
 #include "d100/ORD002.h"
 #include "d100/ORD003.h"
 #include "d100/ORD004.h"
+#include "d100/ORD015.h"
+#include "d100/ORD016.h"
+#include "d100/ORD020.h"
 #include "income/ORD001.h"
 
 namespace ordinaria {
@@ -13,6 +16,9 @@ std::span<wxClassInfo* const> ClasesPaginasD100() {
       ClasePaginaORD002(),
       ClasePaginaORD003(),
       ClasePaginaORD004(),
+      ClasePaginaORD015(),
+      ClasePaginaORD016(),
+      ClasePaginaORD020(),
   };
   return kClases;
 }

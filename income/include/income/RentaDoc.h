@@ -45,13 +45,15 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   // ---- virtual operations of the base ----
 
   // The base load (row found by key and locked, "tipodec" and "clave" read), then, unless the declaration is
-  // new, "datos" into DatosRenta: a stored length other than 61,624 bytes shows WIN023, lets go of the row and
-  // leaves the data area as it was. On success the declaration's currency is put in use and the amount-overflow
+  // new, "datos" into DatosRenta: a stored length other than 61,624 bytes shows WIN023, an area holding an amount
+  // that is not a number (NaN, infinity) ALM004; either lets go of the row and leaves the data area as it was. On success the declaration's currency is put in use and the amount-overflow
   // warning is armed again. 1 loaded, 0 not.
   int CargarDeclaracion() override;
   // Recalculates, refreshes the persons' identification texts, then writes "tipodec", "clave", "idioma" and
-  // "datos" into the row and clears the modified flag. 1 saved, 0 not (WIN023; still modified).
+  // "datos" into the row in one transaction and clears the modified flag. 1 saved, 0 not (still modified).
   int GuardarDeclaracion() override;
+  // "idioma" and "datos", in the base save's transaction.
+  int GrabarCamposDeclaracion(marco::CTabla& tabla) override;
   // The whole recalculation in the library's fixed order over DatosRenta and the M4 working block, then every
   // view is updated with hint 1. Always 1.
   int Calcular(int completo) override;
@@ -87,6 +89,8 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   void ComprobarDeclaracion() override;
   // Prints the declaration of the person shown through the income-tax printing view (RentaImpre.cpp).
   void Imprimir() override;
+  // The draft view reads the declaration's bound pages (RentaBorrador.h).
+  void PrepararBorrador(wxView& vista) override;
   // Fills the two family-list tables with the rows the person shown sees (SeleccionarFilasFamiliares).
   void SeleccionarFilasSujeto();
   const TablaDescendientes& DescendientesSujeto() const { return m_aDescendientesSujeto; }
@@ -143,7 +147,6 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
  private:
   void PonerFormulario(int tipoDec);
   void Publicar();
-  int GrabarDatos();
 
   void OnComandoSujeto(wxCommandEvent& evento);
   void OnActualizarSujeto(wxUpdateUIEvent& evento);

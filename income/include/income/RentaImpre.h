@@ -6,9 +6,11 @@
 //
 // The pages come from the document's page classes, found by name (the page id gives the class name: "SIM003" for
 // 103, "ORD017" for 217): the class's own box array is loaded and bound to the declaration, so printing shows the
-// very values the screen pages show. A page whose class is not in the program is not printed. The declaration and
-// its pages are reached through IDeclaracionRentaImpresion; the program's is CDeclaracionRentaImpresion over a
-// CRentaDoc, tests give their own.
+// very values the screen pages show. A page the run must print that cannot be made (its class is not in the
+// program, it is not in the catalogue, it has no boxes, or the first page's bar code failed) is left out and noted
+// (AnotarPaginaNoHecha): one notice at the end of the run lists them, and the run is then not complete (the person is
+// not marked as printed). The declaration and its pages are reached through IDeclaracionRentaImpresion; the
+// program's is CDeclaracionRentaImpresion over a CRentaDoc, tests give their own.
 #pragma once
 
 #include <array>
@@ -61,6 +63,11 @@ std::string NifSujeto(const DatosRenta& datos, int sujeto);
 // The texts of the information box shown when the person's data need the other form.
 std::string TextoCambioFormulario(int formulario);
 
+// The kind of declaration of the person that the first page's mark depends on: the number (1 to 4) of the last of
+// the person's four marital-status marks that is set (1 single, 2 widowed, 3 married, 4 divorced or separated),
+// 0 when none is or for a person outside 1 to 5. The mark is printed for kind 3.
+int ClaseDeclaracion(const DatosRenta& datos, int sujeto);
+
 // The mark of the first page: an eight-armed star 19 mm from the left and 56 mm from the top, drawn with a 0.4 mm
 // black pen; the canvas keeps its state.
 void DibujarMarcaPagina1(plataforma::CLienzo& lienzo);
@@ -108,7 +115,7 @@ class IDeclaracionRentaImpresion {
   virtual void PonerTipoFormulario(int formulario) = 0;
   // Whether the document shows a page (printing starts only from a shown declaration).
   virtual bool MuestraPagina() = 0;
-  // The page's catalogue entry: 1 read.
+  // The page's catalogue entry: 1 read. A missing page shows no message (the run tells its missing pages once).
   virtual int LeerPagina(int idPagina, marco::PaginaInfo& info) = 0;
   // The page's box array, loaded (scale 1.0) and bound to the declaration; none when the page has no class in the
   // program or cannot be loaded. The pointer may keep alive what owns the array (the page's view object).
@@ -166,6 +173,9 @@ class CRentaImpre : public salida::CImpreVista {
   // a payment page whose condition does not hold (no array made), a page without class or boxes, and a page
   // printed only with data that holds none.
   int CrearCamposPagina(int pagina);
+  // Whether the page is printed for this declaration at all: a page of the form, and for the payment pages the
+  // payment condition of the person.
+  bool DebeImprimirse(int pagina);
 
   // ---- members ----
   std::array<char, 10> m_szNif{};
@@ -187,6 +197,8 @@ class CRentaImpre : public salida::CImpreVista {
   std::unique_ptr<IDeclaracionRentaImpresion> m_pDeclaracion;
   salida::CRegistroRenta m_registro;
   bool m_bFormularioCambiado = false;
+  // Set by CrearCamposPagina when the page should print but its box array could not be made.
+  bool m_bPaginaNoHecha = false;
   int m_nSimbolos = 0;
 
   wxDECLARE_DYNAMIC_CLASS(CRentaImpre);

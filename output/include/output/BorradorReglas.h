@@ -38,12 +38,15 @@ class IFuenteBorrador {
   virtual bool VistaUnidadFamiliar() = 0;
   // The page's catalogue entry: 1 read.
   virtual int LeerPagina(int idPagina, marco::PaginaInfo& info) = 0;
-  // The page's box array, loaded and bound to the declaration; none when it cannot be made.
-  virtual std::unique_ptr<marco::CControlesPagina> CrearCampos(int idPagina) = 0;
+  // The page's box array, loaded and bound to the declaration; none when it cannot be made. The pointer may keep
+  // alive what owns the array (a page's view object).
+  virtual std::shared_ptr<marco::CControlesPagina> CrearCampos(int idPagina) = 0;
 };
 
 // Any declaration document: its form, person and catalogue, and the page's boxes loaded unbound (they show no
-// values, only the draft texts).
+// values, only the draft texts). The income-tax document gives its own source (income/RentaBorrador.h), whose
+// boxes are bound as printing binds them. The catalogue is read without messages: a page missing from it shows
+// only the watermark.
 class CFuenteBorradorMarco : public IFuenteBorrador {
  public:
   explicit CFuenteBorradorMarco(marco::CProg32Doc& documento) : m_documento(documento) {}
@@ -52,7 +55,7 @@ class CFuenteBorradorMarco : public IFuenteBorrador {
   int SujetoActual() override;
   bool VistaUnidadFamiliar() override;
   int LeerPagina(int idPagina, marco::PaginaInfo& info) override;
-  std::unique_ptr<marco::CControlesPagina> CrearCampos(int idPagina) override;
+  std::shared_ptr<marco::CControlesPagina> CrearCampos(int idPagina) override;
 
  private:
   marco::CProg32Doc& m_documento;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/ControlesPagina.h"
 #include "output/ImpresionDestino.h"
@@ -72,7 +73,12 @@ enum class EResultadoImpresion {
   Completa,    // every page went out; the person is marked as printed and the declaration saved
   Cancelada,   // the user cancelled in the progress window or a sheet could not be written
   Abandonada,  // the dialog was cancelled, there was nothing to print, or the printer was refused
+  Incompleta,  // the job went out but pages it had to hold could not be made (told once, in one notice); the
+               // person is not marked as printed and the declaration is not saved as printed
 };
+
+// The message that lists, once at the end of a run, the pages that could not be made.
+inline constexpr std::string_view kMensajePaginasNoHechas = "IMP001";
 
 class CImpreVista : public wxView {
  public:
@@ -147,6 +153,11 @@ class CImpreVista : public wxView {
   // Sheets written in the last run (for the notice and the tests).
   int HojasImpresas() const { return m_nHojas; }
 
+  // A page the run had to print and could not make (its page is not in the program, not in the catalogue, has no
+  // boxes, or its bar code failed). Each page counts once, whatever its copies; the run then ends Incompleta.
+  void AnotarPaginaNoHecha(int pagina);
+  const std::vector<int>& PaginasNoHechas() const { return m_paginasNoHechas; }
+
  protected:
   // One page with its copies and the state it ended with (1 not printed, 2 stops the run).
   int ImprimirPagina(CInfoImpresion& info, IProgresoImpresion& progreso);
@@ -159,6 +170,7 @@ class CImpreVista : public wxView {
   std::unique_ptr<IDocumentoImpresion> m_pDocumento;
   int m_nHojas = 0;
   int m_nHojaActual = 0;
+  std::vector<int> m_paginasNoHechas;
   const marco::CControlesPagina* m_pCamposColocados = nullptr;
 
   wxDECLARE_DYNAMIC_CLASS(CImpreVista);

@@ -122,6 +122,9 @@ std::string TextoDocumentoImprimiendo(std::string_view titulo, std::string_view 
 // label.
 std::string TextoHojaImpresa(int pagina, int hoja, std::string_view etiqueta);
 
+// The page numbers of a list as the user reads them: "2", "2 y 6", "2, 6 y 7"; empty for none.
+std::string TextoListaPaginas(const std::vector<int>& paginas);
+
 // ---- text services of the bar-code records ----
 
 // The text without its first six characters and with every "." removed.

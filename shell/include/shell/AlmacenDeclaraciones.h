@@ -55,6 +55,8 @@ enum class EResultadoAlmacen {
   Existe,      // a declaration of that name is stored already
   NoExiste,    // no declaration of that name
   Bloqueo,     // the table (or a row) is held by another user
+  Ocupado,     // other users kept the store busy with their writing longer than a write waits
+  SinBloqueos, // the store's folder does not take locks (its lock file cannot be written): nothing is written
   Lleno,       // the store holds its maximum already
   Danado,      // the stored row does not hold a sound declaration (wrong data length, unknown type)
   Fallo,       // a write was refused; nothing was changed
@@ -75,17 +77,21 @@ class CAlmacenDeclaraciones {
   // 1 stored, 0 not, -1 when the table does not open. The name is compared as stored (50 characters).
   int Existe(std::string_view nombre) const;
 
-  // Adds a new, empty declaration of that name and type. A row of the same name deleted earlier is revived
-  // (cleared of what it held) instead of appending a second one. Hecho, NoAbre, Existe, Lleno, Bloqueo or Fallo.
+  // Adds a new, empty declaration of that name and type under the adders' lock (the users who add take turns;
+  // the declarations other users have open do not stand in the way), seeking the name again once the lock is
+  // held, so two users adding one name at once never make two rows. A row of the same name deleted earlier is
+  // revived (cleared of what it held) instead of appending a second one. The row is written whole or not at all.
+  // Hecho, NoAbre, Existe, Lleno, Bloqueo, Ocupado, SinBloqueos or Fallo.
   EResultadoAlmacen Anadir(std::string_view nombre, std::int32_t tipodec) const;
   // Deletes the declaration and its findings: Hecho, NoAbre, NoExiste or Fallo.
   EResultadoAlmacen Borrar(std::string_view nombre) const;
   // Reads a whole declaration: Hecho, NoAbre, NoExiste or Danado (a type without a data area, or a data area of
   // any other length than its type's).
   EResultadoAlmacen Cargar(std::string_view nombre, SDeclaracionAlmacen& declaracion) const;
-  // Writes the declarations in one transaction under a lock of the whole table: either all of them are stored or
-  // none. A name that exists may only be written when it is in `sobrescribir`; the new names must leave the store
-  // within its maximum. Hecho, NoAbre, Bloqueo, Existe, Lleno, Danado or Fallo.
+  // Writes the declarations in one transaction under the adders' lock: either all of them are stored or none. A
+  // name that exists may only be written when it is in `sobrescribir` and while no other user has it open; the
+  // new names must leave the store within its maximum; a data area holding an amount that is not a number is
+  // refused (Danado). Hecho, NoAbre, Bloqueo, Ocupado, SinBloqueos, Existe, Lleno, Danado or Fallo.
   EResultadoAlmacen Guardar(const std::vector<SDeclaracionAlmacen>& declaraciones,
                             const std::set<std::string>& sobrescribir) const;
 

@@ -23,6 +23,10 @@ int GrupoApartados(int tipoDec);
 // The form group of a page id (its hundreds) and its number within its form.
 inline int GrupoDePagina(int idPagina) { return idPagina / 100 * 100; }
 inline int NumeroEnFormulario(int idPagina) { return idPagina % 100; }
+// Whether a catalogue page is one of the screen pages of its form (D-101 1-7, D-100 1-17, D-714 1-12); the printed
+// pages (the first printed page 222, the printed identification pages 110 and 220, the second payment copy 218) are
+// never shown, so the tree does not list them.
+bool EsPaginaDePantalla(int idPagina);
 
 // The pages of the catalogue (table Paginasx of `local`, titles from its twin of `idioma`) in key order. A
 // missing table gives no pages; a missing twin or row gives empty titles. Nothing is shown to the user.

@@ -47,7 +47,9 @@ inline constexpr std::string_view kMsgImportadas = "INTER10";
 inline constexpr std::string_view kMsgSinDeclaraciones = "INTER11";     // nothing to export or to import
 inline constexpr std::string_view kMsgAlmacenDanado = "INTER12";        // a stored declaration is damaged
 inline constexpr std::string_view kMsgAlmacenCambiado = "INTER13";      // a name was stored meanwhile
-inline constexpr std::string_view kMsgBloqueado = "WIN035";
+inline constexpr std::string_view kMsgImporteNoValido = "INTER14";    // an amount that is not a number
+inline constexpr std::string_view kMsgBloqueado = "WIN035";            // the store is held or kept busy
+inline constexpr std::string_view kMsgSinBloqueos = "ALM003";          // the store's folder takes no locks
 
 enum class EClaseIntercambio { Renta, Patrimonio };
 

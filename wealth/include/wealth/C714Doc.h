@@ -44,14 +44,16 @@ class C714Doc : public marco::CProg32Doc {
   // 1 when the base operation succeeded, else 0; the document goes on with what it has in either case.
   int NuevaDeclaracion(std::string_view nombre, int modo, int crear) override;
   // The base load (the row found, locked, type and key read), then, unless the declaration is new, the data area
-  // from "datos": exactly 22,536 bytes are taken, any other length is refused with WIN023 and leaves the area as
-  // it was. The declaration's currency is put in use and the amount-overflow warning armed again. 1 loaded, 0 not.
+  // from "datos": exactly 22,536 bytes are taken, any other length is refused with WIN023 (an area holding an
+  // amount that is not a number with ALM004) and leaves the area as it was. The declaration's currency is put in use and the amount-overflow warning armed again. 1 loaded, 0 not.
   int CargarDeclaracion() override;
   // Recalculates in full (unless the declaration is new), composes the identification and the reference again
   // when they are missing or asked for, and writes type, key, language and data area into the row. 1 saved; 0 with
   // WIN023 when the row is missing or refuses the write, or when the stored data were refused at load (the row
   // keeps what it holds).
   int GuardarDeclaracion() override;
+  // "idioma" and "datos", in the base save's transaction.
+  int GrabarCamposDeclaracion(marco::CTabla& tabla) override;
   // `completo` 1: every page summed into the summary, then the liquidation; 0: the liquidation only. Then the
   // document's adjustment of the result and a values-changed hint to every view. Always 1.
   int Calcular(int completo) override;

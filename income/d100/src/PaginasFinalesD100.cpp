@@ -1,0 +1,21 @@
+// The D-100 pages that close the form: the liquidation (ORD015), the results (ORD016) and the printed identification
+// page (ORD020).
+#include <memory>
+
+#include "d100/ORD015.h"
+#include "d100/ORD016.h"
+#include "d100/ORD020.h"
+
+namespace ordinaria {
+
+wxIMPLEMENT_DYNAMIC_CLASS(ORD015, renta::CVistaLiquidacion);
+wxIMPLEMENT_DYNAMIC_CLASS(ORD016, renta::CVistaResultados);
+wxIMPLEMENT_DYNAMIC_CLASS(ORD020, renta::CVistaIdentificacion);
+
+ORD020::ORD020() : renta::CVistaIdentificacion(std::make_unique<renta::CControlesORD001>()) {}
+
+wxClassInfo* ClasePaginaORD015() { return wxCLASSINFO(ORD015); }
+wxClassInfo* ClasePaginaORD016() { return wxCLASSINFO(ORD016); }
+wxClassInfo* ClasePaginaORD020() { return wxCLASSINFO(ORD020); }
+
+}  // namespace ordinaria
