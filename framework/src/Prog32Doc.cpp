@@ -10,6 +10,7 @@
 #include "framework/BaseDatos.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/Prog32View.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
 #include "platform/Registros.h"
@@ -171,6 +172,15 @@ void CProg32Doc::Imprimir() {}
 int CProg32Doc::DevuelveUno() { return 1; }
 void CProg32Doc::CrearListaPaginas(int /*argumento*/) {}
 int CProg32Doc::Validar(int /*argumento*/) { return 1; }
+
+void CProg32Doc::IrAHallazgo(int vista, long numcontr) {
+  if (vista < 1 || vista > static_cast<int>(m_listaPaginas.size())) return;
+  NavegarPagina(vista);
+  if (m_nPaginaActual != vista - 1) return;
+  CProg32View* pagina = VistaPaginaActiva();
+  if (pagina == nullptr || numcontr < 0 || numcontr >= pagina->NumeroCampos()) return;
+  pagina->IrACampo(static_cast<int>(numcontr));
+}
 void CProg32Doc::ComprobarDeclaracion() {}
 
 void CProg32Doc::InicializarDatos() {

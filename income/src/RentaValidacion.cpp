@@ -9,10 +9,13 @@
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 #include "platform/Texto.h"
+#include "ValidacionCampos.h"
 
 namespace renta {
 
 namespace {
+
+using namespace validacion;
 
 // ---- places inside RegIdentificacion; a per-person field of stride S for person p lies at base + S * p ----
 constexpr std::size_t kDespDato1 = 0x1c4;  // 21 characters, one for the declaration
@@ -49,25 +52,6 @@ constexpr std::size_t kFilaTrabajoImporte = 0x38;
 constexpr std::size_t kDespEdades = 0x10;  // doubles for the person codes 2 to 5
 constexpr double kEdadMinima = 65.0;
 
-std::string_view Campo(const unsigned char* bloque, std::size_t desp, std::size_t ancho) {
-  return plataforma::LeeFija(reinterpret_cast<const char*>(bloque) + desp, ancho);
-}
-
-// A field is empty when nothing but blanks comes before its end or its first NUL.
-bool Vacio(const unsigned char* bloque, std::size_t desp, std::size_t ancho) {
-  return marco::EsCadenaEnBlanco(Campo(bloque, desp, ancho));
-}
-
-bool Blanco(const unsigned char* bloque, std::size_t desp) {
-  return marco::EsBlanco(static_cast<char>(bloque[desp]));
-}
-
-double Doble(const unsigned char* bloque, std::size_t desp) {
-  double valor = 0;
-  std::memcpy(&valor, bloque + desp, sizeof valor);
-  return valor;
-}
-
 // The rows of one list that qualify, compacted into `destino` (zeroed first).
 template <typename Tabla, typename Criterio>
 void Compactar(const unsigned char* origen, std::size_t filas, std::size_t ancho, Tabla& destino, Criterio criterio) {
@@ -97,6 +81,7 @@ class CReglas {
     if (m_ctx.sujeto == marco::kSujetoHijo2) Hijo(kHijo2);
     RendimientosTrabajo();
     ListasFamiliares();
+    ReglasRestoDeclaracion(m_datos, m_ctx, m_hallazgos);
     return std::move(m_hallazgos);
   }
 
@@ -244,15 +229,31 @@ void CRentaDoc::SeleccionarFilasSujeto() {
                              m_aAscendientesSujeto);
 }
 
-int CRentaDoc::Validar(int /*argumento*/) {
-  // The findings of an earlier run go first; a failure to erase them is told by the table layer and the rules
-  // still run.
-  m_validador.BorrarHallazgos();
+int CRentaDoc::Validar(int argumento) {
+  // The findings of an earlier run go first. Every rule still runs when that fails, but a run whose findings are
+  // not all in the table is a failed run: the printing and the Internet file read that table, so a finding that
+  // is missing from it must never let them go ahead (the table layer has told the user why).
+  bool guardados = m_validador.BorrarHallazgos() != 0;
   SeleccionarFilasSujeto();
-  const SContextoValidacion contexto{m_nSujetoActual, &m_aDescendientesSujeto, &m_aAscendientesSujeto};
+  SContextoValidacion contexto{m_nSujetoActual, &m_aDescendientesSujeto, &m_aAscendientesSujeto};
+  contexto.presentacionInternet = argumento == kValidarPresentacionInternet;
+  contexto.tipoDec = DameTipoDec();
   const std::vector<marco::SHallazgo> hallazgos = ReglasDeclaracion(m_datos, contexto);
-  for (const marco::SHallazgo& h : hallazgos) m_validador.AnadirHallazgo(h.codigo, h.vista, h.numcontr, h.severidad);
-  return HayErrores(hallazgos) ? 0 : 1;
+  m_nSujetoValidado = m_nSujetoActual;
+  for (const marco::SHallazgo& h : hallazgos) {
+    if (m_validador.AnadirHallazgo(h.codigo, h.vista, h.numcontr, h.severidad) == 0) guardados = false;
+  }
+  return guardados && !HayErrores(hallazgos) ? 1 : 0;
+}
+
+void CRentaDoc::IrAHallazgo(int vista, long numcontr) {
+  // The findings are those of the person shown when they were written: that person is shown again first.
+  const int sujeto = m_nSujetoValidado;
+  if (sujeto != m_nSujetoActual && sujeto >= marco::kSujetoUnidadFamiliar && sujeto <= marco::kSujetoHijo2 &&
+      m_aSujetosPresentes[static_cast<std::size_t>(sujeto - 1)] == 1) {
+    SeleccionarSujeto(sujeto);
+  }
+  CProg32Doc::IrAHallazgo(vista, numcontr);
 }
 
 void CRentaDoc::ComprobarDeclaracion() {

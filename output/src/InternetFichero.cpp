@@ -82,6 +82,13 @@ int ExistePaginaCatalogo(marco::CBaseDatos* baseDatos, int idPagina) {
 
 int DeclaracionConErrores(marco::CBaseDatos* baseDatos, std::string_view clave) {
   marco::CBaseDatos* bd = baseDatos != nullptr ? baseDatos : marco::DameBaseDatosRed();
+  // Without a network database there is no findings table (nor any stored declaration) to read. With one,
+  // findings that cannot be read are no proof of a declaration without errors.
+  if (bd == nullptr) return 0;
+  {
+    marco::CTabla tabla(bd);
+    if (tabla.Abrir(0, marco::kOrdenHallazgos, marco::kTablaHallazgos) == 0) return 1;
+  }
   for (const marco::SHallazgo& h : marco::LeerHallazgos(bd, clave)) {
     if (h.severidad >= 1) return 1;
   }

@@ -268,9 +268,9 @@ TEST_F(InternetFichero, UnaDeclaracionConErroresNoSeEscribe) {
 
 TEST(InternetMensajes, CadaFalloTieneSuMensaje) {
   const std::vector<std::pair<EResultadoInet, std::vector<std::string>>> casos = {
-      {EResultadoInet::ConErrores, {"INET001"}},   {EResultadoInet::ErrorFichero, {"INET002"}},
-      {EResultadoInet::SinDocumento, {"INET002"}}, {EResultadoInet::ErrorValor, {"INET003"}},
-      {EResultadoInet::ErrorPagina, {"INET004"}},  {EResultadoInet::Cancelado, {}},
+      {EResultadoInet::ConErrores, {"INET001"}},   {EResultadoInet::ErrorFichero, {"INET012"}},
+      {EResultadoInet::SinDocumento, {"INET012"}}, {EResultadoInet::ErrorValor, {"INET013"}},
+      {EResultadoInet::ErrorPagina, {"INET014"}},  {EResultadoInet::Cancelado, {}},
       {EResultadoInet::Escrito, {}},
   };
   for (const auto& [resultado, codigos] : casos) {

@@ -225,10 +225,13 @@ void C714Doc::CrearListaPaginas(int /*argumento*/) {
 }
 
 int C714Doc::Validar(int /*argumento*/) {
-  m_validador.BorrarHallazgos();
+  // A finding that did not reach the findings table fails the run: printing and filing read that table.
+  bool guardados = m_validador.BorrarHallazgos() != 0;
   const std::vector<SHallazgo714> hallazgos = ComprobarDeclaracion714(m_datos);
-  for (const SHallazgo714& h : hallazgos) m_validador.AnadirHallazgo(h.codigo, h.pagina, h.casilla, 1);
-  return hallazgos.empty() ? 1 : 0;
+  for (const SHallazgo714& h : hallazgos) {
+    if (m_validador.AnadirHallazgo(h.codigo, h.pagina, h.casilla, 1) == 0) guardados = false;
+  }
+  return guardados && hallazgos.empty() ? 1 : 0;
 }
 
 }  // namespace patrimonio

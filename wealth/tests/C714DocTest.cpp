@@ -417,6 +417,17 @@ TEST_F(Documento714Test, ValidarEscribeLosHallazgos) {
   EXPECT_TRUE(marco::LeerHallazgos(marco::DameBaseDatosRed(), "ANA").empty());
 }
 
+TEST_F(Documento714Test, HallazgosQueNoSeGuardanSonUnFallo) {
+  CGuionMensajes guion;
+  auto doc = Documento();
+  ASSERT_EQ(doc->NuevaDeclaracion("ANA", 0, 0), 1);
+  EXPECT_EQ(doc->Validar(0), 1);
+  // No finding, but the findings table cannot be reached: the run fails, so printing and filing stop.
+  marco::CBaseDatos cerrada;
+  doc->Validador().PonerBaseDatos(&cerrada);
+  EXPECT_EQ(doc->Validar(0), 0);
+}
+
 TEST_F(Documento714Test, LosCodigosDelDocumentoEstanEnLaTablaDeMensajes) {
   for (const char* codigo : {"WIN001", "WIN002", "WIN003", "NOAPE1", "100R129", "100I002", "100P001", "100P003",
                              "100P015", "100P103", "WIN023", "WIN060"}) {

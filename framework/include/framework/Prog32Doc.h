@@ -106,6 +106,11 @@ class CProg32Doc : public wxDocument {
   // Validation of the whole declaration: 1 (nothing found) in the base.
   virtual int Validar(int argumento);
   virtual void ComprobarDeclaracion();
+  // Shows a finding of the findings list: page `vista` of the page list (1 the first) and the focus on its box
+  // `numcontr` (its place in the page's box array, from 0). A page outside the list shows nothing; a box outside
+  // the page leaves the focus where the page puts it. The income-tax document first shows the person the findings
+  // were written for.
+  virtual void IrAHallazgo(int vista, long numcontr);
 
   // ---- overrides of the document ----
   // The ordinary set-up (name and title from the document manager when the document has one).

@@ -23,6 +23,9 @@ class wxUpdateUIEvent;
 
 namespace renta {
 
+// The argument of Validar from the Internet filing command.
+inline constexpr int kValidarPresentacionInternet = 1;
+
 // The stored length of field "datos" of an income-tax declaration.
 inline constexpr std::size_t kLongitudDatosRenta = sizeof(DatosRenta);
 static_assert(kLongitudDatosRenta == 61624);
@@ -72,9 +75,16 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   // Derives the persons present and the person shown from the family data and publishes them.
   virtual void ActualizarSujetos();
   // The whole-declaration check of the person shown: erases the declaration's findings, then writes one finding
-  // per failed rule (RentaValidacion.h). 1 when no error was found (warnings may have been), else 0. The argument
-  // (1 from the Internet filing) does not change the rules.
+  // per failed rule (RentaValidacion.h). 1 when no error was found (warnings may have been) and every finding is
+  // in the findings table; 0 when an error was found or the table did not take the findings (a finding that is
+  // not stored must not let printing or filing go ahead). With kValidarPresentacionInternet (the Internet filing)
+  // the rules of what the Internet file cannot carry run too.
   int Validar(int argumento) override;
+  // A finding of the list chosen: the person the findings were written for is shown again when another one is
+  // shown now, then the page and the box (CProg32Doc::IrAHallazgo).
+  void IrAHallazgo(int vista, long numcontr) override;
+  // The person shown at the last validation (the person its findings belong to).
+  std::int32_t DameSujetoValidado() const { return m_nSujetoValidado; }
   // The detailed check of the findings list: Validar(0), then the declaration-wide box checks.
   void ComprobarDeclaracion() override;
   // Prints the declaration of the person shown through the income-tax printing view (RentaImpre.cpp).
@@ -146,6 +156,7 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
 
   marco::CValidador m_validador;
   std::int32_t m_nSujetoActual = marco::kSujetoDeclarante;
+  std::int32_t m_nSujetoValidado = marco::kSujetoDeclarante;
   DatosRenta m_datos{};
   std::array<std::int32_t, kNumeroSujetos> m_aSujetosPresentes{};
   RegTrabajoM4 m_regTrabajoM4{};

@@ -54,12 +54,36 @@ struct SContextoValidacion {
   int sujeto = 2;                 // the person shown, 1 to 5; any other code checks nothing
   const TablaDescendientes* descendientes = nullptr;  // the lists of the person shown; none: not checked
   const TablaAscendientes* ascendientes = nullptr;
+  // The declaration is about to be filed through the Internet: the rules of what that file cannot carry run too.
+  bool presentacionInternet = false;
+  // The form (1 D-101, 2 D-100): the payment page is the eighth of the D-101 list and the seventeenth of D-100.
+  int tipoDec = 2;
 };
 
 // The findings of the declaration for the person shown, in the order they are to be written (a code may come more
 // than once: the table keeps the last). Identification of the person (page 1), the children's data, work income
-// against the holder's age (page 2) and the rows of the family lists.
+// against the holder's age (page 2), the rows of the family lists, then the rest of the declaration
+// (ReglasRestoDeclaracion).
 std::vector<marco::SHallazgo> ReglasDeclaracion(const DatosRenta& datos, const SContextoValidacion& contexto);
+
+// The rules after the family lists, appended to `hallazgos` in their order: the region of a family unit whose
+// members live in different regions, then by area the work income, pages 16, 3 and 4, 10, 17, 5, the Internet
+// rules (only with `presentacionInternet`) and the rows of two amounts of pages 8 and 9. docs/VALIDACION.md gives
+// each rule. Pages are numbered as in the D-100 list; boxes from 0, as the page's box array orders them.
+void ReglasRestoDeclaracion(const DatosRenta& datos, const SContextoValidacion& contexto,
+                            std::vector<marco::SHallazgo>& hallazgos);
+
+// The key of the disabled worker of a work-income row as its rule compares it: '1' and '2' (or the bytes 1, 2)
+// give 1, '3' gives 3, anything else (no key) 0.
+int ClaveTrabajadorMinusvalido(unsigned char clave);
+// The key a degree of disability calls for, from its whole part: below 33 none (0), 33 to 64 gives 1, 65 or more 3.
+int ClaveEsperadaMinusvalia(double grado);
+// A record of activities under modules is filled when one of its code characters 2 to 5 is a letter or a digit;
+// an agricultural record when its code reads as a whole number above 0.
+bool ActividadModulosRellena(const unsigned char* fila);
+bool ActividadAgrariaRellena(const unsigned char* fila);
+// Module numbers 1, 15 and 16 count staff.
+bool EsModuloPersonal(unsigned char modulo);
 
 // Whether any of the findings is an error (severity 1 or more).
 bool HayErrores(const std::vector<marco::SHallazgo>& hallazgos);

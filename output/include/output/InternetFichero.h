@@ -48,9 +48,9 @@ inline constexpr int kMaximoHojasPagina = 999;
 
 // The messages of the filing run (rows of the message table).
 inline constexpr std::string_view kMensajeInetConErrores = "INET001";   // the declaration has errors
-inline constexpr std::string_view kMensajeInetFichero = "INET002";      // the file cannot be made
-inline constexpr std::string_view kMensajeInetValor = "INET003";        // a value cannot be written
-inline constexpr std::string_view kMensajeInetPagina = "INET004";       // a page's boxes cannot be loaded
+inline constexpr std::string_view kMensajeInetFichero = "INET012";      // the file cannot be made
+inline constexpr std::string_view kMensajeInetValor = "INET013";        // a value cannot be written
+inline constexpr std::string_view kMensajeInetPagina = "INET014";       // a page's boxes cannot be loaded
 
 // The progress texts (Windows-1252).
 inline constexpr std::string_view kTituloSimplificada = "SIMPLIFICADA";
@@ -101,8 +101,8 @@ enum class EResultadoInet : int {
   Cancelado,     // the user stopped the run
 };
 
-// Shows the message of a failed run: INET001 with errors, INET002 when the file could not be
-// made, INET003 after a value that cannot be written, INET004 after a page that cannot be loaded; nothing after a
+// Shows the message of a failed run: INET001 with errors, INET012 when the file could not be
+// made, INET013 after a value that cannot be written, INET014 after a page that cannot be loaded; nothing after a
 // cancel or a written file. Gives the button pressed, 0 when nothing was shown.
 int MostrarResultadoInternet(EResultadoInet resultado);
 
@@ -118,7 +118,8 @@ struct CInetObj {
 int ExistePaginaCatalogo(marco::CBaseDatos* baseDatos, int idPagina);
 
 // 1 when the declaration `clave` has a finding of severity 1 or more in table "Corregix" of `baseDatos` (null:
-// the network database).
+// the network database), and when that table cannot be read (the table layer says why): unread findings never
+// let a file be written. 0 when there is no network database at all.
 int DeclaracionConErrores(marco::CBaseDatos* baseDatos, std::string_view clave);
 
 // The writer base: the file, the run over the page slots, the sheets of a page and the collection of a sheet's

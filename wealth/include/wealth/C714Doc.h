@@ -69,7 +69,8 @@ class C714Doc : public marco::CProg32Doc {
   void CrearListaPaginas(int argumento) override;
   // An empty data area, then the base fields.
   void InicializarDatos() override;
-  // Erases the declaration's findings and writes one per failing filing check (severity 1). 1 none, 0 some.
+  // Erases the declaration's findings and writes one per failing filing check (severity 1). 1 none, 0 some, or
+  // when the findings table did not take them all.
   int Validar(int argumento) override;
   // While the print view comes and goes the declaration does not close with its view list.
   void OnChangedViewList() override;
