@@ -307,6 +307,8 @@ void CVentanaEdit::AlTeclaAbajo(wxKeyEvent& evento) {
   TomarModificadores(evento);
   if (evento.AltDown()) {
     m_pEdit->AlPulsarTeclaSistema(tecla);
+    // Alt with a letter belongs to the menus and the dialog's mnemonics: pass it on.
+    evento.Skip();
     return;
   }
   if (m_pEdit->AntesDeTraducir(tecla)) return;
@@ -321,6 +323,11 @@ void CVentanaEdit::AlCaracterWx(wxKeyEvent& evento) {
   }
   const wxChar unicode = evento.GetUnicodeKey();
   if (unicode == WXK_NONE) {
+    evento.Skip();
+    return;
+  }
+  if (evento.AltDown()) {
+    // A menu or mnemonic key, never a character of the box.
     evento.Skip();
     return;
   }
