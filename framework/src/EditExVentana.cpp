@@ -326,8 +326,8 @@ void CVentanaEdit::AlCaracterWx(wxKeyEvent& evento) {
     evento.Skip();
     return;
   }
-  if (evento.AltDown()) {
-    // A menu or mnemonic key, never a character of the box.
+  if (evento.AltDown() || (evento.ControlDown() && unicode < 0x20)) {
+    // A menu, mnemonic or accelerator key (Ctrl+I gives a tab character, Ctrl+M a return), never the box's.
     evento.Skip();
     return;
   }

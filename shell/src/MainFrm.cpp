@@ -12,11 +12,14 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/statusbr.h>
+#include <wx/textctrl.h>
 #include <wx/toolbar.h>
 #include <wx/treectrl.h>
 
 #include "framework/BaseDatos.h"
 #include "framework/ComandosDocumento.h"
+#include "framework/EditEx.h"
+#include "framework/EditExVentana.h"
 #include "framework/Prog32Doc.h"
 #include "framework/Prog32View.h"
 #include "framework/ServiciosAplicacion.h"
@@ -506,6 +509,25 @@ void CMainFrame::AlActivar(wxActivateEvent& evento) {
       dialogo->Raise();
     }
   }
+  // Coming back from a dialog or a menu, the toolkit gives the focus to the child that last had it, which is not
+  // the box a page activated meanwhile (a page shown from the go-to-page dialog): the page's active box takes it,
+  // unless the user put the focus somewhere else (the section tree, a box).
+  CallAfter([this] { DevolverFocoAPagina(); });
+}
+
+void CMainFrame::DevolverFocoAPagina() {
+  marco::CProg32Doc* documento = m_aplicacion.DameDocumentoActivo();
+  marco::CProg32View* vista = documento != nullptr ? documento->VistaPaginaActiva() : nullptr;
+  marco::CEditEx* edit = vista != nullptr ? vista->DameEditActivo() : nullptr;
+  wxWindow* caja = edit != nullptr ? edit->DameVentana() : nullptr;
+  if (caja == nullptr || !IsActive()) return;
+  wxWindow* foco = wxWindow::FindFocus();
+  if (foco == caja) return;
+  if (foco != nullptr && ((dynamic_cast<wxTextCtrl*>(foco) != nullptr && foco->IsShownOnScreen()) || foco == m_pArbol ||
+                          dynamic_cast<wxDialog*>(wxGetTopLevelParent(foco)) != nullptr)) {
+    return;
+  }
+  caja->SetFocus();
 }
 
 void CMainFrame::AlExportar() {

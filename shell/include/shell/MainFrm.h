@@ -71,6 +71,7 @@ class CMainFrame : public wxDocMDIParentFrame {
   void AlIdioma(wxCommandEvent& evento);
   void AlActualizarDeclaracion(wxUpdateUIEvent& evento);
   void AlActivar(wxActivateEvent& evento);
+  void DevolverFocoAPagina();
   void AlExportar();
   void AlActualizarIdioma(wxUpdateUIEvent& evento);
   void AlActualizarBarras(wxUpdateUIEvent& evento);
