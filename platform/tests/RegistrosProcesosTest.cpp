@@ -106,6 +106,8 @@ TEST_F(RegistrosProcesos, UnEscritorMatadoDejaCadaFilaEnteraYLaTablaSana) {
     {
       CAyudante escritor({"tortura", ruta.string(), std::to_string(vuelta)});
       ASSERT_TRUE(escritor.Vivo());
+      // Killed at a random moment of its writing, however long the process took to start.
+      ASSERT_EQ(escritor.Linea(), "EMPEZADO") << "vuelta " << vuelta;
       std::this_thread::sleep_for(std::chrono::microseconds(2000 + azar() % 30000));
       escritor.Matar();
     }

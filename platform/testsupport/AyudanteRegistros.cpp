@@ -1,7 +1,8 @@
 // A second process for the record engine's tests.
 //   bloquear <table> <record>   locks the record, writes "LISTO" (or "FALLO"), holds it until stdin closes
 //   bloquear-fichero <table>    the same with a lock of the whole table
-//   tortura <table> <seed>      appends and rewrites rows without end, until it is killed
+//   tortura <table> <seed>      appends and rewrites rows without end, until it is killed; writes "EMPEZADO" once
+//                               its first row is written
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -38,6 +39,7 @@ int Tortura(const char* fichero, long semilla) {
   if (!t) return 2;
   t->PonerEsperaOcupado(60000);
   std::mt19937 azar(static_cast<unsigned>(semilla));
+  bool empezado = false;
   for (long i = 1;; ++i) {
     const long v = semilla * 1000000 + i;
     const long ultimo = t->UltimoNumero();
@@ -55,6 +57,12 @@ int Tortura(const char* fichero, long semilla) {
     t->PonerTexto("CLAVE", clave);
     t->PonerEntero("CUENTA", v % 100000);
     t->DesbloquearRegistro(t->NumeroRegistro());
+    if (!empezado) {
+      // The first row is written whole: the test may kill the writer from now on.
+      empezado = true;
+      std::fputs("EMPEZADO\n", stdout);
+      std::fflush(stdout);
+    }
   }
 }
 
