@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs a command on a display of its own: a private Xvfb server for this one process, so that window tests running
-# side by side never share the screen, the keyboard focus or the clipboard. Without Xvfb the command runs as it is.
+# side by side never share the screen, the keyboard focus or the clipboard. Without Xvfb the command runs on the
+# display there is. Either way it runs in a setting of its own (Aislado.sh: temporary folder, sanitizer options).
 set -u
+aislado="$(cd "$(dirname "$0")" && pwd)/Aislado.sh"
 if ! command -v Xvfb >/dev/null 2>&1; then
-  exec "$@"
+  exec "$aislado" "$@"
 fi
 carpeta=$(mktemp -d)
 trap 'rm -rf "$carpeta"' EXIT
@@ -22,7 +24,7 @@ if [ -z "$numero" ]; then
   kill "$servidor" 2>/dev/null
   exit 1
 fi
-DISPLAY=":$numero" "$@"
+DISPLAY=":$numero" "$aislado" "$@"
 resultado=$?
 kill "$servidor" 2>/dev/null
 wait "$servidor" 2>/dev/null

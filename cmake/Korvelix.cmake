@@ -18,7 +18,11 @@ function(korvelix_pch_wx target)
   target_precompile_headers(${target} PRIVATE <wx/wx.h>)
 endfunction()
 
-# korvelix_tests(name SOURCES ... LIBS ... [LABELS ...]): one GoogleTest binary for a folder, registered with ctest.
+# korvelix_tests(name SOURCES ... LIBS ... [LABELS ...]): one GoogleTest binary for a folder, registered with ctest
+# twice: each test alone (its own process, as gtest_discover_tests finds them) and the whole binary in one process
+# (test `<name>.Entero`), so that a test that passes alone but not after the others (state left behind, a window
+# outliving its document) fails too. Every test process runs in a setting of its own (cmake/Aislado.sh: a private
+# temporary folder, the sanitizer options), so that the whole binary and its tests one by one never meet.
 function(korvelix_tests name)
   cmake_parse_arguments(KT "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   if(NOT KORVELIX_TESTS)
@@ -28,14 +32,20 @@ function(korvelix_tests name)
   target_link_libraries(${name} PRIVATE ${KT_LIBS} GTest::gtest GTest::gmock)
   if(NOT KT_LIBS MATCHES "korvelix_pruebas_wx")
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    set(lanzador ${PROJECT_SOURCE_DIR}/cmake/Aislado.sh)
   else()
     # Window tests: every test process gets a private virtual display, so tests running side by side never
     # share the screen, the keyboard focus or the clipboard.
-    set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/cmake/ConPantalla.sh)
+    set(lanzador ${PROJECT_SOURCE_DIR}/cmake/ConPantalla.sh)
   endif()
+  # The launcher runs the listing of the tests at build time too.
+  set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${lanzador})
   set(props)
   if(KT_LABELS)
     set(props PROPERTIES LABELS "${KT_LABELS}")
   endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 ${props})
+  add_test(NAME ${name}.Entero COMMAND ${lanzador} $<TARGET_FILE:${name}>)
+  # The longest test of the folder: started first, and given the time of the whole binary.
+  set_tests_properties(${name}.Entero PROPERTIES LABELS "entero;${KT_LABELS}" COST 10000 TIMEOUT 3600)
 endfunction()

@@ -63,6 +63,9 @@ std::int32_t LeerEnteroCampo(CTabla& tabla, std::string_view campo) {
 CProg32Doc::CProg32Doc() : m_dZoom(ZoomConfigurado()), m_pTablaDatosDec(std::make_unique<CTabla>(DameBaseDatosRed())) {}
 
 CProg32Doc::~CProg32Doc() {
+  // A document deleted while it still has views (one without a document manager, which is deleted by its owner)
+  // takes them with it: a view, or its frame, must never reach a document that is gone.
+  EliminarVistas();
   // The row's lock goes with the table.
   SoltarDeclaracion();
   m_pTablaDatosDec.reset();
@@ -209,7 +212,7 @@ bool CProg32Doc::ProcessEvent(wxEvent& evento) {
 }
 
 void CProg32Doc::OnChangedViewList() {
-  if (m_bCreandoVista || GetDocumentManager() == nullptr) return;
+  if (m_bCreandoVista || m_bEliminandoVistas || GetDocumentManager() == nullptr) return;
   wxDocument::OnChangedViewList();
 }
 
@@ -226,6 +229,21 @@ wxView* CProg32Doc::BuscarVista(const wxClassInfo* clase) const {
     if (vista->GetClassInfo() == clase) return vista;
   }
   return nullptr;
+}
+
+void CProg32Doc::EliminarVistas() {
+  const bool antes = m_bEliminandoVistas;
+  m_bEliminandoVistas = true;
+  while (wxList::compatibility_iterator nodo = m_documentViews.GetFirst()) {
+    auto* vista = static_cast<wxView*>(nodo->GetData());
+    if (vista->GetDocument() == this) {
+      // The view leaves the list by itself and takes its frame with it.
+      delete vista;
+    }
+    // A view handed to another document (the framework's views do not leave the list then) is that one's.
+    m_documentViews.DeleteObject(vista);
+  }
+  m_bEliminandoVistas = antes;
 }
 
 wxView* CProg32Doc::CrearVista(const wxClassInfo* clase) {

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "framework/MensajeGuion.h"
 #include "platform/Lienzo.h"
@@ -230,13 +232,19 @@ TEST_F(Campo, TextosDeFichero) {
   EXPECT_EQ(f.FormatearParaFichero("082Z", e), "0000000000");
   EXPECT_EQ(f.Texto, "");  // the display text was rebuilt first
 
-  std::string nombre = "ABAD LOPEZ, JUAN                        ";
+  // The box reads the name where it is bound: new names are written over the same 40 bytes.
+  std::array<char, 40> nombre{};
+  const auto ponerNombre = [&nombre](std::string_view texto) {
+    nombre.fill(' ');
+    std::copy_n(texto.begin(), std::min(texto.size(), nombre.size()), nombre.begin());
+  };
+  ponerNombre("ABAD LOPEZ, JUAN");
   CCampo w = Caja("A40", nombre.data());
   EXPECT_EQ(w.FormatearParaFichero("450W", e),
             "ABAD LOPEZ" + std::string(20, ' ') + "JUAN" + std::string(11, ' '));
-  nombre = "SIN COMA" + std::string(32, ' ');
+  ponerNombre("SIN COMA");
   EXPECT_EQ(w.FormatearParaFichero("450W", e), std::string(45, ' '));
-  nombre = "\xC1LVAREZ \xC9" "BOLI" + std::string(27, ' ');
+  ponerNombre("\xC1LVAREZ \xC9" "BOLI");
   EXPECT_EQ(w.FormatearParaFichero("100A", e), "ALVAREZ EB");  // cut to w, accents folded
 
   std::array<char, 8> fecha{'0', '5', '0', '2', '2', '0', '0', '0'};
@@ -313,7 +321,7 @@ TEST_F(Campo, TieneValorPorLetra) {
   std::uint8_t byte = 0;
   double importe = 0.0;
   std::int32_t entero = 0;
-  std::string texto = "     ";
+  std::array<char, 5> texto{' ', ' ', ' ', ' ', ' '};
   CCampo b = Caja("B1", &byte);
   CCampo f = Caja("R9", &importe);
   CCampo c = Caja("I5", &entero);
@@ -327,7 +335,7 @@ TEST_F(Campo, TieneValorPorLetra) {
   byte = 1;
   importe = -0.5;
   entero = 3;
-  texto = "   x ";
+  texto[3] = 'x';
   EXPECT_EQ(b.TieneValor(e), 1);
   EXPECT_EQ(f.TieneValor(e), 1);
   EXPECT_EQ(c.TieneValor(e), 1);

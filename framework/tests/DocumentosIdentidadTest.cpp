@@ -62,7 +62,7 @@ TEST(DocumentosIdentidad, ClasificarTextosQueNoSonNueveCaracteres) {
   EXPECT_EQ(ClasificarNIF(""), TipoNIF::kLongitud);
   EXPECT_EQ(ClasificarNIF("1234567L"), TipoNIF::kLongitud);
   EXPECT_EQ(ClasificarNIF("012345678Z"), TipoNIF::kLongitud);
-  EXPECT_EQ(ClasificarNIF(std::string("1234\0678Z", 9)), TipoNIF::kLongitud);
+  EXPECT_EQ(ClasificarNIF(std::string("1234\0" "678Z", 9)), TipoNIF::kLongitud);
   EXPECT_EQ(ClasificarNIF("         "), TipoNIF::kEnBlanco);
   EXPECT_EQ(ClasificarNIF("1234 678Z"), TipoNIF::kCaracterNoValido);
 }

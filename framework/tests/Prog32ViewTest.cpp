@@ -16,6 +16,7 @@
 #include <array>
 #include <atomic>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -311,6 +312,51 @@ TEST_F(VistaPagina, PaginaSinImagenAvisaYFunciona) {
   Esperar();
   EXPECT_EQ(vista->DameCampoActivo(), 2);
   delete vista;
+  Esperar(5);
+}
+
+// A document deleted while its page is open takes the view with it: the view's frame is on its way out, and the
+// commands that still reach the frame before it goes find neither the view nor the document.
+TEST_F(VistaPagina, LaVistaSeVaConSuDocumento) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  auto doc = std::make_unique<CProg32Doc>();
+  doc->PonerTipoDec(kTipoDecOrdinaria);
+  ASSERT_EQ(doc->MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
+  wxView* vista = doc->BuscarVista(CLASSINFO(CVista202));
+  ASSERT_NE(vista, nullptr);
+  wxWindow* marco = vista->GetFrame();
+  ASSERT_NE(marco, nullptr);
+  Esperar();
+
+  doc.reset();
+  ASSERT_TRUE(wxTheApp->IsScheduledForDestruction(marco));
+  wxCommandEvent acercar(wxEVT_MENU, ComandoAWx(kComandoZoomAcercar));
+  acercar.SetEventObject(marco);
+  EXPECT_FALSE(marco->GetEventHandler()->ProcessEvent(acercar));
+  // A window of the frame taking the focus tells the frame so (a command event that goes up to it).
+  wxChildFocusEvent foco(marco);
+  marco->GetEventHandler()->ProcessEvent(foco);
+  Esperar(5);
+  EXPECT_TRUE(guion.Codigos().empty());
+}
+
+// Taking the views away leaves the document as it was, with none: it does not close with its emptied list.
+TEST_F(VistaPagina, EliminarVistasDejaElDocumento) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  CProg32Doc doc;
+  doc.PonerTipoDec(kTipoDecOrdinaria);
+  ASSERT_EQ(doc.MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
+  wxWindow* marco = doc.BuscarVista(CLASSINFO(CVista202))->GetFrame();
+  doc.EliminarVistas();
+  EXPECT_EQ(doc.BuscarVista(CLASSINFO(CVista202)), nullptr);
+  EXPECT_TRUE(doc.GetViews().empty());
+  EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(marco));
+  Esperar(5);
+  // The page opens again on the same document.
+  ASSERT_EQ(doc.MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
+  EXPECT_NE(doc.BuscarVista(CLASSINFO(CVista202)), nullptr);
   Esperar(5);
 }
 

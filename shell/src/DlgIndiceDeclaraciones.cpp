@@ -124,15 +124,19 @@ void CDlgIndiceDeclaraciones::Crear() {
   m_pPatrimonio->Bind(wxEVT_RADIOBUTTON, &CDlgIndiceDeclaraciones::AlTipo, this);
   Bind(marco::EVT_GRID_NOTIFICACION, &CDlgIndiceDeclaraciones::AlNotificacionRejilla, this);
   Bind(marco::EVT_GRID_DOBLE_CLIC, &CDlgIndiceDeclaraciones::AlDobleClicRejilla, this);
-  // The grid is emptied before the window goes.
-  Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& evento) {
-    if (evento.GetEventObject() == this && m_pRejilla != nullptr) {
-      for (int f = 1; f <= kFilasIndice; ++f) {
-        for (int c = 0; c < kColumnas; ++c) m_pRejilla->PonTextoCelda(f, c, "");
-      }
-    }
-    evento.Skip();
-  });
+}
+
+CDlgIndiceDeclaraciones::~CDlgIndiceDeclaraciones() {
+  // The grid is emptied before the window goes. Not on the dialog's own destroy event: that one comes from the
+  // base window's destructor, when this object's members are already gone.
+  VaciarRejilla();
+}
+
+void CDlgIndiceDeclaraciones::VaciarRejilla() {
+  if (m_pRejilla == nullptr) return;
+  for (int f = 1; f <= kFilasIndice; ++f) {
+    for (int c = 0; c < kColumnas; ++c) m_pRejilla->PonTextoCelda(f, c, "");
+  }
 }
 
 void CDlgIndiceDeclaraciones::AjustarColumnas() {

@@ -134,6 +134,10 @@ class CProg32Doc : public wxDocument {
   int Guardar();
   // The document's open view of exactly that class, or none.
   wxView* BuscarVista(const wxClassInfo* clase) const;
+  // Deletes every view of the document, each with its frame, without closing the document (the document goes
+  // on, with no views). A document takes its views with it when it is deleted, so that no frame is left showing
+  // a view of a document that is gone.
+  void EliminarVistas();
   // Updates every view (but `emisor`) with the hint `pista`.
   void ActualizarVistas(int pista, wxView* emisor = nullptr);
 
@@ -281,6 +285,8 @@ class CProg32Doc : public wxDocument {
   std::array<char, 41> m_szTextoEjemplar{};
 
   bool m_bCreandoVista = false;
+  // Set while EliminarVistas takes the views away: the document must not close with its emptied view list.
+  bool m_bEliminandoVistas = false;
   std::function<SMomento()> m_reloj = MomentoActual;
 
   // Page navigation: when the page shown names a box that must take the focus first, that box gets it; true then.

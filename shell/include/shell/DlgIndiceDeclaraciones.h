@@ -27,6 +27,7 @@ class CDlgIndiceDeclaraciones : public wxDialog {
  public:
   // The rules object must outlive the window; the caller sets its members (EsNueva) before ShowModal.
   CDlgIndiceDeclaraciones(wxWindow* padre, CIndiceDeclaraciones& indice);
+  ~CDlgIndiceDeclaraciones() override;
 
   // Initialises the rules and paints them; ShowModal calls it through the init event.
   void Iniciar();
@@ -47,6 +48,8 @@ class CDlgIndiceDeclaraciones : public wxDialog {
   void AlTipo(wxCommandEvent& evento);
   void AlNotificacionRejilla(marco::CGridEvento& evento);
   void AlDobleClicRejilla(marco::CGridEvento& evento);
+  // Empties the declarations' rows of the grid.
+  void VaciarRejilla();
 
   CIndiceDeclaraciones& m_indice;
   marco::CGridCtrl* m_pRejilla = nullptr;
