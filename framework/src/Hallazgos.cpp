@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/BaseDatos.h"
+#include "framework/DlgMensaje.h"
 #include "framework/Tabla.h"
 #include "framework/Validador.h"
 #include "platform/Expresion.h"
@@ -116,42 +117,58 @@ int CValidador::AnadirHallazgo(std::string_view codigo, int vista, int numcontr,
   plataforma::CTablaRegistros* t = tabla.Registros();
   const std::string llave = ClaveHallazgo(tabla, m_clave, cod);
 
-  bool escribirClave = false;
+  // The row that takes the finding, locked before anything is written: its own row (rewritten in place, only
+  // while this program holds it), a row of this key deleted by an earlier erase (used again before the file
+  // grows), or else a new one.
+  long fila = 0;
+  bool borrada = false;
   if (tabla.Buscar(llave, false, kOrdenHallazgos, false) != 0) {
-    // Rewritten in place, only while this program holds the row.
     if (tabla.BloquearRegistro() == 0) return 0;
+    fila = t->NumeroRegistro();
   } else {
-    // A row of this key deleted by an earlier erase is used again before the file grows.
     const bool ocultos = t->BorradosOcultos();
     t->OcultarBorrados(false);
-    bool recuperada = false;
     if (tabla.Buscar(llave, false, kOrdenHallazgos, false) != 0) {
       if (tabla.BloquearRegistro() == 0) {
         t->OcultarBorrados(ocultos);
         return 0;
       }
-      const long numero = t->NumeroRegistro();
-      recuperada = (t->EstadoRegistro(numero) & plataforma::kEstadoBorrado) == 0 || t->Recuperar();
-      if (!recuperada) t->DesbloquearRegistro(numero);
+      fila = t->NumeroRegistro();
+      borrada = true;
     }
     t->OcultarBorrados(ocultos);
-    // An appended row is current and locked by this object.
-    if (!recuperada && tabla.AnadirRegistro() == 0) return 0;
-    escribirClave = true;
   }
 
-  int hecho = 1;
-  if (escribirClave) {
-    hecho &= GrabarTexto(tabla, "clave", m_clave);
-    hecho &= GrabarTexto(tabla, "coderror", cod);
+  // The whole row in one transaction: a crash never leaves a blank key, or a key without its values.
+  int anadido = plataforma::kAnadido;
+  long escrita = fila;
+  const int hecho = tabla.GrabarEnUnaVez([&] {
+    if (fila != 0) {
+      if (!t->IrA(fila)) return false;
+      if (borrada && (t->EstadoRegistro(fila) & plataforma::kEstadoBorrado) != 0 && !t->Recuperar()) return false;
+    } else {
+      // An appended row is current and locked by this object.
+      anadido = t->Anadir();
+      if (anadido != plataforma::kAnadido) return false;
+      escrita = t->NumeroRegistro();
+    }
+    int bien = 1;
+    if (fila == 0 || borrada) {
+      bien &= GrabarTexto(tabla, "clave", m_clave);
+      bien &= GrabarTexto(tabla, "coderror", cod);
+    }
+    bien &= GrabarEntero(tabla, "tipdecla", kTipoDeclaracionHallazgo);
+    bien &= GrabarEntero(tabla, "vista", vista);
+    bien &= GrabarEntero(tabla, "severidad", severidad);
+    bien &= GrabarEntero(tabla, "numcontr", numcontr);
+    return bien != 0;
+  });
+  if (escrita != 0) t->DesbloquearRegistro(escrita);
+  if (hecho == 0 && !tabla.FalloAvisado() && anadido != plataforma::kAnadido) {
+    // The append was refused: the finding is lost, and the user is told why.
+    CDlgMensaje(nullptr, DameBaseDatosLocal())
+        .MostrarMensaje(anadido == plataforma::kAnadirImposible ? "WIN050" : "WIN051", IconoExclamacion);
   }
-  hecho &= GrabarEntero(tabla, "tipdecla", kTipoDeclaracionHallazgo);
-  hecho &= GrabarEntero(tabla, "vista", vista);
-  hecho &= GrabarEntero(tabla, "severidad", severidad);
-  hecho &= GrabarEntero(tabla, "numcontr", numcontr);
-  // Every write is committed before the row is let go.
-  if (!t->Confirmar()) hecho = 0;
-  tabla.DesbloquearRegistro();
   if (hecho != 0) {
     int& mayor = m_severidadesRonda.try_emplace(cod, severidad).first->second;
     mayor = std::max(mayor, severidad);

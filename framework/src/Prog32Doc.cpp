@@ -12,6 +12,7 @@
 #include "framework/DocumentoServicios.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
+#include "platform/Registros.h"
 #include "platform/Texto.h"
 
 namespace marco {
@@ -98,9 +99,13 @@ int CProg32Doc::BuscarFilaDeclaracion(CTabla& tabla) {
     return 0;
   }
   const std::string clave = ClaveBusquedaDeclaracion(DameClave(), tabla.LongitudCampo("clave"));
-  if (tabla.Buscar(clave, false, kOrdenClave, false) == 0) {
-    Avisar("WIN023");
-    return 0;
+  while (tabla.Buscar(clave, false, kOrdenClave, false) == 0) {
+    // A store that another user keeps busy is not a missing declaration.
+    if (tabla.UltimoFallo() != plataforma::EFallo::Ocupado) {
+      Avisar("WIN023");
+      return 0;
+    }
+    if (Avisar("ALM001") != kBotonAceptar) return 0;
   }
   return 1;
 }
@@ -133,16 +138,22 @@ int CProg32Doc::GuardarDeclaracion() {
   const bool bloqueoPropio = m_cEstado == kEstadoBloqueada;
   if (!bloqueoPropio && tabla.BloquearRegistro() == 0) return 0;
   const std::int32_t tipoDec = m_nTipoDec;
-  const bool escrito = tabla.GrabarCampo("tipodec", &tipoDec, kCampoEntero, sizeof tipoDec) != 0 &&
-                       tabla.GrabarCampo("clave", m_szClave.data(), kCampoTexto, kRoomClaveGrabada) != 0;
+  // The whole row in one transaction: a crash between two fields never leaves a key without its data.
+  const bool escrito = tabla.GrabarEnUnaVez([&] {
+    return tabla.GrabarCampo("tipodec", &tipoDec, kCampoEntero, sizeof tipoDec) != 0 &&
+           tabla.GrabarCampo("clave", m_szClave.data(), kCampoTexto, kRoomClaveGrabada) != 0 &&
+           GrabarCamposDeclaracion(tabla) != 0;
+  }) != 0;
   if (!bloqueoPropio) tabla.DesbloquearRegistro();
   if (!escrito) {
-    Avisar("WIN023");
+    if (!tabla.FalloAvisado()) Avisar("WIN023");
     return 0;
   }
   Modify(false);
   return 1;
 }
+
+int CProg32Doc::GrabarCamposDeclaracion(CTabla& /*tabla*/) { return 1; }
 
 int CProg32Doc::Guardar() {
   const int resultado = GuardarDeclaracion();

@@ -1,11 +1,14 @@
 #include "framework/Tabla.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <span>
+#include <thread>
 
 #include "framework/BaseDatos.h"
 #include "framework/DlgMensaje.h"
@@ -84,12 +87,21 @@ int CTabla::Abrir(int modo, std::string_view orden, std::string_view tabla, bool
         .MostrarMensaje({}, IconoExclamacion, "El fichero " + plataforma::Utf8ACp1252(ruta) + " no se ha encontrado.");
     return 0;
   }
+  m_bFalloAvisado = false;
   for (;;) {
+    plataforma::EFallo fallo = plataforma::EFallo::Ninguno;
     for (int i = 0; i < m_pBaseDatos->DameIntentos() && m_nArea == 0; ++i) {
       ++m_nIntentos;
-      m_nArea = MotorRegistros().Abrir(ruta, m_alias, modo);
+      m_nArea = MotorRegistros().Abrir(ruta, m_alias, modo, nullptr, &fallo);
+      // Only a file busy with another user's writing can open on a later try.
+      if (m_nArea == 0 && fallo != plataforma::EFallo::Ocupado) break;
     }
     if (m_nArea != 0) break;
+    if (fallo != plataforma::EFallo::Ocupado) {
+      Avisar("ALM002", plataforma::Utf8ACp1252(ruta));
+      m_bFalloAvisado = true;
+      return 0;
+    }
     const std::string extra =
         "Fichero " + plataforma::Utf8ACp1252(ruta) + " bloqueado. \n \xBF Desea reintentar apertura ?";
     if (Avisar("WIN055", extra) != kBotonAceptar) return 0;
@@ -194,6 +206,7 @@ int CTabla::EstadoRegistro(std::string_view clave, bool cercana, std::string_vie
 
 int CTabla::BloquearRegistro() {
   m_nIntentos = 0;
+  m_bFalloAvisado = false;
   for (;;) {
     CTablaRegistros* t = Actual();
     if (t == nullptr) return 0;
@@ -203,9 +216,18 @@ int CTabla::BloquearRegistro() {
     const int tries = m_pBaseDatos->DameIntentos() + 1;
     for (int i = 0; i < tries; ++i) {
       ++m_nIntentos;
-      if (t->BloquearRegistro(numero)) return 1;
+      if (t->BloquearRegistro(numero, m_pBaseDatos->DameEsperaIntento())) return 1;
+      // A lock nobody can take is not held by anyone: trying again, or saying another user has it, would be wrong.
+      if (t->UltimoFallo() == plataforma::EFallo::NoBloqueable) {
+        Avisar("ALM003");
+        m_bFalloAvisado = true;
+        return 0;
+      }
     }
-    if (Avisar("WIN046") != kBotonAceptar) return 0;
+    if (Avisar("WIN046") != kBotonAceptar) {
+      m_bFalloAvisado = true;
+      return 0;
+    }
   }
 }
 
@@ -213,20 +235,77 @@ void CTabla::DesbloquearRegistro() {
   if (CTablaRegistros* t = Actual()) t->DesbloquearRegistro(t->NumeroRegistro());
 }
 
-int CTabla::BloquearFichero() {
-  m_nIntentos = 0;
-  CTablaRegistros* t = Actual();
-  if (t == nullptr) return 0;
-  const int tries = m_pBaseDatos->DameIntentos() + 1;
+namespace {
+
+// Up to `tries` tries of a lock; a lock nobody can take ends the series at once.
+int Intentar(int tries, int& contador, CTablaRegistros& t, const std::function<bool()>& bloquear) {
   for (int i = 0; i < tries; ++i) {
-    ++m_nIntentos;
-    if (t->BloquearFichero()) return 1;
+    ++contador;
+    if (bloquear()) return 1;
+    if (t.UltimoFallo() == plataforma::EFallo::NoBloqueable) return 0;
   }
   return 0;
 }
 
+}  // namespace
+
+int CTabla::BloquearFichero() {
+  m_nIntentos = 0;
+  m_bFalloAvisado = false;
+  CTablaRegistros* t = Actual();
+  if (t == nullptr) return 0;
+  const int espera = m_pBaseDatos->DameEsperaIntento();
+  return Intentar(m_pBaseDatos->DameIntentos() + 1, m_nIntentos, *t, [&] { return t->BloquearFichero(espera); });
+}
+
 void CTabla::DesbloquearFichero() {
   if (CTablaRegistros* t = Actual()) t->DesbloquearFichero();
+}
+
+int CTabla::BloquearAltas() {
+  m_nIntentos = 0;
+  m_bFalloAvisado = false;
+  CTablaRegistros* t = Actual();
+  if (t == nullptr) return 0;
+  const int espera = m_pBaseDatos->DameEsperaIntento();
+  return Intentar(m_pBaseDatos->DameIntentos() + 1, m_nIntentos, *t, [&] { return t->BloquearAltas(espera); });
+}
+
+void CTabla::DesbloquearAltas() {
+  if (CTablaRegistros* t = Actual()) t->DesbloquearAltas();
+}
+
+plataforma::EFallo CTabla::UltimoFallo() {
+  CTablaRegistros* t = Actual();
+  return t != nullptr ? t->UltimoFallo() : plataforma::EFallo::Otro;
+}
+
+int CTabla::GrabarEnUnaVez(const std::function<bool()>& escribir) {
+  m_bFalloAvisado = false;
+  for (;;) {
+    CTablaRegistros* t = Actual();
+    if (t == nullptr) return 0;
+    bool bien = t->EmpezarLote();
+    if (bien) {
+      bien = escribir();
+      // A refused write leaves the transaction to be undone: nothing of the row is kept.
+      bien = t->TerminarLote(bien) && bien;
+    }
+    if (bien) return 1;
+    switch (t->UltimoFallo()) {
+      case plataforma::EFallo::Ocupado:
+        // Never asked while the transaction is open: the other users go on writing meanwhile.
+        if (Avisar("ALM001") == kBotonAceptar) continue;
+        m_bFalloAvisado = true;
+        return 0;
+      case plataforma::EFallo::Danado:
+        Avisar("ALM002", plataforma::Utf8ACp1252(t->Fichero().string()));
+        m_bFalloAvisado = true;
+        return 0;
+      default:
+        return 0;
+    }
+  }
 }
 
 int CTabla::AnadirRegistro() {
@@ -239,6 +318,10 @@ int CTabla::AnadirRegistro() {
       ++m_nIntentos;
       resultado = t->Anadir();
       if (resultado == plataforma::kAnadido || resultado == plataforma::kAnadirImposible) break;
+      // The other user's hold on the table is short: a moment later it is usually free.
+      if (i + 1 < m_pBaseDatos->DameIntentos()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(m_pBaseDatos->DameEsperaIntento()));
+      }
     }
     if (resultado == plataforma::kAnadido) return 1;
     if (Avisar(resultado == plataforma::kAnadirImposible ? "WIN050" : "WIN051") != kBotonAceptar) return 0;

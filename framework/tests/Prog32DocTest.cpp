@@ -22,6 +22,7 @@
 #include "platform/Registros.h"
 #include "platform/TablaTexto.h"
 #include "platform/Texto.h"
+#include "ProcesoAyudante.h"
 #include "PruebasWx.h"
 
 namespace fs = std::filesystem;
@@ -349,6 +350,79 @@ TEST_F(DocumentoTest, GuardarUnaFilaQueOtroProcesoTieneNoSeDaPorGuardado) {
   auto t = plataforma::CTablaRegistros::Abrir(DatosDec());
   ASSERT_TRUE(t->IrA(RegistroDe("ANA")));
   EXPECT_EQ(t->LeerEntero("tipodec"), 1);
+}
+
+// A declaration document with fields of its own, as the income-tax and wealth-tax ones have.
+class CDocConDatos : public CProg32Doc {
+ public:
+  int GrabarCamposDeclaracion(CTabla& tabla) override {
+    const char idioma[2] = {m_cIdioma, '\0'};
+    if (tabla.GrabarCampo("idioma", idioma, kCampoTexto, sizeof idioma) == 0) return 0;
+    if (m_bFallarDatos) return 0;
+    return tabla.GrabarCampo("datos", m_datos.data(), kCampoBinario, static_cast<std::uint16_t>(m_datos.size()));
+  }
+  char m_cIdioma = 'c';
+  bool m_bFallarDatos = false;
+  std::string m_datos = std::string(300, 'd');
+};
+
+TEST_F(DocumentoTest, GuardarEscribeLaFilaEnteraONada) {
+  CGuionMensajes guion;
+  {
+    CDocConDatos doc;
+    doc.PonerClave("PEPE");
+    ASSERT_EQ(doc.CargarDeclaracion(), 1);
+    doc.PonerTipoDec(kTipoDecPatrimonio);
+    doc.m_bFallarDatos = true;
+    doc.Modify(true);
+    // The data area cannot be written: type, key and language written before it are not kept either.
+    EXPECT_EQ(doc.Guardar(), 0);
+    EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"WIN023"}));
+    EXPECT_TRUE(doc.IsModified());
+    auto t = plataforma::CTablaRegistros::Abrir(DatosDec());
+    ASSERT_TRUE(t->IrA(RegistroDe("PEPE")));
+    EXPECT_EQ(t->LeerEntero("tipodec"), 2);
+    EXPECT_EQ(t->LeerTexto("idioma"), "e");
+    EXPECT_EQ(t->LongitudBinario("datos"), 2);
+
+    doc.m_bFallarDatos = false;
+    EXPECT_EQ(doc.Guardar(), 1);
+    ASSERT_TRUE(t->IrA(RegistroDe("PEPE")));
+    EXPECT_EQ(t->LeerEntero("tipodec"), 3);
+    EXPECT_EQ(t->LeerTexto("idioma"), "c");
+    EXPECT_EQ(t->LongitudBinario("datos"), 300);
+  }
+  EXPECT_EQ(guion.Codigos().size(), 1u);
+}
+
+TEST_F(DocumentoTest, GuardarConElAlmacenOcupadoNoDaPorPerdidaLaDeclaracion) {
+  const plataforma::COpcionesMotor antes = MotorRegistros().Opciones();
+  plataforma::COpcionesMotor breve = antes;
+  breve.esperaOcupadoMs = 20;
+  MotorRegistros().PonerOpciones(breve);
+  {
+    CDocConDatos doc;
+    doc.PonerClave("PEPE");
+    ASSERT_EQ(doc.CargarDeclaracion(), 1);
+    doc.Modify(true);
+    // Another user's transaction goes on for longer than a write waits: the user is asked, not told the
+    // declaration is missing; trying again once the store is free saves it.
+    pruebas::CAyudante otro({"retener", DatosDec().string(), "inmediato"});
+    ASSERT_EQ(otro.Linea(), "LISTO");
+    CGuionMensajes guion({kBotonCancelar});
+    EXPECT_EQ(doc.Guardar(), 0);
+    EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"ALM001"}));
+    EXPECT_TRUE(doc.IsModified());
+    guion.AlMostrar([&](const SMensaje&) { otro.Terminar(); });
+    guion.Responder(kBotonAceptar);
+    EXPECT_EQ(doc.Guardar(), 1);
+    EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"ALM001", "ALM001"}));
+    EXPECT_FALSE(doc.IsModified());
+  }
+  MotorRegistros().PonerOpciones(antes);
+  auto t = plataforma::CTablaRegistros::Abrir(DatosDec());
+  ASSERT_TRUE(t->IrA(RegistroDe("PEPE")));
+  EXPECT_EQ(t->LongitudBinario("datos"), 300);
 }
 
 TEST_F(DocumentoTest, LeerPaginaDelCatalogo) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "TablasPrueba.h"
@@ -77,20 +78,109 @@ TEST_F(Tabla, FicheroQueNoExisteLoDiceYNoReintenta) {
   EXPECT_EQ(guion_.Mensajes().size(), 1u);
 }
 
-TEST_F(Tabla, FicheroQueNoAbreOfreceReintentarPorSeries) {
+TEST_F(Tabla, FicheroDanadoLoDiceSinOfrecerReintentar) {
   std::ofstream(carpeta_ / "Roto.DBF") << "esto no es una tabla";
-  CGuionMensajes guion({kBotonAceptar, kBotonCancelar}, kBotonCancelar);
+  CGuionMensajes guion({kBotonAceptar, kBotonAceptar}, kBotonAceptar);
   CTabla t(&red_);
   EXPECT_EQ(t.Abrir(0, {}, "Roto"), 0);
-  EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"WIN055", "WIN055"}));
-  EXPECT_EQ(guion.Mensajes()[0].extra,
-            "Fichero " + Carpeta() + "Roto.DBF bloqueado. \n \xBF Desea reintentar apertura ?");
-  EXPECT_EQ(t.IntentosUltimaOperacion(), 2 * 3);
+  EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"ALM002"}));
+  EXPECT_EQ(guion.Mensajes()[0].extra, Carpeta() + "Roto.DBF");
+  EXPECT_EQ(t.IntentosUltimaOperacion(), 1);
+  EXPECT_TRUE(t.FalloAvisado());
+}
 
-  CGuionMensajes otro({}, kBotonCancelar);
-  CTabla u(&local_);
-  EXPECT_EQ(u.Abrir(2, {}, "Roto"), 0);
-  EXPECT_EQ(u.IntentosUltimaOperacion(), 1);  // a database that is not shared tries once per series
+TEST_F(Tabla, FicheroOcupadoOfreceReintentarPorSeries) {
+  // Another process keeps the file from being read; each try waits a moment for it.
+  plataforma::COpcionesMotor antes = MotorRegistros().Opciones();
+  plataforma::COpcionesMotor breve = antes;
+  breve.esperaOcupadoMs = 20;
+  MotorRegistros().PonerOpciones(breve);
+  {
+    pruebas::CAyudante otro({"retener", ruta_, "exclusivo"});
+    ASSERT_EQ(otro.Linea(), "LISTO");
+    CGuionMensajes guion({kBotonAceptar, kBotonCancelar}, kBotonCancelar);
+    CTabla t(&red_);
+    EXPECT_EQ(t.Abrir(0, {}, "Prueba"), 0);
+    EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"WIN055", "WIN055"}));
+    EXPECT_EQ(guion.Mensajes()[0].extra,
+              "Fichero " + Carpeta() + "Prueba.DBF bloqueado. \n \xBF Desea reintentar apertura ?");
+    EXPECT_EQ(t.IntentosUltimaOperacion(), 2 * 3);
+
+    CGuionMensajes otroGuion({}, kBotonCancelar);
+    CTabla u(&local_);
+    EXPECT_EQ(u.Abrir(2, {}, "Prueba"), 0);
+    EXPECT_EQ(u.IntentosUltimaOperacion(), 1);  // a database that is not shared tries once per series
+
+    // A write in one go: the busy store asks whether to try again, and nothing is written.
+    CTabla w(&red_);
+    otro.Terminar();
+    ASSERT_EQ(w.Abrir(0, "CLAVE", "Prueba"), 1);
+    ASSERT_EQ(w.Buscar("A01"), 1);
+    pruebas::CAyudante escritor({"retener", ruta_, "inmediato"});
+    ASSERT_EQ(escritor.Linea(), "LISTO");
+    CGuionMensajes ocupado({kBotonAceptar, kBotonCancelar}, kBotonCancelar);
+    int llamadas = 0;
+    EXPECT_EQ(w.GrabarEnUnaVez([&] {
+      ++llamadas;
+      return w.GrabarCampo("CLAVE", "X", kCampoTexto, 2) != 0;
+    }),
+              0);
+    EXPECT_EQ(ocupado.Codigos(), (std::vector<std::string>{"ALM001", "ALM001"}));
+    EXPECT_TRUE(w.FalloAvisado());
+    EXPECT_EQ(llamadas, 0);  // the turn to write never came: nothing was tried
+  }
+  MotorRegistros().PonerOpciones(antes);
+}
+
+TEST_F(Tabla, GrabarEnUnaVezGuardaTodoONada) {
+  CTabla t(&local_);
+  ASSERT_EQ(t.Abrir(0, "CLAVE", "Prueba"), 1);
+  ASSERT_EQ(t.Buscar("A01"), 1);
+  const std::int32_t entero = 41;
+  // The second write is refused (a text into a logical field): the first one is not kept either.
+  EXPECT_EQ(t.GrabarEnUnaVez([&] {
+    return t.GrabarCampo("ENTERO", &entero, kCampoEntero, sizeof entero) != 0 &&
+           t.GrabarCampo("ACTIVO", "QUIZA", kCampoTexto, 6) != 0;
+  }),
+            0);
+  EXPECT_FALSE(t.FalloAvisado());  // the caller says what it could not save
+  std::int32_t leido = 0;
+  ASSERT_EQ(t.LeerCampo("ENTERO", &leido, kCampoEntero, sizeof leido), 1);
+  EXPECT_EQ(leido, 7);
+  // An append in the transaction goes with it.
+  const long antes = t.NumeroRegistros();
+  EXPECT_EQ(t.GrabarEnUnaVez([&] {
+    return t.Registros()->Anadir() == plataforma::kAnadido && t.GrabarCampo("CLAVE", "N01", kCampoTexto, 4) != 0 &&
+           false;
+  }),
+            0);
+  EXPECT_EQ(t.NumeroRegistros(), antes);
+  EXPECT_EQ(t.Buscar("N01", false, "CLAVE", false), 0);
+
+  EXPECT_EQ(t.GrabarEnUnaVez([&] {
+    return t.Registros()->Anadir() == plataforma::kAnadido && t.GrabarCampo("CLAVE", "N02", kCampoTexto, 4) != 0 &&
+           t.GrabarCampo("ENTERO", &entero, kCampoEntero, sizeof entero) != 0;
+  }),
+            1);
+  t.Registros()->DesbloquearTodo();
+  ASSERT_EQ(t.Buscar("N02", false, "CLAVE", false), 1);
+  ASSERT_EQ(t.LeerCampo("ENTERO", &leido, kCampoEntero, sizeof leido), 1);
+  EXPECT_EQ(leido, 41);
+  EXPECT_TRUE(guion_.Mensajes().empty());
+}
+
+TEST_F(Tabla, CarpetaSinBloqueosNoDaNadaPorBloqueado) {
+  std::filesystem::create_directory(ruta_ + ".lck");
+  CGuionMensajes guion({kBotonAceptar, kBotonAceptar}, kBotonAceptar);
+  CTabla t(&red_, "Prueba");
+  ASSERT_EQ(t.Buscar("A01", false, "CLAVE", false), 1);
+  EXPECT_EQ(t.BloquearRegistro(), 0);
+  EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"ALM003"}));  // once: no "try again" without end
+  EXPECT_EQ(t.IntentosUltimaOperacion(), 1);
+  EXPECT_EQ(t.BloquearFichero(), 0);
+  EXPECT_EQ(t.BloquearAltas(), 0);
+  EXPECT_EQ(t.UltimoFallo(), plataforma::EFallo::NoBloqueable);
+  EXPECT_EQ(t.IntentosUltimaOperacion(), 1);
 }
 
 TEST_F(Tabla, OrdenQueNoExiste) {
@@ -321,6 +411,9 @@ TEST_F(Tabla, TablaRetenidaPorOtroProceso) {
   EXPECT_EQ(t.BloquearFichero(), 0);  // the caller reports it
   EXPECT_EQ(t.IntentosUltimaOperacion(), 3 + 1);
   EXPECT_EQ(guion.Mensajes().size(), 2u);
+
+  EXPECT_EQ(t.BloquearAltas(), 0);  // a lock of the whole table keeps the adders out too
+  EXPECT_EQ(t.IntentosUltimaOperacion(), 3 + 1);
 
   otro.Terminar();
   EXPECT_EQ(t.BloquearFichero(), 1);

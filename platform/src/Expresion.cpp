@@ -448,7 +448,8 @@ int Anchura(double v, int porDefecto) {
 
 std::string Numero(double n, double ancho, double decimales, bool ceros) {
   const int w = Anchura(ancho, 10);
-  const int d = std::clamp(static_cast<int>(std::isfinite(decimales) ? decimales : 0), 0, 15);
+  // Clamped while still a double: converting a value beyond int's range is not defined.
+  const int d = static_cast<int>(std::clamp(std::isfinite(decimales) ? decimales : 0.0, 0.0, 15.0));
   const bool negativo = n < 0 && RedondeaDecimales(n, d) != 0;
   std::string s = FormateaFijo(std::fabs(n), d);
   if (!std::isfinite(n) || s.size() + (negativo ? 1 : 0) > static_cast<std::size_t>(w)) {

@@ -7,7 +7,9 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 #include "RegistrosBloqueos.h"
@@ -113,6 +115,21 @@ bool CabeEnCampo(double v, const CCampoTabla& c) {
   if (c.letra == 'I') return v >= INT32_MIN && v <= INT32_MAX;
   return true;
 }
+
+EFallo FalloDeCodigo(int codigo) {
+  switch (codigo & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return EFallo::Ocupado;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_FORMAT: return EFallo::Danado;
+    default: return EFallo::Otro;
+  }
+}
+
+using Reloj = std::chrono::steady_clock;
+
+Reloj::time_point Limite(int esperaMs) { return Reloj::now() + std::chrono::milliseconds(std::max(0, esperaMs)); }
 
 bool NombreEtiquetaValido(std::string_view n) {
   if (n.empty() || n.size() > 32) return false;
@@ -228,25 +245,37 @@ bool CTablaRegistros::Crear(const fs::path& fichero, std::vector<CCampoTabla> ca
 }
 
 std::unique_ptr<CTablaRegistros> CTablaRegistros::Abrir(const fs::path& fichero, std::string_view alias, int modo,
-                                                        std::string* error) {
+                                                        std::string* error, EFallo* fallo, int esperaOcupadoMs) {
   (void)modo;  // every table object reads and writes; the mode is only a hint
-  auto falla = [&](std::string que) -> std::unique_ptr<CTablaRegistros> {
+  std::unique_ptr<CTablaRegistros> t;
+  // A file that does not read as a table is damaged, unless it could not be read because another process was
+  // writing it.
+  auto falla = [&](std::string que, EFallo tipo = EFallo::Danado) -> std::unique_ptr<CTablaRegistros> {
+    if (t && t->bd_ != nullptr) {
+      const EFallo sql = FalloDeCodigo(sqlite3_extended_errcode(t->bd_));
+      if (sql == EFallo::Ocupado) tipo = sql;
+    }
     if (error != nullptr) *error = std::move(que);
+    if (fallo != nullptr) *fallo = tipo;
     return nullptr;
   };
   const fs::path carpeta = fichero.has_parent_path() ? fichero.parent_path() : fs::path(".");
   const auto real = BuscaFicheroSinCaso(carpeta, fichero.filename().string());
   std::error_code ec;
-  if (!real || !fs::is_regular_file(*real, ec)) return falla("el fichero " + fichero.string() + " no existe");
+  if (!real || !fs::is_regular_file(*real, ec)) {
+    return falla("el fichero " + fichero.string() + " no existe", EFallo::Otro);
+  }
 
-  std::unique_ptr<CTablaRegistros> t(new CTablaRegistros());
+  t.reset(new CTablaRegistros());
   t->fichero_ = *real;
   t->alias_ = alias.empty() ? real->stem().string() : std::string(alias);
   if (sqlite3_open_v2(real->c_str(), &t->bd_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-    return falla("no se puede abrir " + real->string() + ": " + (t->bd_ ? sqlite3_errmsg(t->bd_) : "sin memoria"));
+    return falla("no se puede abrir " + real->string() + ": " + (t->bd_ ? sqlite3_errmsg(t->bd_) : "sin memoria"),
+                 EFallo::Otro);
   }
   sqlite3_extended_result_codes(t->bd_, 1);
-  t->PonerEsperaOcupado(COpcionesMotor{}.esperaOcupadoMs);
+  t->PonerEsperaOcupado(esperaOcupadoMs);
+  sqlite3_busy_handler(t->bd_, &CTablaRegistros::EsperaOcupado, t.get());
   // Every write reaches the disk before the call returns; the rollback journal also works on shared folders.
   sqlite3_exec(t->bd_, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
   sqlite3_stmt* s = t->Sentencia("PRAGMA application_id");
@@ -255,7 +284,12 @@ std::unique_ptr<CTablaRegistros> CTablaRegistros::Abrir(const fs::path& fichero,
     CUso uso(s);
     if (sqlite3_step(s) == SQLITE_ROW) id = sqlite3_column_int(s, 0);
   }
-  if (s == nullptr || id != kIdAplicacion) return falla(real->string() + " no es una tabla");
+  if (s == nullptr || id != kIdAplicacion) {
+    if (s != nullptr && FalloDeCodigo(sqlite3_extended_errcode(t->bd_)) == EFallo::Ocupado) {
+      return falla(real->string() + " está ocupado por otro proceso", EFallo::Ocupado);
+    }
+    return falla(real->string() + " no es una tabla");
+  }
   s = t->Sentencia("PRAGMA user_version");
   int version = 0;
   if (s != nullptr) {
@@ -263,28 +297,70 @@ std::unique_ptr<CTablaRegistros> CTablaRegistros::Abrir(const fs::path& fichero,
     if (sqlite3_step(s) == SQLITE_ROW) version = sqlite3_column_int(s, 0);
   }
   if (version != kVersionFormato) return falla(real->string() + ": versión de tabla desconocida");
-  if (!t->LeerEsquema()) return falla(real->string() + ": " + t->error_);
+  if (!t->LeerEsquema()) return falla(real->string() + ": " + t->error_, t->fallo_);
   t->bloqueos_ = CFicheroBloqueos::De(fs::path(real->string() + ".lck"));
   t->Primero();
   t->error_.clear();
+  t->fallo_ = EFallo::Ninguno;
   return t;
 }
 
 CTablaRegistros::~CTablaRegistros() {
-  if (bloqueos_) bloqueos_->SoltarTodo(reinterpret_cast<std::uintptr_t>(this));
   for (auto& [sql, s] : sentencias_) sqlite3_finalize(s);
   if (bd_ != nullptr && sqlite3_get_autocommit(bd_) == 0) sqlite3_exec(bd_, "ROLLBACK", nullptr, nullptr, nullptr);
+  if (bloqueos_) {
+    if (conTurno_) bloqueos_->SoltarTurno();
+    bloqueos_->SoltarTodo(reinterpret_cast<std::uintptr_t>(this));
+  }
   sqlite3_close_v2(bd_);
 }
 
-void CTablaRegistros::PonerEsperaOcupado(int milisegundos) { sqlite3_busy_timeout(bd_, std::max(0, milisegundos)); }
+void CTablaRegistros::PonerEsperaOcupado(int milisegundos) { esperaOcupadoMs_ = std::max(0, milisegundos); }
 
-bool CTablaRegistros::Fallo(std::string que) {
+// The database's wait for another connection's transaction: short naps until this table's wait is over, so that
+// a file freed for a moment is taken at once rather than after a long sleep.
+int CTablaRegistros::EsperaOcupado(void* tabla, int veces) {
+  auto* t = static_cast<CTablaRegistros*>(tabla);
+  if (veces == 0) t->limiteOcupado_ = Limite(t->esperaOcupadoMs_);
+  if (Reloj::now() >= t->limiteOcupado_) return 0;
+  std::this_thread::sleep_for(std::chrono::microseconds(veces < 20 ? 200 : 1000));
+  return 1;
+}
+
+bool CTablaRegistros::Fallo(std::string que, EFallo tipo) {
   error_ = std::move(que);
+  fallo_ = tipo;
   return false;
 }
 
-bool CTablaRegistros::FalloSql(const char* que) { return Fallo(std::string(que) + ": " + sqlite3_errmsg(bd_)); }
+bool CTablaRegistros::FalloSql(const char* que) {
+  return Fallo(std::string(que) + ": " + sqlite3_errmsg(bd_), FalloDeCodigo(sqlite3_extended_errcode(bd_)));
+}
+
+bool CTablaRegistros::Empezar() {
+  if (bloqueos_ && !conTurno_) {
+    if (bloqueos_->TomarTurno(Limite(esperaOcupadoMs_)) != EBloqueo::Hecho) {
+      return Fallo("otro proceso está escribiendo en la tabla", EFallo::Ocupado);
+    }
+    conTurno_ = true;
+  }
+  if (sqlite3_exec(bd_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    FalloSql("empezar");
+    if (conTurno_) bloqueos_->SoltarTurno();
+    conTurno_ = false;
+    return false;
+  }
+  return true;
+}
+
+bool CTablaRegistros::Terminar(bool confirmar) {
+  bool bien = true;
+  if (confirmar && sqlite3_exec(bd_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) bien = FalloSql("confirmar");
+  if (sqlite3_get_autocommit(bd_) == 0) sqlite3_exec(bd_, "ROLLBACK", nullptr, nullptr, nullptr);
+  if (conTurno_) bloqueos_->SoltarTurno();
+  conTurno_ = false;
+  return bien && confirmar;
+}
 
 bool CTablaRegistros::Ejecutar(const char* sql) {
   if (sqlite3_exec(bd_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) return FalloSql(sql);
@@ -407,9 +483,9 @@ bool CTablaRegistros::CrearIndice(std::string_view etiqueta, std::string_view ex
   if (!e.Valida()) return Fallo("clave no válida: " + e.Error());
   if (e.Tipo() == ETipoValor::Logico) return Fallo("una clave no puede ser lógica");
   const bool propia = sqlite3_get_autocommit(bd_) != 0;
-  if (propia && !Ejecutar("BEGIN IMMEDIATE")) return false;
+  if (propia && !Empezar()) return false;
   auto deshaz = [&](bool r) {
-    if (propia) sqlite3_exec(bd_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (propia) Terminar(false);
     EsquemaAlDia();
     return r;
   };
@@ -458,7 +534,7 @@ bool CTablaRegistros::CrearIndice(std::string_view etiqueta, std::string_view ex
     sqlite3_bind_int64(u, 2, n);
     if (sqlite3_step(u) != SQLITE_DONE) return deshaz(FalloSql("clave"));
   }
-  if (propia && !Ejecutar("COMMIT")) return deshaz(false);
+  if (propia && !Terminar(true)) return deshaz(false);
   if (!LeerEsquema()) return false;
   if (fila_.numero != 0) CargarFila(fila_.numero, fila_);
   return true;
@@ -466,9 +542,9 @@ bool CTablaRegistros::CrearIndice(std::string_view etiqueta, std::string_view ex
 
 bool CTablaRegistros::Reindexar() {
   const bool propia = sqlite3_get_autocommit(bd_) != 0;
-  if (propia && !Ejecutar("BEGIN IMMEDIATE")) return false;
+  if (propia && !Empezar()) return false;
   auto deshaz = [&](bool r) {
-    if (propia) sqlite3_exec(bd_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (propia) Terminar(false);
     return r;
   };
   if (!EsquemaAlDia()) return deshaz(false);
@@ -496,7 +572,7 @@ bool CTablaRegistros::Reindexar() {
     sqlite3_bind_int64(u, static_cast<int>(claves.size() + 1), n);
     if (sqlite3_step(u) != SQLITE_DONE) return deshaz(FalloSql("clave"));
   }
-  if (propia && !Ejecutar("COMMIT")) return deshaz(false);
+  if (propia && !Terminar(true)) return deshaz(false);
   if (fila_.numero != 0) CargarFila(fila_.numero, fila_);
   return true;
 }
@@ -658,6 +734,9 @@ bool CTablaRegistros::Saltar(long cuantos) {
 bool CTablaRegistros::Buscar(std::string_view clave) {
   principio_ = false;
   encontrado_ = false;
+  // A miss says nothing more; a read refused says why (a file busy with another process's writing).
+  error_.clear();
+  fallo_ = EFallo::Ninguno;
   if (orden_ == 0) {
     fila_ = CFila{};
     return Fallo("buscar necesita un orden");
@@ -950,11 +1029,11 @@ bool CTablaRegistros::BloqueadoFuera(long numero) const { return bloqueos_ && bl
 bool CTablaRegistros::Escribir(std::size_t indice, CValor valor) {
   const long numero = fila_.numero;
   if (numero == 0) return Fallo("no hay registro actual");
-  if (BloqueadoFuera(numero)) return Fallo("registro bloqueado por otro proceso");
+  if (BloqueadoFuera(numero)) return Fallo("registro bloqueado por otro proceso", EFallo::Bloqueado);
   const bool propia = sqlite3_get_autocommit(bd_) != 0;
-  if (propia && !Ejecutar("BEGIN IMMEDIATE")) return false;
+  if (propia && !Empezar()) return false;
   auto deshaz = [&]() {
-    if (propia) sqlite3_exec(bd_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (propia) Terminar(false);
     return false;
   };
   if (!EsquemaAlDia()) return deshaz();
@@ -981,7 +1060,7 @@ bool CTablaRegistros::Escribir(std::size_t indice, CValor valor) {
       return deshaz();
     }
   }
-  if (propia && !Ejecutar("COMMIT")) return deshaz();
+  if (propia && !Terminar(true)) return deshaz();
   CargarFila(numero, fila_);
   if (Grande(campos_[indice].letra)) {
     fila_.valores[indice] = std::move(valor);
@@ -993,15 +1072,22 @@ bool CTablaRegistros::Escribir(std::size_t indice, CValor valor) {
 bool CTablaRegistros::PonerBorrado(bool borrado) {
   const long numero = fila_.numero;
   if (numero == 0) return Fallo("no hay registro actual");
-  if (BloqueadoFuera(numero)) return Fallo("registro bloqueado por otro proceso");
+  if (BloqueadoFuera(numero)) return Fallo("registro bloqueado por otro proceso", EFallo::Bloqueado);
   sqlite3_stmt* s = Sentencia("UPDATE filas SET borrado = ?1 WHERE recno = ?2");
   if (s == nullptr) return false;
+  const bool propia = sqlite3_get_autocommit(bd_) != 0;
+  if (propia && !Empezar()) return false;
   {
     CUso uso(s);
     sqlite3_bind_int(s, 1, borrado ? 1 : 0);
     sqlite3_bind_int64(s, 2, numero);
-    if (sqlite3_step(s) != SQLITE_DONE) return FalloSql("borrado");
+    if (sqlite3_step(s) != SQLITE_DONE) {
+      FalloSql("borrado");
+      if (propia) Terminar(false);
+      return false;
+    }
   }
+  if (propia && !Terminar(true)) return false;
   fila_.borrado = borrado;
   return true;
 }
@@ -1011,20 +1097,31 @@ bool CTablaRegistros::Recuperar() { return PonerBorrado(false); }
 
 bool CTablaRegistros::EmpezarLote() {
   if (sqlite3_get_autocommit(bd_) == 0) return Fallo("ya hay un lote abierto");
-  return Ejecutar("BEGIN IMMEDIATE");
+  if (!Empezar()) return false;
+  // What failed before the batch says nothing about it.
+  error_.clear();
+  fallo_ = EFallo::Ninguno;
+  return true;
 }
 
 bool CTablaRegistros::TerminarLote(bool confirmar) {
   if (sqlite3_get_autocommit(bd_) != 0) return Fallo("no hay lote abierto");
-  if (confirmar) return Ejecutar("COMMIT");
-  Ejecutar("ROLLBACK");
+  if (Terminar(confirmar)) return true;
+  // Nothing of the batch was kept: the current row is read again as the file holds it (a row appended in the
+  // batch is gone), keeping what made the batch fail.
+  const std::string error = error_;
+  const EFallo fallo = fallo_;
   if (fila_.numero != 0 && !CargarFila(fila_.numero, fila_)) fila_ = CFila{};
-  return true;
+  error_ = error;
+  fallo_ = fallo;
+  return !confirmar;
 }
+
+bool CTablaRegistros::EnLote() const { return sqlite3_get_autocommit(bd_) == 0; }
 
 int CTablaRegistros::Anadir() {
   if (BloqueadoFuera(0)) {
-    Fallo("tabla bloqueada por otro proceso");
+    Fallo("tabla bloqueada por otro proceso", EFallo::Bloqueado);
     return kAnadirOcupado;
   }
   const bool propia = sqlite3_get_autocommit(bd_) != 0;
@@ -1034,17 +1131,11 @@ int CTablaRegistros::Anadir() {
                ? kAnadirOcupado
                : kAnadirImposible;
   };
-  if (propia) {
-    const int r = sqlite3_exec(bd_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    if (r != SQLITE_OK) {
-      FalloSql("añadir");
-      return resultado(r);
-    }
-  }
+  if (propia && !Empezar()) return fallo_ == EFallo::Ocupado ? kAnadirOcupado : kAnadirImposible;
   auto deshaz = [&](int codigo) {
     FalloSql("añadir");
     const int r = resultado(codigo);
-    if (propia) sqlite3_exec(bd_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (propia) Terminar(false);
     return r;
   };
   if (!EsquemaAlDia()) return deshaz(SQLITE_CORRUPT);
@@ -1078,11 +1169,9 @@ int CTablaRegistros::Anadir() {
     if (r != SQLITE_DONE) return deshaz(r);
     numero = static_cast<long>(sqlite3_last_insert_rowid(bd_));
   }
-  if (propia) {
-    const int r = sqlite3_exec(bd_, "COMMIT", nullptr, nullptr, nullptr);
-    if (r != SQLITE_OK) return deshaz(r);
-  }
-  if (bloqueos_) bloqueos_->BloquearRegistro(reinterpret_cast<std::uintptr_t>(this), numero);
+  if (propia && !Terminar(true)) return fallo_ == EFallo::Ocupado ? kAnadirOcupado : kAnadirImposible;
+  // A row nobody else can know of yet: its lock is free.
+  if (bloqueos_) bloqueos_->BloquearRegistro(reinterpret_cast<std::uintptr_t>(this), numero, Reloj::now());
   principio_ = false;
   if (!CargarFila(numero, fila_)) fila_ = CFila{};
   return kAnadido;
@@ -1119,12 +1208,25 @@ long CTablaRegistros::UltimoNumero() {
 
 // --- locks ---
 
-bool CTablaRegistros::BloquearRegistro(long numero) {
+namespace {
+
+bool FalloBloqueo(EBloqueo r, const std::function<bool(std::string, EFallo)>& fallo, const char* que) {
+  if (r == EBloqueo::Imposible) {
+    return fallo(std::string("no se puede bloquear ") + que + ": el fichero de bloqueos no admite bloqueos",
+                 EFallo::NoBloqueable);
+  }
+  return fallo(std::string(que) + " bloqueado por otro proceso", EFallo::Bloqueado);
+}
+
+}  // namespace
+
+bool CTablaRegistros::BloquearRegistro(long numero, int esperaMs) {
   if (numero <= 0 || (EstadoRegistro(numero) & kEstadoNoExiste) != 0) {
     return Fallo("no existe el registro " + std::to_string(numero));
   }
-  if (!bloqueos_->BloquearRegistro(reinterpret_cast<std::uintptr_t>(this), numero)) {
-    return Fallo("registro bloqueado por otro proceso");
+  const EBloqueo r = bloqueos_->BloquearRegistro(reinterpret_cast<std::uintptr_t>(this), numero, Limite(esperaMs));
+  if (r != EBloqueo::Hecho) {
+    return FalloBloqueo(r, [this](std::string q, EFallo f) { return Fallo(std::move(q), f); }, "registro");
   }
   // The row as it is now, after whatever the last holder wrote.
   if (fila_.numero == numero) CargarFila(numero, fila_);
@@ -1137,9 +1239,10 @@ void CTablaRegistros::DesbloquearRegistro(long numero) {
 
 void CTablaRegistros::DesbloquearTodo() { bloqueos_->SoltarTodo(reinterpret_cast<std::uintptr_t>(this)); }
 
-bool CTablaRegistros::BloquearFichero() {
-  if (!bloqueos_->BloquearFichero(reinterpret_cast<std::uintptr_t>(this))) {
-    return Fallo("tabla bloqueada por otro proceso");
+bool CTablaRegistros::BloquearFichero(int esperaMs) {
+  const EBloqueo r = bloqueos_->BloquearFichero(reinterpret_cast<std::uintptr_t>(this), Limite(esperaMs));
+  if (r != EBloqueo::Hecho) {
+    return FalloBloqueo(r, [this](std::string q, EFallo f) { return Fallo(std::move(q), f); }, "tabla");
   }
   return true;
 }
@@ -1147,6 +1250,16 @@ bool CTablaRegistros::BloquearFichero() {
 void CTablaRegistros::DesbloquearFichero() {
   bloqueos_->DesbloquearFichero(reinterpret_cast<std::uintptr_t>(this));
 }
+
+bool CTablaRegistros::BloquearAltas(int esperaMs) {
+  const EBloqueo r = bloqueos_->BloquearAltas(reinterpret_cast<std::uintptr_t>(this), Limite(esperaMs));
+  if (r != EBloqueo::Hecho) {
+    return FalloBloqueo(r, [this](std::string q, EFallo f) { return Fallo(std::move(q), f); }, "tabla");
+  }
+  return true;
+}
+
+void CTablaRegistros::DesbloquearAltas() { bloqueos_->DesbloquearAltas(reinterpret_cast<std::uintptr_t>(this)); }
 
 bool CTablaRegistros::RegistroBloqueado(long numero) const {
   return bloqueos_->TieneRegistro(reinterpret_cast<std::uintptr_t>(this), numero);
@@ -1175,8 +1288,9 @@ void CMotorRegistros::PonerBusquedaCercana(bool cercana) {
   PonerOpciones(o);
 }
 
-int CMotorRegistros::Abrir(const fs::path& fichero, std::string_view alias, int modo, std::string* error) {
-  auto t = CTablaRegistros::Abrir(fichero, alias, modo, error);
+int CMotorRegistros::Abrir(const fs::path& fichero, std::string_view alias, int modo, std::string* error,
+                           EFallo* fallo) {
+  auto t = CTablaRegistros::Abrir(fichero, alias, modo, error, fallo, opciones_.esperaOcupadoMs);
   if (!t) return 0;
   t->OcultarBorrados(opciones_.ocultarBorrados);
   t->PonerBusquedaCercana(opciones_.busquedaCercana);

@@ -80,6 +80,10 @@ TEST(Expresion, CondicionesLogicas) {
       {"STRZERO(-5, 4) == '-005'", true},
       {"STR(tipodec, 3) == '  3'", true},
       {"STRZERO(12345, 3) == '***'", true},
+      // Decimals far outside any int are clamped to 0..15 first.
+      {"STR(tipodec, 18, 99999999999) == ' 3.000000000000000'", true},
+      {"STR(tipodec, 6, -99999999999) == '     3'", true},
+      {"STRZERO(tipodec, 4, 99999999999) == '****'", true},
       {"UPPER('a\xF1o') == 'A\xD1O'", true},
       {"TRIM(DESCR) + 'X' == 'ABCX'", true},
       {"SUBSTR(coderror, 4, 3) == '001'", true},

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <thread>
@@ -106,6 +108,8 @@ TEST_F(RegistrosProcesos, UnEscritorMatadoDejaCadaFilaEnteraYLaTablaSana) {
     {
       CAyudante escritor({"tortura", ruta.string(), std::to_string(vuelta)});
       ASSERT_TRUE(escritor.Vivo());
+      // Killed at a random moment once it writes, however long a busy machine takes to start it.
+      escritor.Linea();
       std::this_thread::sleep_for(std::chrono::microseconds(2000 + azar() % 30000));
       escritor.Matar();
     }
@@ -154,4 +158,126 @@ TEST_F(RegistrosProcesos, UnEscritorMatadoDejaCadaFilaEnteraYLaTablaSana) {
   auto t = CTablaRegistros::Abrir(ruta);
   ASSERT_TRUE(t);
   EXPECT_EQ(t->Anadir(), kAnadido);
+}
+
+TEST_F(RegistrosProcesos, DosEscritoresSinPausaSeTurnanYNingunoSeRinde) {
+  const auto ruta = CrearTabla("Turnos", "CAMPO CLAVE C 4\nCAMPO CUENTA N 6 0\nFILAS\nA|0\nB|0\n");
+  CAyudante otro({"escribir-sin-fin", ruta.string()});
+  ASSERT_EQ(otro.Linea(), "LISTO");
+  auto t = CTablaRegistros::Abrir(ruta);
+  ASSERT_TRUE(t);
+  // The other process never pauses between its writes; each of ours still gets its turn.
+  for (int i = 1; i <= 200; ++i) {
+    ASSERT_TRUE(t->IrA(2));
+    ASSERT_TRUE(t->PonerEntero("CUENTA", i)) << i << ": " << t->UltimoError();
+  }
+  ASSERT_TRUE(t->EmpezarLote());
+  ASSERT_TRUE(t->IrA(2));
+  ASSERT_TRUE(t->PonerTexto("CLAVE", "Z"));
+  ASSERT_TRUE(t->TerminarLote(true));
+  otro.Matar();
+  ASSERT_TRUE(t->IrA(2));
+  EXPECT_EQ(t->LeerEntero("CUENTA"), 200);
+  EXPECT_EQ(t->LeerTexto("CLAVE"), "Z   ");
+}
+
+TEST_F(RegistrosProcesos, UnFicheroOcupadoPorOtroProcesoSeDiceOcupado) {
+  const auto ruta = CrearTabla("Ocupada", "CAMPO CLAVE C 4\nCAMPO CUENTA N 6 0\nFILAS\nA|0\n");
+  auto t = CTablaRegistros::Abrir(ruta);
+  ASSERT_TRUE(t);
+  t->PonerEsperaOcupado(50);
+  {
+    // Another process's transaction that goes on: a write waits, then gives up as busy, changing nothing.
+    CAyudante otro({"retener", ruta.string(), "inmediato"});
+    ASSERT_EQ(otro.Linea(), "LISTO");
+    ASSERT_TRUE(t->IrA(1));
+    EXPECT_FALSE(t->PonerEntero("CUENTA", 7));
+    EXPECT_EQ(t->UltimoFallo(), EFallo::Ocupado);
+    EXPECT_EQ(t->Anadir(), kAnadirOcupado);
+    EXPECT_FALSE(t->EmpezarLote());
+    EXPECT_EQ(t->UltimoFallo(), EFallo::Ocupado);
+    otro.Terminar();
+  }
+  {
+    // Nobody may even read: the table does not open, and says why.
+    CAyudante otro({"retener", ruta.string(), "exclusivo"});
+    ASSERT_EQ(otro.Linea(), "LISTO");
+    EFallo fallo = EFallo::Ninguno;
+    std::string error;
+    EXPECT_FALSE(CTablaRegistros::Abrir(ruta, {}, 1, &error, &fallo, 50));
+    EXPECT_EQ(fallo, EFallo::Ocupado) << error;
+    otro.Terminar();
+  }
+  ASSERT_TRUE(t->IrA(1));
+  EXPECT_TRUE(t->PonerEntero("CUENTA", 7));
+  EXPECT_EQ(t->LeerEntero("CUENTA"), 7);
+}
+
+TEST_F(RegistrosProcesos, FicherosDanadosYBloqueosImposibles) {
+  // A file that is not a table is damaged: never "busy".
+  std::ofstream(carpeta_ / "Roto.DBF") << "esto no es una tabla";
+  EFallo fallo = EFallo::Ninguno;
+  EXPECT_FALSE(CTablaRegistros::Abrir(carpeta_ / "Roto.DBF", {}, 1, nullptr, &fallo));
+  EXPECT_EQ(fallo, EFallo::Danado);
+  EXPECT_FALSE(CTablaRegistros::Abrir(carpeta_ / "NoHay.DBF", {}, 1, nullptr, &fallo));
+  EXPECT_EQ(fallo, EFallo::Otro);
+
+  // A lock side file that cannot take locks (here a folder in its place): no lock is reported as held.
+  const auto ruta = CrearTabla("SinBloqueos", "CAMPO CLAVE C 4\nFILAS\nA\nB\n");
+  std::filesystem::create_directory(ruta.string() + ".lck");
+  auto t = CTablaRegistros::Abrir(ruta);
+  ASSERT_TRUE(t);
+  EXPECT_FALSE(t->BloquearRegistro(1));
+  EXPECT_EQ(t->UltimoFallo(), EFallo::NoBloqueable);
+  EXPECT_FALSE(t->RegistroBloqueado(1));
+  EXPECT_FALSE(t->BloquearFichero());
+  EXPECT_EQ(t->UltimoFallo(), EFallo::NoBloqueable);
+  EXPECT_FALSE(t->BloquearAltas());
+  EXPECT_EQ(t->UltimoFallo(), EFallo::NoBloqueable);
+  // Writing still works: the turn among writers is only a courtesy, the file keeps every write whole.
+  ASSERT_TRUE(t->IrA(2));
+  EXPECT_TRUE(t->PonerTexto("CLAVE", "Z"));
+}
+
+TEST_F(RegistrosProcesos, ElBloqueoDeAltasNoEsperaPorLosRegistrosDeOtros) {
+  const auto ruta = CrearTabla("Altas", "CAMPO CLAVE C 4\nFILAS\nA\nB\n");
+  auto t = CTablaRegistros::Abrir(ruta);
+  ASSERT_TRUE(t);
+  {
+    // Another user works on a row: adders go ahead, a lock of the whole table does not.
+    CAyudante otro({"bloquear", ruta.string(), "1"});
+    ASSERT_EQ(otro.Linea(), "LISTO");
+    EXPECT_TRUE(t->BloquearAltas());
+    EXPECT_FALSE(t->BloquearFichero());
+    EXPECT_EQ(t->UltimoFallo(), EFallo::Bloqueado);
+    otro.Terminar();
+  }
+  {
+    // Our adders' lock keeps other adders and table lockers out, not those who lock a record.
+    CAyudante altas({"bloquear-altas", ruta.string()});
+    EXPECT_EQ(altas.Linea(), "FALLO");
+    CAyudante fichero({"bloquear-fichero", ruta.string()});
+    EXPECT_EQ(fichero.Linea(), "FALLO");
+    CAyudante registro({"bloquear", ruta.string(), "2"});
+    EXPECT_EQ(registro.Linea(), "LISTO");
+  }
+  t->DesbloquearAltas();
+  {
+    CAyudante altas({"bloquear-altas", ruta.string()});
+    ASSERT_EQ(altas.Linea(), "LISTO");
+    EXPECT_FALSE(t->BloquearAltas());
+    EXPECT_EQ(t->UltimoFallo(), EFallo::Bloqueado);
+    altas.Matar();
+  }
+  // A wait for a lock another process lets go of ends with the lock.
+  {
+    CAyudante otro({"bloquear", ruta.string(), "2"});
+    ASSERT_EQ(otro.Linea(), "LISTO");
+    std::thread soltar([&] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      otro.Terminar();
+    });
+    EXPECT_TRUE(t->BloquearRegistro(2, 60000));
+    soltar.join();
+  }
 }

@@ -1,5 +1,5 @@
-// A second process for tests: the record engine's helper program (path in KORVELIX_AYUDANTE_REGISTROS), started
-// with its stdin and stdout on pipes. As a lock holder it takes its lock, writes "LISTO" and holds the lock until
+// A second process for tests: the record engine's helper program (path in KORVELIX_AYUDANTE_REGISTROS) or another
+// helper by its path, started with its stdin and stdout on pipes. As a lock holder it takes its lock, writes "LISTO" and holds the lock until
 // its stdin closes; a test can also kill it at any moment.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -17,8 +18,12 @@ namespace pruebas {
 
 class CAyudante {
  public:
-  explicit CAyudante(std::vector<std::string> args) {
-    args.insert(args.begin(), KORVELIX_AYUDANTE_REGISTROS);
+#ifdef KORVELIX_AYUDANTE_REGISTROS
+  explicit CAyudante(std::vector<std::string> args) : CAyudante(KORVELIX_AYUDANTE_REGISTROS, std::move(args)) {}
+#endif
+  // Another helper program, by its path.
+  CAyudante(const std::string& programa, std::vector<std::string> args) {
+    args.insert(args.begin(), programa);
     int entrada[2];
     int salida[2];
     if (::pipe(entrada) != 0) return;
@@ -57,6 +62,11 @@ class CAyudante {
     char c;
     while (leer_ >= 0 && ::read(leer_, &c, 1) == 1 && c != '\n') r += c;
     return r;
+  }
+  // Writes a line to its stdin.
+  bool Escribir(const std::string& linea) {
+    const std::string texto = linea + "\n";
+    return escribir_ >= 0 && ::write(escribir_, texto.data(), texto.size()) == static_cast<ssize_t>(texto.size());
   }
   // Closes its stdin, which lets a lock holder let go of its lock and end normally; gives its wait status.
   int Terminar() {

@@ -24,6 +24,10 @@ class CBaseDatos {
 
   bool EsCompartida() const { return m_bCompartida; }
   int DameIntentos() const { return m_nIntentos; }
+  // How long each try of a record, table or append lock waits for another user to let go: a shared database's
+  // users take turns instead of refusing each other; a database of one user never waits.
+  int DameEsperaIntento() const { return m_bCompartida ? kEsperaIntentoCompartidaMs : 0; }
+  static constexpr int kEsperaIntentoCompartidaMs = 150;
   std::string DameDirectorio() const { return m_directorio; }
   std::string DameExtension() const { return m_extension; }
 

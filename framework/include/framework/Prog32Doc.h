@@ -66,9 +66,14 @@ class CProg32Doc : public wxDocument {
   // and program-wide) and, unless the keep-type flag is set, takes "tipodec" and "clave" from it. A missing row
   // shows WIN023; a row another user holds shows WIN046 (answered no). 1 loaded, 0 not.
   virtual int CargarDeclaracion();
-  // Writes "tipodec" and "clave" into the stored row and clears the modified flag: 1 saved. A row that is missing
-  // (or a write that is refused) shows WIN023 and gives 0 with the document still modified.
+  // Writes the stored row in one transaction: "tipodec", "clave" and what GrabarCamposDeclaracion adds (so a
+  // crash leaves the row as it was or as saved, never part of each), and clears the modified flag: 1 saved. A
+  // row that is missing (or a write that is refused) shows WIN023; a store busy with other users' writing asks
+  // ALM001 whether to try again, never WIN023. Not saved: 0 with the document still modified.
   virtual int GuardarDeclaracion();
+  // The declaration document's own fields of the row (language, data area), written by GuardarDeclaracion in the
+  // same transaction: nothing in the base. 1 written, 0 refused (then nothing of the row is kept).
+  virtual int GrabarCamposDeclaracion(CTabla& tabla);
   // Recalculation: the base has nothing to compute and gives 0.
   virtual int Calcular(int completo);
   // The print mark of the person shown: 0 in the base.
@@ -230,8 +235,8 @@ class CProg32Doc : public wxDocument {
  protected:
   // Replaces the page class list: current index 0 and last index size - 1 (both -1 for an empty list).
   void PonerListaPaginas(std::vector<wxClassInfo*> clases);
-  // Opens DatosDec (mode 0, order CLAVE) on `tabla` and seeks the document's key; a missing row shows WIN023.
-  // 1 when the row is current.
+  // Opens DatosDec (mode 0, order CLAVE) on `tabla` and seeks the document's key; a missing row shows WIN023, a
+  // store too busy to read asks ALM001 whether to try again. 1 when the row is current.
   int BuscarFilaDeclaracion(CTabla& tabla);
   // Lets go of the stored row: closes the document's table (its lock goes with it) and clears the status.
   void SoltarDeclaracion();

@@ -8,15 +8,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "platform/Expresion.h"
-
-namespace plataforma {
-class CMotorRegistros;
-class CTablaRegistros;
-}  // namespace plataforma
+#include "platform/Registros.h"
 
 namespace marco {
 
@@ -50,7 +47,8 @@ class CTabla {
   // Opens directory + alias + "." + extension under the alias (a non-empty `tabla` replaces the alias) and sets
   // the order (the first one when the named order does not exist). A database that is not shared always opens in
   // mode 1. 0 when the alias is empty, this object already has a table open, the file is missing (a message
-  // box says so) or the file stays locked and the user does not try again (WIN055).
+  // box says so), the file is damaged or not a table (ALM002, no retry) or it stays busy with another user's
+  // writing and the user does not try again (WIN055).
   int Abrir(int modo, std::string_view orden = {}, std::string_view tabla = {}, bool propia = true);
   int EstaAbierta() const;
   // Makes the table's area the current one; 0 when not open.
@@ -79,15 +77,31 @@ class CTabla {
   // another process, 4 no such row).
   int EstadoRegistro(std::string_view clave = {}, bool cercana = false, std::string_view orden = {});
 
-  // Locks the current row: up to attempts + 1 tries, then WIN046, whose answer 1 tries again. 0 without a row.
+  // Every try of a lock or an append waits a moment (the database's DameEsperaIntento) for another user to let go.
+  // Locks the current row: up to attempts + 1 tries, then WIN046, whose answer 1 tries again. A lock that cannot
+  // be taken at all (the folder does not take locks) shows ALM003 and gives 0. 0 without a row.
   int BloquearRegistro();
   void DesbloquearRegistro();
-  // Locks the whole table (up to attempts + 1 tries, no message: the caller reports); 1 when locked.
+  // Locks the whole table (up to attempts + 1 tries, no message: the caller reports, see UltimoFallo); 1 when
+  // locked.
   int BloquearFichero();
   void DesbloquearFichero();
+  // The adders' lock (one user at a time adds or revives rows; the records other users hold do not stand in the
+  // way): as BloquearFichero.
+  int BloquearAltas();
+  void DesbloquearAltas();
   // Appends a blank row, current and locked by this object: series of tries, then WIN050 (the file cannot take
   // it) or WIN051 (busy), whose answer 1 tries again.
   int AnadirRegistro();
+
+  // Runs `escribir` (writes through this object) in one transaction: what it writes is stored whole, or nothing
+  // when it gives false or a write is refused. A store busy with other users' writing asks ALM001 (1 tries the
+  // whole of it again); a damaged file shows ALM002. 1 stored, 0 not; FalloAvisado tells whether the user has
+  // been told why.
+  int GrabarEnUnaVez(const std::function<bool()>& escribir);
+  // The kind of the last failure of the engine's table, and whether a message of this object already said it.
+  plataforma::EFallo UltimoFallo();
+  bool FalloAvisado() const { return m_bFalloAvisado; }
   // With a key, first seeks it (0 when not found); locks, deletes, unlocks and goes to the first row.
   int BorrarClave(std::string_view clave = {}, bool cercana = false, std::string_view orden = {});
   // The rows of the table (deleted ones not counted while hidden); 0 when not open.
@@ -115,6 +129,7 @@ class CTabla {
   int m_nOrden = 0;
   bool m_bPropia = true;
   int m_nIntentos = 0;
+  bool m_bFalloAvisado = false;
 };
 
 }  // namespace marco

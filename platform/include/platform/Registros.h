@@ -10,6 +10,7 @@
 // all of them.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -36,6 +37,16 @@ inline constexpr int kEstadoBorrado = 1;             // the row is marked delete
 inline constexpr int kEstadoBloqueadoFuera = 2;      // another process holds a lock on it (or on the table)
 inline constexpr int kEstadoNoExiste = 4;            // there is no row with that number
 
+// What kind of failure the last operation that failed met.
+enum class EFallo {
+  Ninguno,
+  Ocupado,       // another process is writing the file, or holds the turn to: trying again later may work
+  Bloqueado,     // another process holds the record or the table
+  NoBloqueable,  // the lock could not be taken at all (the lock side file cannot be written)
+  Danado,        // the file is not a table of this engine, or it is damaged
+  Otro,          // anything else: a value the field cannot keep, no current row, a file that does not open
+};
+
 // Results of `CTablaRegistros::Anadir`.
 inline constexpr int kAnadido = -1;                  // appended, made current and locked by this table object
 inline constexpr int kAnadirOcupado = 0;             // another process holds the table: trying again may work
@@ -53,9 +64,11 @@ class CTablaRegistros {
 
   // Opens a table file; the file name is matched without regard to case. The mode (0, 1, 2) is a hint only: every
   // table object can read and write (a read-only file opens for reading). A file that is not a table of this
-  // engine gives nullptr and the reason.
+  // engine gives nullptr and the reason; `fallo` tells a damaged file (Danado) from one another process keeps
+  // busy (Ocupado) and from one that does not open (Otro).
   static std::unique_ptr<CTablaRegistros> Abrir(const std::filesystem::path& fichero, std::string_view alias = {},
-                                                int modo = 1, std::string* error = nullptr);
+                                                int modo = 1, std::string* error = nullptr,
+                                                EFallo* fallo = nullptr, int esperaOcupadoMs = 5000);
 
   ~CTablaRegistros();
   CTablaRegistros(const CTablaRegistros&) = delete;
@@ -65,13 +78,16 @@ class CTablaRegistros {
   const std::filesystem::path& Fichero() const { return fichero_; }
   const std::vector<CCampoTabla>& Campos() const { return campos_; }
   std::vector<CEtiquetaTabla> Etiquetas() const;
-  // What went wrong in the last operation that failed.
+  // What went wrong in the last operation that failed, and its kind.
   const std::string& UltimoError() const { return error_; }
+  EFallo UltimoFallo() const { return fallo_; }
 
   // --- options of this cursor ---
   void OcultarBorrados(bool ocultar) { ocultarBorrados_ = ocultar; }
   bool BorradosOcultos() const { return ocultarBorrados_; }
   void PonerBusquedaCercana(bool cercana) { cercana_ = cercana; }
+  // How long a write waits for its turn among the writers of the table, and for another process's transaction,
+  // before it gives up as Ocupado.
   void PonerEsperaOcupado(int milisegundos);
 
   // --- orders ---
@@ -149,9 +165,11 @@ class CTablaRegistros {
   // Nothing is pending: every write was committed when it returned.
   bool Confirmar() { return true; }
 
-  // Several writes in one transaction (building a table): between these calls writes are not committed one by one.
+  // Several writes in one transaction: between these calls writes are not committed one by one, and a crash
+  // leaves all of them or none. Refused with Ocupado when the turn to write does not come in time.
   bool EmpezarLote();
   bool TerminarLote(bool confirmar);
+  bool EnLote() const;
 
   // --- rows ---
   // Appends a blank row, makes it current and locks it: kAnadido, kAnadirOcupado or kAnadirImposible.
@@ -165,11 +183,18 @@ class CTablaRegistros {
   long UltimoNumero();
 
   // --- locks (held by the process; each table object releases its own ones on unlock and close) ---
-  bool BloquearRegistro(long numero);
+  // Each waits up to `esperaMs` for another process to let go (0: a single try). Refused with Bloqueado when
+  // another process still holds it, NoBloqueable when the lock cannot be taken at all.
+  bool BloquearRegistro(long numero, int esperaMs = 0);
   void DesbloquearRegistro(long numero);
   void DesbloquearTodo();
-  bool BloquearFichero();
+  // The whole table: every record, and the adders' lock.
+  bool BloquearFichero(int esperaMs = 0);
   void DesbloquearFichero();
+  // The adders' lock: one process at a time adds rows (or revives deleted ones), without waiting for the records
+  // other processes hold. Those who take it in turn get it in turn.
+  bool BloquearAltas(int esperaMs = 0);
+  void DesbloquearAltas();
   bool RegistroBloqueado(long numero) const;  // by this table object
 
  private:
@@ -198,8 +223,12 @@ class CTablaRegistros {
   bool PonerBorrado(bool borrado);
   bool ClavesDe(CFila& fila, std::vector<CValor>& claves);
   bool Ejecutar(const char* sql);
-  bool Fallo(std::string que);
+  bool Fallo(std::string que, EFallo tipo = EFallo::Otro);
   bool FalloSql(const char* que);
+  // A write transaction under the table's write turn; Terminar commits (or rolls back) and gives the turn back.
+  bool Empezar();
+  bool Terminar(bool confirmar);
+  static int EsperaOcupado(void* tabla, int veces);
   int Indice(std::string_view campo) const;
   bool BloqueadoFuera(long numero) const;
 
@@ -227,13 +256,17 @@ class CTablaRegistros {
   std::optional<CExpresion> filtro_;
   std::optional<CExpresion> localizar_;
   std::string error_;
+  EFallo fallo_ = EFallo::Ninguno;
+  int esperaOcupadoMs_ = 5000;
+  std::chrono::steady_clock::time_point limiteOcupado_{};
+  bool conTurno_ = false;
 };
 
 // Options applied to every table the engine opens.
 struct COpcionesMotor {
   bool ocultarBorrados = false;
   bool busquedaCercana = false;
-  int esperaOcupadoMs = 5000;  // how long a write waits for another process's transaction
+  int esperaOcupadoMs = 5000;  // how long a read or write waits for another process's transaction (or turn)
 };
 
 class CMotorRegistros {
@@ -245,7 +278,8 @@ class CMotorRegistros {
 
   // Opens the table in a new work area, which becomes current: its number, or 0 when it could not be opened. An
   // alias already open in another area gets an area (and cursor) of its own.
-  int Abrir(const std::filesystem::path& fichero, std::string_view alias, int modo, std::string* error = nullptr);
+  int Abrir(const std::filesystem::path& fichero, std::string_view alias, int modo, std::string* error = nullptr,
+            EFallo* fallo = nullptr);
   // The first area open under that alias, or the current area for an empty alias; 0 when none.
   int AreaDeAlias(std::string_view alias) const;
   bool Seleccionar(int area);
