@@ -126,7 +126,8 @@ CPlantillaDialogo& CPlantillaDialogo::CampoEdit(int id, SRectDialogo rect, CEdit
   c.edicion = true;
   c.crear = [&edit](wxWindow* padre, int idControl, const SRectDialogo& r) -> wxWindow* {
     const wxFont fuente = padre->GetFont();
-    if (edit.CrearEnDialogo(padre, idControl, r.x, r.y, r.ancho, r.alto, &fuente) == 0) return nullptr;
+    // One pixel inside its place: the window frames the field there.
+    if (edit.CrearEnDialogo(padre, idControl, r.x + 1, r.y + 1, r.ancho - 2, r.alto - 2, &fuente) == 0) return nullptr;
     return edit.DameVentana();
   };
   return Anadir(std::move(c));

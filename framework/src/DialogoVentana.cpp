@@ -256,7 +256,8 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         if ((c.opciones & kEdicionMultilinea) != 0) estilo = wxTE_MULTILINE;
         if ((c.opciones & kEdicionDerecha) != 0) estilo |= wxTE_RIGHT;
         if ((c.opciones & kEdicionSoloLectura) != 0) estilo |= wxTE_READONLY;
-        auto* edicion = new wxTextCtrl(this, idWx, TextoWx(c.texto), pos, tam, estilo);
+        // One pixel inside its place, where the frame is drawn.
+        auto* edicion = new wxTextCtrl(this, idWx, TextoWx(c.texto), pos + wxPoint(1, 1), tam - wxSize(2, 2), estilo);
         if (c.longitud > 0 && (c.opciones & kEdicionMultilinea) == 0) {
           edicion->SetMaxLength(static_cast<unsigned long>(c.longitud));
         }

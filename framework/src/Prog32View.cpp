@@ -12,6 +12,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -607,7 +608,9 @@ void CProg32View::HacerVisible(int indice) {
   // The active edit stays over its box whatever the window did with its children.
   if (m_pEdit != nullptr && m_pEdit->DameVentana() != nullptr && m_pEdit->DameCampo() != nullptr) {
     const plataforma::CRectangulo r = RectanguloEditCampo(*m_pEdit->DameCampo(), Desplazamiento());
-    m_pEdit->DameVentana()->SetSize(r.left, r.top, r.Ancho(), r.Alto());
+    // An edit that gave up part of its box (to the detail button at its right) keeps its narrower width.
+    const int ancho = std::min(m_pEdit->DameVentana()->GetSize().x, r.Ancho());
+    m_pEdit->DameVentana()->SetSize(r.left, r.top, ancho, r.Alto());
   }
 }
 

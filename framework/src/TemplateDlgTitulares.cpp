@@ -143,7 +143,20 @@ int CTemplateDlgTitulares::ValidarCaracterCampo(int id, unsigned caracter) {
   ventana->PonerTexto(id, texto);
   if (!GuardarEnlace(id)) return 1;
   // The same holder again changes nothing.
-  if (ventana->Texto(id) != antes) Notificar(id, kAvisoValorCambiado);
+  if (ventana->Texto(id) == antes) return 2;
+  // Where the entry will be once the entries with a holder are packed: after those with one before it.
+  const int entrada = EntradaDeControl(id);
+  int destino = 0;
+  for (int e = 0; e < entrada; ++e) {
+    if (TitularDeEntrada(e) != 0) ++destino;
+  }
+  const bool conTitular = TitularDeEntrada(entrada) != 0;
+  Notificar(id, kAvisoValorCambiado);
+  // The focus goes to the first field of the entry just given its holder (not of the last one opened).
+  if (conTitular && Ventana() != nullptr && TitularDeEntrada(destino) != 0) {
+    const int campo = IdControl(CampoInicialDeEntrada(destino), destino);
+    if (campo != 0 && Ventana()->Habilitado(campo)) PonerFoco(campo);
+  }
   return 2;
 }
 

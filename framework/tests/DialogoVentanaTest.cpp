@@ -5,6 +5,8 @@
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
 
 #include <functional>
 #include <string>
@@ -131,6 +133,62 @@ TEST(DialogoVentana, BloqueadoPintaAmarilloYAceptarCancela) {
   dlg.PonerCodigoSujeto(3);
   EXPECT_EQ(dlg.DoModal(), kIdCancelar);
   EXPECT_DOUBLE_EQ(dlg.importe, 1234.5);
+}
+
+// Lets the events of the display run until `listo` holds (at most about a second).
+bool EsperarA(const std::function<bool()>& listo) {
+  for (int i = 0; i < 100 && !listo(); ++i) {
+    wxTheApp->Yield(true);
+    wxMilliSleep(10);
+  }
+  return listo();
+}
+
+TEST(DialogoVentana, ConElTecladoRealIntroYTabuladorPasanDeCampoYUnImporteNoTomaLetras) {
+  REQUIERE_PANTALLA();
+  bool sinFoco = false;
+  wxString tecleado;
+  std::vector<int> focos;
+  CDlgVentana dlg([&](CDlgVentana& d) {
+    auto* simple = dynamic_cast<wxTextCtrl*>(d.Ventana(kIdSimple));
+    d.Dialogo()->Raise();
+    simple->SetFocus();
+    if (!EsperarA([&] { return wxWindow::FindFocus() == simple; })) {
+      sinFoco = true;
+      d.Pulsar(kIdCancelar);
+      return;
+    }
+    const auto foco = [&] {
+      wxWindow* f = wxWindow::FindFocus();
+      return f != nullptr ? f->GetId() : 0;
+    };
+    wxUIActionSimulator teclado;
+    // Without a window manager the keys go to the window under the pointer.
+    const wxRect rect = d.Dialogo()->GetScreenRect();
+    teclado.MouseMove(rect.x + rect.width / 2, rect.y + 5);
+    EsperarA([] { return false; });
+    simple->SetFocus();
+    EsperarA([&] { return wxWindow::FindFocus() == simple; });
+    simple->SelectAll();
+    teclado.Text("7x8");
+    EsperarA([&] { return simple->GetValue() == "78" || simple->GetValue() == "7x8"; });
+    tecleado = simple->GetValue();
+    // Enter goes on to the box edit, Tab to OK, Shift+Tab back to the box edit, Enter there to OK again.
+    teclado.Char(WXK_RETURN);
+    EsperarA([&] { return foco() == kIdCaja; });
+    focos.push_back(foco());
+    teclado.Char(WXK_TAB);
+    EsperarA([&] { return foco() == kIdAceptar; });
+    focos.push_back(foco());
+    teclado.Char(WXK_TAB, wxMOD_SHIFT);
+    EsperarA([&] { return foco() == kIdCaja; });
+    focos.push_back(foco());
+    d.Pulsar(kIdCancelar);
+  });
+  EXPECT_EQ(dlg.DoModal(), kIdCancelar);
+  if (sinFoco) GTEST_SKIP() << "the display gives no keyboard focus";
+  EXPECT_EQ(tecleado, "78");
+  EXPECT_EQ(focos, (std::vector<int>{kIdCaja, kIdAceptar, kIdCaja}));
 }
 
 class CPaginaVentana : public CTemplatePropPg {

@@ -185,6 +185,24 @@ TEST(TemplateDlgTitulares, UnTitularTecleadoAbreSuEntradaAlMomento) {
   EXPECT_EQ(v.Texto(Id(1, 0)), "");
 }
 
+TEST(TemplateDlgTitulares, ElFocoVaALaEntradaDelTitularTecleadoAunqueHayaOtrasAbiertas) {
+  CDlgImportes dlg(Familia(1));
+  dlg.copia[0] = {2, {100.0, 0.0}};
+  dlg.copia[1] = {3, {200.0, 0.0}};
+  CControlesSimulados v(dlg.Plantilla());
+  v.Abrir(dlg);
+  v.Enfocar(Id(0, 0));
+  EXPECT_EQ(v.Teclear(Id(0, 0), "O"), 2);
+  EXPECT_EQ(dlg.copia[0].titular, 1);
+  EXPECT_EQ(v.FocoActual(), Id(1, 0));
+  // A holder typed in the first free entry when an earlier one is free too lands packed, focus with it.
+  v.Enfocar(Id(0, 3));
+  EXPECT_EQ(v.Teclear(Id(0, 3), "C"), 2);
+  EXPECT_EQ(dlg.copia[2].titular, 3);
+  EXPECT_DOUBLE_EQ(dlg.copia[2].importe[0], 0.0);
+  EXPECT_EQ(v.FocoActual(), Id(1, 2));
+}
+
 TEST(TemplateDlgTitulares, EnLaVistaDeUnaPersonaElTitularNoSeTeclea) {
   CDlgImportes dlg(Familia(3));
   dlg.copia[0] = {3, {100.0, 10.0}};
