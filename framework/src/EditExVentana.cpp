@@ -83,7 +83,7 @@ bool CVentanaEdit::Crear(wxWindow* padre, int id, const wxPoint& posicion, const
   if (m_bMultilinea) estiloWx |= wxTE_MULTILINE | wxTE_NO_VSCROLL | wxTE_BESTWRAP;
   if ((estilo & kEstiloDerecha) != 0) estiloWx |= wxTE_RIGHT;
   if ((estilo & kEstiloSoloLectura) != 0) estiloWx |= wxTE_READONLY;
-  if (!enDialogo) estiloWx |= wxBORDER_NONE;
+  if (!enDialogo || (estilo & kEstiloSinMarco) != 0) estiloWx |= wxBORDER_NONE;
   if (!Create(padre, id, wxString(), posicion, tamano, estiloWx)) return false;
   if ((estilo & kEstiloMayusculas) != 0) ForceUpper();
 
