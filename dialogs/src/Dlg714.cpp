@@ -1,10 +1,15 @@
 #include "dialogs/Dlg714.h"
 
+#include <wx/app.h>
 #include <wx/radiobut.h>
+#include <wx/textctrl.h>
+#include <wx/weakref.h>
 #include <wx/window.h>
 
 #include <cmath>
 #include <cstring>
+#include <memory>
+#include <string>
 
 #include "framework/DialogoPlantilla.h"
 #include "framework/DlgMensaje.h"
@@ -211,14 +216,17 @@ void CDlgImpuestosExtranjero::OnOK() {
 // ---- the name dialog ----
 
 CDlgNombreApellidos::CDlgNombreApellidos(wxWindow* padre) : CTemplateDlg(kRecursoNombreApellidos, padre) {
+  // Surnames first, as the boxes that open the dialog read ("Apellidos y nombre").
   marco::CPlantillaDialogo p(220, 74, "Nombre y apellidos");
-  p.Estatico(-1, "Nombre", {8, 10, 56, 10});
-  p.Edicion(kIdNombre, {66, 8, 80, 12}, 0, sizeof(m_copia.nombre) - 1);
-  p.Estatico(-1, "Apellidos", {8, 28, 56, 10});
-  p.Edicion(kIdApellidos, {66, 26, 146, 12}, 0, sizeof(m_copia.apellidos) - 1);
+  p.Estatico(-1, "Apellidos", {8, 10, 56, 10});
+  p.Edicion(kIdApellidos, {66, 8, 146, 12}, 0, sizeof(m_copia.apellidos) - 1);
+  p.Estatico(-1, "Nombre", {8, 28, 56, 10});
+  p.Edicion(kIdNombre, {66, 26, 80, 12}, 0, sizeof(m_copia.nombre) - 1);
   p.Aceptar({88, 50, 60, 18}).Cancelar({152, 50, 60, 18});
   Plantilla() = p;
 }
+
+CDlgNombreApellidos::~CDlgNombreApellidos() { *m_pVivo = false; }
 
 int CDlgNombreApellidos::OnInitDialog() {
   CTemplateDlg::OnInitDialog();
@@ -229,7 +237,28 @@ int CDlgNombreApellidos::OnInitDialog() {
   EnlazarTexto(kIdNombre, m_copia.nombre, sizeof(m_copia.nombre) - 1);
   EnlazarTexto(kIdApellidos, m_copia.apellidos, sizeof(m_copia.apellidos) - 1);
   marco::ActualizarDatosHijos(*this, 0);
+  if (m_nPrimerCaracter != 0) {
+    // Typed over the surnames, the first field, as typing into a field whose text is selected does.
+    PonerTextoControl(kIdApellidos, std::string(1, static_cast<char>(m_nPrimerCaracter)));
+    m_bCaretAlFinal = true;
+  }
   return 1;
+}
+
+int CDlgNombreApellidos::AlEntrarEnCampo(int id) {
+  if (id != kIdApellidos || !m_bCaretAlFinal) return CTemplateDlg::AlEntrarEnCampo(id);
+  m_bCaretAlFinal = false;
+  // The typing goes on after the character already there: once the field has taken the focus (the toolkit
+  // selects a field's whole text as it enters it), the caret goes to its end.
+  auto* ventana = dynamic_cast<wxWindow*>(Ventana());
+  if (ventana == nullptr || wxTheApp == nullptr) return 0;
+  const std::weak_ptr<bool> vivo = m_pVivo;
+  wxWeakRef<wxWindow> campo(ventana->FindWindow(kIdApellidos));
+  wxTheApp->CallAfter([vivo, campo] {
+    if (vivo.expired() || !*vivo.lock() || !campo) return;
+    if (auto* texto = dynamic_cast<wxTextCtrl*>(campo.get())) texto->SetInsertionPointEnd();
+  });
+  return 0;
 }
 
 void CDlgNombreApellidos::OnOK() {

@@ -41,6 +41,8 @@ int AbrirNombreApellidos(const marco::SContextoSeleccion& c) {
   if (c.enlace == nullptr) return marco::kDialogoCancelado;
   CDlgNombreApellidos dlg(c.padre);
   std::memcpy(&dlg.m_recibido, c.enlace, sizeof dlg.m_recibido);
+  // The character typed into the box that opened the dialog is the first one of the surnames.
+  dlg.PonerPrimerCaracter(c.caracter);
   const int resultado = dlg.DoModal();
   if (resultado == marco::kDialogoAceptado) std::memcpy(c.enlace, &dlg.m_recibido, sizeof dlg.m_recibido);
   return resultado;

@@ -1,6 +1,8 @@
 #include "framework/EditListaVentana.h"
 
+#include <wx/app.h>
 #include <wx/dcclient.h>
+#include <wx/dialog.h>
 #include <wx/gdicmn.h>
 #include <wx/toplevel.h>
 
@@ -83,15 +85,32 @@ void CVentanasLista::Abrir(const std::vector<SEntradaLista>& entradas, int selec
   CVentanaEdit* ventana = m_edit.DameVentana();
   if (ventana == nullptr) return;
   const wxRect edit = ventana->GetScreenRect();
-  // Placed hidden under the edit, square of the edit's width plus its height.
+  // Placed under the edit, square of the edit's width plus its height.
   const int lado = edit.width + edit.height;
-  auto* marco = new wxFrame(wxGetTopLevelParent(ventana), wxID_ANY, wxString(), wxPoint(edit.x, edit.GetBottom() + 2),
-                            wxSize(lado, lado),
-                            wxFRAME_NO_TASKBAR | wxFRAME_FLOAT_ON_PARENT | wxBORDER_SIMPLE | wxFRAME_TOOL_WINDOW);
-  auto* lista = new wxListBox(marco, kIdListaDesplegable, wxDefaultPosition, marco->GetClientSize(), 0, nullptr,
-                              wxLB_SINGLE | wxLB_NEEDED_SB | wxWANTS_CHARS);
+  SRectanguloPantalla popup{edit.x, edit.GetBottom() + 2, edit.x + lado, edit.GetBottom() + 2 + lado};
+  SRectanguloPantalla limites;
+  wxListBox* lista = nullptr;
+  const long estiloLista = wxLB_SINGLE | wxLB_NEEDED_SB | wxWANTS_CHARS;
+  auto* dialogo = dynamic_cast<wxDialog*>(wxGetTopLevelParent(ventana));
+  if (dialogo != nullptr) {
+    // Inside a dialog the list is one of the dialog's own windows, laid over its fields: a modal dialog lets no
+    // other window take the mouse or the keyboard, and the list must stay within it.
+    const wxRect cliente(dialogo->ClientToScreen(wxPoint(0, 0)), dialogo->GetClientSize());
+    limites = SRectanguloPantalla{cliente.x, cliente.y, cliente.GetRight() + 1, cliente.GetBottom() + 1};
+    lista = new wxListBox(dialogo, kIdListaDesplegable, wxDefaultPosition, wxSize(lado, lado), 0, nullptr,
+                          estiloLista | wxBORDER_SIMPLE);
+    lista->Hide();
+  } else {
+    auto* marco = new wxFrame(wxGetTopLevelParent(ventana), wxID_ANY, wxString(), wxPoint(popup.izquierda, popup.arriba),
+                              wxSize(lado, lado),
+                              wxFRAME_NO_TASKBAR | wxFRAME_FLOAT_ON_PARENT | wxBORDER_SIMPLE | wxFRAME_TOOL_WINDOW);
+    lista = new wxListBox(marco, kIdListaDesplegable, wxDefaultPosition, marco->GetClientSize(), 0, nullptr,
+                          estiloLista);
+    m_marco = marco;
+    const wxRect escritorio = wxGetClientDisplayRect();
+    limites = SRectanguloPantalla{escritorio.x, escritorio.y, escritorio.GetRight() + 1, escritorio.GetBottom() + 1};
+  }
   lista->SetFont(ventana->GetFont());
-  m_marco = marco;
   m_lista = lista;
 
   int anchoMaximo = 0;
@@ -110,16 +129,16 @@ void CVentanasLista::Abrir(const std::vector<SEntradaLista>& entradas, int selec
   }
   if (seleccion >= 0 && seleccion < static_cast<int>(lista->GetCount())) lista->SetSelection(seleccion);
 
-  const wxRect escritorio = wxGetClientDisplayRect();
-  SRectanguloPantalla popup{edit.x, edit.GetBottom() + 2, edit.x + lado, edit.GetBottom() + 2 + lado};
   // The rows of the native list are a little taller than the text.
   const int fila = altoFila + 4;
-  const SRectanguloPantalla nuevo =
-      AjustarDesplegable(popup, anchoMaximo, fila,
-                         SRectanguloPantalla{escritorio.x, escritorio.y, escritorio.GetRight() + 1,
-                                             escritorio.GetBottom() + 1});
-  marco->SetSize(nuevo.izquierda, nuevo.arriba, nuevo.Ancho(), nuevo.Alto());
-  lista->SetSize(marco->GetClientSize());
+  const SRectanguloPantalla nuevo = AjustarDesplegable(popup, anchoMaximo, fila, limites);
+  if (wxFrame* marco = m_marco.get()) {
+    marco->SetSize(nuevo.izquierda, nuevo.arriba, nuevo.Ancho(), nuevo.Alto());
+    lista->SetSize(marco->GetClientSize());
+  } else {
+    const wxPoint origen = dialogo->ScreenToClient(wxPoint(nuevo.izquierda, nuevo.arriba));
+    lista->SetSize(origen.x, origen.y, nuevo.Ancho(), nuevo.Alto());
+  }
 
   const std::weak_ptr<bool> vivo = m_pVivo;
   const auto vive = [vivo] { return !vivo.expired() && *vivo.lock(); };
@@ -157,7 +176,12 @@ void CVentanasLista::Abrir(const std::vector<SEntradaLista>& entradas, int selec
     });
   });
 
-  marco->Show();
+  if (wxFrame* marco = m_marco.get()) {
+    marco->Show();
+  } else {
+    lista->Show();
+    lista->Raise();
+  }
   lista->SetFocus();
 }
 
@@ -175,11 +199,20 @@ void CVentanasLista::AlPerderFocoLista() {
 
 void CVentanasLista::Cerrar(bool foco) {
   wxFrame* marco = m_marco.get();
+  wxListBox* lista = m_lista.get();
   m_lista = nullptr;
   m_marco = nullptr;
   if (marco != nullptr) {
     marco->Hide();
     marco->Destroy();
+  } else if (lista != nullptr) {
+    // The list laid over a dialog's fields goes by itself, once its own event (Enter, a double-click) is over.
+    lista->Hide();
+    if (wxTheApp != nullptr) {
+      wxTheApp->ScheduleForDestruction(lista);
+    } else {
+      lista->Destroy();
+    }
   }
   if (foco) {
     if (CVentanaEdit* ventana = m_edit.DameVentana()) ventana->SetFocus();

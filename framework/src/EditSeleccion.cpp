@@ -158,10 +158,12 @@ void CSelStrEdit::AlDobleClic() {
   Abrir();
 }
 
-int CSelStrEdit::Abrir() {
+int CSelStrEdit::Abrir(unsigned caracter) {
   const std::weak_ptr<bool> vivo = m_pVivoSeleccion;
+  m_nCaracter = caracter;
   const int r = AbrirSeleccion(0);
   if (vivo.expired()) return 2;
+  m_nCaracter = 0;
   if (r == 1) {
     PonerModificado(true);
     Notificar(kAvisoValorCambiado);
@@ -196,6 +198,7 @@ int CSelStrEdit::AbrirSeleccion(int palabra) {
   contexto.numero1 = m_nNumero1;
   contexto.numero2 = m_nNumero2;
   contexto.palabra = palabra;
+  contexto.caracter = m_nCaracter;
   // A copy: the dialog may register or replace dialogs while it runs.
   const FDialogoSeleccion ejecutar = *dialogo;
   const std::weak_ptr<bool> vivo = m_pVivoSeleccion;
@@ -232,7 +235,8 @@ int CSelStrEdit::ValidarCaracter(unsigned caracter, int, unsigned, int) {
   }
   // Control characters (Backspace) open nothing.
   if (caracter < 0x20) return 1;
-  return Abrir();
+  // The character is not lost: the dialog takes it as the first one typed into it.
+  return Abrir(caracter);
 }
 
 int CSelStrEdit::ProcesarTecla(int tecla, int repeticiones, unsigned banderas) {

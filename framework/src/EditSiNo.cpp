@@ -87,6 +87,8 @@ void CCasillaEdit::AlCrearVentana() {
   });
 }
 
+unsigned CCasillaEdit::DameEstilo() { return CEditEx::DameEstilo() | kEstiloSinMarco; }
+
 void CCasillaEdit::FijarTexto(std::string_view texto, int codigo) {
   PonerModificado(true);
   CambiarTexto(texto, static_cast<int>(texto.size()), static_cast<int>(texto.size()));

@@ -1,6 +1,7 @@
 #include "income/Asistente.h"
 
 #include <string>
+#include <vector>
 
 #include "framework/TemplatePropPg.h"
 
@@ -9,6 +10,18 @@ namespace renta {
 CAsistente::CAsistente(std::string_view titulo, wxWindow* padre) : m_strTitulo(titulo), m_pPadre(padre) {}
 
 CAsistente::~CAsistente() = default;
+
+int SiguienteParadaTabulador(const std::vector<bool>& tomanFoco, int actual, bool atras) {
+  const int n = static_cast<int>(tomanFoco.size());
+  if (n == 0) return -1;
+  int i = actual;
+  if (i < 0 || i >= n) i = atras ? 0 : n - 1;  // from outside: the first stop forward, the last one back
+  for (int paso = 0; paso < n; ++paso) {
+    i = atras ? (i + n - 1) % n : (i + 1) % n;
+    if (tomanFoco[static_cast<std::size_t>(i)]) return i;
+  }
+  return -1;
+}
 
 void CAsistente::AnadirPagina(marco::CTemplatePropPg& pagina) { m_paginas.push_back(&pagina); }
 
@@ -60,6 +73,14 @@ int CAsistente::MoverPagina(int comando, int argumento) {
   if (m_pVentana != nullptr) m_pVentana->MostrarPagina(m_nActiva);
   Refrescar();
   return 1;
+}
+
+void CAsistente::SenalarCampo(int pagina, int id) {
+  if (pagina < 0 || pagina >= NumeroPaginas()) return;
+  if (pagina > m_nActiva) MoverPagina(kMoverAdelante, pagina - m_nActiva);
+  if (pagina < m_nActiva) MoverPagina(kMoverAtras, m_nActiva - pagina);
+  Pagina(pagina).PonerFoco(id);
+  if (m_pVentana != nullptr) m_pVentana->Senalar(pagina, id);
 }
 
 void CAsistente::AsociarVentana(CVentanaAsistente* ventana) {

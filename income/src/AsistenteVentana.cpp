@@ -1,11 +1,13 @@
 // The window of the wizard sheet: a modal dialog with the page area above and the five buttons below. Every page's
 // window is made at once from its layout and only the active one is shown; the buttons and the close box go to the
-// sheet's rules (the close box and Esc on a page count as Cancelar).
+// sheet's rules (the close box and Esc on a page count as Cancelar). Tab and Shift+Tab move the focus through the
+// active page's fields in reading order and on to the sheet's buttons.
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
+#include <wx/textctrl.h>
 
 #include <algorithm>
 #include <vector>
@@ -56,6 +58,7 @@ class CVentanaHoja : public wxDialog, public CVentanaAsistente {
 
     Bind(wxEVT_BUTTON, &CVentanaHoja::AlPulsar, this);
     Bind(wxEVT_CLOSE_WINDOW, &CVentanaHoja::AlCerrar, this);
+    Bind(wxEVT_CHAR_HOOK, &CVentanaHoja::AlGancho, this);
     m_asistente.AsociarVentana(this);
   }
   ~CVentanaHoja() override {
@@ -83,6 +86,19 @@ class CVentanaHoja : public wxDialog, public CVentanaAsistente {
     m_nFinal = resultado;
     if (IsModal()) EndModal(resultado);
   }
+  void Senalar(int pagina, int id) override {
+    const auto senalar = [this, pagina, id] {
+      if (pagina < 0 || pagina >= static_cast<int>(m_paginas.size())) return;
+      wxWindow* pag = m_paginas[static_cast<std::size_t>(pagina)];
+      wxWindow* control = pag != nullptr ? pag->FindWindow(id) : nullptr;
+      if (control == nullptr || !control->IsEnabled()) return;
+      control->SetFocus();
+      if (auto* texto = dynamic_cast<wxTextCtrl*>(control)) texto->SelectAll();
+    };
+    senalar();
+    // Once the message that asked has gone and the sheet is active again, whatever took the focus back meanwhile.
+    CallAfter(senalar);
+  }
 
  private:
   void AlPulsar(wxCommandEvent& evento) {
@@ -93,6 +109,46 @@ class CVentanaHoja : public wxDialog, public CVentanaAsistente {
     }
     m_asistente.OnBoton(id);
   }
+  // Tab before any control sees it: the box edits of the pages keep Tab for themselves, and the toolkit's own
+  // navigation would stay inside the page.
+  void AlGancho(wxKeyEvent& evento) {
+    if (evento.GetKeyCode() != WXK_TAB || evento.ControlDown() || evento.AltDown()) {
+      evento.Skip();
+      return;
+    }
+    Tabular(evento.ShiftDown());
+  }
+
+  // The stops of the focus order: the active page's controls in the order of its layout, then the buttons.
+  std::vector<wxWindow*> Paradas() const {
+    std::vector<wxWindow*> paradas;
+    const int activa = m_asistente.PaginaActiva();
+    if (activa >= 0 && activa < static_cast<int>(m_paginas.size()) && m_paginas[static_cast<std::size_t>(activa)]) {
+      for (wxWindow* hijo : m_paginas[static_cast<std::size_t>(activa)]->GetChildren()) paradas.push_back(hijo);
+    }
+    for (int id : {kBotonAplicar, kBotonAtras, kBotonSiguiente, kBotonCancelarAsistente, kBotonAyudaAsistente}) {
+      if (wxWindow* boton = FindWindow(id)) paradas.push_back(boton);
+    }
+    return paradas;
+  }
+
+  void Tabular(bool atras) {
+    const std::vector<wxWindow*> paradas = Paradas();
+    std::vector<bool> tomanFoco;
+    int actual = -1;
+    wxWindow* foco = wxWindow::FindFocus();
+    for (std::size_t i = 0; i < paradas.size(); ++i) {
+      wxWindow* w = paradas[i];
+      tomanFoco.push_back(w->IsShownOnScreen() && w->IsEnabled() && w->AcceptsFocusFromKeyboard());
+      // The focus inside a stop (the entry of a combined control) counts as that stop's.
+      for (wxWindow* v = foco; v != nullptr && v != this; v = v->GetParent()) {
+        if (v == w) actual = static_cast<int>(i);
+      }
+    }
+    const int siguiente = SiguienteParadaTabulador(tomanFoco, actual, atras);
+    if (siguiente >= 0) paradas[static_cast<std::size_t>(siguiente)]->SetFocus();
+  }
+
   void AlCerrar(wxCloseEvent& evento) {
     if (m_nFinal == 0) m_asistente.OnBoton(kBotonCancelarAsistente);
     // The rules always end a cancelled sheet; a veto would only come from a window that is going anyway.

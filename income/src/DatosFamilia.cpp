@@ -235,15 +235,34 @@ int CDatosFam1::AlSalirDeCampo(int id) {
 
 CDatosFam4::CDatosFam4(CDatosFam& asistente)
     : marco::CTemplatePropPg(kRecursoRentasExentas, "Percepci\xF3n de Rentas Exentas"), m_asistente(asistente) {
-  marco::CPlantillaDialogo p(330, 160, "Percepci\xF3n de Rentas Exentas");
-  // Three columns of counts, in the order they lie in the family data.
-  for (std::size_t i = 0; i < kNumeroContadores; ++i) {
-    const int columna = static_cast<int>(i / 13);
-    const int fila = static_cast<int>(i % 13);
-    const int x = 6 + 108 * columna;
-    const int y = 6 + 11 * fila;
-    p.Estatico(-1, "Dato " + std::to_string(i + 1), {x, y + 2, 50, 9});
-    p.Importe(kIdContador + static_cast<int>(i), {x + 54, y, 44, 10}, 8);
+  // One frame per group of counts: a row per kind of person or income, a column per holder.
+  constexpr int kFila = 11;
+  constexpr int kAnchoTexto = 196;
+  constexpr int kAnchoColumna = 42;
+  const auto altoGrupo = [](const SGrupoContadores& grupo) {
+    return kFila * (static_cast<int>(grupo.filas.size()) + 1) + 8;
+  };
+  int altoPagina = 4;
+  for (const SGrupoContadores& grupo : GruposContadores()) altoPagina += altoGrupo(grupo) + 3;
+  marco::CPlantillaDialogo p(340, altoPagina, "Percepci\xF3n de Rentas Exentas");
+  int y = 4;
+  for (const SGrupoContadores& grupo : GruposContadores()) {
+    const int alto = altoGrupo(grupo);
+    p.Marco(grupo.titulo, {4, y, 332, alto});
+    for (std::size_t c = 0; c < grupo.columnas.size(); ++c) {
+      if (grupo.columnas[c].empty()) continue;
+      p.Estatico(-1, grupo.columnas[c], {kAnchoTexto + 8 + kAnchoColumna * static_cast<int>(c), y + 9, kAnchoColumna - 2, 9});
+    }
+    int fila = y + 9 + kFila;
+    for (const SFilaContadores& f : grupo.filas) {
+      p.Estatico(-1, f.texto, {10, fila + 1, kAnchoTexto, 9});
+      for (std::size_t c = 0; c < f.contadores.size(); ++c) {
+        if (f.contadores[c] < 0) continue;
+        p.Importe(kIdContador + f.contadores[c], {kAnchoTexto + 8 + kAnchoColumna * static_cast<int>(c), fila, kAnchoColumna - 6, 10}, 8);
+      }
+      fila += kFila;
+    }
+    y += alto + 3;
   }
   Plantilla() = p;
 }
@@ -286,6 +305,23 @@ void CDatosFam::AlMostrarPagina(int indice) {
   if (indice == 0) m_pagina1.Refrescar();
 }
 
+std::pair<int, int> CDatosFam::ControlDeDato(std::size_t desp) {
+  if (desp == kDespAnioDeclarante) return {0, kIdAnioDeclarante};
+  if (desp == kDespAnioConyuge) return {0, kIdAnioConyuge};
+  for (int m = kMiembroConjunta; m <= kMiembroHijo2; ++m) {
+    if (desp == DespCodigoComunidad(m)) return {0, kIdCodigoComunidad + m};
+  }
+  if (desp >= kDespContadores && desp < DespContador(kNumeroContadores) && (desp - kDespContadores) % 8 == 0) {
+    return {1, kIdContador + static_cast<int>((desp - kDespContadores) / 8)};
+  }
+  return {-1, 0};
+}
+
+void CDatosFam::SenalarDato(std::size_t desp) {
+  const auto [pagina, id] = ControlDeDato(desp);
+  if (pagina >= 0) SenalarCampo(pagina, id);
+}
+
 int CDatosFam::ComprobarDatos() {
   m_ajuste.reset();
   RecogerPaginas();
@@ -293,9 +329,13 @@ int CDatosFam::ComprobarDatos() {
   for (const SFalloDatosFamilia& fallo : RevisarDatosFamilia(m_registro)) {
     if (fallo.error) {
       Mensaje(fallo.codigo, marco::IconoMano);
+      SenalarDato(fallo.campo);
       return 0;
     }
-    if (Mensaje(fallo.codigo, marco::IconoAsterisco) == marco::kBotonCorregir) return 0;
+    if (Mensaje(fallo.codigo, marco::IconoAsterisco) == marco::kBotonCorregir) {
+      SenalarDato(fallo.campo);
+      return 0;
+    }
   }
 
   CRentaDoc* documento = Documento();

@@ -70,48 +70,109 @@ int AnioNacimiento(const RegDatosFamilia& familia, std::size_t desp) {
   return marco::NumeroDeCadena(std::string_view(Texto(familia, desp), kAnchoAnio), static_cast<int>(kAnchoAnio));
 }
 
+const std::vector<SGrupoContadores>& GruposContadores() {
+  static const std::vector<SGrupoContadores> grupos{
+      {"Descendientes",
+       {"Comunes", "Del declarante", "Del c\xF3nyuge"},
+       {{"Hijos de la unidad familiar menores de 3 a\xF1os", {0, 6, 13}},
+        {"Hijos de la unidad familiar de 3 a 16 a\xF1os", {1, 7, 14}},
+        {"Hijos de la unidad familiar mayores de 16 a\xF1os", {2, 8, 15}},
+        {"Otros descendientes menores de 3 a\xF1os", {3, 9, 16}},
+        {"Otros descendientes de 3 a 16 a\xF1os", {4, 10, 17}},
+        {"Otros descendientes mayores de 16 a\xF1os", {5, 11, 18}},
+        {"Descendientes con minusval\xED" "a del 33 % al 65 %", {12, -1, -1}},
+        {"Descendientes con minusval\xED" "a del 65 % o superior", {19, -1, -1}}}},
+      {"Ascendientes",
+       {"Comunes", "Del declarante", "Del c\xF3nyuge"},
+       {{"Ascendientes mayores de 75 a\xF1os", {20, 21, 22}},
+        {"Ascendientes de 65 a 75 a\xF1os", {23, 24, 25}}}},
+      {"Perceptores de rentas exentas",
+       {"Declarante", "C\xF3nyuge", ""},
+       {{"Pensiones por incapacidad permanente absoluta o gran invalidez", {26, 27, -1}},
+        {"Prestaciones por actos de terrorismo", {28, 29, -1}},
+        {"Pensiones derivadas de la guerra civil", {30, 31, -1}},
+        {"Becas p\xFA" "blicas para cursar estudios", {32, 33, -1}},
+        {"Anualidades por alimentos percibidas de los padres", {34, 35, -1}},
+        {"Premios literarios, art\xEDsticos o cient\xED" "ficos exentos", {36, 37, -1}}}},
+  };
+  return grupos;
+}
+
+std::string TextoContador(std::size_t i) {
+  for (const SGrupoContadores& grupo : GruposContadores()) {
+    for (const SFilaContadores& fila : grupo.filas) {
+      const int columnas = static_cast<int>(std::count_if(fila.contadores.begin(), fila.contadores.end(),
+                                                          [](int c) { return c >= 0; }));
+      for (std::size_t c = 0; c < fila.contadores.size(); ++c) {
+        if (fila.contadores[c] != static_cast<int>(i)) continue;
+        std::string texto(fila.texto);
+        if (columnas > 1) texto += " (" + std::string(grupo.columnas[c]) + ")";
+        return texto;
+      }
+    }
+  }
+  return {};
+}
+
 std::vector<SFalloDatosFamilia> RevisarDatosFamilia(const RegDatosFamilia& f) {
   std::vector<SFalloDatosFamilia> fallos;
-  auto error = [&](std::string_view codigo) { fallos.push_back({codigo, true}); };
-  auto aviso = [&](std::string_view codigo) { fallos.push_back({codigo, false}); };
+  auto error = [&](std::string_view codigo, std::size_t campo) { fallos.push_back({codigo, true, campo}); };
+  auto aviso = [&](std::string_view codigo, std::size_t campo) { fallos.push_back({codigo, false, campo}); };
+  // A sum of counts that is too big points at its first count that holds something.
+  auto primero = [&](std::initializer_list<std::size_t> desps) {
+    for (std::size_t d : desps) {
+      if (LeerDoble(f, d) != 0.0) return d;
+    }
+    return *desps.begin();
+  };
   const bool conjunta = TipoUnidadFamiliar(f) == 1;
   const bool hijos = f.octetos[kDespHijos] == 1;
+  const std::size_t codigoDeclarante = DespCodigoComunidad(kMiembroDeclarante);
+  const std::size_t codigoConjunta = DespCodigoComunidad(kMiembroConjunta);
 
   // The communities of the members and of the joint declaration.
-  if (!conjunta && CodigoVacio(f, kMiembroDeclarante)) error("100R129");
-  if (conjunta && CodigoVacio(f, kMiembroDeclarante) && CodigoVacio(f, kMiembroConyuge)) error("100R129");
-  if (conjunta && CodigoVacio(f, kMiembroConjunta)) error("100R129");
-  if (hijos && CodigoVacio(f, kMiembroHijo1)) error("100R129");
+  if (!conjunta && CodigoVacio(f, kMiembroDeclarante)) error("100R129", codigoDeclarante);
+  if (conjunta && CodigoVacio(f, kMiembroDeclarante) && CodigoVacio(f, kMiembroConyuge)) {
+    error("100R129", codigoDeclarante);
+  }
+  if (conjunta && CodigoVacio(f, kMiembroConjunta)) error("100R129", codigoConjunta);
+  if (hijos && CodigoVacio(f, kMiembroHijo1)) error("100R129", DespCodigoComunidad(kMiembroHijo1));
   if (conjunta || hijos) {
     const std::string comun = CodigoComunidad(f, kMiembroConjunta);
     auto distinto = [&](int miembro) { return CodigoVacio(f, miembro) || CodigoComunidad(f, miembro) != comun; };
     if (CodigoComunidad(f, kMiembroDeclarante) != comun && distinto(kMiembroConyuge) && distinto(kMiembroHijo1) &&
         distinto(kMiembroHijo2)) {
-      error("100R131");
+      error("100R131", codigoConjunta);
     }
   }
 
   // The counts of the family unit. The first group is the 18 counts from 208 to 352 but the one at 304, which
   // goes with the one at 360.
   double primerGrupo = 0.0;
+  std::size_t primeroDelGrupo = 0;
   for (std::size_t d = 208; d <= 352; d += 8) {
-    if (d != 304) primerGrupo += LeerDoble(f, d);
+    if (d == 304) continue;
+    primerGrupo += LeerDoble(f, d);
+    if (primeroDelGrupo == 0 && LeerDoble(f, d) != 0.0) primeroDelGrupo = d;
   }
-  if (primerGrupo > 6.0) aviso("100V120");
-  if (Suma(f, {368, 376, 384, 392, 400, 408}) > 6.0) aviso("100V133");
-  if (Suma(f, {304, 360}) > 2.0) aviso("100V121");
-  if (Suma(f, {208, 216, 224, 256, 264, 272}) > 2.0) error("100R132");
-  if (Suma(f, {208, 216, 224, 312, 320, 328}) > 2.0) error("100R133");
-  if (Suma(f, {368, 376, 384}) > 2.0) error("100R134");
-  if (Suma(f, {416, 424, 432, 440}) > 3.0) aviso("100V122");
-  if (Suma(f, {416, 424, 448, 456}) > 3.0) aviso("100V122");
-  if (Suma(f, {464, 472}) > 3.0) aviso("100V134");
-  if (Suma(f, {480, 488}) > 2.0) aviso("100V135");
-  if (Suma(f, {496, 504}) > 2.0) aviso("100V135");
+  if (primerGrupo > 6.0) aviso("100V120", primeroDelGrupo);
+  const auto suma = [&](std::string_view codigo, bool esError, double limite, std::initializer_list<std::size_t> d) {
+    if (Suma(f, d) > limite) fallos.push_back({codigo, esError, primero(d)});
+  };
+  suma("100V133", false, 6.0, {368, 376, 384, 392, 400, 408});
+  suma("100V121", false, 2.0, {304, 360});
+  suma("100R132", true, 2.0, {208, 216, 224, 256, 264, 272});
+  suma("100R133", true, 2.0, {208, 216, 224, 312, 320, 328});
+  suma("100R134", true, 2.0, {368, 376, 384});
+  suma("100V122", false, 3.0, {416, 424, 432, 440});
+  suma("100V122", false, 3.0, {416, 424, 448, 456});
+  suma("100V134", false, 3.0, {464, 472});
+  suma("100V135", false, 2.0, {480, 488});
+  suma("100V135", false, 2.0, {496, 504});
 
   // The years of birth.
-  if (AnioNacimiento(f, kDespAnioDeclarante) == 0) error("100R140");
-  if (conjunta && AnioNacimiento(f, kDespAnioConyuge) == 0) error("100R141");
+  if (AnioNacimiento(f, kDespAnioDeclarante) == 0) error("100R140", kDespAnioDeclarante);
+  if (conjunta && AnioNacimiento(f, kDespAnioConyuge) == 0) error("100R141", kDespAnioConyuge);
   return fallos;
 }
 

@@ -275,3 +275,63 @@ TEST(DatosFamiliaReglas, PlanesDePensionesDentroDelLimiteOCorregir) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DatosFamiliaReglas, CadaFalloSenalaElDatoQueHayQueRevisar) {
+  struct SCasoCampo {
+    const char* nombre;
+    RegDatosFamilia (*base)();
+    Cambio cambio;
+    std::size_t campo;
+  };
+  const SCasoCampo casos[] = {
+      {"sin comunidad", Soltero, [](RegDatosFamilia& f) { PonerComunidad(f, kMiembroDeclarante, "", ""); },
+       DespCodigoComunidad(kMiembroDeclarante)},
+      {"conjunta sin comunidad comun", Matrimonio,
+       [](RegDatosFamilia& f) { PonerComunidad(f, kMiembroConjunta, "", ""); }, DespCodigoComunidad(kMiembroConjunta)},
+      {"comunidad comun de nadie", Matrimonio,
+       [](RegDatosFamilia& f) { PonerComunidad(f, kMiembroConjunta, "01", "ANDALUC\xCD" "A"); },
+       DespCodigoComunidad(kMiembroConjunta)},
+      {"sin anio", Soltero, [](RegDatosFamilia& f) { PonerTexto(f, kDespAnioDeclarante, "0000"); },
+       kDespAnioDeclarante},
+      {"conyuge sin anio", Matrimonio, [](RegDatosFamilia& f) { PonerTexto(f, kDespAnioConyuge, "0000"); },
+       kDespAnioConyuge},
+      // A sum that is too big points at its first count that holds something.
+      {"ascendientes", Soltero, [](RegDatosFamilia& f) { PonerDoble(f, 376, 3.0); }, 376},
+  };
+  for (const SCasoCampo& caso : casos) {
+    RegDatosFamilia f = caso.base();
+    caso.cambio(f);
+    const std::vector<SFalloDatosFamilia> fallos = RevisarDatosFamilia(f);
+    ASSERT_FALSE(fallos.empty()) << caso.nombre;
+    EXPECT_EQ(fallos.front().campo, caso.campo) << caso.nombre;
+  }
+}
+
+TEST(DatosFamiliaReglas, CadaContadorTieneSuTextoUnaSolaVez) {
+  std::vector<int> vistos(kNumeroContadores, 0);
+  for (const SGrupoContadores& grupo : GruposContadores()) {
+    EXPECT_FALSE(grupo.titulo.empty());
+    for (const SFilaContadores& fila : grupo.filas) {
+      EXPECT_FALSE(fila.texto.empty());
+      for (std::size_t c = 0; c < fila.contadores.size(); ++c) {
+        const int i = fila.contadores[c];
+        if (i < 0) continue;
+        ASSERT_LT(i, static_cast<int>(kNumeroContadores));
+        ++vistos[static_cast<std::size_t>(i)];
+        EXPECT_FALSE(grupo.columnas[c].empty()) << i;
+      }
+    }
+  }
+  for (std::size_t i = 0; i < kNumeroContadores; ++i) {
+    EXPECT_EQ(vistos[i], 1) << "count " << i;
+    const std::string texto = TextoContador(i);
+    EXPECT_FALSE(texto.empty()) << i;
+    EXPECT_EQ(texto.find("Dato"), std::string::npos) << texto;
+  }
+  EXPECT_EQ(TextoContador(0), "Hijos de la unidad familiar menores de 3 a\xF1os (Comunes)");
+  EXPECT_EQ(TextoContador(kNumeroContadores), "");
+}
+
+}  // namespace

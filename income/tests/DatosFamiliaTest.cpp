@@ -418,3 +418,31 @@ TEST_F(DatosFamiliaTest, SinDocumentoNoSeBorraNada) {
 }
 
 }  // namespace
+
+namespace {
+
+// A refused step shows the page of the field its message asks to review and gives that field the focus.
+TEST_F(DatosFamiliaTest, UnPasoRechazadoSenalaSuCampo) {
+  RegDatosFamilia f = Matrimonio();
+  PonerTexto(f, kDespAnioConyuge, "    ");
+  SAsistenteAbierto a(f);
+  marco::CGuionMensajes mensajes;
+  a.asistente.MoverPagina(kMoverAdelante, 1);
+  EXPECT_EQ(a.asistente.OnBoton(kBotonAplicar), 1);
+  EXPECT_EQ(mensajes.Codigos(), std::vector<std::string>{"100R141"});
+  EXPECT_EQ(a.asistente.Resultado(), kAsistenteAbierto);
+  EXPECT_EQ(a.asistente.PaginaActiva(), 0);
+  EXPECT_EQ(a.v1.FocoActual(), kIdAnioConyuge);
+
+  // A count on the second page: the wizard goes there.
+  PonerTexto(a.asistente.Registro(), kDespAnioConyuge, "1962");
+  a.p1().Refrescar();
+  PonerDoble(a.asistente.Registro(), DespContador(20), 3.0);
+  a.asistente.PaginaRentasExentas().ActualizarDatos(0);
+  EXPECT_EQ(a.asistente.OnBoton(kBotonAplicar), 1);
+  EXPECT_EQ(mensajes.Codigos().back(), "100R134");
+  EXPECT_EQ(a.asistente.PaginaActiva(), 1);
+  EXPECT_EQ(a.v4.FocoActual(), kIdContador + 20);
+}
+
+}  // namespace

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "framework/TemplateDlg.h"
@@ -126,16 +127,25 @@ inline constexpr int kIdApellidos = 1140;
 class CDlgNombreApellidos : public marco::CTemplateDlg {
  public:
   explicit CDlgNombreApellidos(wxWindow* padre);
+  ~CDlgNombreApellidos() override;
 
   SNombreApellidos m_recibido{};
 
   const SNombreApellidos& Copia() const { return m_copia; }
+  // The character typed into the box that opened the dialog (Windows-1252; 0 none): the surnames begin with it
+  // and the typing goes on after it.
+  void PonerPrimerCaracter(unsigned caracter) { m_nPrimerCaracter = caracter; }
 
   int OnInitDialog() override;
   void OnOK() override;
+  int AlEntrarEnCampo(int id) override;
 
  private:
   SNombreApellidos m_copia{};
+  unsigned m_nPrimerCaracter = 0;
+  bool m_bCaretAlFinal = false;
+  // False once the dialog is gone, for the call that waits for the field to take the focus.
+  std::shared_ptr<bool> m_pVivo = std::make_shared<bool>(true);
 };
 
 // The launchers: the two liquidation dialogs by their window names in the detail register (they take the net

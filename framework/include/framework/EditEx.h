@@ -70,6 +70,9 @@ inline constexpr unsigned kEstiloMayusculas = 0x0008;
 inline constexpr unsigned kEstiloDesplazamientoH = 0x0080;
 inline constexpr unsigned kEstiloSoloLectura = 0x0800;
 inline constexpr unsigned kEstiloQuiereRetorno = 0x1000;
+// A box too small for the toolkit's frame, whose padding would leave no room for its text: drawn without it, also
+// inside a dialog.
+inline constexpr unsigned kEstiloSinMarco = 0x10000;
 
 // ---- coded messages of the edits ----
 inline constexpr std::string_view kMensajeMiembroBloqueado = "WINR007";

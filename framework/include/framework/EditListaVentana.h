@@ -1,5 +1,6 @@
 // The windows of a list box edit: the "..." button at the right end of the edit and the drop-down, a borderless
-// frame above the page holding a list box. They only show what the edit's rules (CListaEdit) decide and hand the
+// frame above the page holding a list box (inside a dialog, a list box of the dialog's own laid over its fields,
+// since a modal dialog lets no other window take the mouse or the keyboard). They only show what the edit's rules (CListaEdit) decide and hand the
 // user's actions back to them: the button opens the drop-down; in the list a double-click or Enter takes the
 // entry, Tab and Escape close it, and so does the list losing the focus.
 #pragma once
@@ -29,14 +30,15 @@ class CVentanasLista {
   // takes the freed square; afterwards the square just right of the edit. A read-only edit gets no button.
   void CrearBoton(bool soloLectura);
   void DestruirBoton();
-  // Opens the drop-down under the edit with these entries and this selection (-1 none), sized to show them, and
-  // gives the list the focus.
+  // Opens the drop-down under the edit with these entries and this selection (-1 none), sized to show them within
+  // the desktop (within the dialog, for an edit of a dialog), and gives the list the focus.
   void Abrir(const std::vector<SEntradaLista>& entradas, int seleccion);
   // Closes the drop-down; with `foco` the focus goes back to the edit.
   void Cerrar(bool foco);
   void Seleccionar(int indice);
 
   wxButton* Boton() const { return m_boton.get(); }
+  // The drop-down's frame; none while closed and for an edit of a dialog.
   wxFrame* Marco() const { return m_marco.get(); }
   wxListBox* Lista() const { return m_lista.get(); }
   int LadoBoton() const { return m_nLadoBoton; }

@@ -41,6 +41,9 @@ struct SContextoSeleccion {
   std::int32_t numero1 = 0;
   std::int32_t numero2 = 0;
   int palabra = 0;            // the word AbrirSeleccion was called with
+  unsigned caracter = 0;      // the character typed into the box that opened the dialog (Windows-1252); 0 when
+                              // the button or a double-click opened it. A dialog with a text field takes it as
+                              // the first character typed there.
 };
 
 // Runs the dialog modally on the data; its result (1 OK).
@@ -95,8 +98,9 @@ class CSelStrEdit : public CEditEx {
   void PulsarBoton();
   // A double-click: Abrir unless blocked (then the edit only takes the focus).
   void AlDobleClic();
-  // Opens the dialog; when confirmed, the parent is told the value changed and the caret goes to the start. 2.
-  int Abrir();
+  // Opens the dialog (`caracter`: the character typed that opened it, 0 none); when confirmed, the parent is told
+  // the value changed and the caret goes to the start. 2.
+  int Abrir(unsigned caracter = 0);
   wxButton* Boton() const { return m_boton.get(); }
 
   // ---- CEditEx ----
@@ -127,6 +131,7 @@ class CSelStrEdit : public CEditEx {
   void DestruirBoton();
 
   bool m_bBloqueada = false;
+  unsigned m_nCaracter = 0;  // the character that is opening the dialog
   std::string m_nombre;
   std::string m_titulo;
   std::int32_t m_nNumero1 = 0;

@@ -38,6 +38,8 @@ class CCasillaEdit : public CEditEx {
   // One byte per person entry.
   int AsignarDato(void* dato) override;
   void AlCrearVentana() override;
+  // The base style; the window has no frame of the toolkit's, whose padding would hide the "X" of so small a box.
+  unsigned DameEstilo() override;
   // Blank toggles, 'n' clears, 's' and 'x' tick (any case); the value is stored and 0x403 sent. Any other key,
   // and any key in a read-only box, is refused.
   int ValidarCaracter(unsigned caracter, int repeticiones, unsigned banderas, int llamada) override;

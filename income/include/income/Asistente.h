@@ -34,6 +34,12 @@ inline constexpr int kAsistenteAbierto = 0;
 inline constexpr int kAsistenteTerminado = 1;
 inline constexpr int kAsistenteCancelado = 2;
 
+// The focus order of the sheet: the controls of the active page in the order of its layout (reading order), then
+// the sheet's buttons. `tomanFoco` says of each stop in that order whether it takes the focus now (shown, enabled,
+// reachable from the keyboard); `actual` is the stop that has it (-1: none). The stop Tab (or Shift+Tab, `atras`)
+// moves to, wrapping around; -1 when no stop takes the focus.
+int SiguienteParadaTabulador(const std::vector<bool>& tomanFoco, int actual, bool atras);
+
 // The window side of the sheet, as the rules see it.
 class CVentanaAsistente {
  public:
@@ -43,6 +49,9 @@ class CVentanaAsistente {
   virtual void HabilitarBoton(int boton, bool habilitar) = 0;
   // Ends the modal run.
   virtual void Terminar(int resultado) = 0;
+  // Control `id` of page `pagina` (the active one) is the one the user is asked to review: it gets the focus and
+  // its text is selected, also once the message that asked has gone.
+  virtual void Senalar(int /*pagina*/, int /*id*/) {}
 };
 
 class CAsistente {
@@ -71,6 +80,10 @@ class CAsistente {
   // Moves `argumento` pages back (kMoverAtras) or forward (kMoverAdelante), within the first and the last page:
   // the page left stores its fields, the page entered shows the values again. 1 moved, 0 not.
   virtual int MoverPagina(int comando, int argumento);
+
+  // Points the user at control `id` of page `pagina`: that page becomes the active one and the control gets the
+  // focus, its text selected.
+  void SenalarCampo(int pagina, int id);
 
   // The result: 0 while the sheet runs, 1 finished, 2 cancelled.
   int Resultado() const { return m_nResultado; }

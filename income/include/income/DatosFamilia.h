@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "framework/CatalogoTablas.h"
 #include "framework/EditLista.h"
@@ -138,6 +139,12 @@ class CDatosFam : public CAsistente {
   void LimpiarNoAplicables();
   // Deletes the declaration's stored row; "No se puede borrar la declaración" when it cannot.
   void BorrarDeclaracion();
+
+  // The page and the control that show a field of RegDatosFamilia (its offset): the years of birth, the
+  // communities' codes and the counts; page -1 for any other.
+  static std::pair<int, int> ControlDeDato(std::size_t desp);
+  // Points the user at the control of a field that a check found wanting.
+  void SenalarDato(std::size_t desp);
 
   // The years of birth kept when the first page opened (stored declarations only).
   void TomarAniosIniciales();

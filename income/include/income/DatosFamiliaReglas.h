@@ -67,13 +67,35 @@ void PonerComunidad(RegDatosFamilia& familia, int miembro, std::string_view codi
 // The year of birth of the declarant or the spouse as a number (0 when it is empty or not a number).
 int AnioNacimiento(const RegDatosFamilia& familia, std::size_t desp);
 
+// ---- the texts of the counts ----
+
+// The counts are shown in groups (descendants, ascendants, exempt income), each a table whose rows name a kind of
+// person or income and whose columns say whose it is; a cell holds the index of its count, -1 when the row has none
+// in that column.
+struct SFilaContadores {
+  std::string_view texto;  // Windows-1252
+  std::array<int, 3> contadores;
+};
+struct SGrupoContadores {
+  std::string_view titulo;
+  std::array<std::string_view, 3> columnas;  // empty: the group has no such column
+  std::vector<SFilaContadores> filas;
+};
+// Every count appears once, in one group.
+const std::vector<SGrupoContadores>& GruposContadores();
+// The text that names count i (0 to 37): its row, and its column when the row has more than one; empty for an
+// index out of range.
+std::string TextoContador(std::size_t i);
+
 // ---- the checks of the wizard ----
 
-// One failed check: its coded message and whether it is an error (the data may not be taken) or a warning (the
-// user may go on).
+// One failed check: its coded message, whether it is an error (the data may not be taken) or a warning (the
+// user may go on), and the field the message asks the user to review (its offset in RegDatosFamilia: a year of
+// birth, a community's code, or the first count of the sum that is too big).
 struct SFalloDatosFamilia {
   std::string_view codigo;
   bool error = false;
+  std::size_t campo = 0;
   friend bool operator==(const SFalloDatosFamilia&, const SFalloDatosFamilia&) = default;
 };
 // Every check the data fail, in the order they are put to the user: the communities (100R129, 100R131), the
