@@ -152,7 +152,7 @@ TEST_F(CaminoIntercambio, ImportarEnOtraInstalacionTraeLaDeclaracionIgual) {
   E().Tecla("m");
   ASSERT_TRUE(ElegirFichero(kTituloFicheroImportar, "the open dialog \"Importar\""));
   ASSERT_TRUE(C().VentanaDelante(kTituloImportacion, "the choice of declarations to import"));
-  MarcarPrimera();
+  // Every declaration of the file comes ticked.
   E().Tecla("Return");
   std::string motivo;
   std::optional<e2e::SDeclaracionGuardada> fila;

@@ -79,11 +79,13 @@ TEST_F(CaminoPatrimonio, ElNifYElNombreDelDialogoSeGuardanConCtrlG) {
   const auto siguiente = pagina->Tabulaciones(nif, nif + 1);
   ASSERT_TRUE(siguiente);
   C().Tabular(*siguiente);
-  E().Escribir("M");
+  // The dialog asks the surnames first, as the page's label reads, and keeps the character that opened it.
+  const std::string apellidos = kApellidosTecleados;
+  E().Escribir(apellidos.substr(0, 1));
   ASSERT_TRUE(C().VentanaDelante(kTituloNombre, "the name dialog"));
-  E().Escribir(kNombreTecleado);
+  E().Escribir(apellidos.substr(1));
   E().Tecla("Tab");
-  E().Escribir(kApellidosTecleados);
+  E().Escribir(kNombreTecleado);
   E().Tecla("Tab");
   E().Tecla("alt+a");
   ASSERT_TRUE(E().EsperarSinVentana(kTituloNombre)) << "the name dialog did not close with \"&Aceptar\"";
