@@ -21,8 +21,10 @@ std::vector<char> Area(std::size_t tamano) {
   }
   const char texto[] = "PE\xD1" "A G\xD3MEZ, MAR\xCD" "A \xFC\xF1";
   std::memcpy(area.data() + 16, texto, sizeof texto - 1);
-  area[100] = static_cast<char>(0xFF);  // codes "not set"
-  area[101] = static_cast<char>(0xFF);
+  if (tamano > 101) {
+    area[100] = static_cast<char>(0xFF);  // codes "not set"
+    area[101] = static_cast<char>(0xFF);
+  }
   return area;
 }
 
