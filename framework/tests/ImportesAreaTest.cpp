@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -20,7 +21,7 @@ std::vector<char> Area(std::size_t tamano) {
     std::memcpy(area.data() + i, &importe, sizeof importe);
   }
   const char texto[] = "PE\xD1" "A G\xD3MEZ, MAR\xCD" "A \xFC\xF1";
-  std::memcpy(area.data() + 16, texto, sizeof texto - 1);
+  if (area.size() >= 16 + sizeof texto - 1) std::copy(texto, texto + sizeof texto - 1, area.begin() + 16);
   if (tamano > 101) {
     area[100] = static_cast<char>(0xFF);  // codes "not set"
     area[101] = static_cast<char>(0xFF);
