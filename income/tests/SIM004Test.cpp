@@ -9,12 +9,14 @@
 
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "PruebasWx.h"
 #include "SIM003Prueba.h"
 #include "framework/EditEx.h"
+#include "framework/FabricaEdit.h"
 #include "income/RentaDoc.h"
 #include "framework/Campo.h"
 #include "framework/MensajeGuion.h"
@@ -186,6 +188,24 @@ TEST_F(SIM004Test, NifDelBeneficiarioSeComprueba) {
   std::memcpy(Casilla(28).Dato, "12345678A", 9);
   EXPECT_EQ(m_controles.ComprobarValor(28), 0);
   EXPECT_EQ(m_controles.ComprobarValor(30), 1);
+}
+
+TEST_F(SIM004Test, NifDelBeneficiarioYDeLaCabeceraTomanCifrasYLetras) {
+  *Octeto(*m_datos, kJ + 280) = 2;
+  Cargar();
+  struct SCaso {
+    int casilla;
+    std::string tecleado;
+  };
+  const SCaso casos[] = {{1, "12345678Z"}, {28, "X1234567L"}, {32, "12345678Z"}};
+  for (const SCaso& c : casos) {
+    SCOPED_TRACE("box " + std::to_string(c.casilla));
+    std::unique_ptr<marco::CEditEx> edit = marco::FabricaEdit().Crear(Casilla(c.casilla), nullptr);
+    for (const char letra : c.tecleado) edit->AlCaracter(static_cast<unsigned char>(letra));
+    EXPECT_EQ(edit->Texto(), c.tecleado);
+    edit->AlPerderFoco();
+    EXPECT_EQ(std::string(static_cast<const char*>(Casilla(c.casilla).Dato), c.tecleado.size()), c.tecleado);
+  }
 }
 
 TEST_F(SIM004Test, ParaUnHijoLasFilasNoSeMuestranNiSeEditan) {

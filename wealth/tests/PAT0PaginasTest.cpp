@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstring>
@@ -277,6 +278,47 @@ TEST_F(Paginas714, PrimeraPaginaNifNumeroYTelefonoTomanCifrasComoSeTeclean) {
     EXPECT_EQ(edit->Texto(), c.tecleado);
     edit->AlPerderFoco();
     EXPECT_EQ(std::string(static_cast<const char*>(campo.Dato), c.tecleado.size()), c.tecleado);
+  }
+}
+
+TEST_F(Paginas714, NifEjercicioYDatosDelDeclaranteDeLasOtrasPaginasTomanCifras) {
+  // Page, box, a mixed value: the header N.I.F., the year, and the declarant's codes, number, telephone, postal code
+  // and receipt number of the result pages take it whole.
+  struct SCaso {
+    int pagina;
+    int casilla;
+    std::string tecleado;
+  };
+  const SCaso casos[] = {
+      {2, 1, "12345678Z"}, {2, 238, "1999"}, {5, 1, "X1234567L"}, {8, 75, "1999"},   {10, 27, "1999"},
+      {11, 1, "28"},       {11, 2, "2801"},  {11, 5, "12345678Z"}, {11, 9, "12B"},   {11, 11, "3"},
+      {11, 13, "915551234"}, {11, 16, "28001"}, {11, 36, "7140012345A"}, {11, 35, "1999"},
+      {12, 3, "08"},       {12, 4, "0801"},  {12, 5, "B12345678"}, {12, 9, "4"},     {12, 13, "934445566"},
+      {12, 16, "08001"},   {12, 33, "7140012345B"}, {12, 32, "1999"},
+  };
+  for (const SCaso& c : casos) {
+    SCOPED_TRACE("page " + std::to_string(c.pagina) + " box " + std::to_string(c.casilla));
+    std::unique_ptr<CControlesPAT> controles;
+    if (c.pagina == 10) {
+      controles = std::make_unique<CControlesPAT010>();
+    } else if (c.pagina == 11) {
+      controles = std::make_unique<CControlesPAT011>();
+    } else if (c.pagina == 12) {
+      controles = std::make_unique<CControlesPAT012>();
+    } else {
+      controles = std::make_unique<CControlesPAT>(c.pagina);
+    }
+    controles->PonerDocumento(m_doc.get());
+    ASSERT_EQ(controles->Cargar(IdPagina714(c.pagina), 1.0, marco::DameBaseDatosLocal()), 1);
+    marco::CCampo* campo = controles->CampoDeNumero(c.casilla);
+    ASSERT_NE(campo, nullptr);
+    std::vector<char> valor(static_cast<std::size_t>(std::max(campo->Longitud, 0)) + 1, '\0');
+    campo->Dato = valor.data();
+    std::unique_ptr<marco::CEditEx> edit = marco::FabricaEdit().Crear(*campo, nullptr);
+    for (const char letra : c.tecleado) edit->AlCaracter(static_cast<unsigned char>(letra));
+    EXPECT_EQ(edit->Texto(), c.tecleado);
+    edit->AlPerderFoco();
+    EXPECT_EQ(std::string(valor.data(), c.tecleado.size()), c.tecleado);
   }
 }
 
