@@ -228,6 +228,30 @@ TEST_F(CaminoRenta, CtrlGGuardaConLaDeclaracionAbierta) {
   if (!HasFailure()) C().Alcanzado("guardada");
 }
 
+TEST_F(CaminoRenta, ElResultadoDeLaDeclaracionQuedaEnSuPagina) {
+  REQUIERE_PASO(C(), "guardada");
+  if (!C().HaAlcanzado("salario")) GTEST_SKIP() << "no salary was entered";
+  // The result page of the D-101 (page 7) opens; what it shows is what the declaration holds after the whole
+  // recalculation, read back from the store.
+  ASSERT_TRUE(IrAPagina(7));
+  ASSERT_TRUE(E().Tecla("ctrl+g"));
+  // The declarant's slot of the results: amounts of five elements, one per person (0 the family unit).
+  constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
+  constexpr std::size_t kDeclarante = 8 * (marco::kSujetoDeclarante - 1);
+  constexpr std::size_t kCuotaTrasDeducciones = kResultados + 5688 + kDeclarante;
+  constexpr std::size_t kRetencionesYPagos = kResultados + 6344 + kDeclarante;
+  constexpr std::size_t kResultado = kResultados + 6384 + kDeclarante;
+  std::string motivo;
+  const auto fila = EsperarGuardada(
+      [&](const e2e::SDeclaracionGuardada& f) { return f.Importe(kRetencionesYPagos).value_or(0.0) == kRetencion; },
+      motivo);
+  ASSERT_TRUE(fila) << motivo;
+  const double cuota = fila->Importe(kCuotaTrasDeducciones).value_or(-1.0);
+  EXPECT_GT(cuota, 0.0) << "a salary of 3,000,000 leaves no quota";
+  EXPECT_EQ(fila->Importe(kRetencionesYPagos), kRetencion) << "the withholding does not reach the result";
+  EXPECT_EQ(fila->Importe(kResultado), cuota - kRetencion) << "the result is not the quota less the withholding";
+}
+
 TEST_F(CaminoRenta, CerrarYVolverAAbrirConservaNifYSalario) {
   REQUIERE_PASO(C(), "guardada");
   // "Abrir declaración" (Ctrl+O) closes the open declaration and shows the index; the name typed there and
