@@ -1,5 +1,6 @@
 #include "dialogs/DlgRentasImputadas.h"
 
+#include <optional>
 #include <vector>
 
 #include "framework/DlgMensaje.h"
@@ -83,8 +84,12 @@ void CDlgRentasImputadas::LimitarDias(int entrada, int campo) {
 }
 
 int CDlgRentasImputadas::AlSalirDeCampo(int id) {
-  const int resultado = CDlgImportesTitulares::AlSalirDeCampo(id);
-  if (resultado == 0) return 0;
+  CDlgImportesTitulares::AlSalirDeCampo(id);
+  // Only the way out through Cancel skips the rules; a focus the window cannot name (the window system does not
+  // always say where it goes) still takes the days and the income along. Leaving is always allowed.
+  const std::optional<int> foco = Ventana() != nullptr ? Ventana()->Foco() : std::nullopt;
+  if (foco && *foco == marco::kIdCancelar) return 0;
+  const int resultado = 1;
   const int entrada = EntradaDeControl(id);
   const int campo = FilaDeControl(id);
   if (entrada < 0 || campo < kImpValorSinRevisar || campo > kImpDiasRevisado) return resultado;

@@ -423,10 +423,10 @@ void CVistaGrupos::ColocarBotones() {
     const marco::CCampo* campo = DameCampo(CasillaBotones(static_cast<int>(g)) - 1);
     if (campo == nullptr) continue;
     const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
-    // The pair stands right of the box: previous, then next.
-    const int y = r.top + (r.bottom - r.top - lado) / 2;
-    if (wxButton* anterior = m_aBotones[2 * g + 1]) anterior->SetSize(r.right + 6, y, lado, lado);
-    if (wxButton* siguiente = m_aBotones[2 * g]) siguiente->SetSize(r.right + 8 + lado, y, lado, lado);
+    // The pair stands above the right end of the group's first row, on the group's heading: previous, then next.
+    const int y = r.top - lado - std::max(3, static_cast<int>(6 * escala));
+    if (wxButton* anterior = m_aBotones[2 * g + 1]) anterior->SetSize(r.right - 2 * lado - 4, y, lado, lado);
+    if (wxButton* siguiente = m_aBotones[2 * g]) siguiente->SetSize(r.right - lado, y, lado, lado);
   }
 }
 

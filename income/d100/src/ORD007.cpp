@@ -47,7 +47,7 @@ double Doble(const unsigned char* p) {
   return v;
 }
 void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
-bool Marcada(unsigned char c) { return c == 1 || c == 'x' || c == 'X'; }
+bool Marcada(unsigned char c) { return c == 1 || c == '1' || c == 'x' || c == 'X'; }
 bool ClaseVacia(unsigned char c) { return c == 0 || c == ' '; }
 
 }  // namespace
@@ -266,7 +266,19 @@ void CControlesORD007::ReglaOpcion(int fila) {
   SoloLecturaGrupo(kGrupoORD007A);
 }
 
+void CControlesORD007::ParejaMarcas(int numero) {
+  if (m_pDatos == nullptr || numero < 5 || numero > 8) return;
+  // The two marks of a pair exclude each other, for the person shown.
+  constexpr std::size_t kMarcas[] = {0, 9, 14, 19};
+  const std::size_t persona = static_cast<std::size_t>(SujetoMostrado() - 1);
+  const std::size_t propia = kMarcas[numero - 5] + persona;
+  const std::size_t otra = kMarcas[(numero - 5) ^ 1] + persona;
+  unsigned char* e2 = m_pDatos->ApartadoE2.octetos;
+  if (Marcada(e2[propia])) e2[otra] = ' ';
+}
+
 void CControlesORD007::CasillaCambiada(int numero) {
+  ParejaMarcas(numero);
   const int grupo = GrupoDeCasilla(numero);
   const int fila = FilaDeCasilla(numero);
   const int campo = CampoDeCasilla(numero);
@@ -331,6 +343,7 @@ int CControlesORD007::CasillaConfirmada(int numero) {
 }
 
 int CControlesORD007::ComprobarCasilla(int numero) {
+  ParejaMarcas(numero);
   const int grupo = GrupoDeCasilla(numero);
   const int fila = FilaDeCasilla(numero);
   const int campo = CampoDeCasilla(numero);

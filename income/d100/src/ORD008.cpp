@@ -369,7 +369,7 @@ ORD008::ORD008() { PonerControles(std::make_unique<CControlesORD008>()); }
 CControlesORD008* ORD008::Controles() const { return static_cast<CControlesORD008*>(DameControles()); }
 
 int ORD008::CasillaBotones(int indiceGrupo) const {
-  static constexpr int kCasillas[] = {18, 70, 96, 106};
+  static constexpr int kCasillas[] = {9, 38, 92, 102};
   return indiceGrupo >= 0 && indiceGrupo < 4 ? kCasillas[indiceGrupo] : 0;
 }
 

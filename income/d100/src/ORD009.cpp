@@ -441,7 +441,7 @@ ORD009::ORD009() { PonerControles(std::make_unique<CControlesORD009>()); }
 CControlesORD009* ORD009::Controles() const { return static_cast<CControlesORD009*>(DameControles()); }
 
 int ORD009::CasillaBotones(int indiceGrupo) const {
-  static constexpr int kCasillas[] = {14, 58, 86, 96};
+  static constexpr int kCasillas[] = {8, 22, 82, 92};
   return indiceGrupo >= 0 && indiceGrupo < 4 ? kCasillas[indiceGrupo] : 0;
 }
 

@@ -183,7 +183,7 @@ class CVistaGrupos : public renta::CRentaVista {
   void CalcularTodo();
   // The command id of group g's next button (its previous one is the id + 1).
   virtual int PrimerComando() const = 0;
-  // Where the buttons of a group stand: beside the right of this box.
+  // Where the buttons of a group stand: above the right end of this box (the last of the group's first row).
   virtual int CasillaBotones(int indiceGrupo) const = 0;
   // Whether the page's groups scroll (and so have buttons).
   virtual bool ConBotones() const { return true; }

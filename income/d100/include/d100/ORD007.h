@@ -71,6 +71,7 @@ class CControlesORD007 : public CControlesGrupos {
   std::unique_ptr<renta::CFilasApartadoF> CrearTabla(int indice, DatosRenta& datos) const override;
   void ReglaClase(int fila);
   void ReglaOpcion(int fila);
+  void ParejaMarcas(int numero);
 
   std::array<std::array<char, 6>, 2> m_aCodigos{};
   std::array<std::array<char, 6>, 3> m_aMarcasB{};
