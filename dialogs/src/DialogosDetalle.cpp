@@ -5,6 +5,7 @@
 #include "dialogs/DlgPlanesPensiones.h"
 #include "dialogs/DlgPremios.h"
 #include "dialogs/DlgRendimientosTrabajo.h"
+#include "dialogs/DlgRentasImputadas.h"
 
 namespace dialogos {
 
@@ -14,6 +15,7 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgPremios();
   RegistrarDialogos714();
   RegistrarDialogosCapital();
+  RegistrarDlgRentasImputadas();
 }
 
 }  // namespace dialogos
