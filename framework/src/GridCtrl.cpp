@@ -288,37 +288,27 @@ void CGridCtrl::EditarCeldaConLista(int fila, int columna, const std::vector<std
                                columna);
 }
 
-namespace {
+void CGridCtrl::FinEdicion(CGridCellEdit* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla) {
+  if (editor == nullptr || editor != m_pEdit) return;
+  m_pEdit = nullptr;
+  RetirarEditor(editor, fila, columna, texto, tecla);
+}
 
-// An in-place editor goes away after the event that ended it; the grid takes the focus back when it had it.
-void RetirarEditor(wxWindow* editor, bool& teniaFoco) {
-  teniaFoco = editor->HasFocus() || editor->IsDescendant(wxWindow::FindFocus());
+void CGridCtrl::FinEdicion(CGridListEdit* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla) {
+  if (editor == nullptr || editor != m_pLista) return;
+  m_pLista = nullptr;
+  RetirarEditor(editor, fila, columna, texto, tecla);
+}
+
+void CGridCtrl::RetirarEditor(wxWindow* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla) {
+  // The editor goes after the event that ended it; the grid takes the focus back when the editor had it.
+  const bool teniaFoco = editor->HasFocus() || editor->IsDescendant(wxWindow::FindFocus());
   editor->Hide();
   if (wxTheApp != nullptr) {
     wxTheApp->ScheduleForDestruction(editor);
   } else {
     editor->Destroy();
   }
-}
-
-}  // namespace
-
-void CGridCtrl::FinEdicion(CGridCellEdit* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla) {
-  if (editor == nullptr || editor != m_pEdit) return;
-  m_pEdit = nullptr;
-  bool teniaFoco = false;
-  RetirarEditor(editor, teniaFoco);
-  EnviarAviso(kGvnFinEdicion, fila, columna, texto, tecla);
-  m_modelo.TerminarEdicion(fila, columna, texto, tecla);
-  if (teniaFoco) SetFocus();
-  Tras(1);
-}
-
-void CGridCtrl::FinEdicion(CGridListEdit* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla) {
-  if (editor == nullptr || editor != m_pLista) return;
-  m_pLista = nullptr;
-  bool teniaFoco = false;
-  RetirarEditor(editor, teniaFoco);
   EnviarAviso(kGvnFinEdicion, fila, columna, texto, tecla);
   m_modelo.TerminarEdicion(fila, columna, texto, tecla);
   if (teniaFoco) SetFocus();

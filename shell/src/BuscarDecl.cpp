@@ -80,7 +80,12 @@ CDlgBuscarDecl::CDlgBuscarDecl(wxWindow* padre, CBuscarDecl& reglas)
 
   m_pClave->Bind(wxEVT_TEXT, &CDlgBuscarDecl::AlCambiarClave, this);
   m_pClave->Bind(wxEVT_KEY_DOWN, &CDlgBuscarDecl::AlTecla, this);
+  // Enter seeks the key; once it was found, Enter takes it, as the default button would.
   m_pClave->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) {
+    if (m_reglas.AceptarHabilitado()) {
+      if (m_reglas.Aceptar()) EndModal(wxID_OK);
+      return;
+    }
     m_reglas.Buscar();
     Pintar();
   });

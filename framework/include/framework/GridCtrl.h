@@ -234,6 +234,8 @@ class CGridCtrl : public wxWindow {
   CGridImagenes m_imagenes;
   CMedidorLienzo m_medidor;
   wxTimer m_temporizador;
+  void RetirarEditor(wxWindow* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla);
+
   CGridCellEdit* m_pEdit = nullptr;  // a child window: wxWidgets deletes it
   CGridListEdit* m_pLista = nullptr;  // likewise
   wxWindow* m_pVentanaPadre = nullptr;

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "d100/GruposPagina.h"
 #include "framework/ControlesPagina.h"
 #include "income/RentaVista.h"
 #include "income/SIM003.h"
@@ -40,8 +41,7 @@ inline constexpr int kAccionGuardarGrupo = 4;     // C, D, E: store the row (a d
 inline constexpr int kAccionFilaSinTitular = 5;   // C, D, E: a row left without holder is dropped
 inline constexpr int kAccionGuardarSaldos = 6;    // F: store its row
 inline constexpr int kAccionTrasNif = -3;         // D, E: the row loaded again after its tax number was checked
-inline constexpr int kAccionPuedeMover = -2;      // whether the window may move (1 yes)
-inline constexpr int kAccionMover = -1;           // the window moved
+// kAccionPuedeMover (-2, whether the window may move) and kAccionMover (-1, the window moved): GruposPagina.h.
 inline constexpr int kAccionRecargarFila = 25;    // C, D: the row loaded again from the store
 inline constexpr int kAccionRecargarSaldos = 502;  // F: its row loaded again from the store
 
