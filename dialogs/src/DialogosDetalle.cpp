@@ -2,8 +2,11 @@
 
 #include "dialogs/DialogosCapital.h"
 #include "dialogs/Dlg714.h"
+#include "dialogs/DlgDeduccionesTitulares.h"
+#include "dialogs/DlgImportesConjuntos.h"
 #include "dialogs/DlgPlanesPensiones.h"
 #include "dialogs/DlgPremios.h"
+#include "dialogs/DlgReduccionesTransitorias.h"
 #include "dialogs/DlgRendimientosTrabajo.h"
 
 namespace dialogos {
@@ -14,6 +17,9 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgPremios();
   RegistrarDialogos714();
   RegistrarDialogosCapital();
+  RegistrarDlgReduccionesTransitorias();
+  RegistrarDlgDeducciones();
+  RegistrarDlgImportesConjuntos();
 }
 
 }  // namespace dialogos
