@@ -315,11 +315,10 @@ CDlgInversionVivienda::CDlgInversionVivienda(wxWindow* padre, std::int32_t segun
                             kContextoVivienda) {
   marco::CPlantillaDialogo p = PlantillaLineasTitulares(
       "INVERSI\xD3N EN VIVIENDA HABITUAL", kIdsVivienda,
-      {"Titular", "Con financiaci\xF3n ajena:\nen los dos a\xF1os siguientes",
-       "Con financiaci\xF3n ajena:\ndespu\xE9s de los dos a\xF1os", "Sin financiaci\xF3n ajena:\ninversi\xF3n del ejercicio",
-       "Construcci\xF3n o\nampliaci\xF3n", "Cuentas vivienda"},
+      {"Titular", "Financiaci\xF3n ajena:\nen los dos a\xF1os\nsiguientes", "Financiaci\xF3n ajena:\ndespu\xE9s de los\ndos a\xF1os",
+       "Sin financiaci\xF3n\najena: inversi\xF3n\ndel ejercicio", "Construcci\xF3n o\nampliaci\xF3n", "Cuentas vivienda"},
       {}, true, -1, 22, kIdAyudaTitularOtra);
-  p.Boton(kIdCuentas, "C&uentas vivienda...", {6, YBandaLineas(3), 100, 16});
+  p.Boton(kIdCuentas, "Cuen&tas vivienda...", {6, YBandaLineas(3, 3), 100, 16});
   Plantilla() = p;
   PonerVaciarAyuda(false);
 }

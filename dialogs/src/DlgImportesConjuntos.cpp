@@ -105,9 +105,9 @@ CDlgCeutaMelilla::CDlgCeutaMelilla(wxWindow* padre, std::int32_t segundoParametr
       "para la declaraci\xF3n conjunta puede diferir de la suma de las cantidades consignadas a efectos de las "
       "declaraciones individuales. Vea la ayuda",
       true, -1, 16);
-  p.Estatico(-1, "Declaraci\xF3n Conjunta", {6, YBandaLineas(6) + 2, 34, 12});
-  p.Importe(kIdConjuntaGeneral, {40, YBandaLineas(6), 60, 12}, 14);
-  p.Importe(kIdConjuntaEspecial, {104, YBandaLineas(6), 60, 12}, 14);
+  p.Estatico(-1, "Declaraci\xF3n Conjunta", {6, YBandaLineas(6, 3) + 2, 34, 12});
+  p.Importe(kIdConjuntaGeneral, {40, YBandaLineas(6, 3), 60, 12}, 14);
+  p.Importe(kIdConjuntaEspecial, {104, YBandaLineas(6, 3), 60, 12}, 14);
   Plantilla() = p;
 }
 

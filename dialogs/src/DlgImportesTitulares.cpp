@@ -86,9 +86,22 @@ namespace {
 constexpr int kXLineas = 6;
 constexpr int kYLineas = 28;
 constexpr int kAltoLinea = 16;
+constexpr int kAltoLineaCabecera = 9;
+
+// The lines of the tallest heading: two fit in the usual band, each one more pushes the grid down.
+int LineasCabecera(const std::vector<std::string_view>& cabeceras) {
+  int lineas = 1;
+  for (std::string_view c : cabeceras) {
+    lineas = std::max(lineas, 1 + static_cast<int>(std::count(c.begin(), c.end(), '\n')));
+  }
+  return lineas;
+}
+
+int YRejilla(int lineasCabecera) { return kYLineas + kAltoLineaCabecera * std::max(0, lineasCabecera - 2); }
+
 }  // namespace
 
-int YBandaLineas(int entradas) { return kYLineas + kAltoLinea * entradas + 4; }
+int YBandaLineas(int entradas, int lineasCabecera) { return YRejilla(lineasCabecera) + kAltoLinea * entradas + 4; }
 
 marco::CPlantillaDialogo PlantillaLineasTitulares(std::string_view titulo, const std::vector<int>& ids,
                                                   const std::vector<std::string_view>& cabeceras,
@@ -99,18 +112,20 @@ marco::CPlantillaDialogo PlantillaLineasTitulares(std::string_view titulo, const
   const int campos = static_cast<int>(cabeceras.size());
   const int entradas = campos > 0 ? static_cast<int>(ids.size()) / campos : 0;
   const int ancho = std::max(kXLineas * 2 + kAnchoTitular + kAnchoImporte * (campos - 1), 200);
-  const int yPie = YBandaLineas(entradas) + altoExtra;
+  const int lineas = LineasCabecera(cabeceras);
+  const int yRejilla = YRejilla(lineas);
+  const int yPie = YBandaLineas(entradas, lineas) + altoExtra;
   const int altoNota = nota.empty() ? 0 : 28;
   marco::CPlantillaDialogo p(ancho, yPie + 14 + altoNota + 24, titulo);
   for (int campo = 0; campo < campos; ++campo) {
     const int x = campo == 0 ? kXLineas : kXLineas + kAnchoTitular + kAnchoImporte * (campo - 1);
     const int w = campo == 0 ? kAnchoTitular : kAnchoImporte;
     const int id = campo == campos - 1 ? idUltimaCabecera : -1;
-    p.Estatico(id, cabeceras[static_cast<std::size_t>(campo)], {x, 6, w - 2, 20});
+    p.Estatico(id, cabeceras[static_cast<std::size_t>(campo)], {x, 6, w - 2, yRejilla - 8});
     for (int e = 0; e < entradas; ++e) {
       const std::size_t i = static_cast<std::size_t>(campo * entradas + e);
       if (i >= ids.size()) break;
-      const marco::SRectDialogo celda{x, kYLineas + kAltoLinea * e, w - 4, 12};
+      const marco::SRectDialogo celda{x, yRejilla + kAltoLinea * e, w - 4, 12};
       if (campo == 0) {
         p.Edicion(ids[i], celda, marco::kEdicionMayusculas, 1);
       } else {

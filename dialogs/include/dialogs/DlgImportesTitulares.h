@@ -90,8 +90,8 @@ marco::CPlantillaDialogo PlantillaLineasTitulares(std::string_view titulo, const
                                                   const std::vector<std::string_view>& cabeceras,
                                                   std::string_view nota, bool ayuda, int idUltimaCabecera = -1,
                                                   int altoExtra = 0, int idAyuda = kIdAyudaTitularLineas);
-// The top of the free band of that layout, for `entradas` lines.
-int YBandaLineas(int entradas);
+// The top of the free band of that layout, for `entradas` lines under headings of `lineasCabecera` lines.
+int YBandaLineas(int entradas, int lineasCabecera = 2);
 
 class CDlgImportesTitulares : public marco::CTemplateDlgTitulares {
  public:
