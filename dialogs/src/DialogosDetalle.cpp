@@ -2,8 +2,11 @@
 
 #include "dialogs/DialogosCapital.h"
 #include "dialogs/Dlg714.h"
+#include "dialogs/DlgDeduccionesTitulares.h"
+#include "dialogs/DlgImportesConjuntos.h"
 #include "dialogs/DlgPlanesPensiones.h"
 #include "dialogs/DlgPremios.h"
+#include "dialogs/DlgReduccionesTransitorias.h"
 #include "dialogs/DlgRendimientosTrabajo.h"
 #include "dialogs/DlgRentasImputadas.h"
 
@@ -16,6 +19,9 @@ void RegistrarDialogosDetalle() {
   RegistrarDialogos714();
   RegistrarDialogosCapital();
   RegistrarDlgRentasImputadas();
+  RegistrarDlgReduccionesTransitorias();
+  RegistrarDlgDeducciones();
+  RegistrarDlgImportesConjuntos();
 }
 
 }  // namespace dialogos
