@@ -1,6 +1,8 @@
 #include "dialogs/DialogosDetalle.h"
 
 #include "dialogs/DialogosCapital.h"
+#include "dialogs/DlgAsignacionNacimientos.h"
+#include "dialogs/DlgFamiliares.h"
 #include "dialogs/Dlg714.h"
 #include "dialogs/DlgPlanesPensiones.h"
 #include "dialogs/DlgPremios.h"
@@ -14,6 +16,8 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgPremios();
   RegistrarDialogos714();
   RegistrarDialogosCapital();
+  RegistrarDialogosFamiliares();
+  RegistrarDialogosAsignacionNacimientos();
 }
 
 }  // namespace dialogos
