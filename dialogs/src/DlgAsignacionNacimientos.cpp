@@ -75,8 +75,8 @@ CDlgAsignacionTributaria::CDlgAsignacionTributaria(wxWindow* padre)
     const int y = k == 0 ? 50 : 70 + 14 * k;
     if (k == 1) p.Estatico(-1, "DECLARACIONES INDIVIDUALES", {8, 70, 150, 10});
     p.Estatico(-1, kPersonas[k], {8, y + 2, 150, 10});
-    p.Edicion(kIdIglesia + 2 * k, {180, y, 14, 12}, marco::kEdicionMayusculas, 1);
-    p.Edicion(kIdFinesSociales + 2 * k, {240, y, 14, 12}, marco::kEdicionMayusculas, 1);
+    p.Edicion(kIdIglesia + 2 * k, {180, y, 14, 12}, 0, 1);
+    p.Edicion(kIdFinesSociales + 2 * k, {240, y, 14, 12}, 0, 1);
   }
   p.Estatico(-1, "Si marca las dos opciones, se destinar\xE1 un 0,5239 por 100 de la cuota\n\xEDntegra al "
                  "sostenimiento econ\xF3mico de la Iglesia Cat\xF3lica y, adem\xE1s,\notro 0,5239 por 100 a fines "

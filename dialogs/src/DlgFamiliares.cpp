@@ -310,20 +310,19 @@ struct SColumna {
   unsigned opciones;
 };
 
-constexpr unsigned kMay = marco::kEdicionMayusculas;
 constexpr unsigned kNum = marco::kEdicionDerecha | marco::kEdicionImporte;
 
 constexpr SColumna kColumnasD[kColumnasDescendientes] = {
-    {"N.I.F. o D.N.I.", 48, 9, kMay},          {"Apellidos y nombre", 132, 33, kMay},
+    {"N.I.F. o D.N.I.", 48, 9, 0},          {"Apellidos y nombre", 132, 33, 0},
     {"A\xF1o\nnac.", 22, 4, marco::kEdicionDerecha}, {"Minus-\nval\xED" "a %", 24, 2, kNum},
-    {"Vincu-\nlaci\xF3n", 22, 1, kMay},        {"Otras\nsitua-\nciones", 22, 1, kMay},
-    {"Rentas\n> 1 mill.", 26, 1, kMay},        {"Decla-\nraci\xF3n", 24, 1, kMay},
+    {"Vincu-\nlaci\xF3n", 22, 1, 0},        {"Otras\nsitua-\nciones", 22, 1, 0},
+    {"Rentas\n> 1 mill.", 26, 1, 0},        {"Decla-\nraci\xF3n", 24, 1, 0},
 };
 constexpr SColumna kColumnasA[kColumnasAscendientes] = {
-    {"N.I.F. o D.N.I.", 48, 9, kMay},          {"Apellidos y nombre", 132, 33, kMay},
+    {"N.I.F. o D.N.I.", 48, 9, 0},          {"Apellidos y nombre", 132, 33, 0},
     {"A\xF1o\nnac.", 22, 4, marco::kEdicionDerecha}, {"Minus-\nval\xED" "a %", 30, 5, kNum},
-    {"Vincu-\nlaci\xF3n", 22, 1, kMay},        {"Convi-\nvencia", 24, 1, kNum},
-    {"Rentas\n969.780 a\n1 mill.", 30, 1, kMay},
+    {"Vincu-\nlaci\xF3n", 22, 1, 0},        {"Convi-\nvencia", 24, 1, kNum},
+    {"Rentas\n969.780 a\n1 mill.", 30, 1, 0},
 };
 
 std::string TextoFijo(const unsigned char* p, std::size_t n) {
@@ -516,7 +515,19 @@ int CDlgListaFamiliar::AlEntrarEnCampo(int id) {
 }
 
 int CDlgListaFamiliar::AlSalirDeCampo(int id) {
-  if (marco::CTemplateDlgLista::AlSalirDeCampo(id) == 0) return 0;
+  if (marco::CTemplateDlgLista::AlSalirDeCampo(id) == 0) {
+    // The toolkit does not always say which window takes the focus (a focus-lost event without it): unless the
+    // focus is known to go to Cancel, or the dialog is closing, the rows are kept together and the next one is
+    // opened all the same, as leaving a box within the list does.
+    if (Ventana() == nullptr || Cerrando() || Ventana()->Foco().has_value() || !Editable()) return 0;
+    const int e = EntradaDeControl(id);
+    if (e < 0) return 1;
+    if (EntradaEnUso(e) == 0) {
+      CompactarEntradas();
+      Mostrar();
+    }
+    ActualizarEntradas();
+  }
   const int f = EntradaDeControl(id);
   if (f < 0 || !Editable()) return 1;
   unsigned char* fila = Fila(f);
