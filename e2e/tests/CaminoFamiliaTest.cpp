@@ -84,12 +84,13 @@ class CaminoFamilia : public e2e::CPasoCamino {
   }
 };
 
-TEST_F(CaminoFamilia, UnaDeclaracionNuevaConHijosLlegaALaPagina1) {
+TEST_F(CaminoFamilia, UnaDeclaracionNuevaDeUnDeclaranteSoloLlegaALaPagina1) {
   ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
   ASSERT_TRUE(E().Escribir(kClave));
   ASSERT_TRUE(E().Tecla("alt+a"));
   ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
-  // Single, with children, born 1960, community 12; "Aplicar".
+  // Single, "No" to children members of the family unit (the declarant files alone), born 1960, community 12;
+  // "Aplicar".
   E().Tecla("space");
   C().Tabular(4);
   E().Tecla("space");
