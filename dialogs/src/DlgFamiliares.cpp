@@ -1,5 +1,10 @@
 #include "dialogs/DlgFamiliares.h"
 
+#include <wx/app.h>
+#include <wx/textctrl.h>
+#include <wx/weakref.h>
+#include <wx/window.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -380,6 +385,8 @@ CDlgListaFamiliar::CDlgListaFamiliar(bool ascendientes, wxWindow* padre)
   Plantilla() = p;
 }
 
+CDlgListaFamiliar::~CDlgListaFamiliar() { *m_pVivo = false; }
+
 int CDlgListaFamiliar::IdCampo(int columna, int fila) const {
   return m_bAscendientes ? IdAscendiente(columna, fila) : IdDescendiente(columna, fila);
 }
@@ -393,6 +400,14 @@ int CDlgListaFamiliar::OnInitDialog() {
   if (!Editable()) HabilitarEdiciones(0);
   Mostrar();
   ActualizarEntradas();
+  const int libre = EntradasAbiertas();
+  if (m_nPrimerCaracter >= 0x20 && Editable() && !Bloqueado() && EntradaEnUso(libre) == 0) {
+    // Typed over the first free row's identification number, as typing into a box does.
+    const int id = IdCampo(kColNif, libre);
+    PonerTextoControl(id, std::string(1, static_cast<char>(m_nPrimerCaracter)));
+    m_nIdCaretAlFinal = id;
+    PonerFoco(id);
+  }
   return 1;
 }
 
@@ -504,6 +519,19 @@ bool CDlgListaFamiliar::ComprobarEdad(int f) {
 }
 
 int CDlgListaFamiliar::AlEntrarEnCampo(int id) {
+  if (id == m_nIdCaretAlFinal) {
+    m_nIdCaretAlFinal = 0;
+    // The typing goes on after the character already there: once the box has taken the focus (the toolkit
+    // selects a box's whole text as it enters it), the caret goes to its end.
+    if (auto* ventana = dynamic_cast<wxWindow*>(Ventana()); ventana != nullptr && wxTheApp != nullptr) {
+      const std::weak_ptr<bool> vivo = m_pVivo;
+      wxWeakRef<wxWindow> campo(ventana->FindWindow(id));
+      wxTheApp->CallAfter([vivo, campo] {
+        if (vivo.expired() || !*vivo.lock() || !campo) return;
+        if (auto* texto = dynamic_cast<wxTextCtrl*>(campo.get())) texto->SetInsertionPointEnd();
+      });
+    }
+  }
   const int f = EntradaDeControl(id);
   if (f < 0 || Ocupado() || !Editable()) return 1;
   if (f != m_nFilaRecordada) {
@@ -615,6 +643,7 @@ int AbrirListaFamiliar(const marco::SContextoSeleccion& c) {
   }
   const int sujeto = marco::DameSujetoActual();
   dlg.PonerCodigoSujeto(sujeto != 0 ? sujeto : marco::kSujetoUnidadFamiliar);
+  dlg.PonerPrimerCaracter(c.caracter);
   const int r = dlg.DoModal();
   if (r == marco::kDialogoAceptado) std::memcpy(c.enlace, dlg.m_recibido.data(), tamano);
   return r;

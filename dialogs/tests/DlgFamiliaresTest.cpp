@@ -322,6 +322,24 @@ TEST(DlgDescendientes, SinFilasAceptaEnSeguidaYUnaFilaVaciadaSeRecoge) {
   EXPECT_FALSE(DescendienteConDatos(d.Recibida(2)));
 }
 
+TEST(DlgDescendientes, ElCaracterQueLaAbreEmpiezaElNifDeLaPrimeraFilaLibre) {
+  CGuionMensajes guion;
+  SLista<CDlgDescendientes> d;
+  std::memcpy(d.dlg.m_recibido.data() + D::kNombre, "RUIZ PEREZ ANA", 14);
+  std::memcpy(d.dlg.m_recibido.data() + D::kAnio, "1990", 4);
+  d.dlg.m_recibido[D::kVinculo] = 'D';
+  d.dlg.PonerPrimerCaracter('2');
+  d.Abrir();
+  const int nif = d.dlg.IdCampo(kColNif, 1);
+  EXPECT_EQ(d.v.Texto(nif), "2");
+  EXPECT_EQ(d.v.FocoActual(), nif);
+  d.v.Escribir(nif, "22222222J");
+  d.Fila(1, {{kColNombre, "RUIZ PEREZ LUIS"}, {kColAnio, "1995"}, {kColVinculo, "D"}});
+  EXPECT_EQ(d.Aceptar(), marco::kIdAceptar) << testing::PrintToString(guion.Codigos());
+  EXPECT_EQ(TextoEn(d.Recibida(1) + D::kNif, 9), "22222222J");
+  EXPECT_EQ(TextoEn(d.Recibida(0) + D::kNombre, 14), "RUIZ PEREZ ANA");
+}
+
 TEST(DlgDescendientes, AceptarRehusadoDejaElDialogoAbiertoYNadaVuelve) {
   CGuionMensajes guion;
   SLista<CDlgDescendientes> d;

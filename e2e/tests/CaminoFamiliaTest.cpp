@@ -110,14 +110,15 @@ TEST_F(CaminoFamilia, UnaDeclaracionNuevaDeUnDeclaranteSoloLlegaALaPagina1) {
 
 TEST_F(CaminoFamilia, DosHijosEntradosPorLaListaSeVenEnLaPagina) {
   REQUIERE_PASO(C(), "pagina1");
-  // The first box of the list of descendants opens the list: any character typed there does.
+  // The first box of the list of descendants opens the list: the first character of the N.I.F. typed there does,
+  // and the typing goes on in the list's first row.
   ASSERT_TRUE(IrACasilla(kPaginaIdentificacion, "ZDNIU1"));
-  E().Escribir("1");
+  E().Escribir(std::string(kHijos[0].nif, 1));
   ASSERT_TRUE(C().VentanaDelante(titulos::kDescendientes, "the list of descendants"));
   // Row by row: N.I.F., name, year, (degree), relation "D", then on past the other situation and the two marks
   // to the next row, which opens once the one above has data.
   for (const SHijo& h : kHijos) {
-    E().Escribir(h.nif);
+    E().Escribir(&h == &kHijos[0] ? h.nif + 1 : h.nif);
     C().Tabular(1);
     E().Escribir(h.nombre);
     C().Tabular(1);

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "framework/TemplateDlgLista.h"
@@ -148,6 +149,7 @@ class CDlgListaFamiliar : public marco::CTemplateDlgLista {
  public:
   // `ascendientes`: the list of ascendants, else of descendants.
   CDlgListaFamiliar(bool ascendientes, wxWindow* padre);
+  ~CDlgListaFamiliar() override;
 
   bool Ascendientes() const { return m_bAscendientes; }
   int Filas() const { return m_bAscendientes ? kFilasAscendientes : kFilasDescendientes; }
@@ -159,6 +161,9 @@ class CDlgListaFamiliar : public marco::CTemplateDlgLista {
   std::array<unsigned char, renta::kFilasDescendientes * renta::kAnchoDescendiente> m_recibido{};
   // The family data the rules read (the launcher takes them from the open declaration).
   SFamiliaListas m_familia;
+  // The character typed into the page box that opened the list (Windows-1252; 0 none): the identification number
+  // of the first free row begins with it and the typing goes on after it.
+  void PonerPrimerCaracter(unsigned caracter) { m_nPrimerCaracter = caracter; }
 
   int OnInitDialog() override;
   void OnOK() override;
@@ -179,6 +184,10 @@ class CDlgListaFamiliar : public marco::CTemplateDlgLista {
   bool m_bAscendientes;
   std::array<unsigned char, renta::kFilasDescendientes * renta::kAnchoDescendiente> m_filas{};
   int m_nFilaRecordada = 0;
+  unsigned m_nPrimerCaracter = 0;
+  int m_nIdCaretAlFinal = 0;
+  // False once the dialog is gone, for the call that waits for the box to take the focus.
+  std::shared_ptr<bool> m_pVivo = std::make_shared<bool>(true);
 };
 
 class CDlgDescendientes : public CDlgListaFamiliar {
