@@ -327,7 +327,7 @@ constexpr SColumna kColumnasA[kColumnasAscendientes] = {
     {"N.I.F. o D.N.I.", 48, 9, 0},          {"Apellidos y nombre", 132, 33, 0},
     {"A\xF1o\nnac.", 22, 4, marco::kEdicionDerecha}, {"Minus-\nval\xED" "a %", 30, 5, kNum},
     {"Vincu-\nlaci\xF3n", 22, 1, 0},        {"Convi-\nvencia", 24, 1, kNum},
-    {"Rentas\n969.780 a\n1 mill.", 30, 1, 0},
+    {"Rentas\n969.780 a\n1.000.000", 38, 1, 0},
 };
 
 std::string TextoFijo(const unsigned char* p, std::size_t n) {
