@@ -1,6 +1,8 @@
 #include "dialogs/DialogosDetalle.h"
 
 #include "dialogs/DialogosCapital.h"
+#include "dialogs/DlgAsignacionNacimientos.h"
+#include "dialogs/DlgFamiliares.h"
 #include "dialogs/Dlg714.h"
 #include "dialogs/DlgDeduccionesTitulares.h"
 #include "dialogs/DlgImportesConjuntos.h"
@@ -22,6 +24,8 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgReduccionesTransitorias();
   RegistrarDlgDeducciones();
   RegistrarDlgImportesConjuntos();
+  RegistrarDialogosFamiliares();
+  RegistrarDialogosAsignacionNacimientos();
 }
 
 }  // namespace dialogos
