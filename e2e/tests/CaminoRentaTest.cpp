@@ -227,6 +227,16 @@ TEST_F(CaminoRenta, ElSalarioDelDialogoLlegaALaCasillaDeLaPagina) {
   C().Alcanzado("salario");
 }
 
+TEST_F(CaminoRenta, IrAUnaPaginaYaAbiertaLaTraeDelante) {
+  REQUIERE_PASO(C(), "salario");
+  // Pages stay open side by side: going back to one brings it to the front with its box, not just in name.
+  ASSERT_TRUE(IrAPagina(1));
+  ASSERT_TRUE(IrAPagina(2));
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "no box of page 2 took the focus";
+  EXPECT_EQ(Digitos(*texto), "3000000") << "the box with the focus shows \"" << *texto << "\", not page 2's salary";
+}
+
 TEST_F(CaminoRenta, CtrlGGuardaConLaDeclaracionAbierta) {
   REQUIERE_PASO(C(), "pagina1");
   // What the earlier steps entered: the NIF, and the salary when its step got through.

@@ -90,8 +90,8 @@ TEST_F(ORD002Tablas, LasCasillasDeLaPaginaYSusAtributos) {
       EXPECT_EQ(c.Idinternet, n - 2) << n;  // the filing order follows the boxes
       EXPECT_EQ(c.fminternet, "120N") << n;
     } else {
-      EXPECT_EQ(c.Letra(), 'A') << n;
-      EXPECT_EQ(c.Idinternet, 0) << n;  // not filed
+      EXPECT_EQ(c.Letra(), n == 1 ? 'P' : 'A') << n;  // the header N.I.F. takes digits
+      EXPECT_EQ(c.Idinternet, 0) << n;                 // not filed
     }
   }
   // The detail windows by section: work income, real estate, the section-C holder dialogs and their variants.

@@ -84,8 +84,9 @@ TEST(DatosPaginas, ControlXTieneLas45CasillasDeORD002EnOrden) {
     EXPECT_LE(c.rect.right, paginas::kAnchoPagina);
     EXPECT_LE(c.rect.bottom, paginas::kAltoPagina);
   }
-  // What the page binds: two header texts, forty-one amounts of five elements, a 20-character text, a header text.
-  EXPECT_EQ(cajas[0].mascara.substr(0, 2), "A9");
+  // What the page binds: the header N.I.F. (a plain text: it takes digits), a header text, forty-one amounts of five
+  // elements, a 20-character text, a header text.
+  EXPECT_EQ(cajas[0].mascara.substr(0, 2), "P9");
   for (int n = 3; n <= 43; ++n) EXPECT_EQ(cajas[n - 1].mascara.substr(0, 5), "F12*5") << n;
   EXPECT_EQ(cajas[43].mascara.substr(0, 3), "A20");
   EXPECT_TRUE(cajas[0].soloLectura);
