@@ -21,13 +21,10 @@ wxString AWx(std::string_view texto1252) { return wxString::FromUTF8(plataforma:
 void BombearMensajes() {
   wxEventLoopBase* bucle = wxEventLoopBase::GetActive();
   if (bucle == nullptr) return;
-  while (bucle->Pending()) {
-    if (!bucle->Dispatch()) {
-      // The loop was asked to end: the request stays for it.
-      if (wxTheApp != nullptr) wxTheApp->ExitMainLoop();
-      return;
-    }
-  }
+  // Handles what is pending and ends no loop: a dispatch that reports "no loop running" (as the toolkit does when
+  // the running loop is not one of its own) is no request to quit, and ending the program after a print run lost
+  // the user's session. A real request to quit stays with the loop that received it.
+  bucle->Yield(true);
 }
 
 CDlgImprimiendo::CDlgImprimiendo(wxWindow* padre)
