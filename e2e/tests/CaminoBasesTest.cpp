@@ -86,6 +86,19 @@ class CaminoBases : public e2e::CPasoCamino {
     }
     return ::testing::AssertionSuccess();
   }
+
+  // A character typed in the box opens its detail window, titled `titulo`; Escape closes it and leaves the box.
+  ::testing::AssertionResult VentanaDeDetalle(const std::string& casilla, const std::string& titulo) {
+    E().Escribir("1");
+    if (!C().VentanaDelante(titulo, "the detail window of " + casilla)) {
+      return ::testing::AssertionFailure() << casilla << " did not open its detail window";
+    }
+    E().Tecla("Escape");
+    if (!E().EsperarSinVentana(titulo)) {
+      return ::testing::AssertionFailure() << "the detail window of " << casilla << " did not close on Escape";
+    }
+    return ::testing::AssertionSuccess();
+  }
 };
 
 TEST_F(CaminoBases, UnaDeclaracionNuevaPasaAlFormularioOrdinario) {
@@ -131,7 +144,7 @@ TEST_F(CaminoBases, LaAportacionDeLaPagina10SeGuardaYReduceLaBase) {
   C().Alcanzado("aportacion");
 }
 
-TEST_F(CaminoBases, LasDeduccionesSinVentanaDanSuMensaje) {
+TEST_F(CaminoBases, LasDeduccionesAbrenSuVentanaODanSuMensaje) {
   REQUIERE_PASO(C(), "pagina10");
   // Page 11: the housing-investment box (22), three Tab presses after the first box that takes input (7).
   ASSERT_TRUE(IrAPagina(11));
@@ -140,7 +153,7 @@ TEST_F(CaminoBases, LasDeduccionesSinVentanaDanSuMensaje) {
   const auto tabs = p11->Tabulaciones(p11->PrimeraEditable(), 22);
   ASSERT_TRUE(tabs) << "box 22 of page 11 takes no focus";
   ASSERT_TRUE(C().Tabular(*tabs));
-  EXPECT_TRUE(MensajeDeDetalle("box 22 of page 11"));
+  EXPECT_TRUE(VentanaDeDetalle("box 22 of page 11", "Inversi\xC3\xB3n en vivienda habitual"));
   // Page 12 opens on the first group's amount asked.
   ASSERT_TRUE(IrAPagina(12));
   EXPECT_TRUE(MensajeDeDetalle("box 3 of page 12"));
