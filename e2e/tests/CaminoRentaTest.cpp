@@ -190,6 +190,16 @@ TEST_F(CaminoRenta, ElSalarioDelDialogoLlegaALaCasillaDeLaPagina) {
   C().Alcanzado("salario");
 }
 
+TEST_F(CaminoRenta, IrAUnaPaginaYaAbiertaLaTraeDelante) {
+  REQUIERE_PASO(C(), "salario");
+  // Pages stay open side by side: going back to one brings it to the front with its box, not just in name.
+  ASSERT_TRUE(IrAPagina(1));
+  ASSERT_TRUE(IrAPagina(2));
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "no box of page 2 took the focus";
+  EXPECT_EQ(Digitos(*texto), "3000000") << "the box with the focus shows \"" << *texto << "\", not page 2's salary";
+}
+
 TEST_F(CaminoRenta, CtrlGGuardaConLaDeclaracionAbierta) {
   REQUIERE_PASO(C(), "pagina1");
   // What the earlier steps entered: the NIF, and the salary when its step got through.
@@ -216,6 +226,30 @@ TEST_F(CaminoRenta, CtrlGGuardaConLaDeclaracionAbierta) {
   EXPECT_TRUE(C().Programa().Vivo());
   EXPECT_TRUE(E().Ventanas(titulos::kIndice).empty()) << "saving closed the declaration";
   if (!HasFailure()) C().Alcanzado("guardada");
+}
+
+TEST_F(CaminoRenta, ElResultadoDeLaDeclaracionQuedaEnSuPagina) {
+  REQUIERE_PASO(C(), "guardada");
+  if (!C().HaAlcanzado("salario")) GTEST_SKIP() << "no salary was entered";
+  // The result page of the D-101 (page 7) opens; what it shows is what the declaration holds after the whole
+  // recalculation, read back from the store.
+  ASSERT_TRUE(IrAPagina(7));
+  ASSERT_TRUE(E().Tecla("ctrl+g"));
+  // The declarant's slot of the results: amounts of five elements, one per person (0 the family unit).
+  constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
+  constexpr std::size_t kDeclarante = 8 * (marco::kSujetoDeclarante - 1);
+  constexpr std::size_t kCuotaTrasDeducciones = kResultados + 5688 + kDeclarante;
+  constexpr std::size_t kRetencionesYPagos = kResultados + 6344 + kDeclarante;
+  constexpr std::size_t kResultado = kResultados + 6384 + kDeclarante;
+  std::string motivo;
+  const auto fila = EsperarGuardada(
+      [&](const e2e::SDeclaracionGuardada& f) { return f.Importe(kRetencionesYPagos).value_or(0.0) == kRetencion; },
+      motivo);
+  ASSERT_TRUE(fila) << motivo;
+  const double cuota = fila->Importe(kCuotaTrasDeducciones).value_or(-1.0);
+  EXPECT_GT(cuota, 0.0) << "a salary of 3,000,000 leaves no quota";
+  EXPECT_EQ(fila->Importe(kRetencionesYPagos), kRetencion) << "the withholding does not reach the result";
+  EXPECT_EQ(fila->Importe(kResultado), cuota - kRetencion) << "the result is not the quota less the withholding";
 }
 
 TEST_F(CaminoRenta, CerrarYVolverAAbrirConservaNifYSalario) {

@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/mdi.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -10,6 +11,8 @@
 #include "framework/BaseDatos.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/EditEx.h"
+#include "framework/EditExVentana.h"
 #include "framework/Prog32View.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
@@ -275,6 +278,19 @@ int CProg32Doc::MostrarPagina(wxClassInfo* clase, int /*argumento*/, int /*recur
   if (EnfocarCampoPendiente()) return 0;
   if (wxView* abierta = BuscarVista(clase)) {
     abierta->Activate(true);
+    // The view made current is not yet the one in front: its page comes forward (its tab, among the open pages),
+    // and the focus goes to its active box, or to the page when no box is active.
+    if (auto* pagina = dynamic_cast<wxMDIChildFrameBase*>(abierta->GetFrame())) {
+      pagina->Activate();
+    } else if (wxWindow* marco = abierta->GetFrame()) {
+      marco->Raise();
+    }
+    if (auto* vista = dynamic_cast<CProg32View*>(abierta)) {
+      CEditEx* edit = vista->DameEditActivo();
+      wxWindow* foco = vista->DameVentana();
+      if (edit != nullptr && edit->DameVentana() != nullptr) foco = edit->DameVentana();
+      if (foco != nullptr) foco->SetFocus();
+    }
     return 1;
   }
   return CrearVista(clase) != nullptr ? 1 : 0;

@@ -98,6 +98,11 @@ class CLienzoPagina : public wxScrolledCanvas {
 
   void Soltar() { m_pVista = nullptr; }
 
+  // The view brings its active box into sight itself (HacerVisible), in page units. The toolkit's own scrolling to a
+  // child that takes the focus would act on the edit's place of the moment, before the view has set it, and leave
+  // the page scrolled sideways.
+  bool ShouldScrollToChildOnFocus(wxWindow*) override { return false; }
+
   // Activates a box after the event being handled is over.
   void ActivarMasTarde(int indice) {
     CallAfter([this, indice] {

@@ -54,6 +54,9 @@ constexpr SOpcionMenu kMenuDeclaracion[] = {
     {marco::kComandoUltimaPagina, "&Ultima Página"},
     kSeparador,
     {marco::kComandoEstadoDeclaracion, "&Estado de la Declaración"},
+    kSeparador,
+    {marco::kComandoSimplificada, "&Simplificada (D-101)", ETipo::Marca},
+    {marco::kComandoOrdinaria, "&Ordinaria (D-100)", ETipo::Marca},
 };
 constexpr SOpcionMenu kMenuAyuda[] = {
     {kComandoAcercaDe, "&Acerca de Korvelix..."},
@@ -88,7 +91,7 @@ constexpr int kComandosDeclaracion[] = {
     marco::kComandoCerrar,           marco::kComandoGuardar,        marco::kComandoBorrador,
     marco::kComandoImprimir,         marco::kComandoIrAPaginaMenu,  marco::kComandoPrimeraPagina,
     marco::kComandoPaginaAnterior,   marco::kComandoPaginaSiguiente, marco::kComandoUltimaPagina,
-    marco::kComandoEstadoDeclaracion,
+    marco::kComandoEstadoDeclaracion, marco::kComandoSimplificada,  marco::kComandoOrdinaria,
 };
 
 }  // namespace
