@@ -52,10 +52,12 @@ std::vector<SCasillaVentana> CasillasConVentana() {
 const std::set<std::string> kOtrasCasillas = {"IDD_DESCENDIENTES", "IDD_ASCENDIENTES", "IDD_IGLESIAS",
                                               "IDD_NOMAPE"};
 // Dialogs that pages name and that other parts of the program still have to give (known exceptions, to be taken
-// out of this list as they come): the family lists and the church allocation of page 1, the imputed real-estate
-// income of page 3 and the holder-and-amount dialog of the first group of deductions of page 4.
-const std::set<std::string> kPendientes = {"IDD_DESCENDIENTES", "IDD_ASCENDIENTES", "IDD_IGLESIAS", "IDD_NOMAPE",
-                                           "IDD_IMPURENTAS", "IDD_TIT3DAT1"};
+// out of this list as they come): the family lists and the church allocation of page 1,
+// the holder-and-amount dialog of the first group of deductions of page 4, and the transfer and acquisition values
+// of the dated elements of D-100 pages 8 and 9.
+const std::set<std::string> kPendientes = {"IDD_DESCENDIENTES", "IDD_ASCENDIENTES", "IDD_IGLESIAS",  "IDD_NOMAPE",
+                                           "IDD_TIT3DAT1",      "IDD_VALTRANSEA",   "IDD_VALADQUI",  "IDD_VALTRANSEAG4",
+                                           "IDD_VALADQUIG4"};
 // Dialogs that open only over an open declaration of their tax (they compare with its figures): without one they
 // answer Cancel at once.
 const std::set<std::string> kConDeclaracion = {"IDD_PCUOTINT", "IDD_PIMPEXTR"};

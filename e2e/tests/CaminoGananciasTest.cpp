@@ -1,0 +1,166 @@
+// The road of a capital gain on the ordinary form: a D-100 declaration is opened, page 9 is reached with Ctrl+I, a
+// gain of the general part is typed in the page's first group, an element transferred in 1999 is declared with its
+// holder and dates, Ctrl+G stores them, and the gain is in the taxable base of the declarant. Every outcome is read
+// from the stored declaration.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+
+#include "Camino.h"
+#include "framework/DocumentoServicios.h"
+#include "output/RegistroRentaCampos.h"
+#include "ximardol.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using e2e::CCamino;
+namespace titulos = e2e::titulos;
+
+constexpr const char* kClave = "GANANCIAS E2E";
+constexpr const char* kNif = "12345678Z";
+constexpr int kFormularioOrdinario = 2;
+
+// The first dated element of section F3 (rows of 640 bytes): holder at +20, the two dates at +40 and +48.
+constexpr std::size_t kElemento = offsetof(DatosRenta, ApartadoF3);
+// The first row of the gains of the general part on page 9 (RegApartadoF2 +3584, rows of 32 bytes): holder, the
+// amount at +8, the part that counts at +16.
+constexpr std::size_t kGanancia = offsetof(DatosRenta, ApartadoF2) + 3584;
+// Per-person amounts (the total, then the declarant, ...): the group's total and the net gains of the general part
+// in the taxable base.
+constexpr std::size_t kDeclarante = sizeof(double) * (marco::kSujetoDeclarante - 1);
+constexpr std::size_t kTotalGrupo = offsetof(DatosRenta, ApartadoF2) + 3872;
+constexpr std::size_t kBaseGeneral = offsetof(DatosRenta, BaseImponible) + 1232;
+constexpr double kImporte = 100000.0;
+
+// The digits of a box's text (amounts show thousands separators).
+std::string Digitos(const std::string& texto) {
+  std::string d;
+  for (char c : texto) {
+    if (c >= '0' && c <= '9') d += c;
+  }
+  return d;
+}
+
+e2e::SDeclaracionGuardada Declaracion() {
+  e2e::SDeclaracionGuardada d;
+  d.clave = kClave;
+  d.tipodec = kFormularioOrdinario;
+  d.idioma = "e";
+  d.datos.assign(sizeof(DatosRenta), 0);
+  const std::size_t nif =
+      salida::registro_renta::kNif + salida::registro_renta::kPasoNif * (marco::kSujetoDeclarante - 1);
+  std::memcpy(d.datos.data() + nif, kNif, 9);
+  return d;
+}
+
+class CaminoGanancias : public e2e::CPasoCamino {
+ protected:
+  static void SetUpTestSuite() {
+    Estado() = std::make_unique<CCamino>("CaminoGanancias", [](const e2e::CKorvelix& programa) {
+      std::string error;
+      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
+    });
+  }
+  static void TearDownTestSuite() { Estado().reset(); }
+  static std::unique_ptr<CCamino>& Estado() {
+    static std::unique_ptr<CCamino> camino;
+    return camino;
+  }
+  CCamino* CaminoActual() override { return Estado().get(); }
+  CCamino& C() { return *Estado(); }
+  e2e::CEscritorio& E() { return C().Escritorio(); }
+
+  ::testing::AssertionResult IrAPagina(int numero) {
+    E().Tecla("ctrl+i");
+    if (!C().VentanaDelante(titulos::kIrAPagina, "the go-to-page dialog")) {
+      return ::testing::AssertionFailure() << "Ctrl+I did not open the go-to-page dialog";
+    }
+    E().Escribir(std::to_string(numero));
+    E().Tecla("Return");
+    if (!E().EsperarSinVentana(titulos::kIrAPagina)) {
+      return ::testing::AssertionFailure() << "the go-to-page dialog did not close on Enter";
+    }
+    return ::testing::AssertionSuccess();
+  }
+};
+
+TEST_F(CaminoGanancias, LaDeclaracionOrdinariaSeAbreDesdeElIndice) {
+  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
+  // The only stored declaration is selected: "&Seleccionar" opens it.
+  E().Tecla("alt+s");
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not close";
+  const auto principal = E().EsperarVentana(titulos::kPrincipal);
+  ASSERT_TRUE(principal);
+  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  C().Alcanzado("abierta");
+}
+
+TEST_F(CaminoGanancias, UnaGananciaEnElPrimerGrupoDeLaPagina9) {
+  REQUIERE_PASO(C(), "abierta");
+  ASSERT_TRUE(IrAPagina(9));
+  // The page opens on the holder of the first row of its first group; the holder opens the row's amounts.
+  E().Escribir("D");
+  E().Tecla("Tab");
+  E().Escribir("100000");
+  E().Tecla("Tab");
+  E().Escribir("100000");
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "the amount box gave nothing to the clipboard";
+  EXPECT_EQ(Digitos(*texto), "100000");
+  E().Tecla("Tab");
+  C().Alcanzado("ganancia");
+}
+
+TEST_F(CaminoGanancias, UnElementoConSusFechasEnLaPagina9) {
+  REQUIERE_PASO(C(), "ganancia");
+  // From the row's first mark: its second mark, the holder of the next row (open now), then the first element of
+  // section F3 (the rest of the first group waits for holders).
+  C().Tabular(3);
+  E().Escribir("PISO CENTRO");
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "the element's box gave nothing to the clipboard";
+  EXPECT_EQ(*texto, "PISO CENTRO");
+  E().Tecla("Tab");
+  E().Escribir("D");
+  C().Tabular(2);  // past the mark, to the acquisition date
+  E().Escribir("01011990");
+  E().Tecla("Tab");
+  E().Escribir("15061999");
+  // Leaving the date commits it (the focus goes on to the element's value, which is not typed here).
+  E().Tecla("Tab");
+  C().Alcanzado("elemento");
+}
+
+TEST_F(CaminoGanancias, CtrlGGuardaLaGananciaEnLaBaseDelDeclarante) {
+  REQUIERE_PASO(C(), "abierta");
+  ASSERT_TRUE(E().Tecla("ctrl+g"));
+  std::optional<e2e::SDeclaracionGuardada> fila;
+  std::string motivo;
+  e2e::EsperarHasta(
+      [&] {
+        fila = C().Programa().Declaracion(kClave, &motivo);
+        return fila && fila->Importe(kGanancia + 16).value_or(0.0) == kImporte;
+      },
+      10s, 200ms);
+  ASSERT_TRUE(fila) << motivo;
+  EXPECT_EQ(fila->tipodec, kFormularioOrdinario);
+  if (C().HaAlcanzado("elemento")) {
+    EXPECT_EQ(static_cast<int>(static_cast<unsigned char>(fila->Texto(kElemento + 20, 1)[0])), marco::kSujetoDeclarante)
+        << "the element's holder";
+    EXPECT_EQ(fila->Texto(kElemento, 11), "PISO CENTRO");
+    EXPECT_EQ(fila->Texto(kElemento + 40, 8), "01011990") << "the acquisition date";
+    EXPECT_EQ(fila->Texto(kElemento + 48, 8), "15061999") << "the transfer date";
+  }
+  ASSERT_TRUE(C().HaAlcanzado("ganancia"));
+  EXPECT_EQ(static_cast<int>(static_cast<unsigned char>(fila->Texto(kGanancia, 1)[0])), marco::kSujetoDeclarante);
+  EXPECT_EQ(fila->Importe(kGanancia + 8), kImporte);
+  EXPECT_EQ(fila->Importe(kGanancia + 16), kImporte);
+  // The calculation carried it into the group's total and the general part of the taxable base.
+  EXPECT_EQ(fila->Importe(kTotalGrupo + kDeclarante), kImporte);
+  EXPECT_EQ(fila->Importe(kBaseGeneral + kDeclarante), kImporte);
+}
+
+}  // namespace
