@@ -172,12 +172,6 @@ TEST_F(CargaModulos, ActividadDesconocidaDejaLosDatosVacios) {
 TEST_F(CargaModulos, SegundaCargaConLasTablasDeReferencia) {
   CCargaModulos& carga = Carga(3);
   carga.PonerTablas(TablasReferencia('e'));
-  // The fixture has no language twins: the plain names of the texts.
-  CNombresTablas t = carga.DameTablas();
-  t[kTablaIae] = "IAEMOD";
-  t[kTablaEpi] = "EPIMOD";
-  t[kTablaMod] = "MOD";
-  carga.PonerTablas(t);
   CDatosMod d;
   carga.CargarDatosModulos(20, "659.4", d);
   ASSERT_EQ(d.DameNumeroModulos(kTipoIrpf), 2);

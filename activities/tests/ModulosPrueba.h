@@ -55,6 +55,11 @@ class CPruebaModulos : public ::pruebas::CCarpetaTablas {
   void SetUp() override {
     CCarpetaTablas::SetUp();
     for (const auto& [tabla, filas] : FilasPrueba()) CrearTabla(tabla, FuenteModulos(tabla) + filas);
+    // The Castilian twins of the tables with texts, as the boxes name them.
+    for (const char* tabla : {"IAEMOD", "EPIMOD"}) {
+      CrearTabla(std::string(tabla) + "_E", FuenteModulos(tabla) + FilasPrueba().at(tabla));
+    }
+    CrearTabla("MOD____E", FuenteModulos("MOD") + FilasPrueba().at("MOD"));
     base_.Abrir(Carpeta(), false, 1, "DBF");
     carga_.PonerBaseDatos(&base_);
   }
