@@ -4,6 +4,7 @@
 // A static library keeps only what something refers to, so every module is named here explicitly.
 #include <wx/docview.h>
 
+#include "activities/EditsActividad.h"
 #include "d100/PaginasD100.h"
 #include "dialogs/DialogosDetalle.h"
 #include "framework/EditDetalle.h"
@@ -37,6 +38,7 @@ void RegistrarPartesPrograma() {
   ordinaria::ClasesPaginasD100();
   patrimonio::RegistrarPaginas714();
   dialogos::RegistrarDialogosDetalle();
+  actividades::RegistrarEditsActividad(marco::FabricaEdit());
 }
 
 // Views the documents make by class name only (the draft presentation, the wealth-tax printing view): kept in
