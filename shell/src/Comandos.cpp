@@ -34,6 +34,7 @@ constexpr SOpcionMenu kMenuArchivo[] = {
     kSeparador,
     {marco::kComandoBorrador, "&Presentación borrador"},
     {marco::kComandoImprimir, "&Imprimir...\tCtrl+P"},
+    {marco::kComandoPresentacionInternet, "Generar &fichero para Internet..."},
     kSeparador,
     {marco::kComandoImportar, "I&mportar"},
     {marco::kComandoExportar, "&Exportar"},
@@ -88,7 +89,7 @@ constexpr int kComandosDeclaracion[] = {
     marco::kComandoCerrar,           marco::kComandoGuardar,        marco::kComandoBorrador,
     marco::kComandoImprimir,         marco::kComandoIrAPaginaMenu,  marco::kComandoPrimeraPagina,
     marco::kComandoPaginaAnterior,   marco::kComandoPaginaSiguiente, marco::kComandoUltimaPagina,
-    marco::kComandoEstadoDeclaracion,
+    marco::kComandoEstadoDeclaracion, marco::kComandoPresentacionInternet,
 };
 
 }  // namespace

@@ -29,6 +29,7 @@ inline constexpr int kComandoPaginaElegida = 32781;  // sent by the go-to-page d
 inline constexpr int kComandoImportar = 32787;
 inline constexpr int kComandoExportar = 32805;
 inline constexpr int kComandoEstadoDeclaracion = 32790;
+inline constexpr int kComandoPresentacionInternet = 57612;  // the Internet filing file of the declaration
 
 // ---- the boundary ----
 // The wxWidgets id of a command: the standard id where wxWidgets has one (save, close, print, copy...); an id of
@@ -59,6 +60,8 @@ struct SServiciosComandos {
   std::function<void(CProg32Doc&)> irAPagina;
   // Shows the findings list of the document (its key) modally.
   std::function<void(CProg32Doc&)> mostrarHallazgos;
+  // Shows it for filing (the list's file mode): its result, 6 when the user chose to write the file.
+  std::function<int(CProg32Doc&)> mostrarHallazgosFichero;
   // The section bar of the main frame: hidden when a declaration closes; whether it is shown.
   std::function<void()> ocultarBarraApartados;
   std::function<bool()> barraApartadosVisible;
