@@ -151,9 +151,8 @@ CDialogosPresentacionVentanas::CDialogosPresentacionVentanas(wxWindow* padre, st
 int CDialogosPresentacionVentanas::MostrarHallazgos() { return m_mostrarHallazgos ? m_mostrarHallazgos() : 0; }
 
 bool CDialogosPresentacionVentanas::ConfirmarPresentacion() {
-  const wxString titulo = wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : wxString();
-  return wxMessageBox(AWx(TextoConfirmacionInternet()), titulo, wxOK | wxCANCEL | wxICON_INFORMATION, m_pPadre) ==
-         wxOK;
+  return wxMessageBox(AWx(TextoConfirmacionInternet()), AWx(kTituloConfirmacionInternet),
+                      wxOK | wxCANCEL | wxICON_INFORMATION, m_pPadre) == wxOK;
 }
 
 std::optional<std::filesystem::path> CDialogosPresentacionVentanas::PedirFichero(std::string_view nombre) {

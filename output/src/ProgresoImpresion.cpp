@@ -21,13 +21,10 @@ wxString AWx(std::string_view texto1252) { return wxString::FromUTF8(plataforma:
 void BombearMensajes() {
   wxEventLoopBase* bucle = wxEventLoopBase::GetActive();
   if (bucle == nullptr) return;
-  while (bucle->Pending()) {
-    if (!bucle->Dispatch()) {
-      // The loop was asked to end: the request stays for it.
-      if (wxTheApp != nullptr) wxTheApp->ExitMainLoop();
-      return;
-    }
-  }
+  // Yielding lets every waiting message through and leaves a request to end the loop where it is, for the loop
+  // itself. (Dispatching one message at a time reads the end of an earlier modal dialog's loop as a request to
+  // end the program's.)
+  bucle->YieldFor(wxEVT_CATEGORY_ALL);
 }
 
 CDlgImprimiendo::CDlgImprimiendo(wxWindow* padre)

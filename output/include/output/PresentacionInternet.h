@@ -65,7 +65,8 @@ enum class EPresentacion : int {
 
 EPresentacion PresentarPorInternet(IDocumentoPresentacion& documento, IDialogosPresentacion& dialogos);
 
-// The notice before the file is made (Windows-1252).
+// The notice before the file is made and its caption (Windows-1252).
+inline constexpr std::string_view kTituloConfirmacionInternet = "Presentaci\xF3n por Internet";
 std::string TextoConfirmacionInternet();
 
 // ---- the file dialog's rules ----
