@@ -73,7 +73,8 @@ TEST(SimbolosPdf417, FormaPorPlazaYLongitud) {
 
 TEST(SimbolosPdf417, RanurasEnUnidadesDelDispositivo) {
   EXPECT_EQ(OrigenRanura(0, 600), (CPunto{483, 1295}));  // 483.04 and 1,295.86 truncated
-  EXPECT_EQ(OrigenRanura(3, 600), (CPunto{2777, 4158}));
+  // The lower slots stand below the last box of the first printed page.
+  EXPECT_EQ(OrigenRanura(3, 600), (CPunto{2777, 5243}));
   EXPECT_EQ(OrigenRanura(0, 300), (CPunto{241, 647}));
   const plataforma::CSimboloCodigoBarras simbolo(375, std::vector<int>(51, 3), {});
   EXPECT_EQ(ExtensionSimbolo(simbolo, 600), (plataforma::CTamano{2264, 922}));

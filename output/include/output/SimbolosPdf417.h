@@ -23,11 +23,13 @@ struct CPlazaPdf417 {
   int y;
 };
 
+// The first two slots lie in the blank upper part of the first printed page; the third and fourth (a long
+// declaration's) below its last box, so that no symbol ever covers a box of the page.
 inline constexpr std::array<CPlazaPdf417, 4> kPlazasPdf417{{
     {18, 51, 918, 80, 215},
     {12, 51, 1530, 460, 215},
-    {18, 51, 2502, 80, 690},
-    {13, 54, 2502, 460, 690},
+    {18, 51, 2502, 80, 870},
+    {13, 54, 2502, 460, 870},
 }};
 
 inline constexpr int kResolucionMinimaPdf417 = 300;
