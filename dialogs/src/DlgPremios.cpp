@@ -19,8 +19,6 @@ namespace dialogos {
 
 namespace {
 
-using marco::SEnlaceControl;
-
 constexpr int kImportesEspecie = 3;
 constexpr int kImportesMetalico = 2;
 
@@ -32,19 +30,6 @@ constexpr std::string_view kCabecerasMetalico[] = {"Titular", "Importe \xEDntegr
 
 constexpr double kPorcentajePremio = 0.2;
 constexpr double kMargenPremio = 100.0;
-
-double LeerDoble(const unsigned char* p) {
-  double valor = 0.0;
-  std::memcpy(&valor, p, sizeof valor);
-  return std::isfinite(valor) ? valor : 0.0;
-}
-
-std::string LetraTitular(std::uint8_t titular) {
-  for (const marco::STitular& t : marco::kTitulares) {
-    if (t.codigo == titular && titular != 0) return std::string(1, t.letra);
-  }
-  return {};
-}
 
 // ---- layout (dialog units) ----
 constexpr int kXPrimera = 8;
@@ -89,138 +74,24 @@ marco::CPlantillaDialogo Plantilla(std::string_view titulo, int importes, std::s
 // ---- stored form ----
 
 EntradasPremio LeerEntradasPremio(std::span<const unsigned char> bloque, int importes) {
-  EntradasPremio entradas{};
-  if (importes < 1 || importes > kMaxImportesPremio || bloque.size() != TamanoBloquePremio(importes)) return entradas;
-  for (std::size_t e = 0; e < kEntradasPremio; ++e) {
-    const unsigned char* p = bloque.data() + e * TamanoEntradaPremio(importes);
-    SEntradaPremio& entrada = entradas[e];
-    entrada.titular = p[0] <= 5 ? p[0] : 0;
-    for (int i = 0; i < importes; ++i) entrada.importes[static_cast<std::size_t>(i)] = LeerDoble(p + 8 + 8 * i);
-  }
-  return entradas;
+  if (importes < 1 || importes > kMaxImportesPremio) return {};
+  return LeerEntradas(bloque, FormaPremio(importes));
 }
 
 void EscribirEntradasPremio(const EntradasPremio& entradas, int importes, std::span<unsigned char> bloque) {
-  if (importes < 1 || importes > kMaxImportesPremio || bloque.size() != TamanoBloquePremio(importes)) return;
-  for (std::size_t e = 0; e < kEntradasPremio; ++e) {
-    unsigned char* p = bloque.data() + e * TamanoEntradaPremio(importes);
-    p[0] = entradas[e].titular;
-    for (int i = 0; i < importes; ++i) {
-      std::memcpy(p + 8 + 8 * i, &entradas[e].importes[static_cast<std::size_t>(i)], sizeof(double));
-    }
-  }
+  if (importes < 1 || importes > kMaxImportesPremio) return;
+  EscribirEntradas(entradas, FormaPremio(importes), bloque);
 }
 
 // ---- the dialog ----
 
 CDlgPremios::CDlgPremios(int idRecurso, wxWindow* padre, std::int32_t segundoParametro, std::string_view titulo,
                          int importes, std::span<const int> ids, std::span<const std::string_view> cabeceras)
-    : CTemplateDlgTitulares(idRecurso, padre, segundoParametro), m_nImportes(importes) {
-  PonerTablaIds(kEntradasPremio, importes + 1, std::vector<int>(ids.begin(), ids.end()));
+    : CDlgImportesTitulares(idRecurso, padre, segundoParametro, FormaPremio(importes),
+                            std::vector<int>(ids.begin(), ids.end()), kIdAyudaTitularPremios, 0) {
   Plantilla() = dialogos::Plantilla(titulo, importes, ids, cabeceras);
-}
-
-int CDlgPremios::OnInitDialog() {
-  CTemplateDlgTitulares::OnInitDialog();
-  m_copia = m_recibido;
-  for (SEntradaPremio& e : m_copia) {
-    if (e.titular > 5) e.titular = 0;
-    for (double& v : e.importes) {
-      if (!std::isfinite(v)) v = 0.0;
-    }
-  }
-  AjustarEntradasAlSujeto();
-
-  for (int e = 0; e < kEntradasPremio; ++e) {
-    SEntradaPremio* entrada = &m_copia[static_cast<std::size_t>(e)];
-    SEnlaceControl titular;
-    titular.mostrar = [entrada] { return LetraTitular(entrada->titular); };
-    titular.guardar = [this, entrada](std::string_view texto) {
-      const marco::SEntornoDialogo entorno = Entorno();
-      const int codigo = marco::CodigoTitularTecleado(texto, SegundoParametro(), entorno.conyuge, entorno.hijo1, entorno.hijo2);
-      if (codigo < 0) return false;
-      entrada->titular = static_cast<std::uint8_t>(codigo);
-      return true;
-    };
-    Enlazar(IdControl(0, e), std::move(titular));
-    for (int i = 0; i < m_nImportes; ++i) {
-      Enlazar(IdControl(i + 1, e), EnlaceImportePesetas(&entrada->importes[static_cast<std::size_t>(i)]));
-    }
-  }
-
-  ActualizarEntradas();
-  if (!TodasLasEntradas()) CompactarEntradas();
-  marco::ActualizarDatosHijos(*this, 0);
-  RecordarTitulares();
-  return 1;
-}
-
-void CDlgPremios::RecordarTitulares() {
-  for (std::size_t e = 0; e < kEntradasPremio; ++e) m_titularesMostrados[e] = m_copia[e].titular;
-}
-
-void CDlgPremios::OnOK() {
-  marco::ActualizarDatosHijos(*this, 1);
-  if (Comprobar() == 0) return;
-  if (TodasLasEntradas() && !Bloqueado()) {
-    QuitarEntradasVacias();
-    m_recibido = m_copia;
-  }
-  marco::CTemplateDlg::OnOK();
-}
-
-int CDlgPremios::AlSalirDeCampo(int id) {
-  const int fila = FilaDeControl(id);
-  // A holder typed and left: the entries follow it, as after a pick. (The value was stored as the cell was left.)
-  if (fila == 0) {
-    const int e = EntradaDeControl(id);
-    if (e >= 0 && m_copia[static_cast<std::size_t>(e)].titular != m_titularesMostrados[static_cast<std::size_t>(e)]) {
-      AlCambiarValor(id);
-    }
-  }
-  if (!PermitirSalidaCampo()) return 1;
-  if (fila == 0) {
-    PonerTextoControl(kIdAyudaTitularPremios, "");
-  } else if (fila > 0) {
-    ActualizarDatos(0);
-  }
-  return 1;
-}
-
-int CDlgPremios::AlEntrarEnCampo(int id) {
-  if (FilaDeControl(id) == 0) MostrarAyudaTitular(kIdAyudaTitularPremios);
-  return 1;
-}
-
-int CDlgPremios::AlCambiarValor(int id) {
-  const int resultado = CTemplateDlgTitulares::AlCambiarValor(id);
-  RecordarTitulares();
-  return resultado;
-}
-
-void CDlgPremios::LimpiarEntrada(int entrada) {
-  if (entrada < 0 || entrada >= kEntradasPremio) return;
-  m_copia[static_cast<std::size_t>(entrada)].importes.fill(0.0);
-}
-
-void CDlgPremios::MoverEntrada(int a, int de) {
-  if (a < 0 || a >= kEntradasPremio || de < 0 || de >= kEntradasPremio || a == de) return;
-  m_copia[static_cast<std::size_t>(a)] = m_copia[static_cast<std::size_t>(de)];
-}
-
-void CDlgPremios::QuitarEntrada(int entrada) {
-  if (entrada >= 0 && entrada < kEntradasPremio) m_copia[static_cast<std::size_t>(entrada)].titular = 0;
-}
-
-std::uint8_t CDlgPremios::TitularDeEntrada(int entrada) const {
-  if (entrada < 0 || entrada >= kEntradasPremio) return 0;
-  return m_copia[static_cast<std::size_t>(entrada)].titular;
-}
-
-void CDlgPremios::EntradaPropia(int entrada) {
-  if (entrada >= 0 && entrada < kEntradasPremio) {
-    m_copia[static_cast<std::size_t>(entrada)].titular = static_cast<std::uint8_t>(marco::kSujetoDeclarante);
-  }
+  // The typed amount is shown formatted as its field is left.
+  PonerRefrescarAlSalir(true);
 }
 
 bool CDlgPremios::VeintePorCiento(double premio, double pagado) {
@@ -234,13 +105,9 @@ CDlgPremiosEspecie::CDlgPremiosEspecie(wxWindow* padre, std::int32_t segundoPara
     : CDlgPremios(kRecursoPremiosEspecie, padre, segundoParametro, "PREMIOS EN ESPECIE", kImportesEspecie,
                   kIdsEspecie, kCabecerasEspecie) {}
 
-void CDlgPremiosEspecie::EntradaComun(int entrada) {
-  if (entrada < 0 || entrada >= kEntradasPremio) return;
-  for (double& v : CopiaEditable()[static_cast<std::size_t>(entrada)].importes) v /= 2.0;
-}
-
-int CDlgPremiosEspecie::Comprobar() {
-  for (const SEntradaPremio& e : Copia()) {
+int CDlgPremiosEspecie::ComprobarEntradas() {
+  for (int i = 0; i < kEntradasPremio; ++i) {
+    const SEntradaPremio& e = Copia()[static_cast<std::size_t>(i)];
     if (e.importes[kIngresosCuentaPremio] < e.importes[kRepercutidoPremio]) {
       marco::CDlgMensaje().MostrarMensaje("100R135", marco::IconoMano);
       return 0;
@@ -256,8 +123,9 @@ CDlgPremiosMetalico::CDlgPremiosMetalico(wxWindow* padre, std::int32_t segundoPa
     : CDlgPremios(kRecursoPremiosMetalico, padre, segundoParametro, "PREMIOS EN MET\xC1LICO", kImportesMetalico,
                   kIdsMetalico, kCabecerasMetalico) {}
 
-int CDlgPremiosMetalico::Comprobar() {
-  for (const SEntradaPremio& e : Copia()) {
+int CDlgPremiosMetalico::ComprobarEntradas() {
+  for (int i = 0; i < kEntradasPremio; ++i) {
+    const SEntradaPremio& e = Copia()[static_cast<std::size_t>(i)];
     if (!VeintePorCiento(e.importes[kIntegroPremio], e.importes[kRetencionPremio])) return 0;
   }
   return 1;
@@ -265,26 +133,11 @@ int CDlgPremiosMetalico::Comprobar() {
 
 // ---- the launch ----
 
-namespace {
-
-template <typename TDialogo>
-void RegistrarPremio(std::string_view nombre, int importes) {
-  marco::RegistrarDialogoDetalle(nombre, TamanoBloquePremio(importes), [importes](marco::SPeticionDetalle& p) {
-    if (p.bloque.size() != TamanoBloquePremio(importes)) return marco::kDialogoCancelado;
-    TDialogo dlg(p.padre, p.segundoParametro);
-    dlg.m_recibido = LeerEntradasPremio(p.bloque, importes);
-    marco::PrepararDialogoDetalle(dlg, p);
-    const int resultado = dlg.DoModal();
-    if (resultado == marco::kDialogoAceptado) EscribirEntradasPremio(dlg.m_recibido, importes, p.bloque);
-    return resultado;
-  });
-}
-
-}  // namespace
-
 void RegistrarDlgPremios() {
-  RegistrarPremio<CDlgPremiosEspecie>(kVentanaPremiosEspecie, kImportesEspecie);
-  RegistrarPremio<CDlgPremiosMetalico>(kVentanaPremiosMetalico, kImportesMetalico);
+  RegistrarRejilla<CDlgPremiosEspecie>(kVentanaPremiosEspecie, TamanoBloquePremio(kImportesEspecie),
+                                       EAjusteRejilla::kNinguno);
+  RegistrarRejilla<CDlgPremiosMetalico>(kVentanaPremiosMetalico, TamanoBloquePremio(kImportesMetalico),
+                                        EAjusteRejilla::kNinguno);
 }
 
 }  // namespace dialogos

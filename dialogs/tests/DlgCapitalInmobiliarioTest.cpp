@@ -106,6 +106,7 @@ TEST(DlgCapitalInmobiliario, AbreConLasEntradasEnUsoYLasDemasCerradas) {
 }
 
 TEST(DlgCapitalInmobiliario, SoloLaReduccionAdmiteNegativosYUnTextoQueNoEsImporteNoCambiaNada) {
+  CGuionMensajes guion;
   SDialogo d;
   d.dlg.m_recibido[0] = Entrada(2, {{kInmIngresos, 1000.0}});
   d.v.Abrir(d.dlg);
@@ -123,12 +124,14 @@ TEST(DlgCapitalInmobiliario, SoloLaReduccionAdmiteNegativosYUnTextoQueNoEsImport
     EXPECT_DOUBLE_EQ(Imp(d.dlg.Copia()[0], kInmRetenciones), 0.0) << malo;
     d.v.Enfocar(kRetencionesId[0]);
   }
-  // A holder that is not present in the declaration is refused (no second child here).
+  EXPECT_TRUE(guion.Codigos().empty()) << "a refused amount is not a message";
+  // A holder that is not present in the declaration is refused (no second child here), and the user is told.
   d.v.Enfocar(kTitular[1]);
   d.v.Escribir(kTitular[1], "2");
   d.v.Enfocar(kIngresosId[0]);
   EXPECT_EQ(d.dlg.Copia()[1].titular, 0);
   EXPECT_EQ(d.v.Texto(kTitular[1]), "");
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"100I006"});
 }
 
 TEST(DlgCapitalInmobiliario, UnTitularNuevoAbreSuEntradaYQuitarloSubeLasSiguientes) {

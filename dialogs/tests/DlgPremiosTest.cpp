@@ -93,7 +93,7 @@ TEST(DlgPremios, LasEntradasSeCompactanYOkDevuelveSoloLasUsadas) {
   EXPECT_DOUBLE_EQ(d.dlg.Copia()[0].importes[kIntegroPremio], 2000.0);
   EXPECT_EQ(d.dlg.Copia()[1].titular, 0);
   EXPECT_EQ(d.v.Texto(kIntegroId[1]), "");
-  // A holder not present (second child) or outside the letters is refused.
+  // A holder not present (second child) or outside the letters is refused, with a message.
   d.v.Enfocar(kTitularMet[1]);
   d.v.Escribir(kTitularMet[1], "2");
   d.v.Enfocar(kIntegroId[0]);
@@ -104,7 +104,8 @@ TEST(DlgPremios, LasEntradasSeCompactanYOkDevuelveSoloLasUsadas) {
   d.v.Enfocar(kIntegroId[0]);
   EXPECT_EQ(d.dlg.Copia()[1].titular, 2);
   EXPECT_EQ(d.Aceptar(), marco::kIdAceptar);
-  EXPECT_TRUE(guion.Codigos().empty());
+  // The refused holder was told with its message; nothing else.
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"100I006"});
   EXPECT_EQ(d.dlg.m_recibido[0].titular, 3);
   EXPECT_EQ(d.dlg.m_recibido[1].titular, 0);
 }

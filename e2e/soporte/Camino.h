@@ -34,6 +34,7 @@ inline constexpr const char* kIrAPagina = "^Ir a p";
 inline constexpr const char* kImprimir = "^Imprimir$";
 inline constexpr const char* kAviso = "^ATENCI";
 inline constexpr const char* kHallazgos = "^Avisos y errores";
+inline constexpr const char* kDescendientes = "^HIJOS Y OTROS DESCENDIENTES SOLTEROS";
 }  // namespace titulos
 
 class CCamino {

@@ -46,10 +46,12 @@ std::string Agrupar(std::string_view digitos) {
   return r;
 }
 
-// Too large for a box of n digits: |value| / 10^n above 1.
-bool NoCabe(double valor, int longitud) {
+// Too large for a box of n digits: |value|, as shown with its decimals, reaches 10^n (10^n itself takes n + 1
+// digits).
+bool NoCabe(double valor, int longitud, int decimales = 0) {
   if (!std::isfinite(valor)) return true;
-  return std::fabs(valor) / std::pow(10.0, longitud) > 1.0;
+  const double escala = std::pow(10.0, std::clamp(decimales, 0, 6));
+  return std::round(std::fabs(valor) * escala) / escala >= std::pow(10.0, longitud);
 }
 
 std::string Ajustar(std::string_view texto, std::size_t ancho) {
@@ -266,7 +268,7 @@ std::string CCampo::ComponerTexto(const SEntornoCampo& entorno, bool& desborde, 
     case 'R': {
       const double valor = ImporteSujeto(s);
       if (valor == 0.0 && MostrarCero == 0) return {};
-      desborde = NoCabe(valor, Longitud);
+      desborde = NoCabe(valor, Longitud, Decimales);
       if (desborde && !std::isfinite(valor)) return std::string(kMarcaDesborde);
       return FormatearImporte(valor, Decimales, Opcion);
     }

@@ -55,6 +55,16 @@ std::string LeerValorTabla(plataforma::CTablaRegistros& tabla, std::string_view 
   return valor;
 }
 
+std::string ClaveDeFila(plataforma::CTablaRegistros& tabla, const SDefinicionTabla& definicion) {
+  const std::string columna = definicion.ColumnaClave();
+  for (const plataforma::CEtiquetaTabla& etiqueta : tabla.Etiquetas()) {
+    if (!plataforma::IgualesSinCaso(etiqueta.nombre, columna)) continue;
+    const plataforma::CValor valor = tabla.EvaluarValor(etiqueta.expresion);
+    return valor.tipo == plataforma::ETipoValor::Texto ? valor.texto : std::string();
+  }
+  return LeerValorTabla(tabla, columna);
+}
+
 SDefinicionTabla LeerDefinicionTabla(CBaseDatos* baseDatos, std::string_view ficheroTab, bool conCortar) {
   SDefinicionTabla definicion;
   const std::string nombre = NombreSinExtension(ficheroTab);

@@ -54,9 +54,10 @@ int CCodigoDescripcion::BuscarCodigo(std::string_view codigo, std::string& descr
     if (tabla.Abrir(1, {}, NombreSinExtension(campo->FicheroTab)) == 1) {
       if (m_definicion.ordenada == 1 && !m_definicion.NomOrden.empty()) tabla.PonerOrden(m_definicion.NomOrden);
       plataforma::CTablaRegistros* filas = tabla.Registros();
-      // Exact: the key found must be the code, not one that only begins with it.
+      // Exact: the key found must be the code, not one that only begins with it. A compound key ("deleg+codigo":
+      // an administration by its delegation and its own code) is compared whole.
       if (filas != nullptr && tabla.Buscar(codigo, false, columna, false) == 1 &&
-          plataforma::RecortaDerecha(LeerValorTabla(*filas, columna)) == plataforma::RecortaDerecha(codigo)) {
+          plataforma::RecortaDerecha(ClaveDeFila(*filas, m_definicion)) == plataforma::RecortaDerecha(codigo)) {
         descripcion = ColumnaCatalogo(LeerValorTabla(*filas, m_definicion.CamDescr), kRoomDescripcionCodigo);
         segundo = ColumnaCatalogo(LeerValorTabla(*filas, m_definicion.CamFiltro), kRoomDescripcionCodigo);
         hallado = 1;

@@ -28,7 +28,7 @@ namespace {
 struct SDialogoTabla {
   std::string_view nombre;
   int numero;
-  bool abre;  // false: the number has no dialog, nothing opens
+  bool abre;  // false: the number has no dialog, nothing opens; true: its dialog when registered, else a message
 };
 
 constexpr std::array<SDialogoTabla, 68> kDialogos{{
@@ -46,14 +46,14 @@ constexpr std::array<SDialogoTabla, 68> kDialogos{{
     {"IDD_AUTOLIQ", 1596, true},       {"IDD_TRANFISINT", 1595, true},      {"IDD_PGACUINM", 1594, true},
     {"IDD_RENOBGA", 1577, true},       {"IDD_COMPADQ", 1578, true},         {"IDD_GCUSTODIA", 1587, true},
     {"IDD_TIT1DAT1", 142, true},       {"IDD_TIT2DAT1", 166, true},         {"IDD_AMORTIAG", 216, true},
-    {"IDD_RENDETIIV", 1603, true},     {"IDD_SALPEN95", 117, true},         {"IDD_MODALIDADID", 1549, false},
-    {"IDD_IPLUSD", 1584, true},        {"IDD_FORMPROF", 256, false},        {"IDD_RESINVCAN", 202, true},
-    {"IDD_SALPENEMPLEO", 246, false},  {"IDD_INVPROTMED", 119, true},       {"IDD_INVCINAUD", 1600, true},
+    {"IDD_RENDETIIV", 1603, true},     {"IDD_SALPEN95", 117, true},         {"IDD_MODALIDADID", 1549, true},
+    {"IDD_IPLUSD", 1584, true},        {"IDD_FORMPROF", 256, true},        {"IDD_RESINVCAN", 202, true},
+    {"IDD_SALPENEMPLEO", 246, true},  {"IDD_INVPROTMED", 119, true},       {"IDD_INVCINAUD", 1600, true},
     {"IDD_SALPEN95PLUS", 118, true},   {"IDD_SALPENCARTUJA", 232, true},    {"IDD_TIT4DAT1", 1586, true},
-    {"IDD_RESINVCAN2", 204, false},    {"IDD_RESINVCAN3", 1602, true},      {"IDD_IDEMORAP", 207, true},
+    {"IDD_RESINVCAN2", 204, true},    {"IDD_RESINVCAN3", 1602, true},      {"IDD_IDEMORAP", 207, true},
     {"IDD_DBLIMPTRA", 1592, true},     {"IDD_IMPOTROC", 1593, true},        {"IDD_VALTRANSEA", 199, true},
-    {"IDD_VALTRANSEAG4", 200, true},   {"IDD_VALADQUI", 1565, true},        {"IDD_CONVCOLA", 245, false},
-    {"IDD_PCUOTINT", 1560, true},      {"IDD_PIMPEXTR", 1599, true},        {"IDD_VALADQUIG4", 259, false},
+    {"IDD_VALTRANSEAG4", 200, true},   {"IDD_VALADQUI", 1565, true},        {"IDD_CONVCOLA", 245, true},
+    {"IDD_PCUOTINT", 1560, true},      {"IDD_PIMPEXTR", 1599, true},        {"IDD_VALADQUIG4", 259, true},
     {"IDD_VALADQUI1", 1597, true},     {"IDD_VALADQUI2", 1598, true},
 }};
 

@@ -711,8 +711,10 @@ int CEditEx::GuardarValor() {
   if (n <= 0 || m_bSoloLectura) return 1;
   const int m = m_pCampo->Repeticion;
   const int c = SujetoActual();
+  // A person beyond the box's entries has no value here: nothing is written (never over the first person's).
+  if (m > 1 && c > m) return 0;
   std::size_t desplazamiento = 0;
-  if (m > 1 && m >= c) desplazamiento = static_cast<std::size_t>(std::max(c - 1, 0)) * static_cast<std::size_t>(n);
+  if (m > 1) desplazamiento = static_cast<std::size_t>(std::max(c - 1, 0)) * static_cast<std::size_t>(n);
   const std::string texto = Texto();
   const std::string_view hastaNulo(texto.c_str());
   plataforma::CopiaFija(static_cast<char*>(m_pCampo->Dato) + desplazamiento, static_cast<std::size_t>(n), hastaNulo);

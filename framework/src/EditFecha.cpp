@@ -104,6 +104,18 @@ bool CFechaEdit::CampoValido(std::string_view texto, ECampoFecha campo, int long
   return false;
 }
 
+bool CFechaEdit::TextoAdmitido(std::string_view texto, int longitud) {
+  if (!EsMascara(texto, longitud, false)) return false;
+  const auto blanco = [&](std::size_t inicio, std::size_t largo) {
+    const std::string_view parte = texto.substr(inicio, largo);
+    return std::all_of(parte.begin(), parte.end(), [](char c) { return c == ' '; });
+  };
+  const std::size_t largoAno = texto.size() - kInicioAno;
+  return (blanco(0, 2) || CampoValido(texto, ECampoFecha::Dia, longitud)) &&
+         (blanco(kInicioMes, 2) || CampoValido(texto, ECampoFecha::Mes, longitud)) &&
+         (blanco(kInicioAno, largoAno) || CampoValido(texto, ECampoFecha::Ano, longitud));
+}
+
 bool CFechaEdit::NormalizarCampo(std::string& texto, ECampoFecha campo, int longitud) {
   if (!EsMascara(texto, longitud, false)) return false;
   switch (campo) {
@@ -176,16 +188,28 @@ std::string CFechaEdit::TextoTrabajo() {
 
 void CFechaEdit::EscribirTexto(const std::string& texto, int caret) {
   CCampo* campo = DameCampo();
-  if (campo != nullptr && campo->Dato != nullptr && campo->Longitud > 0) {
-    std::string valor = texto;
-    valor.erase(std::remove(valor.begin(), valor.end(), '/'), valor.end());
+  const int m = campo != nullptr ? campo->Repeticion : 0;
+  const int c = SujetoActual();
+  // A date whose field fails its check never reaches the declaration: the value it had stays. A person beyond the
+  // entries of a box that repeats has no value in it.
+  if (campo != nullptr && campo->Dato != nullptr && campo->Longitud > 0 && !(m > 1 && c > m)) {
     const auto n = static_cast<std::size_t>(campo->Longitud);
     // The person's entry of a box that repeats; the first one otherwise.
-    const int m = campo->Repeticion;
-    const int c = SujetoActual();
     std::size_t desplazamiento = 0;
-    if (m > 1 && m >= c) desplazamiento = static_cast<std::size_t>(std::max(c - 1, 0)) * n;
-    std::memcpy(static_cast<char*>(campo->Dato) + desplazamiento, valor.data(), std::min(n, valor.size()));
+    if (m > 1) desplazamiento = static_cast<std::size_t>(std::max(c - 1, 0)) * n;
+    char* entrada = static_cast<char*>(campo->Dato) + desplazamiento;
+    // What the declaration held before this edit wrote into it.
+    if (!m_bHayPrevio) {
+      m_previo.assign(entrada, n);
+      m_bHayPrevio = true;
+    }
+    if (TextoAdmitido(texto, Longitud())) {
+      std::string valor = texto;
+      valor.erase(std::remove(valor.begin(), valor.end(), '/'), valor.end());
+      std::memcpy(entrada, valor.data(), std::min(n, valor.size()));
+    } else {
+      std::memcpy(entrada, m_previo.data(), std::min(n, m_previo.size()));
+    }
   }
   CambiarTexto(texto, caret, caret);
   PonerModificado(true);
@@ -358,6 +382,8 @@ int CFechaEdit::GuardarValor() {
 void CFechaEdit::MostrarValor(int forma) {
   CCampo* campo = DameCampo();
   if (campo == nullptr || campo->Dato == nullptr) return;
+  // The value shown is the declaration's: a later refused date goes back to it.
+  m_bHayPrevio = false;
   if (forma == 1 && EstaModificado() && !EsSoloLectura()) {
     const int n = Longitud();
     std::string texto = Texto();

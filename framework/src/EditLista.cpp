@@ -336,7 +336,7 @@ void CListaEdit::BuscarClave(std::string_view clave, std::string& descripcion, s
   plataforma::CTablaRegistros* filas = tabla.Registros();
   // Exact: the key found must be the one sought, not one that only begins with it.
   if (filas != nullptr && tabla.Buscar(clave, false, columna, false) == 1 &&
-      SinBlancosFinales(LeerValorTabla(*filas, columna)) == SinBlancosFinales(clave)) {
+      SinBlancosFinales(ClaveDeFila(*filas, def)) == SinBlancosFinales(clave)) {
     plataforma::CopiaFija(descripcion.data(), descripcion.size(), LeerValorTabla(*filas, def.CamDescr));
     plataforma::CopiaFija(filtro.data(), filtro.size(), LeerValorTabla(*filas, def.CamFiltro));
   }

@@ -185,7 +185,11 @@ int CSelStrEdit::AbrirSeleccion(int palabra) {
   }
   const CRegistroSelecciones& registro = m_pRegistro != nullptr ? *m_pRegistro : RegistroSelecciones();
   const FDialogoSeleccion* dialogo = registro.Buscar(m_nombre);
-  if (dialogo == nullptr) return 2;
+  if (dialogo == nullptr) {
+    // The user pressed something that opens nothing: say so.
+    Mensaje(kMensajeDialogoNoExiste);
+    return 2;
+  }
   // A member's page may open it, with a warning that the data belongs to the family unit.
   if (m_nombre != kDialogoNombreApellidos && MiembroConFamilia()) Mensaje(kMensajeMiembroBloqueado);
 

@@ -270,7 +270,7 @@ void CGridCtrl::EnviarAviso(int codigo, int fila, int columna, std::string texto
 // ---- editing and clipboard
 
 void CGridCtrl::EditarCelda(int fila, int columna, ETeclaGrid tecla, char caracter, bool porRaton) {
-  if (m_pEdit != nullptr || !m_modelo.EsCeldaEditable(fila, columna) || !m_modelo.EsVisible(fila, columna)) return;
+  if (Editando() || !m_modelo.EsCeldaEditable(fila, columna) || !m_modelo.EsVisible(fila, columna)) return;
   EnviarAviso(kGvnInicioEdicion, fila, columna);
   plataforma::CRectangulo r;
   if (!m_modelo.RectanguloCelda(fila, columna, r)) return;
@@ -278,10 +278,31 @@ void CGridCtrl::EditarCelda(int fila, int columna, ETeclaGrid tecla, char caract
   m_pEdit = new CGridCellEdit(this, wxRect(r.left, r.top, r.Ancho(), r.Alto()), inicio, fila, columna);
 }
 
+void CGridCtrl::EditarCeldaConLista(int fila, int columna, const std::vector<std::string>& opciones, bool conEdicion,
+                                    bool porTecla) {
+  if (Editando() || !m_modelo.EsCeldaEditable(fila, columna) || !m_modelo.EsVisible(fila, columna)) return;
+  EnviarAviso(kGvnInicioEdicion, fila, columna);
+  plataforma::CRectangulo r;
+  if (!m_modelo.RectanguloCelda(fila, columna, r)) return;
+  m_pLista = new CGridListEdit(this, wxRect(r.left, r.top, r.Ancho(), r.Alto()), opciones, conEdicion, porTecla, fila,
+                               columna);
+}
+
 void CGridCtrl::FinEdicion(CGridCellEdit* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla) {
-  if (editor != m_pEdit) return;
+  if (editor == nullptr || editor != m_pEdit) return;
   m_pEdit = nullptr;
-  const bool teniaFoco = editor->HasFocus();
+  RetirarEditor(editor, fila, columna, texto, tecla);
+}
+
+void CGridCtrl::FinEdicion(CGridListEdit* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla) {
+  if (editor == nullptr || editor != m_pLista) return;
+  m_pLista = nullptr;
+  RetirarEditor(editor, fila, columna, texto, tecla);
+}
+
+void CGridCtrl::RetirarEditor(wxWindow* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla) {
+  // The editor goes after the event that ended it; the grid takes the focus back when the editor had it.
+  const bool teniaFoco = editor->HasFocus() || editor->IsDescendant(wxWindow::FindFocus());
   editor->Hide();
   if (wxTheApp != nullptr) {
     wxTheApp->ScheduleForDestruction(editor);
@@ -402,6 +423,79 @@ void CGridCellEdit::OnPierdeFoco(wxFocusEvent& evento) {
   CallAfter([this] { Terminar(ETeclaGrid::Otra); });
 }
 
+// ---- the in-place list editor
+
+CGridListEdit::CGridListEdit(CGridCtrl* grid, const wxRect& rect, const std::vector<std::string>& opciones,
+                             bool conEdicion, bool porTecla, int fila, int columna)
+    : m_pGrid(grid),
+      m_nFila(fila),
+      m_nColumna(columna),
+      m_bConEdicion(conEdicion),
+      m_bPorTecla(porTecla),
+      m_strOriginal(DeTexto1252(grid->DameTextoCelda(fila, columna))) {
+  wxArrayString lista;
+  for (const std::string& opcion : opciones) lista.Add(DeTexto1252(opcion));
+  // Without an edit part the list shows only its own texts: the cell's text starts chosen when it is one of them.
+  Create(grid, 1001, conEdicion ? m_strOriginal : wxString(), rect.GetPosition(), rect.GetSize(), lista,
+         (conEdicion ? wxCB_DROPDOWN : wxCB_READONLY) | wxTE_PROCESS_ENTER | wxWANTS_CHARS);
+  SetFont(grid->GetFont());
+  if (!conEdicion) {
+    const int elegida = FindString(m_strOriginal, true);
+    if (elegida != wxNOT_FOUND) SetSelection(elegida);
+  }
+  Bind(wxEVT_KEY_DOWN, &CGridListEdit::OnTecla, this);
+  Bind(wxEVT_KILL_FOCUS, &CGridListEdit::OnPierdeFoco, this);
+  Bind(wxEVT_COMBOBOX_DROPDOWN, [this](wxCommandEvent& e) {
+    m_bListaAbierta = true;
+    e.Skip();
+  });
+  Bind(wxEVT_COMBOBOX_CLOSEUP, [this](wxCommandEvent& e) {
+    m_bListaAbierta = false;
+    e.Skip();
+  });
+  SetFocus();
+}
+
+void CGridListEdit::Terminar(ETeclaGrid tecla) {
+  if (m_bTerminado) return;
+  m_bTerminado = true;
+  m_pGrid->FinEdicion(this, m_nFila, m_nColumna, A1252(GetValue()), tecla);
+}
+
+void CGridListEdit::AplicarTecla(ETeclaGrid tecla, bool ctrl, bool enParteEdicion) {
+  const SFinEdicion fin = ReglaTeclaLista(tecla, ctrl, m_bPorTecla, enParteEdicion && m_bConEdicion);
+  if (!fin.termina) return;
+  if (fin.restaurar) {
+    if (m_bConEdicion) {
+      ChangeValue(m_strOriginal);
+    } else {
+      const int original = FindString(m_strOriginal, true);
+      SetSelection(original);
+    }
+  }
+  Terminar(tecla);
+}
+
+void CGridListEdit::OnTecla(wxKeyEvent& evento) {
+  const ETeclaGrid tecla = CGridCtrl::TeclaDeWx(evento.GetKeyCode());
+  const SFinEdicion fin = ReglaTeclaLista(tecla, evento.ControlDown(), m_bPorTecla, m_bConEdicion && !m_bListaAbierta);
+  if (!fin.termina) {
+    evento.Skip();
+    return;
+  }
+  AplicarTecla(tecla, evento.ControlDown(), m_bConEdicion && !m_bListaAbierta);
+}
+
+void CGridListEdit::OnPierdeFoco(wxFocusEvent& evento) {
+  evento.Skip();
+  // The list opening takes the focus from the edit part for a moment; the editor ends when it goes elsewhere.
+  CallAfter([this] {
+    wxWindow* foco = wxWindow::FindFocus();
+    if (m_bListaAbierta || foco == this || (foco != nullptr && IsDescendant(foco))) return;
+    Terminar(ETeclaGrid::Otra);
+  });
+}
+
 // ---- painting
 
 void CGridCtrl::DibujarEn(wxDC& dc) {
@@ -440,6 +534,7 @@ void CGridCtrl::OnPintar(wxPaintEvent&) {
 void CGridCtrl::OnTamano(wxSizeEvent& evento) {
   // An editor open over a cell ends and keeps its text first.
   if (m_pEdit != nullptr) m_pEdit->Terminar(ETeclaGrid::Otra);
+  if (m_pLista != nullptr) m_pLista->Terminar(ETeclaGrid::Otra);
   evento.Skip();
   ActualizarBarras();
   Refresh();

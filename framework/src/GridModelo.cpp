@@ -89,6 +89,22 @@ SFinEdicion ReglaTeclaEdicion(ETeclaGrid tecla, bool ctrl, bool flechasTerminan)
   return r;
 }
 
+SFinEdicion ReglaTeclaLista(ETeclaGrid tecla, bool ctrl, bool iniciadoPorTecla, bool enParteEdicion) {
+  switch (tecla) {
+    case ETeclaGrid::RePag:
+    case ETeclaGrid::AvPag:
+    case ETeclaGrid::Arriba:
+    case ETeclaGrid::Abajo:
+    case ETeclaGrid::Izquierda:
+    case ETeclaGrid::Derecha:
+      if (enParteEdicion && !ctrl) return {};
+      break;
+    default:
+      break;
+  }
+  return ReglaTeclaEdicion(tecla, ctrl, iniciadoPorTecla);
+}
+
 int AnchoEditor(int anchoTexto, int izquierdaCelda, int anchoCelda, int anchoCliente) {
   int ancho = std::max(anchoTexto + 5, anchoCelda);
   ancho = std::min(ancho, anchoCliente - izquierdaCelda);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -52,7 +54,7 @@ TEST_F(Campo, TextoDeImportes) {
       {0.0, "F5", 0, 0, ""},
       {0.0, "F5", 0, 1, "0"},
       {1000.0, "F4", 0, 0, "1.000"},
-      {10000.0, "F4", 0, 0, "10.000"},  // exactly 10^n still fits
+      {9999.0, "F4", 0, 0, "9.999"},  // 10^n - 1 is the largest that fits (10^n overflows)
       {0.5, "F5.2", 0, 0, "0,5"},
       {2.675, "F5.2", 0, 0, "2,68"},  // half away from zero on the decimal digits
       {-2.5, "F5", 0, 0, "-3"},
@@ -215,9 +217,36 @@ TEST_F(Campo, DesbordeMuestraMarcaYNoCambiaElValor) {
   EXPECT_EQ(guion_.Veces("WIN032"), 2);
   EXPECT_FALSE(AvisoDesbordeArmado());
 
-  grande = 10000.0;
-  EXPECT_EQ(TextoDe(f), "10.000");
+  grande = 9999.0;
+  EXPECT_EQ(TextoDe(f), "9.999");
   EXPECT_EQ(f.Desbordado, 0);
+}
+
+TEST_F(Campo, DiezALaNEnUnaCasillaDeNCifrasDesborda) {
+  // 10^n takes n + 1 digits: it never fits a box of n; 10^n - 1 always does.
+  for (int n = 1; n <= 12; ++n) {
+    const std::string mascara = "F" + std::to_string(n);
+    double valor = std::pow(10.0, n);
+    CCampo f = Caja(mascara, &valor);
+    EXPECT_EQ(TextoDe(f), kMarcaDesborde) << n;
+    EXPECT_EQ(f.Desbordado, 1) << n;
+    valor = -valor;
+    EXPECT_EQ(TextoDe(f), kMarcaDesborde) << n;
+    valor = std::pow(10.0, n) - 1.0;
+    EXPECT_NE(TextoDe(f), kMarcaDesborde) << n;
+    EXPECT_EQ(f.Desbordado, 0) << n;
+    std::int32_t entero = n <= 9 ? static_cast<std::int32_t>(std::pow(10.0, n)) : 0;
+    if (n <= 9) {
+      CCampo c = Caja("I" + std::to_string(n), &entero);
+      EXPECT_EQ(TextoDe(c), kMarcaDesborde) << n;
+    }
+  }
+  // With decimals, what counts is the value as shown: 99.996 shows as 100,00 in a box of two whole digits.
+  double decimal = 99.996;
+  CCampo d = Caja("F2.2", &decimal);
+  EXPECT_EQ(TextoDe(d), kMarcaDesborde);
+  decimal = 99.994;
+  EXPECT_NE(TextoDe(d), kMarcaDesborde);
 }
 
 TEST_F(Campo, TextosDeFichero) {

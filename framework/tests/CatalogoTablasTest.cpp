@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "TablasConsultaPrueba.h"
+#include "framework/CodigoDescripcion.h"
 #include "framework/EditLista.h"
 #include "framework/Tabla.h"
 #include "platform/Registros.h"
@@ -127,6 +131,111 @@ TEST_F(CatalogoLectura, ElCatalogoConstruidoDescribeSusTablas) {
     EXPECT_EQ(comunidades.Buscar(region, false, "CLAVE", false), 1) << region;
   }
   EXPECT_TRUE(guion_.Codigos().empty());
+}
+
+// The delegation and administration boxes of the first page over the built tables: a code typed writes the name
+// beside it, the list lists every delegation and hands its code to the code box, the administrations are those
+// of the delegation chosen and their code is sought after the delegation's.
+TEST_F(CatalogoLectura, DelegacionYAdministracionConLasTablasConstruidas) {
+  CBaseDatos local;
+  local.Abrir(KORVELIX_DATOS_LOCAL, false, 1, "DBF");
+  // The first page's places: delegation code (2) and name (18), administration code (3) and name (18).
+  std::array<char, 2> codigoDelegacion{};
+  std::array<char, 18> nombreDelegacion{};
+  std::array<char, 3> codigoAdministracion{};
+  std::array<char, 18> nombreAdministracion{};
+  for (auto* a : {codigoDelegacion.data(), nombreDelegacion.data(), codigoAdministracion.data(),
+                  nombreAdministracion.data()}) {
+    std::memset(a, ' ', 18);
+  }
+  const auto texto = [](const auto& a) { return std::string(plataforma::RecortaDerecha({a.data(), a.size()})); };
+
+  // Code boxes.
+  SEnlaceTabla aNombreDelegacion{nombreDelegacion.data(), nombreDelegacion.size(), nullptr, 0};
+  CCampo cajaDelegacion = pruebas_edit::Caja("G2", codigoDelegacion.data());
+  cajaDelegacion.FicheroTab = "DELEGACE.TAB";
+  cajaDelegacion.Enlace = &aNombreDelegacion;
+  CCodigoDescripcion delegacion(cajaDelegacion, &local);
+  delegacion.AlGanarFoco();
+  pruebas_edit::Teclear(delegacion, "28");
+  delegacion.AlPerderFoco();
+  EXPECT_EQ(texto(nombreDelegacion), "MADRID");
+  EXPECT_EQ(std::string(codigoDelegacion.data(), 2), "28");
+
+  SEnlaceTabla aNombreAdministracion{nombreAdministracion.data(), nombreAdministracion.size(),
+                                     codigoDelegacion.data(), codigoDelegacion.size()};
+  CCampo cajaAdministracion = pruebas_edit::Caja("G3", codigoAdministracion.data());
+  cajaAdministracion.FicheroTab = "ADMINISE.TAB";
+  cajaAdministracion.Enlace = &aNombreAdministracion;
+  CCodigoDescripcion administracion(cajaAdministracion, &local);
+  administracion.AlGanarFoco();
+  pruebas_edit::Teclear(administracion, "618");
+  administracion.AlPerderFoco();
+  EXPECT_EQ(texto(nombreAdministracion), "HORTALEZA");
+  EXPECT_TRUE(guion_.Codigos().empty());
+
+  // Unknown codes: the previous value stays, with the message of the code's length.
+  struct Caso {
+    CCodigoDescripcion* edit;
+    const char* tecleado;
+    const char* mensaje;
+  };
+  for (const Caso& caso : {Caso{&delegacion, "99", "100R127"}, Caso{&delegacion, "51", "100R127"},
+                           Caso{&administracion, "600", "100R128"}, Caso{&administracion, "286", "100R128"}}) {
+    const std::size_t antes = guion_.Codigos().size();
+    caso.edit->AlGanarFoco();
+    caso.edit->PonerTexto("");
+    pruebas_edit::Teclear(*caso.edit, caso.tecleado);
+    caso.edit->AlPerderFoco();
+    ASSERT_EQ(guion_.Codigos().size(), antes + 1) << caso.tecleado;
+    EXPECT_EQ(guion_.Codigos().back(), caso.mensaje) << caso.tecleado;
+  }
+  EXPECT_EQ(texto(nombreDelegacion), "MADRID");
+  EXPECT_EQ(texto(nombreAdministracion), "HORTALEZA");
+
+  // The list of delegations: every row, in code order, the blank one first; taking one writes its code.
+  const std::size_t mensajesAntes = guion_.Codigos().size();
+  std::array<char, 18> lista{};
+  std::memset(lista.data(), ' ', lista.size());
+  SEnlaceTabla aCodigoDelegacion{codigoDelegacion.data(), codigoDelegacion.size(), nullptr, 0};
+  CCampo cajaLista = pruebas_edit::Caja("L18", lista.data());
+  cajaLista.FicheroTab = "DELEGACE.TAB";
+  cajaLista.Enlace = &aCodigoDelegacion;
+  CListaEdit listaDelegaciones(cajaLista, &local);
+  listaDelegaciones.AbrirDesplegable();
+  ASSERT_TRUE(listaDelegaciones.DesplegableAbierto());
+  const auto& entradas = listaDelegaciones.Entradas();
+  ASSERT_EQ(entradas.size(), 51u);
+  EXPECT_EQ(entradas.front().texto, "< BORRAR >");
+  EXPECT_EQ(entradas[1].dato, "01");
+  EXPECT_EQ(entradas.back().dato, "50");
+  const auto barcelona = std::find_if(entradas.begin(), entradas.end(), [](const auto& e) { return e.dato == "08"; });
+  ASSERT_NE(barcelona, entradas.end());
+  listaDelegaciones.SeleccionarEntrada(static_cast<int>(barcelona - entradas.begin()));
+  listaDelegaciones.TomarEntrada();
+  EXPECT_EQ(std::string(codigoDelegacion.data(), 2), "08");
+  EXPECT_EQ(texto(lista), "BARCELONA");
+
+  // The administrations listed are those of the delegation chosen: Madrid's Hortaleza, none for Barcelona.
+  std::array<char, 18> listaAdm{};
+  std::memset(listaAdm.data(), ' ', listaAdm.size());
+  SEnlaceTabla aCodigoAdministracion{codigoAdministracion.data(), codigoAdministracion.size(),
+                                     codigoDelegacion.data(), codigoDelegacion.size()};
+  CCampo cajaListaAdm = pruebas_edit::Caja("L18", listaAdm.data());
+  cajaListaAdm.FicheroTab = "ADMINISE.TAB";
+  cajaListaAdm.Enlace = &aCodigoAdministracion;
+  CListaEdit listaAdministraciones(cajaListaAdm, &local);
+  listaAdministraciones.AbrirDesplegable();
+  EXPECT_TRUE(listaAdministraciones.Entradas().empty());
+  listaAdministraciones.CerrarDesplegable();
+  std::memcpy(codigoDelegacion.data(), "28", 2);
+  listaAdministraciones.AbrirDesplegable();
+  ASSERT_EQ(listaAdministraciones.Entradas().size(), 1u);
+  listaAdministraciones.SeleccionarEntrada(0);
+  listaAdministraciones.TomarEntrada();
+  EXPECT_EQ(std::string(codigoAdministracion.data(), 3), "618");
+  EXPECT_EQ(texto(listaAdm), "HORTALEZA");
+  EXPECT_EQ(guion_.Codigos().size(), mensajesAntes);
 }
 
 TEST(Desplegable, SuSitioEnLaPantalla) {

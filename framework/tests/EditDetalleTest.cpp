@@ -162,6 +162,13 @@ TEST_F(EditDetalle, NadaQueAbrir) {
       {"IDD_NOEXISTE", true, 1, "WIN034"},    // not a detail dialog
       {"IDD_MESES", true, 2, ""},             // a number without a dialog: nothing opens
       {"IDD_INMOBILIARIO", true, 2, "DETA001"},  // a dialog this program has not registered
+      // Dialogs written out in full elsewhere: they open when registered, and are never silently nothing.
+      {"IDD_MODALIDADID", true, 2, "DETA001"},
+      {"IDD_FORMPROF", true, 2, "DETA001"},
+      {"IDD_SALPENEMPLEO", true, 2, "DETA001"},
+      {"IDD_RESINVCAN2", true, 2, "DETA001"},
+      {"IDD_CONVCOLA", true, 2, "DETA001"},
+      {"IDD_VALADQUIG4", true, 2, "DETA001"},
   };
   for (const SCaso& c : casos) {
     CGuionMensajes guion;

@@ -85,8 +85,8 @@ TEST_F(EditFecha, CampoCompletadoNoValido) {
   EXPECT_EQ(guion_.Mensajes()[0].icono, IconoMano);
   EXPECT_EQ(edit.Texto(), "32/  /    ");
   EXPECT_EQ(Caret(edit), 2);  // after the 2, not past the separator
-  // The value stays as typed.
-  EXPECT_EQ(std::string(dato.data(), 2), "32");
+  // The window keeps what was typed; the declaration keeps the value it had.
+  EXPECT_EQ(std::string(dato.data(), 8), "        ");
 
   Seleccionar(edit, 0, 2);
   Tecla(edit, kTeclaSuprimir);
@@ -96,6 +96,57 @@ TEST_F(EditFecha, CampoCompletadoNoValido) {
   EXPECT_EQ(guion_.Veces("CVMES1"), 1);
   EXPECT_EQ(edit.Texto(), "01/00/    ");
   EXPECT_EQ(Caret(edit), 5);
+}
+
+// A date refused by a check never reaches the declaration: what it held before the edit wrote stays, while
+// typing and after leaving; a date that passes is written through; a person beyond the box's entries has none.
+TEST_F(EditFecha, LaFechaRechazadaDejaElValorAnterior) {
+  std::array<char, 8> dato{'1', '5', '0', '3', '1', '9', '9', '9'};
+  CCampo campo = Caja("D8", dato.data());
+  CFechaEdit edit(campo);
+  edit.AsignarDato(dato.data());
+  Preparar(edit);
+  EXPECT_EQ(edit.Texto(), "15/03/1999");
+  Seleccionar(edit, 0, 10);
+  Tecla(edit, kTeclaSuprimir);
+  Seleccionar(edit, 0, 0);
+  Teclear(edit, "32012000");
+  EXPECT_EQ(guion_.Codigos(), std::vector<std::string>{"CVDIA1"});
+  EXPECT_EQ(std::string(dato.data(), 8), "15031999");
+  // Leaving refuses the day again and shows the declaration's value.
+  Seleccionar(edit, 0, 0);
+  Tab(edit);
+  EXPECT_EQ(guion_.Veces("CVDIA1"), 2);
+  EXPECT_EQ(std::string(dato.data(), 8), "15031999");
+  EXPECT_EQ(edit.Texto(), "15/03/1999");
+
+  // Month 13 likewise; a good date then goes through.
+  Seleccionar(edit, 3, 5);
+  Tecla(edit, kTeclaSuprimir);
+  Seleccionar(edit, 3, 3);
+  Teclear(edit, "13");
+  EXPECT_EQ(guion_.Veces("CVMES1"), 1);
+  EXPECT_EQ(std::string(dato.data(), 8), "15031999");
+  Seleccionar(edit, 3, 5);
+  Tecla(edit, kTeclaSuprimir);
+  Seleccionar(edit, 3, 3);
+  Teclear(edit, "12");
+  EXPECT_EQ(std::string(dato.data(), 8), "15121999");
+
+  std::array<char, 16> dos{};
+  std::fill(dos.begin(), dos.end(), ' ');
+  CCampo repetida = Caja("D8*2", dos.data());
+  CFechaEdit porPersona(repetida);
+  porPersona.AsignarDato(dos.data());
+  sujeto_ = kSujetoConyuge;
+  Preparar(porPersona);
+  Teclear(porPersona, "01");
+  EXPECT_EQ(std::string(dos.data(), dos.size()), std::string(16, ' '));
+  sujeto_ = kSujetoDeclarante;
+  Preparar(porPersona);
+  Teclear(porPersona, "01");
+  EXPECT_EQ(std::string(dos.data(), dos.size()), std::string(8, ' ') + "01      ");
+  sujeto_ = kSujetoUnidadFamiliar;
 }
 
 TEST_F(EditFecha, DigitosPorPosicion) {

@@ -144,12 +144,17 @@ TEST_F(EditSeleccion, SinEnlaceSinNombreONoRegistrado) {
   ASSERT_EQ(guion_.Mensajes().size(), 2u);
   EXPECT_EQ(guion_.Mensajes()[0].texto, kTextoSinDato);
   EXPECT_EQ(guion_.Mensajes()[1].texto, kTextoSinDialogo);
-  // A name nobody registered: nothing happens, no message.
+  // A name nobody registered: nothing opens and nothing changes, and the user is told so with a coded message;
+  // the parent gets no notification.
   CCampo otro = CajaSeleccion("IDD_DESCONOCIDO");
   CSelStrEdit c;
   Iniciar(c, otro);
+  c.SuperficieMemoria().Olvidar();
   EXPECT_EQ(c.AbrirSeleccion(0), 2);
-  EXPECT_EQ(guion_.Mensajes().size(), 2u);
+  ASSERT_EQ(guion_.Mensajes().size(), 3u);
+  EXPECT_EQ(guion_.Codigos().back(), kMensajeDialogoNoExiste);
+  EXPECT_TRUE(c.SuperficieMemoria().CodigosAvisos().empty());
+  EXPECT_FALSE(c.EstaModificado());
 }
 
 // A selection that can be erased, as the module and activity selections are.

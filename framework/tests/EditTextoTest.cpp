@@ -115,6 +115,27 @@ TEST_F(EditTexto, GuardaRellenandoConBlancos) {
   EXPECT_EQ(std::string(dato.data(), dato.size()), "ANA     ");
   EXPECT_EQ(campo.Texto, "ANA");
 
+  // A box that repeats: each person writes their own entry; a person beyond the box's entries writes nothing,
+  // never over the first person's entry.
+  std::array<char, 6> dos{'L', 'U', 'I', 'E', 'V', 'A'};
+  CCampo repetida = Caja("A3*2", dos.data());
+  CAlfaEdit porPersona(repetida);
+  struct Caso {
+    std::int32_t sujeto;
+    int resultado;
+    const char* despues;
+  };
+  // Entries of persons 1 (family unit) and 2 (declarant).
+  for (const Caso& caso : {Caso{kSujetoUnidadFamiliar, 1, "PEPEVA"}, Caso{kSujetoDeclarante, 1, "PEPROS"},
+                           Caso{kSujetoConyuge, 0, "PEPROS"}, Caso{kSujetoHijo2, 0, "PEPROS"}}) {
+    sujeto_ = caso.sujeto;
+    porPersona.PonerTexto(caso.sujeto == kSujetoUnidadFamiliar ? "PEP" : caso.sujeto == kSujetoDeclarante ? "ROS"
+                                                                                                           : "XXX");
+    EXPECT_EQ(porPersona.GuardarValor(), caso.resultado) << caso.sujeto;
+    EXPECT_EQ(std::string(dos.data(), dos.size()), caso.despues) << caso.sujeto;
+  }
+  sujeto_ = kSujetoUnidadFamiliar;
+
   CANumEdit propio(6);
   EXPECT_EQ(propio.DameCampo()->StrValidac, "S6");
   CAlfaEdit nombre(40);

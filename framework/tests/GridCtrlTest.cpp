@@ -175,6 +175,60 @@ TEST_F(GridCtrlVentana, TeclasYEdicionEnSuSitio) {
   wxTheApp->ProcessIdle();
 }
 
+TEST_F(GridCtrlVentana, EditorDeListaEnSuSitio) {
+  REQUIERE_PANTALLA();
+  const std::vector<std::string> opciones{"Uno", "Dos", "Espa\xF1" "a"};
+  // Editing off (as in the program's dialogs): no list editor.
+  m_pGrid->EditarCeldaConLista(2, 1, opciones, false, false);
+  EXPECT_FALSE(m_pGrid->Editando());
+
+  m_pGrid->PonEditable(true);
+  m_pGrid->PonTextoCelda(2, 1, "Dos");
+  m_pGrid->EditarCeldaConLista(2, 1, opciones, false, false);
+  ASSERT_TRUE(m_pGrid->Editando());
+  CGridListEdit* lista = m_pGrid->DameEditorLista();
+  ASSERT_NE(lista, nullptr);
+  EXPECT_EQ(m_avisos.back().DameCodigo(), kGvnInicioEdicion);
+  EXPECT_EQ(lista->GetValue(), "Dos");  // the cell's text starts chosen
+  EXPECT_EQ(lista->GetCount(), 3u);
+  // A second editor never opens over the first.
+  m_pGrid->EditarCelda(3, 1, ETeclaGrid::Otra, 'x', false);
+  EXPECT_EQ(m_pGrid->DameEditor(), nullptr);
+  // A choice and Enter: the cell takes it (as Windows-1252) and the parent hears the end with the key.
+  lista->SetSelection(2);
+  lista->AplicarTecla(ETeclaGrid::Intro, false, false);
+  EXPECT_FALSE(m_pGrid->Editando());
+  EXPECT_EQ(m_pGrid->DameTextoCelda(2, 1), "Espa\xF1" "a");
+  EXPECT_EQ(m_avisos.back().DameCodigo(), kGvnFinEdicion);
+  EXPECT_EQ(m_avisos.back().DameFila(), 2);
+  EXPECT_EQ(m_avisos.back().DameColumna(), 1);
+  EXPECT_EQ(m_avisos.back().DameTexto(), "Espa\xF1" "a");
+  EXPECT_EQ(m_avisos.back().DameTecla(), ETeclaGrid::Intro);
+  wxTheApp->ProcessIdle();
+
+  // Escape puts the starting text back, in the list and in the edit part alike.
+  m_pGrid->EditarCeldaConLista(2, 1, opciones, false, false);
+  m_pGrid->DameEditorLista()->SetSelection(0);
+  m_pGrid->DameEditorLista()->AplicarTecla(ETeclaGrid::Escape, false, false);
+  EXPECT_EQ(m_pGrid->DameTextoCelda(2, 1), "Espa\xF1" "a");
+  m_pGrid->EditarCeldaConLista(2, 1, opciones, true, false);
+  m_pGrid->DameEditorLista()->ChangeValue("otra cosa");
+  m_pGrid->DameEditorLista()->AplicarTecla(ETeclaGrid::Escape, false, true);
+  EXPECT_EQ(m_pGrid->DameTextoCelda(2, 1), "Espa\xF1" "a");
+
+  // With an edit part a typed text is taken; an arrow there stays in the text, with Ctrl it ends and moves on.
+  m_pGrid->PonCeldaFoco(2, 1);
+  m_pGrid->EditarCeldaConLista(2, 1, opciones, true, true);
+  m_pGrid->DameEditorLista()->ChangeValue("Tres");
+  m_pGrid->DameEditorLista()->AplicarTecla(ETeclaGrid::Abajo, false, true);
+  ASSERT_TRUE(m_pGrid->Editando());
+  m_pGrid->DameEditorLista()->AplicarTecla(ETeclaGrid::Abajo, true, true);
+  EXPECT_FALSE(m_pGrid->Editando());
+  EXPECT_EQ(m_pGrid->DameTextoCelda(2, 1), "Tres");
+  EXPECT_EQ(m_pGrid->DameCeldaFoco(), (SCeldaId{3, 1}));
+  wxTheApp->ProcessIdle();
+}
+
 TEST_F(GridCtrlVentana, RuedaDesplazaLineas) {
   REQUIERE_PANTALLA();
   ASSERT_GT(m_pGrid->Modelo().RangoVertical(), 0);

@@ -355,6 +355,31 @@ TEST(GridModelo, ReglasDelEditor) {
   EXPECT_TRUE(ReglaTeclaEdicion(ETeclaGrid::Tab, false, false).termina);
   EXPECT_FALSE(ReglaTeclaEdicion(ETeclaGrid::Inicio, false, true).termina);
 
+  // The list editor: in its edit part the arrows stay in the text unless Ctrl is held; in the list they move the
+  // choice unless the editor was started by a key.
+  const struct {
+    ETeclaGrid tecla;
+    bool ctrl, porTecla, enEdicion;
+    bool termina, restaurar, moverFoco;
+  } lista[] = {
+      {ETeclaGrid::Abajo, false, true, true, false, false, false},
+      {ETeclaGrid::Abajo, true, false, true, true, false, true},
+      {ETeclaGrid::Abajo, false, false, false, false, false, false},
+      {ETeclaGrid::Abajo, false, true, false, true, false, true},
+      {ETeclaGrid::RePag, true, false, false, true, false, true},
+      {ETeclaGrid::Escape, false, false, true, true, true, false},
+      {ETeclaGrid::Escape, false, false, false, true, true, false},
+      {ETeclaGrid::Intro, false, false, true, true, false, false},
+      {ETeclaGrid::Tab, false, true, false, true, false, false},
+      {ETeclaGrid::Inicio, false, true, false, false, false, false},
+  };
+  for (const auto& c : lista) {
+    const SFinEdicion r = ReglaTeclaLista(c.tecla, c.ctrl, c.porTecla, c.enEdicion);
+    EXPECT_EQ(r.termina, c.termina) << static_cast<int>(c.tecla) << c.ctrl << c.porTecla << c.enEdicion;
+    EXPECT_EQ(r.restaurar, c.restaurar) << static_cast<int>(c.tecla);
+    EXPECT_EQ(r.moverFoco, c.moverFoco) << static_cast<int>(c.tecla);
+  }
+
   EXPECT_EQ(AnchoEditor(100, 50, 60, 400), 105);
   EXPECT_EQ(AnchoEditor(10, 50, 60, 400), 60);
   EXPECT_EQ(AnchoEditor(500, 50, 60, 400), 350);  // up to the client edge

@@ -1,6 +1,8 @@
 #include "income/FilasSecciones.h"
 
 #include <cstring>
+#include <string_view>
+#include <utility>
 
 #include "framework/DlgMensaje.h"
 #include "framework/Utilidades.h"
@@ -139,17 +141,21 @@ SFormatoFilas FormatoGrupoF(char grupo) {
 CFilasApartadoF::CFilasApartadoF(unsigned char* guardadas, int filas, int mostradas, char grupo)
     : CFilasSeccion(guardadas, filas, mostradas, FormatoGrupoF(grupo), kFilasGrupoF) {}
 
+CFilasApartadoF::CFilasApartadoF(unsigned char* guardadas, int filas, int mostradas, SFormatoFilas formato,
+                                 int capacidad)
+    : CFilasSeccion(guardadas, filas, mostradas, std::move(formato), capacidad) {}
+
 int CFilasApartadoF::OrdenFila(int fila, int orden, int /*marca*/) {
   const int i = m_nPrimera + fila;
   if (fila < 0 || !FilaValida(i)) return -1;
   switch (orden) {
-    case 5:
+    case kOrdenGuardarF:
       GuardarFila(i);
       break;
-    case 6:
+    case kOrdenSuprimirF:
       SuprimirFila(i);
       break;
-    case 7:
+    case kOrdenRevertirF:
       RevertirFila(i);
       break;
     default:
@@ -191,5 +197,102 @@ CFilasORD009C::CFilasORD009C(DatosRenta& d)
     : CFilasORD009C(d.ApartadoF3.octetos + kDespORD009C, kFilasGrupoF, kMostradasGrupoF) {}
 CFilasORD009D::CFilasORD009D(DatosRenta& d)
     : CFilasORD009D(d.ApartadoF3.octetos + kDespORD009D, kFilasGrupoF, kMostradasGrupoF) {}
+
+// ---- section E ----
+
+SFormatoFilas FormatoGrupoE(char grupo) {
+  SFormatoFilas f;
+  switch (grupo) {
+    case 'A':
+      f.ancho = kAnchoORD007A;
+      f.despTitular = 10;
+      f.campos = {0, 9, 10, 16, 24, 25, 32, 40, 48, 64, 72, 80, 88, 96, 104, 144, 152};
+      f.importes = {16, 32, 40, 48, 56, 64, 72, 80, 88, 96, 104, 144, 152};
+      break;
+    case 'B':
+      f.ancho = kAnchoORD007B;
+      f.despTitular = 24;
+      f.campos = {0, 24, 25, 26, 32, 40, 48};
+      f.importes = {32, 40, 48};
+      break;
+    case 'C':
+      f.ancho = kAnchoORD007C;
+      f.campos = {0, 1, 26, 56, 64, 72};
+      f.importes = {56, 64, 72};
+      break;
+    case 'D':
+      f.ancho = kAnchoORD007D;
+      f.despTitular = 24;
+      f.campos = {0, 24, 32, 64, 72, 40};
+      f.importes = {32, 40, 64, 72};
+      break;
+    default:
+      break;
+  }
+  return f;
+}
+
+CFilasORD007A::CFilasORD007A(DatosRenta& d)
+    : CFilasApartadoF(d.ApartadoE2.octetos + kDespORD007A, 3, 3, FormatoGrupoE('A'), 3) {}
+CFilasORD007B::CFilasORD007B(DatosRenta& d) : CFilasApartadoF(d.ApartadoE3.octetos, 3, 3, FormatoGrupoE('B'), 3) {}
+CFilasORD007C::CFilasORD007C(DatosRenta& d) : CFilasApartadoF(d.ApartadoE4.octetos, 1, 1, FormatoGrupoE('C'), 1) {}
+CFilasORD007D::CFilasORD007D(DatosRenta& d) : CFilasApartadoF(d.ApartadoE5.octetos, 3, 3, FormatoGrupoE('D'), 3) {}
+
+namespace {
+
+int ComprobarTopeE4(RegApartadoE4& fila, std::size_t desp, std::string_view codigo) {
+  if (Doble(fila.octetos, desp) <= Doble(fila.octetos, 56)) return 1;
+  marco::CDlgMensaje().MostrarMensaje(codigo, marco::IconoMano);
+  const double cero = 0.0;
+  std::memcpy(fila.octetos + desp, &cero, sizeof cero);
+  return 0;
+}
+
+}  // namespace
+
+int ComprobarGrupoORD007A(RegApartadoE4& fila) { return ComprobarTopeE4(fila, 64, "100R171"); }
+int ComprobarGrupoORD007B(RegApartadoE4& fila) { return ComprobarTopeE4(fila, 72, "100R172"); }
+
+// ---- sections F1 and F2 ----
+
+SFormatoFilas FormatoGrupoF2(char grupo) {
+  SFormatoFilas f;
+  switch (grupo) {
+    case 'A':
+      f.ancho = kAnchoORD008A;
+      f.campos = {1, 0};
+      AnadirDobles(f.campos, f.importes, 16, 5);
+      break;
+    case 'B':
+      f.ancho = kAnchoORD008B;
+      f.despTitular = 20;
+      f.primerCampo = 11;
+      f.campos = {0, 20, 21, 22, 30, 40, 0, 104, 0};
+      f.importes = {40, 104};
+      AnadirDobles(f.campos, f.importes, 248, 10);
+      break;
+    case 'C':
+    case 'D':
+      f.ancho = 24;
+      f.primerCampo = grupo == 'C' ? 30 : 33;
+      f.campos = {0};
+      AnadirDobles(f.campos, f.importes, 8, 2);
+      break;
+    default:
+      break;
+  }
+  return f;
+}
+
+CFilasORD008A::CFilasORD008A(DatosRenta& d)
+    : CFilasApartadoF(d.ApartadoF1.octetos, kFilasGrupoF, kMostradasGrupoF, FormatoGrupoF2('A'), kFilasGrupoF) {}
+CFilasORD008B::CFilasORD008B(DatosRenta& d)
+    : CFilasApartadoF(d.ApartadoF2.octetos, kFilasGrupoF, kMostradasGrupoF, FormatoGrupoF2('B'), kFilasGrupoF) {}
+CFilasORD008C::CFilasORD008C(DatosRenta& d)
+    : CFilasApartadoF(d.ApartadoF2.octetos + kDespORD008C, kFilasGrupoF, kMostradasGrupoF, FormatoGrupoF2('C'),
+                      kFilasGrupoF) {}
+CFilasORD008D::CFilasORD008D(DatosRenta& d)
+    : CFilasApartadoF(d.ApartadoF2.octetos + kDespORD008D, kFilasGrupoF, kMostradasGrupoF, FormatoGrupoF2('D'),
+                      kFilasGrupoF) {}
 
 }  // namespace renta

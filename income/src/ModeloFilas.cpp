@@ -222,6 +222,11 @@ unsigned char* CFilasSeccion::FilaMostrada(int j) {
   return m_aIndice[static_cast<std::size_t>(j)];
 }
 
+unsigned char* CFilasSeccion::FilaEnDatos(int i) const {
+  if (m_pGuardadas == nullptr || !FilaValida(i)) return nullptr;
+  return m_pGuardadas + static_cast<std::size_t>(i) * m_formato.ancho;
+}
+
 std::uint8_t CFilasSeccion::TitularGuardada(int i) const {
   if (m_pGuardadas == nullptr || !FilaValida(i)) return 0;
   return m_pGuardadas[static_cast<std::size_t>(i) * m_formato.ancho + m_formato.despTitular];

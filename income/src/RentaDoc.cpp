@@ -59,6 +59,11 @@ void CopiarTexto(char* destino, std::size_t room, std::string_view texto) {
 }  // namespace
 
 CRentaDoc::CRentaDoc() {
+  // The menu gives the form commands the ids of the window boundary; the event table takes the numbers as they are.
+  Bind(wxEVT_MENU, &CRentaDoc::OnComandoFormulario, this, marco::ComandoAWx(kComandoSimplificada));
+  Bind(wxEVT_MENU, &CRentaDoc::OnComandoFormulario, this, marco::ComandoAWx(kComandoOrdinaria));
+  Bind(wxEVT_UPDATE_UI, &CRentaDoc::OnActualizarFormulario, this, marco::ComandoAWx(kComandoSimplificada));
+  Bind(wxEVT_UPDATE_UI, &CRentaDoc::OnActualizarFormulario, this, marco::ComandoAWx(kComandoOrdinaria));
   PonerPaginaActual(-1);
   m_validador.PonerDatosRenta(&m_datos);
   Publicar();
@@ -294,12 +299,14 @@ void CRentaDoc::OnActualizarSujeto(wxUpdateUIEvent& evento) {
 }
 
 void CRentaDoc::OnComandoFormulario(wxCommandEvent& evento) {
-  if (evento.GetId() == kComandoSimplificada) OnSimplificada();
-  if (evento.GetId() == kComandoOrdinaria) OnOrdinaria();
+  const int comando = marco::ComandoDeWx(evento.GetId());
+  if (comando == kComandoSimplificada) OnSimplificada();
+  if (comando == kComandoOrdinaria) OnOrdinaria();
 }
 
 void CRentaDoc::OnActualizarFormulario(wxUpdateUIEvent& evento) {
-  const int tipo = evento.GetId() == kComandoSimplificada ? marco::kTipoDecSimplificada : marco::kTipoDecOrdinaria;
+  const int tipo = marco::ComandoDeWx(evento.GetId()) == kComandoSimplificada ? marco::kTipoDecSimplificada
+                                                                               : marco::kTipoDecOrdinaria;
   evento.Enable(AdmiteModelo(tipo));
   evento.Check(DameTipoDec() == tipo);
 }

@@ -88,7 +88,8 @@ struct SDisenoJ {
 constexpr SDisenoJ kDisenos[3] = {
     {0, 48, {0, 16, 24, 0}, {1, 8, 8, 0}, 3, 0, 0},
     {136, 72, {0, 32, 40, 48}, {1, 8, 8, 8}, 4, 0, 0},
-    {280, 40, {0, 1, 10, 32}, {1, 9, 15, 8}, 4, 1, 9},
+    // The same row as page 10 of D-100 shows it: the relationship (20 characters at 1), then the tax number at 21.
+    {280, 40, {0, 21, 1, 32}, {1, 9, 20, 8}, 4, 21, 9},
 };
 
 int IndiceTabla(char tabla) {

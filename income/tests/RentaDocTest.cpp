@@ -424,6 +424,13 @@ TEST_F(RentaDocTest, CambioDeFormulario) {
   doc.ProcessEvent(estado);
   EXPECT_TRUE(estado.GetEnabled());
   EXPECT_FALSE(estado.GetChecked());
+  // The menu's entries carry the ids of the window boundary.
+  wxCommandEvent menu(wxEVT_MENU, marco::ComandoAWx(kComandoOrdinaria));
+  doc.ProcessEvent(menu);
+  EXPECT_EQ(doc.DameTipoDec(), marco::kTipoDecOrdinaria);
+  wxUpdateUIEvent marca(marco::ComandoAWx(kComandoOrdinaria));
+  doc.ProcessEvent(marca);
+  EXPECT_TRUE(marca.GetChecked());
 }
 
 TEST_F(RentaDocTest, OrdenesDePersona) {

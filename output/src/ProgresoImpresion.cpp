@@ -21,10 +21,10 @@ wxString AWx(std::string_view texto1252) { return wxString::FromUTF8(plataforma:
 void BombearMensajes() {
   wxEventLoopBase* bucle = wxEventLoopBase::GetActive();
   if (bucle == nullptr) return;
-  // Yielding lets every waiting message through and leaves a request to end the loop where it is, for the loop
-  // itself. (Dispatching one message at a time reads the end of an earlier modal dialog's loop as a request to
-  // end the program's.)
-  bucle->YieldFor(wxEVT_CATEGORY_ALL);
+  // Handles what is pending and ends no loop: a dispatch that reports "no loop running" (as the toolkit does when
+  // the running loop is not one of its own) is no request to quit, and ending the program after a print run lost
+  // the user's session. A real request to quit stays with the loop that received it.
+  bucle->Yield(true);
 }
 
 CDlgImprimiendo::CDlgImprimiendo(wxWindow* padre)

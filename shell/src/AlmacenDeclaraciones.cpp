@@ -8,6 +8,7 @@
 #include "framework/Tabla.h"
 #include "framework/Validador.h"
 #include "platform/Registros.h"
+#include "platform/Texto.h"
 #include "ximardol.h"
 
 namespace shell {
@@ -132,6 +133,18 @@ int CAlmacenDeclaraciones::Existe(std::string_view nombre) const {
   marco::CTabla tabla(m_pBase);
   if (!AbrirAlmacen(tabla, 1)) return -1;
   return tabla.Buscar(NombreAlmacen(nombre), false, kOrdenAlmacen, false) != 0 ? 1 : 0;
+}
+
+int CAlmacenDeclaraciones::Buscar(std::string_view inicio, SFilaAlmacen& fila) const {
+  const std::string_view buscado = plataforma::RecortaDerecha(inicio.substr(0, std::min(inicio.size(), kAnchoNombreDeclaracion)));
+  marco::CTabla tabla(m_pBase);
+  if (!AbrirAlmacen(tabla, 1)) return -1;
+  if (buscado.empty()) return 0;
+  plataforma::CTablaRegistros& r = *tabla.Registros();
+  r.OcultarBorrados(true);
+  if (tabla.Buscar(buscado, true, kOrdenAlmacen, false) == 0) return 0;
+  fila = {NombreAlmacen(r.LeerTexto("clave")), static_cast<std::int32_t>(r.LeerEntero("tipodec"))};
+  return 1;
 }
 
 EResultadoAlmacen CAlmacenDeclaraciones::Anadir(std::string_view nombre, std::int32_t tipodec) const {

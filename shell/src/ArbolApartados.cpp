@@ -37,6 +37,20 @@ bool EsPaginaDePantalla(int idPagina) {
   }
 }
 
+namespace {
+constexpr int kPaginaPagoComun = 217;
+constexpr int kNumeroPagoSimplificada = 8;
+}  // namespace
+
+bool PaginaDelGrupo(int idPagina, int grupo) {
+  return GrupoDePagina(idPagina) == grupo || (grupo == 100 && idPagina == kPaginaPagoComun);
+}
+
+int NumeroEnGrupo(int idPagina, int grupo) {
+  if (grupo == 100 && idPagina == kPaginaPagoComun) return kNumeroPagoSimplificada;
+  return NumeroEnFormulario(idPagina);
+}
+
 int GrupoApartados(int tipoDec) {
   if (tipoDec == marco::kTipoDecPatrimonio) return 300;
   if (tipoDec == marco::kTipoDecSimplificada) return 100;

@@ -55,6 +55,9 @@ constexpr SOpcionMenu kMenuDeclaracion[] = {
     {marco::kComandoUltimaPagina, "&Ultima Página"},
     kSeparador,
     {marco::kComandoEstadoDeclaracion, "&Estado de la Declaración"},
+    kSeparador,
+    {marco::kComandoSimplificada, "&Simplificada (D-101)", ETipo::Marca},
+    {marco::kComandoOrdinaria, "&Ordinaria (D-100)", ETipo::Marca},
 };
 constexpr SOpcionMenu kMenuAyuda[] = {
     {kComandoAcercaDe, "&Acerca de Korvelix..."},
@@ -89,7 +92,8 @@ constexpr int kComandosDeclaracion[] = {
     marco::kComandoCerrar,           marco::kComandoGuardar,        marco::kComandoBorrador,
     marco::kComandoImprimir,         marco::kComandoIrAPaginaMenu,  marco::kComandoPrimeraPagina,
     marco::kComandoPaginaAnterior,   marco::kComandoPaginaSiguiente, marco::kComandoUltimaPagina,
-    marco::kComandoEstadoDeclaracion, marco::kComandoPresentacionInternet,
+    marco::kComandoEstadoDeclaracion, marco::kComandoSimplificada,  marco::kComandoOrdinaria,
+    marco::kComandoPresentacionInternet,
 };
 
 }  // namespace

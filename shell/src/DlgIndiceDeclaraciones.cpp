@@ -9,11 +9,11 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/textdlg.h>
 
 #include "framework/BaseDatos.h"
 #include "framework/GridCtrl.h"
 #include "platform/Texto.h"
+#include "shell/BuscarDecl.h"
 #include "shell/Idiomas.h"
 
 namespace shell {
@@ -134,7 +134,7 @@ CDlgIndiceDeclaraciones::~CDlgIndiceDeclaraciones() {
 
 void CDlgIndiceDeclaraciones::VaciarRejilla() {
   if (m_pRejilla == nullptr) return;
-  for (int f = 1; f <= kFilasIndice; ++f) {
+  for (int f = 1; f < m_pRejilla->DameNumeroFilas(); ++f) {
     for (int c = 0; c < kColumnas; ++c) m_pRejilla->PonTextoCelda(f, c, "");
   }
 }
@@ -164,7 +164,8 @@ void CDlgIndiceDeclaraciones::Iniciar() {
 void CDlgIndiceDeclaraciones::Pintar(bool enfocar) {
   m_bPintando = true;
   const auto& filas = m_indice.Filas();
-  for (int f = 1; f <= kFilasIndice; ++f) {
+  if (m_pRejilla->DameNumeroFilas() != m_indice.NumeroFilas() + 1) m_pRejilla->PonNumeroFilas(m_indice.NumeroFilas() + 1);
+  for (int f = 1; f <= m_indice.NumeroFilas(); ++f) {
     const auto& fila = filas[static_cast<std::size_t>(f - 1)];
     m_pRejilla->PonTextoCelda(f, 0, fila.numero);
     m_pRejilla->PonTextoCelda(f, 1, fila.nombre);
@@ -249,7 +250,7 @@ void CDlgIndiceDeclaraciones::AlTipo(wxCommandEvent& /*evento*/) {
 
 void CDlgIndiceDeclaraciones::AlNotificacionRejilla(marco::CGridEvento& evento) {
   if (m_bPintando) return;
-  if (evento.DameFila() >= 1 && evento.DameFila() <= kFilasIndice) {
+  if (evento.DameFila() >= 1 && evento.DameFila() <= m_indice.NumeroFilas()) {
     m_indice.OnSeleccionFila(evento.DameFila());
     Despues(false);
   }
@@ -260,23 +261,15 @@ void CDlgIndiceDeclaraciones::AlDobleClicRejilla(marco::CGridEvento& evento) {
   Despues(false);
 }
 
-std::optional<std::string> BuscarDeclaracionVentana(wxWindow* padre) {
-  wxTextEntryDialog dialogo(padre, Traduce("Nombre de la declaración:"), Traduce("Buscar declaración"));
-  dialogo.SetMaxLength(static_cast<unsigned long>(kAnchoNombreDeclaracion));
-  if (dialogo.ShowModal() != wxID_OK) return std::nullopt;
-  const std::string texto = plataforma::Utf8ACp1252(dialogo.GetValue().utf8_string());
-  const std::string_view recortado = plataforma::RecortaDerecha(texto);
-  if (recortado.empty()) return std::nullopt;
-  return std::string(recortado);
-}
-
 SDeclaracionElegida PedirDeclaracionIndice(wxWindow* padre, int nueva) {
   CIndiceDeclaraciones indice(marco::DameBaseDatosRed(), marco::DameBaseDatosLocal(), padre);
   indice.EsNueva = nueva;
   SDeclaracionElegida elegida;
   {
     CDlgIndiceDeclaraciones dialogo(padre, indice);
-    indice.PonerBuscador([&dialogo] { return BuscarDeclaracionVentana(&dialogo); });
+    indice.PonerBuscador([&dialogo](const CAlmacenDeclaraciones& almacen, bool renta, bool patrimonio) {
+      return BuscarDeclaracionVentana(&dialogo, almacen, renta, patrimonio);
+    });
     const int resultado = dialogo.ShowModal();
     indice.PonerBuscador(nullptr);
     if (resultado != kIdSeleccionar && indice.EsNueva != 1) return elegida;

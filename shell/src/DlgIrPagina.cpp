@@ -37,7 +37,7 @@ CIrPagina::CIrPagina(const std::vector<SApartado>& apartados, int tipoDec, int p
   // Each page of the form's catalogue names the place it takes in the list; the first title of a place stays.
   const int grupo = GrupoApartados(tipoDec);
   for (const SApartado& apartado : apartados) {
-    if (GrupoDePagina(apartado.idPagina) != grupo) continue;
+    if (!PaginaDelGrupo(apartado.idPagina, grupo)) continue;
     const int indice = marco::IndicePaginaDeVista(apartado.idPagina, tipoDec);
     if (indice < 0 || indice >= m_nUltima) continue;
     SPaginaOfrecida& pagina = m_paginas[static_cast<std::size_t>(indice)];

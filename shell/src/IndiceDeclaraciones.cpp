@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/DlgMensaje.h"
+#include "platform/Texto.h"
 
 namespace shell {
 
@@ -40,7 +41,7 @@ int CIndiceDeclaraciones::Mensaje(std::string_view codigo) const {
 }
 
 std::string CIndiceDeclaraciones::NombreDeFila(int fila) const {
-  if (fila < 1 || fila > kFilasIndice) return {};
+  if (fila < 1 || fila > NumeroFilas()) return {};
   return m_filas[static_cast<std::size_t>(fila - 1)].nombre;
 }
 
@@ -72,7 +73,7 @@ bool CIndiceDeclaraciones::OnInitDialog() {
 }
 
 void CIndiceDeclaraciones::VaciarLista() {
-  m_filas.fill(SFila{});
+  m_filas.assign(kFilasIndice, SFila{});
   m_textoNombre.clear();
   m_nFila = 0;
   ++m_nVersion;
@@ -83,7 +84,9 @@ int CIndiceDeclaraciones::CargarLista() {
   std::vector<SFilaAlmacen> filas;
   m_almacen.Listar(m_bVerRenta, m_bVerPatrimonio, filas);
   const int listadas = static_cast<int>(filas.size());
-  for (int n = 1; n <= std::min(listadas, kFilasIndice); ++n) {
+  // Every listed row has its row, past the usual 50 too (a store filled by older versions or by hand).
+  if (listadas > kFilasIndice) m_filas.resize(static_cast<std::size_t>(listadas));
+  for (int n = 1; n <= listadas; ++n) {
     const SFilaAlmacen& f = filas[static_cast<std::size_t>(n - 1)];
     m_filas[static_cast<std::size_t>(n - 1)] = {NumeroDeFila(n), f.clave, std::to_string(ModeloDeTipo(f.tipodec))};
   }
@@ -134,14 +137,14 @@ void CIndiceDeclaraciones::OnCambioNombre(std::string_view texto) {
 }
 
 void CIndiceDeclaraciones::SeleccionarFila(int fila) {
-  if (fila < 1 || fila > kFilasIndice) return;
+  if (fila < 1 || fila > NumeroFilas()) return;
   m_nFila = fila;
   m_nFilaMostrada = fila;
   ++m_nVersion;
 }
 
 void CIndiceDeclaraciones::OnSeleccionFila(int fila) {
-  if (fila < 1 || fila > kFilasIndice) return;
+  if (fila < 1 || fila > NumeroFilas()) return;
   const SFila& f = m_filas[static_cast<std::size_t>(fila - 1)];
   NombreDeclaracion = f.nombre;
   m_textoNombre = f.nombre;
@@ -160,13 +163,13 @@ void CIndiceDeclaraciones::OnNavegar(int id) {
       fila = std::max(1, actual - kPasoPaginaIndice);
       break;
     case kIdPaginaAbajo:
-      fila = std::min(kFilasIndice, actual + kPasoPaginaIndice);
+      fila = std::min(NumeroFilas(), actual + kPasoPaginaIndice);
       break;
     case kIdFilaArriba:
       if (actual >= 2) fila = actual - 1;
       break;
     case kIdFilaAbajo:
-      if (actual < kFilasIndice) fila = actual + 1;
+      if (actual < NumeroFilas()) fila = actual + 1;
       break;
     default:
       return;
@@ -236,7 +239,7 @@ void CIndiceDeclaraciones::OnBaja() {
 }
 
 void CIndiceDeclaraciones::OnOK() {
-  const bool hayFila = m_nFila >= 1 && m_nFila <= kFilasIndice;
+  const bool hayFila = m_nFila >= 1 && m_nFila <= NumeroFilas();
   if (!hayFila && EsNueva == 0) return;
   const std::string nombre = EsNueva != 0 ? NombreDeclaracion : NombreDeFila(m_nFila);
   if (NombreEnBlanco(nombre)) {
@@ -254,7 +257,7 @@ void CIndiceDeclaraciones::OnOK() {
 }
 
 void CIndiceDeclaraciones::OnDobleClic(int fila) {
-  if (fila < 1 || fila > kFilasIndice) return;
+  if (fila < 1 || fila > NumeroFilas()) return;
   if (NombreDeFila(fila).empty()) return;
   OnSeleccionFila(fila);
   OnOK();
@@ -262,11 +265,12 @@ void CIndiceDeclaraciones::OnDobleClic(int fila) {
 
 void CIndiceDeclaraciones::OnBuscar() {
   if (!m_buscar) return;
-  const std::optional<std::string> hallado = m_buscar();
+  const std::optional<std::string> hallado = m_buscar(m_almacen, m_bVerRenta, m_bVerPatrimonio);
   if (!hallado.has_value()) return;
   EsNueva = 0;
-  const std::string_view buscado = *hallado;
-  for (int fila = 1; fila <= kFilasIndice; ++fila) {
+  const std::string_view buscado = plataforma::RecortaDerecha(*hallado);
+  if (buscado.empty()) return;
+  for (int fila = 1; fila <= NumeroFilas(); ++fila) {
     const std::string& nombre = m_filas[static_cast<std::size_t>(fila - 1)].nombre;
     if (!nombre.empty() && nombre.compare(0, buscado.size(), buscado) == 0) {
       OnSeleccionFila(fila);

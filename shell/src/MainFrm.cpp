@@ -40,14 +40,14 @@ namespace {
 // The section bar is never narrower than this, whatever the profile kept: a narrower tree cannot be read.
 constexpr int kAnchoMinimoBarra = 220;
 
-// The page a tree item stands for.
+// The page a tree item stands for: its number in its form.
 class CDatosApartado : public wxTreeItemData {
  public:
-  explicit CDatosApartado(int idPagina) : m_nIdPagina(idPagina) {}
-  int DameIdPagina() const { return m_nIdPagina; }
+  explicit CDatosApartado(int numero) : m_nNumero(numero) {}
+  int DameNumero() const { return m_nNumero; }
 
  private:
-  int m_nIdPagina;
+  int m_nNumero;
 };
 
 // A tool picture from the theme; a plain drawn square with a letter when the theme has none.
@@ -276,13 +276,17 @@ void CMainFrame::LlenarArbol() {
   m_pArbol->DeleteAllItems();
   const wxTreeItemId raiz = m_pArbol->AddRoot(Traduce("Apartados"));
   std::map<int, wxTreeItemId> grupos;
-  for (const SApartado& apartado : LeerApartados(marco::DameBaseDatosLocal(), marco::LetraIdiomaV())) {
-    const int grupo = GrupoDePagina(apartado.idPagina);
-    auto [posicion, nuevo] = grupos.try_emplace(grupo);
-    if (nuevo) posicion->second = m_pArbol->AppendItem(raiz, TituloGrupo(grupo));
-    wxString texto = wxString::Format("%d. ", NumeroEnFormulario(apartado.idPagina));
-    texto += apartado.titulo.empty() ? Traduce("Página") : wxString::FromUTF8(plataforma::Cp1252AUtf8(apartado.titulo));
-    m_pArbol->AppendItem(posicion->second, texto, -1, -1, new CDatosApartado(apartado.idPagina));
+  const std::vector<SApartado> apartados = LeerApartados(marco::DameBaseDatosLocal(), marco::LetraIdiomaV());
+  for (const int grupo : {100, 200, 300}) {
+    for (const SApartado& apartado : apartados) {
+      if (!PaginaDelGrupo(apartado.idPagina, grupo)) continue;
+      auto [posicion, nuevo] = grupos.try_emplace(grupo);
+      if (nuevo) posicion->second = m_pArbol->AppendItem(raiz, TituloGrupo(grupo));
+      const int numero = NumeroEnGrupo(apartado.idPagina, grupo);
+      wxString texto = wxString::Format("%d. ", numero);
+      texto += apartado.titulo.empty() ? Traduce("Página") : wxString::FromUTF8(plataforma::Cp1252AUtf8(apartado.titulo));
+      m_pArbol->AppendItem(posicion->second, texto, -1, -1, new CDatosApartado(numero));
+    }
   }
 }
 
@@ -448,7 +452,7 @@ void CMainFrame::AlArrastrarBarra(wxSashEvent& evento) {
 void CMainFrame::AlElegirApartado(wxTreeEvent& evento) {
   const auto* datos = dynamic_cast<CDatosApartado*>(m_pArbol->GetItemData(evento.GetItem()));
   if (datos == nullptr) return;
-  PedirIrAApartado(this, NumeroEnFormulario(datos->DameIdPagina()), 0);
+  PedirIrAApartado(this, datos->DameNumero(), 0);
 }
 
 void CMainFrame::AlIrAApartado(wxCommandEvent& evento) { OnIrAApartado(evento.GetInt(), evento.GetExtraLong()); }

@@ -166,6 +166,8 @@ TEST_F(AplicacionTest, LasOrdenesDeLaDeclaracionEstanEnLosMenusYSinDeclaracionSe
       {marco::kComandoPaginaSiguiente, "&Siguiente", false},
       {marco::kComandoUltimaPagina, "&Ultima Página", false},
       {marco::kComandoEstadoDeclaracion, "&Estado de la Declaración", false},
+      {marco::kComandoSimplificada, "&Simplificada (D-101)", false},
+      {marco::kComandoOrdinaria, "&Ordinaria (D-100)", false},
       {marco::kComandoBorrador, "&Presentación borrador", false},
       {marco::kComandoImprimir, "&Imprimir...\tCtrl+P", false},
       {marco::kComandoImportar, "I&mportar", true},

@@ -216,7 +216,7 @@ TEST_F(IndiceTest, BuscarEligeLaPrimeraQueEmpiezaAsi) {
   CGuionMensajes guion;
   auto indice = Abrir();
   std::optional<std::string> respuesta = "PEP";
-  indice->PonerBuscador([&respuesta] { return respuesta; });
+  indice->PonerBuscador([&respuesta](const shell::CAlmacenDeclaraciones&, bool, bool) { return respuesta; });
   indice->OnBuscar();
   EXPECT_EQ(indice->FilaSeleccionada(), 2);
   EXPECT_EQ(indice->NombreDeclaracion, NombreAlmacen("PEPA"));
@@ -251,12 +251,50 @@ TEST_F(IndiceTest, ElAlmacenNoPasaDeCincuenta) {
   EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"DECL050"}));
   EXPECT_EQ(Filas().size(), 50u);
 
-  // A store filled past the limit by other means lists its first 50 and counts them all.
+  // A store filled past the limit by other means lists and counts them all.
   AnadirDirecto(NombreAlmacen("ZZZ"), 2);
   auto pasado = Abrir();
   EXPECT_EQ(pasado->Listadas(), 51);
   EXPECT_EQ(pasado->TextoTotal(), "51");
   EXPECT_EQ(Nombre(*pasado, 50), "OTRA");
+  EXPECT_EQ(Nombre(*pasado, 51), "ZZZ");
+}
+
+TEST_F(IndiceTest, UnAlmacenDeSesentaSeListaEnteroYSeBuscaYBorraPasadaLaFila50) {
+  // An older store of 60: every row is listed and reachable; searching and deleting act on row 55 and only it.
+  Llenar(60);
+  CGuionMensajes guion;
+  auto indice = Abrir();
+  ASSERT_EQ(indice->Listadas(), 60);
+  ASSERT_EQ(indice->NumeroFilas(), 60);
+  EXPECT_EQ(Nombre(*indice, 60), "D59");
+  EXPECT_EQ(indice->Filas()[59].numero, "   60");
+  EXPECT_EQ(indice->PermitirAlta, 0);
+
+  for (int i = 0; i < 10; ++i) indice->OnNavegar(shell::kIdPaginaAbajo);
+  EXPECT_EQ(indice->FilaSeleccionada(), 60);
+
+  indice->PonerBuscador([](const shell::CAlmacenDeclaraciones&, bool, bool) { return std::string("D54"); });
+  indice->OnBuscar();
+  ASSERT_EQ(indice->FilaSeleccionada(), 55);
+  EXPECT_EQ(indice->NombreDeclaracion, NombreAlmacen("D54"));
+
+  indice->OnBaja();
+  std::vector<std::string> borradas;
+  for (const std::string& f : Filas()) {
+    if (f.find("|B|") != std::string::npos) borradas.push_back(f.substr(0, f.find('|')));
+  }
+  EXPECT_EQ(borradas, (std::vector<std::string>{"D54"}));
+  EXPECT_EQ(indice->Listadas(), 59);
+  EXPECT_EQ(Nombre(*indice, 55), "D55");
+  EXPECT_EQ(indice->NumeroFilas(), 59);
+
+  // A double click past the rows is nothing; on row 59 it opens D59.
+  indice->OnDobleClic(60);
+  EXPECT_EQ(indice->Resultado(), 0);
+  indice->OnDobleClic(59);
+  EXPECT_EQ(indice->Resultado(), shell::kIdSeleccionar);
+  EXPECT_EQ(indice->NombreDeclaracion, NombreAlmacen("D59"));
 }
 
 TEST_F(IndiceTest, SinAlmacenElDialogoQuedaVacio) {

@@ -95,6 +95,29 @@ TEST(IrPagina, OfreceLasPaginasDeLaListaConSusTitulos) {
   EXPECT_EQ(simplificada.Paginas()[7].titulo, "Resumen");
   EXPECT_EQ(simplificada.Inicial(), 1);
 
+  // The payment page of the ordinary form (217) is the last page of both income-tax forms; no other page of the
+  // ordinary form takes a place in the simplified one.
+  const std::vector<shell::SApartado> renta{
+      {101, 1, "Identificacion"}, {107, 1, "Resultado"}, {208, 2, "Ganancias"}, {217, 2, "Ingreso o devolucion"},
+  };
+  const shell::CIrPagina d101(renta, 1, 8, -1);
+  EXPECT_EQ(d101.Paginas()[6].titulo, "Resultado");
+  EXPECT_EQ(d101.Paginas()[7].titulo, "Ingreso o devolucion");
+  const shell::CIrPagina d100(renta, 2, 17, -1);
+  EXPECT_EQ(d100.Paginas()[7].titulo, "Ganancias");
+  EXPECT_EQ(d100.Paginas()[16].titulo, "Ingreso o devolucion");
+  EXPECT_EQ(d100.Paginas()[0].titulo, "");
+  const struct {
+    int id, grupo;
+    bool del;
+    int numero;
+  } paginas[] = {{217, 100, true, 8}, {217, 200, true, 17}, {208, 100, false, 8}, {107, 100, true, 7},
+                 {107, 200, false, 7}, {303, 300, true, 3}, {217, 300, false, 17}};
+  for (const auto& c : paginas) {
+    EXPECT_EQ(shell::PaginaDelGrupo(c.id, c.grupo), c.del) << c.id << " " << c.grupo;
+    EXPECT_EQ(shell::NumeroEnGrupo(c.id, c.grupo), c.numero) << c.id << " " << c.grupo;
+  }
+
   const struct {
     const char* texto;
     std::optional<int> numero;

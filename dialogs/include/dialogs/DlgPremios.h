@@ -14,18 +14,15 @@
 #include <span>
 #include <string_view>
 
-#include "framework/TemplateDlgTitulares.h"
+#include "dialogs/DlgImportesTitulares.h"
 
 namespace dialogos {
 
 inline constexpr int kEntradasPremio = 2;
 inline constexpr int kMaxImportesPremio = 3;
 
-struct SEntradaPremio {
-  std::uint8_t titular = 0;  // 0 none, 1 common, 2 declarant, 3 spouse, 4 first child, 5 second child
-  std::array<double, kMaxImportesPremio> importes{};
-};
-using EntradasPremio = std::array<SEntradaPremio, kEntradasPremio>;
+using SEntradaPremio = SEntradaTitular;
+using EntradasPremio = EntradasTitulares;
 
 // The amounts of a prize in kind and of a prize in cash, by index into `importes`.
 enum EImportePremioEspecie : int { kValoracionPremio = 0, kIngresosCuentaPremio, kRepercutidoPremio };
@@ -36,8 +33,10 @@ inline constexpr int kRecursoPremiosMetalico = 1566;
 inline constexpr std::string_view kVentanaPremiosEspecie = "IDD_PREMESP";
 inline constexpr std::string_view kVentanaPremiosMetalico = "IDD_PREMMET";
 // The static of the holder hint.
-inline constexpr int kIdAyudaTitularPremios = 1268;
+inline constexpr int kIdAyudaTitularPremios = kIdAyudaTitularLineas;
 
+// The shape of the block: two entries of `importes` amounts, bytes 1 to 7 of each kept as they are.
+constexpr SFormaBloque FormaPremio(int importes) { return {kEntradasPremio, importes, 0, 0, true}; }
 // Bytes of one stored entry with `importes` amounts, and of the block of two.
 constexpr std::size_t TamanoEntradaPremio(int importes) { return 8 + 8 * static_cast<std::size_t>(importes); }
 constexpr std::size_t TamanoBloquePremio(int importes) { return kEntradasPremio * TamanoEntradaPremio(importes); }
@@ -49,60 +48,31 @@ EntradasPremio LeerEntradasPremio(std::span<const unsigned char> bloque, int imp
 // entry as they are; nothing for a block of another size.
 void EscribirEntradasPremio(const EntradasPremio& entradas, int importes, std::span<unsigned char> bloque);
 
-class CDlgPremios : public marco::CTemplateDlgTitulares {
- public:
-  // The entries as received; OK (when every entry may be edited) leaves the edited entries here.
-  EntradasPremio m_recibido{};
-
-  int Importes() const { return m_nImportes; }
-  const EntradasPremio& Copia() const { return m_copia; }
-
-  int OnInitDialog() override;
-  void OnOK() override;
-  int AlSalirDeCampo(int id) override;
-  int AlEntrarEnCampo(int id) override;
-  int AlCambiarValor(int id) override;
-
-  // ---- entry operations on the working copy ----
-  void LimpiarEntrada(int entrada) override;
-  void MoverEntrada(int a, int de) override;
-  void QuitarEntrada(int entrada) override;
-  std::uint8_t TitularDeEntrada(int entrada) const override;
-  void EntradaPropia(int entrada) override;
-
-  // The checks of OK: 1 when the entries may be kept, 0 when the dialog stays open.
-  virtual int Comprobar() = 0;
-
+class CDlgPremios : public CDlgImportesTitulares {
  protected:
   // `ids`: field by field (field 0 the holders), two per field; `cabeceras`: the column headings.
   CDlgPremios(int idRecurso, wxWindow* padre, std::int32_t segundoParametro, std::string_view titulo, int importes,
               std::span<const int> ids, std::span<const std::string_view> cabeceras);
 
-  EntradasPremio& CopiaEditable() { return m_copia; }
   // Whether the check of 20 % of the prize lets the dialog go on: true when `pagado` is within it or the user
   // chose to go on.
   static bool VeintePorCiento(double premio, double pagado);
-
- private:
-  void RecordarTitulares();
-
-  int m_nImportes;
-  EntradasPremio m_copia{};
-  std::array<std::uint8_t, kEntradasPremio> m_titularesMostrados{};
 };
 
 class CDlgPremiosEspecie : public CDlgPremios {
  public:
   explicit CDlgPremiosEspecie(wxWindow* padre, std::int32_t segundoParametro = 0);
-  // A common prize seen by one member: half of each amount.
-  void EntradaComun(int entrada) override;
-  int Comprobar() override;
+  int ComprobarEntradas() override;
 };
 
 class CDlgPremiosMetalico : public CDlgPremios {
  public:
   explicit CDlgPremiosMetalico(wxWindow* padre, std::int32_t segundoParametro = 0);
-  int Comprobar() override;
+  int ComprobarEntradas() override;
+
+ protected:
+  // A common prize in cash seen by one member keeps its whole amounts.
+  bool SeDivide(int) const override { return false; }
 };
 
 // Put both dialogs into the register of detail dialogs.

@@ -93,4 +93,9 @@ SDefinicionTabla LeerDefinicionTabla(CBaseDatos* baseDatos, std::string_view fic
 std::string LeerValorTabla(plataforma::CTablaRegistros& tabla, std::string_view columna,
                            std::size_t room = kRoomValorTabla);
 
+// The whole key of the current row, as a seek in the order named by the key column compares it: that order's key
+// expression ("deleg+codigo": an administration by its delegation and its own code), or the key column itself
+// when the table has no order of that name.
+std::string ClaveDeFila(plataforma::CTablaRegistros& tabla, const SDefinicionTabla& definicion);
+
 }  // namespace marco

@@ -30,6 +30,9 @@ inline constexpr int kComandoImportar = 32787;
 inline constexpr int kComandoExportar = 32805;
 inline constexpr int kComandoEstadoDeclaracion = 32790;
 inline constexpr int kComandoPresentacionInternet = 57612;  // the Internet filing file of the declaration
+// The form of an income-tax declaration (its document answers them and ticks the form in use).
+inline constexpr int kComandoSimplificada = 33110;  // "&Simplificada (D-101)"
+inline constexpr int kComandoOrdinaria = 33111;     // "&Ordinaria (D-100)"
 
 // ---- the boundary ----
 // The wxWidgets id of a command: the standard id where wxWidgets has one (save, close, print, copy...); an id of

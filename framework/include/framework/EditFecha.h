@@ -1,7 +1,9 @@
 // The date box edit (letter 'D'): a fixed mask "DD/MM/YYYY" (or "DD/MM/YY" for a six-character date) typed in
-// overwrite fashion. Every accepted key writes the text without its separators into the bound value at once; a
-// field is checked when it is completed and when the caret leaves it (CVDIA1 day, CVMES1 month, CVANO1 year), and
-// Tab / Shift+Tab and Down / Up walk day, month and year before they leave the box.
+// overwrite fashion. Every accepted key writes the text without its separators into the bound value at once, as
+// long as every field typed so far passes its check: a date with a field that fails keeps the value it had before
+// in the declaration, whatever the window shows. A field is checked when it is completed and when the caret leaves
+// it (CVDIA1 day, CVMES1 month, CVANO1 year), and Tab / Shift+Tab and Down / Up walk day, month and year before
+// they leave the box.
 //
 // Also here: the copy-only clipboard filter that the edits which are not typed into share.
 #pragma once
@@ -57,6 +59,8 @@ class CFechaEdit : public CEditEx {
   // ---- the rules on a date text of a box of n characters (text length n + 2) ----
   // A date of only blanks and separators passes every check.
   static bool CampoValido(std::string_view texto, ECampoFecha campo, int longitud);
+  // Every field that holds anything but blanks passes its check: the text may go into the declaration.
+  static bool TextoAdmitido(std::string_view texto, int longitud);
   // Day and month: "5 " and " 5" become "05". Year (n = 8): digits packed left; two digits get their century
   // (00-09 → 2000-2009, 10-99 → 1910-1999). True when the text changed.
   static bool NormalizarCampo(std::string& texto, ECampoFecha campo, int longitud);
@@ -70,13 +74,18 @@ class CFechaEdit : public CEditEx {
   int LargoTexto() const { return Longitud() + 2; }
   // The text being edited: the window's when it is a date mask, else the bound value's, else the empty mask.
   std::string TextoTrabajo();
-  // Copies the text without separators into the person's entry, shows it with the caret at `caret`,
-  // modified := 1.
+  // Copies the text without separators into the person's entry when its fields pass their checks (else the entry
+  // gets back what it held before this edit wrote into it; a person beyond the box's entries has none), shows the
+  // text with the caret at `caret`, modified := 1.
   void EscribirTexto(const std::string& texto, int caret);
   int Borrar(bool adelante);
   int MensajeCampo(ECampoFecha campo);
   void Caret(int posicion) { Superficie().PonerSeleccion(posicion, posicion); }
   int PosicionCaret() const;
+
+  // The entry as the declaration held it before the edit first wrote into it since the value was last shown.
+  std::string m_previo;
+  bool m_bHayPrevio = false;
 };
 
 }  // namespace marco

@@ -30,6 +30,8 @@ class CSelStrEdit;
 inline constexpr std::string_view kTextoSinDato = "No existe dato a editar";
 inline constexpr std::string_view kTextoSinDialogo = "No existe esa caja de dialogo registrada";
 inline constexpr std::string_view kDialogoNombreApellidos = "IDD_NOMAPE";
+// A box names a dialog that no module registered: said with this coded message, never silently.
+inline constexpr std::string_view kMensajeDialogoNoExiste = "WIN071";
 
 // What a selection dialog is given.
 struct SContextoSeleccion {
@@ -115,7 +117,7 @@ class CSelStrEdit : public CEditEx {
 
   // ---- own operations ----
   // Opens the registered dialog: its result (1 OK); 1 after a message (no link, no name); 2 when the name is not
-  // registered. On OK the parent gets 0x401 and 0x402.
+  // registered (after WIN071). On OK the parent gets 0x401 and 0x402.
   virtual int AbrirSeleccion(int palabra);
   // Erases the selection: 0 or 2 when erased, other values when not (1: nothing to erase here).
   virtual int BorrarSeleccion() { return 1; }

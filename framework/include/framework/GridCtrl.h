@@ -5,6 +5,7 @@
 // click (row and column of the cell under the pointer) and the click command after a release on a cell.
 #pragma once
 
+#include <wx/combobox.h>
 #include <wx/dnd.h>
 #include <wx/event.h>
 #include <wx/textctrl.h>
@@ -12,6 +13,7 @@
 #include <wx/window.h>
 
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "framework/GridDibujo.h"
@@ -68,6 +70,30 @@ class CGridCellEdit : public wxTextCtrl {
   int m_nColumna;
   int m_nAnchoCelda;
   bool m_bFlechasTerminan;
+  wxString m_strOriginal;
+  bool m_bTerminado = false;
+};
+
+// The in-place list editor over a cell: a drop-down list, with an edit part or without one. It ends as the text
+// editor does, with the chosen (or typed) text and the key that ended it.
+class CGridListEdit : public wxComboBox {
+ public:
+  CGridListEdit(CGridCtrl* grid, const wxRect& rect, const std::vector<std::string>& opciones, bool conEdicion,
+                bool porTecla, int fila, int columna);
+  void Terminar(ETeclaGrid tecla);
+  // What a key does, as the window's key handler applies it; `enParteEdicion` for a key in the edit part.
+  void AplicarTecla(ETeclaGrid tecla, bool ctrl, bool enParteEdicion);
+
+ private:
+  void OnTecla(wxKeyEvent& evento);
+  void OnPierdeFoco(wxFocusEvent& evento);
+
+  CGridCtrl* m_pGrid;
+  int m_nFila;
+  int m_nColumna;
+  bool m_bConEdicion;
+  bool m_bPorTecla;
+  bool m_bListaAbierta = false;  // the drop-down list is shown
   wxString m_strOriginal;
   bool m_bTerminado = false;
 };
@@ -157,8 +183,13 @@ class CGridCtrl : public wxWindow {
 
   // ---- editing and the clipboard
   void EditarCelda(int fila, int columna, ETeclaGrid tecla, char caracter, bool porRaton);
-  bool Editando() const { return m_pEdit != nullptr; }
+  // The list editor over a cell, with `opciones` (Windows-1252) and the cell's text as the starting choice; with
+  // `conEdicion` other texts can be typed. Editing must be on and the cell editable, as for the text editor.
+  void EditarCeldaConLista(int fila, int columna, const std::vector<std::string>& opciones, bool conEdicion,
+                           bool porTecla);
+  bool Editando() const { return m_pEdit != nullptr || m_pLista != nullptr; }
   CGridCellEdit* DameEditor() const { return m_pEdit; }
+  CGridListEdit* DameEditorLista() const { return m_pLista; }
   bool Copiar();
   bool Cortar();
   bool Pegar();
@@ -166,6 +197,7 @@ class CGridCtrl : public wxWindow {
   // ---- painting and events (the editor and the drop target call these)
   void DibujarEn(wxDC& dc);
   void FinEdicion(CGridCellEdit* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla);
+  void FinEdicion(CGridListEdit* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla);
   wxDragResult ArrastrarSobre(int x, int y);
   void SalirArrastre();
   bool SoltarTexto(int x, int y, const wxString& texto);
@@ -202,7 +234,10 @@ class CGridCtrl : public wxWindow {
   CGridImagenes m_imagenes;
   CMedidorLienzo m_medidor;
   wxTimer m_temporizador;
+  void RetirarEditor(wxWindow* editor, int fila, int columna, const std::string& texto, ETeclaGrid tecla);
+
   CGridCellEdit* m_pEdit = nullptr;  // a child window: wxWidgets deletes it
+  CGridListEdit* m_pLista = nullptr;  // likewise
   wxWindow* m_pVentanaPadre = nullptr;
   bool m_bCreada = false;
 };

@@ -188,6 +188,11 @@ struct SFinEdicion {
   bool moverFoco = false;  // the grid moves its focus cell by that key afterwards
 };
 SFinEdicion ReglaTeclaEdicion(ETeclaGrid tecla, bool ctrl, bool flechasTerminan);
+// The same for the in-place list editor. In its edit part the arrows and pages work in the text unless Ctrl is
+// held (then they go to the list); in the list they move the choice unless the editor was started by a key or Ctrl
+// is held, and then they end it, remembered for the grid to move on. Escape puts the starting text back; Tab, Enter
+// and Escape end it.
+SFinEdicion ReglaTeclaLista(ETeclaGrid tecla, bool ctrl, bool iniciadoPorTecla, bool enParteEdicion);
 // The editor's width while typing: the text plus 5 pixels, not past the grid's client edge, never narrower than
 // the cell.
 int AnchoEditor(int anchoTexto, int izquierdaCelda, int anchoCelda, int anchoCliente);

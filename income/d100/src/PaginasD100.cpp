@@ -3,6 +3,14 @@
 #include "d100/ORD002.h"
 #include "d100/ORD003.h"
 #include "d100/ORD004.h"
+#include "d100/ORD007.h"
+#include "d100/ORD008.h"
+#include "d100/ORD009.h"
+#include "d100/ORD010.h"
+#include "d100/ORD011.h"
+#include "d100/ORD012.h"
+#include "d100/ORD013.h"
+#include "d100/ORD014.h"
 #include "d100/ORD015.h"
 #include "d100/ORD016.h"
 #include "d100/ORD020.h"
@@ -16,6 +24,14 @@ std::span<wxClassInfo* const> ClasesPaginasD100() {
       ClasePaginaORD002(),
       ClasePaginaORD003(),
       ClasePaginaORD004(),
+      ClasePaginaORD007(),
+      ClasePaginaORD008(),
+      ClasePaginaORD009(),
+      ClasePaginaORD010(),
+      ClasePaginaORD011(),
+      ClasePaginaORD012(),
+      ClasePaginaORD013(),
+      ClasePaginaORD014(),
       ClasePaginaORD015(),
       ClasePaginaORD016(),
       ClasePaginaORD020(),

@@ -1,5 +1,7 @@
 // The row-table models of the repeating groups of pages ORD003 and ORD004 (section D, blocks 1 and 2: six groups
-// of two rows, one shown) and of page ORD009 (sections F2 and F3: four groups of nine rows, three shown).
+// of two rows, one shown), of page ORD007 (section E: four groups of three rows or one), of page ORD008 (sections F1
+// and F2: four groups of nine rows, three shown) and of page ORD009 (sections F2 and F3: four groups of nine rows,
+// three shown).
 //
 // Each model can be made over any stored array of its layout (pointer, rows, rows shown; the rows never exceed
 // what the section holds) or over its own place in a declaration's data area.
@@ -122,9 +124,15 @@ SFormatoFilas FormatoGrupoF(char grupo);
 // The commands of the ORD009 groups on shown row j (row i = first shown row + j); -1 for a row outside the table,
 // else 0: 5 stores row i; 6 deletes it in the store too (the following rows move up, the last is freed, each
 // stored); 7 reverts it; any other code does nothing.
+inline constexpr int kOrdenGuardarF = 5;
+inline constexpr int kOrdenSuprimirF = 6;
+inline constexpr int kOrdenRevertirF = 7;
+
 class CFilasApartadoF : public CFilasSeccion {
  public:
   CFilasApartadoF(unsigned char* guardadas, int filas, int mostradas, char grupo);
+  // A table of another layout that takes the same commands; `capacidad` the rows the stored array holds.
+  CFilasApartadoF(unsigned char* guardadas, int filas, int mostradas, SFormatoFilas formato, int capacidad);
   int OrdenFila(int fila, int orden, int marca) override;
   // The check of shown row j after it was stored: when its second amount (at 16) is greater than its first (at
   // 8), message 100R174 and 0; else 1.
@@ -158,6 +166,83 @@ class CFilasORD009D : public CFilasApartadoF {
  public:
   CFilasORD009D(unsigned char* guardadas, int filas, int mostradas) : CFilasApartadoF(guardadas, filas, mostradas, 'D') {}
   explicit CFilasORD009D(DatosRenta& datos);
+};
+
+// ---- section E (ORD007) ----
+
+// The four groups of page ORD007: A the entities of RegApartadoE2 (from +24, three rows of 160 bytes; the option
+// byte at 10 is the row's key: 0 an empty row), B the rows of RegApartadoE3 (three of 56 bytes, holder at 24), C the
+// single row of RegApartadoE4 (80 bytes, holder at 0) and D the rows of RegApartadoE5 (three of 80 bytes, holder at
+// 24); all rows shown. They take the commands of CFilasApartadoF (5 store, 6 delete, 7 revert). Fields (columns):
+//   A: 0 tax number (+0), 1 kind code (+9), 2 option (+10, read as a 4-byte counter over bytes 10-13, which the row
+//      leaves free), 3 first amount (+16), 4 and 5 the two answers (+24, +25), 6-14 the doubles at 32 ... 96 and 104
+//      (6 +32, 7 +40, 8 +48, 9 +64, 10 +72, 11 +80, 12 +88, 13 +96, 14 +104), 15 the family unit's share (+144), 16
+//      another person's share (+152)
+//   B: 0 tax number (+0), 1 holder (+24), 2 and 3 the two marks (+25, +26), 4-6 the doubles at 32, 40, 48
+//   C: 0 holder (+0), 1 identification (+1), 2 country (+26), 3-5 the doubles at 56, 64, 72
+//   D: 0 tax number (+0), 1 holder (+24), 2 the double at 32, 3 at 64, 4 at 72, 5 the double at 40
+inline constexpr std::size_t kDespORD007A = 24;
+inline constexpr std::size_t kAnchoORD007A = 160;
+inline constexpr std::size_t kAnchoORD007B = 56;
+inline constexpr std::size_t kAnchoORD007C = 80;
+inline constexpr std::size_t kAnchoORD007D = 80;
+SFormatoFilas FormatoGrupoE(char grupo);
+
+class CFilasORD007A : public CFilasApartadoF {
+ public:
+  explicit CFilasORD007A(DatosRenta& datos);
+};
+class CFilasORD007B : public CFilasApartadoF {
+ public:
+  explicit CFilasORD007B(DatosRenta& datos);
+};
+class CFilasORD007C : public CFilasApartadoF {
+ public:
+  explicit CFilasORD007C(DatosRenta& datos);
+};
+class CFilasORD007D : public CFilasApartadoF {
+ public:
+  explicit CFilasORD007D(DatosRenta& datos);
+};
+
+// The checks of the single row of RegApartadoE4: the amount at 64 (A) or at 72 (B) may not exceed the amount at 56.
+// On failure the message (100R171, 100R172) is shown, that amount is set to 0 and the result is 0; else 1.
+int ComprobarGrupoORD007A(RegApartadoE4& fila);
+int ComprobarGrupoORD007B(RegApartadoE4& fila);
+
+// ---- sections F1 and F2 (ORD008) ----
+
+// A: the rows of RegApartadoF1 (56 bytes, holder at 0); B: the dated rows of RegApartadoF2 (328 bytes, holder at
+// 20); C and D: the two small groups of RegApartadoF2 (24 bytes at +3072 and +3328, holder at 0). Nine rows each,
+// three shown. Fields:
+//   A: 0 the payer's tax number (+1), 1 holder (+0), 2-6 the doubles at 16 ... 48
+//   B: 11 text (+0), 12 holder (+20), 13 mark (+21), 14 and 15 the dates (+22, +30), 16 the double at 40, 17 the
+//      row, 18 the double at 104, 19 the row, 20-29 the doubles at 248 ... 320
+//   C: 30 holder, 31 and 32 the doubles at 8 and 16;  D: 33 holder, 34 and 35 the doubles at 8 and 16
+inline constexpr std::size_t kAnchoORD008A = 56;
+inline constexpr std::size_t kAnchoORD008B = 328;
+inline constexpr std::size_t kDespORD008C = 3072;
+inline constexpr std::size_t kDespORD008D = 3328;
+SFormatoFilas FormatoGrupoF2(char grupo);
+
+// A and B have no row check; C and D check their two amounts as the ORD009 groups do (100R174).
+class CFilasORD008A : public CFilasApartadoF {
+ public:
+  explicit CFilasORD008A(DatosRenta& datos);
+  int ComprobarFila(int) override { return 1; }
+};
+class CFilasORD008B : public CFilasApartadoF {
+ public:
+  explicit CFilasORD008B(DatosRenta& datos);
+  int ComprobarFila(int) override { return 1; }
+};
+class CFilasORD008C : public CFilasApartadoF {
+ public:
+  explicit CFilasORD008C(DatosRenta& datos);
+};
+class CFilasORD008D : public CFilasApartadoF {
+ public:
+  explicit CFilasORD008D(DatosRenta& datos);
 };
 
 }  // namespace renta

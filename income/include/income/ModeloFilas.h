@@ -159,6 +159,8 @@ class CFilasSeccion : public CModeloFilasDoc {
   unsigned char* FilaTrabajo(int i);
   const unsigned char* FilaTrabajo(int i) const;
   unsigned char* FilaMostrada(int j);
+  // Stored row i (none outside the table or without a stored array).
+  unsigned char* FilaEnDatos(int i) const;
   // The two marks of byte 1 of the first shown row, in sections that show it so.
   std::int32_t DameMarca1() const { return m_nMarca1; }
   std::int32_t DameMarca2() const { return m_nMarca2; }

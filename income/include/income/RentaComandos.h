@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "framework/ComandosDocumento.h"
+
 class wxClassInfo;
 
 namespace renta {
@@ -20,8 +22,8 @@ inline constexpr int kComandoDeclarante = 33102;      // "&Declarante"
 inline constexpr int kComandoConyuge = 33103;         // "&Cónyuge"
 inline constexpr int kComandoHijo1 = 33104;           // "Hijo &1"
 inline constexpr int kComandoHijo2 = 33105;           // "Hijo &2"
-inline constexpr int kComandoSimplificada = 33110;    // "&Simplificada\t(D-101)"
-inline constexpr int kComandoOrdinaria = 33111;       // "&Ordinaria\t(D-100)"
+inline constexpr int kComandoSimplificada = marco::kComandoSimplificada;
+inline constexpr int kComandoOrdinaria = marco::kComandoOrdinaria;
 inline constexpr int kComandoDatosPersonales = 33120; // "&Datos personales y familiares"
 
 // The person code of a person command, 0 for any other command.

@@ -22,8 +22,8 @@ inline constexpr int kCasillasSIM004 = 63;
 // 'C' the first kind (rows of 48 bytes at +0): 0 holder, 1 the participant's contribution (16), 2 the imputed
 //     contributions (24); boxes 10-15, three per row;
 // 'D' the second kind (rows of 72 bytes at +136): 0 holder, 1-3 the amounts at 32, 40 and 48; boxes 18-25;
-// 'E' the third kind (rows of 40 bytes at +280): 0 holder, 1 the beneficiary's tax number (9 characters at 1), 2
-//     the relationship (15 characters at 10), 3 the amount (32); boxes 27-34.
+// 'E' the third kind (rows of 40 bytes at +280): 0 holder, 1 the beneficiary's tax number (9 characters at 21), 2
+//     the relationship (20 characters at 1), 3 the amount (32); boxes 27-34 (the layout of page 10 of D-100).
 // A row's amounts can be typed only once it has a holder.
 inline constexpr int kFilasJ = 2;
 inline constexpr char kTablasJ[3] = {'C', 'D', 'E'};

@@ -18,8 +18,8 @@ inline constexpr int kIdLineaPagina = 1061;
 inline constexpr int kIdLineaDocumento = 1062;
 inline constexpr int kIdBitmapImpresora = 1078;
 
-// Lets every waiting window message through; when the loop is asked to end, the request is left for it and the
-// pump returns.
+// Lets every waiting window message through (nothing when already doing so); it never ends a loop: a request to
+// end one is left for that loop.
 void BombearMensajes();
 
 class CDlgImprimiendo : public wxDialog, public IProgresoImpresion {

@@ -76,6 +76,9 @@ class CAlmacenDeclaraciones {
   long Contar() const;
   // 1 stored, 0 not, -1 when the table does not open. The name is compared as stored (50 characters).
   int Existe(std::string_view nombre) const;
+  // The first declaration in name order whose name begins with `inicio` (blanks on its right do not count): 1
+  // found, its row in `fila`; 0 none (an empty `inicio` finds none); -1 when the table does not open.
+  int Buscar(std::string_view inicio, SFilaAlmacen& fila) const;
 
   // Adds a new, empty declaration of that name and type under the adders' lock (the users who add take turns;
   // the declarations other users have open do not stand in the way), seeking the name again once the lock is

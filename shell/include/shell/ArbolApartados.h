@@ -27,6 +27,11 @@ inline int NumeroEnFormulario(int idPagina) { return idPagina % 100; }
 // pages (the first printed page 222, the printed identification pages 110 and 220, the second payment copy 218) are
 // never shown, so the tree does not list them.
 bool EsPaginaDePantalla(int idPagina);
+// Whether a screen page belongs to the pages of form group `grupo` (100, 200, 300): its own group's, and for the
+// D-101 also the D-100's page 17 (payment and refund), which is the last page of both income-tax forms.
+bool PaginaDelGrupo(int idPagina, int grupo);
+// The number a page of group `grupo` has in that form: page 17 of the D-100 is page 8 of the D-101.
+int NumeroEnGrupo(int idPagina, int grupo);
 
 // The pages of the catalogue (table Paginasx of `local`, titles from its twin of `idioma`) in key order. A
 // missing table gives no pages; a missing twin or row gives empty titles. Nothing is shown to the user.

@@ -64,10 +64,6 @@ class CDlgIndiceDeclaraciones : public wxDialog {
   bool m_bIniciado = false;
 };
 
-// Asks the user for a name to search in the list: the name typed (Windows-1252, trailing blanks removed), or
-// nothing when cancelled.
-std::optional<std::string> BuscarDeclaracionVentana(wxWindow* padre);
-
 // The index dialog as the shell runs it for File New (nueva 1) and File Open (0), on the program's databases.
 SDeclaracionElegida PedirDeclaracionIndice(wxWindow* padre, int nueva);
 

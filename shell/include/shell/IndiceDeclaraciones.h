@@ -5,12 +5,12 @@
 // Every message is a coded one with the exclamation icon and no extra text.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/AlmacenDeclaraciones.h"
 
@@ -38,7 +38,8 @@ inline constexpr int kIdPaginaAbajo = 1138;
 inline constexpr int kIdFilaArriba = 1109;
 inline constexpr int kIdFilaAbajo = 1110;
 
-// Rows the list shows, and the step of the page buttons.
+// Rows the list shows at least (an older store can list more: the list then has a row for each), and the step of
+// the page buttons.
 inline constexpr int kFilasIndice = 50;
 inline constexpr int kPasoPaginaIndice = 10;
 
@@ -73,7 +74,7 @@ class CIndiceDeclaraciones {
   void ActualizarBotones(int seleccion);
   // The name edit changed to `texto` (Windows-1252).
   void OnCambioNombre(std::string_view texto);
-  // A grid notification naming data row `fila` (1-50).
+  // A grid notification naming data row `fila` (1 to the rows of the list).
   void OnSeleccionFila(int fila);
   // Moves the selection to data row `fila` (page buttons, search, the first row).
   void SeleccionarFila(int fila);
@@ -90,15 +91,19 @@ class CIndiceDeclaraciones {
   void OnOK();
   // A double click on `fila` (row 0 is the header).
   void OnDobleClic(int fila);
-  // Search: `buscar` gives the name the search dialog found, or nothing when it was cancelled.
+  // Search: `buscar` gets the store and the tax filter of the list, and gives the name the search dialog found, or
+  // nothing when it was cancelled. The first listed row whose name begins so is chosen.
   void OnBuscar();
-  void PonerBuscador(std::function<std::optional<std::string>()> buscar) { m_buscar = std::move(buscar); }
+  using FBuscador = std::function<std::optional<std::string>(const CAlmacenDeclaraciones&, bool renta, bool patrimonio)>;
+  void PonerBuscador(FBuscador buscar) { m_buscar = std::move(buscar); }
   void OnCancel() { m_nResultado = kIdCancelar; }
   // The window the messages are shown over.
   void PonerPadre(wxWindow* padre) { m_pPadre = padre; }
 
   // ---- what the window paints ----
-  const std::array<SFila, kFilasIndice>& Filas() const { return m_filas; }
+  // The rows of the list: one per listed declaration, and blank ones up to kFilasIndice.
+  const std::vector<SFila>& Filas() const { return m_filas; }
+  int NumeroFilas() const { return static_cast<int>(m_filas.size()); }
   int Listadas() const { return m_nListadas; }
   std::string TextoTotal() const { return std::to_string(m_nListadas); }
   const std::string& TextoNombre() const { return m_textoNombre; }
@@ -109,7 +114,7 @@ class CIndiceDeclaraciones {
   bool Habilitado(int id) const;
   int BotonPorDefecto() const { return m_nBotonDefecto; }
   EFoco Foco() const { return m_foco; }
-  // The data row selected (1-50), 0 when none.
+  // The data row selected (1 to NumeroFilas()), 0 when none.
   int FilaSeleccionada() const { return m_nFila; }
   std::string TextoNumeroFila() const { return std::to_string(m_nFilaMostrada); }
   // 0 while the dialog runs; 1 ended with OK, 2 cancelled.
@@ -125,9 +130,9 @@ class CIndiceDeclaraciones {
   CAlmacenDeclaraciones m_almacen;
   marco::CBaseDatos* m_pLocal;
   wxWindow* m_pPadre;
-  std::function<std::optional<std::string>()> m_buscar;
+  FBuscador m_buscar;
 
-  std::array<SFila, kFilasIndice> m_filas{};
+  std::vector<SFila> m_filas = std::vector<SFila>(kFilasIndice);
   int m_nListadas = 0;
   std::string m_textoNombre;
   bool m_bNombreSoloLectura = false;

@@ -1,0 +1,176 @@
+// The road through pages 10 to 14 of the ordinary form D-100: a new declaration, the personal data wizard (the
+// declarant's community code 17), the form switched to D-100 in the "Declaración" menu, a contribution of the third
+// kind of section J typed on page 10 (holder "D" and amount) and its reduction shown there after the recalculation;
+// on pages 11, 12 and 13 a deduction box whose detail window the program does not have yet answers with its coded
+// message; Ctrl+G stores the declaration, whose taxable-base totals (what page 14 shows) carry the reduction.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+
+#include "Camino.h"
+#include "framework/DocumentoServicios.h"
+#include "ximardol.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using e2e::CCamino;
+namespace titulos = e2e::titulos;
+
+constexpr const char* kClave = "BASES E2E";
+constexpr double kAportacion = 100000.0;
+// The coded messages of a detail box: their title in the message table.
+constexpr const char* kTituloDetalle = "^DETALLE$";
+
+constexpr int kPagina10 = 210;
+constexpr int kPagina11 = 211;
+
+// Page 10's boxes (data/paginas/ORD010.txt): the rows of section J wait for their holder, so on a new declaration
+// Tab walks only through the balances' holder (3), the two detail boxes of section G (10, 15) and the first holder
+// of each group (28, 36, 45).
+constexpr int kTabsHastaTitularE = 5;
+// From the holder of the third kind's first row: relationship, tax number, amount.
+constexpr int kTabsHastaAportacion = 3;
+
+// Where the outcomes lie: the first row of the third kind (holder byte, amount 32 bytes after it), and the
+// reduction it gives in the taxable base (per member: total, declarant, ...).
+constexpr std::size_t kFilaTerceraClase = offsetof(DatosRenta, ApartadoJ) + 280;
+constexpr std::size_t kImporteTerceraClase = kFilaTerceraClase + 32;
+constexpr std::size_t kReduccionTerceraClase = offsetof(DatosRenta, BaseImponible) + 1432;
+constexpr std::size_t kReduccionesK = offsetof(DatosRenta, ApartadoK) + 0;
+
+std::string Digitos(const std::string& texto) {
+  std::string d;
+  for (char c : texto) {
+    if (c >= '0' && c <= '9') d += c;
+  }
+  return d;
+}
+
+class CaminoBases : public e2e::CPasoCamino {
+ protected:
+  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoBases"); }
+  static void TearDownTestSuite() { Estado().reset(); }
+  static std::unique_ptr<CCamino>& Estado() {
+    static std::unique_ptr<CCamino> camino;
+    return camino;
+  }
+  CCamino* CaminoActual() override { return Estado().get(); }
+  CCamino& C() { return *Estado(); }
+  e2e::CEscritorio& E() { return C().Escritorio(); }
+
+  ::testing::AssertionResult IrAPagina(int numero) {
+    E().Tecla("ctrl+i");
+    if (!C().VentanaDelante(titulos::kIrAPagina, "the go-to-page dialog")) {
+      return ::testing::AssertionFailure() << "Ctrl+I did not open the go-to-page dialog";
+    }
+    E().Escribir(std::to_string(numero));
+    E().Tecla("Return");
+    if (!E().EsperarSinVentana(titulos::kIrAPagina)) {
+      return ::testing::AssertionFailure() << "the go-to-page dialog did not close on Enter";
+    }
+    return ::testing::AssertionSuccess();
+  }
+
+  // A character typed into the detail box that has the focus: the box's coded message comes up, and Enter
+  // ("Aceptar") closes it.
+  ::testing::AssertionResult MensajeDeDetalle(const std::string& casilla) {
+    E().Escribir("1");
+    if (!C().VentanaDelante(kTituloDetalle, "the coded message of " + casilla)) {
+      return ::testing::AssertionFailure() << casilla << " gave no coded message";
+    }
+    E().Tecla("Return");
+    if (!E().EsperarSinVentana(kTituloDetalle)) {
+      return ::testing::AssertionFailure() << "the message of " << casilla << " did not close on Enter";
+    }
+    return ::testing::AssertionSuccess();
+  }
+};
+
+TEST_F(CaminoBases, UnaDeclaracionNuevaPasaAlFormularioOrdinario) {
+  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
+  ASSERT_TRUE(E().Escribir(kClave));
+  ASSERT_TRUE(E().Tecla("alt+a"));
+  ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
+  // Single, no children, born in 1960, community 17 (the keys of CaminoRenta's wizard).
+  E().Tecla("space");
+  C().Tabular(4);
+  E().Tecla("space");
+  C().Tabular(2);
+  E().Escribir("1960");
+  C().Tabular(2);
+  E().Escribir("17");
+  C().Tabular(2);
+  E().Tecla("space");
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kAsistente)) << "the wizard did not close with \"Aplicar\"";
+  const auto principal = E().EsperarVentana(titulos::kPrincipal);
+  ASSERT_TRUE(principal);
+  ASSERT_TRUE(E().EsperarActiva(principal->id));
+  // "&Declaración", "&Ordinaria (D-100)".
+  E().Tecla("alt+d");
+  E().Tecla("o");
+  // Page 10 exists only in the ordinary form.
+  ASSERT_TRUE(IrAPagina(10));
+  C().Alcanzado("pagina10");
+}
+
+TEST_F(CaminoBases, LaAportacionDeLaPagina10SeGuardaYReduceLaBase) {
+  REQUIERE_PASO(C(), "pagina10");
+  ASSERT_TRUE(C().Pagina(kPagina10)) << "no page source for page 10";
+  ASSERT_TRUE(C().Tabular(kTabsHastaTitularE));
+  // The holder box takes the declarant by its letter; the row's other boxes open.
+  E().Escribir("D");
+  ASSERT_TRUE(C().Tabular(kTabsHastaAportacion));
+  E().Escribir("100000");
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "the amount box gave nothing to the clipboard";
+  EXPECT_EQ(Digitos(*texto), "100000") << "the amount box shows \"" << *texto << "\"";
+  // Leaving the box stores the row and recalculates.
+  E().Tecla("Tab");
+  C().Alcanzado("aportacion");
+}
+
+TEST_F(CaminoBases, LasDeduccionesSinVentanaDanSuMensaje) {
+  REQUIERE_PASO(C(), "pagina10");
+  // Page 11: the housing-investment box (22), three Tab presses after the first box that takes input (7).
+  ASSERT_TRUE(IrAPagina(11));
+  const auto p11 = C().Pagina(kPagina11);
+  ASSERT_TRUE(p11);
+  const auto tabs = p11->Tabulaciones(p11->PrimeraEditable(), 22);
+  ASSERT_TRUE(tabs) << "box 22 of page 11 takes no focus";
+  ASSERT_TRUE(C().Tabular(*tabs));
+  EXPECT_TRUE(MensajeDeDetalle("box 22 of page 11"));
+  // Page 12 opens on the first group's amount asked.
+  ASSERT_TRUE(IrAPagina(12));
+  EXPECT_TRUE(MensajeDeDetalle("box 3 of page 12"));
+  // Page 13 opens on the first box of the group of community 17, open for the declarant's code.
+  ASSERT_TRUE(IrAPagina(13));
+  EXPECT_TRUE(MensajeDeDetalle("box 38 of page 13"));
+  C().Alcanzado("mensajes");
+}
+
+TEST_F(CaminoBases, CtrlGGuardaLaReduccionEnLosTotalesDeLaBase) {
+  REQUIERE_PASO(C(), "aportacion");
+  ASSERT_TRUE(E().Tecla("ctrl+g"));
+  std::optional<e2e::SDeclaracionGuardada> fila;
+  std::string motivo;
+  e2e::EsperarHasta(
+      [&] {
+        fila = C().Programa().Declaracion(kClave, &motivo);
+        return fila && fila->Importe(kImporteTerceraClase).value_or(0.0) == kAportacion;
+      },
+      10s, 200ms);
+  ASSERT_TRUE(fila) << motivo;
+  EXPECT_EQ(fila->tipodec, 2) << "the declaration was not stored as a D-100";
+  ASSERT_GT(fila->datos.size(), kReduccionTerceraClase + 40);
+  EXPECT_EQ(fila->datos[kFilaTerceraClase], marco::kSujetoDeclarante) << "the row's holder";
+  EXPECT_EQ(fila->Importe(kImporteTerceraClase), kAportacion) << "the stored contribution";
+  // The totals of page 14: the reduction of the third kind, for the declarant and in all, and section K's
+  // reductions.
+  EXPECT_EQ(fila->Importe(kReduccionTerceraClase), kAportacion);
+  EXPECT_EQ(fila->Importe(kReduccionTerceraClase + 8), kAportacion);
+  EXPECT_EQ(fila->Importe(kReduccionesK), kAportacion);
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// The housing deduction as a person enters it: a new declaration, page 4 of the simplified form, the housing box of
+// section M, its dialog with the declarant's investment financed from outside within two years of the purchase,
+// and the deduction the calculation gives for it, stored by Ctrl+G. The outcomes are read from data: the page box
+// through the clipboard, the stored declaration through the table tool.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+#include "Camino.h"
+#include "framework/DocumentoServicios.h"
+#include "ximardol.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using e2e::CCamino;
+namespace titulos = e2e::titulos;
+
+constexpr const char* kClave = "VIVIENDA E2E";
+constexpr const char* kTituloVivienda = "en vivienda habitual$";
+constexpr const char* kVentanaVivienda = "IDD_INVERVIVI";
+constexpr int kPaginaDeducciones = 104;
+
+// The first housing entry of section M (holder byte, then the investment financed from outside within two years of
+// the purchase), and the deduction of the first amounts in the liquidation (an amount per member: total first,
+// then the declarant).
+constexpr std::size_t kViviendaM = offsetof(DatosRenta, ApartadoM) + 544;
+constexpr std::size_t kDeduccionVivienda = offsetof(DatosRenta, Liquidacion) + 1320;
+constexpr std::size_t kPasoMiembro = sizeof(double);
+constexpr double kInversion = 1000000.0;
+// Above 750,000 of first amounts: 15 % of the part above plus 25 % of the first 750,000.
+constexpr double kDeduccion = (kInversion - 750000.0) * 0.15 + 187500.0;
+
+std::string Digitos(const std::string& texto) {
+  std::string d;
+  for (char c : texto) {
+    if (c >= '0' && c <= '9') d += c;
+  }
+  return d;
+}
+
+class CaminoVivienda : public e2e::CPasoCamino {
+ protected:
+  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoVivienda"); }
+  static void TearDownTestSuite() { Estado().reset(); }
+  static std::unique_ptr<CCamino>& Estado() {
+    static std::unique_ptr<CCamino> camino;
+    return camino;
+  }
+  CCamino* CaminoActual() override { return Estado().get(); }
+  CCamino& C() { return *Estado(); }
+  e2e::CEscritorio& E() { return C().Escritorio(); }
+};
+
+TEST_F(CaminoVivienda, UnaDeclaracionNuevaPasaElAsistente) {
+  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
+  ASSERT_TRUE(E().Escribir(kClave));
+  ASSERT_TRUE(E().Tecla("alt+a"));
+  ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
+  // Single, no children, born in 1960, community 12; "Aplicar".
+  E().Tecla("space");
+  C().Tabular(4);
+  E().Tecla("space");
+  C().Tabular(2);
+  E().Escribir("1960");
+  C().Tabular(2);
+  E().Escribir("12");
+  C().Tabular(2);
+  E().Tecla("space");
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kAsistente)) << "the wizard did not close with \"Aplicar\"";
+  const auto principal = E().EsperarVentana(titulos::kPrincipal);
+  ASSERT_TRUE(principal);
+  EXPECT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  C().Alcanzado("pagina1");
+}
+
+TEST_F(CaminoVivienda, LaInversionEnViviendaSeEntraEnSuDialogo) {
+  REQUIERE_PASO(C(), "pagina1");
+  E().Tecla("ctrl+i");
+  ASSERT_TRUE(C().VentanaDelante(titulos::kIrAPagina, "the go-to-page dialog"));
+  E().Escribir("4");
+  E().Tecla("Return");
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIrAPagina));
+  // The housing boxes are the last boxes of page 4 that take input: Shift+Tab from the box the page opens on goes
+  // round to the last of them, and back over each to the first.
+  const auto p = C().Pagina(kPaginaDeducciones);
+  ASSERT_TRUE(p);
+  const auto& casillas = p->Casillas();
+  const auto vivienda = std::count_if(casillas.begin(), casillas.end(),
+                                      [](const auto& c) { return c.ventana == kVentanaVivienda; });
+  ASSERT_GT(vivienda, 0) << "page 4 has no housing box";
+  const auto ultimaEditable = std::find_if(casillas.rbegin(), casillas.rend(),
+                                           [](const auto& c) { return !c.lectura && c.enPantalla; });
+  ASSERT_NE(ultimaEditable, casillas.rend());
+  ASSERT_EQ(ultimaEditable->ventana, kVentanaVivienda) << "the housing boxes are no longer the last of page 4";
+  for (int i = 0; i < vivienda; ++i) E().Tecla("shift+Tab");
+  // Any character typed in a detail box opens its dialog.
+  E().Escribir("1");
+  ASSERT_TRUE(C().VentanaDelante(kTituloVivienda, "the housing investment dialog"));
+  // First entry: holder "D" (the declarant), which takes the focus on to the investment financed from outside
+  // within two years of the purchase.
+  E().Escribir("D");
+  E().Escribir("1000000");
+  E().Tecla("Tab");
+  E().Tecla("alt+a");
+  ASSERT_TRUE(E().EsperarSinVentana(kTituloVivienda)) << "the housing dialog did not close with \"&Aceptar\"";
+  // The page box shows the first amounts admitted.
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "the housing box gave nothing to the clipboard";
+  EXPECT_EQ(Digitos(*texto), "1000000") << "the page box shows \"" << *texto << "\"";
+  C().Alcanzado("vivienda");
+}
+
+TEST_F(CaminoVivienda, LaDeduccionLlegaAlResultadoYSeGuarda) {
+  REQUIERE_PASO(C(), "vivienda");
+  ASSERT_TRUE(E().Tecla("ctrl+g"));
+  std::string motivo;
+  std::optional<e2e::SDeclaracionGuardada> fila;
+  e2e::EsperarHasta(
+      [&] {
+        fila = C().Programa().Declaracion(kClave, &motivo);
+        return fila && fila->Importe(kViviendaM + 8).value_or(0.0) == kInversion;
+      },
+      10s, 200ms);
+  ASSERT_TRUE(fila) << motivo;
+  ASSERT_GT(fila->datos.size(), kDeduccionVivienda + 2 * kPasoMiembro);
+  EXPECT_EQ(fila->datos[kViviendaM], marco::kSujetoDeclarante) << "the housing entry's holder";
+  EXPECT_EQ(fila->Importe(kViviendaM + 8), kInversion) << "the stored investment";
+  EXPECT_EQ(fila->Importe(kDeduccionVivienda), kDeduccion) << "the deduction of the unit";
+  EXPECT_EQ(fila->Importe(kDeduccionVivienda + kPasoMiembro), kDeduccion) << "the declarant's deduction";
+}
+
+}  // namespace

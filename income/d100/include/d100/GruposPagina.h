@@ -1,0 +1,201 @@
+// What pages ORD007, ORD008 and ORD009 of the ordinary form D-100 share: a box array whose repeating groups show
+// a window of rows of a row table (renta::CFilasApartadoF: 5 store, 6 delete, 7 revert), bound box by box from a
+// description of each group, with the page's fixed boxes, its supplementary print sheets and the view that moves
+// the groups with a pair of buttons each.
+//
+// A group's rows are edited only while its table holds the stored rows themselves: one person's filtered copy
+// (compacted, family-unit rows halved) is shown read-only and never written back. The page rules work on the
+// stored row behind a shown row (first shown row + shown row).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "framework/ControlesPagina.h"
+#include "income/FilasSecciones.h"
+#include "income/RentaVista.h"
+#include "income/SIM003.h"
+#include "recalculo/Recalculo.h"
+#include "ximardol.h"
+
+class wxButton;
+class wxCommandEvent;
+
+namespace ordinaria {
+
+// A box of a group's row: the box at `desp` from the row's first box shows field `campo` of the table (`tamano`
+// bytes); `enlace` is the field of its detail link (-1 none).
+struct SCasillaFila {
+  int desp;
+  int campo;
+  std::size_t tamano;
+  int enlace = -1;
+};
+
+// A group of a page: its id (NavegarGrupo's first argument), the first box of each shown row and the boxes of a row.
+struct SGrupoPagina {
+  int id = 0;
+  std::vector<int> primeras;
+  std::vector<SCasillaFila> casillas;
+  // The row's key field (its holder): 0 marks an empty row.
+  int campoClave = 0;
+  // Whether the group follows the person shown (its key is a holder); otherwise every row is shown to everyone.
+  bool porTitular = true;
+  // The boxes at the head of a row (from its first): a row opens them for the next row once it has its key.
+  int cabeza = 1;
+};
+
+// The title of a supplementary sheet and its width.
+inline constexpr std::string_view kTituloHojaGrupos = "HOJA COMPLEMENTARIA";
+inline constexpr std::size_t kAnchoTituloGrupos = 40;
+// The printed sheet mark: one character, repeated for the five persons (its print picture holds five values).
+inline constexpr std::size_t kAnchoMarcaHojas = 5;
+
+// NavegarGrupo's own actions shared by the pages: move the window (row 0 forward, 1 back) and ask whether it may.
+inline constexpr int kAccionMover = -1;
+inline constexpr int kAccionPuedeMover = -2;
+
+class CControlesGrupos : public marco::CControlesPagina {
+ public:
+  CControlesGrupos();
+  ~CControlesGrupos() override;
+
+  // Where the boxes bind when the array has no income-tax document (a test); a document's own are taken each time
+  // the boxes are bound.
+  void PonerDatos(DatosRenta* datos, renta::SCabeceraPagina cabecera = {});
+  DatosRenta* Datos() const { return m_pDatos; }
+  // The exports the page's section calculations run: the library's own unless another table is given.
+  void PonerFunciones(const recalculo::FuncionesRenta& funciones) { m_pFunciones = &funciones; }
+
+  // The page's groups and its boxes bound to fixed places.
+  virtual std::span<const SGrupoPagina> Grupos() const = 0;
+  // The box of the sheet mark (0 none), of the sheet title (0 none) and the boxes emptied on a further sheet.
+  virtual int CasillaMarcaHojas() const { return 0; }
+  virtual int CasillaTituloHoja() const { return 0; }
+  virtual std::span<const int> CasillasTotales() const { return {}; }
+
+  // Every box unbound; the tables made anew over the data area and filtered for the person shown; the header,
+  // the fixed boxes and every shown row bound, the read-only states set and the sheets counted.
+  void Enlazar(int liberarAntes) override;
+  void LiberarEnlaces() override;
+  // The tables filtered again for the person shown, every row bound again, the read-only states, the sheets.
+  void Refrescar() override;
+  // Sheet 1: the page bound again and the sheet mark set; a further sheet: every group a page of rows on, the
+  // totals emptied and the title bound; 0 past the last sheet (the title freed).
+  int AvisoGrupo(int hoja, int palabra) override;
+
+  // The table of a group id (none for another id or before the binding) and its index in Grupos().
+  renta::CFilasApartadoF* Filas(int grupo) const;
+  int IndiceGrupo(int grupo) const;
+  // The group id and shown row of a box number (0 and -1 when the box is in no group), and the field it shows.
+  int GrupoDeCasilla(int numero) const;
+  int FilaDeCasilla(int numero) const;
+  int CampoDeCasilla(int numero) const;
+  // The box number of a field of a group's shown row (0 none).
+  int CasillaDeCampo(int grupo, int fila, int campo) const;
+  // Whether a group's rows may be edited (not one person's filtered copy).
+  bool GrupoEditable(int grupo) const;
+  // The stored row behind a shown row (none for a filtered copy or a row outside the table).
+  unsigned char* FilaGuardada(int grupo, int fila) const;
+  // The working row a shown row shows (none when it has none).
+  unsigned char* FilaMostrada(int grupo, int fila) const;
+  // The key of a shown row (its holder byte); 0 for none.
+  std::uint8_t ClaveFila(int grupo, int fila) const;
+  // Row commands on a shown row: store, delete when its key is empty (1 deleted), reload.
+  void Guardar(int grupo, int fila);
+  int SuprimirSiVacia(int grupo, int fila);
+  void Recargar(int grupo, int fila);
+  // Every shown row of a group bound again and its read-only states set.
+  void EnlazarGrupo(int grupo);
+  // Every group's shown rows loaded again from the data area (after a recalculation); one person's copy is made
+  // again, its window kept where it was.
+  void RecargarGrupos();
+  // The supplementary sheets the rows of the person shown need (0, 1 or 2).
+  int ContarHojas();
+  int DameHojasExtra() const { return m_nHojasExtra; }
+  const char* MarcaHojas() const { return m_aMarcaHojas.data(); }
+  char* MarcaHojas() { return m_aMarcaHojas.data(); }
+  const char* TituloHoja() const { return m_pTitulo ? m_pTitulo->data() : nullptr; }
+
+ protected:
+  // The page's fixed boxes (header texts, block fields, reference and copy label).
+  virtual void EnlazarFijas() = 0;
+  // The read-only states of a group's shown rows (after its binding). The base: the boxes after a row's head are
+  // locked while the row has no key; the head of a row is locked while the row above has no key; everything is
+  // locked while the group is not editable.
+  virtual void SoloLecturaGrupo(int grupo);
+  // A box of a row bound to a field of its own (by default the field of its description).
+  virtual void* LugarCasilla(int grupo, int fila, const SCasillaFila& casilla);
+  // Binds a box to a place of a page-owned text and refreshes its text (derived print boxes).
+  void EnlazarDerivada(int numero, std::string_view mascara, char* valor, std::size_t tamano);
+  void PonerMarcaHojas(char valor);
+  // Binds the header texts (boxes 1 and 2) and the copy label.
+  void EnlazarCabecera(int casillaEjemplar);
+  void Vaciar(int numero);
+  int SujetoMostrado() const;
+  // Locks (true) or frees a box, keeping the lock its box table gives it.
+  void Bloquear(int numero, bool bloqueada);
+
+  DatosRenta* m_pDatos = nullptr;
+  renta::SCabeceraPagina m_cabecera;
+  const recalculo::FuncionesRenta* m_pFunciones = &recalculo::FuncionesRentaBiblioteca();
+
+ private:
+  void TomarDocumento();
+  void CrearFilas();
+  void FiltrarFilas();
+  void EnlazarFilas();
+  virtual std::unique_ptr<renta::CFilasApartadoF> CrearTabla(int indice, DatosRenta& datos) const = 0;
+
+  std::vector<std::unique_ptr<renta::CFilasApartadoF>> m_aFilas;
+  std::int32_t m_nSujetoFiltro = 0;
+  int m_nHojasExtra = 0;
+  std::array<char, kAnchoMarcaHojas + 1> m_aMarcaHojas{' ', ' ', ' ', ' ', ' ', '\0'};
+  std::unique_ptr<std::array<char, kAnchoTituloGrupos + 1>> m_pTitulo;
+};
+
+// ---- the view ----
+
+// The view of these pages: the page's box events forwarded to its box array's rules (each page says what they
+// do), the whole recalculation after them, and a pair of buttons (next, previous) beside each group.
+class CVistaGrupos : public renta::CRentaVista {
+ public:
+  CControlesGrupos* Grupos() const;
+  int CampoAEnfocar() override { return 0; }
+  // The base commit, the boxes redrawn and the group buttons set.
+  void ConfirmarCampoActivo() override;
+  // The boxes' texts, then the group buttons made and set; 1.
+  int PrepararCampos() override;
+  void AlMostrarCampo() override;
+  // A group button: `direccion` 0 next, 1 previous. A modified focused box is committed and checked first (a
+  // refused value stops the move). 1 when the group was asked to move.
+  int MoverGrupo(int direccion, int grupo);
+  void HabilitarBotonesGrupos();
+  bool BotonHabilitado(int grupo, int direccion) const;
+
+ protected:
+  // The whole recalculation (every view gets hint 1) and the boxes redrawn.
+  void CalcularTodo();
+  // The command id of group g's next button (its previous one is the id + 1).
+  virtual int PrimerComando() const = 0;
+  // Where the buttons of a group stand: above the right end of this box (the last of the group's first row).
+  virtual int CasillaBotones(int indiceGrupo) const = 0;
+  // Whether the page's groups scroll (and so have buttons).
+  virtual bool ConBotones() const { return true; }
+
+ private:
+  void ColocarBotones();
+  void AlBoton(wxCommandEvent& evento);
+
+  std::vector<wxButton*> m_aBotones;  // children of the page window, which owns them
+  std::vector<bool> m_aHabilitado;
+
+  wxDECLARE_ABSTRACT_CLASS(CVistaGrupos);
+};
+
+}  // namespace ordinaria

@@ -1,0 +1,526 @@
+// Pages ORD007, ORD008 and ORD009 from the tables the build makes: every box bound to its place (a box of a group
+// through its row table), the supplementary sheets of nine rows, the date checks of the transferred elements, the
+// amount checks of single rows (100R171, 100R172, 100R174), and the page classes found by name.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "d100/ORD007.h"
+#include "d100/ORD008.h"
+#include "d100/ORD009.h"
+#include "d100/PaginasD100.h"
+#include "framework/BaseDatos.h"
+#include "framework/Campo.h"
+#include "framework/DocumentoServicios.h"
+#include "framework/MensajeGuion.h"
+#include "framework/ServiciosAplicacion.h"
+#include "framework/Mensajes.h"
+#include "income/RentaVista.h"
+
+namespace {
+
+using ordinaria::CControlesGrupos;
+
+double Doble(const unsigned char* p) {
+  double v = 0;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
+std::string Texto(const unsigned char* p, std::size_t n) { return std::string(reinterpret_cast<const char*>(p), n); }
+
+class PaginasF : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(local.Abrir(KORVELIX_DATOS_LOCAL "/", false, 1, "DBF"), 0);
+    marco::PonerIdiomaV("e");
+    datos = std::make_unique<DatosRenta>();
+    std::memset(datos.get(), 0, sizeof(DatosRenta));
+    marco::PublicarSujetoActual(&sujeto);
+    marco::PublicarSujetosPresentes(presentes.data());
+  }
+  void TearDown() override {
+    marco::PublicarSujetoActual(nullptr);
+    marco::PublicarSujetosPresentes(nullptr);
+  }
+  template <typename Controles>
+  std::unique_ptr<Controles> Cargar(int idPagina) {
+    auto c = std::make_unique<Controles>();
+    c->PonerDatos(datos.get(), {nif, nombre, ejemplar});
+    EXPECT_EQ(c->Cargar(idPagina, 1.0, &local), 1) << "build the target datos_paginas first";
+    return c;
+  }
+  unsigned char* Base() { return reinterpret_cast<unsigned char*>(datos.get()); }
+
+  marco::CBaseDatos local;
+  marco::CGuionMensajes guion;
+  std::unique_ptr<DatosRenta> datos;
+  std::int32_t sujeto = marco::kSujetoUnidadFamiliar;
+  std::array<std::int32_t, 5> presentes{1, 1, 1, 0, 0};
+  char nif[10] = "12345678Z";
+  char nombre[41] = "GARCIA LOPEZ, ANA";
+  char ejemplar[41] = "EJEMPLAR PARA EL INTERESADO";
+};
+
+// A box bound to a fixed place of the data area: its number and the offset from the start of the area.
+struct SFija {
+  int numero;
+  std::size_t desp;
+};
+// A box of a group: typed through its place and stored with the group's store action, it lands at `desp` from the
+// start of the area.
+struct SDeGrupo {
+  int numero;
+  int grupo;
+  int fila;
+  std::size_t desp;
+};
+
+constexpr std::size_t kBI = offsetof(DatosRenta, BaseImponible);
+constexpr std::size_t kRes = offsetof(DatosRenta, Resultados);
+constexpr std::size_t kId = offsetof(DatosRenta, Identificacion) + 105;
+constexpr std::size_t kE2 = offsetof(DatosRenta, ApartadoE2);
+constexpr std::size_t kE3 = offsetof(DatosRenta, ApartadoE3);
+constexpr std::size_t kE4 = offsetof(DatosRenta, ApartadoE4);
+constexpr std::size_t kE5 = offsetof(DatosRenta, ApartadoE5);
+constexpr std::size_t kF1 = offsetof(DatosRenta, ApartadoF1);
+constexpr std::size_t kF2 = offsetof(DatosRenta, ApartadoF2);
+constexpr std::size_t kF3 = offsetof(DatosRenta, ApartadoF3);
+constexpr std::size_t kF4 = offsetof(DatosRenta, ApartadoF4);
+
+// Checks the fixed boxes and, box by box, that a value typed into a group box reaches its place once stored.
+void ComprobarEnlaces(CControlesGrupos& c, unsigned char* base, const std::vector<SFija>& fijas,
+                      const std::vector<SDeGrupo>& deGrupo, int accionGuardar,
+                      const std::vector<std::pair<int, int>>& accionPorGrupo = {}) {
+  for (const SFija& f : fijas) {
+    ASSERT_NE(c.CampoDeNumero(f.numero), nullptr) << f.numero;
+    EXPECT_EQ(c.CampoDeNumero(f.numero)->Dato, base + f.desp) << f.numero;
+  }
+  // Amounts typed in decreasing order, so that no later amount of a row exceeds an earlier one (the rows check it).
+  unsigned char marca = 1;
+  for (const SDeGrupo& g : deGrupo) {
+    marco::CCampo* campo = c.CampoDeNumero(g.numero);
+    ASSERT_NE(campo, nullptr) << g.numero;
+    ASSERT_NE(campo->Dato, nullptr) << g.numero;
+    EXPECT_EQ(c.GrupoDeCasilla(g.numero), g.grupo) << g.numero;
+    EXPECT_EQ(c.FilaDeCasilla(g.numero), g.fila) << g.numero;
+    ++marca;
+    auto* p = static_cast<unsigned char*>(campo->Dato);
+    if (campo->Letra() == 'F') {
+      PonerDoble(p, 1000.0 - marca);
+    } else {
+      *p = marca;
+    }
+    int accion = accionGuardar;
+    for (const auto& [grupo, a] : accionPorGrupo) {
+      if (grupo == g.grupo) accion = a;
+    }
+    c.NavegarGrupo(g.grupo, g.fila, accion, 0);
+    if (campo->Letra() == 'F') {
+      EXPECT_EQ(Doble(base + g.desp), 1000.0 - marca) << g.numero;
+    } else {
+      EXPECT_EQ(base[g.desp], marca) << g.numero;
+    }
+  }
+}
+
+// ---- binding ----
+
+TEST_F(PaginasF, ORD007CadaCasillaLlegaASuSitio) {
+  auto c = Cargar<ordinaria::CControlesORD007>(207);
+  ASSERT_EQ(c->NumeroCampos(), ordinaria::kCasillasORD007);
+  EXPECT_TRUE(guion.Codigos().empty());
+  EXPECT_EQ(c->CampoDeNumero(4)->Dato, nullptr);  // not used this year
+  EXPECT_EQ(c->CampoDeNumero(3)->NombreVent, "IDD_IMPURENTAS");
+  EXPECT_EQ(c->CampoDeNumero(3)->Enlace, Base() + offsetof(DatosRenta, ApartadoE1));
+  EXPECT_EQ(c->CampoDeNumero(92)->Dato, static_cast<void*>(ejemplar));
+  const std::vector<SFija> fijas = {{3, kBI + 880}, {5, kE2 + 0},   {6, kE2 + 9},   {7, kE2 + 14},
+                                    {8, kE2 + 19},  {45, kBI + 920}, {46, kRes + 6152}, {68, kBI + 960},
+                                    {90, kBI + 1040}, {91, kId}};
+  std::vector<SDeGrupo> deGrupo;
+  constexpr std::size_t kDespA[] = {0, 9, 10, 16, 32, 40, 64, 72, 80, 88, 96, 144};
+  for (int r = 0; r < 3; ++r) {
+    for (int d = 0; d < 12; ++d) {
+      deGrupo.push_back({9 + 12 * r + d, ordinaria::kGrupoORD007A, r, kE2 + 24 + 160 * r + kDespA[d]});
+    }
+    constexpr std::size_t kDespB[] = {0, 24, 25, 26, 32, 40, 48};
+    for (int d = 0; d < 7; ++d) deGrupo.push_back({47 + 7 * r + d, ordinaria::kGrupoORD007B, r, kE3 + 56 * r + kDespB[d]});
+    constexpr std::size_t kDespD[] = {0, 24, 32, 64, 72};
+    for (int d = 0; d < 5; ++d) deGrupo.push_back({75 + 5 * r + d, ordinaria::kGrupoORD007D, r, kE5 + 80 * r + kDespD[d]});
+  }
+  constexpr std::size_t kDespC[] = {0, 1, 26, 56, 64, 72};
+  for (int d = 0; d < 6; ++d) deGrupo.push_back({69 + d, ordinaria::kGrupoORD007C, 0, kE4 + kDespC[d]});
+  ComprobarEnlaces(*c, Base(), fijas, deGrupo, ordinaria::kAccionGuardarA7,
+                   {{ordinaria::kGrupoORD007B, ordinaria::kAccionGuardarB7},
+                    {ordinaria::kGrupoORD007C, ordinaria::kAccionGuardarC7},
+                    {ordinaria::kGrupoORD007D, ordinaria::kAccionGuardarD7}});
+}
+
+TEST_F(PaginasF, ORD007LaParteDeLaEntidadEsLaDeLaPersonaQueSeMuestra) {
+  sujeto = marco::kSujetoConyuge;
+  auto c = Cargar<ordinaria::CControlesORD007>(207);
+  EXPECT_EQ(c->CampoDeNumero(20)->Dato, c->FilaMostrada(ordinaria::kGrupoORD007A, 0) + 152);
+  sujeto = marco::kSujetoUnidadFamiliar;
+  c->Enlazar(1);
+  EXPECT_EQ(c->CampoDeNumero(20)->Dato, c->FilaMostrada(ordinaria::kGrupoORD007A, 0) + 144);
+}
+
+TEST_F(PaginasF, ORD008CadaCasillaLlegaASuSitio) {
+  auto c = Cargar<ordinaria::CControlesORD008>(208);
+  ASSERT_EQ(c->NumeroCampos(), ordinaria::kCasillasORD008);
+  EXPECT_TRUE(guion.Codigos().empty());
+  EXPECT_EQ(c->CampoDeNumero(35)->Dato, nullptr);
+  EXPECT_EQ(c->CampoDeNumero(111)->Dato, nullptr);  // the title of a further sheet only
+  EXPECT_EQ(c->CampoDeNumero(112)->Dato, static_cast<void*>(ejemplar));
+  EXPECT_EQ(std::string(static_cast<const char*>(c->CampoDeNumero(29)->Dato)), "Retenci\xF3n ==>");
+  const std::vector<SFija> fijas = {{25, kF1 + 504}, {26, kF1 + 544}, {27, kF1 + 584}, {28, kF1 + 624},
+                                    {30, kF1 + 664}, {31, kF1 + 752}, {32, kF1 + 856}, {33, kF1 + 896},
+                                    {34, kF1 + 936}, {87, kF2 + 2952}, {88, kF2 + 2992}, {89, kF2 + 3032},
+                                    {99, kF2 + 3288}, {109, kF2 + 3544}, {110, kId}};
+  EXPECT_EQ(c->CampoDeNumero(30)->Enlace, Base() + kF1 + 704);
+  EXPECT_EQ(c->CampoDeNumero(33)->Enlace, Base() + kF1 + 792);
+  std::vector<SDeGrupo> deGrupo;
+  for (int r = 0; r < 3; ++r) {
+    constexpr std::size_t kDespA[] = {1, 0, 24, 32, 40, 48, 16};
+    for (int d = 0; d < 7; ++d) deGrupo.push_back({4 + 7 * r + d, ordinaria::kGrupoORD008A, r, kF1 + 56 * r + kDespA[d]});
+    std::vector<std::size_t> despB = {0, 20, 21, 22, 30, 40, 104};
+    for (std::size_t d = 248; d <= 320; d += 8) despB.push_back(d);
+    for (std::size_t d = 0; d < despB.size(); ++d) {
+      deGrupo.push_back({36 + 17 * r + static_cast<int>(d), ordinaria::kGrupoORD008B, r, kF2 + 328 * r + despB[d]});
+    }
+    for (int d = 0; d < 3; ++d) {
+      deGrupo.push_back({90 + 3 * r + d, ordinaria::kGrupoORD008C, r, kF2 + 3072 + 24 * r + 8 * d});
+      deGrupo.push_back({100 + 3 * r + d, ordinaria::kGrupoORD008D, r, kF2 + 3328 + 24 * r + 8 * d});
+    }
+  }
+  ComprobarEnlaces(*c, Base(), fijas, deGrupo, ordinaria::kAccionGuardar8);
+  // The two detail boxes of a dated row work on the whole row.
+  EXPECT_EQ(c->CampoDeNumero(41)->NombreVent, "IDD_VALTRANSEA");
+  EXPECT_NE(c->CampoDeNumero(41)->Enlace, nullptr);
+}
+
+TEST_F(PaginasF, ORD009CadaCasillaLlegaASuSitio) {
+  auto c = Cargar<ordinaria::CControlesORD009>(209);
+  ASSERT_EQ(c->NumeroCampos(), ordinaria::kCasillasORD009);
+  EXPECT_TRUE(guion.Codigos().empty());
+  EXPECT_EQ(c->CampoDeNumero(109)->Dato, nullptr);
+  EXPECT_EQ(c->CampoDeNumero(110)->Dato, static_cast<void*>(ejemplar));
+  const std::vector<SFija> fijas = {{19, kF2 + 3872}, {77, kF3 + 5760}, {78, kF3 + 5800}, {79, kF3 + 5840},
+                                    {89, kF3 + 6096}, {99, kF3 + 6352}, {100, kF4 + 0},   {101, kF4 + 40},
+                                    {102, kBI + 1232}, {103, kF4 + 80}, {104, kF4 + 120}, {105, kF4 + 160},
+                                    {106, kBI + 1544}, {107, kF4 + 200}, {108, kId}};
+  std::vector<SDeGrupo> deGrupo;
+  for (int r = 0; r < 3; ++r) {
+    constexpr std::size_t kDespA[] = {0, 8, 16, 24, 25};
+    for (int d = 0; d < 5; ++d) deGrupo.push_back({4 + 5 * r + d, ordinaria::kGrupoORD009A, r, kF2 + 3584 + 32 * r + kDespA[d]});
+    std::vector<std::size_t> despB = {0, 20, 21, 40, 48, 56, 120};
+    for (std::size_t d = 544; d <= 632; d += 8) despB.push_back(d);
+    for (std::size_t d = 0; d < despB.size(); ++d) {
+      deGrupo.push_back({20 + 19 * r + static_cast<int>(d), ordinaria::kGrupoORD009B, r, kF3 + 640 * r + despB[d]});
+    }
+    for (int d = 0; d < 3; ++d) {
+      deGrupo.push_back({80 + 3 * r + d, ordinaria::kGrupoORD009C, r, kF3 + 5880 + 24 * r + 8 * d});
+      deGrupo.push_back({90 + 3 * r + d, ordinaria::kGrupoORD009D, r, kF3 + 6136 + 24 * r + 8 * d});
+    }
+  }
+  ComprobarEnlaces(*c, Base(), fijas, deGrupo, ordinaria::kAccionGuardar9);
+  guion.Responder(marco::kBotonAceptar);
+}
+
+// ---- supplementary sheets ----
+
+TEST_F(PaginasF, NueveFilasDeLaPersonaSeImprimenEnTresHojas) {
+  // Nine dated rows of group B of page 9: six of the declarant, three of the family unit, which count for her too.
+  for (int i = 0; i < 9; ++i) {
+    unsigned char* fila = datos->ApartadoF3.octetos + 640 * i;
+    fila[20] = i < 6 ? marco::kSujetoDeclarante : marco::kSujetoUnidadFamiliar;
+    const std::string texto = "ELEMENTO " + std::to_string(i + 1);
+    std::memcpy(fila, texto.data(), texto.size());
+  }
+  for (std::int32_t mostrado : {marco::kSujetoUnidadFamiliar, marco::kSujetoDeclarante}) {
+    SCOPED_TRACE(mostrado);
+    sujeto = mostrado;
+    auto c = Cargar<ordinaria::CControlesORD009>(209);
+    ASSERT_EQ(c->AvisoGrupo(1, 0), 1);
+    EXPECT_EQ(c->DameHojasExtra(), 2);
+    c->CamposDerivados(1);
+    EXPECT_EQ(c->CampoDeNumero(3)->Texto, "2");
+    EXPECT_NE(c->CampoDeNumero(77)->Dato, nullptr);
+    EXPECT_EQ(c->CampoDeNumero(109)->Dato, nullptr);
+    const auto textoFila = [&](int fila) { return Texto(static_cast<const unsigned char*>(c->CampoDeNumero(20 + 19 * fila)->Dato), 11); };
+    EXPECT_EQ(textoFila(0).substr(0, 10), "ELEMENTO 1");
+    // Sheet 2: rows 4 to 6, no totals, the title.
+    ASSERT_EQ(c->AvisoGrupo(2, 0), 1);
+    c->CamposDerivados(2);
+    EXPECT_EQ(c->CampoDeNumero(3)->Texto, "0");
+    EXPECT_EQ(textoFila(0).substr(0, 10), "ELEMENTO 4");
+    EXPECT_EQ(textoFila(2).substr(0, 10), "ELEMENTO 6");
+    for (int total : {19, 77, 78, 79, 89, 99, 100, 107}) EXPECT_EQ(c->CampoDeNumero(total)->Dato, nullptr) << total;
+    ASSERT_NE(c->CampoDeNumero(109)->Dato, nullptr);
+    EXPECT_EQ(std::string(static_cast<const char*>(c->CampoDeNumero(109)->Dato)), "HOJA COMPLEMENTARIA");
+    // Sheet 3: rows 7 to 9.
+    ASSERT_EQ(c->AvisoGrupo(3, 0), 1);
+    EXPECT_EQ(textoFila(0).substr(0, 10), "ELEMENTO 7");
+    EXPECT_EQ(textoFila(2).substr(0, 10), "ELEMENTO 9");
+    // No fourth sheet: the title goes.
+    EXPECT_EQ(c->AvisoGrupo(4, 0), 0);
+    EXPECT_EQ(c->CampoDeNumero(109)->Dato, nullptr);
+    // A new box array for sheet 3 alone (the draft) moves two pages at once.
+    auto borrador = Cargar<ordinaria::CControlesORD009>(209);
+    borrador->AvisoGrupo(1, 1);
+    ASSERT_EQ(borrador->AvisoGrupo(3, 1), 1);
+    EXPECT_EQ(Texto(static_cast<const unsigned char*>(borrador->CampoDeNumero(20)->Dato), 10), "ELEMENTO 7");
+  }
+  // The spouse sees only the three family-unit rows, halved: no further sheet.
+  sujeto = marco::kSujetoConyuge;
+  auto c = Cargar<ordinaria::CControlesORD009>(209);
+  c->AvisoGrupo(1, 0);
+  EXPECT_EQ(c->DameHojasExtra(), 0);
+  c->CamposDerivados(1);
+  EXPECT_EQ(c->CampoDeNumero(3)->Texto, "0");
+}
+
+TEST_F(PaginasF, ORD008CuentaSusHojasPorElGrupoMasLargo) {
+  struct SCaso {
+    int filas;
+    int hojas;
+    const char* marca;
+  };
+  for (const SCaso& caso : {SCaso{3, 0, "0"}, SCaso{4, 1, "1"}, SCaso{7, 2, "2"}, SCaso{9, 2, "2"}}) {
+    SCOPED_TRACE(caso.filas);
+    std::memset(datos.get(), 0, sizeof(DatosRenta));
+    for (int i = 0; i < caso.filas; ++i) {
+      unsigned char* fila = datos->ApartadoF2.octetos + 3072 + 24 * i;
+      fila[0] = marco::kSujetoConyuge;
+      PonerDoble(fila + 8, 100.0 * (i + 1));
+    }
+    auto c = Cargar<ordinaria::CControlesORD008>(208);
+    ASSERT_EQ(c->AvisoGrupo(1, 0), 1);
+    EXPECT_EQ(c->DameHojasExtra(), caso.hojas);
+    c->CamposDerivados(1);
+    EXPECT_EQ(c->CampoDeNumero(3)->Texto, caso.marca);
+    if (caso.hojas > 0) {
+      ASSERT_EQ(c->AvisoGrupo(2, 0), 1);
+      EXPECT_EQ(Doble(static_cast<const unsigned char*>(c->CampoDeNumero(91)->Dato)), 400.0);
+      EXPECT_EQ(c->CampoDeNumero(99)->Dato, nullptr);
+      EXPECT_EQ(std::string(static_cast<const char*>(c->CampoDeNumero(111)->Dato)), "HOJA COMPLEMENTARIA");
+    }
+    EXPECT_EQ(c->AvisoGrupo(caso.hojas + 2, 0), 0);
+  }
+}
+
+// ---- the dates of the transferred elements ----
+
+struct SCasoFecha {
+  const char* nombre;
+  bool transmision;       // the date typed is the transfer's (else the acquisition's)
+  const char* adquisicion;  // 8 characters or "" for none
+  const char* transmite;
+  const char* copia;      // the kept copy of the typed date ("" none)
+  int respuesta;          // the answer to a question
+  const char* mensaje;    // the message shown ("" none)
+  const char* queda;      // the typed date afterwards ("" cleared)
+};
+
+void PonerFecha(unsigned char* p, const char* fecha) {
+  std::memset(p, 0, 8);
+  std::memcpy(p, fecha, std::strlen(fecha));
+}
+
+TEST_F(PaginasF, LasFechasDeLosElementosDeF3SeCompruebanComoDiceSuPlazo) {
+  const SCasoFecha casos[] = {
+      {"exactamente dos anos", true, "15031997", "15031999", "", 0, "100R176", ""},
+      {"exactamente dos anos, con copia, corregir", true, "15031997", "15031999", "14031999", marco::kBotonCorregir,
+       "100V156", "14031999"},
+      {"exactamente dos anos, con copia, aceptar", true, "15031997", "15031999", "14031999", marco::kBotonAceptar,
+       "100V156", ""},
+      {"mas de dos anos", true, "14031997", "15031999", "", 0, "", "15031999"},
+      {"transmision de otro ano", true, "01011990", "31121998", "", 0, "100R166", ""},
+      {"transmision de otro ano, con copia", true, "01011990", "31121998", "01021999", marco::kBotonCorregir,
+       "100V153", "01021999"},
+      {"transmision anterior", false, "01061999", "01011999", "", 0, "100R168", ""},
+      {"adquisicion sola despues de 1997", false, "01011998", "", "", 0, "100V150", ""},
+      {"adquisicion sola en 1997", false, "31121997", "", "", 0, "", "31121997"},
+  };
+  for (const SCasoFecha& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    std::memset(datos.get(), 0, sizeof(DatosRenta));
+    unsigned char* fila = datos->ApartadoF3.octetos;
+    fila[20] = marco::kSujetoDeclarante;
+    PonerFecha(fila + 40, caso.adquisicion);
+    PonerFecha(fila + 48, caso.transmite);
+    PonerFecha(fila + (caso.transmision ? 66 : 128), caso.copia);
+    PonerDoble(fila + 560, 77.0);  // an amount the dates decide on
+    auto c = Cargar<ordinaria::CControlesORD009>(209);
+    marco::CGuionMensajes respuestas({caso.respuesta == 0 ? marco::kBotonAceptar : caso.respuesta});
+    EXPECT_EQ(c->ComprobarCasilla(caso.transmision ? 24 : 23), 1);
+    EXPECT_EQ(respuestas.Codigos(), caso.mensaje[0] ? std::vector<std::string>{caso.mensaje} : std::vector<std::string>{});
+    const unsigned char* fecha = fila + (caso.transmision ? 48 : 40);
+    if (caso.queda[0] == '\0') {
+      EXPECT_EQ(fecha[0], 0);
+    } else {
+      EXPECT_EQ(Texto(fecha, 8), caso.queda);
+    }
+    // A question not answered Corregir takes the amounts with the date.
+    const bool vacia = std::string_view(caso.mensaje).substr(0, 4) == "100V" && caso.respuesta != marco::kBotonCorregir &&
+                       std::string_view(caso.mensaje) != "100V150";
+    EXPECT_EQ(Doble(fila + 560), vacia ? 0.0 : 77.0);
+  }
+}
+
+TEST_F(PaginasF, LasFechasDeLosElementosDeF2SeCompruebanComoDiceSuPlazo) {
+  const SCasoFecha casos[] = {
+      {"exactamente dos anos", true, "15031997", "15031999", "", 0, "", "15031999"},
+      {"un dia mas de dos anos", true, "15031997", "16031999", "", 0, "100R173", ""},
+      {"mas de dos anos, con copia, corregir", true, "15031997", "16031999", "15031999", marco::kBotonCorregir,
+       "100V155", "15031999"},
+      {"transmision de otro ano", true, "01011998", "31121998", "", 0, "100R166", ""},
+      {"transmision anterior, con copia", false, "01061999", "01011999", "01011998", marco::kBotonAceptar, "100V154", ""},
+      {"adquisicion sola en 1996", false, "31121996", "", "", 0, "100V150", ""},
+      {"adquisicion sola en 1997", false, "01011997", "", "", 0, "", "01011997"},
+  };
+  for (const SCasoFecha& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    std::memset(datos.get(), 0, sizeof(DatosRenta));
+    unsigned char* fila = datos->ApartadoF2.octetos;
+    fila[20] = marco::kSujetoDeclarante;
+    PonerFecha(fila + 22, caso.adquisicion);
+    PonerFecha(fila + 30, caso.transmite);
+    PonerFecha(fila + (caso.transmision ? 49 : 113), caso.copia);
+    PonerDoble(fila + 104, 55.0);
+    auto c = Cargar<ordinaria::CControlesORD008>(208);
+    marco::CGuionMensajes respuestas({caso.respuesta == 0 ? marco::kBotonAceptar : caso.respuesta});
+    EXPECT_EQ(c->ComprobarCasilla(caso.transmision ? 40 : 39), 1);
+    EXPECT_EQ(respuestas.Codigos(), caso.mensaje[0] ? std::vector<std::string>{caso.mensaje} : std::vector<std::string>{});
+    const unsigned char* fecha = fila + (caso.transmision ? 30 : 22);
+    if (caso.queda[0] == '\0') {
+      EXPECT_EQ(fecha[0], 0);
+    } else {
+      EXPECT_EQ(Texto(fecha, 8), caso.queda);
+    }
+    const bool vacia = caso.copia[0] != '\0' && caso.respuesta != marco::kBotonCorregir;
+    EXPECT_EQ(Doble(fila + 104), vacia ? 0.0 : 55.0);
+  }
+}
+
+TEST_F(PaginasF, UnaAdquisicionDe1990BorraLosImportesDeLosAnosAnteriores) {
+  unsigned char* fila = datos->ApartadoF3.octetos;
+  fila[20] = marco::kSujetoDeclarante;
+  PonerFecha(fila + 48, "15031999");
+  for (int k = 0; k < 11; ++k) PonerDoble(fila + 216 + 16 * k, 10.0 + k);  // 1983 to 1993
+  PonerDoble(fila + 408, 94.0);
+  PonerDoble(fila + 424, 95.0);
+  std::memcpy(fila + 440, "1988", 4);
+  PonerDoble(fila + 448, 88.0);
+  std::memcpy(fila + 464, "1991", 4);
+  PonerDoble(fila + 472, 91.0);
+  auto c = Cargar<ordinaria::CControlesORD009>(209);
+  PonerFecha(static_cast<unsigned char*>(c->CampoDeNumero(23)->Dato), "01061990");
+  EXPECT_EQ(c->ComprobarCasilla(23), 1);
+  EXPECT_TRUE(guion.Codigos().empty());
+  for (int k = 0; k < 11; ++k) EXPECT_EQ(Doble(fila + 216 + 16 * k), 1983 + k < 1990 ? 0.0 : 10.0 + k) << 1983 + k;
+  EXPECT_EQ(Doble(fila + 408), 94.0);
+  EXPECT_EQ(Doble(fila + 424), 95.0);
+  EXPECT_EQ(fila[440], 0);
+  EXPECT_EQ(Doble(fila + 448), 0.0);
+  EXPECT_EQ(Texto(fila + 464, 4), "1991");
+  EXPECT_EQ(Doble(fila + 472), 91.0);
+}
+
+// ---- the amount checks of single rows ----
+
+TEST(ComprobarGrupoORD007, LasDosPartesNoPasanDeLaRentaImputada) {
+  struct SCaso {
+    double renta, impuesto, dividendos;
+    std::vector<std::string> mensajes;
+    double quedaImpuesto, quedaDividendos;
+  };
+  const SCaso casos[] = {
+      {1000, 1500, 500, {"100R171"}, 0, 500},
+      {1000, 500, 2000, {"100R172"}, 500, 0},
+      {1000, 1001, 1001, {"100R171", "100R172"}, 0, 0},
+      {1000, 1000, 1000, {}, 1000, 1000},
+  };
+  for (const SCaso& caso : casos) {
+    RegApartadoE4 fila{};
+    fila.octetos[0] = marco::kSujetoDeclarante;
+    PonerDoble(fila.octetos + 56, caso.renta);
+    PonerDoble(fila.octetos + 64, caso.impuesto);
+    PonerDoble(fila.octetos + 72, caso.dividendos);
+    marco::CGuionMensajes guion;
+    const int a = renta::ComprobarGrupoORD007A(fila);
+    const int b = renta::ComprobarGrupoORD007B(fila);
+    EXPECT_EQ(guion.Codigos(), caso.mensajes);
+    EXPECT_EQ(a, caso.impuesto > caso.renta ? 0 : 1);
+    EXPECT_EQ(b, caso.dividendos > caso.renta ? 0 : 1);
+    EXPECT_EQ(Doble(fila.octetos + 64), caso.quedaImpuesto);
+    EXPECT_EQ(Doble(fila.octetos + 72), caso.quedaDividendos);
+  }
+}
+
+TEST_F(PaginasF, ORD007GuardarLaFilaDeE4LaComprueba) {
+  datos->ApartadoE4.octetos[0] = marco::kSujetoDeclarante;
+  auto c = Cargar<ordinaria::CControlesORD007>(207);
+  PonerDoble(static_cast<unsigned char*>(c->CampoDeNumero(72)->Dato), 1000.0);
+  PonerDoble(static_cast<unsigned char*>(c->CampoDeNumero(73)->Dato), 1200.0);
+  c->ComprobarCasilla(73);
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"100R171"});
+  EXPECT_EQ(Doble(datos->ApartadoE4.octetos + 64), 0.0);
+  EXPECT_EQ(Doble(static_cast<unsigned char*>(c->CampoDeNumero(73)->Dato)), 0.0);
+}
+
+TEST_F(PaginasF, ElSegundoImporteDeUnaFilaNoPasaDelPrimero) {
+  // Page 9, group A: stored with the row check; the second amount goes and the focus is asked for on it.
+  datos->ApartadoF2.octetos[3584] = marco::kSujetoDeclarante;
+  auto c9 = Cargar<ordinaria::CControlesORD009>(209);
+  PonerDoble(static_cast<unsigned char*>(c9->CampoDeNumero(5)->Dato), 100.0);
+  PonerDoble(static_cast<unsigned char*>(c9->CampoDeNumero(6)->Dato), 200.0);
+  c9->ComprobarCasilla(6);
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"100R174"});
+  EXPECT_EQ(Doble(datos->ApartadoF2.octetos + 3584 + 16), 0.0);
+  EXPECT_EQ(Doble(datos->ApartadoF2.octetos + 3584 + 8), 100.0);
+  EXPECT_EQ(c9->TomarCasillaAEnfocar(), 6);
+  EXPECT_EQ(c9->TomarCasillaAEnfocar(), 0);
+  // Page 8, group D: the amount just typed goes.
+  unsigned char* fila = datos->ApartadoF2.octetos + 3328 + 24;
+  fila[0] = marco::kSujetoConyuge;
+  PonerDoble(fila + 8, 300.0);
+  auto c8 = Cargar<ordinaria::CControlesORD008>(208);
+  PonerDoble(static_cast<unsigned char*>(c8->CampoDeNumero(105)->Dato), 301.0);
+  c8->ComprobarCasilla(105);
+  EXPECT_EQ(guion.Veces("100R174"), 2);
+  EXPECT_EQ(Doble(fila + 16), 0.0);
+  EXPECT_EQ(Doble(fila + 8), 300.0);
+  // Equal amounts pass.
+  PonerDoble(static_cast<unsigned char*>(c8->CampoDeNumero(105)->Dato), 300.0);
+  c8->ComprobarCasilla(105);
+  EXPECT_EQ(guion.Veces("100R174"), 2);
+  EXPECT_EQ(Doble(fila + 16), 300.0);
+}
+
+// ---- the page classes ----
+
+TEST(PaginasF7a9, CadaPaginaSeHallaPorSuNombreConSuNumero) {
+  const auto clases = ordinaria::ClasesPaginasD100();
+  struct SCaso {
+    const char* nombre;
+    int id;
+  };
+  for (const SCaso& c : {SCaso{"ORD007", 207}, SCaso{"ORD008", 208}, SCaso{"ORD009", 209}}) {
+    wxClassInfo* clase = wxClassInfo::FindClass(c.nombre);
+    ASSERT_NE(clase, nullptr) << c.nombre;
+    EXPECT_NE(std::find(clases.begin(), clases.end(), clase), clases.end()) << c.nombre;
+    std::unique_ptr<wxObject> objeto(clase->CreateObject());
+    auto* vista = dynamic_cast<renta::CRentaVista*>(objeto.get());
+    ASSERT_NE(vista, nullptr) << c.nombre;
+    EXPECT_EQ(vista->DameNumeroPagina(), c.id) << c.nombre;
+    EXPECT_NE(dynamic_cast<CControlesGrupos*>(vista->DameControles()), nullptr) << c.nombre;
+  }
+}
+
+}  // namespace
