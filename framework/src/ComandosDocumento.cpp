@@ -26,11 +26,12 @@ constexpr std::array<std::pair<int, int>, 9> kComandosWx{{
 
 // The program's numbers that wxWidgets cannot take as they are (its ids stop below 0x7FFF) and that have no
 // standard id: each takes an id of its own from kPrimerIdPropio on, a range no number of the program uses.
-constexpr std::array<int, 16> kComandosPropios{
+constexpr std::array<int, 17> kComandosPropios{
     kComandoPrimeraPagina, kComandoUltimaPagina,      kComandoPaginaSiguiente,   kComandoPaginaAnterior,
     kComandoPaginaElegida, kComandoImportar,          kComandoEstadoDeclaracion, kComandoIrAPagina,
     kComandoExportar,      kComandoImprimirDirecto,   kComandoIrAPaginaMenu,     kComandoCalculadora,
     kComandoZoomAcercar,   kComandoZoomAlejar,        kComandoSimplificada,      kComandoOrdinaria,
+    kComandoPresentacionInternet,
 };
 constexpr int kPrimerIdPropio = 0x7100;
 

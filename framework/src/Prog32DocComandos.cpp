@@ -63,6 +63,10 @@ void CProg32Doc::CerrarOtrasVistas(wxView* vista) {
   for (wxView* otra : otras) delete otra;
 }
 
+bool CProg32Doc::AdmitePresentacionInternet() const { return false; }
+
+void CProg32Doc::PresentarPorInternet() {}
+
 int CProg32Doc::PreguntarUsuario(const std::string& texto, long estilo) {
   wxWindow* principal = wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
   const wxString titulo = wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : wxString();
@@ -178,6 +182,9 @@ bool CProg32Doc::ActualizarComando(int comando, bool& habilitado, bool& marcado)
       // The export command saves the open declaration first, so the file holds what the user sees.
       habilitado = true;
       return true;
+    case kComandoPresentacionInternet:
+      habilitado = AdmitePresentacionInternet();
+      return true;
     case kComandoApartados:
       habilitado = true;
       marcado = ServiciosComandos().barraApartadosVisible && ServiciosComandos().barraApartadosVisible();
@@ -213,6 +220,9 @@ bool CProg32Doc::EjecutarComando(int comando, int entero) {
       return true;
     case kComandoEstadoDeclaracion:
       OnEstadoDeclaracion();
+      return true;
+    case kComandoPresentacionInternet:
+      if (AdmitePresentacionInternet()) PresentarPorInternet();
       return true;
     case kComandoBorrador:
       if (m_bAbriendoBorrador) return false;

@@ -146,7 +146,7 @@ int CDeclaracionRentaImpresion::LeerPagina(int idPagina, marco::PaginaInfo& info
   return m_documento.LeerPagina(idPagina, info, false);
 }
 
-std::shared_ptr<marco::CControlesPagina> CDeclaracionRentaImpresion::CrearCampos(int idPagina) {
+std::shared_ptr<marco::CControlesPagina> CrearControlesPaginaRenta(CRentaDoc& documento, int idPagina) {
   std::shared_ptr<marco::CControlesPagina> campos;
   if (idPagina == kIdPaginaPdf) {
     campos = std::make_shared<CControlesPAGPDF>();
@@ -164,8 +164,13 @@ std::shared_ptr<marco::CControlesPagina> CDeclaracionRentaImpresion::CrearCampos
     if (vista->DameControles() == nullptr) return nullptr;
     campos = std::shared_ptr<marco::CControlesPagina>(propietario, vista->DameControles());
   }
-  campos->PonerDocumento(&m_documento);
-  if (campos->Cargar(idPagina, 1.0, nullptr) == 0) return nullptr;
+  campos->PonerDocumento(&documento);
+  return campos;
+}
+
+std::shared_ptr<marco::CControlesPagina> CDeclaracionRentaImpresion::CrearCampos(int idPagina) {
+  std::shared_ptr<marco::CControlesPagina> campos = CrearControlesPaginaRenta(m_documento, idPagina);
+  if (!campos || campos->Cargar(idPagina, 1.0, nullptr) == 0) return nullptr;
   return campos;
 }
 

@@ -12,6 +12,7 @@
 #include <iterator>
 #include <functional>
 #include <map>
+#include <random>
 #include <memory>
 #include <set>
 #include <string>
@@ -30,6 +31,8 @@
 #include "output/CodigoBarrasDatos.h"
 #include "output/CodigoEan128.h"
 #include "output/ImpresionDestino.h"
+#include "output/RegistroRentaCampos.h"
+#include "output/SimbolosPdf417.h"
 #include "platform/MetaFileEscritor.h"
 
 using namespace renta;
@@ -728,4 +731,122 @@ TEST_F(RentaImpre, UnaD101SeImprimeEnUnFicheroPdf) {
   ASSERT_TRUE(std::filesystem::exists(m_rutaPdf));
   EXPECT_EQ(PaginasPdf(m_rutaPdf), 13);
   EXPECT_EQ(m_doc.DameMarcaSujeto(), 1);
+}
+
+// A D-100 whose record is long enough to need all four symbols: every symbol decodes, the record comes back whole,
+// and no symbol covers a box of the first printed page (the boxes' rectangles as the page's picture draws them,
+// against the symbols' rectangles on the rendered page).
+TEST_F(RentaImpreReal, CuatroSimbolosNoTapanNingunaCasillaDeLaPrimeraPagina) {
+  namespace rr = salida::registro_renta;
+  // Amounts that do not repeat, so that compression cannot shrink the record: every amount the record reads
+  // from the calculation's blocks, the rows of section D and section M4 (of seven digits, so that the fields written
+  // times 100 and the sums still fit their widths).
+  std::mt19937_64 azar(1999);
+  std::uniform_int_distribution<long long> cifra(1, 9999999LL);
+  const auto llenar = [&](std::size_t desde, std::size_t hasta) {
+    for (std::size_t d = desde; d + 8 <= hasta; d += 8) Doble(d, static_cast<double>(cifra(azar)));
+  };
+  llenar(rr::kBaseImponible, rr::kBaseImponible + 0x6f0);
+  llenar(rr::kLiquidacion, rr::kLiquidacion + 0x5f0);
+  llenar(rr::kResultados, rr::kResultados + 0x1a00);
+  llenar(rr::kApartadoM4 + rr::kM4Inicio, rr::kApartadoM4 + rr::kM4Ultimo + 0x28);
+  for (const std::size_t bloque : {rr::kApartadoD1, rr::kApartadoD2}) {
+    for (const std::size_t tabla : rr::kTablasDLargas) {
+      for (std::size_t f = 0; f < rr::kFilasD; ++f) {
+        const std::size_t fila = bloque + tabla + f * rr::kBytesDLarga;
+        llenar(fila + 8, fila + 8 + 8 * rr::kImportesDLarga);
+      }
+    }
+    for (const std::size_t tabla : rr::kTablasDCortas) {
+      for (std::size_t f = 0; f < rr::kFilasD; ++f) llenar(bloque + tabla + f * rr::kBytesDCorta + 16, bloque + tabla + f * rr::kBytesDCorta + 40);
+    }
+  }
+  for (std::size_t f = 0; f < rr::kFilasD4; ++f) {
+    const std::size_t fila = rr::kApartadoD4 + f * rr::kBytesD4;
+    llenar(fila + rr::kD4Importes[0], fila + rr::kD4Importes10 + 80);
+  }
+  for (std::size_t f = 0; f < rr::kFilasD5; ++f) {
+    const std::size_t fila = rr::kApartadoD5 + rr::kD5Origen + f * rr::kBytesD5;
+    llenar(fila + rr::kD5Importes[0], fila + rr::kD5Importes10 + 80);
+  }
+
+  const std::string pdf = Temporal("d100_cuatro.pdf");
+  ImprimirReal(2, pdf);
+  ASSERT_TRUE(std::filesystem::exists(pdf));
+
+  // The frame, as the first page built it, needs four symbols.
+  CDeclaracionRentaImpresion fuente(m_doc);
+  salida::CRegistroRenta registro;
+  const std::string esperado = registro.DatosCodigoBarras(m_doc.Datos(), fuente.VistaRegistro());
+  ASSERT_FALSE(esperado.empty()) << "a field of the record does not fit";
+  salida::CCodigoBarrasDatos trama;
+  salida::PrepararTramaRenta(trama, m_doc.Datos(), m_doc.DameSujetoActual());
+  ASSERT_EQ(trama.ComprimirCodigoBarras(esperado), 1);
+  std::vector<plataforma::CFormaPdf417> formas;
+  for (int k = 0; k < 4; ++k) formas.push_back(salida::FormaSimbolo(k, trama.DatosTrama().size()));
+  plataforma::CCodificadorPdf417 codificador(trama.DatosTrama(), formas);
+  std::vector<plataforma::CSimboloCodigoBarras> simbolos;
+  while (codificador.Siguiente() == 1 && codificador.Simbolo() != nullptr) simbolos.push_back(*codificador.Simbolo());
+  ASSERT_TRUE(codificador.Completo()) << "the frame of " << trama.DatosTrama().size() << " bytes needs more";
+  ASSERT_EQ(simbolos.size(), 4u) << "the frame of " << trama.DatosTrama().size() << " bytes needs another count";
+
+  EXPECT_EQ(m_mensajes.Veces("PDF001"), 0);
+  EXPECT_EQ(m_mensajes.Veces("PDF002"), 0);
+  if (!HayPdftoppm()) GTEST_SKIP() << "no PDF renderer to read the symbols back";
+  const int ppp = 300;
+  const std::string base = Temporal("cuatro");
+  const std::string orden =
+      "pdftoppm -r " + std::to_string(ppp) + " -f 1 -l 1 -singlefile -png '" + pdf + "' '" + base + "' 2>/dev/null";
+  ASSERT_EQ(std::system(orden.c_str()), 0);
+  const std::string png = base + ".png";
+  std::vector<pruebas::CCodigoLeido> leidos;
+  for (const auto& c : pruebas::LeerCodigosPng(png)) {
+    if (c.formato == "PDF417") leidos.push_back(c);
+  }
+  ASSERT_EQ(leidos.size(), 4u) << "every symbol decodes";
+  const auto recuperado = salida::RecuperarRegistro(pruebas::UnirSecuencia(leidos));
+  ASSERT_TRUE(recuperado.has_value()) << "the symbols are not one whole sequence";
+  EXPECT_EQ(*recuperado, esperado);
+
+  // The page as rendered: its size in pixels, from the PNG header.
+  std::ifstream f(png, std::ios::binary);
+  unsigned char cabecera[24] = {};
+  ASSERT_TRUE(f.read(reinterpret_cast<char*>(cabecera), sizeof cabecera));
+  const auto grande = [&](int i) {
+    return double((cabecera[i] << 24) | (cabecera[i + 1] << 16) | (cabecera[i + 2] << 8) | cabecera[i + 3]);
+  };
+  const double ancho = grande(16);
+  const double alto = grande(20);
+  ASSERT_GT(ancho, 0);
+  // The symbols' rectangles: where the reader found each one, as large as its modules are at this resolution.
+  struct SRect {
+    double x1, y1, x2, y2;
+  };
+  std::vector<SRect> rectSimbolos;
+  for (const auto& c : leidos) {
+    ASSERT_GE(c.indice, 0);
+    ASSERT_LT(c.indice, 4);
+    const plataforma::CPunto ranura = salida::OrigenRanura(c.indice, ppp);
+    EXPECT_NEAR(c.izquierda, ranura.x, 8) << "symbol " << c.indice;
+    EXPECT_NEAR(c.arriba, ranura.y, 8) << "symbol " << c.indice;
+    const plataforma::CTamano t = salida::ExtensionSimbolo(simbolos[static_cast<std::size_t>(c.indice)], ppp);
+    rectSimbolos.push_back({double(ranura.x), double(ranura.y), double(ranura.x + t.cx), double(ranura.y + t.cy)});
+  }
+  // The boxes of the first printed page where its picture frames them: 1004 page units across, 1420 down.
+  CControlesPAGPDF campos;
+  campos.PonerDocumento(&m_doc);
+  ASSERT_EQ(campos.Cargar(kIdPaginaPdf, 1.0, nullptr), 1);
+  ASSERT_GT(campos.NumeroCampos(), 0);
+  for (int i = 0; i < campos.NumeroCampos(); ++i) {
+    const marco::CCampo* c = campos.Campo(i);
+    const SRect caja{c->Coor_1 * ancho / 1004.0, c->Coor_2 * alto / 1420.0, c->Coor_3 * ancho / 1004.0,
+                     c->Coor_4 * alto / 1420.0};
+    for (std::size_t k = 0; k < rectSimbolos.size(); ++k) {
+      const SRect& s = rectSimbolos[k];
+      const bool separados = caja.x2 <= s.x1 || s.x2 <= caja.x1 || caja.y2 <= s.y1 || s.y2 <= caja.y1;
+      EXPECT_TRUE(separados) << "symbol " << k << " (" << s.x1 << ", " << s.y1 << ", " << s.x2 << ", " << s.y2
+                             << ") covers box " << c->IndNumero << " (" << c->Identifica << ": " << caja.x1 << ", "
+                             << caja.y1 << ", " << caja.x2 << ", " << caja.y2 << ")";
+    }
+  }
 }

@@ -41,6 +41,26 @@ std::string ConCeros(std::string_view signo, std::string_view digitos, int ancho
   return texto;
 }
 
+// "%.*f" of the C library, whatever the process locale: the exact binary value rounded to the decimals, a tie
+// going to the even digit (2.5 gives "2", 3.5 gives "4"). Empty when it cannot be written.
+std::string FijoC(double valor, int decimales) {
+  std::string texto(64, '\0');
+  for (;;) {
+    const auto r = std::to_chars(texto.data(), texto.data() + texto.size(), valor, std::chars_format::fixed,
+                                 decimales < 0 ? 0 : decimales);
+    if (r.ec == std::errc()) {
+      texto.resize(static_cast<std::size_t>(r.ptr - texto.data()));
+      // A negative value that rounds to zero is written as zero.
+      if (!texto.empty() && texto.front() == '-' && texto.find_first_of("123456789") == std::string::npos) {
+        texto.erase(0, 1);
+      }
+      return texto;
+    }
+    if (texto.size() > 4096) return {};
+    texto.resize(texto.size() * 4);
+  }
+}
+
 bool EsNumerico(ETipoCampo tipo) {
   return tipo == ETipoCampo::Entero || tipo == ETipoCampo::EnteroBis || tipo == ETipoCampo::Decimal ||
          tipo == ETipoCampo::Importe;
@@ -61,13 +81,13 @@ std::optional<std::string> TextoNumerico(const CFuenteCampo& fuente, ETipoCampo 
   double valor = 0.0;
   if (!Leer(fuente, valor) || !std::isfinite(valor)) return std::nullopt;
   if (tipo == ETipoCampo::Decimal) {
-    const std::string texto = plataforma::FormateaFijo(valor, decimales);
+    const std::string texto = FijoC(valor, decimales);
     if (!texto.empty() && texto.front() == '-') return ConCeros("-", std::string_view(texto).substr(1), ancho);
     return ConCeros("", texto, ancho);
   }
   // Whole amounts: the letter N stands where a minus sign would.
-  if (valor < 0) return ConCeros("N", plataforma::FormateaFijo(-valor, 0), ancho);
-  return ConCeros("", plataforma::FormateaFijo(valor, 0), ancho);
+  if (valor < 0) return ConCeros("N", FijoC(-valor, 0), ancho);
+  return ConCeros("", FijoC(valor, 0), ancho);
 }
 
 }  // namespace

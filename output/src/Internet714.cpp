@@ -34,7 +34,10 @@ std::string_view C714Inet::TituloPaginas() const { return kTituloPatrimonio; }
 
 int C714Inet::NumeroModelo() const { return kModelo714; }
 
-int C714Inet::IdCatalogo(int pagina) const { return kBasePaginas714 + pagina; }
+int C714Inet::IdCatalogo(int pagina) const {
+  // Page 12 repeats the result of page 11 for the bank: it is never written.
+  return pagina >= 1 && pagina <= 11 ? kBasePaginas714 + pagina : 0;
+}
 
 int C714Inet::CrearCamposPagina(int pagina) {
   if (m_p714 == nullptr || pagina < 1 || pagina > 11) return 0;

@@ -49,7 +49,11 @@ std::string TextoProgresoPagina(int pagina, int total) {
 
 char LetraSistemaInternet() { return 'I'; }
 
-int MostrarResultadoInternet(EResultadoInet resultado) {
+std::string TextoPaginaFalta(int pagina, int idPagina) {
+  return "P\xE1gina " + Numero(pagina, 0) + " (" + Numero(idPagina, 0) + ")";
+}
+
+int MostrarResultadoInternet(EResultadoInet resultado, std::string_view extra) {
   std::string_view codigo;
   switch (resultado) {
     case EResultadoInet::ConErrores:
@@ -65,11 +69,20 @@ int MostrarResultadoInternet(EResultadoInet resultado) {
     case EResultadoInet::ErrorPagina:
       codigo = kMensajeInetPagina;
       break;
+    case EResultadoInet::SinPagina:
+      codigo = kMensajeInetCatalogo;
+      break;
     default:
       return 0;
   }
   const int icono = resultado == EResultadoInet::ConErrores ? marco::IconoExclamacion : marco::IconoMano;
-  return marco::CDlgMensaje(nullptr, nullptr).MostrarMensaje(codigo, icono);
+  return marco::CDlgMensaje(nullptr, nullptr).MostrarMensaje(codigo, icono, extra);
+}
+
+int CInetFichero::MostrarResultado() const {
+  return MostrarResultadoInternet(
+      m_resultado, m_resultado == EResultadoInet::SinPagina ? TextoPaginaFalta(m_nPaginaFalta, m_nIdPaginaFalta)
+                                                            : std::string());
 }
 
 int ExistePaginaCatalogo(marco::CBaseDatos* baseDatos, int idPagina) {
@@ -132,6 +145,8 @@ int CInetFichero::Generar(const std::filesystem::path& fichero) {
   m_bCancelado = 0;
   m_strValorP.clear();
   m_bErrorEscritura = false;
+  m_nPaginaFalta = 0;
+  m_nIdPaginaFalta = 0;
 
   if (m_pDocumento == nullptr) {
     PonerResultado(EResultadoInet::SinDocumento);
@@ -142,6 +157,8 @@ int CInetFichero::Generar(const std::filesystem::path& fichero) {
     PonerResultado(EResultadoInet::ConErrores);
     return 0;
   }
+  PrepararPaginas();
+  if (ComprobarPaginas() == 0) return 0;
   if (AbrirTemporal() == 0) {
     PonerResultado(EResultadoInet::ErrorFichero);
     return 0;
@@ -165,8 +182,28 @@ int CInetFichero::Generar(const std::filesystem::path& fichero) {
   return 1;
 }
 
+int CInetFichero::ComprobarPaginas() {
+  const int total = NumeroPaginas();
+  for (int pagina = 1; pagina <= total; ++pagina) {
+    const int id = IdCatalogo(pagina);
+    if (id == 0) continue;
+    const int existe = ExistePagina(id);
+    if (existe < 0) {
+      // Without the catalogue nothing can say the file would be whole.
+      PonerResultado(EResultadoInet::ErrorPagina);
+      return 0;
+    }
+    if (existe == 0) {
+      m_nPaginaFalta = pagina;
+      m_nIdPaginaFalta = id;
+      PonerResultado(EResultadoInet::SinPagina);
+      return 0;
+    }
+  }
+  return 1;
+}
+
 int CInetFichero::EscribirPaginas() {
-  PrepararPaginas();
   const int total = NumeroPaginas();
   const std::string clave = m_pDocumento != nullptr ? m_pDocumento->DameClaveDeclaracion() : std::string();
   for (int i = 0; i < total; ++i) {
@@ -187,13 +224,16 @@ int CInetFichero::EscribirPaginas() {
 
 int CInetFichero::EscribirPagina(int indice) {
   const int pagina = indice + 1;
-  const int existe = ExistePagina(IdCatalogo(pagina));
-  if (existe < 0) {
-    // Without the catalogue every page would be left out and an empty file would pass for the declaration.
-    PonerResultado(EResultadoInet::ErrorPagina);
+  const int id = IdCatalogo(pagina);
+  if (id == 0) return 1;
+  // The run began with every page in the catalogue; one gone since then still never leaves the file short.
+  const int existe = ExistePagina(id);
+  if (existe <= 0) {
+    m_nPaginaFalta = pagina;
+    m_nIdPaginaFalta = id;
+    PonerResultado(existe < 0 ? EResultadoInet::ErrorPagina : EResultadoInet::SinPagina);
     return 0;
   }
-  if (existe == 0) return 1;
   const int crear = CrearCamposPagina(pagina);
   if (crear < 0) {
     LiberarPagina();

@@ -64,7 +64,16 @@ int CRentaInet::NumeroModelo() const {
   return m_nFormulario == kFormularioSimplificado ? kModeloSimplificado : kModeloOrdinario;
 }
 
-int CRentaInet::IdCatalogo(int pagina) const { return m_nFormulario * 100 + pagina; }
+int CRentaInet::IdCatalogo(int pagina) const {
+  if (m_nFormulario == kFormularioSimplificado) {
+    if (pagina >= 1 && pagina <= 7) return 100 + pagina;
+    if (pagina == 8) return kIdPaginaPago;
+  } else if (m_nFormulario == kFormularioOrdinario) {
+    if (pagina >= 1 && pagina <= 16) return 200 + pagina;
+    if (pagina == 17) return kIdPaginaPago;
+  }
+  return 0;
+}
 
 marco::SEntornoCampo CRentaInet::Entorno() const {
   marco::SEntornoCampo entorno = CInetFichero::Entorno();
@@ -76,7 +85,7 @@ int CRentaInet::CrearCamposPagina(int pagina) {
   if (m_pRenta == nullptr) return 0;
   enum class ECuando { Nunca, Siempre, ConDatos, Pago };
   ECuando cuando = ECuando::Nunca;
-  int id = IdCatalogo(pagina);
+  const int id = IdCatalogo(pagina);
   if (m_nFormulario == kFormularioSimplificado) {
     if (pagina == 1 || (pagina >= 4 && pagina <= 7)) {
       cuando = ECuando::Siempre;
@@ -84,7 +93,6 @@ int CRentaInet::CrearCamposPagina(int pagina) {
       cuando = ECuando::ConDatos;
     } else if (pagina == 8) {
       cuando = ECuando::Pago;
-      id = kIdPaginaPago;
     }
   } else if (m_nFormulario == kFormularioOrdinario) {
     if (pagina == 1 || (pagina >= 14 && pagina <= 16)) {
@@ -93,7 +101,6 @@ int CRentaInet::CrearCamposPagina(int pagina) {
       cuando = ECuando::ConDatos;
     } else if (pagina == 17) {
       cuando = ECuando::Siempre;
-      id = kIdPaginaPago;
     }
   }
   if (cuando == ECuando::Nunca) return 0;

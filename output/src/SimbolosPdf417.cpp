@@ -37,6 +37,48 @@ plataforma::CTamano ExtensionSimbolo(const plataforma::CSimboloCodigoBarras& sim
                              static_cast<int>(simbolo.AltoModulos() * kModuloEnUnidades * e.sy)};
 }
 
+double EscalaSimbolo714(int resolucion) {
+  if (resolucion > 0 && resolucion % 300 != 0 && resolucion % 360 == 0) return 1.111;
+  return 1.0;
+}
+
+plataforma::CPunto OrigenSimbolo714(int resolucion) {
+  const CEscalaPagina e = EscalaPagina(resolucion);
+  const double f = EscalaSimbolo714(resolucion);
+  return plataforma::CPunto{static_cast<int>(kPlazaPdf417Patrimonio.x * e.sx * f),
+                            static_cast<int>(kPlazaPdf417Patrimonio.y * e.sy * f)};
+}
+
+plataforma::CTamano ExtensionSimbolo714(const plataforma::CSimboloCodigoBarras& simbolo, int resolucion) {
+  const CEscalaPagina e = EscalaPagina(resolucion);
+  const double f = EscalaSimbolo714(resolucion);
+  return plataforma::CTamano{static_cast<int>(simbolo.AnchoModulos() * kModuloEnUnidades * e.sx * f),
+                             static_cast<int>(simbolo.AltoModulos() * kModuloEnUnidades * e.sy * f)};
+}
+
+int PintarPDF417Patrimonio(plataforma::CLienzo& lienzo, int resolucion, std::span<const std::uint8_t> datos,
+                           int /*tipoDeclaracion*/) {
+  if (resolucion < kResolucionMinimaPdf417) return kSimboloSinResolucion;
+  plataforma::CCodificadorPdf417 codificador(
+      datos, {plataforma::CFormaPdf417{kPlazaPdf417Patrimonio.columnas, kPlazaPdf417Patrimonio.filas}});
+  // One symbol holds the whole frame, or the frame is not printed: half a record would read as a whole one.
+  if (codificador.Siguiente() != 1 || codificador.SimbolosNecesarios() != 1 || !codificador.Completo()) {
+    Mensaje("PDF004");
+    return kSimboloFallido;
+  }
+  const plataforma::CSimboloCodigoBarras* simbolo = codificador.Simbolo();
+  if (simbolo == nullptr || simbolo->AnchoModulos() <= 0 || simbolo->AltoModulos() <= 0) {
+    Mensaje("PDF003");
+    return kSimboloFallido;
+  }
+  if (!plataforma::PintarSimbolo(lienzo, *simbolo, OrigenSimbolo714(resolucion),
+                                 ExtensionSimbolo714(*simbolo, resolucion))) {
+    Mensaje("PDF001");
+    return kSimboloFallido;
+  }
+  return kSimboloPintado;
+}
+
 void CSimbolosPdf417::PintarPDF417(plataforma::CLienzo& lienzo, int resolucion, std::span<const std::uint8_t> datos,
                                    int /*tipoDeclaracion*/) {
   if (resolucion < kResolucionMinimaPdf417) {

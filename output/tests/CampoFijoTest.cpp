@@ -28,7 +28,8 @@ struct CCaso {
 // Values the cases point at; they live as long as the test.
 const double kMenos1234 = -1234, k1234y6 = 1234.6, kDiezBillones = 1e13, kMenosDoceNueves = -999999999999.0,
              kMenosBillon = -1e12, kSiete = 7, kCien = 100, kDoceYMedio = 12.5, kMenosDoceYMedio = -12.5,
-             kGrandeConDecimales = 999999.99, kCero = 0, kMenosCeroTres = -0.3,
+             kGrandeConDecimales = 999999.99, kDosYMedio = 2.5, kTresYMedio = 3.5, kMenosDosYMedio = -2.5,
+             kOctavo = 0.125, kMedio = 0.5, kCero = 0, kMenosCeroTres = -0.3,
              kNan = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
 const std::int32_t k42 = 42, kMenos42 = -42, k12345 = 12345, kMenos12345 = -12345, k123456 = 123456,
                    kMinimo = std::numeric_limits<std::int32_t>::min(), kCinco = 5;
@@ -48,6 +49,12 @@ std::vector<CCaso> Casos() {
       {"negativo de trece cifras", de(kMenosBillon), T::Importe, 13, 0, std::nullopt},
       {"importe nulo", CFuenteCampo::Nula(), T::Importe, 4, 0, "0000"},
       {"negativo que redondea a cero", de(kMenosCeroTres), T::Importe, 4, 0, "N000"},
+      // A half goes to the even unit, as the C library's conversion does.
+      {"dos y medio", de(kDosYMedio), T::Importe, 13, 0, "0000000000002"},
+      {"tres y medio", de(kTresYMedio), T::Importe, 13, 0, "0000000000004"},
+      {"menos dos y medio", de(kMenosDosYMedio), T::Importe, 13, 0, "N000000000002"},
+      {"medio", de(kMedio), T::Importe, 3, 0, "000"},
+      {"octavo con dos decimales", de(kOctavo), T::Decimal, 4, 2, "0.12"},
       {"importe que no es numero", de(kNan), T::Importe, 5, 0, std::nullopt},
       {"importe infinito", de(kInf), T::Importe, 20, 0, std::nullopt},
       // Doubles with decimals.

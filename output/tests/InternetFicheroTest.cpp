@@ -110,10 +110,10 @@ TEST_F(InternetFichero, ValoresDelEscritorYBytesDeControl) {
   EXPECT_EQ(LeerFichero(Destino()), "10101 IAB  CDI\r\n10102 I\r\n");
 }
 
-TEST_F(InternetFichero, ProgresoPorPaginaYPaginasSinDibujarSeSaltanEnSilencio) {
+TEST_F(InternetFichero, ProgresoPorPaginaYPaginasSinClaseSeSaltanEnSilencio) {
   double valor = 5;
   Pagina(102, {{"F12", "120N", 1, &valor}});
-  // Page 101 has no page class (the document gives no array); page 103 is not in the catalogue below.
+  // Pages 101 and 103 have no page class (the document gives no array).
   documento_.clave = "FAMILIA PEREZ";
   CEscritorPrueba escritor(3);
   escritor.PonerDocumento(&documento_);
@@ -128,9 +128,48 @@ TEST_F(InternetFichero, ProgresoPorPaginaYPaginasSinDibujarSeSaltanEnSilencio) {
   EXPECT_EQ(progreso.bombeos, 3);
   EXPECT_TRUE(guion_.Mensajes().empty());
 
-  escritor.catalogo = 0;
-  ASSERT_EQ(escritor.Generar(Destino()), 1);
-  EXPECT_EQ(LeerFichero(Destino()), "");
+}
+
+TEST_F(InternetFichero, UnaPaginaQueFaltaEnElCatalogoRechazaElFormularioEntero) {
+  pruebas::EscribirFichero(Destino(), "ANTERIOR");
+  double valor = 5;
+  Pagina(101, {{"F12", "120N", 1, &valor}});
+  Pagina(102, {{"F12", "120N", 1, &valor}});
+  // The catalogue lacks page 102: a file without it would pass for the whole declaration.
+  class CSinPagina2 : public CEscritorPrueba {
+   public:
+    CSinPagina2() : CEscritorPrueba(3) {}
+
+   protected:
+    int ExistePagina(int idPagina) override { return idPagina == 102 ? 0 : 1; }
+  } escritor;
+  escritor.PonerDocumento(&documento_);
+  CProgresoPrueba progreso;
+  escritor.PonerProgreso(&progreso);
+  EXPECT_EQ(escritor.Generar(Destino()), 0);
+  EXPECT_EQ(escritor.DameResultado(), EResultadoInet::SinPagina);
+  EXPECT_EQ(escritor.DamePaginaFalta(), 2);
+  EXPECT_EQ(escritor.DameIdPaginaFalta(), 102);
+  // Refused before anything was written: no page was asked for, no progress shown, the old file untouched.
+  EXPECT_TRUE(documento_.pedidas.empty());
+  EXPECT_TRUE(progreso.textos.empty());
+  EXPECT_EQ(LeerFichero(Destino()), "ANTERIOR");
+  EXPECT_EQ(Nombres(), (std::set<std::string>{"KVXINET"}));
+  // The command tells the user, naming the page.
+  EXPECT_TRUE(guion_.Mensajes().empty());
+  escritor.MostrarResultado();
+  ASSERT_EQ(guion_.Veces(std::string(kMensajeInetCatalogo)), 1);
+  EXPECT_EQ(TextoPaginaFalta(2, 102), "P\xE1gina 2 (102)");
+
+  // A catalogue that cannot be read at all is no proof either.
+  class CSinCatalogo : public CEscritorPrueba {
+   public:
+    CSinCatalogo() : CEscritorPrueba(2) { catalogo = -1; }
+  } otro;
+  otro.PonerDocumento(&documento_);
+  EXPECT_EQ(otro.Generar(Destino()), 0);
+  EXPECT_EQ(otro.DameResultado(), EResultadoInet::ErrorPagina);
+  EXPECT_EQ(LeerFichero(Destino()), "ANTERIOR");
 }
 
 TEST_F(InternetFichero, SustituyeElFicheroAnteriorConservandoSusPermisos) {

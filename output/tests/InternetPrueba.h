@@ -79,7 +79,7 @@ class CDocumentoPrueba : public Interfaz {
  public:
   std::string DameClaveDeclaracion() const override { return clave; }
   int DameTipoDeclaracion() const override { return tipo; }
-  std::unique_ptr<marco::CControlesPagina> CrearControlesPagina(int idPagina) override {
+  std::shared_ptr<marco::CControlesPagina> CrearControlesPagina(int idPagina) override {
     pedidas.push_back(idPagina);
     const auto it = paginas.find(idPagina);
     if (it == paginas.end()) return nullptr;

@@ -73,7 +73,8 @@ TEST(SimbolosPdf417, FormaPorPlazaYLongitud) {
 
 TEST(SimbolosPdf417, RanurasEnUnidadesDelDispositivo) {
   EXPECT_EQ(OrigenRanura(0, 600), (CPunto{483, 1295}));  // 483.04 and 1,295.86 truncated
-  EXPECT_EQ(OrigenRanura(3, 600), (CPunto{2777, 4158}));
+  // The lower slots stand below the last box of the first printed page.
+  EXPECT_EQ(OrigenRanura(3, 600), (CPunto{2777, 5243}));
   EXPECT_EQ(OrigenRanura(0, 300), (CPunto{241, 647}));
   const plataforma::CSimboloCodigoBarras simbolo(375, std::vector<int>(51, 3), {});
   EXPECT_EQ(ExtensionSimbolo(simbolo, 600), (plataforma::CTamano{2264, 922}));
@@ -166,6 +167,44 @@ TEST(SimbolosPdf417, SinDatosNoPintaNiAvisa) {
   simbolos.PintarPDF417(lienzo, 300, {}, 2);
   EXPECT_TRUE(guion.Codigos().empty());
   EXPECT_EQ(simbolos.SimbolosPintados(), 0);
+  EXPECT_TRUE(EnBlanco(lienzo));
+}
+
+}  // namespace
+
+namespace {
+
+// The wealth-tax symbol: one of 14 columns at its own place, larger at the resolutions of 360; silent below 300.
+TEST(SimbolosPdf417Patrimonio, UnSimboloDe14ColumnasEnSuSitio) {
+  const auto datos = Aleatorio(420, 7);  // a wealth-tax frame is a few hundred bytes
+  for (const int resolucion : {300, 360, 600}) {
+    SCOPED_TRACE(resolucion);
+    marco::CGuionMensajes guion;
+    CLienzo lienzo = Pagina(resolucion);
+    EXPECT_EQ(PintarPDF417Patrimonio(lienzo, resolucion, datos, 3), kSimboloPintado);
+    EXPECT_TRUE(guion.Codigos().empty());
+    const auto leidos = Leer(lienzo, "patrimonio" + std::to_string(resolucion));
+    ASSERT_EQ(leidos.size(), 1u);
+    EXPECT_EQ(leidos[0].bytes, datos);
+    const CPunto origen = OrigenSimbolo714(resolucion);
+    EXPECT_NEAR(leidos[0].izquierda, origen.x, 4);
+    EXPECT_NEAR(leidos[0].arriba, origen.y, 4);
+    // 14 data columns: 17 modules each and 69 of start, stop and row indicators.
+    plataforma::CCodificadorPdf417 codificador(datos, {plataforma::CFormaPdf417{14, 0}});
+    ASSERT_EQ(codificador.Siguiente(), 1);
+    EXPECT_EQ(codificador.Simbolo()->AnchoModulos(), 17 * 14 + 69);
+  }
+  // At 300 the slot is (80, 225) of the 790 x 1,100 page; at 360 it is 1.111 times further.
+  EXPECT_EQ(OrigenSimbolo714(300), (CPunto{241, 678}));
+  EXPECT_EQ(OrigenSimbolo714(360), (CPunto{321, 904}));
+  EXPECT_DOUBLE_EQ(EscalaSimbolo714(720), 1.111);
+  EXPECT_DOUBLE_EQ(EscalaSimbolo714(600), 1.0);
+
+  // Below 300 dots per inch: nothing is painted and nothing is said.
+  marco::CGuionMensajes guion;
+  CLienzo lienzo = CLienzo::Imagen(400, 400, 240);
+  EXPECT_EQ(PintarPDF417Patrimonio(lienzo, 240, datos, 3), kSimboloSinResolucion);
+  EXPECT_TRUE(guion.Codigos().empty());
   EXPECT_TRUE(EnBlanco(lienzo));
 }
 

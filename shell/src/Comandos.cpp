@@ -34,6 +34,7 @@ constexpr SOpcionMenu kMenuArchivo[] = {
     kSeparador,
     {marco::kComandoBorrador, "&Presentación borrador"},
     {marco::kComandoImprimir, "&Imprimir...\tCtrl+P"},
+    {marco::kComandoPresentacionInternet, "Generar &fichero para Internet..."},
     kSeparador,
     {marco::kComandoImportar, "I&mportar"},
     {marco::kComandoExportar, "&Exportar"},
@@ -92,6 +93,7 @@ constexpr int kComandosDeclaracion[] = {
     marco::kComandoImprimir,         marco::kComandoIrAPaginaMenu,  marco::kComandoPrimeraPagina,
     marco::kComandoPaginaAnterior,   marco::kComandoPaginaSiguiente, marco::kComandoUltimaPagina,
     marco::kComandoEstadoDeclaracion, marco::kComandoSimplificada,  marco::kComandoOrdinaria,
+    marco::kComandoPresentacionInternet,
 };
 
 }  // namespace

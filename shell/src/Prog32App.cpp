@@ -301,6 +301,9 @@ void CProg32App::PonerServiciosDocumento() {
   marco::SServiciosComandos servicios = marco::ServiciosComandos();
   servicios.irAPagina = [this](marco::CProg32Doc& documento) { IrAPaginaDeclaracion(m_pMarco, documento); };
   servicios.mostrarHallazgos = [this](marco::CProg32Doc& documento) { MostrarHallazgos(documento); };
+  servicios.mostrarHallazgosFichero = [this](marco::CProg32Doc& documento) {
+    return MostrarHallazgos(documento, true);
+  };
   servicios.ocultarBarraApartados = [this] {
     if (m_pMarco != nullptr) m_pMarco->OcultarBarraApartados();
   };
@@ -311,10 +314,11 @@ void CProg32App::PonerServiciosDocumento() {
   marco::PonerServiciosComandos(std::move(servicios));
 }
 
-int CProg32App::MostrarHallazgos(marco::CProg32Doc& documento) {
+int CProg32App::MostrarHallazgos(marco::CProg32Doc& documento, bool modoFichero) {
   marco::CDlgErrores lista(m_pMarco);
   lista.PonerClave(documento.DameClave());
   lista.PonerDocumento(&documento);
+  lista.PonerModoFichero(modoFichero);
   // A finding's row leads to its page and box once the list has closed.
   lista.PonerDestinoIrA([this](int pagina, long casilla) {
     if (m_pMarco != nullptr) PedirIrAApartado(m_pMarco, pagina, casilla);

@@ -148,10 +148,11 @@ int C714Impre::ImprimirPdf417(plataforma::CLienzo& lienzo) {
   salida::PrepararTrama714(trama, datos);
   // A frame that cannot be made has shown its message; the page prints without the symbol.
   if (trama.ComprimirCodigoBarras(registro) != 1) return 1;
-  salida::CSimbolosPdf417 simbolos;
-  simbolos.PintarPDF417(lienzo, m_nPuntosPorPulgada, trama.DatosTrama(), salida::kFormularioD714);
-  m_nSimbolos = simbolos.SimbolosPintados();
-  return m_nSimbolos > 0 ? 1 : 0;
+  // One symbol of 14 columns at its own place; below 300 dots per inch the page prints without it, silently.
+  const int pintado =
+      salida::PintarPDF417Patrimonio(lienzo, m_nPuntosPorPulgada, trama.DatosTrama(), salida::kFormularioD714);
+  m_nSimbolos = pintado == salida::kSimboloPintado ? 1 : 0;
+  return m_nSimbolos;
 }
 
 void C714Impre::OnPrint(salida::CInfoImpresion& info) {

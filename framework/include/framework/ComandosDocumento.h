@@ -29,6 +29,7 @@ inline constexpr int kComandoPaginaElegida = 32781;  // sent by the go-to-page d
 inline constexpr int kComandoImportar = 32787;
 inline constexpr int kComandoExportar = 32805;
 inline constexpr int kComandoEstadoDeclaracion = 32790;
+inline constexpr int kComandoPresentacionInternet = 57612;  // the Internet filing file of the declaration
 // The form of an income-tax declaration (its document answers them and ticks the form in use).
 inline constexpr int kComandoSimplificada = 33110;  // "&Simplificada (D-101)"
 inline constexpr int kComandoOrdinaria = 33111;     // "&Ordinaria (D-100)"
@@ -62,6 +63,8 @@ struct SServiciosComandos {
   std::function<void(CProg32Doc&)> irAPagina;
   // Shows the findings list of the document (its key) modally.
   std::function<void(CProg32Doc&)> mostrarHallazgos;
+  // Shows it for filing (the list's file mode): its result, 6 when the user chose to write the file.
+  std::function<int(CProg32Doc&)> mostrarHallazgosFichero;
   // The section bar of the main frame: hidden when a declaration closes; whether it is shown.
   std::function<void()> ocultarBarraApartados;
   std::function<bool()> barraApartadosVisible;

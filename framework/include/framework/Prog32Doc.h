@@ -105,6 +105,10 @@ class CProg32Doc : public wxDocument {
   virtual void InicializarDatos();
   // Validation of the whole declaration: 1 (nothing found) in the base.
   virtual int Validar(int argumento);
+  // The Internet filing command: whether the declaration can be filed that way now (false in the base), and the
+  // command itself (nothing in the base; the declaration documents check, save, ask for the file and write it).
+  virtual bool AdmitePresentacionInternet() const;
+  virtual void PresentarPorInternet();
   virtual void ComprobarDeclaracion();
   // Shows a finding of the findings list: page `vista` of the page list (1 the first) and the focus on its box
   // `numcontr` (its place in the page's box array, from 0). A page outside the list shows nothing; a box outside

@@ -89,6 +89,9 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   void ComprobarDeclaracion() override;
   // Prints the declaration of the person shown through the income-tax printing view (RentaImpre.cpp).
   void Imprimir() override;
+  // The Internet filing file of the person shown (RentaInternet.cpp): for a D-101 or D-100 declaration.
+  bool AdmitePresentacionInternet() const override;
+  void PresentarPorInternet() override;
   // The draft view reads the declaration's bound pages (RentaBorrador.h).
   void PrepararBorrador(wxView& vista) override;
   // Fills the two family-list tables with the rows the person shown sees (SeleccionarFilasFamiliares).

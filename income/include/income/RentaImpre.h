@@ -125,6 +125,11 @@ class IDeclaracionRentaImpresion {
 };
 
 // The program's: a CRentaDoc, its catalogue and its page classes.
+// A new box array of page `idPagina` of the declaration (222 the first printed page; else the page class named by
+// NombreClasePagina, whose Enlazar binds it), with the document set and nothing loaded; none when the program has
+// no class for that page.
+std::shared_ptr<marco::CControlesPagina> CrearControlesPaginaRenta(CRentaDoc& documento, int idPagina);
+
 class CDeclaracionRentaImpresion : public IDeclaracionRentaImpresion {
  public:
   explicit CDeclaracionRentaImpresion(CRentaDoc& documento) : m_documento(documento) {}

@@ -4,7 +4,7 @@
 //   11 when the difference of the quota (DatoDI, the double at offset 16 of the RegPatDI block) is not negative;
 //   12 never.
 //
-// A page is written only when the page catalogue holds its id (300 + page). A document that is not a wealth-tax
+// Pages 1 to 11 must be in the page catalogue (300 + page), or nothing is written. A document that is not a wealth-tax
 // declaration gets an empty file.
 #pragma once
 

@@ -51,6 +51,7 @@ inline constexpr std::string_view kMensajeInetConErrores = "INET001";   // the d
 inline constexpr std::string_view kMensajeInetFichero = "INET012";      // the file cannot be made
 inline constexpr std::string_view kMensajeInetValor = "INET013";        // a value cannot be written
 inline constexpr std::string_view kMensajeInetPagina = "INET014";       // a page's boxes cannot be loaded
+inline constexpr std::string_view kMensajeInetCatalogo = "INET015";     // a page of the form is not in the catalogue
 
 // The progress texts (Windows-1252).
 inline constexpr std::string_view kTituloSimplificada = "SIMPLIFICADA";
@@ -72,8 +73,9 @@ class IDeclaracionInternet {
   // The declaration type (tipodec: 1 D-101, 2 D-100, 3 D-714).
   virtual int DameTipoDeclaracion() const = 0;
   // A new, empty box array of the class of page `idPagina`, with the document set, whose Enlazar binds every box
-  // to this declaration. None when there is no such page class: the page is then left out.
-  virtual std::unique_ptr<marco::CControlesPagina> CrearControlesPagina(int idPagina) = 0;
+  // to this declaration. None when there is no such page class: the page is then left out. (Shared: a page's box
+  // array may live inside the page object that makes it.)
+  virtual std::shared_ptr<marco::CControlesPagina> CrearControlesPagina(int idPagina) = 0;
   // Runs after a page's boxes were loaded and refreshed, before their values are read (the first wealth-tax page
   // fills its header boxes here). Nothing by default.
   virtual void ControlesCargados(int /*idPagina*/, marco::CControlesPagina& /*controles*/) {}
@@ -99,12 +101,16 @@ enum class EResultadoInet : int {
   ErrorValor,    // a box value could not be formatted for the file (message 100P006 was shown)
   ErrorPagina,   // a page's boxes could not be loaded (the loader showed why)
   Cancelado,     // the user stopped the run
+  SinPagina,     // a page of the form is missing from the page catalogue: nothing written
 };
 
 // Shows the message of a failed run: INET001 with errors, INET012 when the file could not be
-// made, INET013 after a value that cannot be written, INET014 after a page that cannot be loaded; nothing after a
+// made, INET013 after a value that cannot be written, INET014 after a page that cannot be loaded, INET015 when a
+// page of the form is not in the catalogue (`extra`, when given, follows the message's text); nothing after a
 // cancel or a written file. Gives the button pressed, 0 when nothing was shown.
-int MostrarResultadoInternet(EResultadoInet resultado);
+int MostrarResultadoInternet(EResultadoInet resultado, std::string_view extra = {});
+// The extra text of INET015: "Página 8 (217)": the page of the form and the catalogue id it needs.
+std::string TextoPaginaFalta(int pagina, int idPagina);
 
 // One box value on its way to the file.
 struct CInetObj {
@@ -145,21 +151,27 @@ class CInetFichero {
   // ---- virtual operations ----
   // Stores the stop request (1 stop, 0 none).
   virtual void PonerCancelado(int cancelado);
-  // Writes the declaration to `fichero`: refuses a declaration with errors, writes every page into a temporary
-  // file beside it and gives it the name at the end. 1 when the file is in place; 0 otherwise (DameResultado
+  // Writes the declaration to `fichero`: refuses a declaration with errors and a form one of whose pages is not in
+  // the page catalogue (a file without that page would pass for the whole declaration), writes every page into a
+  // temporary file beside it and gives it the name at the end. 1 when the file is in place; 0 otherwise (DameResultado
   // says why), with `fichero` as it was before and no temporary file left.
   virtual int Generar(const std::filesystem::path& fichero);
 
   int EstaCancelado() const { return m_bCancelado; }
   EResultadoInet DameResultado() const { return m_resultado; }
+  // After SinPagina: the page slot (1-based) and the catalogue id that is missing.
+  int DamePaginaFalta() const { return m_nPaginaFalta; }
+  int DameIdPaginaFalta() const { return m_nIdPaginaFalta; }
+  // MostrarResultadoInternet of this run's result, with the missing page after SinPagina.
+  int MostrarResultado() const;
   const std::filesystem::path& DameFichero() const { return m_strFichero; }
 
  protected:
   // Every page slot in order: progress, EscribirPagina, pumping and the stop request. 1 when every slot was done
   // (or there is nothing to write), 0 after a failure or a stop.
   virtual int EscribirPaginas();
-  // One page slot (0-based): skipped when its catalogue id is missing or CrearCamposPagina does not answer 1;
-  // otherwise one line per sheet. 0 only on a failure.
+  // One page slot (0-based): skipped when it has no catalogue id (a slot never written) or CrearCamposPagina does
+  // not answer 1; otherwise one line per sheet. 0 only on a failure (its catalogue id missing is one).
   virtual int EscribirPagina(int indice);
   // Makes m_pCampos for a page (1-based): 1 the page is written, 0 it is left out, -1 its boxes could not be
   // loaded (the run fails).
@@ -176,7 +188,8 @@ class CInetFichero {
   virtual int NumeroPaginas() const = 0;
   virtual std::string_view TituloPaginas() const = 0;
   virtual int NumeroModelo() const = 0;
-  // The catalogue id of a page slot (1-based).
+  // The catalogue id of a page slot (1-based): the page whose boxes the slot writes; 0 for a slot that is never
+  // written (no page of the form stands there).
   virtual int IdCatalogo(int pagina) const = 0;
   // Whether the catalogue holds a page id (the catalogue of the local database by default): 1, 0, or -1 when it
   // cannot be read (the run fails).
@@ -208,7 +221,7 @@ class CInetFichero {
     if (m_resultado == EResultadoInet::SinEmpezar) m_resultado = resultado;
   }
 
-  std::unique_ptr<marco::CControlesPagina> m_pCampos;
+  std::shared_ptr<marco::CControlesPagina> m_pCampos;
   std::vector<CInetObj> m_pElementos;
   int m_bCancelado = 0;
   std::string m_strValorP;
@@ -217,6 +230,8 @@ class CInetFichero {
   struct CerrarFichero {
     void operator()(std::FILE* f) const;
   };
+  // Every slot's catalogue id is in the catalogue: 1; 0 with the result set (SinPagina, ErrorPagina) otherwise.
+  int ComprobarPaginas();
   int AbrirTemporal();
   int PonerEnSuSitio();
   void QuitarTemporal();
@@ -230,6 +245,8 @@ class CInetFichero {
   marco::CBaseDatos* m_pBaseLocal = nullptr;
   marco::CBaseDatos* m_pBaseRed = nullptr;
   EResultadoInet m_resultado = EResultadoInet::SinEmpezar;
+  int m_nPaginaFalta = 0;
+  int m_nIdPaginaFalta = 0;
 };
 
 }  // namespace salida

@@ -5,7 +5,8 @@
 //          condition holds; 9 never.
 //   D-100: page 1 always; 2 to 13 when they hold data; 14 to 16 always; 17 (page 217) always; 18 never.
 //
-// A page is written only when the page catalogue holds its id (form × 100 + page).
+// Every page of the form must be in the page catalogue (form × 100 + page; 217 for the payment page), or nothing
+// is written.
 #pragma once
 
 #include <string_view>

@@ -23,11 +23,13 @@ struct CPlazaPdf417 {
   int y;
 };
 
+// The first two slots lie in the blank upper part of the first printed page; the third and fourth (a long
+// declaration's) below its last box, so that no symbol ever covers a box of the page.
 inline constexpr std::array<CPlazaPdf417, 4> kPlazasPdf417{{
     {18, 51, 918, 80, 215},
     {12, 51, 1530, 460, 215},
-    {18, 51, 2502, 80, 690},
-    {13, 54, 2502, 460, 690},
+    {18, 51, 2502, 80, 870},
+    {13, 54, 2502, 460, 870},
 }};
 
 inline constexpr int kResolucionMinimaPdf417 = 300;
@@ -49,6 +51,28 @@ plataforma::CPunto OrigenRanura(int k, int resolucion);
 
 // The size of a symbol on the page, device units (truncated).
 plataforma::CTamano ExtensionSimbolo(const plataforma::CSimboloCodigoBarras& simbolo, int resolucion);
+
+// The one symbol of the wealth-tax declaration: 14 columns, rows chosen by the encoder, at (80, 225).
+inline constexpr CPlazaPdf417 kPlazaPdf417Patrimonio{14, 0, 0, 80, 225};
+// The size factor of the wealth-tax symbol: 1.111 at a resolution that is a multiple of 360 dots per inch and not
+// of 300 (360, 720), 1.0 at any other.
+double EscalaSimbolo714(int resolucion);
+// The wealth-tax symbol's rectangle on the page, device units (truncated): the slot and size above, times the
+// factor.
+plataforma::CPunto OrigenSimbolo714(int resolucion);
+plataforma::CTamano ExtensionSimbolo714(const plataforma::CSimboloCodigoBarras& simbolo, int resolucion);
+
+// Results of PintarPDF417Patrimonio.
+inline constexpr int kSimboloPintado = 0;
+inline constexpr int kSimboloFallido = 1;
+inline constexpr int kSimboloSinResolucion = 3;
+
+// Encodes the wealth-tax frame as one symbol and paints it. kSimboloSinResolucion below 300 dots per inch, with
+// nothing encoded and nothing shown (the page prints without its symbol); kSimboloFallido after its coded message:
+// "PDF004" the encoder failed or the frame needs more than one symbol, "PDF003" no symbol to size, "PDF001" the
+// symbol could not be painted. The declaration type is received and not read.
+int PintarPDF417Patrimonio(plataforma::CLienzo& lienzo, int resolucion, std::span<const std::uint8_t> datos,
+                           int tipoDeclaracion);
 
 class CSimbolosPdf417 {
  public:

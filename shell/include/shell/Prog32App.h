@@ -86,7 +86,7 @@ class CProg32App {
   int CerrarDeclaraciones();
   // The findings list of the open declaration (its command "Estado de la Declaración", and before printing):
   // modal over the main window; a finding's row leads to its page and box. The list's result.
-  int MostrarHallazgos(marco::CProg32Doc& documento);
+  int MostrarHallazgos(marco::CProg32Doc& documento, bool modoFichero = false);
   // Switches the interface (and printing) language to `letra`: closes the declaration, rebuilds the main window
   // in the new language and reopens the declaration.
   void CambiarIdioma(char letra);

@@ -72,6 +72,9 @@ class C714Doc : public marco::CProg32Doc {
   // Erases the declaration's findings and writes one per failing filing check (severity 1). 1 none, 0 some, or
   // when the findings table did not take them all.
   int Validar(int argumento) override;
+  // The Internet filing file of the declaration (C714Internet.cpp).
+  bool AdmitePresentacionInternet() const override;
+  void PresentarPorInternet() override;
   // While the print view comes and goes the declaration does not close with its view list.
   void OnChangedViewList() override;
 

@@ -1,0 +1,202 @@
+// The Internet filing road: a D-101 declaration stored in an earlier session is opened from the index and filed
+// from the menu ("&Archivo", "Generar &fichero para Internet..."): the notice is accepted, the file's path typed in
+// the file dialog, and the file is read as bytes. A new, empty declaration is refused by the check before any file
+// exists. The declaration is put in the store with the table tool, so that the road stands on its own (the
+// delegation and administration boxes of page 1 take their codes from lookup lists).
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "Camino.h"
+#include "framework/DocumentoServicios.h"
+#include "income/RentaReglas.h"
+#include "income/RentaValidacion.h"
+#include "output/RegistroRentaCampos.h"
+#include "ximardol.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using e2e::CCamino;
+namespace titulos = e2e::titulos;
+
+constexpr const char* kClave = "INTERNET E2E";
+constexpr const char* kClaveVacia = "INTERNET VACIA";
+constexpr const char* kNif = "12345678Z";
+constexpr const char* kTituloConfirmacion = "^Presentaci.{1,2}n por Internet$";
+constexpr const char* kTituloFichero = "^Generar el fichero para Internet$";
+constexpr const char* kTituloProgreso = "^Generando el fichero de internet$";
+
+// Places in the data area, from the program's headers: the identification block and a person's slots in it.
+constexpr std::size_t kIdentificacion = offsetof(DatosRenta, Identificacion);
+constexpr std::size_t kPersona = marco::kSujetoDeclarante - 1;
+// The delegation (2 characters, its name after them) and the administration (3 characters, its name after them).
+constexpr std::size_t kDelegacion = salida::registro_renta::kCabecera1002;
+constexpr std::size_t kAdministracion = salida::registro_renta::kCabecera1022;
+
+void Poner(std::vector<std::uint8_t>& datos, std::size_t desde, std::string_view texto) {
+  std::memcpy(datos.data() + desde, texto.data(), texto.size());
+}
+
+// A D-101 declaration of a single declarant, ready to file: delegation and administration, NIF, name and
+// surname, and a salary with its withholding.
+e2e::SDeclaracionGuardada Declaracion() {
+  e2e::SDeclaracionGuardada d;
+  d.clave = kClave;
+  d.tipodec = 1;
+  d.idioma = "e";
+  d.datos.assign(sizeof(DatosRenta), 0);
+  Poner(d.datos, kDelegacion, "28");
+  Poner(d.datos, kDelegacion + 2, "MADRID");
+  Poner(d.datos, kAdministracion, "280");
+  Poner(d.datos, kAdministracion + 3, "MADRID CENTRO");
+  Poner(d.datos, kIdentificacion + renta::kDespNif + renta::kAnchoNif * kPersona, kNif);
+  Poner(d.datos, kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
+  Poner(d.datos, kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
+  Poner(d.datos, offsetof(DatosRenta, DatosFamilia) + 4, "1960");
+  const double salario = 3000000.0;
+  const double retencion = 450000.0;
+  const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
+  d.datos[pagador] = 2;
+  std::memcpy(d.datos.data() + pagador + 8, &salario, sizeof salario);
+  std::memcpy(d.datos.data() + pagador + 16, &retencion, sizeof retencion);
+  return d;
+}
+
+// The check the program runs before filing finds no error in the stored declaration.
+::testing::AssertionResult SinErrores(const e2e::SDeclaracionGuardada& d) {
+  DatosRenta datos{};
+  std::memcpy(&datos, d.datos.data(), sizeof datos);
+  renta::SContextoValidacion contexto;
+  contexto.sujeto = marco::kSujetoDeclarante;
+  contexto.presentacionInternet = true;
+  contexto.tipoDec = 1;
+  std::string errores;
+  for (const marco::SHallazgo& h : renta::ReglasDeclaracion(datos, contexto)) {
+    if (h.severidad >= 1) errores += " " + h.codigo;
+  }
+  if (errores.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the road's declaration has errors:" << errores;
+}
+
+std::string LeerFichero(const std::filesystem::path& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+class CaminoInternet : public e2e::CPasoCamino {
+ protected:
+  static void SetUpTestSuite() {
+    Estado() = std::make_unique<CCamino>("CaminoInternet", [](const e2e::CKorvelix& programa) {
+      std::string error;
+      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
+    });
+  }
+  static void TearDownTestSuite() { Estado().reset(); }
+  static std::unique_ptr<CCamino>& Estado() {
+    static std::unique_ptr<CCamino> camino;
+    return camino;
+  }
+  CCamino* CaminoActual() override { return Estado().get(); }
+  CCamino& C() { return *Estado(); }
+  e2e::CEscritorio& E() { return C().Escritorio(); }
+  std::filesystem::path Fichero() { return C().Carpeta() / "presentacion" / "KVXINET"; }
+
+  // "&Archivo", "Generar &fichero para Internet...".
+  void OrdenPresentar() {
+    const auto principal = E().EsperarVentana(titulos::kPrincipal);
+    if (principal) E().Activar(principal->id);
+    E().Tecla("alt+a");
+    E().Tecla("f");
+  }
+};
+
+TEST_F(CaminoInternet, LaDeclaracionGuardadaSeAbreDesdeElIndice) {
+  ASSERT_TRUE(SinErrores(Declaracion()));
+  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
+  E().Escribir(kClave);
+  E().Tecla("alt+s");
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not open the declaration";
+  const auto principal = E().EsperarVentana(titulos::kPrincipal);
+  ASSERT_TRUE(principal);
+  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  C().Alcanzado("abierta");
+}
+
+TEST_F(CaminoInternet, ElMenuGeneraElFicheroParaInternet) {
+  REQUIERE_PASO(C(), "abierta");
+  std::filesystem::create_directories(Fichero().parent_path());
+  OrdenPresentar();
+  // No error among the findings: the notice comes at once; "Aceptar" goes on.
+  ASSERT_TRUE(C().VentanaDelante(kTituloConfirmacion, "the notice before filing"))
+      << "the filing command did not show its notice (is the findings list up?)";
+  E().Tecla("Return");
+  // The file dialog offers "KVXINET"; the whole path is typed over it and Enter accepts it.
+  ASSERT_TRUE(C().VentanaDelante(kTituloFichero, "the file dialog of the filing"));
+  E().Teclas({"ctrl+a", "BackSpace"});
+  E().Escribir(Fichero().string());
+  E().Tecla("Return");
+  ASSERT_TRUE(E().EsperarSinVentana(kTituloFichero)) << "the file dialog did not take the path";
+  ASSERT_TRUE(e2e::EsperarHasta([&] { return std::filesystem::exists(Fichero()); }, 20s)) << "no file " << Fichero();
+  EXPECT_TRUE(E().EsperarSinVentana(kTituloProgreso)) << "the progress window stayed";
+
+  // One line per written page, each ending in CR LF; the first is page 1 of model 101, first sheet.
+  const std::string fichero = LeerFichero(Fichero());
+  ASSERT_GE(fichero.size(), 8u);
+  EXPECT_EQ(fichero.substr(0, 6), "10101 ") << fichero.substr(0, 40);
+  const std::size_t fin = fichero.find("\r\n");
+  ASSERT_NE(fin, std::string::npos) << "the first line has no CR LF";
+  // Page 2 holds the salary: its line is there, and the money pay is one of its fields.
+  const std::size_t pagina2 = fichero.find("\r\n10102 ");
+  ASSERT_NE(pagina2, std::string::npos) << "no line of page 2";
+  const std::size_t finPagina2 = fichero.find("\r\n", pagina2 + 2);
+  EXPECT_NE(fichero.substr(pagina2, finPagina2 - pagina2).find("000003000000"), std::string::npos)
+      << "the salary is not in the line of page 2";
+  // No temporary file is left beside it.
+  int nombres = 0;
+  for (const auto& e : std::filesystem::directory_iterator(Fichero().parent_path())) {
+    ++nombres;
+    EXPECT_EQ(e.path().filename(), "KVXINET");
+  }
+  EXPECT_EQ(nombres, 1);
+  C().Alcanzado("presentada");
+}
+
+TEST_F(CaminoInternet, UnaDeclaracionConErroresNoDejaFichero) {
+  REQUIERE_PASO(C(), "abierta");
+  const std::filesystem::path otro = C().Carpeta() / "vacia" / "KVXINET";
+  std::filesystem::create_directories(otro.parent_path());
+  ASSERT_TRUE(C().Programa().Vivo()) << "the program ended";
+  ASSERT_TRUE(E().EsperarVentana(titulos::kPrincipal)) << "no main window";
+  // A new declaration (Ctrl+N, the name, "&Alta") with only the personal data of its wizard.
+  E().Tecla("ctrl+n");
+  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
+  E().Escribir(kClaveVacia);
+  E().Tecla("alt+a");
+  ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
+  E().Tecla("space");
+  C().Tabular(4);
+  E().Tecla("space");
+  C().Tabular(2);
+  E().Escribir("1960");
+  C().Tabular(2);
+  E().Escribir("12");
+  C().Tabular(1);
+  C().Tabular(1);
+  E().Tecla("space");
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kAsistente));
+  OrdenPresentar();
+  // The check finds errors (no NIF, no name...): the findings list, whose "Escribir" cannot be pressed.
+  ASSERT_TRUE(C().VentanaDelante(titulos::kHallazgos, "the findings list in file mode"));
+  E().Tecla("Escape");
+  EXPECT_TRUE(E().EsperarSinVentana(titulos::kHallazgos));
+  EXPECT_TRUE(E().Ventanas(kTituloConfirmacion).empty()) << "filing went on past the errors";
+  EXPECT_TRUE(E().Ventanas(kTituloFichero).empty()) << "filing asked for a file past the errors";
+  EXPECT_FALSE(std::filesystem::exists(otro));
+}
+
+}  // namespace

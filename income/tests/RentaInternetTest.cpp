@@ -1,0 +1,203 @@
+// The income-tax document as the Internet writer sees it: a filled D-101 written from the built tables and the
+// page classes of the program, line by line and field by field; a D-100 as far as its pages exist (over a
+// catalogue that holds every page); and the document's filing command rules.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "d100/PaginasD100.h"
+#include "framework/BaseDatos.h"
+#include "framework/DocumentoServicios.h"
+#include "framework/MensajeGuion.h"
+#include "framework/ServiciosAplicacion.h"
+#include "income/Pago.h"
+#include "income/RentaDoc.h"
+#include "income/RentaInternet.h"
+#include "platform/TablaTexto.h"
+
+using namespace renta;
+
+namespace {
+
+constexpr std::size_t kIdentificacion = offsetof(DatosRenta, Identificacion);
+constexpr std::size_t kPagadores = offsetof(DatosRenta, RendTrabajo) + 40;
+
+std::string LeerFichero(const std::filesystem::path& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> Lineas(const std::string& texto) {
+  std::vector<std::string> lineas;
+  std::size_t inicio = 0;
+  while (inicio < texto.size()) {
+    const std::size_t fin = texto.find("\r\n", inicio);
+    if (fin == std::string::npos) {
+      ADD_FAILURE() << "a line without CR LF";
+      break;
+    }
+    lineas.push_back(texto.substr(inicio, fin - inicio));
+    inicio = fin + 2;
+  }
+  return lineas;
+}
+
+// A writer over a catalogue that holds every page of both forms.
+class CRentaInetCatalogoCompleto : public salida::CRentaInet {
+ protected:
+  int ExistePagina(int /*idPagina*/) override { return 1; }
+};
+
+class RentaInternet : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = std::filesystem::temp_directory_path() / ("korvelix_rinet_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(m_dir);
+    std::filesystem::create_directories(m_dir);
+    // An empty findings table of the store's schema: the writer reads it before writing.
+    plataforma::CFuenteTabla fuente;
+    std::string error;
+    ASSERT_TRUE(plataforma::LeeFuenteTabla(LeerFichero(std::filesystem::path(KORVELIX_FUENTES_RED) / "Corregix.txt"),
+                                           fuente, error))
+        << error;
+    ASSERT_TRUE(plataforma::CreaTablaDeFuente(fuente, m_dir / "Corregix.DBF", error)) << error;
+    if (marco::AbrirBasesDatos(m_dir.string(), KORVELIX_DATOS_LOCAL) != 1) GTEST_SKIP() << "no built tables";
+    marco::PonerIdiomaV("e");
+    marco::PonerIdiomaI("e");
+    ClasesPaginasFinales();
+    ordinaria::ClasesPaginasD100();
+    m_sujeto = marco::kSujetoDeclarante;
+    m_doc.PonerSujetoActual(m_sujeto);
+    marco::PublicarSujetoActual(&m_sujeto);
+    m_doc.PonerTipoDec(1);
+    std::memcpy(m_doc.EjercicioFiscal(), "1999", 5);
+    Poner(kIdentificacion + kDespNif + kAnchoNif, "12345678Z");
+    Poner(kIdentificacion + kDespNombre1 + kAnchoNombre, "MARIA");
+    Poner(kIdentificacion + kDespNombre2 + kAnchoNombre, "GARCIA");
+    // 3,000,000 of salary with 450,000 withheld, from one payer held by the declarant.
+    Byte(kPagadores) = 2;
+    Doble(kPagadores + 8, 3000000.0);
+    Doble(kPagadores + 16, 450000.0);
+    m_doc.Calcular();
+  }
+  void TearDown() override {
+    marco::CerrarBasesDatos();
+    marco::PublicarSujetoActual(nullptr);
+    std::error_code ec;
+    std::filesystem::remove_all(m_dir, ec);
+  }
+  unsigned char& Byte(std::size_t d) { return reinterpret_cast<unsigned char*>(&m_doc.Datos())[d]; }
+  void Poner(std::size_t d, std::string_view t) { std::memcpy(&Byte(d), t.data(), t.size()); }
+  void Doble(std::size_t d, double v) { std::memcpy(&Byte(d), &v, sizeof v); }
+
+  std::vector<std::string> Escribir(salida::CInetFichero& escritor) {
+    CDeclaracionRentaInternet declaracion(m_doc);
+    escritor.PonerDocumento(&declaracion);
+    const auto ruta = m_dir / "KVXINET";
+    std::filesystem::remove(ruta);
+    EXPECT_EQ(escritor.Generar(ruta), 1) << static_cast<int>(escritor.DameResultado());
+    return Lineas(LeerFichero(ruta));
+  }
+
+  std::filesystem::path m_dir;
+  std::int32_t m_sujeto = 2;
+  CRentaDoc m_doc;
+  marco::CGuionMensajes m_mensajes;
+};
+
+// The fields of the work and capital income page (its Internet fields 1 to 41, twelve digits each) that the
+// salary fills; the others are zeros.
+struct SCampo {
+  int numero;
+  const char* texto;
+  const char* que;
+};
+const SCampo kCamposPagina2[] = {
+    {1, "000003000000", "money pay"},
+    {13, "000003000000", "net work income"},
+    {14, "000000300000", "reduction for work income"},
+    {15, "000002700000", "reduced net work income"},
+};
+
+void ComprobarPagina2(const std::string& linea, const std::string& cabeza) {
+  ASSERT_EQ(linea.size(), 6u + 41 * 12) << linea;
+  EXPECT_EQ(linea.substr(0, 6), cabeza);
+  for (int numero = 1; numero <= 41; ++numero) {
+    const std::string campo = linea.substr(6 + 12 * static_cast<std::size_t>(numero - 1), 12);
+    std::string esperado = "000000000000";
+    std::string que = "an empty box";
+    for (const SCampo& c : kCamposPagina2) {
+      if (c.numero == numero) {
+        esperado = c.texto;
+        que = c.que;
+      }
+    }
+    EXPECT_EQ(campo, esperado) << "field " << numero << " (" << que << ")";
+  }
+}
+
+TEST_F(RentaInternet, UnaD101LlenaSeEscribeCampoACampo) {
+  salida::CRentaInet escritor;
+  const auto lineas = Escribir(escritor);
+  EXPECT_TRUE(m_mensajes.Mensajes().empty()) << m_mensajes.Codigos().front();
+  // Pages 1, 4-7 always, 2 with the salary, 3 with what the calculation leaves there, 8 (the payment page's boxes)
+  // since nothing says otherwise.
+  std::vector<std::string> cabezas;
+  for (const std::string& l : lineas) cabezas.push_back(l.substr(0, 6));
+  EXPECT_EQ(cabezas, (std::vector<std::string>{"10101 ", "10102 ", "10103 ", "10104 ", "10105 ", "10106 ", "10107 ",
+                                              "10108 "}));
+  ASSERT_GE(lineas.size(), 2u);
+  ComprobarPagina2(lineas[1], "10102 ");
+}
+
+TEST_F(RentaInternet, UnaD100SeEscribeConLasPaginasQueTiene) {
+  // The person's data need the ordinary form.
+  m_doc.PonerTipoDec(2);
+  CRentaInetCatalogoCompleto escritor;
+  class CD100 : public CDeclaracionRentaInternet {
+   public:
+    using CDeclaracionRentaInternet::CDeclaracionRentaInternet;
+    int ModeloNecesario() const override { return 2; }
+  } declaracion(m_doc);
+  escritor.PonerDocumento(&declaracion);
+  const auto ruta = m_dir / "KVXINET";
+  ASSERT_EQ(escritor.Generar(ruta), 1) << static_cast<int>(escritor.DameResultado());
+  const auto lineas = Lineas(LeerFichero(ruta));
+  ASSERT_FALSE(lineas.empty());
+  EXPECT_EQ(lineas.front().substr(0, 6), "10001 ");
+  ASSERT_GE(lineas.size(), 2u);
+  ComprobarPagina2(lineas[1], "10002 ");
+  // Every line is a page of model 100 in order, the payment page (17) last.
+  EXPECT_EQ(lineas.back().substr(0, 6), "10017 ");
+
+  // With the program's own catalogue the pages it lacks refuse the form: nothing is written.
+  salida::CRentaInet real;
+  real.PonerDocumento(&declaracion);
+  std::filesystem::remove(ruta);
+  EXPECT_EQ(real.Generar(ruta), 0);
+  EXPECT_EQ(real.DameResultado(), salida::EResultadoInet::SinPagina);
+  EXPECT_FALSE(std::filesystem::exists(ruta));
+}
+
+TEST_F(RentaInternet, ElDocumentoOfreceLaOrdenSoloParaSusFormularios) {
+  for (int tipo : {0, 1, 2, 3}) {
+    m_doc.PonerTipoDec(static_cast<std::uint8_t>(tipo));
+    EXPECT_EQ(m_doc.AdmitePresentacionInternet(), tipo == 1 || tipo == 2) << tipo;
+  }
+  // Its side of the command: the file name offered and a writer given this declaration.
+  CPresentacionRenta presentacion(m_doc);
+  EXPECT_EQ(presentacion.NombreFichero(), "KVXINET");
+  auto escritor = presentacion.CrearEscritor();
+  ASSERT_NE(escritor, nullptr);
+  auto* declaracion = dynamic_cast<salida::IDeclaracionRentaInternet*>(escritor->DameDocumento());
+  ASSERT_NE(declaracion, nullptr);
+  EXPECT_EQ(&declaracion->DameDatosRenta(), &m_doc.Datos());
+}
+
+}  // namespace
