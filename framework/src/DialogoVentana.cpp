@@ -312,7 +312,25 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
   void AlPerderFoco(wxFocusEvent& evento) {
     evento.Skip();
     if (m_pReglas == nullptr) return;
-    Salir(IdDeEvento(evento), evento.GetWindow(), false);
+    const int id = IdDeEvento(evento);
+    if (evento.GetWindow() != nullptr) {
+      Salir(id, evento.GetWindow(), false);
+      return;
+    }
+    // The toolkit names no window when the focus moves with the mouse or the window manager: the window taking it
+    // is known only once the move is over. Focus back on the same field is no leave; no focus at all (another
+    // program took it) is a leave to no window.
+    SalirDespues(id, dynamic_cast<wxWindow*>(evento.GetEventObject()));
+  }
+
+  // The field `id` (window `campo`) lost the focus to a window named only once the move is over.
+  void SalirDespues(int id, const wxWindow* campo) {
+    this->CallAfter([this, id, campo] {
+      if (m_pReglas == nullptr || Buscar(id) == nullptr) return;
+      wxWindow* foco = wxWindow::FindFocus();
+      if (foco != nullptr && foco == campo) return;
+      Salir(id, foco, false);
+    });
   }
 
   // A field lost the focus to `entrante` (null: to no window, unless `desconocido`: to a window not known).
@@ -369,6 +387,11 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     if (evento.GetInt() == kAvisoFocoPerdido) {
       // The edit tells no more than that it lost the focus: the window taking it is the one that has it now.
       wxWindow* foco = wxWindow::FindFocus();
+      if (foco == nullptr) {
+        // In the middle of the move: no window has it yet.
+        SalirDespues(evento.GetId(), h->ventana);
+        return;
+      }
       Salir(evento.GetId(), foco == h->ventana ? nullptr : foco, foco == h->ventana);
       return;
     }

@@ -3,6 +3,7 @@
 // page inside a frame.
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
@@ -55,6 +56,10 @@ class CDlgVentana : public CTemplateDlg {
     eventos.emplace_back(0x404, id);
     return 1;
   }
+  int AlSalirDeCampo(int id) override {
+    salidas.emplace_back(id, PermitirSalidaCampo());
+    return 1;
+  }
 
   wxWindow* Ventana(int id) const { return wxWindow::FindWindowById(id, dynamic_cast<wxWindow*>(CDialogoBase::Ventana())); }
   wxWindow* Dialogo() const { return dynamic_cast<wxWindow*>(CDialogoBase::Ventana()); }
@@ -63,6 +68,7 @@ class CDlgVentana : public CTemplateDlg {
   double importe = 1234.5;
   double caja = 7.0;
   std::vector<std::pair<int, int>> eventos;
+  std::vector<std::pair<int, bool>> salidas;
 
  private:
   CDoubleEdit m_caja{10, 2};
@@ -189,6 +195,64 @@ TEST(DialogoVentana, ConElTecladoRealIntroYTabuladorPasanDeCampoYUnImporteNoToma
   if (sinFoco) GTEST_SKIP() << "the display gives no keyboard focus";
   EXPECT_EQ(tecleado, "78");
   EXPECT_EQ(focos, (std::vector<int>{kIdCaja, kIdAceptar, kIdCaja}));
+}
+
+// Leaving a field for another field of the dialog runs the leave-field rules (the toolkit does not always say
+// which window takes the focus); leaving it for Cancel does not.
+TEST(DialogoVentana, DejarUnCampoPorOtroPasaPorLasReglasDeSalida) {
+  REQUIERE_PANTALLA();
+  bool sinFoco = false;
+  std::vector<std::pair<int, bool>> haciaCaja;
+  std::vector<std::pair<int, bool>> haciaCancelar;
+  std::vector<std::pair<int, bool>> desdeCaja;
+  CDlgVentana dlg([&](CDlgVentana& d) {
+    wxWindow* simple = d.Ventana(kIdSimple);
+    d.Dialogo()->Raise();
+    simple->SetFocus();
+    if (!EsperarA([&] { return wxWindow::FindFocus() == simple; })) {
+      sinFoco = true;
+      d.Pulsar(kIdCancelar);
+      return;
+    }
+    // With the mouse, as a person moves on: then the toolkit names no window taking the focus.
+    wxUIActionSimulator raton;
+    const auto centro = [&](int id) {
+      const wxRect r = d.Ventana(id)->GetScreenRect();
+      return wxPoint(r.x + r.width / 2, r.y + r.height / 2);
+    };
+    d.salidas.clear();
+    raton.MouseMove(centro(kIdCaja));
+    raton.MouseClick();
+    EsperarA([&] { return !d.salidas.empty(); });
+    haciaCaja = d.salidas;
+    // And from the box edit back to the field.
+    EsperarA([&] { return wxWindow::FindFocus() != simple; });
+    d.salidas.clear();
+    raton.MouseMove(centro(kIdSimple));
+    raton.MouseClick();
+    EsperarA([&] { return !d.salidas.empty(); });
+    desdeCaja = d.salidas;
+    simple->SetFocus();
+    EsperarA([&] { return wxWindow::FindFocus() == simple; });
+    d.salidas.clear();
+    raton.MouseMove(centro(kIdCancelar));
+    raton.MouseDown();
+    EsperarA([&] { return !d.salidas.empty(); });
+    haciaCancelar = d.salidas;
+    // The release presses Cancel.
+    raton.MouseUp();
+    auto* dialogo = dynamic_cast<wxDialog*>(d.Dialogo());
+    EsperarA([&] { return wxWindow::GetCapture() == nullptr && (dialogo == nullptr || !dialogo->IsModal()); });
+    if (dialogo != nullptr && dialogo->IsModal()) d.Pulsar(kIdCancelar);
+  });
+  EXPECT_EQ(dlg.DoModal(), kIdCancelar);
+  if (sinFoco) GTEST_SKIP() << "the display gives no keyboard focus";
+  ASSERT_FALSE(haciaCaja.empty());
+  EXPECT_EQ(haciaCaja.front(), std::make_pair(kIdSimple, true));
+  ASSERT_FALSE(desdeCaja.empty());
+  EXPECT_EQ(desdeCaja.front(), std::make_pair(kIdCaja, true));
+  ASSERT_FALSE(haciaCancelar.empty());
+  EXPECT_EQ(haciaCancelar.front(), std::make_pair(kIdSimple, false));
 }
 
 class CPaginaVentana : public CTemplatePropPg {
