@@ -187,6 +187,7 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     int id;
     wxWindow* ventana;
     bool propio;  // made by the dialog itself: reports its own events
+    bool mayusculas = false;  // a plain field that takes capitals only
   };
   static constexpr int kIdNinguno = -0x7FFE;
 
@@ -261,7 +262,6 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         if (c.longitud > 0 && (c.opciones & kEdicionMultilinea) == 0) {
           edicion->SetMaxLength(static_cast<unsigned long>(c.longitud));
         }
-        if ((c.opciones & kEdicionMayusculas) != 0) edicion->ForceUpper();
         edicion->Bind(wxEVT_CHAR, &CVentanaControles::AlCaracterCampo, this);
         edicion->Bind(wxEVT_SET_FOCUS, &CVentanaControles::AlGanarFoco, this);
         edicion->Bind(wxEVT_KILL_FOCUS, &CVentanaControles::AlPerderFoco, this);
@@ -293,7 +293,8 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         break;
     }
     if (ventana == nullptr || c.id == -1) return;
-    m_hijos.push_back(SHijo{c.id, ventana, propio});
+    m_hijos.push_back(SHijo{c.id, ventana, propio,
+                            c.tipo == ETipoControlDialogo::Edicion && (c.opciones & kEdicionMayusculas) != 0});
     if (!propio && c.tipo != ETipoControlDialogo::Estatico && c.tipo != ETipoControlDialogo::Marco) {
       ventana->Bind(wxEVT_KEY_DOWN, &CVentanaControles::AlTecla, this);
     }
@@ -366,7 +367,14 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
       caracter = static_cast<unsigned>(byte);
     }
     const int resultado = m_pReglas->ValidarCaracterCampo(h->id, caracter);
-    if (resultado == 0) {
+    if (resultado == 0 && h->mayusculas && caracter != kTeclaRetroceso) {
+      // Written here as a capital: the toolkit's own upper-case filter loses the order of fast typing.
+      if (auto* t = dynamic_cast<wxTextCtrl*>(h->ventana)) {
+        t->WriteText(TextoWx(plataforma::Mayusculas1252(std::string(1, static_cast<char>(caracter)))));
+        return;
+      }
+      evento.Skip();
+    } else if (resultado == 0) {
       evento.Skip();
     } else if (resultado == 1) {
       wxBell();

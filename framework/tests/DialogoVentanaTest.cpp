@@ -27,14 +27,17 @@ namespace {
 
 constexpr int kIdSimple = 1101;
 constexpr int kIdCaja = 1102;
+constexpr int kIdMayusculas = 1103;
 
 class CDlgVentana : public CTemplateDlg {
  public:
-  explicit CDlgVentana(std::function<void(CDlgVentana&)> guion) : CTemplateDlg(900, nullptr), m_guion(std::move(guion)) {
+  explicit CDlgVentana(std::function<void(CDlgVentana&)> guion, bool conMayusculas = false)
+      : CTemplateDlg(900, nullptr), m_guion(std::move(guion)) {
     CPlantillaDialogo p(220, 90, "PRUEBA");
     p.Estatico(-1, "Importe", {4, 6, 40, 10});
     p.Importe(kIdSimple, {50, 4, 60, 12});
     p.CampoEdit(kIdCaja, {50, 20, 60, 12}, m_caja);
+    if (conMayusculas) p.Edicion(kIdMayusculas, {50, 36, 80, 12}, kEdicionMayusculas, 12);
     p.Aceptar({110, 66, 50, 18}).Cancelar({164, 66, 50, 18});
     Plantilla() = p;
     FijarEntorno(SEntornoDialogo{1, false, false, false});
@@ -253,6 +256,33 @@ TEST(DialogoVentana, DejarUnCampoPorOtroPasaPorLasReglasDeSalida) {
   EXPECT_EQ(desdeCaja.front(), std::make_pair(kIdCaja, true));
   ASSERT_FALSE(haciaCancelar.empty());
   EXPECT_EQ(haciaCancelar.front(), std::make_pair(kIdSimple, false));
+}
+
+// A field that takes capitals only: letters typed one after another keep their order and become capitals.
+TEST(DialogoVentana, UnCampoDeMayusculasGuardaElOrdenDeLoTecleado) {
+  REQUIERE_PANTALLA();
+  bool sinFoco = false;
+  wxString tecleado;
+  CDlgVentana dlg([&](CDlgVentana& d) {
+    auto* campo = dynamic_cast<wxTextCtrl*>(d.Ventana(kIdMayusculas));
+    d.Dialogo()->Raise();
+    wxUIActionSimulator teclado;
+    const wxRect rect = campo->GetScreenRect();
+    teclado.MouseMove(rect.x + rect.width / 2, rect.y + rect.height / 2);
+    teclado.MouseClick();
+    if (!EsperarA([&] { return wxWindow::FindFocus() == campo; })) {
+      sinFoco = true;
+      d.Pulsar(kIdCancelar);
+      return;
+    }
+    teclado.Text("gomez 1a");
+    EsperarA([&] { return campo->GetValue().length() >= 8; });
+    tecleado = campo->GetValue();
+    d.Pulsar(kIdCancelar);
+  }, true);
+  EXPECT_EQ(dlg.DoModal(), kIdCancelar);
+  if (sinFoco) GTEST_SKIP() << "the display gives no keyboard focus";
+  EXPECT_EQ(tecleado, "GOMEZ 1A");
 }
 
 class CPaginaVentana : public CTemplatePropPg {
