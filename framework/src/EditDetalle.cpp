@@ -99,6 +99,9 @@ bool EjecutarDialogo(const SDialogoDetalle& dialogo, CEditEx& edit, const SVenta
   peticion.sujeto = DameSujetoActual();
   peticion.conyugeOPrimerHijo = HayConyugeOHijo();
   peticion.bloque = copia;
+  if (const CCampo* campo = edit.DameCampo(); campo != nullptr && campo->TamanoValor() == sizeof(double)) {
+    peticion.importeCasilla = campo->ImporteSujeto(peticion.sujeto);
+  }
   if (dialogo.abrir(peticion) != kDialogoAceptado) return false;
   if (!copia.empty()) {
     cambiado = std::memcmp(copia.data(), enlace, copia.size()) != 0;
