@@ -100,7 +100,9 @@ bool EjecutarDialogo(const SDialogoDetalle& dialogo, CEditEx& edit, const SVenta
   peticion.conyugeOPrimerHijo = HayConyugeOHijo();
   peticion.bloque = copia;
   if (const CCampo* campo = edit.DameCampo(); campo != nullptr && campo->TamanoValor() == sizeof(double)) {
-    peticion.importeCasilla = campo->ImporteSujeto(peticion.sujeto);
+    if (const unsigned char* valor = campo->ValorSujeto(peticion.sujeto)) {
+      std::memcpy(&peticion.importeCasilla, valor, sizeof(double));
+    }
   }
   if (dialogo.abrir(peticion) != kDialogoAceptado) return false;
   if (!copia.empty()) {
