@@ -76,6 +76,14 @@ CDlgModalidadID::CDlgModalidadID(wxWindow* padre, std::int32_t segundoParametro)
                                          true);
 }
 
+int CDlgModalidadID::OnInitDialog() {
+  // The focus set on the open entries while the dialog opens is no field left by the user.
+  m_bAbriendo = true;
+  const int resultado = CDlgImportesTitulares::OnInitDialog();
+  m_bAbriendo = false;
+  return resultado;
+}
+
 void CDlgModalidadID::ActualizarEntradas() {
   CDlgImportesTitulares::ActualizarEntradas();
   // The second entry's deduction is never typed; the first one's until a field is left.
@@ -84,6 +92,7 @@ void CDlgModalidadID::ActualizarEntradas() {
 }
 
 bool CDlgModalidadID::Recalcular() {
+  if (m_bAbriendo) return false;
   m_bDeduccionCerrada = true;
   HabilitarControl(IdControl(kDeduccion, 0), false);
   HabilitarControl(IdControl(kDeduccion, 1), false);

@@ -73,21 +73,22 @@ TEST(DetallesTitular, ModalidadIDCalculaSoloConParametro1) {
     int parametro;
     const char* intangibles;
     const char* fijos;
-    const char* deduccionTecleada;
+    double deduccionRecibida;
     double deduccion;
   };
-  for (const SCaso c : {SCaso{1, "1000", "1000", "", 750.0}, SCaso{1, "0", "1", "", 0.0},
-                        SCaso{2, "1000", "1000", "500", 500.0}}) {
+  // With another parameter the deduction as it came stays: it is closed once the first field is left and never
+  // computed.
+  for (const SCaso c : {SCaso{1, "1000", "1000", 0.0, 750.0}, SCaso{1, "0", "1", 0.0, 0.0},
+                        SCaso{1, "0", "1", 500.0, 0.0}, SCaso{2, "1000", "1000", 500.0, 500.0}}) {
     SCOPED_TRACE(c.parametro);
     CGuionMensajes guion;
     SDialogo<CDlgModalidadID> d(c.parametro);
-    d.dlg.m_recibido[0] = Entrada(2, {});
+    d.dlg.m_recibido[0] = Entrada(2, {0, 0, c.deduccionRecibida});
     d.dlg.m_recibido[1] = Entrada(3, {});
     d.Abrir();
     // The second entry's deduction is never typed; the first one's until a field is left.
     EXPECT_TRUE(d.v.Habilitado(1781));
     EXPECT_FALSE(d.v.Habilitado(1782));
-    if (*c.deduccionTecleada != '\0') d.Teclear(1781, c.deduccionTecleada);
     d.Teclear(1785, c.intangibles);
     d.Teclear(1787, c.fijos);
     d.v.Enfocar(1786);

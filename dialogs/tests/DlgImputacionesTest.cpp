@@ -2,12 +2,18 @@
 // rental payments on account by declaration kind, one time-imputation criterion per person, and the other concepts
 // of an imputation under the transparency regime by entity kind.
 #include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/toplevel.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "PruebasWx.h"
+#include "dialogs/DlgDetallesTitular.h"
 #include "dialogs/DlgImputaciones.h"
+#include "dialogs/DlgPequenosTitular.h"
 #include "framework/DialogoSimulado.h"
 #include "framework/EditDetalle.h"
 #include "framework/EditDetalleDialogos.h"
@@ -272,6 +278,51 @@ TEST(Imputaciones, RegistradasConElTamanoDeSuBloque) {
     marco::SPeticionDetalle p;
     p.bloque = corto;
     EXPECT_EQ(d->abrir(p), marco::kDialogoCancelado) << nombre;
+  }
+}
+
+// Each of these dialogs opens in a real window on an empty block of its size, from the family unit's view and from a
+// member's view of a joint declaration, and closes as Cancel.
+TEST(Imputaciones, CadaDialogoSeAbreEnUnaVentana) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion({}, marco::kBotonContinuar);
+  RegistrarDlgDetallesTitular();
+  RegistrarDlgImputaciones();
+  RegistrarDlgPequenosTitular();
+  const std::string_view nombres[] = {
+      kVentanaModalidadID,         kVentanaObrasMinusvalidos,    kVentanaImportesTitular,
+      kVentanaTransparenciaFiscal, kVentanaConservacionPatrimonio, kVentanaCantidadesTitular,
+      kVentanaTransparenciaFiscal2, kVentanaImporteEstudios,      kVentanaImputacionIIC,
+      kVentanaPagosArrendamiento,  kVentanaImputacionOtros,      kVentanaAcogimientoMayores,
+      kVentanaMinusvalidosAutonomica, kVentanaCustodiaHijos,     kVentanaConveniosColaboracion,
+      kVentanaAyudasVivienda,      kVentanaMinusvalidosMayores,  kVentanaFamiliaNumerosa,
+      kVentanaDobleImposicionTransparencia};
+  for (const std::string_view nombre : nombres) {
+    for (const int sujeto : {1, 2}) {
+      SCOPED_TRACE(std::string(nombre) + " " + std::to_string(sujeto));
+      const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(nombre);
+      ASSERT_NE(dialogo, nullptr);
+      EXPECT_NE(marco::NumeroDialogoDetalle(nombre), -1);
+      std::vector<unsigned char> bloque(dialogo->tamanoBloque, 0);
+      marco::SPeticionDetalle p;
+      p.titulo = "Prueba";
+      p.primerParametro = 1;
+      p.sujeto = sujeto;
+      p.conyugeOPrimerHijo = sujeto == 1 ? 0 : 1;
+      p.bloque = bloque;
+      bool visto = false;
+      wxTheApp->CallAfter([&] {
+        for (wxWindow* w : wxTopLevelWindows) {
+          auto* dlg = dynamic_cast<wxDialog*>(w);
+          if (dlg == nullptr || !dlg->IsModal()) continue;
+          visto = true;
+          dlg->Close();
+        }
+      });
+      EXPECT_EQ(dialogo->abrir(p), marco::kDialogoCancelado);
+      EXPECT_TRUE(visto);
+      EXPECT_EQ(bloque, std::vector<unsigned char>(dialogo->tamanoBloque, 0));
+    }
   }
 }
 

@@ -32,13 +32,16 @@ class CDlgModalidadID : public CDlgImportesTitulares {
   enum ECampo : int { kIntangibles = 1, kActivosFijos, kDeduccion };
   explicit CDlgModalidadID(wxWindow* padre, std::int32_t segundoParametro = 0);
 
+  int OnInitDialog() override;
   void ActualizarEntradas() override;
 
  protected:
-  // Leaving any field closes both deduction fields and, for the box parameter 1, computes them.
+  // Leaving any field (once the dialog is open) closes both deduction fields and, for the box parameter 1,
+  // computes them.
   bool Recalcular() override;
 
  private:
+  bool m_bAbriendo = false;
   bool m_bDeduccionCerrada = false;
 };
 
