@@ -223,10 +223,10 @@ CDlgCantidadesTitular::CDlgCantidadesTitular(wxWindow* padre, std::int32_t segun
 CDlgTransparenciaFiscal2::CDlgTransparenciaFiscal2(wxWindow* padre, std::int32_t segundoParametro)
     : CDlgImportesTitulares(1595, padre, segundoParametro, kFormaTransparencia2, kIdsDos, kIdAyudaTitularLineas, 0) {
   marco::CPlantillaDialogo p = PlantillaLineasTitulares(
-      "TRANSPARENCIA FISCAL INTERNACIONAL", kIdsDos, {"Titular", "Declaraciones\nindividuales: Importe"}, {}, false,
-      -1, 18);
-  p.Estatico(-1, "Declaraci\xF3n conjunta: Importe", {6, YBandaLineas(2) + 2, 100, 10});
-  p.Importe(kIdConjunta, {110, YBandaLineas(2), 64, 12}, 14);
+      "TRANSPARENCIA FISCAL INTERNACIONAL", kIdsDos, {"Titular", "Declaraciones\nindividuales:\nImporte"}, {},
+      false, -1, 18);
+  p.Estatico(-1, "Declaraci\xF3n conjunta: Importe", {6, YBandaLineas(2, 3) + 2, 100, 10});
+  p.Importe(kIdConjunta, {110, YBandaLineas(2, 3), 64, 12}, 14);
   Plantilla() = p;
   PonerVaciarAyuda(false);
 }

@@ -112,7 +112,7 @@ CDlgPagosArrendamiento::CDlgPagosArrendamiento(wxWindow* padre, std::int32_t seg
                             kContextoPagos) {
   Plantilla() = PlantillaLineasTitulares(
       "PAGOS A CUENTA ARRENDAM. INMUEBLES URBANOS", kIdsPagos,
-      {"\nTitular", "Sobre rdtos.\nCapital Inmobiliario", "Sobre rdtos.\nActividades Econ\xF3micas"}, {}, true);
+      {"\nTitular", "Sobre rdtos.\nCapital\nInmobiliario", "Sobre rdtos.\nActividades\nEcon\xF3micas"}, {}, true);
   PonerVaciarAyuda(false);
 }
 
