@@ -2,10 +2,13 @@
 
 #include "dialogs/DialogosCapital.h"
 #include "dialogs/DlgAsignacionNacimientos.h"
+#include "dialogs/DlgDetallesTitular.h"
 #include "dialogs/DlgFamiliares.h"
 #include "dialogs/Dlg714.h"
 #include "dialogs/DlgDeduccionesTitulares.h"
 #include "dialogs/DlgImportesConjuntos.h"
+#include "dialogs/DlgImputaciones.h"
+#include "dialogs/DlgPequenosTitular.h"
 #include "dialogs/DlgPlanesPensiones.h"
 #include "dialogs/DlgPremios.h"
 #include "dialogs/DlgReduccionesTransitorias.h"
@@ -26,6 +29,10 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgImportesConjuntos();
   RegistrarDialogosFamiliares();
   RegistrarDialogosAsignacionNacimientos();
+  // Holder amounts, imputations and the small per-holder dialogs.
+  RegistrarDlgDetallesTitular();
+  RegistrarDlgImputaciones();
+  RegistrarDlgPequenosTitular();
 }
 
 }  // namespace dialogos
