@@ -6,11 +6,14 @@
 #include "dialogs/Dlg714.h"
 #include "dialogs/DlgDeduccionesTitulares.h"
 #include "dialogs/DlgImportesConjuntos.h"
+#include "dialogs/DlgInteresesDemora.h"
 #include "dialogs/DlgPlanesPensiones.h"
 #include "dialogs/DlgPremios.h"
 #include "dialogs/DlgReduccionesTransitorias.h"
 #include "dialogs/DlgRendimientosTrabajo.h"
 #include "dialogs/DlgRentasImputadas.h"
+#include "dialogs/DlgReservaCanarias.h"
+#include "dialogs/DlgSaldosPendientes.h"
 
 namespace dialogos {
 
@@ -26,6 +29,10 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgImportesConjuntos();
   RegistrarDialogosFamiliares();
   RegistrarDialogosAsignacionNacimientos();
+  // Balances, the Canary Islands reserve and late-payment interest.
+  RegistrarDlgInteresesDemora();
+  RegistrarDlgReservaCanarias();
+  RegistrarDlgSaldosPendientes();
 }
 
 }  // namespace dialogos
