@@ -431,9 +431,10 @@ bool CDlgCalculoIntereses::ComprobarFechaInicio(int fila) {
   const SFilaIntereses f = LeerFilaIntereses(m_copia, fila);
   const SPlazoDeclaracion* plazo = PlazoDeclaracion(NumeroAno(f.ano));
   const std::string calculo = FechaCalculoIntereses(m_copia);
-  // A start date is a valid date within [first refund day of its year, computation day]; an empty one waits.
+  // A start date is a valid date within [first refund day of its year, computation day] (no computation day yet:
+  // no upper bound); an empty one waits.
   if (Vacio(f.inicio)) return true;
-  return plazo != nullptr && marco::FechaOchoCifrasValida(f.inicio) && !Vacio(calculo) &&
+  return plazo != nullptr && marco::FechaOchoCifrasValida(f.inicio) &&
          marco::CValidador::ValidarFechaCampo(f.inicio, plazo->primerDiaDevolucion, calculo, 1, 0) != 0;
 }
 
