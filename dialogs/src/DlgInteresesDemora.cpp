@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "framework/CodigoDescripcion.h"
 #include "framework/DlgMensaje.h"
 #include "framework/EditDetalleDialogos.h"
 #include "framework/Mensajes.h"
@@ -266,7 +267,7 @@ marco::CPlantillaDialogo PlantillaCalculo() {
   constexpr int xs[] = {kX, 44, 118, 150, 210, 250};
   constexpr int ws[] = {34, 70, 28, 56, 36, 70};
   constexpr std::string_view cabeceras[] = {"Ejercicio", "Importe", "I=Ingresar\nD=Devolver", "Fecha inicio",
-                                            "D\xEDas", "Intereses"};
+                                            "D\xED" "as", "Intereses"};
   marco::CPlantillaDialogo p(kAncho, kYPrimera + kAltoFila * kFilasIntereses + 80, kTituloCalculo);
   p.Estatico(-1, "Fecha de c\xE1lculo:", {kX, 8, 70, 10});
   p.Edicion(kIdFechaCalculo, {80, 6, 56, 12}, 0, 10);
@@ -479,7 +480,6 @@ void CDlgCalculoIntereses::CambiarAno(int fila) {
 int CDlgCalculoIntereses::AlSalirDeCampo(int id) {
   if (!PermitirSalidaCampo()) return 1;
   if (id == kIdFechaCalculo) {
-    CalculoIntereses anterior = m_copia;
     std::array<char, kAnchoFecha> fecha{};
     std::memcpy(fecha.data(), m_copia.data() + kDespFecha, kAnchoFecha);
     if (!Vacio(std::string_view(fecha.data(), kAnchoFecha)) &&

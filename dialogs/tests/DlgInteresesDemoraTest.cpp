@@ -16,6 +16,7 @@
 #include "dialogs/DlgReservaCanarias.h"
 #include "dialogs/DlgSaldosPendientes.h"
 #include "framework/DialogoSimulado.h"
+#include "framework/EditDetalle.h"
 #include "framework/EditDetalleDialogos.h"
 #include "framework/MensajeGuion.h"
 

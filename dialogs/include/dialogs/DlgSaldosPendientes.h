@@ -31,15 +31,19 @@ inline constexpr int kImportesSaldos9798 = 2;
 inline constexpr int kImportesSaldosPendientes = 3;
 
 constexpr SFormaBloque FormaSaldos(int importes) { return {kEntradasSaldos, importes, 0, 0, true}; }
-constexpr std::size_t TamanoBloqueSaldos(int importes) { return FormaSaldos(importes).TamanoBloque(); }
+constexpr std::size_t TamanoBloqueSaldos(int importes) {
+  return kEntradasSaldos * (8 + 8 * static_cast<std::size_t>(importes));
+}
 
 class CDlgSaldos : public CDlgImportesTitulares {
- protected:
+ public:
   // One line of the grid's left-hand labels: a balance row (`fila` 1 and up) or a heading line (`fila` 0).
   struct SLineaSaldos {
     std::string_view texto;
     int fila;
   };
+
+ protected:
   // `ids`: the holder row, then each balance row, two ids per row.
   CDlgSaldos(int idRecurso, wxWindow* padre, std::int32_t segundoParametro, std::string_view titulo, int importes,
              std::vector<int> ids, std::span<const SLineaSaldos> lineas);
