@@ -169,8 +169,6 @@ void CDlgReservaCanarias::ActualizarEntradas() {
   }
 }
 
-void CDlgReservaCanarias::AlAbrir() { ActualizarEntradas(); }
-
 void CDlgReservaCanarias::EntradaComun(int entrada) {
   CDlgImportesTitulares::EntradaComun(entrada);
   if (m_nCamposExtra >= 2 && entrada >= 0 && entrada < kEntradasCanarias) {

@@ -63,7 +63,6 @@ class CDlgReservaCanarias : public CDlgImportesTitulares {
                       const std::vector<std::string_view>& cabeceras, std::string_view nota,
                       std::string_view mensaje);
   marco::SEnlaceControl EnlaceFila(int fila, SEntradaTitular& entrada) override;
-  void AlAbrir() override;
   // Whether an entry's amounts pass the check of OK.
   virtual bool EntradaCorrecta(const SEntradaTitular& entrada) const;
 
