@@ -61,9 +61,9 @@ TEST(DlgSaldosPendientes, OkQuitaLasColumnasSinImportes) {
   EXPECT_EQ(d.dlg.Plantilla().TituloPlantilla(), "SALDOS PENDIENTES DE 1997 Y 1998");
   d.v.Pulsar(marco::kIdAceptar);
   EXPECT_EQ(d.v.ResultadoVentana(), marco::kIdAceptar);
-  EXPECT_EQ(d.dlg.m_recibido[0].titular, 3);
-  EXPECT_DOUBLE_EQ(d.dlg.m_recibido[0].importes[1], 500.0);
-  EXPECT_EQ(d.dlg.m_recibido[1].titular, 0);
+  EXPECT_EQ(d.dlg.m_recibido[0].titular, 0);
+  EXPECT_EQ(d.dlg.m_recibido[1].titular, 3);
+  EXPECT_DOUBLE_EQ(d.dlg.m_recibido[1].importes[1], 500.0);
   EXPECT_TRUE(guion.Codigos().empty());
 }
 
