@@ -158,7 +158,7 @@ TEST(InteresesDemora, DialogoDeCalculo) {
   // A refund row: its start date before the year's first refund day is emptied.
   d.Teclear(kIdsAno[1], "1998", kIdsImporte[1]);
   d.Teclear(kIdsImporte[1], "50000", kIdsSentido[1]);
-  d.Teclear(kIdsSentido[1], "D", kIdsInicio[1]);
+  d.Teclear(kIdsSentido[1], "D", kIdFecha);
   EXPECT_TRUE(d.v.Habilitado(kIdsInicio[1]));
   d.Teclear(kIdsInicio[1], "01/05/1999", kIdsAno[0]);
   EXPECT_EQ(guion.Veces("FECHAM"), 1);
