@@ -9,11 +9,14 @@
 #include "dialogs/DlgImportesConjuntos.h"
 #include "dialogs/DlgImputaciones.h"
 #include "dialogs/DlgPequenosTitular.h"
+#include "dialogs/DlgInteresesDemora.h"
 #include "dialogs/DlgPlanesPensiones.h"
 #include "dialogs/DlgPremios.h"
 #include "dialogs/DlgReduccionesTransitorias.h"
 #include "dialogs/DlgRendimientosTrabajo.h"
 #include "dialogs/DlgRentasImputadas.h"
+#include "dialogs/DlgReservaCanarias.h"
+#include "dialogs/DlgSaldosPendientes.h"
 
 namespace dialogos {
 
@@ -33,6 +36,10 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgDetallesTitular();
   RegistrarDlgImputaciones();
   RegistrarDlgPequenosTitular();
+  // Balances, the Canary Islands reserve and late-payment interest.
+  RegistrarDlgInteresesDemora();
+  RegistrarDlgReservaCanarias();
+  RegistrarDlgSaldosPendientes();
 }
 
 }  // namespace dialogos
