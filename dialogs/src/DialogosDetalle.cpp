@@ -1,6 +1,7 @@
 #include "dialogs/DialogosDetalle.h"
 
 #include "dialogs/DialogosCapital.h"
+#include "dialogs/DlgAmortizaciones.h"
 #include "dialogs/DlgAsignacionNacimientos.h"
 #include "dialogs/DlgFamiliares.h"
 #include "dialogs/Dlg714.h"
@@ -26,6 +27,7 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgImportesConjuntos();
   RegistrarDialogosFamiliares();
   RegistrarDialogosAsignacionNacimientos();
+  RegistrarDlgAmortizaciones();
 }
 
 }  // namespace dialogos
