@@ -247,6 +247,14 @@ void CModsProductoEdit::AlCrearVentana() {
   panel->SetBackgroundColour(wxColour(255, 255, 225));
   m_pAyuda->ventana = panel;
   m_pAyuda->texto = texto;
+  // Gone with the page: nothing is left to destroy afterwards.
+  panel->Bind(wxEVT_DESTROY, [ayuda, panel](wxWindowDestroyEvent& evento) {
+    evento.Skip();
+    if (evento.GetEventObject() == panel && ayuda->ventana == panel) {
+      ayuda->ventana = nullptr;
+      ayuda->texto = nullptr;
+    }
+  });
   MostrarAyudaProducto(Producto());
   texto->Wrap(214);
   const wxSize tamano(220, texto->GetBestSize().GetHeight() + 6);
