@@ -1,6 +1,7 @@
 #include "dialogs/DialogosDetalle.h"
 
 #include "dialogs/DialogosCapital.h"
+#include "dialogs/DlgAmortizaciones.h"
 #include "dialogs/DlgAsignacionNacimientos.h"
 #include "dialogs/DlgDetallesTitular.h"
 #include "dialogs/DlgFamiliares.h"
@@ -40,6 +41,8 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgInteresesDemora();
   RegistrarDlgReservaCanarias();
   RegistrarDlgSaldosPendientes();
+  // Depreciation of an agricultural activity.
+  RegistrarDlgAmortizaciones();
 }
 
 }  // namespace dialogos
