@@ -46,11 +46,11 @@ constexpr std::size_t kAsignacion = kIdentificacion + 0x9a9 + marco::kSujetoDecl
 constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
 
 // Where the first finding of the list lies, in the list window's own pixels: the grid starts at (8, 8) of the
-// client area; its heading row is one and a half default rows high, so a point two default rows down (the
-// default row is the list font's height plus its margins, 20 to 24 pixels) falls in the first finding's row, and
-// the code column is 80 pixels wide.
+// client area; its heading row is one and a half default rows high, so the first finding's row runs from 1.5 to
+// 2.5 default rows down (the default row is the list font's height plus a blank's width above and below it). 46
+// pixels down lies in that row for any default row of 19 to 30 pixels; the code column is 80 pixels wide.
 constexpr int kXPrimerHallazgo = 8 + 40;
-constexpr int kYPrimerHallazgo = 8 + 44;
+constexpr int kYPrimerHallazgo = 8 + 46;
 
 void Poner(std::vector<std::uint8_t>& datos, std::size_t desde, std::string_view texto) {
   std::memcpy(datos.data() + desde, texto.data(), texto.size());
