@@ -403,6 +403,18 @@ TEST_F(DlgErroresTablas, RevisarSinFilaElegidaLoPide) {
   EXPECT_EQ(guion_.Mensajes().size(), 1u);
 }
 
+// With an error among the findings the list opens on the first error, chosen: "&Revisar" goes to its box at once.
+// (Warnings alone choose nothing: RevisarSinFilaElegidaLoPide.)
+TEST_F(DlgErroresTablas, LaListaSeAbreEnElPrimerError) {
+  Hallazgos("PEPE|100R129|4|2|0|12\nPEPE|100R147|4|10|1|28\nPEPE|104R002|4|1|1|4\n");
+  dlg_.OnInitDialog();
+  EXPECT_EQ(v_.grid.DameTextoCelda(FilaElegida(v_.grid), 0), "100R147");
+  dlg_.Pulsar(kIdRevisar);
+  ASSERT_EQ(idas_.size(), 1u);
+  EXPECT_EQ(idas_[0], (std::pair<int, long>{10, 28}));
+  EXPECT_TRUE(guion_.Mensajes().empty());
+}
+
 TEST_F(DlgErroresTablas, ImprimirEscribirYCancelar) {
   Hallazgos("PEPE|100R129|4|2|0|12\n");
   DocumentoPrueba doc;
