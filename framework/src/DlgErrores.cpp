@@ -86,7 +86,9 @@ int CDlgErrores::LlenarLista() {
   m_bHayErrores = false;
   try {
     std::vector<SHallazgo> hallazgos;
-    const bool leidos = Fuente().LeerHallazgos(m_clave, hallazgos);
+    // Findings the last check could not store are missing from the table: the list cannot vouch for printing.
+    const bool leidos = Fuente().LeerHallazgos(m_clave, hallazgos) &&
+                        (m_pDocumento == nullptr || !m_pDocumento->HallazgosIncompletos());
     std::vector<std::string> codigos;
     codigos.reserve(hallazgos.size());
     for (const SHallazgo& h : hallazgos) codigos.push_back(h.codigo);

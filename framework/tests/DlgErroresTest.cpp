@@ -216,6 +216,7 @@ class DocumentoPrueba : public CProg32Doc {
   void ComprobarDeclaracion() override {
     if (comprobar) comprobar();
   }
+  void Incompletos(bool incompletos) { PonerHallazgosIncompletos(incompletos); }
   int impresiones = 0;
   std::function<void()> comprobar;
 };
@@ -413,6 +414,20 @@ TEST_F(DlgErroresTablas, LaListaSeAbreEnElPrimerError) {
   ASSERT_EQ(idas_.size(), 1u);
   EXPECT_EQ(idas_[0], (std::pair<int, long>{10, 28}));
   EXPECT_TRUE(guion_.Mensajes().empty());
+}
+
+// The last check could not store all its findings: what the table holds (warnings only here) does not let the
+// declaration be printed or filed; once a check stores them all, it does again.
+TEST_F(DlgErroresTablas, HallazgosIncompletosNoDejanImprimir) {
+  Hallazgos("PEPE|100R129|4|2|0|12\n");
+  DocumentoPrueba doc;
+  doc.Incompletos(true);
+  dlg_.PonerDocumento(&doc);
+  dlg_.OnInitDialog();
+  EXPECT_FALSE(v_.Habilitado(kIdImprimirDeclaracion));
+  doc.Incompletos(false);
+  EXPECT_EQ(dlg_.LlenarLista(), 1);
+  EXPECT_TRUE(v_.Habilitado(kIdImprimirDeclaracion));
 }
 
 TEST_F(DlgErroresTablas, ImprimirEscribirYCancelar) {

@@ -856,12 +856,15 @@ TEST_F(RentaValidacionDeclaracionDoc, HallazgosQueNoSeGuardanSonUnFallo) {
   doc.PonerSujetoActual(marco::kSujetoDeclarante);
   EXPECT_EQ(doc.Validar(0), 1);
   EXPECT_EQ(De("ANA"), (Hallazgos{{"100V203", 17, 21, 0}}));
+  EXPECT_FALSE(doc.HallazgosIncompletos());
 
   marco::CBaseDatos cerrada;
   doc.Validador().PonerBaseDatos(&cerrada);
   EXPECT_EQ(doc.Validar(0), 0);
   EXPECT_EQ(salida::DeclaracionConErrores(&cerrada, "ANA"), 1);
 
+  // The findings list then keeps printing disabled (DlgErrores).
+  EXPECT_TRUE(doc.HallazgosIncompletos());
 }
 
 // A finding chosen in the list shows the person the findings were written for.
