@@ -113,6 +113,13 @@ void CControlesORD005::EnlazarFijas() {
   renta::EnlazarCasillasDatos(*this, kFijas, *m_pDatos);
 }
 
+void* CControlesORD005::LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) {
+  renta::CFilasORD005A* filas = grupo == kGrupoActividades ? Actividades() : nullptr;
+  if (filas == nullptr) return nullptr;
+  if (casilla.campo != 0 && !renta::CodigoModulosRelleno(FilaMostrada(grupo, fila))) return nullptr;
+  return filas->DireccionCampo(fila, casilla.campo);
+}
+
 void CControlesORD005::SoloLecturaGrupo(int grupo) {
   if (grupo != kGrupoActividades) return;
   const SGrupoPagina& g = GruposORD005().front();
@@ -190,9 +197,9 @@ int CControlesORD005::NavegarGrupo(int grupo, int fila, int accion, int extra) {
       EnlazarGrupo(grupo);
       break;
     case kAccionGuardar5:
+      // The row bound again: a code chosen or emptied shows or hides the rest of its row.
       resultado = filas->OrdenFila(fila, renta::kOrdenGuardar5, 0);
-      if (resultado != 0) EnlazarGrupo(grupo);
-      SoloLecturaGrupo(grupo);
+      EnlazarGrupo(grupo);
       break;
     case kAccionSuprimir5:
       resultado = filas->OrdenFila(fila, renta::kOrdenSuprimir5, 1);
@@ -214,7 +221,7 @@ int CControlesORD005::NavegarGrupo(int grupo, int fila, int accion, int extra) {
     }
     case kAccionRecargar5:
       filas->OrdenFila(fila, renta::kOrdenRecargar5, 0);
-      SoloLecturaGrupo(grupo);
+      EnlazarGrupo(grupo);
       break;
     default:
       break;

@@ -40,6 +40,10 @@ constexpr std::string_view kGruposPorSector[7] = {
     "\x02\x05",                                  // '7'
 };
 
+bool EsTextoIndice(int campo) { return campo >= 3 && campo <= 39 && (campo - 3) % 3 == 0; }
+// The volume of the group whose index text is field `campo`.
+int VolumenDeTexto(int campo) { return campo - 1; }
+
 bool EsVolumen(int campo) { return campo >= 2 && campo <= CampoVolumen(13) && (campo - 2) % 3 == 0; }
 
 SGrupoPagina GrupoAgrarias() {
@@ -52,7 +56,7 @@ SGrupoPagina GrupoAgrarias() {
   g.cabeza = 2;
   g.casillas = {{0, kCampoTitular, 1}, {1, kCampoClave, 1, kCampoClave}};
   for (int c = 2; c <= kUltimoCampoFila; ++c) {
-    const bool texto = c >= 3 && c <= 39 && (c - 3) % 3 == 0;
+    const bool texto = EsTextoIndice(c);
     if (EsVolumen(c)) {
       g.casillas.push_back({c, c, kD, c});
     } else {
@@ -73,8 +77,7 @@ const std::vector<SGrupoPagina>& GruposORD006() {
 constexpr int kTotalesORD006[] = {136, 137};
 
 constexpr std::string_view kNota =
-    "Actividades agr\xED" "colas, ganaderas y forestales en estimaci\xF3n objetiva: consigne los ingresos de cada "
-    "grupo.";
+    "Actividades agr\xED" "colas, ganaderas y forestales: consigne los ingresos de cada grupo de productos.";
 
 double Doble(const unsigned char* p) {
   double v = 0;
@@ -120,6 +123,16 @@ void CControlesORD006::EnlazarFijas() {
       {138, {kId, 20}, {}},
   };
   renta::EnlazarCasillasDatos(*this, kFijas, *m_pDatos);
+}
+
+void* CControlesORD006::LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) {
+  renta::CFilasORD006A* filas = grupo == kGrupoAgrarias ? Agrarias() : nullptr;
+  if (filas == nullptr) return nullptr;
+  if (EsTextoIndice(casilla.campo)) {
+    const auto* volumen = static_cast<const unsigned char*>(filas->DireccionCampo(fila, VolumenDeTexto(casilla.campo)));
+    if (volumen == nullptr || Doble(volumen) == 0.0) return nullptr;
+  }
+  return filas->DireccionCampo(fila, casilla.campo);
 }
 
 void CControlesORD006::SoloLecturaGrupo(int grupo) {

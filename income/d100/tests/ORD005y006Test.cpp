@@ -157,6 +157,9 @@ void ComprobarFilas(Controles& c, unsigned char* base, std::size_t bloque, std::
 
 TEST_F(PaginasD, ORD005CadaCasillaLlegaASuSitio) {
   marco::CGuionMensajes guion;
+  // A row shows its boxes once it has a code.
+  std::memcpy(Fila5(0), "6594", 4);
+  std::memcpy(Fila5(1), "6421", 4);
   auto c = Cargar<CControlesORD005>(205);
   ASSERT_EQ(c->NumeroCampos(), ordinaria::kCasillasORD005);
   EXPECT_TRUE(guion.Codigos().empty());
@@ -200,6 +203,10 @@ TEST_F(PaginasD, ORD005CadaCasillaLlegaASuSitio) {
 
 TEST_F(PaginasD, ORD006CadaCasillaLlegaASuSitio) {
   marco::CGuionMensajes guion;
+  // A group's index text is bound while the group has a volume.
+  for (int r = 0; r < 2; ++r) {
+    for (std::size_t v : {56, 224, 328, 520, 624, 728, 920, 1024, 1216, 1320, 1512, 1616, 1720}) PonerDoble(Fila6(r) + v, 1.0);
+  }
   auto c = Cargar<CControlesORD006>(206);
   ASSERT_EQ(c->NumeroCampos(), ordinaria::kCasillasORD006);
   EXPECT_TRUE(guion.Codigos().empty());
@@ -383,6 +390,24 @@ TEST_F(PaginasD, TresActividadesSeImprimenEnDosHojas) {
   ASSERT_EQ(c->AvisoGrupo(1, 0), 1);
   EXPECT_EQ(c->DameHojasExtra(), 0);
   EXPECT_EQ(c->AvisoGrupo(2, 0), 0);
+}
+
+TEST_F(PaginasD, SinActividadesLasPaginasNoTienenNadaQueImprimir) {
+  // The section calculations over empty blocks (they write an index text for every product group).
+  Calculos100D(&datos->ApartadoD1, &datos->ApartadoD2, &datos->ApartadoD3, &datos->BaseImponible, &datos->ApartadoD4,
+               &datos->ApartadoD5, 4);
+  Calculos100D5(&datos->ApartadoD1, &datos->ApartadoD2, &datos->ApartadoD3, &datos->BaseImponible, &datos->ApartadoD4,
+                &datos->ApartadoD5, 5);
+  auto c5 = Cargar<CControlesORD005>(205);
+  auto c6 = Cargar<CControlesORD006>(206);
+  EXPECT_EQ(c5->TieneDatos(0, {marco::kSujetoUnidadFamiliar, 'e'}), 0);
+  EXPECT_EQ(c6->TieneDatos(0, {marco::kSujetoUnidadFamiliar, 'e'}), 0);
+  EXPECT_EQ(c6->CampoDeNumero(9)->Dato, nullptr) << "no index without a volume";
+  EXPECT_EQ(c5->CampoDeNumero(6)->Dato, nullptr) << "nothing but the code in a row without one";
+  EXPECT_NE(c5->CampoDeNumero(5)->Dato, nullptr);
+  // One activity is something to print.
+  Actividad5(0, "6594", 100, marco::kSujetoDeclarante);
+  EXPECT_EQ(Cargar<CControlesORD005>(205)->TieneDatos(0, {marco::kSujetoUnidadFamiliar, 'e'}), 1);
 }
 
 // ---- page 6 ----

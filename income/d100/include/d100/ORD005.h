@@ -62,6 +62,9 @@ class CControlesORD005 : public CControlesGrupos {
  protected:
   void EnlazarFijas() override;
   void SoloLecturaGrupo(int grupo) override;
+  // A row without a code shows its code box alone: what the calculation leaves in an empty row is not shown, nor
+  // printed.
+  void* LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) override;
 
  private:
   std::unique_ptr<renta::CFilasApartadoF> CrearTabla(int indice, DatosRenta& datos) const override;

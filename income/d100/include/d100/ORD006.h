@@ -53,6 +53,8 @@ class CControlesORD006 : public CControlesGrupos {
  protected:
   void EnlazarFijas() override;
   void SoloLecturaGrupo(int grupo) override;
+  // A group's index text is shown only while the group has a volume: the calculation writes one for every group.
+  void* LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) override;
 
  private:
   std::unique_ptr<renta::CFilasApartadoF> CrearTabla(int indice, DatosRenta& datos) const override;
