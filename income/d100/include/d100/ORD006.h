@@ -78,7 +78,7 @@ class ORD006 : public CVistaGrupos {
 
  protected:
   int PrimerComando() const override { return kComandoBotonesORD006; }
-  int CasillaBotones(int) const override { return 7; }
+  int CasillaBotones(int) const override { return 6; }
 
  private:
   wxDECLARE_DYNAMIC_CLASS(ORD006);
