@@ -156,7 +156,7 @@ TEST_F(RentaInternet, UnaD101LlenaSeEscribeCampoACampo) {
   ComprobarPagina2(lineas[1], "10102 ");
 }
 
-TEST_F(RentaInternet, UnaD100SeEscribeConLasPaginasQueTiene) {
+TEST_F(RentaInternet, UnaD100SeEscribeEntera) {
   // The person's data need the ordinary form.
   m_doc.PonerTipoDec(2);
   CRentaInetCatalogoCompleto escritor;
@@ -176,13 +176,13 @@ TEST_F(RentaInternet, UnaD100SeEscribeConLasPaginasQueTiene) {
   // Every line is a page of model 100 in order, the payment page (17) last.
   EXPECT_EQ(lineas.back().substr(0, 6), "10017 ");
 
-  // With the program's own catalogue the pages it lacks refuse the form: nothing is written.
+  // The program's own catalogue has every page of the form: the same file is written.
   salida::CRentaInet real;
   real.PonerDocumento(&declaracion);
   std::filesystem::remove(ruta);
-  EXPECT_EQ(real.Generar(ruta), 0);
-  EXPECT_EQ(real.DameResultado(), salida::EResultadoInet::SinPagina);
-  EXPECT_FALSE(std::filesystem::exists(ruta));
+  ASSERT_EQ(real.Generar(ruta), 1) << static_cast<int>(real.DameResultado());
+  EXPECT_EQ(real.DameResultado(), salida::EResultadoInet::Escrito);
+  EXPECT_EQ(Lineas(LeerFichero(ruta)), lineas);
 }
 
 TEST_F(RentaInternet, ElDocumentoOfreceLaOrdenSoloParaSusFormularios) {
