@@ -83,7 +83,9 @@ inline void ComprobarLineaInternet(const std::string& linea, int idPagina, std::
   SCOPED_TRACE("page " + std::to_string(idPagina) + ": " + linea.substr(0, 6));
   const std::vector<SCampoLinea> campos = DisposicionLinea(idPagina);
   const std::size_t fin = campos.empty() ? 6 : campos.back().inicio + campos.back().ancho;
-  if (largo != 0) EXPECT_EQ(linea.size(), largo);
+  if (largo != 0) {
+    EXPECT_EQ(linea.size(), largo);
+  }
   ASSERT_EQ(linea.size(), fin);
   for (std::size_t k = 0; k < campos.size(); ++k) {
     const SCampoLinea& c = campos[k];
