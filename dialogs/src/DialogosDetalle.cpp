@@ -3,6 +3,7 @@
 #include "dialogs/DialogosCapital.h"
 #include "dialogs/DlgAsignacionNacimientos.h"
 #include "dialogs/DlgFamiliares.h"
+#include "dialogs/DlgGanancias.h"
 #include "dialogs/Dlg714.h"
 #include "dialogs/DlgDeduccionesTitulares.h"
 #include "dialogs/DlgImportesConjuntos.h"
@@ -26,6 +27,7 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgImportesConjuntos();
   RegistrarDialogosFamiliares();
   RegistrarDialogosAsignacionNacimientos();
+  RegistrarDialogosGanancias();
 }
 
 }  // namespace dialogos
