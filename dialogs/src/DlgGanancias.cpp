@@ -666,7 +666,7 @@ bool CDlgValorAdquisicion::AbrirAmortizaciones(int boton) {
   p.padre = Padre();
   p.primerParametro = 1;
   p.segundoParametro = 3;
-  p.titulo = Titulo();
+  p.titulo = kTituloAmortizaciones;
   p.sujeto = CodigoSujeto();
   p.conyugeOPrimerHijo = Entorno().HayConyugeOHijo() ? 1 : 0;
   p.bloque = bloque;
@@ -728,7 +728,7 @@ constexpr SAnoAmortizacion kAnos9495[] = {
 };
 
 marco::CPlantillaDialogo PlantillaAmortizaciones(std::span<const SAnoAmortizacion> anos) {
-  marco::CPlantillaDialogo p(250, 10, "AMORTIZACIONES BIENES AFECTOS");
+  marco::CPlantillaDialogo p(250, 10, kTituloAmortizaciones);
   int y = 8;
   p.Estatico(-1, "A\xF1o", {8, y, 80, 10});
   p.Estatico(-1, "Importe", {92, y, 72, 10});

@@ -1,17 +1,26 @@
 // The detail dialogs of the dated elements of sections F2 and F3 on simulated controls: transmission value
 // (checks of OK, the exclusive marks, what opens by the element), acquisition value (the checks of OK, the expense
 // dates, the free years, the depreciation details) and the depreciation by years (the rows by the asset's year, the
-// updated amounts the library works out).
+// updated amounts the library works out), and the launchers in real windows: the marks that make the reference be
+// composed again, and the depreciation detail opened from the acquisition value.
 #include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/textctrl.h>
+#include <wx/timer.h>
+#include <wx/toplevel.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "PruebasWx.h"
+#include "dialogs/DialogosDetalle.h"
 #include "dialogs/DlgGanancias.h"
 #include "framework/DialogoSimulado.h"
 #include "framework/EditDetalleDialogos.h"
 #include "framework/MensajeGuion.h"
+#include "framework/ReferenciaReglas.h"
 
 namespace dialogos {
 namespace {
@@ -504,6 +513,137 @@ TEST(DlgAmortizaciones, VistaDeUnaPersonaBloqueada) {
   EXPECT_TRUE(d.v.SoloLectura(1873));
   EXPECT_EQ(d.Aceptar(), marco::kIdCancelar);
   EXPECT_EQ(d.dlg.m_recibido, antes);
+}
+
+}  // namespace
+}  // namespace dialogos
+
+// ---- the launchers in real windows ----
+
+namespace dialogos {
+namespace {
+
+wxWindow* VentanaTitulada(const wxString& titulo) {
+  for (wxWindow* w : wxTopLevelWindows) {
+    if (w->GetLabel() == titulo && w->IsShown()) return w;
+  }
+  return nullptr;
+}
+
+void EscribirEn(const wxString& titulo, int id, const char* texto) {
+  wxWindow* ventana = VentanaTitulada(titulo);
+  ASSERT_NE(ventana, nullptr);
+  auto* t = dynamic_cast<wxTextCtrl*>(wxWindow::FindWindowById(id, ventana));
+  ASSERT_NE(t, nullptr);
+  t->ChangeValue(texto);
+}
+
+std::string TextoEn(const wxString& titulo, int id) {
+  wxWindow* ventana = VentanaTitulada(titulo);
+  auto* t = ventana != nullptr ? dynamic_cast<wxTextCtrl*>(wxWindow::FindWindowById(id, ventana)) : nullptr;
+  return t != nullptr ? t->GetValue().ToStdString() : std::string("?");
+}
+
+void PulsarEn(const wxString& titulo, int id) {
+  wxWindow* ventana = VentanaTitulada(titulo);
+  ASSERT_NE(ventana, nullptr);
+  wxWindow* boton = wxWindow::FindWindowById(id, ventana);
+  ASSERT_NE(boton, nullptr);
+  if (id == marco::kIdAceptar) {
+    wxKeyEvent enter(wxEVT_KEY_DOWN);
+    enter.m_keyCode = WXK_RETURN;
+    enter.SetEventObject(boton);
+    boton->GetEventHandler()->ProcessEvent(enter);
+    return;
+  }
+  wxCommandEvent clic(wxEVT_BUTTON, id);
+  clic.SetEventObject(boton);
+  boton->GetEventHandler()->ProcessEvent(clic);
+}
+
+TEST(DialogosGananciasVentana, MarcaDelTaxiRecomponeLaIdentificacion) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  RegistrarDialogosDetalle();
+  marco::PonerRecomponerIdentificacion(false);
+  CRegistroElemento r(kTamanoElementoF2);
+  r.PonerOcteto(kDespAfecto, 1);
+  std::vector<unsigned char> bloque(kTamanoElementoF2, 0);
+  r.Volcar(bloque);
+  marco::SPeticionDetalle p;
+  p.titulo = "(F2) Valor de transmisi\xF3n";
+  p.sujeto = 1;
+  p.bloque = bloque;
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaValorTransmisionF2);
+  ASSERT_NE(dialogo, nullptr);
+  bool visto = false;
+  wxTheApp->CallAfter([&] {
+
+    wxWindow* ventana = nullptr;
+    for (wxWindow* w : wxTopLevelWindows) {
+      if (auto* d = dynamic_cast<wxDialog*>(w); d != nullptr && d->IsModal()) ventana = w;
+    }
+    ASSERT_NE(ventana, nullptr);
+    const wxString t = ventana->GetLabel();
+    EscribirEn(t, kIdMarcaTaxi, "X");
+    EscribirEn(t, kIdTransmision, "5000");
+    visto = true;
+    PulsarEn(t, marco::kIdAceptar);
+  });
+  EXPECT_EQ(dialogo->abrir(p), marco::kDialogoAceptado);
+  EXPECT_TRUE(visto);
+  CRegistroElemento despues(kTamanoElementoF2);
+  despues.Asignar(bloque);
+  EXPECT_EQ(despues.Octeto(48), 1);
+  EXPECT_DOUBLE_EQ(despues.Doble(64), 5000.0);
+  EXPECT_TRUE(marco::RecomponerIdentificacion());
+  marco::PonerRecomponerIdentificacion(false);
+  EXPECT_TRUE(guion.Codigos().empty());
+}
+
+TEST(DialogosGananciasVentana, ElDetalleDeAmortizacionesSeAbreDesdeElValorDeAdquisicion) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  RegistrarDialogosDetalle();
+  CRegistroElemento r = ElementoF3(1990);
+  r.PonerOcteto(kDespAfecto, 1);
+  r.PonerEntero(kDespClaseElemento, 1);
+  r.PonerDoble(0x88, 5000);  // the acquisition covers the depreciation
+  std::vector<unsigned char> bloque(kTamanoElementoF3, 0);
+  r.Volcar(bloque);
+  marco::SPeticionDetalle p;
+  p.titulo = "(F3) Valor de adquisicion";
+  p.sujeto = 1;
+  p.bloque = bloque;
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaValorAdquisicionF3);
+  ASSERT_NE(dialogo, nullptr);
+  bool visto = false;
+  std::string filaTrasDetalle;
+  wxTheApp->CallAfter([&] {
+    const wxString titulo = wxString(p.titulo);
+    // Inside the nested run (a timer: events posted from here wait until this handler ends): 1,000 for 1984 in
+    // the depreciation detail, then its OK.
+    wxTimer reloj;
+    reloj.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+      EscribirEn(wxString(kTituloAmortizaciones.data()), 1867, "1000");
+      PulsarEn(wxString(kTituloAmortizaciones.data()), marco::kIdAceptar);
+    });
+    reloj.StartOnce(50);
+    PulsarEn(titulo, kIdBotonAmortizaciones1);
+    filaTrasDetalle = TextoEn(titulo, 1867);
+
+    visto = true;
+    PulsarEn(titulo, marco::kIdAceptar);
+  });
+  EXPECT_EQ(dialogo->abrir(p), marco::kDialogoAceptado);
+  EXPECT_TRUE(visto);
+  EXPECT_EQ(filaTrasDetalle, "1.000");
+  CRegistroElemento despues(kTamanoElementoF3);
+  despues.Asignar(bloque);
+  EXPECT_DOUBLE_EQ(despues.Doble(232), 1000.0);
+  EXPECT_DOUBLE_EQ(despues.Doble(240), 1715.0);  // 1984: x 1.715
+  EXPECT_DOUBLE_EQ(despues.Doble(0xC8), 1000.0);
+  EXPECT_TRUE(guion.Codigos().empty());
 }
 
 }  // namespace

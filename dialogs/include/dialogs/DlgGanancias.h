@@ -266,6 +266,8 @@ struct SAnoAmortizacion {
   std::size_t despActualizado;
 };
 
+inline constexpr std::string_view kTituloAmortizaciones = "AMORTIZACIONES BIENES AFECTOS";
+
 // The element's date and the coefficient fields (section F3 element).
 inline constexpr std::size_t kDespFechaElementoF3 = 40;
 inline constexpr std::size_t kDespAnoElementoF3 = 44;
