@@ -5,6 +5,7 @@
 #include "dialogs/DlgAsignacionNacimientos.h"
 #include "dialogs/DlgDetallesTitular.h"
 #include "dialogs/DlgFamiliares.h"
+#include "dialogs/DlgGanancias.h"
 #include "dialogs/Dlg714.h"
 #include "dialogs/DlgDeduccionesTitulares.h"
 #include "dialogs/DlgImportesConjuntos.h"
@@ -43,6 +44,8 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgSaldosPendientes();
   // Depreciation of an agricultural activity.
   RegistrarDlgAmortizaciones();
+  // Values of the elements of gains and losses.
+  RegistrarDialogosGanancias();
 }
 
 }  // namespace dialogos
