@@ -105,7 +105,7 @@ class CLienzoPagina : public wxScrolledCanvas {
   bool ShouldScrollToChildOnFocus(wxWindow*) override { return false; }
 
   // A page shown before its window had its size was scrolled for a small window: once the window has its size,
-  // the page scrolls back as far as the active box allows.
+  // the page scrolls back as far as the active box allows (its head is not left above the window).
   void AlCambiarTamano(wxSizeEvent& evento) {
     evento.Skip();
     CallAfter([this] {
@@ -634,10 +634,11 @@ void CProg32View::AjustarTrasTamano() {
   const plataforma::CPunto d = Desplazamiento();
   const wxSize cliente = m_pLienzo->GetClientSize();
   const CCampo* campo = DameCampo(DameCampoActivo());
-  // The least sideways scroll that shows the active box (none without one).
-  const int necesario = campo != nullptr ? std::max(0, campo->Coor_3 - cliente.x) : 0;
-  if (d.x > necesario) {
-    m_pLienzo->Scroll(necesario, d.y);
+  // The least scroll either way that shows the active box (none without one).
+  const int necesarioX = campo != nullptr ? std::max(0, campo->Coor_3 - cliente.x) : 0;
+  const int necesarioY = campo != nullptr ? std::max(0, campo->Coor_4 - cliente.y) : 0;
+  if (d.x > necesarioX || d.y > necesarioY) {
+    m_pLienzo->Scroll(std::min(d.x, necesarioX), std::min(d.y, necesarioY));
     m_pLienzo->Refresh();
   }
   if (campo != nullptr) HacerVisible(DameCampoActivo());

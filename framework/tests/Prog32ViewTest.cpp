@@ -296,9 +296,9 @@ TEST_F(VistaPagina, Pagina202DibujadaZoomYCasillaEditada) {
   Esperar(5);
 }
 
-// A page that took the focus while its window was small keeps no more sideways scroll than its box needs once
-// the window has its size.
-TEST_F(VistaPagina, AlCrecerLaVentanaLaPaginaVuelveAlMargenIzquierdo) {
+// A page that took the focus while its window was small keeps no more scroll than its box needs once the window has
+// its size: neither its left margin nor its head is left out of the window.
+TEST_F(VistaPagina, AlCrecerLaVentanaLaPaginaVuelveAlMargenYALaCabeza) {
   REQUIERE_PANTALLA();
   CGuionMensajes guion;
   CProg32Doc doc;
@@ -311,11 +311,14 @@ TEST_F(VistaPagina, AlCrecerLaVentanaLaPaginaVuelveAlMargenIzquierdo) {
   marco->SetClientSize(300, 300);
   marco->Move(0, 0);
   Esperar();
-  // The box furthest to the right, made active in the small window, scrolls the page sideways.
+  // The editable box furthest to the right and down, made active in the small window, scrolls the page both ways.
   int derecha = -1;
   for (int i = 0; i < vista->NumeroCampos(); ++i) {
     const CCampo& c = *vista->DameCampo(i);
-    if (c.SoloLectur == 0 && (derecha < 0 || c.Coor_3 > vista->DameCampo(derecha)->Coor_3)) derecha = i;
+    if (c.SoloLectur != 0) continue;
+    if (derecha < 0 || c.Coor_3 + c.Coor_4 > vista->DameCampo(derecha)->Coor_3 + vista->DameCampo(derecha)->Coor_4) {
+      derecha = i;
+    }
   }
   ASSERT_GE(derecha, 0);
   vista->PonerCampoRaton(derecha);
@@ -323,12 +326,14 @@ TEST_F(VistaPagina, AlCrecerLaVentanaLaPaginaVuelveAlMargenIzquierdo) {
   Esperar();
   ASSERT_EQ(vista->DameCampoActivo(), derecha);
   ASSERT_GT(vista->Desplazamiento().x, 0);
+  ASSERT_GT(vista->Desplazamiento().y, 0);
 
-  marco->SetClientSize(1900, 760);
+  marco->SetClientSize(1900, 3000);
   Esperar(10);
-  const int ancho = vista->DameVentana()->GetClientSize().x;
-  const int necesario = std::max(0, vista->DameCampo(derecha)->Coor_3 - ancho);
-  EXPECT_EQ(vista->Desplazamiento().x, necesario);
+  const wxSize cliente = vista->DameVentana()->GetClientSize();
+  const CCampo& campo = *vista->DameCampo(derecha);
+  EXPECT_EQ(vista->Desplazamiento().x, std::max(0, campo.Coor_3 - cliente.x));
+  EXPECT_EQ(vista->Desplazamiento().y, std::max(0, campo.Coor_4 - cliente.y));
   delete vista;
   Esperar(5);
 }

@@ -63,9 +63,10 @@ CDatosFam1::CDatosFam1(CDatosFam& asistente)
   p.CampoEdit(kIdHijosSi, {220, 48, 10, 10}, m_hijosSi);
   p.Estatico(-1, "&Si", {234, 49, 30, 9});
 
-  p.Estatico(-1, "A\xF1o de nacimiento", {86, 72, 42, 9});
-  p.Estatico(-1, "Minusval\xED" "a %", {130, 72, 40, 9});
-  p.Estatico(-1, "Comunidad aut\xF3noma", {172, 72, 150, 9});
+  // Headings of two lines where the column is narrow.
+  p.Estatico(-1, "A\xF1o de nacimiento", {86, 67, 44, 17});
+  p.Estatico(-1, "Minusval\xED" "a %", {132, 67, 38, 17});
+  p.Estatico(-1, "Comunidad aut\xF3noma", {172, 75, 150, 9});
   for (int m = kMiembroConjunta; m <= kMiembroHijo2; ++m) {
     const int y = 84 + 14 * m;
     p.Estatico(-1, kMiembros[m], {6, y + 2, 78, 9});
