@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <string>
 
 #include "framework/Campo.h"
 #include "framework/DlgMensaje.h"
@@ -228,6 +229,10 @@ void CControlesGruposD::Enlazar(int liberarAntes) {
   m_nHojaComplementaria = 0;
   m_pTitulo.reset();
   TomarDocumento();
+  marco::CDlgMensaje mensaje;
+  m_sAvisoMiembro = mensaje.BuscarMensaje(kMensajeFilasDeUnMiembro) != 0 && !mensaje.DameTexto().empty()
+                        ? mensaje.DameTexto()
+                        : std::string(kMensajeFilasDeUnMiembro);
   for (int i = 0; i < NumeroCampos(); ++i) renta::EnlazarCasilla(Campo(i), nullptr, 0);
   EnlazarCabecera();
   CrearFilas();
@@ -301,13 +306,36 @@ void CControlesGruposD::EnlazarGrupo(int g) {
     renta::EnlazarCasilla(CampoDeNumero(gc.primeraDoble + d), lugar(gc.campoPrimeraDoble + d), kDoble);
   }
   // Every box of a group waits for a holder after its first; one person's filtered copy is shown read-only,
-  // since it is never written back.
+  // since it is never written back, and its boxes say so.
   const int primera = gc.cabeza[0].numero;
   const int ultima = gc.primeraDoble + gc.nDobles - 1;
   for (int n = primera; n <= ultima; ++n) {
     const bool bloqueada = n >= gc.primeraBloqueable && n <= gc.ultimaBloqueable && !conTitular;
-    renta::PonerSoloLectura(CampoDeNumero(n), !editable || bloqueada);
+    marco::CCampo* campo = CampoDeNumero(n);
+    renta::PonerSoloLectura(campo, !editable || bloqueada);
+    PonerAvisoDescripcion(campo, filas != nullptr && !editable);
   }
+}
+
+void CControlesGruposD::PonerAvisoDescripcion(marco::CCampo* campo, bool conAviso) const {
+  if (campo == nullptr) return;
+  // A description as loaded is one line: what follows its first line break is the notice.
+  std::string& texto = campo->TextoDibuj;
+  if (const std::size_t salto = texto.find('\n'); salto != std::string::npos) texto.resize(salto);
+  if (conAviso && !m_sAvisoMiembro.empty()) {
+    texto += '\n';
+    texto += m_sAvisoMiembro;
+  }
+}
+
+std::string_view CControlesGruposD::AvisoSoloLectura(int numero) const {
+  for (int g = 0; g < kGruposD; ++g) {
+    const SGrupoCasillas& gc = kGrupos[g];
+    if (numero < gc.cabeza[0].numero || numero > gc.primeraDoble + gc.nDobles - 1) continue;
+    const renta::CFilasApartadoD* filas = m_aFilas[static_cast<std::size_t>(g)].get();
+    return filas != nullptr && filas->EsCopiaFiltrada() ? std::string_view(m_sAvisoMiembro) : std::string_view{};
+  }
+  return {};
 }
 
 void CControlesGruposD::EnlazarGrupos() {
@@ -670,6 +698,21 @@ int CVistaGruposD::OnAvisoPareja(int pagina, int indice) {
   // The pair lies on this very page: its box takes the focus.
   if (pagina == Pagina().numero) IrACampo(indice);
   return 1;
+}
+
+int CVistaGruposD::MostrarTextoEstado(wxWindow* edit, int flag) {
+  const int resultado = renta::CRentaVista::MostrarTextoEstado(edit, flag);
+  if (resultado != 0) {
+    if (const std::string_view aviso = AvisoCasillaRaton(); !aviso.empty()) TextoBarraEstado(std::string(aviso));
+  }
+  return resultado;
+}
+
+std::string_view CVistaGruposD::AvisoCasillaRaton() {
+  const int raton = DameCampoRaton();
+  if (raton < 0 || raton == DameCampoActivo()) return {};
+  const marco::CCampo* campo = DameCampo(raton);
+  return campo != nullptr ? Controles()->AvisoSoloLectura(campo->IndNumero) : std::string_view{};
 }
 
 void CVistaGruposD::ConfirmarCampoActivo() {

@@ -7,10 +7,12 @@
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
+#include <wx/docview.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/imagpng.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstring>
@@ -23,12 +25,14 @@
 #include "d100/ORD004.h"
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
+#include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditDetalle.h"
 #include "framework/EditEx.h"
 #include "framework/EditLista.h"
 #include "framework/FabricaEdit.h"
 #include "framework/MensajeGuion.h"
+#include "framework/Pista.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Validador.h"
 #include "income/RentaDoc.h"
@@ -367,6 +371,297 @@ TEST(ORD003Clases, LaListaDePaginasLasEncuentraPorSuNombre) {
     EXPECT_EQ(vista->DameNombrePagina(), nombre);
     EXPECT_EQ(vista->DameNumeroPagina(), renta::IdPaginaDeNombre(nombre));
   }
+}
+
+TEST_F(ORD003Tablas, LasFilasDeUnMiembroSoloSeConsultanYLoDicen) {
+  // A row of the declarant and one of the spouse in group 1, one of the spouse in group 4.
+  Fila(3, kG1, 0)[0] = 2;
+  PonerDoble(Fila(3, kG1, 0) + 8, 100.0);
+  Fila(3, kG1, 1)[0] = 3;
+  PonerDoble(Fila(3, kG1, 1) + 8, 200.0);
+  Fila(3, kG1 + 3, 0)[0] = 3;
+  sujeto = marco::kSujetoConyuge;
+  auto c = Cargar<ordinaria::CControlesORD003>(203);
+  // Whatever the table holds, the notice is never empty: the code stands for a missing text.
+  const std::string aviso(c->AvisoSoloLectura(8));
+  ASSERT_FALSE(aviso.empty());
+  EXPECT_EQ(Doble(static_cast<unsigned char*>(c->CampoDeNumero(8)->Dato)), 200.0);
+  // Every box of every group, the holder boxes included, is read-only and says why; the block header and the
+  // boxes after the groups do not.
+  for (int n = 6; n <= 97; ++n) {
+    const marco::CCampo* campo = c->CampoDeNumero(n);
+    EXPECT_EQ(campo->SoloLectur, 1) << n;
+    EXPECT_EQ(c->AvisoSoloLectura(n), aviso) << n;
+    const std::size_t salto = campo->TextoDibuj.find('\n');
+    ASSERT_NE(salto, std::string::npos) << n;
+    EXPECT_EQ(campo->TextoDibuj.substr(salto + 1), aviso) << n;
+  }
+  for (int n : {1, 4, 5, 98, 99}) {
+    EXPECT_TRUE(c->AvisoSoloLectura(n).empty()) << n;
+    EXPECT_EQ(c->CampoDeNumero(n)->TextoDibuj.find('\n'), std::string::npos) << n;
+  }
+  const std::string descripcion8 = c->CampoDeNumero(8)->TextoDibuj.substr(0, c->CampoDeNumero(8)->TextoDibuj.find('\n'));
+
+  // Binding again does not pile the notice up.
+  c->Enlazar(1);
+  EXPECT_EQ(c->CampoDeNumero(8)->TextoDibuj, descripcion8 + "\n" + aviso);
+
+  // The family unit shown: the rows are the stored ones, editable, and the descriptions are as loaded.
+  sujeto = marco::kSujetoUnidadFamiliar;
+  c->Refrescar();
+  EXPECT_EQ(Doble(static_cast<unsigned char*>(c->CampoDeNumero(8)->Dato)), 100.0);
+  for (int n : {6, 8, 79, 81}) {
+    EXPECT_EQ(c->CampoDeNumero(n)->SoloLectur, 0) << n;
+    EXPECT_TRUE(c->AvisoSoloLectura(n).empty()) << n;
+  }
+  EXPECT_EQ(c->CampoDeNumero(8)->TextoDibuj, descripcion8);
+
+  // A declarant without spouse or children sees every row as stored: nothing is locked.
+  sujeto = marco::kSujetoDeclarante;
+  presentes = {1, 1, 0, 0, 0};
+  c->Refrescar();
+  EXPECT_EQ(c->CampoDeNumero(8)->SoloLectur, 0);
+  EXPECT_TRUE(c->AvisoSoloLectura(8).empty());
+  EXPECT_EQ(c->CampoDeNumero(8)->TextoDibuj, descripcion8);
+  EXPECT_TRUE(guion.Codigos().empty());
+}
+
+// ---- the page view without a window ----
+
+// A view that records the hints the document sends to its views.
+class CVistaPistas : public wxView {
+ public:
+  void OnDraw(wxDC*) override {}
+  void OnUpdate(wxView*, wxObject* pista) override { pistas.push_back(marco::CodigoPista(pista)); }
+  std::vector<int> pistas;
+};
+
+// The page views of pages 3 and 4 over a declaration, their boxes loaded from the built tables, with no window:
+// the box events as the page's edits send them, the whole recalculation seen in the document's values and in the
+// hints every view receives.
+class ORD003Vista : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    static std::atomic<int> contador{0};
+    dir = fs::temp_directory_path() /
+          ("korvelix-ord003v-" + std::to_string(::getpid()) + "-" + std::to_string(contador++));
+    fs::create_directories(dir);
+    ASSERT_EQ(marco::AbrirBasesDatos(dir.string(), KORVELIX_DATOS_LOCAL), 1);
+    marco::PonerIdiomaV("e");
+    doc = std::make_unique<renta::CRentaDoc>();
+    doc->PonerTipoDec(marco::kTipoDecOrdinaria);
+    marco::PublicarSujetoActual(&sujeto);
+    marco::PublicarSujetosPresentes(presentes.data());
+    pistas = new CVistaPistas;
+    pistas->SetDocument(doc.get());
+  }
+  void TearDown() override {
+    delete vista;
+    delete pistas;
+    doc.reset();
+    marco::PublicarSujetoActual(nullptr);
+    marco::PublicarSujetosPresentes(nullptr);
+    marco::CerrarBasesDatos();
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  // The view of page 3 or 4 with its boxes bound to the declaration.
+  void Abrir(int pagina) {
+    delete vista;
+    vista = pagina == 4 ? static_cast<ordinaria::CVistaGruposD*>(new ordinaria::ORD004)
+                        : static_cast<ordinaria::CVistaGruposD*>(new ordinaria::ORD003);
+    vista->SetDocument(doc.get());
+    c = vista->Controles();
+    c->PonerVista(vista);
+    c->PonerDocumento(doc.get());
+    ASSERT_EQ(c->Cargar(ordinaria::PaginaD(pagina).idPagina, 1.0, nullptr), 1) << "build the target datos_paginas first";
+  }
+  unsigned char* Fila(int pagina, int grupo, int fila) {
+    unsigned char* bloque = pagina == 4 ? doc->Datos().ApartadoD2.octetos : doc->Datos().ApartadoD1.octetos;
+    const int g = grupo - kG1;
+    return bloque + renta::kDespGruposD[g] + static_cast<std::size_t>(fila) * renta::kAnchoGruposD[g];
+  }
+  // Whether the last event brought a whole recalculation: the views were told the values changed.
+  bool Recalculado() {
+    const bool si = std::find(pistas->pistas.begin(), pistas->pistas.end(), marco::kPistaValores) != pistas->pistas.end();
+    pistas->pistas.clear();
+    return si;
+  }
+
+  fs::path dir;
+  marco::CGuionMensajes guion;
+  std::unique_ptr<renta::CRentaDoc> doc;
+  std::int32_t sujeto = marco::kSujetoUnidadFamiliar;
+  std::array<std::int32_t, 5> presentes{1, 1, 1, 0, 0};
+  CVistaPistas* pistas = nullptr;
+  ordinaria::CVistaGruposD* vista = nullptr;
+  CControlesGruposD* c = nullptr;
+};
+
+TEST_F(ORD003Vista, ConfirmarLasSeleccionesDeLosGrupos4Y6GuardaLaFilaYRecalcula) {
+  for (int pagina : {3, 4}) {
+    SCOPED_TRACE(pagina);
+    // A declarant's activity with an income of 1,000 in group 1, whose difference only the recalculation works
+    // out; a row of the declarant in groups 4 and 6.
+    Fila(pagina, kG1, 0)[0] = 2;
+    PonerDoble(Fila(pagina, kG1, 0) + 8, 1000.0);
+    PonerDoble(Fila(pagina, kG1, 0) + 160, 0.0);
+    Fila(pagina, kG1 + 3, 0)[0] = 2;
+    Fila(pagina, kG1 + 5, 0)[0] = 2;
+    Abrir(pagina);
+    pistas->pistas.clear();
+
+    const std::pair<int, std::size_t> selecciones[] = {{80, 1}, {93, 1}};
+    char codigo = 'A';
+    for (const auto& [n, desp] : selecciones) {
+      SCOPED_TRACE(n);
+      doc->Modify(false);
+      PonerDoble(Fila(pagina, kG1, 0) + 160, 0.0);
+      *static_cast<char*>(c->CampoDeNumero(n)->Dato) = codigo;
+      EXPECT_EQ(vista->Recalcular(n), 1);
+      EXPECT_EQ(static_cast<char>(Fila(pagina, ordinaria::GrupoDeCasilla(n), 0)[desp]), codigo);
+      // Worked out again from the income (page 4's block takes a share of it off as expenses).
+      EXPECT_GT(Doble(Fila(pagina, kG1, 0) + 160), 0.0);
+      EXPECT_TRUE(Recalculado());
+      EXPECT_TRUE(doc->IsModified());
+      ++codigo;
+    }
+
+    // Any other group box: nothing stored, nothing recalculated, the declaration modified all the same.
+    PonerDoble(static_cast<unsigned char*>(c->CampoDeNumero(82)->Dato), 7.0);
+    for (int n : {6, 8, 28, 79, 82, 92, 95, 98}) {
+      doc->Modify(false);
+      EXPECT_EQ(vista->Recalcular(n), 0) << n;
+      EXPECT_FALSE(Recalculado()) << n;
+      EXPECT_TRUE(doc->IsModified()) << n;
+    }
+    EXPECT_EQ(Doble(Fila(pagina, kG1 + 3, 0) + 16), 0.0);
+    std::memset(pagina == 4 ? doc->Datos().ApartadoD2.octetos : doc->Datos().ApartadoD1.octetos, 0,
+                sizeof doc->Datos().ApartadoD1.octetos);
+  }
+}
+
+TEST_F(ORD003Vista, LosImportesDelApartadoD3RecalculanSoloEnLaPagina4) {
+  Abrir(4);
+  pistas->pistas.clear();
+  for (int n : {99, 100, 101}) {
+    doc->Modify(false);
+    EXPECT_EQ(vista->Recalcular(n), 1) << n;
+    EXPECT_TRUE(Recalculado()) << n;
+    EXPECT_TRUE(doc->IsModified()) << n;
+  }
+  for (int n : {98, 102, 103}) {
+    EXPECT_EQ(vista->Recalcular(n), 0) << n;
+    EXPECT_FALSE(Recalculado()) << n;
+  }
+  // On page 3 the same numbers are the identification text, the header field and the sheet title.
+  Abrir(3);
+  pistas->pistas.clear();
+  for (int n : {99, 100, 101}) {
+    EXPECT_EQ(vista->Recalcular(n), 0) << n;
+    EXPECT_FALSE(Recalculado()) << n;
+  }
+}
+
+TEST_F(ORD003Vista, BorrarLosCodigosDeCabeceraRecalcula) {
+  for (int pagina : {3, 4}) {
+    SCOPED_TRACE(pagina);
+    Fila(pagina, kG1, 0)[0] = 2;
+    PonerDoble(Fila(pagina, kG1, 0) + 8, 500.0);
+    Abrir(pagina);
+    for (int n : {4, 5}) {
+      PonerDoble(Fila(pagina, kG1, 0) + 160, 0.0);
+      pistas->pistas.clear();
+      doc->Modify(false);
+      EXPECT_EQ(vista->CampoBorrado(n), 1) << n;
+      EXPECT_TRUE(Recalculado()) << n;
+      EXPECT_GT(Doble(Fila(pagina, kG1, 0) + 160), 0.0) << n;
+      EXPECT_TRUE(doc->IsModified()) << n;
+    }
+    // Another box erased: marked modified, no recalculation.
+    doc->Modify(false);
+    EXPECT_EQ(vista->CampoBorrado(8), 1);
+    EXPECT_FALSE(Recalculado());
+    EXPECT_TRUE(doc->IsModified());
+  }
+}
+
+TEST_F(ORD003Vista, CorregirDejaElValorGuardadoYRechazaLaCasilla) {
+  // Income 1,000 gives a difference of 1,000 once recalculated; 401 to deduct is more than 30 per cent plus 100.
+  Fila(3, kG1, 0)[0] = 2;
+  PonerDoble(Fila(3, kG1, 0) + 8, 1000.0);
+  Abrir(3);
+  PonerDoble(static_cast<unsigned char*>(c->CampoDeNumero(28)->Dato), 401.0);
+  struct SCaso {
+    int respuesta;
+    int resultado;
+  };
+  for (const SCaso caso : {SCaso{marco::kBotonCorregir, 0}, SCaso{marco::kBotonContinuar, 1}}) {
+    SCOPED_TRACE(caso.respuesta);
+    guion.Responder(caso.respuesta);
+    doc->Modify(false);
+    EXPECT_EQ(vista->ComprobarCampo(28), caso.resultado);
+    ASSERT_FALSE(guion.Codigos().empty());
+    EXPECT_EQ(guion.Codigos().back(), "100V173");
+    // Either way the typed value is stored and the declaration recalculated.
+    EXPECT_EQ(Doble(Fila(3, kG1, 0) + 168), 401.0);
+    EXPECT_EQ(Doble(Fila(3, kG1, 0) + 160), 1000.0);
+    EXPECT_TRUE(doc->IsModified());
+  }
+  // A value within the rule: no message, accepted.
+  PonerDoble(static_cast<unsigned char*>(c->CampoDeNumero(28)->Dato), 400.0);
+  const std::size_t mostrados = guion.Codigos().size();
+  EXPECT_EQ(vista->ComprobarCampo(28), 1);
+  EXPECT_EQ(guion.Codigos().size(), mostrados);
+}
+
+TEST_F(ORD003Vista, LaParejaIncompletaAvisaYLlevaElFocoASuCasillaVacia) {
+  for (int pagina : {3, 4}) {
+    SCOPED_TRACE(pagina);
+    // Group 4 holds 500 and nothing beside it.
+    Fila(pagina, kG1 + 3, 0)[0] = 2;
+    PonerDoble(Fila(pagina, kG1 + 3, 0) + 24, 500.0);
+    Abrir(pagina);
+    const int antes = guion.Veces("100R192");
+    vista->PonerCampoRaton(-1);
+    // The focus in group 4 (box 80) first: the zone the view starts in, so nothing is said.
+    EXPECT_EQ(vista->CampoRecibeFoco(80), 1);
+    EXPECT_EQ(vista->DameUltimoAvisoPareja(), -1);
+    // The focus enters group 5 (box 85) coming from group 4: the message for box 84 (index 83) is posted, not
+    // shown while the focus is changing.
+    EXPECT_EQ(vista->CampoRecibeFoco(85), 1);
+    EXPECT_EQ(vista->DameUltimoAvisoPareja(), 83);
+    EXPECT_EQ(guion.Veces("100R192"), antes);
+    // The posted message, as the view receives it: the message, then box 84 is the box the page activates next.
+    EXPECT_EQ(vista->OnAvisoPareja(pagina, vista->DameUltimoAvisoPareja()), 1);
+    EXPECT_EQ(guion.Veces("100R192"), antes + 1);
+    EXPECT_EQ(vista->DameCampoRaton(), 83);
+    // A pair message of the other page shows the message and leaves the focus where it is.
+    vista->PonerCampoRaton(-1);
+    EXPECT_EQ(vista->OnAvisoPareja(pagina == 3 ? 4 : 3, 83), 1);
+    EXPECT_EQ(guion.Veces("100R192"), antes + 2);
+    EXPECT_EQ(vista->DameCampoRaton(), -1);
+  }
+}
+
+TEST_F(ORD003Vista, BajoElPunteroUnaCasillaBloqueadaPorElMiembroDiceElMotivo) {
+  Fila(3, kG1, 0)[0] = 3;
+  sujeto = marco::kSujetoConyuge;
+  Abrir(3);
+  marco::CDlgMensaje mensaje;
+  ASSERT_EQ(mensaje.BuscarMensaje(ordinaria::kMensajeFilasDeUnMiembro), 1);
+  EXPECT_EQ(mensaje.DameTexto().rfind("Se muestran las filas de un solo miembro", 0), 0u);
+  // The pointer on box 8 (index 7) while another box is active: its notice.
+  vista->PonerCampoRaton(7);
+  EXPECT_EQ(vista->AvisoCasillaRaton(), mensaje.DameTexto());
+  // The pointer on the block header code: nothing to say.
+  vista->PonerCampoRaton(3);
+  EXPECT_TRUE(vista->AvisoCasillaRaton().empty());
+  // The family unit shown: the rows are editable, no notice.
+  sujeto = marco::kSujetoUnidadFamiliar;
+  c->Refrescar();
+  vista->PonerCampoRaton(7);
+  EXPECT_TRUE(vista->AvisoCasillaRaton().empty());
 }
 
 // ---- in a window ----

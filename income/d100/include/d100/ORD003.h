@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "framework/CatalogoTablas.h"
@@ -27,6 +28,7 @@ class wxClassInfo;
 class wxCommandEvent;
 
 namespace marco {
+class CCampo;
 class CValidador;
 }
 
@@ -46,6 +48,8 @@ inline constexpr std::string_view kTituloHojaComplementaria = "HOJA COMPLEMENTAR
 inline constexpr std::string_view kMensajeReglaRendimiento = "100V173";
 inline constexpr std::string_view kMensajeReglaRetencion = "100V172";
 inline constexpr std::string_view kMensajeParejaIncompleta = "100R192";
+// Why the rows are read-only while one member of the family unit is shown (tool tip and status bar).
+inline constexpr std::string_view kMensajeFilasDeUnMiembro = "WIN080";
 // The width of the title text of a supplementary sheet.
 inline constexpr std::size_t kAnchoTituloHoja = 40;
 
@@ -119,6 +123,10 @@ class CControlesGruposD : public marco::CControlesPagina {
   // Whether the rows a group shows may be edited: not while they are one person's filtered copy, which is never
   // written back.
   bool GrupoEditable(int grupo) const;
+  // Why box `numero` cannot be edited when it is a box of a group showing one member's rows (the text of
+  // kMensajeFilasDeUnMiembro in the interface language); empty for any other box. The boxes of such a group carry
+  // it in their description too, after a line break, so that their tool tip says it.
+  std::string_view AvisoSoloLectura(int numero) const;
   const char* Indicador() const { return m_aIndicador.data(); }
   const char* TituloHoja() const { return m_pTitulo ? m_pTitulo->data() : nullptr; }
 
@@ -149,6 +157,8 @@ class CControlesGruposD : public marco::CControlesPagina {
   void FiltrarFilas();
   void EnlazarCabecera();
   void EnlazarGrupo(int g);
+  // The description of a group box: as loaded, followed by the read-only notice when `conAviso`.
+  void PonerAvisoDescripcion(marco::CCampo* campo, bool conAviso) const;
   void EnlazarGrupos();
   void EnlazarFinales();
   void EnlazarSeleccion(int numero, void* valor, std::size_t tamano, void* destino, std::size_t anchoDestino);
@@ -173,6 +183,8 @@ class CControlesGruposD : public marco::CControlesPagina {
   std::array<char, 2> m_aMarcaGrupo2{' ', '\0'};
   std::array<char, 2> m_aMarcaGrupo5{' ', '\0'};
   std::unique_ptr<std::array<char, kAnchoTituloHoja + 1>> m_pTitulo;
+  // The read-only notice, looked up at each full binding.
+  std::string m_sAvisoMiembro;
 };
 
 class CControlesORD003 final : public CControlesGruposD {
@@ -198,6 +210,11 @@ class CVistaGruposD : public renta::CRentaVista {
   int ComprobarCampo(int numero) override;
   // The base commit, the boxes redrawn and the buttons of the six groups set.
   void ConfirmarCampoActivo() override;
+  // The box's description in the status bar; when the pointer stands on a box of a group that shows one member's
+  // rows (a click there puts the focus on the next editable box), why that box cannot be edited.
+  int MostrarTextoEstado(wxWindow* edit, int flag) override;
+  // The notice of the read-only box under the pointer when it is not the active box; empty otherwise.
+  std::string_view AvisoCasillaRaton();
   // The boxes' texts, then the twelve group buttons made and set; 1.
   int PrepararCampos() override;
   // The buttons follow the boxes when the page scrolls.
