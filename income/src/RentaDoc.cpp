@@ -15,6 +15,7 @@
 
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
+#include "framework/ComandosDocumento.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Imagen.h"
@@ -223,6 +224,7 @@ void CRentaDoc::PonerFormulario(int tipoDec) {
   }
   CrearListaPaginas(0);
   RefrescarPanelesEstado();
+  if (const auto& avisar = marco::ServiciosComandos().formularioCambiado) avisar(DameTipoDec());
 }
 
 void CRentaDoc::OnSimplificada() {

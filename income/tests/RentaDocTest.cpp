@@ -18,6 +18,7 @@
 #include "DeclaracionEjemplo.h"
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
+#include "framework/ComandosDocumento.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Imagen.h"
 #include "framework/MensajeGuion.h"
@@ -431,6 +432,17 @@ TEST_F(RentaDocTest, CambioDeFormulario) {
   wxUpdateUIEvent marca(marco::ComandoAWx(kComandoOrdinaria));
   doc.ProcessEvent(marca);
   EXPECT_TRUE(marca.GetChecked());
+
+  // The shell hears of every change of form, so that the section tree shows the form's pages.
+  const marco::SServiciosComandos antes = marco::ServiciosComandos();
+  std::vector<int> avisos;
+  marco::SServiciosComandos servicios = antes;
+  servicios.formularioCambiado = [&avisos](int tipoDec) { avisos.push_back(tipoDec); };
+  marco::PonerServiciosComandos(servicios);
+  doc.OnSimplificada();
+  doc.OnOrdinaria();
+  marco::PonerServiciosComandos(antes);
+  EXPECT_EQ(avisos, (std::vector<int>{marco::kTipoDecSimplificada, marco::kTipoDecOrdinaria}));
 }
 
 TEST_F(RentaDocTest, OrdenesDePersona) {

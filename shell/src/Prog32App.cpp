@@ -311,6 +311,9 @@ void CProg32App::PonerServiciosDocumento() {
   servicios.limpiarTituloDeclaracion = [this] {
     if (m_pMarco != nullptr) m_pMarco->SetTitle(Traduce("Korvelix"));
   };
+  servicios.formularioCambiado = [this](int tipoDec) {
+    if (m_pMarco != nullptr) m_pMarco->MostrarApartados(GrupoApartados(tipoDec));
+  };
   marco::PonerServiciosComandos(std::move(servicios));
 }
 

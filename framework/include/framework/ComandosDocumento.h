@@ -72,6 +72,8 @@ struct SServiciosComandos {
   std::function<void()> limpiarTituloDeclaracion;
   // The calculator dialog without a box (the page view's command when no box is active).
   std::function<void(wxWindow* padre)> calculadora;
+  // The declaration now has the form of `tipoDec` (its pages changed): the section tree shows that form's pages.
+  std::function<void(int tipoDec)> formularioCambiado;
 };
 // The services in use; the shell sets them at start-up (tests too, and put back empty ones afterwards).
 const SServiciosComandos& ServiciosComandos();
