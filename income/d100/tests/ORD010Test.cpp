@@ -17,9 +17,13 @@
 #include "d100/ORD012.h"
 #include "d100/ORD013.h"
 #include "d100/ORD014.h"
+#include "dialogs/DialogosDetalle.h"
+#include "dialogs/DlgDeduccionesTitulares.h"
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/EditDetalle.h"
+#include "framework/EditDetalleDialogos.h"
 #include "framework/MensajeGuion.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Validador.h"
@@ -330,6 +334,98 @@ TEST_F(ORD010Test, UnNifMalEscritoSeVaciaEnLaFilaYEnElAlmacen) {
   c->CasillaConfirmada(38);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(En(kJ + 137)), 9), "12345678Z");
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(En(kJ + 152)), 9), "12345678Z");
+}
+
+// Every detail box of pages 10 to 13 names a dialog that the program registers (but the regional boxes that no
+// dialog fits), and that dialog's block, copied from the box's detail link and back on OK, covers neither a value
+// that another box of the page shows nor another box's detail block: a dialog never writes over a neighbour.
+TEST_F(ORD010Test, CadaDialogoDeDetalleCabeEnElBloqueDeSuCasilla) {
+  dialogos::RegistrarDialogosDetalle();
+  const unsigned char* inicio = En(0);
+  const unsigned char* fin = inicio + sizeof(DatosRenta);
+  const auto enDatos = [&](const void* p) {
+    const auto* b = static_cast<const unsigned char*>(p);
+    return b != nullptr && b >= inicio && b < fin;
+  };
+  struct SBloque {
+    int numero;
+    const unsigned char* desde;
+    std::size_t tamano;
+  };
+  std::vector<int> sinDialogo;
+  std::size_t abiertos = 0;
+  const auto comprobar = [&](marco::CControlesPagina& c, const std::string& pagina) {
+    std::vector<std::pair<int, const unsigned char*>> valores;
+    std::vector<SBloque> bloques;
+    for (int n = 1; n <= c.NumeroCampos(); ++n) {
+      const marco::CCampo* campo = c.CampoDeNumero(n);
+      if (campo == nullptr) continue;
+      if (enDatos(campo->Dato)) valores.emplace_back(n, static_cast<const unsigned char*>(campo->Dato));
+      if (campo->NombreVent.empty() || !enDatos(campo->Enlace)) continue;
+      const marco::SVentanaDetalle ventana = marco::AnalizarVentanaDetalle(campo->NombreVent);
+      if (ventana.nombre == "IDD_DEDAUTONOMICA") {
+        sinDialogo.push_back(n);
+        continue;
+      }
+      const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(ventana.nombre);
+      ASSERT_NE(dialogo, nullptr) << pagina << " box " << n << " " << campo->NombreVent;
+      bloques.push_back({n, static_cast<const unsigned char*>(campo->Enlace), dialogo->tamanoBloque});
+    }
+    for (const SBloque& b : bloques) {
+      SCOPED_TRACE(pagina + " box " + std::to_string(b.numero));
+      ++abiertos;
+      EXPECT_LE(b.desde + b.tamano, fin);
+      for (const auto& [n, v] : valores) {
+        EXPECT_FALSE(v >= b.desde && v < b.desde + b.tamano) << "covers the value of box " << n;
+      }
+      for (const SBloque& o : bloques) {
+        if (o.desde == b.desde) continue;  // boxes that share one block (the housing rows of page 11)
+        EXPECT_FALSE(o.desde < b.desde + b.tamano && b.desde < o.desde + o.tamano) << "meets the block of box "
+                                                                                      << o.numero;
+      }
+    }
+  };
+  comprobar(*Pagina(), "ORD010");
+  comprobar(*Cargar<ordinaria::CControlesORD011>(ordinaria::kIdPaginaORD011), "ORD011");
+  comprobar(*Cargar<ordinaria::CControlesORD012>(ordinaria::kIdPaginaORD012), "ORD012");
+  comprobar(*Cargar<ordinaria::CControlesORD013>(ordinaria::kIdPaginaORD013), "ORD013");
+  EXPECT_GT(abiertos, 70u);
+  // The regional boxes whose entries no dialog lays out as they are stored: they answer their coded message.
+  EXPECT_EQ(sinDialogo, (std::vector<int>{6, 7, 8, 9, 15, 21, 23, 25, 27, 38}));
+}
+
+// The kind that a box of page 12 gives its dialog is the one whose rates are those the calculation applies to the
+// box's group (section M4): the investment rate of each rated group, and the two rates of the computed groups.
+TEST_F(PaginasBase, LaClaseDeCadaDialogoDeLaPagina12LlevaLosTiposDeSuGrupo) {
+  auto c = Cargar<ordinaria::CControlesORD012>(ordinaria::kIdPaginaORD012);
+  const auto clase = [&](int n, std::string_view nombre) {
+    const marco::SVentanaDetalle v = marco::AnalizarVentanaDetalle(c->CampoDeNumero(n)->NombreVent);
+    EXPECT_EQ(v.nombre, nombre) << "box " << n;
+    return v.primerParametro;
+  };
+  // Rated groups by their box: 440, 528, 840, 928, 1192, 1280, 1984, 2072, 2384, 2472, 2664, 3280, 3368.
+  const std::pair<int, double> tasas[] = {{17, 0.1},  {20, 0.05}, {29, 0.1},  {32, 0.25}, {41, 0.15},
+                                          {44, 0.15}, {67, 0.3},  {70, 0.25}, {79, 0.3},  {82, 0.45},
+                                          {88, 0.25}, {107, 0.075}, {110, 0.05}};
+  for (const auto& [n, tasa] : tasas) EXPECT_EQ(dialogos::TasaInversion(clase(n, "IDD_INVPROTMED")), tasa) << n;
+  // Group 3456 takes the deduction the dialog computes, at the kind no other box uses.
+  EXPECT_EQ(clase(113, "IDD_INVPROTMED"), 13);
+  // Computed groups 736, 1016, 2280, 2560: low and high rate.
+  const struct {
+    int casilla;
+    std::string_view nombre;
+    bool formacion;
+    double bajo, alto;
+  } calculados[] = {{26, "IDD_IPLUSD", false, 0.2, 0.4},
+                    {35, "IDD_FORMPROF", true, 0.05, 0.1},
+                    {76, "IDD_IPLUSD", false, 0.4, 0.72},
+                    {85, "IDD_FORMPROF", true, 0.25, 0.3}};
+  for (const auto& g : calculados) {
+    const auto tasas = dialogos::TasasGasto(g.formacion, clase(g.casilla, g.nombre));
+    ASSERT_TRUE(tasas.has_value()) << g.casilla;
+    EXPECT_EQ(tasas->base, g.bajo) << g.casilla;
+    EXPECT_EQ(tasas->exceso, g.alto) << g.casilla;
+  }
 }
 
 // ---- pages 11 to 14 ----
