@@ -50,7 +50,9 @@ struct SGrupoPagina {
   int cabeza = 1;
 };
 
-// The title of a supplementary sheet and its width.
+// The title of a supplementary sheet and its width. The title speaks the interface language: it is the text of the
+// message-table row kCodigoTituloHoja, this Castilian one when the table lacks it.
+inline constexpr std::string_view kCodigoTituloHoja = "HOJACOM";
 inline constexpr std::string_view kTituloHojaGrupos = "HOJA COMPLEMENTARIA";
 inline constexpr std::size_t kAnchoTituloGrupos = 40;
 // The printed sheet mark: one character, repeated for the five persons (its print picture holds five values).
