@@ -2,14 +2,18 @@
 // the tables the build makes from it. A failure lists exactly the codes that lack a language.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <array>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/BaseDatos.h"
 #include "framework/DlgMensaje.h"
 #include "framework/ServiciosAplicacion.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 #include "ComunIdiomas.h"
@@ -94,6 +98,25 @@ TEST(Idiomas, LasTablasDeMensajesConstruidasDicenCadaMensajeEnSuIdioma) {
   }
   marco::PonerIdiomaV("e");
   EXPECT_TRUE(faltan.empty()) << Lista(faltan);
+}
+
+// A fixed text the program writes into a declaration (a supplementary sheet's printed title) comes from the message
+// table of the interface language; without the table, the Castilian text.
+TEST(Idiomas, ElTituloDeLaHojaComplementariaHablaElIdiomaDeLaInterfaz) {
+  EXPECT_EQ(marco::TextoDeTabla("HOJACOM", "HOJA COMPLEMENTARIA"), "HOJA COMPLEMENTARIA");  // no database open
+  const fs::path red = fs::temp_directory_path() / ("korvelix-idiomas-red-" + std::to_string(::getpid()));
+  fs::create_directories(red);
+  ASSERT_EQ(marco::AbrirBasesDatos(red.string(), KORVELIX_DATOS_LOCAL), 1);
+  for (const auto& [idioma, titulo] : {std::pair{"e", "HOJA COMPLEMENTARIA"}, std::pair{"c", "FULL COMPLEMENTARI"},
+                                       std::pair{"g", "FOLLA COMPLEMENTARIA"}, std::pair{"v", "FULL COMPLEMENTARI"}}) {
+    marco::PonerIdiomaV(idioma);
+    EXPECT_EQ(marco::TextoDeTabla("HOJACOM", "HOJA COMPLEMENTARIA"), titulo) << idioma;
+  }
+  EXPECT_EQ(marco::TextoDeTabla("NOHAY01", "Por defecto"), "Por defecto");
+  marco::PonerIdiomaV("e");
+  marco::CerrarBasesDatos();
+  std::error_code ec;
+  fs::remove_all(red, ec);
 }
 
 }  // namespace
