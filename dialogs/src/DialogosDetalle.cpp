@@ -1,16 +1,24 @@
 #include "dialogs/DialogosDetalle.h"
 
 #include "dialogs/DialogosCapital.h"
+#include "dialogs/DlgAmortizaciones.h"
 #include "dialogs/DlgAsignacionNacimientos.h"
+#include "dialogs/DlgDetallesTitular.h"
 #include "dialogs/DlgFamiliares.h"
+#include "dialogs/DlgGanancias.h"
 #include "dialogs/Dlg714.h"
 #include "dialogs/DlgDeduccionesTitulares.h"
 #include "dialogs/DlgImportesConjuntos.h"
+#include "dialogs/DlgImputaciones.h"
+#include "dialogs/DlgPequenosTitular.h"
+#include "dialogs/DlgInteresesDemora.h"
 #include "dialogs/DlgPlanesPensiones.h"
 #include "dialogs/DlgPremios.h"
 #include "dialogs/DlgReduccionesTransitorias.h"
 #include "dialogs/DlgRendimientosTrabajo.h"
 #include "dialogs/DlgRentasImputadas.h"
+#include "dialogs/DlgReservaCanarias.h"
+#include "dialogs/DlgSaldosPendientes.h"
 
 namespace dialogos {
 
@@ -26,6 +34,18 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgImportesConjuntos();
   RegistrarDialogosFamiliares();
   RegistrarDialogosAsignacionNacimientos();
+  // Holder amounts, imputations and the small per-holder dialogs.
+  RegistrarDlgDetallesTitular();
+  RegistrarDlgImputaciones();
+  RegistrarDlgPequenosTitular();
+  // Balances, the Canary Islands reserve and late-payment interest.
+  RegistrarDlgInteresesDemora();
+  RegistrarDlgReservaCanarias();
+  RegistrarDlgSaldosPendientes();
+  // Depreciation of an agricultural activity.
+  RegistrarDlgAmortizaciones();
+  // Values of the elements of gains and losses.
+  RegistrarDialogosGanancias();
 }
 
 }  // namespace dialogos

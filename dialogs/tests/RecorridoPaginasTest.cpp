@@ -48,16 +48,13 @@ std::vector<SCasillaVentana> CasillasConVentana() {
 }
 
 // Windows that boxes of other kinds open (the family lists and the church allocation of page 1, the name of the
-// wealth-tax declarant): not amount details, so not in the table of detail dialogs.
+// wealth-tax declarant, the activity selections of D-100 pages 5 and 6): not amount details, so not in the table
+// of detail dialogs.
 const std::set<std::string> kOtrasCasillas = {"IDD_DESCENDIENTES", "IDD_ASCENDIENTES", "IDD_IGLESIAS",
-                                              "IDD_NOMAPE"};
+                                              "IDD_NOMAPE",        "IDD_SELIAE",       "IDD_SELCLAVE"};
 // Dialogs that pages name and that other parts of the program still have to give (known exceptions, to be taken
-// out of this list as they come): the family lists and the church allocation of page 1,
-// the holder-and-amount dialog of the first group of deductions of page 4, and the transfer and acquisition values
-// of the dated elements of D-100 pages 8 and 9.
-const std::set<std::string> kPendientes = {"IDD_DESCENDIENTES", "IDD_ASCENDIENTES", "IDD_IGLESIAS",  "IDD_NOMAPE",
-                                           "IDD_TIT3DAT1",      "IDD_VALTRANSEA",   "IDD_VALADQUI",  "IDD_VALTRANSEAG4",
-                                           "IDD_VALADQUIG4"};
+// out of this list as they come): the family lists and the church allocation of page 1.
+const std::set<std::string> kPendientes = {"IDD_DESCENDIENTES", "IDD_ASCENDIENTES", "IDD_IGLESIAS", "IDD_NOMAPE"};
 // Boxes of D-100 pages 10-13 that carry a detail block whose dialog the pages' own description does not name: they
 // answer WIN034 until each row is given its dialog of the table (known exceptions, as above).
 const std::set<std::string> kSinDialogoNombrado = {"IDD_REDUCCION2",  "IDD_REDUCCION3",  "IDD_DEDBASEESP",

@@ -174,6 +174,12 @@ bool CEscritorio::Teclas(const std::vector<std::string>& teclas) const {
   return Herramienta(argumentos).Bien();
 }
 
+bool CEscritorio::DobleClic(const std::string& id, int x, int y) const {
+  return Herramienta({"xdotool", "mousemove", "--window", id, "--sync", std::to_string(x), std::to_string(y), "click",
+                      "--repeat", "2", "--delay", "80", "1"})
+      .Bien();
+}
+
 bool CEscritorio::Escribir(const std::string& texto) const {
   return Herramienta({"xdotool", "type", "--delay", "40", "--", texto}).Bien();
 }

@@ -66,6 +66,9 @@ class CEscritorio {
   bool Escribir(const std::string& texto) const;
   // Moves the pointer (it rests there: a page activates the box under it).
   bool MoverRaton(int x, int y) const;
+  // A double click of the first button at the point (x, y) of the window with this id (the window's own
+  // coordinates); the pointer stays there.
+  bool DobleClic(const std::string& id, int x, int y) const;
 
   // The text of the clipboard (UTF-8); none when nobody holds it.
   std::optional<std::string> Portapapeles() const;

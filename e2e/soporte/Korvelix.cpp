@@ -2,7 +2,9 @@
 
 #include <signal.h>
 
+#include <algorithm>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -78,9 +80,13 @@ std::optional<double> SDeclaracionGuardada::Importe(std::size_t desplazamiento) 
   return valor;
 }
 
-bool LeerVolcadoDatosDec(std::string_view volcado, std::vector<SDeclaracionGuardada>& filas, std::string& error) {
+namespace {
+
+// The field names and the live rows (each split into its fields) of a dump of `tabla volcar`.
+bool LeerVolcado(std::string_view volcado, std::vector<std::string>& nombres,
+                 std::vector<std::vector<std::string>>& filas, std::string& error) {
+  nombres.clear();
   filas.clear();
-  std::vector<std::string> nombres;
   bool enFilas = false;
   std::istringstream in{std::string(volcado)};
   std::string linea;
@@ -96,28 +102,91 @@ bool LeerVolcadoDatosDec(std::string_view volcado, std::vector<SDeclaracionGuard
       }
       continue;
     }
-    if (linea.empty() || linea.front() == '*') continue;  // deleted rows are not declarations any more
-    const std::vector<std::string> campos = CamposLinea(linea);
+    if (linea.empty() || linea.front() == '*') continue;  // deleted rows
+    std::vector<std::string> campos = CamposLinea(linea);
     if (campos.size() != nombres.size()) {
       error = "a row of the dump has " + std::to_string(campos.size()) + " fields, the table " +
               std::to_string(nombres.size());
       return false;
     }
+    filas.push_back(std::move(campos));
+  }
+  if (!enFilas) {
+    error = "the dump has no FILAS line";
+    return false;
+  }
+  return true;
+}
+
+// A number field of a dump: blanks around it allowed, empty is 0; none when it is not a whole number.
+std::optional<int> Entero(const std::string& texto) {
+  std::size_t i = 0;
+  while (i < texto.size() && texto[i] == ' ') ++i;
+  if (i == texto.size()) return 0;
+  try {
+    std::size_t usado = 0;
+    const int valor = std::stoi(texto.substr(i), &usado);
+    for (std::size_t j = i + usado; j < texto.size(); ++j) {
+      if (texto[j] != ' ') return std::nullopt;
+    }
+    return valor;
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+bool LeerVolcadoDatosDec(std::string_view volcado, std::vector<SDeclaracionGuardada>& filas, std::string& error) {
+  filas.clear();
+  std::vector<std::string> nombres;
+  std::vector<std::vector<std::string>> campos;
+  if (!LeerVolcado(volcado, nombres, campos, error)) return false;
+  for (const std::vector<std::string>& linea : campos) {
     SDeclaracionGuardada fila;
-    for (std::size_t i = 0; i < campos.size(); ++i) {
-      if (nombres[i] == "clave") fila.clave = SinBlancosFinales(campos[i]);
-      if (nombres[i] == "tipodec") fila.tipodec = campos[i].empty() ? 0 : std::stoi(campos[i]);
-      if (nombres[i] == "idioma") fila.idioma = campos[i];
-      if (nombres[i] == "datos" && !Hexadecimal(campos[i], fila.datos)) {
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+      if (nombres[i] == "clave") fila.clave = SinBlancosFinales(linea[i]);
+      if (nombres[i] == "tipodec") fila.tipodec = linea[i].empty() ? 0 : std::stoi(linea[i]);
+      if (nombres[i] == "idioma") fila.idioma = linea[i];
+      if (nombres[i] == "datos" && !Hexadecimal(linea[i], fila.datos)) {
         error = "the data area of " + fila.clave + " is not hexadecimal";
         return false;
       }
     }
     filas.push_back(std::move(fila));
   }
-  if (!enFilas) {
-    error = "the dump has no FILAS line";
-    return false;
+  return true;
+}
+
+bool LeerVolcadoHallazgos(std::string_view volcado, std::vector<SHallazgoGuardado>& filas, std::string& error) {
+  filas.clear();
+  std::vector<std::string> nombres;
+  std::vector<std::vector<std::string>> campos;
+  if (!LeerVolcado(volcado, nombres, campos, error)) return false;
+  for (const char* necesario : {"clave", "coderror", "vista", "numcontr", "severidad"}) {
+    if (std::find(nombres.begin(), nombres.end(), necesario) == nombres.end()) {
+      error = std::string("the dump has no field ") + necesario + ": it is not the findings table";
+      return false;
+    }
+  }
+  for (const std::vector<std::string>& linea : campos) {
+    SHallazgoGuardado fila;
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+      int* numero = nombres[i] == "vista"      ? &fila.vista
+                    : nombres[i] == "numcontr" ? &fila.numcontr
+                    : nombres[i] == "severidad" ? &fila.severidad
+                                                : nullptr;
+      if (nombres[i] == "clave") fila.clave = SinBlancosFinales(linea[i]);
+      if (nombres[i] == "coderror") fila.codigo = SinBlancosFinales(linea[i]);
+      if (numero == nullptr) continue;
+      const std::optional<int> valor = Entero(linea[i]);
+      if (!valor) {
+        error = "the field " + nombres[i] + " of a finding is not a number: \"" + linea[i] + "\"";
+        return false;
+      }
+      *numero = *valor;
+    }
+    filas.push_back(std::move(fila));
   }
   return true;
 }
@@ -233,6 +302,24 @@ std::optional<SDeclaracionGuardada> CKorvelix::Declaracion(std::string_view clav
   }
   if (error != nullptr) *error = "no stored declaration is called \"" + std::string(clave) + "\"";
   return std::nullopt;
+}
+
+std::optional<std::vector<SHallazgoGuardado>> CKorvelix::Hallazgos(std::string_view clave, std::string* error) const {
+  auto fallo = [&](std::string motivo) -> std::optional<std::vector<SHallazgoGuardado>> {
+    if (error != nullptr) *error = std::move(motivo);
+    return std::nullopt;
+  };
+  if (!std::filesystem::exists(TablaHallazgos())) return fallo("there is no findings table at " + TablaHallazgos().string());
+  const SResultado r = Ejecutar({KORVELIX_TABLA, "volcar", TablaHallazgos().string()});
+  if (!r.Bien()) return fallo("tabla volcar failed: " + r.errores);
+  std::vector<SHallazgoGuardado> filas;
+  std::string motivo;
+  if (!LeerVolcadoHallazgos(r.salida, filas, motivo)) return fallo(motivo);
+  std::vector<SHallazgoGuardado> suyos;
+  for (SHallazgoGuardado& f : filas) {
+    if (f.clave == clave) suyos.push_back(std::move(f));
+  }
+  return suyos;
 }
 
 }  // namespace e2e

@@ -35,6 +35,18 @@ struct SDeclaracionGuardada {
 // The rows of a dump of `tabla volcar` (deleted rows left out); false with the reason when the text is not one.
 bool LeerVolcadoDatosDec(std::string_view volcado, std::vector<SDeclaracionGuardada>& filas, std::string& error);
 
+// One row of the findings table (Corregix), as the table tool dumps it: what the declaration check stored.
+struct SHallazgoGuardado {
+  std::string clave;   // the declaration's name, without the padding blanks
+  std::string codigo;  // the message code, without the padding blanks
+  int vista = 0;       // the page
+  int numcontr = 0;    // the box on that page
+  int severidad = 0;   // 0 warning, 1 or more error
+};
+
+// The live rows of a dump of the findings table; false with the reason when the text is not one.
+bool LeerVolcadoHallazgos(std::string_view volcado, std::vector<SHallazgoGuardado>& filas, std::string& error);
+
 class CKorvelix {
  public:
   // The program's folders go under `carpeta` (emptied first).
@@ -66,6 +78,10 @@ class CKorvelix {
   bool LeerAlmacen(std::vector<SDeclaracionGuardada>& filas, std::string& error) const;
   // The stored declaration of that name (compared without padding blanks).
   std::optional<SDeclaracionGuardada> Declaracion(std::string_view clave, std::string* error = nullptr) const;
+  // The findings the program stored for the declaration `clave` (compared without padding blanks), in the
+  // table's order; none with the reason when the table could not be read.
+  std::filesystem::path TablaHallazgos() const { return m_carpeta / "datos" / "red" / "Corregix.DBF"; }
+  std::optional<std::vector<SHallazgoGuardado>> Hallazgos(std::string_view clave, std::string* error = nullptr) const;
 
  private:
   const CEscritorio& m_escritorio;

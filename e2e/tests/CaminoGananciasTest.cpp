@@ -163,4 +163,18 @@ TEST_F(CaminoGanancias, CtrlGGuardaLaGananciaEnLaBaseDelDeclarante) {
   EXPECT_EQ(fila->Importe(kBaseGeneral + kDeclarante), kImporte);
 }
 
+TEST_F(CaminoGanancias, LasPaginasDeActividadesPorModulosSeAbrenSinAviso) {
+  REQUIERE_PASO(C(), "abierta");
+  for (const int pagina : {5, 6}) {
+    SCOPED_TRACE(pagina);
+    ASSERT_TRUE(IrAPagina(pagina));
+    // A page the program lacked answered with a message ("PAG001") and stayed where it was.
+    EXPECT_FALSE(E().EsperarVentana(titulos::kAviso, 2s)) << "a message came instead of page " << pagina;
+    const auto principal = E().VentanaActiva();
+    ASSERT_TRUE(principal);
+    EXPECT_NE(principal->titulo.find("Korvelix"), std::string::npos) << principal->titulo;
+    E().Capturar(C().Carpeta() / ("pagina" + std::to_string(pagina) + ".png"));
+  }
+}
+
 }  // namespace

@@ -150,6 +150,14 @@ TEST_F(CaminoInternet, ElMenuGeneraElFicheroParaInternet) {
   EXPECT_EQ(fichero.substr(0, 6), "10101 ") << fichero.substr(0, 40);
   const std::size_t fin = fichero.find("\r\n");
   ASSERT_NE(fin, std::string::npos) << "the first line has no CR LF";
+  // Its fields in the order and widths of page 1 (docs/PAGINAS.md): delegation code (2) and name (18),
+  // administration code (3) and name (18), the N.I.F. (9), two codes of 9, the surnames and the name (15 each).
+  const std::string primera = fichero.substr(0, fin);
+  ASSERT_GE(primera.size(), 119u) << primera;
+  EXPECT_EQ(primera.substr(6, 2), "28") << primera.substr(0, 60);
+  EXPECT_EQ(primera.substr(47, 9), kNif) << primera.substr(0, 60);
+  EXPECT_EQ(primera.substr(74, 15), "PEREZ          ") << primera.substr(0, 120);
+  EXPECT_EQ(primera.substr(104, 15), "JUAN           ") << primera.substr(0, 120);
   // Page 2 holds the salary: its line is there, and the money pay is one of its fields.
   const std::size_t pagina2 = fichero.find("\r\n10102 ");
   ASSERT_NE(pagina2, std::string::npos) << "no line of page 2";

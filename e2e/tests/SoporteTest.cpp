@@ -42,6 +42,38 @@ TEST(SoporteE2E, UnVolcadoQueNoEsDelAlmacenSeRechaza) {
   EXPECT_FALSE(e2e::LeerVolcadoDatosDec("nada\n", filas, error));
 }
 
+TEST(SoporteE2E, ElVolcadoDeLosHallazgosDaSusCodigosYCasillas) {
+  const std::string volcado =
+      "TABLA Corregix\n"
+      "CAMPO clave     C 50\n"
+      "CAMPO coderror  C 7\n"
+      "CAMPO tipdecla  N 2 0\n"
+      "CAMPO vista     N 4 0\n"
+      "CAMPO severidad N 2 0\n"
+      "CAMPO numcontr  N 4 0\n"
+      "ETIQUETA CLAVE clave+coderror\n"
+      "FILAS\n"
+      "ANA   |104R002|4|   1| 1|   4\n"
+      "*ANA|100V203|4|17|0|21\n"
+      "LUIS|100V203|4|17||21\n";
+  std::vector<e2e::SHallazgoGuardado> filas;
+  std::string error;
+  ASSERT_TRUE(e2e::LeerVolcadoHallazgos(volcado, filas, error)) << error;
+  ASSERT_EQ(filas.size(), 2u);
+  EXPECT_EQ(filas[0].clave, "ANA");
+  EXPECT_EQ(filas[0].codigo, "104R002");
+  EXPECT_EQ(filas[0].vista, 1);
+  EXPECT_EQ(filas[0].numcontr, 4);
+  EXPECT_EQ(filas[0].severidad, 1);
+  EXPECT_EQ(filas[1].severidad, 0);
+  // Another table, or a number field that holds no number, is refused.
+  EXPECT_FALSE(e2e::LeerVolcadoHallazgos("CAMPO clave C 50\nCAMPO datos B\nFILAS\nA|00\n", filas, error));
+  EXPECT_FALSE(e2e::LeerVolcadoHallazgos(
+      "CAMPO clave C 50\nCAMPO coderror C 7\nCAMPO vista N 4 0\nCAMPO severidad N 2 0\nCAMPO numcontr N 4 0\n"
+      "FILAS\nA|X|1a|1|4\n",
+      filas, error));
+}
+
 TEST(SoporteE2E, ElTabuladorRecorreLasCasillasEditablesPorNumero) {
   // Page 1 of D-101 opens on box 1; the NIF is box 5, four presses away (boxes 2, 3, 4 take input).
   const auto identificacion = e2e::CPaginaFuente::Leer(KORVELIX_FUENTES_PAGINAS, 101);

@@ -392,7 +392,9 @@ std::string CCampo::FormatearParaFichero(std::string_view formato, const SEntorn
       r = QuitarAcentos(Ajustar(Texto, ancho));
       break;
     case 'B': case 'Y':
-      r = Texto;
+      // "X" or a blank, in the format's width: a mark whose page binds it to a blank text still takes its place,
+      // or every field after it would move.
+      r = Ajustar(Texto, ancho);
       break;
     case 'D': case 'F': case 'R':
       for (char c : Texto) {

@@ -188,6 +188,7 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     int id;
     wxWindow* ventana;
     bool propio;  // made by the dialog itself: reports its own events
+    bool mayusculas = false;  // a plain field that takes capitals only
   };
   static constexpr int kIdNinguno = -0x7FFE;
 
@@ -262,7 +263,6 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         if (c.longitud > 0 && (c.opciones & kEdicionMultilinea) == 0) {
           edicion->SetMaxLength(static_cast<unsigned long>(c.longitud));
         }
-        if ((c.opciones & kEdicionMayusculas) != 0) edicion->ForceUpper();
         edicion->Bind(wxEVT_CHAR, &CVentanaControles::AlCaracterCampo, this);
         edicion->Bind(wxEVT_SET_FOCUS, &CVentanaControles::AlGanarFoco, this);
         edicion->Bind(wxEVT_KILL_FOCUS, &CVentanaControles::AlPerderFoco, this);
@@ -294,7 +294,8 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         break;
     }
     if (ventana == nullptr || c.id == -1) return;
-    m_hijos.push_back(SHijo{c.id, ventana, propio});
+    m_hijos.push_back(SHijo{c.id, ventana, propio,
+                            c.tipo == ETipoControlDialogo::Edicion && (c.opciones & kEdicionMayusculas) != 0});
     if (!propio && c.tipo != ETipoControlDialogo::Estatico && c.tipo != ETipoControlDialogo::Marco) {
       ventana->Bind(wxEVT_KEY_DOWN, &CVentanaControles::AlTecla, this);
     }
@@ -313,7 +314,25 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
   void AlPerderFoco(wxFocusEvent& evento) {
     evento.Skip();
     if (m_pReglas == nullptr) return;
-    Salir(IdDeEvento(evento), evento.GetWindow(), false);
+    const int id = IdDeEvento(evento);
+    if (evento.GetWindow() != nullptr) {
+      Salir(id, evento.GetWindow(), false);
+      return;
+    }
+    // The toolkit names no window when the focus moves with the mouse or the window manager: the window taking it
+    // is known only once the move is over. Focus back on the same field is no leave; no focus at all (another
+    // program took it) is a leave to no window.
+    SalirDespues(id, dynamic_cast<wxWindow*>(evento.GetEventObject()));
+  }
+
+  // The field `id` (window `campo`) lost the focus to a window named only once the move is over.
+  void SalirDespues(int id, const wxWindow* campo) {
+    this->CallAfter([this, id, campo] {
+      if (m_pReglas == nullptr || Buscar(id) == nullptr) return;
+      wxWindow* foco = wxWindow::FindFocus();
+      if (foco != nullptr && foco == campo) return;
+      Salir(id, foco, false);
+    });
   }
 
   // A field lost the focus to `entrante` (null: to no window, unless `desconocido`: to a window not known).
@@ -349,7 +368,14 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
       caracter = static_cast<unsigned>(byte);
     }
     const int resultado = m_pReglas->ValidarCaracterCampo(h->id, caracter);
-    if (resultado == 0) {
+    if (resultado == 0 && h->mayusculas && caracter != kTeclaRetroceso) {
+      // Written here as a capital: the toolkit's own upper-case filter loses the order of fast typing.
+      if (auto* t = dynamic_cast<wxTextCtrl*>(h->ventana)) {
+        t->WriteText(TextoWx(plataforma::Mayusculas1252(std::string(1, static_cast<char>(caracter)))));
+        return;
+      }
+      evento.Skip();
+    } else if (resultado == 0) {
       evento.Skip();
     } else if (resultado == 1) {
       wxBell();
@@ -370,6 +396,11 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     if (evento.GetInt() == kAvisoFocoPerdido) {
       // The edit tells no more than that it lost the focus: the window taking it is the one that has it now.
       wxWindow* foco = wxWindow::FindFocus();
+      if (foco == nullptr) {
+        // In the middle of the move: no window has it yet.
+        SalirDespues(evento.GetId(), h->ventana);
+        return;
+      }
       Salir(evento.GetId(), foco == h->ventana ? nullptr : foco, foco == h->ventana);
       return;
     }

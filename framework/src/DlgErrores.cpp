@@ -86,7 +86,9 @@ int CDlgErrores::LlenarLista() {
   m_bHayErrores = false;
   try {
     std::vector<SHallazgo> hallazgos;
-    const bool leidos = Fuente().LeerHallazgos(m_clave, hallazgos);
+    // Findings the last check could not store are missing from the table: the list cannot vouch for printing.
+    const bool leidos = Fuente().LeerHallazgos(m_clave, hallazgos) &&
+                        (m_pDocumento == nullptr || !m_pDocumento->HallazgosIncompletos());
     std::vector<std::string> codigos;
     codigos.reserve(hallazgos.size());
     for (const SHallazgo& h : hallazgos) codigos.push_back(h.codigo);
@@ -96,10 +98,14 @@ int CDlgErrores::LlenarLista() {
     grid.PonCeldaFoco(-1, -1);
     grid.PonNumeroFilas(kFilasInicialesAvisos);
     int n = 0;
+    int primerError = 0;
     for (std::size_t i = 0; i < hallazgos.size(); ++i) {
       ++n;
       if (n >= grid.DameNumeroFilas()) grid.PonNumeroFilas(grid.DameNumeroFilas() + kFilasAnadidasAvisos);
-      if (hallazgos[i].severidad > 0) m_bHayErrores = true;
+      if (hallazgos[i].severidad > 0) {
+        m_bHayErrores = true;
+        if (primerError == 0) primerError = n;
+      }
       PonerFilaAviso(grid, n, FilaDeAviso(hallazgos[i], i < textos.size() ? textos[i] : std::nullopt));
     }
     grid.PonNumeroFilas(n + 1);
@@ -107,6 +113,13 @@ int CDlgErrores::LlenarLista() {
       for (int c = 0; c < grid.DameNumeroColumnas(); ++c) {
         grid.PonEstadoCelda(f, c, grid.DameEstadoCelda(f, c) | kGvisSoloLectura);
       }
+    }
+    // The list opens on the first error, chosen and in sight: "&Revisar" (or Enter on it) goes straight to the
+    // box that keeps the declaration from being printed or filed.
+    if (primerError > 0) {
+      grid.PonCeldaFoco(primerError, 0);
+      grid.PonRangoSeleccion(primerError, 0, primerError, grid.DameNumeroColumnas() - 1);
+      grid.HacerVisible(primerError, 0);
     }
     AplicarEstado(EstadoAvisos(n, m_bHayErrores, leidos, m_bNavegacion, m_bModoFichero));
     m_pVentana->GridCambiado();

@@ -99,6 +99,11 @@ bool EjecutarDialogo(const SDialogoDetalle& dialogo, CEditEx& edit, const SVenta
   peticion.sujeto = DameSujetoActual();
   peticion.conyugeOPrimerHijo = HayConyugeOHijo();
   peticion.bloque = copia;
+  if (const CCampo* campo = edit.DameCampo(); campo != nullptr && campo->TamanoValor() == sizeof(double)) {
+    if (const unsigned char* valor = campo->ValorSujeto(peticion.sujeto)) {
+      std::memcpy(&peticion.importeCasilla, valor, sizeof(double));
+    }
+  }
   if (dialogo.abrir(peticion) != kDialogoAceptado) return false;
   if (!copia.empty()) {
     cambiado = std::memcmp(copia.data(), enlace, copia.size()) != 0;

@@ -97,7 +97,7 @@ bool CVentanaEdit::Crear(wxWindow* padre, int id, const wxPoint& posicion, const
   // framed by the page's drawing, in a dialog by the dialog's.
   estiloWx |= wxBORDER_NONE;
   if (!Create(padre, id, wxString(), posicion, tamano, estiloWx)) return false;
-  if ((estilo & kEstiloMayusculas) != 0) ForceUpper();
+  // Capitals are the edit's own work (it writes every character itself).
 
   Bind(wxEVT_KEY_DOWN, &CVentanaEdit::AlTeclaAbajo, this);
   Bind(wxEVT_CHAR, &CVentanaEdit::AlCaracterWx, this);

@@ -95,6 +95,7 @@ class CLienzoPagina : public wxScrolledCanvas {
     Bind(wxEVT_CONTEXT_MENU, &CLienzoPagina::AlMenuContextual, this);
     Bind(wxEVT_MOUSEWHEEL, &CLienzoPagina::AlRueda, this);
     Bind(EVT_AVISO_CAMPO, &CLienzoPagina::AlAviso, this);
+    Bind(wxEVT_SIZE, &CLienzoPagina::AlCambiarTamano, this);
   }
 
   void Soltar() { m_pVista = nullptr; }
@@ -103,6 +104,15 @@ class CLienzoPagina : public wxScrolledCanvas {
   // child that takes the focus would act on the edit's place of the moment, before the view has set it, and leave
   // the page scrolled sideways.
   bool ShouldScrollToChildOnFocus(wxWindow*) override { return false; }
+
+  // A page shown before its window had its size was scrolled for a small window: once the window has its size,
+  // the page scrolls back as far as the active box allows.
+  void AlCambiarTamano(wxSizeEvent& evento) {
+    evento.Skip();
+    CallAfter([this] {
+      if (m_pVista != nullptr) m_pVista->AjustarTrasTamano();
+    });
+  }
 
   // Activates a box after the event being handled is over.
   void ActivarMasTarde(int indice) {
@@ -618,6 +628,20 @@ void CProg32View::HacerVisible(int indice) {
     const int ancho = std::min(m_pEdit->DameVentana()->GetSize().x, r.Ancho());
     m_pEdit->DameVentana()->SetSize(r.left, r.top, ancho, r.Alto());
   }
+}
+
+void CProg32View::AjustarTrasTamano() {
+  if (m_pLienzo == nullptr) return;
+  const plataforma::CPunto d = Desplazamiento();
+  const wxSize cliente = m_pLienzo->GetClientSize();
+  const CCampo* campo = DameCampo(DameCampoActivo());
+  // The least sideways scroll that shows the active box (none without one).
+  const int necesario = campo != nullptr ? std::max(0, campo->Coor_3 - cliente.x) : 0;
+  if (d.x > necesario) {
+    m_pLienzo->Scroll(necesario, d.y);
+    m_pLienzo->Refresh();
+  }
+  if (campo != nullptr) HacerVisible(DameCampoActivo());
 }
 
 void CProg32View::ActivarMasTarde(int indice) {

@@ -284,6 +284,12 @@ TEST_F(Campo, TextosDeFichero) {
   CCampo b = Caja("B1", &marca);
   EXPECT_EQ(b.FormatearParaFichero("010B", e), "X");
   EXPECT_EQ(b.FormatearParaFichero("010Y", e), "X");
+  marca = 0;
+  EXPECT_EQ(b.FormatearParaFichero("010B", e), " ");
+  // A mark that a page binds to a one-character text keeps its one place when that text is blank.
+  char blanco = ' ';
+  CCampo sb = Caja("S1", &blanco);
+  EXPECT_EQ(sb.FormatearParaFichero("010B", e), " ");
 
   std::uint8_t titular = 4;
   CCampo t = Caja("T1", &titular);

@@ -3,6 +3,7 @@
 // page inside a frame.
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
@@ -26,14 +27,17 @@ namespace {
 
 constexpr int kIdSimple = 1101;
 constexpr int kIdCaja = 1102;
+constexpr int kIdMayusculas = 1103;
 
 class CDlgVentana : public CTemplateDlg {
  public:
-  explicit CDlgVentana(std::function<void(CDlgVentana&)> guion) : CTemplateDlg(900, nullptr), m_guion(std::move(guion)) {
+  explicit CDlgVentana(std::function<void(CDlgVentana&)> guion, bool conMayusculas = false)
+      : CTemplateDlg(900, nullptr), m_guion(std::move(guion)) {
     CPlantillaDialogo p(220, 90, "PRUEBA");
     p.Estatico(-1, "Importe", {4, 6, 40, 10});
     p.Importe(kIdSimple, {50, 4, 60, 12});
     p.CampoEdit(kIdCaja, {50, 20, 60, 12}, m_caja);
+    if (conMayusculas) p.Edicion(kIdMayusculas, {50, 36, 80, 12}, kEdicionMayusculas, 12);
     p.Aceptar({110, 66, 50, 18}).Cancelar({164, 66, 50, 18});
     Plantilla() = p;
     FijarEntorno(SEntornoDialogo{1, false, false, false});
@@ -55,6 +59,10 @@ class CDlgVentana : public CTemplateDlg {
     eventos.emplace_back(0x404, id);
     return 1;
   }
+  int AlSalirDeCampo(int id) override {
+    salidas.emplace_back(id, PermitirSalidaCampo());
+    return 1;
+  }
 
   wxWindow* Ventana(int id) const { return wxWindow::FindWindowById(id, dynamic_cast<wxWindow*>(CDialogoBase::Ventana())); }
   wxWindow* Dialogo() const { return dynamic_cast<wxWindow*>(CDialogoBase::Ventana()); }
@@ -63,6 +71,7 @@ class CDlgVentana : public CTemplateDlg {
   double importe = 1234.5;
   double caja = 7.0;
   std::vector<std::pair<int, int>> eventos;
+  std::vector<std::pair<int, bool>> salidas;
 
  private:
   CDoubleEdit m_caja{10, 2};
@@ -189,6 +198,91 @@ TEST(DialogoVentana, ConElTecladoRealIntroYTabuladorPasanDeCampoYUnImporteNoToma
   if (sinFoco) GTEST_SKIP() << "the display gives no keyboard focus";
   EXPECT_EQ(tecleado, "78");
   EXPECT_EQ(focos, (std::vector<int>{kIdCaja, kIdAceptar, kIdCaja}));
+}
+
+// Leaving a field for another field of the dialog runs the leave-field rules (the toolkit does not always say
+// which window takes the focus); leaving it for Cancel does not.
+TEST(DialogoVentana, DejarUnCampoPorOtroPasaPorLasReglasDeSalida) {
+  REQUIERE_PANTALLA();
+  bool sinFoco = false;
+  std::vector<std::pair<int, bool>> haciaCaja;
+  std::vector<std::pair<int, bool>> haciaCancelar;
+  std::vector<std::pair<int, bool>> desdeCaja;
+  CDlgVentana dlg([&](CDlgVentana& d) {
+    wxWindow* simple = d.Ventana(kIdSimple);
+    d.Dialogo()->Raise();
+    simple->SetFocus();
+    if (!EsperarA([&] { return wxWindow::FindFocus() == simple; })) {
+      sinFoco = true;
+      d.Pulsar(kIdCancelar);
+      return;
+    }
+    // With the mouse, as a person moves on: then the toolkit names no window taking the focus.
+    wxUIActionSimulator raton;
+    const auto centro = [&](int id) {
+      const wxRect r = d.Ventana(id)->GetScreenRect();
+      return wxPoint(r.x + r.width / 2, r.y + r.height / 2);
+    };
+    d.salidas.clear();
+    raton.MouseMove(centro(kIdCaja));
+    raton.MouseClick();
+    EsperarA([&] { return !d.salidas.empty(); });
+    haciaCaja = d.salidas;
+    // And from the box edit back to the field.
+    EsperarA([&] { return wxWindow::FindFocus() != simple; });
+    d.salidas.clear();
+    raton.MouseMove(centro(kIdSimple));
+    raton.MouseClick();
+    EsperarA([&] { return !d.salidas.empty(); });
+    desdeCaja = d.salidas;
+    simple->SetFocus();
+    EsperarA([&] { return wxWindow::FindFocus() == simple; });
+    d.salidas.clear();
+    raton.MouseMove(centro(kIdCancelar));
+    raton.MouseDown();
+    EsperarA([&] { return !d.salidas.empty(); });
+    haciaCancelar = d.salidas;
+    // The release presses Cancel.
+    raton.MouseUp();
+    auto* dialogo = dynamic_cast<wxDialog*>(d.Dialogo());
+    EsperarA([&] { return wxWindow::GetCapture() == nullptr && (dialogo == nullptr || !dialogo->IsModal()); });
+    if (dialogo != nullptr && dialogo->IsModal()) d.Pulsar(kIdCancelar);
+  });
+  EXPECT_EQ(dlg.DoModal(), kIdCancelar);
+  if (sinFoco) GTEST_SKIP() << "the display gives no keyboard focus";
+  ASSERT_FALSE(haciaCaja.empty());
+  EXPECT_EQ(haciaCaja.front(), std::make_pair(kIdSimple, true));
+  ASSERT_FALSE(desdeCaja.empty());
+  EXPECT_EQ(desdeCaja.front(), std::make_pair(kIdCaja, true));
+  ASSERT_FALSE(haciaCancelar.empty());
+  EXPECT_EQ(haciaCancelar.front(), std::make_pair(kIdSimple, false));
+}
+
+// A field that takes capitals only: letters typed one after another keep their order and become capitals.
+TEST(DialogoVentana, UnCampoDeMayusculasGuardaElOrdenDeLoTecleado) {
+  REQUIERE_PANTALLA();
+  bool sinFoco = false;
+  wxString tecleado;
+  CDlgVentana dlg([&](CDlgVentana& d) {
+    auto* campo = dynamic_cast<wxTextCtrl*>(d.Ventana(kIdMayusculas));
+    d.Dialogo()->Raise();
+    wxUIActionSimulator teclado;
+    const wxRect rect = campo->GetScreenRect();
+    teclado.MouseMove(rect.x + rect.width / 2, rect.y + rect.height / 2);
+    teclado.MouseClick();
+    if (!EsperarA([&] { return wxWindow::FindFocus() == campo; })) {
+      sinFoco = true;
+      d.Pulsar(kIdCancelar);
+      return;
+    }
+    teclado.Text("gomez 1a");
+    EsperarA([&] { return campo->GetValue().length() >= 8; });
+    tecleado = campo->GetValue();
+    d.Pulsar(kIdCancelar);
+  }, true);
+  EXPECT_EQ(dlg.DoModal(), kIdCancelar);
+  if (sinFoco) GTEST_SKIP() << "the display gives no keyboard focus";
+  EXPECT_EQ(tecleado, "GOMEZ 1A");
 }
 
 class CPaginaVentana : public CTemplatePropPg {

@@ -216,6 +216,7 @@ class DocumentoPrueba : public CProg32Doc {
   void ComprobarDeclaracion() override {
     if (comprobar) comprobar();
   }
+  void Incompletos(bool incompletos) { PonerHallazgosIncompletos(incompletos); }
   int impresiones = 0;
   std::function<void()> comprobar;
 };
@@ -401,6 +402,32 @@ TEST_F(DlgErroresTablas, RevisarSinFilaElegidaLoPide) {
   ASSERT_EQ(idas_.size(), 1u);
   EXPECT_EQ(idas_[0], (std::pair<int, long>{2, 12}));
   EXPECT_EQ(guion_.Mensajes().size(), 1u);
+}
+
+// With an error among the findings the list opens on the first error, chosen: "&Revisar" goes to its box at once.
+// (Warnings alone choose nothing: RevisarSinFilaElegidaLoPide.)
+TEST_F(DlgErroresTablas, LaListaSeAbreEnElPrimerError) {
+  Hallazgos("PEPE|100R129|4|2|0|12\nPEPE|100R147|4|10|1|28\nPEPE|104R002|4|1|1|4\n");
+  dlg_.OnInitDialog();
+  EXPECT_EQ(v_.grid.DameTextoCelda(FilaElegida(v_.grid), 0), "100R147");
+  dlg_.Pulsar(kIdRevisar);
+  ASSERT_EQ(idas_.size(), 1u);
+  EXPECT_EQ(idas_[0], (std::pair<int, long>{10, 28}));
+  EXPECT_TRUE(guion_.Mensajes().empty());
+}
+
+// The last check could not store all its findings: what the table holds (warnings only here) does not let the
+// declaration be printed or filed; once a check stores them all, it does again.
+TEST_F(DlgErroresTablas, HallazgosIncompletosNoDejanImprimir) {
+  Hallazgos("PEPE|100R129|4|2|0|12\n");
+  DocumentoPrueba doc;
+  doc.Incompletos(true);
+  dlg_.PonerDocumento(&doc);
+  dlg_.OnInitDialog();
+  EXPECT_FALSE(v_.Habilitado(kIdImprimirDeclaracion));
+  doc.Incompletos(false);
+  EXPECT_EQ(dlg_.LlenarLista(), 1);
+  EXPECT_TRUE(v_.Habilitado(kIdImprimirDeclaracion));
 }
 
 TEST_F(DlgErroresTablas, ImprimirEscribirYCancelar) {

@@ -115,6 +115,8 @@ TEST_F(EditDetalle, DigitoAbreElDialogoYAceptarDevuelveElBloque) {
   EXPECT_EQ(peticiones_[0].repeticion, 5);
   EXPECT_EQ(peticiones_[0].sujeto, kSujetoUnidadFamiliar);
   EXPECT_EQ(peticiones_[0].conyugeOPrimerHijo, 0);
+  // The amount the box shows goes with the request (some dialogs read it).
+  EXPECT_DOUBLE_EQ(peticiones_[0].importeCasilla, 10.0);
   EXPECT_EQ(bloque_.items[0], 99);
   EXPECT_DOUBLE_EQ(bloque_.total, 123.5);
   EXPECT_EQ(edit.SuperficieMemoria().CodigosAvisos(), std::vector<int>{kAvisoValorFijado});

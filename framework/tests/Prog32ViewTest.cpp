@@ -296,6 +296,43 @@ TEST_F(VistaPagina, Pagina202DibujadaZoomYCasillaEditada) {
   Esperar(5);
 }
 
+// A page that took the focus while its window was small keeps no more sideways scroll than its box needs once
+// the window has its size.
+TEST_F(VistaPagina, AlCrecerLaVentanaLaPaginaVuelveAlMargenIzquierdo) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  CProg32Doc doc;
+  doc.PonerTipoDec(kTipoDecOrdinaria);
+  ASSERT_EQ(doc.MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
+  auto* vista = dynamic_cast<CVista202*>(doc.BuscarVista(CLASSINFO(CVista202)));
+  ASSERT_NE(vista, nullptr);
+  wxFrame* marco = dynamic_cast<wxFrame*>(vista->GetFrame());
+  ASSERT_NE(marco, nullptr);
+  marco->SetClientSize(300, 300);
+  marco->Move(0, 0);
+  Esperar();
+  // The box furthest to the right, made active in the small window, scrolls the page sideways.
+  int derecha = -1;
+  for (int i = 0; i < vista->NumeroCampos(); ++i) {
+    const CCampo& c = *vista->DameCampo(i);
+    if (c.SoloLectur == 0 && (derecha < 0 || c.Coor_3 > vista->DameCampo(derecha)->Coor_3)) derecha = i;
+  }
+  ASSERT_GE(derecha, 0);
+  vista->PonerCampoRaton(derecha);
+  vista->ActivarCampo();
+  Esperar();
+  ASSERT_EQ(vista->DameCampoActivo(), derecha);
+  ASSERT_GT(vista->Desplazamiento().x, 0);
+
+  marco->SetClientSize(1900, 760);
+  Esperar(10);
+  const int ancho = vista->DameVentana()->GetClientSize().x;
+  const int necesario = std::max(0, vista->DameCampo(derecha)->Coor_3 - ancho);
+  EXPECT_EQ(vista->Desplazamiento().x, necesario);
+  delete vista;
+  Esperar(5);
+}
+
 TEST_F(VistaPagina, PaginaSinImagenAvisaYFunciona) {
   REQUIERE_PANTALLA();
   CGuionMensajes guion;

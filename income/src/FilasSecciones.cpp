@@ -1,10 +1,14 @@
 #include "income/FilasSecciones.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
 #include "framework/DlgMensaje.h"
+#include "framework/TemplateDlgLista.h"
 #include "framework/Utilidades.h"
 #include "platform/Texto.h"
 
@@ -294,5 +298,164 @@ CFilasORD008C::CFilasORD008C(DatosRenta& d)
 CFilasORD008D::CFilasORD008D(DatosRenta& d)
     : CFilasApartadoF(d.ApartadoF2.octetos + kDespORD008D, kFilasGrupoF, kMostradasGrupoF, FormatoGrupoF2('D'),
                       kFilasGrupoF) {}
+
+}  // namespace renta
+
+// ---- section D, blocks 4 and 5 ----
+
+namespace renta {
+
+namespace {
+
+constexpr std::size_t kModulos = 120;
+constexpr std::size_t kPasoModulo = 176;
+constexpr std::size_t kNumeroModulos = 7;
+constexpr std::size_t kIdActividad = 8;
+
+std::int32_t Entero32(const unsigned char* fila, std::size_t desp) {
+  std::int32_t valor = 0;
+  std::memcpy(&valor, fila + desp, sizeof valor);
+  return valor;
+}
+
+}  // namespace
+
+SFormatoFilas FormatoActividadesModulos() {
+  SFormatoFilas f;
+  f.ancho = kAnchoORD005;
+  f.despTitular = 24;
+  f.campos = {0, 12, 24};
+  for (std::size_t j = 0; j < kNumeroModulos; ++j) {
+    const int modulo = static_cast<int>(kModulos + kPasoModulo * j);
+    f.campos.push_back(modulo + 1);
+    f.campos.push_back(modulo + 40);
+    f.campos.push_back(modulo + 168);
+    f.importes.push_back(static_cast<std::size_t>(modulo + 168));
+  }
+  for (int desp = 1352; desp <= 1416; desp += 8) f.campos.push_back(desp);
+  for (int desp = 1440; desp <= 1512; desp += 8) f.campos.push_back(desp);
+  f.campos.insert(f.campos.end(), {1520, 1529, 1534, 1536, 1544, 1552});
+  for (std::size_t j = 0; j < kNumeroModulos; ++j) f.campos.push_back(static_cast<int>(kModulos + kPasoModulo * j));
+  // The amounts a family-unit row shows halved: the money figures, not the indices nor the percentage.
+  for (std::size_t desp : {1352, 1360, 1368, 1376, 1440, 1448, 1456, 1464, 1472, 1480, 1488, 1496, 1504, 1512, 1544,
+                           1552}) {
+    f.importes.push_back(desp);
+  }
+  return f;
+}
+
+SFormatoFilas FormatoActividadesAgrarias() {
+  SFormatoFilas f;
+  f.ancho = kAnchoORD006;
+  f.despTitular = 8;
+  f.campos = {8, 0, 56};
+  // Each product group's index text and yield, then the next group's volume.
+  constexpr int kTexto[13] = {208, 312, 504, 608, 712, 904, 1008, 1200, 1304, 1496, 1600, 1704, 1808};
+  for (int k = 0; k < 13; ++k) {
+    f.campos.push_back(kTexto[k]);
+    f.campos.push_back(kTexto[k] + 8);
+    if (k < 12) f.campos.push_back(kTexto[k] + 16);
+  }
+  f.campos.insert(f.campos.end(), {1824, 1832, 1840});
+  for (int desp = 1896; desp <= 2016; desp += 8) f.campos.push_back(desp);
+  f.campos.insert(f.campos.end(), {2024, 2033, 2040, 2056, 2048});
+  for (int c : f.campos) {
+    if (c >= 56 && c != 2024 && c != 2033 && c != 2040) {
+      const bool texto = std::find(std::begin(kTexto), std::end(kTexto), c) != std::end(kTexto);
+      const bool indice = c >= 1904 && c <= 1936;
+      if (!texto && !indice) f.importes.push_back(static_cast<std::size_t>(c));
+    }
+  }
+  return f;
+}
+
+bool CodigoModulosRelleno(const unsigned char* fila) {
+  return fila != nullptr && marco::HayAlfanumerico(std::string_view(reinterpret_cast<const char*>(fila), 5), 5) != 0;
+}
+
+bool ClaveAgrariaRellena(const unsigned char* fila) { return fila != nullptr && fila[0] >= '1' && fila[0] <= '9'; }
+
+CFilasORD005A::CFilasORD005A(unsigned char* guardadas, int filas, int mostradas)
+    : CFilasApartadoF(guardadas, filas, mostradas, FormatoActividadesModulos(), kFilasActividades) {}
+CFilasORD005A::CFilasORD005A(DatosRenta& d)
+    : CFilasORD005A(d.ApartadoD4.octetos, kFilasActividades, kMostradasActividades) {}
+
+void CFilasORD005A::BorrarModulos(int i, bool soloPersonal) {
+  unsigned char* fila = FilaTrabajo(i);
+  if (fila == nullptr) return;
+  for (std::size_t j = 0; j < kNumeroModulos; ++j) {
+    unsigned char* modulo = fila + kModulos + kPasoModulo * j;
+    const bool personal = modulo[0] == 1 || modulo[0] == 15 || modulo[0] == 16;
+    if (soloPersonal && !personal) continue;
+    // The quantity and the working data (40-151) and the result (168); the module's number, texts and unit
+    // amounts stay, as the activity gives them.
+    std::memset(modulo + 40, 0, 152 - 40);
+    std::memset(modulo + 168, 0, sizeof(double));
+  }
+}
+
+int CFilasORD005A::OrdenFila(int fila, int orden, int marca) {
+  const int i = m_nPrimera + fila;
+  if (fila < 0 || !FilaValida(i)) return -1;
+  switch (orden) {
+    case kOrdenGuardar5: {
+      if (EsCopiaFiltrada()) return 0;
+      unsigned char* trabajo = FilaTrabajo(i);
+      const unsigned char* guardada = FilaEnDatos(i);
+      if (trabajo == nullptr || guardada == nullptr) return 0;
+      const std::int32_t antes = Entero32(guardada, kIdActividad);
+      if (antes != 0 && Entero32(trabajo, kIdActividad) != antes) {
+        if (marco::CDlgMensaje().MostrarMensaje(kMensajeCambioActividad, marco::IconoPregunta) != marco::kBotonAceptar) {
+          RevertirFila(i);
+          return 1;
+        }
+        BorrarModulos(i, false);
+        trabajo[Formato().despTitular] = 0;
+      }
+      GuardarFila(i);
+      return 0;
+    }
+    case kOrdenSuprimir5:
+      if (EsCopiaFiltrada() || CodigoModulosRelleno(FilaTrabajo(i))) return 0;
+      EliminarFila(i);
+      return 1;
+    case kOrdenBorrarModulos5:
+      BorrarModulos(i, marca == 2);
+      return 0;
+    case kOrdenRecargar5:
+      RevertirFila(i);
+      return 0;
+    default:
+      return CFilasApartadoF::OrdenFila(fila, orden, marca);
+  }
+}
+
+CFilasORD006A::CFilasORD006A(unsigned char* guardadas, int filas, int mostradas)
+    : CFilasApartadoF(guardadas, filas, mostradas, FormatoActividadesAgrarias(), kFilasActividades) {}
+CFilasORD006A::CFilasORD006A(DatosRenta& d)
+    : CFilasORD006A(d.ApartadoD5.octetos + kDespORD006, kFilasActividades, kMostradasActividades) {}
+
+int CFilasORD006A::OrdenFila(int fila, int orden, int marca) {
+  const int i = m_nPrimera + fila;
+  if (fila < 0 || !FilaValida(i)) return -1;
+  switch (orden) {
+    case kOrdenGuardar6:
+      if (!EsCopiaFiltrada()) GuardarFila(i);
+      return 0;
+    case kOrdenSuprimir6:
+      if (EsCopiaFiltrada() || ClaveAgrariaRellena(FilaTrabajo(i))) return 0;
+      EliminarFila(i);
+      return 1;
+    case kOrdenRecargar6:
+      RevertirFila(i);
+      return 0;
+    case kOrdenBorrarImportes6:
+      // Everything after the activity information (56 on) goes.
+      if (unsigned char* f = FilaTrabajo(i)) std::memset(f + 56, 0, kAnchoORD006 - 56);
+      return 0;
+    default:
+      return CFilasApartadoF::OrdenFila(fila, orden, marca);
+  }
+}
 
 }  // namespace renta

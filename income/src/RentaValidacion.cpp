@@ -243,6 +243,7 @@ int CRentaDoc::Validar(int argumento) {
   for (const marco::SHallazgo& h : hallazgos) {
     if (m_validador.AnadirHallazgo(h.codigo, h.vista, h.numcontr, h.severidad) == 0) guardados = false;
   }
+  PonerHallazgosIncompletos(!guardados);
   return guardados && !HayErrores(hallazgos) ? 1 : 0;
 }
 

@@ -376,9 +376,9 @@ TEST_F(PaginasFinalesTest, UnaDeclaracionLlenaMuestraSuResultadoEnLaPaginaYEnElB
     if (pagina2->Campo(i) != nullptr && pagina2->Campo(i)->Dato != nullptr) ++enlazadas;
   }
   EXPECT_GT(enlazadas, pagina2->NumeroCampos() / 2);
-  // A page the program does not have: none, and no message.
+  // A page no form has: none, and no message.
   marco::CGuionMensajes guion;
-  EXPECT_EQ(fuente.CrearCampos(205), nullptr);
+  EXPECT_EQ(fuente.CrearCampos(219), nullptr);
   marco::PaginaInfo info;
   EXPECT_EQ(fuente.LeerPagina(299, info), 0);
   EXPECT_TRUE(guion.Codigos().empty());

@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "LineasInternet.h"
 #include "d100/PaginasD100.h"
 #include "framework/BaseDatos.h"
 #include "framework/DocumentoServicios.h"
@@ -31,21 +34,6 @@ constexpr std::size_t kPagadores = offsetof(DatosRenta, RendTrabajo) + 40;
 std::string LeerFichero(const std::filesystem::path& ruta) {
   std::ifstream f(ruta, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
-
-std::vector<std::string> Lineas(const std::string& texto) {
-  std::vector<std::string> lineas;
-  std::size_t inicio = 0;
-  while (inicio < texto.size()) {
-    const std::size_t fin = texto.find("\r\n", inicio);
-    if (fin == std::string::npos) {
-      ADD_FAILURE() << "a line without CR LF";
-      break;
-    }
-    lineas.push_back(texto.substr(inicio, fin - inicio));
-    inicio = fin + 2;
-  }
-  return lineas;
 }
 
 // A writer over a catalogue that holds every page of both forms.
@@ -102,7 +90,7 @@ class RentaInternet : public ::testing::Test {
     const auto ruta = m_dir / "KVXINET";
     std::filesystem::remove(ruta);
     EXPECT_EQ(escritor.Generar(ruta), 1) << static_cast<int>(escritor.DameResultado());
-    return Lineas(LeerFichero(ruta));
+    return pruebas::LineasInternet(LeerFichero(ruta));
   }
 
   std::filesystem::path m_dir;
@@ -142,21 +130,42 @@ void ComprobarPagina2(const std::string& linea, const std::string& cabeza) {
   }
 }
 
+// The person's identification on page 1 (both forms), its fields as the page source orders them.
+const std::vector<pruebas::SValorLinea> kValoresIdentificacion = {
+    {101, 5, "12345678Z", "N.I.F."},
+    {101, 6, "GARCIA         ", "first surname"},
+    {101, 7, "               ", "second surname"},
+    {101, 8, "MARIA          ", "name"},
+    {101, 18, " ", "single: no mark"},
+    {201, 5, "12345678Z", "N.I.F."},
+    {201, 6, "GARCIA         ", "first surname"},
+    {201, 8, "MARIA          ", "name"},
+};
+
 TEST_F(RentaInternet, UnaD101LlenaSeEscribeCampoACampo) {
   salida::CRentaInet escritor;
   const auto lineas = Escribir(escritor);
   EXPECT_TRUE(m_mensajes.Mensajes().empty()) << m_mensajes.Codigos().front();
   // Pages 1, 4-7 always, 2 with the salary, 3 with what the calculation leaves there, 8 (the payment page's boxes)
-  // since nothing says otherwise.
-  std::vector<std::string> cabezas;
-  for (const std::string& l : lineas) cabezas.push_back(l.substr(0, 6));
-  EXPECT_EQ(cabezas, (std::vector<std::string>{"10101 ", "10102 ", "10103 ", "10104 ", "10105 ", "10106 ", "10107 ",
-                                              "10108 "}));
-  ASSERT_GE(lineas.size(), 2u);
+  // since nothing says otherwise. Each line: its page, the page's box table and the line's length as the page
+  // sources lay it out.
+  struct SLinea {
+    const char* cabeza;
+    int idPagina;
+    std::size_t largo;
+  };
+  const SLinea kLineas[] = {{"10101 ", 101, 1181}, {"10102 ", 102, 498}, {"10103 ", 103, 595},
+                            {"10104 ", 104, 648},  {"10105 ", 105, 102}, {"10106 ", 106, 422},
+                            {"10107 ", 107, 534},  {"10108 ", 217, 379}};
+  ASSERT_EQ(lineas.size(), std::size(kLineas));
+  for (std::size_t i = 0; i < lineas.size(); ++i) {
+    EXPECT_EQ(lineas[i].substr(0, 6), kLineas[i].cabeza);
+    pruebas::ComprobarLineaInternet(lineas[i], kLineas[i].idPagina, kLineas[i].largo, kValoresIdentificacion);
+  }
   ComprobarPagina2(lineas[1], "10102 ");
 }
 
-TEST_F(RentaInternet, UnaD100SeEscribeConLasPaginasQueTiene) {
+TEST_F(RentaInternet, UnaD100SeEscribeEntera) {
   // The person's data need the ordinary form.
   m_doc.PonerTipoDec(2);
   CRentaInetCatalogoCompleto escritor;
@@ -168,20 +177,43 @@ TEST_F(RentaInternet, UnaD100SeEscribeConLasPaginasQueTiene) {
   escritor.PonerDocumento(&declaracion);
   const auto ruta = m_dir / "KVXINET";
   ASSERT_EQ(escritor.Generar(ruta), 1) << static_cast<int>(escritor.DameResultado());
-  const auto lineas = Lineas(LeerFichero(ruta));
+  const auto lineas = pruebas::LineasInternet(LeerFichero(ruta));
   ASSERT_FALSE(lineas.empty());
   EXPECT_EQ(lineas.front().substr(0, 6), "10001 ");
   ASSERT_GE(lineas.size(), 2u);
   ComprobarPagina2(lineas[1], "10002 ");
-  // Every line is a page of model 100 in order, the payment page (17) last.
+  // Every line is a page of model 100 in order, the payment page (17) last; each one laid out as its page's box
+  // table says (pages 1, 2 and 14 to 17 with the lengths their sources give).
   EXPECT_EQ(lineas.back().substr(0, 6), "10017 ");
+  const std::map<int, std::size_t> kLargos = {{1, 1183}, {2, 498}, {15, 422}, {16, 534}, {17, 379}};
+  for (const std::string& linea : lineas) {
+    ASSERT_GE(linea.size(), 6u);
+    ASSERT_EQ(linea.substr(0, 3), "100");
+    const int pagina = std::stoi(linea.substr(3, 2));
+    const int id = pagina == 17 ? 217 : 200 + pagina;
+    pruebas::ComprobarLineaInternet(linea, id, kLargos.count(pagina) != 0 ? kLargos.at(pagina) : 0,
+                                    kValoresIdentificacion);
+  }
 
-  // With the program's own catalogue the pages it lacks refuse the form: nothing is written.
+  // The program's own catalogue has every page of the form: the same file is written.
   salida::CRentaInet real;
   real.PonerDocumento(&declaracion);
   std::filesystem::remove(ruta);
-  EXPECT_EQ(real.Generar(ruta), 0);
-  EXPECT_EQ(real.DameResultado(), salida::EResultadoInet::SinPagina);
+  ASSERT_EQ(real.Generar(ruta), 1) << static_cast<int>(real.DameResultado());
+  EXPECT_EQ(real.DameResultado(), salida::EResultadoInet::Escrito);
+  EXPECT_EQ(pruebas::LineasInternet(LeerFichero(ruta)), lineas);
+
+  // Whatever the program's catalogue holds, a catalogue without one page of the form (here the payment page) is
+  // refused before anything is written.
+  class CSinPaginaPago : public salida::CRentaInet {
+   protected:
+    int ExistePagina(int idPagina) override { return idPagina == 217 ? 0 : 1; }
+  } sinPago;
+  sinPago.PonerDocumento(&declaracion);
+  EXPECT_EQ(sinPago.Generar(ruta), 0);
+  EXPECT_EQ(sinPago.DameResultado(), salida::EResultadoInet::SinPagina);
+  EXPECT_EQ(sinPago.DamePaginaFalta(), 17);
+  EXPECT_EQ(sinPago.DameIdPaginaFalta(), 217);
   EXPECT_FALSE(std::filesystem::exists(ruta));
 }
 

@@ -30,10 +30,13 @@
 #include "framework/Hallazgos.h"
 #include "framework/MensajeGuion.h"
 #include "income/FilasSecciones.h"
+#include "framework/ComandosDocumento.h"
 #include "income/ORD001.h"
 #include "income/RentaDoc.h"
+#include "income/RentaInternet.h"
 #include "income/RentaValidacion.h"
 #include "output/InternetFichero.h"
+#include "output/PresentacionInternet.h"
 #include "platform/TablaTexto.h"
 
 namespace fs = std::filesystem;
@@ -752,6 +755,96 @@ TEST_F(RentaValidacionDeclaracionDoc, AportacionesSobreElMaximoDetienenImpresion
   EXPECT_TRUE(m_guion.Codigos().empty());
 }
 
+// A declaration whose saving and printing are only counted: what the print and filing commands do around the
+// check is the document's own.
+class CRentaDocContada : public CRentaDoc {
+ public:
+  int GuardarDeclaracion() override {
+    ++guardadas;
+    return 1;
+  }
+  void Imprimir() override { ++impresiones; }
+  int guardadas = 0;
+  int impresiones = 0;
+};
+
+// The person in front of the filing command: the findings list shows what is stored and is left with Cancel; the
+// notice is accepted, the file dialog is left without a file (the writer is the Internet tests' own).
+class CDialogosPresentacionContados : public salida::IDialogosPresentacion {
+ public:
+  explicit CDialogosPresentacionContados(std::function<void()> alMostrarHallazgos)
+      : m_alMostrarHallazgos(std::move(alMostrarHallazgos)) {}
+  int MostrarHallazgos() override {
+    ++listas;
+    m_alMostrarHallazgos();
+    return 2;
+  }
+  bool ConfirmarPresentacion() override {
+    ++avisos;
+    return true;
+  }
+  std::optional<fs::path> PedirFichero(std::string_view) override { return std::nullopt; }
+  int Generar(salida::CInetFichero&, const fs::path&) override { return 0; }
+  void MostrarResultado(const salida::CInetFichero&) override {}
+  int listas = 0;
+  int avisos = 0;
+
+ private:
+  std::function<void()> m_alMostrarHallazgos;
+};
+
+// The print command (the draft's presentation) and the filing command of a declaration whose contributions pass
+// the maximum: both stop at the findings list, which lists that finding with its page and box; the finding leads
+// to the box, and once the box holds the maximum printing goes ahead and filing reaches its notice.
+TEST_F(RentaValidacionDeclaracionDoc, AportacionesSobreElMaximoParanLaImpresionYElFichero) {
+  DatosRenta d = Familia();
+  SinConyuge(d);
+  Fam(d)[1] = 0;
+  Identificacion(d);
+  Texto(Fam(d), 4, "1960");
+  d.ApartadoJ.octetos[0] = 2;
+  Doble(d.ApartadoJ.octetos, 16, MaximoPlanes(1960) + 1);
+  CRentaDocContada doc;
+  Preparar(doc, d);
+  doc.PonerClave("ANA");
+
+  std::vector<Hallazgos> listas;
+  const marco::SServiciosComandos anteriores = marco::ServiciosComandos();
+  marco::SServiciosComandos servicios;
+  servicios.mostrarHallazgos = [&](marco::CProg32Doc& documento) {
+    EXPECT_EQ(&documento, &doc);
+    listas.push_back(De("ANA"));
+  };
+  marco::PonerServiciosComandos(servicios);
+  const Hallazgos exceso = {{"100R147", 10, 28, 1}};
+
+  EXPECT_EQ(doc.PresentarBorrador(), 1);
+  EXPECT_EQ(doc.impresiones, 0) << "printed past an error";
+  ASSERT_EQ(listas.size(), 1u);
+  EXPECT_EQ(listas.back(), exceso);
+
+  CPresentacionRenta presentacion(doc);
+  CDialogosPresentacionContados dialogos([&] { listas.push_back(De("ANA")); });
+  EXPECT_EQ(salida::PresentarPorInternet(presentacion, dialogos), salida::EPresentacion::ConErrores);
+  EXPECT_EQ(dialogos.avisos, 0) << "filing went on past an error";
+  ASSERT_EQ(listas.size(), 2u);
+  EXPECT_EQ(listas.back(), exceso);
+
+  // The finding names the first-kind contributions of the declarant; the maximum typed there clears it.
+  doc.IrAHallazgo(listas.back().front().vista, listas.back().front().numcontr);
+  EXPECT_EQ(doc.DameSujetoActual(), marco::kSujetoDeclarante);
+  Doble(doc.Datos().ApartadoJ.octetos, 16, MaximoPlanes(1960));
+  EXPECT_EQ(doc.PresentarBorrador(), 1);
+  EXPECT_EQ(doc.impresiones, 1);
+  EXPECT_EQ(listas.size(), 2u) << "the findings list came up for a declaration without errors";
+  EXPECT_EQ(De("ANA"), Hallazgos{});
+  EXPECT_EQ(salida::PresentarPorInternet(presentacion, dialogos), salida::EPresentacion::SinFichero);
+  EXPECT_EQ(dialogos.listas, 1);
+  EXPECT_EQ(dialogos.avisos, 1);
+  marco::PonerServiciosComandos(anteriores);
+  EXPECT_TRUE(m_guion.Codigos().empty());
+}
+
 // Findings the table does not take fail the run even when no rule found an error, and the Internet writer does
 // not take a table it cannot read for a declaration without errors.
 TEST_F(RentaValidacionDeclaracionDoc, HallazgosQueNoSeGuardanSonUnFallo) {
@@ -763,11 +856,15 @@ TEST_F(RentaValidacionDeclaracionDoc, HallazgosQueNoSeGuardanSonUnFallo) {
   doc.PonerSujetoActual(marco::kSujetoDeclarante);
   EXPECT_EQ(doc.Validar(0), 1);
   EXPECT_EQ(De("ANA"), (Hallazgos{{"100V203", 17, 21, 0}}));
+  EXPECT_FALSE(doc.HallazgosIncompletos());
 
   marco::CBaseDatos cerrada;
   doc.Validador().PonerBaseDatos(&cerrada);
   EXPECT_EQ(doc.Validar(0), 0);
   EXPECT_EQ(salida::DeclaracionConErrores(&cerrada, "ANA"), 1);
+
+  // The findings list then keeps printing disabled (DlgErrores).
+  EXPECT_TRUE(doc.HallazgosIncompletos());
 }
 
 // A finding chosen in the list shows the person the findings were written for.

@@ -127,8 +127,10 @@ std::string CRegistroRenta::DatosCodigoBarras(const DatosRenta& datos, const SVi
                              : i == 2 ? area.Double(kDatosFamilia + kGrados[0])
                                       : 0.0;
   registro.Numero(gradoPareja, 2);
-  if (area.Byte(kMarcaX1 + i) == 'x') registro.Texto("1", 1);
-  if (area.Byte(kMarcaX2 + i) == 'x') registro.Texto("2", 1);
+  // The page's mark boxes store 1; older declarations and imports hold 'x' or 'X'.
+  const auto marcada = [](unsigned char b) { return b == 1 || b == 'x' || b == 'X'; };
+  if (marcada(area.Byte(kMarcaX1 + i))) registro.Texto("1", 1);
+  if (marcada(area.Byte(kMarcaX2 + i))) registro.Texto("2", 1);
 
   // Family rows.
   FiltrarFilasFamilia(datos, vista);

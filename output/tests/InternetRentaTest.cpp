@@ -178,7 +178,7 @@ TEST_F(InternetRenta, UnImporteDemasiadoGrandeDetieneElFichero) {
   marco::RearmarAvisoDesborde();
 }
 
-TEST_F(InternetRenta, ElCatalogoDelProgramaTieneLaD101YRechazaLaD100QueLeFaltan) {
+TEST_F(InternetRenta, ElCatalogoDelProgramaTieneLaD101YLaD100Enteras) {
   PonerImporte(*documento_.datos, 3, 2, 1234567);
   // Every page of the simplified form (and its payment page, 217) is in the program's catalogue.
   documento_.modelo = 1;
@@ -187,15 +187,16 @@ TEST_F(InternetRenta, ElCatalogoDelProgramaTieneLaD101YRechazaLaD100QueLeFaltan)
   const std::string escrito = Fichero();
   EXPECT_EQ(escrito, "10102 000001234567" + std::string(40 * 12, '0') + "\r\n");
 
-  // The ordinary form lacks pages: nothing is written, the file of the D-101 stays as it was, and the user is
-  // told which page is missing.
+  // Every page of the ordinary form is there too: its file is written, no page is missing.
   documento_.modelo = 2;
   CRentaInet d100;
-  EXPECT_EQ(Generar(d100), 0);
-  EXPECT_EQ(d100.DameResultado(), EResultadoInet::SinPagina);
-  EXPECT_GT(d100.DamePaginaFalta(), 1);
-  EXPECT_EQ(d100.DameIdPaginaFalta(), 200 + d100.DamePaginaFalta());
-  EXPECT_EQ(Fichero(), escrito);
+  ASSERT_EQ(Generar(d100), 1) << static_cast<int>(d100.DameResultado());
+  EXPECT_EQ(d100.DameResultado(), EResultadoInet::Escrito);
+  EXPECT_EQ(d100.DamePaginaFalta(), 0);
+  EXPECT_EQ(d100.DameIdPaginaFalta(), 0);
+  const std::string ordinaria = Fichero();
+  EXPECT_EQ(ordinaria.rfind("10002 000001234567", 0), 0u) << ordinaria;
+  EXPECT_EQ(ordinaria.substr(ordinaria.size() - 2), "\r\n");
   EXPECT_EQ(Nombres(), (std::set<std::string>{"KVXINET"}));
 }
 

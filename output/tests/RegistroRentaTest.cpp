@@ -412,6 +412,22 @@ TEST(RegistroRenta, FilasDeFamilia) {
   EXPECT_EQ(unidad.substr(200 + 3 * 57, 9), "NIF000003");
 }
 
+// The taxation marks as the page stores them (1) and as older files hold them ('x', 'X') all count.
+TEST(RegistroRenta, LasMarcasDeTributacionValenComoLasGuardaLaPagina) {
+  for (const unsigned char valor : {static_cast<unsigned char>(1), static_cast<unsigned char>('x'),
+                                    static_cast<unsigned char>('X'), static_cast<unsigned char>(0),
+                                    static_cast<unsigned char>(' ')}) {
+    SCOPED_TRACE(static_cast<int>(valor));
+    CAreaRenta area;
+    PonTexto(*area, 3048, "FAMILIA01");
+    PonByte(*area, 1810 + 1, valor);
+    const std::string registro = Registro(area, Vista(2));
+    const bool marcada = valor == 1 || valor == 'x' || valor == 'X';
+    ASSERT_EQ(registro.size(), marcada ? 9702u : 9701u);
+    EXPECT_EQ(registro.substr(200, marcada ? 10 : 9), marcada ? "2FAMILIA01" : "FAMILIA01");
+  }
+}
+
 TEST(RegistroRenta, FilasDeLaPersonaConTitular2) {
   CAreaRenta area = Area(3);
   PonByte(*area, 1043 + 1, 1);  // the declarant's choice and mark too: both records have the same layout

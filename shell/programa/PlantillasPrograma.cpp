@@ -5,6 +5,7 @@
 #include <wx/docview.h>
 
 #include "activities/EditsActividad.h"
+#include "activities/EditsModulos.h"
 #include "d100/PaginasD100.h"
 #include "dialogs/DialogosDetalle.h"
 #include "framework/EditDetalle.h"
@@ -39,6 +40,7 @@ void RegistrarPartesPrograma() {
   patrimonio::RegistrarPaginas714();
   dialogos::RegistrarDialogosDetalle();
   actividades::RegistrarEditsActividad(marco::FabricaEdit());
+  actividades::RegistrarEditsModulos(marco::FabricaEdit());
 }
 
 // Views the documents make by class name only (the draft presentation, the wealth-tax printing view): kept in

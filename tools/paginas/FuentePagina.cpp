@@ -382,6 +382,27 @@ void Maqueta(CPagina& p) {
     }
     if (c.mascara.empty()) Falla(c.linea, "la casilla " + std::to_string(c.numero) + " no tiene MASCARA");
   }
+  // The filing writer looks for Internet fields 1 to n (n: the boxes that carry a number other than 999) and takes
+  // the first box of each: a gap or a repeated number would drop a value from the file without a word.
+  {
+    std::vector<const CCasilla*> porOrden;
+    for (const CCasilla& c : p.casillas) {
+      if (c.idInternet > 0 && c.idInternet != kInternetNoEscrito) porOrden.push_back(&c);
+    }
+    std::vector<const CCasilla*> vista(porOrden.size() + 1, nullptr);
+    for (const CCasilla* c : porOrden) {
+      if (c->idInternet > static_cast<int>(porOrden.size())) {
+        Falla(c->linea, "INTERNET " + std::to_string(c->idInternet) + " de la casilla " + std::to_string(c->numero) +
+                            ": los campos van numerados de 1 a " + std::to_string(porOrden.size()) + " sin huecos");
+      }
+      const CCasilla*& antes = vista[static_cast<std::size_t>(c->idInternet)];
+      if (antes != nullptr) {
+        Falla(c->linea, "INTERNET " + std::to_string(c->idInternet) + " de la casilla " + std::to_string(c->numero) +
+                            " ya lo lleva la casilla " + std::to_string(antes->numero));
+      }
+      antes = c;
+    }
+  }
   auto casilla = [&](int numero) -> CCasilla& { return p.casillas[static_cast<std::size_t>(numero - 1)]; };
 
   int y = kInicioFlujo;

@@ -32,6 +32,8 @@ inline constexpr int kFinFlujo = 1396;
 // Default sizes of the flow.
 inline constexpr int kAltoFila = 30;
 inline constexpr int kAltoCasilla = 22;
+// The Internet field number of a box that is not written to the filing file.
+inline constexpr int kInternetNoEscrito = 999;
 inline constexpr int kAnchoNumero = 30;  // the cell of the printed box number, left of the box
 inline constexpr int kHuecoNumero = 3;   // between that cell and the box
 inline constexpr int kAltoEtiqueta = 11;  // character height of labels

@@ -231,6 +231,7 @@ int C714Doc::Validar(int /*argumento*/) {
   for (const SHallazgo714& h : hallazgos) {
     if (m_validador.AnadirHallazgo(h.codigo, h.pagina, h.casilla, 1) == 0) guardados = false;
   }
+  PonerHallazgosIncompletos(!guardados);
   return guardados && hallazgos.empty() ? 1 : 0;
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "LineasInternet.h"
 #include "framework/BaseDatos.h"
 #include "framework/MensajeGuion.h"
 #include "framework/ServiciosAplicacion.h"
@@ -27,21 +28,6 @@ namespace {
 std::string LeerFichero(const std::filesystem::path& ruta) {
   std::ifstream f(ruta, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
-
-std::vector<std::string> Lineas(const std::string& texto) {
-  std::vector<std::string> lineas;
-  std::size_t inicio = 0;
-  while (inicio < texto.size()) {
-    const std::size_t fin = texto.find("\r\n", inicio);
-    if (fin == std::string::npos) {
-      ADD_FAILURE() << "a line without CR LF";
-      break;
-    }
-    lineas.push_back(texto.substr(inicio, fin - inicio));
-    inicio = fin + 2;
-  }
-  return lineas;
 }
 
 class C714Internet : public ::testing::Test {
@@ -86,7 +72,7 @@ class C714Internet : public ::testing::Test {
     const auto ruta = m_dir / "TVXINET";
     std::filesystem::remove(ruta);
     EXPECT_EQ(escritor.Generar(ruta), 1) << static_cast<int>(escritor.DameResultado());
-    return Lineas(LeerFichero(ruta));
+    return pruebas::LineasInternet(LeerFichero(ruta));
   }
 
   std::filesystem::path m_dir;
@@ -129,6 +115,12 @@ TEST_F(C714Internet, UnaD714SeEscribeConSuPrimeraPaginaCampoACampo) {
   }
   EXPECT_NE(lineas[0].find("GARCIA PEREZ"), std::string::npos) << lineas[0];
   EXPECT_TRUE(m_mensajes.Mensajes().empty());
+
+  // Every line, field by field, as the box table of its page (300 + page) lays it out.
+  for (const std::string& linea : lineas) {
+    ASSERT_EQ(linea.substr(0, 3), "714");
+    pruebas::ComprobarLineaInternet(linea, 300 + std::stoi(linea.substr(3, 2)), 0);
+  }
 }
 
 TEST_F(C714Internet, LaPagina11SaleConDiferenciaNoNegativa) {

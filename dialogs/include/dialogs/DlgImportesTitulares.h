@@ -27,7 +27,7 @@ namespace dialogos {
 inline constexpr int kEntradasCapital = 6;
 inline constexpr int kMaxEntradasTitulares = 6;
 inline constexpr int kMaxImportesCapital = 8;
-inline constexpr std::size_t kMaxRestoEntrada = 32;
+inline constexpr std::size_t kMaxRestoEntrada = 400;
 // The statics of the dialogs that show entries as lines: the holder hint and a note.
 inline constexpr int kIdAyudaTitularLineas = 1268;
 inline constexpr int kIdNotaLineas = 1269;
@@ -41,7 +41,8 @@ inline constexpr std::string_view kMensajeTitularNoAdmitido = "100I006";
 struct SEntradaTitular {
   std::uint8_t titular = 0;  // 0 none, 1 common, 2 declarant, 3 spouse, 4 first child, 5 second child
   std::array<double, kMaxImportesCapital> importes{};
-  // The entry's bytes after its amounts (dates, codes of another dialog on the same entries).
+  // The entry's bytes after its amounts (dates, codes of another dialog on the same entries, the computation
+  // behind an amount).
   std::array<unsigned char, kMaxRestoEntrada> resto{};
 };
 using EntradasTitulares = std::array<SEntradaTitular, kMaxEntradasTitulares>;

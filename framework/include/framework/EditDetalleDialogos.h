@@ -43,6 +43,7 @@ struct SPeticionDetalle {
   std::int32_t sujeto = 0;               // the person shown
   std::int32_t conyugeOPrimerHijo = 0;   // 1 when the spouse or the first child is present
   std::span<unsigned char> bloque;       // the working copy of the detail block (empty for a tick box's dialog)
+  double importeCasilla = 0.0;           // the amount the box itself shows (some dialogs only read it)
 };
 
 // Runs the dialog modally: kDialogoAceptado or kDialogoCancelado. On kDialogoAceptado the working copy holds

@@ -105,6 +105,9 @@ class CProg32Doc : public wxDocument {
   virtual void InicializarDatos();
   // Validation of the whole declaration: 1 (nothing found) in the base.
   virtual int Validar(int argumento);
+  // The last validation did not get all its findings into the findings table (the table layer told the user why):
+  // what the table lists then says nothing in favour of printing or filing.
+  bool HallazgosIncompletos() const { return m_bHallazgosIncompletos; }
   // The Internet filing command: whether the declaration can be filed that way now (false in the base), and the
   // command itself (nothing in the base; the declaration documents check, save, ask for the file and write it).
   virtual bool AdmitePresentacionInternet() const;
@@ -260,6 +263,8 @@ class CProg32Doc : public wxDocument {
   int BuscarFilaDeclaracion(CTabla& tabla);
   // Lets go of the stored row: closes the document's table (its lock goes with it) and clears the status.
   void SoltarDeclaracion();
+  // Set by the documents' Validar for each run.
+  void PonerHallazgosIncompletos(bool incompletos) { m_bHallazgosIncompletos = incompletos; }
 
  private:
   // Makes a view of `clase` for this document; WIN020 when it cannot be made.
@@ -297,6 +302,7 @@ class CProg32Doc : public wxDocument {
   bool EnfocarCampoPendiente();
   // Set while the draft presentation opens, so that its command sent to the draft view does not come back here.
   bool m_bAbriendoBorrador = false;
+  bool m_bHallazgosIncompletos = false;
 
   wxDECLARE_DYNAMIC_CLASS(CProg32Doc);
 };

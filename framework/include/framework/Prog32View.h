@@ -96,6 +96,8 @@ class CProg32View : public wxView, public CProg32ViewReglas {
   void DibujarMarcoCampo(int estado, int indice) override;
   void DibujarTextoCampo(int indice) override;
   void HacerVisible(int indice) override;
+  // After the window changed its size: no more sideways scroll than the active box needs.
+  void AjustarTrasTamano();
   void ActivarMasTarde(int indice) override;
   void CaretAlFinal() override;
   void MarcarDocumentoModificado() override;

@@ -18,6 +18,11 @@
 
 namespace ordinaria {
 
+int NumeroCasillaFila(const SGrupoPagina& grupo, std::size_t j, const SCasillaFila& casilla) {
+  if (j < grupo.colas.size() && casilla.desp >= grupo.inicioCola) return grupo.colas[j] + casilla.desp - grupo.inicioCola;
+  return j < grupo.primeras.size() ? grupo.primeras[j] + casilla.desp : 0;
+}
+
 // ---- the box array ----
 
 CControlesGrupos::CControlesGrupos() = default;
@@ -62,9 +67,9 @@ bool CControlesGrupos::GrupoEditable(int grupo) const {
 
 int CControlesGrupos::GrupoDeCasilla(int numero) const {
   for (const SGrupoPagina& g : Grupos()) {
-    for (int primera : g.primeras) {
+    for (std::size_t j = 0; j < g.primeras.size(); ++j) {
       for (const SCasillaFila& c : g.casillas) {
-        if (primera + c.desp == numero) return g.id;
+        if (NumeroCasillaFila(g, j, c) == numero) return g.id;
       }
     }
   }
@@ -75,7 +80,7 @@ int CControlesGrupos::FilaDeCasilla(int numero) const {
   for (const SGrupoPagina& g : Grupos()) {
     for (std::size_t j = 0; j < g.primeras.size(); ++j) {
       for (const SCasillaFila& c : g.casillas) {
-        if (g.primeras[j] + c.desp == numero) return static_cast<int>(j);
+        if (NumeroCasillaFila(g, j, c) == numero) return static_cast<int>(j);
       }
     }
   }
@@ -84,9 +89,9 @@ int CControlesGrupos::FilaDeCasilla(int numero) const {
 
 int CControlesGrupos::CampoDeCasilla(int numero) const {
   for (const SGrupoPagina& g : Grupos()) {
-    for (int primera : g.primeras) {
+    for (std::size_t j = 0; j < g.primeras.size(); ++j) {
       for (const SCasillaFila& c : g.casillas) {
-        if (primera + c.desp == numero) return c.campo;
+        if (NumeroCasillaFila(g, j, c) == numero) return c.campo;
       }
     }
   }
@@ -99,7 +104,7 @@ int CControlesGrupos::CasillaDeCampo(int grupo, int fila, int campo) const {
   const SGrupoPagina& gp = Grupos()[static_cast<std::size_t>(g)];
   if (fila < 0 || static_cast<std::size_t>(fila) >= gp.primeras.size()) return 0;
   for (const SCasillaFila& c : gp.casillas) {
-    if (c.campo == campo) return gp.primeras[static_cast<std::size_t>(fila)] + c.desp;
+    if (c.campo == campo) return NumeroCasillaFila(gp, static_cast<std::size_t>(fila), c);
   }
   return 0;
 }
@@ -177,7 +182,7 @@ void CControlesGrupos::EnlazarGrupo(int grupo) {
     const int fila = static_cast<int>(j);
     for (const SCasillaFila& c : gp.casillas) {
       void* enlace = c.enlace >= 0 && filas != nullptr ? filas->DireccionCampo(fila, c.enlace) : nullptr;
-      renta::EnlazarCasilla(CampoDeNumero(gp.primeras[j] + c.desp), LugarCasilla(grupo, fila, c), c.tamano, enlace);
+      renta::EnlazarCasilla(CampoDeNumero(NumeroCasillaFila(gp, j, c)), LugarCasilla(grupo, fila, c), c.tamano, enlace);
     }
   }
   SoloLecturaGrupo(grupo);
@@ -199,7 +204,7 @@ void CControlesGrupos::SoloLecturaGrupo(int grupo) {
     const bool conClave = ClaveFila(grupo, static_cast<int>(j)) != 0;
     for (const SCasillaFila& c : gp.casillas) {
       const bool cabeza = c.desp < gp.cabeza;
-      Bloquear(gp.primeras[j] + c.desp, !editable || (cabeza ? !abierta : !conClave));
+      Bloquear(NumeroCasillaFila(gp, j, c), !editable || (cabeza ? !abierta : !conClave));
     }
     abierta = conClave;
   }
@@ -272,8 +277,9 @@ int CControlesGrupos::ContarHojas() {
     }
     maximo = std::max(maximo, cuenta);
   }
-  // Three rows a sheet; the first sheet holds the first three.
-  m_nHojasExtra = maximo / 3 == 0 ? 0 : (maximo + 2) / 3 - 1;
+  // The first sheet holds the first rows; each further sheet as many again.
+  const int porHoja = std::max(FilasPorHoja(), 1);
+  m_nHojasExtra = maximo == 0 ? 0 : (maximo + porHoja - 1) / porHoja - 1;
   return m_nHojasExtra;
 }
 

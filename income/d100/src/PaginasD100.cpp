@@ -3,6 +3,8 @@
 #include "d100/ORD002.h"
 #include "d100/ORD003.h"
 #include "d100/ORD004.h"
+#include "d100/ORD005.h"
+#include "d100/ORD006.h"
 #include "d100/ORD007.h"
 #include "d100/ORD008.h"
 #include "d100/ORD009.h"
@@ -24,6 +26,8 @@ std::span<wxClassInfo* const> ClasesPaginasD100() {
       ClasePaginaORD002(),
       ClasePaginaORD003(),
       ClasePaginaORD004(),
+      ClasePaginaORD005(),
+      ClasePaginaORD006(),
       ClasePaginaORD007(),
       ClasePaginaORD008(),
       ClasePaginaORD009(),

@@ -7,6 +7,8 @@
 // what the section holds) or over its own place in a declaration's data area.
 #pragma once
 
+#include <string_view>
+
 #include "income/ModeloFilas.h"
 #include "ximardol.h"
 
@@ -243,6 +245,73 @@ class CFilasORD008C : public CFilasApartadoF {
 class CFilasORD008D : public CFilasApartadoF {
  public:
   explicit CFilasORD008D(DatosRenta& datos);
+};
+
+// ---- section D, blocks 4 and 5: activities under the module regime (ORD005) and agricultural ones (ORD006) ----
+
+// Four activity rows, two shown: RegApartadoD4 from its start, rows of 1,560 bytes with the holder at 24;
+// RegApartadoD5 after its 16-byte head, rows of 2,064 bytes with the holder at 8.
+inline constexpr int kFilasActividades = 4;
+inline constexpr int kMostradasActividades = 2;
+inline constexpr std::size_t kAnchoORD005 = 1560;
+inline constexpr std::size_t kAnchoORD006 = 2064;
+inline constexpr std::size_t kDespORD006 = 16;
+
+// The row commands of the two pages on shown row j (row i = first shown row + j); -1 for a row outside the table.
+// ORD005: 101 stores row i; when its activity number (int32 at 8) differs from a non-zero stored one, 390E013 asks
+//     first: Aceptar empties what was entered for the old activity's modules and the row's holder, then stores;
+//     Cancelar puts the stored row back and gives 1. 102 deletes row i when its code (5 characters at 0) has no
+//     letter or digit after the first (the following rows move up, each stored; 1 deleted). 104 empties the
+//     entered quantities and the results of the row's seven modules (working copy). 106 reverts row i.
+// ORD006: 82 stores; 83 deletes the row when its key (the character at 0) is not a digit above 0 (1 deleted);
+//     85 reverts; 87 empties the row's amounts (working copy), keeping key, activity, holder and information.
+// Nothing is stored while the rows are one person's filtered copy. The commands of CFilasApartadoF (5, 6, 7) are
+// kept as well.
+inline constexpr int kOrdenGuardar5 = 101;
+inline constexpr int kOrdenSuprimir5 = 102;
+inline constexpr int kOrdenBorrarModulos5 = 104;
+inline constexpr int kOrdenRecargar5 = 106;
+inline constexpr int kOrdenGuardar6 = 82;
+inline constexpr int kOrdenSuprimir6 = 83;
+inline constexpr int kOrdenRecargar6 = 85;
+inline constexpr int kOrdenBorrarImportes6 = 87;
+inline constexpr std::string_view kMensajeCambioActividad = "390E013";
+
+// Fields, numbered as the boxes of a row of the page (from the row's first box):
+//   ORD005: 0 code (+0), 1 unit text (+12), 2 holder (+24); module j (0-6): 3+3j its text (+121+176j), 4+3j its
+//     quantity (+160+176j), 5+3j its result (+288+176j); 24-32 the doubles at 1352 ... 1416; 33-35 at 1440 ...
+//     1456; 36-39 at 1464 ... 1488; 40-42 at 1496 ... 1512; 43 entity (+1520), 44 activity (+1529), 45 holder
+//     copy (+1534), 46-48 the doubles at 1536, 1544, 1552; 49-55 the start of module slot 0-6 (+120+176j), the
+//     link of its quantity box.
+//   ORD006: 0 holder (+8), 1 key (+0), 2 volume of group 1 (+56); then for groups k = 1..12 the index text and
+//     the yield of group k and the volume of group k + 1; 39 and 40 the index text and yield of group 13; 41 and
+//     42 the doubles at 1824 and 1832; 43 at 1840; 44-59 the doubles at 1896 ... 2016; 60 entity (+2024), 61
+//     holder copy (+2033), 62 at 2040, 63 at 2056, 64 at 2048.
+SFormatoFilas FormatoActividadesModulos();
+SFormatoFilas FormatoActividadesAgrarias();
+
+// Whether the code of an activity row holds a letter or digit after its first character (a row of ORD005), and
+// whether the key of an agricultural row reads as a whole number above 0.
+bool CodigoModulosRelleno(const unsigned char* fila);
+bool ClaveAgrariaRellena(const unsigned char* fila);
+
+class CFilasORD005A : public CFilasApartadoF {
+ public:
+  CFilasORD005A(unsigned char* guardadas, int filas, int mostradas);
+  explicit CFilasORD005A(DatosRenta& datos);
+  int OrdenFila(int fila, int orden, int marca) override;
+  int ComprobarFila(int) override { return 1; }
+  // Empties the modules of working row i: every quantity, working datum and result; with `soloPersonal` only
+  // those of the personnel modules (numbers 1, 15 and 16).
+  void BorrarModulos(int i, bool soloPersonal);
+};
+
+class CFilasORD006A : public CFilasApartadoF {
+ public:
+  CFilasORD006A(unsigned char* guardadas, int filas, int mostradas);
+  explicit CFilasORD006A(DatosRenta& datos);
+  int OrdenFila(int fila, int orden, int marca) override;
+  int ComprobarFila(int) override { return 1; }
 };
 
 }  // namespace renta

@@ -114,6 +114,10 @@ TEST(FuentePagina, RechazaLoQueNoCabeONoSeEntiende) {
       {"PAGINA 901", "PAGINA 10000", "PAGINA fuera de 1..9999"},
       {"TIPODEC 2", "TIPODEC dos", "no es un número entero"},
       {"FILA\n", "FILA\nFILA 200\nFILA 200\nFILA 200\nFILA 200\nFILA 200\nFILA 200\nFILA 200\n", "se acaba aquí"},
+      // The filing file's fields are numbered 1 to n, once each (999: not written).
+      {"  NUMERO 001", "  NUMERO 001\n  INTERNET 120N 2", "línea 11: INTERNET 2 de la casilla 1: los campos van numerados de 1 a 1"},
+      {"CASILLA 2 b\n  MASCARA A20\n", "  INTERNET 120N 1\nCASILLA 2 b\n  MASCARA A20\n  INTERNET 200A 1\n",
+       "línea 16: INTERNET 1 de la casilla 2 ya lo lleva la casilla 1"},
   };
   for (const Caso& c : casos) {
     std::vector<CPagina> paginas;

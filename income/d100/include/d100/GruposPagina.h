@@ -48,7 +48,14 @@ struct SGrupoPagina {
   bool porTitular = true;
   // The boxes at the head of a row (from its first): a row opens them for the next row once it has its key.
   int cabeza = 1;
+  // Rows whose last boxes stand apart from the rest (after every row's first boxes): the box at `desp` from
+  // `inicioCola` on is box colas[row] + desp - inicioCola. Empty when each row's boxes follow each other.
+  std::vector<int> colas = {};
+  int inicioCola = 0;
 };
+
+// The number of a group box in shown row j.
+int NumeroCasillaFila(const SGrupoPagina& grupo, std::size_t j, const SCasillaFila& casilla);
 
 // The title of a supplementary sheet and its width. The title speaks the interface language: it is the text of the
 // message-table row kCodigoTituloHoja, this Castilian one when the table lacks it.
@@ -117,8 +124,10 @@ class CControlesGrupos : public marco::CControlesPagina {
   // Every group's shown rows loaded again from the data area (after a recalculation); one person's copy is made
   // again, its window kept where it was.
   void RecargarGrupos();
-  // The supplementary sheets the rows of the person shown need (0, 1 or 2).
-  int ContarHojas();
+  // The supplementary sheets the rows of the person shown need (0, 1 or 2); three rows a sheet unless the page
+  // says otherwise.
+  virtual int ContarHojas();
+  virtual int FilasPorHoja() const { return 3; }
   int DameHojasExtra() const { return m_nHojasExtra; }
   const char* MarcaHojas() const { return m_aMarcaHojas.data(); }
   char* MarcaHojas() { return m_aMarcaHojas.data(); }
@@ -142,6 +151,7 @@ class CControlesGrupos : public marco::CControlesPagina {
   int SujetoMostrado() const;
   // Locks (true) or frees a box, keeping the lock its box table gives it.
   void Bloquear(int numero, bool bloqueada);
+  void PonerHojasExtra(int hojas) { m_nHojasExtra = hojas; }
 
   DatosRenta* m_pDatos = nullptr;
   renta::SCabeceraPagina m_cabecera;

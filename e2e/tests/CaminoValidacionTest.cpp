@@ -1,0 +1,232 @@
+// The road of the findings list: a declaration without errors, stored in an earlier session, is opened from the
+// index; the declarant's NIF is erased on page 1; "&Declaracion", "&Estado de la Declaracion" lists the error; a
+// double click on it shows page 1 with the NIF box active; the NIF typed there and the check run again leave no
+// error. What the check found is read from the findings table the program writes, what was typed from the store.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Camino.h"
+#include "framework/DocumentoServicios.h"
+#include "income/Pago.h"
+#include "income/RentaReglas.h"
+#include "income/RentaValidacion.h"
+#include "output/RegistroRentaCampos.h"
+#include "ximardol.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using e2e::CCamino;
+namespace titulos = e2e::titulos;
+
+constexpr const char* kClave = "VALIDACION E2E";
+constexpr const char* kNif = "12345678Z";
+// The correction is another valid NIF, so that neither the clipboard nor the store can show it by chance.
+constexpr const char* kNifCorregido = "87654321X";
+// The D-101 page 1, where the declarant's NIF is box 5 (its place 4 in the page's box array).
+constexpr int kPaginaIdentificacion = 101;
+constexpr const char* kIdCasillaNif = "ZDNID";
+
+// Places in the data area, from the program's headers.
+constexpr std::size_t kIdentificacion = offsetof(DatosRenta, Identificacion);
+constexpr std::size_t kPersona = marco::kSujetoDeclarante - 1;
+constexpr std::size_t kNifDeclarante = kIdentificacion + renta::kDespNif + renta::kAnchoNif * kPersona;
+// What page 1 asks of a person besides the name, so that the check has nothing to warn of: a personal datum (one
+// character, 9 per person, the slot of person p at 9p), the street of the address (26 per person) and the first
+// of the two tax assignments (a byte per person).
+constexpr std::size_t kDatoPersonal = kIdentificacion + 0x4af + 9 * marco::kSujetoDeclarante;
+constexpr std::size_t kDomicilio = kIdentificacion + 0x302 + 26 * marco::kSujetoDeclarante;
+constexpr std::size_t kAsignacion = kIdentificacion + 0x9a9 + marco::kSujetoDeclarante;
+// The payment page: both ways chosen (pay at once, refund without account), whichever the result turns out to be.
+constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
+
+// Where the first finding of the list lies, in the list window's own pixels: the grid starts at (8, 8) of the
+// client area; its heading row is one and a half default rows high, so the first finding's row runs from 1.5 to
+// 2.5 default rows down (the default row is the list font's height plus a blank's width above and below it). 46
+// pixels down lies in that row for any default row of 19 to 30 pixels; the code column is 80 pixels wide.
+constexpr int kXPrimerHallazgo = 8 + 40;
+constexpr int kYPrimerHallazgo = 8 + 46;
+
+void Poner(std::vector<std::uint8_t>& datos, std::size_t desde, std::string_view texto) {
+  std::memcpy(datos.data() + desde, texto.data(), texto.size());
+}
+
+// A D-101 declaration of a single declarant that the check passes: delegation and administration, NIF, name and
+// surname, year of birth, and a salary with its withholding.
+e2e::SDeclaracionGuardada Declaracion() {
+  e2e::SDeclaracionGuardada d;
+  d.clave = kClave;
+  d.tipodec = 1;
+  d.idioma = "e";
+  d.datos.assign(sizeof(DatosRenta), 0);
+  Poner(d.datos, salida::registro_renta::kCabecera1002, "28MADRID");
+  Poner(d.datos, salida::registro_renta::kCabecera1022, "280MADRID CENTRO");
+  Poner(d.datos, kNifDeclarante, kNif);
+  Poner(d.datos, kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
+  Poner(d.datos, kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
+  Poner(d.datos, offsetof(DatosRenta, DatosFamilia) + 4, "1960");
+  Poner(d.datos, kDatoPersonal, "1");
+  Poner(d.datos, kDomicilio, "CALLE MAYOR 1");
+  d.datos[kAsignacion] = 1;
+  d.datos[kResultados + renta::SMarcasPago::kA1 + kPersona] = 1;
+  d.datos[kResultados + renta::SMarcasPago::kD1 + kPersona] = 1;
+  const double salario = 3000000.0;
+  const double retencion = 450000.0;
+  const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
+  d.datos[pagador] = 2;
+  std::memcpy(d.datos.data() + pagador + 8, &salario, sizeof salario);
+  std::memcpy(d.datos.data() + pagador + 16, &retencion, sizeof retencion);
+  return d;
+}
+
+// The errors among findings, as "code (page, box)".
+std::string Errores(const std::vector<e2e::SHallazgoGuardado>& hallazgos) {
+  std::string texto;
+  for (const auto& h : hallazgos) {
+    if (h.severidad >= 1) {
+      texto += " " + h.codigo + " (" + std::to_string(h.vista) + ", " + std::to_string(h.numcontr) + ")";
+    }
+  }
+  return texto;
+}
+
+class CaminoValidacion : public e2e::CPasoCamino {
+ protected:
+  static void SetUpTestSuite() {
+    Estado() = std::make_unique<CCamino>("CaminoValidacion", [](const e2e::CKorvelix& programa) {
+      std::string error;
+      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
+    });
+  }
+  static void TearDownTestSuite() { Estado().reset(); }
+  static std::unique_ptr<CCamino>& Estado() {
+    static std::unique_ptr<CCamino> camino;
+    return camino;
+  }
+  CCamino* CaminoActual() override { return Estado().get(); }
+  CCamino& C() { return *Estado(); }
+  e2e::CEscritorio& E() { return C().Escritorio(); }
+
+  // "&Declaracion", "&Estado de la Declaracion": the check runs and the findings list comes to the front.
+  std::optional<e2e::SVentana> EstadoDeLaDeclaracion() {
+    const auto principal = E().EsperarVentana(titulos::kPrincipal);
+    if (principal) E().Activar(principal->id);
+    E().Tecla("alt+d");
+    E().Tecla("e");
+    return C().VentanaDelante(titulos::kHallazgos, "the findings list");
+  }
+
+  // The findings the program stored for the road's declaration, once they satisfy `condicion` (the list shows
+  // what is stored, so it is there by the time the list is up; the wait only covers a slow disk).
+  template <typename F>
+  std::vector<e2e::SHallazgoGuardado> Hallazgos(F&& condicion, std::string& motivo) {
+    std::vector<e2e::SHallazgoGuardado> filas;
+    e2e::EsperarHasta(
+        [&] {
+          const auto leidas = C().Programa().Hallazgos(kClave, &motivo);
+          if (leidas) filas = *leidas;
+          return leidas && condicion(filas);
+        },
+        10s, 200ms);
+    return filas;
+  }
+};
+
+TEST_F(CaminoValidacion, LaDeclaracionSeAbreDesdeElIndice) {
+  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
+  E().Escribir(kClave);
+  E().Tecla("alt+s");
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not open the declaration";
+  const auto principal = E().EsperarVentana(titulos::kPrincipal);
+  ASSERT_TRUE(principal);
+  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  C().Alcanzado("abierta");
+}
+
+TEST_F(CaminoValidacion, ElNifBorradoEsUnErrorDelEstadoDeLaDeclaracion) {
+  REQUIERE_PASO(C(), "abierta");
+  const auto pagina = C().Pagina(kPaginaIdentificacion);
+  ASSERT_TRUE(pagina);
+  const auto tabs = pagina->Tabulaciones(pagina->PrimeraEditable(), pagina->NumeroDe(kIdCasillaNif));
+  ASSERT_TRUE(tabs) << "the NIF box of page 1 takes no focus";
+  ASSERT_TRUE(C().Tabular(*tabs));
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "the NIF box gave nothing to the clipboard";
+  ASSERT_EQ(*texto, kNif) << "the walk did not reach the NIF box";
+  // The person erases it, leaves the box and saves (Ctrl+G): the stored NIF is blank.
+  E().Teclas({"Home", "shift+End", "Delete"});
+  E().Tecla("Tab");
+  E().Tecla("ctrl+g");
+  std::string motivo;
+  std::optional<e2e::SDeclaracionGuardada> fila;
+  e2e::EsperarHasta(
+      [&] {
+        fila = C().Programa().Declaracion(kClave, &motivo);
+        return fila && fila->Texto(kNifDeclarante, 9).find_first_not_of(std::string(" \0", 2)) == std::string::npos;
+      },
+      10s, 200ms);
+  ASSERT_TRUE(fila) << motivo;
+  ASSERT_EQ(fila->Texto(kNifDeclarante, 9).find_first_not_of(std::string(" \0", 2)), std::string::npos)
+      << "the NIF was not erased: \"" << fila->Texto(kNifDeclarante, 9) << "\"";
+
+  ASSERT_TRUE(EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list";
+  auto hallazgos = Hallazgos([](const auto& h) { return !Errores(h).empty(); }, motivo);
+  ASSERT_FALSE(hallazgos.empty()) << "no finding stored: " << motivo;
+  // The list shows them by code, and the double click of the next step takes its first row.
+  std::sort(hallazgos.begin(), hallazgos.end(), [](const auto& a, const auto& b) { return a.codigo < b.codigo; });
+  // The missing NIF is the first finding: page 1, box 4 (the NIF's place in the page's boxes), an error.
+  std::string todos;
+  for (const auto& h : hallazgos) todos += " " + h.codigo;
+  EXPECT_EQ(hallazgos.front().codigo, "104R002") << "the findings by code:" << todos;
+  EXPECT_EQ(hallazgos.front().vista, 1);
+  EXPECT_EQ(hallazgos.front().numcontr, pagina->NumeroDe(kIdCasillaNif) - 1);
+  EXPECT_GE(hallazgos.front().severidad, 1);
+  C().Alcanzado("lista");
+}
+
+TEST_F(CaminoValidacion, ElDobleClicLlevaALaCasillaYLaCorreccionQuitaElError) {
+  REQUIERE_PASO(C(), "lista");
+  const auto lista = E().EsperarVentana(titulos::kHallazgos);
+  ASSERT_TRUE(lista) << "the findings list is not up";
+  ASSERT_TRUE(E().DobleClic(lista->id, kXPrimerHallazgo, kYPrimerHallazgo));
+  ASSERT_TRUE(E().EsperarSinVentana(titulos::kHallazgos)) << "the double click on the finding did not close the list";
+  // The pointer goes back to its corner, off the page's boxes.
+  E().MoverRaton(0, 0);
+  const auto principal = E().EsperarVentana(titulos::kPrincipal);
+  ASSERT_TRUE(principal);
+  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+
+  // What is typed goes to the box that has the focus: it must be the NIF.
+  ASSERT_TRUE(E().Escribir(kNifCorregido));
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "the active box gave nothing to the clipboard";
+  EXPECT_EQ(*texto, kNifCorregido) << "the box with the focus does not hold the NIF typed";
+  E().Tecla("Tab");
+
+  ASSERT_TRUE(EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list again";
+  std::string motivo;
+  const auto hallazgos = Hallazgos([](const auto& h) { return Errores(h).empty(); }, motivo);
+  EXPECT_TRUE(motivo.empty()) << motivo;
+  EXPECT_EQ(Errores(hallazgos), "") << "errors left after the correction";
+  E().Tecla("Escape");
+  EXPECT_TRUE(E().EsperarSinVentana(titulos::kHallazgos));
+
+  // Stored, the NIF is in the declarant's slot: the box the finding led to was the NIF box.
+  E().Tecla("ctrl+g");
+  std::optional<e2e::SDeclaracionGuardada> fila;
+  e2e::EsperarHasta(
+      [&] {
+        fila = C().Programa().Declaracion(kClave, &motivo);
+        return fila && fila->Texto(kNifDeclarante, 9) == kNifCorregido;
+      },
+      10s, 200ms);
+  ASSERT_TRUE(fila) << motivo;
+  EXPECT_EQ(fila->Texto(kNifDeclarante, 9), kNifCorregido) << "the NIF typed did not reach the declarant's NIF";
+}
+
+}  // namespace

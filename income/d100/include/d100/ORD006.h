@@ -1,0 +1,89 @@
+// Page 6 of the ordinary form D-100 (page id 206): the agricultural, livestock and forestry activities whose
+// income is worked out by modules (RegApartadoD5, section D instance 5 of the calculation). Four activity rows, two
+// shown, each with its holder, its sector key, the volumes of income of its thirteen product groups with their
+// index and yield, its results and, apart from the rest, the figures of an activity carried on through an entity.
+// One group (997) that scrolls with a pair of buttons; a third or fourth activity prints on a supplementary sheet.
+//
+// The volume boxes ('M') take whatever edit the box edit factory gives for that letter; the page binds them to the
+// group's volume, whatever the edit.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "d100/GruposPagina.h"
+
+class wxClassInfo;
+
+namespace ordinaria {
+
+inline constexpr int kIdPaginaORD006 = 206;
+inline constexpr int kCasillasORD006 = 141;
+inline constexpr int kGrupoAgrarias = 997;
+// NavegarGrupo's actions: store, delete a row whose key was emptied, reload, holder change.
+inline constexpr int kAccionGuardar6 = 82;
+inline constexpr int kAccionSuprimir6 = 83;
+inline constexpr int kAccionRecargar6 = 85;
+inline constexpr int kAccionTitular6 = 86;
+inline constexpr std::string_view kMensajeMinoracion6 = "100V196";
+inline constexpr int kComandoBotonesORD006 = 998;
+
+class CControlesORD006 : public CControlesGrupos {
+ public:
+  std::span<const SGrupoPagina> Grupos() const override;
+  int CasillaMarcaHojas() const override { return 3; }
+  int CasillaTituloHoja() const override { return 139; }
+  std::span<const int> CasillasTotales() const override;
+  int FilasPorHoja() const override { return 2; }
+  // The activities (an activity chosen) of the person shown: the family unit counts every one.
+  int ContarHojas() override;
+
+  int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
+  // Box 3 prints '1' on the first sheet when a supplementary one follows, else '0'.
+  void CamposDerivados(int hoja) override;
+
+  // ---- the box events (by box number) ----
+  void CasillaCambiada(int numero);
+  int CasillaConfirmada(int numero);
+  // 0 refuses the value (100V196 answered Corregir), else 1.
+  int ComprobarCasilla(int numero);
+  double DameImporteFila(int grupo, int fila, int campo) const;
+
+ protected:
+  void EnlazarFijas() override;
+  void SoloLecturaGrupo(int grupo) override;
+  // A group's index text is shown only while the group has a volume: the calculation writes one for every group.
+  void* LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) override;
+
+ private:
+  std::unique_ptr<renta::CFilasApartadoF> CrearTabla(int indice, DatosRenta& datos) const override;
+  renta::CFilasORD006A* Agrarias() const;
+  void CalcularSeccion();
+  void GuardarYCalcular(int fila);
+
+  std::array<char, 101> m_aNota{};
+};
+
+class ORD006 : public CVistaGrupos {
+ public:
+  ORD006();
+  int DameNumeroPagina() override { return kIdPaginaORD006; }
+  std::string_view DameNombrePagina() const { return "ORD006"; }
+  CControlesORD006* Controles() const;
+
+  int AplicarDependencias(int numero) override;
+  int Recalcular(int numero) override;
+  int ComprobarCampo(int numero) override;
+
+ protected:
+  int PrimerComando() const override { return kComandoBotonesORD006; }
+  int CasillaBotones(int) const override { return 6; }
+
+ private:
+  wxDECLARE_DYNAMIC_CLASS(ORD006);
+};
+
+wxClassInfo* ClasePaginaORD006();
+
+}  // namespace ordinaria

@@ -1,0 +1,324 @@
+#include "d100/ORD005.h"
+
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "framework/Campo.h"
+#include "framework/DlgMensaje.h"
+#include "framework/DocumentoServicios.h"
+#include "framework/Mensajes.h"
+#include "framework/TemplateDlgLista.h"
+#include "income/RentaDoc.h"
+#include "income/RentaReglas.h"
+
+namespace ordinaria {
+
+namespace {
+
+constexpr std::size_t kD = sizeof(double);
+
+// Fields of a row (numbered as the boxes from the row's first, see renta::FormatoActividadesModulos).
+constexpr int kCampoTexto = 1;
+constexpr int kPrimerModulo = 3;       // module j: text 3+3j, quantity 4+3j, result 5+3j
+constexpr int kCampoInicioModulo = 49;  // 49+j: the start of module slot j (the quantity's link)
+constexpr int kCampoMinoracion = 26;   // +1368, entered
+constexpr int kCampoMinoracionLimitado = 36;  // +1464, entered
+constexpr int kCampoSumar = 39;        // +1488, entered: A of 100V194
+constexpr int kCampoNeto = 40;         // +1496: B of 100V194
+constexpr int kCampoRestarNeto = 41;   // +1504, entered: C of 100V194
+constexpr int kCamposTecleados[] = {kCampoMinoracion, kCampoMinoracionLimitado, kCampoSumar, kCampoRestarNeto};
+
+constexpr std::size_t kIdActividad = 8;
+constexpr std::size_t kModulos = 120;
+constexpr std::size_t kPasoModulo = 176;
+
+bool EsCantidadModulo(int campo) { return campo >= kPrimerModulo && campo < kPrimerModulo + 21 && (campo - kPrimerModulo) % 3 == 1; }
+int ModuloDeCampo(int campo) { return (campo - kPrimerModulo) / 3; }
+
+SGrupoPagina GrupoActividades() {
+  SGrupoPagina g;
+  g.id = kGrupoActividades;
+  g.primeras = {5, 48};
+  g.colas = {91, 97};
+  g.inicioCola = 43;
+  g.campoClave = 2;
+  g.cabeza = 1;
+  g.casillas = {{0, 0, 5, 0}, {1, kCampoTexto, 12}, {2, 2, 1}};
+  for (int j = 0; j < 7; ++j) {
+    const int c = kPrimerModulo + 3 * j;
+    g.casillas.push_back({c, c, 24});
+    g.casillas.push_back({c + 1, c + 1, kD, kCampoInicioModulo + j});
+    g.casillas.push_back({c + 2, c + 2, kD});
+  }
+  for (int c = 24; c <= 42; ++c) g.casillas.push_back({c, c, kD});
+  g.casillas.push_back({43, 43, 9});
+  g.casillas.push_back({44, 44, 5});
+  g.casillas.push_back({45, 45, 1});
+  for (int c = 46; c <= 48; ++c) g.casillas.push_back({c, c, kD});
+  return g;
+}
+
+const std::vector<SGrupoPagina>& GruposORD005() {
+  static const std::vector<SGrupoPagina> kGrupos{GrupoActividades()};
+  return kGrupos;
+}
+
+constexpr int kTotalesORD005[] = {103};
+
+// The note under the page's heading.
+constexpr std::string_view kNota =
+    "Actividades en estimaci\xF3n objetiva: consigne las unidades de cada m\xF3" "dulo de la actividad.";
+
+double Doble(const unsigned char* p) {
+  double v = 0;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+std::int32_t Entero(const unsigned char* p) {
+  std::int32_t v = 0;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+}  // namespace
+
+std::span<const SGrupoPagina> CControlesORD005::Grupos() const { return GruposORD005(); }
+std::span<const int> CControlesORD005::CasillasTotales() const { return kTotalesORD005; }
+
+std::unique_ptr<renta::CFilasApartadoF> CControlesORD005::CrearTabla(int, DatosRenta& d) const {
+  return std::make_unique<renta::CFilasORD005A>(d);
+}
+
+renta::CFilasORD005A* CControlesORD005::Actividades() const {
+  return static_cast<renta::CFilasORD005A*>(Filas(kGrupoActividades));
+}
+
+void CControlesORD005::EnlazarFijas() {
+  renta::EnlazarCasilla(CampoDeNumero(2), m_cabecera.nif, renta::kAnchoCabeceraNif);
+  renta::EnlazarCasilla(CampoDeNumero(3), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
+  renta::EnlazarCasilla(CampoDeNumero(105), m_cabecera.ejemplar, renta::kAnchoCabeceraTexto);
+  m_aNota.fill('\0');
+  std::memcpy(m_aNota.data(), kNota.data(), std::min(kNota.size(), m_aNota.size() - 1));
+  renta::EnlazarCasilla(CampoDeNumero(106), m_aNota.data(), m_aNota.size() - 1);
+  if (m_pDatos == nullptr) return;
+  using renta::SCasillaDatos;
+  constexpr std::uint32_t kBI = offsetof(DatosRenta, BaseImponible);
+  constexpr std::uint32_t kId = offsetof(DatosRenta, Identificacion) + renta::kDespIdentificacion;
+  static constexpr SCasillaDatos kFijas[] = {
+      {1, {kId, 20}, {}},
+      {103, {kBI + 760, 5 * kD}, {}},
+  };
+  renta::EnlazarCasillasDatos(*this, kFijas, *m_pDatos);
+}
+
+void* CControlesORD005::LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) {
+  renta::CFilasORD005A* filas = grupo == kGrupoActividades ? Actividades() : nullptr;
+  if (filas == nullptr) return nullptr;
+  if (casilla.campo != 0 && !renta::CodigoModulosRelleno(FilaMostrada(grupo, fila))) return nullptr;
+  return filas->DireccionCampo(fila, casilla.campo);
+}
+
+void CControlesORD005::SoloLecturaGrupo(int grupo) {
+  if (grupo != kGrupoActividades) return;
+  const SGrupoPagina& g = GruposORD005().front();
+  const bool editable = GrupoEditable(grupo);
+  bool anteriorAbre = true;  // the first row's code is always open
+  for (std::size_t j = 0; j < g.primeras.size(); ++j) {
+    const int fila = static_cast<int>(j);
+    const unsigned char* f = FilaMostrada(grupo, fila);
+    const bool rellena = renta::CodigoModulosRelleno(f);
+    const bool conTitular = ClaveFila(grupo, fila) != 0;
+    const bool abierta = rellena && conTitular;
+    for (const SCasillaFila& c : g.casillas) {
+      bool libre = false;
+      if (c.campo == 0) {
+        libre = anteriorAbre || rellena;
+      } else if (c.campo == 2) {
+        libre = rellena;
+      } else if (EsCantidadModulo(c.campo)) {
+        const unsigned char* modulo = f != nullptr ? f + kModulos + kPasoModulo * static_cast<std::size_t>(ModuloDeCampo(c.campo)) : nullptr;
+        libre = abierta && modulo != nullptr &&
+                marco::HayAlfanumerico(std::string_view(reinterpret_cast<const char*>(modulo + 25), 15), 15) != 0;
+      } else {
+        for (int t : kCamposTecleados) libre = libre || (c.campo == t && abierta);
+      }
+      Bloquear(NumeroCasillaFila(g, j, c), !editable || !libre);
+    }
+    anteriorAbre = abierta;
+  }
+}
+
+int CControlesORD005::ContarHojas() {
+  int n = 0;
+  const renta::CFilasORD005A* filas = Actividades();
+  const int sujeto = SujetoMostrado();
+  if (filas != nullptr && m_pDatos != nullptr) {
+    for (int i = 0; i < filas->DameFilas(); ++i) {
+      const unsigned char* f = filas->FilaEnDatos(i);
+      if (f == nullptr || Entero(f + kIdActividad) <= 0) continue;
+      if (sujeto == marco::kSujetoUnidadFamiliar || f[24] == sujeto) ++n;
+    }
+  }
+  PonerHojasExtra(n == 0 ? 0 : (n + 1) / 2 - 1);
+  return DameHojasExtra();
+}
+
+void CControlesORD005::CalcularSeccion() {
+  if (m_pDatos == nullptr) return;
+  DatosRenta& d = *m_pDatos;
+  m_pFunciones->D(&d.ApartadoD1, &d.ApartadoD2, &d.ApartadoD3, &d.BaseImponible, &d.ApartadoD4, &d.ApartadoD5, 4);
+}
+
+void CControlesORD005::GuardarYCalcular(int fila) {
+  if (NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 0) != 0) return;
+  CalcularSeccion();
+  NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
+}
+
+double CControlesORD005::DameImporteFila(int grupo, int fila, int campo) const {
+  if (grupo != kGrupoActividades) return 0.0;
+  renta::CFilasORD005A* filas = Actividades();
+  const auto* p = filas != nullptr ? static_cast<const unsigned char*>(filas->DireccionCampo(fila, campo)) : nullptr;
+  return p != nullptr ? Doble(p) : 0.0;
+}
+
+int CControlesORD005::NavegarGrupo(int grupo, int fila, int accion, int extra) {
+  renta::CFilasORD005A* filas = grupo == kGrupoActividades ? Actividades() : nullptr;
+  if (filas == nullptr) return 0;
+  int resultado = 0;
+  switch (accion) {
+    case kAccionPuedeMover:
+      resultado = filas->PuedeMover(fila == 0 ? 0 : 1);
+      break;
+    case kAccionMover:
+      filas->Navegar(fila == 0 ? 0 : 1);
+      EnlazarGrupo(grupo);
+      break;
+    case kAccionGuardar5:
+      // The row bound again: a code chosen or emptied shows or hides the rest of its row.
+      resultado = filas->OrdenFila(fila, renta::kOrdenGuardar5, 0);
+      EnlazarGrupo(grupo);
+      break;
+    case kAccionSuprimir5:
+      resultado = filas->OrdenFila(fila, renta::kOrdenSuprimir5, 1);
+      if (resultado == 1) EnlazarGrupo(grupo);
+      break;
+    case kAccionBorrarModulos5:
+      filas->OrdenFila(fila, renta::kOrdenBorrarModulos5, extra);
+      break;
+    case kAccionTitular5: {
+      // A holder put in place of another: what the other entered for the modules goes.
+      const int i = filas->DamePrimera() + fila;
+      const std::uint8_t guardado = filas->TitularGuardada(i);
+      if (!filas->EsCopiaFiltrada() && guardado != 0 && guardado != filas->TitularTrabajo(i)) {
+        filas->OrdenFila(fila, renta::kOrdenBorrarModulos5, 1);
+        filas->OrdenFila(fila, renta::kOrdenGuardar5, 1);
+      }
+      SoloLecturaGrupo(grupo);
+      break;
+    }
+    case kAccionRecargar5:
+      filas->OrdenFila(fila, renta::kOrdenRecargar5, 0);
+      EnlazarGrupo(grupo);
+      break;
+    default:
+      break;
+  }
+  ContarHojas();
+  return resultado;
+}
+
+void CControlesORD005::CamposDerivados(int hoja) {
+  PonerMarcaHojas(hoja == 1 && DameHojasExtra() > 0 ? '1' : '0');
+  EnlazarDerivada(4, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
+}
+
+void CControlesORD005::CasillaCambiada(int numero) {
+  if (GrupoDeCasilla(numero) != kGrupoActividades || !GrupoEditable(kGrupoActividades)) return;
+  const int fila = FilaDeCasilla(numero);
+  const int campo = CampoDeCasilla(numero);
+  if (campo == 0) {
+    if (NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 0) != 0) return;
+    if (NavegarGrupo(kGrupoActividades, fila, kAccionSuprimir5, 0) == 0) {
+      CalcularSeccion();
+      NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
+    } else {
+      CalcularSeccion();
+    }
+    return;
+  }
+  if (campo == 2) {
+    NavegarGrupo(kGrupoActividades, fila, kAccionTitular5, 0);
+    GuardarYCalcular(fila);
+    return;
+  }
+  if (EsCantidadModulo(campo)) GuardarYCalcular(fila);
+}
+
+int CControlesORD005::CasillaConfirmada(int numero) {
+  if (GrupoDeCasilla(numero) != kGrupoActividades || !GrupoEditable(kGrupoActividades)) return 0;
+  const int fila = FilaDeCasilla(numero);
+  const int campo = CampoDeCasilla(numero);
+  if (campo != 0 && !EsCantidadModulo(campo)) return 0;
+  GuardarYCalcular(fila);
+  return 1;
+}
+
+int CControlesORD005::ComprobarCasilla(int numero) {
+  if (GrupoDeCasilla(numero) != kGrupoActividades || !GrupoEditable(kGrupoActividades)) return 1;
+  const int fila = FilaDeCasilla(numero);
+  const int campo = CampoDeCasilla(numero);
+  const double a = DameImporteFila(kGrupoActividades, fila, kCampoSumar);
+  const double b = DameImporteFila(kGrupoActividades, fila, kCampoNeto);
+  const double c = DameImporteFila(kGrupoActividades, fila, kCampoRestarNeto);
+  if (campo == 0 || campo == 2) {
+    NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 0);
+    return 1;
+  }
+  bool tecleado = EsCantidadModulo(campo);
+  for (int t : kCamposTecleados) tecleado = tecleado || campo == t;
+  if (!tecleado) return 1;
+  GuardarYCalcular(fila);
+  // What is taken off the net income may not exceed 30 per cent of what is added plus 100.
+  if (campo == kCampoRestarNeto && b > 0 && a * 0.3 + 100.0 < c) {
+    if (marco::CDlgMensaje().MostrarMensaje(kMensajeMinoracion5, marco::IconoAsterisco) == marco::kBotonCorregir) return 0;
+  }
+  return 1;
+}
+
+// ---- the view ----
+
+wxIMPLEMENT_DYNAMIC_CLASS(ORD005, CVistaGrupos);
+
+ORD005::ORD005() { PonerControles(std::make_unique<CControlesORD005>()); }
+
+CControlesORD005* ORD005::Controles() const { return static_cast<CControlesORD005*>(DameControles()); }
+
+int ORD005::AplicarDependencias(int numero) {
+  Controles()->CasillaCambiada(numero);
+  HabilitarBotonesGrupos();
+  CalcularTodo();
+  return 1;
+}
+
+int ORD005::Recalcular(int numero) {
+  const int calcular = Controles()->CasillaConfirmada(numero);
+  HabilitarBotonesGrupos();
+  if (calcular != 0) CalcularTodo();
+  MarcarDocumentoModificado();
+  return calcular;
+}
+
+int ORD005::ComprobarCampo(int numero) {
+  const int resultado = Controles()->ComprobarCasilla(numero);
+  HabilitarBotonesGrupos();
+  CalcularTodo();
+  MarcarDocumentoModificado();
+  return resultado;
+}
+
+wxClassInfo* ClasePaginaORD005() { return wxCLASSINFO(ORD005); }
+
+}  // namespace ordinaria
