@@ -8,6 +8,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/translation.h>
 
 #include "framework/DlgMensaje.h"
 #include "platform/Texto.h"
@@ -17,6 +18,8 @@ namespace actividades {
 namespace {
 
 wxString Ventana(std::string_view cp1252) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(cp1252)); }
+// A fixed text of these windows (UTF-8 here), in the interface language.
+wxString Fijo(const char* utf8) { return wxGetTranslation(wxString::FromUTF8(utf8)); }
 
 int IdVentana(int id) { return kBaseIdVentana + id; }
 
@@ -48,7 +51,7 @@ bool CuotaMinimaEnBlanco(EConsulta consulta, std::string_view epigrafe) {
 
 CDlgSeleccionarActividad::CDlgSeleccionarActividad(wxWindow* padre, CCargaModulos& carga, std::int32_t idInicial,
                                                    CDatosMod& datos)
-    : wxDialog(padre, wxID_ANY, wxString::FromUTF8("Seleccionar Actividad")), m_reglas(carga, idInicial),
+    : wxDialog(padre, wxID_ANY, Fijo("Seleccionar Actividad")), m_reglas(carga, idInicial),
       m_datos(datos) {
   SetBackgroundColour(wxColour(192, 192, 192));
   auto* raiz = new wxBoxSizer(wxVERTICAL);
@@ -56,7 +59,7 @@ CDlgSeleccionarActividad::CDlgSeleccionarActividad(wxWindow* padre, CCargaModulo
 
   auto columna = [&](wxStaticText*& etiqueta, const char* texto, wxListBox*& lista, int id, int ancho) {
     auto* c = new wxBoxSizer(wxVERTICAL);
-    etiqueta = new wxStaticText(this, IdVentana(id + 3), wxString::FromUTF8(texto));
+    etiqueta = new wxStaticText(this, IdVentana(id + 3), Fijo(texto));
     lista = new wxListBox(this, IdVentana(id), wxDefaultPosition, wxSize(ancho, 220), 0, nullptr, wxLB_SINGLE);
     c->Add(etiqueta, 0, wxBOTTOM, 2);
     c->Add(lista, 1, wxEXPAND);
@@ -72,17 +75,17 @@ CDlgSeleccionarActividad::CDlgSeleccionarActividad(wxWindow* padre, CCargaModulo
   }
   raiz->Add(listas, 1, wxEXPAND);
 
-  auto* grupo = new wxStaticBoxSizer(wxVERTICAL, this, wxString::FromUTF8("Descripción"));
+  auto* grupo = new wxStaticBoxSizer(wxVERTICAL, this, Fijo("Descripción"));
   m_descripcion = new wxTextCtrl(grupo->GetStaticBox(), IdVentana(1023), wxString(), wxDefaultPosition,
                                  wxSize(-1, 80), wxTE_MULTILINE | wxTE_READONLY);
   grupo->Add(m_descripcion, 1, wxEXPAND | wxALL, 2);
   raiz->Add(grupo, 0, wxEXPAND | wxALL, 4);
 
   auto* botones = new wxBoxSizer(wxHORIZONTAL);
-  auto* aceptar = new wxButton(this, wxID_OK, wxString::FromUTF8("&Aceptar"));
-  auto* cancelar = new wxButton(this, wxID_CANCEL, wxString::FromUTF8("&Cancelar"));
-  m_consultar = new wxButton(this, IdVentana(kIdConsultar), wxString::FromUTF8("C&onsultar"));
-  auto* ayuda = new wxButton(this, IdVentana(kIdAyuda), wxString::FromUTF8("Ay&uda"));
+  auto* aceptar = new wxButton(this, wxID_OK, Fijo("&Aceptar"));
+  auto* cancelar = new wxButton(this, wxID_CANCEL, Fijo("&Cancelar"));
+  m_consultar = new wxButton(this, IdVentana(kIdConsultar), Fijo("C&onsultar"));
+  auto* ayuda = new wxButton(this, IdVentana(kIdAyuda), Fijo("Ay&uda"));
   for (wxButton* b : {aceptar, cancelar, m_consultar, ayuda}) botones->Add(b, 0, wxALL, 4);
   raiz->Add(botones, 0, wxALIGN_CENTER);
   SetSizerAndFit(raiz);
@@ -211,12 +214,12 @@ void CDlgSeleccionarActividad::Consultar() {
 }
 
 CDlgModulos::CDlgModulos(wxWindow* padre, EConsulta consulta, const CDatosMod& datos)
-    : wxDialog(padre, wxID_ANY, wxString::FromUTF8("Datos de la Actividad")) {
+    : wxDialog(padre, wxID_ANY, Fijo("Datos de la Actividad")) {
   auto* raiz = new wxBoxSizer(wxVERTICAL);
   std::string epigrafe;
   datos.DameEpigrafeIae(&epigrafe);
   auto* cabecera = new wxFlexGridSizer(2, 4, 8);
-  cabecera->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("Epígrafe:")));
+  cabecera->Add(new wxStaticText(this, wxID_ANY, Fijo("Epígrafe:")));
   cabecera->Add(new wxStaticText(this, IdVentana(1002), Ventana(epigrafe)));
   bool aviso = false;
   const bool conIrpf = consulta == EConsulta::Irpf || consulta == EConsulta::Actividad;
@@ -225,7 +228,7 @@ CDlgModulos::CDlgModulos(wxWindow* padre, EConsulta consulta, const CDatosMod& d
     double maximo = 0.0;
     if (datos.DameMaxImporte(&maximo) != nullptr) m_maximo = TextoCuantiaConsulta(maximo);
     cabecera->Add(new wxStaticText(
-        this, wxID_ANY, wxString::FromUTF8("Cuantía para aplicación del índice corrector de exceso:")));
+        this, wxID_ANY, Fijo("Cuantía para aplicación del índice corrector de exceso:")));
     cabecera->Add(new wxStaticText(this, IdVentana(1291), wxString::FromUTF8(m_maximo)));
     m_filasIrpf = FilasModulos(datos, kTipoIrpf, &aviso);
   }
@@ -233,14 +236,14 @@ CDlgModulos::CDlgModulos(wxWindow* padre, EConsulta consulta, const CDatosMod& d
     double cuota = 0.0;
     if (datos.DameCuotaMinima(&cuota) != nullptr) m_cuota = TextoCuantiaConsulta(cuota);
     if (CuotaMinimaEnBlanco(consulta, epigrafe)) m_cuota = std::string(1, ' ');
-    cabecera->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8("Cuota mínima:")));
+    cabecera->Add(new wxStaticText(this, wxID_ANY, Fijo("Cuota mínima:")));
     cabecera->Add(new wxStaticText(this, IdVentana(1010), wxString::FromUTF8(m_cuota)));
     m_filasIva = FilasModulos(datos, kTipoIva, &aviso);
   }
   raiz->Add(cabecera, 0, wxALL, 6);
 
   auto lista = [&](const std::vector<std::string>& filas, int id, const char* columna) {
-    wxString titulo = wxString::FromUTF8("Nº  Definición                Unidad      ");
+    wxString titulo = Fijo("Nº  Definición                Unidad      ");
     titulo += wxString::FromUTF8(columna);
     raiz->Add(new wxStaticText(this, wxID_ANY, titulo), 0, wxLEFT | wxRIGHT, 6);
     auto* l = new wxListBox(this, IdVentana(id), wxDefaultPosition, wxSize(560, 150), 0, nullptr,
@@ -251,7 +254,7 @@ CDlgModulos::CDlgModulos(wxWindow* padre, EConsulta consulta, const CDatosMod& d
   };
   if (conIrpf) lista(m_filasIrpf, 1007, "Rendimiento neto anual por unidad");
   if (conIva) lista(m_filasIva, 1009, "Cuota devengada anual por unidad");
-  raiz->Add(new wxButton(this, wxID_OK, wxString::FromUTF8("&Aceptar")), 0, wxALIGN_CENTER | wxALL, 6);
+  raiz->Add(new wxButton(this, wxID_OK, Fijo("&Aceptar")), 0, wxALIGN_CENTER | wxALL, 6);
   SetSizerAndFit(raiz);
   CentreOnParent();
   if (aviso) marco::CDlgMensaje(this).MostrarMensaje("WIN032", wxICON_EXCLAMATION);

@@ -16,6 +16,7 @@
 #include "framework/EditExVentana.h"
 #include "framework/FabricaEdit.h"
 #include "framework/TemplateDlg.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace actividades {
@@ -229,7 +230,7 @@ int CModsProductoEdit::IndiceProducto() const { return actividades::IndiceProduc
 void CModsProductoEdit::MostrarAyudaProducto(int producto) {
   const std::string_view texto = TextoAyudaProducto(producto);
   if (texto.empty() || m_pAyuda->texto == nullptr) return;
-  m_pAyuda->texto->SetLabel(wxString::FromUTF8(plataforma::Cp1252AUtf8(texto)));
+  m_pAyuda->texto->SetLabel(marco::TextoFijoWx(texto));
 }
 
 void CModsProductoEdit::AlCrearVentana() {

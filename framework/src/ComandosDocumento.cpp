@@ -5,6 +5,7 @@
 #include <array>
 #include <utility>
 
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace marco {
@@ -86,8 +87,9 @@ int IndicePaginaDeVista(int numeroPagina, int tipoDec) {
 }
 
 std::string PreguntaGuardarCambios(std::string_view clave) {
-  return "La declaraci\xF3n de " + std::string(plataforma::RecortaDerecha(clave)) +
-         " ha cambiado.\n\xBF Desea guardar los datos ?";
+  // The question speaks the interface language; the declaration's name goes between its two fixed parts.
+  return TextoFijo1252("La declaraci\xF3n de ") + std::string(plataforma::RecortaDerecha(clave)) +
+         TextoFijo1252(" ha cambiado.\n\xBF Desea guardar los datos ?");
 }
 
 const SServiciosComandos& ServiciosComandos() { return Servicios(); }

@@ -28,6 +28,7 @@
 #include "framework/EditExVentana.h"
 #include "framework/TemplateDlg.h"
 #include "framework/TemplatePropPg.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace marco {
@@ -82,9 +83,9 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
       // No text-changed event: only typing reports one.
       t->ChangeValue(TextoWx(texto));
     } else if (auto* c = dynamic_cast<wxChoice*>(h->ventana)) {
-      c->SetStringSelection(TextoWx(texto));
+      c->SetStringSelection(TextoFijoWx(texto));
     } else {
-      h->ventana->SetLabel(TextoWx(texto));
+      h->ventana->SetLabel(TextoFijoWx(texto));
     }
   }
   bool Habilitado(int id) const override {
@@ -146,7 +147,7 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     }
   }
   void PonerTituloVentana(std::string_view titulo) override {
-    if (auto* tlw = dynamic_cast<wxTopLevelWindow*>(static_cast<wxWindow*>(this))) tlw->SetTitle(TextoWx(titulo));
+    if (auto* tlw = dynamic_cast<wxTopLevelWindow*>(static_cast<wxWindow*>(this))) tlw->SetTitle(TextoFijoWx(titulo));
   }
   SRectDialogo Rectangulo() const override {
     const wxRect r = this->GetScreenRect();
@@ -245,10 +246,10 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     bool propio = false;
     switch (c.tipo) {
       case ETipoControlDialogo::Estatico:
-        ventana = new wxStaticText(this, idWx, TextoWx(c.texto), pos, tam, wxST_NO_AUTORESIZE);
+        ventana = new wxStaticText(this, idWx, TextoFijoWx(c.texto), pos, tam, wxST_NO_AUTORESIZE);
         break;
       case ETipoControlDialogo::Marco:
-        ventana = new wxStaticBox(this, idWx, TextoWx(c.texto), pos, tam);
+        ventana = new wxStaticBox(this, idWx, TextoFijoWx(c.texto), pos, tam);
         break;
       case ETipoControlDialogo::Edicion: {
         // Without the toolkit's frame, whose padding leaves no room for the text in the narrow cells of the
@@ -270,20 +271,20 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         break;
       }
       case ETipoControlDialogo::Boton: {
-        auto* boton = new CBotonBmp(this, idWx, TextoWx(c.texto), pos, tam);
+        auto* boton = new CBotonBmp(this, idWx, TextoFijoWx(c.texto), pos, tam);
         boton->CambiarEstado(false);
         ventana = boton;
         break;
       }
       case ETipoControlDialogo::Casilla:
-        ventana = new wxCheckBox(this, idWx, TextoWx(c.texto), pos, tam);
+        ventana = new wxCheckBox(this, idWx, TextoFijoWx(c.texto), pos, tam);
         break;
       case ETipoControlDialogo::Opcion:
-        ventana = new wxRadioButton(this, idWx, TextoWx(c.texto), pos, tam, c.primeroDeGrupo ? wxRB_GROUP : 0);
+        ventana = new wxRadioButton(this, idWx, TextoFijoWx(c.texto), pos, tam, c.primeroDeGrupo ? wxRB_GROUP : 0);
         break;
       case ETipoControlDialogo::Lista: {
         wxArrayString elementos;
-        for (const std::string& e : c.elementos) elementos.Add(TextoWx(e));
+        for (const std::string& e : c.elementos) elementos.Add(TextoFijoWx(e));
         ventana = new wxChoice(this, idWx, pos, tam, elementos);
         break;
       }
@@ -524,7 +525,7 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
 class CVentanaDialogo : public CVentanaControles<wxDialog> {
  public:
   CVentanaDialogo(CTemplateDlg& dialogo, wxWindow* padre) {
-    Create(padre, wxID_ANY, TextoWx(dialogo.Plantilla().TituloPlantilla()), wxDefaultPosition, wxDefaultSize,
+    Create(padre, wxID_ANY, TextoFijoWx(dialogo.Plantilla().TituloPlantilla()), wxDefaultPosition, wxDefaultSize,
            wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX);
     // The program's own ids (1 OK, 2 Cancel) are not the toolkit's: nothing closes the dialog behind the rules.
     SetAffirmativeId(wxID_NONE);

@@ -19,13 +19,12 @@
 #include "framework/DialogoVentana.h"
 #include "framework/DlgErrores.h"
 #include "framework/GridCtrl.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace marco {
 
 namespace {
-
-wxString TextoWx(std::string_view cp1252) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(cp1252)); }
 
 enum class ETipoControlAvisos { Grid, Imagen, Texto, Boton };
 
@@ -63,7 +62,7 @@ wxBitmap ImagenDeTira(const wxImage& tira, int indice) {
 class CVentanaDlgErrores final : public wxDialog, public CVentanaAvisos {
  public:
   CVentanaDlgErrores(CDlgErrores& reglas, wxWindow* padre) : m_reglas(reglas) {
-    Create(padre, wxID_ANY, TextoWx(kTituloDlgErrores), wxDefaultPosition, wxDefaultSize,
+    Create(padre, wxID_ANY, TextoFijoWx(kTituloDlgErrores), wxDefaultPosition, wxDefaultSize,
            wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER);
     // The list's own ids (2 Cancel, 5 "&Revisar") are not the toolkit's: nothing closes it behind the rules.
     SetAffirmativeId(wxID_NONE);
@@ -110,10 +109,10 @@ class CVentanaDlgErrores final : public wxDialog, public CVentanaAvisos {
     if (v == nullptr) return;
     if (auto* estatico = dynamic_cast<wxStaticText*>(v)) {
       // Plain text: an ampersand in a message is no mnemonic.
-      estatico->SetLabelText(TextoWx(texto));
+      estatico->SetLabelText(TextoFijoWx(texto));
       estatico->Wrap(estatico->GetSize().x);
     } else {
-      v->SetLabel(TextoWx(texto));
+      v->SetLabel(TextoFijoWx(texto));
       v->Refresh();
     }
   }
@@ -134,8 +133,8 @@ class CVentanaDlgErrores final : public wxDialog, public CVentanaAvisos {
   void EmpezarEspera() override { m_espera = std::make_unique<wxBusyCursor>(); }
   void TerminarEspera() override { m_espera.reset(); }
   int ImprimirLista() override {
-    wxFileDialog dialogo(this, TextoWx("Imprimir la lista de avisos y errores"), wxEmptyString,
-                         TextoWx(std::string(kTituloDlgErrores) + ".pdf"), "PDF (*.pdf)|*.pdf",
+    wxFileDialog dialogo(this, TextoFijoWx("Imprimir la lista de avisos y errores"), wxEmptyString,
+                         TextoFijoWx(kTituloDlgErrores) + ".pdf", "PDF (*.pdf)|*.pdf",
                          wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialogo.ShowModal() != wxID_OK) return 0;
     wxBusyCursor espera;
@@ -170,11 +169,11 @@ class CVentanaDlgErrores final : public wxDialog, public CVentanaAvisos {
         break;
       }
       case ETipoControlAvisos::Texto:
-        ventana = new wxStaticText(this, c.id, TextoWx(TextoInicialAvisos(c.id)), pos, tam, wxST_NO_AUTORESIZE);
+        ventana = new wxStaticText(this, c.id, TextoFijoWx(TextoInicialAvisos(c.id)), pos, tam, wxST_NO_AUTORESIZE);
         static_cast<wxStaticText*>(ventana)->Wrap(tam.x);
         break;
       case ETipoControlAvisos::Boton: {
-        auto* boton = new CBotonBmp(this, c.id, TextoWx(TextoInicialAvisos(c.id)), pos, tam);
+        auto* boton = new CBotonBmp(this, c.id, TextoFijoWx(TextoInicialAvisos(c.id)), pos, tam);
         boton->CambiarEstado(false);
         boton->PonerAlineacion(1);
         ventana = boton;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/BotonBmp.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace marco {
@@ -70,7 +71,7 @@ CVentanaMensaje::CVentanaMensaje(wxWindow* padre, const SMensaje& mensaje) {
   for (std::size_t i = 0; i < m_botones.size(); ++i) {
     const int control = kControlesBotones[i];
     const auto fila = std::find_if(tabla.begin(), tabla.end(), [&](const auto& f) { return f.control == control; });
-    auto* boton = new CBotonBmp(this, control, TextoWx(std::string(fila->leyenda)),
+    auto* boton = new CBotonBmp(this, control, TextoFijoWx(fila->leyenda),
                                 wxPoint(0, m_plantilla.arribaBotones),
                                 wxSize(m_plantilla.anchoBoton, m_plantilla.altoBoton));
     boton->CambiarEstado(false);

@@ -10,6 +10,7 @@
 
 #include "framework/ComandosDocumento.h"
 #include "framework/EditEx.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 wxDEFINE_EVENT(marco::EVT_AVISO_CAMPO, wxCommandEvent);
@@ -424,7 +425,7 @@ void CVentanaEdit::AlMenuContextual(wxContextMenuEvent& evento) {
     if (opciones[i].id == 0) {
       menu.AppendSeparator();
     } else {
-      menu.Append(IdMenuDeOpcion(i), AWx(opciones[i].texto));
+      menu.Append(IdMenuDeOpcion(i), TextoFijoWx(opciones[i].texto));
     }
   }
   const int elegido = ComandoDeIdMenu(GetPopupMenuSelectionFromUser(menu, posicion));

@@ -25,6 +25,7 @@
 #include "framework/FabricaEdit.h"
 #include "framework/BaseDatos.h"
 #include "framework/Pista.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace marco {
@@ -191,7 +192,7 @@ class CLienzoPagina : public wxScrolledCanvas {
       if (opcion.id == 0) {
         menu.AppendSeparator();
       } else {
-        menu.Append(ComandoAWx(opcion.id), AWx(opcion.texto));
+        menu.Append(ComandoAWx(opcion.id), TextoFijoWx(opcion.texto));
       }
     }
     PopupMenu(&menu, punto);

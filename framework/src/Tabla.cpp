@@ -14,6 +14,7 @@
 #include "framework/DlgMensaje.h"
 #include "platform/Nombres.h"
 #include "platform/Registros.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace marco {
@@ -84,7 +85,8 @@ int CTabla::Abrir(int modo, std::string_view orden, std::string_view tabla, bool
   const std::string ruta = m_pBaseDatos->DameDirectorio() + m_alias + "." + m_pBaseDatos->DameExtension();
   if (!ExisteFichero(ruta)) {
     CDlgMensaje(nullptr, nullptr)
-        .MostrarMensaje({}, IconoExclamacion, "El fichero " + plataforma::Utf8ACp1252(ruta) + " no se ha encontrado.");
+        .MostrarMensaje({}, IconoExclamacion, TextoFijo1252("El fichero ") + plataforma::Utf8ACp1252(ruta) +
+                                                  TextoFijo1252(" no se ha encontrado."));
     return 0;
   }
   m_bFalloAvisado = false;
@@ -103,7 +105,8 @@ int CTabla::Abrir(int modo, std::string_view orden, std::string_view tabla, bool
       return 0;
     }
     const std::string extra =
-        "Fichero " + plataforma::Utf8ACp1252(ruta) + " bloqueado. \n \xBF Desea reintentar apertura ?";
+        TextoFijo1252("Fichero ") + plataforma::Utf8ACp1252(ruta) +
+        TextoFijo1252(" bloqueado. \n \xBF Desea reintentar apertura ?");
     if (Avisar("WIN055", extra) != kBotonAceptar) return 0;
   }
   m_nOrden = 0;

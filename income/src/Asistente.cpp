@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/TemplatePropPg.h"
+#include "framework/TextosVentana.h"
 
 namespace renta {
 
@@ -26,7 +27,9 @@ int SiguienteParadaTabulador(const std::vector<bool>& tomanFoco, int actual, boo
 void CAsistente::AnadirPagina(marco::CTemplatePropPg& pagina) { m_paginas.push_back(&pagina); }
 
 std::string CAsistente::TituloVentana() const {
-  return m_strTitulo + " - Paso " + std::to_string(m_nActiva + 1) + " de " + std::to_string(NumeroPaginas());
+  // In the interface language: the title and the two fixed parts of the step count.
+  return marco::TextoFijo1252(m_strTitulo) + marco::TextoFijo1252(" - Paso ") + std::to_string(m_nActiva + 1) +
+         marco::TextoFijo1252(" de ") + std::to_string(NumeroPaginas());
 }
 
 bool CAsistente::BotonHabilitado(int boton) const {

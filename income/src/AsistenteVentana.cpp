@@ -14,6 +14,7 @@
 
 #include "framework/DialogoVentana.h"
 #include "framework/TemplatePropPg.h"
+#include "framework/TextosVentana.h"
 #include "income/Asistente.h"
 #include "platform/Texto.h"
 
@@ -50,7 +51,7 @@ class CVentanaHoja : public wxDialog, public CVentanaAsistente {
                                                  {kBotonSiguiente, "Siguiente"},
                                                  {kBotonCancelarAsistente, "Cancelar"},
                                                  {kBotonAyudaAsistente, "Ayuda"}};
-    for (const auto& [id, texto] : lista) botones->Add(new wxButton(this, id, TextoWx(texto)), 0, wxALL, 4);
+    for (const auto& [id, texto] : lista) botones->Add(new wxButton(this, id, marco::TextoFijoWx(texto)), 0, wxALL, 4);
     auto* columna = new wxBoxSizer(wxVERTICAL);
     columna->Add(m_area, 1, wxEXPAND | wxALL, 4);
     columna->Add(botones, 0, wxALIGN_RIGHT | wxALL, 4);

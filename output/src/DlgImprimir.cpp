@@ -14,13 +14,15 @@
 #include <charconv>
 
 #include "output/ImpreVista.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace salida {
 
 namespace {
 
-wxString AWx(std::string_view texto1252) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(texto1252)); }
+// The window texts of this file are fixed texts: they speak the interface language.
+wxString AWx(std::string_view texto1252) { return marco::TextoFijoWx(texto1252); }
 std::string DeWx(const wxString& texto) { return plataforma::Utf8ACp1252(texto.utf8_string()); }
 
 wxString Numero(int valor) {

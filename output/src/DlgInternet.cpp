@@ -15,13 +15,15 @@
 
 #include "output/PresentacionInternet.h"
 #include "output/ProgresoImpresion.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace salida {
 
 namespace {
 
-wxString AWx(std::string_view texto1252) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(texto1252)); }
+// The window texts of this file are fixed texts: they speak the interface language.
+wxString AWx(std::string_view texto1252) { return marco::TextoFijoWx(texto1252); }
 
 wxString RutaWx(const std::filesystem::path& ruta) { return wxString::FromUTF8(ruta.string()); }
 

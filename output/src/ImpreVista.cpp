@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "framework/ComandosDocumento.h"
 #include "framework/DlgMensaje.h"
 #include "framework/Prog32Doc.h"
+#include "framework/TextosVentana.h"
 #include "output/CodigoEan128.h"
 #include "output/ImpresionImpresora.h"
 #include "output/ImpresionMarco.h"
@@ -257,7 +259,8 @@ void CImpreVista::PonerEtiquetaEjemplar() {
   if (doc == nullptr) return;
   const std::span<char> destino = doc->TextoEjemplar();
   if (destino.empty()) return;
-  const std::string_view etiqueta = TextoEjemplar(m_nTipoEjemplar);
+  // The copy label is printed in the interface language.
+  const std::string etiqueta = marco::TextoFijo1252(TextoEjemplar(m_nTipoEjemplar));
   const std::size_t n = std::min(etiqueta.size(), destino.size() - 1);
   std::memcpy(destino.data(), etiqueta.data(), n);
   destino[n] = '\0';

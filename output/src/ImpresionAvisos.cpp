@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/DialogoPlantilla.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace salida {
@@ -67,8 +68,7 @@ void ComponerAviso(marco::CPlantillaDialogo& plantilla, const std::vector<std::s
     // A label that breaks its lines to the notice's width.
     plantilla.Propio(-1, {kMargen, y, kAnchoAviso - 2 * kMargen, alto},
                      [copia](wxWindow* padre, int id, const marco::SRectDialogo& px) -> wxWindow* {
-                       auto* etiqueta = new wxStaticText(padre, id,
-                                                         wxString::FromUTF8(plataforma::Cp1252AUtf8(copia)),
+                       auto* etiqueta = new wxStaticText(padre, id, marco::TextoFijoWx(copia),
                                                          wxPoint(px.x, px.y), wxSize(px.ancho, px.alto));
                        etiqueta->Wrap(px.ancho);
                        return etiqueta;

@@ -7,13 +7,15 @@
 #include "framework/DlgMensaje.h"
 #include "output/ImpresionDestino.h"
 #include "output/ImpresionImpresora.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace salida {
 
 namespace {
 
-wxString AWx(std::string_view texto1252) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(texto1252)); }
+// The window texts of this file are fixed texts: they speak the interface language.
+wxString AWx(std::string_view texto1252) { return marco::TextoFijoWx(texto1252); }
 
 // The resolution the draft pages are drawn at before they are laid on the preview.
 constexpr int kResolucionBorrador = 300;

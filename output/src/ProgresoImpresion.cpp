@@ -8,13 +8,15 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace salida {
 
 namespace {
 
-wxString AWx(std::string_view texto1252) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(texto1252)); }
+// The window texts of this file are fixed texts: they speak the interface language.
+wxString AWx(std::string_view texto1252) { return marco::TextoFijoWx(texto1252); }
 
 }  // namespace
 

@@ -126,7 +126,8 @@ std::string NormalizarCarpeta(std::string_view carpeta) {
 
 void LeerPerfil(plataforma::CPerfil& perfil, const SCarpetasPrograma& carpetas) {
   SAjustesPrograma& a = AjustesPrograma();
-  a.idioDisp = perfil.LeerCadena(kIdioma, "IdioDisp", "1000");
+  // The four languages the program ships are available unless the profile says otherwise.
+  a.idioDisp = perfil.LeerCadena(kIdioma, "IdioDisp", "1111");
   marco::PonerIdiomaV(perfil.LeerCadena(kIdioma, "IdiomaV", "e"));
   marco::PonerIdiomaI(perfil.LeerCadena(kIdioma, "IdiomaI", "e"));
   marco::PonerZoomTexto(perfil.LeerCadena(kAspecto, "Zoom", "1.0"));

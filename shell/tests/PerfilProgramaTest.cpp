@@ -95,7 +95,7 @@ TEST_F(PerfilProgramaTest, UnPerfilVacioDaLosValoresPorDefectoYLasCarpetasDelPro
   plataforma::CPerfil perfil(carpeta_ / "KORVELIX.INI");
   shell::LeerPerfil(perfil, carpetas_);
   const shell::SAjustesPrograma& a = shell::AjustesPrograma();
-  EXPECT_EQ(a.idioDisp, "1000");
+  EXPECT_EQ(a.idioDisp, "1111");
   EXPECT_EQ(marco::IdiomaV(), "e");
   EXPECT_EQ(marco::IdiomaI(), "e");
   EXPECT_EQ(marco::ZoomTexto(), "1.0");

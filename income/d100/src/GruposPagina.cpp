@@ -8,6 +8,7 @@
 #include <string>
 
 #include "framework/Campo.h"
+#include "framework/TextosVentana.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditEx.h"
 #include "framework/EditExVentana.h"
@@ -331,7 +332,8 @@ int CControlesGrupos::AvisoGrupo(int hoja, int palabra) {
   for (int n : CasillasTotales()) Vaciar(n);
   m_pTitulo = std::make_unique<std::array<char, kAnchoTituloGrupos + 1>>();
   m_pTitulo->fill('\0');
-  std::memcpy(m_pTitulo->data(), kTituloHojaGrupos.data(), std::min(kTituloHojaGrupos.size(), kAnchoTituloGrupos));
+  const std::string titulo = marco::TextoDeTabla(kCodigoTituloHoja, kTituloHojaGrupos);
+  std::memcpy(m_pTitulo->data(), titulo.data(), std::min(titulo.size(), kAnchoTituloGrupos));
   if (const int titulo = CasillaTituloHoja()) {
     renta::EnlazarCasilla(CampoDeNumero(titulo), m_pTitulo->data(), kAnchoTituloGrupos);
   }

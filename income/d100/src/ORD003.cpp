@@ -15,6 +15,7 @@
 #include "framework/EditExVentana.h"
 #include "framework/Mensajes.h"
 #include "framework/Prog32ViewReglas.h"
+#include "framework/TextosVentana.h"
 #include "framework/Validador.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
@@ -484,8 +485,8 @@ int CControlesGruposD::AvisoGrupo(int hoja, int /*palabra*/) {
     for (int n = 98; n <= m_pagina.ultimaVaciada; ++n) Vaciar(n);
     m_pTitulo = std::make_unique<std::array<char, kAnchoTituloHoja + 1>>();
     m_pTitulo->fill('\0');
-    std::memcpy(m_pTitulo->data(), kTituloHojaComplementaria.data(),
-                std::min(kTituloHojaComplementaria.size(), kAnchoTituloHoja));
+    const std::string titulo = marco::TextoDeTabla(kCodigoTituloHojaComplementaria, kTituloHojaComplementaria);
+    std::memcpy(m_pTitulo->data(), titulo.data(), std::min(titulo.size(), kAnchoTituloHoja));
     renta::EnlazarCasilla(CampoDeNumero(m_pagina.casillaTitulo), m_pTitulo->data(), kAnchoTituloHoja);
   }
   return 1;

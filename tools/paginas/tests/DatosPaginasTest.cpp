@@ -119,7 +119,11 @@ TEST(DatosPaginas, GemelasYCatalogoEnLosCuatroIdiomas) {
     ASSERT_TRUE(p) << error;
     ASSERT_TRUE(p->PonerOrden(p->NumeroOrden("CLAVE")));
     ASSERT_TRUE(p->Buscar(" 202"));
-    EXPECT_EQ(std::string(RecortaDerecha(p->LeerTexto("TituloPagi"))), "Rendimientos del trabajo y del capital");
+    // Each twin has the page title of its language (data/idiomas/paginas).
+    const char* titulo = letra == 'e' ? "Rendimientos del trabajo y del capital"
+                         : letra == 'g' ? "Rendementos do traballo e do capital"
+                                        : "Rendiments del treball i del capital";
+    EXPECT_EQ(std::string(RecortaDerecha(p->LeerTexto("TituloPagi"))), titulo) << paginasIdioma;
 
     for (const char* fichero : {"PAGD202", "PAGD102"}) {
       EXPECT_TRUE(fs::exists(kDatos / (std::string(fichero) + letra + ".WMF"))) << fichero << letra;
@@ -217,7 +221,8 @@ TEST(DatosPaginas, ElGeneradorRehaceLoMismoYRechazaNombresCortos) {
   const std::string programa = std::string("'") + KORVELIX_PROGRAMA_PAGINAS + "'";
   const std::string fuentes = std::string("'") + KORVELIX_FUENTES_PAGINAS + "/ORD002.txt' '" +
                               KORVELIX_FUENTES_PAGINAS + "/SIM002.txt'";
-  ASSERT_EQ(Ejecuta(programa + " construir '" + carpeta.string() + "' " + fuentes), 0);
+  const std::string traducciones = std::string("'") + KORVELIX_FUENTES_PAGINAS + "/../idiomas/paginas'";
+  ASSERT_EQ(Ejecuta(programa + " construir --traducciones " + traducciones + " '" + carpeta.string() + "' " + fuentes), 0);
   for (const char* dibujo : {"PAGD202e.WMF", "PAGD102v.WMF"}) {
     EXPECT_EQ(Lee(carpeta / dibujo), Lee(kDatos / dibujo)) << dibujo;
   }

@@ -57,7 +57,9 @@ struct SGrupoPagina {
 // The number of a group box in shown row j.
 int NumeroCasillaFila(const SGrupoPagina& grupo, std::size_t j, const SCasillaFila& casilla);
 
-// The title of a supplementary sheet and its width.
+// The title of a supplementary sheet and its width. The title speaks the interface language: it is the text of the
+// message-table row kCodigoTituloHoja, this Castilian one when the table lacks it.
+inline constexpr std::string_view kCodigoTituloHoja = "HOJACOM";
 inline constexpr std::string_view kTituloHojaGrupos = "HOJA COMPLEMENTARIA";
 inline constexpr std::size_t kAnchoTituloGrupos = 40;
 // The printed sheet mark: one character, repeated for the five persons (its print picture holds five values).

@@ -43,7 +43,9 @@ inline constexpr int kAccionMoverGrupo = -1;      // row 0 forward, 1 backward
 inline constexpr int kAccionPuedeMoverGrupo = -2;  // the same directions; 1 when the window may move
 // The buttons' command ids: next of group g is 980 + 2 (g - 1), its previous one more.
 inline constexpr int kComandoPrimerBotonD = 980;
-// The supplementary sheet's title and the amount rules' messages.
+// The supplementary sheet's title (the message-table row kCodigoTituloHojaComplementaria in the interface language,
+// this Castilian one when the table lacks it) and the amount rules' messages.
+inline constexpr std::string_view kCodigoTituloHojaComplementaria = "HOJACOM";
 inline constexpr std::string_view kTituloHojaComplementaria = "HOJA COMPLEMENTARIA";
 inline constexpr std::string_view kMensajeReglaRendimiento = "100V173";
 inline constexpr std::string_view kMensajeReglaRetencion = "100V172";
