@@ -154,9 +154,9 @@ TEST_F(CaminoBases, LasDeduccionesAbrenSuVentanaODanSuMensaje) {
   ASSERT_TRUE(tabs) << "box 22 of page 11 takes no focus";
   ASSERT_TRUE(C().Tabular(*tabs));
   EXPECT_TRUE(VentanaDeDetalle("box 22 of page 11", "Inversi\xC3\xB3n en vivienda habitual"));
-  // Page 12 opens on the first group's amount asked.
+  // Page 12 opens on the first group's amount asked, whose detail is the balance of that group's deductions.
   ASSERT_TRUE(IrAPagina(12));
-  EXPECT_TRUE(MensajeDeDetalle("box 3 of page 12"));
+  EXPECT_TRUE(VentanaDeDetalle("box 3 of page 12", "Deducciones: grupo 1"));
   // Page 13 opens on the first box of the group of community 17, open for the declarant's code.
   ASSERT_TRUE(IrAPagina(13));
   EXPECT_TRUE(MensajeDeDetalle("box 38 of page 13"));
