@@ -86,13 +86,13 @@ struct SCajaInfo {
 constexpr SCajaInfo kCajasInfo[] = {
     {ai::kIdPorcentaje, "Porcentaje de participaci\xF3n en comunidad de bienes, sociedad civil o similar", 5, false},
     {ai::kIdNif, "N.I.F. de la entidad en r\xE9gimen de atribuci\xF3n de rentas", 9, false},
-    {ai::kIdDias, "D\xEDas de ejercicio de la actividad de temporada en 1999", 3, false},
+    {ai::kIdDias, "D\xED" "as de ejercicio de la actividad de temporada en 1999", 3, false},
     {ai::kIdAnio, "A\xF1o de inicio de la nueva actividad (iniciada a partir de 1998)", 4, false},
     {kIdIncremento, "\xBFHa aumentado en 1999 el n\xFAmero de personas asalariadas respecto a 1998? (S/N)", 2, true},
     {kIdIncremento075, "\xBFIncremento de al menos 0,75 personas/a\xF1o en el conjunto de actividades? (S/N)", 2, true},
-    {ai::kIdLocal, "\xBFActividad ejercida en un \xFAnico local o sin local? (S/N)", 2, true},
-    {ai::kIdVehiculos, "N\xFAmero de veh\xEDculos utilizados en la actividad", 3, false},
-    {ai::kIdCarga, "\xBFCapacidad de carga del veh\xEDculo superior a 1.000 kg? (S/N)", 2, true},
+    {ai::kIdLocal, "\xBF" "Actividad ejercida en un \xFAnico local o sin local? (S/N)", 2, true},
+    {ai::kIdVehiculos, "N\xFAmero de veh\xED" "culos utilizados en la actividad", 3, false},
+    {ai::kIdCarga, "\xBF" "Capacidad de carga del veh\xED" "culo superior a 1.000 kg? (S/N)", 2, true},
     {ai::kIdMunicipio, "Clase de municipio en que se ejerce la actividad", 3, false},
     {kIdEmpleados, "N\xFAmero m\xE1ximo de personas empleadas al mismo tiempo en 1999", 8, false},
 };
@@ -134,7 +134,7 @@ std::vector<std::string_view> ClasesMunicipio(EVarianteInfo v) {
   }
 }
 
-int IdRecurso(EVarianteInfo v) { return static_cast<int>(v); }
+int RecursoDeVariante(EVarianteInfo v) { return static_cast<int>(v); }
 
 // Types a yes/no answer into the byte: 2 handled, 1 refused.
 int TeclearSiNo(marco::CDialogoBase& dlg, int id, unsigned caracter, std::uint8_t* byte) {
@@ -170,8 +170,8 @@ void CDlgNuevasActividades::OnOK() { Terminar(marco::kIdAceptar); }
 
 // ---- the four variants of page ORD005 ----
 
-CDlgInfoActividadModulos::CDlgInfoActividadModulos(EVarianteInfo variante, wxWindow* padre)
-    : CTemplateDlg(IdRecurso(variante), padre), m_variante(variante), m_cajas(CajasDeVariante(variante)),
+CDlgInfoActividadModulos::CDlgInfoActividadModulos(wxWindow* padre, EVarianteInfo variante)
+    : CTemplateDlg(RecursoDeVariante(variante), padre), m_variante(variante), m_cajas(CajasDeVariante(variante)),
       m_reglas(variante, m_datos) {
   const std::vector<std::string_view> clases = ClasesMunicipio(variante);
   int y = 8;
@@ -537,7 +537,7 @@ int AbrirInfoModulos(marco::SPeticionDetalle& p) {
   if (p.bloque.size() != ai::kLargoInfoActividad) return marco::kDialogoCancelado;
   std::span<unsigned char, ai::kLargoInfoActividad> bloque(p.bloque.data(), ai::kLargoInfoActividad);
   const EVarianteInfo variante = ai::VarianteInfoActividad(p.primerParametro);
-  CDlgInfoActividadModulos dlg(variante, p.padre);
+  CDlgInfoActividadModulos dlg(p.padre, variante);
   dlg.m_datos = ai::LeerInfoActividad(bloque);
   const int r = CorrerInfo(dlg, p);
   if (r == marco::kDialogoAceptado) ai::EscribirInfoActividad(dlg.m_datos, bloque);

@@ -58,7 +58,7 @@ TEST(InfoActividad, CadaVarianteMuestraSusCajas) {
   for (const SCaso c : {SCaso{ai::EVarianteInfo::A, true, true, true}, SCaso{ai::EVarianteInfo::B, false, true, false},
                         SCaso{ai::EVarianteInfo::C, false, false, true}, SCaso{ai::EVarianteInfo::D, true, true, true}}) {
     SCOPED_TRACE(static_cast<int>(c.variante));
-    CDlgInfoActividadModulos dlg(c.variante, nullptr);
+    CDlgInfoActividadModulos dlg(nullptr, c.variante);
     EXPECT_EQ(dlg.IdRecurso(), static_cast<int>(c.variante));
     EXPECT_EQ(dlg.Plantilla().Control(ai::kIdLocal) != nullptr, c.local);
     EXPECT_EQ(dlg.Plantilla().Control(ai::kIdCarga) != nullptr, c.local);

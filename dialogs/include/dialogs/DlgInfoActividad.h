@@ -46,7 +46,7 @@ using FAvisoNuevasActividades = std::function<int(wxWindow* padre)>;
 // The four variants of page ORD005 (187 to 190) share this class; CDlgInfoActividadA ... D fix the variant.
 class CDlgInfoActividadModulos : public marco::CTemplateDlg {
  public:
-  CDlgInfoActividadModulos(actividades::EVarianteInfo variante, wxWindow* padre);
+  CDlgInfoActividadModulos(wxWindow* padre, actividades::EVarianteInfo variante);
 
   actividades::EVarianteInfo Variante() const { return m_variante; }
   // The working copy: the opener fills it before the run and reads it after an OK.
@@ -84,19 +84,19 @@ class CDlgInfoActividadModulos : public marco::CTemplateDlg {
 
 class CDlgInfoActividadA : public CDlgInfoActividadModulos {
  public:
-  explicit CDlgInfoActividadA(wxWindow* padre) : CDlgInfoActividadModulos(actividades::EVarianteInfo::A, padre) {}
+  explicit CDlgInfoActividadA(wxWindow* padre) : CDlgInfoActividadModulos(padre, actividades::EVarianteInfo::A) {}
 };
 class CDlgInfoActividadB : public CDlgInfoActividadModulos {
  public:
-  explicit CDlgInfoActividadB(wxWindow* padre) : CDlgInfoActividadModulos(actividades::EVarianteInfo::B, padre) {}
+  explicit CDlgInfoActividadB(wxWindow* padre) : CDlgInfoActividadModulos(padre, actividades::EVarianteInfo::B) {}
 };
 class CDlgInfoActividadC : public CDlgInfoActividadModulos {
  public:
-  explicit CDlgInfoActividadC(wxWindow* padre) : CDlgInfoActividadModulos(actividades::EVarianteInfo::C, padre) {}
+  explicit CDlgInfoActividadC(wxWindow* padre) : CDlgInfoActividadModulos(padre, actividades::EVarianteInfo::C) {}
 };
 class CDlgInfoActividadD : public CDlgInfoActividadModulos {
  public:
-  explicit CDlgInfoActividadD(wxWindow* padre) : CDlgInfoActividadModulos(actividades::EVarianteInfo::D, padre) {}
+  explicit CDlgInfoActividadD(wxWindow* padre) : CDlgInfoActividadModulos(padre, actividades::EVarianteInfo::D) {}
 };
 
 // Dialog 192: the information of an agricultural, livestock or forestry activity (page ORD006).
