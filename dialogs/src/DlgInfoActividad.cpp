@@ -218,7 +218,7 @@ bool CDlgInfoActividadModulos::Estrellada(int id) const {
 
 int CDlgInfoActividadModulos::OnInitDialog() {
   CTemplateDlg::OnInitDialog();
-  Enlazar(ai::kIdPorcentaje, EnlaceImporteCampo(&m_datos.porcentaje, 2, 2));
+  Enlazar(ai::kIdPorcentaje, EnlaceImporteCampo(&m_datos.porcentaje, 3, 2));
   Enlazar(ai::kIdNif, EnlaceNif(m_datos.nif, sizeof m_datos.nif));
   Enlazar(ai::kIdDias, EnlaceImporteCampo(&m_datos.dias, 3, 0));
   Enlazar(ai::kIdAnio, EnlaceAnio(&m_datos.anio));
@@ -356,7 +356,7 @@ int CDlgInfoActividadModulos::AlCambiarTexto(int id) {
   switch (id) {
     case ai::kIdPorcentaje: {
       double porcentaje = 0.0;
-      EnlaceImporteCampo(&porcentaje, 2, 2).guardar(TextoControl(id));
+      EnlaceImporteCampo(&porcentaje, 3, 2).guardar(TextoControl(id));
       const double guardado = m_datos.porcentaje;
       m_datos.porcentaje = porcentaje;
       ActualizarNif();
