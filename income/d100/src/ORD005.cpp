@@ -40,6 +40,7 @@ constexpr std::size_t kIdActividad = 8;
 constexpr std::size_t kModulos = 120;
 constexpr std::size_t kPasoModulo = 176;
 
+bool ModuloPersonal(std::uint8_t numero) { return numero == 1 || numero == 15 || numero == 16; }
 bool EsCantidadModulo(int campo) { return campo >= kPrimerModulo && campo < kPrimerModulo + 21 && (campo - kPrimerModulo) % 3 == 1; }
 int ModuloDeCampo(int campo) { return (campo - kPrimerModulo) / 3; }
 
@@ -270,6 +271,13 @@ int CControlesORD005::CasillaConfirmada(int numero) {
   const int campo = CampoDeCasilla(numero);
   if (campo != 0 && !EsCantidadModulo(campo)) return 0;
   GuardarYCalcular(fila);
+  // The units of the first two modules are the persons employed: checked against the activity's employees (the
+  // second only when it is a personnel module).
+  if (campo == kPrimerModulo + 1) ComprobarPersonal(fila);
+  if (campo == kPrimerModulo + 4) {
+    const unsigned char* w = FilaMostrada(kGrupoActividades, fila);
+    if (w != nullptr && ModuloPersonal(w[kModulos + kPasoModulo])) ComprobarPersonal(fila);
+  }
   return 1;
 }
 
@@ -304,8 +312,6 @@ constexpr std::size_t kDespDias = 56;        // seasonal days
 constexpr std::size_t kDespIncremento = 72;  // staff increased (yes 1)
 constexpr std::size_t kDespEmpleados = 104;  // maximum number of employees
 constexpr std::size_t kDespTitular = 24;
-
-bool ModuloPersonal(std::uint8_t numero) { return numero == 1 || numero == 15 || numero == 16; }
 
 }  // namespace
 

@@ -574,6 +574,27 @@ TEST_F(PaginasD, ORD005EmpleadosSinModulosDePersonalSeAvisan) {
   EXPECT_EQ(Doble(Fila5(0) + 104), 2.0) << "the value stays";
 }
 
+TEST_F(PaginasD, ORD005LasUnidadesDePersonalSinEmpleadosSeAvisan) {
+  Actividad5(0, "6594", 100, marco::kSujetoDeclarante);
+  auto c = Cargar<CControlesORD005>(205);
+  auto* trabajo = static_cast<unsigned char*>(c->CampoDeNumero(5)->Enlace);
+  ASSERT_NE(trabajo, nullptr);
+  PonerDoble(trabajo + 120 + 48, 2.0);  // two persons in the first module's quantities
+  {
+    marco::CGuionMensajes guion;
+    c->CasillaConfirmada(9);
+    EXPECT_EQ(guion.Veces("100M012"), 1);
+  }
+  // With the employees given the figures agree.
+  PonerDoble(Fila5(0) + 104, 2.0);
+  auto otra = Cargar<CControlesORD005>(205);
+  auto* t2 = static_cast<unsigned char*>(otra->CampoDeNumero(5)->Enlace);
+  PonerDoble(t2 + 120 + 48, 2.0);
+  marco::CGuionMensajes guion;
+  otra->CasillaConfirmada(9);
+  EXPECT_EQ(guion.Veces("100M012"), 0);
+}
+
 TEST_F(PaginasD, ORD006LaInformacionLlevaElNifYElPorcentajeALaFila) {
   unsigned char* f = Fila6(0);
   f[0] = '5';
