@@ -151,4 +151,39 @@ SAvisoInfo CInfoActividadReglas::ComprobarDatos() const {
   return {};
 }
 
+SDatosInfoActividadAgraria LeerInfoAgraria(std::span<const unsigned char, kLargoInfoAgraria> b) {
+  SDatosInfoActividadAgraria d;
+  const unsigned char* p = b.data();
+  d.porcentaje = Leer<double>(p + 0);
+  std::memcpy(d.nif, p + 8, sizeof d.nif);
+  d.incremento075 = p[17];
+  d.mediosAjenos = p[18];
+  d.piensos = p[19];
+  d.costePersonal = Leer<double>(p + 24);
+  d.primeraInstalacion = p[32];
+  return d;
+}
+
+void EscribirInfoAgraria(const SDatosInfoActividadAgraria& d, std::span<unsigned char, kLargoInfoAgraria> b) {
+  unsigned char* p = b.data();
+  Escribir(p + 0, d.porcentaje);
+  std::memcpy(p + 8, d.nif, sizeof d.nif);
+  p[17] = d.incremento075;
+  p[18] = d.mediosAjenos;
+  p[19] = d.piensos;
+  Escribir(p + 24, d.costePersonal);
+  p[32] = d.primeraInstalacion;
+}
+
+bool CInfoAgrariaReglas::ActualizarNif() {
+  if (m_datos.porcentaje != 0.0) return true;
+  std::memset(m_datos.nif, 0, sizeof m_datos.nif);
+  return false;
+}
+
+SAvisoInfo CInfoAgrariaReglas::ComprobarDatos() const {
+  if (m_datos.porcentaje != 0.0 && (m_datos.nif[0] == '\0' || m_datos.nif[0] == ' ')) return {"100M009", kIdNif};
+  return {};
+}
+
 }  // namespace actividades

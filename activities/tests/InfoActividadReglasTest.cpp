@@ -94,5 +94,54 @@ TEST(InfoActividad, CargaSoloConUnVehiculoYOkExigeLosDatos) {
   EXPECT_EQ(CInfoActividadReglas(EVarianteInfo::C, c).ComprobarDatos().foco, kIdMunicipio);
 }
 
+TEST(InfoActividadAgraria, CajasPorTipoNifYPiensos) {
+  struct SCaso {
+    char tipo;
+    bool medios, piensos, pregunta;
+  };
+  for (const SCaso c : {SCaso{'1', true, true, true}, SCaso{'2', false, true, false}, SCaso{'5', false, true, true},
+                        SCaso{'3', false, false, false}, SCaso{'4', false, false, false},
+                        SCaso{'6', false, false, false}, SCaso{'7', false, false, false}}) {
+    SCOPED_TRACE(c.tipo);
+    SDatosInfoActividadAgraria d;
+    d.piensos = 1;
+    CInfoAgrariaReglas r(c.tipo, d);
+    EXPECT_EQ(r.MediosAjenosHabilitado(), c.medios);
+    EXPECT_EQ(r.PiensosHabilitado(), c.piensos);
+    EXPECT_EQ(r.PreguntarPiensos(), c.pregunta);
+  }
+  SDatosInfoActividadAgraria d;
+  CInfoAgrariaReglas r('1', d);
+  std::memcpy(d.nif, "B12345678", 9);
+  EXPECT_FALSE(r.ActualizarNif());  // no percentage: no entity
+  EXPECT_EQ(d.nif[0], '\0');
+  d.porcentaje = 10;
+  EXPECT_TRUE(r.ActualizarNif());
+  EXPECT_EQ(r.ComprobarDatos().codigo, "100M009");
+  d.nif[0] = ' ';
+  EXPECT_EQ(r.ComprobarDatos().codigo, "100M009");
+  std::memcpy(d.nif, "B12345678", 9);
+  EXPECT_FALSE(r.ComprobarDatos().Hay());
+}
+
+TEST(InfoActividadAgraria, LeerYEscribirLosCuarentaBytes) {
+  std::array<unsigned char, kLargoInfoAgraria> bytes{};
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<unsigned char>(i * 5 + 1);
+  const double pct = 12.5;
+  std::memcpy(bytes.data(), &pct, sizeof pct);
+  const SDatosInfoActividadAgraria d = LeerInfoAgraria(bytes);
+  EXPECT_EQ(d.porcentaje, 12.5);
+  EXPECT_EQ(d.nif[8], static_cast<char>(16 * 5 + 1));
+  EXPECT_EQ(d.piensos, 19 * 5 + 1);
+  std::array<unsigned char, kLargoInfoAgraria> vuelta{};
+  vuelta.fill(0xEE);
+  EscribirInfoAgraria(d, vuelta);
+  for (std::size_t i = 0; i < 33; ++i) {
+    if (i >= 20 && i < 24) continue;  // padding
+    EXPECT_EQ(vuelta[i], bytes[i]) << i;
+  }
+  EXPECT_EQ(vuelta[21], 0xEE);  // padding left alone
+}
+
 }  // namespace
 }  // namespace actividades

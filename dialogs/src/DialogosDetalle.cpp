@@ -9,6 +9,7 @@
 #include "dialogs/Dlg714.h"
 #include "dialogs/DlgDeduccionesTitulares.h"
 #include "dialogs/DlgImportesConjuntos.h"
+#include "dialogs/DlgInfoActividad.h"
 #include "dialogs/DlgImputaciones.h"
 #include "dialogs/DlgPequenosTitular.h"
 #include "dialogs/DlgInteresesDemora.h"
@@ -46,6 +47,8 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgAmortizaciones();
   // Values of the elements of gains and losses.
   RegistrarDialogosGanancias();
+  // The information of the activities of pages 5 and 6.
+  RegistrarDlgInfoActividad();
 }
 
 }  // namespace dialogos

@@ -15,6 +15,7 @@
 
 #include "PruebasWx.h"
 #include "dialogs/DialogosDetalle.h"
+#include "dialogs/DlgInfoActividad.h"
 #include "framework/EditDetalle.h"
 #include "framework/EditDetalleDialogos.h"
 #include "framework/MensajeGuion.h"
@@ -106,6 +107,57 @@ TEST(RecorridoPaginas, CadaCasillaDeDetalleAbreSuDialogo) {
     EXPECT_TRUE(visto);
   }
   EXPECT_GT(abiertos.size(), 10u);
+}
+
+// The information buttons of D-100 pages 5 and 6 open their dialogs through the same registry: every variant (by the
+// epigraph id the page hands over) and dialog 192 open in a real window with their caption, and Cancel gives the
+// block back unchanged; the notice on new activities opens too.
+TEST(RecorridoPaginas, CadaBotonDeInformacionAbreSuDialogo) {
+  REQUIERE_PANTALLA();
+  marco::CGuionMensajes guion({}, marco::kBotonContinuar);
+  dialogos::RegistrarDialogosDetalle();
+  struct SCaso {
+    std::string_view ventana;
+    std::int32_t parametro;
+  };
+  for (const SCaso c : {SCaso{dialogos::kVentanaInfoActividad, 20}, SCaso{dialogos::kVentanaInfoActividad, 173},
+                        SCaso{dialogos::kVentanaInfoActividad, 174}, SCaso{dialogos::kVentanaInfoActividad, 143},
+                        SCaso{dialogos::kVentanaInfoActividadAgraria, '1'}}) {
+    SCOPED_TRACE(std::string(c.ventana) + " " + std::to_string(c.parametro));
+    const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(c.ventana);
+    ASSERT_NE(dialogo, nullptr);
+    std::vector<unsigned char> bloque(dialogo->tamanoBloque, 0);
+    bloque[8] = 'X';
+    const std::vector<unsigned char> antes = bloque;
+    marco::SPeticionDetalle p;
+    p.primerParametro = c.parametro;
+    p.sujeto = 1;
+    p.bloque = bloque;
+    std::string titulo;
+    wxTheApp->CallAfter([&] {
+      for (wxWindow* w : wxTopLevelWindows) {
+        auto* dlg = dynamic_cast<wxDialog*>(w);
+        if (dlg == nullptr || !dlg->IsModal()) continue;
+        titulo = dlg->GetTitle().ToStdString();
+        dlg->Close();
+      }
+    });
+    EXPECT_EQ(dialogo->abrir(p), marco::kDialogoCancelado);
+    EXPECT_EQ(titulo, "INFORMACION RELATIVA A LA ACTIVIDAD");
+    EXPECT_EQ(bloque, antes);
+  }
+  dialogos::CDlgNuevasActividades aviso(nullptr);
+  bool visto = false;
+  wxTheApp->CallAfter([&] {
+    for (wxWindow* w : wxTopLevelWindows) {
+      auto* dlg = dynamic_cast<wxDialog*>(w);
+      if (dlg == nullptr || !dlg->IsModal()) continue;
+      visto = true;
+      dlg->Close();
+    }
+  });
+  EXPECT_EQ(aviso.DoModal(), marco::kIdCancelar);
+  EXPECT_TRUE(visto);
 }
 
 }  // namespace

@@ -78,4 +78,51 @@ class CInfoActividadReglas {
   SDatosInfoActividad& m_datos;
 };
 
+// ---- the agricultural activities (dialog 192, "INFORMACION RELATIVA A LA ACTIVIDAD" of page ORD006) ----
+
+inline constexpr std::size_t kLargoInfoAgraria = 40;
+inline constexpr std::size_t kInicioInfoAgraria = 16;  // in the activity row
+
+struct SDatosInfoActividadAgraria {
+  double porcentaje = 0.0;            // 0: participation in a community of goods or partnership
+  char nif[9] = {};                   // 8: the entity's tax id, 9 characters without terminator
+  std::uint8_t incremento075 = 255;   // 17: staff increase of at least 0.75 persons/year
+  std::uint8_t mediosAjenos = 255;    // 18: exclusive use of others' means of production
+  std::uint8_t piensos = 255;         // 19: feed bought from third parties (index 0.80)
+  double costePersonal = 0.0;         // 24: cost of the salaried staff
+  std::uint8_t primeraInstalacion = 255;  // 32: first installation of a priority farm
+};
+
+SDatosInfoActividadAgraria LeerInfoAgraria(std::span<const unsigned char, kLargoInfoAgraria> bytes);
+// Writes the fields; the padding bytes are left as they are.
+void EscribirInfoAgraria(const SDatosInfoActividadAgraria& datos, std::span<unsigned char, kLargoInfoAgraria> bytes);
+
+// Control ids of dialog 192.
+inline constexpr int kIdPorcentajeAgraria = 1602;
+inline constexpr int kIdIncremento075Agraria = 1605;
+inline constexpr int kIdMediosAjenos = 1601;
+inline constexpr int kIdPiensos = 1604;
+inline constexpr int kIdCostePersonal = 1158;
+inline constexpr int kIdPrimeraInstalacion = 1613;
+
+class CInfoAgrariaReglas {
+ public:
+  // `tipo`: the activity kind, the first character of the row's key ('1' to '7').
+  CInfoAgrariaReglas(char tipo, SDatosInfoActividadAgraria& datos) : m_tipo(tipo), m_datos(datos) {}
+
+  // Which boxes the kind offers: kinds 2 and 5 have no means of others; 3, 4, 6 and 7 neither means nor feed.
+  bool MediosAjenosHabilitado() const { return m_tipo == '1'; }
+  bool PiensosHabilitado() const { return m_tipo == '1' || m_tipo == '2' || m_tipo == '5'; }
+  // Without a percentage there is no entity: the tax id is emptied.
+  bool ActualizarNif();
+  // OK: "100M009" for a percentage without tax id; the feed question "100I004" for kinds 1 and 5 when the feed
+  // answer is yes (empty: the dialog may close).
+  SAvisoInfo ComprobarDatos() const;
+  bool PreguntarPiensos() const { return m_datos.piensos == 1 && (m_tipo == '1' || m_tipo == '5'); }
+
+ private:
+  char m_tipo;
+  SDatosInfoActividadAgraria& m_datos;
+};
+
 }  // namespace actividades

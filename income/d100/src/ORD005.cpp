@@ -1,17 +1,23 @@
 #include "d100/ORD005.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include <wx/button.h>
+
 #include "framework/Campo.h"
+#include "framework/EditDetalleDialogos.h"
+#include "framework/Prog32ViewReglas.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Mensajes.h"
 #include "framework/TemplateDlgLista.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
+#include "income/RentaVista.h"
 
 namespace ordinaria {
 
@@ -34,6 +40,7 @@ constexpr std::size_t kIdActividad = 8;
 constexpr std::size_t kModulos = 120;
 constexpr std::size_t kPasoModulo = 176;
 
+bool ModuloPersonal(std::uint8_t numero) { return numero == 1 || numero == 15 || numero == 16; }
 bool EsCantidadModulo(int campo) { return campo >= kPrimerModulo && campo < kPrimerModulo + 21 && (campo - kPrimerModulo) % 3 == 1; }
 int ModuloDeCampo(int campo) { return (campo - kPrimerModulo) / 3; }
 
@@ -76,6 +83,7 @@ double Doble(const unsigned char* p) {
   std::memcpy(&v, p, sizeof v);
   return v;
 }
+void PonerDobleFila(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
 std::int32_t Entero(const unsigned char* p) {
   std::int32_t v = 0;
   std::memcpy(&v, p, sizeof v);
@@ -263,6 +271,13 @@ int CControlesORD005::CasillaConfirmada(int numero) {
   const int campo = CampoDeCasilla(numero);
   if (campo != 0 && !EsCantidadModulo(campo)) return 0;
   GuardarYCalcular(fila);
+  // The units of the first two modules are the persons employed: checked against the activity's employees (the
+  // second only when it is a personnel module).
+  if (campo == kPrimerModulo + 1) ComprobarPersonal(fila);
+  if (campo == kPrimerModulo + 4) {
+    const unsigned char* w = FilaMostrada(kGrupoActividades, fila);
+    if (w != nullptr && ModuloPersonal(w[kModulos + kPasoModulo])) ComprobarPersonal(fila);
+  }
   return 1;
 }
 
@@ -286,6 +301,143 @@ int CControlesORD005::ComprobarCasilla(int numero) {
     if (marco::CDlgMensaje().MostrarMensaje(kMensajeMinoracion5, marco::IconoAsterisco) == marco::kBotonCorregir) return 0;
   }
   return 1;
+}
+
+// ---- the activity information ----
+
+namespace {
+
+constexpr std::size_t kDespNif = 40;         // the entity's tax id, 9 characters
+constexpr std::size_t kDespDias = 56;        // seasonal days
+constexpr std::size_t kDespIncremento = 72;  // staff increased (yes 1)
+constexpr std::size_t kDespEmpleados = 104;  // maximum number of employees
+constexpr std::size_t kDespTitular = 24;
+
+}  // namespace
+
+int CControlesORD005::AbrirInfoActividad(int fila, int extra, wxWindow* padre) {
+  unsigned char* w = FilaMostrada(kGrupoActividades, fila);
+  if (w == nullptr || !renta::CodigoModulosRelleno(w) || w[kDespTitular] == 0) return 0;
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaInfoActividad5);
+  if (dialogo == nullptr || dialogo->tamanoBloque != kLargoInfo5) return 0;
+  std::array<unsigned char, kLargoInfo5> copia{};
+  std::memcpy(copia.data(), w + kInicioInfo5, kLargoInfo5);
+  marco::SPeticionDetalle peticion;
+  peticion.padre = padre;
+  peticion.primerParametro = Entero(w + kIdActividad);
+  peticion.sujeto = SujetoMostrado();
+  peticion.conyugeOPrimerHijo = marco::HayConyugeOHijo();
+  peticion.bloque = copia;
+  int resultado = dialogo->abrir(peticion);
+  // One person's view in a declaration with a spouse or children never writes the family's rows.
+  if (!GrupoEditable(kGrupoActividades) ||
+      (peticion.sujeto != marco::kSujetoUnidadFamiliar && peticion.conyugeOPrimerHijo == 1)) {
+    resultado = marco::kDialogoCancelado;
+  }
+  if (resultado != marco::kDialogoAceptado) return resultado;
+  return AplicarInfoActividad(fila, copia, extra, padre) != 0 ? marco::kDialogoAceptado : marco::kDialogoCancelado;
+}
+
+bool CControlesORD005::ActividadRepetida() const {
+  const renta::CFilasORD005A* filas = Actividades();
+  if (filas == nullptr) return false;
+  for (int a = 0; a < filas->DameFilas(); ++a) {
+    const unsigned char* fa = filas->FilaEnDatos(a);
+    if (fa == nullptr || Entero(fa + kIdActividad) <= 0) continue;
+    for (int b = a + 1; b < filas->DameFilas(); ++b) {
+      const unsigned char* fb = filas->FilaEnDatos(b);
+      if (fb == nullptr || Entero(fb + kIdActividad) != Entero(fa + kIdActividad)) continue;
+      if (fa[kDespTitular] != fb[kDespTitular]) continue;
+      const double pa = Doble(fa + kInicioInfo5);
+      const double pb = Doble(fb + kInicioInfo5);
+      if (pa == 0.0 && pb == 0.0) return true;
+      if (pa > 0.0 && pb > 0.0 && std::memcmp(fa + kDespNif, fb + kDespNif, 9) == 0) return true;
+    }
+  }
+  return false;
+}
+
+int CControlesORD005::AplicarInfoActividad(int fila, std::span<const unsigned char, kLargoInfo5> datos, int extra,
+                                           wxWindow* padre) {
+  unsigned char* w = FilaMostrada(kGrupoActividades, fila);
+  renta::CFilasORD005A* filas = Actividades();
+  if (w == nullptr || filas == nullptr) return 0;
+  std::array<unsigned char, kLargoInfo5> antes{};
+  std::memcpy(antes.data(), w + kInicioInfo5, kLargoInfo5);
+  std::memcpy(w + kInicioInfo5, datos.data(), kLargoInfo5);
+  const double porcentajeAntes = Doble(antes.data());
+  const double diasAntes = Doble(antes.data() + (kDespDias - kInicioInfo5));
+  const std::uint8_t incrementoAntes = antes[kDespIncremento - kInicioInfo5];
+
+  // The row stored, then the four activities compared.
+  NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
+  if (ActividadRepetida()) {
+    marco::CDlgMensaje().MostrarMensaje(kMensajeActividadRepetida, marco::IconoMano);
+    if (unsigned char* f = FilaMostrada(kGrupoActividades, fila)) {
+      std::memset(f, 0, 5);  // the code emptied: the row goes
+      NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
+    }
+    NavegarGrupo(kGrupoActividades, fila, kAccionSuprimir5, 0);
+    CalcularSeccion();
+    return 0;
+  }
+  w = FilaMostrada(kGrupoActividades, fila);
+  const unsigned char* d = FilaGuardada(kGrupoActividades, fila);
+  if (w == nullptr || d == nullptr) return 1;
+  bool seguir = true;
+  const double dias = Doble(w + kDespDias);
+  if (static_cast<long long>(dias) != static_cast<long long>(diasAntes) && extra == 0) {
+    // Days of a season change the activity's calculation: confirmed, or put back and asked again.
+    if (Doble(d + 1512) != 0.0 || Doble(d + 1552) != 0.0) {
+      seguir = false;
+      if (marco::CDlgMensaje().MostrarMensaje(kMensajeTemporada, marco::IconoAsterisco) == marco::kBotonAceptar) {
+        NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
+        NavegarGrupo(kGrupoActividades, fila, kAccionBorrarModulos5, 0);
+        GuardarYCalcular(fila);
+      } else {
+        PonerDobleFila(w + kDespDias, diasAntes);
+        NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
+        AbrirInfoActividad(fila, 0, padre);
+      }
+    }
+  } else if (extra == 0 && w[kDespIncremento] == 1 && incrementoAntes != 1) {
+    if (marco::CDlgMensaje().MostrarMensaje(kMensajeIncrementoPersonal, marco::IconoPregunta) == marco::kBotonCancelar) {
+      w[kDespIncremento] = incrementoAntes;
+    } else {
+      filas->BorrarModulos(filas->DamePrimera() + fila, true);
+    }
+    NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
+  }
+  w = FilaMostrada(kGrupoActividades, fila);
+  if (w == nullptr) return 1;
+  if (seguir && porcentajeAntes != 0.0 && Doble(w + kInicioInfo5) == 0.0) {
+    // No longer through an entity: the quantities of module number 2 of the second or third slot go.
+    marco::CDlgMensaje().MostrarMensaje(kMensajeSinEntidad, marco::IconoExclamacion);
+    for (std::size_t j : {1u, 2u}) {
+      unsigned char* modulo = w + kModulos + kPasoModulo * j;
+      if (modulo[0] != 2) continue;
+      for (std::size_t desp : {48u, 56u, 64u}) PonerDobleFila(modulo + desp, 0.0);
+      NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
+      CalcularSeccion();
+      break;
+    }
+    NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
+  }
+  if (seguir && extra == 0) ComprobarPersonal(fila);
+  return 1;
+}
+
+void CControlesORD005::ComprobarPersonal(int fila) {
+  const unsigned char* w = FilaMostrada(kGrupoActividades, fila);
+  if (w == nullptr) return;
+  const unsigned char* m0 = w + kModulos;
+  const unsigned char* m1 = w + kModulos + kPasoModulo;
+  long long total = static_cast<long long>(Doble(m0 + 48) + Doble(m0 + 56));
+  if (ModuloPersonal(m1[0])) total += static_cast<long long>(Doble(m1 + 48) + Doble(m1 + 56));
+  const double empleados = Doble(w + kDespEmpleados);
+  if ((empleados > 0.0 && total == 0) || (empleados == 0.0 && total > 0)) {
+    marco::CDlgMensaje().MostrarMensaje(kMensajePersonal, marco::IconoExclamacion);
+  }
 }
 
 // ---- the view ----
@@ -317,6 +469,55 @@ int ORD005::ComprobarCampo(int numero) {
   CalcularTodo();
   MarcarDocumentoModificado();
   return resultado;
+}
+
+int ORD005::PrepararCampos() {
+  CVistaGrupos::PrepararCampos();
+  wxWindow* ventana = DameVentana();
+  if (ventana != nullptr && m_aBotonesInfo[0] == nullptr) {
+    for (int j = 0; j < 2; ++j) {
+      auto* boton = new wxButton(ventana, kComandoInfoActividad5 + j, "i", wxDefaultPosition, wxDefaultSize,
+                                 wxBU_EXACTFIT | wxBORDER_SIMPLE);
+      boton->SetToolTip(wxString::FromUTF8("Informaci\u00f3n Adicional"));
+      boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { OnInfoActividad(j); });
+      m_aBotonesInfo[static_cast<std::size_t>(j)] = boton;
+    }
+  }
+  ColocarBotonesInfo();
+  return 1;
+}
+
+void ORD005::AlMostrarCampo() {
+  CVistaGrupos::AlMostrarCampo();
+  ColocarBotonesInfo();
+}
+
+void ORD005::ColocarBotonesInfo() {
+  const plataforma::CPunto desplazamiento = Desplazamiento();
+  // Right of each row's holder box, as high as the box.
+  for (int j = 0; j < 2; ++j) {
+    wxButton* boton = m_aBotonesInfo[static_cast<std::size_t>(j)];
+    const marco::CCampo* campo = DameCampo(j == 0 ? 6 : 49);
+    if (boton == nullptr || campo == nullptr) continue;
+    const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
+    const int alto = std::max(12, static_cast<int>(r.bottom - r.top));
+    boton->SetSize(r.right + 2, r.top, alto, alto);
+  }
+}
+
+void ORD005::OnInfoActividad(int fila) {
+  if (marco::DameSujetoActual() != marco::kSujetoUnidadFamiliar && marco::HayConyugeOHijo() == 1) {
+    marco::CDlgMensaje().MostrarMensaje("WINR007", marco::IconoExclamacion);
+  }
+  const int r = Controles()->AbrirInfoActividad(fila, 0, DameVentana());
+  if (r == marco::kDialogoAceptado) {
+    MarcarDocumentoModificado();
+    Controles()->NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
+    Controles()->NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
+    CalcularTodo();
+  }
+  HabilitarBotonesGrupos();
+  ActivarMasTarde(fila == 0 ? 4 : 47);
 }
 
 wxClassInfo* ClasePaginaORD005() { return wxCLASSINFO(ORD005); }

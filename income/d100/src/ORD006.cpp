@@ -6,7 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include <wx/button.h>
+
 #include "framework/Campo.h"
+#include "framework/EditDetalleDialogos.h"
+#include "framework/Prog32ViewReglas.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Mensajes.h"
@@ -297,6 +301,37 @@ int CControlesORD006::ComprobarCasilla(int numero) {
   return 1;
 }
 
+int CControlesORD006::AbrirInfoActividad(int fila, wxWindow* padre) {
+  unsigned char* w = FilaMostrada(kGrupoAgrarias, fila);
+  if (w == nullptr || !renta::ClaveAgrariaRellena(w) || w[8] == 0) return 0;
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaInfoActividad6);
+  if (dialogo == nullptr || dialogo->tamanoBloque != kLargoInfo6) return 0;
+  std::array<unsigned char, kLargoInfo6> copia{};
+  std::memcpy(copia.data(), w + kInicioInfo6, kLargoInfo6);
+  marco::SPeticionDetalle peticion;
+  peticion.padre = padre;
+  peticion.primerParametro = static_cast<unsigned char>(w[0]);
+  peticion.sujeto = SujetoMostrado();
+  peticion.conyugeOPrimerHijo = marco::HayConyugeOHijo();
+  peticion.bloque = copia;
+  const int resultado = dialogo->abrir(peticion);
+  if (resultado != marco::kDialogoAceptado || !GrupoEditable(kGrupoAgrarias)) return resultado;
+  w = FilaMostrada(kGrupoAgrarias, fila);
+  if (w == nullptr) return 0;
+  std::memcpy(w + kInicioInfo6, copia.data(), kLargoInfo6);
+  // The entity's tax id and percentage go where the printed row reads them, with the holder of an activity
+  // carried on through the entity.
+  std::memcpy(w + 2024, copia.data() + 8, 9);
+  std::memcpy(w + 2040, copia.data(), sizeof(double));
+  if (Doble(copia.data()) != 0.0) {
+    std::memcpy(w + 2033, w + 8, 4);
+  } else {
+    std::memset(w + 2033, 0, 4);
+  }
+  GuardarYCalcular(fila);
+  return resultado;
+}
+
 // ---- the view ----
 
 wxIMPLEMENT_DYNAMIC_CLASS(ORD006, CVistaGrupos);
@@ -326,6 +361,54 @@ int ORD006::ComprobarCampo(int numero) {
   CalcularTodo();
   MarcarDocumentoModificado();
   return resultado;
+}
+
+int ORD006::PrepararCampos() {
+  CVistaGrupos::PrepararCampos();
+  wxWindow* ventana = DameVentana();
+  if (ventana != nullptr && m_aBotonesInfo[0] == nullptr) {
+    for (int j = 0; j < 2; ++j) {
+      auto* boton = new wxButton(ventana, kComandoInfoActividad6 + j, "i", wxDefaultPosition, wxDefaultSize,
+                                 wxBU_EXACTFIT | wxBORDER_SIMPLE);
+      boton->SetToolTip(wxString::FromUTF8("Informaci\u00f3n Adicional"));
+      boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { OnInfoActividad(j); });
+      m_aBotonesInfo[static_cast<std::size_t>(j)] = boton;
+    }
+  }
+  ColocarBotonesInfo();
+  return 1;
+}
+
+void ORD006::AlMostrarCampo() {
+  CVistaGrupos::AlMostrarCampo();
+  ColocarBotonesInfo();
+}
+
+void ORD006::ColocarBotonesInfo() {
+  const plataforma::CPunto desplazamiento = Desplazamiento();
+  // Right of each row's holder box (boxes 6 and 66), as high as the box.
+  for (int j = 0; j < 2; ++j) {
+    wxButton* boton = m_aBotonesInfo[static_cast<std::size_t>(j)];
+    const marco::CCampo* campo = DameCampo(j == 0 ? 5 : 65);
+    if (boton == nullptr || campo == nullptr) continue;
+    const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
+    const int alto = std::max(12, static_cast<int>(r.bottom - r.top));
+    boton->SetSize(r.right + 2, r.top, alto, alto);
+  }
+}
+
+void ORD006::OnInfoActividad(int fila) {
+  if (marco::DameSujetoActual() != marco::kSujetoUnidadFamiliar && marco::HayConyugeOHijo() == 1) {
+    marco::CDlgMensaje().MostrarMensaje("WINR007", marco::IconoExclamacion);
+  }
+  if (Controles()->AbrirInfoActividad(fila, DameVentana()) == marco::kDialogoAceptado) {
+    MarcarDocumentoModificado();
+    CalcularTodo();
+    Controles()->NavegarGrupo(kGrupoAgrarias, 0, kAccionRecargar6, 0);
+    Controles()->NavegarGrupo(kGrupoAgrarias, 1, kAccionRecargar6, 0);
+  }
+  HabilitarBotonesGrupos();
+  ActivarMasTarde(fila == 0 ? 6 : 66);
 }
 
 wxClassInfo* ClasePaginaORD006() { return wxCLASSINFO(ORD006); }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <span>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -17,6 +19,7 @@
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/EditDetalleDialogos.h"
 #include "framework/MensajeGuion.h"
 #include "framework/Mensajes.h"
 #include "framework/ServiciosAplicacion.h"
@@ -464,6 +467,154 @@ TEST_F(PaginasD, ORD006LoQueSeRestaDelRendimientoNetoSeAvisa) {
 }
 
 // ---- the page classes ----
+
+// The information dialog as the registry runs it, replaced by a function that edits the block: what the page does
+// with the copy it gets back.
+class DialogoInfoFalso {
+ public:
+  DialogoInfoFalso(std::string_view nombre, std::size_t tamano, std::function<int(std::span<unsigned char>, std::int32_t)> f)
+      : m_nombre(nombre) {
+    marco::RegistrarDialogoDetalle(nombre, tamano, [this, f](marco::SPeticionDetalle& p) {
+      ++veces;
+      parametro = p.primerParametro;
+      return f(p.bloque, p.primerParametro);
+    });
+  }
+  ~DialogoInfoFalso() { marco::QuitarDialogoDetalle(m_nombre); }
+  int veces = 0;
+  std::int32_t parametro = 0;
+
+ private:
+  std::string m_nombre;
+};
+
+TEST_F(PaginasD, ORD005LaInformacionVuelveSoloConOkYPideCodigoYTitular) {
+  Actividad5(0, "6594", 143, marco::kSujetoDeclarante);
+  Actividad5(1, "6421", 101, 0);  // no holder yet
+  auto c = Cargar<CControlesORD005>(205);
+  int respuesta = marco::kDialogoCancelado;
+  DialogoInfoFalso falso(ordinaria::kVentanaInfoActividad5, ordinaria::kLargoInfo5,
+                         [&](std::span<unsigned char> b, std::int32_t) {
+                           PonerDoble(b.data() + 24, 30.0);  // seasonal days
+                           return respuesta;
+                         });
+  marco::CGuionMensajes guion;
+  EXPECT_EQ(c->AbrirInfoActividad(1, 0), 0) << "a row without a holder opens nothing";
+  EXPECT_EQ(falso.veces, 0);
+  EXPECT_EQ(c->AbrirInfoActividad(0, 0), marco::kDialogoCancelado);
+  EXPECT_EQ(falso.parametro, 143) << "the epigraph id chooses the variant";
+  EXPECT_EQ(Doble(Fila5(0) + 56), 0.0);
+  respuesta = marco::kDialogoAceptado;
+  EXPECT_EQ(c->AbrirInfoActividad(0, 0), marco::kDialogoAceptado);
+  EXPECT_EQ(Doble(Fila5(0) + 56), 30.0);
+  // One member's view in a family with a spouse never writes.
+  sujeto = marco::kSujetoConyuge;
+  PonerDoble(Fila5(0) + 56, 0.0);
+  auto miembro = Cargar<CControlesORD005>(205);
+  miembro->AbrirInfoActividad(0, 0);
+  EXPECT_EQ(Doble(Fila5(0) + 56), 0.0);
+}
+
+TEST_F(PaginasD, ORD005UnaActividadRepetidaSeSuprime) {
+  Actividad5(0, "6594", 100, marco::kSujetoDeclarante);
+  Actividad5(1, "6594", 100, marco::kSujetoDeclarante);
+  PonerDoble(Fila5(1) + 32, 50.0);  // the second through an entity
+  std::memcpy(Fila5(1) + 40, "E12345678", 9);
+  auto c = Cargar<CControlesORD005>(205);
+  EXPECT_FALSE(c->ActividadRepetida());
+  DialogoInfoFalso falso(ordinaria::kVentanaInfoActividad5, ordinaria::kLargoInfo5,
+                         [](std::span<unsigned char> b, std::int32_t) {
+                           PonerDoble(b.data(), 0.0);  // carried on directly, as the first
+                           std::memset(b.data() + 8, 0, 16);
+                           return marco::kDialogoAceptado;
+                         });
+  marco::CGuionMensajes guion;
+  EXPECT_EQ(c->AbrirInfoActividad(1, 0), marco::kDialogoCancelado);
+  EXPECT_EQ(guion.Veces("100M007"), 1);
+  EXPECT_EQ(Entero(Fila5(1) + 8), 0) << "the repeated row is gone";
+  EXPECT_EQ(Entero(Fila5(0) + 8), 100);
+}
+
+TEST_F(PaginasD, ORD005MasPersonalBorraLosModulosDePersonalSalvoCancelar) {
+  for (const int respuesta : {marco::kBotonCancelar, marco::kBotonAceptar}) {
+    SCOPED_TRACE(respuesta);
+    std::memset(datos.get(), 0, sizeof(DatosRenta));
+    Actividad5(0, "6594", 100, marco::kSujetoDeclarante);
+    PonerDoble(Fila5(0) + 160, 3.0);  // module 0 (personnel): three persons
+    auto c = Cargar<CControlesORD005>(205);
+    DialogoInfoFalso falso(ordinaria::kVentanaInfoActividad5, ordinaria::kLargoInfo5,
+                           [](std::span<unsigned char> b, std::int32_t) {
+                             b[40] = 1;  // staff increased
+                             return marco::kDialogoAceptado;
+                           });
+    marco::CGuionMensajes guion({respuesta});
+    c->AbrirInfoActividad(0, 0);
+    EXPECT_EQ(guion.Veces("100M006"), 1);
+    if (respuesta == marco::kBotonCancelar) {
+      EXPECT_EQ(Fila5(0)[72], 0) << "the answer is put back";
+      EXPECT_EQ(Doble(Fila5(0) + 160), 3.0);
+    } else {
+      EXPECT_EQ(Fila5(0)[72], 1);
+      EXPECT_EQ(Doble(Fila5(0) + 160), 0.0);
+    }
+  }
+}
+
+TEST_F(PaginasD, ORD005EmpleadosSinModulosDePersonalSeAvisan) {
+  Actividad5(0, "6594", 100, marco::kSujetoDeclarante);
+  auto c = Cargar<CControlesORD005>(205);
+  DialogoInfoFalso falso(ordinaria::kVentanaInfoActividad5, ordinaria::kLargoInfo5,
+                         [](std::span<unsigned char> b, std::int32_t) {
+                           PonerDoble(b.data() + 72, 2.0);  // two employees
+                           return marco::kDialogoAceptado;
+                         });
+  marco::CGuionMensajes guion;
+  EXPECT_EQ(c->AbrirInfoActividad(0, 0), marco::kDialogoAceptado);
+  EXPECT_EQ(guion.Veces("100M012"), 1);
+  EXPECT_EQ(Doble(Fila5(0) + 104), 2.0) << "the value stays";
+}
+
+TEST_F(PaginasD, ORD005LasUnidadesDePersonalSinEmpleadosSeAvisan) {
+  Actividad5(0, "6594", 100, marco::kSujetoDeclarante);
+  auto c = Cargar<CControlesORD005>(205);
+  auto* trabajo = static_cast<unsigned char*>(c->CampoDeNumero(5)->Enlace);
+  ASSERT_NE(trabajo, nullptr);
+  PonerDoble(trabajo + 120 + 48, 2.0);  // two persons in the first module's quantities
+  {
+    marco::CGuionMensajes guion;
+    c->CasillaConfirmada(9);
+    EXPECT_EQ(guion.Veces("100M012"), 1);
+  }
+  // With the employees given the figures agree.
+  PonerDoble(Fila5(0) + 104, 2.0);
+  auto otra = Cargar<CControlesORD005>(205);
+  auto* t2 = static_cast<unsigned char*>(otra->CampoDeNumero(5)->Enlace);
+  PonerDoble(t2 + 120 + 48, 2.0);
+  marco::CGuionMensajes guion;
+  otra->CasillaConfirmada(9);
+  EXPECT_EQ(guion.Veces("100M012"), 0);
+}
+
+TEST_F(PaginasD, ORD006LaInformacionLlevaElNifYElPorcentajeALaFila) {
+  unsigned char* f = Fila6(0);
+  f[0] = '5';
+  PonerEntero(f + 4, 7);
+  f[8] = marco::kSujetoDeclarante;
+  auto c = Cargar<CControlesORD006>(206);
+  DialogoInfoFalso falso(ordinaria::kVentanaInfoActividad6, ordinaria::kLargoInfo6,
+                         [](std::span<unsigned char> b, std::int32_t) {
+                           PonerDoble(b.data(), 40.0);
+                           std::memcpy(b.data() + 8, "E12345678", 9);
+                           return marco::kDialogoAceptado;
+                         });
+  marco::CGuionMensajes guion;
+  EXPECT_EQ(c->AbrirInfoActividad(0), marco::kDialogoAceptado);
+  EXPECT_EQ(falso.parametro, '5') << "the activity kind";
+  EXPECT_EQ(Doble(f + 16), 40.0);
+  EXPECT_EQ(Texto(f + 2024, 9), "E12345678");
+  EXPECT_EQ(Doble(f + 2040), 40.0);
+  EXPECT_EQ(f[2033], marco::kSujetoDeclarante);
+}
 
 TEST(PaginasD5y6, CadaPaginaSeHallaPorSuNombreConSuNumero) {
   const auto clases = ordinaria::ClasesPaginasD100();

@@ -14,7 +14,9 @@
 
 #include "d100/GruposPagina.h"
 
+class wxButton;
 class wxClassInfo;
+class wxWindow;
 
 namespace ordinaria {
 
@@ -33,6 +35,18 @@ inline constexpr int kAccionTitular5 = 105;
 inline constexpr int kAccionRecargar5 = 106;
 inline constexpr std::string_view kMensajeMinoracion5 = "100V194";
 inline constexpr int kComandoBotonesORD005 = 998;
+// The information buttons of the two shown rows, and the dialog they open through the detail-dialog registry (the
+// request's block is the 88-byte information part of the row at +32, its first parameter the activity's epigraph
+// id, which chooses the variant).
+inline constexpr int kComandoInfoActividad5 = 1002;
+inline constexpr std::string_view kVentanaInfoActividad5 = "IDD_INFOACTIVIDAD";
+inline constexpr std::size_t kInicioInfo5 = 32;
+inline constexpr std::size_t kLargoInfo5 = 88;
+inline constexpr std::string_view kMensajeActividadRepetida = "100M007";
+inline constexpr std::string_view kMensajeTemporada = "100M005";
+inline constexpr std::string_view kMensajeIncrementoPersonal = "100M006";
+inline constexpr std::string_view kMensajeSinEntidad = "100M011";
+inline constexpr std::string_view kMensajePersonal = "100M012";
 
 class CControlesORD005 : public CControlesGrupos {
  public:
@@ -58,6 +72,21 @@ class CControlesORD005 : public CControlesGrupos {
   int ComprobarCasilla(int numero);
   // The double of a field of a shown row (0 for another group or an empty place).
   double DameImporteFila(int grupo, int fila, int campo) const;
+
+  // ---- the activity information ----
+  // Opens the information dialog of shown row `fila` when the row has a code and a holder; on OK the copy goes to
+  // AplicarInfoActividad. The dialog's result (1 taken over), 0 when no dialog was opened.
+  int AbrirInfoActividad(int fila, int extra, wxWindow* padre = nullptr);
+  // Takes the dialog's copy into the row and stores it, with what a change calls for: a repeated activity is
+  // refused (100M007, the row goes); a change of the seasonal days of a calculated activity is confirmed (100M005)
+  // or put back; a staff increase empties the personnel modules (100M006) unless cancelled; leaving an entity warns
+  // (100M011) and empties the quantities of the second or third module when it is number 2; then the personnel
+  // check. 1 when the copy was kept.
+  int AplicarInfoActividad(int fila, std::span<const unsigned char, kLargoInfo5> datos, int extra, wxWindow* padre);
+  // Two stored activities with the same epigraph id and holder, both direct or both through the same entity.
+  bool ActividadRepetida() const;
+  // The maximum number of employees against the personnel modules' quantities (100M012, a warning).
+  void ComprobarPersonal(int fila);
 
  protected:
   void EnlazarFijas() override;
@@ -86,12 +115,19 @@ class ORD005 : public CVistaGrupos {
   int AplicarDependencias(int numero) override;
   int Recalcular(int numero) override;
   int ComprobarCampo(int numero) override;
+  int PrepararCampos() override;
+  void AlMostrarCampo() override;
+  // The information button of shown row 0 or 1: the dialog, then the row stored, calculated and shown again.
+  void OnInfoActividad(int fila);
 
  protected:
   int PrimerComando() const override { return kComandoBotonesORD005; }
   int CasillaBotones(int) const override { return 7; }
 
  private:
+  void ColocarBotonesInfo();
+  std::array<wxButton*, 2> m_aBotonesInfo{};  // children of the page window, which owns them
+
   wxDECLARE_DYNAMIC_CLASS(ORD005);
 };
 

@@ -14,7 +14,9 @@
 
 #include "d100/GruposPagina.h"
 
+class wxButton;
 class wxClassInfo;
+class wxWindow;
 
 namespace ordinaria {
 
@@ -28,6 +30,13 @@ inline constexpr int kAccionRecargar6 = 85;
 inline constexpr int kAccionTitular6 = 86;
 inline constexpr std::string_view kMensajeMinoracion6 = "100V196";
 inline constexpr int kComandoBotonesORD006 = 998;
+// The information buttons of the two shown rows and the dialog they open (dialog 192 through the detail-dialog
+// registry: the block is the 40-byte information part at +16, the first parameter the activity kind, the first
+// character of the row's key).
+inline constexpr int kComandoInfoActividad6 = 1002;
+inline constexpr std::string_view kVentanaInfoActividad6 = "IDD_INFOACTIVIDADAGR";
+inline constexpr std::size_t kInicioInfo6 = 16;
+inline constexpr std::size_t kLargoInfo6 = 40;
 
 class CControlesORD006 : public CControlesGrupos {
  public:
@@ -49,6 +58,10 @@ class CControlesORD006 : public CControlesGrupos {
   // 0 refuses the value (100V196 answered Corregir), else 1.
   int ComprobarCasilla(int numero);
   double DameImporteFila(int grupo, int fila, int campo) const;
+  // Opens the information dialog of shown row `fila` when the row has a key and a holder; on OK the copy goes back
+  // to the row with the entity's tax id (+2024), the percentage (+2040) and, through an entity, the holder (+2033),
+  // and the row is stored. The dialog's result, 0 when none was opened.
+  int AbrirInfoActividad(int fila, wxWindow* padre = nullptr);
 
  protected:
   void EnlazarFijas() override;
@@ -75,12 +88,18 @@ class ORD006 : public CVistaGrupos {
   int AplicarDependencias(int numero) override;
   int Recalcular(int numero) override;
   int ComprobarCampo(int numero) override;
+  int PrepararCampos() override;
+  void AlMostrarCampo() override;
+  void OnInfoActividad(int fila);
 
  protected:
   int PrimerComando() const override { return kComandoBotonesORD006; }
   int CasillaBotones(int) const override { return 6; }
 
  private:
+  void ColocarBotonesInfo();
+  std::array<wxButton*, 2> m_aBotonesInfo{};
+
   wxDECLARE_DYNAMIC_CLASS(ORD006);
 };
 
