@@ -19,6 +19,7 @@
 #include "dialogs/DlgRentasImputadas.h"
 #include "dialogs/DlgReservaCanarias.h"
 #include "dialogs/DlgSaldosPendientes.h"
+#include "dialogs/DlgTipoElemento.h"
 
 namespace dialogos {
 
@@ -46,6 +47,8 @@ void RegistrarDialogosDetalle() {
   RegistrarDlgAmortizaciones();
   // Values of the elements of gains and losses.
   RegistrarDialogosGanancias();
+  // The element-type list of page 9's elements (its buttons and a holder change open it).
+  RegistrarDlgTipoElemento();
 }
 
 }  // namespace dialogos
