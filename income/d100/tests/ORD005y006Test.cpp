@@ -454,12 +454,12 @@ TEST_F(PaginasD, ORD006LasDeduccionesSeDetallanEnLosSectores125) {
     EXPECT_EQ(marco::ElegirClaseEdit(*deducciones),
               detalle ? marco::EClaseEdit::ImporteDetalleEdit : marco::EClaseEdit::DoubleEdit);
   }
-  // A row bound with its key already set has the link from the start; a row without a key has none.
+  // A row bound with its key already set has the link from the start (the first row was stored with key 7).
   Fila6(1)[0] = '2';
   Fila6(1)[8] = marco::kSujetoDeclarante;
   auto otra = Cargar<CControlesORD006>(206);
-  EXPECT_NE(otra->CampoDeNumero(109)->Enlace, nullptr);
-  EXPECT_EQ(otra->CampoDeNumero(49)->Enlace, otra->CampoDeNumero(7)->Dato);
+  EXPECT_EQ(otra->CampoDeNumero(109)->Enlace, otra->CampoDeNumero(67)->Dato);
+  EXPECT_EQ(otra->CampoDeNumero(49)->Enlace, nullptr);
 }
 
 TEST_F(PaginasD, ORD006LoQueSeRestaDelRendimientoNetoSeAvisa) {
