@@ -210,6 +210,7 @@ TEST_F(RentaInternet, UnaD100SeEscribeEntera) {
     int ExistePagina(int idPagina) override { return idPagina == 217 ? 0 : 1; }
   } sinPago;
   sinPago.PonerDocumento(&declaracion);
+  std::filesystem::remove(ruta);
   EXPECT_EQ(sinPago.Generar(ruta), 0);
   EXPECT_EQ(sinPago.DameResultado(), salida::EResultadoInet::SinPagina);
   EXPECT_EQ(sinPago.DamePaginaFalta(), 17);
