@@ -20,6 +20,7 @@
 #include "dialogs/DlgRentasImputadas.h"
 #include "dialogs/DlgReservaCanarias.h"
 #include "dialogs/DlgSaldosPendientes.h"
+#include "dialogs/DlgTipoElemento.h"
 
 namespace dialogos {
 
@@ -49,6 +50,8 @@ void RegistrarDialogosDetalle() {
   RegistrarDialogosGanancias();
   // The information of the activities of pages 5 and 6.
   RegistrarDlgInfoActividad();
+  // The element-type list of page 9's elements (its buttons and a holder change open it).
+  RegistrarDlgTipoElemento();
 }
 
 }  // namespace dialogos

@@ -4,15 +4,18 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "framework/BaseDatos.h"
 #include "framework/DialogoPlantilla.h"
 #include "framework/DlgMensaje.h"
+#include "framework/EditDetalleDialogos.h"
 #include "framework/GridCtrl.h"
 #include "framework/Mensajes.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
+#include "income/FilasSecciones.h"
 #include "platform/Texto.h"
 
 namespace dialogos {
@@ -142,5 +145,24 @@ void CDlgTipoElemento::OnOK() {
 
 // Cancel is never refused: without a row nothing is chosen, and the caller keeps what it had.
 void CDlgTipoElemento::OnCancel() { CTemplateDlg::OnCancel(); }
+
+void RegistrarDlgTipoElemento() {
+  marco::RegistrarDialogoDetalle(renta::kVentanaTipoElemento, renta::kTamanoTipoElementoB,
+                                 [](marco::SPeticionDetalle& p) {
+                                   if (p.bloque.size() != renta::kTamanoTipoElementoB) return marco::kDialogoCancelado;
+                                   CDlgTipoElemento dlg(p.padre);
+                                   std::int32_t tipo = 0;
+                                   std::memcpy(&tipo, p.bloque.data(), sizeof tipo);
+                                   std::memcpy(&dlg.m_dValor, p.bloque.data() + 8, sizeof dlg.m_dValor);
+                                   dlg.m_nFilaSeleccionada = tipo;
+                                   dlg.m_nModo = 1;
+                                   const int resultado = dlg.DoModal();
+                                   if (resultado != marco::kDialogoAceptado) return resultado;
+                                   tipo = dlg.m_nFilaSeleccionada;
+                                   std::memcpy(p.bloque.data(), &tipo, sizeof tipo);
+                                   std::memcpy(p.bloque.data() + 8, &dlg.m_dValor, sizeof dlg.m_dValor);
+                                   return resultado;
+                                 });
+}
 
 }  // namespace dialogos

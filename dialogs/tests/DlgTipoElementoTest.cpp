@@ -2,12 +2,15 @@
 // row refuses with 100R169, Cancel always closes, a double click takes only the marked row.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "dialogs/DlgTipoElemento.h"
 #include "framework/DialogoSimulado.h"
+#include "framework/EditDetalleDialogos.h"
 #include "framework/MensajeGuion.h"
+#include "income/FilasSecciones.h"
 
 namespace dialogos {
 namespace {
@@ -69,6 +72,19 @@ TEST(DlgTipoElemento, FilaPreseleccionadaFueraDeLaListaNoCuenta) {
   t.v.Abrir(t.dlg);
   t.v.Pulsar(marco::kIdAceptar);
   EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"100R169"});
+}
+
+TEST(DlgTipoElemento, SeRegistraSobreElTipoYElValorDeLaFila) {
+  RegistrarDlgTipoElemento();
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(renta::kVentanaTipoElemento);
+  ASSERT_NE(dialogo, nullptr);
+  EXPECT_EQ(dialogo->tamanoBloque, 16u);
+  // A block of another size is refused without opening anything.
+  std::array<unsigned char, 8> corto{};
+  marco::SPeticionDetalle peticion;
+  peticion.bloque = corto;
+  EXPECT_EQ(dialogo->abrir(peticion), marco::kDialogoCancelado);
+  marco::QuitarDialogoDetalle(renta::kVentanaTipoElemento);
 }
 
 TEST(DlgTipoElemento, NombreDeLaTablaPorIdioma) {

@@ -15,6 +15,7 @@
 #include "LineasInternet.h"
 #include "framework/BaseDatos.h"
 #include "framework/MensajeGuion.h"
+#include "framework/ReferenciaReglas.h"
 #include "framework/ServiciosAplicacion.h"
 #include "platform/TablaTexto.h"
 #include "wealth/C714Doc.h"
@@ -121,6 +122,19 @@ TEST_F(C714Internet, UnaD714SeEscribeConSuPrimeraPaginaCampoACampo) {
     ASSERT_EQ(linea.substr(0, 3), "714");
     pruebas::ComprobarLineaInternet(linea, 300 + std::stoi(linea.substr(3, 2)), 0);
   }
+}
+
+TEST_F(C714Internet, LaIdentificacionDeLaDeclaracionLlegaAlFichero) {
+  std::string identificacion = "Ref.: 12345678.05.01234.6";
+  identificacion.resize(personales::Identificacion.ancho, ' ');
+  Poner(personales::Identificacion.desplazamiento, identificacion);
+  const auto lineas = Escribir();
+  ASSERT_FALSE(lineas.empty());
+  ASSERT_EQ(lineas.front().substr(0, 6), "71401 ");
+  // Box 39: the identification without its prefix and points, in 20, then the Windows-version letter.
+  const std::string esperado = std::string("1234567805012346    ") + marco::DameLetraWindows();
+  pruebas::ComprobarLineaInternet(lineas.front(), 301, 0, {{301, 39, esperado, "identification"}});
+  EXPECT_EQ(lineas.front().substr(lineas.front().size() - 21), esperado) << "the identification is the last field";
 }
 
 TEST_F(C714Internet, LaPagina11SaleConDiferenciaNoNegativa) {

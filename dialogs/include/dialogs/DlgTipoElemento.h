@@ -70,4 +70,8 @@ class CDlgTipoElemento : public marco::CTemplateDlg {
   marco::CGridCtrl* m_pRejilla = nullptr;  // the window's grid, while it lives (owned by the window)
 };
 
+// Registers the list under renta::kVentanaTipoElemento over a row's type block (an int, then the value as a double
+// at 8): the list opens on the row's type and value and, on OK, hands back the chosen row and its value.
+void RegistrarDlgTipoElemento();
+
 }  // namespace dialogos

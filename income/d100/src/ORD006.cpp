@@ -163,6 +163,14 @@ void CControlesORD006::SoloLecturaGrupo(int grupo) {
       } else if (c.campo == kCampoDeducciones || c.campo == kCampoRestarLimitado || c.campo == kCampoRestarNeto) {
         libre = abierta;
       }
+      if (c.campo == kCampoDeducciones) {
+        // The deductions open their split by use (over the whole row) only in the sectors that have one: keys
+        // beginning with 1, 2 or 5. The key may have changed since the row was bound.
+        if (marco::CCampo* campo = CampoDeNumero(NumeroCasillaFila(g, j, c))) {
+          const bool conReparto = f != nullptr && (f[0] == '1' || f[0] == '2' || f[0] == '5');
+          campo->Enlace = conReparto ? FilaMostrada(grupo, fila) : nullptr;
+        }
+      }
       Bloquear(NumeroCasillaFila(g, j, c), !editable || !libre);
     }
     anteriorAbre = abierta;

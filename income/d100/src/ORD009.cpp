@@ -1,14 +1,23 @@
 #include "d100/ORD009.h"
 
+#include <wx/button.h>
+#include <wx/window.h>
+
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
 
 #include "framework/Campo.h"
 #include "framework/DlgMensaje.h"
+#include "framework/DocumentoServicios.h"
+#include "framework/EditDetalleDialogos.h"
+#include "framework/EditEx.h"
+#include "framework/Prog32View.h"
 #include "framework/Mensajes.h"
 #include "framework/Utilidades.h"
 #include "framework/Validador.h"
+#include "income/FilasSecciones.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 #include "platform/Texto.h"
@@ -185,6 +194,7 @@ void CControlesORD009::ReglaTitularB(int fila) {
   if (SuprimirSiVacia(kGrupoORD009B, fila) != 0) return;
   unsigned char* f = FilaMostrada(kGrupoORD009B, fila);
   if (f == nullptr) return;
+  bool elegir = false;
   if (f[kTitular] == 4 || f[kTitular] == 5) {
     // A child's element is never marked.
     f[kMarca] = 0;
@@ -192,9 +202,50 @@ void CControlesORD009::ReglaTitularB(int fila) {
     // The family unit keeps the element but not its mark, as the mark's own rule does.
     marco::CDlgMensaje().MostrarMensaje("100V151", marco::IconoAsterisco);
     f[kMarca] = 0;
+  } else {
+    // A new holder: the kind of element is asked for next.
+    elegir = true;
   }
   Guardar(kGrupoORD009B, fila);
   NavegarGrupo(kGrupoORD009B, fila, kAccionRecargar9, 0);
+  if (elegir) ElegirTipoElemento(fila);
+}
+
+int CControlesORD009::ElegirTipoElemento(int fila) {
+  unsigned char* f = FilaGuardada(kGrupoORD009B, fila);
+  if (f == nullptr || f[kTitular] == 0) return 0;
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(renta::kVentanaTipoElemento);
+  if (dialogo == nullptr || !dialogo->abrir || dialogo->tamanoBloque != renta::kTamanoTipoElementoB) return 0;
+  std::array<unsigned char, renta::kTamanoTipoElementoB> bloque{};
+  std::memcpy(bloque.data(), f + renta::kDespTipoElementoB, bloque.size());
+  marco::SPeticionDetalle peticion;
+  peticion.padre = DameVista() != nullptr ? DameVista()->DameVentana() : nullptr;
+  peticion.sujeto = marco::DameSujetoActual();
+  peticion.conyugeOPrimerHijo = marco::HayConyugeOHijo();
+  peticion.bloque = bloque;
+  if (dialogo->abrir(peticion) != marco::kDialogoAceptado) return 0;
+  std::int32_t antes = 0;
+  std::int32_t tipo = 0;
+  std::memcpy(&antes, f + renta::kDespTipoElementoB, sizeof antes);
+  std::memcpy(&tipo, bloque.data(), sizeof tipo);
+  if (tipo != antes) marco::PonerRecomponerIdentificacion(true);
+  std::memcpy(f + renta::kDespTipoElementoB, bloque.data(), bloque.size());
+  if (tipo == 1 || tipo == 2) f[64] = 0;
+  if (tipo == 3) {
+    f[64] = 0;
+    f[65] = 0;
+  }
+  for (int j = 0; j < renta::kMostradasGrupoF; ++j) Recargar(kGrupoORD009B, j);
+  SoloLecturaGrupo(kGrupoORD009B);
+  return 1;
+}
+
+int CControlesORD009::BotonTipoElemento(int fila) {
+  if (SujetoMostrado() != marco::kSujetoUnidadFamiliar && marco::HayConyugeOHijo() == 1) {
+    marco::CDlgMensaje().MostrarMensaje(marco::kMensajeMiembroBloqueado, marco::IconoExclamacion);
+    return 0;
+  }
+  return ElegirTipoElemento(fila);
 }
 
 void CControlesORD009::ReglaMarcaB(int fila) {
@@ -482,6 +533,51 @@ int ORD009::CampoBorrado(int numero) {
 int ORD009::CampoRecibeFoco(int numero) {
   CallAfter([this, numero] { Controles()->FocoEnCasilla(numero); });
   return 1;
+}
+
+int ORD009::PrepararCampos() {
+  CVistaGrupos::PrepararCampos();
+  wxWindow* ventana = DameVentana();
+  if (ventana != nullptr && m_aBotonesTipo[0] == nullptr) {
+    for (int j = 0; j < 3; ++j) {
+      auto* boton = new wxButton(ventana, kComandoTipoElemento + j, "...", wxDefaultPosition, wxDefaultSize,
+                                 wxBU_EXACTFIT | wxBORDER_SIMPLE);
+      boton->SetToolTip("Tipo de elemento patrimonial");
+      boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { PulsarTipoElemento(j); });
+      m_aBotonesTipo[static_cast<std::size_t>(j)] = boton;
+    }
+    ColocarBotonesTipo();
+  }
+  return 1;
+}
+
+void ORD009::AlMostrarCampo() {
+  CVistaGrupos::AlMostrarCampo();
+  ColocarBotonesTipo();
+}
+
+// Each button stands right of its row's holder box, a square as high as the box.
+void ORD009::ColocarBotonesTipo() {
+  const plataforma::CPunto desplazamiento = Desplazamiento();
+  for (int j = 0; j < 3; ++j) {
+    wxButton* boton = m_aBotonesTipo[static_cast<std::size_t>(j)];
+    const int titular = Controles()->CasillaDeCampo(kGrupoORD009B, j, 10);
+    const marco::CCampo* campo = titular > 0 ? DameCampo(titular - 1) : nullptr;
+    if (boton == nullptr || campo == nullptr) continue;
+    const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
+    const int lado = std::max(12, static_cast<int>(r.bottom - r.top));
+    boton->SetSize(r.right + 1, r.top, lado, lado);
+  }
+}
+
+int ORD009::PulsarTipoElemento(int fila) {
+  const int elegido = Controles()->BotonTipoElemento(fila);
+  if (elegido != 0) {
+    CalcularTodo();
+    MarcarDocumentoModificado();
+  }
+  RefrescarControles();
+  return elegido;
 }
 
 wxClassInfo* ClasePaginaORD009() { return wxCLASSINFO(ORD009); }

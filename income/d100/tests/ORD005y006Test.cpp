@@ -18,6 +18,7 @@
 #include "d100/PaginasD100.h"
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
+#include "framework/FabricaEdit.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditDetalleDialogos.h"
 #include "framework/MensajeGuion.h"
@@ -436,6 +437,32 @@ TEST_F(PaginasD, ORD006LaClaveAbreLosGruposDeSuSector) {
   c->CasillaCambiada(7);
   EXPECT_EQ(Fila6(0)[8], 0);
   EXPECT_TRUE(Bloqueada(*c, 67));
+}
+
+TEST_F(PaginasD, ORD006LasDeduccionesSeDetallanEnLosSectores125) {
+  auto c = Cargar<CControlesORD006>(206);
+  marco::CCampo* deducciones = c->CampoDeNumero(49);
+  ASSERT_NE(deducciones, nullptr);
+  EXPECT_EQ(deducciones->NombreVent, "IDD_AMORTIAG");
+  EXPECT_EQ(c->CampoDeNumero(109)->NombreVent, "IDD_AMORTIAG");
+  auto* fila = static_cast<unsigned char*>(c->CampoDeNumero(7)->Dato);
+  fila[8] = marco::kSujetoDeclarante;
+  // The split by use is the whole row (its first field is the key); other sectors type the amount.
+  for (const char clave : {'1', '2', '3', '4', '5', '6', '7'}) {
+    SCOPED_TRACE(clave);
+    fila[0] = clave;
+    c->NavegarGrupo(ordinaria::kGrupoAgrarias, 0, ordinaria::kAccionGuardar6, 0);
+    const bool detalle = clave == '1' || clave == '2' || clave == '5';
+    EXPECT_EQ(deducciones->Enlace, detalle ? static_cast<void*>(fila) : nullptr);
+    EXPECT_EQ(marco::ElegirClaseEdit(*deducciones),
+              detalle ? marco::EClaseEdit::ImporteDetalleEdit : marco::EClaseEdit::DoubleEdit);
+  }
+  // A row bound with its key already set has the link from the start (the first row was stored with key 7).
+  Fila6(1)[0] = '2';
+  Fila6(1)[8] = marco::kSujetoDeclarante;
+  auto otra = Cargar<CControlesORD006>(206);
+  EXPECT_EQ(otra->CampoDeNumero(109)->Enlace, otra->CampoDeNumero(67)->Dato);
+  EXPECT_EQ(otra->CampoDeNumero(49)->Enlace, nullptr);
 }
 
 TEST_F(PaginasD, ORD006LoQueSeRestaDelRendimientoNetoSeAvisa) {

@@ -17,9 +17,12 @@
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/EditDetalleDialogos.h"
+#include "framework/ReferenciaReglas.h"
 #include "framework/MensajeGuion.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Mensajes.h"
+#include "income/FilasSecciones.h"
 #include "income/RentaVista.h"
 
 namespace {
@@ -430,6 +433,98 @@ TEST_F(PaginasF, UnaAdquisicionDe1990BorraLosImportesDeLosAnosAnteriores) {
   EXPECT_EQ(Doble(fila + 448), 0.0);
   EXPECT_EQ(Texto(fila + 464, 4), "1991");
   EXPECT_EQ(Doble(fila + 472), 91.0);
+}
+
+// ---- the element-type list of group B ----
+
+// Stands in for the list: remembers what it was given and answers with a chosen type and value (or Cancel).
+struct SListaTipos {
+  SListaTipos() {
+    marco::RegistrarDialogoDetalle(renta::kVentanaTipoElemento, renta::kTamanoTipoElementoB,
+                                   [this](marco::SPeticionDetalle& p) {
+                                     ++veces;
+                                     std::memcpy(&recibido, p.bloque.data(), sizeof recibido);
+                                     std::memcpy(&valorRecibido, p.bloque.data() + 8, sizeof valorRecibido);
+                                     if (!aceptar) return marco::kDialogoCancelado;
+                                     std::memcpy(p.bloque.data(), &tipo, sizeof tipo);
+                                     std::memcpy(p.bloque.data() + 8, &valor, sizeof valor);
+                                     return marco::kDialogoAceptado;
+                                   });
+  }
+  ~SListaTipos() { marco::QuitarDialogoDetalle(renta::kVentanaTipoElemento); }
+  int veces = 0;
+  std::int32_t recibido = -1;
+  double valorRecibido = -1.0;
+  bool aceptar = true;
+  std::int32_t tipo = 3;
+  double valor = 14.28;
+};
+
+TEST_F(PaginasF, LosBotonesDeTipoAbrenLaListaYEscribenLaEleccionEnLaFila) {
+  SListaTipos lista;
+  marco::PonerRecomponerIdentificacion(false);
+  unsigned char* fila = datos->ApartadoF3.octetos + 640;  // stored row 1, shown row 1
+  fila[20] = marco::kSujetoDeclarante;
+  const std::int32_t antes = 2;
+  std::memcpy(fila + 24, &antes, sizeof antes);
+  PonerDoble(fila + 32, 7.5);
+  fila[64] = 1;
+  fila[65] = 1;
+  auto c = Cargar<ordinaria::CControlesORD009>(209);
+  EXPECT_EQ(c->BotonTipoElemento(0), 0);  // a row without holder opens nothing
+  EXPECT_EQ(lista.veces, 0);
+  EXPECT_EQ(c->BotonTipoElemento(1), 1);
+  EXPECT_EQ(lista.recibido, 2);
+  EXPECT_EQ(lista.valorRecibido, 7.5);
+  std::int32_t tipo = 0;
+  std::memcpy(&tipo, fila + 24, sizeof tipo);
+  EXPECT_EQ(tipo, 3);
+  EXPECT_EQ(Doble(fila + 32), 14.28);
+  EXPECT_EQ(fila[64], 0);
+  EXPECT_EQ(fila[65], 0);
+  EXPECT_TRUE(marco::RecomponerIdentificacion());
+  // The shown row follows the stored one.
+  EXPECT_EQ(std::memcmp(c->FilaMostrada(ordinaria::kGrupoORD009B, 1) + 24, fila + 24, 16), 0);
+  // Type 1 clears only the first flag; Cancel changes nothing.
+  fila[64] = 1;
+  fila[65] = 1;
+  lista.tipo = 1;
+  EXPECT_EQ(c->BotonTipoElemento(1), 1);
+  EXPECT_EQ(fila[64], 0);
+  EXPECT_EQ(fila[65], 1);
+  lista.aceptar = false;
+  fila[64] = 1;
+  EXPECT_EQ(c->BotonTipoElemento(1), 0);
+  EXPECT_EQ(fila[64], 1);
+  EXPECT_TRUE(guion.Codigos().empty());
+  marco::PonerRecomponerIdentificacion(false);
+}
+
+TEST_F(PaginasF, ElBotonDeTipoSeNiegaEnLaVistaDeUnMiembroYUnTitularNuevoAbreLaLista) {
+  SListaTipos lista;
+  datos->ApartadoF3.octetos[20] = marco::kSujetoDeclarante;
+  sujeto = marco::kSujetoDeclarante;  // the spouse is present
+  {
+    auto c = Cargar<ordinaria::CControlesORD009>(209);
+    EXPECT_EQ(c->BotonTipoElemento(0), 0);
+    EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"WINR007"});
+    EXPECT_EQ(lista.veces, 0);
+  }
+  sujeto = marco::kSujetoUnidadFamiliar;
+  auto c = Cargar<ordinaria::CControlesORD009>(209);
+  EXPECT_EQ(c->BotonTipoElemento(0), 1);
+  EXPECT_EQ(lista.veces, 1);
+  // A holder typed into the next row asks for its kind of element; a child's row does not.
+  *static_cast<unsigned char*>(c->CampoDeNumero(40)->Dato) = marco::kSujetoConyuge;
+  c->CasillaCambiada(40);
+  EXPECT_EQ(lista.veces, 2);
+  std::int32_t tipo = 0;
+  std::memcpy(&tipo, datos->ApartadoF3.octetos + 640 + 24, sizeof tipo);
+  EXPECT_EQ(tipo, 3);
+  *static_cast<unsigned char*>(c->CampoDeNumero(59)->Dato) = marco::kSujetoHijo1;
+  c->CasillaCambiada(59);
+  EXPECT_EQ(lista.veces, 2);
+  marco::PonerRecomponerIdentificacion(false);
 }
 
 // ---- the amount checks of single rows ----

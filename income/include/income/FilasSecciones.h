@@ -114,6 +114,11 @@ inline constexpr std::size_t kDespORD009A = 0xe00;   // in RegApartadoF2, rows o
 inline constexpr std::size_t kDespORD009B = 0;       // in RegApartadoF3, rows of 640 bytes
 inline constexpr std::size_t kDespORD009C = 0x16f8;  // in RegApartadoF3, rows of 24 bytes
 inline constexpr std::size_t kDespORD009D = 0x17f8;  // in RegApartadoF3, rows of 24 bytes
+// The element type of a row of group B (an int at 24: the row of the "elempate" list, 1-based, 0 none) and its
+// value (the double at 32): the element-type list edits them as one block of 16 bytes under this window name.
+inline constexpr std::size_t kDespTipoElementoB = 24;
+inline constexpr std::size_t kTamanoTipoElementoB = 16;
+inline constexpr std::string_view kVentanaTipoElemento = "IDD_TIPOELEMENTO";
 
 // Fields, numbered as the page's columns:
 //   A: 0 holder, 1 and 2 the doubles at 8 and 16, 3 and 4 the flags at 24 and 25

@@ -31,6 +31,8 @@ inline constexpr int kAccionSuprimir9 = 6;
 inline constexpr int kAccionRecargar9 = 7;
 inline constexpr int kAccionSoloLectura9 = 8;
 inline constexpr int kComandoBotonesORD009 = 1002;
+// The element-type buttons of group B's shown rows 0, 1 and 2.
+inline constexpr int kComandoTipoElemento = 1020;
 
 class CControlesORD009 : public CControlesGrupos {
  public:
@@ -58,6 +60,15 @@ class CControlesORD009 : public CControlesGrupos {
   // The date checks of a row of group B (the acquisition and the transfer date).
   void ComprobarFechaAdquisicion(int fila);
   void ComprobarFechaTransmision(int fila);
+
+  // The element-type list of shown row `fila` of group B: nothing while the row has no holder or the rows are one
+  // person's copy. On OK the chosen type and value enter the stored row (type 1 or 2 clears its byte at 64, type 3
+  // those at 64 and 65), a changed type has the identification composed again and group B's shown rows are
+  // reloaded. 1 when the list was accepted.
+  int ElegirTipoElemento(int fila);
+  // The element-type button of shown row `fila`: a person's view of a joint declaration refuses with WINR007;
+  // otherwise the list. 1 when the list was accepted.
+  int BotonTipoElemento(int fila);
 
  protected:
   void EnlazarFijas() override;
@@ -89,6 +100,11 @@ class ORD009 : public CVistaGrupos {
   int ComprobarCampo(int numero) override;
   int CampoBorrado(int numero) override;
   int CampoRecibeFoco(int numero) override;
+  // The group buttons, then the element-type buttons beside each shown row's holder of group B.
+  int PrepararCampos() override;
+  void AlMostrarCampo() override;
+  // Button 1020 + fila: the list, then the declaration recalculated when a type was chosen.
+  int PulsarTipoElemento(int fila);
 
  protected:
   int PrimerComando() const override { return kComandoBotonesORD009; }
@@ -96,6 +112,9 @@ class ORD009 : public CVistaGrupos {
 
  private:
   void Enfocar();
+  void ColocarBotonesTipo();
+
+  std::array<wxButton*, 3> m_aBotonesTipo{};  // children of the page window, which owns them
 
   wxDECLARE_DYNAMIC_CLASS(ORD009);
 };
