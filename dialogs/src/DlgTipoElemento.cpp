@@ -1,5 +1,6 @@
 #include "dialogs/DlgTipoElemento.h"
 
+
 #include <wx/window.h>
 
 #include <cstdio>
@@ -150,6 +151,12 @@ void RegistrarDlgTipoElemento() {
   marco::RegistrarDialogoDetalle(renta::kVentanaTipoElemento, renta::kTamanoTipoElementoB,
                                  [](marco::SPeticionDetalle& p) {
                                    if (p.bloque.size() != renta::kTamanoTipoElementoB) return marco::kDialogoCancelado;
+                                   // Without the list of element types there is nothing to choose from: the
+                                   // window says so and nothing changes.
+                                   if (!renta::HayTablaTiposElemento(marco::DameBaseDatosLocal(), marco::LetraIdiomaV())) {
+                                     marco::CDlgMensaje().MostrarMensaje("WIN071", marco::IconoExclamacion);
+                                     return marco::kDialogoCancelado;
+                                   }
                                    CDlgTipoElemento dlg(p.padre);
                                    std::int32_t tipo = 0;
                                    std::memcpy(&tipo, p.bloque.data(), sizeof tipo);

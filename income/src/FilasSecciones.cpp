@@ -1,5 +1,10 @@
 #include "income/FilasSecciones.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "framework/BaseDatos.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -456,6 +461,14 @@ int CFilasORD006A::OrdenFila(int fila, int orden, int marca) {
     default:
       return CFilasApartadoF::OrdenFila(fila, orden, marca);
   }
+}
+
+bool HayTablaTiposElemento(const marco::CBaseDatos* base, char letra) {
+  if (base == nullptr) return false;
+  std::string nombre(kTablaTipoElemento);
+  if (letra != '\0') nombre[7] = letra;
+  std::error_code ec;
+  return std::filesystem::is_regular_file(base->DameDirectorio() + nombre + "." + base->DameExtension(), ec);
 }
 
 }  // namespace renta

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/TemplateDlg.h"
+#include "income/FilasSecciones.h"
 
 namespace marco {
 class CBaseDatos;
@@ -20,7 +21,7 @@ namespace dialogos {
 
 inline constexpr int kRecursoTipoElemento = 243;
 inline constexpr int kIdRejillaTipoElemento = 1369;
-inline constexpr std::string_view kTablaTipoElemento = "elempate";
+inline constexpr std::string_view kTablaTipoElemento = renta::kTablaTipoElemento;
 inline constexpr std::string_view kMensajeSinTipoElemento = "100R169";
 // The mark of the chosen row (column 0).
 inline constexpr std::string_view kMarcaTipoElemento = "X";

@@ -8,12 +8,14 @@
 #include <memory>
 #include <string>
 
+#include "framework/BaseDatos.h"
 #include "framework/Campo.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditDetalleDialogos.h"
 #include "framework/EditEx.h"
 #include "framework/Prog32View.h"
+#include "framework/ServiciosAplicacion.h"
 #include "framework/Mensajes.h"
 #include "framework/Utilidades.h"
 #include "framework/Validador.h"
@@ -203,8 +205,9 @@ void CControlesORD009::ReglaTitularB(int fila) {
     marco::CDlgMensaje().MostrarMensaje("100V151", marco::IconoAsterisco);
     f[kMarca] = 0;
   } else {
-    // A new holder: the kind of element is asked for next.
-    elegir = true;
+    // A new holder: the kind of element is asked for next, once the program has the list of kinds (without it
+    // the list would stop the typing at every holder only to say it is missing; its buttons still say so).
+    elegir = renta::HayTablaTiposElemento(marco::DameBaseDatosLocal(), marco::LetraIdiomaV());
   }
   Guardar(kGrupoORD009B, fila);
   NavegarGrupo(kGrupoORD009B, fila, kAccionRecargar9, 0);

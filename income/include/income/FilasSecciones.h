@@ -12,6 +12,10 @@
 #include "income/ModeloFilas.h"
 #include "ximardol.h"
 
+namespace marco {
+class CBaseDatos;
+}  // namespace marco
+
 namespace renta {
 
 // ---- section D (ORD003 over RegApartadoD1, ORD004 over RegApartadoD2) ----
@@ -119,6 +123,10 @@ inline constexpr std::size_t kDespORD009D = 0x17f8;  // in RegApartadoF3, rows o
 inline constexpr std::size_t kDespTipoElementoB = 24;
 inline constexpr std::size_t kTamanoTipoElementoB = 16;
 inline constexpr std::string_view kVentanaTipoElemento = "IDD_TIPOELEMENTO";
+// The table of the kinds of element (its eighth letter is the language's) and whether the program has it for the
+// language `letra` (asked without a message).
+inline constexpr std::string_view kTablaTipoElemento = "elempate";
+bool HayTablaTiposElemento(const marco::CBaseDatos* base, char letra);
 
 // Fields, numbered as the page's columns:
 //   A: 0 holder, 1 and 2 the doubles at 8 and 16, 3 and 4 the flags at 24 and 25
