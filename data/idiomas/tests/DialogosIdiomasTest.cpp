@@ -75,7 +75,7 @@ TEST(Idiomas, LosTextosDeLosDialogosEstanEnLosCatalogosDeVentanas) {
     const fs::path dir = fs::path(KORVELIX_FUENTES) / carpeta;
     std::error_code ec;
     if (!fs::is_directory(dir, ec)) continue;
-    for (const auto& e : fs::directory_iterator(dir)) {
+    for (const auto& e : fs::recursive_directory_iterator(dir)) {
       if (e.path().extension() == ".cpp") fuentes.push_back(e.path());
     }
   }
