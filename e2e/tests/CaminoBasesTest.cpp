@@ -186,4 +186,12 @@ TEST_F(CaminoBases, CtrlGGuardaLaReduccionEnLosTotalesDeLaBase) {
   EXPECT_EQ(fila->Importe(kReduccionesK), kAportacion);
 }
 
+// Page 14 has no box to type in: the page itself holds the focus, and Ctrl+I (which reaches a window as the Tab
+// character) still opens the go-to-page dialog there.
+TEST_F(CaminoBases, DesdeLaPaginaSinCasillasCtrlIVaAOtraPagina) {
+  REQUIERE_PASO(C(), "mensajes");
+  ASSERT_TRUE(IrAPagina(14));
+  EXPECT_TRUE(IrAPagina(15)) << "on page 14 Ctrl+I was taken as a Tab";
+}
+
 }  // namespace

@@ -156,13 +156,18 @@ class CLienzoPagina : public wxScrolledCanvas {
   }
 
   void AlCaracter(wxKeyEvent& evento) {
-    if (m_pVista == nullptr || !m_pVista->AlTeclaPagina(evento.GetKeyCode(), evento.ShiftDown(), evento.ControlDown())) {
+    // Control and a letter comes as the letter's control character (Ctrl+I as a Tab, Ctrl+M as an Enter): it is a
+    // command of the menus, never a page key, or the page would take Ctrl+I for a Tab and the menu would not see it.
+    const bool controlLetra = evento.ControlDown() && m_teclaAbajo >= 'A' && m_teclaAbajo <= 'Z';
+    if (m_pVista == nullptr || controlLetra ||
+        !m_pVista->AlTeclaPagina(evento.GetKeyCode(), evento.ShiftDown(), evento.ControlDown())) {
       evento.Skip();
     }
   }
 
   void AlTecla(wxKeyEvent& evento) {
     const int tecla = evento.GetKeyCode();
+    m_teclaAbajo = tecla;
     // Tab and Enter come as characters; the rest of the page keys as key-downs.
     if (tecla == WXK_TAB || tecla == WXK_RETURN || tecla == WXK_NUMPAD_ENTER || m_pVista == nullptr ||
         !m_pVista->AlTeclaPagina(tecla, evento.ShiftDown(), evento.ControlDown())) {
@@ -177,9 +182,12 @@ class CLienzoPagina : public wxScrolledCanvas {
       m_bSinActivarAlEnfocar = false;
       return;
     }
-    if (m_pVista != nullptr && m_pVista->DameEditActivo() == nullptr && m_pVista->NumeroCampos() > 0) {
+    if (m_pVista != nullptr && m_pVista->DameEditActivo() == nullptr) {
       CallAfter([this] {
-        if (m_pVista != nullptr && m_pVista->DameEditActivo() == nullptr) m_pVista->ActivarCampo();
+        if (m_pVista == nullptr || m_pVista->DameEditActivo() != nullptr) return;
+        if (m_pVista->NumeroCampos() > 0) m_pVista->ActivarCampo();
+        // A page without a box to type in: the status bar no longer speaks of the box of another page.
+        if (m_pVista->DameEditActivo() == nullptr) m_pVista->TextoBarraEstado(std::string());
       });
     }
   }
@@ -219,6 +227,8 @@ class CLienzoPagina : public wxScrolledCanvas {
 
   CProg32View* m_pVista;
   bool m_bSinActivarAlEnfocar = false;
+  // The key of the last key-down: the character event that follows it tells a Tab from Control and I only by it.
+  int m_teclaAbajo = 0;
 };
 
 CProg32View::CProg32View() {
