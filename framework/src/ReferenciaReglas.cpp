@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "framework/Fechas.h"
+#include "framework/TextosVentana.h"
 #include "platform/Numeros.h"
 #include "platform/Texto.h"
 
@@ -175,7 +176,7 @@ std::string TextoIdentificacion(std::string_view nif, const SMomento& momento) {
 
   std::string texto = numero + "." + parteDias + "." + parteHora + ".";
   texto += static_cast<char>('0' + DigitoControl(texto));
-  const std::string compuesto = "Ref.: " + texto;
+  const std::string compuesto = TextoFijo1252("Ref.: ") + texto;
   identificacion.replace(0, compuesto.size(), compuesto);
   return identificacion;
 }
