@@ -7,7 +7,6 @@
 #include <ctime>
 
 #include "framework/Fechas.h"
-#include "framework/TextosVentana.h"
 #include "platform/Numeros.h"
 #include "platform/Texto.h"
 
@@ -176,7 +175,8 @@ std::string TextoIdentificacion(std::string_view nif, const SMomento& momento) {
 
   std::string texto = numero + "." + parteDias + "." + parteHora + ".";
   texto += static_cast<char>('0' + DigitoControl(texto));
-  const std::string compuesto = TextoFijo1252("Ref.: ") + texto;
+  // The prefix is part of the reference the declaration stores and prints, in every interface language alike.
+  const std::string compuesto = "Ref.: " + texto;
   identificacion.replace(0, compuesto.size(), compuesto);
   return identificacion;
 }
