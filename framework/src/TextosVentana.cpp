@@ -29,6 +29,16 @@ int PreguntaVentana(const wxString& texto, const wxString& titulo, long estilo, 
   // wxMessageBox's own default: OK when no button is asked for.
   if ((estilo & (wxYES_NO | wxOK | wxCANCEL)) == 0) estilo |= wxOK;
   wxMessageDialog dialogo(padre, texto, titulo, estilo);
+  PonerBotonesPregunta(dialogo, estilo);
+  switch (dialogo.ShowModal()) {
+    case wxID_YES: return wxYES;
+    case wxID_NO: return wxNO;
+    case wxID_OK: return wxOK;
+    default: return wxCANCEL;
+  }
+}
+
+void PonerBotonesPregunta(wxMessageDialog& dialogo, long estilo) {
   const wxString si = wxGetStockLabel(wxID_YES);
   const wxString no = wxGetStockLabel(wxID_NO);
   const wxString aceptar = wxGetStockLabel(wxID_OK);
@@ -43,12 +53,6 @@ int PreguntaVentana(const wxString& texto, const wxString& titulo, long estilo, 
     dialogo.SetOKCancelLabels(aceptar, cancelar);
   } else {
     dialogo.SetOKLabel(aceptar);
-  }
-  switch (dialogo.ShowModal()) {
-    case wxID_YES: return wxYES;
-    case wxID_NO: return wxNO;
-    case wxID_OK: return wxOK;
-    default: return wxCANCEL;
   }
 }
 

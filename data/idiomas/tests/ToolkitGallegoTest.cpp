@@ -3,13 +3,16 @@
 // that catalog lacks reads Castilian, never English; and every text of that catalog is one the toolkit asks for.
 #include <gtest/gtest.h>
 #include <wx/defs.h>
+#include <wx/msgdlg.h>
 #include <wx/stockitem.h>
 #include <wx/translation.h>
 
 #include <string>
 
 #include "ComunIdiomas.h"
+#include "PruebasWx.h"
 #include "TraduccionesPagina.h"
+#include "framework/TextosVentana.h"
 #include "shell/Idiomas.h"
 
 namespace {
@@ -56,6 +59,29 @@ TEST_F(ToolkitGallegoTest, LosBotonesEstandarHablanGallegoYLoQueFaltaCastellano)
   ASSERT_TRUE(shell::CargarCatalogoIdioma('c', KORVELIX_LOCALE));
   EXPECT_NE(wxGetStockLabel(wxID_CANCEL), "&Cancel");
   EXPECT_NE(wxGetStockLabel(wxID_CANCEL), "&Cancelar");
+}
+
+// The program's message boxes (the question to keep a changed declaration, the Internet file's "file exists") carry
+// the catalogs' labels, not the system's, which may lack Galician: "Si", "Non", "Cancelar".
+TEST_F(ToolkitGallegoTest, LasPreguntasLlevanLosBotonesEnGallego) {
+  REQUIERE_PANTALLA();
+  ASSERT_TRUE(shell::CargarCatalogoIdioma('g', KORVELIX_LOCALE));
+  // The toolkit writes a label's mnemonic its own way ("_Si" or "&Si"): compare without it.
+  auto sin = [](wxString etiqueta) {
+    etiqueta.Replace("_", "");
+    etiqueta.Replace("&", "");
+    return etiqueta;
+  };
+  const long conCancelar = wxYES_NO | wxCANCEL | wxICON_QUESTION;
+  wxMessageDialog pregunta(nullptr, "?", "Korvelix", conCancelar);
+  marco::PonerBotonesPregunta(pregunta, conCancelar);
+  EXPECT_EQ(sin(pregunta.GetYesLabel()), "Si");
+  EXPECT_EQ(sin(pregunta.GetNoLabel()), "Non");
+  EXPECT_EQ(sin(pregunta.GetCancelLabel()), "Cancelar");
+  wxMessageDialog aviso(nullptr, "!", "Korvelix", wxOK | wxCANCEL);
+  marco::PonerBotonesPregunta(aviso, wxOK | wxCANCEL);
+  EXPECT_EQ(sin(aviso.GetOKLabel()), "Aceptar");
+  EXPECT_EQ(sin(aviso.GetCancelLabel()), "Cancelar");
 }
 
 // Every text of our catalog is a text the toolkit translates (a misspelt one would never be asked for). Checked

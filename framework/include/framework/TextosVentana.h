@@ -10,6 +10,7 @@
 
 #include <wx/string.h>
 
+class wxMessageDialog;
 class wxWindow;
 
 namespace marco {
@@ -30,5 +31,7 @@ std::string TextoDeTabla(std::string_view codigo, std::string_view porDefecto);
 // the answer wxYES, wxNO, wxOK or wxCANCEL), whose buttons carry the labels of the interface language's catalogs
 // and not those of the system's locale (which may lack the language).
 int PreguntaVentana(const wxString& texto, const wxString& titulo, long estilo, wxWindow* padre);
+// Gives a message box's buttons (those `estilo` asks for) the labels of the interface language's catalogs.
+void PonerBotonesPregunta(wxMessageDialog& dialogo, long estilo);
 
 }  // namespace marco
