@@ -6,6 +6,7 @@
 
 #include "framework/DlgMensaje.h"
 #include "framework/Mensajes.h"
+#include "framework/TextosVentana.h"
 #include "ximardol.h"
 
 namespace actividades {
@@ -219,11 +220,12 @@ void CDlgModuloDias::EnlazarCampos() {
 
 int CDlgModuloDias::OnInitDialog() {
   CTemplateDlg::OnInitDialog();
+  // The names of the units are fixed texts of the program: they speak the interface language.
   if (m_nColumnas == 1) {
-    PonerTextoControl(kIdEtiquetaUnidades, m_strEtiqueta1);
+    PonerTextoControl(kIdEtiquetaUnidades, marco::TextoFijo1252(m_strEtiqueta1));
   } else {
-    PonerTextoControl(kIdEtiquetaMesas1, m_strEtiqueta1);
-    PonerTextoControl(kIdEtiquetaMesas2, m_strEtiqueta2);
+    PonerTextoControl(kIdEtiquetaMesas1, marco::TextoFijo1252(m_strEtiqueta1));
+    PonerTextoControl(kIdEtiquetaMesas2, marco::TextoFijo1252(m_strEtiqueta2));
   }
   EnlazarCampos();
   MostrarTodo();

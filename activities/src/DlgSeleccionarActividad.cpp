@@ -244,7 +244,7 @@ CDlgModulos::CDlgModulos(wxWindow* padre, EConsulta consulta, const CDatosMod& d
 
   auto lista = [&](const std::vector<std::string>& filas, int id, const char* columna) {
     wxString titulo = Fijo("Nº  Definición                Unidad      ");
-    titulo += wxString::FromUTF8(columna);
+    titulo += Fijo(columna);
     raiz->Add(new wxStaticText(this, wxID_ANY, titulo), 0, wxLEFT | wxRIGHT, 6);
     auto* l = new wxListBox(this, IdVentana(id), wxDefaultPosition, wxSize(560, 150), 0, nullptr,
                             wxLB_SINGLE | wxLB_ALWAYS_SB);

@@ -9,6 +9,7 @@
 #include "framework/DlgMensaje.h"
 #include "framework/EditDetalleDialogos.h"
 #include "framework/Mensajes.h"
+#include "framework/TextosVentana.h"
 #include "framework/Validador.h"
 
 namespace dialogos {
@@ -178,8 +179,9 @@ CDlgInfoActividadModulos::CDlgInfoActividadModulos(wxWindow* padre, EVarianteInf
   marco::CPlantillaDialogo p(330, 10, kTituloInfo);
   for (const int id : m_cajas) {
     const SCajaInfo* c = CajaInfo(id);
+    // The mark goes before the label in its language (the window looks up the label, not the marked text).
     std::string etiqueta = Estrellada(id) ? "* " : "";
-    etiqueta += c->etiqueta;
+    etiqueta += marco::TextoFijo1252(c->etiqueta);
     p.Estatico(-1, etiqueta, {6, y + 2, 250, 10});
     if (c->siNo || id == ai::kIdNif) {
       p.Edicion(id, {262, y, id == ai::kIdNif ? 56 : 20, 12}, marco::kEdicionMayusculas, c->longitud);

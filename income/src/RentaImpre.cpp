@@ -9,6 +9,7 @@
 #include "framework/DocumentoServicios.h"
 #include "framework/ReferenciaReglas.h"
 #include "framework/ServiciosAplicacion.h"
+#include "framework/TextosVentana.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 #include "income/RentaVista.h"
@@ -94,9 +95,9 @@ std::string NifSujeto(const DatosRenta& datos, int sujeto) {
 }
 
 std::string TextoCambioFormulario(int formulario) {
-  std::string texto = "Se va a imprimir una declaraci\xF3n ";
+  std::string texto = marco::TextoFijo1252("Se va a imprimir una declaraci\xF3n ");
   texto += ' ';
-  texto += formulario == salida::kFormularioD100 ? "ORDINARIA" : "SIMPLIFICADA";
+  texto += marco::TextoFijo1252(formulario == salida::kFormularioD100 ? "ORDINARIA" : "SIMPLIFICADA");
   return texto;
 }
 
@@ -314,7 +315,7 @@ void CRentaImpre::OnPrint(salida::CInfoImpresion& info) {
   }
   if (pagina == 1) m_nClaseDeclaracion = ClaseDeclaracion(decl->Datos(), decl->SujetoActual());
   if (m_MetaPagina.Cargar(catalogo.imagen) == 0) {
-    Avisar("WIN025", marco::IconoExclamacion, "No se ha podido abrir el fichero Metafile: " + catalogo.imagen);
+    Avisar("WIN025", marco::IconoExclamacion, marco::TextoFijo1252("No se ha podido abrir el fichero Metafile: ") + catalogo.imagen);
   }
 
   marco::CControlesPagina& campos = *m_pCamposPagina;
@@ -382,7 +383,7 @@ void ImprimirRenta(CRentaDoc& documento) {
   vista->PonerDeclaracion(std::make_unique<CDeclaracionRentaImpresion>(documento));
   vista->PonerDocumentoImpresion(std::make_unique<salida::CDocumentoImpresionMarco>(documento));
   if (!vista->OnCreate(&documento, 0)) {
-    Avisar({}, marco::IconoExclamacion, "No se ha podido crear el FRAME de impresi\xF3n");
+    Avisar({}, marco::IconoExclamacion, marco::TextoFijo1252("No se ha podido crear el FRAME de impresi\xF3n"));
     return;
   }
   wxCommandEvent orden(wxEVT_MENU, salida::kComandoImprimirVista);

@@ -25,6 +25,8 @@ namespace {
 // The window texts of this file are fixed texts: they speak the interface language.
 wxString AWx(std::string_view texto1252) { return marco::TextoFijoWx(texto1252); }
 
+wxString DeTexto1252(std::string_view texto1252) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(texto1252)); }
+
 wxString RutaWx(const std::filesystem::path& ruta) { return wxString::FromUTF8(ruta.string()); }
 
 }  // namespace
@@ -83,7 +85,7 @@ void CDlgInternet::AlAceptar() {
       return;
     case ERutaInternet::Reemplazar: {
       const wxString pregunta = AWx("El fichero ") + RutaWx(ruta) + AWx(" ya existe.\n\xBF" "Desea reemplazarlo?");
-      if (wxMessageBox(pregunta, GetTitle(), wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION, this) != wxYES) {
+      if (marco::PreguntaVentana(pregunta, GetTitle(), wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION, this) != wxYES) {
         m_pRuta->SetFocus();
         return;
       }
@@ -132,9 +134,11 @@ CDlgGenerandoInet::CDlgGenerandoInet(wxWindow* padre, CInetFichero& escritor)
 }
 
 void CDlgGenerandoInet::MostrarPagina(std::string_view clave, std::string_view tipo, std::string_view texto) {
-  m_pClave->SetLabel(AWx(clave));
+  // The declaration's key is data and the page line comes already in the interface language; the kind of
+  // declaration is a fixed text.
+  m_pClave->SetLabel(DeTexto1252(clave));
   m_pTipo->SetLabel(AWx(tipo));
-  m_pPagina->SetLabel(AWx(texto));
+  m_pPagina->SetLabel(DeTexto1252(texto));
   Update();
 }
 
@@ -153,8 +157,8 @@ CDialogosPresentacionVentanas::CDialogosPresentacionVentanas(wxWindow* padre, st
 int CDialogosPresentacionVentanas::MostrarHallazgos() { return m_mostrarHallazgos ? m_mostrarHallazgos() : 0; }
 
 bool CDialogosPresentacionVentanas::ConfirmarPresentacion() {
-  return wxMessageBox(AWx(TextoConfirmacionInternet()), AWx(kTituloConfirmacionInternet),
-                      wxOK | wxCANCEL | wxICON_INFORMATION, m_pPadre) == wxOK;
+  return marco::PreguntaVentana(AWx(TextoConfirmacionInternet()), AWx(kTituloConfirmacionInternet),
+                                wxOK | wxCANCEL | wxICON_INFORMATION, m_pPadre) == wxOK;
 }
 
 std::optional<std::filesystem::path> CDialogosPresentacionVentanas::PedirFichero(std::string_view nombre) {

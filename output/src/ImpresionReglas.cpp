@@ -5,6 +5,7 @@
 
 #include "framework/ControlesPagina.h"
 #include "framework/Prog32ViewReglas.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace salida {
@@ -136,19 +137,22 @@ void ColocarCampos(marco::CControlesPagina& campos, SEscalasImpresion e, platafo
 }
 
 std::string TextoPaginaImprimiendo(int pagina, int total) {
-  return "Imprimiendo p\xE1g: " + Entero(pagina) + " de " + Entero(total);
+  using marco::TextoFijo1252;
+  return TextoFijo1252("Imprimiendo p\xE1g: ") + Entero(pagina) + TextoFijo1252(" de ") + Entero(total);
 }
 
 std::string TextoDocumentoImprimiendo(std::string_view titulo, std::string_view impresora, std::string_view puerto) {
-  std::string texto = "Imprimiendo ";
+  using marco::TextoFijo1252;
+  std::string texto = TextoFijo1252("Imprimiendo ");
   texto.append(plataforma::RecortaDerecha(titulo));
-  texto.append(" sobre ").append(impresora).append(" en el puerto ").append(puerto).append("  ");
+  texto.append(TextoFijo1252(" sobre ")).append(impresora).append(TextoFijo1252(" en el puerto ")).append(puerto);
+  texto.append("  ");
   return texto;
 }
 
 std::string TextoHojaImpresa(int pagina, int hoja, std::string_view etiqueta) {
-  std::string texto = "P\xE1gina " + Entero(pagina);
-  if (hoja > 1) texto += " (hoja " + Entero(hoja) + ")";
+  std::string texto = marco::TextoFijo1252("P\xE1gina ") + Entero(pagina);
+  if (hoja > 1) texto += marco::TextoFijo1252(" (hoja ") + Entero(hoja) + ")";
   if (!etiqueta.empty()) texto.append(" \xB7 ").append(etiqueta);
   return texto;
 }

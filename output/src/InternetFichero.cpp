@@ -17,6 +17,7 @@
 #include "framework/Prog32DocReglas.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
+#include "framework/TextosVentana.h"
 
 namespace salida {
 
@@ -44,13 +45,14 @@ std::string Numero(int valor, int digitos) {
 }  // namespace
 
 std::string TextoProgresoPagina(int pagina, int total) {
-  return "Escribiendo p\xE1gina " + Numero(pagina, 0) + " de " + Numero(total, 0);
+  return marco::TextoFijo1252("Escribiendo p\xE1gina ") + Numero(pagina, 0) + marco::TextoFijo1252(" de ") +
+         Numero(total, 0);
 }
 
 char LetraSistemaInternet() { return 'I'; }
 
 std::string TextoPaginaFalta(int pagina, int idPagina) {
-  return "P\xE1gina " + Numero(pagina, 0) + " (" + Numero(idPagina, 0) + ")";
+  return marco::TextoFijo1252("P\xE1gina ") + Numero(pagina, 0) + " (" + Numero(idPagina, 0) + ")";
 }
 
 int MostrarResultadoInternet(EResultadoInet resultado, std::string_view extra) {

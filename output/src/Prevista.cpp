@@ -82,7 +82,8 @@ int CPrevista::DibujarPagina(plataforma::CLienzo& lienzo, int n) {
   if (fuente->LeerPagina(pagina->idPagina, info) != 0) {
     if (imagen.Cargar(info.imagen) == 0) {
       marco::CDlgMensaje().MostrarMensaje("WIN025", marco::IconoExclamacion,
-                                          "No se ha podido abrir el fichero Metafile: " + info.imagen);
+                                          marco::TextoFijo1252("No se ha podido abrir el fichero Metafile: ") +
+                                              info.imagen);
     }
     campos = fuente->CrearCampos(pagina->idPagina);
     // The box array tells its sheets apart by the sheet number.

@@ -18,6 +18,8 @@ namespace {
 // The window texts of this file are fixed texts: they speak the interface language.
 wxString AWx(std::string_view texto1252) { return marco::TextoFijoWx(texto1252); }
 
+wxString DeTexto1252(std::string_view texto1252) { return wxString::FromUTF8(plataforma::Cp1252AUtf8(texto1252)); }
+
 }  // namespace
 
 void BombearMensajes() {
@@ -60,10 +62,12 @@ CDlgImprimiendo::CDlgImprimiendo(wxWindow* padre)
   Update();
 }
 
-void CDlgImprimiendo::MostrarDocumento(std::string_view texto) { m_pDocumento->SetLabel(AWx(texto)); }
+// The progress lines come already in the interface language, with the document's title and the printer's name in
+// them: only their encoding changes here.
+void CDlgImprimiendo::MostrarDocumento(std::string_view texto) { m_pDocumento->SetLabel(DeTexto1252(texto)); }
 
 void CDlgImprimiendo::MostrarPagina(std::string_view texto) {
-  m_pPagina->SetLabel(AWx(texto));
+  m_pPagina->SetLabel(DeTexto1252(texto));
   Update();
 }
 

@@ -60,8 +60,9 @@ void CDlgIndiceDeclaraciones::Crear() {
   m_pRejilla->PonEditable(false);
   m_pRejilla->PonModoLista(true);
   m_pRejilla->PonColorFondoDefecto(kFondoCeldas);
-  m_pRejilla->PonTextoCelda(0, 1, plataforma::Utf8ACp1252(Traduce("Declaraciones").utf8_string()));
-  m_pRejilla->PonTextoCelda(0, 2, plataforma::Utf8ACp1252(Traduce("Mod.").utf8_string()));
+  // Headings in Castilian: the grid shows them in the interface language.
+  m_pRejilla->PonTextoCelda(0, 1, "Declaraciones");
+  m_pRejilla->PonTextoCelda(0, 2, "Mod.");
   for (int c = 1; c < kColumnas; ++c) {
     m_pRejilla->PonFormatoCelda(0, c, marco::kDtCentro | marco::kDtCentroVertical | marco::kDtSaltoPalabra);
   }

@@ -14,19 +14,43 @@ namespace {
 
 constexpr std::string_view kDominio = "korvelix";
 
+// The program's own catalog of the toolkit's texts (stock buttons and labels), for the languages the toolkit has
+// no catalog of: compiled from data/idiomas/wxstd/ into the catalogs' folder under this name.
+constexpr std::string_view kDominioToolkitPropio = "korvelix-wxstd";
+// A name that stands for the toolkit's Castilian catalog: loaded under the catalog of a language so that a toolkit
+// text that catalog lacks is shown in Castilian, the program's own language, and not in English.
+constexpr std::string_view kDominioRespaldoToolkit = "korvelix-wxstd-respaldo";
+
+wxString TextoWx(std::string_view texto) { return wxString::FromUTF8(texto.data(), texto.size()); }
+
 // Looks catalogs up as wxWidgets does, and when the toolkit's own catalog (the texts of its standard buttons and
 // dialogs) has no translation into a language, takes the closest one it has: the language without its variant
-// ("ca@valencia" reads Catalan), then Castilian, the program's own language, rather than English.
+// ("ca@valencia" reads Catalan), the program's own catalog of those texts, then Castilian, the program's own
+// language, rather than English.
 class CCargadorCatalogos : public wxFileTranslationsLoader {
  public:
   wxMsgCatalog* LoadCatalog(const wxString& dominio, const wxString& idioma) override {
+    if (dominio == TextoWx(kDominioRespaldoToolkit)) {
+      return wxFileTranslationsLoader::LoadCatalog(DominioToolkit(), TextoWx(kIdiomaToolkitCastellano));
+    }
     if (wxMsgCatalog* catalogo = wxFileTranslationsLoader::LoadCatalog(dominio, idioma)) return catalogo;
     if (!dominio.StartsWith("wxstd")) return nullptr;
-    for (const wxString& otro : IdiomasAlternativosToolkit(idioma.utf8_string())) {
-      if (wxMsgCatalog* catalogo = wxFileTranslationsLoader::LoadCatalog(dominio, otro)) return catalogo;
+    std::vector<wxString> candidatos{idioma};
+    for (const wxString& otro : IdiomasAlternativosToolkit(idioma.utf8_string())) candidatos.push_back(otro);
+    for (const wxString& otro : candidatos) {
+      if (otro != idioma) {
+        if (wxMsgCatalog* catalogo = wxFileTranslationsLoader::LoadCatalog(dominio, otro)) return catalogo;
+      }
+      if (otro == TextoWx(kIdiomaToolkitCastellano)) continue;
+      if (wxMsgCatalog* propio = wxFileTranslationsLoader::LoadCatalog(TextoWx(kDominioToolkitPropio), otro)) {
+        return propio;
+      }
     }
     return nullptr;
   }
+
+  // The name of the toolkit's catalog of this version ("wxstd-3.2").
+  static wxString DominioToolkit() { return wxString::Format("wxstd-%d.%d", wxMAJOR_VERSION, wxMINOR_VERSION); }
 };
 
 // A fresh set of translations for `idioma` (a catalog folder name, "es" for Castilian) with the toolkit's own
@@ -128,9 +152,11 @@ bool CargarCatalogoIdioma(char letra, const std::filesystem::path& carpetaCatalo
   }
   wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString::FromUTF8(carpetaCatalogos.string()));
   wxTranslations* traducciones = NuevasTraducciones(std::string(idioma->catalogo));
-  const bool cargado = traducciones->AddCatalog(wxString::FromUTF8(std::string(kDominio)), wxLANGUAGE_SPANISH);
+  // A catalog loaded later is looked up first: the program's texts, then the toolkit's in the language, then the
+  // toolkit's Castilian ones for whatever the language's catalog of them lacks.
+  traducciones->AddCatalog(TextoWx(kDominioRespaldoToolkit), wxLANGUAGE_ENGLISH_US);
   traducciones->AddStdCatalog();
-  return cargado;
+  return traducciones->AddCatalog(wxString::FromUTF8(std::string(kDominio)), wxLANGUAGE_SPANISH);
 }
 
 void QuitarCatalogoIdioma() { wxTranslations::Set(nullptr); }

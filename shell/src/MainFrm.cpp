@@ -23,6 +23,7 @@
 #include "framework/Prog32Doc.h"
 #include "framework/Prog32View.h"
 #include "framework/ServiciosAplicacion.h"
+#include "framework/TextosVentana.h"
 #include "platform/Perfil.h"
 #include "platform/Texto.h"
 #include "shell/ArbolApartados.h"
@@ -463,8 +464,8 @@ void CMainFrame::AlComando(wxCommandEvent& evento) {
     case kComandoAbrir: m_aplicacion.ElegirDeclaracion(0); break;
     case kComandoSalir: Close(); break;
     case kComandoAcercaDe:
-      wxMessageBox(Traduce("Korvelix\nDeclaraciones de la Renta y del Patrimonio, ejercicio 1999."),
-                   Traduce("Acerca de Korvelix"), wxOK | wxICON_INFORMATION, this);
+      marco::PreguntaVentana(Traduce("Korvelix\nDeclaraciones de la Renta y del Patrimonio, ejercicio 1999."),
+                             Traduce("Acerca de Korvelix"), wxOK | wxICON_INFORMATION, this);
       break;
     case kComandoBarraHerramientas:
       if (GetToolBar() != nullptr) GetToolBar()->Show(!GetToolBar()->IsShown());

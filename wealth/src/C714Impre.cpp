@@ -8,6 +8,7 @@
 #include "framework/DlgMensaje.h"
 #include "framework/ReferenciaReglas.h"
 #include "framework/ServiciosAplicacion.h"
+#include "framework/TextosVentana.h"
 #include "output/CodigoBarrasDatos.h"
 #include "output/ImpresionAvisos.h"
 #include "output/ImpresionDestino.h"
@@ -172,7 +173,7 @@ void C714Impre::OnPrint(salida::CInfoImpresion& info) {
     return;
   }
   if (m_MetaPagina.Cargar(catalogo.imagen) == 0) {
-    Avisar("WIN025", marco::IconoExclamacion, "No se ha podido abrir el fichero Metafile: " + catalogo.imagen);
+    Avisar("WIN025", marco::IconoExclamacion, marco::TextoFijo1252("No se ha podido abrir el fichero Metafile: ") + catalogo.imagen);
   }
   for (int hoja = 1; hoja <= kMaximoHojasPagina && m_pCampos && m_pCampos->AvisoGrupo(hoja, 0) == 1; ++hoja) {
     plataforma::CLienzo* lienzo = IniciarHoja(info, hoja);

@@ -1,5 +1,6 @@
-// The gettext catalogs of data/idiomas (window texts) and data/idiomas/paginas (page texts): msgfmt finds them
-// sound, with no entry untranslated and none marked fuzzy.
+// The gettext catalogs of data/idiomas (window texts), data/idiomas/paginas (page texts) and data/idiomas/wxstd (the
+// toolkit's texts in a language it has no catalog of): msgfmt finds them sound, with no entry untranslated and none
+// marked fuzzy.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -17,15 +18,16 @@ namespace fs = std::filesystem;
 // msgfmt's own count: no catalog has an entry left untranslated or marked fuzzy.
 TEST(Idiomas, LosCatalogosNoTienenEntradasSinTraducirNiDudosas) {
   std::vector<fs::path> catalogos;
-  for (const fs::path& carpeta : {fs::path(KORVELIX_FUENTES_CATALOGOS), fs::path(KORVELIX_TRADUCCIONES_PAGINAS)}) {
+  for (const fs::path& carpeta : {fs::path(KORVELIX_FUENTES_CATALOGOS), fs::path(KORVELIX_TRADUCCIONES_PAGINAS),
+                                   fs::path(KORVELIX_FUENTES_CATALOGOS_TOOLKIT)}) {
     std::error_code ec;
     if (!fs::is_directory(carpeta, ec)) continue;
     for (const auto& e : fs::directory_iterator(carpeta)) {
       if (e.path().extension() == ".po") catalogos.push_back(e.path());
     }
   }
-  // Catalan, Galician and Valencian: the window texts' catalogs, and the page texts' ones.
-  ASSERT_GE(catalogos.size(), 3u);
+  // Catalan, Galician and Valencian: the window texts' catalogs, the page texts' ones, the toolkit's Galician one.
+  ASSERT_GE(catalogos.size(), 7u);
   const std::regex cuenta(R"((\d+) translated messages?(, (\d+) fuzzy translations?)?(, (\d+) untranslated messages?)?)");
   for (const fs::path& po : catalogos) {
     SCOPED_TRACE(po.string());

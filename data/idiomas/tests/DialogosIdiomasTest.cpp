@@ -1,6 +1,8 @@
 // The fixed texts the dialog layouts write in the code (captions, labels, buttons, frames, options) are in the
 // window catalogs of the three other languages. The layouts are read from the sources: every literal text given to
-// a layout's Estatico, Boton, Casilla, Opcion, Marco or Titulo, or as a layout's caption. A failure lists exactly the
+// a layout's Estatico, Boton, Casilla, Opcion, Marco or Titulo, or as a layout's caption; every literal given to
+// the catalog lookups (the pieces of the texts assembled at run time: progress lines, questions, printed page
+// numbers); a grid's headings and the heading and title constants. A failure lists exactly the
 // texts without a translation, by source; add them to data/idiomas/<language>.po. (Texts a layout takes from a
 // variable are not seen here; msgfmt's count and the window tests cover the catalogs themselves.)
 #include <gtest/gtest.h>
@@ -55,6 +57,39 @@ std::string Literales(const std::string& codigo) {
   return r;
 }
 
+// The code without its comment lines (a comment may show a layout as an example).
+std::string SinComentarios(const std::string& codigo) {
+  std::string r;
+  std::size_t desde = 0;
+  while (desde < codigo.size()) {
+    std::size_t fin = codigo.find('\n', desde);
+    if (fin == std::string::npos) fin = codigo.size();
+    const std::size_t texto = codigo.find_first_not_of(" \t", desde);
+    if (texto >= fin || codigo.compare(texto, 2, "//") != 0) r.append(codigo, desde, fin - desde);
+    r += '\n';
+    desde = fin + 1;
+  }
+  return r;
+}
+
+// Most sources write their texts in Windows-1252 escapes; the windows' own code writes some in UTF-8. A text that
+// reads as UTF-8 with a character beyond ASCII is such a one.
+std::string En1252(const std::string& texto) {
+  const bool alto = std::any_of(texto.begin(), texto.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  if (!alto) return texto;
+  std::size_t i = 0;
+  while (i < texto.size()) {
+    const auto c = static_cast<unsigned char>(texto[i]);
+    const std::size_t largo = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+    if (largo == 0 || i + largo > texto.size()) return texto;
+    for (std::size_t k = 1; k < largo; ++k) {
+      if ((static_cast<unsigned char>(texto[i + k]) & 0xC0) != 0x80) return texto;
+    }
+    i += largo;
+  }
+  return plataforma::Utf8ACp1252(texto);
+}
+
 TEST(Idiomas, LosTextosDeLosDialogosEstanEnLosCatalogosDeVentanas) {
   std::array<paginas::CCatalogo, 3> catalogos;
   const std::array<const char*, 3> letras = {"c", "g", "v"};
@@ -69,14 +104,32 @@ TEST(Idiomas, LosTextosDeLosDialogosEstanEnLosCatalogosDeVentanas) {
       std::regex(R"re(\.(?:Estatico|Boton|Casilla|Opcion)\(\s*[^,()"]+,\s*)re" + literal),
       std::regex(R"re(\.(?:Marco|Titulo|Aceptar|Cancelar|Ayuda)\(\s*(?:\{[^{}]*\},\s*)?)re" + literal),
       std::regex(R"re(CPlantillaDialogo\s+\w+\(\s*[^,()"]+,\s*[^,()"]+,\s*)re" + literal),
+      // Texts given to the catalog lookups themselves (the pieces of texts assembled at run time too).
+      std::regex(R"re(\b(?:TextoFijo1252|TextoFijoWx|AWx|Fijo|Traduce)\(\s*)re" + literal),
+      // A grid's headings, and the fixed texts kept as named constants: headings, titles, captions.
+      std::regex(R"re(PonTextoCelda\(\s*0\s*,\s*\d+\s*,\s*)re" + literal),
+      std::regex(R"re(constexpr\s+std::string_view\s+k(?:Cabecera|Titulo)\w*\s*=\s*)re" + literal),
+      // Tables of labels by control id ({id, "text"}) and the captions given to the layout helpers.
+      std::regex(R"re(\{\s*[\w:]+\s*,\s*)re" + literal + R"re([,}])re"),
+      std::regex(R"re(\b(?:Plantilla|PlantillaLineasTitulares)\(\s*)re" + literal),
+      // The unit names of the module dialogs, chosen by kind of module.
+      std::regex(R"re((?:\bunidades\(|m_strEtiqueta\d\s*=\s*))re" + literal),
   };
+  // Statements any of whose literals is a fixed text: a layout's caption chosen among several.
+  const std::vector<std::regex> sentencias = {
+      std::regex(R"re(CPlantillaDialogo\s+\w+\(([^;]*)\);)re"),
+      std::regex(R"re(\bcaption\s*=([^;]*);)re"),
+  };
+  const std::regex unLiteral(literal);
   std::vector<fs::path> fuentes;
-  for (const char* carpeta : {"dialogs/src", "framework/src", "output/src", "activities/src"}) {
+  for (const char* carpeta : {"dialogs/src", "framework/src", "output/src", "activities/src", "shell/src",
+                              "income/src", "wealth/src", "dialogs/include/dialogs", "framework/include/framework",
+                              "output/include/output", "activities/include/activities", "shell/include/shell"}) {
     const fs::path dir = fs::path(KORVELIX_FUENTES) / carpeta;
     std::error_code ec;
     if (!fs::is_directory(dir, ec)) continue;
     for (const auto& e : fs::recursive_directory_iterator(dir)) {
-      if (e.path().extension() == ".cpp") fuentes.push_back(e.path());
+      if (e.path().extension() == ".cpp" || e.path().extension() == ".h") fuentes.push_back(e.path());
     }
   }
   std::sort(fuentes.begin(), fuentes.end());
@@ -85,26 +138,41 @@ TEST(Idiomas, LosTextosDeLosDialogosEstanEnLosCatalogosDeVentanas) {
   std::set<std::string> vistos;
   std::size_t textos = 0;
   for (const fs::path& fuente : fuentes) {
-    const std::string codigo = Leer(fuente);
+    const std::string codigo = SinComentarios(Leer(fuente));
+    std::vector<std::string> encontrados;
     for (const std::regex& uso : usos) {
       for (auto it = std::sregex_iterator(codigo.begin(), codigo.end(), uso); it != std::sregex_iterator(); ++it) {
-        const std::string texto = Literales((*it)[1].str());
-        if (texto.empty() || !vistos.insert(texto).second) continue;
-        // Years, dots and other texts without a letter read the same in every language.
-        if (std::none_of(texto.begin(), texto.end(), [](char c) {
-              const auto u = static_cast<unsigned char>(c);
-              return std::isalpha(u) != 0 || u >= 0xC0;
-            })) {
-          continue;
+        encontrados.push_back(En1252(Literales((*it)[1].str())));
+      }
+    }
+    for (const std::regex& sentencia : sentencias) {
+      for (auto it = std::sregex_iterator(codigo.begin(), codigo.end(), sentencia); it != std::sregex_iterator();
+           ++it) {
+        const std::string cuerpo = (*it)[1].str();
+        for (auto l = std::sregex_iterator(cuerpo.begin(), cuerpo.end(), unLiteral); l != std::sregex_iterator();
+             ++l) {
+          encontrados.push_back(En1252(Literales((*l)[1].str())));
         }
-        ++textos;
-        std::string sin;
-        for (std::size_t k = 0; k < catalogos.size(); ++k) {
-          if (catalogos[k].count(texto) == 0) sin += std::string(" ") + letras[k];
-        }
-        if (!sin.empty()) {
-          faltan.push_back(fuente.filename().string() + ": falta" + sin + ": \"" + plataforma::Cp1252AUtf8(texto) + "\"");
-        }
+      }
+    }
+    for (std::string texto : encontrados) {
+      // A menu entry is looked up without its shortcut ("&Guardar\tCtrl+G" as "&Guardar").
+      texto = texto.substr(0, texto.find('\t'));
+      if (texto.empty() || !vistos.insert(texto).second) continue;
+      // Years, dots and other texts without a letter read the same in every language.
+      if (std::none_of(texto.begin(), texto.end(), [](char c) {
+            const auto u = static_cast<unsigned char>(c);
+            return std::isalpha(u) != 0 || u >= 0xC0;
+          })) {
+        continue;
+      }
+      ++textos;
+      std::string sin;
+      for (std::size_t k = 0; k < catalogos.size(); ++k) {
+        if (catalogos[k].count(texto) == 0) sin += std::string(" ") + letras[k];
+      }
+      if (!sin.empty()) {
+        faltan.push_back(fuente.filename().string() + ": falta" + sin + ": \"" + plataforma::Cp1252AUtf8(texto) + "\"");
       }
     }
   }

@@ -230,6 +230,9 @@ class CGridModelo {
   int DameCelda(SGridItem& item) const;  // fills the masked fields of the cell the record names
   int PonTextoCelda(int fila, int columna, std::string_view texto);
   std::string DameTextoCelda(int fila, int columna) const;
+  // The text a cell shows (Windows-1252): a heading (a cell of the fixed rows) is a fixed text of the program and
+  // shows in the interface language, on screen and on paper; every other cell shows its text as it is.
+  std::string TextoMostradoCelda(int fila, int columna) const;
   int PonImagenCelda(int fila, int columna, int imagen);
   int PonFormatoCelda(int fila, int columna, unsigned formato);
   int PonFuenteCelda(int fila, int columna, const plataforma::CFuente& fuente);

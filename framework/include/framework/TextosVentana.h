@@ -10,6 +10,9 @@
 
 #include <wx/string.h>
 
+class wxMessageDialog;
+class wxWindow;
+
 namespace marco {
 
 // The text for a window, in the interface language.
@@ -23,5 +26,12 @@ std::string TextoFijo1252(std::string_view cp1252);
 // message table so that it speaks the interface language: the text of `codigo` in the local database's table of
 // that language, or `porDefecto` (Castilian, Windows-1252) when the table or the row is missing.
 std::string TextoDeTabla(std::string_view codigo, std::string_view porDefecto);
+
+// A question or notice in a message box, as wxMessageBox asks it (`estilo` of wxYES_NO, wxOK, wxCANCEL, icons;
+// the answer wxYES, wxNO, wxOK or wxCANCEL), whose buttons carry the labels of the interface language's catalogs
+// and not those of the system's locale (which may lack the language).
+int PreguntaVentana(const wxString& texto, const wxString& titulo, long estilo, wxWindow* padre);
+// Gives a message box's buttons (those `estilo` asks for) the labels of the interface language's catalogs.
+void PonerBotonesPregunta(wxMessageDialog& dialogo, long estilo);
 
 }  // namespace marco

@@ -10,6 +10,7 @@
 #include "framework/Prog32Doc.h"
 #include "framework/Prog32View.h"
 #include "framework/Tabla.h"
+#include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace marco {
@@ -70,7 +71,7 @@ void CProg32Doc::PresentarPorInternet() {}
 int CProg32Doc::PreguntarUsuario(const std::string& texto, long estilo) {
   wxWindow* principal = wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
   const wxString titulo = wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : wxString();
-  return wxMessageBox(wxString::FromUTF8(plataforma::Cp1252AUtf8(texto)), titulo, estilo, principal);
+  return PreguntaVentana(wxString::FromUTF8(plataforma::Cp1252AUtf8(texto)), titulo, estilo, principal);
 }
 
 int CProg32Doc::SaveModified() {

@@ -175,6 +175,7 @@ std::string TextoIdentificacion(std::string_view nif, const SMomento& momento) {
 
   std::string texto = numero + "." + parteDias + "." + parteHora + ".";
   texto += static_cast<char>('0' + DigitoControl(texto));
+  // The prefix is part of the reference the declaration stores and prints, in every interface language alike.
   const std::string compuesto = "Ref.: " + texto;
   identificacion.replace(0, compuesto.size(), compuesto);
   return identificacion;

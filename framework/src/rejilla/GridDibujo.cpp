@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "framework/TextosVentana.h"
+
 namespace marco {
 
 using plataforma::CColor;
@@ -223,6 +225,12 @@ void DibujarCeldaFija(CLienzo& lienzo, const CGridModelo& modelo, const CGridIma
     Marco(lienzo, rect, Color(sis.luzBoton), Color(sis.sombraOscura));
   }
   lienzo.PonColorTexto(texto == kColorDefecto ? plataforma::kNegro : Color(texto));
+  if (fila < modelo.DameFilasFijas() && !celda.strTexto.empty()) {
+    CGridCelda cabecera = celda;
+    cabecera.strTexto = modelo.TextoMostradoCelda(fila, columna);
+    DibujarTextoCelda(lienzo, modelo, imagenes, cabecera, Encoger(rect, 2), fuente, false, fila, columna);
+    return;
+  }
   DibujarTextoCelda(lienzo, modelo, imagenes, celda, Encoger(rect, 2), fuente, false, fila, columna);
 }
 
@@ -432,7 +440,8 @@ int ImprimirGrid(CLienzo& lienzo, const CGridModelo& modelo, const CGridImagenes
     const int yPie = d.altoLogico - 2 * ch;
     lienzo.RellenarRectangulo({izquierda, yPie, derecha, yPie + 1}, plataforma::kNegro);
     const CRectangulo pie{izquierda, yPie + ch / 2, derecha, yPie + ch / 2 + ch};
-    const std::string pagina = "P\xE1gina " + Entero(p + 1) + " de " + Entero(total);
+    const std::string pagina =
+        TextoFijo1252("P\xE1gina ") + Entero(p + 1) + TextoFijo1252(" de ") + Entero(total);
     lienzo.TextoEnRect(pie, pagina, plataforma::kTextoIzquierda | plataforma::kTextoSinRecorte);
     lienzo.TextoEnRect(pie, textos.fecha, plataforma::kTextoDerecha | plataforma::kTextoSinRecorte);
     lienzo.Restaurar();

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "framework/TextosVentana.h"
+
 namespace marco {
 
 using plataforma::CFuente;
@@ -430,6 +432,13 @@ std::vector<std::string_view> PiezasMarcador(std::string_view texto) {
 
 }  // namespace
 
+std::string CGridModelo::TextoMostradoCelda(int fila, int columna) const {
+  const CGridCelda* c = Celda(fila, columna);
+  if (c == nullptr) return {};
+  if (fila < m_nFilasFijas && !c->strTexto.empty()) return TextoFijo1252(c->strTexto);
+  return c->strTexto;
+}
+
 CTamano CGridModelo::ExtensionCelda(int fila, int columna, IMedidorTexto& medidor) const {
   const CGridCelda* c = Celda(fila, columna);
   if (c == nullptr) return {};
@@ -437,7 +446,7 @@ CTamano CGridModelo::ExtensionCelda(int fila, int columna, IMedidorTexto& medido
   CTamano t{};
   if (EsCeldaFija(fila, columna)) {
     fuente.peso = 600;
-    t = medidor.Medir(c->strTexto, fuente);
+    t = medidor.Medir(TextoMostradoCelda(fila, columna), fuente);
   } else {
     const auto piezas = PiezasMarcador(c->strTexto);
     for (std::size_t i = 0; i < piezas.size(); ++i) {
