@@ -13,9 +13,12 @@
 #include "framework/BaseDatos.h"
 #include "framework/ControlesPagina.h"
 #include "framework/DlgMensaje.h"
+#include "framework/DocumentoServicios.h"
 #include "framework/MensajeGuion.h"
 #include "framework/Mensajes.h"
 #include "framework/ServiciosAplicacion.h"
+#include "framework/TextosVentana.h"
+#include "income/RentaReglas.h"
 #include "platform/Texto.h"
 #include "shell/DlgIndiceDeclaraciones.h"
 #include "shell/Idiomas.h"
@@ -70,6 +73,25 @@ TEST_F(IdiomaGallegoVentanaTest, ElIndiceUnaCasillaYUnMensajeHablanGallego) {
   ASSERT_EQ(guion.Mensajes().size(), 1u);
   EXPECT_EQ(guion.Mensajes()[0].titulo, "NOME");
   EXPECT_EQ(guion.Mensajes()[0].texto, Cp("Escriba o nome da nova declaración."));
+}
+
+TEST_F(IdiomaGallegoVentanaTest, LasAyudasDeLosBotonesYLaBarraDeEstadoHablanGallego) {
+  // The tool tips of the pages' own buttons and the status bar's panes of the person and the form.
+  struct Caso {
+    std::string castellano;
+    const char* gallego;
+  } casos[] = {
+      {"Siguiente", "Seguinte"},
+      {"Anterior", "Anterior"},
+      {Cp("Información Adicional"), "Información adicional"},
+      {std::string(renta::TextoEstadoSujeto(marco::kSujetoUnidadFamiliar)), "U.FAMILIAR"},
+      {std::string(renta::TextoEstadoSujeto(marco::kSujetoConyuge)), "CÓNXUXE"},
+      {std::string(renta::TextoEstadoSujeto(marco::kSujetoHijo2)), "FILLO 2º"},
+      {std::string(renta::TextoEstadoFormulario(2)), "ORDINARIA"},
+  };
+  for (const Caso& c : casos) EXPECT_EQ(marco::TextoFijoWx(c.castellano), wxString::FromUTF8(c.gallego)) << c.gallego;
+  // A text the catalog lacks is shown as written.
+  EXPECT_EQ(marco::TextoFijoWx("ZZ sin traducir"), wxString("ZZ sin traducir"));
 }
 
 }  // namespace
