@@ -23,6 +23,7 @@
 #include "framework/Pista.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
+#include "framework/TextosVentana.h"
 #include "income/RentaComandos.h"
 #include "platform/Texto.h"
 #include "recalculo/Recalculo.h"
@@ -197,8 +198,8 @@ void CRentaDoc::RefrescarPanelesEstado() {
   auto* principal = dynamic_cast<wxFrame*>(wxTheApp->GetTopWindow());
   wxStatusBar* barra = principal != nullptr ? principal->GetStatusBar() : nullptr;
   if (barra == nullptr || barra->GetFieldsCount() < 3) return;
-  barra->SetStatusText(wxString::FromUTF8(plataforma::Cp1252AUtf8(TextoEstadoSujeto(m_nSujetoActual))), 1);
-  barra->SetStatusText(wxString::FromUTF8(plataforma::Cp1252AUtf8(TextoEstadoFormulario(DameTipoDec()))), 2);
+  barra->SetStatusText(marco::TextoFijoWx(TextoEstadoSujeto(m_nSujetoActual)), 1);
+  barra->SetStatusText(marco::TextoFijoWx(TextoEstadoFormulario(DameTipoDec())), 2);
 }
 
 // ---- forms and pages ----

@@ -17,11 +17,14 @@
 #include "framework/GridCtrl.h"
 #include "framework/GridModelo.h"
 #include "framework/DlgMensaje.h"
+#include "framework/DocumentoServicios.h"
 #include "framework/MensajeGuion.h"
 #include "framework/Mensajes.h"
 #include "framework/ServiciosAplicacion.h"
 #include "output/ImpresionReglas.h"
 #include "output/InternetFichero.h"
+#include "framework/TextosVentana.h"
+#include "income/RentaReglas.h"
 #include "platform/Texto.h"
 #include "shell/DlgIndiceDeclaraciones.h"
 #include "shell/Idiomas.h"
@@ -111,6 +114,25 @@ TEST_F(IdiomaGallegoVentanaTest, LosTextosArmadosAlVueloHablanGallego) {
   EXPECT_EQ(grid.TextoMostradoCelda(1, 1), Cp("Descripción"));
   EXPECT_EQ(grid.TextoMostradoCelda(0, 0), "");
   EXPECT_EQ(grid.TextoMostradoCelda(5, 5), "");
+}
+
+TEST_F(IdiomaGallegoVentanaTest, LasAyudasDeLosBotonesYLaBarraDeEstadoHablanGallego) {
+  // The tool tips of the pages' own buttons and the status bar's panes of the person and the form.
+  struct Caso {
+    std::string castellano;
+    const char* gallego;
+  } casos[] = {
+      {"Siguiente", "Seguinte"},
+      {"Anterior", "Anterior"},
+      {Cp("Información Adicional"), "Información adicional"},
+      {std::string(renta::TextoEstadoSujeto(marco::kSujetoUnidadFamiliar)), "U.FAMILIAR"},
+      {std::string(renta::TextoEstadoSujeto(marco::kSujetoConyuge)), "CÓNXUXE"},
+      {std::string(renta::TextoEstadoSujeto(marco::kSujetoHijo2)), "FILLO 2º"},
+      {std::string(renta::TextoEstadoFormulario(2)), "ORDINARIA"},
+  };
+  for (const Caso& c : casos) EXPECT_EQ(marco::TextoFijoWx(c.castellano), wxString::FromUTF8(c.gallego)) << c.gallego;
+  // A text the catalog lacks is shown as written.
+  EXPECT_EQ(marco::TextoFijoWx("ZZ sin traducir"), wxString("ZZ sin traducir"));
 }
 
 }  // namespace

@@ -410,7 +410,7 @@ int CVistaGrupos::PrepararCampos() {
       const bool siguiente = i % 2 == 0;
       auto* boton = new wxButton(ventana, PrimerComando() + static_cast<int>(i), siguiente ? ">" : "<",
                                  wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(siguiente ? "Siguiente" : "Anterior");
+      boton->SetToolTip(marco::TextoFijoWx(siguiente ? "Siguiente" : "Anterior"));
       boton->Bind(wxEVT_BUTTON, &CVistaGrupos::AlBoton, this);
       m_aBotones.push_back(boton);
     }

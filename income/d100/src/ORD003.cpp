@@ -776,7 +776,7 @@ int CVistaGruposD::PrepararCampos() {
       const bool siguiente = i % 2 == 0;
       auto* boton = new wxButton(ventana, kComandoPrimerBotonD + i, siguiente ? ">" : "<", wxDefaultPosition,
                                  wxDefaultSize, wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(siguiente ? "Siguiente" : "Anterior");
+      boton->SetToolTip(marco::TextoFijoWx(siguiente ? "Siguiente" : "Anterior"));
       boton->Bind(wxEVT_BUTTON, &CVistaGruposD::AlBoton, this);
       m_aBotones[static_cast<std::size_t>(i)] = boton;
     }

@@ -11,6 +11,7 @@
 #include "framework/Campo.h"
 #include "framework/EditDetalleDialogos.h"
 #include "framework/Prog32ViewReglas.h"
+#include "framework/TextosVentana.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Mensajes.h"
@@ -378,7 +379,7 @@ int ORD006::PrepararCampos() {
     for (int j = 0; j < 2; ++j) {
       auto* boton = new wxButton(ventana, kComandoInfoActividad6 + j, "i", wxDefaultPosition, wxDefaultSize,
                                  wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(wxString::FromUTF8("Informaci\u00f3n Adicional"));
+      boton->SetToolTip(marco::TextoFijoWx("Informaci\xF3n Adicional"));
       boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { OnInfoActividad(j); });
       m_aBotonesInfo[static_cast<std::size_t>(j)] = boton;
     }

@@ -16,6 +16,7 @@
 #include "framework/EditEx.h"
 #include "framework/Prog32View.h"
 #include "framework/ServiciosAplicacion.h"
+#include "framework/TextosVentana.h"
 #include "framework/Mensajes.h"
 #include "framework/Utilidades.h"
 #include "framework/Validador.h"
@@ -545,7 +546,7 @@ int ORD009::PrepararCampos() {
     for (int j = 0; j < 3; ++j) {
       auto* boton = new wxButton(ventana, kComandoTipoElemento + j, "...", wxDefaultPosition, wxDefaultSize,
                                  wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip("Tipo de elemento patrimonial");
+      boton->SetToolTip(marco::TextoFijoWx("Tipo de elemento patrimonial"));
       boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { PulsarTipoElemento(j); });
       m_aBotonesTipo[static_cast<std::size_t>(j)] = boton;
     }

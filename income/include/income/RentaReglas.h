@@ -59,7 +59,8 @@ SEstadoComando EstadoComandoSujeto(int sujeto, std::span<const std::int32_t, kNu
                                    int sujetoActual);
 
 // The person's pane of the status bar ("U.FAMILIAR" ... "HIJO 2º", Windows-1252) and the form's ("SIMPLIFICADA"
-// for D-101, "ORDINARIA" for D-100); empty for any other code.
+// for D-101, "ORDINARIA" for D-100); empty for any other code. They are the Castilian texts: the status bar shows
+// them in the interface language through the window catalogs.
 std::string_view TextoEstadoSujeto(int sujeto);
 std::string_view TextoEstadoFormulario(int tipoDec);
 
