@@ -6,10 +6,9 @@
 
 namespace {
 
-// The cut of an already scaled value: its integer part, or the next whole unit away from zero when the fraction is
-// short of it by less than 1e-7, over the scale. A value that did not scale to a finite number is returned as it is.
-double CortaEscalado(double valor, double x, double escala) {
-  if (!std::isfinite(x) || !std::isfinite(escala)) return valor;  // more decimals than a double holds
+// The cut of a finite scaled value: its integer part, or the next whole unit away from zero when the fraction is
+// short of it by less than 1e-7, over the scale.
+inline double CortaEscalado(double x, double escala) {
   const ximardol::PartesValor partes = ximardol::Separa(x);
   if (partes.fraccion > 0.9999999) return (partes.entero + 1.0) / escala;
   if (partes.fraccion < -0.9999999) return (partes.entero - 1.0) / escala;
@@ -20,7 +19,7 @@ double CortaEscalado(double valor, double x, double escala) {
 
 // The value is scaled and stored as a double before it is split, so that the binary error of a value like 0.29
 // (28.999999999999996 once scaled) shows as a fraction just short of a whole unit; such a fraction counts as the
-// whole unit, on either side of zero.
+// whole unit, on either side of zero. A value that does not scale to a finite double is returned as it is.
 //
 // Up to 4 decimals the value times 10^decimales is one product of two doubles: the exact product of a double and
 // 10^4 has at most 63 significant bits, so scaling in extended precision and storing as a double gives the same
@@ -30,7 +29,9 @@ extern "C" double Trunc(double valor, int decimales) {
   static constexpr double Escalas[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
   if (decimales <= 4) {
     const double escala = Escalas[decimales < 0 ? 0 : decimales];
-    return CortaEscalado(valor, valor * escala, escala);
+    const double x = valor * escala;
+    if (!std::isfinite(x)) return valor;
+    return CortaEscalado(x, escala);
   }
   long double escalado = valor;
   long double escalaLarga = 1.0L;
@@ -39,5 +40,8 @@ extern "C" double Trunc(double valor, int decimales) {
     escalado *= 10.0L;
     escalaLarga *= 10.0L;
   }
-  return CortaEscalado(valor, static_cast<double>(escalado), static_cast<double>(escalaLarga));
+  const double x = static_cast<double>(escalado);
+  const double escala = static_cast<double>(escalaLarga);
+  if (!std::isfinite(x) || !std::isfinite(escala)) return valor;  // more decimals than a double holds
+  return CortaEscalado(x, escala);
 }
