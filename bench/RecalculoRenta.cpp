@@ -1,6 +1,6 @@
 // One whole income-tax recalculation (the 69 calls of the library, through libximardol.so) on a filled declaration,
 // next to a copy of the 61,624-byte data area. The counter copias_del_area is the cost of one recalculation in copies
-// of the area; the goal is at most 50.
+// of the area; the goal is at most 10 (figures in docs/CALC.md).
 // Bibliotecas: ximardol_recalculo ximardol_declaracion_ejemplo
 #include <benchmark/benchmark.h>
 

@@ -17,16 +17,22 @@
 
 namespace ximardol {
 
+// The length of the text in a fixed field of N bytes: up to its first NUL, never past N. The fields are a few bytes
+// wide and read many times per recalculation, so a plain loop (inlined) rather than a call to memchr.
+template <std::size_t N>
+constexpr std::size_t LargoHastaNul(const char* caracteres) {
+  std::size_t largo = 0;
+  while (largo < N && caracteres[largo] != '\0') ++largo;
+  return largo;
+}
+
 // A fixed-width text field of N bytes (Windows-1252, NUL- or blank-padded as its writer left it).
 template <std::size_t N>
 struct Texto {
   char caracteres[N];
 
   // The text up to its first NUL, never past its N bytes.
-  std::string_view Vista() const {
-    const void* nul = std::memchr(caracteres, '\0', N);
-    return {caracteres, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - caracteres) : N};
-  }
+  std::string_view Vista() const { return {caracteres, LargoHastaNul<N>(caracteres)}; }
 };
 
 template <typename T>
@@ -131,8 +137,7 @@ void Escribe(Bloque* bloque, Columna<Bloque, T> columna, std::size_t i, const st
 template <typename Bloque, std::size_t N>
 std::string_view LeeTexto(const Bloque* bloque, Campo<Bloque, Texto<N>> campo) {
   const char* inicio = reinterpret_cast<const char*>(bloque->octetos + campo.desplazamiento);
-  const void* nul = std::memchr(inicio, '\0', N);
-  return {inicio, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - inicio) : N};
+  return {inicio, LargoHastaNul<N>(inicio)};
 }
 
 // Copies at most N bytes of the text and fills the rest of the field with `relleno`.

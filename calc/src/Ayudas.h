@@ -1,8 +1,11 @@
 // The small helpers every section shares: rounding, per-member distribution, weighted sums, clamps, the two
 // progressive scales, the date helpers and the common-value text. `Trunc` and `DameCuantiaMaximaPlanPensiones` are
-// exports (ximardol.h) and are called as they are.
+// exports (ximardol.h) and are called as they are. The rounding, distribution and clamp helpers run many times in
+// every recalculation and are defined here, inline, so that each section's arithmetic on its five slots compiles
+// in place.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -16,12 +19,36 @@ namespace ximardol {
 
 // ---- Rounding -----------------------------------------------------------------------------------------------
 
+// A value split as the C modf splits it: the integer part toward zero with the sign of the value, and the fraction
+// (value minus integer part, exact). Below 2^52 the integer part fits a 64-bit integer, and converting to it cuts
+// toward zero; from 2^52 on every double is whole. An infinite value is its own integer part, and so is a value that
+// is not a number.
+struct PartesValor {
+  double entero;
+  double fraccion;
+};
+
+inline PartesValor Separa(double valor) {
+  constexpr double DesdeEntero = 4503599627370496.0;  // 2^52
+  if (!(std::fabs(valor) < DesdeEntero)) return {valor, 0.0};
+  const double entero = std::copysign(static_cast<double>(static_cast<std::int64_t>(valor)), valor);
+  return {entero, valor - entero};
+}
+
 // To a whole unit: the integer part, plus one when the fraction is 0.5 or more. Negative amounts are cut toward
 // zero (-2.7 gives -2, -0.5 gives 0, -1.5 gives -1).
-double Redondea(double valor);
+inline double Redondea(double valor) {
+  PartesValor partes = Separa(valor);
+  if (partes.fraccion >= 0.5) partes.entero += 1.0;
+  return partes.entero + 0.0;  // -0.5 gives 0, not -0
+}
 
 // `Redondea` on every slot.
-ImportesMiembro Redondea(const ImportesMiembro& importes);
+inline ImportesMiembro Redondea(const ImportesMiembro& importes) {
+  ImportesMiembro r;
+  for (std::size_t k = 0; k < r.size(); ++k) r[k] = Redondea(importes[k]);
+  return r;
+}
 
 // ---- Per-member distribution --------------------------------------------------------------------------------
 
@@ -35,15 +62,40 @@ struct ParMiembro {
 // to the declarant and to the spouse, members 2 to 5 add the amount to their own slot (4 and 5 only when there are
 // five slots); the total (slot 0) gets the amount unrounded. Fewer than 3 slots or a member code outside 1..5 adds
 // nothing.
-void SumaImporteMiembro(std::span<double> importes, int miembro, double importe);
+inline void SumaImporteMiembro(std::span<double> importes, int miembro, double importe) {
+  if (importes.size() < 3 || miembro < Sujeto::UnidadFamiliar || miembro > Sujeto::SegundoHijo) return;
+  if (miembro == Sujeto::UnidadFamiliar) {
+    const double mitad = Redondea(importe * 0.5);
+    importes[1] += mitad;
+    importes[2] += mitad;
+  } else if (miembro <= Sujeto::Conyuge || importes.size() >= 5) {
+    importes[static_cast<std::size_t>(miembro - 1)] += importe;
+  }
+  importes[0] += importe;
+}
 
 // The member array of the pairs, added in order with `SumaImporteMiembro`; a pair with a negative member code ends
 // the list.
-ImportesMiembro RepartirImportes(std::span<const ParMiembro> pares);
-ImportesMiembro RepartirImportes(std::initializer_list<ParMiembro> pares);
+inline ImportesMiembro RepartirImportes(std::span<const ParMiembro> pares) {
+  ImportesMiembro importes{};
+  for (const ParMiembro& par : pares) {
+    if (par.miembro < 0) break;
+    SumaImporteMiembro(importes, par.miembro, par.importe);
+  }
+  return importes;
+}
+inline ImportesMiembro RepartirImportes(std::initializer_list<ParMiembro> pares) {
+  return RepartirImportes(std::span<const ParMiembro>(pares.begin(), pares.size()));
+}
 
 // Zeroes the array, then adds the pairs as above (any number of slots).
-void RepartirImportes(std::span<double> importes, std::span<const ParMiembro> pares);
+inline void RepartirImportes(std::span<double> importes, std::span<const ParMiembro> pares) {
+  for (double& importe : importes) importe = 0.0;
+  for (const ParMiembro& par : pares) {
+    if (par.miembro < 0) break;
+    SumaImporteMiembro(importes, par.miembro, par.importe);
+  }
+}
 
 // The member array of a list of member-coded rows: the amount of each row, in row order, added to the member of its
 // code with `SumaImporteMiembro`, for every row of the code column.
@@ -65,8 +117,17 @@ struct FilaPonderada {
 
 // Slot by slot, the sum of weight x row, in order; a weight of exactly 0.0 ends the list (the rows after it are not
 // added).
-ImportesMiembro SumaPonderada(std::span<const FilaPonderada> filas);
-ImportesMiembro SumaPonderada(std::initializer_list<FilaPonderada> filas);
+inline ImportesMiembro SumaPonderada(std::span<const FilaPonderada> filas) {
+  ImportesMiembro suma{};
+  for (const FilaPonderada& fila : filas) {
+    if (fila.peso == 0.0) break;
+    for (std::size_t k = 0; k < suma.size(); ++k) suma[k] += fila.peso * fila.fila[k];
+  }
+  return suma;
+}
+inline ImportesMiembro SumaPonderada(std::initializer_list<FilaPonderada> filas) {
+  return SumaPonderada(std::span<const FilaPonderada>(filas.begin(), filas.size()));
+}
 
 // A limit for one element: kind 0 or less is a floor (the element becomes at least the limit), above 0 a ceiling.
 inline constexpr int CotaInferior = 0;
@@ -77,16 +138,33 @@ struct Cota {
 };
 
 // Clamps element i by limit i, for as many elements as there are both elements and limits.
-void AcotaImportes(std::span<double> importes, std::span<const Cota> cotas);
-void AcotaImportes(std::span<double> importes, std::initializer_list<Cota> cotas);
+inline void AcotaImportes(std::span<double> importes, std::span<const Cota> cotas) {
+  for (std::size_t i = 0; i < importes.size() && i < cotas.size(); ++i) {
+    const Cota& cota = cotas[i];
+    if (cota.tipo <= 0) {
+      if (importes[i] < cota.limite) importes[i] = cota.limite;
+    } else if (importes[i] > cota.limite) {
+      importes[i] = cota.limite;
+    }
+  }
+}
+inline void AcotaImportes(std::span<double> importes, std::initializer_list<Cota> cotas) {
+  AcotaImportes(importes, std::span<const Cota>(cotas.begin(), cotas.size()));
+}
 
 // An amount, or each slot, raised to 0: a negative amount becomes 0.
-double ElevadoACero(double importe);
-ImportesMiembro ElevadoACero(ImportesMiembro importes);
+inline double ElevadoACero(double importe) { return importe < 0.0 ? 0.0 : importe; }
+inline ImportesMiembro ElevadoACero(ImportesMiembro importes) {
+  for (double& importe : importes) importe = ElevadoACero(importe);
+  return importes;
+}
 
 // An amount lowered to a cap, or each slot to the same slot of the cap: the lesser of the two.
-double RebajadoA(double importe, double tope);
-ImportesMiembro RebajadoA(ImportesMiembro importes, const ImportesMiembro& tope);
+inline double RebajadoA(double importe, double tope) { return importe > tope ? tope : importe; }
+inline ImportesMiembro RebajadoA(ImportesMiembro importes, const ImportesMiembro& tope) {
+  for (std::size_t k = 0; k < importes.size(); ++k) importes[k] = RebajadoA(importes[k], tope[k]);
+  return importes;
+}
 
 // ---- Scales of the liquidation ------------------------------------------------------------------------------
 

@@ -12,6 +12,7 @@ Texto<8> FormateaValorComun(std::span<const double> valores) {
 
   double candidato = valores[0];
   for (std::size_t i = 1; i < valores.size(); ++i) {
+    if (valores[i] == 0.0) continue;  // cut, still 0 (or -0): skipped like any value of 0 or less
     const double valor = Trunc(valores[i], 2);
     if (valor < 0.0) break;
     if (valor <= 0.0) continue;

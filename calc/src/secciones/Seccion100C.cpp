@@ -3,11 +3,9 @@
 // subsections 6 and 7, and the amounts that go to the results).
 //
 // Writes RegRendCapMobiliario (its member arrays), RegBaseImponible and RegResultados.
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <span>
 
 #include "Ayudas.h"
 #include "bloques/RegBaseImponible.h"
@@ -30,16 +28,16 @@ struct ColumnaFilas {
   Columna<RegRendCapMobiliario, double> importe;
 };
 
-// The amounts of the given columns, each with its row's member code, in the order given.
+// The amounts of the given columns (five at most), each with its row's member code, added in the order given. A
+// code is a byte, never negative, so no pair ends the list.
 ImportesMiembro Reparte(const RegRendCapMobiliario* bloque, std::initializer_list<ColumnaFilas> columnas) {
-  std::array<ParMiembro, 5 * kFilas> pares{};
-  std::size_t n = 0;
+  ImportesMiembro importes{};
   for (const ColumnaFilas& columna : columnas) {
-    for (std::size_t i = 0; i < kFilas && n < pares.size(); ++i) {
-      pares[n++] = {Lee(bloque, columna.codigo, i), Lee(bloque, columna.importe, i)};
+    for (std::size_t i = 0; i < kFilas; ++i) {
+      SumaImporteMiembro(importes, Lee(bloque, columna.codigo, i), Lee(bloque, columna.importe, i));
     }
   }
-  return RepartirImportes(std::span<const ParMiembro>(pares.data(), n));
+  return importes;
 }
 
 // The expenses of subsections 1 and 3 (written by instances 1 and 3).

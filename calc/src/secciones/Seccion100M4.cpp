@@ -181,18 +181,31 @@ constexpr std::array<TotalesBloque, 4> Totales{{
     {ApartadoM4::PedidoBloque4, Resultados::AdmitidosM4Grupos, ApartadoM4::ExcesoBloque4},
 }};
 
+// The places in the table of a block's groups, in table order.
+template <int Bloque>
+consteval auto IndicesDelBloque() {
+  std::array<std::size_t, GruposDelBloque(Bloque)> indices{};
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < Grupos.size(); ++i) {
+    if (Grupos[i].bloque == Bloque) indices[n++] = i;
+  }
+  return indices;
+}
+
 // The asked, admitted and excess arrays of a block's groups, each summed in the order of the groups.
-void SumaBloque(RegApartadoM4* m4, RegResultados* resultados, int bloque) {
+template <int Bloque>
+void SumaBloque(RegApartadoM4* m4, RegResultados* resultados) {
+  static constexpr auto Indices = IndicesDelBloque<Bloque>();
   Importes pedido{};
   Importes admitido{};
   Importes exceso{};
-  for (const GrupoDeduccion& g : Grupos) {
-    if (g.bloque != bloque) continue;
+  for (std::size_t indice : Indices) {
+    const GrupoDeduccion& g = Grupos[indice];
     pedido = pedido + LeeEn<Importes>(m4, g.pedido);
     admitido = admitido + LeeEn<Importes>(m4, g.admitido);
     if (g.exceso != SinExceso) exceso = exceso + LeeEn<Importes>(m4, g.exceso);
   }
-  const TotalesBloque& totales = Totales[static_cast<std::size_t>(bloque - 1)];
+  const TotalesBloque& totales = Totales[static_cast<std::size_t>(Bloque - 1)];
   Escribe(m4, totales.pedido, pedido);
   Escribe(resultados, totales.admitido, admitido);
   Escribe(m4, totales.exceso, exceso);
@@ -318,7 +331,7 @@ Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResult
          std::array{Indice(440), Indice(528), Indice(616), Indice(736), Indice(840), Indice(928), Indice(1016),
                     Indice(1120), Indice(1192), Indice(1280)},
          limite, resto);
-  SumaBloque(m4, resultados, 1);
+  SumaBloque<1>(m4, resultados);
 
   // What the second 0.7 share has left goes to the second chain.
   limite = RebajadoA(0.7 * q - adm4792 - adm4832, resto);
@@ -326,14 +339,14 @@ Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResult
   limite = ElevadoACero(limite);
   Cadena(m4, std::array{Indice(2160), Indice(2280), Indice(2384), Indice(2472), Indice(2560)}, limite, resto);
   AdmiteGrupo(m4, G(Indice(2664)), 0.5 * q, resto);
-  SumaBloque(m4, resultados, 2);
+  SumaBloque<2>(m4, resultados);
 
   // The rest of the two 0.25 shares.
   AdmiteGrupo(m4, G(Indice(2984)), 0.25 * q - adm5192 - adm5232, resto);
   limite = RebajadoA(0.25 * q - adm5312 - adm5352, resto);
   Cadena(m4, std::array{Indice(3280), Indice(3368), Indice(3456)}, limite, resto);
-  SumaBloque(m4, resultados, 3);
-  SumaBloque(m4, resultados, 4);
+  SumaBloque<3>(m4, resultados);
+  SumaBloque<4>(m4, resultados);
 
   // Entries that ask without a limit.
   Escribe(m4, M4::PrimerosImportesA, RepartirFilas(m4, M4::CodigoEntradaA, M4::PrimerImporteEntradaA));

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 #include "Ayudas.h"
@@ -134,19 +135,17 @@ bool SoloRegion(const Codigos& codigos, int codigo) {
   return true;
 }
 
+// The slot's double of each result array (slot < 5, so it lies inside the array).
 void BorraDeduccionesRegionMiembro(RegApartadoN* n, const Region& region, std::size_t slot) {
   for (const ArrayN& campo : region.resultados) {
-    ImportesMiembro valores = Lee(n, campo);
-    valores[slot] = 0.0;
-    Escribe(n, campo, valores);
+    EscribeEn<double>(n, campo.desplazamiento + slot * sizeof(double), 0.0);
   }
 }
 
+// The stretches of entries are inside the block (checked above when the code compiles).
 void BorraDeduccionesRegion(RegApartadoN* n, const Region& region) {
   for (const ArrayN& campo : region.resultados) Escribe(n, campo, ImportesMiembro{});
-  for (const Tramo& t : region.entradas) {
-    for (std::size_t d = t.desde; d < t.hasta; ++d) EscribeEn<std::uint8_t>(n, d, 0);
-  }
+  for (const Tramo& t : region.entradas) std::memset(n->octetos + t.desde, 0, t.hasta - t.desde);
 }
 
 // A region no member belongs to is cleared whole; in the others, the slots of members of other regions. The first
@@ -841,10 +840,9 @@ extern "C" int Calculos100N(RegApartadoN* apartadoN, RegDatosFamilia* datosFamil
   }
 
   PasadaBorrado(apartadoN, e.codigos, true);
-  for (std::size_t s = 0; s < Slots; ++s) {
-    ReglasRegion(e, s);
-    TotalesRegiones(apartadoN);
-  }
+  // No rule reads a region total, so the totals are summed once, after the rules of every slot.
+  for (std::size_t s = 0; s < Slots; ++s) ReglasRegion(e, s);
+  TotalesRegiones(apartadoN);
   PasadaBorrado(apartadoN, e.codigos, false);
   TotalesResultados(apartadoN, resultados);
   return 1;
