@@ -2,6 +2,7 @@
 
 #include "framework/Campo.h"
 #include "framework/EditEx.h"
+#include "framework/EditExVentana.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 
@@ -100,6 +101,30 @@ void CRentaVista::AvisarPagina() {
 
 void CRentaVista::MarcarCamposPropios() {
   if (m_pControles) renta::MarcarCamposPropios(*m_pControles);
+}
+
+bool CRentaVista::ConfirmarAntesDeMover() {
+  const int numero = NumeroCampoActivo();
+  if (numero >= 1 && EditModificado()) {
+    GuardarEditActivo();
+    if (ComprobarCampo(numero) != 1) return false;
+    MarcarDocumentoModificado();
+    LimpiarEditModificado();
+    RefrescarControles();
+  }
+  return true;
+}
+
+void CRentaVista::EnfocarTrasMover() {
+  if (marco::CEditEx* edit = DameEditActivo()) {
+    edit->IntercambiarDatos(0);
+    if (marco::CVentanaEdit* ventana = edit->DameVentana()) ventana->SetFocus();
+  }
+  const int activo = DameCampoActivo();
+  if (const marco::CCampo* campo = activo >= 0 ? DameCampo(activo) : nullptr; campo != nullptr && campo->SoloLectur) {
+    const int anterior = SiguienteCampoEditable(activo, -1);
+    if (anterior >= 0 && anterior != activo) IrACampo(anterior);
+  }
 }
 
 }  // namespace renta

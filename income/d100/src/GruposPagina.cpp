@@ -7,12 +7,15 @@
 #include <cstring>
 #include <string>
 
+#include "d100/ValoresFila.h"
 #include "framework/Campo.h"
-#include "framework/TextosVentana.h"
+#include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditEx.h"
 #include "framework/EditExVentana.h"
+#include "framework/Mensajes.h"
 #include "framework/Prog32ViewReglas.h"
+#include "framework/TextosVentana.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 
@@ -122,6 +125,12 @@ unsigned char* CControlesGrupos::FilaGuardada(int grupo, int fila) const {
   return filas->FilaEnDatos(i);
 }
 
+double CControlesGrupos::DameImporteFila(int grupo, int fila, int campo) const {
+  renta::CFilasApartadoF* filas = Filas(grupo);
+  const auto* p = filas != nullptr ? static_cast<const unsigned char*>(filas->DireccionCampo(fila, campo)) : nullptr;
+  return p != nullptr ? Doble(p) : 0.0;
+}
+
 std::uint8_t CControlesGrupos::ClaveFila(int grupo, int fila) const {
   renta::CFilasApartadoF* filas = Filas(grupo);
   if (filas == nullptr) return 0;
@@ -226,6 +235,20 @@ void CControlesGrupos::RecargarGrupos() {
   EnlazarFilas();
 }
 
+bool CControlesGrupos::AccionVentana(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int& resultado) {
+  switch (accion) {
+    case kAccionPuedeMover:
+      resultado = filas.PuedeMover(fila == 0 ? 0 : 1);
+      return true;
+    case kAccionMover:
+      filas.Navegar(fila == 0 ? 0 : 1);
+      EnlazarGrupo(grupo);
+      return true;
+    default:
+      return false;
+  }
+}
+
 void CControlesGrupos::EnlazarCabecera(int casillaEjemplar) {
   renta::EnlazarCasilla(CampoDeNumero(1), m_cabecera.nif, renta::kAnchoCabeceraNif);
   renta::EnlazarCasilla(CampoDeNumero(2), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
@@ -280,6 +303,22 @@ int CControlesGrupos::ContarHojas() {
   // The first sheet holds the first rows; each further sheet as many again.
   const int porHoja = std::max(FilasPorHoja(), 1);
   m_nHojasExtra = maximo == 0 ? 0 : (maximo + porHoja - 1) / porHoja - 1;
+  return m_nHojasExtra;
+}
+
+int CControlesGrupos::ContarHojasFilas(int grupo, std::size_t despClave, std::size_t despTitular) {
+  int n = 0;
+  const renta::CFilasApartadoF* filas = Filas(grupo);
+  const int sujeto = SujetoMostrado();
+  if (filas != nullptr && m_pDatos != nullptr) {
+    for (int i = 0; i < filas->DameFilas(); ++i) {
+      const unsigned char* f = filas->FilaEnDatos(i);
+      if (f == nullptr || Entero(f + despClave) <= 0) continue;
+      if (sujeto == marco::kSujetoUnidadFamiliar || f[despTitular] == sujeto) ++n;
+    }
+  }
+  const int porHoja = std::max(FilasPorHoja(), 1);
+  m_nHojasExtra = n == 0 ? 0 : (n + porHoja - 1) / porHoja - 1;
   return m_nHojasExtra;
 }
 
@@ -358,6 +397,46 @@ void CVistaGrupos::ConfirmarCampoActivo() {
   HabilitarBotonesGrupos();
 }
 
+void CVistaGrupos::Enfocar() {
+  if (const int casilla = Grupos()->TomarCasillaAEnfocar()) IrACampo(casilla - 1);
+}
+
+int CVistaGrupos::AplicarDependencias(int numero) {
+  Grupos()->CasillaCambiada(numero);
+  HabilitarBotonesGrupos();
+  CalcularTodo();
+  Enfocar();
+  return AvisarOtrasVistas(numero) ? 1 : 0;
+}
+
+int CVistaGrupos::Recalcular(int numero) {
+  const int calcular = Grupos()->CasillaConfirmada(numero);
+  HabilitarBotonesGrupos();
+  if (calcular != 0) CalcularTodo();
+  MarcarDocumentoModificado();
+  return calcular;
+}
+
+int CVistaGrupos::ComprobarCampo(int numero) {
+  const int resultado = Grupos()->ComprobarCasilla(numero);
+  HabilitarBotonesGrupos();
+  CalcularTodo();
+  MarcarDocumentoModificado();
+  Enfocar();
+  return resultado;
+}
+
+void CVistaGrupos::AvisarInfoPersona() {
+  if (marco::DameSujetoActual() != marco::kSujetoUnidadFamiliar && marco::HayConyugeOHijo() == 1) {
+    marco::CDlgMensaje().MostrarMensaje("WINR007", marco::IconoExclamacion);
+  }
+}
+
+void CVistaGrupos::TrasInfoFila(int casilla) {
+  HabilitarBotonesGrupos();
+  ActivarMasTarde(casilla);
+}
+
 bool CVistaGrupos::BotonHabilitado(int grupo, int direccion) const {
   const int g = Grupos()->IndiceGrupo(grupo);
   const auto i = static_cast<std::size_t>(2 * g + (direccion == 0 ? 0 : 1));
@@ -377,27 +456,11 @@ void CVistaGrupos::HabilitarBotonesGrupos() {
 }
 
 int CVistaGrupos::MoverGrupo(int direccion, int grupo) {
-  const int numero = NumeroCampoActivo();
-  if (numero >= 1 && EditModificado()) {
-    GuardarEditActivo();
-    if (ComprobarCampo(numero) != 1) return 0;
-    MarcarDocumentoModificado();
-    LimpiarEditModificado();
-    RefrescarControles();
-  }
+  if (!ConfirmarAntesDeMover()) return 0;
   Grupos()->NavegarGrupo(grupo, direccion, kAccionMover, 0);
   HabilitarBotonesGrupos();
   RefrescarControles();
-  if (marco::CEditEx* edit = DameEditActivo()) {
-    edit->IntercambiarDatos(0);
-    if (marco::CVentanaEdit* ventana = edit->DameVentana()) ventana->SetFocus();
-  }
-  // A box that the new row locks gives the focus back upwards.
-  const int activo = DameCampoActivo();
-  if (const marco::CCampo* campo = activo >= 0 ? DameCampo(activo) : nullptr; campo != nullptr && campo->SoloLectur) {
-    const int anterior = SiguienteCampoEditable(activo, -1);
-    if (anterior >= 0 && anterior != activo) IrACampo(anterior);
-  }
+  EnfocarTrasMover();
   return 1;
 }
 
@@ -417,10 +480,38 @@ int CVistaGrupos::PrepararCampos() {
     ColocarBotones();
   }
   HabilitarBotonesGrupos();
+  const SBotonesFila botones = BotonesFila();
+  if (ventana != nullptr && m_aBotonesFila.empty()) {
+    for (int j = 0; j < botones.filas; ++j) {
+      auto* boton = new wxButton(ventana, botones.primerComando + j,
+                                 wxString::FromUTF8(botones.texto.data(), botones.texto.size()), wxDefaultPosition,
+                                 wxDefaultSize, wxBU_EXACTFIT | wxBORDER_SIMPLE);
+      boton->SetToolTip(wxString::FromUTF8(botones.ayuda.data(), botones.ayuda.size()));
+      boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { PulsarBotonFila(j); });
+      m_aBotonesFila.push_back(boton);
+    }
+  }
+  ColocarBotonesFila();
   return 1;
 }
 
-void CVistaGrupos::AlMostrarCampo() { ColocarBotones(); }
+void CVistaGrupos::AlMostrarCampo() {
+  ColocarBotones();
+  ColocarBotonesFila();
+}
+
+void CVistaGrupos::ColocarBotonesFila() {
+  const int separacion = BotonesFila().separacion;
+  const plataforma::CPunto desplazamiento = Desplazamiento();
+  for (std::size_t j = 0; j < m_aBotonesFila.size(); ++j) {
+    const int casilla = CasillaBotonFila(static_cast<int>(j));
+    const marco::CCampo* campo = casilla > 0 ? DameCampo(casilla - 1) : nullptr;
+    if (m_aBotonesFila[j] == nullptr || campo == nullptr) continue;
+    const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
+    const int lado = std::max(12, static_cast<int>(r.bottom - r.top));
+    m_aBotonesFila[j]->SetSize(r.right + separacion, r.top, lado, lado);
+  }
+}
 
 void CVistaGrupos::ColocarBotones() {
   constexpr double kLado = 20.0;  // page units

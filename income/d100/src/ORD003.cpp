@@ -744,27 +744,11 @@ void CVistaGruposD::HabilitarBotonesGrupo(int grupo) {
 }
 
 int CVistaGruposD::MoverGrupo(int direccion, int grupo) {
-  const int numero = NumeroCampoActivo();
-  if (numero >= 1 && EditModificado()) {
-    GuardarEditActivo();
-    if (ComprobarCampo(numero) != 1) return 0;
-    MarcarDocumentoModificado();
-    LimpiarEditModificado();
-    RefrescarControles();
-  }
+  if (!ConfirmarAntesDeMover()) return 0;
   Controles()->NavegarGrupo(grupo, direccion, kAccionMoverGrupo, 0);
   HabilitarBotonesGrupo(grupo);
   RefrescarControles();
-  if (marco::CEditEx* edit = DameEditActivo()) {
-    edit->IntercambiarDatos(0);
-    if (marco::CVentanaEdit* ventana = edit->DameVentana()) ventana->SetFocus();
-  }
-  // A box that the new row locks gives the focus back upwards.
-  const int activo = DameCampoActivo();
-  if (const marco::CCampo* campo = activo >= 0 ? DameCampo(activo) : nullptr; campo != nullptr && campo->SoloLectur) {
-    const int anterior = SiguienteCampoEditable(activo, -1);
-    if (anterior >= 0 && anterior != activo) IrACampo(anterior);
-  }
+  EnfocarTrasMover();
   return 1;
 }
 

@@ -1,19 +1,20 @@
 #include "d100/ORD005.h"
 
+#include <wx/button.h>
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string_view>
 #include <vector>
 
-#include <wx/button.h>
-
+#include "d100/ValoresFila.h"
 #include "framework/Campo.h"
-#include "framework/EditDetalleDialogos.h"
-#include "framework/Prog32ViewReglas.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/EditDetalleDialogos.h"
 #include "framework/Mensajes.h"
+#include "framework/Prog32ViewReglas.h"
 #include "framework/TemplateDlgLista.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
@@ -77,18 +78,6 @@ constexpr int kTotalesORD005[] = {103};
 // The note under the page's heading.
 constexpr std::string_view kNota =
     "Actividades en estimaci\xF3n objetiva: consigne las unidades de cada m\xF3" "dulo de la actividad.";
-
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-void PonerDobleFila(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
-std::int32_t Entero(const unsigned char* p) {
-  std::int32_t v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
 
 }  // namespace
 
@@ -158,20 +147,7 @@ void CControlesORD005::SoloLecturaGrupo(int grupo) {
   }
 }
 
-int CControlesORD005::ContarHojas() {
-  int n = 0;
-  const renta::CFilasORD005A* filas = Actividades();
-  const int sujeto = SujetoMostrado();
-  if (filas != nullptr && m_pDatos != nullptr) {
-    for (int i = 0; i < filas->DameFilas(); ++i) {
-      const unsigned char* f = filas->FilaEnDatos(i);
-      if (f == nullptr || Entero(f + kIdActividad) <= 0) continue;
-      if (sujeto == marco::kSujetoUnidadFamiliar || f[24] == sujeto) ++n;
-    }
-  }
-  PonerHojasExtra(n == 0 ? 0 : (n + 1) / 2 - 1);
-  return DameHojasExtra();
-}
+int CControlesORD005::ContarHojas() { return ContarHojasFilas(kGrupoActividades, kIdActividad, 24); }
 
 void CControlesORD005::CalcularSeccion() {
   if (m_pDatos == nullptr) return;
@@ -185,25 +161,11 @@ void CControlesORD005::GuardarYCalcular(int fila) {
   NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
 }
 
-double CControlesORD005::DameImporteFila(int grupo, int fila, int campo) const {
-  if (grupo != kGrupoActividades) return 0.0;
-  renta::CFilasORD005A* filas = Actividades();
-  const auto* p = filas != nullptr ? static_cast<const unsigned char*>(filas->DireccionCampo(fila, campo)) : nullptr;
-  return p != nullptr ? Doble(p) : 0.0;
-}
-
 int CControlesORD005::NavegarGrupo(int grupo, int fila, int accion, int extra) {
   renta::CFilasORD005A* filas = grupo == kGrupoActividades ? Actividades() : nullptr;
   if (filas == nullptr) return 0;
   int resultado = 0;
   switch (accion) {
-    case kAccionPuedeMover:
-      resultado = filas->PuedeMover(fila == 0 ? 0 : 1);
-      break;
-    case kAccionMover:
-      filas->Navegar(fila == 0 ? 0 : 1);
-      EnlazarGrupo(grupo);
-      break;
     case kAccionGuardar5:
       // The row bound again: a code chosen or emptied shows or hides the rest of its row.
       resultado = filas->OrdenFila(fila, renta::kOrdenGuardar5, 0);
@@ -232,6 +194,7 @@ int CControlesORD005::NavegarGrupo(int grupo, int fila, int accion, int extra) {
       EnlazarGrupo(grupo);
       break;
     default:
+      AccionVentana(*filas, grupo, fila, accion, resultado);
       break;
   }
   ContarHojas();
@@ -395,7 +358,7 @@ int CControlesORD005::AplicarInfoActividad(int fila, std::span<const unsigned ch
         NavegarGrupo(kGrupoActividades, fila, kAccionBorrarModulos5, 0);
         GuardarYCalcular(fila);
       } else {
-        PonerDobleFila(w + kDespDias, diasAntes);
+        PonerDoble(w + kDespDias, diasAntes);
         NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
         AbrirInfoActividad(fila, 0, padre);
       }
@@ -416,7 +379,7 @@ int CControlesORD005::AplicarInfoActividad(int fila, std::span<const unsigned ch
     for (std::size_t j : {1u, 2u}) {
       unsigned char* modulo = w + kModulos + kPasoModulo * j;
       if (modulo[0] != 2) continue;
-      for (std::size_t desp : {48u, 56u, 64u}) PonerDobleFila(modulo + desp, 0.0);
+      for (std::size_t desp : {48u, 56u, 64u}) PonerDoble(modulo + desp, 0.0);
       NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
       CalcularSeccion();
       break;
@@ -448,67 +411,15 @@ ORD005::ORD005() { PonerControles(std::make_unique<CControlesORD005>()); }
 
 CControlesORD005* ORD005::Controles() const { return static_cast<CControlesORD005*>(DameControles()); }
 
-int ORD005::AplicarDependencias(int numero) {
-  Controles()->CasillaCambiada(numero);
-  HabilitarBotonesGrupos();
-  CalcularTodo();
-  return 1;
+CVistaGrupos::SBotonesFila ORD005::BotonesFila() const {
+  return {2, kComandoInfoActividad5, "i", "Informaci\u00f3n Adicional"};
 }
 
-int ORD005::Recalcular(int numero) {
-  const int calcular = Controles()->CasillaConfirmada(numero);
-  HabilitarBotonesGrupos();
-  if (calcular != 0) CalcularTodo();
-  MarcarDocumentoModificado();
-  return calcular;
-}
+// Right of each row's holder box.
+int ORD005::CasillaBotonFila(int fila) const { return fila == 0 ? 7 : 50; }
 
-int ORD005::ComprobarCampo(int numero) {
-  const int resultado = Controles()->ComprobarCasilla(numero);
-  HabilitarBotonesGrupos();
-  CalcularTodo();
-  MarcarDocumentoModificado();
-  return resultado;
-}
-
-int ORD005::PrepararCampos() {
-  CVistaGrupos::PrepararCampos();
-  wxWindow* ventana = DameVentana();
-  if (ventana != nullptr && m_aBotonesInfo[0] == nullptr) {
-    for (int j = 0; j < 2; ++j) {
-      auto* boton = new wxButton(ventana, kComandoInfoActividad5 + j, "i", wxDefaultPosition, wxDefaultSize,
-                                 wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(wxString::FromUTF8("Informaci\u00f3n Adicional"));
-      boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { OnInfoActividad(j); });
-      m_aBotonesInfo[static_cast<std::size_t>(j)] = boton;
-    }
-  }
-  ColocarBotonesInfo();
-  return 1;
-}
-
-void ORD005::AlMostrarCampo() {
-  CVistaGrupos::AlMostrarCampo();
-  ColocarBotonesInfo();
-}
-
-void ORD005::ColocarBotonesInfo() {
-  const plataforma::CPunto desplazamiento = Desplazamiento();
-  // Right of each row's holder box, as high as the box.
-  for (int j = 0; j < 2; ++j) {
-    wxButton* boton = m_aBotonesInfo[static_cast<std::size_t>(j)];
-    const marco::CCampo* campo = DameCampo(j == 0 ? 6 : 49);
-    if (boton == nullptr || campo == nullptr) continue;
-    const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
-    const int alto = std::max(12, static_cast<int>(r.bottom - r.top));
-    boton->SetSize(r.right + 2, r.top, alto, alto);
-  }
-}
-
-void ORD005::OnInfoActividad(int fila) {
-  if (marco::DameSujetoActual() != marco::kSujetoUnidadFamiliar && marco::HayConyugeOHijo() == 1) {
-    marco::CDlgMensaje().MostrarMensaje("WINR007", marco::IconoExclamacion);
-  }
+void ORD005::PulsarBotonFila(int fila) {
+  AvisarInfoPersona();
   const int r = Controles()->AbrirInfoActividad(fila, 0, DameVentana());
   if (r == marco::kDialogoAceptado) {
     MarcarDocumentoModificado();
@@ -516,8 +427,7 @@ void ORD005::OnInfoActividad(int fila) {
     Controles()->NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
     CalcularTodo();
   }
-  HabilitarBotonesGrupos();
-  ActivarMasTarde(fila == 0 ? 4 : 47);
+  TrasInfoFila(fila == 0 ? 4 : 47);
 }
 
 wxClassInfo* ClasePaginaORD005() { return wxCLASSINFO(ORD005); }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "PaginasPrueba.h"
 #include "d100/ORD007.h"
 #include "d100/ORD008.h"
 #include "d100/ORD009.h"
@@ -18,56 +19,25 @@
 #include "framework/Campo.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditDetalleDialogos.h"
-#include "framework/ReferenciaReglas.h"
 #include "framework/MensajeGuion.h"
-#include "framework/ServiciosAplicacion.h"
 #include "framework/Mensajes.h"
+#include "framework/ReferenciaReglas.h"
+#include "framework/ServiciosAplicacion.h"
 #include "income/FilasSecciones.h"
 #include "income/RentaVista.h"
 
 namespace {
 
+using ordinaria::Doble;
+using ordinaria::PonerDoble;
+
 using ordinaria::CControlesGrupos;
 
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
 std::string Texto(const unsigned char* p, std::size_t n) { return std::string(reinterpret_cast<const char*>(p), n); }
 
-class PaginasF : public ::testing::Test {
+class PaginasF : public ordinaria::pruebas::CPaginasPrueba {
  protected:
-  void SetUp() override {
-    ASSERT_NE(local.Abrir(KORVELIX_DATOS_LOCAL "/", false, 1, "DBF"), 0);
-    marco::PonerIdiomaV("e");
-    datos = std::make_unique<DatosRenta>();
-    std::memset(datos.get(), 0, sizeof(DatosRenta));
-    marco::PublicarSujetoActual(&sujeto);
-    marco::PublicarSujetosPresentes(presentes.data());
-  }
-  void TearDown() override {
-    marco::PublicarSujetoActual(nullptr);
-    marco::PublicarSujetosPresentes(nullptr);
-  }
-  template <typename Controles>
-  std::unique_ptr<Controles> Cargar(int idPagina) {
-    auto c = std::make_unique<Controles>();
-    c->PonerDatos(datos.get(), {nif, nombre, ejemplar});
-    EXPECT_EQ(c->Cargar(idPagina, 1.0, &local), 1) << "build the target datos_paginas first";
-    return c;
-  }
-  unsigned char* Base() { return reinterpret_cast<unsigned char*>(datos.get()); }
-
-  marco::CBaseDatos local;
   marco::CGuionMensajes guion;
-  std::unique_ptr<DatosRenta> datos;
-  std::int32_t sujeto = marco::kSujetoUnidadFamiliar;
-  std::array<std::int32_t, 5> presentes{1, 1, 1, 0, 0};
-  char nif[10] = "12345678Z";
-  char nombre[41] = "GARCIA LOPEZ, ANA";
-  char ejemplar[41] = "EJEMPLAR PARA EL INTERESADO";
 };
 
 // A box bound to a fixed place of the data area: its number and the offset from the start of the area.

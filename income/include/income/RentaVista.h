@@ -64,6 +64,11 @@ class CRentaVista : public marco::CProg32View {
  protected:
   // The page class's box array, made by the page class before the page is set up.
   void PonerControles(std::unique_ptr<marco::CControlesPagina> controles) { m_pControles = std::move(controles); }
+  // The moving of a group's window of rows by its buttons. Before: a modified focused box is committed and checked
+  // (false when its value was refused: nothing moves). After: the focused box shows its new row's value and keeps
+  // the focus, and a box the new row locks gives the focus back upwards.
+  bool ConfirmarAntesDeMover();
+  void EnfocarTrasMover();
 
  private:
   std::unique_ptr<marco::CControlesPagina> m_pControles;
