@@ -53,7 +53,7 @@ std::string LeerFichero(const std::filesystem::path& ruta) {
   return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
-class CaminoIntercambio : public e2e::CPasoCamino {
+class CaminoIntercambio : public e2e::CPasoDe<CaminoIntercambio> {
  protected:
   static void SetUpTestSuite() {
     Estado() = std::make_unique<CCamino>("CaminoIntercambio", [](const e2e::CKorvelix& programa) {
@@ -61,14 +61,6 @@ class CaminoIntercambio : public e2e::CPasoCamino {
       if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
     });
   }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
   std::filesystem::path Fichero() { return C().Carpeta() / "declaraciones.ren"; }
 
   // The index comes up at start; Esc leaves the program with no declaration open.
@@ -78,11 +70,7 @@ class CaminoIntercambio : public e2e::CPasoCamino {
     }
     E().Tecla("Escape");
     if (!E().EsperarSinVentana(titulos::kIndice)) return ::testing::AssertionFailure() << "Esc left the index open";
-    const auto principal = E().EsperarVentana(titulos::kPrincipal);
-    if (!principal || !E().EsperarActiva(principal->id)) {
-      return ::testing::AssertionFailure() << "the main window did not get the focus";
-    }
-    return ::testing::AssertionSuccess();
+    return C().PrincipalActiva();
   }
 
   // A file dialog: the whole path typed into it, Enter.
@@ -155,13 +143,8 @@ TEST_F(CaminoIntercambio, ImportarEnOtraInstalacionTraeLaDeclaracionIgual) {
   // Every declaration of the file comes ticked.
   E().Tecla("Return");
   std::string motivo;
-  std::optional<e2e::SDeclaracionGuardada> fila;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila.has_value();
-      },
-      10s, 200ms);
+  auto fila = C().EsperarGuardada(
+      kClave, [](const e2e::SDeclaracionGuardada&) { return true; }, motivo);
   ASSERT_TRUE(fila) << motivo;
   CerrarAviso();
   const e2e::SDeclaracionGuardada esperada = Declaracion();

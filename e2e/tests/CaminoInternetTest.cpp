@@ -88,7 +88,7 @@ std::string LeerFichero(const std::filesystem::path& ruta) {
   return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
-class CaminoInternet : public e2e::CPasoCamino {
+class CaminoInternet : public e2e::CPasoDe<CaminoInternet> {
  protected:
   static void SetUpTestSuite() {
     Estado() = std::make_unique<CCamino>("CaminoInternet", [](const e2e::CKorvelix& programa) {
@@ -96,14 +96,6 @@ class CaminoInternet : public e2e::CPasoCamino {
       if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
     });
   }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
   std::filesystem::path Fichero() { return C().Carpeta() / "presentacion" / "KVXINET"; }
 
   // "&Archivo", "Generar &fichero para Internet...".
@@ -117,13 +109,7 @@ class CaminoInternet : public e2e::CPasoCamino {
 
 TEST_F(CaminoInternet, LaDeclaracionGuardadaSeAbreDesdeElIndice) {
   ASSERT_TRUE(SinErrores(Declaracion()));
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  E().Escribir(kClave);
-  E().Tecla("alt+s");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not open the declaration";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().AbrirDesdeIndice(kClave));
   C().Alcanzado("abierta");
 }
 
@@ -182,21 +168,8 @@ TEST_F(CaminoInternet, UnaDeclaracionConErroresNoDejaFichero) {
   ASSERT_TRUE(E().EsperarVentana(titulos::kPrincipal)) << "no main window";
   // A new declaration (Ctrl+N, the name, "&Alta") with only the personal data of its wizard.
   E().Tecla("ctrl+n");
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  E().Escribir(kClaveVacia);
-  E().Tecla("alt+a");
-  ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
-  E().Tecla("space");
-  C().Tabular(4);
-  E().Tecla("space");
-  C().Tabular(2);
-  E().Escribir("1960");
-  C().Tabular(2);
-  E().Escribir("12");
-  C().Tabular(1);
-  C().Tabular(1);
-  E().Tecla("space");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kAsistente));
+  ASSERT_TRUE(C().AltaDesdeIndice(kClaveVacia));
+  ASSERT_TRUE(C().AsistenteDeclaranteSolo("12"));
   OrdenPresentar();
   // The check finds errors (no NIF, no name...): the findings list, whose "Escribir" cannot be pressed.
   ASSERT_TRUE(C().VentanaDelante(titulos::kHallazgos, "the findings list in file mode"));

@@ -95,7 +95,7 @@ std::string Errores(const std::vector<e2e::SHallazgoGuardado>& hallazgos) {
   return texto;
 }
 
-class CaminoValidacion : public e2e::CPasoCamino {
+class CaminoValidacion : public e2e::CPasoDe<CaminoValidacion> {
  protected:
   static void SetUpTestSuite() {
     Estado() = std::make_unique<CCamino>("CaminoValidacion", [](const e2e::CKorvelix& programa) {
@@ -103,14 +103,6 @@ class CaminoValidacion : public e2e::CPasoCamino {
       if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
     });
   }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
 
   // "&Declaracion", "&Estado de la Declaracion": the check runs and the findings list comes to the front.
   std::optional<e2e::SVentana> EstadoDeLaDeclaracion() {
@@ -138,13 +130,7 @@ class CaminoValidacion : public e2e::CPasoCamino {
 };
 
 TEST_F(CaminoValidacion, LaDeclaracionSeAbreDesdeElIndice) {
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  E().Escribir(kClave);
-  E().Tecla("alt+s");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not open the declaration";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().AbrirDesdeIndice(kClave));
   C().Alcanzado("abierta");
 }
 
@@ -163,13 +149,12 @@ TEST_F(CaminoValidacion, ElNifBorradoEsUnErrorDelEstadoDeLaDeclaracion) {
   E().Tecla("Tab");
   E().Tecla("ctrl+g");
   std::string motivo;
-  std::optional<e2e::SDeclaracionGuardada> fila;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila && fila->Texto(kNifDeclarante, 9).find_first_not_of(std::string(" \0", 2)) == std::string::npos;
+  auto fila = C().EsperarGuardada(
+      kClave,
+      [&](const e2e::SDeclaracionGuardada& f) {
+        return f.Texto(kNifDeclarante, 9).find_first_not_of(std::string(" \0", 2)) == std::string::npos;
       },
-      10s, 200ms);
+      motivo);
   ASSERT_TRUE(fila) << motivo;
   ASSERT_EQ(fila->Texto(kNifDeclarante, 9).find_first_not_of(std::string(" \0", 2)), std::string::npos)
       << "the NIF was not erased: \"" << fila->Texto(kNifDeclarante, 9) << "\"";
@@ -197,9 +182,7 @@ TEST_F(CaminoValidacion, ElDobleClicLlevaALaCasillaYLaCorreccionQuitaElError) {
   ASSERT_TRUE(E().EsperarSinVentana(titulos::kHallazgos)) << "the double click on the finding did not close the list";
   // The pointer goes back to its corner, off the page's boxes.
   E().MoverRaton(0, 0);
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().PrincipalActiva());
 
   // What is typed goes to the box that has the focus: it must be the NIF.
   ASSERT_TRUE(E().Escribir(kNifCorregido));
@@ -218,13 +201,8 @@ TEST_F(CaminoValidacion, ElDobleClicLlevaALaCasillaYLaCorreccionQuitaElError) {
 
   // Stored, the NIF is in the declarant's slot: the box the finding led to was the NIF box.
   E().Tecla("ctrl+g");
-  std::optional<e2e::SDeclaracionGuardada> fila;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila && fila->Texto(kNifDeclarante, 9) == kNifCorregido;
-      },
-      10s, 200ms);
+  auto fila = C().EsperarGuardada(
+      kClave, [&](const e2e::SDeclaracionGuardada& f) { return f.Texto(kNifDeclarante, 9) == kNifCorregido; }, motivo);
   ASSERT_TRUE(fila) << motivo;
   EXPECT_EQ(fila->Texto(kNifDeclarante, 9), kNifCorregido) << "the NIF typed did not reach the declarant's NIF";
 }
