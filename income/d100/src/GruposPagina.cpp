@@ -249,10 +249,16 @@ bool CControlesGrupos::AccionVentana(renta::CFilasApartadoF& filas, int grupo, i
   }
 }
 
-void CControlesGrupos::EnlazarCabecera(int casillaEjemplar) {
-  renta::EnlazarCasilla(CampoDeNumero(1), m_cabecera.nif, renta::kAnchoCabeceraNif);
-  renta::EnlazarCasilla(CampoDeNumero(2), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
+void CControlesGrupos::EnlazarCabecera(int casillaEjemplar, int casillaNif) {
+  renta::EnlazarCasilla(CampoDeNumero(casillaNif), m_cabecera.nif, renta::kAnchoCabeceraNif);
+  renta::EnlazarCasilla(CampoDeNumero(casillaNif + 1), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
   renta::EnlazarCasilla(CampoDeNumero(casillaEjemplar), m_cabecera.ejemplar, renta::kAnchoCabeceraTexto);
+}
+
+void CControlesGrupos::EnlazarNota(int numero, std::string_view nota) {
+  m_aNota.fill('\0');
+  std::memcpy(m_aNota.data(), nota.data(), std::min(nota.size(), kAnchoNota));
+  renta::EnlazarCasilla(CampoDeNumero(numero), m_aNota.data(), kAnchoNota);
 }
 
 void CControlesGrupos::Enlazar(int liberarAntes) {

@@ -93,12 +93,8 @@ renta::CFilasORD005A* CControlesORD005::Actividades() const {
 }
 
 void CControlesORD005::EnlazarFijas() {
-  renta::EnlazarCasilla(CampoDeNumero(2), m_cabecera.nif, renta::kAnchoCabeceraNif);
-  renta::EnlazarCasilla(CampoDeNumero(3), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
-  renta::EnlazarCasilla(CampoDeNumero(105), m_cabecera.ejemplar, renta::kAnchoCabeceraTexto);
-  m_aNota.fill('\0');
-  std::memcpy(m_aNota.data(), kNota.data(), std::min(kNota.size(), m_aNota.size() - 1));
-  renta::EnlazarCasilla(CampoDeNumero(106), m_aNota.data(), m_aNota.size() - 1);
+  EnlazarCabecera(105, 2);
+  EnlazarNota(106, kNota);
   if (m_pDatos == nullptr) return;
   using renta::SCasillaDatos;
   constexpr std::uint32_t kBI = offsetof(DatosRenta, BaseImponible);

@@ -98,12 +98,8 @@ renta::CFilasORD006A* CControlesORD006::Agrarias() const {
 }
 
 void CControlesORD006::EnlazarFijas() {
-  renta::EnlazarCasilla(CampoDeNumero(1), m_cabecera.nif, renta::kAnchoCabeceraNif);
-  renta::EnlazarCasilla(CampoDeNumero(2), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
-  renta::EnlazarCasilla(CampoDeNumero(140), m_cabecera.ejemplar, renta::kAnchoCabeceraTexto);
-  m_aNota.fill('\0');
-  std::memcpy(m_aNota.data(), kNota.data(), std::min(kNota.size(), m_aNota.size() - 1));
-  renta::EnlazarCasilla(CampoDeNumero(141), m_aNota.data(), m_aNota.size() - 1);
+  EnlazarCabecera(140);
+  EnlazarNota(141, kNota);
   if (m_pDatos == nullptr) return;
   using renta::SCasillaDatos;
   constexpr std::uint32_t kD5 = offsetof(DatosRenta, ApartadoD5);

@@ -157,8 +157,10 @@ class CControlesGrupos : public marco::CControlesPagina {
   // Binds a box to a place of a page-owned text and refreshes its text (derived print boxes).
   void EnlazarDerivada(int numero, std::string_view mascara, char* valor, std::size_t tamano);
   void PonerMarcaHojas(char valor);
-  // Binds the header texts (boxes 1 and 2) and the copy label.
-  void EnlazarCabecera(int casillaEjemplar);
+  // Binds the header texts (the tax id to box `casillaNif`, the name to the next one) and the copy label.
+  void EnlazarCabecera(int casillaEjemplar, int casillaNif = 1);
+  // Binds a box to the page's note under its heading (at most kAnchoNota characters).
+  void EnlazarNota(int numero, std::string_view nota);
   void Vaciar(int numero);
   int SujetoMostrado() const;
   // Locks (true) or frees a box, keeping the lock its box table gives it.
@@ -187,6 +189,8 @@ class CControlesGrupos : public marco::CControlesPagina {
   int m_nHojasExtra = 0;
   std::array<char, kAnchoMarcaHojas + 1> m_aMarcaHojas{' ', ' ', ' ', ' ', ' ', '\0'};
   std::unique_ptr<std::array<char, kAnchoTituloGrupos + 1>> m_pTitulo;
+  static constexpr std::size_t kAnchoNota = 100;
+  std::array<char, kAnchoNota + 1> m_aNota{};
 };
 
 // ---- the view ----

@@ -100,7 +100,6 @@ class CControlesORD005 : public CControlesGrupos {
   void GuardarYCalcular(int fila);
 
   std::array<char, 6> m_aMarca{};
-  std::array<char, 101> m_aNota{};
 };
 
 class ORD005 : public CVistaGrupos {

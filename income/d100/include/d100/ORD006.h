@@ -73,8 +73,6 @@ class CControlesORD006 : public CControlesGrupos {
   renta::CFilasORD006A* Agrarias() const;
   void CalcularSeccion();
   void GuardarYCalcular(int fila);
-
-  std::array<char, 101> m_aNota{};
 };
 
 class ORD006 : public CVistaGrupos {
