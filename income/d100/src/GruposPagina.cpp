@@ -36,13 +36,7 @@ void CControlesGrupos::PonerDatos(DatosRenta* datos, renta::SCabeceraPagina cabe
   m_cabecera = cabecera;
 }
 
-void CControlesGrupos::TomarDocumento() {
-  auto* documento = dynamic_cast<renta::CRentaDoc*>(DameDocumento());
-  if (documento == nullptr) return;
-  documento->RellenarCabecera();
-  m_pDatos = &documento->Datos();
-  m_cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
-}
+void CControlesGrupos::TomarDocumento() { renta::TomarDocumentoRenta(*this, m_pDatos, m_cabecera); }
 
 int CControlesGrupos::SujetoMostrado() const {
   const std::int32_t sujeto = marco::DameSujetoActual();

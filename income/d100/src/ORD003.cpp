@@ -193,13 +193,7 @@ void CControlesGruposD::PonerDatos(DatosRenta* datos, renta::SCabeceraPagina cab
   m_cabecera = cabecera;
 }
 
-void CControlesGruposD::TomarDocumento() {
-  auto* documento = dynamic_cast<renta::CRentaDoc*>(DameDocumento());
-  if (documento == nullptr) return;
-  documento->RellenarCabecera();
-  m_pDatos = &documento->Datos();
-  m_cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
-}
+void CControlesGruposD::TomarDocumento() { renta::TomarDocumentoRenta(*this, m_pDatos, m_cabecera); }
 
 renta::CFilasApartadoD* CControlesGruposD::Filas(int grupo) const {
   const int g = IndiceGrupo(grupo);
