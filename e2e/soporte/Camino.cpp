@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <sstream>
 
 namespace e2e {
@@ -210,6 +211,18 @@ void CPasoCamino::TearDown() {
   if (!camino->ErrorArranque().empty()) return;
   std::cout << "[ e2e ] step " << paso << " failed; the screen is in " << png.string() << ", the program's output in "
             << camino->Programa().Salida().string() << std::endl;
+}
+
+std::function<void(const CKorvelix&)> ConAlmacen(std::vector<SDeclaracionGuardada> declaraciones) {
+  return [declaraciones = std::move(declaraciones)](const CKorvelix& programa) {
+    std::string error;
+    if (!programa.PrepararAlmacen(declaraciones, error)) ADD_FAILURE() << error;
+  };
+}
+
+std::string LeerFichero(const std::filesystem::path& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
 std::string Digitos(const std::string& texto) {

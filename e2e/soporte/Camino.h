@@ -134,6 +134,12 @@ class CPasoDe : public CPasoCamino {
   CEscritorio& E() { return C().Escritorio(); }
 };
 
+// What a road that starts on a store of declarations gives CCamino: the store made with `declaraciones` before the
+// program starts (a failure to make it fails the road).
+std::function<void(const CKorvelix&)> ConAlmacen(std::vector<SDeclaracionGuardada> declaraciones);
+// The whole of a file the program wrote (empty when it cannot be read).
+std::string LeerFichero(const std::filesystem::path& ruta);
+
 // The digits of a box's text (amounts show thousands separators).
 std::string Digitos(const std::string& texto);
 // A stored or copied text without the blanks, line ends and zero bytes around it.

@@ -44,17 +44,14 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.datos.assign(sizeof(DatosRenta), 0);
   const std::size_t nif =
       salida::registro_renta::kNif + salida::registro_renta::kPasoNif * (marco::kSujetoDeclarante - 1);
-  std::memcpy(d.datos.data() + nif, kNif, 9);
+  d.PonerTexto(nif, kNif);
   return d;
 }
 
 class CaminoGanancias : public e2e::CPasoDe<CaminoGanancias> {
  protected:
   static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoGanancias", [](const e2e::CKorvelix& programa) {
-      std::string error;
-      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
-    });
+    Estado() = std::make_unique<CCamino>("CaminoGanancias", e2e::ConAlmacen({Declaracion()}));
   }
 };
 

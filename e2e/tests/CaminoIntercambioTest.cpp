@@ -18,6 +18,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::LeerFichero;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "INTERCAMBIO E2E";
@@ -40,26 +41,18 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.tipodec = 1;
   d.idioma = "e";
   d.datos.assign(sizeof(DatosRenta), 0);
-  std::memcpy(d.datos.data() + kNifDeclarante, kNif, 9);
+  d.PonerTexto(kNifDeclarante, kNif);
   const double salario = 3000000.0;
   const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
   d.datos[pagador] = 2;
-  std::memcpy(d.datos.data() + pagador + 8, &salario, sizeof salario);
+  d.PonerImporte(pagador + 8, salario);
   return d;
-}
-
-std::string LeerFichero(const std::filesystem::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
 class CaminoIntercambio : public e2e::CPasoDe<CaminoIntercambio> {
  protected:
   static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoIntercambio", [](const e2e::CKorvelix& programa) {
-      std::string error;
-      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
-    });
+    Estado() = std::make_unique<CCamino>("CaminoIntercambio", e2e::ConAlmacen({Declaracion()}));
   }
   std::filesystem::path Fichero() { return C().Carpeta() / "declaraciones.ren"; }
 

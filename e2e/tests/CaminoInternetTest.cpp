@@ -22,6 +22,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::LeerFichero;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "INTERNET E2E";
@@ -38,10 +39,6 @@ constexpr std::size_t kPersona = marco::kSujetoDeclarante - 1;
 constexpr std::size_t kDelegacion = salida::registro_renta::kCabecera1002;
 constexpr std::size_t kAdministracion = salida::registro_renta::kCabecera1022;
 
-void Poner(std::vector<std::uint8_t>& datos, std::size_t desde, std::string_view texto) {
-  std::memcpy(datos.data() + desde, texto.data(), texto.size());
-}
-
 // A D-101 declaration of a single declarant, ready to file: delegation and administration, NIF, name and
 // surname, and a salary with its withholding.
 e2e::SDeclaracionGuardada Declaracion() {
@@ -50,20 +47,20 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.tipodec = 1;
   d.idioma = "e";
   d.datos.assign(sizeof(DatosRenta), 0);
-  Poner(d.datos, kDelegacion, "28");
-  Poner(d.datos, kDelegacion + 2, "MADRID");
-  Poner(d.datos, kAdministracion, "280");
-  Poner(d.datos, kAdministracion + 3, "MADRID CENTRO");
-  Poner(d.datos, kIdentificacion + renta::kDespNif + renta::kAnchoNif * kPersona, kNif);
-  Poner(d.datos, kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
-  Poner(d.datos, kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
-  Poner(d.datos, offsetof(DatosRenta, DatosFamilia) + 4, "1960");
+  d.PonerTexto(kDelegacion, "28");
+  d.PonerTexto(kDelegacion + 2, "MADRID");
+  d.PonerTexto(kAdministracion, "280");
+  d.PonerTexto(kAdministracion + 3, "MADRID CENTRO");
+  d.PonerTexto(kIdentificacion + renta::kDespNif + renta::kAnchoNif * kPersona, kNif);
+  d.PonerTexto(kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
+  d.PonerTexto(kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
+  d.PonerTexto(offsetof(DatosRenta, DatosFamilia) + 4, "1960");
   const double salario = 3000000.0;
   const double retencion = 450000.0;
   const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
   d.datos[pagador] = 2;
-  std::memcpy(d.datos.data() + pagador + 8, &salario, sizeof salario);
-  std::memcpy(d.datos.data() + pagador + 16, &retencion, sizeof retencion);
+  d.PonerImporte(pagador + 8, salario);
+  d.PonerImporte(pagador + 16, retencion);
   return d;
 }
 
@@ -83,18 +80,10 @@ e2e::SDeclaracionGuardada Declaracion() {
   return ::testing::AssertionFailure() << "the road's declaration has errors:" << errores;
 }
 
-std::string LeerFichero(const std::filesystem::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
-
 class CaminoInternet : public e2e::CPasoDe<CaminoInternet> {
  protected:
   static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoInternet", [](const e2e::CKorvelix& programa) {
-      std::string error;
-      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
-    });
+    Estado() = std::make_unique<CCamino>("CaminoInternet", e2e::ConAlmacen({Declaracion()}));
   }
   std::filesystem::path Fichero() { return C().Carpeta() / "presentacion" / "KVXINET"; }
 

@@ -52,10 +52,6 @@ constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
 constexpr int kXPrimerHallazgo = 8 + 40;
 constexpr int kYPrimerHallazgo = 8 + 46;
 
-void Poner(std::vector<std::uint8_t>& datos, std::size_t desde, std::string_view texto) {
-  std::memcpy(datos.data() + desde, texto.data(), texto.size());
-}
-
 // A D-101 declaration of a single declarant that the check passes: delegation and administration, NIF, name and
 // surname, year of birth, and a salary with its withholding.
 e2e::SDeclaracionGuardada Declaracion() {
@@ -64,14 +60,14 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.tipodec = 1;
   d.idioma = "e";
   d.datos.assign(sizeof(DatosRenta), 0);
-  Poner(d.datos, salida::registro_renta::kCabecera1002, "28MADRID");
-  Poner(d.datos, salida::registro_renta::kCabecera1022, "280MADRID CENTRO");
-  Poner(d.datos, kNifDeclarante, kNif);
-  Poner(d.datos, kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
-  Poner(d.datos, kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
-  Poner(d.datos, offsetof(DatosRenta, DatosFamilia) + 4, "1960");
-  Poner(d.datos, kDatoPersonal, "1");
-  Poner(d.datos, kDomicilio, "CALLE MAYOR 1");
+  d.PonerTexto(salida::registro_renta::kCabecera1002, "28MADRID");
+  d.PonerTexto(salida::registro_renta::kCabecera1022, "280MADRID CENTRO");
+  d.PonerTexto(kNifDeclarante, kNif);
+  d.PonerTexto(kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
+  d.PonerTexto(kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
+  d.PonerTexto(offsetof(DatosRenta, DatosFamilia) + 4, "1960");
+  d.PonerTexto(kDatoPersonal, "1");
+  d.PonerTexto(kDomicilio, "CALLE MAYOR 1");
   d.datos[kAsignacion] = 1;
   d.datos[kResultados + renta::SMarcasPago::kA1 + kPersona] = 1;
   d.datos[kResultados + renta::SMarcasPago::kD1 + kPersona] = 1;
@@ -79,8 +75,8 @@ e2e::SDeclaracionGuardada Declaracion() {
   const double retencion = 450000.0;
   const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
   d.datos[pagador] = 2;
-  std::memcpy(d.datos.data() + pagador + 8, &salario, sizeof salario);
-  std::memcpy(d.datos.data() + pagador + 16, &retencion, sizeof retencion);
+  d.PonerImporte(pagador + 8, salario);
+  d.PonerImporte(pagador + 16, retencion);
   return d;
 }
 
@@ -98,10 +94,7 @@ std::string Errores(const std::vector<e2e::SHallazgoGuardado>& hallazgos) {
 class CaminoValidacion : public e2e::CPasoDe<CaminoValidacion> {
  protected:
   static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoValidacion", [](const e2e::CKorvelix& programa) {
-      std::string error;
-      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
-    });
+    Estado() = std::make_unique<CCamino>("CaminoValidacion", e2e::ConAlmacen({Declaracion()}));
   }
 
   // "&Declaracion", "&Estado de la Declaracion": the check runs and the findings list comes to the front.
