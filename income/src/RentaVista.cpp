@@ -1,5 +1,7 @@
 #include "income/RentaVista.h"
 
+#include <wx/button.h>
+
 #include "framework/Campo.h"
 #include "framework/EditEx.h"
 #include "framework/EditExVentana.h"
@@ -101,6 +103,15 @@ void CRentaVista::AvisarPagina() {
 
 void CRentaVista::MarcarCamposPropios() {
   if (m_pControles) renta::MarcarCamposPropios(*m_pControles);
+}
+
+wxButton* CRentaVista::CrearBotonPagina(int id, std::string_view texto, std::string_view ayuda) {
+  wxWindow* ventana = DameVentana();
+  if (ventana == nullptr) return nullptr;
+  auto* boton = new wxButton(ventana, id, wxString::FromUTF8(texto.data(), texto.size()), wxDefaultPosition,
+                             wxDefaultSize, wxBU_EXACTFIT | wxBORDER_SIMPLE);
+  boton->SetToolTip(wxString::FromUTF8(ayuda.data(), ayuda.size()));
+  return boton;
 }
 
 bool CRentaVista::ConfirmarAntesDeMover() {

@@ -471,9 +471,8 @@ int CVistaGrupos::PrepararCampos() {
   if (ventana != nullptr && m_aBotones.empty() && ConBotones()) {
     for (std::size_t i = 0; i < 2 * grupos.size(); ++i) {
       const bool siguiente = i % 2 == 0;
-      auto* boton = new wxButton(ventana, PrimerComando() + static_cast<int>(i), siguiente ? ">" : "<",
-                                 wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(siguiente ? "Siguiente" : "Anterior");
+      wxButton* boton = CrearBotonPagina(PrimerComando() + static_cast<int>(i), siguiente ? ">" : "<",
+                                         siguiente ? "Siguiente" : "Anterior");
       boton->Bind(wxEVT_BUTTON, &CVistaGrupos::AlBoton, this);
       m_aBotones.push_back(boton);
     }
@@ -483,10 +482,7 @@ int CVistaGrupos::PrepararCampos() {
   const SBotonesFila botones = BotonesFila();
   if (ventana != nullptr && m_aBotonesFila.empty()) {
     for (int j = 0; j < botones.filas; ++j) {
-      auto* boton = new wxButton(ventana, botones.primerComando + j,
-                                 wxString::FromUTF8(botones.texto.data(), botones.texto.size()), wxDefaultPosition,
-                                 wxDefaultSize, wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(wxString::FromUTF8(botones.ayuda.data(), botones.ayuda.size()));
+      wxButton* boton = CrearBotonPagina(botones.primerComando + j, botones.texto, botones.ayuda);
       boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { PulsarBotonFila(j); });
       m_aBotonesFila.push_back(boton);
     }

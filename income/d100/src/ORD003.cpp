@@ -752,9 +752,8 @@ int CVistaGruposD::PrepararCampos() {
   if (ventana != nullptr && m_aBotones[0] == nullptr) {
     for (int i = 0; i < 2 * kGruposD; ++i) {
       const bool siguiente = i % 2 == 0;
-      auto* boton = new wxButton(ventana, kComandoPrimerBotonD + i, siguiente ? ">" : "<", wxDefaultPosition,
-                                 wxDefaultSize, wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(siguiente ? "Siguiente" : "Anterior");
+      wxButton* boton =
+          CrearBotonPagina(kComandoPrimerBotonD + i, siguiente ? ">" : "<", siguiente ? "Siguiente" : "Anterior");
       boton->Bind(wxEVT_BUTTON, &CVistaGruposD::AlBoton, this);
       m_aBotones[static_cast<std::size_t>(i)] = boton;
     }

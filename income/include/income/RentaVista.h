@@ -16,6 +16,8 @@ namespace plataforma {
 class CLienzo;
 }
 
+class wxButton;
+
 namespace renta {
 
 class CRentaDoc;
@@ -69,6 +71,9 @@ class CRentaVista : public marco::CProg32View {
   // the focus, and a box the new row locks gives the focus back upwards.
   bool ConfirmarAntesDeMover();
   void EnfocarTrasMover();
+  // A small flat button of the page window (which owns it) with command `id`, label and tooltip (UTF-8); none
+  // while the view has no window.
+  wxButton* CrearBotonPagina(int id, std::string_view texto, std::string_view ayuda);
 
  private:
   std::unique_ptr<marco::CControlesPagina> m_pControles;
