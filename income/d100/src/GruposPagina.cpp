@@ -243,6 +243,24 @@ bool CControlesGrupos::AccionVentana(renta::CFilasApartadoF& filas, int grupo, i
   }
 }
 
+void CControlesGrupos::CambiarTitularFila(renta::CFilasApartadoF& filas, int grupo, int fila, int borrar, int guardar,
+                                          int marcaGuardar) {
+  const int i = filas.DamePrimera() + fila;
+  const std::uint8_t guardado = filas.TitularGuardada(i);
+  if (!filas.EsCopiaFiltrada() && guardado != 0 && guardado != filas.TitularTrabajo(i)) {
+    filas.OrdenFila(fila, borrar, 1);
+    filas.OrdenFila(fila, guardar, marcaGuardar);
+  }
+  SoloLecturaGrupo(grupo);
+}
+
+void CControlesGrupos::AvisarParIncompleto(int grupo, int fila) {
+  const unsigned char* f = FilaMostrada(grupo, fila);
+  if (f != nullptr && (Doble(f + 8) == 0) != (Doble(f + 16) == 0)) {
+    marco::CDlgMensaje().MostrarMensaje("100R177", marco::IconoAsterisco);
+  }
+}
+
 void CControlesGrupos::EnlazarCabecera(int casillaEjemplar, int casillaNif) {
   renta::EnlazarCasilla(CampoDeNumero(casillaNif), m_cabecera.nif, renta::kAnchoCabeceraNif);
   renta::EnlazarCasilla(CampoDeNumero(casillaNif + 1), m_cabecera.nombre, renta::kAnchoCabeceraTexto);

@@ -174,17 +174,10 @@ int CControlesORD005::NavegarGrupo(int grupo, int fila, int accion, int extra) {
     case kAccionBorrarModulos5:
       filas->OrdenFila(fila, renta::kOrdenBorrarModulos5, extra);
       break;
-    case kAccionTitular5: {
-      // A holder put in place of another: what the other entered for the modules goes.
-      const int i = filas->DamePrimera() + fila;
-      const std::uint8_t guardado = filas->TitularGuardada(i);
-      if (!filas->EsCopiaFiltrada() && guardado != 0 && guardado != filas->TitularTrabajo(i)) {
-        filas->OrdenFila(fila, renta::kOrdenBorrarModulos5, 1);
-        filas->OrdenFila(fila, renta::kOrdenGuardar5, 1);
-      }
-      SoloLecturaGrupo(grupo);
+    case kAccionTitular5:
+      // What the other holder entered for the modules goes.
+      CambiarTitularFila(*filas, grupo, fila, renta::kOrdenBorrarModulos5, renta::kOrdenGuardar5, 1);
       break;
-    }
     case kAccionRecargar5:
       filas->OrdenFila(fila, renta::kOrdenRecargar5, 0);
       EnlazarGrupo(grupo);

@@ -194,17 +194,10 @@ int CControlesORD006::NavegarGrupo(int grupo, int fila, int accion, int /*extra*
       filas->OrdenFila(fila, renta::kOrdenRecargar6, 0);
       SoloLecturaGrupo(grupo);
       break;
-    case kAccionTitular6: {
-      // A holder put in place of another: the amounts the other entered go.
-      const int i = filas->DamePrimera() + fila;
-      const std::uint8_t guardado = filas->TitularGuardada(i);
-      if (!filas->EsCopiaFiltrada() && guardado != 0 && guardado != filas->TitularTrabajo(i)) {
-        filas->OrdenFila(fila, renta::kOrdenBorrarImportes6, 1);
-        filas->OrdenFila(fila, renta::kOrdenGuardar6, 0);
-      }
-      SoloLecturaGrupo(grupo);
+    case kAccionTitular6:
+      // The amounts the other holder entered go.
+      CambiarTitularFila(*filas, grupo, fila, renta::kOrdenBorrarImportes6, renta::kOrdenGuardar6, 0);
       break;
-    }
     default:
       AccionVentana(*filas, grupo, fila, accion, resultado);
       break;

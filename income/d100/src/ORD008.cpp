@@ -328,13 +328,7 @@ int CControlesORD008::ComprobarCasilla(int numero) {
 int CControlesORD008::FocoEnCasilla(int numero) {
   const int nueva = FilaFocoCD(numero);
   if (nueva == m_nFilaFocoCD) return 1;
-  if (m_nFilaFocoCD >= 0) {
-    const int grupo = m_nFilaFocoCD < 3 ? kGrupoORD008C : kGrupoORD008D;
-    const unsigned char* f = FilaMostrada(grupo, m_nFilaFocoCD % 3);
-    if (f != nullptr && (Doble(f + 8) == 0) != (Doble(f + 16) == 0)) {
-      marco::CDlgMensaje().MostrarMensaje("100R177", marco::IconoAsterisco);
-    }
-  }
+  if (m_nFilaFocoCD >= 0) AvisarParIncompleto(m_nFilaFocoCD < 3 ? kGrupoORD008C : kGrupoORD008D, m_nFilaFocoCD % 3);
   m_nFilaFocoCD = nueva;
   return 1;
 }

@@ -433,30 +433,20 @@ void CControlesORD009::ComprobarFechaTransmision(int fila) {
 }
 
 int CControlesORD009::FocoEnCasilla(int numero) {
-  const auto incompleta = [](const unsigned char* f) {
-    return f != nullptr && (Doble(f + 8) == 0) != (Doble(f + 16) == 0);
-  };
   // Group A: the boxes of the holder and the two amounts of a row.
   const int grupo = GrupoDeCasilla(numero);
   const int campo = CampoDeCasilla(numero);
   if (grupo == kGrupoORD009A && campo <= 2) {
     const int fila = FilaDeCasilla(numero);
     if (fila != m_nFilaFocoA) {
-      if (m_nFilaFocoA >= 0 && incompleta(FilaMostrada(kGrupoORD009A, m_nFilaFocoA))) {
-        marco::CDlgMensaje().MostrarMensaje("100R177", marco::IconoAsterisco);
-      }
+      if (m_nFilaFocoA >= 0) AvisarParIncompleto(kGrupoORD009A, m_nFilaFocoA);
       m_nFilaFocoA = fila;
     }
   }
   if (grupo == kGrupoORD009C || grupo == kGrupoORD009D) {
     const int fila = FilaDeCasilla(numero) + (grupo == kGrupoORD009D ? 3 : 0);
     if (fila != m_nFilaFocoCD) {
-      if (m_nFilaFocoCD >= 0) {
-        const int anterior = m_nFilaFocoCD < 3 ? kGrupoORD009C : kGrupoORD009D;
-        if (incompleta(FilaMostrada(anterior, m_nFilaFocoCD % 3))) {
-          marco::CDlgMensaje().MostrarMensaje("100R177", marco::IconoAsterisco);
-        }
-      }
+      if (m_nFilaFocoCD >= 0) AvisarParIncompleto(m_nFilaFocoCD < 3 ? kGrupoORD009C : kGrupoORD009D, m_nFilaFocoCD % 3);
       m_nFilaFocoCD = fila;
     }
   }

@@ -570,6 +570,28 @@ TEST_F(PaginasF, ElSegundoImporteDeUnaFilaNoPasaDelPrimero) {
   EXPECT_EQ(Doble(fila + 16), 300.0);
 }
 
+TEST_F(PaginasF, UnaFilaDejadaConUnSoloImporteDelParAvisaAlSalir) {
+  // Page 8, group D: the second row holds its first amount only; entering another row's box gives the notice once.
+  unsigned char* fila = datos->ApartadoF2.octetos + 3328 + 24;
+  fila[0] = marco::kSujetoConyuge;
+  PonerDoble(fila + 8, 300.0);
+  auto c8 = Cargar<ordinaria::CControlesORD008>(208);
+  c8->FocoEnCasilla(104);
+  c8->FocoEnCasilla(105);
+  EXPECT_TRUE(guion.Codigos().empty()) << "a box of the same row";
+  c8->FocoEnCasilla(90);
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"100R177"});
+  c8->FocoEnCasilla(100);  // the first row of group C was left empty: no notice
+  EXPECT_EQ(guion.Veces("100R177"), 1);
+  // Page 9, group A: the same for its rows.
+  datos->ApartadoF2.octetos[3584] = marco::kSujetoDeclarante;
+  PonerDoble(datos->ApartadoF2.octetos + 3584 + 16, 50.0);
+  auto c9 = Cargar<ordinaria::CControlesORD009>(209);
+  c9->FocoEnCasilla(c9->CasillaDeCampo(ordinaria::kGrupoORD009A, 0, 1));
+  c9->FocoEnCasilla(c9->CasillaDeCampo(ordinaria::kGrupoORD009A, 1, 0));
+  EXPECT_EQ(guion.Veces("100R177"), 2);
+}
+
 // ---- the page classes ----
 
 TEST(PaginasF7a9, CadaPaginaSeHallaPorSuNombreConSuNumero) {

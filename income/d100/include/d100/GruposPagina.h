@@ -172,6 +172,14 @@ class CControlesGrupos : public marco::CControlesPagina {
   // NavegarGrupo's window actions every page shares on a group's table (kAccionPuedeMover: `resultado` gets
   // whether it may move; kAccionMover: moved and bound again). False for any other action.
   bool AccionVentana(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int& resultado);
+  // A holder put in place of another in a stored shown row: order `borrar` (mark 1) empties what the other holder
+  // entered, then order `guardar` (mark `marcaGuardar`) stores the row; nothing for a new row or a filtered copy.
+  // The read-only states of the group are set again either way.
+  void CambiarTitularFila(renta::CFilasApartadoF& filas, int grupo, int fila, int borrar, int guardar,
+                          int marcaGuardar);
+  // A row of a group of amount pairs (the first at +8, the second at +16) left with one of them and not the other:
+  // 100R177, a notice.
+  void AvisarParIncompleto(int grupo, int fila);
 
   DatosRenta* m_pDatos = nullptr;
   renta::SCabeceraPagina m_cabecera;
