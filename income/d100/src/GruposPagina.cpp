@@ -340,6 +340,13 @@ int CControlesGrupos::ContarHojasFilas(int grupo, std::size_t despClave, std::si
   return m_nHojasExtra;
 }
 
+void CControlesGrupos::CamposDerivados(int hoja) {
+  const int marca = CasillaMarcaHojas();
+  if (marca == 0) return;
+  PonerMarcaHojas(hoja == 1 && m_nHojasExtra > 0 ? static_cast<char>('0' + m_nHojasExtra) : '0');
+  EnlazarDerivada(marca, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
+}
+
 void CControlesGrupos::PonerMarcaHojas(char valor) {
   std::fill(m_aMarcaHojas.begin(), m_aMarcaHojas.begin() + kAnchoMarcaHojas, valor);
 }

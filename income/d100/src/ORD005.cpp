@@ -190,11 +190,6 @@ int CControlesORD005::NavegarGrupo(int grupo, int fila, int accion, int extra) {
   return resultado;
 }
 
-void CControlesORD005::CamposDerivados(int hoja) {
-  PonerMarcaHojas(hoja == 1 && DameHojasExtra() > 0 ? '1' : '0');
-  EnlazarDerivada(4, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
-}
-
 void CControlesORD005::CasillaCambiada(int numero) {
   if (GrupoDeCasilla(numero) != kGrupoActividades || !GrupoEditable(kGrupoActividades)) return;
   const int fila = FilaDeCasilla(numero);

@@ -206,11 +206,6 @@ int CControlesORD006::NavegarGrupo(int grupo, int fila, int accion, int /*extra*
   return resultado;
 }
 
-void CControlesORD006::CamposDerivados(int hoja) {
-  PonerMarcaHojas(hoja == 1 && DameHojasExtra() > 0 ? '1' : '0');
-  EnlazarDerivada(3, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
-}
-
 void CControlesORD006::CasillaCambiada(int numero) {
   if (GrupoDeCasilla(numero) != kGrupoAgrarias || !GrupoEditable(kGrupoAgrarias)) return;
   const int fila = FilaDeCasilla(numero);

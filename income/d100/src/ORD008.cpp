@@ -139,12 +139,6 @@ int CControlesORD008::NavegarGrupo(int grupo, int fila, int accion, int /*extra*
   return resultado;
 }
 
-void CControlesORD008::CamposDerivados(int hoja) {
-  const int extra = DameHojasExtra();
-  PonerMarcaHojas(hoja == 1 && extra > 0 ? static_cast<char>('0' + extra) : '0');
-  EnlazarDerivada(3, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
-}
-
 void CControlesORD008::FinF1() {
   if (m_pDatos != nullptr) m_pFunciones->F1(&m_pDatos->ApartadoF1, -1);
 }

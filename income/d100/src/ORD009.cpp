@@ -158,9 +158,7 @@ int CControlesORD009::NavegarGrupo(int grupo, int fila, int accion, int /*extra*
 }
 
 void CControlesORD009::CamposDerivados(int hoja) {
-  const int extra = DameHojasExtra();
-  PonerMarcaHojas(hoja == 1 && extra > 0 ? static_cast<char>('0' + extra) : '0');
-  EnlazarDerivada(3, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
+  CControlesGrupos::CamposDerivados(hoja);
   for (int j = 0; j < 3; ++j) {
     auto& marca = m_aMarcasA[static_cast<std::size_t>(j)];
     const unsigned char* f = FilaMostrada(kGrupoORD009A, j);

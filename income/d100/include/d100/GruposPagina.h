@@ -97,6 +97,9 @@ class CControlesGrupos : public marco::CControlesPagina {
   // Sheet 1: the page bound again and the sheet mark set; a further sheet: every group a page of rows on, the
   // totals emptied and the title bound; 0 past the last sheet (the title freed).
   int AvisoGrupo(int hoja, int palabra) override;
+  // The sheet mark box (CasillaMarcaHojas, when the page has one) on print: on the first sheet the number of
+  // supplementary sheets that follow, '0' without them and on a further sheet.
+  void CamposDerivados(int hoja) override;
 
   // ---- the box events (by box number): the page's own rules; the view runs the common flow around them ----
   // A value changed or toggled.

@@ -59,8 +59,6 @@ class CControlesORD005 : public CControlesGrupos {
   int ContarHojas() override;
 
   int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
-  // Box 4 prints '1' on the first sheet when a supplementary one follows, else '0'.
-  void CamposDerivados(int hoja) override;
 
   // ---- the box events (by box number) ----
   // A value changed: the code stored (a row whose code was emptied goes), a new holder empties the modules the old

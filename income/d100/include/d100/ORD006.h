@@ -49,8 +49,6 @@ class CControlesORD006 : public CControlesGrupos {
   int ContarHojas() override;
 
   int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
-  // Box 3 prints '1' on the first sheet when a supplementary one follows, else '0'.
-  void CamposDerivados(int hoja) override;
 
   // ---- the box events (by box number) ----
   void CasillaCambiada(int numero) override;

@@ -44,8 +44,6 @@ class CControlesORD008 : public CControlesGrupos {
   std::span<const int> CasillasTotales() const override;
 
   int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
-  // Box 3 shows the number of supplementary sheets on the first sheet ('0' without them).
-  void CamposDerivados(int hoja) override;
 
   // ---- the box events (by box number); each ends with Calculos100F1 (-1) ----
   // A value changed or toggled (0x403).

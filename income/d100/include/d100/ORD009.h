@@ -42,8 +42,8 @@ class CControlesORD009 : public CControlesGrupos {
   std::span<const int> CasillasTotales() const override;
 
   int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
-  // Box 3 the number of supplementary sheets (first sheet); boxes 7, 12 and 17 the mark of each row of group A
-  // ('1' the first mark, '2' the second, blank none).
+  // The sheet mark (box 3), then boxes 7, 12 and 17 the mark of each row of group A ('1' the first mark, '2' the
+  // second, blank none).
   void CamposDerivados(int hoja) override;
 
   // ---- the box events (by box number) ----
