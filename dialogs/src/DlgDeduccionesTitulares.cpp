@@ -325,28 +325,12 @@ CDlgInversionVivienda::CDlgInversionVivienda(wxWindow* padre, std::int32_t segun
 
 void CDlgInversionVivienda::ActualizarEntradas() {
   CDlgImportesTitulares::ActualizarEntradas();
-  AplicarExclusion();
-}
-
-void CDlgInversionVivienda::AplicarExclusion() {
-  if (Bloqueado() || !TodasLasEntradas()) return;
-  for (int e = 0; e < Forma().entradas; ++e) {
-    if (TitularDeEntrada(e) == 0) {
-      for (int fila : {kAjenaDosAnios, kAjenaDespues, kSinFinanciacion}) HabilitarControl(IdControl(fila, e), false);
-      continue;
-    }
-    const auto conTexto = [&](int fila) { return !marco::EsCadenaEnBlanco(TextoControl(IdControl(fila, e))); };
-    const bool ajena = conTexto(kAjenaDosAnios) || conTexto(kAjenaDespues);
-    const bool sin = conTexto(kSinFinanciacion);
-    HabilitarControl(IdControl(kAjenaDosAnios, e), !sin);
-    HabilitarControl(IdControl(kAjenaDespues, e), !sin);
-    HabilitarControl(IdControl(kSinFinanciacion, e), !ajena);
-  }
+  ExcluirFinanciacion();
 }
 
 int CDlgInversionVivienda::AlCambiarTexto(int id) {
   const int fila = FilaDeControl(id);
-  if (fila >= 0 && fila <= kSinFinanciacion) AplicarExclusion();
+  if (fila >= 0 && fila <= kSinFinanciacion) ExcluirFinanciacion();
   return 0;
 }
 

@@ -120,33 +120,17 @@ CDlgObrasMinusvalidos::CDlgObrasMinusvalidos(wxWindow* padre, std::int32_t segun
 
 void CDlgObrasMinusvalidos::ActualizarEntradas() {
   CDlgImportesTitulares::ActualizarEntradas();
-  AplicarExclusion();
-}
-
-void CDlgObrasMinusvalidos::AplicarExclusion() {
-  if (Bloqueado() || !TodasLasEntradas()) return;
-  for (int e = 0; e < Forma().entradas; ++e) {
-    if (TitularDeEntrada(e) == 0) {
-      for (int fila : {kAjenaDosAnios, kAjenaDespues, kSinFinanciacion}) HabilitarControl(IdControl(fila, e), false);
-      continue;
-    }
-    const auto conTexto = [&](int fila) { return !marco::EsCadenaEnBlanco(TextoControl(IdControl(fila, e))); };
-    const bool ajena = conTexto(kAjenaDosAnios) || conTexto(kAjenaDespues);
-    const bool sin = conTexto(kSinFinanciacion);
-    HabilitarControl(IdControl(kAjenaDosAnios, e), !sin);
-    HabilitarControl(IdControl(kAjenaDespues, e), !sin);
-    HabilitarControl(IdControl(kSinFinanciacion, e), !ajena);
-  }
+  ExcluirFinanciacion();
 }
 
 int CDlgObrasMinusvalidos::AlCambiarTexto(int id) {
-  if (FilaDeControl(id) > 0) AplicarExclusion();
+  if (FilaDeControl(id) > 0) ExcluirFinanciacion();
   return 0;
 }
 
 int CDlgObrasMinusvalidos::AlCambiarValor(int id) {
   const int resultado = CDlgImportesTitulares::AlCambiarValor(id);
-  AplicarExclusion();
+  ExcluirFinanciacion();
   return resultado;
 }
 

@@ -10,6 +10,7 @@
 #include "framework/DocumentoServicios.h"
 #include "framework/Mensajes.h"
 #include "framework/SelectorTitular.h"
+#include "framework/Utilidades.h"
 #include "platform/Texto.h"
 
 namespace dialogos {
@@ -353,6 +354,25 @@ void CDlgImportesTitulares::DeshacerTitular(int entrada) {
   m_copia[static_cast<std::size_t>(entrada)].titular = 0;
   m_titularesMostrados[static_cast<std::size_t>(entrada)] = 0;
   ActualizarDatos(0);
+}
+
+void CDlgImportesTitulares::ExcluirFinanciacion() {
+  constexpr int kAjenaDosAnios = 1;
+  constexpr int kAjenaDespues = 2;
+  constexpr int kSinFinanciacion = 3;
+  if (Bloqueado() || !TodasLasEntradas()) return;
+  for (int e = 0; e < Forma().entradas; ++e) {
+    if (TitularDeEntrada(e) == 0) {
+      for (int fila : {kAjenaDosAnios, kAjenaDespues, kSinFinanciacion}) HabilitarControl(IdControl(fila, e), false);
+      continue;
+    }
+    const auto conTexto = [&](int fila) { return !marco::EsCadenaEnBlanco(TextoControl(IdControl(fila, e))); };
+    const bool ajena = conTexto(kAjenaDosAnios) || conTexto(kAjenaDespues);
+    const bool sin = conTexto(kSinFinanciacion);
+    HabilitarControl(IdControl(kAjenaDosAnios, e), !sin);
+    HabilitarControl(IdControl(kAjenaDespues, e), !sin);
+    HabilitarControl(IdControl(kSinFinanciacion, e), !ajena);
+  }
 }
 
 // ---- entry operations ----

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogoPrueba.h"
 #include "dialogs/DlgCapitalInmobiliario.h"
 #include "framework/DialogoSimulado.h"
 #include "framework/MensajeGuion.h"
@@ -35,17 +36,9 @@ SEntradaTitular Entrada(std::uint8_t titular, std::initializer_list<std::pair<in
 double Imp(const SEntradaTitular& e, int campo) { return e.importes[static_cast<std::size_t>(campo - 1)]; }
 
 // The family unit shown, with spouse and first child.
-struct SDialogo {
-  explicit SDialogo(marco::SEntornoDialogo entorno = {1, true, true, false}) : dlg(nullptr), v(dlg.Plantilla()) {
-    dlg.FijarEntorno(entorno);
-    dlg.PonerCodigoSujeto(entorno.sujetoActual);
-  }
-  int Aceptar() {
-    v.Pulsar(marco::kIdAceptar);
-    return v.ResultadoVentana();
-  }
-  CDlgCapitalInmobiliario dlg;
-  CControlesSimulados v;
+struct SDialogo : pruebas::SDialogoSimulado<CDlgCapitalInmobiliario> {
+  explicit SDialogo(marco::SEntornoDialogo entorno = {1, true, true, false})
+      : pruebas::SDialogoSimulado<CDlgCapitalInmobiliario>(entorno) {}
 };
 
 TEST(BloqueCapital, SeLeeYSeEscribeConLasEntradasDeSuTamano) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dialogs/DlgDetallesTitular.h"
+#include "DialogoPrueba.h"
 #include "framework/DialogoSimulado.h"
 #include "framework/EditDetalle.h"
 #include "framework/EditDetalleDialogos.h"
@@ -20,36 +21,17 @@ namespace {
 
 using marco::CControlesSimulados;
 using marco::CGuionMensajes;
+using pruebas::Entrada;
 
 marco::SEntornoDialogo Familia(int sujeto = 1) { return {sujeto, true, true, true}; }
 
-SEntradaTitular Entrada(std::uint8_t titular, std::initializer_list<double> importes) {
-  SEntradaTitular e;
-  e.titular = titular;
-  std::size_t i = 0;
-  for (double v : importes) e.importes[i++] = v;
-  return e;
-}
-
 template <typename TDialogo>
-struct SDialogo {
-  explicit SDialogo(int variante = 0, marco::SEntornoDialogo entorno = Familia()) : dlg(nullptr), v(dlg.Plantilla()) {
-    dlg.FijarEntorno(entorno);
-    dlg.PonerCodigoSujeto(entorno.sujetoActual);
-    dlg.PonerColumnaConyuge(entorno.HayConyugeOHijo() ? 1 : 0);
-    if constexpr (requires { dlg.PonerVariante(variante); }) dlg.PonerVariante(variante);
+struct SDialogo : pruebas::SDialogoSimulado<TDialogo> {
+  explicit SDialogo(int variante = 0, marco::SEntornoDialogo entorno = Familia())
+      : pruebas::SDialogoSimulado<TDialogo>(entorno) {
+    this->dlg.PonerColumnaConyuge(entorno.HayConyugeOHijo() ? 1 : 0);
+    if constexpr (requires { this->dlg.PonerVariante(variante); }) this->dlg.PonerVariante(variante);
   }
-  void Abrir() { v.Abrir(dlg); }
-  int Aceptar() {
-    v.Pulsar(marco::kIdAceptar);
-    return v.ResultadoVentana();
-  }
-  void Teclear(int id, std::string_view texto) {
-    v.Enfocar(id);
-    v.Escribir(id, texto);
-  }
-  TDialogo dlg;
-  CControlesSimulados v;
 };
 
 void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }

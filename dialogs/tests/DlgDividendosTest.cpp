@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogoPrueba.h"
 #include "dialogs/DlgDividendos.h"
 #include "framework/DialogoSimulado.h"
 #include "framework/MensajeGuion.h"
@@ -29,13 +30,8 @@ SEntradaTitular Dividendo(double g, double a, double r, double gastos, double d)
   return e;
 }
 
-struct SDialogo {
-  SDialogo() : dlg(nullptr), v(dlg.Plantilla()) {
-    dlg.FijarEntorno({1, true, false, false});
-    dlg.PonerCodigoSujeto(1);
-  }
-  CDlgDividendos dlg;
-  CControlesSimulados v;
+struct SDialogo : pruebas::SDialogoSimulado<CDlgDividendos> {
+  SDialogo() : pruebas::SDialogoSimulado<CDlgDividendos>({1, true, false, false}) {}
 };
 
 TEST(DlgDividendos, CadaEntradaEsUnaLineaConSuAyudaDeTitular) {

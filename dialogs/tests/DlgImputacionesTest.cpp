@@ -14,6 +14,7 @@
 #include "dialogs/DlgDetallesTitular.h"
 #include "dialogs/DlgImputaciones.h"
 #include "dialogs/DlgPequenosTitular.h"
+#include "DialogoPrueba.h"
 #include "framework/DialogoSimulado.h"
 #include "framework/EditDetalle.h"
 #include "framework/EditDetalleDialogos.h"
@@ -31,23 +32,10 @@ using marco::CGuionMensajes;
 marco::SEntornoDialogo Familia(int sujeto = 1) { return {sujeto, true, true, true}; }
 
 template <typename TDialogo>
-struct SDialogo {
-  explicit SDialogo(marco::SEntornoDialogo entorno = Familia()) : dlg(nullptr), v(dlg.Plantilla()) {
-    dlg.FijarEntorno(entorno);
-    dlg.PonerCodigoSujeto(entorno.sujetoActual);
-    dlg.PonerColumnaConyuge(entorno.HayConyugeOHijo() ? 1 : 0);
+struct SDialogo : pruebas::SDialogoSimulado<TDialogo> {
+  explicit SDialogo(marco::SEntornoDialogo entorno = Familia()) : pruebas::SDialogoSimulado<TDialogo>(entorno) {
+    this->dlg.PonerColumnaConyuge(entorno.HayConyugeOHijo() ? 1 : 0);
   }
-  void Abrir() { v.Abrir(dlg); }
-  int Aceptar() {
-    v.Pulsar(marco::kIdAceptar);
-    return v.ResultadoVentana();
-  }
-  void Teclear(int id, std::string_view texto) {
-    v.Enfocar(id);
-    v.Escribir(id, texto);
-  }
-  TDialogo dlg;
-  CControlesSimulados v;
 };
 
 TEST(Imputaciones, ImputacionIICNuncaBajaDelQuincePorCiento) {

@@ -9,6 +9,7 @@
 
 #include "dialogs/CamposDetalle.h"
 #include "dialogs/DlgPequenosTitular.h"
+#include "DialogoPrueba.h"
 #include "framework/DialogoSimulado.h"
 #include "framework/EditDetalle.h"
 #include "framework/EditDetalleDialogos.h"
@@ -24,27 +25,14 @@ using marco::CGuionMensajes;
 marco::SEntornoDialogo Familia(int sujeto = 1) { return {sujeto, true, true, true}; }
 
 template <typename TDialogo>
-struct SDialogo {
+struct SDialogo : pruebas::SDialogoSimulado<TDialogo> {
   explicit SDialogo(int tipoUnidad = 1, bool hijos = true, marco::SEntornoDialogo entorno = Familia())
-      : dlg(nullptr), v(dlg.Plantilla()) {
-    dlg.FijarEntorno(entorno);
-    dlg.PonerCodigoSujeto(entorno.sujetoActual);
-    dlg.PonerColumnaConyuge(entorno.HayConyugeOHijo() ? 1 : 0);
-    dlg.m_nTipoUnidad = tipoUnidad;
-    dlg.m_bHijos = hijos;
+      : pruebas::SDialogoSimulado<TDialogo>(entorno) {
+    this->dlg.PonerColumnaConyuge(entorno.HayConyugeOHijo() ? 1 : 0);
+    this->dlg.m_nTipoUnidad = tipoUnidad;
+    this->dlg.m_bHijos = hijos;
   }
-  void Recibir(std::vector<unsigned char> bloque) { ASSERT_TRUE(dlg.Recibir(bloque)); }
-  void Abrir() { v.Abrir(dlg); }
-  int Aceptar() {
-    v.Pulsar(marco::kIdAceptar);
-    return v.ResultadoVentana();
-  }
-  void Teclear(int id, std::string_view texto) {
-    v.Enfocar(id);
-    v.Escribir(id, texto);
-  }
-  TDialogo dlg;
-  CControlesSimulados v;
+  void Recibir(std::vector<unsigned char> bloque) { ASSERT_TRUE(this->dlg.Recibir(bloque)); }
 };
 
 std::vector<unsigned char> Bloque(std::size_t tamano, std::initializer_list<double> dobles) {

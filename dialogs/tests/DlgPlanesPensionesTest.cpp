@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogoPrueba.h"
 #include "PruebasWx.h"
 #include "dialogs/DialogosDetalle.h"
 #include "dialogs/DlgPlanesPensiones.h"
@@ -29,23 +30,14 @@ using marco::CGuionMensajes;
 marco::SEntornoDialogo Familia(int sujeto = 1) { return {sujeto, true, false, false}; }
 
 template <typename TDialogo>
-struct SDialogo {
+struct SDialogo : pruebas::SDialogoSimulado<TDialogo> {
   explicit SDialogo(std::uint8_t titular = 2, marco::SEntornoDialogo entorno = Familia())
-      : dlg(nullptr), v(dlg.Plantilla()) {
-    dlg.FijarEntorno(entorno);
-    dlg.PonerCodigoSujeto(entorno.sujetoActual);
-    dlg.m_titular = titular;
-    dlg.m_personas.anioDeclarante = 1934;
-    dlg.m_personas.anioConyuge = 1947;
-    dlg.m_personas.grados = {65.0, 64.0, 0.0, 0.0};
+      : pruebas::SDialogoSimulado<TDialogo>(entorno) {
+    this->dlg.m_titular = titular;
+    this->dlg.m_personas.anioDeclarante = 1934;
+    this->dlg.m_personas.anioConyuge = 1947;
+    this->dlg.m_personas.grados = {65.0, 64.0, 0.0, 0.0};
   }
-  void Abrir() { v.Abrir(dlg); }
-  int Aceptar() {
-    v.Pulsar(marco::kIdAceptar);
-    return v.ResultadoVentana();
-  }
-  TDialogo dlg;
-  CControlesSimulados v;
 };
 using SGeneral = SDialogo<CDlgPlanesPensiones>;
 using SMinusvalidos = SDialogo<CDlgPlanesMinusvalidos>;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogoPrueba.h"
 #include "PruebasWx.h"
 #include "dialogs/DialogosDetalle.h"
 #include "dialogs/DlgPremios.h"
@@ -40,18 +41,8 @@ SEntradaPremio Entrada(std::uint8_t titular, double a, double b = 0.0, double c 
 }
 
 template <typename TDialogo>
-struct SDialogo {
-  explicit SDialogo(marco::SEntornoDialogo entorno = Familia()) : dlg(nullptr), v(dlg.Plantilla()) {
-    dlg.FijarEntorno(entorno);
-    dlg.PonerCodigoSujeto(entorno.sujetoActual);
-  }
-  void Abrir() { v.Abrir(dlg); }
-  int Aceptar() {
-    v.Pulsar(marco::kIdAceptar);
-    return v.ResultadoVentana();
-  }
-  TDialogo dlg;
-  CControlesSimulados v;
+struct SDialogo : pruebas::SDialogoSimulado<TDialogo> {
+  explicit SDialogo(marco::SEntornoDialogo entorno = Familia()) : pruebas::SDialogoSimulado<TDialogo>(entorno) {}
 };
 using SEspecie = SDialogo<CDlgPremiosEspecie>;
 using SMetalico = SDialogo<CDlgPremiosMetalico>;

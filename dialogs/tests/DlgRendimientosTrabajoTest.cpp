@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "DialogoPrueba.h"
 #include "PruebasWx.h"
 #include "dialogs/DialogosDetalle.h"
 #include "dialogs/DlgRendimientosTrabajo.h"
@@ -45,22 +46,13 @@ SPerceptorTrabajo Entrada(std::uint8_t titular, const char* clave, double integr
 
 // A dialog with the family of the fixture: declarant born 1940 of degree 50, spouse born 1947 of degree 0, first
 // child of degree 70.
-struct SDialogo {
-  explicit SDialogo(marco::SEntornoDialogo entorno = Familia()) : dlg(nullptr), v(dlg.Plantilla()) {
-    dlg.FijarEntorno(entorno);
-    dlg.PonerCodigoSujeto(entorno.sujetoActual);
+struct SDialogo : pruebas::SDialogoSimulado<CDlgRendimientosTrabajo> {
+  explicit SDialogo(marco::SEntornoDialogo entorno = Familia())
+      : pruebas::SDialogoSimulado<CDlgRendimientosTrabajo>(entorno) {
     dlg.m_personas.anioDeclarante = 1940;
     dlg.m_personas.anioConyuge = 1947;
     dlg.m_personas.grados = {50.0, 0.0, 70.0, 0.0};
   }
-  void Abrir() { v.Abrir(dlg); }
-  // OK with the scripted answers: the dialog's result (0: still open).
-  int Aceptar() {
-    v.Pulsar(marco::kIdAceptar);
-    return v.ResultadoVentana();
-  }
-  CDlgRendimientosTrabajo dlg;
-  CControlesSimulados v;
 };
 
 TEST(DlgRendimientosTrabajo, AbreConLasEntradasYLasCeldasQueCorresponden) {

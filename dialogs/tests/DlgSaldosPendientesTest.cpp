@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "DialogoPrueba.h"
 #include "dialogs/DlgSaldosPendientes.h"
 #include "framework/DialogoSimulado.h"
 #include "framework/MensajeGuion.h"
@@ -17,13 +18,8 @@ namespace {
 using marco::CControlesSimulados;
 
 template <typename TDialogo>
-struct SDialogo {
-  explicit SDialogo(marco::SEntornoDialogo entorno) : dlg(nullptr), v(dlg.Plantilla()) {
-    dlg.FijarEntorno(entorno);
-    dlg.PonerCodigoSujeto(entorno.sujetoActual);
-  }
-  TDialogo dlg;
-  CControlesSimulados v;
+struct SDialogo : pruebas::SDialogoSimulado<TDialogo> {
+  explicit SDialogo(marco::SEntornoDialogo entorno) : pruebas::SDialogoSimulado<TDialogo>(entorno) {}
 };
 
 SEntradaTitular Entrada(std::uint8_t titular, std::initializer_list<double> importes) {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <sstream>
 
 namespace e2e {
@@ -88,6 +89,102 @@ std::optional<CPaginaFuente> CCamino::Pagina(int pagina) const {
   return CPaginaFuente::Leer(KORVELIX_FUENTES_PAGINAS, pagina);
 }
 
+::testing::AssertionResult CCamino::PrincipalActiva() {
+  const auto principal = m_pEscritorio->EsperarVentana(titulos::kPrincipal);
+  if (!principal) return ::testing::AssertionFailure() << "no main window";
+  if (!m_pEscritorio->EsperarActiva(principal->id)) {
+    return ::testing::AssertionFailure() << "the main window did not get the focus";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult CCamino::AltaDesdeIndice(const std::string& clave) {
+  if (!VentanaDelante(titulos::kIndice, "the declaration index")) {
+    return ::testing::AssertionFailure() << "no declaration index";
+  }
+  if (!m_pEscritorio->Escribir(clave) || !m_pEscritorio->Tecla("alt+a")) {
+    return ::testing::AssertionFailure() << "the keys could not be sent";
+  }
+  if (!VentanaDelante(titulos::kAsistente, "the personal data wizard")) {
+    return ::testing::AssertionFailure() << "\"&Alta\" did not open the personal data wizard";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult CCamino::AsistenteDeclaranteSolo(const std::string& comunidad) {
+  // "Soltero/a" has the focus: tick it, say "No" children, give the year of birth and the community.
+  m_pEscritorio->Tecla("space");
+  Tabular(4);  // Casado/a, Viudo/a, Separado/a; "Cónyuge fallecido" is disabled for a single person
+  m_pEscritorio->Tecla("space");
+  Tabular(2);  // "Si"; the joint declaration's community is disabled
+  m_pEscritorio->Escribir("1960");
+  Tabular(2);  // the disability degree
+  m_pEscritorio->Escribir(comunidad);
+  Tabular(1);  // the community's name comes from its code
+  // "Aplicar" finishes the wizard: the next control after the community that takes the focus (the rows of the
+  // spouse and the children are disabled).
+  Tabular(1);
+  m_pEscritorio->Tecla("space");
+  if (!m_pEscritorio->EsperarSinVentana(titulos::kAsistente)) {
+    return ::testing::AssertionFailure() << "the wizard is still open after its data were typed and \"Aplicar\" was "
+                                            "pressed";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult CCamino::AbrirDesdeIndice(const std::string& clave) {
+  if (!VentanaDelante(titulos::kIndice, "the declaration index")) {
+    return ::testing::AssertionFailure() << "no declaration index";
+  }
+  if (!clave.empty()) m_pEscritorio->Escribir(clave);
+  m_pEscritorio->Tecla("alt+s");
+  if (!m_pEscritorio->EsperarSinVentana(titulos::kIndice)) {
+    return ::testing::AssertionFailure() << "the index did not open the declaration";
+  }
+  return PrincipalActiva();
+}
+
+::testing::AssertionResult CCamino::IrAPagina(int numero) {
+  m_pEscritorio->Tecla("ctrl+i");
+  if (!VentanaDelante(titulos::kIrAPagina, "the go-to-page dialog")) {
+    return ::testing::AssertionFailure() << "Ctrl+I did not open the go-to-page dialog";
+  }
+  m_pEscritorio->Escribir(std::to_string(numero));
+  m_pEscritorio->Tecla("Return");
+  if (!m_pEscritorio->EsperarSinVentana(titulos::kIrAPagina)) {
+    return ::testing::AssertionFailure() << "the go-to-page dialog did not close on Enter";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult CCamino::IrACasilla(int pagina, const std::string& id,
+                                               const std::function<bool(const SCasillaPagina&)>& pasaDeLargo) {
+  const auto p = Pagina(pagina);
+  if (!p) return ::testing::AssertionFailure() << "no page source for page " << pagina;
+  const int destino = p->NumeroDe(id);
+  auto tabs = p->Tabulaciones(p->PrimeraEditable(), destino);
+  if (!tabs) return ::testing::AssertionFailure() << "box " << id << " of page " << pagina << " takes no focus";
+  if (pasaDeLargo) {
+    for (const SCasillaPagina& c : p->Casillas()) {
+      if (c.numero < destino && !c.lectura && c.enPantalla && pasaDeLargo(c)) --*tabs;
+    }
+  }
+  if (!Tabular(*tabs)) return ::testing::AssertionFailure() << "the Tab keys could not be sent";
+  return ::testing::AssertionSuccess();
+}
+
+std::optional<SDeclaracionGuardada> CCamino::EsperarGuardada(
+    const std::string& clave, const std::function<bool(const SDeclaracionGuardada&)>& condicion, std::string& motivo) {
+  std::optional<SDeclaracionGuardada> fila;
+  EsperarHasta(
+      [&] {
+        fila = m_pPrograma->Declaracion(clave, &motivo);
+        return fila && condicion(*fila);
+      },
+      std::chrono::seconds(10), std::chrono::milliseconds(200));
+  return fila;
+}
+
 std::filesystem::path CCamino::GuardarFallo(const std::string& paso) {
   const std::filesystem::path png = m_carpeta / (paso + ".png");
   if (m_pEscritorio && m_pEscritorio->Listo()) {
@@ -114,6 +211,32 @@ void CPasoCamino::TearDown() {
   if (!camino->ErrorArranque().empty()) return;
   std::cout << "[ e2e ] step " << paso << " failed; the screen is in " << png.string() << ", the program's output in "
             << camino->Programa().Salida().string() << std::endl;
+}
+
+std::function<void(const CKorvelix&)> ConAlmacen(std::vector<SDeclaracionGuardada> declaraciones) {
+  return [declaraciones = std::move(declaraciones)](const CKorvelix& programa) {
+    std::string error;
+    if (!programa.PrepararAlmacen(declaraciones, error)) ADD_FAILURE() << error;
+  };
+}
+
+std::string LeerFichero(const std::filesystem::path& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+std::string Digitos(const std::string& texto) {
+  std::string d;
+  for (char c : texto) {
+    if (c >= '0' && c <= '9') d += c;
+  }
+  return d;
+}
+
+std::string Recortado(std::string texto) {
+  while (!texto.empty() && (texto.back() == ' ' || texto.back() == '\n' || texto.back() == '\0')) texto.pop_back();
+  while (!texto.empty() && texto.front() == ' ') texto.erase(texto.begin());
+  return texto;
 }
 
 std::optional<int> PaginasPdf(const std::filesystem::path& pdf) {

@@ -73,6 +73,30 @@ class CCamino {
   // The page source of a page of the program.
   std::optional<CPaginaFuente> Pagina(int pagina) const;
 
+  // ---- the moves the roads share ----
+  // The main window up and with the focus.
+  ::testing::AssertionResult PrincipalActiva();
+  // A new declaration from the index: its name typed into "Declaración:", which has the focus, and "&Alta"; the
+  // personal data wizard comes to the front.
+  ::testing::AssertionResult AltaDesdeIndice(const std::string& clave);
+  // The personal data wizard of a new declaration answered for a declarant alone: single, no children, born in
+  // 1960, community `comunidad` (its code); "Aplicar" closes it.
+  ::testing::AssertionResult AsistenteDeclaranteSolo(const std::string& comunidad);
+  // A stored declaration opened from the index: its name typed (none: the one selected), "&Seleccionar"; the
+  // index closes and the main window has the focus.
+  ::testing::AssertionResult AbrirDesdeIndice(const std::string& clave = {});
+  // Goes to page `numero` of the open declaration with the go-to-page command (Ctrl+I).
+  ::testing::AssertionResult IrAPagina(int numero);
+  // From the box that has the focus when page `pagina` opens, walks to the box with identifier `id`; the boxes
+  // before it for which `pasaDeLargo` holds take no focus now (e.g. those a rule has locked).
+  ::testing::AssertionResult IrACasilla(int pagina, const std::string& id,
+                                        const std::function<bool(const SCasillaPagina&)>& pasaDeLargo = {});
+  // Waits (10 s) until the stored row of declaration `clave` satisfies `condicion`; gives the last row read,
+  // which the caller checks field by field, and in `motivo` why none could be read.
+  std::optional<SDeclaracionGuardada> EsperarGuardada(const std::string& clave,
+                                                      const std::function<bool(const SDeclaracionGuardada&)>& condicion,
+                                                      std::string& motivo);
+
   // Keeps the screen, the windows and the program's output for a failed step; gives the picture's path.
   std::filesystem::path GuardarFallo(const std::string& paso);
 
@@ -92,6 +116,34 @@ class CPasoCamino : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 };
+
+// The steps of road `Camino` (the suite's own class, which derives from this one): the road's CCamino lives from
+// the suite's SetUpTestSuite, which builds it into Estado(), to its end.
+template <typename Camino>
+class CPasoDe : public CPasoCamino {
+ public:
+  static void TearDownTestSuite() { Estado().reset(); }
+
+ protected:
+  static std::unique_ptr<CCamino>& Estado() {
+    static std::unique_ptr<CCamino> camino;
+    return camino;
+  }
+  CCamino* CaminoActual() override { return Estado().get(); }
+  CCamino& C() { return *Estado(); }
+  CEscritorio& E() { return C().Escritorio(); }
+};
+
+// What a road that starts on a store of declarations gives CCamino: the store made with `declaraciones` before the
+// program starts (a failure to make it fails the road).
+std::function<void(const CKorvelix&)> ConAlmacen(std::vector<SDeclaracionGuardada> declaraciones);
+// The whole of a file the program wrote (empty when it cannot be read).
+std::string LeerFichero(const std::filesystem::path& ruta);
+
+// The digits of a box's text (amounts show thousands separators).
+std::string Digitos(const std::string& texto);
+// A stored or copied text without the blanks, line ends and zero bytes around it.
+std::string Recortado(std::string texto);
 
 // The folder where roads keep what they leave (the build's e2e/salida unless KORVELIX_E2E_SALIDA says otherwise).
 std::filesystem::path CarpetaSalida();

@@ -11,6 +11,16 @@
 
 namespace e2e {
 
+void SDeclaracionGuardada::PonerTexto(std::size_t desplazamiento, std::string_view texto) {
+  if (desplazamiento + texto.size() > datos.size()) return;
+  std::memcpy(datos.data() + desplazamiento, texto.data(), texto.size());
+}
+
+void SDeclaracionGuardada::PonerImporte(std::size_t desplazamiento, double valor) {
+  if (desplazamiento + sizeof valor > datos.size()) return;
+  std::memcpy(datos.data() + desplazamiento, &valor, sizeof valor);
+}
+
 namespace {
 
 // The fields of a dump line: separated by unescaped '|', escapes undone (docs/TABLAS.md).

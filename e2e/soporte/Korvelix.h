@@ -30,6 +30,9 @@ struct SDeclaracionGuardada {
   std::string Texto(std::size_t desplazamiento, std::size_t ancho) const;
   // The double stored at `desplazamiento`; none when the area is too short.
   std::optional<double> Importe(std::size_t desplazamiento) const;
+  // A road's declaration made by hand: a text or a double put at `desplazamiento` (nothing past the area's end).
+  void PonerTexto(std::size_t desplazamiento, std::string_view texto);
+  void PonerImporte(std::size_t desplazamiento, double valor);
 };
 
 // The rows of a dump of `tabla volcar` (deleted rows left out); false with the reason when the text is not one.

@@ -16,6 +16,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::Digitos;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "BASES E2E";
@@ -40,38 +41,9 @@ constexpr std::size_t kImporteTerceraClase = kFilaTerceraClase + 32;
 constexpr std::size_t kReduccionTerceraClase = offsetof(DatosRenta, BaseImponible) + 1432;
 constexpr std::size_t kReduccionesK = offsetof(DatosRenta, ApartadoK) + 0;
 
-std::string Digitos(const std::string& texto) {
-  std::string d;
-  for (char c : texto) {
-    if (c >= '0' && c <= '9') d += c;
-  }
-  return d;
-}
-
-class CaminoBases : public e2e::CPasoCamino {
+class CaminoBases : public e2e::CPasoDe<CaminoBases> {
  protected:
   static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoBases"); }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
-
-  ::testing::AssertionResult IrAPagina(int numero) {
-    E().Tecla("ctrl+i");
-    if (!C().VentanaDelante(titulos::kIrAPagina, "the go-to-page dialog")) {
-      return ::testing::AssertionFailure() << "Ctrl+I did not open the go-to-page dialog";
-    }
-    E().Escribir(std::to_string(numero));
-    E().Tecla("Return");
-    if (!E().EsperarSinVentana(titulos::kIrAPagina)) {
-      return ::testing::AssertionFailure() << "the go-to-page dialog did not close on Enter";
-    }
-    return ::testing::AssertionSuccess();
-  }
 
   // A character typed into the detail box that has the focus: the box's coded message comes up, and Enter
   // ("Aceptar") closes it.
@@ -102,29 +74,15 @@ class CaminoBases : public e2e::CPasoCamino {
 };
 
 TEST_F(CaminoBases, UnaDeclaracionNuevaPasaAlFormularioOrdinario) {
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  ASSERT_TRUE(E().Escribir(kClave));
-  ASSERT_TRUE(E().Tecla("alt+a"));
-  ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
+  ASSERT_TRUE(C().AltaDesdeIndice(kClave));
   // Single, no children, born in 1960, community 17 (the keys of CaminoRenta's wizard).
-  E().Tecla("space");
-  C().Tabular(4);
-  E().Tecla("space");
-  C().Tabular(2);
-  E().Escribir("1960");
-  C().Tabular(2);
-  E().Escribir("17");
-  C().Tabular(2);
-  E().Tecla("space");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kAsistente)) << "the wizard did not close with \"Aplicar\"";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id));
+  ASSERT_TRUE(C().AsistenteDeclaranteSolo("17"));
+  ASSERT_TRUE(C().PrincipalActiva());
   // "&Declaración", "&Ordinaria (D-100)".
   E().Tecla("alt+d");
   E().Tecla("o");
   // Page 10 exists only in the ordinary form.
-  ASSERT_TRUE(IrAPagina(10));
+  ASSERT_TRUE(C().IrAPagina(10));
   C().Alcanzado("pagina10");
 }
 
@@ -147,7 +105,7 @@ TEST_F(CaminoBases, LaAportacionDeLaPagina10SeGuardaYReduceLaBase) {
 TEST_F(CaminoBases, LasDeduccionesAbrenSuVentanaODanSuMensaje) {
   REQUIERE_PASO(C(), "pagina10");
   // Page 11: the housing-investment box (22), three Tab presses after the first box that takes input (7).
-  ASSERT_TRUE(IrAPagina(11));
+  ASSERT_TRUE(C().IrAPagina(11));
   const auto p11 = C().Pagina(kPagina11);
   ASSERT_TRUE(p11);
   const auto tabs = p11->Tabulaciones(p11->PrimeraEditable(), 22);
@@ -155,10 +113,10 @@ TEST_F(CaminoBases, LasDeduccionesAbrenSuVentanaODanSuMensaje) {
   ASSERT_TRUE(C().Tabular(*tabs));
   EXPECT_TRUE(VentanaDeDetalle("box 22 of page 11", "Inversi\xC3\xB3n en vivienda habitual"));
   // Page 12 opens on the first group's amount asked, whose detail is the balance of that group's deductions.
-  ASSERT_TRUE(IrAPagina(12));
+  ASSERT_TRUE(C().IrAPagina(12));
   EXPECT_TRUE(VentanaDeDetalle("box 3 of page 12", "Deducciones: grupo 1"));
   // Page 13 opens on the first box of the group of community 17, open for the declarant's code.
-  ASSERT_TRUE(IrAPagina(13));
+  ASSERT_TRUE(C().IrAPagina(13));
   EXPECT_TRUE(MensajeDeDetalle("box 38 of page 13"));
   C().Alcanzado("mensajes");
 }
@@ -166,14 +124,11 @@ TEST_F(CaminoBases, LasDeduccionesAbrenSuVentanaODanSuMensaje) {
 TEST_F(CaminoBases, CtrlGGuardaLaReduccionEnLosTotalesDeLaBase) {
   REQUIERE_PASO(C(), "aportacion");
   ASSERT_TRUE(E().Tecla("ctrl+g"));
-  std::optional<e2e::SDeclaracionGuardada> fila;
   std::string motivo;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila && fila->Importe(kImporteTerceraClase).value_or(0.0) == kAportacion;
-      },
-      10s, 200ms);
+  auto fila = C().EsperarGuardada(
+      kClave,
+      [&](const e2e::SDeclaracionGuardada& f) { return f.Importe(kImporteTerceraClase).value_or(0.0) == kAportacion; },
+      motivo);
   ASSERT_TRUE(fila) << motivo;
   EXPECT_EQ(fila->tipodec, 2) << "the declaration was not stored as a D-100";
   ASSERT_GT(fila->datos.size(), kReduccionTerceraClase + 40);

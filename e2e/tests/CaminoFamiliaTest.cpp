@@ -13,6 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::Recortado;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "FAMILIA E2E";
@@ -36,37 +37,14 @@ struct SHijo {
 };
 constexpr SHijo kHijos[] = {{"11111111H", "RUIZ PEREZ ANA", "1990"}, {"22222222J", "RUIZ PEREZ LUIS", "1995"}};
 
-std::string Recortado(std::string texto) {
-  while (!texto.empty() && (texto.back() == ' ' || texto.back() == '\n' || texto.back() == '\0')) texto.pop_back();
-  while (!texto.empty() && texto.front() == ' ') texto.erase(texto.begin());
-  return texto;
-}
-
-class CaminoFamilia : public e2e::CPasoCamino {
+class CaminoFamilia : public e2e::CPasoDe<CaminoFamilia> {
  protected:
   static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoFamilia"); }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
 
   // From the box page 1 opens on, walks to the box with identifier `id`. The spouse's boxes (25 to 38) are
   // read-only for a declarant alone, so the Tab key passes them by.
   ::testing::AssertionResult IrACasilla(int pagina, const std::string& id) {
-    const auto p = C().Pagina(pagina);
-    if (!p) return ::testing::AssertionFailure() << "no page source for page " << pagina;
-    const int destino = p->NumeroDe(id);
-    auto tabs = p->Tabulaciones(p->PrimeraEditable(), destino);
-    if (!tabs) return ::testing::AssertionFailure() << "box " << id << " of page " << pagina << " takes no focus";
-    for (const auto& c : p->Casillas()) {
-      if (c.numero >= 25 && c.numero <= 38 && c.numero < destino && !c.lectura && c.enPantalla) --*tabs;
-    }
-    if (!C().Tabular(*tabs)) return ::testing::AssertionFailure() << "the Tab keys could not be sent";
-    return ::testing::AssertionSuccess();
+    return C().IrACasilla(pagina, id, [](const e2e::SCasillaPagina& c) { return c.numero >= 25 && c.numero <= 38; });
   }
 
   // The stored rows hold both children, with the declarant's marks.
@@ -85,26 +63,11 @@ class CaminoFamilia : public e2e::CPasoCamino {
 };
 
 TEST_F(CaminoFamilia, UnaDeclaracionNuevaDeUnDeclaranteSoloLlegaALaPagina1) {
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  ASSERT_TRUE(E().Escribir(kClave));
-  ASSERT_TRUE(E().Tecla("alt+a"));
-  ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
+  ASSERT_TRUE(C().AltaDesdeIndice(kClave));
   // Single, "No" to children members of the family unit (the declarant files alone), born 1960, community 12;
   // "Aplicar".
-  E().Tecla("space");
-  C().Tabular(4);
-  E().Tecla("space");
-  C().Tabular(2);
-  E().Escribir("1960");
-  C().Tabular(2);
-  E().Escribir("12");
-  C().Tabular(1);
-  C().Tabular(1);
-  E().Tecla("space");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kAsistente)) << "the wizard is still open";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().AsistenteDeclaranteSolo("12"));
+  ASSERT_TRUE(C().PrincipalActiva());
   C().Alcanzado("pagina1");
 }
 
@@ -141,13 +104,12 @@ TEST_F(CaminoFamilia, CtrlGGuardaLosHijosYSuMinimoFamiliar) {
   REQUIERE_PASO(C(), "hijos");
   ASSERT_TRUE(E().Tecla("ctrl+g"));
   std::string motivo;
-  std::optional<e2e::SDeclaracionGuardada> fila;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila && fila->Texto(kDescendientes + kAnchoDescendiente + kNif, 9) == kHijos[1].nif;
+  auto fila = C().EsperarGuardada(
+      kClave,
+      [&](const e2e::SDeclaracionGuardada& f) {
+        return f.Texto(kDescendientes + kAnchoDescendiente + kNif, 9) == kHijos[1].nif;
       },
-      10s, 200ms);
+      motivo);
   ASSERT_TRUE(fila) << motivo;
   ComprobarGuardados(*fila);
   // Two children born 1984-1996 of a declarant alone: 225,000 each, whole, for the family unit and the declarant.
@@ -159,13 +121,7 @@ TEST_F(CaminoFamilia, CtrlGGuardaLosHijosYSuMinimoFamiliar) {
 TEST_F(CaminoFamilia, CerrarYVolverAAbrirConservaLosHijos) {
   REQUIERE_PASO(C(), "guardada");
   ASSERT_TRUE(E().Tecla("ctrl+o"));
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  E().Escribir(kClave);
-  E().Tecla("alt+s");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not open the declaration";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().AbrirDesdeIndice(kClave));
   ASSERT_TRUE(IrACasilla(kPaginaIdentificacion, "ZDNIU1"));
   const auto texto = C().TextoCasillaActiva();
   ASSERT_TRUE(texto) << "the first box of the list gave nothing to the clipboard";

@@ -17,6 +17,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::Digitos;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "GANANCIAS E2E";
@@ -35,15 +36,6 @@ constexpr std::size_t kTotalGrupo = offsetof(DatosRenta, ApartadoF2) + 3872;
 constexpr std::size_t kBaseGeneral = offsetof(DatosRenta, BaseImponible) + 1232;
 constexpr double kImporte = 100000.0;
 
-// The digits of a box's text (amounts show thousands separators).
-std::string Digitos(const std::string& texto) {
-  std::string d;
-  for (char c : texto) {
-    if (c >= '0' && c <= '9') d += c;
-  }
-  return d;
-}
-
 e2e::SDeclaracionGuardada Declaracion() {
   e2e::SDeclaracionGuardada d;
   d.clave = kClave;
@@ -52,55 +44,26 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.datos.assign(sizeof(DatosRenta), 0);
   const std::size_t nif =
       salida::registro_renta::kNif + salida::registro_renta::kPasoNif * (marco::kSujetoDeclarante - 1);
-  std::memcpy(d.datos.data() + nif, kNif, 9);
+  d.PonerTexto(nif, kNif);
   return d;
 }
 
-class CaminoGanancias : public e2e::CPasoCamino {
+class CaminoGanancias : public e2e::CPasoDe<CaminoGanancias> {
  protected:
   static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoGanancias", [](const e2e::CKorvelix& programa) {
-      std::string error;
-      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
-    });
-  }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
-
-  ::testing::AssertionResult IrAPagina(int numero) {
-    E().Tecla("ctrl+i");
-    if (!C().VentanaDelante(titulos::kIrAPagina, "the go-to-page dialog")) {
-      return ::testing::AssertionFailure() << "Ctrl+I did not open the go-to-page dialog";
-    }
-    E().Escribir(std::to_string(numero));
-    E().Tecla("Return");
-    if (!E().EsperarSinVentana(titulos::kIrAPagina)) {
-      return ::testing::AssertionFailure() << "the go-to-page dialog did not close on Enter";
-    }
-    return ::testing::AssertionSuccess();
+    Estado() = std::make_unique<CCamino>("CaminoGanancias", e2e::ConAlmacen({Declaracion()}));
   }
 };
 
 TEST_F(CaminoGanancias, LaDeclaracionOrdinariaSeAbreDesdeElIndice) {
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
   // The only stored declaration is selected: "&Seleccionar" opens it.
-  E().Tecla("alt+s");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not close";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().AbrirDesdeIndice());
   C().Alcanzado("abierta");
 }
 
 TEST_F(CaminoGanancias, UnaGananciaEnElPrimerGrupoDeLaPagina9) {
   REQUIERE_PASO(C(), "abierta");
-  ASSERT_TRUE(IrAPagina(9));
+  ASSERT_TRUE(C().IrAPagina(9));
   // The page opens on the holder of the first row of its first group; the holder opens the row's amounts.
   E().Escribir("D");
   E().Tecla("Tab");
@@ -137,14 +100,10 @@ TEST_F(CaminoGanancias, UnElementoConSusFechasEnLaPagina9) {
 TEST_F(CaminoGanancias, CtrlGGuardaLaGananciaEnLaBaseDelDeclarante) {
   REQUIERE_PASO(C(), "abierta");
   ASSERT_TRUE(E().Tecla("ctrl+g"));
-  std::optional<e2e::SDeclaracionGuardada> fila;
   std::string motivo;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila && fila->Importe(kGanancia + 16).value_or(0.0) == kImporte;
-      },
-      10s, 200ms);
+  auto fila = C().EsperarGuardada(
+      kClave, [&](const e2e::SDeclaracionGuardada& f) { return f.Importe(kGanancia + 16).value_or(0.0) == kImporte; },
+      motivo);
   ASSERT_TRUE(fila) << motivo;
   EXPECT_EQ(fila->tipodec, kFormularioOrdinario);
   if (C().HaAlcanzado("elemento")) {
@@ -167,7 +126,7 @@ TEST_F(CaminoGanancias, LasPaginasDeActividadesPorModulosSeAbrenSinAviso) {
   REQUIERE_PASO(C(), "abierta");
   for (const int pagina : {5, 6}) {
     SCOPED_TRACE(pagina);
-    ASSERT_TRUE(IrAPagina(pagina));
+    ASSERT_TRUE(C().IrAPagina(pagina));
     // A page the program lacked answered with a message ("PAG001") and stayed where it was.
     EXPECT_FALSE(E().EsperarVentana(titulos::kAviso, 2s)) << "a message came instead of page " << pagina;
     const auto principal = E().VentanaActiva();

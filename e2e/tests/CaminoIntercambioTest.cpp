@@ -18,6 +18,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::LeerFichero;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "INTERCAMBIO E2E";
@@ -40,35 +41,19 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.tipodec = 1;
   d.idioma = "e";
   d.datos.assign(sizeof(DatosRenta), 0);
-  std::memcpy(d.datos.data() + kNifDeclarante, kNif, 9);
+  d.PonerTexto(kNifDeclarante, kNif);
   const double salario = 3000000.0;
   const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
   d.datos[pagador] = 2;
-  std::memcpy(d.datos.data() + pagador + 8, &salario, sizeof salario);
+  d.PonerImporte(pagador + 8, salario);
   return d;
 }
 
-std::string LeerFichero(const std::filesystem::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
-
-class CaminoIntercambio : public e2e::CPasoCamino {
+class CaminoIntercambio : public e2e::CPasoDe<CaminoIntercambio> {
  protected:
   static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoIntercambio", [](const e2e::CKorvelix& programa) {
-      std::string error;
-      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
-    });
+    Estado() = std::make_unique<CCamino>("CaminoIntercambio", e2e::ConAlmacen({Declaracion()}));
   }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
   std::filesystem::path Fichero() { return C().Carpeta() / "declaraciones.ren"; }
 
   // The index comes up at start; Esc leaves the program with no declaration open.
@@ -78,11 +63,7 @@ class CaminoIntercambio : public e2e::CPasoCamino {
     }
     E().Tecla("Escape");
     if (!E().EsperarSinVentana(titulos::kIndice)) return ::testing::AssertionFailure() << "Esc left the index open";
-    const auto principal = E().EsperarVentana(titulos::kPrincipal);
-    if (!principal || !E().EsperarActiva(principal->id)) {
-      return ::testing::AssertionFailure() << "the main window did not get the focus";
-    }
-    return ::testing::AssertionSuccess();
+    return C().PrincipalActiva();
   }
 
   // A file dialog: the whole path typed into it, Enter.
@@ -155,13 +136,8 @@ TEST_F(CaminoIntercambio, ImportarEnOtraInstalacionTraeLaDeclaracionIgual) {
   // Every declaration of the file comes ticked.
   E().Tecla("Return");
   std::string motivo;
-  std::optional<e2e::SDeclaracionGuardada> fila;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila.has_value();
-      },
-      10s, 200ms);
+  auto fila = C().EsperarGuardada(
+      kClave, [](const e2e::SDeclaracionGuardada&) { return true; }, motivo);
   ASSERT_TRUE(fila) << motivo;
   CerrarAviso();
   const e2e::SDeclaracionGuardada esperada = Declaracion();

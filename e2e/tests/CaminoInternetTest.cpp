@@ -22,6 +22,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::LeerFichero;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "INTERNET E2E";
@@ -38,10 +39,6 @@ constexpr std::size_t kPersona = marco::kSujetoDeclarante - 1;
 constexpr std::size_t kDelegacion = salida::registro_renta::kCabecera1002;
 constexpr std::size_t kAdministracion = salida::registro_renta::kCabecera1022;
 
-void Poner(std::vector<std::uint8_t>& datos, std::size_t desde, std::string_view texto) {
-  std::memcpy(datos.data() + desde, texto.data(), texto.size());
-}
-
 // A D-101 declaration of a single declarant, ready to file: delegation and administration, NIF, name and
 // surname, and a salary with its withholding.
 e2e::SDeclaracionGuardada Declaracion() {
@@ -50,20 +47,20 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.tipodec = 1;
   d.idioma = "e";
   d.datos.assign(sizeof(DatosRenta), 0);
-  Poner(d.datos, kDelegacion, "28");
-  Poner(d.datos, kDelegacion + 2, "MADRID");
-  Poner(d.datos, kAdministracion, "280");
-  Poner(d.datos, kAdministracion + 3, "MADRID CENTRO");
-  Poner(d.datos, kIdentificacion + renta::kDespNif + renta::kAnchoNif * kPersona, kNif);
-  Poner(d.datos, kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
-  Poner(d.datos, kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
-  Poner(d.datos, offsetof(DatosRenta, DatosFamilia) + 4, "1960");
+  d.PonerTexto(kDelegacion, "28");
+  d.PonerTexto(kDelegacion + 2, "MADRID");
+  d.PonerTexto(kAdministracion, "280");
+  d.PonerTexto(kAdministracion + 3, "MADRID CENTRO");
+  d.PonerTexto(kIdentificacion + renta::kDespNif + renta::kAnchoNif * kPersona, kNif);
+  d.PonerTexto(kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
+  d.PonerTexto(kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
+  d.PonerTexto(offsetof(DatosRenta, DatosFamilia) + 4, "1960");
   const double salario = 3000000.0;
   const double retencion = 450000.0;
   const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
   d.datos[pagador] = 2;
-  std::memcpy(d.datos.data() + pagador + 8, &salario, sizeof salario);
-  std::memcpy(d.datos.data() + pagador + 16, &retencion, sizeof retencion);
+  d.PonerImporte(pagador + 8, salario);
+  d.PonerImporte(pagador + 16, retencion);
   return d;
 }
 
@@ -83,27 +80,11 @@ e2e::SDeclaracionGuardada Declaracion() {
   return ::testing::AssertionFailure() << "the road's declaration has errors:" << errores;
 }
 
-std::string LeerFichero(const std::filesystem::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
-
-class CaminoInternet : public e2e::CPasoCamino {
+class CaminoInternet : public e2e::CPasoDe<CaminoInternet> {
  protected:
   static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoInternet", [](const e2e::CKorvelix& programa) {
-      std::string error;
-      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
-    });
+    Estado() = std::make_unique<CCamino>("CaminoInternet", e2e::ConAlmacen({Declaracion()}));
   }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
   std::filesystem::path Fichero() { return C().Carpeta() / "presentacion" / "KVXINET"; }
 
   // "&Archivo", "Generar &fichero para Internet...".
@@ -117,13 +98,7 @@ class CaminoInternet : public e2e::CPasoCamino {
 
 TEST_F(CaminoInternet, LaDeclaracionGuardadaSeAbreDesdeElIndice) {
   ASSERT_TRUE(SinErrores(Declaracion()));
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  E().Escribir(kClave);
-  E().Tecla("alt+s");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not open the declaration";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().AbrirDesdeIndice(kClave));
   C().Alcanzado("abierta");
 }
 
@@ -182,21 +157,8 @@ TEST_F(CaminoInternet, UnaDeclaracionConErroresNoDejaFichero) {
   ASSERT_TRUE(E().EsperarVentana(titulos::kPrincipal)) << "no main window";
   // A new declaration (Ctrl+N, the name, "&Alta") with only the personal data of its wizard.
   E().Tecla("ctrl+n");
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  E().Escribir(kClaveVacia);
-  E().Tecla("alt+a");
-  ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
-  E().Tecla("space");
-  C().Tabular(4);
-  E().Tecla("space");
-  C().Tabular(2);
-  E().Escribir("1960");
-  C().Tabular(2);
-  E().Escribir("12");
-  C().Tabular(1);
-  C().Tabular(1);
-  E().Tecla("space");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kAsistente));
+  ASSERT_TRUE(C().AltaDesdeIndice(kClaveVacia));
+  ASSERT_TRUE(C().AsistenteDeclaranteSolo("12"));
   OrdenPresentar();
   // The check finds errors (no NIF, no name...): the findings list, whose "Escribir" cannot be pressed.
   ASSERT_TRUE(C().VentanaDelante(titulos::kHallazgos, "the findings list in file mode"));

@@ -33,17 +33,9 @@ std::string SinRelleno(std::string texto) {
   return texto;
 }
 
-class CaminoPatrimonio : public e2e::CPasoCamino {
+class CaminoPatrimonio : public e2e::CPasoDe<CaminoPatrimonio> {
  protected:
   static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoPatrimonio"); }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
 };
 
 TEST_F(CaminoPatrimonio, UnaDeclaracionNuevaDePatrimonioAbreSuPrimeraPagina) {
@@ -53,9 +45,7 @@ TEST_F(CaminoPatrimonio, UnaDeclaracionNuevaDePatrimonioAbreSuPrimeraPagina) {
   E().Tecla("alt+p");
   E().Tecla("alt+a");
   ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not create the declaration";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  EXPECT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus";
+  EXPECT_TRUE(C().PrincipalActiva());
   std::string motivo;
   const auto fila = C().Programa().Declaracion(kClave, &motivo);
   ASSERT_TRUE(fila) << motivo;
@@ -92,13 +82,8 @@ TEST_F(CaminoPatrimonio, ElNifYElNombreDelDialogoSeGuardanConCtrlG) {
 
   E().Tecla("ctrl+g");
   std::string motivo;
-  std::optional<e2e::SDeclaracionGuardada> fila;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila && fila->Texto(kNifDeclarante, 9) == kNif;
-      },
-      10s, 200ms);
+  auto fila = C().EsperarGuardada(
+      kClave, [&](const e2e::SDeclaracionGuardada& f) { return f.Texto(kNifDeclarante, 9) == kNif; }, motivo);
   ASSERT_TRUE(fila) << motivo;
   EXPECT_EQ(fila->tipodec, kTipoPatrimonio);
   EXPECT_EQ(fila->Texto(kNifDeclarante, 9), kNif) << "the stored NIF";

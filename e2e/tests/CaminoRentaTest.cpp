@@ -21,6 +21,8 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::Digitos;
+using e2e::Recortado;
 namespace titulos = e2e::titulos;
 
 // Where the road's outcomes lie in the stored data area of the income tax.
@@ -59,71 +61,9 @@ constexpr double kRetencion = 450000.0;
 constexpr int kPaginaIdentificacion = 101;
 constexpr int kPaginaTrabajo = 102;
 
-// The digits of a box's text (amounts show thousands separators).
-std::string Digitos(const std::string& texto) {
-  std::string d;
-  for (char c : texto) {
-    if (c >= '0' && c <= '9') d += c;
-  }
-  return d;
-}
-
-std::string Recortado(std::string texto) {
-  while (!texto.empty() && (texto.back() == ' ' || texto.back() == '\n' || texto.back() == '\0')) texto.pop_back();
-  while (!texto.empty() && texto.front() == ' ') texto.erase(texto.begin());
-  return texto;
-}
-
-class CaminoRenta : public e2e::CPasoCamino {
+class CaminoRenta : public e2e::CPasoDe<CaminoRenta> {
  protected:
   static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoRenta"); }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
-
-  // Waits until the stored row of the road's declaration satisfies `condicion`; gives the last row read, which the
-  // caller checks field by field.
-  template <typename F>
-  std::optional<e2e::SDeclaracionGuardada> EsperarGuardada(F&& condicion, std::string& motivo) {
-    std::optional<e2e::SDeclaracionGuardada> fila;
-    e2e::EsperarHasta(
-        [&] {
-          fila = C().Programa().Declaracion(kClave, &motivo);
-          return fila && condicion(*fila);
-        },
-        10s, 200ms);
-    return fila;
-  }
-
-  // From the box that has the focus when page `pagina` opens, walks to the box with identifier `id`.
-  ::testing::AssertionResult IrACasilla(int pagina, const std::string& id) {
-    const auto p = C().Pagina(pagina);
-    if (!p) return ::testing::AssertionFailure() << "no page source for page " << pagina;
-    const int destino = p->NumeroDe(id);
-    const auto tabs = p->Tabulaciones(p->PrimeraEditable(), destino);
-    if (!tabs) return ::testing::AssertionFailure() << "box " << id << " of page " << pagina << " takes no focus";
-    if (!C().Tabular(*tabs)) return ::testing::AssertionFailure() << "the Tab keys could not be sent";
-    return ::testing::AssertionSuccess();
-  }
-
-  // Goes to page `numero` of the open declaration with the go-to-page command (Ctrl+I).
-  ::testing::AssertionResult IrAPagina(int numero) {
-    E().Tecla("ctrl+i");
-    if (!C().VentanaDelante(titulos::kIrAPagina, "the go-to-page dialog")) {
-      return ::testing::AssertionFailure() << "Ctrl+I did not open the go-to-page dialog";
-    }
-    E().Escribir(std::to_string(numero));
-    E().Tecla("Return");
-    if (!E().EsperarSinVentana(titulos::kIrAPagina)) {
-      return ::testing::AssertionFailure() << "the go-to-page dialog did not close on Enter";
-    }
-    return ::testing::AssertionSuccess();
-  }
 };
 
 TEST_F(CaminoRenta, ElProgramaArrancaConElIndiceDeDeclaracionesDelante) {
@@ -135,9 +75,7 @@ TEST_F(CaminoRenta, ElProgramaArrancaConElIndiceDeDeclaracionesDelante) {
 TEST_F(CaminoRenta, UnaDeclaracionNuevaSeGuardaYAbreElAsistente) {
   REQUIERE_PASO(C(), "indice");
   // The name goes into "Declaración:", which has the focus; "&Alta" creates it.
-  ASSERT_TRUE(E().Escribir(kClave));
-  ASSERT_TRUE(E().Tecla("alt+a"));
-  ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
+  ASSERT_TRUE(C().AltaDesdeIndice(kClave));
   C().Alcanzado("asistente");
   // A new declaration is stored at once, before the wizard asks anything.
   std::string motivo;
@@ -146,31 +84,16 @@ TEST_F(CaminoRenta, UnaDeclaracionNuevaSeGuardaYAbreElAsistente) {
 
 TEST_F(CaminoRenta, ElAsistenteTomaLosDatosPersonalesConElTeclado) {
   REQUIERE_PASO(C(), "asistente");
-  // "Soltero/a" has the focus: tick it, say "No" children, give the year of birth and the community (code 12).
-  E().Tecla("space");
-  C().Tabular(4);  // Casado/a, Viudo/a, Separado/a; "Cónyuge fallecido" is disabled for a single person
-  E().Tecla("space");
-  C().Tabular(2);  // "Si"; the joint declaration's community is disabled
-  E().Escribir("1960");
-  C().Tabular(2);  // the disability degree
-  E().Escribir("12");
-  C().Tabular(1);  // the community's name comes from its code
-  // "Aplicar" finishes the wizard: the next control after the community that takes the focus (the rows of the
-  // spouse and the children are disabled).
-  C().Tabular(1);
-  E().Tecla("space");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kAsistente))
-      << "the wizard is still open after its data were typed and \"Aplicar\" was pressed";
+  // "Soltero/a", "No" children, born in 1960, community 12; "Aplicar".
+  ASSERT_TRUE(C().AsistenteDeclaranteSolo("12"));
   // The first page of the simplified form shows in the main window, which has the focus again.
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  EXPECT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  EXPECT_TRUE(C().PrincipalActiva());
   C().Alcanzado("pagina1");
 }
 
 TEST_F(CaminoRenta, ElNifQuedaComoSeEscribe) {
   REQUIERE_PASO(C(), "pagina1");
-  ASSERT_TRUE(IrACasilla(kPaginaIdentificacion, "ZDNID"));
+  ASSERT_TRUE(C().IrACasilla(kPaginaIdentificacion, "ZDNID"));
   ASSERT_TRUE(E().Escribir(kNif));
   const auto texto = C().TextoCasillaActiva();
   ASSERT_TRUE(texto) << "the NIF box gave nothing to the clipboard";
@@ -206,7 +129,8 @@ TEST_F(CaminoRenta, LaDelegacionYLaAdministracionSeTomanPorSuCodigo) {
   // The names found are in the declaration once it is saved.
   ASSERT_TRUE(E().Tecla("ctrl+g"));
   std::string motivo;
-  const auto fila = EsperarGuardada(
+  const auto fila = C().EsperarGuardada(
+      kClave,
       [&](const e2e::SDeclaracionGuardada& f) { return Recortado(f.Texto(kNombreAdministracion, 18)) == "HORTALEZA"; },
       motivo);
   ASSERT_TRUE(fila) << motivo;
@@ -221,7 +145,7 @@ TEST_F(CaminoRenta, LaDelegacionYLaAdministracionSeTomanPorSuCodigo) {
 
 TEST_F(CaminoRenta, ElSalarioDelDialogoLlegaALaCasillaDeLaPagina) {
   REQUIERE_PASO(C(), "pagina1");
-  ASSERT_TRUE(IrAPagina(2));
+  ASSERT_TRUE(C().IrAPagina(2));
   // The page opens on its first box that takes input: money pay, whose value comes from the work-income dialog.
   // Any character typed there opens the dialog.
   const auto p = C().Pagina(kPaginaTrabajo);
@@ -249,8 +173,8 @@ TEST_F(CaminoRenta, ElSalarioDelDialogoLlegaALaCasillaDeLaPagina) {
 TEST_F(CaminoRenta, IrAUnaPaginaYaAbiertaLaTraeDelante) {
   REQUIERE_PASO(C(), "salario");
   // Pages stay open side by side: going back to one brings it to the front with its box, not just in name.
-  ASSERT_TRUE(IrAPagina(1));
-  ASSERT_TRUE(IrAPagina(2));
+  ASSERT_TRUE(C().IrAPagina(1));
+  ASSERT_TRUE(C().IrAPagina(2));
   const auto texto = C().TextoCasillaActiva();
   ASSERT_TRUE(texto) << "no box of page 2 took the focus";
   EXPECT_EQ(Digitos(*texto), "3000000") << "the box with the focus shows \"" << *texto << "\", not page 2's salary";
@@ -262,7 +186,8 @@ TEST_F(CaminoRenta, CtrlGGuardaConLaDeclaracionAbierta) {
   const bool conSalario = C().HaAlcanzado("salario");
   ASSERT_TRUE(E().Tecla("ctrl+g"));
   std::string motivo;
-  const auto fila = EsperarGuardada(
+  const auto fila = C().EsperarGuardada(
+      kClave,
       [&](const e2e::SDeclaracionGuardada& f) {
         return f.Texto(kNifDeclarante, 9) == kNif &&
                (!conSalario || f.Importe(kPagadoresTrabajo + kImporteIntegroPagador).value_or(0.0) == kSalario);
@@ -289,7 +214,7 @@ TEST_F(CaminoRenta, ElResultadoDeLaDeclaracionQuedaEnSuPagina) {
   if (!C().HaAlcanzado("salario")) GTEST_SKIP() << "no salary was entered";
   // The result page of the D-101 (page 7) opens; what it shows is what the declaration holds after the whole
   // recalculation, read back from the store.
-  ASSERT_TRUE(IrAPagina(7));
+  ASSERT_TRUE(C().IrAPagina(7));
   ASSERT_TRUE(E().Tecla("ctrl+g"));
   // The declarant's slot of the results: amounts of five elements, one per person (0 the family unit).
   constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
@@ -298,7 +223,8 @@ TEST_F(CaminoRenta, ElResultadoDeLaDeclaracionQuedaEnSuPagina) {
   constexpr std::size_t kRetencionesYPagos = kResultados + 6344 + kDeclarante;
   constexpr std::size_t kResultado = kResultados + 6384 + kDeclarante;
   std::string motivo;
-  const auto fila = EsperarGuardada(
+  const auto fila = C().EsperarGuardada(
+      kClave,
       [&](const e2e::SDeclaracionGuardada& f) { return f.Importe(kRetencionesYPagos).value_or(0.0) == kRetencion; },
       motivo);
   ASSERT_TRUE(fila) << motivo;
@@ -313,17 +239,11 @@ TEST_F(CaminoRenta, CerrarYVolverAAbrirConservaNifYSalario) {
   // "Abrir declaración" (Ctrl+O) closes the open declaration and shows the index; the name typed there and
   // "&Seleccionar" open it again.
   ASSERT_TRUE(E().Tecla("ctrl+o"));
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  E().Escribir(kClave);
-  E().Tecla("alt+s");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not open the declaration";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().AbrirDesdeIndice(kClave));
   // A stored declaration opens without the wizard.
   EXPECT_TRUE(E().Ventanas(titulos::kAsistente).empty()) << "the wizard opened for a stored declaration";
 
-  ASSERT_TRUE(IrACasilla(kPaginaIdentificacion, "ZDNID"));
+  ASSERT_TRUE(C().IrACasilla(kPaginaIdentificacion, "ZDNID"));
   const auto nif = C().TextoCasillaActiva();
   ASSERT_TRUE(nif) << "the NIF box gave nothing to the clipboard";
   EXPECT_EQ(Recortado(*nif), kNif);
@@ -335,7 +255,7 @@ TEST_F(CaminoRenta, CerrarYVolverAAbrirConservaNifYSalario) {
 
   // The salary, when its step got through.
   if (C().HaAlcanzado("salario")) {
-    ASSERT_TRUE(IrAPagina(2));
+    ASSERT_TRUE(C().IrAPagina(2));
     const auto salario = C().TextoCasillaActiva();
     ASSERT_TRUE(salario) << "the work-income box gave nothing to the clipboard";
     EXPECT_EQ(Digitos(*salario), "3000000") << "the page box shows \"" << *salario << "\"";

@@ -52,10 +52,6 @@ constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
 constexpr int kXPrimerHallazgo = 8 + 40;
 constexpr int kYPrimerHallazgo = 8 + 46;
 
-void Poner(std::vector<std::uint8_t>& datos, std::size_t desde, std::string_view texto) {
-  std::memcpy(datos.data() + desde, texto.data(), texto.size());
-}
-
 // A D-101 declaration of a single declarant that the check passes: delegation and administration, NIF, name and
 // surname, year of birth, and a salary with its withholding.
 e2e::SDeclaracionGuardada Declaracion() {
@@ -64,14 +60,14 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.tipodec = 1;
   d.idioma = "e";
   d.datos.assign(sizeof(DatosRenta), 0);
-  Poner(d.datos, salida::registro_renta::kCabecera1002, "28MADRID");
-  Poner(d.datos, salida::registro_renta::kCabecera1022, "280MADRID CENTRO");
-  Poner(d.datos, kNifDeclarante, kNif);
-  Poner(d.datos, kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
-  Poner(d.datos, kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
-  Poner(d.datos, offsetof(DatosRenta, DatosFamilia) + 4, "1960");
-  Poner(d.datos, kDatoPersonal, "1");
-  Poner(d.datos, kDomicilio, "CALLE MAYOR 1");
+  d.PonerTexto(salida::registro_renta::kCabecera1002, "28MADRID");
+  d.PonerTexto(salida::registro_renta::kCabecera1022, "280MADRID CENTRO");
+  d.PonerTexto(kNifDeclarante, kNif);
+  d.PonerTexto(kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
+  d.PonerTexto(kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
+  d.PonerTexto(offsetof(DatosRenta, DatosFamilia) + 4, "1960");
+  d.PonerTexto(kDatoPersonal, "1");
+  d.PonerTexto(kDomicilio, "CALLE MAYOR 1");
   d.datos[kAsignacion] = 1;
   d.datos[kResultados + renta::SMarcasPago::kA1 + kPersona] = 1;
   d.datos[kResultados + renta::SMarcasPago::kD1 + kPersona] = 1;
@@ -79,8 +75,8 @@ e2e::SDeclaracionGuardada Declaracion() {
   const double retencion = 450000.0;
   const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
   d.datos[pagador] = 2;
-  std::memcpy(d.datos.data() + pagador + 8, &salario, sizeof salario);
-  std::memcpy(d.datos.data() + pagador + 16, &retencion, sizeof retencion);
+  d.PonerImporte(pagador + 8, salario);
+  d.PonerImporte(pagador + 16, retencion);
   return d;
 }
 
@@ -95,22 +91,11 @@ std::string Errores(const std::vector<e2e::SHallazgoGuardado>& hallazgos) {
   return texto;
 }
 
-class CaminoValidacion : public e2e::CPasoCamino {
+class CaminoValidacion : public e2e::CPasoDe<CaminoValidacion> {
  protected:
   static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoValidacion", [](const e2e::CKorvelix& programa) {
-      std::string error;
-      if (!programa.PrepararAlmacen({Declaracion()}, error)) ADD_FAILURE() << error;
-    });
+    Estado() = std::make_unique<CCamino>("CaminoValidacion", e2e::ConAlmacen({Declaracion()}));
   }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
 
   // "&Declaracion", "&Estado de la Declaracion": the check runs and the findings list comes to the front.
   std::optional<e2e::SVentana> EstadoDeLaDeclaracion() {
@@ -138,13 +123,7 @@ class CaminoValidacion : public e2e::CPasoCamino {
 };
 
 TEST_F(CaminoValidacion, LaDeclaracionSeAbreDesdeElIndice) {
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  E().Escribir(kClave);
-  E().Tecla("alt+s");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not open the declaration";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().AbrirDesdeIndice(kClave));
   C().Alcanzado("abierta");
 }
 
@@ -163,13 +142,12 @@ TEST_F(CaminoValidacion, ElNifBorradoEsUnErrorDelEstadoDeLaDeclaracion) {
   E().Tecla("Tab");
   E().Tecla("ctrl+g");
   std::string motivo;
-  std::optional<e2e::SDeclaracionGuardada> fila;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila && fila->Texto(kNifDeclarante, 9).find_first_not_of(std::string(" \0", 2)) == std::string::npos;
+  auto fila = C().EsperarGuardada(
+      kClave,
+      [&](const e2e::SDeclaracionGuardada& f) {
+        return f.Texto(kNifDeclarante, 9).find_first_not_of(std::string(" \0", 2)) == std::string::npos;
       },
-      10s, 200ms);
+      motivo);
   ASSERT_TRUE(fila) << motivo;
   ASSERT_EQ(fila->Texto(kNifDeclarante, 9).find_first_not_of(std::string(" \0", 2)), std::string::npos)
       << "the NIF was not erased: \"" << fila->Texto(kNifDeclarante, 9) << "\"";
@@ -197,9 +175,7 @@ TEST_F(CaminoValidacion, ElDobleClicLlevaALaCasillaYLaCorreccionQuitaElError) {
   ASSERT_TRUE(E().EsperarSinVentana(titulos::kHallazgos)) << "the double click on the finding did not close the list";
   // The pointer goes back to its corner, off the page's boxes.
   E().MoverRaton(0, 0);
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  ASSERT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().PrincipalActiva());
 
   // What is typed goes to the box that has the focus: it must be the NIF.
   ASSERT_TRUE(E().Escribir(kNifCorregido));
@@ -218,13 +194,8 @@ TEST_F(CaminoValidacion, ElDobleClicLlevaALaCasillaYLaCorreccionQuitaElError) {
 
   // Stored, the NIF is in the declarant's slot: the box the finding led to was the NIF box.
   E().Tecla("ctrl+g");
-  std::optional<e2e::SDeclaracionGuardada> fila;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila && fila->Texto(kNifDeclarante, 9) == kNifCorregido;
-      },
-      10s, 200ms);
+  auto fila = C().EsperarGuardada(
+      kClave, [&](const e2e::SDeclaracionGuardada& f) { return f.Texto(kNifDeclarante, 9) == kNifCorregido; }, motivo);
   ASSERT_TRUE(fila) << motivo;
   EXPECT_EQ(fila->Texto(kNifDeclarante, 9), kNifCorregido) << "the NIF typed did not reach the declarant's NIF";
 }

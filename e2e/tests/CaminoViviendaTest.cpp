@@ -16,6 +16,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::Digitos;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "VIVIENDA E2E";
@@ -33,46 +34,16 @@ constexpr double kInversion = 1000000.0;
 // Above 750,000 of first amounts: 15 % of the part above plus 25 % of the first 750,000.
 constexpr double kDeduccion = (kInversion - 750000.0) * 0.15 + 187500.0;
 
-std::string Digitos(const std::string& texto) {
-  std::string d;
-  for (char c : texto) {
-    if (c >= '0' && c <= '9') d += c;
-  }
-  return d;
-}
-
-class CaminoVivienda : public e2e::CPasoCamino {
+class CaminoVivienda : public e2e::CPasoDe<CaminoVivienda> {
  protected:
   static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoVivienda"); }
-  static void TearDownTestSuite() { Estado().reset(); }
-  static std::unique_ptr<CCamino>& Estado() {
-    static std::unique_ptr<CCamino> camino;
-    return camino;
-  }
-  CCamino* CaminoActual() override { return Estado().get(); }
-  CCamino& C() { return *Estado(); }
-  e2e::CEscritorio& E() { return C().Escritorio(); }
 };
 
 TEST_F(CaminoVivienda, UnaDeclaracionNuevaPasaElAsistente) {
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  ASSERT_TRUE(E().Escribir(kClave));
-  ASSERT_TRUE(E().Tecla("alt+a"));
-  ASSERT_TRUE(C().VentanaDelante(titulos::kAsistente, "the personal data wizard"));
+  ASSERT_TRUE(C().AltaDesdeIndice(kClave));
   // Single, no children, born in 1960, community 12; "Aplicar".
-  E().Tecla("space");
-  C().Tabular(4);
-  E().Tecla("space");
-  C().Tabular(2);
-  E().Escribir("1960");
-  C().Tabular(2);
-  E().Escribir("12");
-  C().Tabular(2);
-  E().Tecla("space");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kAsistente)) << "the wizard did not close with \"Aplicar\"";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  EXPECT_TRUE(E().EsperarActiva(principal->id)) << "the main window did not get the focus back";
+  ASSERT_TRUE(C().AsistenteDeclaranteSolo("12"));
+  EXPECT_TRUE(C().PrincipalActiva());
   C().Alcanzado("pagina1");
 }
 
@@ -117,13 +88,9 @@ TEST_F(CaminoVivienda, LaDeduccionLlegaAlResultadoYSeGuarda) {
   REQUIERE_PASO(C(), "vivienda");
   ASSERT_TRUE(E().Tecla("ctrl+g"));
   std::string motivo;
-  std::optional<e2e::SDeclaracionGuardada> fila;
-  e2e::EsperarHasta(
-      [&] {
-        fila = C().Programa().Declaracion(kClave, &motivo);
-        return fila && fila->Importe(kViviendaM + 8).value_or(0.0) == kInversion;
-      },
-      10s, 200ms);
+  auto fila = C().EsperarGuardada(
+      kClave, [&](const e2e::SDeclaracionGuardada& f) { return f.Importe(kViviendaM + 8).value_or(0.0) == kInversion; },
+      motivo);
   ASSERT_TRUE(fila) << motivo;
   ASSERT_GT(fila->datos.size(), kDeduccionVivienda + 2 * kPasoMiembro);
   EXPECT_EQ(fila->datos[kViviendaM], marco::kSujetoDeclarante) << "the housing entry's holder";

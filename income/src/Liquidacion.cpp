@@ -141,13 +141,7 @@ void CControlesFijos::PonerDatos(DatosRenta* datos, SCabeceraPagina cabecera) {
   m_cabecera = cabecera;
 }
 
-void CControlesFijos::TomarDocumento() {
-  auto* documento = dynamic_cast<CRentaDoc*>(DameDocumento());
-  if (documento == nullptr) return;
-  documento->RellenarCabecera();
-  m_pDatos = &documento->Datos();
-  m_cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
-}
+void CControlesFijos::TomarDocumento() { TomarDocumentoRenta(*this, m_pDatos, m_cabecera); }
 
 int CControlesFijos::Sujeto() {
   const std::int32_t sujeto = marco::DameSujetoActual();

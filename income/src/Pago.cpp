@@ -242,12 +242,9 @@ void CControlesORD017::PonerDatos(DatosRenta* datos, SCabeceraPagina cabecera, m
 }
 
 void CControlesORD017::TomarDocumento() {
-  auto* documento = dynamic_cast<CRentaDoc*>(DameDocumento());
-  if (documento == nullptr) return;
-  documento->RellenarCabecera();
-  m_pDatos = &documento->Datos();
-  m_cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
-  m_pValidador = &documento->Validador();
+  if (CRentaDoc* documento = TomarDocumentoRenta(*this, m_pDatos, m_cabecera)) {
+    m_pValidador = &documento->Validador();
+  }
 }
 
 int CControlesORD017::Sujeto() {
@@ -399,11 +396,7 @@ void CControlesORD018::PonerDatos(DatosRenta* datos, SCabeceraPagina cabecera) {
 
 void CControlesORD018::Enlazar(int liberarAntes) {
   if (liberarAntes != 0) LiberarEnlaces();
-  if (auto* documento = dynamic_cast<CRentaDoc*>(DameDocumento())) {
-    documento->RellenarCabecera();
-    m_pDatos = &documento->Datos();
-    m_cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
-  }
+  TomarDocumentoRenta(*this, m_pDatos, m_cabecera);
   LiberarEnlaces();
   if (m_pDatos == nullptr) return;
   // ORD017's places: boxes 1-22 the same (21 the final differences themselves), then one less from ORD017's 24.

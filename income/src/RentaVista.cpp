@@ -1,7 +1,11 @@
 #include "income/RentaVista.h"
 
+#include <wx/button.h>
+
 #include "framework/Campo.h"
 #include "framework/EditEx.h"
+#include "framework/EditExVentana.h"
+#include "framework/TextosVentana.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 
@@ -100,6 +104,39 @@ void CRentaVista::AvisarPagina() {
 
 void CRentaVista::MarcarCamposPropios() {
   if (m_pControles) renta::MarcarCamposPropios(*m_pControles);
+}
+
+wxButton* CRentaVista::CrearBotonPagina(int id, std::string_view texto, std::string_view ayuda) {
+  wxWindow* ventana = DameVentana();
+  if (ventana == nullptr) return nullptr;
+  auto* boton = new wxButton(ventana, id, wxString::FromUTF8(texto.data(), texto.size()), wxDefaultPosition,
+                             wxDefaultSize, wxBU_EXACTFIT | wxBORDER_SIMPLE);
+  boton->SetToolTip(marco::TextoFijoWx(ayuda));
+  return boton;
+}
+
+bool CRentaVista::ConfirmarAntesDeMover() {
+  const int numero = NumeroCampoActivo();
+  if (numero >= 1 && EditModificado()) {
+    GuardarEditActivo();
+    if (ComprobarCampo(numero) != 1) return false;
+    MarcarDocumentoModificado();
+    LimpiarEditModificado();
+    RefrescarControles();
+  }
+  return true;
+}
+
+void CRentaVista::EnfocarTrasMover() {
+  if (marco::CEditEx* edit = DameEditActivo()) {
+    edit->IntercambiarDatos(0);
+    if (marco::CVentanaEdit* ventana = edit->DameVentana()) ventana->SetFocus();
+  }
+  const int activo = DameCampoActivo();
+  if (const marco::CCampo* campo = activo >= 0 ? DameCampo(activo) : nullptr; campo != nullptr && campo->SoloLectur) {
+    const int anterior = SiguienteCampoEditable(activo, -1);
+    if (anterior >= 0 && anterior != activo) IrACampo(anterior);
+  }
 }
 
 }  // namespace renta

@@ -38,6 +38,16 @@ void EnlazarCasillasDatos(marco::CControlesPagina& controles, std::span<const SC
   }
 }
 
+CRentaDoc* TomarDocumentoRenta(const marco::CControlesPagina& controles, DatosRenta*& datos,
+                               SCabeceraPagina& cabecera) {
+  auto* documento = dynamic_cast<CRentaDoc*>(controles.DameDocumento());
+  if (documento == nullptr) return nullptr;
+  documento->RellenarCabecera();
+  datos = &documento->Datos();
+  cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
+  return documento;
+}
+
 void PonerSoloLectura(marco::CCampo* campo, bool soloLectura) {
   if (campo != nullptr) campo->SoloLectur = (campo->SoloLecturInicial != 0 || soloLectura) ? 1 : 0;
 }
@@ -201,13 +211,7 @@ void CControlesSIM003::PonerDatos(DatosRenta* datos, SCabeceraPagina cabecera) {
   m_cabecera = cabecera;
 }
 
-void CControlesSIM003::TomarDocumento() {
-  auto* documento = dynamic_cast<CRentaDoc*>(DameDocumento());
-  if (documento == nullptr) return;
-  documento->RellenarCabecera();
-  m_pDatos = &documento->Datos();
-  m_cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
-}
+void CControlesSIM003::TomarDocumento() { TomarDocumentoRenta(*this, m_pDatos, m_cabecera); }
 
 int CControlesSIM003::FilaDeCasillaF1(int numero) {
   const int k = numero - kPrimeraCasillaF1;

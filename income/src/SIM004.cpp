@@ -133,12 +133,9 @@ void CControlesSIM004::PonerDatos(DatosRenta* datos, SCabeceraPagina cabecera, m
 }
 
 void CControlesSIM004::TomarDocumento() {
-  auto* documento = dynamic_cast<CRentaDoc*>(DameDocumento());
-  if (documento == nullptr) return;
-  documento->RellenarCabecera();
-  m_pDatos = &documento->Datos();
-  m_cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
-  m_pValidador = &documento->Validador();
+  if (CRentaDoc* documento = TomarDocumentoRenta(*this, m_pDatos, m_cabecera)) {
+    m_pValidador = &documento->Validador();
+  }
 }
 
 const CControlesSIM004::STablaJ* CControlesSIM004::TablaDeCasilla(int numero) {

@@ -154,11 +154,7 @@ class CDlgInversionVivienda : public CDlgImportesTitulares {
 
  protected:
   bool FilaCalculada(int fila) const override { return fila == kCuentasVivienda; }
-  void AlAbrir() override { AplicarExclusion(); }
-
- private:
-  // Rows 1 and 2 against row 3 of each entry in use: the ones with text close the others.
-  void AplicarExclusion();
+  void AlAbrir() override { ExcluirFinanciacion(); }
 };
 
 class CDlgCompensacionVivienda : public CDlgImportesTitulares {

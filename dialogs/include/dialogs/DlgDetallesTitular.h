@@ -53,11 +53,6 @@ class CDlgObrasMinusvalidos : public CDlgImportesTitulares {
   void ActualizarEntradas() override;
   int AlCambiarTexto(int id) override;
   int AlCambiarValor(int id) override;
-
- private:
-  // Each entry: without holder nothing is open; with one, the two amounts with outside financing against the one
-  // without it (the ones holding text close the others).
-  void AplicarExclusion();
 };
 
 class CDlgImportesTitular : public CDlgImportesTitulares {

@@ -196,6 +196,10 @@ class CDlgImportesTitulares : public marco::CTemplateDlgTitulares {
   std::vector<unsigned char>& RestoEditable() { return m_restoCopia; }
   // Takes back a holder just typed (the entry has none again) and shows the values.
   void DeshacerTitular(int entrada);
+  // The dwelling investments' rows 1 and 2 (amounts with outside financing) against row 3 (the amount without it),
+  // in every entry once all entries may be edited: without holder none of the three is open; with one, the rows
+  // holding text close the others.
+  void ExcluirFinanciacion();
 
  private:
   // 1 passed, 0 stopped; shows the message and puts the focus on the field at fault when it stops.

@@ -1,6 +1,10 @@
 #include "d100/FechasElementos.h"
 
+#include <cstring>
+
+#include "framework/DlgMensaje.h"
 #include "framework/Fechas.h"
+#include "framework/Mensajes.h"
 #include "framework/Validador.h"
 
 namespace ordinaria {
@@ -53,6 +57,24 @@ std::string_view ProblemaAdquisicionSola(std::string_view adquisicion, EPlazoEle
   if (ano == 0) return {};
   const bool falla = plazo == EPlazoElemento::HastaDosAnos ? ano < 1997 : ano > 1997;
   return falla ? kMensajeAdquisicionSola : std::string_view{};
+}
+
+void RechazarFechaFila(unsigned char* fecha, const unsigned char* copia, EProblemaFecha problema, EPlazoElemento plazo,
+                       const std::function<void()>& vaciar) {
+  // The copy is taken first: clearing what depends on the date may clear it too.
+  char anterior[8];
+  std::memcpy(anterior, copia, sizeof anterior);
+  const SMensajesFecha mensajes = MensajesFecha(problema, plazo);
+  if (!FechaPresente(std::string_view(anterior, sizeof anterior))) {
+    marco::CDlgMensaje().MostrarMensaje(mensajes.error, marco::IconoExclamacion);
+    std::memset(fecha, 0, 8);
+  } else if (marco::CDlgMensaje().MostrarMensaje(mensajes.pregunta, marco::IconoMano) == marco::kBotonCorregir) {
+    // The date kept before goes back into the row.
+    std::memcpy(fecha, anterior, 8);
+  } else {
+    std::memset(fecha, 0, 8);
+    if (vaciar) vaciar();
+  }
 }
 
 }  // namespace ordinaria

@@ -7,12 +7,15 @@
 #include <cstring>
 #include <string>
 
+#include "d100/ValoresFila.h"
 #include "framework/Campo.h"
-#include "framework/TextosVentana.h"
+#include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditEx.h"
 #include "framework/EditExVentana.h"
+#include "framework/Mensajes.h"
 #include "framework/Prog32ViewReglas.h"
+#include "framework/TextosVentana.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 
@@ -33,13 +36,7 @@ void CControlesGrupos::PonerDatos(DatosRenta* datos, renta::SCabeceraPagina cabe
   m_cabecera = cabecera;
 }
 
-void CControlesGrupos::TomarDocumento() {
-  auto* documento = dynamic_cast<renta::CRentaDoc*>(DameDocumento());
-  if (documento == nullptr) return;
-  documento->RellenarCabecera();
-  m_pDatos = &documento->Datos();
-  m_cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
-}
+void CControlesGrupos::TomarDocumento() { renta::TomarDocumentoRenta(*this, m_pDatos, m_cabecera); }
 
 int CControlesGrupos::SujetoMostrado() const {
   const std::int32_t sujeto = marco::DameSujetoActual();
@@ -120,6 +117,12 @@ unsigned char* CControlesGrupos::FilaGuardada(int grupo, int fila) const {
   const int i = filas->DamePrimera() + fila;
   if (fila < 0 || fila >= filas->DameMostradas() || i >= filas->DameFilas()) return nullptr;
   return filas->FilaEnDatos(i);
+}
+
+double CControlesGrupos::DameImporteFila(int grupo, int fila, int campo) const {
+  renta::CFilasApartadoF* filas = Filas(grupo);
+  const auto* p = filas != nullptr ? static_cast<const unsigned char*>(filas->DireccionCampo(fila, campo)) : nullptr;
+  return p != nullptr ? Doble(p) : 0.0;
 }
 
 std::uint8_t CControlesGrupos::ClaveFila(int grupo, int fila) const {
@@ -226,10 +229,48 @@ void CControlesGrupos::RecargarGrupos() {
   EnlazarFilas();
 }
 
-void CControlesGrupos::EnlazarCabecera(int casillaEjemplar) {
-  renta::EnlazarCasilla(CampoDeNumero(1), m_cabecera.nif, renta::kAnchoCabeceraNif);
-  renta::EnlazarCasilla(CampoDeNumero(2), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
+bool CControlesGrupos::AccionVentana(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int& resultado) {
+  switch (accion) {
+    case kAccionPuedeMover:
+      resultado = filas.PuedeMover(fila == 0 ? 0 : 1);
+      return true;
+    case kAccionMover:
+      filas.Navegar(fila == 0 ? 0 : 1);
+      EnlazarGrupo(grupo);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CControlesGrupos::CambiarTitularFila(renta::CFilasApartadoF& filas, int grupo, int fila, int borrar, int guardar,
+                                          int marcaGuardar) {
+  const int i = filas.DamePrimera() + fila;
+  const std::uint8_t guardado = filas.TitularGuardada(i);
+  if (!filas.EsCopiaFiltrada() && guardado != 0 && guardado != filas.TitularTrabajo(i)) {
+    filas.OrdenFila(fila, borrar, 1);
+    filas.OrdenFila(fila, guardar, marcaGuardar);
+  }
+  SoloLecturaGrupo(grupo);
+}
+
+void CControlesGrupos::AvisarParIncompleto(int grupo, int fila) {
+  const unsigned char* f = FilaMostrada(grupo, fila);
+  if (f != nullptr && (Doble(f + 8) == 0) != (Doble(f + 16) == 0)) {
+    marco::CDlgMensaje().MostrarMensaje("100R177", marco::IconoAsterisco);
+  }
+}
+
+void CControlesGrupos::EnlazarCabecera(int casillaEjemplar, int casillaNif) {
+  renta::EnlazarCasilla(CampoDeNumero(casillaNif), m_cabecera.nif, renta::kAnchoCabeceraNif);
+  renta::EnlazarCasilla(CampoDeNumero(casillaNif + 1), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
   renta::EnlazarCasilla(CampoDeNumero(casillaEjemplar), m_cabecera.ejemplar, renta::kAnchoCabeceraTexto);
+}
+
+void CControlesGrupos::EnlazarNota(int numero, std::string_view nota) {
+  m_aNota.fill('\0');
+  std::memcpy(m_aNota.data(), nota.data(), std::min(nota.size(), kAnchoNota));
+  renta::EnlazarCasilla(CampoDeNumero(numero), m_aNota.data(), kAnchoNota);
 }
 
 void CControlesGrupos::Enlazar(int liberarAntes) {
@@ -281,6 +322,29 @@ int CControlesGrupos::ContarHojas() {
   const int porHoja = std::max(FilasPorHoja(), 1);
   m_nHojasExtra = maximo == 0 ? 0 : (maximo + porHoja - 1) / porHoja - 1;
   return m_nHojasExtra;
+}
+
+int CControlesGrupos::ContarHojasFilas(int grupo, std::size_t despClave, std::size_t despTitular) {
+  int n = 0;
+  const renta::CFilasApartadoF* filas = Filas(grupo);
+  const int sujeto = SujetoMostrado();
+  if (filas != nullptr && m_pDatos != nullptr) {
+    for (int i = 0; i < filas->DameFilas(); ++i) {
+      const unsigned char* f = filas->FilaEnDatos(i);
+      if (f == nullptr || Entero(f + despClave) <= 0) continue;
+      if (sujeto == marco::kSujetoUnidadFamiliar || f[despTitular] == sujeto) ++n;
+    }
+  }
+  const int porHoja = std::max(FilasPorHoja(), 1);
+  m_nHojasExtra = n == 0 ? 0 : (n + porHoja - 1) / porHoja - 1;
+  return m_nHojasExtra;
+}
+
+void CControlesGrupos::CamposDerivados(int hoja) {
+  const int marca = CasillaMarcaHojas();
+  if (marca == 0) return;
+  PonerMarcaHojas(hoja == 1 && m_nHojasExtra > 0 ? static_cast<char>('0' + m_nHojasExtra) : '0');
+  EnlazarDerivada(marca, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
 }
 
 void CControlesGrupos::PonerMarcaHojas(char valor) {
@@ -358,6 +422,46 @@ void CVistaGrupos::ConfirmarCampoActivo() {
   HabilitarBotonesGrupos();
 }
 
+void CVistaGrupos::Enfocar() {
+  if (const int casilla = Grupos()->TomarCasillaAEnfocar()) IrACampo(casilla - 1);
+}
+
+int CVistaGrupos::AplicarDependencias(int numero) {
+  Grupos()->CasillaCambiada(numero);
+  HabilitarBotonesGrupos();
+  CalcularTodo();
+  Enfocar();
+  return AvisarOtrasVistas(numero) ? 1 : 0;
+}
+
+int CVistaGrupos::Recalcular(int numero) {
+  const int calcular = Grupos()->CasillaConfirmada(numero);
+  HabilitarBotonesGrupos();
+  if (calcular != 0) CalcularTodo();
+  MarcarDocumentoModificado();
+  return calcular;
+}
+
+int CVistaGrupos::ComprobarCampo(int numero) {
+  const int resultado = Grupos()->ComprobarCasilla(numero);
+  HabilitarBotonesGrupos();
+  CalcularTodo();
+  MarcarDocumentoModificado();
+  Enfocar();
+  return resultado;
+}
+
+void CVistaGrupos::AvisarInfoPersona() {
+  if (marco::DameSujetoActual() != marco::kSujetoUnidadFamiliar && marco::HayConyugeOHijo() == 1) {
+    marco::CDlgMensaje().MostrarMensaje("WINR007", marco::IconoExclamacion);
+  }
+}
+
+void CVistaGrupos::TrasInfoFila(int casilla) {
+  HabilitarBotonesGrupos();
+  ActivarMasTarde(casilla);
+}
+
 bool CVistaGrupos::BotonHabilitado(int grupo, int direccion) const {
   const int g = Grupos()->IndiceGrupo(grupo);
   const auto i = static_cast<std::size_t>(2 * g + (direccion == 0 ? 0 : 1));
@@ -377,27 +481,11 @@ void CVistaGrupos::HabilitarBotonesGrupos() {
 }
 
 int CVistaGrupos::MoverGrupo(int direccion, int grupo) {
-  const int numero = NumeroCampoActivo();
-  if (numero >= 1 && EditModificado()) {
-    GuardarEditActivo();
-    if (ComprobarCampo(numero) != 1) return 0;
-    MarcarDocumentoModificado();
-    LimpiarEditModificado();
-    RefrescarControles();
-  }
+  if (!ConfirmarAntesDeMover()) return 0;
   Grupos()->NavegarGrupo(grupo, direccion, kAccionMover, 0);
   HabilitarBotonesGrupos();
   RefrescarControles();
-  if (marco::CEditEx* edit = DameEditActivo()) {
-    edit->IntercambiarDatos(0);
-    if (marco::CVentanaEdit* ventana = edit->DameVentana()) ventana->SetFocus();
-  }
-  // A box that the new row locks gives the focus back upwards.
-  const int activo = DameCampoActivo();
-  if (const marco::CCampo* campo = activo >= 0 ? DameCampo(activo) : nullptr; campo != nullptr && campo->SoloLectur) {
-    const int anterior = SiguienteCampoEditable(activo, -1);
-    if (anterior >= 0 && anterior != activo) IrACampo(anterior);
-  }
+  EnfocarTrasMover();
   return 1;
 }
 
@@ -408,19 +496,43 @@ int CVistaGrupos::PrepararCampos() {
   if (ventana != nullptr && m_aBotones.empty() && ConBotones()) {
     for (std::size_t i = 0; i < 2 * grupos.size(); ++i) {
       const bool siguiente = i % 2 == 0;
-      auto* boton = new wxButton(ventana, PrimerComando() + static_cast<int>(i), siguiente ? ">" : "<",
-                                 wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(marco::TextoFijoWx(siguiente ? "Siguiente" : "Anterior"));
+      wxButton* boton = CrearBotonPagina(PrimerComando() + static_cast<int>(i), siguiente ? ">" : "<",
+                                         siguiente ? "Siguiente" : "Anterior");
       boton->Bind(wxEVT_BUTTON, &CVistaGrupos::AlBoton, this);
       m_aBotones.push_back(boton);
     }
     ColocarBotones();
   }
   HabilitarBotonesGrupos();
+  const SBotonesFila botones = BotonesFila();
+  if (ventana != nullptr && m_aBotonesFila.empty()) {
+    for (int j = 0; j < botones.filas; ++j) {
+      wxButton* boton = CrearBotonPagina(botones.primerComando + j, botones.texto, botones.ayuda);
+      boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { PulsarBotonFila(j); });
+      m_aBotonesFila.push_back(boton);
+    }
+  }
+  ColocarBotonesFila();
   return 1;
 }
 
-void CVistaGrupos::AlMostrarCampo() { ColocarBotones(); }
+void CVistaGrupos::AlMostrarCampo() {
+  ColocarBotones();
+  ColocarBotonesFila();
+}
+
+void CVistaGrupos::ColocarBotonesFila() {
+  const int separacion = BotonesFila().separacion;
+  const plataforma::CPunto desplazamiento = Desplazamiento();
+  for (std::size_t j = 0; j < m_aBotonesFila.size(); ++j) {
+    const int casilla = CasillaBotonFila(static_cast<int>(j));
+    const marco::CCampo* campo = casilla > 0 ? DameCampo(casilla - 1) : nullptr;
+    if (m_aBotonesFila[j] == nullptr || campo == nullptr) continue;
+    const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
+    const int lado = std::max(12, static_cast<int>(r.bottom - r.top));
+    m_aBotonesFila[j]->SetSize(r.right + separacion, r.top, lado, lado);
+  }
+}
 
 void CVistaGrupos::ColocarBotones() {
   constexpr double kLado = 20.0;  // page units

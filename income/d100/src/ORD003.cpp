@@ -193,13 +193,7 @@ void CControlesGruposD::PonerDatos(DatosRenta* datos, renta::SCabeceraPagina cab
   m_cabecera = cabecera;
 }
 
-void CControlesGruposD::TomarDocumento() {
-  auto* documento = dynamic_cast<renta::CRentaDoc*>(DameDocumento());
-  if (documento == nullptr) return;
-  documento->RellenarCabecera();
-  m_pDatos = &documento->Datos();
-  m_cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
-}
+void CControlesGruposD::TomarDocumento() { renta::TomarDocumentoRenta(*this, m_pDatos, m_cabecera); }
 
 renta::CFilasApartadoD* CControlesGruposD::Filas(int grupo) const {
   const int g = IndiceGrupo(grupo);
@@ -744,27 +738,11 @@ void CVistaGruposD::HabilitarBotonesGrupo(int grupo) {
 }
 
 int CVistaGruposD::MoverGrupo(int direccion, int grupo) {
-  const int numero = NumeroCampoActivo();
-  if (numero >= 1 && EditModificado()) {
-    GuardarEditActivo();
-    if (ComprobarCampo(numero) != 1) return 0;
-    MarcarDocumentoModificado();
-    LimpiarEditModificado();
-    RefrescarControles();
-  }
+  if (!ConfirmarAntesDeMover()) return 0;
   Controles()->NavegarGrupo(grupo, direccion, kAccionMoverGrupo, 0);
   HabilitarBotonesGrupo(grupo);
   RefrescarControles();
-  if (marco::CEditEx* edit = DameEditActivo()) {
-    edit->IntercambiarDatos(0);
-    if (marco::CVentanaEdit* ventana = edit->DameVentana()) ventana->SetFocus();
-  }
-  // A box that the new row locks gives the focus back upwards.
-  const int activo = DameCampoActivo();
-  if (const marco::CCampo* campo = activo >= 0 ? DameCampo(activo) : nullptr; campo != nullptr && campo->SoloLectur) {
-    const int anterior = SiguienteCampoEditable(activo, -1);
-    if (anterior >= 0 && anterior != activo) IrACampo(anterior);
-  }
+  EnfocarTrasMover();
   return 1;
 }
 
@@ -774,9 +752,8 @@ int CVistaGruposD::PrepararCampos() {
   if (ventana != nullptr && m_aBotones[0] == nullptr) {
     for (int i = 0; i < 2 * kGruposD; ++i) {
       const bool siguiente = i % 2 == 0;
-      auto* boton = new wxButton(ventana, kComandoPrimerBotonD + i, siguiente ? ">" : "<", wxDefaultPosition,
-                                 wxDefaultSize, wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(marco::TextoFijoWx(siguiente ? "Siguiente" : "Anterior"));
+      wxButton* boton =
+          CrearBotonPagina(kComandoPrimerBotonD + i, siguiente ? ">" : "<", siguiente ? "Siguiente" : "Anterior");
       boton->Bind(wxEVT_BUTTON, &CVistaGruposD::AlBoton, this);
       m_aBotones[static_cast<std::size_t>(i)] = boton;
     }

@@ -1,20 +1,20 @@
 #include "d100/ORD005.h"
 
+#include <wx/button.h>
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string_view>
 #include <vector>
 
-#include <wx/button.h>
-
+#include "d100/ValoresFila.h"
 #include "framework/Campo.h"
-#include "framework/EditDetalleDialogos.h"
-#include "framework/Prog32ViewReglas.h"
-#include "framework/TextosVentana.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/EditDetalleDialogos.h"
 #include "framework/Mensajes.h"
+#include "framework/Prog32ViewReglas.h"
 #include "framework/TemplateDlgLista.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
@@ -79,18 +79,6 @@ constexpr int kTotalesORD005[] = {103};
 constexpr std::string_view kNota =
     "Actividades en estimaci\xF3n objetiva: consigne las unidades de cada m\xF3" "dulo de la actividad.";
 
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-void PonerDobleFila(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
-std::int32_t Entero(const unsigned char* p) {
-  std::int32_t v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-
 }  // namespace
 
 std::span<const SGrupoPagina> CControlesORD005::Grupos() const { return GruposORD005(); }
@@ -105,12 +93,8 @@ renta::CFilasORD005A* CControlesORD005::Actividades() const {
 }
 
 void CControlesORD005::EnlazarFijas() {
-  renta::EnlazarCasilla(CampoDeNumero(2), m_cabecera.nif, renta::kAnchoCabeceraNif);
-  renta::EnlazarCasilla(CampoDeNumero(3), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
-  renta::EnlazarCasilla(CampoDeNumero(105), m_cabecera.ejemplar, renta::kAnchoCabeceraTexto);
-  m_aNota.fill('\0');
-  std::memcpy(m_aNota.data(), kNota.data(), std::min(kNota.size(), m_aNota.size() - 1));
-  renta::EnlazarCasilla(CampoDeNumero(106), m_aNota.data(), m_aNota.size() - 1);
+  EnlazarCabecera(105, 2);
+  EnlazarNota(106, kNota);
   if (m_pDatos == nullptr) return;
   using renta::SCasillaDatos;
   constexpr std::uint32_t kBI = offsetof(DatosRenta, BaseImponible);
@@ -159,20 +143,7 @@ void CControlesORD005::SoloLecturaGrupo(int grupo) {
   }
 }
 
-int CControlesORD005::ContarHojas() {
-  int n = 0;
-  const renta::CFilasORD005A* filas = Actividades();
-  const int sujeto = SujetoMostrado();
-  if (filas != nullptr && m_pDatos != nullptr) {
-    for (int i = 0; i < filas->DameFilas(); ++i) {
-      const unsigned char* f = filas->FilaEnDatos(i);
-      if (f == nullptr || Entero(f + kIdActividad) <= 0) continue;
-      if (sujeto == marco::kSujetoUnidadFamiliar || f[24] == sujeto) ++n;
-    }
-  }
-  PonerHojasExtra(n == 0 ? 0 : (n + 1) / 2 - 1);
-  return DameHojasExtra();
-}
+int CControlesORD005::ContarHojas() { return ContarHojasFilas(kGrupoActividades, kIdActividad, 24); }
 
 void CControlesORD005::CalcularSeccion() {
   if (m_pDatos == nullptr) return;
@@ -186,25 +157,11 @@ void CControlesORD005::GuardarYCalcular(int fila) {
   NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
 }
 
-double CControlesORD005::DameImporteFila(int grupo, int fila, int campo) const {
-  if (grupo != kGrupoActividades) return 0.0;
-  renta::CFilasORD005A* filas = Actividades();
-  const auto* p = filas != nullptr ? static_cast<const unsigned char*>(filas->DireccionCampo(fila, campo)) : nullptr;
-  return p != nullptr ? Doble(p) : 0.0;
-}
-
 int CControlesORD005::NavegarGrupo(int grupo, int fila, int accion, int extra) {
   renta::CFilasORD005A* filas = grupo == kGrupoActividades ? Actividades() : nullptr;
   if (filas == nullptr) return 0;
   int resultado = 0;
   switch (accion) {
-    case kAccionPuedeMover:
-      resultado = filas->PuedeMover(fila == 0 ? 0 : 1);
-      break;
-    case kAccionMover:
-      filas->Navegar(fila == 0 ? 0 : 1);
-      EnlazarGrupo(grupo);
-      break;
     case kAccionGuardar5:
       // The row bound again: a code chosen or emptied shows or hides the rest of its row.
       resultado = filas->OrdenFila(fila, renta::kOrdenGuardar5, 0);
@@ -217,31 +174,20 @@ int CControlesORD005::NavegarGrupo(int grupo, int fila, int accion, int extra) {
     case kAccionBorrarModulos5:
       filas->OrdenFila(fila, renta::kOrdenBorrarModulos5, extra);
       break;
-    case kAccionTitular5: {
-      // A holder put in place of another: what the other entered for the modules goes.
-      const int i = filas->DamePrimera() + fila;
-      const std::uint8_t guardado = filas->TitularGuardada(i);
-      if (!filas->EsCopiaFiltrada() && guardado != 0 && guardado != filas->TitularTrabajo(i)) {
-        filas->OrdenFila(fila, renta::kOrdenBorrarModulos5, 1);
-        filas->OrdenFila(fila, renta::kOrdenGuardar5, 1);
-      }
-      SoloLecturaGrupo(grupo);
+    case kAccionTitular5:
+      // What the other holder entered for the modules goes.
+      CambiarTitularFila(*filas, grupo, fila, renta::kOrdenBorrarModulos5, renta::kOrdenGuardar5, 1);
       break;
-    }
     case kAccionRecargar5:
       filas->OrdenFila(fila, renta::kOrdenRecargar5, 0);
       EnlazarGrupo(grupo);
       break;
     default:
+      AccionVentana(*filas, grupo, fila, accion, resultado);
       break;
   }
   ContarHojas();
   return resultado;
-}
-
-void CControlesORD005::CamposDerivados(int hoja) {
-  PonerMarcaHojas(hoja == 1 && DameHojasExtra() > 0 ? '1' : '0');
-  EnlazarDerivada(4, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
 }
 
 void CControlesORD005::CasillaCambiada(int numero) {
@@ -396,7 +342,7 @@ int CControlesORD005::AplicarInfoActividad(int fila, std::span<const unsigned ch
         NavegarGrupo(kGrupoActividades, fila, kAccionBorrarModulos5, 0);
         GuardarYCalcular(fila);
       } else {
-        PonerDobleFila(w + kDespDias, diasAntes);
+        PonerDoble(w + kDespDias, diasAntes);
         NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
         AbrirInfoActividad(fila, 0, padre);
       }
@@ -417,7 +363,7 @@ int CControlesORD005::AplicarInfoActividad(int fila, std::span<const unsigned ch
     for (std::size_t j : {1u, 2u}) {
       unsigned char* modulo = w + kModulos + kPasoModulo * j;
       if (modulo[0] != 2) continue;
-      for (std::size_t desp : {48u, 56u, 64u}) PonerDobleFila(modulo + desp, 0.0);
+      for (std::size_t desp : {48u, 56u, 64u}) PonerDoble(modulo + desp, 0.0);
       NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
       CalcularSeccion();
       break;
@@ -449,67 +395,15 @@ ORD005::ORD005() { PonerControles(std::make_unique<CControlesORD005>()); }
 
 CControlesORD005* ORD005::Controles() const { return static_cast<CControlesORD005*>(DameControles()); }
 
-int ORD005::AplicarDependencias(int numero) {
-  Controles()->CasillaCambiada(numero);
-  HabilitarBotonesGrupos();
-  CalcularTodo();
-  return 1;
+CVistaGrupos::SBotonesFila ORD005::BotonesFila() const {
+  return {2, kComandoInfoActividad5, "i", "Informaci\xF3n Adicional"};
 }
 
-int ORD005::Recalcular(int numero) {
-  const int calcular = Controles()->CasillaConfirmada(numero);
-  HabilitarBotonesGrupos();
-  if (calcular != 0) CalcularTodo();
-  MarcarDocumentoModificado();
-  return calcular;
-}
+// Right of each row's holder box.
+int ORD005::CasillaBotonFila(int fila) const { return fila == 0 ? 7 : 50; }
 
-int ORD005::ComprobarCampo(int numero) {
-  const int resultado = Controles()->ComprobarCasilla(numero);
-  HabilitarBotonesGrupos();
-  CalcularTodo();
-  MarcarDocumentoModificado();
-  return resultado;
-}
-
-int ORD005::PrepararCampos() {
-  CVistaGrupos::PrepararCampos();
-  wxWindow* ventana = DameVentana();
-  if (ventana != nullptr && m_aBotonesInfo[0] == nullptr) {
-    for (int j = 0; j < 2; ++j) {
-      auto* boton = new wxButton(ventana, kComandoInfoActividad5 + j, "i", wxDefaultPosition, wxDefaultSize,
-                                 wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(marco::TextoFijoWx("Informaci\xF3n Adicional"));
-      boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { OnInfoActividad(j); });
-      m_aBotonesInfo[static_cast<std::size_t>(j)] = boton;
-    }
-  }
-  ColocarBotonesInfo();
-  return 1;
-}
-
-void ORD005::AlMostrarCampo() {
-  CVistaGrupos::AlMostrarCampo();
-  ColocarBotonesInfo();
-}
-
-void ORD005::ColocarBotonesInfo() {
-  const plataforma::CPunto desplazamiento = Desplazamiento();
-  // Right of each row's holder box, as high as the box.
-  for (int j = 0; j < 2; ++j) {
-    wxButton* boton = m_aBotonesInfo[static_cast<std::size_t>(j)];
-    const marco::CCampo* campo = DameCampo(j == 0 ? 6 : 49);
-    if (boton == nullptr || campo == nullptr) continue;
-    const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
-    const int alto = std::max(12, static_cast<int>(r.bottom - r.top));
-    boton->SetSize(r.right + 2, r.top, alto, alto);
-  }
-}
-
-void ORD005::OnInfoActividad(int fila) {
-  if (marco::DameSujetoActual() != marco::kSujetoUnidadFamiliar && marco::HayConyugeOHijo() == 1) {
-    marco::CDlgMensaje().MostrarMensaje("WINR007", marco::IconoExclamacion);
-  }
+void ORD005::PulsarBotonFila(int fila) {
+  AvisarInfoPersona();
   const int r = Controles()->AbrirInfoActividad(fila, 0, DameVentana());
   if (r == marco::kDialogoAceptado) {
     MarcarDocumentoModificado();
@@ -517,8 +411,7 @@ void ORD005::OnInfoActividad(int fila) {
     Controles()->NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
     CalcularTodo();
   }
-  HabilitarBotonesGrupos();
-  ActivarMasTarde(fila == 0 ? 4 : 47);
+  TrasInfoFila(fila == 0 ? 4 : 47);
 }
 
 wxClassInfo* ClasePaginaORD005() { return wxCLASSINFO(ORD005); }

@@ -1,20 +1,20 @@
 #include "d100/ORD006.h"
 
+#include <wx/button.h>
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string_view>
 #include <vector>
 
-#include <wx/button.h>
-
+#include "d100/ValoresFila.h"
 #include "framework/Campo.h"
-#include "framework/EditDetalleDialogos.h"
-#include "framework/Prog32ViewReglas.h"
-#include "framework/TextosVentana.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/EditDetalleDialogos.h"
 #include "framework/Mensajes.h"
+#include "framework/Prog32ViewReglas.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 
@@ -84,17 +84,6 @@ constexpr int kTotalesORD006[] = {136, 137};
 constexpr std::string_view kNota =
     "Actividades agr\xED" "colas, ganaderas y forestales: consigne los ingresos de cada grupo de productos.";
 
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-std::int32_t Entero(const unsigned char* p) {
-  std::int32_t v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-
 }  // namespace
 
 std::span<const SGrupoPagina> CControlesORD006::Grupos() const { return GruposORD006(); }
@@ -109,12 +98,8 @@ renta::CFilasORD006A* CControlesORD006::Agrarias() const {
 }
 
 void CControlesORD006::EnlazarFijas() {
-  renta::EnlazarCasilla(CampoDeNumero(1), m_cabecera.nif, renta::kAnchoCabeceraNif);
-  renta::EnlazarCasilla(CampoDeNumero(2), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
-  renta::EnlazarCasilla(CampoDeNumero(140), m_cabecera.ejemplar, renta::kAnchoCabeceraTexto);
-  m_aNota.fill('\0');
-  std::memcpy(m_aNota.data(), kNota.data(), std::min(kNota.size(), m_aNota.size() - 1));
-  renta::EnlazarCasilla(CampoDeNumero(141), m_aNota.data(), m_aNota.size() - 1);
+  EnlazarCabecera(140);
+  EnlazarNota(141, kNota);
   if (m_pDatos == nullptr) return;
   using renta::SCasillaDatos;
   constexpr std::uint32_t kD5 = offsetof(DatosRenta, ApartadoD5);
@@ -178,20 +163,7 @@ void CControlesORD006::SoloLecturaGrupo(int grupo) {
   }
 }
 
-int CControlesORD006::ContarHojas() {
-  int n = 0;
-  const renta::CFilasORD006A* filas = Agrarias();
-  const int sujeto = SujetoMostrado();
-  if (filas != nullptr && m_pDatos != nullptr) {
-    for (int i = 0; i < filas->DameFilas(); ++i) {
-      const unsigned char* f = filas->FilaEnDatos(i);
-      if (f == nullptr || Entero(f + 4) <= 0) continue;
-      if (sujeto == marco::kSujetoUnidadFamiliar || f[8] == sujeto) ++n;
-    }
-  }
-  PonerHojasExtra(n == 0 ? 0 : (n + 1) / 2 - 1);
-  return DameHojasExtra();
-}
+int CControlesORD006::ContarHojas() { return ContarHojasFilas(kGrupoAgrarias, 4, 8); }
 
 void CControlesORD006::CalcularSeccion() {
   if (m_pDatos == nullptr) return;
@@ -205,25 +177,11 @@ void CControlesORD006::GuardarYCalcular(int fila) {
   NavegarGrupo(kGrupoAgrarias, fila, kAccionRecargar6, 0);
 }
 
-double CControlesORD006::DameImporteFila(int grupo, int fila, int campo) const {
-  if (grupo != kGrupoAgrarias) return 0.0;
-  renta::CFilasORD006A* filas = Agrarias();
-  const auto* p = filas != nullptr ? static_cast<const unsigned char*>(filas->DireccionCampo(fila, campo)) : nullptr;
-  return p != nullptr ? Doble(p) : 0.0;
-}
-
 int CControlesORD006::NavegarGrupo(int grupo, int fila, int accion, int /*extra*/) {
   renta::CFilasORD006A* filas = grupo == kGrupoAgrarias ? Agrarias() : nullptr;
   if (filas == nullptr) return 0;
   int resultado = 0;
   switch (accion) {
-    case kAccionPuedeMover:
-      resultado = filas->PuedeMover(fila == 0 ? 0 : 1);
-      break;
-    case kAccionMover:
-      filas->Navegar(fila == 0 ? 0 : 1);
-      EnlazarGrupo(grupo);
-      break;
     case kAccionGuardar6:
       filas->OrdenFila(fila, renta::kOrdenGuardar6, 0);
       SoloLecturaGrupo(grupo);
@@ -236,27 +194,16 @@ int CControlesORD006::NavegarGrupo(int grupo, int fila, int accion, int /*extra*
       filas->OrdenFila(fila, renta::kOrdenRecargar6, 0);
       SoloLecturaGrupo(grupo);
       break;
-    case kAccionTitular6: {
-      // A holder put in place of another: the amounts the other entered go.
-      const int i = filas->DamePrimera() + fila;
-      const std::uint8_t guardado = filas->TitularGuardada(i);
-      if (!filas->EsCopiaFiltrada() && guardado != 0 && guardado != filas->TitularTrabajo(i)) {
-        filas->OrdenFila(fila, renta::kOrdenBorrarImportes6, 1);
-        filas->OrdenFila(fila, renta::kOrdenGuardar6, 0);
-      }
-      SoloLecturaGrupo(grupo);
+    case kAccionTitular6:
+      // The amounts the other holder entered go.
+      CambiarTitularFila(*filas, grupo, fila, renta::kOrdenBorrarImportes6, renta::kOrdenGuardar6, 0);
       break;
-    }
     default:
+      AccionVentana(*filas, grupo, fila, accion, resultado);
       break;
   }
   ContarHojas();
   return resultado;
-}
-
-void CControlesORD006::CamposDerivados(int hoja) {
-  PonerMarcaHojas(hoja == 1 && DameHojasExtra() > 0 ? '1' : '0');
-  EnlazarDerivada(3, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
 }
 
 void CControlesORD006::CasillaCambiada(int numero) {
@@ -349,75 +296,22 @@ ORD006::ORD006() { PonerControles(std::make_unique<CControlesORD006>()); }
 
 CControlesORD006* ORD006::Controles() const { return static_cast<CControlesORD006*>(DameControles()); }
 
-int ORD006::AplicarDependencias(int numero) {
-  Controles()->CasillaCambiada(numero);
-  HabilitarBotonesGrupos();
-  CalcularTodo();
-  return 1;
+CVistaGrupos::SBotonesFila ORD006::BotonesFila() const {
+  return {2, kComandoInfoActividad6, "i", "Informaci\xF3n Adicional"};
 }
 
-int ORD006::Recalcular(int numero) {
-  const int calcular = Controles()->CasillaConfirmada(numero);
-  HabilitarBotonesGrupos();
-  if (calcular != 0) CalcularTodo();
-  MarcarDocumentoModificado();
-  return calcular;
-}
+// Right of each row's holder box (boxes 6 and 66).
+int ORD006::CasillaBotonFila(int fila) const { return fila == 0 ? 6 : 66; }
 
-int ORD006::ComprobarCampo(int numero) {
-  const int resultado = Controles()->ComprobarCasilla(numero);
-  HabilitarBotonesGrupos();
-  CalcularTodo();
-  MarcarDocumentoModificado();
-  return resultado;
-}
-
-int ORD006::PrepararCampos() {
-  CVistaGrupos::PrepararCampos();
-  wxWindow* ventana = DameVentana();
-  if (ventana != nullptr && m_aBotonesInfo[0] == nullptr) {
-    for (int j = 0; j < 2; ++j) {
-      auto* boton = new wxButton(ventana, kComandoInfoActividad6 + j, "i", wxDefaultPosition, wxDefaultSize,
-                                 wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(marco::TextoFijoWx("Informaci\xF3n Adicional"));
-      boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { OnInfoActividad(j); });
-      m_aBotonesInfo[static_cast<std::size_t>(j)] = boton;
-    }
-  }
-  ColocarBotonesInfo();
-  return 1;
-}
-
-void ORD006::AlMostrarCampo() {
-  CVistaGrupos::AlMostrarCampo();
-  ColocarBotonesInfo();
-}
-
-void ORD006::ColocarBotonesInfo() {
-  const plataforma::CPunto desplazamiento = Desplazamiento();
-  // Right of each row's holder box (boxes 6 and 66), as high as the box.
-  for (int j = 0; j < 2; ++j) {
-    wxButton* boton = m_aBotonesInfo[static_cast<std::size_t>(j)];
-    const marco::CCampo* campo = DameCampo(j == 0 ? 5 : 65);
-    if (boton == nullptr || campo == nullptr) continue;
-    const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
-    const int alto = std::max(12, static_cast<int>(r.bottom - r.top));
-    boton->SetSize(r.right + 2, r.top, alto, alto);
-  }
-}
-
-void ORD006::OnInfoActividad(int fila) {
-  if (marco::DameSujetoActual() != marco::kSujetoUnidadFamiliar && marco::HayConyugeOHijo() == 1) {
-    marco::CDlgMensaje().MostrarMensaje("WINR007", marco::IconoExclamacion);
-  }
+void ORD006::PulsarBotonFila(int fila) {
+  AvisarInfoPersona();
   if (Controles()->AbrirInfoActividad(fila, DameVentana()) == marco::kDialogoAceptado) {
     MarcarDocumentoModificado();
     CalcularTodo();
     Controles()->NavegarGrupo(kGrupoAgrarias, 0, kAccionRecargar6, 0);
     Controles()->NavegarGrupo(kGrupoAgrarias, 1, kAccionRecargar6, 0);
   }
-  HabilitarBotonesGrupos();
-  ActivarMasTarde(fila == 0 ? 6 : 66);
+  TrasInfoFila(fila == 0 ? 6 : 66);
 }
 
 wxClassInfo* ClasePaginaORD006() { return wxCLASSINFO(ORD006); }

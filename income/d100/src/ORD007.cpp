@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "d100/ValoresFila.h"
 #include "framework/Campo.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
@@ -41,12 +42,6 @@ constexpr std::size_t kClase = 9;
 constexpr std::size_t kOpcion = 10;
 constexpr std::size_t kPrimerImporte = 16;
 
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
 bool Marcada(unsigned char c) { return c == 1 || c == '1' || c == 'x' || c == 'X'; }
 bool ClaseVacia(unsigned char c) { return c == 0 || c == ' '; }
 
@@ -170,14 +165,8 @@ int CControlesORD007::NavegarGrupo(int grupo, int fila, int accion, int /*extra*
       Recargar(grupo, fila);
       SoloLecturaGrupo(grupo);
       break;
-    case kAccionPuedeMover:
-      resultado = filas->PuedeMover(fila == 0 ? 0 : 1);
-      break;
-    case kAccionMover:
-      filas->Navegar(fila == 0 ? 0 : 1);
-      EnlazarGrupo(grupo);
-      break;
     default:
+      AccionVentana(*filas, grupo, fila, accion, resultado);
       break;
   }
   return resultado;
@@ -394,25 +383,7 @@ ORD007::ORD007() { PonerControles(std::make_unique<CControlesORD007>()); }
 
 CControlesORD007* ORD007::Controles() const { return static_cast<CControlesORD007*>(DameControles()); }
 
-int ORD007::AplicarDependencias(int numero) {
-  Controles()->CasillaCambiada(numero);
-  CalcularTodo();
-  return Controles()->GrupoDeCasilla(numero) != 0 ? 1 : 0;
-}
-
-int ORD007::Recalcular(int numero) {
-  const int calcular = Controles()->CasillaConfirmada(numero);
-  if (calcular != 0) CalcularTodo();
-  MarcarDocumentoModificado();
-  return calcular;
-}
-
-int ORD007::ComprobarCampo(int numero) {
-  const int resultado = Controles()->ComprobarCasilla(numero);
-  CalcularTodo();
-  MarcarDocumentoModificado();
-  return resultado;
-}
+bool ORD007::AvisarOtrasVistas(int numero) const { return Controles()->GrupoDeCasilla(numero) != 0; }
 
 int ORD007::CampoRecibeFoco(int numero) { return Controles()->FocoEnCasilla(numero); }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "d100/ValoresFila.h"
 #include "framework/Campo.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
@@ -46,14 +47,6 @@ constexpr std::size_t kCopiaTransmision = 49;
 constexpr std::size_t kCopiaAdquisicion = 113;
 constexpr std::size_t kSubentradas[2] = {144, 168};  // a date and two doubles each
 constexpr std::size_t kAnchoSubentrada = 24;
-
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
-std::string_view Fecha(const unsigned char* p) { return {reinterpret_cast<const char*>(p), 8}; }
 
 // The group of a box number of groups C and D and its shown row: 0-2 for C, 3-5 for D, -1 for another box.
 int FilaFocoCD(int numero) {
@@ -138,24 +131,12 @@ int CControlesORD008::NavegarGrupo(int grupo, int fila, int accion, int /*extra*
     case kAccionSoloLectura8:
       SoloLecturaGrupo(grupo);
       break;
-    case kAccionPuedeMover:
-      resultado = filas->PuedeMover(fila == 0 ? 0 : 1);
-      break;
-    case kAccionMover:
-      filas->Navegar(fila == 0 ? 0 : 1);
-      EnlazarGrupo(grupo);
-      break;
     default:
+      AccionVentana(*filas, grupo, fila, accion, resultado);
       break;
   }
   ContarHojas();
   return resultado;
-}
-
-void CControlesORD008::CamposDerivados(int hoja) {
-  const int extra = DameHojasExtra();
-  PonerMarcaHojas(hoja == 1 && extra > 0 ? static_cast<char>('0' + extra) : '0');
-  EnlazarDerivada(3, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
 }
 
 void CControlesORD008::FinF1() {
@@ -234,20 +215,12 @@ int CControlesORD008::CasillaConfirmada(int numero) {
 void CControlesORD008::RechazarFecha(int fila, bool transmision, EProblemaFecha problema) {
   unsigned char* f = FilaMostrada(kGrupoORD008B, fila);
   if (f == nullptr) return;
-  unsigned char* fecha = f + (transmision ? kTransmision : kAdquisicion);
-  const unsigned char* copia = f + (transmision ? kCopiaTransmision : kCopiaAdquisicion);
-  const SMensajesFecha mensajes = MensajesFecha(problema, EPlazoElemento::HastaDosAnos);
-  if (!FechaPresente(Fecha(copia))) {
-    marco::CDlgMensaje().MostrarMensaje(mensajes.error, marco::IconoExclamacion);
-    std::memset(fecha, 0, 8);
-  } else if (marco::CDlgMensaje().MostrarMensaje(mensajes.pregunta, marco::IconoMano) == marco::kBotonCorregir) {
-    // The date kept before goes back into the row.
-    std::memcpy(fecha, copia, 8);
-  } else {
-    std::memset(fecha, 0, 8);
-    PonerDoble(f + 104, 0.0);
-    for (std::size_t d = 248; d <= 320; d += 8) PonerDoble(f + d, 0.0);
-  }
+  RechazarFechaFila(f + (transmision ? kTransmision : kAdquisicion),
+                    f + (transmision ? kCopiaTransmision : kCopiaAdquisicion), problema, EPlazoElemento::HastaDosAnos,
+                    [f] {
+                      PonerDoble(f + 104, 0.0);
+                      for (std::size_t d = 248; d <= 320; d += 8) PonerDoble(f + d, 0.0);
+                    });
   Guardar(kGrupoORD008B, fila);
 }
 
@@ -349,13 +322,7 @@ int CControlesORD008::ComprobarCasilla(int numero) {
 int CControlesORD008::FocoEnCasilla(int numero) {
   const int nueva = FilaFocoCD(numero);
   if (nueva == m_nFilaFocoCD) return 1;
-  if (m_nFilaFocoCD >= 0) {
-    const int grupo = m_nFilaFocoCD < 3 ? kGrupoORD008C : kGrupoORD008D;
-    const unsigned char* f = FilaMostrada(grupo, m_nFilaFocoCD % 3);
-    if (f != nullptr && (Doble(f + 8) == 0) != (Doble(f + 16) == 0)) {
-      marco::CDlgMensaje().MostrarMensaje("100R177", marco::IconoAsterisco);
-    }
-  }
+  if (m_nFilaFocoCD >= 0) AvisarParIncompleto(m_nFilaFocoCD < 3 ? kGrupoORD008C : kGrupoORD008D, m_nFilaFocoCD % 3);
   m_nFilaFocoCD = nueva;
   return 1;
 }
@@ -371,28 +338,6 @@ CControlesORD008* ORD008::Controles() const { return static_cast<CControlesORD00
 int ORD008::CasillaBotones(int indiceGrupo) const {
   static constexpr int kCasillas[] = {9, 38, 92, 102};
   return indiceGrupo >= 0 && indiceGrupo < 4 ? kCasillas[indiceGrupo] : 0;
-}
-
-int ORD008::AplicarDependencias(int numero) {
-  Controles()->CasillaCambiada(numero);
-  HabilitarBotonesGrupos();
-  CalcularTodo();
-  return 0;
-}
-
-int ORD008::Recalcular(int numero) {
-  const int calcular = Controles()->CasillaConfirmada(numero);
-  if (calcular != 0) CalcularTodo();
-  MarcarDocumentoModificado();
-  return calcular;
-}
-
-int ORD008::ComprobarCampo(int numero) {
-  Controles()->ComprobarCasilla(numero);
-  HabilitarBotonesGrupos();
-  CalcularTodo();
-  MarcarDocumentoModificado();
-  return 1;
 }
 
 int ORD008::CampoRecibeFoco(int numero) {

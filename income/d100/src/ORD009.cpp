@@ -8,16 +8,16 @@
 #include <memory>
 #include <string>
 
+#include "d100/ValoresFila.h"
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditDetalleDialogos.h"
 #include "framework/EditEx.h"
+#include "framework/Mensajes.h"
 #include "framework/Prog32View.h"
 #include "framework/ServiciosAplicacion.h"
-#include "framework/TextosVentana.h"
-#include "framework/Mensajes.h"
 #include "framework/Utilidades.h"
 #include "framework/Validador.h"
 #include "income/FilasSecciones.h"
@@ -61,13 +61,6 @@ constexpr std::size_t kAno1994 = 408;
 constexpr std::size_t kAno1995 = 424;
 constexpr std::size_t kEntradasAno[4] = {440, 464, 488, 512};  // a year of four characters, a double at +8
 
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
-std::string_view Fecha(const unsigned char* p) { return {reinterpret_cast<const char*>(p), 8}; }
 bool Marcada(unsigned char c) { return c == 1 || c == 'x' || c == 'X'; }
 
 // The data that follow the dates of a row of group B: cleared when a refused date takes its amounts with it.
@@ -156,14 +149,8 @@ int CControlesORD009::NavegarGrupo(int grupo, int fila, int accion, int /*extra*
     case kAccionSoloLectura9:
       if (grupo == kGrupoORD009B) SoloLecturaGrupo(grupo);
       break;
-    case kAccionPuedeMover:
-      resultado = filas->PuedeMover(fila == 0 ? 0 : 1);
-      break;
-    case kAccionMover:
-      filas->Navegar(fila == 0 ? 0 : 1);
-      EnlazarGrupo(grupo);
-      break;
     default:
+      AccionVentana(*filas, grupo, fila, accion, resultado);
       break;
   }
   ContarHojas();
@@ -171,9 +158,7 @@ int CControlesORD009::NavegarGrupo(int grupo, int fila, int accion, int /*extra*
 }
 
 void CControlesORD009::CamposDerivados(int hoja) {
-  const int extra = DameHojasExtra();
-  PonerMarcaHojas(hoja == 1 && extra > 0 ? static_cast<char>('0' + extra) : '0');
-  EnlazarDerivada(3, "S1*5.0", MarcaHojas(), kAnchoMarcaHojas);
+  CControlesGrupos::CamposDerivados(hoja);
   for (int j = 0; j < 3; ++j) {
     auto& marca = m_aMarcasA[static_cast<std::size_t>(j)];
     const unsigned char* f = FilaMostrada(kGrupoORD009A, j);
@@ -371,20 +356,9 @@ int CControlesORD009::ComprobarCasilla(int numero) {
 void CControlesORD009::RechazarFecha(int fila, bool transmision, EProblemaFecha problema) {
   unsigned char* f = FilaMostrada(kGrupoORD009B, fila);
   if (f == nullptr) return;
-  unsigned char* fecha = f + (transmision ? kTransmision : kAdquisicion);
-  unsigned char copia[8];
-  std::memcpy(copia, f + (transmision ? kCopiaTransmision : kCopiaAdquisicion), sizeof copia);
-  const SMensajesFecha mensajes = MensajesFecha(problema, EPlazoElemento::MasDeDosAnos);
-  if (!FechaPresente(Fecha(copia))) {
-    marco::CDlgMensaje().MostrarMensaje(mensajes.error, marco::IconoExclamacion);
-    std::memset(fecha, 0, 8);
-  } else if (marco::CDlgMensaje().MostrarMensaje(mensajes.pregunta, marco::IconoMano) == marco::kBotonCorregir) {
-    // The date kept before goes back into the row.
-    std::memcpy(fecha, copia, 8);
-  } else {
-    std::memset(fecha, 0, 8);
-    VaciarDependientes(f);
-  }
+  RechazarFechaFila(f + (transmision ? kTransmision : kAdquisicion),
+                    f + (transmision ? kCopiaTransmision : kCopiaAdquisicion), problema, EPlazoElemento::MasDeDosAnos,
+                    [f] { VaciarDependientes(f); });
   Guardar(kGrupoORD009B, fila);
 }
 
@@ -457,30 +431,20 @@ void CControlesORD009::ComprobarFechaTransmision(int fila) {
 }
 
 int CControlesORD009::FocoEnCasilla(int numero) {
-  const auto incompleta = [](const unsigned char* f) {
-    return f != nullptr && (Doble(f + 8) == 0) != (Doble(f + 16) == 0);
-  };
   // Group A: the boxes of the holder and the two amounts of a row.
   const int grupo = GrupoDeCasilla(numero);
   const int campo = CampoDeCasilla(numero);
   if (grupo == kGrupoORD009A && campo <= 2) {
     const int fila = FilaDeCasilla(numero);
     if (fila != m_nFilaFocoA) {
-      if (m_nFilaFocoA >= 0 && incompleta(FilaMostrada(kGrupoORD009A, m_nFilaFocoA))) {
-        marco::CDlgMensaje().MostrarMensaje("100R177", marco::IconoAsterisco);
-      }
+      if (m_nFilaFocoA >= 0) AvisarParIncompleto(kGrupoORD009A, m_nFilaFocoA);
       m_nFilaFocoA = fila;
     }
   }
   if (grupo == kGrupoORD009C || grupo == kGrupoORD009D) {
     const int fila = FilaDeCasilla(numero) + (grupo == kGrupoORD009D ? 3 : 0);
     if (fila != m_nFilaFocoCD) {
-      if (m_nFilaFocoCD >= 0) {
-        const int anterior = m_nFilaFocoCD < 3 ? kGrupoORD009C : kGrupoORD009D;
-        if (incompleta(FilaMostrada(anterior, m_nFilaFocoCD % 3))) {
-          marco::CDlgMensaje().MostrarMensaje("100R177", marco::IconoAsterisco);
-        }
-      }
+      if (m_nFilaFocoCD >= 0) AvisarParIncompleto(m_nFilaFocoCD < 3 ? kGrupoORD009C : kGrupoORD009D, m_nFilaFocoCD % 3);
       m_nFilaFocoCD = fila;
     }
   }
@@ -500,34 +464,6 @@ int ORD009::CasillaBotones(int indiceGrupo) const {
   return indiceGrupo >= 0 && indiceGrupo < 4 ? kCasillas[indiceGrupo] : 0;
 }
 
-void ORD009::Enfocar() {
-  if (const int casilla = Controles()->TomarCasillaAEnfocar()) IrACampo(casilla - 1);
-}
-
-int ORD009::AplicarDependencias(int numero) {
-  Controles()->CasillaCambiada(numero);
-  HabilitarBotonesGrupos();
-  CalcularTodo();
-  Enfocar();
-  return 0;
-}
-
-int ORD009::Recalcular(int numero) {
-  const int calcular = Controles()->CasillaConfirmada(numero);
-  if (calcular != 0) CalcularTodo();
-  MarcarDocumentoModificado();
-  return calcular;
-}
-
-int ORD009::ComprobarCampo(int numero) {
-  Controles()->ComprobarCasilla(numero);
-  HabilitarBotonesGrupos();
-  CalcularTodo();
-  MarcarDocumentoModificado();
-  Enfocar();
-  return 1;
-}
-
 int ORD009::CampoBorrado(int numero) {
   Controles()->CasillaBorrada(numero);
   CalcularTodo();
@@ -539,49 +475,19 @@ int ORD009::CampoRecibeFoco(int numero) {
   return 1;
 }
 
-int ORD009::PrepararCampos() {
-  CVistaGrupos::PrepararCampos();
-  wxWindow* ventana = DameVentana();
-  if (ventana != nullptr && m_aBotonesTipo[0] == nullptr) {
-    for (int j = 0; j < 3; ++j) {
-      auto* boton = new wxButton(ventana, kComandoTipoElemento + j, "...", wxDefaultPosition, wxDefaultSize,
-                                 wxBU_EXACTFIT | wxBORDER_SIMPLE);
-      boton->SetToolTip(marco::TextoFijoWx("Tipo de elemento patrimonial"));
-      boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { PulsarTipoElemento(j); });
-      m_aBotonesTipo[static_cast<std::size_t>(j)] = boton;
-    }
-    ColocarBotonesTipo();
-  }
-  return 1;
+CVistaGrupos::SBotonesFila ORD009::BotonesFila() const {
+  return {3, kComandoTipoElemento, "...", "Tipo de elemento patrimonial", 1};
 }
 
-void ORD009::AlMostrarCampo() {
-  CVistaGrupos::AlMostrarCampo();
-  ColocarBotonesTipo();
-}
+// Each button stands right of its row's holder box.
+int ORD009::CasillaBotonFila(int fila) const { return Controles()->CasillaDeCampo(kGrupoORD009B, fila, 10); }
 
-// Each button stands right of its row's holder box, a square as high as the box.
-void ORD009::ColocarBotonesTipo() {
-  const plataforma::CPunto desplazamiento = Desplazamiento();
-  for (int j = 0; j < 3; ++j) {
-    wxButton* boton = m_aBotonesTipo[static_cast<std::size_t>(j)];
-    const int titular = Controles()->CasillaDeCampo(kGrupoORD009B, j, 10);
-    const marco::CCampo* campo = titular > 0 ? DameCampo(titular - 1) : nullptr;
-    if (boton == nullptr || campo == nullptr) continue;
-    const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
-    const int lado = std::max(12, static_cast<int>(r.bottom - r.top));
-    boton->SetSize(r.right + 1, r.top, lado, lado);
-  }
-}
-
-int ORD009::PulsarTipoElemento(int fila) {
-  const int elegido = Controles()->BotonTipoElemento(fila);
-  if (elegido != 0) {
+void ORD009::PulsarBotonFila(int fila) {
+  if (Controles()->BotonTipoElemento(fila) != 0) {
     CalcularTodo();
     MarcarDocumentoModificado();
   }
   RefrescarControles();
-  return elegido;
 }
 
 wxClassInfo* ClasePaginaORD009() { return wxCLASSINFO(ORD009); }

@@ -154,12 +154,9 @@ void CControlesORD010::PonerDatos(DatosRenta* datos, renta::SCabeceraPagina cabe
 }
 
 void CControlesORD010::TomarDocumento() {
-  auto* documento = dynamic_cast<renta::CRentaDoc*>(DameDocumento());
-  if (documento == nullptr) return;
-  documento->RellenarCabecera();
-  m_pDatos = &documento->Datos();
-  m_cabecera = {documento->NifDeclarante(), documento->TextoCabecera1(), documento->TextoEjemplar()};
-  m_pValidador = &documento->Validador();
+  if (renta::CRentaDoc* documento = renta::TomarDocumentoRenta(*this, m_pDatos, m_cabecera)) {
+    m_pValidador = &documento->Validador();
+  }
 }
 
 renta::CFilasPagina* CControlesORD010::Filas(char grupo) const {

@@ -1,8 +1,6 @@
 // Pages ORD003 and ORD004 from the tables the build makes: every box bound to its place (a box of a group through
 // its row table), the row commands and the deletion of a row left without holder, the option marks, the
 // supplementary sheet, the amount rules and the focus rule of the half-filled pairs, and page 3 in a window.
-#include "d100/ORD003.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <wx/app.h>
@@ -21,7 +19,9 @@
 #include <string>
 #include <vector>
 
+#include "PaginasPrueba.h"
 #include "PruebasWx.h"
+#include "d100/ORD003.h"
 #include "d100/ORD004.h"
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
@@ -42,36 +42,13 @@ using ordinaria::CControlesGruposD;
 
 namespace {
 
+using ordinaria::Doble;
+using ordinaria::PonerDoble;
+
 constexpr int kG1 = ordinaria::kIdPrimerGrupoD;
 
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
-
-class ORD003Tablas : public ::testing::Test {
+class ORD003Tablas : public ordinaria::pruebas::CPaginasPrueba {
  protected:
-  void SetUp() override {
-    ASSERT_NE(local.Abrir(KORVELIX_DATOS_LOCAL "/", false, 1, "DBF"), 0);
-    marco::PonerIdiomaV("e");
-    datos = std::make_unique<DatosRenta>();
-    std::memset(datos.get(), 0, sizeof(DatosRenta));
-    marco::PublicarSujetoActual(&sujeto);
-    marco::PublicarSujetosPresentes(presentes.data());
-  }
-  void TearDown() override {
-    marco::PublicarSujetoActual(nullptr);
-    marco::PublicarSujetosPresentes(nullptr);
-  }
-  template <typename Controles>
-  std::unique_ptr<Controles> Cargar(int idPagina) {
-    auto c = std::make_unique<Controles>();
-    c->PonerDatos(datos.get(), {nif, nombre, ejemplar});
-    EXPECT_EQ(c->Cargar(idPagina, 1.0, &local), 1) << "build the target datos_paginas first";
-    return c;
-  }
   unsigned char* Bloque(int pagina) {
     return pagina == 4 ? datos->ApartadoD2.octetos : datos->ApartadoD1.octetos;
   }
@@ -80,14 +57,7 @@ class ORD003Tablas : public ::testing::Test {
     return Bloque(pagina) + renta::kDespGruposD[g] + static_cast<std::size_t>(fila) * renta::kAnchoGruposD[g];
   }
 
-  marco::CBaseDatos local;
   marco::CGuionMensajes guion;
-  std::unique_ptr<DatosRenta> datos;
-  std::int32_t sujeto = marco::kSujetoUnidadFamiliar;
-  std::array<std::int32_t, 5> presentes{1, 1, 1, 0, 0};
-  char nif[10] = "12345678Z";
-  char nombre[41] = "GARCIA LOPEZ, ANA";
-  char ejemplar[41] = "EJEMPLAR PARA EL INTERESADO";
 };
 
 // Where each group box's value lands in the block once its row is stored: (box, group, offset in the row).

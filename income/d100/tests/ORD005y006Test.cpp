@@ -5,22 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
-#include <span>
 #include <array>
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "PaginasPrueba.h"
 #include "d100/ORD005.h"
 #include "d100/ORD006.h"
 #include "d100/PaginasD100.h"
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
-#include "framework/FabricaEdit.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditDetalleDialogos.h"
+#include "framework/FabricaEdit.h"
 #include "framework/MensajeGuion.h"
 #include "framework/Mensajes.h"
 #include "framework/ServiciosAplicacion.h"
@@ -28,21 +29,14 @@
 
 namespace {
 
+using ordinaria::Doble;
+using ordinaria::Entero;
+using ordinaria::PonerDoble;
+using ordinaria::PonerEntero;
+
 using ordinaria::CControlesORD005;
 using ordinaria::CControlesORD006;
 
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
-void PonerEntero(unsigned char* p, std::int32_t v) { std::memcpy(p, &v, sizeof v); }
-std::int32_t Entero(const unsigned char* p) {
-  std::int32_t v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
 std::string Texto(const void* p, std::size_t n) { return std::string(static_cast<const char*>(p), n); }
 
 constexpr std::size_t kD4 = offsetof(DatosRenta, ApartadoD4);
@@ -76,28 +70,8 @@ std::vector<std::size_t> LugaresFila6() {
   return l;
 }
 
-class PaginasD : public ::testing::Test {
+class PaginasD : public ordinaria::pruebas::CPaginasPrueba {
  protected:
-  void SetUp() override {
-    ASSERT_NE(local.Abrir(KORVELIX_DATOS_LOCAL "/", false, 1, "DBF"), 0);
-    marco::PonerIdiomaV("e");
-    datos = std::make_unique<DatosRenta>();
-    std::memset(datos.get(), 0, sizeof(DatosRenta));
-    marco::PublicarSujetoActual(&sujeto);
-    marco::PublicarSujetosPresentes(presentes.data());
-  }
-  void TearDown() override {
-    marco::PublicarSujetoActual(nullptr);
-    marco::PublicarSujetosPresentes(nullptr);
-  }
-  template <typename Controles>
-  std::unique_ptr<Controles> Cargar(int idPagina) {
-    auto c = std::make_unique<Controles>();
-    c->PonerDatos(datos.get(), {nif, nombre, ejemplar});
-    EXPECT_EQ(c->Cargar(idPagina, 1.0, &local), 1) << "build the target datos_paginas first";
-    return c;
-  }
-  unsigned char* Base() { return reinterpret_cast<unsigned char*>(datos.get()); }
   unsigned char* Fila5(int r) { return datos->ApartadoD4.octetos + 1560 * r; }
   unsigned char* Fila6(int r) { return datos->ApartadoD5.octetos + 16 + 2064 * r; }
   // An activity under modules: its code, activity number and holder; module 0 is a staff module with a text.
@@ -111,14 +85,6 @@ class PaginasD : public ::testing::Test {
     std::memcpy(f + 145, "Personas", 8);
   }
   bool Bloqueada(marco::CControlesPagina& c, int numero) { return c.CampoDeNumero(numero)->SoloLectur != 0; }
-
-  marco::CBaseDatos local;
-  std::unique_ptr<DatosRenta> datos;
-  std::int32_t sujeto = marco::kSujetoUnidadFamiliar;
-  std::array<std::int32_t, 5> presentes{1, 1, 1, 0, 0};
-  char nif[10] = "12345678Z";
-  char nombre[41] = "GARCIA LOPEZ, ANA";
-  char ejemplar[41] = "EJEMPLAR PARA EL INTERESADO";
 };
 
 // Every box of a row, typed through its place and stored, reaches its stored place (shown rows 0 and 1 over rows 0

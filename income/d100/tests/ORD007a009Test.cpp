@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "PaginasPrueba.h"
 #include "d100/ORD007.h"
 #include "d100/ORD008.h"
 #include "d100/ORD009.h"
@@ -18,56 +19,25 @@
 #include "framework/Campo.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditDetalleDialogos.h"
-#include "framework/ReferenciaReglas.h"
 #include "framework/MensajeGuion.h"
-#include "framework/ServiciosAplicacion.h"
 #include "framework/Mensajes.h"
+#include "framework/ReferenciaReglas.h"
+#include "framework/ServiciosAplicacion.h"
 #include "income/FilasSecciones.h"
 #include "income/RentaVista.h"
 
 namespace {
 
+using ordinaria::Doble;
+using ordinaria::PonerDoble;
+
 using ordinaria::CControlesGrupos;
 
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
 std::string Texto(const unsigned char* p, std::size_t n) { return std::string(reinterpret_cast<const char*>(p), n); }
 
-class PaginasF : public ::testing::Test {
+class PaginasF : public ordinaria::pruebas::CPaginasPrueba {
  protected:
-  void SetUp() override {
-    ASSERT_NE(local.Abrir(KORVELIX_DATOS_LOCAL "/", false, 1, "DBF"), 0);
-    marco::PonerIdiomaV("e");
-    datos = std::make_unique<DatosRenta>();
-    std::memset(datos.get(), 0, sizeof(DatosRenta));
-    marco::PublicarSujetoActual(&sujeto);
-    marco::PublicarSujetosPresentes(presentes.data());
-  }
-  void TearDown() override {
-    marco::PublicarSujetoActual(nullptr);
-    marco::PublicarSujetosPresentes(nullptr);
-  }
-  template <typename Controles>
-  std::unique_ptr<Controles> Cargar(int idPagina) {
-    auto c = std::make_unique<Controles>();
-    c->PonerDatos(datos.get(), {nif, nombre, ejemplar});
-    EXPECT_EQ(c->Cargar(idPagina, 1.0, &local), 1) << "build the target datos_paginas first";
-    return c;
-  }
-  unsigned char* Base() { return reinterpret_cast<unsigned char*>(datos.get()); }
-
-  marco::CBaseDatos local;
   marco::CGuionMensajes guion;
-  std::unique_ptr<DatosRenta> datos;
-  std::int32_t sujeto = marco::kSujetoUnidadFamiliar;
-  std::array<std::int32_t, 5> presentes{1, 1, 1, 0, 0};
-  char nif[10] = "12345678Z";
-  char nombre[41] = "GARCIA LOPEZ, ANA";
-  char ejemplar[41] = "EJEMPLAR PARA EL INTERESADO";
 };
 
 // A box bound to a fixed place of the data area: its number and the offset from the start of the area.
@@ -598,6 +568,28 @@ TEST_F(PaginasF, ElSegundoImporteDeUnaFilaNoPasaDelPrimero) {
   c8->ComprobarCasilla(105);
   EXPECT_EQ(guion.Veces("100R174"), 2);
   EXPECT_EQ(Doble(fila + 16), 300.0);
+}
+
+TEST_F(PaginasF, UnaFilaDejadaConUnSoloImporteDelParAvisaAlSalir) {
+  // Page 8, group D: the second row holds its first amount only; entering another row's box gives the notice once.
+  unsigned char* fila = datos->ApartadoF2.octetos + 3328 + 24;
+  fila[0] = marco::kSujetoConyuge;
+  PonerDoble(fila + 8, 300.0);
+  auto c8 = Cargar<ordinaria::CControlesORD008>(208);
+  c8->FocoEnCasilla(104);
+  c8->FocoEnCasilla(105);
+  EXPECT_TRUE(guion.Codigos().empty()) << "a box of the same row";
+  c8->FocoEnCasilla(90);
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"100R177"});
+  c8->FocoEnCasilla(100);  // the first row of group C was left empty: no notice
+  EXPECT_EQ(guion.Veces("100R177"), 1);
+  // Page 9, group A: the same for its rows.
+  datos->ApartadoF2.octetos[3584] = marco::kSujetoDeclarante;
+  PonerDoble(datos->ApartadoF2.octetos + 3584 + 16, 50.0);
+  auto c9 = Cargar<ordinaria::CControlesORD009>(209);
+  c9->FocoEnCasilla(c9->CasillaDeCampo(ordinaria::kGrupoORD009A, 0, 1));
+  c9->FocoEnCasilla(c9->CasillaDeCampo(ordinaria::kGrupoORD009A, 1, 0));
+  EXPECT_EQ(guion.Veces("100R177"), 2);
 }
 
 // ---- the page classes ----

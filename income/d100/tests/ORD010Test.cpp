@@ -2,8 +2,6 @@
 // source gives it (a box of a group through its row table), and the rules that matter: a duplicate holder refused
 // on page 10 and the locks of its groups, the cases of section M that page 11 runs, the per-person boxes of page
 // 11, the groups of page 13 opened by the community codes, page 14 never recalculating.
-#include "d100/ORD010.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -13,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "PaginasPrueba.h"
+#include "d100/ORD010.h"
 #include "d100/ORD011.h"
 #include "d100/ORD012.h"
 #include "d100/ORD013.h"
@@ -29,6 +29,9 @@
 #include "framework/Validador.h"
 
 namespace {
+
+using ordinaria::Doble;
+using ordinaria::PonerDoble;
 
 using ordinaria::CControlesORD010;
 
@@ -78,13 +81,6 @@ const recalculo::FuncionesRenta& Anotadas() {
   return tabla;
 }
 
-double Doble(const unsigned char* p) {
-  double v = 0;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-void PonerDoble(unsigned char* p, double v) { std::memcpy(p, &v, sizeof v); }
-
 // Where a box is expected: a place of the data area, a header text, or a field of a shown row of a group of page
 // 10 ('F', 'C', 'D', 'E').
 enum class ELugar : std::uint8_t { Datos, Nif, Nombre, Ejemplar, Fila };
@@ -98,28 +94,13 @@ struct SEsperada {
   std::size_t enlace = 0;  // the detail link's offset in the data area (0: none checked)
 };
 
-class PaginasBase : public ::testing::Test {
+class PaginasBase : public ordinaria::pruebas::CPaginasPrueba {
  protected:
   void SetUp() override {
-    ASSERT_NE(local.Abrir(KORVELIX_DATOS_LOCAL "/", false, 1, "DBF"), 0);
-    marco::PonerIdiomaV("e");
-    datos = std::make_unique<DatosRenta>();
-    std::memset(datos.get(), 0, sizeof(DatosRenta));
-    marco::PublicarSujetoActual(&sujeto);
-    marco::PublicarSujetosPresentes(presentes.data());
+    CPaginasPrueba::SetUp();
+    if (HasFatalFailure()) return;
     validador.PonerDatosRenta(datos.get());
     Llamadas().clear();
-  }
-  void TearDown() override {
-    marco::PublicarSujetoActual(nullptr);
-    marco::PublicarSujetosPresentes(nullptr);
-  }
-  template <typename Controles>
-  std::unique_ptr<Controles> Cargar(int idPagina) {
-    auto c = std::make_unique<Controles>();
-    c->PonerDatos(datos.get(), {nif, nombre, ejemplar});
-    EXPECT_EQ(c->Cargar(idPagina, 1.0, &local), 1) << "build the target datos_paginas first";
-    return c;
   }
   unsigned char* En(std::size_t desp) { return reinterpret_cast<unsigned char*>(datos.get()) + desp; }
 
@@ -157,15 +138,8 @@ class PaginasBase : public ::testing::Test {
     }
   }
 
-  marco::CBaseDatos local;
   marco::CGuionMensajes guion;
   marco::CValidador validador;
-  std::unique_ptr<DatosRenta> datos;
-  std::int32_t sujeto = marco::kSujetoUnidadFamiliar;
-  std::array<std::int32_t, 5> presentes{1, 1, 1, 0, 0};
-  char nif[10] = "12345678Z";
-  char nombre[41] = "GARCIA LOPEZ, ANA";
-  char ejemplar[41] = "EJEMPLAR PARA EL INTERESADO";
 };
 
 SEsperada D(int n, std::size_t desp, char tipo = 'F', std::size_t enlace = 0) {

@@ -16,6 +16,8 @@ namespace plataforma {
 class CLienzo;
 }
 
+class wxButton;
+
 namespace renta {
 
 class CRentaDoc;
@@ -64,6 +66,14 @@ class CRentaVista : public marco::CProg32View {
  protected:
   // The page class's box array, made by the page class before the page is set up.
   void PonerControles(std::unique_ptr<marco::CControlesPagina> controles) { m_pControles = std::move(controles); }
+  // The moving of a group's window of rows by its buttons. Before: a modified focused box is committed and checked
+  // (false when its value was refused: nothing moves). After: the focused box shows its new row's value and keeps
+  // the focus, and a box the new row locks gives the focus back upwards.
+  bool ConfirmarAntesDeMover();
+  void EnfocarTrasMover();
+  // A small flat button of the page window (which owns it) with command `id`, label (UTF-8) and tooltip (Windows-1252,
+  // shown in the interface language); none while the view has no window.
+  wxButton* CrearBotonPagina(int id, std::string_view texto, std::string_view ayuda);
 
  private:
   std::unique_ptr<marco::CControlesPagina> m_pControles;

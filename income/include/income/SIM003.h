@@ -47,6 +47,11 @@ struct SCabeceraPagina {
 inline constexpr std::size_t kAnchoCabeceraNif = 9;
 inline constexpr std::size_t kAnchoCabeceraTexto = 40;
 
+// What a page's box array takes from its income-tax document when it binds: the header texts, filled for the person
+// shown, into `cabecera`, and the data area into `datos`. The document (none, with nothing taken, when the array has
+// another document or none).
+CRentaDoc* TomarDocumentoRenta(const marco::CControlesPagina& controles, DatosRenta*& datos, SCabeceraPagina& cabecera);
+
 // Binds a box to the `tamano` bytes at `lugar` with its detail link: the box gets the place only when its value, as
 // its picture lays it out (value size times repetitions), fits there, so a damaged box table never makes a box read
 // or write past its place. Otherwise (and for a null place) the box is left unbound. 1 bound, 0 not.

@@ -8,6 +8,7 @@
 // back while any other answer clears the date and the amounts that depended on it.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 namespace ordinaria {
@@ -34,6 +35,11 @@ struct SMensajesFecha {
   std::string_view pregunta;
 };
 SMensajesFecha MensajesFecha(EProblemaFecha problema, EPlazoElemento plazo);
+
+// A date of a row refused for `problema` (see above): `fecha` the row's date, `copia` the earlier copy the row keeps
+// of it; `vaciar` clears the amounts that depended on the date when it goes after the question.
+void RechazarFechaFila(unsigned char* fecha, const unsigned char* copia, EProblemaFecha problema, EPlazoElemento plazo,
+                       const std::function<void()>& vaciar);
 
 // The message of an acquisition date left alone, without its transfer, that cannot belong to the section (F2: before
 // 1997; F3: after 1997). Empty when it can.

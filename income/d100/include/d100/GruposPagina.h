@@ -97,6 +97,19 @@ class CControlesGrupos : public marco::CControlesPagina {
   // Sheet 1: the page bound again and the sheet mark set; a further sheet: every group a page of rows on, the
   // totals emptied and the title bound; 0 past the last sheet (the title freed).
   int AvisoGrupo(int hoja, int palabra) override;
+  // The sheet mark box (CasillaMarcaHojas, when the page has one) on print: on the first sheet the number of
+  // supplementary sheets that follow, '0' without them and on a further sheet.
+  void CamposDerivados(int hoja) override;
+
+  // ---- the box events (by box number): the page's own rules; the view runs the common flow around them ----
+  // A value changed or toggled.
+  virtual void CasillaCambiada(int /*numero*/) {}
+  // A value set through its window: 1 when the declaration is to be recalculated.
+  virtual int CasillaConfirmada(int /*numero*/) { return 0; }
+  // The check of a typed value: 0 refuses it, else 1.
+  virtual int ComprobarCasilla(int /*numero*/) { return 1; }
+  // The box a rule wants the focus on after a change or a check (0 none); taken once.
+  virtual int TomarCasillaAEnfocar() { return 0; }
 
   // The table of a group id (none for another id or before the binding) and its index in Grupos().
   renta::CFilasApartadoF* Filas(int grupo) const;
@@ -113,6 +126,8 @@ class CControlesGrupos : public marco::CControlesPagina {
   unsigned char* FilaGuardada(int grupo, int fila) const;
   // The working row a shown row shows (none when it has none).
   unsigned char* FilaMostrada(int grupo, int fila) const;
+  // The double a field of a shown row holds (0 for a group without table or an empty place).
+  double DameImporteFila(int grupo, int fila, int campo) const;
   // The key of a shown row (its holder byte); 0 for none.
   std::uint8_t ClaveFila(int grupo, int fila) const;
   // Row commands on a shown row: store, delete when its key is empty (1 deleted), reload.
@@ -145,13 +160,29 @@ class CControlesGrupos : public marco::CControlesPagina {
   // Binds a box to a place of a page-owned text and refreshes its text (derived print boxes).
   void EnlazarDerivada(int numero, std::string_view mascara, char* valor, std::size_t tamano);
   void PonerMarcaHojas(char valor);
-  // Binds the header texts (boxes 1 and 2) and the copy label.
-  void EnlazarCabecera(int casillaEjemplar);
+  // Binds the header texts (the tax id to box `casillaNif`, the name to the next one) and the copy label.
+  void EnlazarCabecera(int casillaEjemplar, int casillaNif = 1);
+  // Binds a box to the page's note under its heading (at most kAnchoNota characters).
+  void EnlazarNota(int numero, std::string_view nota);
   void Vaciar(int numero);
   int SujetoMostrado() const;
   // Locks (true) or frees a box, keeping the lock its box table gives it.
   void Bloquear(int numero, bool bloqueada);
   void PonerHojasExtra(int hojas) { m_nHojasExtra = hojas; }
+  // The supplementary sheets for the stored rows of a group that are taken (the whole number at `despClave` above
+  // 0) and belong to the person shown (the holder byte at `despTitular`; the family unit counts every row).
+  int ContarHojasFilas(int grupo, std::size_t despClave, std::size_t despTitular);
+  // NavegarGrupo's window actions every page shares on a group's table (kAccionPuedeMover: `resultado` gets
+  // whether it may move; kAccionMover: moved and bound again). False for any other action.
+  bool AccionVentana(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int& resultado);
+  // A holder put in place of another in a stored shown row: order `borrar` (mark 1) empties what the other holder
+  // entered, then order `guardar` (mark `marcaGuardar`) stores the row; nothing for a new row or a filtered copy.
+  // The read-only states of the group are set again either way.
+  void CambiarTitularFila(renta::CFilasApartadoF& filas, int grupo, int fila, int borrar, int guardar,
+                          int marcaGuardar);
+  // A row of a group of amount pairs (the first at +8, the second at +16) left with one of them and not the other:
+  // 100R177, a notice.
+  void AvisarParIncompleto(int grupo, int fila);
 
   DatosRenta* m_pDatos = nullptr;
   renta::SCabeceraPagina m_cabecera;
@@ -169,21 +200,32 @@ class CControlesGrupos : public marco::CControlesPagina {
   int m_nHojasExtra = 0;
   std::array<char, kAnchoMarcaHojas + 1> m_aMarcaHojas{' ', ' ', ' ', ' ', ' ', '\0'};
   std::unique_ptr<std::array<char, kAnchoTituloGrupos + 1>> m_pTitulo;
+  static constexpr std::size_t kAnchoNota = 100;
+  std::array<char, kAnchoNota + 1> m_aNota{};
 };
 
 // ---- the view ----
 
 // The view of these pages: the page's box events forwarded to its box array's rules (each page says what they
-// do), the whole recalculation after them, and a pair of buttons (next, previous) beside each group.
+// do), the whole recalculation after them, a pair of buttons (next, previous) beside each group and, on some
+// pages, a button beside a box of each shown row.
 class CVistaGrupos : public renta::CRentaVista {
  public:
   CControlesGrupos* Grupos() const;
   int CampoAEnfocar() override { return 0; }
   // The base commit, the boxes redrawn and the group buttons set.
   void ConfirmarCampoActivo() override;
-  // The boxes' texts, then the group buttons made and set; 1.
+  // The boxes' texts, then the group buttons made and set, then the row buttons made; 1.
   int PrepararCampos() override;
   void AlMostrarCampo() override;
+  // The box events: the box array's rule (CasillaCambiada, CasillaConfirmada, ComprobarCasilla), the group
+  // buttons set, the whole recalculation (after a value set through its window only when the rule asks for it),
+  // the document marked modified (not after a plain change) and, after a change or a check, the focus on the box
+  // a rule asked for. A change answers whether the other views show it again (AvisarOtrasVistas); a confirmed
+  // value whether it was recalculated; a check the rule's answer.
+  int AplicarDependencias(int numero) override;
+  int Recalcular(int numero) override;
+  int ComprobarCampo(int numero) override;
   // A group button: `direccion` 0 next, 1 previous. A modified focused box is committed and checked first (a
   // refused value stops the move). 1 when the group was asked to move.
   int MoverGrupo(int direccion, int grupo);
@@ -199,13 +241,40 @@ class CVistaGrupos : public renta::CRentaVista {
   virtual int CasillaBotones(int indiceGrupo) const = 0;
   // Whether the page's groups scroll (and so have buttons).
   virtual bool ConBotones() const { return true; }
+  // Whether a change of box `numero` has the other views show the values again; every box unless the page says.
+  virtual bool AvisarOtrasVistas(int /*numero*/) const { return true; }
+
+  // The buttons some pages put right of a box of each shown row, a square as high as the box: how many (one a
+  // row, none by default), the command id of row 0's (row j's is the id + j), label, tooltip (UTF-8) and the gap
+  // in pixels between the box and the button.
+  struct SBotonesFila {
+    int filas = 0;
+    int primerComando = 0;
+    std::string_view texto;
+    std::string_view ayuda;
+    int separacion = 2;
+  };
+  virtual SBotonesFila BotonesFila() const { return {}; }
+  // The box (number) the button of shown row `fila` stands beside (0 none) and what a press of it does.
+  virtual int CasillaBotonFila(int /*fila*/) const { return 0; }
+  virtual void PulsarBotonFila(int /*fila*/) {}
+
+  // The information dialog of a row: before it, a person's view of a declaration with spouse or children is
+  // warned (WINR007); after it, the group buttons set and the focus put back on box `casilla` once the dialog is
+  // gone.
+  static void AvisarInfoPersona();
+  void TrasInfoFila(int casilla);
 
  private:
   void ColocarBotones();
+  void ColocarBotonesFila();
   void AlBoton(wxCommandEvent& evento);
+  // The focus put on the box a rule asked for.
+  void Enfocar();
 
   std::vector<wxButton*> m_aBotones;  // children of the page window, which owns them
   std::vector<bool> m_aHabilitado;
+  std::vector<wxButton*> m_aBotonesFila;  // likewise
 
   wxDECLARE_ABSTRACT_CLASS(CVistaGrupos);
 };

@@ -59,19 +59,15 @@ class CControlesORD005 : public CControlesGrupos {
   int ContarHojas() override;
 
   int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
-  // Box 4 prints '1' on the first sheet when a supplementary one follows, else '0'.
-  void CamposDerivados(int hoja) override;
 
   // ---- the box events (by box number) ----
   // A value changed: the code stored (a row whose code was emptied goes), a new holder empties the modules the old
   // one entered, a module quantity stored; each followed by the section calculation.
-  void CasillaCambiada(int numero);
+  void CasillaCambiada(int numero) override;
   // A value set through its window: 1 when the declaration is to be recalculated.
-  int CasillaConfirmada(int numero);
+  int CasillaConfirmada(int numero) override;
   // The check of a typed value: 0 refuses it (100V194 answered Corregir), else 1.
-  int ComprobarCasilla(int numero);
-  // The double of a field of a shown row (0 for another group or an empty place).
-  double DameImporteFila(int grupo, int fila, int campo) const;
+  int ComprobarCasilla(int numero) override;
 
   // ---- the activity information ----
   // Opens the information dialog of shown row `fila` when the row has a code and a holder; on OK the copy goes to
@@ -102,7 +98,6 @@ class CControlesORD005 : public CControlesGrupos {
   void GuardarYCalcular(int fila);
 
   std::array<char, 6> m_aMarca{};
-  std::array<char, 101> m_aNota{};
 };
 
 class ORD005 : public CVistaGrupos {
@@ -112,22 +107,16 @@ class ORD005 : public CVistaGrupos {
   std::string_view DameNombrePagina() const { return "ORD005"; }
   CControlesORD005* Controles() const;
 
-  int AplicarDependencias(int numero) override;
-  int Recalcular(int numero) override;
-  int ComprobarCampo(int numero) override;
-  int PrepararCampos() override;
-  void AlMostrarCampo() override;
-  // The information button of shown row 0 or 1: the dialog, then the row stored, calculated and shown again.
-  void OnInfoActividad(int fila);
-
  protected:
   int PrimerComando() const override { return kComandoBotonesORD005; }
   int CasillaBotones(int) const override { return 7; }
+  // The information buttons of shown rows 0 and 1, beside each row's holder box: the dialog, then the row stored,
+  // calculated and shown again.
+  SBotonesFila BotonesFila() const override;
+  int CasillaBotonFila(int fila) const override;
+  void PulsarBotonFila(int fila) override;
 
  private:
-  void ColocarBotonesInfo();
-  std::array<wxButton*, 2> m_aBotonesInfo{};  // children of the page window, which owns them
-
   wxDECLARE_DYNAMIC_CLASS(ORD005);
 };
 

@@ -49,15 +49,12 @@ class CControlesORD006 : public CControlesGrupos {
   int ContarHojas() override;
 
   int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
-  // Box 3 prints '1' on the first sheet when a supplementary one follows, else '0'.
-  void CamposDerivados(int hoja) override;
 
   // ---- the box events (by box number) ----
-  void CasillaCambiada(int numero);
-  int CasillaConfirmada(int numero);
+  void CasillaCambiada(int numero) override;
+  int CasillaConfirmada(int numero) override;
   // 0 refuses the value (100V196 answered Corregir), else 1.
-  int ComprobarCasilla(int numero);
-  double DameImporteFila(int grupo, int fila, int campo) const;
+  int ComprobarCasilla(int numero) override;
   // Opens the information dialog of shown row `fila` when the row has a key and a holder; on OK the copy goes back
   // to the row with the entity's tax id (+2024), the percentage (+2040) and, through an entity, the holder (+2033),
   // and the row is stored. The dialog's result, 0 when none was opened.
@@ -74,8 +71,6 @@ class CControlesORD006 : public CControlesGrupos {
   renta::CFilasORD006A* Agrarias() const;
   void CalcularSeccion();
   void GuardarYCalcular(int fila);
-
-  std::array<char, 101> m_aNota{};
 };
 
 class ORD006 : public CVistaGrupos {
@@ -85,21 +80,16 @@ class ORD006 : public CVistaGrupos {
   std::string_view DameNombrePagina() const { return "ORD006"; }
   CControlesORD006* Controles() const;
 
-  int AplicarDependencias(int numero) override;
-  int Recalcular(int numero) override;
-  int ComprobarCampo(int numero) override;
-  int PrepararCampos() override;
-  void AlMostrarCampo() override;
-  void OnInfoActividad(int fila);
-
  protected:
   int PrimerComando() const override { return kComandoBotonesORD006; }
   int CasillaBotones(int) const override { return 6; }
+  // The information buttons of shown rows 0 and 1, beside each row's holder box: the dialog, then the declaration
+  // calculated and both rows shown again.
+  SBotonesFila BotonesFila() const override;
+  int CasillaBotonFila(int fila) const override;
+  void PulsarBotonFila(int fila) override;
 
  private:
-  void ColocarBotonesInfo();
-  std::array<wxButton*, 2> m_aBotonesInfo{};
-
   wxDECLARE_DYNAMIC_CLASS(ORD006);
 };
 

@@ -50,11 +50,11 @@ class CControlesORD007 : public CControlesGrupos {
   void CamposDerivados(int hoja) override;
 
   // ---- the box events (by box number) ----
-  void CasillaCambiada(int numero);
+  void CasillaCambiada(int numero) override;
   // 1 when the declaration is to be recalculated (the section E calculation runs here).
-  int CasillaConfirmada(int numero);
+  int CasillaConfirmada(int numero) override;
   // 1 accepted; 0 when a row of group B holds a second amount above its first (100R170: the amount goes).
-  int ComprobarCasilla(int numero);
+  int ComprobarCasilla(int numero) override;
   // Keeps the kind code or the option of a row of group A as the box is entered; 1.
   int FocoEnCasilla(int numero);
   // The store of group C: the row stored, then its two amounts checked against its first (100R171, 100R172).
@@ -87,15 +87,14 @@ class ORD007 : public CVistaGrupos {
   std::string_view DameNombrePagina() const { return "ORD007"; }
   CControlesORD007* Controles() const;
 
-  int AplicarDependencias(int numero) override;
-  int Recalcular(int numero) override;
-  int ComprobarCampo(int numero) override;
   int CampoRecibeFoco(int numero) override;
 
  protected:
   int PrimerComando() const override { return 1001; }
   int CasillaBotones(int) const override { return 0; }
   bool ConBotones() const override { return false; }
+  // Only a change of a group's box is shown in the other views.
+  bool AvisarOtrasVistas(int numero) const override;
 
  private:
   wxDECLARE_DYNAMIC_CLASS(ORD007);

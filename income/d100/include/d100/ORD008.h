@@ -44,16 +44,14 @@ class CControlesORD008 : public CControlesGrupos {
   std::span<const int> CasillasTotales() const override;
 
   int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
-  // Box 3 shows the number of supplementary sheets on the first sheet ('0' without them).
-  void CamposDerivados(int hoja) override;
 
   // ---- the box events (by box number); each ends with Calculos100F1 (-1) ----
   // A value changed or toggled (0x403).
-  void CasillaCambiada(int numero);
+  void CasillaCambiada(int numero) override;
   // A value set through a detail window (0x402): 1 when the declaration is to be recalculated.
-  int CasillaConfirmada(int numero);
+  int CasillaConfirmada(int numero) override;
   // The check of a typed value; it always accepts (1): a value that breaks a rule is repaired.
-  int ComprobarCasilla(int numero);
+  int ComprobarCasilla(int numero) override;
   // The focus entered a box: the row of group C or D left is checked (100R177); 1.
   int FocoEnCasilla(int numero);
 
@@ -79,14 +77,13 @@ class ORD008 : public CVistaGrupos {
   std::string_view DameNombrePagina() const { return "ORD008"; }
   CControlesORD008* Controles() const;
 
-  int AplicarDependencias(int numero) override;
-  int Recalcular(int numero) override;
-  int ComprobarCampo(int numero) override;
   int CampoRecibeFoco(int numero) override;
 
  protected:
   int PrimerComando() const override { return kComandoBotonesORD008; }
   int CasillaBotones(int indiceGrupo) const override;
+  // A change is not shown in the other views.
+  bool AvisarOtrasVistas(int) const override { return false; }
 
  private:
   wxDECLARE_DYNAMIC_CLASS(ORD008);

@@ -42,20 +42,20 @@ class CControlesORD009 : public CControlesGrupos {
   std::span<const int> CasillasTotales() const override;
 
   int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
-  // Box 3 the number of supplementary sheets (first sheet); boxes 7, 12 and 17 the mark of each row of group A
-  // ('1' the first mark, '2' the second, blank none).
+  // The sheet mark (box 3), then boxes 7, 12 and 17 the mark of each row of group A ('1' the first mark, '2' the
+  // second, blank none).
   void CamposDerivados(int hoja) override;
 
   // ---- the box events (by box number) ----
-  void CasillaCambiada(int numero);
+  void CasillaCambiada(int numero) override;
   // 1 when the declaration is to be recalculated.
-  int CasillaConfirmada(int numero);
+  int CasillaConfirmada(int numero) override;
   // Always accepts (1): a value that breaks a rule is repaired.
-  int ComprobarCasilla(int numero);
+  int ComprobarCasilla(int numero) override;
   void CasillaBorrada(int numero);
   int FocoEnCasilla(int numero);
   // The box a failed amount check of a row wants the focus on (0 none); taken once.
-  int TomarCasillaAEnfocar();
+  int TomarCasillaAEnfocar() override;
 
   // The date checks of a row of group B (the acquisition and the transfer date).
   void ComprobarFechaAdquisicion(int fila);
@@ -95,27 +95,21 @@ class ORD009 : public CVistaGrupos {
   std::string_view DameNombrePagina() const { return "ORD009"; }
   CControlesORD009* Controles() const;
 
-  int AplicarDependencias(int numero) override;
-  int Recalcular(int numero) override;
-  int ComprobarCampo(int numero) override;
   int CampoBorrado(int numero) override;
   int CampoRecibeFoco(int numero) override;
-  // The group buttons, then the element-type buttons beside each shown row's holder of group B.
-  int PrepararCampos() override;
-  void AlMostrarCampo() override;
-  // Button 1020 + fila: the list, then the declaration recalculated when a type was chosen.
-  int PulsarTipoElemento(int fila);
 
  protected:
   int PrimerComando() const override { return kComandoBotonesORD009; }
   int CasillaBotones(int indiceGrupo) const override;
+  // A change is not shown in the other views.
+  bool AvisarOtrasVistas(int) const override { return false; }
+  // The element-type buttons beside each shown row's holder of group B (1020 + row): the list, then the
+  // declaration recalculated when a type was chosen.
+  SBotonesFila BotonesFila() const override;
+  int CasillaBotonFila(int fila) const override;
+  void PulsarBotonFila(int fila) override;
 
  private:
-  void Enfocar();
-  void ColocarBotonesTipo();
-
-  std::array<wxButton*, 3> m_aBotonesTipo{};  // children of the page window, which owns them
-
   wxDECLARE_DYNAMIC_CLASS(ORD009);
 };
 
