@@ -145,8 +145,8 @@ TEST_F(CaminoBases, CtrlGGuardaLaReduccionEnLosTotalesDeLaBase) {
 // character) still opens the go-to-page dialog there.
 TEST_F(CaminoBases, DesdeLaPaginaSinCasillasCtrlIVaAOtraPagina) {
   REQUIERE_PASO(C(), "mensajes");
-  ASSERT_TRUE(IrAPagina(14));
-  EXPECT_TRUE(IrAPagina(15)) << "on page 14 Ctrl+I was taken as a Tab";
+  ASSERT_TRUE(C().IrAPagina(14));
+  EXPECT_TRUE(C().IrAPagina(15)) << "on page 14 Ctrl+I was taken as a Tab";
 }
 
 }  // namespace
