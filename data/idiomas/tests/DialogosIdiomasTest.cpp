@@ -204,38 +204,77 @@ TEST(Idiomas, LasAyudasDeLosBotonesPasanPorLosCatalogos) {
   }
   std::sort(fuentes.begin(), fuentes.end());
   ASSERT_GT(fuentes.size(), 20u);
-  const std::string llamada = "SetToolTip(";
+  // The arguments of a call or of a braced list, split at the commas outside parentheses, braces and literals.
+  const auto argumentos = [](const std::string& codigo, std::size_t inicio) {
+    std::vector<std::string> lista(1);
+    int nivel = 0;
+    bool enLiteral = false;
+    for (std::size_t i = inicio; i < codigo.size(); ++i) {
+      const char c = codigo[i];
+      if (enLiteral) {
+        lista.back() += c;
+        if (c == '\\' && i + 1 < codigo.size()) {
+          lista.back() += codigo[++i];
+        } else if (c == '"') {
+          enLiteral = false;
+        }
+        continue;
+      }
+      if (c == '"') enLiteral = true;
+      if (c == '(' || c == '{') ++nivel;
+      if ((c == ')' || c == '}') && nivel-- == 0) break;
+      if (c == ',' && nivel == 0) {
+        lista.emplace_back();
+        continue;
+      }
+      lista.back() += c;
+    }
+    return lista;
+  };
   const std::regex traducido(R"re(^\s*(?:marco::)?TextoFijoWx\()re");
+  const std::regex literal(R"re("(?:[^"\\\n]|\\.)*")re");
   std::vector<std::string> faltan;
   std::size_t textos = 0;
+  // Each literal of a tool tip (both texts of a choice) is a catalog entry.
+  const auto comprobar = [&](const std::string& argumento, const std::string& donde) {
+    for (auto it = std::sregex_iterator(argumento.begin(), argumento.end(), literal); it != std::sregex_iterator();
+         ++it) {
+      const std::string texto = Literales(it->str());
+      ++textos;
+      std::string sin;
+      for (std::size_t k = 0; k < catalogos.size(); ++k) {
+        if (catalogos[k].count(texto) == 0) sin += std::string(" ") + letras[k];
+      }
+      if (!sin.empty()) faltan.push_back(donde + ": falta" + sin + ": \"" + plataforma::Cp1252AUtf8(texto) + "\"");
+    }
+  };
   for (const fs::path& fuente : fuentes) {
     const std::string codigo = Leer(fuente);
+    // A tool tip set directly: through the lookup.
+    const std::string llamada = "SetToolTip(";
     for (std::size_t p = codigo.find(llamada); p != std::string::npos; p = codigo.find(llamada, p + 1)) {
-      // The argument: up to the parenthesis that closes the call (the literals here hold no parentheses).
-      const std::size_t inicio = p + llamada.size();
-      std::size_t fin = inicio;
-      for (int nivel = 1; fin < codigo.size() && nivel > 0; ++fin) {
-        nivel += codigo[fin] == '(' ? 1 : codigo[fin] == ')' ? -1 : 0;
-      }
-      const std::string argumento = codigo.substr(inicio, fin - inicio - 1);
+      const std::vector<std::string> args = argumentos(codigo, p + llamada.size());
+      const std::string& argumento = args.front();
       if (argumento.find('"') == std::string::npos) continue;  // a text the code takes from elsewhere
       const std::string donde = fuente.filename().string() + ": " + argumento;
       if (!std::regex_search(argumento, traducido)) {
         faltan.push_back(donde + ": sin catálogo");
         continue;
       }
-      // Each literal of the argument (both texts of a choice) is a catalog entry.
-      const std::regex literal(R"re("(?:[^"\\\n]|\\.)*")re");
-      for (auto it = std::sregex_iterator(argumento.begin(), argumento.end(), literal); it != std::sregex_iterator();
-           ++it) {
-        const std::string texto = Literales(it->str());
-        ++textos;
-        std::string sin;
-        for (std::size_t k = 0; k < catalogos.size(); ++k) {
-          if (catalogos[k].count(texto) == 0) sin += std::string(" ") + letras[k];
-        }
-        if (!sin.empty()) faltan.push_back(donde + ": falta" + sin + ": \"" + plataforma::Cp1252AUtf8(texto) + "\"");
-      }
+      comprobar(argumento, donde);
+    }
+    // The page buttons' maker looks its third argument up itself, and so do the row buttons a group page lists.
+    const std::string boton = "CrearBotonPagina(";
+    for (std::size_t p = codigo.find(boton); p != std::string::npos; p = codigo.find(boton, p + 1)) {
+      const std::vector<std::string> args = argumentos(codigo, p + boton.size());
+      if (args.size() >= 3) comprobar(args[2], fuente.filename().string() + ": " + args[2]);
+    }
+    const std::string fila = "BotonesFila() const {";
+    for (std::size_t p = codigo.find(fila); p != std::string::npos; p = codigo.find(fila, p + 1)) {
+      const std::size_t lista = codigo.find("return {", p);
+      if (lista == std::string::npos) continue;
+      const std::vector<std::string> args = argumentos(codigo, lista + 8);
+      if (args.size() >= 4) comprobar(args[3], fuente.filename().string() + ": " + args[3]);
     }
   }
   // Next and previous of the group pages, the activities' information and the kind of asset element.
