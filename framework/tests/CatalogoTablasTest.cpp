@@ -144,10 +144,10 @@ TEST_F(CatalogoLectura, DelegacionYAdministracionConLasTablasConstruidas) {
   std::array<char, 18> nombreDelegacion{};
   std::array<char, 3> codigoAdministracion{};
   std::array<char, 18> nombreAdministracion{};
-  for (auto* a : {codigoDelegacion.data(), nombreDelegacion.data(), codigoAdministracion.data(),
-                  nombreAdministracion.data()}) {
-    std::memset(a, ' ', 18);
-  }
+  codigoDelegacion.fill(' ');
+  nombreDelegacion.fill(' ');
+  codigoAdministracion.fill(' ');
+  nombreAdministracion.fill(' ');
   const auto texto = [](const auto& a) { return std::string(plataforma::RecortaDerecha({a.data(), a.size()})); };
 
   // Code boxes.

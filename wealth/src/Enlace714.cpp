@@ -406,6 +406,17 @@ void CControlesPAT001::AvisoCampo(int numero) {
 
 void CControlesPAT001::AvisoPagina(int /*palabra*/) { AvisoCampo(0); }
 
+namespace {
+
+// A text a box reads as its value: the box reads as many characters as it is wide, so the text is padded with NULs
+// to the box's width (the text itself ends at its first NUL).
+void TextoParaCasilla(std::string& texto, const marco::CCampo& campo) {
+  const std::size_t ancho = static_cast<std::size_t>(std::max(campo.Longitud, 0)) + 1;
+  if (texto.size() < ancho) texto.resize(ancho, '\0');
+}
+
+}  // namespace
+
 int CControlesPAT001::RellenaCabecera(char letraWindows) {
   DatosPatrimonio* datos = Datos();
   if (datos == nullptr) return 1;
@@ -421,6 +432,7 @@ int CControlesPAT001::RellenaCabecera(char letraWindows) {
   m_sClase.assign(1, clase);
   m_sClase.push_back('\0');
   if (marco::CCampo* campo = Campo(29)) {
+    TextoParaCasilla(m_sClase, *campo);
     campo->Dato = m_sClase.data();
     campo->StrValidac = "S1.0";
     campo->LeerMascara('P');
@@ -438,6 +450,7 @@ int CControlesPAT001::RellenaCabecera(char letraWindows) {
   cabecera.push_back('\0');
   m_sCabecera = cabecera;
   if (marco::CCampo* campo = Campo(38)) {
+    TextoParaCasilla(m_sCabecera, *campo);
     campo->Dato = m_sCabecera.data();
     campo->fminternet = "210X";
   }
