@@ -3,7 +3,15 @@
 #include <cstring>
 #include <memory>
 
+#include <wx/button.h>
+#include <wx/translation.h>
+
+#include <algorithm>
+#include <array>
+
 #include "framework/Campo.h"
+#include "framework/EditDetalleDialogos.h"
+#include "framework/Prog32ViewReglas.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Mensajes.h"
@@ -37,6 +45,7 @@ const SGrupoPagina kGruposORD007[] = {
 };
 
 // Fields of a row of group A (160 bytes).
+constexpr int kIndiceOpcionA = 10;  // the option box of row 0 of group A in the view's box list (row r: + 12 r)
 constexpr std::size_t kClase = 9;
 constexpr std::size_t kOpcion = 10;
 constexpr std::size_t kPrimerImporte = 16;
@@ -386,6 +395,39 @@ int CControlesORD007::ComprobarCasilla(int numero) {
   }
 }
 
+// ---- the activities carried on through the entity ----
+
+bool CControlesORD007::ConSociedad(int fila, bool soloTipos2y3) const {
+  const unsigned char* f = FilaMostrada(kGrupoORD007A, fila);
+  if (f == nullptr || f[kOpcion] == 0) return false;
+  const unsigned char clase = f[kClase];
+  if (soloTipos2y3) return clase == '2' || clase == '3';
+  return clase != '1' && clase != '4' && clase != 0;
+}
+
+int CControlesORD007::AbrirActividadSociedad(int fila, wxWindow* padre) {
+  if (!GrupoEditable(kGrupoORD007A)) return 0;
+  unsigned char* f = FilaMostrada(kGrupoORD007A, fila);
+  if (f == nullptr || (f[kOpcion] != 2 && f[kOpcion] != 3)) return 0;
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaActividadSociedad7);
+  if (dialogo == nullptr || dialogo->tamanoBloque != 1) return 0;
+  const std::size_t byte = f[kOpcion] == 2 ? 24 : 25;
+  std::array<unsigned char, 1> copia{static_cast<unsigned char>(Marcada(f[byte]) ? 1 : 0)};
+  marco::SPeticionDetalle peticion;
+  peticion.padre = padre;
+  peticion.sujeto = SujetoMostrado();
+  peticion.conyugeOPrimerHijo = marco::HayConyugeOHijo();
+  peticion.bloque = copia;
+  const int resultado = dialogo->abrir(peticion);
+  if (resultado != marco::kDialogoAceptado) return resultado;
+  // The row may have moved while the dialog was open: it is looked up again.
+  f = FilaMostrada(kGrupoORD007A, fila);
+  if (f == nullptr) return marco::kDialogoCancelado;
+  f[byte] = copia[0] == 1 ? 1 : 0;
+  Guardar(kGrupoORD007A, fila);
+  return resultado;
+}
+
 // ---- the view ----
 
 wxIMPLEMENT_DYNAMIC_CLASS(ORD007, CVistaGrupos);
@@ -395,9 +437,65 @@ ORD007::ORD007() { PonerControles(std::make_unique<CControlesORD007>()); }
 CControlesORD007* ORD007::Controles() const { return static_cast<CControlesORD007*>(DameControles()); }
 
 int ORD007::AplicarDependencias(int numero) {
-  Controles()->CasillaCambiada(numero);
+  CControlesORD007* c = Controles();
+  c->CasillaCambiada(numero);
   CalcularTodo();
-  return Controles()->GrupoDeCasilla(numero) != 0 ? 1 : 0;
+  // A row of the second or third kind asks at once whether the holder works through the entity.
+  if (c->GrupoDeCasilla(numero) == kGrupoORD007A && c->CampoDeCasilla(numero) == 2) {
+    const int fila = c->FilaDeCasilla(numero);
+    if (c->ConSociedad(fila, true)) AbrirSociedad(fila);
+  }
+  return c->GrupoDeCasilla(numero) != 0 ? 1 : 0;
+}
+
+void ORD007::AbrirSociedad(int fila) {
+  if (Controles()->AbrirActividadSociedad(fila, DameVentana()) == marco::kDialogoAceptado) {
+    CalcularTodo();
+    Controles()->NavegarGrupo(kGrupoORD007A, fila, kAccionRestaurar7, 0);
+    MarcarDocumentoModificado();
+  }
+  RefrescarControles();
+}
+
+void ORD007::OnActividadSociedad(int fila) {
+  const marco::CCampo* opcion = DameCampo(kIndiceOpcionA + 12 * fila);
+  if (opcion == nullptr || opcion->SoloLectur != 0 || !Controles()->ConSociedad(fila, false)) return;
+  AbrirSociedad(fila);
+  ActivarMasTarde(kIndiceOpcionA + 12 * fila);
+}
+
+int ORD007::PrepararCampos() {
+  CVistaGrupos::PrepararCampos();
+  wxWindow* ventana = DameVentana();
+  if (ventana != nullptr && m_aBotonesSociedad[0] == nullptr) {
+    for (int j = 0; j < 3; ++j) {
+      auto* boton = new wxButton(ventana, kComandoSociedad7 + j, "...", wxDefaultPosition, wxDefaultSize,
+                                 wxBU_EXACTFIT | wxBORDER_SIMPLE);
+      boton->SetToolTip(wxGetTranslation(wxString::FromUTF8("Socios que realicen la actividad")));
+      boton->Bind(wxEVT_BUTTON, [this, j](wxCommandEvent&) { OnActividadSociedad(j); });
+      m_aBotonesSociedad[static_cast<std::size_t>(j)] = boton;
+    }
+  }
+  ColocarBotonesSociedad();
+  return 1;
+}
+
+void ORD007::AlMostrarCampo() {
+  CVistaGrupos::AlMostrarCampo();
+  ColocarBotonesSociedad();
+}
+
+void ORD007::ColocarBotonesSociedad() {
+  const plataforma::CPunto desplazamiento = Desplazamiento();
+  // Right of each row's option box, as high as the box.
+  for (int j = 0; j < 3; ++j) {
+    wxButton* boton = m_aBotonesSociedad[static_cast<std::size_t>(j)];
+    const marco::CCampo* campo = DameCampo(kIndiceOpcionA + 12 * j);
+    if (boton == nullptr || campo == nullptr) continue;
+    const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
+    const int alto = std::max(12, static_cast<int>(r.bottom - r.top));
+    boton->SetSize(r.right + 2, r.top, alto, alto);
+  }
 }
 
 int ORD007::Recalcular(int numero) {
