@@ -1,7 +1,9 @@
 #include "activities/DlgEpigrafes.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "framework/BaseDatos.h"
 #include "framework/CatalogoTablas.h"
@@ -32,11 +34,17 @@ int GrupoDeControl(int id) {
 
 CTablaEpigrafes CTablaEpigrafes::Leer(marco::CBaseDatos* base, char idioma) {
   if (base == nullptr) return {};
+  const auto existe = [base](std::string_view tabla) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(base->DameDirectorio() + std::string(tabla) + "." + base->DameExtension(),
+                                            ec);
+  };
   const std::string nombre = marco::NombreTablaConsulta(kTablaEpigrafes, idioma);
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(base->DameDirectorio() + nombre + "." + base->DameExtension(), ec)) return {};
-  // The columns the catalogue names; the heading table's own names without a catalogue row.
-  const marco::SDefinicionTabla def = marco::LeerDefinicionTabla(base, kTablaEpigrafes, false);
+  if (!existe(nombre)) return {};
+  // The columns the catalogue names; the heading table's own names without a catalogue or a row in it.
+  const marco::SDefinicionTabla def = existe(marco::kTablaCatalogo)
+                                          ? marco::LeerDefinicionTabla(base, kTablaEpigrafes, false)
+                                          : marco::SDefinicionTabla{};
   const std::string clave = def.encontrada && !def.ColumnaClave().empty() ? def.ColumnaClave() : "clave";
   const std::string descripcion = def.encontrada && !def.CamDescr.empty() ? def.CamDescr : "descripc";
   const std::string seccion = def.encontrada && !def.CamFiltro.empty() ? def.CamFiltro : "seccion";
@@ -88,9 +96,9 @@ CDlgEpigrafes::CDlgEpigrafes(wxWindow* padre, int tipo, std::string_view codigo,
   PonerFlagsBotones(marco::kBotonesAceptar | marco::kBotonesCancelar | marco::kBotonesDibujo);
   marco::CPlantillaDialogo p(262, 152, "EP\xCDGRAFES");
   p.Marco("Grupo", {6, 4, 250, 46});
-  p.Opcion(kIdArtistas, "&Artistas y Deportistas", {14, 14, 110, 10}, true);
-  p.Opcion(kIdProfesionales, "&Profesionales", {14, 25, 110, 10});
-  p.Opcion(kIdMercantil, "De car\xE1" "cter &Mercantil", {14, 36, 110, 10});
+  p.Opcion(kIdArtistas, "&Artistas y Deportistas", {14, 13, 110, 12}, true);
+  p.Opcion(kIdProfesionales, "&Profesionales", {14, 24, 110, 12});
+  p.Opcion(kIdMercantil, "De car\xE1" "cter &Mercantil", {14, 35, 110, 12});
   p.Estatico(-1, "Ep\xEDgrafe:", {6, 58, 40, 10});
   p.Edicion(kIdCodigoEpigrafe, {48, 56, 34, 12}, marco::kEdicionSoloLectura, 5);
   p.Lista(kIdListaEpigrafes, {}, {6, 74, 250, 14});

@@ -2,6 +2,7 @@
 // the list, a number that is not in the group's list, and a cancel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <functional>
@@ -199,7 +200,7 @@ TEST_F(TablaEpigrafes, LeeLasSeccionesDeLaTabla) {
   EXPECT_EQ(tabla.Buscar("1", "841 "), std::string(kLargoDescripcionEpigrafe, ' '));
   // Another language's twin is not there: no headings and no message.
   EXPECT_TRUE(CTablaEpigrafes::Leer(&base, 'G').Vacia());
-  EXPECT_TRUE(guion.Codigos().empty());
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{});
 }
 
 TEST(DlgEpigrafes, RegistradoParaLasCajas) {

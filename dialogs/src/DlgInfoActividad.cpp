@@ -543,6 +543,7 @@ int CDlgActividadSociedad::OnInitDialog() {
   m_marca = MarcaSociedad(m_marca) ? 1 : 0;
   m_casilla.PonerMarca(1);
   m_casilla.AsignarDato(&m_marca);
+  m_casilla.IntercambiarDatos(0);
   if (Bloqueado()) m_casilla.PonerSoloLectura(true);
   return 1;
 }
