@@ -531,8 +531,8 @@ CDlgActividadSociedad::CDlgActividadSociedad(wxWindow* padre) : CTemplateDlg(kId
   marco::CPlantillaDialogo p(250, 84);
   p.CampoEdit(kIdCasillaSociedad, {8, 12, 10, 10}, m_casilla);
   p.Estatico(kIdTextoSociedad,
-             "Marque con una 'X'  si el titular ejerce, a través de la sociedad, actividades de cará" "cter "
-             "profesional o artí" "sticas o deportivas .......",
+             "Marque con una 'X'  si el titular ejerce, a trav\xE9s de la sociedad, actividades de car\xE1" "cter "
+             "profesional o art\xED" "sticas o deportivas .......",
              {24, 8, 218, 30});
   p.Aceptar({138, 50, 50, 28}).Cancelar({192, 50, 50, 28});
   Plantilla() = p;
