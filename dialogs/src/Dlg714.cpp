@@ -1,7 +1,6 @@
 #include "dialogs/Dlg714.h"
 
 #include <wx/app.h>
-#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/weakref.h>
 #include <wx/window.h>
@@ -102,13 +101,7 @@ void CDlgLimiteCuota::AplicarTributacion() {
   }
 }
 
-void CDlgLimiteCuota::MarcarOpciones() {
-  auto* ventana = dynamic_cast<wxWindow*>(Ventana());
-  if (ventana == nullptr) return;
-  if (auto* r = dynamic_cast<wxRadioButton*>(ventana->FindWindow(m_bConjunta ? kIdConjunta : kIdIndividual))) {
-    r->SetValue(true);
-  }
-}
+void CDlgLimiteCuota::MarcarOpciones() { MarcarControl(m_bConjunta ? kIdConjunta : kIdIndividual, true); }
 
 int CDlgLimiteCuota::AlComando(int id, int) {
   if (id == marco::kIdBotonAyuda) {

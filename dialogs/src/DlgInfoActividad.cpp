@@ -523,6 +523,33 @@ void CDlgInfoActividad::OnOK() {
   CTemplateDlg::OnOK();
 }
 
+// ---- the activities carried on through an entity ----
+
+bool MarcaSociedad(std::uint8_t byte) { return byte == 1 || byte == 'x' || byte == 'X'; }
+
+CDlgActividadSociedad::CDlgActividadSociedad(wxWindow* padre) : CTemplateDlg(kIdDialogoActividadSociedad, padre) {
+  // No help button.
+  PonerFlagsBotones(marco::kBotonesAceptar | marco::kBotonesCancelar | marco::kBotonesDibujo);
+  marco::CPlantillaDialogo p(250, 84);
+  p.CampoEdit(kIdCasillaSociedad, {8, 12, 10, 10}, m_casilla);
+  p.Estatico(kIdTextoSociedad,
+             "Marque con una 'X'  si el titular ejerce, a trav\xE9s de la sociedad, actividades de car\xE1" "cter "
+             "profesional o art\xED" "sticas o deportivas .......",
+             {24, 8, 218, 30});
+  p.Aceptar({138, 50, 50, 28}).Cancelar({192, 50, 50, 28});
+  Plantilla() = p;
+}
+
+int CDlgActividadSociedad::OnInitDialog() {
+  CTemplateDlg::OnInitDialog();
+  m_marca = MarcaSociedad(m_marca) ? 1 : 0;
+  m_casilla.PonerMarca(1);
+  m_casilla.AsignarDato(&m_marca);
+  m_casilla.IntercambiarDatos(0);
+  if (Bloqueado()) m_casilla.PonerSoloLectura(true);
+  return 1;
+}
+
 // ---- the registry ----
 
 namespace {
@@ -556,9 +583,20 @@ int AbrirInfoAgraria(marco::SPeticionDetalle& p) {
   return r;
 }
 
+int AbrirActividadSociedad(marco::SPeticionDetalle& p) {
+  if (p.bloque.size() != 1) return marco::kDialogoCancelado;
+  CDlgActividadSociedad dlg(p.padre);
+  dlg.m_marca = MarcaSociedad(p.bloque[0]) ? 1 : 0;
+  // The answer is the page's row: the page decides whether it may be written.
+  const int r = dlg.DoModal() == marco::kIdAceptar ? marco::kDialogoAceptado : marco::kDialogoCancelado;
+  if (r == marco::kDialogoAceptado) p.bloque[0] = dlg.m_marca == 1 ? 1 : 0;
+  return r;
+}
+
 }  // namespace
 
 void RegistrarDlgInfoActividad() {
+  marco::RegistrarDialogoDetalle(kVentanaActividadSociedad, 1, AbrirActividadSociedad);
   marco::RegistrarDialogoDetalle(kVentanaInfoActividad, ai::kLargoInfoActividad, AbrirInfoModulos);
   marco::RegistrarDialogoDetalle(kVentanaInfoActividadAgraria, ai::kLargoInfoAgraria, AbrirInfoAgraria);
 }

@@ -255,3 +255,44 @@ TEST(InfoActividadAgraria, ElTipoCierraCajasYLosPiensosPreguntan) {
 
 }  // namespace
 }  // namespace dialogos
+
+namespace dialogos {
+namespace {
+
+// Dialog 1601: the tick box shows the row's mark and its answer goes back only on OK.
+TEST(ActividadSociedad, LaMarcaSeMuestraYVuelveConOk) {
+  struct SCaso {
+    std::uint8_t recibido;
+    bool pulsar;
+    int boton;
+    std::uint8_t devuelto;
+  };
+  for (const SCaso c : {SCaso{0, true, marco::kIdAceptar, 1}, SCaso{'X', false, marco::kIdAceptar, 1},
+                        SCaso{'x', true, marco::kIdAceptar, 0}, SCaso{1, true, marco::kIdCancelar, 1},
+                        SCaso{' ', false, marco::kIdAceptar, 0}}) {
+    SCOPED_TRACE(static_cast<int>(c.recibido));
+    CGuionMensajes guion;
+    CDlgActividadSociedad dlg(nullptr);
+    dlg.FijarEntorno(Familia());
+    dlg.m_marca = c.recibido;
+    CControlesSimulados v(dlg.Plantilla());
+    v.Abrir(dlg);
+    EXPECT_EQ(dlg.Casilla().Texto(), MarcaSociedad(c.recibido) ? "X" : " ");
+    if (c.pulsar) {
+      dlg.Casilla().AlCaracter(' ');
+      v.Notificar(kIdCasillaSociedad, marco::kAvisoValorCambiado);
+    }
+    v.Pulsar(c.boton);
+    EXPECT_EQ(v.ResultadoVentana(), c.boton);
+    const std::uint8_t bloque = c.boton == marco::kIdAceptar ? dlg.m_marca : (MarcaSociedad(c.recibido) ? 1 : 0);
+    EXPECT_EQ(bloque, c.devuelto);
+    EXPECT_TRUE(guion.Codigos().empty());
+  }
+  RegistrarDlgInfoActividad();
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaActividadSociedad);
+  ASSERT_NE(dialogo, nullptr);
+  EXPECT_EQ(dialogo->tamanoBloque, 1u);
+}
+
+}  // namespace
+}  // namespace dialogos

@@ -4,6 +4,7 @@
 // A static library keeps only what something refers to, so every module is named here explicitly.
 #include <wx/docview.h>
 
+#include "activities/DlgEpigrafes.h"
 #include "activities/EditsActividad.h"
 #include "activities/EditsModulos.h"
 #include "d100/PaginasD100.h"
@@ -41,6 +42,7 @@ void RegistrarPartesPrograma() {
   dialogos::RegistrarDialogosDetalle();
   actividades::RegistrarEditsActividad(marco::FabricaEdit());
   actividades::RegistrarEditsModulos(marco::FabricaEdit());
+  actividades::RegistrarDlgEpigrafes();
 }
 
 // Views the documents make by class name only (the draft presentation, the wealth-tax printing view): kept in

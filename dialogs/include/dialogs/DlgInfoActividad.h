@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "activities/InfoActividadReglas.h"
+#include "framework/EditSiNo.h"
 #include "framework/TemplateDlg.h"
 
 namespace dialogos {
@@ -122,7 +123,32 @@ class CDlgInfoActividad : public marco::CTemplateDlg {
   actividades::CInfoAgrariaReglas m_reglas;
 };
 
-// Registers both information dialogs under their window names.
+// Dialog 1601: whether the holder carries on professional, artistic or sporting activities through the entity of
+// a row of page ORD007 (one tick box). The page hands over the row's mark byte for the row's option and takes the
+// answer back only on OK.
+inline constexpr std::string_view kVentanaActividadSociedad = "IDD_ACTIVIDADSOCIEDAD";
+inline constexpr int kIdDialogoActividadSociedad = 1601;
+inline constexpr int kIdCasillaSociedad = 1299;
+inline constexpr int kIdTextoSociedad = 1338;
+
+class CDlgActividadSociedad : public marco::CTemplateDlg {
+ public:
+  explicit CDlgActividadSociedad(wxWindow* padre);
+
+  // The answer: 1 ticked ("X"), 0 blank. The opener sets it before the run and reads it after an OK.
+  std::uint8_t m_marca = 0;
+  marco::CCasillaEdit& Casilla() { return m_casilla; }
+
+  int OnInitDialog() override;
+
+ private:
+  marco::CCasillaEdit m_casilla{1};
+};
+
+// A row's mark byte counts as ticked when it holds 1, "x" or "X".
+bool MarcaSociedad(std::uint8_t byte);
+
+// Registers the information dialogs under their window names.
 void RegistrarDlgInfoActividad();
 
 }  // namespace dialogos

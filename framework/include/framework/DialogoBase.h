@@ -15,8 +15,10 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/DialogoPlantilla.h"
 #include "framework/TemplateDlgReglas.h"
@@ -123,6 +125,17 @@ class CDialogoBase {
   std::string TextoControl(int id) const;
   void PonerTextoControl(int id, std::string_view texto);
   void HabilitarControl(int id, bool habilitar);
+  // Check boxes and radio buttons.
+  bool ControlMarcado(int id) const;
+  void MarcarControl(int id, bool marcado);
+  // A group of radio buttons as an index: the position in `ids` of the marked one (-1 none); marking by index
+  // (an index outside `ids` unmarks them all).
+  int IndiceOpcion(std::span<const int> ids) const;
+  void PonerIndiceOpcion(std::span<const int> ids, int indice);
+  // A list control: its entries replaced (Windows-1252 texts) and its selected row (-1 none).
+  void RellenarLista(int id, const std::vector<std::string>& elementos);
+  int SeleccionLista(int id) const;
+  void PonerSeleccionLista(int id, int fila);
   void PonerFoco(int id);
   // The shared leave-field answer: false when no window has the focus or the focus goes to Cancel (id 2).
   bool PermitirSalidaCampo() const;

@@ -27,6 +27,12 @@ class CControlesSimulados : public CControlesDialogo {
     bool soloLectura = false;
     int imagen = 0;  // picture given to a button
     bool enfocable = true;  // statics and frames never take the focus
+    bool marcado = false;   // check boxes and radio buttons
+    int grupo = 0;          // radio buttons: the id of the first button of their group (0 any other control)
+    bool casilla = false;   // a check box
+    bool lista = false;
+    std::vector<std::string> elementos;  // a list's entries
+    int seleccion = -1;                  // a list's selected row
   };
 
   // The controls of the layout (those with an id), in layout order.
@@ -54,8 +60,11 @@ class CControlesSimulados : public CControlesDialogo {
   int Enfocar(int id);
   // Sends a box notification from a control.
   int Notificar(int id, int codigo);
-  // Clicks a button.
+  // Clicks a button; a check box changes its mark and a radio button takes it from the others of its group
+  // before the dialog hears of the click.
   void Pulsar(int id);
+  // Chooses row `fila` of a list as a click in it does: the dialog hears of it as command code 1.
+  void Elegir(int id, int fila);
   // A character or a key down reaching the window.
   int Caracter(int caracter);
   int Tecla(int tecla);
@@ -89,6 +98,11 @@ class CControlesSimulados : public CControlesDialogo {
   void Habilitar(int id, bool habilitar) override;
   bool SoloLectura(int id) const override;
   void PonerSoloLectura(int id, bool soloLectura) override;
+  bool Marcado(int id) const override;
+  void Marcar(int id, bool marcado) override;
+  void PonerElementos(int id, const std::vector<std::string>& elementos) override;
+  int Seleccion(int id) const override;
+  void PonerSeleccion(int id, int fila) override;
   std::optional<int> Foco() const override;
   void PonerFoco(int id) override;
   void MoverFoco(bool anterior) override;

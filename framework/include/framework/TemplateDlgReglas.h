@@ -124,6 +124,15 @@ class CControlesDialogo {
   virtual bool SoloLectura(int id) const = 0;
   virtual void PonerSoloLectura(int id, bool soloLectura) = 0;
 
+  // Check boxes and radio buttons: marked or not. Marking a radio button unmarks the others of its group.
+  virtual bool Marcado(int id) const = 0;
+  virtual void Marcar(int id, bool marcado) = 0;
+  // Lists: their entries are replaced (no row stays selected); the selected row, -1 for none; a row outside the
+  // list selects none.
+  virtual void PonerElementos(int id, const std::vector<std::string>& elementos) = 0;
+  virtual int Seleccion(int id) const = 0;
+  virtual void PonerSeleccion(int id, int fila) = 0;
+
   // The control that has the focus, or that is taking it while a focus-lost event is being handled. None when no
   // window has the focus; a window that is not a child answers an id that is no child's.
   virtual std::optional<int> Foco() const = 0;

@@ -196,6 +196,37 @@ void CDialogoBase::HabilitarControl(int id, bool habilitar) {
   m_pVentana->Habilitar(id, habilitar);
 }
 
+bool CDialogoBase::ControlMarcado(int id) const {
+  return m_pVentana != nullptr && m_pVentana->Existe(id) && m_pVentana->Marcado(id);
+}
+
+void CDialogoBase::MarcarControl(int id, bool marcado) {
+  if (m_pVentana != nullptr && m_pVentana->Existe(id)) m_pVentana->Marcar(id, marcado);
+}
+
+int CDialogoBase::IndiceOpcion(std::span<const int> ids) const {
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    if (ControlMarcado(ids[i])) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void CDialogoBase::PonerIndiceOpcion(std::span<const int> ids, int indice) {
+  for (std::size_t i = 0; i < ids.size(); ++i) MarcarControl(ids[i], static_cast<int>(i) == indice);
+}
+
+void CDialogoBase::RellenarLista(int id, const std::vector<std::string>& elementos) {
+  if (m_pVentana != nullptr && m_pVentana->Existe(id)) m_pVentana->PonerElementos(id, elementos);
+}
+
+int CDialogoBase::SeleccionLista(int id) const {
+  return m_pVentana != nullptr && m_pVentana->Existe(id) ? m_pVentana->Seleccion(id) : -1;
+}
+
+void CDialogoBase::PonerSeleccionLista(int id, int fila) {
+  if (m_pVentana != nullptr && m_pVentana->Existe(id)) m_pVentana->PonerSeleccion(id, fila);
+}
+
 void CDialogoBase::PonerFoco(int id) {
   if (m_pVentana != nullptr && m_pVentana->Existe(id)) m_pVentana->PonerFoco(id);
 }

@@ -9,9 +9,20 @@
 namespace marco {
 
 CControlesSimulados::CControlesSimulados(const CPlantillaDialogo& plantilla) {
+  int grupo = 0;
   for (const SControlDialogo& c : plantilla.Controles()) {
+    // Radio buttons made one after the other form a group, unless one starts a new one.
+    if (c.tipo != ETipoControlDialogo::Opcion) {
+      grupo = 0;
+    } else if (grupo == 0 || c.primeroDeGrupo) {
+      grupo = c.id;
+    }
     if (c.id == -1) continue;
     SControl control;
+    if (c.tipo == ETipoControlDialogo::Opcion) control.grupo = grupo;
+    control.casilla = c.tipo == ETipoControlDialogo::Casilla;
+    control.lista = c.tipo == ETipoControlDialogo::Lista;
+    control.elementos = c.elementos;
     control.id = c.id;
     control.edicion = c.tipo == ETipoControlDialogo::Edicion || c.edicion;
     control.texto = c.texto;
@@ -111,7 +122,57 @@ void CControlesSimulados::Pulsar(int id) {
   const SControl* c = Control(id);
   if (m_pDialogo == nullptr || c == nullptr || !c->habilitado) return;
   Enfocar(id);
+  if (SControl* pulsado = Control(id); pulsado != nullptr && pulsado->grupo != 0) {
+    Marcar(id, true);
+  } else if (pulsado != nullptr && pulsado->casilla) {
+    pulsado->marcado = !pulsado->marcado;
+  }
   if (m_pDialogo != nullptr) m_pDialogo->Pulsar(id);
+}
+
+void CControlesSimulados::Elegir(int id, int fila) {
+  SControl* c = Control(id);
+  if (m_pDialogo == nullptr || c == nullptr || !c->lista || !c->habilitado) return;
+  if (fila < 0 || static_cast<std::size_t>(fila) >= c->elementos.size()) return;
+  PonerSeleccion(id, fila);
+  m_pDialogo->AlComando(id, 1);
+}
+
+bool CControlesSimulados::Marcado(int id) const {
+  const SControl* c = Control(id);
+  return c != nullptr && c->marcado;
+}
+
+void CControlesSimulados::Marcar(int id, bool marcado) {
+  SControl* c = Control(id);
+  if (c == nullptr) return;
+  if (marcado && c->grupo != 0) {
+    for (SControl& otro : m_controles) {
+      if (otro.grupo == c->grupo) otro.marcado = false;
+    }
+  }
+  c->marcado = marcado;
+}
+
+void CControlesSimulados::PonerElementos(int id, const std::vector<std::string>& elementos) {
+  SControl* c = Control(id);
+  if (c == nullptr || !c->lista) return;
+  c->elementos = elementos;
+  c->seleccion = -1;
+  c->texto.clear();
+}
+
+int CControlesSimulados::Seleccion(int id) const {
+  const SControl* c = Control(id);
+  return c != nullptr && c->lista ? c->seleccion : -1;
+}
+
+void CControlesSimulados::PonerSeleccion(int id, int fila) {
+  SControl* c = Control(id);
+  if (c == nullptr || !c->lista) return;
+  const bool dentro = fila >= 0 && static_cast<std::size_t>(fila) < c->elementos.size();
+  c->seleccion = dentro ? fila : -1;
+  c->texto = dentro ? c->elementos[static_cast<std::size_t>(fila)] : std::string();
 }
 
 int CControlesSimulados::Caracter(int caracter) { return m_pDialogo != nullptr ? m_pDialogo->OnChar(caracter) : 0; }

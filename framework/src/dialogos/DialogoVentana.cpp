@@ -114,6 +114,43 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
       t->SetEditable(!soloLectura);
     }
   }
+  bool Marcado(int id) const override {
+    const SHijo* h = Buscar(id);
+    if (h == nullptr) return false;
+    if (auto* r = dynamic_cast<wxRadioButton*>(h->ventana)) return r->GetValue();
+    if (auto* c = dynamic_cast<wxCheckBox*>(h->ventana)) return c->GetValue();
+    return false;
+  }
+  void Marcar(int id, bool marcado) override {
+    const SHijo* h = Buscar(id);
+    if (h == nullptr) return;
+    // No click event: only a person's click reports one.
+    if (auto* r = dynamic_cast<wxRadioButton*>(h->ventana)) {
+      r->SetValue(marcado);
+    } else if (auto* c = dynamic_cast<wxCheckBox*>(h->ventana)) {
+      c->SetValue(marcado);
+    }
+  }
+  void PonerElementos(int id, const std::vector<std::string>& elementos) override {
+    const SHijo* h = Buscar(id);
+    auto* c = h != nullptr ? dynamic_cast<wxChoice*>(h->ventana) : nullptr;
+    if (c == nullptr) return;
+    wxArrayString textos;
+    for (const std::string& e : elementos) textos.Add(TextoWx(e));
+    c->Set(textos);
+    c->SetSelection(wxNOT_FOUND);
+  }
+  int Seleccion(int id) const override {
+    const SHijo* h = Buscar(id);
+    auto* c = h != nullptr ? dynamic_cast<wxChoice*>(h->ventana) : nullptr;
+    return c != nullptr ? c->GetSelection() : -1;
+  }
+  void PonerSeleccion(int id, int fila) override {
+    const SHijo* h = Buscar(id);
+    auto* c = h != nullptr ? dynamic_cast<wxChoice*>(h->ventana) : nullptr;
+    if (c == nullptr) return;
+    c->SetSelection(fila >= 0 && static_cast<unsigned>(fila) < c->GetCount() ? fila : wxNOT_FOUND);
+  }
   std::optional<int> Foco() const override {
     if (m_focoEntrante) return *m_focoEntrante == kIdNinguno ? std::nullopt : std::optional<int>(*m_focoEntrante);
     return IdDeVentana(wxWindow::FindFocus());

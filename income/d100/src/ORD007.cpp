@@ -7,6 +7,7 @@
 #include "framework/Campo.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/EditDetalleDialogos.h"
 #include "framework/Mensajes.h"
 #include "framework/Utilidades.h"
 #include "framework/Validador.h"
@@ -38,6 +39,7 @@ const SGrupoPagina kGruposORD007[] = {
 };
 
 // Fields of a row of group A (160 bytes).
+constexpr int kIndiceOpcionA = 10;  // the option box of row 0 of group A in the view's box list (row r: + 12 r)
 constexpr std::size_t kClase = 9;
 constexpr std::size_t kOpcion = 10;
 constexpr std::size_t kPrimerImporte = 16;
@@ -375,6 +377,39 @@ int CControlesORD007::ComprobarCasilla(int numero) {
   }
 }
 
+// ---- the activities carried on through the entity ----
+
+bool CControlesORD007::ConSociedad(int fila, bool soloTipos2y3) const {
+  const unsigned char* f = FilaMostrada(kGrupoORD007A, fila);
+  if (f == nullptr || f[kOpcion] == 0) return false;
+  const unsigned char clase = f[kClase];
+  if (soloTipos2y3) return clase == '2' || clase == '3';
+  return clase != '1' && clase != '4' && clase != 0;
+}
+
+int CControlesORD007::AbrirActividadSociedad(int fila, wxWindow* padre) {
+  if (!GrupoEditable(kGrupoORD007A)) return 0;
+  unsigned char* f = FilaMostrada(kGrupoORD007A, fila);
+  if (f == nullptr || (f[kOpcion] != 2 && f[kOpcion] != 3)) return 0;
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaActividadSociedad7);
+  if (dialogo == nullptr || dialogo->tamanoBloque != 1) return 0;
+  const std::size_t byte = f[kOpcion] == 2 ? 24 : 25;
+  std::array<unsigned char, 1> copia{static_cast<unsigned char>(Marcada(f[byte]) ? 1 : 0)};
+  marco::SPeticionDetalle peticion;
+  peticion.padre = padre;
+  peticion.sujeto = SujetoMostrado();
+  peticion.conyugeOPrimerHijo = marco::HayConyugeOHijo();
+  peticion.bloque = copia;
+  const int resultado = dialogo->abrir(peticion);
+  if (resultado != marco::kDialogoAceptado) return resultado;
+  // The row may have moved while the dialog was open: it is looked up again.
+  f = FilaMostrada(kGrupoORD007A, fila);
+  if (f == nullptr) return marco::kDialogoCancelado;
+  f[byte] = copia[0] == 1 ? 1 : 0;
+  Guardar(kGrupoORD007A, fila);
+  return resultado;
+}
+
 // ---- the view ----
 
 wxIMPLEMENT_DYNAMIC_CLASS(ORD007, CVistaGrupos);
@@ -384,6 +419,40 @@ ORD007::ORD007() { PonerControles(std::make_unique<CControlesORD007>()); }
 CControlesORD007* ORD007::Controles() const { return static_cast<CControlesORD007*>(DameControles()); }
 
 bool ORD007::AvisarOtrasVistas(int numero) const { return Controles()->GrupoDeCasilla(numero) != 0; }
+
+int ORD007::AplicarDependencias(int numero) {
+  const int resultado = CVistaGrupos::AplicarDependencias(numero);
+  // A row of the second or third kind asks at once whether the holder works through the entity.
+  CControlesORD007* c = Controles();
+  if (c->GrupoDeCasilla(numero) == kGrupoORD007A && c->CampoDeCasilla(numero) == 2) {
+    const int fila = c->FilaDeCasilla(numero);
+    if (c->ConSociedad(fila, true)) AbrirSociedad(fila);
+  }
+  return resultado;
+}
+
+void ORD007::AbrirSociedad(int fila) {
+  if (Controles()->AbrirActividadSociedad(fila, DameVentana()) == marco::kDialogoAceptado) {
+    CalcularTodo();
+    Controles()->NavegarGrupo(kGrupoORD007A, fila, kAccionRestaurar7, 0);
+    MarcarDocumentoModificado();
+  }
+  RefrescarControles();
+}
+
+CVistaGrupos::SBotonesFila ORD007::BotonesFila() const {
+  return {3, kComandoSociedad7, "...", "Socios que realicen la actividad"};
+}
+
+// Right of each row's option box.
+int ORD007::CasillaBotonFila(int fila) const { return kIndiceOpcionA + 12 * fila + 1; }
+
+void ORD007::PulsarBotonFila(int fila) {
+  const marco::CCampo* opcion = DameCampo(kIndiceOpcionA + 12 * fila);
+  if (opcion == nullptr || opcion->SoloLectur != 0 || !Controles()->ConSociedad(fila, false)) return;
+  AbrirSociedad(fila);
+  ActivarMasTarde(kIndiceOpcionA + 12 * fila);
+}
 
 int ORD007::CampoRecibeFoco(int numero) { return Controles()->FocoEnCasilla(numero); }
 

@@ -613,3 +613,71 @@ TEST(PaginasF7a9, CadaPaginaSeHallaPorSuNombreConSuNumero) {
 }
 
 }  // namespace
+
+namespace {
+
+// Dialog 1601 as the registry runs it, replaced by a function that answers with a tick and a given button.
+class DialogoSociedadFalso {
+ public:
+  explicit DialogoSociedadFalso(int respuesta) : m_nRespuesta(respuesta) {
+    marco::RegistrarDialogoDetalle(ordinaria::kVentanaActividadSociedad7, 1, [this](marco::SPeticionDetalle& p) {
+      ++veces;
+      recibido = p.bloque[0];
+      p.bloque[0] = 1;
+      return m_nRespuesta;
+    });
+  }
+  ~DialogoSociedadFalso() { marco::QuitarDialogoDetalle(ordinaria::kVentanaActividadSociedad7); }
+  int veces = 0;
+  unsigned char recibido = 0xEE;
+
+ private:
+  int m_nRespuesta;
+};
+
+}  // namespace
+
+// A row of group A asks through dialog 1601 whether the holder works through the entity: the answer goes to the
+// byte of the row's option (24 for option 2, 25 for option 3) and only on OK; rows of other kinds or options
+// open nothing.
+TEST_F(PaginasF, ORD007LaRespuestaDeLaSociedadVaAlByteDeSuOpcion) {
+  struct SCaso {
+    char clase;
+    unsigned char opcion;
+    int respuesta;
+    bool abre;
+    bool conBoton;   // the row's button opens it
+    bool alTeclear;  // typing the option opens it
+    std::size_t byte;
+  };
+  for (const SCaso c : {SCaso{'2', 2, marco::kDialogoAceptado, true, true, true, 24},
+                        SCaso{'3', 3, marco::kDialogoAceptado, true, true, true, 25},
+                        SCaso{'5', 2, marco::kDialogoAceptado, true, true, false, 24},
+                        SCaso{'2', 3, marco::kDialogoCancelado, true, true, true, 25},
+                        SCaso{'1', 1, marco::kDialogoAceptado, false, false, false, 24},
+                        SCaso{'4', 0, marco::kDialogoAceptado, false, false, false, 24}}) {
+    SCOPED_TRACE(std::string(1, c.clase) + " " + std::to_string(c.opcion));
+    std::memset(datos.get(), 0, sizeof(DatosRenta));
+    unsigned char* fila = Base() + kE2 + 24;
+    std::memcpy(fila, "A12345678", 9);
+    fila[9] = static_cast<unsigned char>(c.clase);
+    fila[10] = c.opcion;
+    fila[c.byte] = 'X';  // ticked before: the dialog is given 1
+    auto controles = Cargar<ordinaria::CControlesORD007>(207);
+    EXPECT_EQ(controles->ConSociedad(0, false), c.conBoton);
+    EXPECT_EQ(controles->ConSociedad(0, true), c.alTeclear);
+    DialogoSociedadFalso falso(c.respuesta);
+    const int r = controles->AbrirActividadSociedad(0);
+    EXPECT_EQ(falso.veces, c.abre ? 1 : 0);
+    if (!c.abre) {
+      EXPECT_EQ(r, 0);
+      continue;
+    }
+    EXPECT_EQ(falso.recibido, 1);
+    EXPECT_EQ(r, c.respuesta);
+    const unsigned char* guardada = Base() + kE2 + 24;
+    EXPECT_EQ(guardada[c.byte], c.respuesta == marco::kDialogoAceptado ? 1 : 'X');
+    EXPECT_EQ(guardada[c.byte == 24 ? 25 : 24], 0) << "the other option's answer is not touched";
+  }
+  EXPECT_TRUE(guion.Codigos().empty());
+}

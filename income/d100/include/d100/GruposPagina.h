@@ -245,8 +245,8 @@ class CVistaGrupos : public renta::CRentaVista {
   virtual bool AvisarOtrasVistas(int /*numero*/) const { return true; }
 
   // The buttons some pages put right of a box of each shown row, a square as high as the box: how many (one a
-  // row, none by default), the command id of row 0's (row j's is the id + j), label, tooltip (UTF-8) and the gap
-  // in pixels between the box and the button.
+  // row, none by default), the command id of row 0's (row j's is the id + j), label (UTF-8), tooltip
+  // (Windows-1252, shown in the interface language) and the gap in pixels between the box and the button.
   struct SBotonesFila {
     int filas = 0;
     int primerComando = 0;

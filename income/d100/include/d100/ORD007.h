@@ -15,6 +15,7 @@
 #include "d100/GruposPagina.h"
 
 class wxClassInfo;
+class wxWindow;
 
 namespace ordinaria {
 
@@ -39,6 +40,11 @@ inline constexpr int kAccionReescribir7 = 502;
 // The question before a row of group A is emptied, and the check of the two amounts of a row of group B.
 inline constexpr std::string_view kMensajeVaciarEntidad = "100V170";
 inline constexpr std::string_view kMensajeTopeE3 = "100R170";
+// The dialog of a row of group A that asks whether the holder carries on professional, artistic or sporting
+// activities through the entity (1601), as the detail-dialog registry knows it: its block is the row's one answer
+// byte for the row's option (byte 24 for option 2, 25 for option 3).
+inline constexpr std::string_view kVentanaActividadSociedad7 = "IDD_ACTIVIDADSOCIEDAD";
+inline constexpr int kComandoSociedad7 = 1001;  // the buttons of rows 0, 1 and 2: 1001, 1002, 1003
 
 class CControlesORD007 : public CControlesGrupos {
  public:
@@ -61,6 +67,14 @@ class CControlesORD007 : public CControlesGrupos {
   void GuardarGrupoC();
 
   const char* CodigosMarcas(int par) const { return m_aCodigos[static_cast<std::size_t>(par & 1)].data(); }
+
+  // The kind code of row `fila` of group A is one whose entity may carry on the holder's activities: any kind but
+  // "1", "4" and none (the row's button), or only "2" and "3" (after the option is typed).
+  bool ConSociedad(int fila, bool soloTipos2y3) const;
+  // Dialog 1601 for row `fila` of group A, on the row's answer for its option (2 or 3): the dialog's result, 0
+  // when the row has no such option, the page may not write it or the dialog is not registered. On OK the answer
+  // (1 or 0) is written into the row and the row stored.
+  int AbrirActividadSociedad(int fila, wxWindow* padre = nullptr);
 
  protected:
   void EnlazarFijas() override;
@@ -87,6 +101,7 @@ class ORD007 : public CVistaGrupos {
   std::string_view DameNombrePagina() const { return "ORD007"; }
   CControlesORD007* Controles() const;
 
+  int AplicarDependencias(int numero) override;
   int CampoRecibeFoco(int numero) override;
 
  protected:
@@ -95,8 +110,14 @@ class ORD007 : public CVistaGrupos {
   bool ConBotones() const override { return false; }
   // Only a change of a group's box is shown in the other views.
   bool AvisarOtrasVistas(int numero) const override;
+  // The "..." button right of the option box of rows 0, 1 and 2 of group A: dialog 1601 when the row's option box
+  // may be written and its kind allows it; on OK the declaration is calculated again.
+  SBotonesFila BotonesFila() const override;
+  int CasillaBotonFila(int fila) const override;
+  void PulsarBotonFila(int fila) override;
 
  private:
+  void AbrirSociedad(int fila);
   wxDECLARE_DYNAMIC_CLASS(ORD007);
 };
 
