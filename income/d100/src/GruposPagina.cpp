@@ -522,7 +522,7 @@ void CVistaGrupos::AlMostrarCampo() {
 }
 
 void CVistaGrupos::ColocarBotonesFila() {
-  const int separacion = BotonesFila().separacion;
+  const SBotonesFila botones = BotonesFila();
   const plataforma::CPunto desplazamiento = Desplazamiento();
   for (std::size_t j = 0; j < m_aBotonesFila.size(); ++j) {
     const int casilla = CasillaBotonFila(static_cast<int>(j));
@@ -530,7 +530,8 @@ void CVistaGrupos::ColocarBotonesFila() {
     if (m_aBotonesFila[j] == nullptr || campo == nullptr) continue;
     const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
     const int lado = std::max(12, static_cast<int>(r.bottom - r.top));
-    m_aBotonesFila[j]->SetSize(r.right + separacion, r.top, lado, lado);
+    const int x = botones.izquierda ? r.left - botones.separacion - lado : r.right + botones.separacion;
+    m_aBotonesFila[j]->SetSize(x, r.top, lado, lado);
   }
 }
 

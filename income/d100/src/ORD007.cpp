@@ -441,10 +441,10 @@ void ORD007::AbrirSociedad(int fila) {
 }
 
 CVistaGrupos::SBotonesFila ORD007::BotonesFila() const {
-  return {3, kComandoSociedad7, "...", "Socios que realicen la actividad"};
+  return {3, kComandoSociedad7, "...", "Socios que realicen la actividad", 2, true};
 }
 
-// Right of each row's option box.
+// Left of each row's option box (its right is taken by the label of the imputed base).
 int ORD007::CasillaBotonFila(int fila) const { return kIndiceOpcionA + 12 * fila + 1; }
 
 void ORD007::PulsarBotonFila(int fila) {

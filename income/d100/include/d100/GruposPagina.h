@@ -253,6 +253,8 @@ class CVistaGrupos : public renta::CRentaVista {
     std::string_view texto;
     std::string_view ayuda;
     int separacion = 2;
+    // Left of the box instead, where the box's right is taken by the next label.
+    bool izquierda = false;
   };
   virtual SBotonesFila BotonesFila() const { return {}; }
   // The box (number) the button of shown row `fila` stands beside (0 none) and what a press of it does.

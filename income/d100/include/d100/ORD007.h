@@ -110,7 +110,7 @@ class ORD007 : public CVistaGrupos {
   bool ConBotones() const override { return false; }
   // Only a change of a group's box is shown in the other views.
   bool AvisarOtrasVistas(int numero) const override;
-  // The "..." button right of the option box of rows 0, 1 and 2 of group A: dialog 1601 when the row's option box
+  // The "..." button left of the option box of rows 0, 1 and 2 of group A: dialog 1601 when the row's option box
   // may be written and its kind allows it; on OK the declaration is calculated again.
   SBotonesFila BotonesFila() const override;
   int CasillaBotonFila(int fila) const override;
