@@ -90,15 +90,20 @@ std::string En1252(const std::string& texto) {
   return plataforma::Utf8ACp1252(texto);
 }
 
-TEST(Idiomas, LosTextosDeLosDialogosEstanEnLosCatalogosDeVentanas) {
-  std::array<paginas::CCatalogo, 3> catalogos;
-  const std::array<const char*, 3> letras = {"c", "g", "v"};
+// The three window catalogs: Catalan, Galician, Valencian.
+void LeerCatalogosVentanas(std::array<paginas::CCatalogo, 3>& catalogos) {
   const std::array<const char*, 3> ficheros = {"ca.po", "gl.po", "ca@valencia.po"};
   for (std::size_t k = 0; k < catalogos.size(); ++k) {
     std::string error;
     const fs::path ruta = fs::path(KORVELIX_FUENTES_CATALOGOS) / ficheros[k];
     ASSERT_TRUE(paginas::LeeCatalogo(Leer(ruta), ruta.string(), catalogos[k], error)) << error;
   }
+}
+
+TEST(Idiomas, LosTextosDeLosDialogosEstanEnLosCatalogosDeVentanas) {
+  std::array<paginas::CCatalogo, 3> catalogos;
+  ASSERT_NO_FATAL_FAILURE(LeerCatalogosVentanas(catalogos));
+  const std::array<const char*, 3> letras = {"c", "g", "v"};
   const std::string literal = R"re(((?:"(?:[^"\\\n]|\\.)*"\s*)+))re";
   const std::vector<std::regex> usos = {
       std::regex(R"re(\.(?:Estatico|Boton|Casilla|Opcion)\(\s*[^,()"]+,\s*)re" + literal),
@@ -185,13 +190,8 @@ TEST(Idiomas, LosTextosDeLosDialogosEstanEnLosCatalogosDeVentanas) {
 // lists the calls that give a tool tip as written and the texts without a translation.
 TEST(Idiomas, LasAyudasDeLosBotonesPasanPorLosCatalogos) {
   std::array<paginas::CCatalogo, 3> catalogos;
+  ASSERT_NO_FATAL_FAILURE(LeerCatalogosVentanas(catalogos));
   const std::array<const char*, 3> letras = {"c", "g", "v"};
-  const std::array<const char*, 3> ficheros = {"ca.po", "gl.po", "ca@valencia.po"};
-  for (std::size_t k = 0; k < catalogos.size(); ++k) {
-    std::string error;
-    const fs::path ruta = fs::path(KORVELIX_FUENTES_CATALOGOS) / ficheros[k];
-    ASSERT_TRUE(paginas::LeeCatalogo(Leer(ruta), ruta.string(), catalogos[k], error)) << error;
-  }
   std::vector<fs::path> fuentes;
   for (const char* carpeta : {"income/src", "income/d100/src", "wealth/src", "activities/src", "dialogs/src",
                               "output/src", "shell/src", "framework/src"}) {
