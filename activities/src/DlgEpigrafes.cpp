@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 
 #include "framework/BaseDatos.h"
@@ -34,15 +33,10 @@ int GrupoDeControl(int id) {
 
 CTablaEpigrafes CTablaEpigrafes::Leer(marco::CBaseDatos* base, char idioma) {
   if (base == nullptr) return {};
-  const auto existe = [base](std::string_view tabla) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(base->DameDirectorio() + std::string(tabla) + "." + base->DameExtension(),
-                                            ec);
-  };
   const std::string nombre = marco::NombreTablaConsulta(kTablaEpigrafes, idioma);
-  if (!existe(nombre)) return {};
+  if (!base->ExisteTabla(nombre)) return {};
   // The columns the catalogue names; the heading table's own names without a catalogue or a row in it.
-  const marco::SDefinicionTabla def = existe(marco::kTablaCatalogo)
+  const marco::SDefinicionTabla def = base->ExisteTabla(marco::kTablaCatalogo)
                                           ? marco::LeerDefinicionTabla(base, kTablaEpigrafes, false)
                                           : marco::SDefinicionTabla{};
   const std::string clave = def.encontrada && !def.ColumnaClave().empty() ? def.ColumnaClave() : "clave";

@@ -1,6 +1,5 @@
 #include "income/FilasSecciones.h"
 
-#include <filesystem>
 #include <system_error>
 
 #include "framework/BaseDatos.h"
@@ -467,8 +466,7 @@ bool HayTablaTiposElemento(const marco::CBaseDatos* base, char letra) {
   if (base == nullptr) return false;
   std::string nombre(kTablaTipoElemento);
   if (letra != '\0') nombre[7] = letra;
-  std::error_code ec;
-  return std::filesystem::is_regular_file(base->DameDirectorio() + nombre + "." + base->DameExtension(), ec);
+  return base->ExisteTabla(nombre);
 }
 
 }  // namespace renta

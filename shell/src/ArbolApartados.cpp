@@ -5,17 +5,12 @@
 #include "framework/BaseDatos.h"
 #include "framework/Prog32Doc.h"
 #include "framework/Tabla.h"
-#include "platform/Nombres.h"
 #include "platform/Numeros.h"
 #include "platform/Texto.h"
 
 namespace shell {
 
 namespace {
-
-bool ExisteTabla(const marco::CBaseDatos& base, const std::string& nombre) {
-  return plataforma::BuscaFicheroSinCaso(base.DameDirectorio(), nombre + "." + base.DameExtension()).has_value();
-}
 
 std::string LeerTexto(marco::CTabla& tabla, std::string_view campo) {
   std::array<char, 256> texto{};
@@ -62,11 +57,11 @@ std::vector<SApartado> LeerApartados(marco::CBaseDatos* local, char idioma) {
   if (local == nullptr) return apartados;
   const std::string nombre(marco::kTablaPaginas);
   const std::string gemela = marco::NombreTablaIdioma(marco::kTablaPaginas, idioma);
-  if (!ExisteTabla(*local, nombre)) return apartados;
+  if (!local->ExisteTabla(nombre)) return apartados;
   marco::CTabla paginas(local);
   if (paginas.Abrir(1, marco::kOrdenClave, nombre) == 0) return apartados;
   marco::CTabla titulos(local);
-  const bool hayTitulos = ExisteTabla(*local, gemela) && titulos.Abrir(1, marco::kOrdenClave, gemela) != 0;
+  const bool hayTitulos = local->ExisteTabla(gemela) && titulos.Abrir(1, marco::kOrdenClave, gemela) != 0;
   for (paginas.IrAlPrincipio(); paginas.Cumple(std::string_view{}) != 0; paginas.Siguiente()) {
     SApartado apartado;
     const std::string clave = LeerTexto(paginas, "IndiceFich");

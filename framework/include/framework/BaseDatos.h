@@ -30,6 +30,9 @@ class CBaseDatos {
   static constexpr int kEsperaIntentoCompartidaMs = 150;
   std::string DameDirectorio() const { return m_directorio; }
   std::string DameExtension() const { return m_extension; }
+  // Whether the folder holds table `tabla` (its file with the database's extension, the name's case aside): what
+  // CTabla::Abrir needs to find before it opens one.
+  bool ExisteTabla(std::string_view tabla) const;
 
   // The options every table of the program is opened with: deleted records hidden, exact seeks.
   static void PonerOpcionesMotor();

@@ -1,8 +1,10 @@
 #include "framework/BaseDatos.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "framework/Tabla.h"
+#include "platform/Nombres.h"
 #include "platform/Registros.h"
 
 namespace marco {
@@ -18,6 +20,14 @@ void CBaseDatos::PonerOpcionesMotor() {
   opciones.ocultarBorrados = true;
   opciones.busquedaCercana = false;
   MotorRegistros().PonerOpciones(opciones);
+}
+
+bool CBaseDatos::ExisteTabla(std::string_view tabla) const {
+  if (tabla.empty()) return false;
+  const std::filesystem::path carpeta = m_directorio.empty() ? std::filesystem::path(".") : std::filesystem::path(m_directorio);
+  const auto real = plataforma::BuscaFicheroSinCaso(carpeta, std::string(tabla) + "." + m_extension);
+  std::error_code ec;
+  return real && std::filesystem::is_regular_file(*real, ec);
 }
 
 std::string NormalizarExtension(std::string_view extension) {

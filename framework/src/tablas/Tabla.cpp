@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 #include <limits>
 #include <span>
@@ -19,7 +18,6 @@
 
 namespace marco {
 
-namespace fs = std::filesystem;
 using plataforma::CTablaRegistros;
 
 namespace {
@@ -27,14 +25,6 @@ namespace {
 // Messages of the table layer: on the main window, from the local database, with the exclamation icon.
 int Avisar(std::string_view codigo, std::string_view extra = {}) {
   return CDlgMensaje(nullptr, DameBaseDatosLocal()).MostrarMensaje(codigo, IconoExclamacion, extra);
-}
-
-bool ExisteFichero(const std::string& ruta) {
-  const fs::path p(ruta);
-  const fs::path carpeta = p.has_parent_path() ? p.parent_path() : fs::path(".");
-  const auto real = plataforma::BuscaFicheroSinCaso(carpeta, p.filename().string());
-  std::error_code ec;
-  return real && fs::is_regular_file(*real, ec);
 }
 
 std::int32_t Entero32(long v) {
@@ -83,7 +73,7 @@ int CTabla::Abrir(int modo, std::string_view orden, std::string_view tabla, bool
   if (!m_pBaseDatos->EsCompartida()) modo = 1;
 
   const std::string ruta = m_pBaseDatos->DameDirectorio() + m_alias + "." + m_pBaseDatos->DameExtension();
-  if (!ExisteFichero(ruta)) {
+  if (!m_pBaseDatos->ExisteTabla(m_alias)) {
     CDlgMensaje(nullptr, nullptr)
         .MostrarMensaje({}, IconoExclamacion, TextoFijo1252("El fichero ") + plataforma::Utf8ACp1252(ruta) +
                                                   TextoFijo1252(" no se ha encontrado."));
