@@ -3,10 +3,13 @@
 // kind of section J typed on page 10 (holder "D" and amount) and its reduction shown there after the recalculation;
 // on pages 11, 12 and 13 a deduction box whose detail window the program does not have yet answers with its coded
 // message; Ctrl+G stores the declaration, whose taxable-base totals (what page 14 shows) carry the reduction.
+// Then page 14 lets Ctrl+I through, and on page 7 an entity of the second kind with option 2 asks whether the holder
+// works through it; the answer ticked and accepted is stored in the entity's row.
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <string>
+#include <thread>
 
 #include "Camino.h"
 #include "framework/DocumentoServicios.h"
@@ -40,6 +43,10 @@ constexpr std::size_t kFilaTerceraClase = offsetof(DatosRenta, ApartadoJ) + 280;
 constexpr std::size_t kImporteTerceraClase = kFilaTerceraClase + 32;
 constexpr std::size_t kReduccionTerceraClase = offsetof(DatosRenta, BaseImponible) + 1432;
 constexpr std::size_t kReduccionesK = offsetof(DatosRenta, ApartadoK) + 0;
+// Page 7: the first entity row of section E2 and its answer for option 2.
+constexpr int kPagina7 = 207;
+constexpr int kCasillaNifEntidad = 9;
+constexpr std::size_t kRespuestaOpcion2 = offsetof(DatosRenta, ApartadoE2) + 24 + 24;
 
 class CaminoBases : public e2e::CPasoDe<CaminoBases> {
  protected:
@@ -147,6 +154,37 @@ TEST_F(CaminoBases, DesdeLaPaginaSinCasillasCtrlIVaAOtraPagina) {
   REQUIERE_PASO(C(), "mensajes");
   ASSERT_TRUE(C().IrAPagina(14));
   EXPECT_TRUE(C().IrAPagina(15)) << "on page 14 Ctrl+I was taken as a Tab";
+}
+
+// The entity's tax number, kind 2 and option 2 typed in its row: the question of the holder's activities comes up
+// by itself (it has no caption); Space ticks its one box and "&Aceptar" accepts; Ctrl+G stores the answer in the row.
+TEST_F(CaminoBases, LaEntidadDeLaPagina7PreguntaPorLaActividadDelTitular) {
+  REQUIERE_PASO(C(), "mensajes");
+  ASSERT_TRUE(C().IrAPagina(7));
+  const auto pagina = C().Pagina(kPagina7);
+  ASSERT_TRUE(pagina);
+  const auto tabs = pagina->Tabulaciones(pagina->PrimeraEditable(), kCasillaNifEntidad);
+  ASSERT_TRUE(tabs) << "the entity's tax number takes no focus";
+  ASSERT_TRUE(C().Tabular(*tabs));
+  E().Escribir("A12345674");
+  C().Tabular(1);
+  E().Escribir("2");
+  C().Tabular(1);
+  E().Escribir("2");
+  C().Tabular(1);
+  std::this_thread::sleep_for(1500ms);
+  E().Tecla("space");
+  std::this_thread::sleep_for(300ms);
+  E().Tecla("alt+a");
+  ASSERT_TRUE(C().PrincipalActiva()) << "the question did not close with \"Aceptar\"";
+  E().Tecla("ctrl+g");
+  std::string motivo;
+  const auto respondida = [](const e2e::SDeclaracionGuardada& f) {
+    return f.datos.size() > kRespuestaOpcion2 && f.datos[kRespuestaOpcion2] == 1;
+  };
+  auto fila = C().EsperarGuardada(kClave, respondida, motivo);
+  ASSERT_TRUE(fila) << motivo;
+  EXPECT_EQ(fila->datos[kRespuestaOpcion2], 1) << "the holder's answer for option 2 was not stored";
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ void CBaseDatos::PonerOpcionesMotor() {
 
 bool CBaseDatos::ExisteTabla(std::string_view tabla) const {
   if (tabla.empty()) return false;
-  const std::filesystem::path carpeta = m_directorio.empty() ? std::filesystem::path(".") : std::filesystem::path(m_directorio);
+  const std::filesystem::path carpeta = std::filesystem::path(m_directorio.empty() ? "." : m_directorio);
   const auto real = plataforma::BuscaFicheroSinCaso(carpeta, std::string(tabla) + "." + m_extension);
   std::error_code ec;
   return real && std::filesystem::is_regular_file(*real, ec);

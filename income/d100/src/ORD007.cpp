@@ -422,13 +422,23 @@ bool ORD007::AvisarOtrasVistas(int numero) const { return Controles()->GrupoDeCa
 
 int ORD007::AplicarDependencias(int numero) {
   const int resultado = CVistaGrupos::AplicarDependencias(numero);
-  // A row of the second or third kind asks at once whether the holder works through the entity.
-  CControlesORD007* c = Controles();
-  if (c->GrupoDeCasilla(numero) == kGrupoORD007A && c->CampoDeCasilla(numero) == 2) {
-    const int fila = c->FilaDeCasilla(numero);
-    if (c->ConSociedad(fila, true)) AbrirSociedad(fila);
-  }
+  PreguntarSociedad(numero);
   return resultado;
+}
+
+int ORD007::ComprobarCampo(int numero) {
+  const int resultado = CVistaGrupos::ComprobarCampo(numero);
+  if (resultado == 1) PreguntarSociedad(numero);
+  return resultado;
+}
+
+// An option typed into a row of the second or third kind asks at once whether the holder works through the entity:
+// a value set by the page's rules (a change) or typed and accepted on leaving the box (a check).
+void ORD007::PreguntarSociedad(int numero) {
+  CControlesORD007* c = Controles();
+  if (c->GrupoDeCasilla(numero) != kGrupoORD007A || c->CampoDeCasilla(numero) != 2) return;
+  const int fila = c->FilaDeCasilla(numero);
+  if (c->ConSociedad(fila, true)) AbrirSociedad(fila);
 }
 
 void ORD007::AbrirSociedad(int fila) {

@@ -102,6 +102,7 @@ class ORD007 : public CVistaGrupos {
   CControlesORD007* Controles() const;
 
   int AplicarDependencias(int numero) override;
+  int ComprobarCampo(int numero) override;
   int CampoRecibeFoco(int numero) override;
 
  protected:
@@ -118,6 +119,7 @@ class ORD007 : public CVistaGrupos {
 
  private:
   void AbrirSociedad(int fila);
+  void PreguntarSociedad(int numero);
   wxDECLARE_DYNAMIC_CLASS(ORD007);
 };
 
