@@ -12,6 +12,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <span>
+#include <utility>
 
 #include "Ayudas.h"
 #include "bloques/RegApartadoD5.h"
@@ -81,14 +82,26 @@ Entidades ListaEntidades(const RegApartadoD5* d5) {
 
 // ---- One activity row ---------------------------------------------------------------------------------------
 
-// Reads and writes the doubles and texts of one row by their offsets inside the row (the product groups).
+constexpr std::size_t kPasoFila = ApartadoD5::Actividades.paso;
+
+// Reads and writes the doubles and texts of one row by their offsets inside the row (the product groups). The row's
+// bytes are addressed once; every offset of the group table lies inside the row (checked when the code compiles),
+// and an offset past the row reads 0 and is not written.
 class CFila {
  public:
-  CFila(RegApartadoD5* d5, std::size_t fila) : d5_(d5), fila_(fila) {}
+  CFila(RegApartadoD5* d5, std::size_t fila) : fila_(d5->octetos + ApartadoD5::Actividades.Desplazamiento(fila)) {}
 
-  double Double(std::size_t enFila) const { return LeeEn<double>(d5_, Inicio() + enFila); }
-  void PonDouble(std::size_t enFila, double valor) { EscribeEn<double>(d5_, Inicio() + enFila, valor); }
-  void PonTexto8(std::size_t enFila, const Texto<8>& texto) { EscribeEn<Texto<8>>(d5_, Inicio() + enFila, texto); }
+  double Double(std::size_t enFila) const {
+    double valor = 0.0;
+    if (enFila <= kPasoFila - sizeof valor) std::memcpy(&valor, fila_ + enFila, sizeof valor);
+    return valor;
+  }
+  void PonDouble(std::size_t enFila, double valor) {
+    if (enFila <= kPasoFila - sizeof valor) std::memcpy(fila_ + enFila, &valor, sizeof valor);
+  }
+  void PonTexto8(std::size_t enFila, const Texto<8>& texto) {
+    if (enFila <= kPasoFila - sizeof texto) std::memcpy(fila_ + enFila, &texto, sizeof texto);
+  }
 
   // Item 1 to 6 of group 1 to 13 (0 for an item the group does not have).
   double Volumen(int grupo, int item) const { return Item(grupo, item, ApartadoD5::ItemVolumen); }
@@ -99,11 +112,11 @@ class CFila {
   double Y(int grupo) const { return Parcial(Grupo(grupo).parcialY); }
   double Z(int grupo) const { return Parcial(Grupo(grupo).parcialZ); }
 
-  static const GrupoProductos& Grupo(int grupo) { return GruposProductos[static_cast<std::size_t>(grupo - 1)]; }
+  static constexpr const GrupoProductos& Grupo(int grupo) {
+    return GruposProductos[static_cast<std::size_t>(grupo - 1)];
+  }
 
  private:
-  std::size_t Inicio() const { return ApartadoD5::Actividades.Desplazamiento(fila_); }
-
   double Item(int grupo, int item, std::size_t campo) const {
     const std::size_t inicio = Grupo(grupo).items[static_cast<std::size_t>(item - 1)];
     return inicio == 0 ? 0.0 : Double(inicio + campo);
@@ -111,8 +124,7 @@ class CFila {
 
   double Parcial(std::size_t enFila) const { return enFila == 0 ? 0.0 : Double(enFila); }
 
-  RegApartadoD5* d5_;
-  std::size_t fila_;
+  unsigned char* fila_;
 };
 
 bool EsTipo(std::uint8_t tipo, std::initializer_list<char> tipos) {
@@ -133,18 +145,33 @@ double IndiceCostePersonal(double coste, double volumen) {
 }
 
 // Items 1 to 3 of a group: their volumes to the volume total and the volumes x factor x the group's reference index
-// to the yield total.
-void SumaGrupoReferencia(const CFila& f, int grupo, double factor, double& volumen, double& rendimiento) {
+// to the yield total. The group is a constant, so that its offsets are too.
+template <int grupo>
+void SumaGrupoReferencia(const CFila& f, double factor, double& volumen, double& rendimiento) {
   const double suma = f.Volumen(grupo, 1) + f.Volumen(grupo, 2) + f.Volumen(grupo, 3);
   volumen += suma;
   rendimiento += suma * factor * kIndicesReferencia[static_cast<std::size_t>(grupo - 1)];
 }
 
 // The same for items 4 to 6 (leased land).
-void SumaGrupoReferencia2(const CFila& f, int grupo, double factor, double& volumen, double& rendimiento) {
+template <int grupo>
+void SumaGrupoReferencia2(const CFila& f, double factor, double& volumen, double& rendimiento) {
   const double suma = f.Volumen(grupo, 4) + f.Volumen(grupo, 5) + f.Volumen(grupo, 6);
   volumen += suma;
   rendimiento += suma * factor * kIndicesReferencia[static_cast<std::size_t>(grupo - 1)];
+}
+
+// Groups 3, 6, 8 and 10 in that order: own land, then leased land.
+template <int... grupos>
+void SumaGruposConArrendadas(const CFila& f, double& volumen, double& rendimiento) {
+  ((SumaGrupoReferencia<grupos>(f, 1.0, volumen, rendimiento),
+    SumaGrupoReferencia2<grupos>(f, kIndiceTierrasArrendadas, volumen, rendimiento)),
+   ...);
+}
+
+template <int... grupos>
+void SumaGruposReferencia(const CFila& f, double& volumen, double& rendimiento) {
+  (SumaGrupoReferencia<grupos>(f, 1.0, volumen, rendimiento), ...);
 }
 
 // The reference yield that limits the row's yield after indices.
@@ -157,14 +184,11 @@ double RendimientoReferenciaAgrario(const RegApartadoD5* d5, const CFila& f, std
   double y4 = v36 * indiceGrupo1;
 
   double y6 = 0.0;
-  for (int grupo : {3, 6, 8, 10}) {
-    SumaGrupoReferencia(f, grupo, 1.0, volumen, y6);
-    SumaGrupoReferencia2(f, grupo, kIndiceTierrasArrendadas, volumen, y6);
-  }
+  SumaGruposConArrendadas<3, 6, 8, 10>(f, volumen, y6);
   double y3 = y1;
-  for (int grupo : {4, 7, 9, 12}) SumaGrupoReferencia(f, grupo, 1.0, volumen, y3);
+  SumaGruposReferencia<4, 7, 9, 12>(f, volumen, y3);
   double y5 = 0.0;
-  SumaGrupoReferencia(f, 13, 1.0, volumen, y5);
+  SumaGruposReferencia<13>(f, volumen, y5);
 
   if (y3 + y4 + y5 + y6 != 0.0) {
     const bool mediosAjenos = Lee(d5, ApartadoD5::IndicadorMediosAjenos, fila) == 1;
@@ -181,36 +205,55 @@ double RendimientoReferenciaAgrario(const RegApartadoD5* d5, const CFila& f, std
   return Redondea(y3 + y4 + y5 + y6);
 }
 
+// The index text of a group: empty when every index is 0 (the common value of such a list is none), else the
+// common value of the list ended by -1.
+Texto<8> TextoIndices(const std::array<double, 7>& indices, std::size_t n) {
+  bool algunIndice = false;
+  for (std::size_t k = 0; k + 1 < n; ++k) algunIndice = algunIndice || indices[k] != 0.0;
+  return algunIndice ? FormateaValorComun(std::span<const double>(indices.data(), n)) : Texto<8>{};
+}
+
+// One product group of the row (0-based G): its volume and yield totals and its index text, added to the row's.
+// The group is a constant, so its offsets and the items it lacks are known when the code compiles.
+template <std::size_t G>
+void SumaGrupo(CFila& f, double& volumen, double& rendimiento) {
+  constexpr int grupo = static_cast<int>(G) + 1;
+  constexpr const GrupoProductos& g = GruposProductos[G];
+  constexpr bool seisItems = g.items[3] != 0;
+  // The first index is the candidate the others are compared with.
+  constexpr std::array<int, 6> orden = grupo == 1  ? std::array<int, 6>{5, 6, 1, 2, 3, 4}
+                                       : seisItems ? std::array<int, 6>{4, 5, 6, 1, 2, 3}
+                                                   : std::array<int, 6>{1, 2, 3, 0, 0, 0};
+  std::array<double, 7> indices{};
+  std::size_t n = 0;
+  double volumenGrupo = 0.0;
+  double rendimientoGrupo = 0.0;
+  for (int item = 1; item <= 6; ++item) {
+    if (g.items[static_cast<std::size_t>(item - 1)] == 0) continue;
+    volumenGrupo += f.Volumen(grupo, item);
+    rendimientoGrupo += f.RendimientoItem(grupo, item);
+  }
+  for (int item : orden) {
+    if (item != 0) indices[n++] = f.Indice(grupo, item);
+  }
+  indices[n++] = -1.0;
+  f.PonDouble(g.volumen, volumenGrupo);
+  f.PonDouble(g.rendimiento, rendimientoGrupo);
+  f.PonTexto8(g.textoIndice, TextoIndices(indices, n));
+  volumen += volumenGrupo;
+  rendimiento += rendimientoGrupo;
+}
+
+template <std::size_t... G>
+void SumaCadaGrupo(CFila& f, double& volumen, double& rendimiento, std::index_sequence<G...>) {
+  (SumaGrupo<G>(f, volumen, rendimiento), ...);
+}
+
 // Sums of the groups and their index texts, the row's totals of volume, yield and deductions.
 void SumaGrupos(RegApartadoD5* d5, CFila& f, std::size_t fila) {
   double volumen = 0.0;
   double rendimiento = 0.0;
-  for (int grupo = 1; grupo <= static_cast<int>(GruposProductos.size()); ++grupo) {
-    const GrupoProductos& g = CFila::Grupo(grupo);
-    const bool seisItems = g.items[3] != 0;
-    // The first index is the candidate the others are compared with.
-    const std::array<int, 6> orden = grupo == 1  ? std::array<int, 6>{5, 6, 1, 2, 3, 4}
-                                     : seisItems ? std::array<int, 6>{4, 5, 6, 1, 2, 3}
-                                                 : std::array<int, 6>{1, 2, 3, 0, 0, 0};
-    std::array<double, 7> indices{};
-    std::size_t n = 0;
-    double volumenGrupo = 0.0;
-    double rendimientoGrupo = 0.0;
-    for (int item = 1; item <= 6; ++item) {
-      if (g.items[static_cast<std::size_t>(item - 1)] == 0) continue;
-      volumenGrupo += f.Volumen(grupo, item);
-      rendimientoGrupo += f.RendimientoItem(grupo, item);
-    }
-    for (int item : orden) {
-      if (item != 0) indices[n++] = f.Indice(grupo, item);
-    }
-    indices[n++] = -1.0;
-    f.PonDouble(g.volumen, volumenGrupo);
-    f.PonDouble(g.rendimiento, rendimientoGrupo);
-    f.PonTexto8(g.textoIndice, FormateaValorComun(std::span<const double>(indices.data(), n)));
-    volumen += volumenGrupo;
-    rendimiento += rendimientoGrupo;
-  }
+  SumaCadaGrupo(f, volumen, rendimiento, std::make_index_sequence<GruposProductos.size()>{});
   Escribe(d5, ApartadoD5::VolumenIngresos, fila, volumen);
   Escribe(d5, ApartadoD5::RendimientoTotal, fila, Redondea(rendimiento));
 
