@@ -259,6 +259,88 @@ void SumaBloque(RegApartadoM4* m4, RegResultados* resultados) {
   Escribe(m4, totales.exceso, exceso);
 }
 
+// ---- A section without entries -----------------------------------------------------------------------------
+//
+// When no entry of any group has a member code, every group asks +0.0. Each limit is then a share of the quota
+// (which is never below 0) or what is left of it, and nothing is taken from what is left, so no group's limit is
+// below 0 and every group is admitted +0.0 (0.0 > limit never holds), with an excess of 0.0 - 0.0 = +0.0; the
+// totals add up +0.0. The asked, admitted and excess arrays are then all written as +0.0 without the steps, the
+// admitted and excess arrays by the stretch they fill. The computed entries are still worked out.
+
+// Whether the fields at `desdes` (each a member array) fill [desde, hasta) exactly, without overlapping.
+template <std::size_t N>
+consteval bool Llenan(std::size_t desde, std::size_t hasta, const std::array<std::size_t, N>& desdes) {
+  std::array<bool, sizeof(RegApartadoM4)> usado{};
+  std::size_t llenos = 0;
+  for (std::size_t campo : desdes) {
+    if (campo < desde || campo + sizeof(Importes) > hasta) return false;
+    for (std::size_t i = campo; i < campo + sizeof(Importes); ++i) {
+      if (usado[i]) return false;
+      usado[i] = true;
+      ++llenos;
+    }
+  }
+  return llenos == hasta - desde;
+}
+
+inline constexpr std::size_t DesdeAdmitidos = 4032;
+inline constexpr std::size_t HastaAdmitidos = 5592;
+inline constexpr std::size_t DesdeExcesos = 5688;
+inline constexpr std::size_t HastaExcesos = 7208;
+
+consteval std::array<std::size_t, Grupos.size()> CamposAdmitidos() {
+  std::array<std::size_t, Grupos.size()> campos{};
+  for (std::size_t i = 0; i < Grupos.size(); ++i) campos[i] = Grupos[i].admitido;
+  return campos;
+}
+
+consteval std::size_t GruposConExceso() {
+  std::size_t cuantos = 0;
+  for (const GrupoDeduccion& g : Grupos) cuantos += g.exceso != SinExceso ? 1 : 0;
+  return cuantos;
+}
+
+// The excess arrays of the groups and the four excess totals.
+consteval std::array<std::size_t, GruposConExceso() + 4> CamposExceso() {
+  std::array<std::size_t, GruposConExceso() + 4> campos{};
+  std::size_t n = 0;
+  for (const GrupoDeduccion& g : Grupos) {
+    if (g.exceso != SinExceso) campos[n++] = g.exceso;
+  }
+  for (const TotalesBloque& totales : Totales) campos[n++] = totales.exceso.desplazamiento;
+  return campos;
+}
+
+static_assert(Llenan(DesdeAdmitidos, HastaAdmitidos, CamposAdmitidos()));
+static_assert(Llenan(DesdeExcesos, HastaExcesos, CamposExceso()));
+
+// No entry of any group has a member code.
+bool SinEntradas(const RegApartadoM4* m4) {
+  return [&]<std::size_t... I>(std::index_sequence<I...>) {
+    return (... && (!EsMiembro(Codigo<Grupos[I].pedido, 0>(m4)) && !EsMiembro(Codigo<Grupos[I].pedido, 1>(m4))));
+  }(std::make_index_sequence<Grupos.size()>{});
+}
+
+// What the steps write when no entry has a member code.
+void AnotaSinEntradas(RegApartadoM4* m4, RegResultados* resultados) {
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    auto calcula = [&](auto pedido) {
+      if constexpr (GrupoDe<pedido>.Calculado()) {
+        CalculaEntrada<pedido, 0>(m4);
+        CalculaEntrada<pedido, 1>(m4);
+      }
+    };
+    (calcula(std::integral_constant<std::size_t, Grupos[I].pedido>{}), ...);
+    (Escribe(m4, CampoMiembro<RegApartadoM4>{Grupos[I].pedido}, Importes{}), ...);
+  }(std::make_index_sequence<Grupos.size()>{});
+  std::memset(m4->octetos + DesdeAdmitidos, 0, HastaAdmitidos - DesdeAdmitidos);
+  std::memset(m4->octetos + DesdeExcesos, 0, HastaExcesos - DesdeExcesos);
+  for (const TotalesBloque& totales : Totales) {
+    Escribe(m4, totales.pedido, Importes{});
+    Escribe(resultados, totales.admitido, Importes{});
+  }
+}
+
 // ---- Keys ---------------------------------------------------------------------------------------------------
 
 bool EsClave(std::uint8_t caracter) { return caracter != ' ' && caracter != '\0'; }
@@ -290,9 +372,8 @@ Importes CuotaBase(const RegLiquidacion* liquidacion, const RegResultados* resul
                     Lee(liquidacion, L::DeduccionImportes3M4) - Lee(resultados, Resultados::DeduccionM3Quintos));
 }
 
-// Every group in its turn; returns the per-person sum of what was asked.
-Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResultados* resultados) {
-  namespace M4 = ApartadoM4;
+// Every group in its turn, and the block totals.
+void CalculaGrupos(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResultados* resultados) {
   const Importes q = CuotaBase(liquidacion, resultados);
   Importes resto = q;
 
@@ -392,6 +473,17 @@ Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResult
   Cadena<3280, 3368, 3456>(m4, limite, resto);
   SumaBloque<3>(m4, resultados);
   SumaBloque<4>(m4, resultados);
+}
+
+// Every group in its turn (or, without entries, their arrays of +0.0) and the entries that ask without a limit;
+// returns the per-person sum of what was asked.
+Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResultados* resultados) {
+  namespace M4 = ApartadoM4;
+  if (SinEntradas(m4)) {
+    AnotaSinEntradas(m4, resultados);
+  } else {
+    CalculaGrupos(m4, liquidacion, resultados);
+  }
 
   // Entries that ask without a limit.
   Escribe(m4, M4::PrimerosImportesA, RepartirFilas(m4, M4::CodigoEntradaA, M4::PrimerImporteEntradaA));
