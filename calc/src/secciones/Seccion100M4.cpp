@@ -264,80 +264,39 @@ void SumaBloque(RegApartadoM4* m4, RegResultados* resultados) {
 // When no entry of any group has a member code, every group asks +0.0. Each limit is then a share of the quota
 // (which is never below 0) or what is left of it, and nothing is taken from what is left, so no group's limit is
 // below 0 and every group is admitted +0.0 (0.0 > limit never holds), with an excess of 0.0 - 0.0 = +0.0; the
-// totals add up +0.0. The asked, admitted and excess arrays are then all written as +0.0 without the steps, the
-// admitted and excess arrays by the stretch they fill. The computed entries are still worked out.
+// totals add up +0.0. The arrays are then written as +0.0 without the steps; the computed entries are still worked
+// out.
 
-// Whether the fields at `desdes` (each a member array) fill [desde, hasta) exactly, without overlapping.
-template <std::size_t N>
-consteval bool Llenan(std::size_t desde, std::size_t hasta, const std::array<std::size_t, N>& desdes) {
-  std::array<bool, sizeof(RegApartadoM4)> usado{};
-  std::size_t llenos = 0;
-  for (std::size_t campo : desdes) {
-    if (campo < desde || campo + sizeof(Importes) > hasta) return false;
-    for (std::size_t i = campo; i < campo + sizeof(Importes); ++i) {
-      if (usado[i]) return false;
-      usado[i] = true;
-      ++llenos;
-    }
-  }
-  return llenos == hasta - desde;
-}
-
-inline constexpr std::size_t DesdeAdmitidos = 4032;
-inline constexpr std::size_t HastaAdmitidos = 5592;
-inline constexpr std::size_t DesdeExcesos = 5688;
-inline constexpr std::size_t HastaExcesos = 7208;
-
-consteval std::array<std::size_t, Grupos.size()> CamposAdmitidos() {
-  std::array<std::size_t, Grupos.size()> campos{};
-  for (std::size_t i = 0; i < Grupos.size(); ++i) campos[i] = Grupos[i].admitido;
-  return campos;
-}
-
-consteval std::size_t GruposConExceso() {
-  std::size_t cuantos = 0;
-  for (const GrupoDeduccion& g : Grupos) cuantos += g.exceso != SinExceso ? 1 : 0;
-  return cuantos;
-}
-
-// The excess arrays of the groups and the four excess totals.
-consteval std::array<std::size_t, GruposConExceso() + 4> CamposExceso() {
-  std::array<std::size_t, GruposConExceso() + 4> campos{};
-  std::size_t n = 0;
-  for (const GrupoDeduccion& g : Grupos) {
-    if (g.exceso != SinExceso) campos[n++] = g.exceso;
-  }
-  for (const TotalesBloque& totales : Totales) campos[n++] = totales.exceso.desplazamiento;
-  return campos;
-}
-
-static_assert(Llenan(DesdeAdmitidos, HastaAdmitidos, CamposAdmitidos()));
-static_assert(Llenan(DesdeExcesos, HastaExcesos, CamposExceso()));
-
-// No entry of any group has a member code.
+// No entry of any group has a member code. Empty entries have code 0, which the OR of all the codes shows at once;
+// only otherwise is each code looked at.
 bool SinEntradas(const RegApartadoM4* m4) {
   return [&]<std::size_t... I>(std::index_sequence<I...>) {
+    if ((... | (Codigo<Grupos[I].pedido, 0>(m4) | Codigo<Grupos[I].pedido, 1>(m4))) == 0) return true;
     return (... && (!EsMiembro(Codigo<Grupos[I].pedido, 0>(m4)) && !EsMiembro(Codigo<Grupos[I].pedido, 1>(m4))));
   }(std::make_index_sequence<Grupos.size()>{});
 }
 
 // What the steps write when no entry has a member code.
+template <std::size_t Pedido>
+void AnotaGrupoSinEntradas(RegApartadoM4* m4) {
+  constexpr const GrupoDeduccion& g = GrupoDe<Pedido>;
+  if constexpr (g.Calculado()) {
+    CalculaEntrada<Pedido, 0>(m4);
+    CalculaEntrada<Pedido, 1>(m4);
+  }
+  Escribe(m4, CampoMiembro<RegApartadoM4>{g.pedido}, Importes{});
+  Escribe(m4, CampoMiembro<RegApartadoM4>{g.admitido}, Importes{});
+  if constexpr (g.exceso != SinExceso) Escribe(m4, CampoMiembro<RegApartadoM4>{g.exceso}, Importes{});
+}
+
 void AnotaSinEntradas(RegApartadoM4* m4, RegResultados* resultados) {
   [&]<std::size_t... I>(std::index_sequence<I...>) {
-    auto calcula = [&](auto pedido) {
-      if constexpr (GrupoDe<pedido>.Calculado()) {
-        CalculaEntrada<pedido, 0>(m4);
-        CalculaEntrada<pedido, 1>(m4);
-      }
-    };
-    (calcula(std::integral_constant<std::size_t, Grupos[I].pedido>{}), ...);
-    (Escribe(m4, CampoMiembro<RegApartadoM4>{Grupos[I].pedido}, Importes{}), ...);
+    (AnotaGrupoSinEntradas<Grupos[I].pedido>(m4), ...);
   }(std::make_index_sequence<Grupos.size()>{});
-  std::memset(m4->octetos + DesdeAdmitidos, 0, HastaAdmitidos - DesdeAdmitidos);
-  std::memset(m4->octetos + DesdeExcesos, 0, HastaExcesos - DesdeExcesos);
   for (const TotalesBloque& totales : Totales) {
     Escribe(m4, totales.pedido, Importes{});
     Escribe(resultados, totales.admitido, Importes{});
+    Escribe(m4, totales.exceso, Importes{});
   }
 }
 
