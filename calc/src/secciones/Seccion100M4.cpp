@@ -204,8 +204,13 @@ void AdmiteImporte(Importes& importe, const Importes& limite, Importes& resto) {
 // Groups that take their turn on one shared limit: each is admitted against what the limit has left, which is then
 // lowered to what is left of the quota.
 template <std::size_t... Pedidos>
-void Cadena(RegApartadoM4* m4, Importes& limite, Importes& resto) {
+void Cadena(RegApartadoM4* m4, Importes& limiteCadena, Importes& restoCadena) {
+  // Worked on in copies, which no write to the block can touch, so they need not be read again after each write.
+  Importes limite = limiteCadena;
+  Importes resto = restoCadena;
   ((limite = limite - AdmiteGrupo<Pedidos>(m4, limite, resto), limite = RebajadoA(limite, resto)), ...);
+  limiteCadena = limite;
+  restoCadena = resto;
 }
 
 // ---- Totals -------------------------------------------------------------------------------------------------
