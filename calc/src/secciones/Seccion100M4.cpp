@@ -266,18 +266,18 @@ void SumaBloque(RegApartadoM4* m4, RegResultados* resultados) {
 
 // ---- A section without entries -----------------------------------------------------------------------------
 //
-// When no entry of any group has a member code, every group asks +0.0. Each limit is then a share of the quota
-// (which is never below 0) or what is left of it, and nothing is taken from what is left, so no group's limit is
-// below 0 and every group is admitted +0.0 (0.0 > limit never holds), with an excess of 0.0 - 0.0 = +0.0; the
+// When no entry of any group has a member code, every group and every amount asks +0.0. Each slot of the quota is
+// then 0 or more, -0.0 or NaN (it is raised to 0), and so is each limit: a share of the quota less what was admitted
+// before (+0.0), lowered to or raised from such values, or what is left, which stays the quota as +0.0 is taken from
+// it. 0.0 > limit never holds for these, so every group is admitted +0.0, its excess is 0.0 - 0.0 = +0.0 and the
 // totals add up +0.0. The arrays are then written as +0.0 without the steps; the computed entries are still worked
-// out.
+// out, and the quota is not needed.
 
-// No entry of any group has a member code. Empty entries have code 0, which the OR of all the codes shows at once;
-// only otherwise is each code looked at.
+// Every entry of every group has code 0, as empty entries have (the OR of all the codes is 0). Codes that are not
+// member codes either are rare and take the steps, which give the same.
 bool SinEntradas(const RegApartadoM4* m4) {
   return [&]<std::size_t... I>(std::index_sequence<I...>) {
-    if ((... | (Codigo<Grupos[I].pedido, 0>(m4) | Codigo<Grupos[I].pedido, 1>(m4))) == 0) return true;
-    return (... && (!EsMiembro(Codigo<Grupos[I].pedido, 0>(m4)) && !EsMiembro(Codigo<Grupos[I].pedido, 1>(m4))));
+    return (... | (Codigo<Grupos[I].pedido, 0>(m4) | Codigo<Grupos[I].pedido, 1>(m4))) == 0;
   }(std::make_index_sequence<Grupos.size()>{});
 }
 
