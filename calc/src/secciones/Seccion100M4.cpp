@@ -7,7 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <span>
+#include <type_traits>
+#include <utility>
 
 #include "Ayudas.h"
 #include "bloques/RegApartadoM4.h"
@@ -79,73 +80,119 @@ consteval std::size_t Indice(std::size_t pedido) {
 using Importes = ImportesMiembro;
 
 // ---- Groups -------------------------------------------------------------------------------------------------
+//
+// A group is named by the offset of its asked array, and every step on it is instantiated for that group: its
+// offsets, rates and number of amounts are constants, so each read and write goes straight to its bytes and the
+// loops over the amounts unroll. An entry whose code is not a member code (most entries are empty) distributes
+// nothing, so its amounts are not read.
 
-int Codigo(const RegApartadoM4* m4, const GrupoDeduccion& g, std::size_t entrada) {
-  return LeeEn<std::uint8_t>(m4, g.codigos[entrada]);
+template <std::size_t Pedido>
+inline constexpr const GrupoDeduccion& GrupoDe = Grupos[Indice(Pedido)];
+
+// The member codes that distribution adds to; any other code adds nothing (SumaImporteMiembro).
+constexpr bool EsMiembro(int codigo) { return codigo >= Sujeto::UnidadFamiliar && codigo <= Sujeto::SegundoHijo; }
+
+template <std::size_t Pedido, std::size_t Entrada>
+int Codigo(const RegApartadoM4* m4) {
+  return Lee(m4, CampoByte<RegApartadoM4>{GrupoDe<Pedido>.codigos[Entrada]});
 }
 
-double Importe(const RegApartadoM4* m4, const GrupoDeduccion& g, std::size_t entrada, std::size_t k) {
-  return LeeEn<double>(m4, g.codigos[entrada] + g.importes[k].distancia) * g.importes[k].tipo;
+template <std::size_t Pedido, std::size_t Entrada, std::size_t K>
+double Importe(const RegApartadoM4* m4) {
+  constexpr const GrupoDeduccion& g = GrupoDe<Pedido>;
+  return Lee(m4, CampoDouble<RegApartadoM4>{g.codigos[Entrada] + g.importes[K].distancia}) * g.importes[K].tipo;
 }
 
-// Amount k of both entries, distributed by itself.
-Importes Reparte(const RegApartadoM4* m4, const GrupoDeduccion& g, std::size_t k) {
-  return RepartirImportes({{Codigo(m4, g, 0), Importe(m4, g, 0, k)}, {Codigo(m4, g, 1), Importe(m4, g, 1, k)}});
+// Calls paso(integral_constant<K>) for K = 0 .. N - 1, in order.
+template <std::size_t N, typename Paso>
+void ParaCadaImporte(Paso&& paso) {
+  [&]<std::size_t... K>(std::index_sequence<K...>) {
+    (paso(std::integral_constant<std::size_t, K>{}), ...);
+  }(std::make_index_sequence<N>{});
 }
 
-// Every amount of the group distributed by itself, for the groups whose amounts have limits of their own.
-std::array<Importes, 6> ReparteCadaImporte(const RegApartadoM4* m4, const GrupoDeduccion& g) {
-  std::array<Importes, 6> importes{};
-  for (std::size_t k = 0; k < g.cuantosImportes; ++k) importes[k] = Reparte(m4, g, k);
+template <std::size_t Pedido>
+inline constexpr std::size_t CuantosImportes = GrupoDe<Pedido>.cuantosImportes;
+
+// Every amount of the group distributed by itself, for the groups whose amounts have limits of their own: amount k
+// of entry 0, then amount k of entry 1.
+template <std::size_t Pedido>
+std::array<Importes, CuantosImportes<Pedido>> ReparteCadaImporte(const RegApartadoM4* m4) {
+  std::array<Importes, CuantosImportes<Pedido>> importes{};
+  const int codigo0 = Codigo<Pedido, 0>(m4);
+  const int codigo1 = Codigo<Pedido, 1>(m4);
+  if (EsMiembro(codigo0)) {
+    ParaCadaImporte<CuantosImportes<Pedido>>([&](auto k) {
+      SumaImporteMiembro(importes[k], codigo0, Importe<Pedido, 0, k>(m4));
+    });
+  }
+  if (EsMiembro(codigo1)) {
+    ParaCadaImporte<CuantosImportes<Pedido>>([&](auto k) {
+      SumaImporteMiembro(importes[k], codigo1, Importe<Pedido, 1, k>(m4));
+    });
+  }
   return importes;
 }
 
-// Before a computed group is distributed, each entry's amount at +24 becomes its deduction.
-void CalculaEntradas(RegApartadoM4* m4, const GrupoDeduccion& g) {
-  if (!g.Calculado()) return;
-  for (std::size_t codigo : g.codigos) {
-    const double x = LeeEn<double>(m4, codigo + 8);
-    const double umbral = LeeEn<double>(m4, codigo + 16);
-    const double deduccion =
-        x > umbral ? (x - umbral) * g.calculo.alto + umbral * g.calculo.bajo : x * g.calculo.bajo;
-    EscribeEn<double>(m4, codigo + 24, deduccion);
-  }
+// Before a computed group is distributed, the entry's amount at +24 becomes its deduction.
+template <std::size_t Pedido, std::size_t Entrada>
+void CalculaEntrada(RegApartadoM4* m4) {
+  constexpr const GrupoDeduccion& g = GrupoDe<Pedido>;
+  constexpr std::size_t codigo = g.codigos[Entrada];
+  const double x = Lee(m4, CampoDouble<RegApartadoM4>{codigo + 8});
+  const double umbral = Lee(m4, CampoDouble<RegApartadoM4>{codigo + 16});
+  const double deduccion =
+      x > umbral ? (x - umbral) * g.calculo.alto + umbral * g.calculo.bajo : x * g.calculo.bajo;
+  Escribe(m4, CampoDouble<RegApartadoM4>{codigo + 24}, deduccion);
+}
+
+// Every amount of one entry added to the asked array.
+template <std::size_t Pedido, std::size_t Entrada>
+void SumaEntrada(const RegApartadoM4* m4, Importes& pedido) {
+  const int codigo = Codigo<Pedido, Entrada>(m4);
+  if (!EsMiembro(codigo)) return;
+  ParaCadaImporte<CuantosImportes<Pedido>>([&](auto k) {
+    SumaImporteMiembro(pedido, codigo, Importe<Pedido, Entrada, k>(m4));
+  });
 }
 
 // The asked array: every amount of both entries in one distribution, entry by entry; written and returned.
-Importes Pide(RegApartadoM4* m4, const GrupoDeduccion& g) {
-  CalculaEntradas(m4, g);
-  std::array<ParMiembro, 12> pares{};
-  std::size_t n = 0;
-  for (std::size_t entrada = 0; entrada < 2; ++entrada) {
-    for (std::size_t k = 0; k < g.cuantosImportes; ++k) {
-      pares[n++] = {Codigo(m4, g, entrada), Importe(m4, g, entrada, k)};
-    }
+template <std::size_t Pedido>
+Importes Pide(RegApartadoM4* m4) {
+  if constexpr (GrupoDe<Pedido>.Calculado()) {
+    CalculaEntrada<Pedido, 0>(m4);
+    CalculaEntrada<Pedido, 1>(m4);
   }
-  const Importes pedido = RepartirImportes(std::span<const ParMiembro>(pares.data(), n));
-  EscribeEn<Importes>(m4, g.pedido, pedido);
+  Importes pedido{};
+  SumaEntrada<Pedido, 0>(m4, pedido);
+  SumaEntrada<Pedido, 1>(m4, pedido);
+  Escribe(m4, CampoMiembro<RegApartadoM4>{Pedido}, pedido);
   return pedido;
 }
 
 // Writes what was admitted and, where the group has one, the excess over it.
-Importes Anota(RegApartadoM4* m4, const GrupoDeduccion& g, const Importes& pedido, const Importes& admitido) {
-  EscribeEn<Importes>(m4, g.admitido, admitido);
-  if (g.exceso != SinExceso) EscribeEn<Importes>(m4, g.exceso, pedido - admitido);
+template <std::size_t Pedido>
+Importes Anota(RegApartadoM4* m4, const Importes& pedido, const Importes& admitido) {
+  constexpr const GrupoDeduccion& g = GrupoDe<Pedido>;
+  Escribe(m4, CampoMiembro<RegApartadoM4>{g.admitido}, admitido);
+  if constexpr (g.exceso != SinExceso) Escribe(m4, CampoMiembro<RegApartadoM4>{g.exceso}, pedido - admitido);
   return admitido;
 }
 
 // Admits `porAdmitir` (the asked array, or the sum of its amounts after their own limits) up to the limit lowered to
 // what is left, and takes it from what is left.
-Importes Admite(RegApartadoM4* m4, const GrupoDeduccion& g, const Importes& pedido, const Importes& porAdmitir,
-                const Importes& limite, Importes& resto) {
-  const Importes admitido = Anota(m4, g, pedido, RebajadoA(porAdmitir, RebajadoA(limite, resto)));
+template <std::size_t Pedido>
+Importes Admite(RegApartadoM4* m4, const Importes& pedido, const Importes& porAdmitir, const Importes& limite,
+                Importes& resto) {
+  const Importes admitido = Anota<Pedido>(m4, pedido, RebajadoA(porAdmitir, RebajadoA(limite, resto)));
   resto = resto - admitido;
   return admitido;
 }
 
-Importes AdmiteGrupo(RegApartadoM4* m4, const GrupoDeduccion& g, const Importes& limite, Importes& resto) {
-  const Importes pedido = Pide(m4, g);
-  return Admite(m4, g, pedido, pedido, limite, resto);
+template <std::size_t Pedido>
+Importes AdmiteGrupo(RegApartadoM4* m4, const Importes& limite, Importes& resto) {
+  const Importes pedido = Pide<Pedido>(m4);
+  return Admite<Pedido>(m4, pedido, pedido, limite, resto);
 }
 
 // One amount of a group, lowered to its limit and to what is left, and taken from what is left.
@@ -156,15 +203,15 @@ void AdmiteImporte(Importes& importe, const Importes& limite, Importes& resto) {
 
 // Groups that take their turn on one shared limit: each is admitted against what the limit has left, which is then
 // lowered to what is left of the quota.
-template <std::size_t N>
-void Cadena(RegApartadoM4* m4, const std::array<std::size_t, N>& indices, Importes& limite, Importes& resto) {
-  for (std::size_t indice : indices) {
-    limite = limite - AdmiteGrupo(m4, Grupos[indice], limite, resto);
-    limite = RebajadoA(limite, resto);
-  }
+template <std::size_t... Pedidos>
+void Cadena(RegApartadoM4* m4, Importes& limiteCadena, Importes& restoCadena) {
+  // Worked on in copies, which no write to the block can touch, so they need not be read again after each write.
+  Importes limite = limiteCadena;
+  Importes resto = restoCadena;
+  ((limite = limite - AdmiteGrupo<Pedidos>(m4, limite, resto), limite = RebajadoA(limite, resto)), ...);
+  limiteCadena = limite;
+  restoCadena = resto;
 }
-
-const GrupoDeduccion& G(std::size_t indice) { return Grupos[indice]; }
 
 // ---- Totals -------------------------------------------------------------------------------------------------
 
@@ -181,34 +228,81 @@ constexpr std::array<TotalesBloque, 4> Totales{{
     {ApartadoM4::PedidoBloque4, Resultados::AdmitidosM4Grupos, ApartadoM4::ExcesoBloque4},
 }};
 
-// The places in the table of a block's groups, in table order.
+// The asked arrays of a block's groups, in table order.
 template <int Bloque>
-consteval auto IndicesDelBloque() {
-  std::array<std::size_t, GruposDelBloque(Bloque)> indices{};
+consteval auto PedidosDelBloque() {
+  std::array<std::size_t, GruposDelBloque(Bloque)> pedidos{};
   std::size_t n = 0;
-  for (std::size_t i = 0; i < Grupos.size(); ++i) {
-    if (Grupos[i].bloque == Bloque) indices[n++] = i;
+  for (const GrupoDeduccion& g : Grupos) {
+    if (g.bloque == Bloque) pedidos[n++] = g.pedido;
   }
-  return indices;
+  return pedidos;
+}
+
+// One group's arrays added to its block's sums.
+template <std::size_t Pedido>
+void SumaGrupo(const RegApartadoM4* m4, Importes& pedido, Importes& admitido, Importes& exceso) {
+  constexpr const GrupoDeduccion& g = GrupoDe<Pedido>;
+  pedido = pedido + Lee(m4, CampoMiembro<RegApartadoM4>{g.pedido});
+  admitido = admitido + Lee(m4, CampoMiembro<RegApartadoM4>{g.admitido});
+  if constexpr (g.exceso != SinExceso) exceso = exceso + Lee(m4, CampoMiembro<RegApartadoM4>{g.exceso});
 }
 
 // The asked, admitted and excess arrays of a block's groups, each summed in the order of the groups.
 template <int Bloque>
 void SumaBloque(RegApartadoM4* m4, RegResultados* resultados) {
-  static constexpr auto Indices = IndicesDelBloque<Bloque>();
+  static constexpr auto Pedidos = PedidosDelBloque<Bloque>();
   Importes pedido{};
   Importes admitido{};
   Importes exceso{};
-  for (std::size_t indice : Indices) {
-    const GrupoDeduccion& g = Grupos[indice];
-    pedido = pedido + LeeEn<Importes>(m4, g.pedido);
-    admitido = admitido + LeeEn<Importes>(m4, g.admitido);
-    if (g.exceso != SinExceso) exceso = exceso + LeeEn<Importes>(m4, g.exceso);
-  }
+  [&]<std::size_t... J>(std::index_sequence<J...>) {
+    (SumaGrupo<Pedidos[J]>(m4, pedido, admitido, exceso), ...);
+  }(std::make_index_sequence<Pedidos.size()>{});
   const TotalesBloque& totales = Totales[static_cast<std::size_t>(Bloque - 1)];
   Escribe(m4, totales.pedido, pedido);
   Escribe(resultados, totales.admitido, admitido);
   Escribe(m4, totales.exceso, exceso);
+}
+
+// ---- A section without entries -----------------------------------------------------------------------------
+//
+// When no entry of any group has a member code, every group and every amount asks +0.0. Each slot of the quota is
+// then 0 or more, -0.0 or NaN (it is raised to 0), and so is each limit: a share of the quota less what was admitted
+// before (+0.0), lowered to or raised from such values, or what is left, which stays the quota as +0.0 is taken from
+// it. 0.0 > limit never holds for these, so every group is admitted +0.0, its excess is 0.0 - 0.0 = +0.0 and the
+// totals add up +0.0. The arrays are then written as +0.0 without the steps; the computed entries are still worked
+// out, and the quota is not needed.
+
+// Every entry of every group has code 0, as empty entries have (the OR of all the codes is 0). Codes that are not
+// member codes either are rare and take the steps, which give the same.
+bool SinEntradas(const RegApartadoM4* m4) {
+  return [&]<std::size_t... I>(std::index_sequence<I...>) {
+    return (... | (Codigo<Grupos[I].pedido, 0>(m4) | Codigo<Grupos[I].pedido, 1>(m4))) == 0;
+  }(std::make_index_sequence<Grupos.size()>{});
+}
+
+// What the steps write when no entry has a member code.
+template <std::size_t Pedido>
+void AnotaGrupoSinEntradas(RegApartadoM4* m4) {
+  constexpr const GrupoDeduccion& g = GrupoDe<Pedido>;
+  if constexpr (g.Calculado()) {
+    CalculaEntrada<Pedido, 0>(m4);
+    CalculaEntrada<Pedido, 1>(m4);
+  }
+  Escribe(m4, CampoMiembro<RegApartadoM4>{g.pedido}, Importes{});
+  Escribe(m4, CampoMiembro<RegApartadoM4>{g.admitido}, Importes{});
+  if constexpr (g.exceso != SinExceso) Escribe(m4, CampoMiembro<RegApartadoM4>{g.exceso}, Importes{});
+}
+
+void AnotaSinEntradas(RegApartadoM4* m4, RegResultados* resultados) {
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    (AnotaGrupoSinEntradas<Grupos[I].pedido>(m4), ...);
+  }(std::make_index_sequence<Grupos.size()>{});
+  for (const TotalesBloque& totales : Totales) {
+    Escribe(m4, totales.pedido, Importes{});
+    Escribe(resultados, totales.admitido, Importes{});
+    Escribe(m4, totales.exceso, Importes{});
+  }
 }
 
 // ---- Keys ---------------------------------------------------------------------------------------------------
@@ -242,69 +336,68 @@ Importes CuotaBase(const RegLiquidacion* liquidacion, const RegResultados* resul
                     Lee(liquidacion, L::DeduccionImportes3M4) - Lee(resultados, Resultados::DeduccionM3Quintos));
 }
 
-// Every group in its turn; returns the per-person sum of what was asked.
-Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResultados* resultados) {
-  namespace M4 = ApartadoM4;
+// Every group in its turn, and the block totals.
+void CalculaGrupos(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResultados* resultados) {
   const Importes q = CuotaBase(liquidacion, resultados);
   Importes resto = q;
 
   // Groups 0 and 1408 open the first 0.35 and the first 0.7 shares; some of their amounts have limits of their own,
   // which do not look at what is left.
-  std::array<Importes, 6> a = ReparteCadaImporte(m4, G(Indice(0)));
+  auto a = ReparteCadaImporte<0>(m4);
   const Importes pedido0 = a[0] + a[1] + a[2];
-  EscribeEn<Importes>(m4, G(Indice(0)).pedido, pedido0);
+  Escribe(m4, CampoMiembro<RegApartadoM4>{0}, pedido0);
   a[0] = RebajadoA(a[0], 0.25 * q);
   a[1] = RebajadoA(a[1], 0.25 * q);
-  const Importes adm4032 = Admite(m4, G(Indice(0)), pedido0, a[0] + a[1] + a[2], 0.35 * q, resto);
+  const Importes adm4032 = Admite<0>(m4, pedido0, a[0] + a[1] + a[2], 0.35 * q, resto);
 
-  std::array<Importes, 6> b = ReparteCadaImporte(m4, G(Indice(1408)));
+  auto b = ReparteCadaImporte<1408>(m4);
   const Importes pedido1408 = b[0] + b[1] + b[2] + b[3] + b[4] + b[5];
-  EscribeEn<Importes>(m4, G(Indice(1408)).pedido, pedido1408);
+  Escribe(m4, CampoMiembro<RegApartadoM4>{1408}, pedido1408);
   b[0] = RebajadoA(b[0], 0.55 * q);
   b[1] = RebajadoA(b[1], 0.55 * q);
   b[3] = RebajadoA(b[3], 0.6 * q - b[0]);
   b[4] = RebajadoA(b[4], 0.6 * q - b[1]);
   b[2] = RebajadoA(b[2], 0.65 * q);
   const Importes adm4632 =
-      Admite(m4, G(Indice(1408)), pedido1408, b[0] + b[1] + b[2] + b[3] + b[4] + b[5], 0.7 * q, resto);
+      Admite<1408>(m4, pedido1408, b[0] + b[1] + b[2] + b[3] + b[4] + b[5], 0.7 * q, resto);
 
-  const Importes adm5192 = AdmiteGrupo(m4, G(Indice(2792)), 0.25 * q, resto);
-  const Importes adm5312 = AdmiteGrupo(m4, G(Indice(3088)), 0.25 * q, resto);
-  AdmiteGrupo(m4, G(Indice(3584)), resto, resto);
+  const Importes adm5192 = AdmiteGrupo<2792>(m4, 0.25 * q, resto);
+  const Importes adm5312 = AdmiteGrupo<3088>(m4, 0.25 * q, resto);
+  AdmiteGrupo<3584>(m4, resto, resto);
 
-  std::array<Importes, 6> d = ReparteCadaImporte(m4, G(Indice(104)));
+  auto d = ReparteCadaImporte<104>(m4);
   const Importes pedido104 = d[0] + d[1] + d[2];
-  EscribeEn<Importes>(m4, G(Indice(104)).pedido, pedido104);
+  Escribe(m4, CampoMiembro<RegApartadoM4>{104}, pedido104);
   d[0] = RebajadoA(d[0], 0.25 * q);
   d[1] = RebajadoA(d[1], 0.25 * q);
-  const Importes adm4072 = Admite(m4, G(Indice(104)), pedido104, d[0] + d[1] + d[2], 0.35 * q - adm4032, resto);
+  const Importes adm4072 = Admite<104>(m4, pedido104, d[0] + d[1] + d[2], 0.35 * q - adm4032, resto);
 
-  std::array<Importes, 6> e = ReparteCadaImporte(m4, G(Indice(1560)));
+  auto e = ReparteCadaImporte<1560>(m4);
   const Importes pedido1560 = e[0] + e[1] + e[2];
-  EscribeEn<Importes>(m4, G(Indice(1560)).pedido, pedido1560);
+  Escribe(m4, CampoMiembro<RegApartadoM4>{1560}, pedido1560);
   e[0] = RebajadoA(e[0], 0.6 * q);
   e[1] = RebajadoA(e[1], 0.6 * q);
-  const Importes adm4672 = Admite(m4, G(Indice(1560)), pedido1560, e[0] + e[1] + e[2], 0.7 * q - adm4632, resto);
+  const Importes adm4672 = Admite<1560>(m4, pedido1560, e[0] + e[1] + e[2], 0.7 * q - adm4632, resto);
 
   // The amounts of groups 2864 (f), 3160 (g), 352 (m), 1736 (p) and 1896 (o) are admitted one by one, interleaved
   // with whole groups.
-  std::array<Importes, 6> f = ReparteCadaImporte(m4, G(Indice(2864)));
-  std::array<Importes, 6> g = ReparteCadaImporte(m4, G(Indice(3160)));
+  auto f = ReparteCadaImporte<2864>(m4);
+  auto g = ReparteCadaImporte<3160>(m4);
   AdmiteImporte(f[0], 0.25 * q - adm5192, resto);
   AdmiteImporte(g[0], 0.25 * q - adm5312, resto);
 
-  AdmiteGrupo(m4, G(Indice(3656)), resto, resto);
-  AdmiteGrupo(m4, G(Indice(208)), RebajadoA(0.15 * q, 0.35 * q - adm4032 - adm4072), resto);
-  const Importes adm4152 = AdmiteGrupo(m4, G(Indice(280)), 0.35 * q, resto);
-  const Importes adm4712 = AdmiteGrupo(m4, G(Indice(1664)), RebajadoA(0.5 * q, 0.7 * q - adm4632 - adm4672), resto);
-  const Importes adm4792 = AdmiteGrupo(m4, G(Indice(1824)), 0.7 * q, resto);
+  AdmiteGrupo<3656>(m4, resto, resto);
+  AdmiteGrupo<208>(m4, RebajadoA(0.15 * q, 0.35 * q - adm4032 - adm4072), resto);
+  const Importes adm4152 = AdmiteGrupo<280>(m4, 0.35 * q, resto);
+  const Importes adm4712 = AdmiteGrupo<1664>(m4, RebajadoA(0.5 * q, 0.7 * q - adm4632 - adm4672), resto);
+  const Importes adm4792 = AdmiteGrupo<1824>(m4, 0.7 * q, resto);
 
   AdmiteImporte(f[1], 0.25 * q - adm5192 - f[0], resto);
   AdmiteImporte(g[1], 0.25 * q - adm5312 - g[0], resto);
 
-  std::array<Importes, 6> m = ReparteCadaImporte(m4, G(Indice(352)));
-  std::array<Importes, 6> p = ReparteCadaImporte(m4, G(Indice(1736)));
-  std::array<Importes, 6> o = ReparteCadaImporte(m4, G(Indice(1896)));
+  auto m = ReparteCadaImporte<352>(m4);
+  auto p = ReparteCadaImporte<1736>(m4);
+  auto o = ReparteCadaImporte<1896>(m4);
   AdmiteImporte(m[0], 0.35 * q - adm4152, resto);
   AdmiteImporte(p[0], RebajadoA(0.5 * q - adm4712, 0.7 * q - adm4672 - adm4632 - adm4712), resto);
   AdmiteImporte(o[0], 0.7 * q - adm4792, resto);
@@ -319,34 +412,42 @@ Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResult
   AdmiteImporte(f[3], 0.25 * q - adm5192 - f[0] - f[1] - f[2], resto);
   AdmiteImporte(g[3], 0.25 * q - adm5312 - g[0] - g[1] - g[2], resto);
 
-  const Importes adm4192 = Anota(m4, G(Indice(352)), Pide(m4, G(Indice(352))), m[0] + m[1]);
-  Anota(m4, G(Indice(1736)), Pide(m4, G(Indice(1736))), p[0] + p[1]);
-  const Importes adm4832 = Anota(m4, G(Indice(1896)), Pide(m4, G(Indice(1896))), o[0] + o[1]);
-  const Importes adm5232 = Anota(m4, G(Indice(2864)), Pide(m4, G(Indice(2864))), f[0] + f[1] + f[2] + f[3]);
-  const Importes adm5352 = Anota(m4, G(Indice(3160)), Pide(m4, G(Indice(3160))), g[0] + g[1] + g[2] + g[3]);
+  const Importes adm4192 = Anota<352>(m4, Pide<352>(m4), m[0] + m[1]);
+  Anota<1736>(m4, Pide<1736>(m4), p[0] + p[1]);
+  const Importes adm4832 = Anota<1896>(m4, Pide<1896>(m4), o[0] + o[1]);
+  const Importes adm5232 = Anota<2864>(m4, Pide<2864>(m4), f[0] + f[1] + f[2] + f[3]);
+  const Importes adm5352 = Anota<3160>(m4, Pide<3160>(m4), g[0] + g[1] + g[2] + g[3]);
 
   // What the second 0.35 share has left goes to the first chain.
   Importes limite = RebajadoA(0.35 * q - adm4152 - adm4192, resto);
-  Cadena(m4,
-         std::array{Indice(440), Indice(528), Indice(616), Indice(736), Indice(840), Indice(928), Indice(1016),
-                    Indice(1120), Indice(1192), Indice(1280)},
-         limite, resto);
+  Cadena<440, 528, 616, 736, 840, 928, 1016, 1120, 1192, 1280>(m4, limite, resto);
   SumaBloque<1>(m4, resultados);
 
   // What the second 0.7 share has left goes to the second chain.
   limite = RebajadoA(0.7 * q - adm4792 - adm4832, resto);
-  Cadena(m4, std::array{Indice(1984), Indice(2072)}, limite, resto);
+  Cadena<1984, 2072>(m4, limite, resto);
   limite = ElevadoACero(limite);
-  Cadena(m4, std::array{Indice(2160), Indice(2280), Indice(2384), Indice(2472), Indice(2560)}, limite, resto);
-  AdmiteGrupo(m4, G(Indice(2664)), 0.5 * q, resto);
+  Cadena<2160, 2280, 2384, 2472, 2560>(m4, limite, resto);
+  AdmiteGrupo<2664>(m4, 0.5 * q, resto);
   SumaBloque<2>(m4, resultados);
 
   // The rest of the two 0.25 shares.
-  AdmiteGrupo(m4, G(Indice(2984)), 0.25 * q - adm5192 - adm5232, resto);
+  AdmiteGrupo<2984>(m4, 0.25 * q - adm5192 - adm5232, resto);
   limite = RebajadoA(0.25 * q - adm5312 - adm5352, resto);
-  Cadena(m4, std::array{Indice(3280), Indice(3368), Indice(3456)}, limite, resto);
+  Cadena<3280, 3368, 3456>(m4, limite, resto);
   SumaBloque<3>(m4, resultados);
   SumaBloque<4>(m4, resultados);
+}
+
+// Every group in its turn (or, without entries, their arrays of +0.0) and the entries that ask without a limit;
+// returns the per-person sum of what was asked.
+Importes Calcula(RegApartadoM4* m4, const RegLiquidacion* liquidacion, RegResultados* resultados) {
+  namespace M4 = ApartadoM4;
+  if (SinEntradas(m4)) {
+    AnotaSinEntradas(m4, resultados);
+  } else {
+    CalculaGrupos(m4, liquidacion, resultados);
+  }
 
   // Entries that ask without a limit.
   Escribe(m4, M4::PrimerosImportesA, RepartirFilas(m4, M4::CodigoEntradaA, M4::PrimerImporteEntradaA));
