@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "AreaPrueba.h"
+#include "bloques/RegApartadoM4.h"
 #include "ximardol.h"
 
 namespace ximardol {
@@ -604,6 +608,49 @@ TEST(Seccion100M4, SinUnBloqueNoCalculaNada) {
   // The blocks that are not read may be missing, and so may the caller's sums.
   Calculos100M4(&area->ApartadoM4, nullptr, &area->Liquidacion, &area->Resultados, nullptr, nullptr, nullptr, 1);
   EXPECT_EQ(DameMiembro(area->ApartadoM4, 5512), Declarante(5000.0));
+}
+
+// A section whose entries have no member code is written without the group steps; it must come out byte for byte as
+// the steps leave it. A code that is not a member code (6) takes the steps and distributes nothing, so the same block
+// with one such code is the reference. Every other byte is left over from anywhere: amounts, sums, excesses, quota.
+TEST(Seccion100M4, SinCodigosDeMiembroQuedaComoTrasLosPasos) {
+  for (unsigned semilla = 1; semilla <= 40; ++semilla) {
+    SCOPED_TRACE(semilla);
+    std::mt19937 azar(semilla);
+    std::uniform_int_distribution<int> clase(0, 9);
+    std::uniform_real_distribution<double> importe(-2000000.0, 2000000.0);
+    CAreaRenta area;
+    auto rellena = [&](auto& bloque) {
+      for (std::size_t d = 0; d + 8 <= sizeof(bloque); d += 8) {
+        const int c = clase(azar);
+        PonDouble(bloque, d, c == 0 ? -0.0 : c <= 3 ? 0.0 : c <= 5 ? std::trunc(importe(azar)) : importe(azar));
+      }
+    };
+    rellena(area->ApartadoM4);
+    rellena(area->Liquidacion);
+    rellena(area->Resultados);
+    for (const ApartadoM4::GrupoDeduccion& g : ApartadoM4::Grupos) {
+      for (std::size_t codigo : g.codigos) PonByte(area->ApartadoM4, codigo, 0);
+    }
+    CAreaRenta conPasos = area;
+    const std::size_t codigoAjeno = ApartadoM4::Grupos[semilla % ApartadoM4::Grupos.size()].codigos[semilla % 2];
+    PonByte(conPasos->ApartadoM4, codigoAjeno, 6);
+
+    Personas personas{};
+    Personas personasConPasos{};
+    Calcula(area, personas.data());
+    Calcula(conPasos, personasConPasos.data());
+    PonByte(conPasos->ApartadoM4, codigoAjeno, 0);
+    EXPECT_EQ(std::memcmp(&area->ApartadoM4, &conPasos->ApartadoM4, sizeof(RegApartadoM4)), 0);
+    EXPECT_EQ(std::memcmp(&area->Resultados, &conPasos->Resultados, sizeof(RegResultados)), 0);
+    EXPECT_EQ(std::memcmp(personas.data(), personasConPasos.data(), sizeof personas), 0);
+    for (const ApartadoM4::GrupoDeduccion& g : ApartadoM4::Grupos) {
+      for (double admitido : DameMiembro(area->ApartadoM4, g.admitido)) {
+        EXPECT_EQ(admitido, 0.0);
+        EXPECT_FALSE(std::signbit(admitido));
+      }
+    }
+  }
 }
 
 }  // namespace
