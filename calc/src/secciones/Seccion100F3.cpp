@@ -260,14 +260,16 @@ void Instancia1(RegApartadoF3* f3) {
     for (const auto& resultado : Resultados) Escribe(f3, resultado, fila, 0.0);
   }
   for (std::size_t fila = 0; fila < Bienes.cuantas; ++fila) CalculaBien(f3, fila);
-  Escribe(f3, PerdidasParte, RepartirFilas(f3, BienMiembro, BienPerdidaParte));
-  Escribe(f3, GananciasParteGeneral, RepartirFilas(f3, BienMiembro, BienGananciaParteGeneral));
-  Escribe(f3, GananciasParteAntigua, RepartirFilas(f3, BienMiembro, BienGananciaParteAntigua));
+  const auto grupos =
+      RepartirFilasJuntas<BienMiembro, BienPerdidaParte, BienGananciaParteGeneral, BienGananciaParteAntigua>(f3);
+  Escribe(f3, PerdidasParte, grupos[0]);
+  Escribe(f3, GananciasParteGeneral, grupos[1]);
+  Escribe(f3, GananciasParteAntigua, grupos[2]);
 }
 
 void Instancia2(RegApartadoF3* f3) {
-  Escribe(f3, GrupoGanancias, RepartirFilas(f3, FilaGananciaMiembro, FilaGananciaImporte));
-  Escribe(f3, GrupoPerdidas, RepartirFilas(f3, FilaPerdidaMiembro, FilaPerdidaImporte));
+  Escribe(f3, GrupoGanancias, RepartirFilasMiembro<FilaGananciaMiembro, FilaGananciaImporte>(f3));
+  Escribe(f3, GrupoPerdidas, RepartirFilasMiembro<FilaPerdidaMiembro, FilaPerdidaImporte>(f3));
 }
 
 }  // namespace
