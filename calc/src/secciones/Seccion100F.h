@@ -2,10 +2,8 @@
 // coefficient by years held, and the share of a row's result and the old-asset prorating.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <type_traits>
 #include <string_view>
 
 #include "Acceso.h"
@@ -43,30 +41,6 @@ void EscribeParte(Bloque* bloque, Columna<Bloque, double> destino, std::size_t f
   } else if (transmision != 0.0) {
     Escribe(bloque, destino, fila, Redondea(importe * parte / transmision));
   }
-}
-
-// The member arrays of several amount columns of the same member-coded rows, as `RepartirFilas` gives each one:
-// every amount added in row order with `SumaImporteMiembro`. One pass reads each code once, and a row whose code
-// is not a member (1 to 5) adds nothing, so its amounts are not read. The columns are template arguments so that
-// their offsets are constants.
-template <auto miembro, auto... importes, typename Bloque>
-std::array<ImportesMiembro, sizeof...(importes)> RepartirFilasJuntas(const Bloque* bloque) {
-  static_assert(std::is_same_v<decltype(miembro), const Columna<Bloque, std::uint8_t>>);
-  static_assert(((importes.cuantos == miembro.cuantos) && ...));
-  std::array<ImportesMiembro, sizeof...(importes)> grupos{};
-  for (std::size_t i = 0; i < miembro.cuantos; ++i) {
-    const std::uint8_t codigo = Lee(bloque, miembro, i);
-    if (codigo < Sujeto::UnidadFamiliar || codigo > Sujeto::SegundoHijo) continue;
-    std::size_t k = 0;
-    (SumaImporteMiembro(grupos[k++], codigo, Lee(bloque, importes, i)), ...);
-  }
-  return grupos;
-}
-
-// One column: the same array as `RepartirFilas`.
-template <auto miembro, auto importe, typename Bloque>
-ImportesMiembro RepartirFilasMiembro(const Bloque* bloque) {
-  return RepartirFilasJuntas<miembro, importe>(bloque)[0];
 }
 
 }  // namespace ximardol

@@ -1,6 +1,7 @@
 // Section F1: the gains and losses of its rows, distributed to the members. Reads and writes RegApartadoF1 only.
 #include "Ayudas.h"
 #include "bloques/RegApartadoF1.h"
+#include "secciones/RepartoFilas.h"
 #include "secciones/Seccion100F.h"
 
 namespace ximardol {

@@ -3,6 +3,7 @@
 // the rows' results by member. Reads and writes RegApartadoF2 only.
 #include "Ayudas.h"
 #include "bloques/RegApartadoF2.h"
+#include "secciones/RepartoFilas.h"
 #include "secciones/Seccion100F.h"
 
 namespace ximardol {

@@ -10,6 +10,7 @@
 #include "Ayudas.h"
 #include "EnteroDeTexto.h"
 #include "bloques/RegApartadoF3.h"
+#include "secciones/RepartoFilas.h"
 #include "secciones/Seccion100F.h"
 
 namespace ximardol {
