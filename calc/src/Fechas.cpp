@@ -18,7 +18,22 @@ int DiasDelMes(int mes, int anio) {
 }  // namespace
 
 bool DescomponeFecha(std::string_view texto, int& dia, int& mes, int& anio) {
-  if (texto.size() != LargoFecha || texto.find('\0') != std::string_view::npos) return false;
+  if (texto.size() != LargoFecha) return false;
+  // Nearly every date is eight digits: each part is then its digits' value, which is what reading it as an integer
+  // gives. Anything else (blanks, signs, other characters) is read part by part below.
+  std::array<int, LargoFecha> cifras{};
+  bool soloCifras = true;
+  for (std::size_t i = 0; i < LargoFecha; ++i) {
+    cifras[i] = texto[i] - '0';
+    soloCifras = soloCifras && cifras[i] >= 0 && cifras[i] <= 9;
+  }
+  if (soloCifras) {
+    dia = cifras[0] * 10 + cifras[1];
+    mes = cifras[2] * 10 + cifras[3];
+    anio = ((cifras[4] * 10 + cifras[5]) * 10 + cifras[6]) * 10 + cifras[7];
+    return true;
+  }
+  if (texto.find('\0') != std::string_view::npos) return false;
   dia = EnteroDeTexto(texto.substr(0, 2));
   mes = EnteroDeTexto(texto.substr(2, 2));
   anio = EnteroDeTexto(texto.substr(4, 4));
@@ -27,20 +42,27 @@ bool DescomponeFecha(std::string_view texto, int& dia, int& mes, int& anio) {
 
 bool EsBisiesto(int anio) { return (anio % 4 == 0 && anio % 100 != 0) || anio == 2000; }
 
-bool ValidaFecha(std::string_view texto) {
-  int dia = 0;
-  int mes = 0;
-  int anio = 0;
+namespace {
+
+// The parts of a date text that `ValidaFecha` accepts; false when it does not.
+bool DescomponeFechaValida(std::string_view texto, int& dia, int& mes, int& anio) {
   if (!DescomponeFecha(texto, dia, mes, anio)) return false;
   return anio >= 0 && mes >= 1 && mes <= 12 && dia >= 1 && dia <= DiasDelMes(mes, anio);
 }
 
+}  // namespace
+
+bool ValidaFecha(std::string_view texto) {
+  int dia = 0;
+  int mes = 0;
+  int anio = 0;
+  return DescomponeFechaValida(texto, dia, mes, anio);
+}
+
 int ComparaFechas(std::string_view a, std::string_view b) {
-  if (!ValidaFecha(a) || !ValidaFecha(b)) return -2;
   int diaA = 0, mesA = 0, anioA = 0;
   int diaB = 0, mesB = 0, anioB = 0;
-  DescomponeFecha(a, diaA, mesA, anioA);
-  DescomponeFecha(b, diaB, mesB, anioB);
+  if (!DescomponeFechaValida(a, diaA, mesA, anioA) || !DescomponeFechaValida(b, diaB, mesB, anioB)) return -2;
   if (anioA != anioB) return anioA < anioB ? -1 : 1;
   if (mesA != mesB) return mesA < mesB ? -1 : 1;
   if (diaA != diaB) return diaA < diaB ? -1 : 1;
