@@ -141,6 +141,12 @@ bool DosEntradasPersonal(std::int32_t codigo) { return codigo >= 119 && codigo <
 bool EsTipoPersonal(std::uint8_t tipo) { return tipo == 1 || tipo == 15 || tipo == 16; }
 constexpr std::uint8_t TipoNoAsalariado = 2;
 
+// ---- Cutting to two decimals ----------------------------------------------------------------------------------
+
+// `Trunc(valor, 2)`. An empty row cuts many zeros, and a zero (of either sign) cuts to itself, bit for bit: the call
+// is left out for it.
+double CortaA2(double valor) { return valor == 0.0 ? valor : Trunc(valor, 2); }
+
 // ---- Reading a row --------------------------------------------------------------------------------------------
 
 std::size_t DesplazamientoModulo(std::size_t fila, std::size_t modulo, std::size_t campo) {
@@ -213,10 +219,9 @@ double UnidadesPersonal(const RegApartadoD4* bloque, std::size_t fila, std::size
   const std::size_t plena = anterior ? Modulo::EntradaAnterior1 : Modulo::Entrada1;
   const std::size_t parcial = anterior ? Modulo::EntradaAnterior2 : Modulo::Entrada2;
   const std::size_t anuales = anterior ? Modulo::EntradaAnterior3 : Modulo::Entrada3;
-  return Trunc((LeeModulo(bloque, fila, modulo, parcial) * FraccionHorasParciales +
-                LeeModulo(bloque, fila, modulo, plena)) /
-                   HorasAnuales(LeeModulo(bloque, fila, modulo, anuales)),
-               2);
+  return CortaA2((LeeModulo(bloque, fila, modulo, parcial) * FraccionHorasParciales +
+                  LeeModulo(bloque, fila, modulo, plena)) /
+                 HorasAnuales(LeeModulo(bloque, fila, modulo, anuales)));
 }
 
 // ---- Indices ------------------------------------------------------------------------------------------------
@@ -281,7 +286,7 @@ double UnidadesNoAsalariadoReferencia(const RegApartadoD4* bloque, std::size_t f
   if (datos.porcentaje == 0.0 && HorasAsalariadas(bloque, fila, datos.codigo) == 0.0 && h1 >= HorasJornadaCompleta) {
     segundo = segundo * 0.5;
   }
-  return Trunc(h1 / HorasJornadaCompleta + segundo, 2);
+  return CortaA2(h1 / HorasJornadaCompleta + segundo);
 }
 
 // Activity 173: the two units by days of the third entry, each cut to two decimals.
@@ -296,8 +301,8 @@ void UnidadesDiasReferencia(const RegApartadoD4* bloque, std::size_t fila, doubl
     suma1 += LeeModulo(bloque, fila, modulo, triple) * dias / DiasAnio;
     suma2 += LeeModulo(bloque, fila, modulo, triple + 8) * dias / DiasAnio;
   }
-  primeras = Trunc(suma1, 2);
-  segundas = Trunc(suma2, 2);
+  primeras = CortaA2(suma1);
+  segundas = CortaA2(suma2);
 }
 
 // ---- The steps of a row ---------------------------------------------------------------------------------------
@@ -324,7 +329,7 @@ double CalculaModulos(RegApartadoD4* bloque, std::size_t fila, const DatosFila& 
       unidades = LeeModulo(bloque, fila, modulo, Modulo::Unidades);
     }
     const double resultado =
-        Redondea(Trunc(unidades, 2) * LeeModulo(bloque, fila, modulo, Modulo::ImportePorUnidad));
+        Redondea(CortaA2(unidades) * LeeModulo(bloque, fila, modulo, Modulo::ImportePorUnidad));
     EscribeModulo(bloque, fila, modulo, Modulo::Resultado, resultado);
     suma += resultado;
   }
@@ -497,7 +502,7 @@ double UnidadesNoAsalariado(double horas1, double horas2, double horas3, double 
   const double calculadas = cuenta <= 1 && porcentaje == 0.0 && horas1 >= HorasJornadaCompleta
                                 ? (horas1 + (horas2 + horas3) * 0.5) / HorasJornadaCompleta
                                 : (horas1 + horas2 + horas3) / HorasJornadaCompleta;
-  unidades = Trunc(calculadas, 2);
+  unidades = CortaA2(calculadas);
   return unidades;
 }
 
@@ -517,25 +522,25 @@ double RendimientoReferencia(const RegApartadoD4* bloque, std::size_t fila) {
   if (dosEntradas) {
     u2 = UnidadesPersonalReferencia(bloque, fila, 1, false);
     const double u2Anterior = datos.incrementoPlantilla ? UnidadesPersonalReferencia(bloque, fila, 1, true) : 0.0;
-    u = Trunc(u1 + u2, 2);
-    uAnterior = Trunc(u1Anterior + u2Anterior, 2);
+    u = CortaA2(u1 + u2);
+    uAnterior = CortaA2(u1Anterior + u2Anterior);
   }
 
   // The graded staff value and its shares.
   double g = 0.0;
   if (datos.incrementoPlantilla) {
-    double unidades = Trunc(uAnterior, 2);
+    double unidades = CortaA2(uAnterior);
     g = EscalaPersonal(unidades);
     if (u - uAnterior > 0.0) g += (u - uAnterior) * IncrementoReferencia;
   } else {
-    double unidades = Trunc(u, 2);
+    double unidades = CortaA2(u);
     g = EscalaPersonal(unidades);
   }
-  double cuotaPrimera = Trunc(g, 2);
+  double cuotaPrimera = CortaA2(g);
   double cuotaSegunda = 0.0;
   if (dosEntradas && u1 + u2 != 0.0) {
-    cuotaPrimera = Trunc(g * u1 / (u1 + u2), 2);
-    cuotaSegunda = Trunc(g * u2 / (u1 + u2), 2);
+    cuotaPrimera = CortaA2(g * u1 / (u1 + u2));
+    cuotaSegunda = CortaA2(g * u2 / (u1 + u2));
   }
 
   const double noAsalariado = UnidadesNoAsalariadoReferencia(bloque, fila, dosEntradas ? 2 : 1, datos);
