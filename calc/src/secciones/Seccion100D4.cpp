@@ -147,6 +147,9 @@ constexpr std::uint8_t TipoNoAsalariado = 2;
 // is left out for it.
 double CortaA2(double valor) { return valor == 0.0 ? valor : Trunc(valor, 2); }
 
+// `Redondea(valor)` of the result of a module entry, most of them empty: a zero of either sign rounds to +0.
+double RedondeaModulo(double valor) { return valor == 0.0 ? 0.0 : Redondea(valor); }
+
 // ---- Reading a row --------------------------------------------------------------------------------------------
 
 std::size_t DesplazamientoModulo(std::size_t fila, std::size_t modulo, std::size_t campo) {
@@ -329,7 +332,7 @@ double CalculaModulos(RegApartadoD4* bloque, std::size_t fila, const DatosFila& 
       unidades = LeeModulo(bloque, fila, modulo, Modulo::Unidades);
     }
     const double resultado =
-        Redondea(CortaA2(unidades) * LeeModulo(bloque, fila, modulo, Modulo::ImportePorUnidad));
+        RedondeaModulo(CortaA2(unidades) * LeeModulo(bloque, fila, modulo, Modulo::ImportePorUnidad));
     EscribeModulo(bloque, fila, modulo, Modulo::Resultado, resultado);
     suma += resultado;
   }
@@ -562,7 +565,7 @@ double RendimientoReferencia(const RegApartadoD4* bloque, std::size_t fila) {
       case U::DiasSegundas: unidades = diasSegundas; break;
       case U::Almacenadas: unidades = LeeModulo(bloque, fila, modulo, Modulo::Unidades); break;
     }
-    y += Redondea(unidades * LeeModulo(bloque, fila, modulo, Modulo::ImporteReferencia));
+    y += RedondeaModulo(unidades * LeeModulo(bloque, fila, modulo, Modulo::ImporteReferencia));
   }
 
   // Special, small-business and seasonal factors.
