@@ -112,7 +112,14 @@ void CalculaActividades(Bloque* bloque, RegBaseImponible* baseImponible,
   for (const CampoByte<Bloque>& marca : formato.marcasPrimero) Escribe(bloque, marca, marcaPrimero);
   for (const CampoByte<Bloque>& marca : formato.marcasSegundo) Escribe(bloque, marca, marcaSegundo);
 
-  std::array<ParMiembro, FilasActividad + FilasOtras> pares{};
+  // The member result: the net income of each activity row, then the amount of each other row, added in that order
+  // (a code that is not a member adds nothing).
+  ImportesMiembro resultado{};
+  const auto suma = [&resultado](std::uint8_t codigo, double importe) {
+    if (codigo >= Sujeto::UnidadFamiliar && codigo <= Sujeto::SegundoHijo) {
+      SumaImporteMiembro(resultado, codigo, importe);
+    }
+  };
   for (std::size_t fila = 0; fila < FilasActividad; ++fila) {
     const double ingresos = Suma(Lee(bloque, formato.ingresos, fila));
     const double gastos = Suma(Lee(bloque, formato.gastos, fila));
@@ -126,13 +133,14 @@ void CalculaActividades(Bloque* bloque, RegBaseImponible* baseImponible,
     }
     const double neto = baseNeto - Lee(bloque, formato.importeRestar, fila);
     Escribe(bloque, formato.rendimientoNeto, fila, neto);
-    pares[fila] = {Lee(bloque, formato.codigoMiembro, fila), neto};
+    suma(Lee(bloque, formato.codigoMiembro, fila), neto);
   }
   for (std::size_t fila = 0; fila < FilasOtras; ++fila) {
-    pares[FilasActividad + fila] = {Lee(bloque, formato.codigoOtraFila, fila),
-                                    Lee(bloque, formato.importeOtraFila, fila)};
+    const std::uint8_t codigo = Lee(bloque, formato.codigoOtraFila, fila);
+    if (codigo < Sujeto::UnidadFamiliar || codigo > Sujeto::SegundoHijo) continue;
+    suma(codigo, Lee(bloque, formato.importeOtraFila, fila));
   }
-  Escribe(baseImponible, formato.resultado, RepartirImportes(pares));
+  Escribe(baseImponible, formato.resultado, resultado);
 }
 
 // D3: each line's declarant and spouse amounts and their sum (the child slots stay as they are); the group of
