@@ -55,6 +55,12 @@ std::uint8_t MarcaDe(const RegApartadoE2* e2, std::size_t indicador) {
   return Lee(e2, ApartadoE2::Indicadores, indicador) == 1 ? 'X' : ' ';
 }
 
+// Slot k of a member array: only its double is read, not the whole array.
+template <typename Bloque>
+double Slot(const Bloque* bloque, CampoMiembro<Bloque> campo, std::size_t k) {
+  return LeeEn<double>(bloque, campo.desplazamiento + k * sizeof(double));
+}
+
 // Block E2: the limits of the rows' deductions by the average tax rate of the family total and of the row's member.
 class CLimitesE2 {
  public:
@@ -64,36 +70,37 @@ class CLimitesE2 {
 
   // The average rate of slot k, cut to four decimals; 0 when the slot has no base or quota to take it from.
   double Tipo(std::size_t k) const {
-    const double base = Lee(liquidacion_, Liquidacion::BaseLiquidableGeneral)[k];
+    const double base = Slot(liquidacion_, Liquidacion::BaseLiquidableGeneral, k);
     if (!(base > 0.0)) return 0.0;
-    const double d = Lee(resultados_, Resultados::CuotaLiquida)[k] - Lee(resultados_, Resultados::AdmitidosM5)[k] -
-                     Lee(resultados_, Resultados::Deduccion10PorCiento)[k] -
-                     Lee(resultados_, Resultados::DeduccionFilas72)[k];
-    const double cuotaTotal = Lee(liquidacion_, Liquidacion::CuotaTotal)[k];
-    const double general = Lee(baseImponible_, BaseImponible::GananciasNetasGrupo1)[k] +
-                           Lee(baseImponible_, BaseImponible::SumaPartesGenerales)[k];
+    const double d = Slot(resultados_, Resultados::CuotaLiquida, k) - Slot(resultados_, Resultados::AdmitidosM5, k) -
+                     Slot(resultados_, Resultados::Deduccion10PorCiento, k) -
+                     Slot(resultados_, Resultados::DeduccionFilas72, k);
+    const double cuotaTotal = Slot(liquidacion_, Liquidacion::CuotaTotal, k);
+    const double general = Slot(baseImponible_, BaseImponible::GananciasNetasGrupo1, k) +
+                           Slot(baseImponible_, BaseImponible::SumaPartesGenerales, k);
     if (!(d >= 0.0) || cuotaTotal == 0.0 || general == 0.0) return 0.0;
-    if (Lee(baseImponible_, BaseImponible::BaseEspecialLiquidable)[k] == 0.0) return Trunc(d / base, 4);
-    const double cuotasEscala = Lee(liquidacion_, Liquidacion::Cuota2DosPiezas)[k] +
-                                Lee(liquidacion_, Liquidacion::Cuota2UnaPieza)[k] +
-                                Lee(liquidacion_, Liquidacion::Cuota1DosPiezas)[k] +
-                                Lee(liquidacion_, Liquidacion::Cuota1UnaPieza)[k];
+    if (Slot(baseImponible_, BaseImponible::BaseEspecialLiquidable, k) == 0.0) return Trunc(d / base, 4);
+    const double cuotasEscala = Slot(liquidacion_, Liquidacion::Cuota2DosPiezas, k) +
+                                Slot(liquidacion_, Liquidacion::Cuota2UnaPieza, k) +
+                                Slot(liquidacion_, Liquidacion::Cuota1DosPiezas, k) +
+                                Slot(liquidacion_, Liquidacion::Cuota1UnaPieza, k);
     return Trunc(cuotasEscala * d / (base * cuotaTotal), 4);
   }
 
   // The part of the general base to liquidate that the row's income stands for in slot k, at most that base.
   double Parte(std::size_t k, double renta) const {
-    double base = Lee(baseImponible_, BaseImponible::GananciasNetasGrupo1)[k] +
-                  Lee(baseImponible_, BaseImponible::ApartadoE5)[k] +
-                  Lee(baseImponible_, BaseImponible::ApartadoE4)[k] +
-                  Lee(baseImponible_, BaseImponible::ApartadoE3)[k] + Lee(baseImponible_, BaseImponible::ApartadoE1)[k];
+    double base = Slot(baseImponible_, BaseImponible::GananciasNetasGrupo1, k) +
+                  Slot(baseImponible_, BaseImponible::ApartadoE5, k) +
+                  Slot(baseImponible_, BaseImponible::ApartadoE4, k) +
+                  Slot(baseImponible_, BaseImponible::ApartadoE3, k) +
+                  Slot(baseImponible_, BaseImponible::ApartadoE1, k);
     // The incomes of the base, each raised to 0, as they stand before this call (the E2 income too): the rows write
     // nothing of the base, so each is read here, only in the slot wanted.
     for (const CampoMiembro<RegBaseImponible>& grupo : GruposRenta) {
-      base += ElevadoACero(Lee(baseImponible_, grupo)[k]);
+      base += ElevadoACero(Slot(baseImponible_, grupo, k));
     }
-    base -= Lee(baseImponible_, BaseImponible::ActividadD3)[k];
-    const double liquidable = Lee(liquidacion_, Liquidacion::BaseLiquidableGeneral)[k];
+    base -= Slot(baseImponible_, BaseImponible::ActividadD3, k);
+    const double liquidable = Slot(liquidacion_, Liquidacion::BaseLiquidableGeneral, k);
     const double parte = base > 0.0 ? Redondea(renta * liquidable / base) : 0.0;
     return parte > liquidable ? liquidable : parte;
   }

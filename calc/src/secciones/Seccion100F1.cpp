@@ -14,9 +14,8 @@ void Instancia1(RegApartadoF1* f1) {
 
 void Instancia2(RegApartadoF1* f1) {
   using namespace ApartadoF1;
-  const auto grupos =
-      RepartirFilasJuntas<FilaInstancia2Miembro, FilaInstancia2Importe1, FilaInstancia2Importe2, FilaInstancia2Importe3>(
-          f1);
+  const auto grupos = RepartirFilasJuntas<FilaInstancia2Miembro, FilaInstancia2Importe1, FilaInstancia2Importe2,
+                                          FilaInstancia2Importe3>(f1);
   Escribe(f1, GrupoInstancia2Importe1, grupos[0]);
   Escribe(f1, GrupoInstancia2Importe2, grupos[1]);
   Escribe(f1, GrupoInstancia2Importe3, grupos[2]);
@@ -25,9 +24,8 @@ void Instancia2(RegApartadoF1* f1) {
 // Done on every call, whatever the instance.
 void Totales(RegApartadoF1* f1) {
   using namespace ApartadoF1;
-  const auto grupos =
-      RepartirFilasJuntas<FilaMiembro, FilaGananciaGrupo1, FilaPerdidaGrupo1, FilaGananciaGrupo2, FilaPerdidaGrupo2>(
-          f1);
+  const auto grupos = RepartirFilasJuntas<FilaMiembro, FilaGananciaGrupo1, FilaPerdidaGrupo1, FilaGananciaGrupo2,
+                                          FilaPerdidaGrupo2>(f1);
   Escribe(f1, GananciasGrupo1, grupos[0]);
   Escribe(f1, PerdidasGrupo1, grupos[1]);
   Escribe(f1, GananciasGrupo2, grupos[2]);

@@ -138,7 +138,8 @@ void Instancia1(RegApartadoF2* f2) {
     for (const auto& resultado : Resultados) Escribe(f2, resultado, fila, 0.0);
   }
   for (std::size_t fila = 0; fila < Bienes.cuantas; ++fila) CalculaBien(f2, fila);
-  const auto grupos = RepartirFilasJuntas<BienMiembro, BienPerdidaParte, BienGananciaParte, BienGananciaParteAntigua>(f2);
+  const auto grupos =
+      RepartirFilasJuntas<BienMiembro, BienPerdidaParte, BienGananciaParte, BienGananciaParteAntigua>(f2);
   Escribe(f2, PerdidasParte, grupos[0]);
   Escribe(f2, GananciasParteGeneral, grupos[1]);
   Escribe(f2, GananciasParteAntigua, grupos[2]);
