@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <span>
 
@@ -418,8 +419,59 @@ double AplicaIndices(RegApartadoD4* bloque, std::size_t fila, const DatosFila& d
   return rendimiento;
 }
 
+// ---- A row with nothing entered ------------------------------------------------------------------------------
+
+// The fields of a row that the steps read as entered data past the module entries.
+constexpr std::array<Columna<RegApartadoD4, double>, 6> EntradasTrasModulos{
+    D4::ImporteRestarModulos, D4::UmbralExceso,  D4::UmbralExcesoReferencia,
+    D4::ImporteRestarLimitado, D4::ImporteSumar, D4::ImporteRestarNeto};
+
+// True when every byte the steps of the row read is zero: the whole row up to its sums (the activity data and the
+// seven module entries, computed fields among them) and the entered fields after them. Most declarations leave
+// every row so, and each such row comes out the same: every computed field +0, the texts and code copied as zeros.
+bool FilaSinDatos(const RegApartadoD4* bloque, std::size_t fila) {
+  const unsigned char* inicio = bloque->octetos + D4::Actividades.Desplazamiento(fila);
+  // The bytes are added up whole, with no early stop, so that the loop runs on wide registers: a row with data costs
+  // this pass on top of its steps, an empty row far less than the steps.
+  constexpr std::size_t Palabras = (D4::SumaModulos.primero - D4::Actividades.inicio) / sizeof(std::uint64_t);
+  static_assert(Palabras * sizeof(std::uint64_t) == D4::SumaModulos.primero - D4::Actividades.inicio);
+  std::uint64_t bits = 0;
+#pragma GCC unroll 4
+  for (std::size_t i = 0; i < Palabras; ++i) {
+    std::uint64_t palabra;
+    std::memcpy(&palabra, inicio + i * sizeof palabra, sizeof palabra);
+    bits |= palabra;
+  }
+  if (bits != 0) return false;
+  for (const auto& campo : EntradasTrasModulos) {
+    std::uint64_t palabra;
+    std::memcpy(&palabra, bloque->octetos + campo.Desplazamiento(fila), sizeof palabra);
+    if (palabra != 0) return false;
+  }
+  return true;
+}
+
+// What steps 1 to 12 write for a row with nothing entered (`FilaSinDatos`): every computed value +0 (module results
+// and sums, reductions, indices, yields) and the copies of the texts, code and percentage as zeros; it adds +0 to the
+// total. The module results lie in the stretch already found zero. After the module entries the row is zeroed from
+// its sums to the copied code and from the copied percentage to its end: the entered fields among them are zero
+// already, and the byte between the code and the percentage, which the steps never write, is left as it is.
+void EscribeFilaSinDatos(RegApartadoD4* bloque, std::size_t fila) {
+  static_assert(D4::CopiaCodigoMiembro.primero + 1 < D4::CopiaPorcentaje.primero);
+  static_assert(D4::RendimientoFinalAtribuido.primero + sizeof(double) ==
+                D4::Actividades.inicio + D4::Actividades.paso);
+  unsigned char* inicio = bloque->octetos + D4::Actividades.Desplazamiento(fila) - D4::Actividades.inicio;
+  std::memset(inicio + D4::SumaModulos.primero, 0, D4::CopiaCodigoMiembro.primero + 1 - D4::SumaModulos.primero);
+  std::memset(inicio + D4::CopiaPorcentaje.primero, 0,
+              D4::RendimientoFinalAtribuido.primero + sizeof(double) - D4::CopiaPorcentaje.primero);
+}
+
 // One row, steps 1 to 12; gives what the row adds to the block total.
 double CalculaFila(RegApartadoD4* bloque, std::size_t fila) {
+  if (FilaSinDatos(bloque, fila)) {
+    EscribeFilaSinDatos(bloque, fila);
+    return 0.0;
+  }
   const DatosFila datos = LeeDatosFila(bloque, fila);
 
   double unidadesPersonal = 0.0;
