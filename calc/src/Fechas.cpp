@@ -1,5 +1,7 @@
 // Dates as 8-character texts: two digits of day, two of month, four of year.
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "Ayudas.h"
 #include "EnteroDeTexto.h"
@@ -8,6 +10,7 @@ namespace ximardol {
 namespace {
 
 constexpr std::size_t LargoFecha = 8;
+static_assert(LargoFecha == sizeof(std::uint64_t));
 
 int DiasDelMes(int mes, int anio) {
   constexpr std::array<int, 12> dias{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -20,17 +23,18 @@ int DiasDelMes(int mes, int anio) {
 bool DescomponeFecha(std::string_view texto, int& dia, int& mes, int& anio) {
   if (texto.size() != LargoFecha) return false;
   // Nearly every date is eight digits: each part is then its digits' value, which is what reading it as an integer
-  // gives. Anything else (blanks, signs, other characters) is read part by part below.
-  std::array<int, LargoFecha> cifras{};
-  bool soloCifras = true;
-  for (std::size_t i = 0; i < LargoFecha; ++i) {
-    cifras[i] = texto[i] - '0';
-    soloCifras = soloCifras && cifras[i] >= 0 && cifras[i] <= 9;
-  }
-  if (soloCifras) {
-    dia = cifras[0] * 10 + cifras[1];
-    mes = cifras[2] * 10 + cifras[3];
-    anio = ((cifras[4] * 10 + cifras[5]) * 10 + cifras[6]) * 10 + cifras[7];
+  // gives. Anything else (blanks, signs, other characters) is read part by part below. The eight bytes are tested
+  // together: a byte is a digit when its high half is 3 and so is the high half of the byte plus 6 (a carry out of
+  // a byte only comes from one whose high half is not 3, so it cannot make the test pass).
+  std::uint64_t bytes;
+  std::memcpy(&bytes, texto.data(), sizeof bytes);
+  constexpr std::uint64_t MitadesAltas = 0xF0F0F0F0F0F0F0F0u;
+  const std::uint64_t altas = (bytes & MitadesAltas) | (((bytes + 0x0606060606060606u) & MitadesAltas) >> 4);
+  if (altas == 0x3333333333333333u) {
+    const auto cifra = [texto](std::size_t i) { return texto[i] - '0'; };
+    dia = cifra(0) * 10 + cifra(1);
+    mes = cifra(2) * 10 + cifra(3);
+    anio = ((cifra(4) * 10 + cifra(5)) * 10 + cifra(6)) * 10 + cifra(7);
     return true;
   }
   if (texto.find('\0') != std::string_view::npos) return false;
