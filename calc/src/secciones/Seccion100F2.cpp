@@ -133,11 +133,14 @@ void CalculaBien(RegApartadoF2* f2, std::size_t fila) {
   EscribeParte(f2, BienGananciaParteAntigua, fila, reducida - prorrateada, parte, transmision);
 }
 
+// Each row only reads and writes its own bytes. A row whose bytes are all zero (no asset entered, its results
+// zero) is left as it is: zeroing its results and calculating it would write +0 and zero bytes everywhere.
 void Instancia1(RegApartadoF2* f2) {
   for (std::size_t fila = 0; fila < Bienes.cuantas; ++fila) {
+    if (FilaACero<Bienes>(f2, fila)) continue;
     for (const auto& resultado : Resultados) Escribe(f2, resultado, fila, 0.0);
+    CalculaBien(f2, fila);
   }
-  for (std::size_t fila = 0; fila < Bienes.cuantas; ++fila) CalculaBien(f2, fila);
   const auto grupos =
       RepartirFilasJuntas<BienMiembro, BienPerdidaParte, BienGananciaParte, BienGananciaParteAntigua>(f2);
   Escribe(f2, PerdidasParte, grupos[0]);
