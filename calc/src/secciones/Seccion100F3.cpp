@@ -256,11 +256,14 @@ void CalculaBien(RegApartadoF3* f3, std::size_t fila) {
   if (regla == 1) GananciaReglaAntigua(f3, fila, ganancia, c);
 }
 
+// Each row only reads and writes its own bytes. A row whose bytes are all zero (no asset entered, its results
+// zero) is left as it is: zeroing its results and calculating it would write +0 and zero bytes everywhere.
 void Instancia1(RegApartadoF3* f3) {
   for (std::size_t fila = 0; fila < Bienes.cuantas; ++fila) {
+    if (FilaACero<Bienes>(f3, fila)) continue;
     for (const auto& resultado : Resultados) Escribe(f3, resultado, fila, 0.0);
+    CalculaBien(f3, fila);
   }
-  for (std::size_t fila = 0; fila < Bienes.cuantas; ++fila) CalculaBien(f3, fila);
   const auto grupos =
       RepartirFilasJuntas<BienMiembro, BienPerdidaParte, BienGananciaParteGeneral, BienGananciaParteAntigua>(f3);
   Escribe(f3, PerdidasParte, grupos[0]);
