@@ -1,11 +1,12 @@
-// The member arrays of member-coded rows, read column by column with constant offsets. Most rows of a declaration
-// are empty and these sums run on every recalculation, so a row without a member code costs only the test of its
-// code. The arrays are the same doubles as those of `RepartirFilas`.
+// The rows of a block as most declarations leave them, empty: the member arrays of member-coded rows, read column by
+// column with constant offsets, where a row without a member code costs only the test of its code (the arrays are
+// the same doubles as those of `RepartirFilas`); and the test of a row whose bytes are all zero.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 #include "Acceso.h"
@@ -35,6 +36,22 @@ std::array<ImportesMiembro, sizeof...(importes)> RepartirFilasJuntas(const Bloqu
 template <auto miembro, auto importe, typename Bloque>
 ImportesMiembro RepartirFilasMiembro(const Bloque* bloque) {
   return RepartirFilasJuntas<miembro, importe>(bloque)[0];
+}
+
+// True when every byte of row `fila` of `filas` is zero. The bytes are added up whole, with no early stop, so that
+// the loop runs on wide registers.
+template <auto filas, typename Bloque>
+bool FilaACero(const Bloque* bloque, std::size_t fila) {
+  static_assert(filas.paso % sizeof(std::uint64_t) == 0);
+  const unsigned char* inicio = bloque->octetos + filas.Desplazamiento(fila);
+  std::uint64_t bits = 0;
+#pragma GCC unroll 4
+  for (std::size_t i = 0; i < filas.paso; i += sizeof(std::uint64_t)) {
+    std::uint64_t palabra;
+    std::memcpy(&palabra, inicio + i, sizeof palabra);
+    bits |= palabra;
+  }
+  return bits == 0;
 }
 
 }  // namespace ximardol

@@ -15,6 +15,7 @@
 #include "bloques/RegApartadoD2.h"
 #include "bloques/RegApartadoD3.h"
 #include "bloques/RegBaseImponible.h"
+#include "secciones/RepartoFilas.h"
 #include "secciones/Seccion100D4.h"
 
 namespace ximardol {
@@ -92,6 +93,14 @@ double Suma(const std::array<double, N>& importes) {
   return suma;
 }
 
+// An activity row of D1 or D2 whose bytes are all zero.
+bool FilaActividadACero(const RegApartadoD1* bloque, std::size_t fila) {
+  return FilaACero<ApartadoD1::Actividades>(bloque, fila);
+}
+bool FilaActividadACero(const RegApartadoD2* bloque, std::size_t fila) {
+  return FilaACero<ApartadoD2::Actividades>(bloque, fila);
+}
+
 // The flat allowance of a D2 row: 5 % of the difference, rounded, never negative. Its row keeps the allowance and
 // the difference less it; the net income starts from the latter.
 double GastosDificilJustificacionD2(RegApartadoD2* bloque, std::size_t fila, double diferencia) {
@@ -121,6 +130,8 @@ void CalculaActividades(Bloque* bloque, RegBaseImponible* baseImponible,
     }
   };
   for (std::size_t fila = 0; fila < FilasActividad; ++fila) {
+    // A row whose bytes are all zero would get +0 in every computed field and add nothing: it is left as it is.
+    if (FilaActividadACero(bloque, fila)) continue;
     const double ingresos = Suma(Lee(bloque, formato.ingresos, fila));
     const double gastos = Suma(Lee(bloque, formato.gastos, fila));
     const double diferencia = ingresos - gastos;

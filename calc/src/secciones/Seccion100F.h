@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 #include "Acceso.h"
@@ -45,22 +44,6 @@ void EscribeParte(Bloque* bloque, Columna<Bloque, double> destino, std::size_t f
   } else if (transmision != 0.0) {
     Escribe(bloque, destino, fila, Redondea(importe * parte / transmision));
   }
-}
-
-// True when every byte of row `fila` of `filas` is zero. The bytes are added up whole, with no early stop, so that
-// the loop runs on wide registers.
-template <auto filas, typename Bloque>
-bool FilaACero(const Bloque* bloque, std::size_t fila) {
-  static_assert(filas.paso % sizeof(std::uint64_t) == 0);
-  const unsigned char* inicio = bloque->octetos + filas.Desplazamiento(fila);
-  std::uint64_t bits = 0;
-#pragma GCC unroll 4
-  for (std::size_t i = 0; i < filas.paso; i += sizeof(std::uint64_t)) {
-    std::uint64_t palabra;
-    std::memcpy(&palabra, inicio + i, sizeof palabra);
-    bits |= palabra;
-  }
-  return bits == 0;
 }
 
 }  // namespace ximardol
