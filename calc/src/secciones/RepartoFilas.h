@@ -45,7 +45,7 @@ bool FilaACero(const Bloque* bloque, std::size_t fila) {
   static_assert(filas.paso % sizeof(std::uint64_t) == 0);
   const unsigned char* inicio = bloque->octetos + filas.Desplazamiento(fila);
   std::uint64_t bits = 0;
-#pragma GCC unroll 4
+#pragma GCC unroll 16
   for (std::size_t i = 0; i < filas.paso; i += sizeof(std::uint64_t)) {
     std::uint64_t palabra;
     std::memcpy(&palabra, inicio + i, sizeof palabra);

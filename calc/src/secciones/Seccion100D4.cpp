@@ -436,7 +436,7 @@ bool FilaSinDatos(const RegApartadoD4* bloque, std::size_t fila) {
   constexpr std::size_t Palabras = (D4::SumaModulos.primero - D4::Actividades.inicio) / sizeof(std::uint64_t);
   static_assert(Palabras * sizeof(std::uint64_t) == D4::SumaModulos.primero - D4::Actividades.inicio);
   std::uint64_t bits = 0;
-#pragma GCC unroll 4
+#pragma GCC unroll 16
   for (std::size_t i = 0; i < Palabras; ++i) {
     std::uint64_t palabra;
     std::memcpy(&palabra, inicio + i * sizeof palabra, sizeof palabra);
