@@ -12,8 +12,7 @@
 namespace ximardol {
 
 // A date field holds a date when it is not empty, does not begin with a blank and is not the all-zero date (an
-// empty date box may leave any of the three).
-// Inline: every row of F2 and F3 asks it of four dates on each call.
+// empty date box may leave any of the three). Inline: each row of F2 and F3 asks it of its dates on every call.
 inline bool HayFecha(std::string_view fecha) {
   return !fecha.empty() && fecha.front() != ' ' && fecha != "00000000";
 }
