@@ -193,6 +193,36 @@ TEST(Seccion100D4, UnaFilaCompletaHastaElRendimientoFinal) {
   EXPECT_EQ(DameMiembro(area->BaseImponible, 760), (Miembros{313100.0, 313100.0, 0.0, 0.0, 0.0}));
 }
 
+// A row with nothing entered: its stale computed fields come out +0 and its copies empty, and the one byte between
+// the copied code and the copied percentage, which no step writes, keeps what it had. A row whose only entry is an
+// amount after the module entries is still calculated.
+TEST(Seccion100D4, UnaFilaSinDatosQuedaACeroYUnImporteFinalBastaParaCalcular) {
+  CAreaRenta area;
+  RegApartadoD4& b = area->ApartadoD4;
+  const std::vector<std::size_t> calculados{1352, 1360, 1376, 1384, 1392, 1400, 1408, 1416, 1440, 1448,
+                                            1456, 1472, 1480, 1496, 1512, 1536, 1544, 1552};
+  for (std::size_t k : {0, 1}) {
+    for (std::size_t d : calculados) PonDouble(b, Fila(k) + d, -3.5);
+    PonTexto(b, Fila(k) + 1520, "STALE", 15);
+    PonByte(b, Fila(k) + 1535, 0xAB);
+  }
+  PonDouble(b, Fila(1) + 1488, 100.0);  // row 1: only the amount to add, and results of -0
+  for (std::size_t j = 0; j < 7; ++j) PonDouble(b, Entrada(1, j) + 168, -0.0);
+  CalculaD4(area);
+
+  for (std::size_t k : {0, 1}) {
+    for (std::size_t d : calculados) {
+      const double esperado = k == 1 && (d == 1496 || d == 1512) ? 100.0 : 0.0;
+      EXPECT_EQ(DobleFila(area, k, d), esperado) << k << " " << d;
+      EXPECT_FALSE(std::signbit(DobleFila(area, k, d))) << k << " " << d;
+    }
+    for (std::size_t j = 0; j < 7; ++j) EXPECT_FALSE(std::signbit(DameDouble(b, Entrada(k, j) + 168))) << k << j;
+    EXPECT_EQ(DameTexto(b, Fila(k) + 1520, 15), "") << k;
+    EXPECT_EQ(DameByte(b, Fila(k) + 1535), 0xAB) << k;
+  }
+  EXPECT_EQ(DameDouble(b, 6240), 100.0);
+}
+
 TEST(Seccion100D4, UnaFilaConPorcentajeSoloAportaLoAtribuido) {
   CAreaRenta area;
   PonFilaCompleta(area, 1, 3, 25.0);

@@ -34,9 +34,45 @@ constexpr double kCoeficienteEscala = 0.1923;
 constexpr double kReduccionGeneral = 500000.0;
 constexpr double kReduccionMinima = 300000.0;
 
-// One distribution of the payer rows: the amount of `columna` of each row with the row's member code.
-ImportesMiembro RepartePagadores(const RegRendTrabajo* trabajo, Columna<RegRendTrabajo, double> columna) {
-  return RepartirFilas(trabajo, RendTrabajo::CodigoMiembro, columna);
+// The member arrays of the payer rows, each added in row order as `SumaImporteMiembro` adds them. The results'
+// amounts take amounts 2 and 4 of each row in turn, and so do amounts 6 and 7.
+struct ImportesPagadores {
+  ImportesMiembro importes1{};
+  ImportesMiembro importes2Y4{};
+  ImportesMiembro importes3{};
+  ImportesMiembro importes4{};
+  ImportesMiembro importes5{};
+  ImportesMiembro importes6Y7{};
+  ImportesMiembro importes8{};
+  ImportesMiembro importes9{};
+  ImportesMiembro importes10{};
+  ImportesMiembro importes11{};
+  ImportesMiembro importes12{};
+};
+
+// One pass over the payer rows for every array. A row whose code is not a member (1 to 5) adds nothing to any of
+// them, so its amounts are not read.
+ImportesPagadores SumaPagadores(const RegRendTrabajo* t) {
+  namespace T = RendTrabajo;
+  ImportesPagadores p;
+  for (std::size_t i = 0; i < kFilasPagadores; ++i) {
+    const std::uint8_t codigo = Lee(t, T::CodigoMiembro, i);
+    if (codigo < Sujeto::UnidadFamiliar || codigo > Sujeto::SegundoHijo) continue;
+    SumaImporteMiembro(p.importes1, codigo, Lee(t, T::Importe1, i));
+    SumaImporteMiembro(p.importes2Y4, codigo, Lee(t, T::Importe2, i));
+    SumaImporteMiembro(p.importes2Y4, codigo, Lee(t, T::Importe4, i));
+    SumaImporteMiembro(p.importes3, codigo, Lee(t, T::Importe3, i));
+    SumaImporteMiembro(p.importes4, codigo, Lee(t, T::Importe4, i));
+    SumaImporteMiembro(p.importes5, codigo, Lee(t, T::Importe5, i));
+    SumaImporteMiembro(p.importes6Y7, codigo, Lee(t, T::Importe6, i));
+    SumaImporteMiembro(p.importes6Y7, codigo, Lee(t, T::Importe7, i));
+    SumaImporteMiembro(p.importes8, codigo, Lee(t, T::Importe8, i));
+    SumaImporteMiembro(p.importes9, codigo, Lee(t, T::Importe9, i));
+    SumaImporteMiembro(p.importes10, codigo, Lee(t, T::Importe10, i));
+    SumaImporteMiembro(p.importes11, codigo, Lee(t, T::Importe11, i));
+    SumaImporteMiembro(p.importes12, codigo, Lee(t, T::Importe12, i));
+  }
+  return p;
 }
 
 ImportesMiembro AcotaA50000(ImportesMiembro importes) {
@@ -139,43 +175,26 @@ extern "C" int Calculos100A(RegRendTrabajo* rendTrabajo, RegBaseImponible* baseI
   RegBaseImponible* const bi = baseImponible;
 
   // Gross work income, the amounts 2 and 4 for the results, the amounts 3 + 4 - 5, 6 + 7 and 8.
-  Escribe(bi, BaseImponible::TrabajoIntegro, RepartePagadores(t, RendTrabajo::Importe1));
+  const ImportesPagadores pagadores = SumaPagadores(t);
+  Escribe(bi, BaseImponible::TrabajoIntegro, pagadores.importes1);
+  Escribe(resultados, Resultados::ImportesTrabajo, pagadores.importes2Y4);
 
-  {
-    std::array<ParMiembro, 2 * kFilasPagadores> pares{};
-    for (std::size_t i = 0; i < kFilasPagadores; ++i) {
-      const int codigo = Lee(t, RendTrabajo::CodigoMiembro, i);
-      pares[2 * i] = {codigo, Lee(t, RendTrabajo::Importe2, i)};
-      pares[2 * i + 1] = {codigo, Lee(t, RendTrabajo::Importe4, i)};
-    }
-    Escribe(resultados, Resultados::ImportesTrabajo, RepartirImportes(pares));
-  }
-
-  const ImportesMiembro importes3 = RepartePagadores(t, RendTrabajo::Importe3);
-  const ImportesMiembro importes4 = RepartePagadores(t, RendTrabajo::Importe4);
-  const ImportesMiembro importes5 = RepartePagadores(t, RendTrabajo::Importe5);
+  const ImportesMiembro& importes3 = pagadores.importes3;
+  const ImportesMiembro& importes4 = pagadores.importes4;
+  const ImportesMiembro& importes5 = pagadores.importes5;
   Escribe(t, RendTrabajo::Importes3, importes3);
   Escribe(t, RendTrabajo::Importes4, importes4);
   Escribe(t, RendTrabajo::Importes5, importes5);
   Escribe(bi, BaseImponible::TrabajoImportes3Mas4Menos5,
           SumaPonderada({{importes3, 1.0}, {importes4, 1.0}, {importes5, -1.0}}));
-
-  {
-    std::array<ParMiembro, 2 * kFilasPagadores> pares{};
-    for (std::size_t i = 0; i < kFilasPagadores; ++i) {
-      const int codigo = Lee(t, RendTrabajo::CodigoMiembro, i);
-      pares[2 * i] = {codigo, Lee(t, RendTrabajo::Importe6, i)};
-      pares[2 * i + 1] = {codigo, Lee(t, RendTrabajo::Importe7, i)};
-    }
-    Escribe(bi, BaseImponible::TrabajoImportes6Mas7, RepartirImportes(pares));
-  }
-  Escribe(bi, BaseImponible::TrabajoImporte8, RepartePagadores(t, RendTrabajo::Importe8));
+  Escribe(bi, BaseImponible::TrabajoImportes6Mas7, pagadores.importes6Y7);
+  Escribe(bi, BaseImponible::TrabajoImporte8, pagadores.importes8);
 
   // Deductible expenses: amounts 9 and 10, and 11 and 12 capped slot by slot.
-  const ImportesMiembro importes9 = RepartePagadores(t, RendTrabajo::Importe9);
-  const ImportesMiembro importes10 = RepartePagadores(t, RendTrabajo::Importe10);
-  const ImportesMiembro importes11 = AcotaA50000(RepartePagadores(t, RendTrabajo::Importe11));
-  const ImportesMiembro importes12 = AcotaA50000(RepartePagadores(t, RendTrabajo::Importe12));
+  const ImportesMiembro& importes9 = pagadores.importes9;
+  const ImportesMiembro& importes10 = pagadores.importes10;
+  const ImportesMiembro importes11 = AcotaA50000(pagadores.importes11);
+  const ImportesMiembro importes12 = AcotaA50000(pagadores.importes12);
   Escribe(t, RendTrabajo::Importes9, importes9);
   Escribe(t, RendTrabajo::Importes10, importes10);
   Escribe(t, RendTrabajo::Importes11, importes11);

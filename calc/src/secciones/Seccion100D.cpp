@@ -15,6 +15,7 @@
 #include "bloques/RegApartadoD2.h"
 #include "bloques/RegApartadoD3.h"
 #include "bloques/RegBaseImponible.h"
+#include "secciones/RepartoFilas.h"
 #include "secciones/Seccion100D4.h"
 
 namespace ximardol {
@@ -92,6 +93,14 @@ double Suma(const std::array<double, N>& importes) {
   return suma;
 }
 
+// An activity row of D1 or D2 whose bytes are all zero.
+bool FilaActividadACero(const RegApartadoD1* bloque, std::size_t fila) {
+  return FilaACero<ApartadoD1::Actividades>(bloque, fila);
+}
+bool FilaActividadACero(const RegApartadoD2* bloque, std::size_t fila) {
+  return FilaACero<ApartadoD2::Actividades>(bloque, fila);
+}
+
 // The flat allowance of a D2 row: 5 % of the difference, rounded, never negative. Its row keeps the allowance and
 // the difference less it; the net income starts from the latter.
 double GastosDificilJustificacionD2(RegApartadoD2* bloque, std::size_t fila, double diferencia) {
@@ -112,8 +121,17 @@ void CalculaActividades(Bloque* bloque, RegBaseImponible* baseImponible,
   for (const CampoByte<Bloque>& marca : formato.marcasPrimero) Escribe(bloque, marca, marcaPrimero);
   for (const CampoByte<Bloque>& marca : formato.marcasSegundo) Escribe(bloque, marca, marcaSegundo);
 
-  std::array<ParMiembro, FilasActividad + FilasOtras> pares{};
+  // The member result: the net income of each activity row, then the amount of each other row, added in that order
+  // (a code that is not a member adds nothing).
+  ImportesMiembro resultado{};
+  const auto suma = [&resultado](std::uint8_t codigo, double importe) {
+    if (codigo >= Sujeto::UnidadFamiliar && codigo <= Sujeto::SegundoHijo) {
+      SumaImporteMiembro(resultado, codigo, importe);
+    }
+  };
   for (std::size_t fila = 0; fila < FilasActividad; ++fila) {
+    // A row whose bytes are all zero would get +0 in every computed field and add nothing: it is left as it is.
+    if (FilaActividadACero(bloque, fila)) continue;
     const double ingresos = Suma(Lee(bloque, formato.ingresos, fila));
     const double gastos = Suma(Lee(bloque, formato.gastos, fila));
     const double diferencia = ingresos - gastos;
@@ -126,13 +144,14 @@ void CalculaActividades(Bloque* bloque, RegBaseImponible* baseImponible,
     }
     const double neto = baseNeto - Lee(bloque, formato.importeRestar, fila);
     Escribe(bloque, formato.rendimientoNeto, fila, neto);
-    pares[fila] = {Lee(bloque, formato.codigoMiembro, fila), neto};
+    suma(Lee(bloque, formato.codigoMiembro, fila), neto);
   }
   for (std::size_t fila = 0; fila < FilasOtras; ++fila) {
-    pares[FilasActividad + fila] = {Lee(bloque, formato.codigoOtraFila, fila),
-                                    Lee(bloque, formato.importeOtraFila, fila)};
+    const std::uint8_t codigo = Lee(bloque, formato.codigoOtraFila, fila);
+    if (codigo < Sujeto::UnidadFamiliar || codigo > Sujeto::SegundoHijo) continue;
+    suma(codigo, Lee(bloque, formato.importeOtraFila, fila));
   }
-  Escribe(baseImponible, formato.resultado, RepartirImportes(pares));
+  Escribe(baseImponible, formato.resultado, resultado);
 }
 
 // D3: each line's declarant and spouse amounts and their sum (the child slots stay as they are); the group of

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <span>
 
@@ -141,6 +142,15 @@ bool DosEntradasPersonal(std::int32_t codigo) { return codigo >= 119 && codigo <
 bool EsTipoPersonal(std::uint8_t tipo) { return tipo == 1 || tipo == 15 || tipo == 16; }
 constexpr std::uint8_t TipoNoAsalariado = 2;
 
+// ---- Cutting to two decimals ----------------------------------------------------------------------------------
+
+// `Trunc(valor, 2)`. An empty row cuts many zeros, and a zero (of either sign) cuts to itself, bit for bit: the call
+// is left out for it.
+double CortaA2(double valor) { return valor == 0.0 ? valor : Trunc(valor, 2); }
+
+// `Redondea(valor)` of the result of a module entry, most of them empty: a zero of either sign rounds to +0.
+double RedondeaModulo(double valor) { return valor == 0.0 ? 0.0 : Redondea(valor); }
+
 // ---- Reading a row --------------------------------------------------------------------------------------------
 
 std::size_t DesplazamientoModulo(std::size_t fila, std::size_t modulo, std::size_t campo) {
@@ -213,10 +223,9 @@ double UnidadesPersonal(const RegApartadoD4* bloque, std::size_t fila, std::size
   const std::size_t plena = anterior ? Modulo::EntradaAnterior1 : Modulo::Entrada1;
   const std::size_t parcial = anterior ? Modulo::EntradaAnterior2 : Modulo::Entrada2;
   const std::size_t anuales = anterior ? Modulo::EntradaAnterior3 : Modulo::Entrada3;
-  return Trunc((LeeModulo(bloque, fila, modulo, parcial) * FraccionHorasParciales +
-                LeeModulo(bloque, fila, modulo, plena)) /
-                   HorasAnuales(LeeModulo(bloque, fila, modulo, anuales)),
-               2);
+  return CortaA2((LeeModulo(bloque, fila, modulo, parcial) * FraccionHorasParciales +
+                  LeeModulo(bloque, fila, modulo, plena)) /
+                 HorasAnuales(LeeModulo(bloque, fila, modulo, anuales)));
 }
 
 // ---- Indices ------------------------------------------------------------------------------------------------
@@ -281,7 +290,7 @@ double UnidadesNoAsalariadoReferencia(const RegApartadoD4* bloque, std::size_t f
   if (datos.porcentaje == 0.0 && HorasAsalariadas(bloque, fila, datos.codigo) == 0.0 && h1 >= HorasJornadaCompleta) {
     segundo = segundo * 0.5;
   }
-  return Trunc(h1 / HorasJornadaCompleta + segundo, 2);
+  return CortaA2(h1 / HorasJornadaCompleta + segundo);
 }
 
 // Activity 173: the two units by days of the third entry, each cut to two decimals.
@@ -296,8 +305,8 @@ void UnidadesDiasReferencia(const RegApartadoD4* bloque, std::size_t fila, doubl
     suma1 += LeeModulo(bloque, fila, modulo, triple) * dias / DiasAnio;
     suma2 += LeeModulo(bloque, fila, modulo, triple + 8) * dias / DiasAnio;
   }
-  primeras = Trunc(suma1, 2);
-  segundas = Trunc(suma2, 2);
+  primeras = CortaA2(suma1);
+  segundas = CortaA2(suma2);
 }
 
 // ---- The steps of a row ---------------------------------------------------------------------------------------
@@ -324,7 +333,7 @@ double CalculaModulos(RegApartadoD4* bloque, std::size_t fila, const DatosFila& 
       unidades = LeeModulo(bloque, fila, modulo, Modulo::Unidades);
     }
     const double resultado =
-        Redondea(Trunc(unidades, 2) * LeeModulo(bloque, fila, modulo, Modulo::ImportePorUnidad));
+        RedondeaModulo(CortaA2(unidades) * LeeModulo(bloque, fila, modulo, Modulo::ImportePorUnidad));
     EscribeModulo(bloque, fila, modulo, Modulo::Resultado, resultado);
     suma += resultado;
   }
@@ -410,8 +419,59 @@ double AplicaIndices(RegApartadoD4* bloque, std::size_t fila, const DatosFila& d
   return rendimiento;
 }
 
+// ---- A row with nothing entered ------------------------------------------------------------------------------
+
+// The fields of a row that the steps read as entered data past the module entries.
+constexpr std::array<Columna<RegApartadoD4, double>, 6> EntradasTrasModulos{
+    D4::ImporteRestarModulos, D4::UmbralExceso,  D4::UmbralExcesoReferencia,
+    D4::ImporteRestarLimitado, D4::ImporteSumar, D4::ImporteRestarNeto};
+
+// True when every byte the steps of the row read is zero: the whole row up to its sums (the activity data and the
+// seven module entries, computed fields among them) and the entered fields after them. Most declarations leave
+// every row so, and each such row comes out the same: every computed field +0, the texts and code copied as zeros.
+bool FilaSinDatos(const RegApartadoD4* bloque, std::size_t fila) {
+  const unsigned char* inicio = bloque->octetos + D4::Actividades.Desplazamiento(fila);
+  // The bytes are added up whole, with no early stop, so that the loop runs on wide registers: a row with data costs
+  // this pass on top of its steps, an empty row far less than the steps.
+  constexpr std::size_t Palabras = (D4::SumaModulos.primero - D4::Actividades.inicio) / sizeof(std::uint64_t);
+  static_assert(Palabras * sizeof(std::uint64_t) == D4::SumaModulos.primero - D4::Actividades.inicio);
+  std::uint64_t bits = 0;
+#pragma GCC unroll 16
+  for (std::size_t i = 0; i < Palabras; ++i) {
+    std::uint64_t palabra;
+    std::memcpy(&palabra, inicio + i * sizeof palabra, sizeof palabra);
+    bits |= palabra;
+  }
+  if (bits != 0) return false;
+  for (const auto& campo : EntradasTrasModulos) {
+    std::uint64_t palabra;
+    std::memcpy(&palabra, bloque->octetos + campo.Desplazamiento(fila), sizeof palabra);
+    if (palabra != 0) return false;
+  }
+  return true;
+}
+
+// What steps 1 to 12 write for a row with nothing entered (`FilaSinDatos`): every computed value +0 (module results
+// and sums, reductions, indices, yields) and the copies of the texts, code and percentage as zeros; it adds +0 to the
+// total. The module results lie in the stretch already found zero. After the module entries the row is zeroed from
+// its sums to the copied code and from the copied percentage to its end: the entered fields among them are zero
+// already, and the byte between the code and the percentage, which the steps never write, is left as it is.
+void EscribeFilaSinDatos(RegApartadoD4* bloque, std::size_t fila) {
+  static_assert(D4::CopiaCodigoMiembro.primero + 1 < D4::CopiaPorcentaje.primero);
+  static_assert(D4::RendimientoFinalAtribuido.primero + sizeof(double) ==
+                D4::Actividades.inicio + D4::Actividades.paso);
+  unsigned char* inicio = bloque->octetos + D4::Actividades.Desplazamiento(fila) - D4::Actividades.inicio;
+  std::memset(inicio + D4::SumaModulos.primero, 0, D4::CopiaCodigoMiembro.primero + 1 - D4::SumaModulos.primero);
+  std::memset(inicio + D4::CopiaPorcentaje.primero, 0,
+              D4::RendimientoFinalAtribuido.primero + sizeof(double) - D4::CopiaPorcentaje.primero);
+}
+
 // One row, steps 1 to 12; gives what the row adds to the block total.
 double CalculaFila(RegApartadoD4* bloque, std::size_t fila) {
+  if (FilaSinDatos(bloque, fila)) {
+    EscribeFilaSinDatos(bloque, fila);
+    return 0.0;
+  }
   const DatosFila datos = LeeDatosFila(bloque, fila);
 
   double unidadesPersonal = 0.0;
@@ -497,7 +557,7 @@ double UnidadesNoAsalariado(double horas1, double horas2, double horas3, double 
   const double calculadas = cuenta <= 1 && porcentaje == 0.0 && horas1 >= HorasJornadaCompleta
                                 ? (horas1 + (horas2 + horas3) * 0.5) / HorasJornadaCompleta
                                 : (horas1 + horas2 + horas3) / HorasJornadaCompleta;
-  unidades = Trunc(calculadas, 2);
+  unidades = CortaA2(calculadas);
   return unidades;
 }
 
@@ -517,25 +577,25 @@ double RendimientoReferencia(const RegApartadoD4* bloque, std::size_t fila) {
   if (dosEntradas) {
     u2 = UnidadesPersonalReferencia(bloque, fila, 1, false);
     const double u2Anterior = datos.incrementoPlantilla ? UnidadesPersonalReferencia(bloque, fila, 1, true) : 0.0;
-    u = Trunc(u1 + u2, 2);
-    uAnterior = Trunc(u1Anterior + u2Anterior, 2);
+    u = CortaA2(u1 + u2);
+    uAnterior = CortaA2(u1Anterior + u2Anterior);
   }
 
   // The graded staff value and its shares.
   double g = 0.0;
   if (datos.incrementoPlantilla) {
-    double unidades = Trunc(uAnterior, 2);
+    double unidades = CortaA2(uAnterior);
     g = EscalaPersonal(unidades);
     if (u - uAnterior > 0.0) g += (u - uAnterior) * IncrementoReferencia;
   } else {
-    double unidades = Trunc(u, 2);
+    double unidades = CortaA2(u);
     g = EscalaPersonal(unidades);
   }
-  double cuotaPrimera = Trunc(g, 2);
+  double cuotaPrimera = CortaA2(g);
   double cuotaSegunda = 0.0;
   if (dosEntradas && u1 + u2 != 0.0) {
-    cuotaPrimera = Trunc(g * u1 / (u1 + u2), 2);
-    cuotaSegunda = Trunc(g * u2 / (u1 + u2), 2);
+    cuotaPrimera = CortaA2(g * u1 / (u1 + u2));
+    cuotaSegunda = CortaA2(g * u2 / (u1 + u2));
   }
 
   const double noAsalariado = UnidadesNoAsalariadoReferencia(bloque, fila, dosEntradas ? 2 : 1, datos);
@@ -557,7 +617,7 @@ double RendimientoReferencia(const RegApartadoD4* bloque, std::size_t fila) {
       case U::DiasSegundas: unidades = diasSegundas; break;
       case U::Almacenadas: unidades = LeeModulo(bloque, fila, modulo, Modulo::Unidades); break;
     }
-    y += Redondea(unidades * LeeModulo(bloque, fila, modulo, Modulo::ImporteReferencia));
+    y += RedondeaModulo(unidades * LeeModulo(bloque, fila, modulo, Modulo::ImporteReferencia));
   }
 
   // Special, small-business and seasonal factors.

@@ -16,13 +16,14 @@
 #include "bloques/RegBaseImponible.h"
 #include "bloques/RegLiquidacion.h"
 #include "bloques/RegResultados.h"
+#include "secciones/RepartoFilas.h"
 
 namespace ximardol {
 namespace {
 
 void CalculaE1(const RegApartadoE1* e1, RegBaseImponible* baseImponible) {
   Escribe(baseImponible, BaseImponible::ApartadoE1,
-          RepartirFilas(e1, ApartadoE1::CodigoMiembro, ApartadoE1::Importe));
+          RepartirFilasMiembro<ApartadoE1::CodigoMiembro, ApartadoE1::Importe>(e1));
 }
 
 void CalculaE3(RegApartadoE3* e3, RegBaseImponible* baseImponible) {
@@ -31,7 +32,7 @@ void CalculaE3(RegApartadoE3* e3, RegBaseImponible* baseImponible) {
             Lee(e3, ApartadoE3::Importe1, fila) - Lee(e3, ApartadoE3::Importe2, fila));
   }
   Escribe(baseImponible, BaseImponible::ApartadoE3,
-          RepartirFilas(e3, ApartadoE3::CodigoMiembro, ApartadoE3::Diferencia));
+          RepartirFilasMiembro<ApartadoE3::CodigoMiembro, ApartadoE3::Diferencia>(e3));
 }
 
 void CalculaE4E5(const RegApartadoE4* e4, RegApartadoE5* e5, RegBaseImponible* baseImponible,
@@ -47,11 +48,17 @@ void CalculaE4E5(const RegApartadoE4* e4, RegApartadoE5* e5, RegBaseImponible* b
     Escribe(e5, ApartadoE5::CopiaImporte3, fila, Lee(e5, ApartadoE5::Importe3, fila));
   }
   Escribe(baseImponible, BaseImponible::ApartadoE5,
-          RepartirFilas(e5, ApartadoE5::CodigoMiembro, ApartadoE5::CopiaImporte3));
+          RepartirFilasMiembro<ApartadoE5::CodigoMiembro, ApartadoE5::CopiaImporte3>(e5));
 }
 
 std::uint8_t MarcaDe(const RegApartadoE2* e2, std::size_t indicador) {
   return Lee(e2, ApartadoE2::Indicadores, indicador) == 1 ? 'X' : ' ';
+}
+
+// Slot k of a member array: only its double is read, not the whole array.
+template <typename Bloque>
+double Slot(const Bloque* bloque, CampoMiembro<Bloque> campo, std::size_t k) {
+  return LeeEn<double>(bloque, campo.desplazamiento + k * sizeof(double));
 }
 
 // Block E2: the limits of the rows' deductions by the average tax rate of the family total and of the row's member.
@@ -59,46 +66,41 @@ class CLimitesE2 {
  public:
   CLimitesE2(const RegBaseImponible* baseImponible, const RegResultados* resultados,
              const RegLiquidacion* liquidacion)
-      : baseImponible_(baseImponible), resultados_(resultados), liquidacion_(liquidacion) {
-    // The incomes of the base, each slot raised to 0, as they stand before this call (the E2 income too).
-    const std::array<CampoMiembro<RegBaseImponible>, 8> grupos{
-        BaseImponible::TrabajoNeto, BaseImponible::InmobiliarioNeto, BaseImponible::MobiliarioNeto,
-        BaseImponible::ActividadD1, BaseImponible::ActividadD2,      BaseImponible::ActividadD4,
-        BaseImponible::AgrariaRendimientoFinal, BaseImponible::ApartadoE2Ingresos};
-    for (std::size_t g = 0; g < grupos.size(); ++g) {
-      grupos_[g] = Lee(baseImponible, grupos[g]);
-      for (double& importe : grupos_[g]) importe = ElevadoACero(importe);
-    }
-  }
+      : baseImponible_(baseImponible), resultados_(resultados), liquidacion_(liquidacion) {}
 
   // The average rate of slot k, cut to four decimals; 0 when the slot has no base or quota to take it from.
   double Tipo(std::size_t k) const {
-    const double base = Lee(liquidacion_, Liquidacion::BaseLiquidableGeneral)[k];
+    const double base = Slot(liquidacion_, Liquidacion::BaseLiquidableGeneral, k);
     if (!(base > 0.0)) return 0.0;
-    const double d = Lee(resultados_, Resultados::CuotaLiquida)[k] - Lee(resultados_, Resultados::AdmitidosM5)[k] -
-                     Lee(resultados_, Resultados::Deduccion10PorCiento)[k] -
-                     Lee(resultados_, Resultados::DeduccionFilas72)[k];
-    const double cuotaTotal = Lee(liquidacion_, Liquidacion::CuotaTotal)[k];
-    const double general = Lee(baseImponible_, BaseImponible::GananciasNetasGrupo1)[k] +
-                           Lee(baseImponible_, BaseImponible::SumaPartesGenerales)[k];
+    const double d = Slot(resultados_, Resultados::CuotaLiquida, k) - Slot(resultados_, Resultados::AdmitidosM5, k) -
+                     Slot(resultados_, Resultados::Deduccion10PorCiento, k) -
+                     Slot(resultados_, Resultados::DeduccionFilas72, k);
+    const double cuotaTotal = Slot(liquidacion_, Liquidacion::CuotaTotal, k);
+    const double general = Slot(baseImponible_, BaseImponible::GananciasNetasGrupo1, k) +
+                           Slot(baseImponible_, BaseImponible::SumaPartesGenerales, k);
     if (!(d >= 0.0) || cuotaTotal == 0.0 || general == 0.0) return 0.0;
-    if (Lee(baseImponible_, BaseImponible::BaseEspecialLiquidable)[k] == 0.0) return Trunc(d / base, 4);
-    const double cuotasEscala = Lee(liquidacion_, Liquidacion::Cuota2DosPiezas)[k] +
-                                Lee(liquidacion_, Liquidacion::Cuota2UnaPieza)[k] +
-                                Lee(liquidacion_, Liquidacion::Cuota1DosPiezas)[k] +
-                                Lee(liquidacion_, Liquidacion::Cuota1UnaPieza)[k];
+    if (Slot(baseImponible_, BaseImponible::BaseEspecialLiquidable, k) == 0.0) return Trunc(d / base, 4);
+    const double cuotasEscala = Slot(liquidacion_, Liquidacion::Cuota2DosPiezas, k) +
+                                Slot(liquidacion_, Liquidacion::Cuota2UnaPieza, k) +
+                                Slot(liquidacion_, Liquidacion::Cuota1DosPiezas, k) +
+                                Slot(liquidacion_, Liquidacion::Cuota1UnaPieza, k);
     return Trunc(cuotasEscala * d / (base * cuotaTotal), 4);
   }
 
   // The part of the general base to liquidate that the row's income stands for in slot k, at most that base.
   double Parte(std::size_t k, double renta) const {
-    double base = Lee(baseImponible_, BaseImponible::GananciasNetasGrupo1)[k] +
-                  Lee(baseImponible_, BaseImponible::ApartadoE5)[k] +
-                  Lee(baseImponible_, BaseImponible::ApartadoE4)[k] +
-                  Lee(baseImponible_, BaseImponible::ApartadoE3)[k] + Lee(baseImponible_, BaseImponible::ApartadoE1)[k];
-    for (const ImportesMiembro& grupo : grupos_) base += grupo[k];
-    base -= Lee(baseImponible_, BaseImponible::ActividadD3)[k];
-    const double liquidable = Lee(liquidacion_, Liquidacion::BaseLiquidableGeneral)[k];
+    double base = Slot(baseImponible_, BaseImponible::GananciasNetasGrupo1, k) +
+                  Slot(baseImponible_, BaseImponible::ApartadoE5, k) +
+                  Slot(baseImponible_, BaseImponible::ApartadoE4, k) +
+                  Slot(baseImponible_, BaseImponible::ApartadoE3, k) +
+                  Slot(baseImponible_, BaseImponible::ApartadoE1, k);
+    // The incomes of the base, each raised to 0, as they stand before this call (the E2 income too): the rows write
+    // nothing of the base, so each is read here, only in the slot wanted.
+    for (const CampoMiembro<RegBaseImponible>& grupo : GruposRenta) {
+      base += ElevadoACero(Slot(baseImponible_, grupo, k));
+    }
+    base -= Slot(baseImponible_, BaseImponible::ActividadD3, k);
+    const double liquidable = Slot(liquidacion_, Liquidacion::BaseLiquidableGeneral, k);
     const double parte = base > 0.0 ? Redondea(renta * liquidable / base) : 0.0;
     return parte > liquidable ? liquidable : parte;
   }
@@ -107,7 +109,11 @@ class CLimitesE2 {
   const RegBaseImponible* baseImponible_;
   const RegResultados* resultados_;
   const RegLiquidacion* liquidacion_;
-  std::array<ImportesMiembro, 8> grupos_{};
+
+  static constexpr std::array<CampoMiembro<RegBaseImponible>, 8> GruposRenta{
+      BaseImponible::TrabajoNeto, BaseImponible::InmobiliarioNeto, BaseImponible::MobiliarioNeto,
+      BaseImponible::ActividadD1, BaseImponible::ActividadD2,      BaseImponible::ActividadD4,
+      BaseImponible::AgrariaRendimientoFinal, BaseImponible::ApartadoE2Ingresos};
 };
 
 bool CuentaFila(const RegApartadoE2* e2, std::size_t fila) {
@@ -158,9 +164,9 @@ void CalculaE2(RegApartadoE2* e2, RegBaseImponible* baseImponible, RegResultados
   }
   Escribe(resultados, Resultados::ExcesosApartadoE2, excesos);
 
-  Escribe(baseImponible, BaseImponible::ApartadoE2Ingresos,
-          RepartirFilas(e2, ApartadoE2::CodigoMiembro, ApartadoE2::Renta));
-  ImportesMiembro limitesFilas = RepartirFilas(e2, ApartadoE2::CodigoMiembro, ApartadoE2::LimiteMiembro);
+  const auto grupos = RepartirFilasJuntas<ApartadoE2::CodigoMiembro, ApartadoE2::Renta, ApartadoE2::LimiteMiembro>(e2);
+  Escribe(baseImponible, BaseImponible::ApartadoE2Ingresos, grupos[0]);
+  ImportesMiembro limitesFilas = grupos[1];
   limitesFilas[0] = 0.0;
   for (std::size_t fila = 0; fila < ApartadoE2::Deducciones.cuantas; ++fila) {
     limitesFilas[0] += Lee(e2, ApartadoE2::LimiteTotal, fila);

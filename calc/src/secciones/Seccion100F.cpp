@@ -5,10 +5,6 @@
 
 namespace ximardol {
 
-bool HayFecha(std::string_view fecha) {
-  return !fecha.empty() && fecha.front() != ' ' && fecha != "00000000";
-}
-
 double CoeficienteActualizacionAntiguo(std::string_view fecha) {
   constexpr std::array<double, 16> porAnio{1.715, 1.584, 1.491, 1.42,  1.357, 1.298, 1.247, 1.205,
                                            1.178, 1.162, 1.141, 1.096, 1.044, 1.02,  1.007, 1.0};

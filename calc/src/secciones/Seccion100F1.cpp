@@ -1,6 +1,7 @@
 // Section F1: the gains and losses of its rows, distributed to the members. Reads and writes RegApartadoF1 only.
 #include "Ayudas.h"
 #include "bloques/RegApartadoF1.h"
+#include "secciones/RepartoFilas.h"
 #include "secciones/Seccion100F.h"
 
 namespace ximardol {
@@ -8,23 +9,27 @@ namespace {
 
 void Instancia1(RegApartadoF1* f1) {
   Escribe(f1, ApartadoF1::GrupoInstancia1,
-          RepartirFilas(f1, ApartadoF1::FilaInstancia1Miembro, ApartadoF1::FilaInstancia1Importe));
+          RepartirFilasMiembro<ApartadoF1::FilaInstancia1Miembro, ApartadoF1::FilaInstancia1Importe>(f1));
 }
 
 void Instancia2(RegApartadoF1* f1) {
   using namespace ApartadoF1;
-  Escribe(f1, GrupoInstancia2Importe1, RepartirFilas(f1, FilaInstancia2Miembro, FilaInstancia2Importe1));
-  Escribe(f1, GrupoInstancia2Importe2, RepartirFilas(f1, FilaInstancia2Miembro, FilaInstancia2Importe2));
-  Escribe(f1, GrupoInstancia2Importe3, RepartirFilas(f1, FilaInstancia2Miembro, FilaInstancia2Importe3));
+  const auto grupos = RepartirFilasJuntas<FilaInstancia2Miembro, FilaInstancia2Importe1, FilaInstancia2Importe2,
+                                          FilaInstancia2Importe3>(f1);
+  Escribe(f1, GrupoInstancia2Importe1, grupos[0]);
+  Escribe(f1, GrupoInstancia2Importe2, grupos[1]);
+  Escribe(f1, GrupoInstancia2Importe3, grupos[2]);
 }
 
 // Done on every call, whatever the instance.
 void Totales(RegApartadoF1* f1) {
   using namespace ApartadoF1;
-  Escribe(f1, GananciasGrupo1, RepartirFilas(f1, FilaMiembro, FilaGananciaGrupo1));
-  Escribe(f1, PerdidasGrupo1, RepartirFilas(f1, FilaMiembro, FilaPerdidaGrupo1));
-  Escribe(f1, GananciasGrupo2, RepartirFilas(f1, FilaMiembro, FilaGananciaGrupo2));
-  Escribe(f1, PerdidasGrupo2, RepartirFilas(f1, FilaMiembro, FilaPerdidaGrupo2));
+  const auto grupos = RepartirFilasJuntas<FilaMiembro, FilaGananciaGrupo1, FilaPerdidaGrupo1, FilaGananciaGrupo2,
+                                          FilaPerdidaGrupo2>(f1);
+  Escribe(f1, GananciasGrupo1, grupos[0]);
+  Escribe(f1, PerdidasGrupo1, grupos[1]);
+  Escribe(f1, GananciasGrupo2, grupos[2]);
+  Escribe(f1, PerdidasGrupo2, grupos[3]);
   Escribe(f1, GrupoInstancia2Neto,
           Lee(f1, GrupoInstancia2Importe1) + Lee(f1, GrupoInstancia2Importe2) - Lee(f1, GrupoInstancia2Importe3));
 }

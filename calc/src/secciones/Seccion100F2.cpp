@@ -3,6 +3,7 @@
 // the rows' results by member. Reads and writes RegApartadoF2 only.
 #include "Ayudas.h"
 #include "bloques/RegApartadoF2.h"
+#include "secciones/RepartoFilas.h"
 #include "secciones/Seccion100F.h"
 
 namespace ximardol {
@@ -132,14 +133,19 @@ void CalculaBien(RegApartadoF2* f2, std::size_t fila) {
   EscribeParte(f2, BienGananciaParteAntigua, fila, reducida - prorrateada, parte, transmision);
 }
 
+// Each row only reads and writes its own bytes. A row whose bytes are all zero (no asset entered, its results
+// zero) is left as it is: zeroing its results and calculating it would write +0 and zero bytes everywhere.
 void Instancia1(RegApartadoF2* f2) {
   for (std::size_t fila = 0; fila < Bienes.cuantas; ++fila) {
+    if (FilaACero<Bienes>(f2, fila)) continue;
     for (const auto& resultado : Resultados) Escribe(f2, resultado, fila, 0.0);
+    CalculaBien(f2, fila);
   }
-  for (std::size_t fila = 0; fila < Bienes.cuantas; ++fila) CalculaBien(f2, fila);
-  Escribe(f2, PerdidasParte, RepartirFilas(f2, BienMiembro, BienPerdidaParte));
-  Escribe(f2, GananciasParteGeneral, RepartirFilas(f2, BienMiembro, BienGananciaParte));
-  Escribe(f2, GananciasParteAntigua, RepartirFilas(f2, BienMiembro, BienGananciaParteAntigua));
+  const auto grupos =
+      RepartirFilasJuntas<BienMiembro, BienPerdidaParte, BienGananciaParte, BienGananciaParteAntigua>(f2);
+  Escribe(f2, PerdidasParte, grupos[0]);
+  Escribe(f2, GananciasParteGeneral, grupos[1]);
+  Escribe(f2, GananciasParteAntigua, grupos[2]);
 }
 
 }  // namespace
@@ -154,14 +160,14 @@ extern "C" int Calculos100F2(RegApartadoF2* apartadoF2, int instancia) {
       break;
     case 2:
       Escribe(apartadoF2, ApartadoF2::GrupoInstancia2,
-              RepartirFilas(apartadoF2, ApartadoF2::FilaInstancia2Miembro, ApartadoF2::FilaInstancia2Importe));
+              RepartirFilasMiembro<ApartadoF2::FilaInstancia2Miembro, ApartadoF2::FilaInstancia2Importe>(apartadoF2));
       Escribe(apartadoF2, ApartadoF2::GrupoInstancia2Segunda,
-              RepartirFilas(apartadoF2, ApartadoF2::FilaInstancia2SegundaMiembro,
-                            ApartadoF2::FilaInstancia2SegundaImporte));
+              RepartirFilasMiembro<ApartadoF2::FilaInstancia2SegundaMiembro, ApartadoF2::FilaInstancia2SegundaImporte>(
+                  apartadoF2));
       break;
     case 3:
       Escribe(apartadoF2, ApartadoF2::GrupoInstancia3,
-              RepartirFilas(apartadoF2, ApartadoF2::FilaInstancia3Miembro, ApartadoF2::FilaInstancia3Importe));
+              RepartirFilasMiembro<ApartadoF2::FilaInstancia3Miembro, ApartadoF2::FilaInstancia3Importe>(apartadoF2));
       break;
     default:
       break;

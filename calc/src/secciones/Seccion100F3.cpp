@@ -10,6 +10,7 @@
 #include "Ayudas.h"
 #include "EnteroDeTexto.h"
 #include "bloques/RegApartadoF3.h"
+#include "secciones/RepartoFilas.h"
 #include "secciones/Seccion100F.h"
 
 namespace ximardol {
@@ -255,19 +256,24 @@ void CalculaBien(RegApartadoF3* f3, std::size_t fila) {
   if (regla == 1) GananciaReglaAntigua(f3, fila, ganancia, c);
 }
 
+// Each row only reads and writes its own bytes. A row whose bytes are all zero (no asset entered, its results
+// zero) is left as it is: zeroing its results and calculating it would write +0 and zero bytes everywhere.
 void Instancia1(RegApartadoF3* f3) {
   for (std::size_t fila = 0; fila < Bienes.cuantas; ++fila) {
+    if (FilaACero<Bienes>(f3, fila)) continue;
     for (const auto& resultado : Resultados) Escribe(f3, resultado, fila, 0.0);
+    CalculaBien(f3, fila);
   }
-  for (std::size_t fila = 0; fila < Bienes.cuantas; ++fila) CalculaBien(f3, fila);
-  Escribe(f3, PerdidasParte, RepartirFilas(f3, BienMiembro, BienPerdidaParte));
-  Escribe(f3, GananciasParteGeneral, RepartirFilas(f3, BienMiembro, BienGananciaParteGeneral));
-  Escribe(f3, GananciasParteAntigua, RepartirFilas(f3, BienMiembro, BienGananciaParteAntigua));
+  const auto grupos =
+      RepartirFilasJuntas<BienMiembro, BienPerdidaParte, BienGananciaParteGeneral, BienGananciaParteAntigua>(f3);
+  Escribe(f3, PerdidasParte, grupos[0]);
+  Escribe(f3, GananciasParteGeneral, grupos[1]);
+  Escribe(f3, GananciasParteAntigua, grupos[2]);
 }
 
 void Instancia2(RegApartadoF3* f3) {
-  Escribe(f3, GrupoGanancias, RepartirFilas(f3, FilaGananciaMiembro, FilaGananciaImporte));
-  Escribe(f3, GrupoPerdidas, RepartirFilas(f3, FilaPerdidaMiembro, FilaPerdidaImporte));
+  Escribe(f3, GrupoGanancias, RepartirFilasMiembro<FilaGananciaMiembro, FilaGananciaImporte>(f3));
+  Escribe(f3, GrupoPerdidas, RepartirFilasMiembro<FilaPerdidaMiembro, FilaPerdidaImporte>(f3));
 }
 
 }  // namespace
