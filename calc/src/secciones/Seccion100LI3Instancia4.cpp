@@ -10,7 +10,6 @@
 // Reads RegLiquidacion, RegBaseImponible, RegApartadoG, RegRendTrabajo, RegRendCapInmobiliario,
 // RegRendCapMobiliario, RegApartadoD1, D2, D4 and D5; writes only RegResultados. RegApartadoF1 and
 // RegIdentificacion are not read.
-#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -42,15 +41,16 @@ constexpr double TopeFilas72Persona = 800000.0;
 
 // The entered amounts added to the quotas, and the two quota results.
 void CalculaResultadosCuota(RegResultados* r) {
-  const ImportesMiembro cuota1 = RepartirFilas(r, RS::CodigoIncrementosCuota1, RS::ImporteIncrementosCuota1);
+  const ImportesMiembro cuota1 = RepartirFilasFijas<RS::CodigoIncrementosCuota1, RS::ImporteIncrementosCuota1>(r);
   const ImportesMiembro filasCuota1 =
-      RepartirFilas(r, RS::CodigoFilaIncrementosCuota1, RS::ImporteFilaIncrementosCuota1);
-  const ImportesMiembro ambas = RepartirFilas(r, RS::CodigoIncrementosAmbasCuotas, RS::ImporteIncrementosAmbasCuotas);
+      RepartirFilasFijas<RS::CodigoFilaIncrementosCuota1, RS::ImporteFilaIncrementosCuota1>(r);
+  const ImportesMiembro ambas =
+      RepartirFilasFijas<RS::CodigoIncrementosAmbasCuotas, RS::ImporteIncrementosAmbasCuotas>(r);
   const ImportesMiembro filasAmbas =
-      RepartirFilas(r, RS::CodigoFilaIncrementosAmbasCuotas, RS::ImporteFilaIncrementosAmbasCuotas);
-  const ImportesMiembro cuota2 = RepartirFilas(r, RS::CodigoIncrementosCuota2, RS::ImporteIncrementosCuota2);
+      RepartirFilasFijas<RS::CodigoFilaIncrementosAmbasCuotas, RS::ImporteFilaIncrementosAmbasCuotas>(r);
+  const ImportesMiembro cuota2 = RepartirFilasFijas<RS::CodigoIncrementosCuota2, RS::ImporteIncrementosCuota2>(r);
   const ImportesMiembro filasCuota2 =
-      RepartirFilas(r, RS::CodigoFilaIncrementosCuota2, RS::ImporteFilaIncrementosCuota2);
+      RepartirFilasFijas<RS::CodigoFilaIncrementosCuota2, RS::ImporteFilaIncrementosCuota2>(r);
   Escribe(r, RS::IncrementosCuota1, cuota1);
   Escribe(r, RS::IncrementosFilasCuota1, filasCuota1);
   Escribe(r, RS::IncrementosAmbasCuotas, ambas);
@@ -69,7 +69,7 @@ void CalculaResultadosCuota(RegResultados* r) {
 
 // The deduction taken as entered; the family total is the one typed for it.
 ImportesMiembro DeduccionComoEntrada(RegResultados* r) {
-  ImportesMiembro deduccion = RepartirFilas(r, RS::CodigoDeduccionComoEntrada, RS::ImporteDeduccionComoEntrada);
+  ImportesMiembro deduccion = RepartirFilasFijas<RS::CodigoDeduccionComoEntrada, RS::ImporteDeduccionComoEntrada>(r);
   deduccion[0] = Lee(r, RS::TotalDeduccionComoEntrada);
   Escribe(r, RS::DeduccionComoEntrada, deduccion);
   return deduccion;
@@ -79,7 +79,7 @@ ImportesMiembro DeduccionComoEntrada(RegResultados* r) {
 // its threshold and whose amounts exceed 10 % of its net income.
 ImportesMiembro Deduccion10PorCiento(const BloquesResultados& b) {
   const ImportesMiembro pagos =
-      RepartirFilas(b.resultados, RS::CodigoDeduccion10PorCiento, RS::ImporteDeduccion10PorCiento);
+      RepartirFilasFijas<RS::CodigoDeduccion10PorCiento, RS::ImporteDeduccion10PorCiento>(b.resultados);
   const ImportesMiembro renta = ElevadoACero(
       RendimientosActividades(b.apartadoD1, b.apartadoD2, b.apartadoD4, b.apartadoD5) +
       Lee(b.rendTrabajo, RendTrabajo::RendimientoNeto) +
@@ -105,25 +105,26 @@ ImportesMiembro DeduccionFilas72(const BloquesResultados& b) {
   const RegLiquidacion* lq = b.liquidacion;
   const RegBaseImponible* bi = b.baseImponible;
 
-  ImportesMiembro a8 = RepartirFilas(r, RS::CodigoFila72, RS::Importe8Fila72);
+  // The amounts of the rows by member, each array added in row order.
+  ImportesMiembro a8{};
+  ImportesMiembro a16{};
+  ImportesMiembro d1{};
+  ImportesMiembro d2{};
+  ImportesMiembro a56{};
+  ParaCadaFilaConMiembro<RS::CodigoFila72>(r, [&](int codigo, std::size_t f) {
+    SumaImporteMiembro(a8, codigo, Lee(r, RS::Importe8Fila72, f));
+    SumaImporteMiembro(a16, codigo, Lee(r, RS::Importe16Fila72, f));
+    SumaImporteMiembro(d1, codigo, Lee(r, RS::Importe32Fila72, f) * Lee(r, RS::Importe24Fila72, f) * (1.0 / 365.0));
+    SumaImporteMiembro(d2, codigo, Lee(r, RS::Importe48Fila72, f) * Lee(r, RS::Importe40Fila72, f) * (1.0 / 365.0));
+    SumaImporteMiembro(a56, codigo, Lee(r, RS::Importe56Fila72, f));
+  });
   for (std::size_t s = 0; s < a8.size(); ++s) a8[s] = RebajadoA(a8[s], s == 0 ? TopeFilas72Unidad : TopeFilas72Persona);
 
   const ImportesMiembro bases = Lee(lq, LQ::BaseLiquidableGeneral) + Lee(bi, BI::BaseEspecialLiquidable) +
                                 Lee(bi, BI::MinimoBaseEspecial) + Lee(bi, BI::MinimoBaseGeneral);
-  ImportesMiembro a16 = RepartirFilas(r, RS::CodigoFila72, RS::Importe16Fila72);
   for (std::size_t s = 0; s < a16.size(); ++s) a16[s] = RebajadoA(a16[s], 0.3 * bases[s]);
   a16 = ElevadoACero(a16);
 
-  std::array<ParMiembro, 3> paresD1{};
-  std::array<ParMiembro, 3> paresD2{};
-  for (std::size_t f = 0; f < RS::Filas72.cuantas; ++f) {
-    const int codigo = Lee(r, RS::CodigoFila72, f);
-    paresD1[f] = {codigo, Lee(r, RS::Importe32Fila72, f) * Lee(r, RS::Importe24Fila72, f) * (1.0 / 365.0)};
-    paresD2[f] = {codigo, Lee(r, RS::Importe48Fila72, f) * Lee(r, RS::Importe40Fila72, f) * (1.0 / 365.0)};
-  }
-  const ImportesMiembro d1 = RepartirImportes(paresD1);
-  const ImportesMiembro d2 = RepartirImportes(paresD2);
-  const ImportesMiembro a56 = RepartirFilas(r, RS::CodigoFila72, RS::Importe56Fila72);
 
   const ImportesMiembro tipo1a = Lee(lq, LQ::TipoMedio2UnaPieza);
   const ImportesMiembro tipo1b = Lee(lq, LQ::TipoMedio1UnaPieza);
