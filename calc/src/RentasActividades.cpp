@@ -2,38 +2,33 @@
 #include "RentasActividades.h"
 
 #include <cstddef>
-#include <cstdint>
 
 #include "Ayudas.h"
 #include "bloques/RegApartadoD1.h"
 #include "bloques/RegApartadoD2.h"
 #include "bloques/RegApartadoD4.h"
 #include "bloques/RegApartadoD5.h"
+#include "secciones/RepartoFilasFijas.h"
 
 namespace ximardol {
 namespace {
 
 // Adds the rows of a member-coded column straight into the array, in row order (what RepartirImportes does with the
-// same pairs: a code byte is never negative, so no pair ends the list). The columns are template arguments so that
-// the few rows unroll; a row whose code is not a person adds nothing, and its amounts are then not read.
+// same pairs: a code byte is never negative, so no pair ends the list).
 template <auto Codigos, auto Importe, typename Bloque>
 void SumaFilas(ImportesMiembro& importes, const Bloque* bloque) {
-  for (std::size_t i = 0; i < Codigos.cuantos; ++i) {
-    const std::uint8_t codigo = Lee(bloque, Codigos, i);
-    if (codigo < Sujeto::UnidadFamiliar || codigo > Sujeto::SegundoHijo) continue;
-    SumaImporteMiembro(importes, codigo, Lee(bloque, Importe, i));
-  }
+  ParaCadaFilaConMiembro<Codigos>(bloque, [&](int codigo, std::size_t fila) {
+    SumaImporteMiembro(importes, codigo, Lee(bloque, Importe, fila));
+  });
 }
 
 // The same with two amounts per row, the first added before the second.
 template <auto Codigos, auto Importe1, auto Importe2, typename Bloque>
 void SumaFilasDosImportes(ImportesMiembro& importes, const Bloque* bloque) {
-  for (std::size_t i = 0; i < Codigos.cuantos; ++i) {
-    const std::uint8_t codigo = Lee(bloque, Codigos, i);
-    if (codigo < Sujeto::UnidadFamiliar || codigo > Sujeto::SegundoHijo) continue;
-    SumaImporteMiembro(importes, codigo, Lee(bloque, Importe1, i));
-    SumaImporteMiembro(importes, codigo, Lee(bloque, Importe2, i));
-  }
+  ParaCadaFilaConMiembro<Codigos>(bloque, [&](int codigo, std::size_t fila) {
+    SumaImporteMiembro(importes, codigo, Lee(bloque, Importe1, fila));
+    SumaImporteMiembro(importes, codigo, Lee(bloque, Importe2, fila));
+  });
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "bloques/RegIdentificacion.h"
 #include "bloques/RegLiquidacion.h"
 #include "bloques/RegResultados.h"
+#include "secciones/RepartoFilasFijas.h"
 #include "secciones/Seccion100LI3.h"
 
 namespace ximardol {

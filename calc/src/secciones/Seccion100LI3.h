@@ -2,10 +2,6 @@
 // they share. The export (Seccion100LI3.cpp) gathers its block pointers once and hands them to the instance it runs.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-
-#include "Ayudas.h"
 #include "ximardol.h"
 
 namespace ximardol {
@@ -27,27 +23,6 @@ struct BloquesResultados {
   RegApartadoD5* apartadoD5;
   RegIdentificacion* identificacion;
 };
-
-// Calls `cadaFila(codigo, fila)` for each row of a member-coded list whose code is a person code (1 to 5), in row
-// order. The code column is a template argument, so the few rows unroll; a row with any other code adds nothing in
-// SumaImporteMiembro, and here its amounts are not even read.
-template <auto Codigos, typename Bloque, typename Funcion>
-inline void ParaCadaFilaConMiembro(const Bloque* bloque, Funcion&& cadaFila) {
-  for (std::size_t fila = 0; fila < Codigos.cuantos; ++fila) {
-    const std::uint8_t codigo = Lee(bloque, Codigos, fila);
-    if (codigo >= Sujeto::UnidadFamiliar && codigo <= Sujeto::SegundoHijo) cadaFila(static_cast<int>(codigo), fila);
-  }
-}
-
-// RepartirFilas over columns fixed when the code compiles: the same additions in the same order.
-template <auto Codigos, auto Importes, typename Bloque>
-inline ImportesMiembro RepartirFilasFijas(const Bloque* bloque) {
-  ImportesMiembro importes{};
-  ParaCadaFilaConMiembro<Codigos>(bloque, [&](int codigo, std::size_t fila) {
-    SumaImporteMiembro(importes, codigo, Lee(bloque, Importes, fila));
-  });
-  return importes;
-}
 
 // Instance 4: the result totals, ending with the minuend of the final difference that instance 5 uses.
 void ResultadosInstancia4(const BloquesResultados& bloques);

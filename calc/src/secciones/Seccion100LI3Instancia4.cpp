@@ -22,6 +22,7 @@
 #include "bloques/RegRendCapMobiliario.h"
 #include "bloques/RegRendTrabajo.h"
 #include "bloques/RegResultados.h"
+#include "secciones/RepartoFilasFijas.h"
 #include "secciones/Seccion100LI3.h"
 
 namespace ximardol {
