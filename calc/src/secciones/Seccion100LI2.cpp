@@ -43,89 +43,83 @@ double CuotaPieza(double (*escala)(double), double pieza, double conTipo, double
   return TipoMedio(cuota, conTipo) * pieza * 0.01;
 }
 
-// Every field that step 1 writes, for one slot.
+// Every field that step 1 writes, one array per field, filled slot by slot and written whole.
 struct Liquidado {
-  double baseUnaPieza = 0.0;
-  double baseDosPiezas = 0.0;
-  double tipo1UnaPieza = 0.0;
-  double tipo1DosPiezas = 0.0;
-  double tipo2UnaPieza = 0.0;
-  double tipo2DosPiezas = 0.0;
-  double resto = 0.0;
-  double cuota1Separada = 0.0;
-  double cuota1Resto = 0.0;
-  double cuota2Separada = 0.0;
-  double cuota2Resto = 0.0;
-  double cuota1UnaPieza = 0.0;
-  double cuota1DosPiezas = 0.0;
-  double cuota2UnaPieza = 0.0;
-  double cuota2DosPiezas = 0.0;
+  ImportesMiembro baseUnaPieza{};
+  ImportesMiembro baseDosPiezas{};
+  ImportesMiembro tipo1UnaPieza{};
+  ImportesMiembro tipo1DosPiezas{};
+  ImportesMiembro tipo2UnaPieza{};
+  ImportesMiembro tipo2DosPiezas{};
+  ImportesMiembro resto{};
+  ImportesMiembro cuota1Separada{};
+  ImportesMiembro cuota1Resto{};
+  ImportesMiembro cuota2Separada{};
+  ImportesMiembro cuota2Resto{};
+  ImportesMiembro cuota1UnaPieza{};
+  ImportesMiembro cuota1DosPiezas{};
+  ImportesMiembro cuota2UnaPieza{};
+  ImportesMiembro cuota2DosPiezas{};
 };
 
-Liquidado LiquidaSlot(double base, double separada, double importeSoloTipo) {
-  Liquidado r;
-  if (base < 0.0) return r;  // a negative base has no quota
+// Slot i of every field; the fields it does not set stay 0.
+void LiquidaSlot(Liquidado& r, std::size_t i, double base, double separada, double importeSoloTipo) {
+  if (base < 0.0) return;  // a negative base has no quota
   // A base of 0 has nothing to split: it goes in one portion whatever the separate part holds.
   if (separada == 0.0 || base <= separada || base == 0.0) {
     const double conTipo = importeSoloTipo + base;
     const double cuota1 = AplicaEscala1(conTipo);
     const double cuota2 = AplicaEscala2(conTipo);
-    r.tipo1UnaPieza = TipoMedio(cuota1, conTipo);
-    r.tipo2UnaPieza = TipoMedio(cuota2, conTipo);
+    r.tipo1UnaPieza[i] = TipoMedio(cuota1, conTipo);
+    r.tipo2UnaPieza[i] = TipoMedio(cuota2, conTipo);
     if (importeSoloTipo == 0.0) {
-      r.cuota1UnaPieza = cuota1;
-      r.cuota2UnaPieza = cuota2;
+      r.cuota1UnaPieza[i] = cuota1;
+      r.cuota2UnaPieza[i] = cuota2;
     } else {
-      r.cuota1UnaPieza = r.tipo1UnaPieza * base * 0.01;
-      r.cuota2UnaPieza = r.tipo2UnaPieza * base * 0.01;
+      r.cuota1UnaPieza[i] = r.tipo1UnaPieza[i] * base * 0.01;
+      r.cuota2UnaPieza[i] = r.tipo2UnaPieza[i] * base * 0.01;
     }
-    r.baseUnaPieza = base;
-    return r;
+    r.baseUnaPieza[i] = base;
+    return;
   }
   // Two portions: the separate part and the rest, each with its share of the rate amount.
   const double resto = base - separada;
   const double separadaConTipo = separada + separada * importeSoloTipo / base;
   const double restoConTipo = resto + resto * importeSoloTipo / base;
-  r.resto = resto;
-  r.cuota1Separada = CuotaPieza(AplicaEscala1, separada, separadaConTipo, importeSoloTipo);
-  r.cuota1Resto = CuotaPieza(AplicaEscala1, resto, restoConTipo, importeSoloTipo);
-  r.cuota2Separada = CuotaPieza(AplicaEscala2, separada, separadaConTipo, importeSoloTipo);
-  r.cuota2Resto = CuotaPieza(AplicaEscala2, resto, restoConTipo, importeSoloTipo);
-  r.cuota1DosPiezas = r.cuota1Resto + r.cuota1Separada;
-  r.cuota2DosPiezas = r.cuota2Separada + r.cuota2Resto;
-  r.tipo1DosPiezas = Trunc(r.cuota1DosPiezas / base * 100.0, 2);
-  r.tipo2DosPiezas = Trunc(r.cuota2DosPiezas / base * 100.0, 2);
-  r.baseDosPiezas = base;
-  return r;
+  r.resto[i] = resto;
+  r.cuota1Separada[i] = CuotaPieza(AplicaEscala1, separada, separadaConTipo, importeSoloTipo);
+  r.cuota1Resto[i] = CuotaPieza(AplicaEscala1, resto, restoConTipo, importeSoloTipo);
+  r.cuota2Separada[i] = CuotaPieza(AplicaEscala2, separada, separadaConTipo, importeSoloTipo);
+  r.cuota2Resto[i] = CuotaPieza(AplicaEscala2, resto, restoConTipo, importeSoloTipo);
+  r.cuota1DosPiezas[i] = r.cuota1Resto[i] + r.cuota1Separada[i];
+  r.cuota2DosPiezas[i] = r.cuota2Separada[i] + r.cuota2Resto[i];
+  r.tipo1DosPiezas[i] = Trunc(r.cuota1DosPiezas[i] / base * 100.0, 2);
+  r.tipo2DosPiezas[i] = Trunc(r.cuota2DosPiezas[i] / base * 100.0, 2);
+  r.baseDosPiezas[i] = base;
 }
 
 void LiquidacionEscalas(RegLiquidacion* lq) {
   const ImportesMiembro base = Lee(lq, LQ::BaseLiquidableGeneral);
   const ImportesMiembro separada = Lee(lq, LQ::ParteSeparada);
   const ImportesMiembro soloTipo = Lee(lq, LQ::ImporteSoloTipo);
-  std::array<Liquidado, 5> r{};
-  for (std::size_t i = 0; i < r.size(); ++i) r[i] = LiquidaSlot(base[i], separada[i], soloTipo[i]);
+  Liquidado r;
+  for (std::size_t i = 0; i < base.size(); ++i) LiquidaSlot(r, i, base[i], separada[i], soloTipo[i]);
 
-  const auto escribe = [&](CampoMiembro<RegLiquidacion> campo, double Liquidado::*valor) {
-    ImportesMiembro m{};
-    for (std::size_t i = 0; i < m.size(); ++i) m[i] = r[i].*valor;
-    Escribe(lq, campo, m);
-  };
-  escribe(LQ::BaseUnaPieza, &Liquidado::baseUnaPieza);
-  escribe(LQ::BaseDosPiezas, &Liquidado::baseDosPiezas);
-  escribe(LQ::TipoMedio1UnaPieza, &Liquidado::tipo1UnaPieza);
-  escribe(LQ::TipoMedio1DosPiezas, &Liquidado::tipo1DosPiezas);
-  escribe(LQ::TipoMedio2UnaPieza, &Liquidado::tipo2UnaPieza);
-  escribe(LQ::TipoMedio2DosPiezas, &Liquidado::tipo2DosPiezas);
-  escribe(LQ::RestoBase, &Liquidado::resto);
-  escribe(LQ::Cuota1ParteSeparada, &Liquidado::cuota1Separada);
-  escribe(LQ::Cuota1Resto, &Liquidado::cuota1Resto);
-  escribe(LQ::Cuota2ParteSeparada, &Liquidado::cuota2Separada);
-  escribe(LQ::Cuota2Resto, &Liquidado::cuota2Resto);
-  escribe(LQ::Cuota1UnaPieza, &Liquidado::cuota1UnaPieza);
-  escribe(LQ::Cuota1DosPiezas, &Liquidado::cuota1DosPiezas);
-  escribe(LQ::Cuota2UnaPieza, &Liquidado::cuota2UnaPieza);
-  escribe(LQ::Cuota2DosPiezas, &Liquidado::cuota2DosPiezas);
+  Escribe(lq, LQ::BaseUnaPieza, r.baseUnaPieza);
+  Escribe(lq, LQ::BaseDosPiezas, r.baseDosPiezas);
+  Escribe(lq, LQ::TipoMedio1UnaPieza, r.tipo1UnaPieza);
+  Escribe(lq, LQ::TipoMedio1DosPiezas, r.tipo1DosPiezas);
+  Escribe(lq, LQ::TipoMedio2UnaPieza, r.tipo2UnaPieza);
+  Escribe(lq, LQ::TipoMedio2DosPiezas, r.tipo2DosPiezas);
+  Escribe(lq, LQ::RestoBase, r.resto);
+  Escribe(lq, LQ::Cuota1ParteSeparada, r.cuota1Separada);
+  Escribe(lq, LQ::Cuota1Resto, r.cuota1Resto);
+  Escribe(lq, LQ::Cuota2ParteSeparada, r.cuota2Separada);
+  Escribe(lq, LQ::Cuota2Resto, r.cuota2Resto);
+  Escribe(lq, LQ::Cuota1UnaPieza, r.cuota1UnaPieza);
+  Escribe(lq, LQ::Cuota1DosPiezas, r.cuota1DosPiezas);
+  Escribe(lq, LQ::Cuota2UnaPieza, r.cuota2UnaPieza);
+  Escribe(lq, LQ::Cuota2DosPiezas, r.cuota2DosPiezas);
 }
 
 void CuotaBaseEspecialYTotales(RegLiquidacion* lq, const RegDatosFamilia* df, const RegBaseImponible* bi) {
