@@ -10,6 +10,7 @@
 #include "bloques/RegBaseImponible.h"
 #include "bloques/RegDatosFamilia.h"
 #include "bloques/RegLiquidacion.h"
+#include "secciones/RedondeoSinCeros.h"
 
 namespace ximardol {
 namespace {
@@ -145,8 +146,8 @@ void CuotaBaseEspecialYTotales(RegLiquidacion* lq, const RegDatosFamilia* df, co
   Escribe(lq, LQ::CuotaBaseEspecial17, parte17);
   Escribe(lq, LQ::CuotaBaseEspecial3, parte3);
   Escribe(lq, LQ::CuotaBaseEspecial20, entera20);
-  const ImportesMiembro redondo1 = Redondea(total1);
-  const ImportesMiembro redondo2 = Redondea(total2);
+  const ImportesMiembro redondo1 = RedondeaSinCeros(total1);
+  const ImportesMiembro redondo2 = RedondeaSinCeros(total2);
   Escribe(lq, LQ::CuotaTotal1, redondo1);
   Escribe(lq, LQ::CuotaTotal2, redondo2);
   Escribe(lq, LQ::CuotaTotal, redondo1 + redondo2);

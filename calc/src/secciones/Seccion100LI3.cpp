@@ -14,6 +14,7 @@
 #include "bloques/RegIdentificacion.h"
 #include "bloques/RegLiquidacion.h"
 #include "bloques/RegResultados.h"
+#include "secciones/RedondeoSinCeros.h"
 #include "secciones/RepartoFilasFijas.h"
 #include "secciones/Seccion100LI3.h"
 
@@ -51,7 +52,7 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
       RepartirFilasFijas<Resultados::CodigoDeduccionProporcional1, Resultados::RentaDeduccionProporcional1>(resultados));
   ImportesMiembro primera{};
   for (std::size_t k = 0; k < primera.size(); ++k) {
-    if (b[k] > 0.0) primera[k] = RebajadoA(Redondea(q[k] * t[k] * 0.5 / b[k]), Redondea(q[k] * 0.5));
+    if (b[k] > 0.0) primera[k] = RebajadoA(RedondeaSinCeros(q[k] * t[k] * 0.5 / b[k]), RedondeaSinCeros(q[k] * 0.5));
   }
   Escribe(resultados, Resultados::DeduccionProporcional1, primera);
 
@@ -70,9 +71,9 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
   ImportesMiembro segunda{};
   for (std::size_t s = 1; s <= 2; ++s) {
     if (b[s] > 0.0) {
-      const double deduccion = RebajadoA(Redondea(a[s] * u[s] * 0.01), Redondea(q[s] * v[s] * 0.8 / b[s]));
+      const double deduccion = RebajadoA(RedondeaSinCeros(a[s] * u[s] * 0.01), RedondeaSinCeros(q[s] * v[s] * 0.8 / b[s]));
       // An income figure above the general base must not lift the deduction over 80 % of the quota.
-      segunda[s] = RebajadoA(deduccion, Redondea(q[s] * 0.8));
+      segunda[s] = RebajadoA(deduccion, RedondeaSinCeros(q[s] * 0.8));
     }
   }
   if (b[0] > 0.0) {
@@ -82,7 +83,7 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
                                      q[0] * Lee(resultados, Resultados::RentaDeduccionProporcional2, e) * 0.8 / b[0]);
       conjunta += parte;
     }
-    segunda[0] = RebajadoA(Redondea(conjunta), Redondea(q[0] * 0.8));
+    segunda[0] = RebajadoA(RedondeaSinCeros(conjunta), RedondeaSinCeros(q[0] * 0.8));
   }
   Escribe(resultados, Resultados::DeduccionProporcional2, segunda);
 
@@ -105,7 +106,7 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
   for (std::size_t k = 0; k < tercera.size(); ++k) {
     const double general = (b[k] > 0.0 && g[k] > 0.0) ? g[k] * h1[k] / b[k] : 0.0;
     const double especial = (p[k] > 0.0 && sp[k] > 0.0) ? sp[k] * h2[k] / p[k] : 0.0;
-    tercera[k] = Redondea(ElevadoACero(RebajadoA(general, h1[k])) + ElevadoACero(RebajadoA(especial, h2[k])));
+    tercera[k] = RedondeaSinCeros(ElevadoACero(RebajadoA(general, h1[k])) + ElevadoACero(RebajadoA(especial, h2[k])));
   }
   Escribe(resultados, Resultados::DeduccionProporcional3, tercera);
 }
@@ -135,8 +136,8 @@ void CalculaCuotasLiquidas(RegResultados* resultados, const RegLiquidacion* liqu
   ImportesMiembro liquida1{};
   ImportesMiembro liquida2{};
   for (std::size_t k = 0; k < liquida1.size(); ++k) {
-    liquida1[k] = Redondea(ElevadoACero(cuota1[k] - deducciones[k] * 0.85));
-    liquida2[k] = Redondea(ElevadoACero(cuota2[k] - deducciones[k] * 0.15 - soloSegundaA[k] - soloSegundaB[k]));
+    liquida1[k] = RedondeaSinCeros(ElevadoACero(cuota1[k] - deducciones[k] * 0.85));
+    liquida2[k] = RedondeaSinCeros(ElevadoACero(cuota2[k] - deducciones[k] * 0.15 - soloSegundaA[k] - soloSegundaB[k]));
   }
   Escribe(resultados, Resultados::CuotaLiquida1, liquida1);
   Escribe(resultados, Resultados::CuotaLiquida2, liquida2);

@@ -22,6 +22,7 @@
 #include "bloques/RegRendCapMobiliario.h"
 #include "bloques/RegRendTrabajo.h"
 #include "bloques/RegResultados.h"
+#include "secciones/RedondeoSinCeros.h"
 #include "secciones/RepartoFilasFijas.h"
 #include "secciones/Seccion100LI3.h"
 
@@ -94,7 +95,7 @@ ImportesMiembro Deduccion10PorCiento(const BloquesResultados& b) {
   for (std::size_t s = 0; s < deduccion.size(); ++s) {
     const double umbral = s == 0 ? UmbralUnidad : UmbralPersona;
     if (bases[s] > umbral || !(renta[s] * 0.1 < pagos[s])) continue;
-    deduccion[s] = RebajadoA(Redondea(pagos[s] * 0.1), MaximoDeduccion10);
+    deduccion[s] = RebajadoA(RedondeaSinCeros(pagos[s] * 0.1), MaximoDeduccion10);
   }
   Escribe(b.resultados, RS::Deduccion10PorCiento, deduccion);
   return deduccion;
@@ -152,7 +153,7 @@ ImportesMiembro DeduccionFilas72(const BloquesResultados& b) {
   for (std::size_t s = 0; s < deduccion.size(); ++s) {
     if (m3Importes3[s] + m3Importes12[s] == 0.0) deduccion[s] = 0.0;
   }
-  deduccion = Redondea(deduccion);
+  deduccion = RedondeaSinCeros(deduccion);
   Escribe(b.resultados, RS::DeduccionFilas72, deduccion);
   return deduccion;
 }
@@ -178,8 +179,8 @@ Tipos CalculaTipos(const BloquesResultados& b, const ImportesMiembro& deduccion1
   Tipos tipos;
   for (std::size_t s = 0; s < tn.size(); ++s) {
     if (t[s] == 0.0) continue;
-    if (lg[s] > 0.0) tipos.general[s] = Trunc((q[s] / t[s]) * tn[s] / lg[s], 4);
-    if (ls[s] != 0.0) tipos.especial[s] = Trunc(tn[s] * (sq[s] / t[s]) / ls[s], 4);
+    if (lg[s] > 0.0) tipos.general[s] = TruncSinCeros((q[s] / t[s]) * tn[s] / lg[s], 4);
+    if (ls[s] != 0.0) tipos.especial[s] = TruncSinCeros(tn[s] * (sq[s] / t[s]) / ls[s], 4);
   }
   return tipos;
 }
@@ -226,7 +227,7 @@ ImportesMiembro DeduccionFilasTipo(const BloquesResultados& b, const Tipos& tipo
     }
   }
   for (std::size_t s = 0; s < w.size(); ++s) w[s] = RebajadoA(w[s], tope[s]);
-  return Redondea(ElevadoACero(w));
+  return RedondeaSinCeros(ElevadoACero(w));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "bloques/RegLiquidacion.h"
 #include "bloques/RegRendCapMobiliario.h"
 #include "bloques/RegResultados.h"
+#include "secciones/RedondeoSinCeros.h"
 #include "secciones/RepartoFilasFijas.h"
 
 namespace ximardol {
@@ -73,12 +74,12 @@ void DeduccionesLimiteComun(RegApartadoM* m, const RegApartadoK* k, RegLiquidaci
   const ImportesMiembro grupoAdmitido = RebajadoA(primerGrupo, resto);
   Escribe(m, AM::PrimerGrupoAdmitido, grupoAdmitido);
   resto = resto - grupoAdmitido;
-  Escribe(liquidacion, Liquidacion::DeduccionGrupo1M, Redondea(0.15 * grupoAdmitido));
+  Escribe(liquidacion, Liquidacion::DeduccionGrupo1M, RedondeaSinCeros(0.15 * grupoAdmitido));
 
   const ImportesMiembro claseCAdmitida = RebajadoA(claseC, resto);
   Escribe(m, AM::ClaseCAdmitida, claseCAdmitida);
   admitidas = admitidas + claseCAdmitida;
-  deduccionClases = Redondea(deduccionClases + 0.1 * claseCAdmitida);
+  deduccionClases = RedondeaSinCeros(deduccionClases + 0.1 * claseCAdmitida);
 
   Escribe(m, AM::ClasesAdmitidas, admitidas);
   Escribe(m, AM::LimiteRestante, resto);
@@ -93,9 +94,9 @@ struct DeduccionDosTipos {
 };
 
 DeduccionDosTipos DosTipos(double u, double v, double tramo) {
-  if (u > tramo) return {Redondea((u - tramo) * 0.15 + tramo * 0.25), Redondea(v * 0.15)};
-  if (u + v > tramo) return {Redondea(u * 0.25), Redondea((tramo - u) * 0.2 + (u + v - tramo) * 0.15)};
-  return {Redondea(u * 0.25), Redondea(v * 0.2)};
+  if (u > tramo) return {RedondeaSinCeros((u - tramo) * 0.15 + tramo * 0.25), RedondeaSinCeros(v * 0.15)};
+  if (u + v > tramo) return {RedondeaSinCeros(u * 0.25), RedondeaSinCeros((tramo - u) * 0.2 + (u + v - tramo) * 0.15)};
+  return {RedondeaSinCeros(u * 0.25), RedondeaSinCeros(v * 0.2)};
 }
 
 void DeduccionesDosTipos(const ImportesMiembro& u, const ImportesMiembro& v, double tramo, ImportesMiembro& primeros,
@@ -136,16 +137,16 @@ void DeduccionesTope3(RegApartadoM* m, RegLiquidacion* liquidacion, RegResultado
   Escribe(m, AM::DeduccionPrimeros3, deduccionPrimeros);
   Escribe(m, AM::DeduccionSegundos3, deduccionSegundos);
   Escribe(liquidacion, Liquidacion::DeduccionImportes12M3, deduccionPrimeros + deduccionSegundos);
-  Escribe(liquidacion, Liquidacion::DeduccionImportes3M3, Redondea(0.15 * terceros));
+  Escribe(liquidacion, Liquidacion::DeduccionImportes3M3, RedondeaSinCeros(0.15 * terceros));
 
   const ImportesMiembro cuartos = RebajadoA(entradas[3], resto);
   Escribe(m, AM::CuartosImportes3, cuartos);
   resto = resto - cuartos;
-  Escribe(liquidacion, Liquidacion::DeduccionImportes4M3, Redondea(0.15 * cuartos));
+  Escribe(liquidacion, Liquidacion::DeduccionImportes4M3, RedondeaSinCeros(0.15 * cuartos));
 
   const ImportesMiembro quintos = RebajadoA(entradas[4], resto);
   Escribe(m, AM::QuintosImportes3, quintos);
-  Escribe(resultados, Resultados::DeduccionM3Quintos, Redondea(0.15 * quintos));
+  Escribe(resultados, Resultados::DeduccionM3Quintos, RedondeaSinCeros(0.15 * quintos));
 }
 
 // Instance 4: three amounts of six entries under a cap of 2,000,000 per slot; the third is capped to what the first
@@ -176,7 +177,7 @@ void DeduccionesTope4(RegApartadoM* m, RegLiquidacion* liquidacion) {
   Escribe(m, AM::DeduccionPrimeros4, deduccionPrimeros);
   Escribe(m, AM::DeduccionSegundos4, deduccionSegundos);
   Escribe(liquidacion, Liquidacion::DeduccionImportes12M4, deduccionPrimeros + deduccionSegundos);
-  Escribe(liquidacion, Liquidacion::DeduccionImportes3M4, Redondea(0.15 * terceros));
+  Escribe(liquidacion, Liquidacion::DeduccionImportes3M4, RedondeaSinCeros(0.15 * terceros));
 }
 
 // Instance 5: the section's own six entries, then the capital-income and section E2 entries, both limited by the
