@@ -6,11 +6,11 @@
 #include <cstddef>
 
 #include "Ayudas.h"
-#include "EnteroDeTexto.h"
 #include "bloques/RegBaseImponible.h"
 #include "bloques/RegDatosFamilia.h"
 #include "bloques/RegLiquidacion.h"
 #include "secciones/RedondeoSinCeros.h"
+#include "secciones/RepartoFilasFijas.h"
 
 namespace ximardol {
 namespace {
@@ -20,17 +20,20 @@ namespace LQ = Liquidacion;
 // The region whose special base is taxed at 20 % in the first quota alone.
 constexpr int ComunidadEspecial = 20;
 
+// Whether a region code field reads as that region. The field has two characters, and the only two characters that
+// read as 20 are "20" themselves (a blank or a sign before the digits leaves room for one digit only), so the two
+// bytes are compared instead of reading the number.
+bool EsComunidadEspecial(const Texto<2>& codigo) {
+  static_assert(sizeof codigo.caracteres == 2 && ComunidadEspecial == 20);
+  return codigo.caracteres[0] == '2' && codigo.caracteres[1] == '0';
+}
+
 void ParteSeparada(RegLiquidacion* lq) {
-  Escribe(lq, LQ::ParteSeparada,
-          RepartirImportes({{Lee(lq, LQ::CodigoFuenteParteSeparada, 0), Lee(lq, LQ::ImporteFuenteParteSeparada, 0)},
-                            {Lee(lq, LQ::CodigoFuenteParteSeparada, 1), Lee(lq, LQ::ImporteFuenteParteSeparada, 1)}}));
+  Escribe(lq, LQ::ParteSeparada, RepartirFilasFijas<LQ::CodigoFuenteParteSeparada, LQ::ImporteFuenteParteSeparada>(lq));
 }
 
 void ImporteSoloTipo(RegLiquidacion* lq) {
-  Escribe(lq, LQ::ImporteSoloTipo,
-          RepartirImportes({{Lee(lq, LQ::CodigoFuenteSoloTipo, 0), Lee(lq, LQ::ImporteFuenteSoloTipo, 0)},
-                            {Lee(lq, LQ::CodigoFuenteSoloTipo, 1), Lee(lq, LQ::ImporteFuenteSoloTipo, 1)},
-                            {Lee(lq, LQ::CodigoFuenteSoloTipo, 2), Lee(lq, LQ::ImporteFuenteSoloTipo, 2)}}));
+  Escribe(lq, LQ::ImporteSoloTipo, RepartirFilasFijas<LQ::CodigoFuenteSoloTipo, LQ::ImporteFuenteSoloTipo>(lq));
 }
 
 // The average rate of a quota, in percent cut to two decimals; 0 for a base of 0.
@@ -132,7 +135,7 @@ void CuotaBaseEspecialYTotales(RegLiquidacion* lq, const RegDatosFamilia* df, co
   ImportesMiembro entera20{};
   ImportesMiembro total1{};
   for (std::size_t i = 0; i < especial.size(); ++i) {
-    if (EnteroDeTexto(Lee(df, DatosFamilia::CodigoComunidad, i).Vista()) == ComunidadEspecial) {
+    if (EsComunidadEspecial(Lee(df, DatosFamilia::CodigoComunidad, i))) {
       entera20[i] = especial[i] * 0.2;
       total1[i] = cuota1Una[i] + cuota1Dos[i] + entera20[i];
     } else {
