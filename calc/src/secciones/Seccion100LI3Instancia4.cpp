@@ -82,6 +82,14 @@ ImportesMiembro DeduccionComoEntrada(RegResultados* r) {
 ImportesMiembro Deduccion10PorCiento(const BloquesResultados& b) {
   const ImportesMiembro pagos =
       RepartirFilasFijas<RS::CodigoDeduccion10PorCiento, RS::ImporteDeduccion10PorCiento>(b.resultados);
+  // Without amounts no slot has any: the net income below is raised to 0 (or not a number), and 10 % of it is never
+  // less than 0. The income need not be added up then.
+  bool sinPagos = true;
+  for (const double pago : pagos) sinPagos = sinPagos && pago == 0.0;
+  if (sinPagos) {
+    Escribe(b.resultados, RS::Deduccion10PorCiento, ImportesMiembro{});
+    return ImportesMiembro{};
+  }
   const ImportesMiembro renta = ElevadoACero(
       RendimientosActividades(b.apartadoD1, b.apartadoD2, b.apartadoD4, b.apartadoD5) +
       Lee(b.rendTrabajo, RendTrabajo::RendimientoNeto) +
@@ -245,10 +253,15 @@ void ResultadosInstancia4(const BloquesResultados& b) {
   const ImportesMiembro deduccion10 = Deduccion10PorCiento(b);
   const ImportesMiembro filas72 = DeduccionFilas72(b);
 
-  const Tipos tipos = CalculaTipos(b, deduccion10, filas72);
-  // The typed rows never take more than the quota left after the other deductions (not raised to 0 before).
-  const ImportesMiembro tope = Lee(r, RS::CuotaLiquida) - Lee(r, RS::AdmitidosM5) - deduccion10 - filas72;
-  const ImportesMiembro filasTipo = DeduccionFilasTipo(b, tipos, tope);
+  // Without typed rows (the first one's type is 0) their deduction is +0.0 in every slot, whatever the cap and the
+  // rates, which then need not be worked out.
+  ImportesMiembro filasTipo{};
+  if (Lee(r, RS::TipoFila, 0) != 0) {
+    const Tipos tipos = CalculaTipos(b, deduccion10, filas72);
+    // The typed rows never take more than the quota left after the other deductions (not raised to 0 before).
+    const ImportesMiembro tope = Lee(r, RS::CuotaLiquida) - Lee(r, RS::AdmitidosM5) - deduccion10 - filas72;
+    filasTipo = DeduccionFilasTipo(b, tipos, tope);
+  }
   Escribe(r, RS::DeduccionFilasTipo, filasTipo);
 
   const ImportesMiembro total = Lee(r, RS::ResultadoCuota) - Lee(r, RS::AdmitidosM5) - filasTipo - comoEntrada -
