@@ -96,17 +96,24 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
   });
   g[0] = Lee(resultados, Resultados::TotalGeneralDeduccionProporcional3);
   sp[0] = Lee(resultados, Resultados::TotalEspecialDeduccionProporcional3);
-  const ImportesMiembro h1 = 0.5 * (q1 + q2);
-  const ImportesMiembro h2 = 0.5 * (Lee(liquidacion, Liquidacion::CuotaBaseEspecial17) +
-                                    Lee(liquidacion, Liquidacion::CuotaBaseEspecial3) +
-                                    Lee(liquidacion, Liquidacion::CuotaBaseEspecial20));
-  const ImportesMiembro p =
-      Lee(baseImponible, BaseImponible::DeduccionBaseEspecial) + Lee(apartadoG, ApartadoG::BaseEspecialAntesMinimo);
+  // Without a positive part in any slot both shares are 0.0, each capped and raised to 0 stays +0.0, and so does the
+  // rounded sum: the halves of the quotas and the special bases are then not needed.
+  bool sinPartes = true;
+  for (std::size_t k = 0; k < g.size(); ++k) sinPartes = sinPartes && !(g[k] > 0.0) && !(sp[k] > 0.0);
   ImportesMiembro tercera{};
-  for (std::size_t k = 0; k < tercera.size(); ++k) {
-    const double general = (b[k] > 0.0 && g[k] > 0.0) ? g[k] * h1[k] / b[k] : 0.0;
-    const double especial = (p[k] > 0.0 && sp[k] > 0.0) ? sp[k] * h2[k] / p[k] : 0.0;
-    tercera[k] = RedondeaSinCeros(ElevadoACero(RebajadoA(general, h1[k])) + ElevadoACero(RebajadoA(especial, h2[k])));
+  if (!sinPartes) {
+    const ImportesMiembro h1 = 0.5 * (q1 + q2);
+    const ImportesMiembro h2 = 0.5 * (Lee(liquidacion, Liquidacion::CuotaBaseEspecial17) +
+                                      Lee(liquidacion, Liquidacion::CuotaBaseEspecial3) +
+                                      Lee(liquidacion, Liquidacion::CuotaBaseEspecial20));
+    const ImportesMiembro p =
+        Lee(baseImponible, BaseImponible::DeduccionBaseEspecial) + Lee(apartadoG, ApartadoG::BaseEspecialAntesMinimo);
+    for (std::size_t k = 0; k < tercera.size(); ++k) {
+      const double general = (b[k] > 0.0 && g[k] > 0.0) ? g[k] * h1[k] / b[k] : 0.0;
+      const double especial = (p[k] > 0.0 && sp[k] > 0.0) ? sp[k] * h2[k] / p[k] : 0.0;
+      tercera[k] =
+          RedondeaSinCeros(ElevadoACero(RebajadoA(general, h1[k])) + ElevadoACero(RebajadoA(especial, h2[k])));
+    }
   }
   Escribe(resultados, Resultados::DeduccionProporcional3, tercera);
 }
