@@ -25,14 +25,15 @@ namespace {
 // that order.
 void DistribuyeRetencionesF1(RegResultados* resultados, const RegApartadoF1* f1) {
   ImportesMiembro retenciones{};
-  const auto suma = [&](const auto importes) {
-    return [&retenciones, f1, importes](int codigo, std::size_t fila) {
-      SumaImporteMiembro(retenciones, codigo, Lee(f1, importes, fila));
-    };
-  };
-  ParaCadaFilaConMiembro<ApartadoF1::FilaMiembro>(f1, suma(ApartadoF1::FilaRetencion));
-  ParaCadaFilaConMiembro<ApartadoF1::FilaInstancia1Miembro>(f1, suma(ApartadoF1::FilaInstancia1Retencion));
-  ParaCadaFilaConMiembro<ApartadoF1::FilaInstancia2Miembro>(f1, suma(ApartadoF1::FilaInstancia2Importe2));
+  ParaCadaFilaConMiembro<ApartadoF1::FilaMiembro>(f1, [&](int codigo, std::size_t fila) {
+    SumaImporteMiembro(retenciones, codigo, Lee(f1, ApartadoF1::FilaRetencion, fila));
+  });
+  ParaCadaFilaConMiembro<ApartadoF1::FilaInstancia1Miembro>(f1, [&](int codigo, std::size_t fila) {
+    SumaImporteMiembro(retenciones, codigo, Lee(f1, ApartadoF1::FilaInstancia1Retencion, fila));
+  });
+  ParaCadaFilaConMiembro<ApartadoF1::FilaInstancia2Miembro>(f1, [&](int codigo, std::size_t fila) {
+    SumaImporteMiembro(retenciones, codigo, Lee(f1, ApartadoF1::FilaInstancia2Importe2, fila));
+  });
   Escribe(resultados, Resultados::RetencionesF1, retenciones);
 }
 
@@ -48,11 +49,13 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
       Lee(baseImponible, BaseImponible::SumaPartesGenerales) + Lee(baseImponible, BaseImponible::GananciasNetasGrupo1);
 
   // First: half the quota in proportion of the income of its two entries to the general base.
-  const ImportesMiembro t = ElevadoACero(
-      RepartirFilasFijas<Resultados::CodigoDeduccionProporcional1, Resultados::RentaDeduccionProporcional1>(resultados));
+  const ImportesMiembro t = ElevadoACero(RepartirFilasFijas<Resultados::CodigoDeduccionProporcional1,
+                                                            Resultados::RentaDeduccionProporcional1>(resultados));
   ImportesMiembro primera{};
   for (std::size_t k = 0; k < primera.size(); ++k) {
-    if (b[k] > 0.0) primera[k] = RebajadoA(RedondeaSinCeros(q[k] * t[k] * 0.5 / b[k]), RedondeaSinCeros(q[k] * 0.5));
+    if (b[k] > 0.0) {
+      primera[k] = RebajadoA(RedondeaSinCeros(q[k] * t[k] * 0.5 / b[k]), RedondeaSinCeros(q[k] * 0.5));
+    }
   }
   Escribe(resultados, Resultados::DeduccionProporcional1, primera);
 
@@ -71,7 +74,8 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
   ImportesMiembro segunda{};
   for (std::size_t s = 1; s <= 2; ++s) {
     if (b[s] > 0.0) {
-      const double deduccion = RebajadoA(RedondeaSinCeros(a[s] * u[s] * 0.01), RedondeaSinCeros(q[s] * v[s] * 0.8 / b[s]));
+      const double deduccion =
+          RebajadoA(RedondeaSinCeros(a[s] * u[s] * 0.01), RedondeaSinCeros(q[s] * v[s] * 0.8 / b[s]));
       // An income figure above the general base must not lift the deduction over 80 % of the quota.
       segunda[s] = RebajadoA(deduccion, RedondeaSinCeros(q[s] * 0.8));
     }
