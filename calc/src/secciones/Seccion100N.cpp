@@ -220,8 +220,8 @@ void BorraDeduccionesRegion(CBorrador& borrador, const Region& region) {
 
 // A region no member belongs to is cleared whole; in the others, the slots of members of other regions. The first
 // pass may stop once every slot's region has been seen. Returns the regions cleared whole (bit i: Regiones[i]);
-// those of `yaBorradas` are skipped: no rule writes a region no member belongs to, and the totals of such a region
-// add zeros to +0.0, so between the two passes its bytes stay as the first pass left them.
+// those of `yaBorradas` are skipped: no rule writes a region no member belongs to, and its totals are left as they
+// were cleared (TotalesRegiones), so between the two passes its bytes stay as the first pass left them.
 unsigned PasadaBorrado(RegApartadoN* n, const Codigos& codigos, bool pararAlCompletar, unsigned yaBorradas = 0) {
   CBorrador borrador(n);
   unsigned borradas = 0;
