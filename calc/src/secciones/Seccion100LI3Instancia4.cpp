@@ -115,6 +115,19 @@ ImportesMiembro DeduccionFilas72(const BloquesResultados& b) {
   const RegLiquidacion* lq = b.liquidacion;
   const RegBaseImponible* bi = b.baseImponible;
 
+  // A slot without section M instance 3 deductions gets +0.0 whatever the rows hold; when no slot has any, the rows
+  // need not be read.
+  const ImportesMiembro m3Importes12 = Lee(lq, LQ::DeduccionImportes12M3);
+  const ImportesMiembro m3Importes3 = Lee(lq, LQ::DeduccionImportes3M3);
+  bool sinDeduccionesM3 = true;
+  for (std::size_t s = 0; s < m3Importes3.size(); ++s) {
+    sinDeduccionesM3 = sinDeduccionesM3 && m3Importes3[s] + m3Importes12[s] == 0.0;
+  }
+  if (sinDeduccionesM3) {
+    Escribe(b.resultados, RS::DeduccionFilas72, ImportesMiembro{});
+    return ImportesMiembro{};
+  }
+
   // The amounts of the rows by member, each array added in row order.
   ImportesMiembro a8{};
   ImportesMiembro a16{};
@@ -135,13 +148,10 @@ ImportesMiembro DeduccionFilas72(const BloquesResultados& b) {
   for (std::size_t s = 0; s < a16.size(); ++s) a16[s] = RebajadoA(a16[s], 0.3 * bases[s]);
   a16 = ElevadoACero(a16);
 
-
   const ImportesMiembro tipo1a = Lee(lq, LQ::TipoMedio2UnaPieza);
   const ImportesMiembro tipo1b = Lee(lq, LQ::TipoMedio1UnaPieza);
   const ImportesMiembro tipo2a = Lee(lq, LQ::TipoMedio2DosPiezas);
   const ImportesMiembro tipo2b = Lee(lq, LQ::TipoMedio1DosPiezas);
-  const ImportesMiembro m3Importes12 = Lee(lq, LQ::DeduccionImportes12M3);
-  const ImportesMiembro m3Importes3 = Lee(lq, LQ::DeduccionImportes3M3);
 
   ImportesMiembro h{};
   ImportesMiembro deduccion{};
