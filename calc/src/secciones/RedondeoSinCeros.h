@@ -4,6 +4,8 @@
 // than splitting the value.
 #pragma once
 
+#include <cstddef>
+
 #include "Ayudas.h"
 
 namespace ximardol {
