@@ -1,7 +1,6 @@
 // The activity income of sections D1, D2, D4 and D5 by member.
 #include "RentasActividades.h"
 
-#include <array>
 #include <cstddef>
 
 #include "Ayudas.h"
@@ -9,39 +8,43 @@
 #include "bloques/RegApartadoD2.h"
 #include "bloques/RegApartadoD4.h"
 #include "bloques/RegApartadoD5.h"
+#include "secciones/RepartoFilasFijas.h"
 
 namespace ximardol {
+namespace {
+
+// Adds the rows of a member-coded column straight into the array, in row order (what RepartirImportes does with the
+// same pairs: a code byte is never negative, so no pair ends the list).
+template <auto Codigos, auto Importe, typename Bloque>
+void SumaFilas(ImportesMiembro& importes, const Bloque* bloque) {
+  ParaCadaFilaConMiembro<Codigos>(bloque, [&](int codigo, std::size_t fila) {
+    SumaImporteMiembro(importes, codigo, Lee(bloque, Importe, fila));
+  });
+}
+
+// The same with two amounts per row, the first added before the second.
+template <auto Codigos, auto Importe1, auto Importe2, typename Bloque>
+void SumaFilasDosImportes(ImportesMiembro& importes, const Bloque* bloque) {
+  ParaCadaFilaConMiembro<Codigos>(bloque, [&](int codigo, std::size_t fila) {
+    SumaImporteMiembro(importes, codigo, Lee(bloque, Importe1, fila));
+    SumaImporteMiembro(importes, codigo, Lee(bloque, Importe2, fila));
+  });
+}
+
+}  // namespace
 
 ImportesMiembro RendimientosActividades(const RegApartadoD1* d1, const RegApartadoD2* d2, const RegApartadoD4* d4,
                                         const RegApartadoD5* d5) {
-  constexpr std::size_t kPares = ApartadoD1::Actividades.cuantas + ApartadoD1::OtrasFilas.cuantas +
-                                 ApartadoD2::Actividades.cuantas + ApartadoD2::OtrasFilas.cuantas +
-                                 2 * ApartadoD4::Actividades.cuantas + 2 * ApartadoD5::Actividades.cuantas;
-  std::array<ParMiembro, kPares> pares{};
-  std::size_t n = 0;
-  for (std::size_t i = 0; i < ApartadoD1::Actividades.cuantas; ++i) {
-    pares[n++] = {Lee(d1, ApartadoD1::CodigoMiembro, i), Lee(d1, ApartadoD1::Diferencia, i)};
-  }
-  for (std::size_t i = 0; i < ApartadoD1::OtrasFilas.cuantas; ++i) {
-    pares[n++] = {Lee(d1, ApartadoD1::CodigoMiembroOtraFila, i), Lee(d1, ApartadoD1::ImporteOtraFilaPrevio, i)};
-  }
-  for (std::size_t i = 0; i < ApartadoD2::Actividades.cuantas; ++i) {
-    pares[n++] = {Lee(d2, ApartadoD2::CodigoMiembro, i), Lee(d2, ApartadoD2::DiferenciaMenosGastos, i)};
-  }
-  for (std::size_t i = 0; i < ApartadoD2::OtrasFilas.cuantas; ++i) {
-    pares[n++] = {Lee(d2, ApartadoD2::CodigoMiembroOtraFila, i), Lee(d2, ApartadoD2::ImporteOtraFilaPrevio, i)};
-  }
-  for (std::size_t i = 0; i < ApartadoD4::Actividades.cuantas; ++i) {
-    const int codigo = Lee(d4, ApartadoD4::CodigoMiembro, i);
-    pares[n++] = {codigo, Lee(d4, ApartadoD4::RendimientoNeto, i)};
-    pares[n++] = {codigo, Lee(d4, ApartadoD4::RendimientoNetoAtribuido, i)};
-  }
-  for (std::size_t i = 0; i < ApartadoD5::Actividades.cuantas; ++i) {
-    const int codigo = Lee(d5, ApartadoD5::CodigoMiembro, i);
-    pares[n++] = {codigo, Lee(d5, ApartadoD5::RendimientoNeto, i)};
-    pares[n++] = {codigo, Lee(d5, ApartadoD5::RendimientoNetoAtribuido, i)};
-  }
-  return RepartirImportes(pares);
+  ImportesMiembro importes{};
+  SumaFilas<ApartadoD1::CodigoMiembro, ApartadoD1::Diferencia>(importes, d1);
+  SumaFilas<ApartadoD1::CodigoMiembroOtraFila, ApartadoD1::ImporteOtraFilaPrevio>(importes, d1);
+  SumaFilas<ApartadoD2::CodigoMiembro, ApartadoD2::DiferenciaMenosGastos>(importes, d2);
+  SumaFilas<ApartadoD2::CodigoMiembroOtraFila, ApartadoD2::ImporteOtraFilaPrevio>(importes, d2);
+  SumaFilasDosImportes<ApartadoD4::CodigoMiembro, ApartadoD4::RendimientoNeto, ApartadoD4::RendimientoNetoAtribuido>(
+      importes, d4);
+  SumaFilasDosImportes<ApartadoD5::CodigoMiembro, ApartadoD5::RendimientoNeto, ApartadoD5::RendimientoNetoAtribuido>(
+      importes, d5);
+  return importes;
 }
 
 }  // namespace ximardol

@@ -6,10 +6,11 @@
 #include <cstddef>
 
 #include "Ayudas.h"
-#include "EnteroDeTexto.h"
 #include "bloques/RegBaseImponible.h"
 #include "bloques/RegDatosFamilia.h"
 #include "bloques/RegLiquidacion.h"
+#include "secciones/RedondeoSinCeros.h"
+#include "secciones/RepartoFilasFijas.h"
 
 namespace ximardol {
 namespace {
@@ -19,17 +20,20 @@ namespace LQ = Liquidacion;
 // The region whose special base is taxed at 20 % in the first quota alone.
 constexpr int ComunidadEspecial = 20;
 
+// Whether a region code field reads as that region. The field has two characters, and the only two characters that
+// read as 20 are "20" themselves (a blank or a sign before the digits leaves room for one digit only), so the two
+// bytes are compared instead of reading the number.
+bool EsComunidadEspecial(const Texto<2>& codigo) {
+  static_assert(sizeof codigo.caracteres == 2 && ComunidadEspecial == 20);
+  return codigo.caracteres[0] == '2' && codigo.caracteres[1] == '0';
+}
+
 void ParteSeparada(RegLiquidacion* lq) {
-  Escribe(lq, LQ::ParteSeparada,
-          RepartirImportes({{Lee(lq, LQ::CodigoFuenteParteSeparada, 0), Lee(lq, LQ::ImporteFuenteParteSeparada, 0)},
-                            {Lee(lq, LQ::CodigoFuenteParteSeparada, 1), Lee(lq, LQ::ImporteFuenteParteSeparada, 1)}}));
+  Escribe(lq, LQ::ParteSeparada, RepartirFilasFijas<LQ::CodigoFuenteParteSeparada, LQ::ImporteFuenteParteSeparada>(lq));
 }
 
 void ImporteSoloTipo(RegLiquidacion* lq) {
-  Escribe(lq, LQ::ImporteSoloTipo,
-          RepartirImportes({{Lee(lq, LQ::CodigoFuenteSoloTipo, 0), Lee(lq, LQ::ImporteFuenteSoloTipo, 0)},
-                            {Lee(lq, LQ::CodigoFuenteSoloTipo, 1), Lee(lq, LQ::ImporteFuenteSoloTipo, 1)},
-                            {Lee(lq, LQ::CodigoFuenteSoloTipo, 2), Lee(lq, LQ::ImporteFuenteSoloTipo, 2)}}));
+  Escribe(lq, LQ::ImporteSoloTipo, RepartirFilasFijas<LQ::CodigoFuenteSoloTipo, LQ::ImporteFuenteSoloTipo>(lq));
 }
 
 // The average rate of a quota, in percent cut to two decimals; 0 for a base of 0.
@@ -43,89 +47,83 @@ double CuotaPieza(double (*escala)(double), double pieza, double conTipo, double
   return TipoMedio(cuota, conTipo) * pieza * 0.01;
 }
 
-// Every field that step 1 writes, for one slot.
+// Every field that step 1 writes, one array per field, filled slot by slot and written whole.
 struct Liquidado {
-  double baseUnaPieza = 0.0;
-  double baseDosPiezas = 0.0;
-  double tipo1UnaPieza = 0.0;
-  double tipo1DosPiezas = 0.0;
-  double tipo2UnaPieza = 0.0;
-  double tipo2DosPiezas = 0.0;
-  double resto = 0.0;
-  double cuota1Separada = 0.0;
-  double cuota1Resto = 0.0;
-  double cuota2Separada = 0.0;
-  double cuota2Resto = 0.0;
-  double cuota1UnaPieza = 0.0;
-  double cuota1DosPiezas = 0.0;
-  double cuota2UnaPieza = 0.0;
-  double cuota2DosPiezas = 0.0;
+  ImportesMiembro baseUnaPieza{};
+  ImportesMiembro baseDosPiezas{};
+  ImportesMiembro tipo1UnaPieza{};
+  ImportesMiembro tipo1DosPiezas{};
+  ImportesMiembro tipo2UnaPieza{};
+  ImportesMiembro tipo2DosPiezas{};
+  ImportesMiembro resto{};
+  ImportesMiembro cuota1Separada{};
+  ImportesMiembro cuota1Resto{};
+  ImportesMiembro cuota2Separada{};
+  ImportesMiembro cuota2Resto{};
+  ImportesMiembro cuota1UnaPieza{};
+  ImportesMiembro cuota1DosPiezas{};
+  ImportesMiembro cuota2UnaPieza{};
+  ImportesMiembro cuota2DosPiezas{};
 };
 
-Liquidado LiquidaSlot(double base, double separada, double importeSoloTipo) {
-  Liquidado r;
-  if (base < 0.0) return r;  // a negative base has no quota
+// Slot i of every field; the fields it does not set stay 0.
+void LiquidaSlot(Liquidado& r, std::size_t i, double base, double separada, double importeSoloTipo) {
+  if (base < 0.0) return;  // a negative base has no quota
   // A base of 0 has nothing to split: it goes in one portion whatever the separate part holds.
   if (separada == 0.0 || base <= separada || base == 0.0) {
     const double conTipo = importeSoloTipo + base;
     const double cuota1 = AplicaEscala1(conTipo);
     const double cuota2 = AplicaEscala2(conTipo);
-    r.tipo1UnaPieza = TipoMedio(cuota1, conTipo);
-    r.tipo2UnaPieza = TipoMedio(cuota2, conTipo);
+    r.tipo1UnaPieza[i] = TipoMedio(cuota1, conTipo);
+    r.tipo2UnaPieza[i] = TipoMedio(cuota2, conTipo);
     if (importeSoloTipo == 0.0) {
-      r.cuota1UnaPieza = cuota1;
-      r.cuota2UnaPieza = cuota2;
+      r.cuota1UnaPieza[i] = cuota1;
+      r.cuota2UnaPieza[i] = cuota2;
     } else {
-      r.cuota1UnaPieza = r.tipo1UnaPieza * base * 0.01;
-      r.cuota2UnaPieza = r.tipo2UnaPieza * base * 0.01;
+      r.cuota1UnaPieza[i] = r.tipo1UnaPieza[i] * base * 0.01;
+      r.cuota2UnaPieza[i] = r.tipo2UnaPieza[i] * base * 0.01;
     }
-    r.baseUnaPieza = base;
-    return r;
+    r.baseUnaPieza[i] = base;
+    return;
   }
   // Two portions: the separate part and the rest, each with its share of the rate amount.
   const double resto = base - separada;
   const double separadaConTipo = separada + separada * importeSoloTipo / base;
   const double restoConTipo = resto + resto * importeSoloTipo / base;
-  r.resto = resto;
-  r.cuota1Separada = CuotaPieza(AplicaEscala1, separada, separadaConTipo, importeSoloTipo);
-  r.cuota1Resto = CuotaPieza(AplicaEscala1, resto, restoConTipo, importeSoloTipo);
-  r.cuota2Separada = CuotaPieza(AplicaEscala2, separada, separadaConTipo, importeSoloTipo);
-  r.cuota2Resto = CuotaPieza(AplicaEscala2, resto, restoConTipo, importeSoloTipo);
-  r.cuota1DosPiezas = r.cuota1Resto + r.cuota1Separada;
-  r.cuota2DosPiezas = r.cuota2Separada + r.cuota2Resto;
-  r.tipo1DosPiezas = Trunc(r.cuota1DosPiezas / base * 100.0, 2);
-  r.tipo2DosPiezas = Trunc(r.cuota2DosPiezas / base * 100.0, 2);
-  r.baseDosPiezas = base;
-  return r;
+  r.resto[i] = resto;
+  r.cuota1Separada[i] = CuotaPieza(AplicaEscala1, separada, separadaConTipo, importeSoloTipo);
+  r.cuota1Resto[i] = CuotaPieza(AplicaEscala1, resto, restoConTipo, importeSoloTipo);
+  r.cuota2Separada[i] = CuotaPieza(AplicaEscala2, separada, separadaConTipo, importeSoloTipo);
+  r.cuota2Resto[i] = CuotaPieza(AplicaEscala2, resto, restoConTipo, importeSoloTipo);
+  r.cuota1DosPiezas[i] = r.cuota1Resto[i] + r.cuota1Separada[i];
+  r.cuota2DosPiezas[i] = r.cuota2Separada[i] + r.cuota2Resto[i];
+  r.tipo1DosPiezas[i] = Trunc(r.cuota1DosPiezas[i] / base * 100.0, 2);
+  r.tipo2DosPiezas[i] = Trunc(r.cuota2DosPiezas[i] / base * 100.0, 2);
+  r.baseDosPiezas[i] = base;
 }
 
 void LiquidacionEscalas(RegLiquidacion* lq) {
   const ImportesMiembro base = Lee(lq, LQ::BaseLiquidableGeneral);
   const ImportesMiembro separada = Lee(lq, LQ::ParteSeparada);
   const ImportesMiembro soloTipo = Lee(lq, LQ::ImporteSoloTipo);
-  std::array<Liquidado, 5> r{};
-  for (std::size_t i = 0; i < r.size(); ++i) r[i] = LiquidaSlot(base[i], separada[i], soloTipo[i]);
+  Liquidado r;
+  for (std::size_t i = 0; i < base.size(); ++i) LiquidaSlot(r, i, base[i], separada[i], soloTipo[i]);
 
-  const auto escribe = [&](CampoMiembro<RegLiquidacion> campo, double Liquidado::*valor) {
-    ImportesMiembro m{};
-    for (std::size_t i = 0; i < m.size(); ++i) m[i] = r[i].*valor;
-    Escribe(lq, campo, m);
-  };
-  escribe(LQ::BaseUnaPieza, &Liquidado::baseUnaPieza);
-  escribe(LQ::BaseDosPiezas, &Liquidado::baseDosPiezas);
-  escribe(LQ::TipoMedio1UnaPieza, &Liquidado::tipo1UnaPieza);
-  escribe(LQ::TipoMedio1DosPiezas, &Liquidado::tipo1DosPiezas);
-  escribe(LQ::TipoMedio2UnaPieza, &Liquidado::tipo2UnaPieza);
-  escribe(LQ::TipoMedio2DosPiezas, &Liquidado::tipo2DosPiezas);
-  escribe(LQ::RestoBase, &Liquidado::resto);
-  escribe(LQ::Cuota1ParteSeparada, &Liquidado::cuota1Separada);
-  escribe(LQ::Cuota1Resto, &Liquidado::cuota1Resto);
-  escribe(LQ::Cuota2ParteSeparada, &Liquidado::cuota2Separada);
-  escribe(LQ::Cuota2Resto, &Liquidado::cuota2Resto);
-  escribe(LQ::Cuota1UnaPieza, &Liquidado::cuota1UnaPieza);
-  escribe(LQ::Cuota1DosPiezas, &Liquidado::cuota1DosPiezas);
-  escribe(LQ::Cuota2UnaPieza, &Liquidado::cuota2UnaPieza);
-  escribe(LQ::Cuota2DosPiezas, &Liquidado::cuota2DosPiezas);
+  Escribe(lq, LQ::BaseUnaPieza, r.baseUnaPieza);
+  Escribe(lq, LQ::BaseDosPiezas, r.baseDosPiezas);
+  Escribe(lq, LQ::TipoMedio1UnaPieza, r.tipo1UnaPieza);
+  Escribe(lq, LQ::TipoMedio1DosPiezas, r.tipo1DosPiezas);
+  Escribe(lq, LQ::TipoMedio2UnaPieza, r.tipo2UnaPieza);
+  Escribe(lq, LQ::TipoMedio2DosPiezas, r.tipo2DosPiezas);
+  Escribe(lq, LQ::RestoBase, r.resto);
+  Escribe(lq, LQ::Cuota1ParteSeparada, r.cuota1Separada);
+  Escribe(lq, LQ::Cuota1Resto, r.cuota1Resto);
+  Escribe(lq, LQ::Cuota2ParteSeparada, r.cuota2Separada);
+  Escribe(lq, LQ::Cuota2Resto, r.cuota2Resto);
+  Escribe(lq, LQ::Cuota1UnaPieza, r.cuota1UnaPieza);
+  Escribe(lq, LQ::Cuota1DosPiezas, r.cuota1DosPiezas);
+  Escribe(lq, LQ::Cuota2UnaPieza, r.cuota2UnaPieza);
+  Escribe(lq, LQ::Cuota2DosPiezas, r.cuota2DosPiezas);
 }
 
 void CuotaBaseEspecialYTotales(RegLiquidacion* lq, const RegDatosFamilia* df, const RegBaseImponible* bi) {
@@ -137,7 +135,7 @@ void CuotaBaseEspecialYTotales(RegLiquidacion* lq, const RegDatosFamilia* df, co
   ImportesMiembro entera20{};
   ImportesMiembro total1{};
   for (std::size_t i = 0; i < especial.size(); ++i) {
-    if (EnteroDeTexto(Lee(df, DatosFamilia::CodigoComunidad, i).Vista()) == ComunidadEspecial) {
+    if (EsComunidadEspecial(Lee(df, DatosFamilia::CodigoComunidad, i))) {
       entera20[i] = especial[i] * 0.2;
       total1[i] = cuota1Una[i] + cuota1Dos[i] + entera20[i];
     } else {
@@ -151,8 +149,8 @@ void CuotaBaseEspecialYTotales(RegLiquidacion* lq, const RegDatosFamilia* df, co
   Escribe(lq, LQ::CuotaBaseEspecial17, parte17);
   Escribe(lq, LQ::CuotaBaseEspecial3, parte3);
   Escribe(lq, LQ::CuotaBaseEspecial20, entera20);
-  const ImportesMiembro redondo1 = Redondea(total1);
-  const ImportesMiembro redondo2 = Redondea(total2);
+  const ImportesMiembro redondo1 = RedondeaSinCeros(total1);
+  const ImportesMiembro redondo2 = RedondeaSinCeros(total2);
   Escribe(lq, LQ::CuotaTotal1, redondo1);
   Escribe(lq, LQ::CuotaTotal2, redondo2);
   Escribe(lq, LQ::CuotaTotal, redondo1 + redondo2);

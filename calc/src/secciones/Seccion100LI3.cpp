@@ -4,10 +4,8 @@
 //
 // Reads RegApartadoF1, RegLiquidacion, RegBaseImponible, RegApartadoG and RegIdentificacion; writes only
 // RegResultados (instance 4 may read the income blocks too).
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 #include "Ayudas.h"
 #include "bloques/RegApartadoF1.h"
@@ -16,40 +14,27 @@
 #include "bloques/RegIdentificacion.h"
 #include "bloques/RegLiquidacion.h"
 #include "bloques/RegResultados.h"
+#include "secciones/RedondeoSinCeros.h"
+#include "secciones/RepartoFilasFijas.h"
 #include "secciones/Seccion100LI3.h"
 
 namespace ximardol {
 namespace {
 
-// At most this many (code, amount) pairs are distributed at once here.
-constexpr std::size_t MaximoPares = 16;
-
-// A list of member-coded amounts built on the stack, distributed with RepartirImportes.
-class CListaPares {
- public:
-  template <typename Bloque>
-  void Anade(const Bloque* bloque, Columna<Bloque, std::uint8_t> codigos, Columna<Bloque, double> importes) {
-    for (std::size_t i = 0; i < codigos.cuantos; ++i) AnadePar({Lee(bloque, codigos, i), Lee(bloque, importes, i)});
-  }
-
-  void AnadePar(ParMiembro par) {
-    if (cuantos_ < pares_.size()) pares_[cuantos_++] = par;
-  }
-
-  ImportesMiembro Reparte() const { return RepartirImportes(std::span<const ParMiembro>(pares_.data(), cuantos_)); }
-
- private:
-  std::array<ParMiembro, MaximoPares> pares_{};
-  std::size_t cuantos_ = 0;
-};
-
-// Instance 1: the withholdings of the nine rows and of the four rows of instances 1 and 2 of section F1.
+// Instance 1: the withholdings of the nine rows and of the four rows of instances 1 and 2 of section F1, added in
+// that order.
 void DistribuyeRetencionesF1(RegResultados* resultados, const RegApartadoF1* f1) {
-  CListaPares lista;
-  lista.Anade(f1, ApartadoF1::FilaMiembro, ApartadoF1::FilaRetencion);
-  lista.Anade(f1, ApartadoF1::FilaInstancia1Miembro, ApartadoF1::FilaInstancia1Retencion);
-  lista.Anade(f1, ApartadoF1::FilaInstancia2Miembro, ApartadoF1::FilaInstancia2Importe2);
-  Escribe(resultados, Resultados::RetencionesF1, lista.Reparte());
+  ImportesMiembro retenciones{};
+  ParaCadaFilaConMiembro<ApartadoF1::FilaMiembro>(f1, [&](int codigo, std::size_t fila) {
+    SumaImporteMiembro(retenciones, codigo, Lee(f1, ApartadoF1::FilaRetencion, fila));
+  });
+  ParaCadaFilaConMiembro<ApartadoF1::FilaInstancia1Miembro>(f1, [&](int codigo, std::size_t fila) {
+    SumaImporteMiembro(retenciones, codigo, Lee(f1, ApartadoF1::FilaInstancia1Retencion, fila));
+  });
+  ParaCadaFilaConMiembro<ApartadoF1::FilaInstancia2Miembro>(f1, [&](int codigo, std::size_t fila) {
+    SumaImporteMiembro(retenciones, codigo, Lee(f1, ApartadoF1::FilaInstancia2Importe2, fila));
+  });
+  Escribe(resultados, Resultados::RetencionesF1, retenciones);
 }
 
 // Instance 2: the three proportional deductions.
@@ -64,11 +49,13 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
       Lee(baseImponible, BaseImponible::SumaPartesGenerales) + Lee(baseImponible, BaseImponible::GananciasNetasGrupo1);
 
   // First: half the quota in proportion of the income of its two entries to the general base.
-  const ImportesMiembro t = ElevadoACero(RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional1,
-                                                 Resultados::RentaDeduccionProporcional1));
+  const ImportesMiembro t = ElevadoACero(RepartirFilasFijas<Resultados::CodigoDeduccionProporcional1,
+                                                            Resultados::RentaDeduccionProporcional1>(resultados));
   ImportesMiembro primera{};
   for (std::size_t k = 0; k < primera.size(); ++k) {
-    if (b[k] > 0.0) primera[k] = RebajadoA(Redondea(q[k] * t[k] * 0.5 / b[k]), Redondea(q[k] * 0.5));
+    if (b[k] > 0.0) {
+      primera[k] = RebajadoA(RedondeaSinCeros(q[k] * t[k] * 0.5 / b[k]), RedondeaSinCeros(q[k] * 0.5));
+    }
   }
   Escribe(resultados, Resultados::DeduccionProporcional1, primera);
 
@@ -78,16 +65,19 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
                             Lee(liquidacion, Liquidacion::TipoMedio1DosPiezas) +
                             Lee(liquidacion, Liquidacion::TipoMedio2UnaPieza) +
                             Lee(liquidacion, Liquidacion::TipoMedio2DosPiezas);
-  const ImportesMiembro u =
-      RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional2, Resultados::CuotaDeduccionProporcional2);
-  const ImportesMiembro v =
-      RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional2, Resultados::RentaDeduccionProporcional2);
+  ImportesMiembro u{};
+  ImportesMiembro v{};
+  ParaCadaFilaConMiembro<Resultados::CodigoDeduccionProporcional2>(resultados, [&](int codigo, std::size_t e) {
+    SumaImporteMiembro(u, codigo, Lee(resultados, Resultados::CuotaDeduccionProporcional2, e));
+    SumaImporteMiembro(v, codigo, Lee(resultados, Resultados::RentaDeduccionProporcional2, e));
+  });
   ImportesMiembro segunda{};
   for (std::size_t s = 1; s <= 2; ++s) {
     if (b[s] > 0.0) {
-      const double deduccion = RebajadoA(Redondea(a[s] * u[s] * 0.01), Redondea(q[s] * v[s] * 0.8 / b[s]));
+      const double deduccion =
+          RebajadoA(RedondeaSinCeros(a[s] * u[s] * 0.01), RedondeaSinCeros(q[s] * v[s] * 0.8 / b[s]));
       // An income figure above the general base must not lift the deduction over 80 % of the quota.
-      segunda[s] = RebajadoA(deduccion, Redondea(q[s] * 0.8));
+      segunda[s] = RebajadoA(deduccion, RedondeaSinCeros(q[s] * 0.8));
     }
   }
   if (b[0] > 0.0) {
@@ -97,28 +87,37 @@ void CalculaDeduccionesProporcionales(RegResultados* resultados, const RegLiquid
                                      q[0] * Lee(resultados, Resultados::RentaDeduccionProporcional2, e) * 0.8 / b[0]);
       conjunta += parte;
     }
-    segunda[0] = RebajadoA(Redondea(conjunta), Redondea(q[0] * 0.8));
+    segunda[0] = RebajadoA(RedondeaSinCeros(conjunta), RedondeaSinCeros(q[0] * 0.8));
   }
   Escribe(resultados, Resultados::DeduccionProporcional2, segunda);
 
   // Third: half of each quota in proportion of the general and special parts of its six entries to the bases.
-  ImportesMiembro g = RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional3,
-                              Resultados::GeneralDeduccionProporcional3);
-  ImportesMiembro sp = RepartirFilas(resultados, Resultados::CodigoDeduccionProporcional3,
-                               Resultados::EspecialDeduccionProporcional3);
+  ImportesMiembro g{};
+  ImportesMiembro sp{};
+  ParaCadaFilaConMiembro<Resultados::CodigoDeduccionProporcional3>(resultados, [&](int codigo, std::size_t e) {
+    SumaImporteMiembro(g, codigo, Lee(resultados, Resultados::GeneralDeduccionProporcional3, e));
+    SumaImporteMiembro(sp, codigo, Lee(resultados, Resultados::EspecialDeduccionProporcional3, e));
+  });
   g[0] = Lee(resultados, Resultados::TotalGeneralDeduccionProporcional3);
   sp[0] = Lee(resultados, Resultados::TotalEspecialDeduccionProporcional3);
-  const ImportesMiembro h1 = 0.5 * (q1 + q2);
-  const ImportesMiembro h2 = 0.5 * (Lee(liquidacion, Liquidacion::CuotaBaseEspecial17) +
-                                    Lee(liquidacion, Liquidacion::CuotaBaseEspecial3) +
-                                    Lee(liquidacion, Liquidacion::CuotaBaseEspecial20));
-  const ImportesMiembro p =
-      Lee(baseImponible, BaseImponible::DeduccionBaseEspecial) + Lee(apartadoG, ApartadoG::BaseEspecialAntesMinimo);
+  // Without a positive part in any slot both shares are 0.0, each capped and raised to 0 stays +0.0, and so does the
+  // rounded sum: the halves of the quotas and the special bases are then not needed.
+  bool sinPartes = true;
+  for (std::size_t k = 0; k < g.size(); ++k) sinPartes = sinPartes && !(g[k] > 0.0) && !(sp[k] > 0.0);
   ImportesMiembro tercera{};
-  for (std::size_t k = 0; k < tercera.size(); ++k) {
-    const double general = (b[k] > 0.0 && g[k] > 0.0) ? g[k] * h1[k] / b[k] : 0.0;
-    const double especial = (p[k] > 0.0 && sp[k] > 0.0) ? sp[k] * h2[k] / p[k] : 0.0;
-    tercera[k] = Redondea(ElevadoACero(RebajadoA(general, h1[k])) + ElevadoACero(RebajadoA(especial, h2[k])));
+  if (!sinPartes) {
+    const ImportesMiembro h1 = 0.5 * (q1 + q2);
+    const ImportesMiembro h2 = 0.5 * (Lee(liquidacion, Liquidacion::CuotaBaseEspecial17) +
+                                      Lee(liquidacion, Liquidacion::CuotaBaseEspecial3) +
+                                      Lee(liquidacion, Liquidacion::CuotaBaseEspecial20));
+    const ImportesMiembro p =
+        Lee(baseImponible, BaseImponible::DeduccionBaseEspecial) + Lee(apartadoG, ApartadoG::BaseEspecialAntesMinimo);
+    for (std::size_t k = 0; k < tercera.size(); ++k) {
+      const double general = (b[k] > 0.0 && g[k] > 0.0) ? g[k] * h1[k] / b[k] : 0.0;
+      const double especial = (p[k] > 0.0 && sp[k] > 0.0) ? sp[k] * h2[k] / p[k] : 0.0;
+      tercera[k] =
+          RedondeaSinCeros(ElevadoACero(RebajadoA(general, h1[k])) + ElevadoACero(RebajadoA(especial, h2[k])));
+    }
   }
   Escribe(resultados, Resultados::DeduccionProporcional3, tercera);
 }
@@ -148,8 +147,8 @@ void CalculaCuotasLiquidas(RegResultados* resultados, const RegLiquidacion* liqu
   ImportesMiembro liquida1{};
   ImportesMiembro liquida2{};
   for (std::size_t k = 0; k < liquida1.size(); ++k) {
-    liquida1[k] = Redondea(ElevadoACero(cuota1[k] - deducciones[k] * 0.85));
-    liquida2[k] = Redondea(ElevadoACero(cuota2[k] - deducciones[k] * 0.15 - soloSegundaA[k] - soloSegundaB[k]));
+    liquida1[k] = RedondeaSinCeros(ElevadoACero(cuota1[k] - deducciones[k] * 0.85));
+    liquida2[k] = RedondeaSinCeros(ElevadoACero(cuota2[k] - deducciones[k] * 0.15 - soloSegundaA[k] - soloSegundaB[k]));
   }
   Escribe(resultados, Resultados::CuotaLiquida1, liquida1);
   Escribe(resultados, Resultados::CuotaLiquida2, liquida2);
@@ -159,19 +158,18 @@ void CalculaCuotasLiquidas(RegResultados* resultados, const RegLiquidacion* liqu
 // Instance 5: the payments and the final difference. The array at 5808 is written here over what the real-estate
 // section left there earlier in the pass, so the total of payments carries the entries below it.
 void CalculaDiferenciaFinal(RegResultados* resultados, const RegIdentificacion* identificacion) {
-  CListaPares varios;
-  for (std::size_t e = 0; e < Resultados::CodigoPagosVarios.cuantos; ++e) {
-    const int codigo = Lee(resultados, Resultados::CodigoPagosVarios, e);
-    varios.AnadePar({codigo, Lee(resultados, Resultados::PagosVariosImporte1, e)});
-    varios.AnadePar({codigo, Lee(resultados, Resultados::PagosVariosImporte2, e)});
-  }
-  Escribe(resultados, Resultados::ImportesEntradas, varios.Reparte());
+  ImportesMiembro varios{};
+  ParaCadaFilaConMiembro<Resultados::CodigoPagosVarios>(resultados, [&](int codigo, std::size_t e) {
+    SumaImporteMiembro(varios, codigo, Lee(resultados, Resultados::PagosVariosImporte1, e));
+    SumaImporteMiembro(varios, codigo, Lee(resultados, Resultados::PagosVariosImporte2, e));
+  });
+  Escribe(resultados, Resultados::ImportesEntradas, varios);
   Escribe(resultados, Resultados::PagosA,
-          RepartirFilas(resultados, Resultados::CodigoPagosA, Resultados::ImportePagosA));
+          RepartirFilasFijas<Resultados::CodigoPagosA, Resultados::ImportePagosA>(resultados));
   Escribe(resultados, Resultados::PagosB,
-          RepartirFilas(resultados, Resultados::CodigoPagosB, Resultados::ImportePagosB));
+          RepartirFilasFijas<Resultados::CodigoPagosB, Resultados::ImportePagosB>(resultados));
   Escribe(resultados, Resultados::PagosC,
-          RepartirFilas(resultados, Resultados::CodigoPagosC, Resultados::ImportePagosC));
+          RepartirFilasFijas<Resultados::CodigoPagosC, Resultados::ImportePagosC>(resultados));
 
   const ImportesMiembro pagos =
       Lee(resultados, Resultados::ImportesTrabajo) + Lee(resultados, Resultados::ImportesCapitalMobiliario) +

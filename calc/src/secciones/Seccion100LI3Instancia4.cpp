@@ -10,7 +10,6 @@
 // Reads RegLiquidacion, RegBaseImponible, RegApartadoG, RegRendTrabajo, RegRendCapInmobiliario,
 // RegRendCapMobiliario, RegApartadoD1, D2, D4 and D5; writes only RegResultados. RegApartadoF1 and
 // RegIdentificacion are not read.
-#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -23,6 +22,8 @@
 #include "bloques/RegRendCapMobiliario.h"
 #include "bloques/RegRendTrabajo.h"
 #include "bloques/RegResultados.h"
+#include "secciones/RedondeoSinCeros.h"
+#include "secciones/RepartoFilasFijas.h"
 #include "secciones/Seccion100LI3.h"
 
 namespace ximardol {
@@ -42,15 +43,16 @@ constexpr double TopeFilas72Persona = 800000.0;
 
 // The entered amounts added to the quotas, and the two quota results.
 void CalculaResultadosCuota(RegResultados* r) {
-  const ImportesMiembro cuota1 = RepartirFilas(r, RS::CodigoIncrementosCuota1, RS::ImporteIncrementosCuota1);
+  const ImportesMiembro cuota1 = RepartirFilasFijas<RS::CodigoIncrementosCuota1, RS::ImporteIncrementosCuota1>(r);
   const ImportesMiembro filasCuota1 =
-      RepartirFilas(r, RS::CodigoFilaIncrementosCuota1, RS::ImporteFilaIncrementosCuota1);
-  const ImportesMiembro ambas = RepartirFilas(r, RS::CodigoIncrementosAmbasCuotas, RS::ImporteIncrementosAmbasCuotas);
+      RepartirFilasFijas<RS::CodigoFilaIncrementosCuota1, RS::ImporteFilaIncrementosCuota1>(r);
+  const ImportesMiembro ambas =
+      RepartirFilasFijas<RS::CodigoIncrementosAmbasCuotas, RS::ImporteIncrementosAmbasCuotas>(r);
   const ImportesMiembro filasAmbas =
-      RepartirFilas(r, RS::CodigoFilaIncrementosAmbasCuotas, RS::ImporteFilaIncrementosAmbasCuotas);
-  const ImportesMiembro cuota2 = RepartirFilas(r, RS::CodigoIncrementosCuota2, RS::ImporteIncrementosCuota2);
+      RepartirFilasFijas<RS::CodigoFilaIncrementosAmbasCuotas, RS::ImporteFilaIncrementosAmbasCuotas>(r);
+  const ImportesMiembro cuota2 = RepartirFilasFijas<RS::CodigoIncrementosCuota2, RS::ImporteIncrementosCuota2>(r);
   const ImportesMiembro filasCuota2 =
-      RepartirFilas(r, RS::CodigoFilaIncrementosCuota2, RS::ImporteFilaIncrementosCuota2);
+      RepartirFilasFijas<RS::CodigoFilaIncrementosCuota2, RS::ImporteFilaIncrementosCuota2>(r);
   Escribe(r, RS::IncrementosCuota1, cuota1);
   Escribe(r, RS::IncrementosFilasCuota1, filasCuota1);
   Escribe(r, RS::IncrementosAmbasCuotas, ambas);
@@ -69,7 +71,7 @@ void CalculaResultadosCuota(RegResultados* r) {
 
 // The deduction taken as entered; the family total is the one typed for it.
 ImportesMiembro DeduccionComoEntrada(RegResultados* r) {
-  ImportesMiembro deduccion = RepartirFilas(r, RS::CodigoDeduccionComoEntrada, RS::ImporteDeduccionComoEntrada);
+  ImportesMiembro deduccion = RepartirFilasFijas<RS::CodigoDeduccionComoEntrada, RS::ImporteDeduccionComoEntrada>(r);
   deduccion[0] = Lee(r, RS::TotalDeduccionComoEntrada);
   Escribe(r, RS::DeduccionComoEntrada, deduccion);
   return deduccion;
@@ -79,7 +81,15 @@ ImportesMiembro DeduccionComoEntrada(RegResultados* r) {
 // its threshold and whose amounts exceed 10 % of its net income.
 ImportesMiembro Deduccion10PorCiento(const BloquesResultados& b) {
   const ImportesMiembro pagos =
-      RepartirFilas(b.resultados, RS::CodigoDeduccion10PorCiento, RS::ImporteDeduccion10PorCiento);
+      RepartirFilasFijas<RS::CodigoDeduccion10PorCiento, RS::ImporteDeduccion10PorCiento>(b.resultados);
+  // Without amounts no slot has any: the net income below is raised to 0 (or not a number), and 10 % of it is never
+  // less than 0. The income need not be added up then.
+  bool sinPagos = true;
+  for (const double pago : pagos) sinPagos = sinPagos && pago == 0.0;
+  if (sinPagos) {
+    Escribe(b.resultados, RS::Deduccion10PorCiento, ImportesMiembro{});
+    return ImportesMiembro{};
+  }
   const ImportesMiembro renta = ElevadoACero(
       RendimientosActividades(b.apartadoD1, b.apartadoD2, b.apartadoD4, b.apartadoD5) +
       Lee(b.rendTrabajo, RendTrabajo::RendimientoNeto) +
@@ -93,7 +103,7 @@ ImportesMiembro Deduccion10PorCiento(const BloquesResultados& b) {
   for (std::size_t s = 0; s < deduccion.size(); ++s) {
     const double umbral = s == 0 ? UmbralUnidad : UmbralPersona;
     if (bases[s] > umbral || !(renta[s] * 0.1 < pagos[s])) continue;
-    deduccion[s] = RebajadoA(Redondea(pagos[s] * 0.1), MaximoDeduccion10);
+    deduccion[s] = RebajadoA(RedondeaSinCeros(pagos[s] * 0.1), MaximoDeduccion10);
   }
   Escribe(b.resultados, RS::Deduccion10PorCiento, deduccion);
   return deduccion;
@@ -105,32 +115,43 @@ ImportesMiembro DeduccionFilas72(const BloquesResultados& b) {
   const RegLiquidacion* lq = b.liquidacion;
   const RegBaseImponible* bi = b.baseImponible;
 
-  ImportesMiembro a8 = RepartirFilas(r, RS::CodigoFila72, RS::Importe8Fila72);
+  // A slot without section M instance 3 deductions gets +0.0 whatever the rows hold; when no slot has any, the rows
+  // need not be read.
+  const ImportesMiembro m3Importes12 = Lee(lq, LQ::DeduccionImportes12M3);
+  const ImportesMiembro m3Importes3 = Lee(lq, LQ::DeduccionImportes3M3);
+  bool sinDeduccionesM3 = true;
+  for (std::size_t s = 0; s < m3Importes3.size(); ++s) {
+    sinDeduccionesM3 = sinDeduccionesM3 && m3Importes3[s] + m3Importes12[s] == 0.0;
+  }
+  if (sinDeduccionesM3) {
+    Escribe(b.resultados, RS::DeduccionFilas72, ImportesMiembro{});
+    return ImportesMiembro{};
+  }
+
+  // The amounts of the rows by member, each array added in row order.
+  ImportesMiembro a8{};
+  ImportesMiembro a16{};
+  ImportesMiembro d1{};
+  ImportesMiembro d2{};
+  ImportesMiembro a56{};
+  ParaCadaFilaConMiembro<RS::CodigoFila72>(r, [&](int codigo, std::size_t f) {
+    SumaImporteMiembro(a8, codigo, Lee(r, RS::Importe8Fila72, f));
+    SumaImporteMiembro(a16, codigo, Lee(r, RS::Importe16Fila72, f));
+    SumaImporteMiembro(d1, codigo, Lee(r, RS::Importe32Fila72, f) * Lee(r, RS::Importe24Fila72, f) * (1.0 / 365.0));
+    SumaImporteMiembro(d2, codigo, Lee(r, RS::Importe48Fila72, f) * Lee(r, RS::Importe40Fila72, f) * (1.0 / 365.0));
+    SumaImporteMiembro(a56, codigo, Lee(r, RS::Importe56Fila72, f));
+  });
   for (std::size_t s = 0; s < a8.size(); ++s) a8[s] = RebajadoA(a8[s], s == 0 ? TopeFilas72Unidad : TopeFilas72Persona);
 
   const ImportesMiembro bases = Lee(lq, LQ::BaseLiquidableGeneral) + Lee(bi, BI::BaseEspecialLiquidable) +
                                 Lee(bi, BI::MinimoBaseEspecial) + Lee(bi, BI::MinimoBaseGeneral);
-  ImportesMiembro a16 = RepartirFilas(r, RS::CodigoFila72, RS::Importe16Fila72);
   for (std::size_t s = 0; s < a16.size(); ++s) a16[s] = RebajadoA(a16[s], 0.3 * bases[s]);
   a16 = ElevadoACero(a16);
-
-  std::array<ParMiembro, 3> paresD1{};
-  std::array<ParMiembro, 3> paresD2{};
-  for (std::size_t f = 0; f < RS::Filas72.cuantas; ++f) {
-    const int codigo = Lee(r, RS::CodigoFila72, f);
-    paresD1[f] = {codigo, Lee(r, RS::Importe32Fila72, f) * Lee(r, RS::Importe24Fila72, f) * (1.0 / 365.0)};
-    paresD2[f] = {codigo, Lee(r, RS::Importe48Fila72, f) * Lee(r, RS::Importe40Fila72, f) * (1.0 / 365.0)};
-  }
-  const ImportesMiembro d1 = RepartirImportes(paresD1);
-  const ImportesMiembro d2 = RepartirImportes(paresD2);
-  const ImportesMiembro a56 = RepartirFilas(r, RS::CodigoFila72, RS::Importe56Fila72);
 
   const ImportesMiembro tipo1a = Lee(lq, LQ::TipoMedio2UnaPieza);
   const ImportesMiembro tipo1b = Lee(lq, LQ::TipoMedio1UnaPieza);
   const ImportesMiembro tipo2a = Lee(lq, LQ::TipoMedio2DosPiezas);
   const ImportesMiembro tipo2b = Lee(lq, LQ::TipoMedio1DosPiezas);
-  const ImportesMiembro m3Importes12 = Lee(lq, LQ::DeduccionImportes12M3);
-  const ImportesMiembro m3Importes3 = Lee(lq, LQ::DeduccionImportes3M3);
 
   ImportesMiembro h{};
   ImportesMiembro deduccion{};
@@ -150,7 +171,7 @@ ImportesMiembro DeduccionFilas72(const BloquesResultados& b) {
   for (std::size_t s = 0; s < deduccion.size(); ++s) {
     if (m3Importes3[s] + m3Importes12[s] == 0.0) deduccion[s] = 0.0;
   }
-  deduccion = Redondea(deduccion);
+  deduccion = RedondeaSinCeros(deduccion);
   Escribe(b.resultados, RS::DeduccionFilas72, deduccion);
   return deduccion;
 }
@@ -176,8 +197,8 @@ Tipos CalculaTipos(const BloquesResultados& b, const ImportesMiembro& deduccion1
   Tipos tipos;
   for (std::size_t s = 0; s < tn.size(); ++s) {
     if (t[s] == 0.0) continue;
-    if (lg[s] > 0.0) tipos.general[s] = Trunc((q[s] / t[s]) * tn[s] / lg[s], 4);
-    if (ls[s] != 0.0) tipos.especial[s] = Trunc(tn[s] * (sq[s] / t[s]) / ls[s], 4);
+    if (lg[s] > 0.0) tipos.general[s] = TruncSinCeros((q[s] / t[s]) * tn[s] / lg[s], 4);
+    if (ls[s] != 0.0) tipos.especial[s] = TruncSinCeros(tn[s] * (sq[s] / t[s]) / ls[s], 4);
   }
   return tipos;
 }
@@ -224,7 +245,7 @@ ImportesMiembro DeduccionFilasTipo(const BloquesResultados& b, const Tipos& tipo
     }
   }
   for (std::size_t s = 0; s < w.size(); ++s) w[s] = RebajadoA(w[s], tope[s]);
-  return Redondea(ElevadoACero(w));
+  return RedondeaSinCeros(ElevadoACero(w));
 }
 
 }  // namespace
@@ -242,10 +263,15 @@ void ResultadosInstancia4(const BloquesResultados& b) {
   const ImportesMiembro deduccion10 = Deduccion10PorCiento(b);
   const ImportesMiembro filas72 = DeduccionFilas72(b);
 
-  const Tipos tipos = CalculaTipos(b, deduccion10, filas72);
-  // The typed rows never take more than the quota left after the other deductions (not raised to 0 before).
-  const ImportesMiembro tope = Lee(r, RS::CuotaLiquida) - Lee(r, RS::AdmitidosM5) - deduccion10 - filas72;
-  const ImportesMiembro filasTipo = DeduccionFilasTipo(b, tipos, tope);
+  // Without typed rows (the first one's type is 0) their deduction is +0.0 in every slot, whatever the cap and the
+  // rates, which then need not be worked out.
+  ImportesMiembro filasTipo{};
+  if (Lee(r, RS::TipoFila, 0) != 0) {
+    const Tipos tipos = CalculaTipos(b, deduccion10, filas72);
+    // The typed rows never take more than the quota left after the other deductions (not raised to 0 before).
+    const ImportesMiembro tope = Lee(r, RS::CuotaLiquida) - Lee(r, RS::AdmitidosM5) - deduccion10 - filas72;
+    filasTipo = DeduccionFilasTipo(b, tipos, tope);
+  }
   Escribe(r, RS::DeduccionFilasTipo, filasTipo);
 
   const ImportesMiembro total = Lee(r, RS::ResultadoCuota) - Lee(r, RS::AdmitidosM5) - filasTipo - comoEntrada -

@@ -9,7 +9,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 #include "Ayudas.h"
 #include "bloques/RegApartadoE2.h"
@@ -18,6 +17,8 @@
 #include "bloques/RegLiquidacion.h"
 #include "bloques/RegRendCapMobiliario.h"
 #include "bloques/RegResultados.h"
+#include "secciones/RedondeoSinCeros.h"
+#include "secciones/RepartoFilasFijas.h"
 
 namespace ximardol {
 namespace {
@@ -30,16 +31,24 @@ ImportesMiembro Todos(double valor) { return {valor, valor, valor, valor, valor}
 // Instances 1 and 2: kind b, kind a, the first group and kind c, in this order, under one limit of 10 % of both
 // bases to liquidate. Kind c is capped to what is left but does not use it up.
 void DeduccionesLimiteComun(RegApartadoM* m, const RegApartadoK* k, RegLiquidacion* liquidacion) {
-  const ImportesMiembro primerGrupo = RepartirFilas(m, AM::CodigoPrimerGrupo, AM::ImportePrimerGrupo);
+  const ImportesMiembro primerGrupo = RepartirFilasFijas<AM::CodigoPrimerGrupo, AM::ImportePrimerGrupo>(m);
   Escribe(m, AM::PrimerGrupo, primerGrupo);
-  std::array<ParMiembro, 9> nueve{};
-  for (std::size_t e = 0; e < AM::EntradasClases.cuantas; ++e) {
-    const int codigo = Lee(m, AM::CodigoClases, e);
-    nueve[3 * e] = {codigo, Lee(m, AM::ImporteClaseA, e)};
-    nueve[3 * e + 1] = {codigo, Lee(m, AM::ImporteClaseB, e)};
-    nueve[3 * e + 2] = {codigo, Lee(m, AM::ImporteClaseC, e)};
-  }
-  const ImportesMiembro clases = RepartirImportes(nueve);
+  // The nine amounts of the entries (a, b and c of each entry in turn) and each kind's own, in one pass.
+  ImportesMiembro clases{};
+  ImportesMiembro claseA{};
+  ImportesMiembro claseB{};
+  ImportesMiembro claseC{};
+  ParaCadaFilaConMiembro<AM::CodigoClases>(m, [&](int codigo, std::size_t e) {
+    const double a = Lee(m, AM::ImporteClaseA, e);
+    const double b = Lee(m, AM::ImporteClaseB, e);
+    const double c = Lee(m, AM::ImporteClaseC, e);
+    SumaImporteMiembro(clases, codigo, a);
+    SumaImporteMiembro(clases, codigo, b);
+    SumaImporteMiembro(clases, codigo, c);
+    SumaImporteMiembro(claseA, codigo, a);
+    SumaImporteMiembro(claseB, codigo, b);
+    SumaImporteMiembro(claseC, codigo, c);
+  });
   Escribe(m, AM::ClasesABC, clases);
   const ImportesMiembro suma = primerGrupo + clases;
   Escribe(m, AM::SumaGrupoYClases, suma);
@@ -52,25 +61,25 @@ void DeduccionesLimiteComun(RegApartadoM* m, const RegApartadoK* k, RegLiquidaci
   limite = ElevadoACero(limite);
   Escribe(m, AM::Limite, limite);
 
-  ImportesMiembro admitidas = RebajadoA(RepartirFilas(m, AM::CodigoClases, AM::ImporteClaseB), limite);
+  ImportesMiembro admitidas = RebajadoA(claseB, limite);
   ImportesMiembro resto = limite - admitidas;
   ImportesMiembro deduccionClases = 0.25 * admitidas;
 
-  const ImportesMiembro claseA = RebajadoA(RepartirFilas(m, AM::CodigoClases, AM::ImporteClaseA), resto);
-  Escribe(m, AM::ClaseAAdmitida, claseA);
-  admitidas = admitidas + claseA;
-  deduccionClases = deduccionClases + 0.2 * claseA;
-  resto = resto - claseA;
+  const ImportesMiembro claseAAdmitida = RebajadoA(claseA, resto);
+  Escribe(m, AM::ClaseAAdmitida, claseAAdmitida);
+  admitidas = admitidas + claseAAdmitida;
+  deduccionClases = deduccionClases + 0.2 * claseAAdmitida;
+  resto = resto - claseAAdmitida;
 
   const ImportesMiembro grupoAdmitido = RebajadoA(primerGrupo, resto);
   Escribe(m, AM::PrimerGrupoAdmitido, grupoAdmitido);
   resto = resto - grupoAdmitido;
-  Escribe(liquidacion, Liquidacion::DeduccionGrupo1M, Redondea(0.15 * grupoAdmitido));
+  Escribe(liquidacion, Liquidacion::DeduccionGrupo1M, RedondeaSinCeros(0.15 * grupoAdmitido));
 
-  const ImportesMiembro claseC = RebajadoA(RepartirFilas(m, AM::CodigoClases, AM::ImporteClaseC), resto);
-  Escribe(m, AM::ClaseCAdmitida, claseC);
-  admitidas = admitidas + claseC;
-  deduccionClases = Redondea(deduccionClases + 0.1 * claseC);
+  const ImportesMiembro claseCAdmitida = RebajadoA(claseC, resto);
+  Escribe(m, AM::ClaseCAdmitida, claseCAdmitida);
+  admitidas = admitidas + claseCAdmitida;
+  deduccionClases = RedondeaSinCeros(deduccionClases + 0.1 * claseCAdmitida);
 
   Escribe(m, AM::ClasesAdmitidas, admitidas);
   Escribe(m, AM::LimiteRestante, resto);
@@ -85,9 +94,9 @@ struct DeduccionDosTipos {
 };
 
 DeduccionDosTipos DosTipos(double u, double v, double tramo) {
-  if (u > tramo) return {Redondea((u - tramo) * 0.15 + tramo * 0.25), Redondea(v * 0.15)};
-  if (u + v > tramo) return {Redondea(u * 0.25), Redondea((tramo - u) * 0.2 + (u + v - tramo) * 0.15)};
-  return {Redondea(u * 0.25), Redondea(v * 0.2)};
+  if (u > tramo) return {RedondeaSinCeros((u - tramo) * 0.15 + tramo * 0.25), RedondeaSinCeros(v * 0.15)};
+  if (u + v > tramo) return {RedondeaSinCeros(u * 0.25), RedondeaSinCeros((tramo - u) * 0.2 + (u + v - tramo) * 0.15)};
+  return {RedondeaSinCeros(u * 0.25), RedondeaSinCeros(v * 0.2)};
 }
 
 void DeduccionesDosTipos(const ImportesMiembro& u, const ImportesMiembro& v, double tramo, ImportesMiembro& primeros,
@@ -103,13 +112,22 @@ void DeduccionesDosTipos(const ImportesMiembro& u, const ImportesMiembro& v, dou
 void DeduccionesTope3(RegApartadoM* m, RegLiquidacion* liquidacion, RegResultados* resultados) {
   constexpr double Tope = 1500000.0;
   constexpr double Tramo = 750000.0;
-  const ImportesMiembro primeros = RebajadoA(RepartirFilas(m, AM::CodigoEntrada3, AM::Importe1Entrada3), Todos(Tope));
+  // The five amounts of the entries by member, in one pass.
+  std::array<ImportesMiembro, 5> entradas{};
+  ParaCadaFilaConMiembro<AM::CodigoEntrada3>(m, [&](int codigo, std::size_t e) {
+    SumaImporteMiembro(entradas[0], codigo, Lee(m, AM::Importe1Entrada3, e));
+    SumaImporteMiembro(entradas[1], codigo, Lee(m, AM::Importe2Entrada3, e));
+    SumaImporteMiembro(entradas[2], codigo, Lee(m, AM::Importe3Entrada3, e));
+    SumaImporteMiembro(entradas[3], codigo, Lee(m, AM::Importe4Entrada3, e));
+    SumaImporteMiembro(entradas[4], codigo, Lee(m, AM::Importe5Entrada3, e));
+  });
+  const ImportesMiembro primeros = RebajadoA(entradas[0], Todos(Tope));
   Escribe(m, AM::PrimerosImportes3, primeros);
   ImportesMiembro resto = Todos(Tope) - primeros;
-  const ImportesMiembro segundos = RebajadoA(RepartirFilas(m, AM::CodigoEntrada3, AM::Importe2Entrada3), resto);
+  const ImportesMiembro segundos = RebajadoA(entradas[1], resto);
   Escribe(m, AM::SegundosImportes3, segundos);
   resto = resto - segundos;
-  const ImportesMiembro terceros = RebajadoA(RepartirFilas(m, AM::CodigoEntrada3, AM::Importe3Entrada3), resto);
+  const ImportesMiembro terceros = RebajadoA(entradas[2], resto);
   Escribe(m, AM::TercerosImportes3, terceros);
   resto = resto - terceros;
 
@@ -119,16 +137,16 @@ void DeduccionesTope3(RegApartadoM* m, RegLiquidacion* liquidacion, RegResultado
   Escribe(m, AM::DeduccionPrimeros3, deduccionPrimeros);
   Escribe(m, AM::DeduccionSegundos3, deduccionSegundos);
   Escribe(liquidacion, Liquidacion::DeduccionImportes12M3, deduccionPrimeros + deduccionSegundos);
-  Escribe(liquidacion, Liquidacion::DeduccionImportes3M3, Redondea(0.15 * terceros));
+  Escribe(liquidacion, Liquidacion::DeduccionImportes3M3, RedondeaSinCeros(0.15 * terceros));
 
-  const ImportesMiembro cuartos = RebajadoA(RepartirFilas(m, AM::CodigoEntrada3, AM::Importe4Entrada3), resto);
+  const ImportesMiembro cuartos = RebajadoA(entradas[3], resto);
   Escribe(m, AM::CuartosImportes3, cuartos);
   resto = resto - cuartos;
-  Escribe(liquidacion, Liquidacion::DeduccionImportes4M3, Redondea(0.15 * cuartos));
+  Escribe(liquidacion, Liquidacion::DeduccionImportes4M3, RedondeaSinCeros(0.15 * cuartos));
 
-  const ImportesMiembro quintos = RebajadoA(RepartirFilas(m, AM::CodigoEntrada3, AM::Importe5Entrada3), resto);
+  const ImportesMiembro quintos = RebajadoA(entradas[4], resto);
   Escribe(m, AM::QuintosImportes3, quintos);
-  Escribe(resultados, Resultados::DeduccionM3Quintos, Redondea(0.15 * quintos));
+  Escribe(resultados, Resultados::DeduccionM3Quintos, RedondeaSinCeros(0.15 * quintos));
 }
 
 // Instance 4: three amounts of six entries under a cap of 2,000,000 per slot; the third is capped to what the first
@@ -136,14 +154,21 @@ void DeduccionesTope3(RegApartadoM* m, RegLiquidacion* liquidacion, RegResultado
 void DeduccionesTope4(RegApartadoM* m, RegLiquidacion* liquidacion) {
   constexpr double Tope = 2000000.0;
   constexpr double Tramo = 1000000.0;
-  const ImportesMiembro primeros = RebajadoA(RepartirFilas(m, AM::CodigoEntrada4, AM::Importe1Entrada4), Todos(Tope));
+  // The three amounts of the entries by member, in one pass.
+  std::array<ImportesMiembro, 3> entradas{};
+  ParaCadaFilaConMiembro<AM::CodigoEntrada4>(m, [&](int codigo, std::size_t e) {
+    SumaImporteMiembro(entradas[0], codigo, Lee(m, AM::Importe1Entrada4, e));
+    SumaImporteMiembro(entradas[1], codigo, Lee(m, AM::Importe2Entrada4, e));
+    SumaImporteMiembro(entradas[2], codigo, Lee(m, AM::Importe3Entrada4, e));
+  });
+  const ImportesMiembro primeros = RebajadoA(entradas[0], Todos(Tope));
   Escribe(m, AM::PrimerosImportes4, primeros);
   ImportesMiembro resto = Todos(Tope) - primeros;
-  const ImportesMiembro segundos = RebajadoA(RepartirFilas(m, AM::CodigoEntrada4, AM::Importe2Entrada4), resto);
+  const ImportesMiembro segundos = RebajadoA(entradas[1], resto);
   Escribe(m, AM::SegundosImportes4, segundos);
   resto = Todos(Tope) - primeros - segundos;
   Escribe(m, AM::LimiteRestante, resto);
-  const ImportesMiembro terceros = RebajadoA(RepartirFilas(m, AM::CodigoEntrada4, AM::Importe3Entrada4), resto);
+  const ImportesMiembro terceros = RebajadoA(entradas[2], resto);
   Escribe(m, AM::TercerosImportes4, terceros);
 
   ImportesMiembro deduccionPrimeros{};
@@ -152,25 +177,21 @@ void DeduccionesTope4(RegApartadoM* m, RegLiquidacion* liquidacion) {
   Escribe(m, AM::DeduccionPrimeros4, deduccionPrimeros);
   Escribe(m, AM::DeduccionSegundos4, deduccionSegundos);
   Escribe(liquidacion, Liquidacion::DeduccionImportes12M4, deduccionPrimeros + deduccionSegundos);
-  Escribe(liquidacion, Liquidacion::DeduccionImportes3M4, Redondea(0.15 * terceros));
+  Escribe(liquidacion, Liquidacion::DeduccionImportes3M4, RedondeaSinCeros(0.15 * terceros));
 }
 
 // Instance 5: the section's own six entries, then the capital-income and section E2 entries, both limited by the
 // quota left after deductions.
 void DeduccionesLimiteCuota(RegApartadoM* m, RegResultados* resultados, const RegRendCapMobiliario* mobiliario,
                             const RegApartadoE2* e2) {
-  const ImportesMiembro propias = RepartirFilas(m, AM::CodigoEntrada5, AM::ImporteEntrada5);
+  const ImportesMiembro propias = RepartirFilasFijas<AM::CodigoEntrada5, AM::ImporteEntrada5>(m);
   Escribe(m, AM::Entradas5, propias);
-  std::array<ParMiembro, 9> pares{};
-  std::size_t n = 0;
-  for (std::size_t f = 0; f < RendCapMobiliario::Filas1.cuantas; ++f) {
-    pares[n++] = {Lee(mobiliario, RendCapMobiliario::Codigo1, f),
-                  Lee(mobiliario, RendCapMobiliario::ImporteApartadoMFila1, f)};
-  }
-  for (std::size_t f = 0; f < ApartadoE2::Deducciones.cuantas; ++f) {
-    pares[n++] = {Lee(e2, ApartadoE2::CodigoMiembro, f), Lee(e2, ApartadoE2::Importe56, f)};
-  }
-  const ImportesMiembro capital = RepartirImportes(std::span<const ParMiembro>(pares.data(), n));
+  // The capital-income rows, then the section E2 rows.
+  ImportesMiembro capital = RepartirFilasFijas<RendCapMobiliario::Codigo1, RendCapMobiliario::ImporteApartadoMFila1>(
+      mobiliario);
+  ParaCadaFilaConMiembro<ApartadoE2::CodigoMiembro>(e2, [&](int codigo, std::size_t f) {
+    SumaImporteMiembro(capital, codigo, Lee(e2, ApartadoE2::Importe56, f));
+  });
   Escribe(m, AM::Capital5, capital);
 
   ImportesMiembro resto = Lee(resultados, Resultados::CuotaLiquida);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <utility>
 
 #include "Ayudas.h"
 #include "EnteroDeTexto.h"
@@ -48,10 +49,47 @@ struct Tramo {
   std::size_t hasta;
 };
 
+// What a region cleared whole zeroes: its result arrays and its entries, sorted and joined where they touch (the
+// regions lie one after another in the block, and most are one unbroken stretch).
+constexpr std::size_t MaximoTramosRegion = 4;
+struct TramosRegion {
+  std::array<Tramo, MaximoTramosRegion> tramos{};
+  std::size_t cuantos = 0;
+};
+
+consteval TramosRegion UneTramos(std::span<const ArrayN> resultados, std::span<const Tramo> entradas) {
+  std::array<Tramo, 32> todos{};
+  std::size_t n = 0;
+  for (const ArrayN& campo : resultados) {
+    todos[n++] = {campo.desplazamiento, campo.desplazamiento + sizeof(ImportesMiembro)};
+  }
+  for (const Tramo& t : entradas) todos[n++] = t;
+  for (std::size_t i = 1; i < n; ++i) {
+    for (std::size_t j = i; j > 0 && todos[j].desde < todos[j - 1].desde; --j) std::swap(todos[j], todos[j - 1]);
+  }
+  TramosRegion unidos;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (unidos.cuantos > 0 && todos[i].desde <= unidos.tramos[unidos.cuantos - 1].hasta) {
+      Tramo& ultimo = unidos.tramos[unidos.cuantos - 1];
+      if (todos[i].hasta > ultimo.hasta) ultimo.hasta = todos[i].hasta;
+    } else {
+      unidos.tramos.at(unidos.cuantos++) = todos[i];  // past the array: not a constant expression
+    }
+  }
+  return unidos;
+}
+
 struct Region {
   int codigo;
   std::span<const ArrayN> resultados;  // zeroed slot by slot for a member of another region
   std::span<const Tramo> entradas;     // also zeroed when no member belongs to the region
+  TramosRegion entera;                 // both, as they are zeroed when no member belongs to the region
+
+  consteval Region(int codigoRegion, std::span<const ArrayN> resultadosRegion, std::span<const Tramo> entradasRegion)
+      : codigo(codigoRegion),
+        resultados(resultadosRegion),
+        entradas(entradasRegion),
+        entera(UneTramos(resultadosRegion, entradasRegion)) {}
 };
 
 constexpr ArrayN Resultados4[] = {N::Comunidad4Mayores,           N::Comunidad4DeduccionEdad,
@@ -114,6 +152,9 @@ consteval bool TablaDentroDelBloque() {
     for (const Tramo& t : r.entradas) {
       if (t.desde >= t.hasta || t.hasta > sizeof(RegApartadoN)) return false;
     }
+    for (std::size_t i = 0; i < r.entera.cuantos; ++i) {
+      if (r.entera.tramos[i].hasta > sizeof(RegApartadoN)) return false;
+    }
   }
   return true;
 }
@@ -142,20 +183,59 @@ void BorraDeduccionesRegionMiembro(RegApartadoN* n, const Region& region, std::s
   }
 }
 
-// The stretches of entries are inside the block (checked above when the code compiles).
-void BorraDeduccionesRegion(RegApartadoN* n, const Region& region) {
-  for (const ArrayN& campo : region.resultados) Escribe(n, campo, ImportesMiembro{});
-  for (const Tramo& t : region.entradas) std::memset(n->octetos + t.desde, 0, t.hasta - t.desde);
+// Zeroes stretches of the block, each one joined to the one before when they touch, so that regions cleared whole
+// one after another take one memset. A joined stretch stays under 2 KiB, where the C library still zeroes with
+// vector stores (from there on it switches to a string instruction with a start-up cost). The stretches are inside
+// the block (checked above when the code compiles); `Vacia` zeroes what is still pending.
+class CBorrador {
+ public:
+  explicit CBorrador(RegApartadoN* n) : n_(n) {}
+
+  void Borra(const Tramo& t) {
+    constexpr std::size_t MaximoJunto = 2048;
+    if (pendiente_.hasta > pendiente_.desde && pendiente_.hasta == t.desde &&
+        t.hasta - pendiente_.desde < MaximoJunto) {
+      pendiente_.hasta = t.hasta;
+      return;
+    }
+    Vacia();
+    pendiente_ = t;
+  }
+
+  void Vacia() {
+    if (pendiente_.hasta > pendiente_.desde) {
+      std::memset(n_->octetos + pendiente_.desde, 0, pendiente_.hasta - pendiente_.desde);
+    }
+    pendiente_ = {0, 0};
+  }
+
+ private:
+  RegApartadoN* n_;
+  Tramo pendiente_{0, 0};
+};
+
+void BorraDeduccionesRegion(CBorrador& borrador, const Region& region) {
+  for (std::size_t i = 0; i < region.entera.cuantos; ++i) borrador.Borra(region.entera.tramos[i]);
 }
 
 // A region no member belongs to is cleared whole; in the others, the slots of members of other regions. The first
-// pass may stop once every slot's region has been seen.
-void PasadaBorrado(RegApartadoN* n, const Codigos& codigos, bool pararAlCompletar) {
+// pass may stop once every slot's region has been seen. Returns the regions cleared whole (bit i: Regiones[i]);
+// those of `yaBorradas` are skipped: no rule writes a region no member belongs to, and its totals are left as they
+// were cleared (TotalesRegiones), so between the two passes its bytes stay as the first pass left them.
+unsigned PasadaBorrado(RegApartadoN* n, const Codigos& codigos, bool pararAlCompletar, unsigned yaBorradas = 0) {
+  CBorrador borrador(n);
+  unsigned borradas = 0;
   int vistos = 0;
-  for (const Region& region : Regiones) {
+  for (std::size_t r = 0; r < Regiones.size(); ++r) {
+    const Region& region = Regiones[r];
+    if ((yaBorradas & (1u << r)) != 0) {
+      borradas |= 1u << r;
+      continue;
+    }
     const int cuantos = CuentaRegion(codigos, region.codigo);
     if (cuantos < 1) {
-      BorraDeduccionesRegion(n, region);
+      BorraDeduccionesRegion(borrador, region);
+      borradas |= 1u << r;
     } else {
       vistos += cuantos;
       for (std::size_t j = 0; j < Slots; ++j) {
@@ -164,6 +244,8 @@ void PasadaBorrado(RegApartadoN* n, const Codigos& codigos, bool pararAlCompleta
     }
     if (pararAlCompletar && vistos >= static_cast<int>(Slots)) break;
   }
+  borrador.Vacia();
+  return borradas;
 }
 
 // ---- What the rules read -----------------------------------------------------------------------------------------
@@ -755,34 +837,57 @@ void Region17(const Entorno& e, std::size_t s) {
 
 // ---- Totals ----------------------------------------------------------------------------------------------------
 
-void TotalesRegiones(RegApartadoN* n) {
+// The bit of a region in the masks of the clearing passes.
+consteval unsigned BitRegion(int codigo) {
+  for (std::size_t r = 0; r < Regiones.size(); ++r) {
+    if (Regiones[r].codigo == codigo) return 1u << r;
+  }
+  throw "not a region with deductions";
+}
+
+// The totals of the regions cleared whole are skipped: they would add the zeros of their arrays to +0.0, the bytes
+// the clearing left.
+void TotalesRegiones(RegApartadoN* n, unsigned borradas) {
   auto l = [n](ArrayN campo) { return Lee(n, campo); };
-  Escribe(n, N::Comunidad4Total,
-          SumaPonderada({{l(N::Comunidad4DeduccionEdad), 1.0},
-                         {l(N::Comunidad4DeduccionDescendientes), 1.0},
-                         {l(N::Comunidad4DeduccionImportes), 1.0},
-                         {l(N::Comunidad4DeduccionEntradas), 1.0},
-                         {l(N::Comunidad4Deduccion25), 1.0}}));
-  Escribe(n, N::Comunidad8Total1,
-          SumaPonderada({{l(N::Comunidad8ImporteFijo), 1.0},
-                         {l(N::Comunidad8ImporteUnidades), 1.0},
-                         {l(N::Comunidad8DeduccionDescendientes), 1.0}}));
-  Escribe(n, N::Comunidad8Total2,
-          SumaPonderada({{l(N::Comunidad8DeduccionA), 1.0}, {l(N::Comunidad8DeduccionB), 1.0}}));
-  Escribe(n, N::Comunidad12Total,
-          SumaPonderada({{l(N::Comunidad12Deduccion1), 1.0}, {l(N::Comunidad12Deduccion2), 1.0}}));
-  Escribe(n, N::Comunidad13Total,
-          SumaPonderada({{l(N::Comunidad13DeduccionT), 1.0}, {l(N::Comunidad13DeduccionS), 1.0}}));
-  Escribe(n, N::Comunidad16Total,
-          SumaPonderada({{l(N::Comunidad16DeduccionY), 1.0}, {l(N::Comunidad16DeduccionW), 1.0}}));
-  Escribe(n, N::Comunidad17Total,
-          SumaPonderada({{l(N::Comunidad17DeduccionDescendientes), 1.0},
-                         {l(N::Comunidad17DeduccionMayores), 1.0},
-                         {l(N::Comunidad17DeduccionJovenes), 1.0},
-                         {l(N::Comunidad17DeduccionFija), 1.0},
-                         {l(N::Comunidad17Deduccion20), 1.0},
-                         {l(N::Comunidad17Deduccion10), 1.0},
-                         {l(N::Comunidad17Deduccion5), 1.0}}));
+  const auto calcula = [borradas](unsigned bit) { return (borradas & bit) == 0; };
+  if (calcula(BitRegion(4))) {
+    Escribe(n, N::Comunidad4Total,
+            SumaPonderada({{l(N::Comunidad4DeduccionEdad), 1.0},
+                           {l(N::Comunidad4DeduccionDescendientes), 1.0},
+                           {l(N::Comunidad4DeduccionImportes), 1.0},
+                           {l(N::Comunidad4DeduccionEntradas), 1.0},
+                           {l(N::Comunidad4Deduccion25), 1.0}}));
+  }
+  if (calcula(BitRegion(8))) {
+    Escribe(n, N::Comunidad8Total1,
+            SumaPonderada({{l(N::Comunidad8ImporteFijo), 1.0},
+                           {l(N::Comunidad8ImporteUnidades), 1.0},
+                           {l(N::Comunidad8DeduccionDescendientes), 1.0}}));
+    Escribe(n, N::Comunidad8Total2,
+            SumaPonderada({{l(N::Comunidad8DeduccionA), 1.0}, {l(N::Comunidad8DeduccionB), 1.0}}));
+  }
+  if (calcula(BitRegion(12))) {
+    Escribe(n, N::Comunidad12Total,
+            SumaPonderada({{l(N::Comunidad12Deduccion1), 1.0}, {l(N::Comunidad12Deduccion2), 1.0}}));
+  }
+  if (calcula(BitRegion(13))) {
+    Escribe(n, N::Comunidad13Total,
+            SumaPonderada({{l(N::Comunidad13DeduccionT), 1.0}, {l(N::Comunidad13DeduccionS), 1.0}}));
+  }
+  if (calcula(BitRegion(16))) {
+    Escribe(n, N::Comunidad16Total,
+            SumaPonderada({{l(N::Comunidad16DeduccionY), 1.0}, {l(N::Comunidad16DeduccionW), 1.0}}));
+  }
+  if (calcula(BitRegion(17))) {
+    Escribe(n, N::Comunidad17Total,
+            SumaPonderada({{l(N::Comunidad17DeduccionDescendientes), 1.0},
+                           {l(N::Comunidad17DeduccionMayores), 1.0},
+                           {l(N::Comunidad17DeduccionJovenes), 1.0},
+                           {l(N::Comunidad17DeduccionFija), 1.0},
+                           {l(N::Comunidad17Deduccion20), 1.0},
+                           {l(N::Comunidad17Deduccion10), 1.0},
+                           {l(N::Comunidad17Deduccion5), 1.0}}));
+  }
 }
 
 void TotalesResultados(const RegApartadoN* n, RegResultados* resultados) {
@@ -839,11 +944,11 @@ extern "C" int Calculos100N(RegApartadoN* apartadoN, RegDatosFamilia* datosFamil
     e.codigos[s] = EnteroDeTexto(Lee(datosFamilia, DatosFamilia::CodigoComunidad, s).Vista());
   }
 
-  PasadaBorrado(apartadoN, e.codigos, true);
+  const unsigned borradas = PasadaBorrado(apartadoN, e.codigos, true);
   // No rule reads a region total, so the totals are summed once, after the rules of every slot.
   for (std::size_t s = 0; s < Slots; ++s) ReglasRegion(e, s);
-  TotalesRegiones(apartadoN);
-  PasadaBorrado(apartadoN, e.codigos, false);
+  TotalesRegiones(apartadoN, borradas);
+  PasadaBorrado(apartadoN, e.codigos, false, borradas);
   TotalesResultados(apartadoN, resultados);
   return 1;
 }
