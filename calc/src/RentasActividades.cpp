@@ -8,7 +8,7 @@
 #include "bloques/RegApartadoD2.h"
 #include "bloques/RegApartadoD4.h"
 #include "bloques/RegApartadoD5.h"
-#include "secciones/RepartoFilasFijas.h"
+#include "RepartoFilas.h"
 
 namespace ximardol {
 namespace {

@@ -151,5 +151,22 @@ TEST(Redondeo, ElSignoDelCeroSeConserva) {
   EXPECT_FALSE(std::signbit(Redondea(-0.0)));
 }
 
+// The shortcuts for zero give the same double as the full helpers, zeros of either sign included.
+TEST(Redondeo, LosAtajosDelCeroDanLoMismoQueLasFuncionesEnteras) {
+  for (const std::vector<double>& valores : {ValoresLimite(), Barrido()}) {
+    for (double v : valores) {
+      ASSERT_TRUE(MismoDouble(RedondeaSinCeros(v), Redondea(v))) << std::hexfloat << v;
+      for (int decimales : {-1, 0, 2, 4, 6}) {
+        ASSERT_TRUE(MismoDouble(TruncSinCeros(v, decimales), Trunc(v, decimales)))
+            << std::hexfloat << v << " to " << std::dec << decimales;
+      }
+    }
+  }
+  const ImportesMiembro importes{{-0.0, 0.0, 2.5, -2.5, 1e300}};
+  const ImportesMiembro sinCeros = RedondeaSinCeros(importes);
+  const ImportesMiembro enteros = Redondea(importes);
+  for (std::size_t k = 0; k < importes.size(); ++k) EXPECT_TRUE(MismoDouble(sinCeros[k], enteros[k])) << k;
+}
+
 }  // namespace
 }  // namespace ximardol

@@ -7,7 +7,7 @@
 #include "bloques/RegBaseImponible.h"
 #include "bloques/RegRendCapInmobiliario.h"
 #include "bloques/RegResultados.h"
-#include "secciones/RepartoFilas.h"
+#include "RepartoFilas.h"
 
 extern "C" int Calculos100B1(RegRendCapInmobiliario* rendCapInmobiliario, RegResultados* resultados,
                              RegBaseImponible* baseImponible, int /*instancia: not read*/) {

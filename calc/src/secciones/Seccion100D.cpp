@@ -15,7 +15,7 @@
 #include "bloques/RegApartadoD2.h"
 #include "bloques/RegApartadoD3.h"
 #include "bloques/RegBaseImponible.h"
-#include "secciones/RepartoFilas.h"
+#include "RepartoFilas.h"
 #include "secciones/Seccion100D4.h"
 
 namespace ximardol {

@@ -18,6 +18,7 @@
 #include <span>
 
 #include "Ayudas.h"
+#include "RepartoFilas.h"
 #include "bloques/RegApartadoD4.h"
 #include "bloques/RegBaseImponible.h"
 
@@ -142,15 +143,6 @@ bool DosEntradasPersonal(std::int32_t codigo) { return codigo >= 119 && codigo <
 bool EsTipoPersonal(std::uint8_t tipo) { return tipo == 1 || tipo == 15 || tipo == 16; }
 constexpr std::uint8_t TipoNoAsalariado = 2;
 
-// ---- Cutting to two decimals ----------------------------------------------------------------------------------
-
-// `Trunc(valor, 2)`. An empty row cuts many zeros, and a zero (of either sign) cuts to itself, bit for bit: the call
-// is left out for it.
-double CortaA2(double valor) { return valor == 0.0 ? valor : Trunc(valor, 2); }
-
-// `Redondea(valor)` of the result of a module entry, most of them empty: a zero of either sign rounds to +0.
-double RedondeaModulo(double valor) { return valor == 0.0 ? 0.0 : Redondea(valor); }
-
 // ---- Reading a row --------------------------------------------------------------------------------------------
 
 std::size_t DesplazamientoModulo(std::size_t fila, std::size_t modulo, std::size_t campo) {
@@ -223,9 +215,9 @@ double UnidadesPersonal(const RegApartadoD4* bloque, std::size_t fila, std::size
   const std::size_t plena = anterior ? Modulo::EntradaAnterior1 : Modulo::Entrada1;
   const std::size_t parcial = anterior ? Modulo::EntradaAnterior2 : Modulo::Entrada2;
   const std::size_t anuales = anterior ? Modulo::EntradaAnterior3 : Modulo::Entrada3;
-  return CortaA2((LeeModulo(bloque, fila, modulo, parcial) * FraccionHorasParciales +
+  return TruncSinCeros((LeeModulo(bloque, fila, modulo, parcial) * FraccionHorasParciales +
                   LeeModulo(bloque, fila, modulo, plena)) /
-                 HorasAnuales(LeeModulo(bloque, fila, modulo, anuales)));
+                 HorasAnuales(LeeModulo(bloque, fila, modulo, anuales)), 2);
 }
 
 // ---- Indices ------------------------------------------------------------------------------------------------
@@ -290,7 +282,7 @@ double UnidadesNoAsalariadoReferencia(const RegApartadoD4* bloque, std::size_t f
   if (datos.porcentaje == 0.0 && HorasAsalariadas(bloque, fila, datos.codigo) == 0.0 && h1 >= HorasJornadaCompleta) {
     segundo = segundo * 0.5;
   }
-  return CortaA2(h1 / HorasJornadaCompleta + segundo);
+  return TruncSinCeros(h1 / HorasJornadaCompleta + segundo, 2);
 }
 
 // Activity 173: the two units by days of the third entry, each cut to two decimals.
@@ -305,8 +297,8 @@ void UnidadesDiasReferencia(const RegApartadoD4* bloque, std::size_t fila, doubl
     suma1 += LeeModulo(bloque, fila, modulo, triple) * dias / DiasAnio;
     suma2 += LeeModulo(bloque, fila, modulo, triple + 8) * dias / DiasAnio;
   }
-  primeras = CortaA2(suma1);
-  segundas = CortaA2(suma2);
+  primeras = TruncSinCeros(suma1, 2);
+  segundas = TruncSinCeros(suma2, 2);
 }
 
 // ---- The steps of a row ---------------------------------------------------------------------------------------
@@ -333,7 +325,7 @@ double CalculaModulos(RegApartadoD4* bloque, std::size_t fila, const DatosFila& 
       unidades = LeeModulo(bloque, fila, modulo, Modulo::Unidades);
     }
     const double resultado =
-        RedondeaModulo(CortaA2(unidades) * LeeModulo(bloque, fila, modulo, Modulo::ImportePorUnidad));
+        RedondeaSinCeros(TruncSinCeros(unidades, 2) * LeeModulo(bloque, fila, modulo, Modulo::ImportePorUnidad));
     EscribeModulo(bloque, fila, modulo, Modulo::Resultado, resultado);
     suma += resultado;
   }
@@ -430,19 +422,10 @@ constexpr std::array<Columna<RegApartadoD4, double>, 6> EntradasTrasModulos{
 // seven module entries, computed fields among them) and the entered fields after them. Most declarations leave
 // every row so, and each such row comes out the same: every computed field +0, the texts and code copied as zeros.
 bool FilaSinDatos(const RegApartadoD4* bloque, std::size_t fila) {
-  const unsigned char* inicio = bloque->octetos + D4::Actividades.Desplazamiento(fila);
-  // The bytes are added up whole, with no early stop, so that the loop runs on wide registers: a row with data costs
-  // this pass on top of its steps, an empty row far less than the steps.
+  // A row with data costs this pass on top of its steps, an empty row far less than the steps.
   constexpr std::size_t Palabras = (D4::SumaModulos.primero - D4::Actividades.inicio) / sizeof(std::uint64_t);
   static_assert(Palabras * sizeof(std::uint64_t) == D4::SumaModulos.primero - D4::Actividades.inicio);
-  std::uint64_t bits = 0;
-#pragma GCC unroll 16
-  for (std::size_t i = 0; i < Palabras; ++i) {
-    std::uint64_t palabra;
-    std::memcpy(&palabra, inicio + i * sizeof palabra, sizeof palabra);
-    bits |= palabra;
-  }
-  if (bits != 0) return false;
+  if (!PalabrasACero<Palabras>(bloque->octetos + D4::Actividades.Desplazamiento(fila))) return false;
   for (const auto& campo : EntradasTrasModulos) {
     std::uint64_t palabra;
     std::memcpy(&palabra, bloque->octetos + campo.Desplazamiento(fila), sizeof palabra);
@@ -557,7 +540,7 @@ double UnidadesNoAsalariado(double horas1, double horas2, double horas3, double 
   const double calculadas = cuenta <= 1 && porcentaje == 0.0 && horas1 >= HorasJornadaCompleta
                                 ? (horas1 + (horas2 + horas3) * 0.5) / HorasJornadaCompleta
                                 : (horas1 + horas2 + horas3) / HorasJornadaCompleta;
-  unidades = CortaA2(calculadas);
+  unidades = TruncSinCeros(calculadas, 2);
   return unidades;
 }
 
@@ -577,25 +560,25 @@ double RendimientoReferencia(const RegApartadoD4* bloque, std::size_t fila) {
   if (dosEntradas) {
     u2 = UnidadesPersonalReferencia(bloque, fila, 1, false);
     const double u2Anterior = datos.incrementoPlantilla ? UnidadesPersonalReferencia(bloque, fila, 1, true) : 0.0;
-    u = CortaA2(u1 + u2);
-    uAnterior = CortaA2(u1Anterior + u2Anterior);
+    u = TruncSinCeros(u1 + u2, 2);
+    uAnterior = TruncSinCeros(u1Anterior + u2Anterior, 2);
   }
 
   // The graded staff value and its shares.
   double g = 0.0;
   if (datos.incrementoPlantilla) {
-    double unidades = CortaA2(uAnterior);
+    double unidades = TruncSinCeros(uAnterior, 2);
     g = EscalaPersonal(unidades);
     if (u - uAnterior > 0.0) g += (u - uAnterior) * IncrementoReferencia;
   } else {
-    double unidades = CortaA2(u);
+    double unidades = TruncSinCeros(u, 2);
     g = EscalaPersonal(unidades);
   }
-  double cuotaPrimera = CortaA2(g);
+  double cuotaPrimera = TruncSinCeros(g, 2);
   double cuotaSegunda = 0.0;
   if (dosEntradas && u1 + u2 != 0.0) {
-    cuotaPrimera = CortaA2(g * u1 / (u1 + u2));
-    cuotaSegunda = CortaA2(g * u2 / (u1 + u2));
+    cuotaPrimera = TruncSinCeros(g * u1 / (u1 + u2), 2);
+    cuotaSegunda = TruncSinCeros(g * u2 / (u1 + u2), 2);
   }
 
   const double noAsalariado = UnidadesNoAsalariadoReferencia(bloque, fila, dosEntradas ? 2 : 1, datos);
@@ -617,7 +600,7 @@ double RendimientoReferencia(const RegApartadoD4* bloque, std::size_t fila) {
       case U::DiasSegundas: unidades = diasSegundas; break;
       case U::Almacenadas: unidades = LeeModulo(bloque, fila, modulo, Modulo::Unidades); break;
     }
-    y += RedondeaModulo(unidades * LeeModulo(bloque, fila, modulo, Modulo::ImporteReferencia));
+    y += RedondeaSinCeros(unidades * LeeModulo(bloque, fila, modulo, Modulo::ImporteReferencia));
   }
 
   // Special, small-business and seasonal factors.

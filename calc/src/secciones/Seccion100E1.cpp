@@ -16,14 +16,14 @@
 #include "bloques/RegBaseImponible.h"
 #include "bloques/RegLiquidacion.h"
 #include "bloques/RegResultados.h"
-#include "secciones/RepartoFilas.h"
+#include "RepartoFilas.h"
 
 namespace ximardol {
 namespace {
 
 void CalculaE1(const RegApartadoE1* e1, RegBaseImponible* baseImponible) {
   Escribe(baseImponible, BaseImponible::ApartadoE1,
-          RepartirFilasMiembro<ApartadoE1::CodigoMiembro, ApartadoE1::Importe>(e1));
+          RepartirFilasFijas<ApartadoE1::CodigoMiembro, ApartadoE1::Importe>(e1));
 }
 
 void CalculaE3(RegApartadoE3* e3, RegBaseImponible* baseImponible) {
@@ -32,7 +32,7 @@ void CalculaE3(RegApartadoE3* e3, RegBaseImponible* baseImponible) {
             Lee(e3, ApartadoE3::Importe1, fila) - Lee(e3, ApartadoE3::Importe2, fila));
   }
   Escribe(baseImponible, BaseImponible::ApartadoE3,
-          RepartirFilasMiembro<ApartadoE3::CodigoMiembro, ApartadoE3::Diferencia>(e3));
+          RepartirFilasFijas<ApartadoE3::CodigoMiembro, ApartadoE3::Diferencia>(e3));
 }
 
 void CalculaE4E5(const RegApartadoE4* e4, RegApartadoE5* e5, RegBaseImponible* baseImponible,
@@ -48,7 +48,7 @@ void CalculaE4E5(const RegApartadoE4* e4, RegApartadoE5* e5, RegBaseImponible* b
     Escribe(e5, ApartadoE5::CopiaImporte3, fila, Lee(e5, ApartadoE5::Importe3, fila));
   }
   Escribe(baseImponible, BaseImponible::ApartadoE5,
-          RepartirFilasMiembro<ApartadoE5::CodigoMiembro, ApartadoE5::CopiaImporte3>(e5));
+          RepartirFilasFijas<ApartadoE5::CodigoMiembro, ApartadoE5::CopiaImporte3>(e5));
 }
 
 std::uint8_t MarcaDe(const RegApartadoE2* e2, std::size_t indicador) {

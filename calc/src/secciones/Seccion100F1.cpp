@@ -1,7 +1,7 @@
 // Section F1: the gains and losses of its rows, distributed to the members. Reads and writes RegApartadoF1 only.
 #include "Ayudas.h"
 #include "bloques/RegApartadoF1.h"
-#include "secciones/RepartoFilas.h"
+#include "RepartoFilas.h"
 #include "secciones/Seccion100F.h"
 
 namespace ximardol {
@@ -9,7 +9,7 @@ namespace {
 
 void Instancia1(RegApartadoF1* f1) {
   Escribe(f1, ApartadoF1::GrupoInstancia1,
-          RepartirFilasMiembro<ApartadoF1::FilaInstancia1Miembro, ApartadoF1::FilaInstancia1Importe>(f1));
+          RepartirFilasFijas<ApartadoF1::FilaInstancia1Miembro, ApartadoF1::FilaInstancia1Importe>(f1));
 }
 
 void Instancia2(RegApartadoF1* f1) {

@@ -3,7 +3,7 @@
 // the rows' results by member. Reads and writes RegApartadoF2 only.
 #include "Ayudas.h"
 #include "bloques/RegApartadoF2.h"
-#include "secciones/RepartoFilas.h"
+#include "RepartoFilas.h"
 #include "secciones/Seccion100F.h"
 
 namespace ximardol {
@@ -160,14 +160,14 @@ extern "C" int Calculos100F2(RegApartadoF2* apartadoF2, int instancia) {
       break;
     case 2:
       Escribe(apartadoF2, ApartadoF2::GrupoInstancia2,
-              RepartirFilasMiembro<ApartadoF2::FilaInstancia2Miembro, ApartadoF2::FilaInstancia2Importe>(apartadoF2));
+              RepartirFilasFijas<ApartadoF2::FilaInstancia2Miembro, ApartadoF2::FilaInstancia2Importe>(apartadoF2));
       Escribe(apartadoF2, ApartadoF2::GrupoInstancia2Segunda,
-              RepartirFilasMiembro<ApartadoF2::FilaInstancia2SegundaMiembro, ApartadoF2::FilaInstancia2SegundaImporte>(
+              RepartirFilasFijas<ApartadoF2::FilaInstancia2SegundaMiembro, ApartadoF2::FilaInstancia2SegundaImporte>(
                   apartadoF2));
       break;
     case 3:
       Escribe(apartadoF2, ApartadoF2::GrupoInstancia3,
-              RepartirFilasMiembro<ApartadoF2::FilaInstancia3Miembro, ApartadoF2::FilaInstancia3Importe>(apartadoF2));
+              RepartirFilasFijas<ApartadoF2::FilaInstancia3Miembro, ApartadoF2::FilaInstancia3Importe>(apartadoF2));
       break;
     default:
       break;

@@ -10,7 +10,7 @@
 #include "Ayudas.h"
 #include "EnteroDeTexto.h"
 #include "bloques/RegApartadoF3.h"
-#include "secciones/RepartoFilas.h"
+#include "RepartoFilas.h"
 #include "secciones/Seccion100F.h"
 
 namespace ximardol {
@@ -272,8 +272,8 @@ void Instancia1(RegApartadoF3* f3) {
 }
 
 void Instancia2(RegApartadoF3* f3) {
-  Escribe(f3, GrupoGanancias, RepartirFilasMiembro<FilaGananciaMiembro, FilaGananciaImporte>(f3));
-  Escribe(f3, GrupoPerdidas, RepartirFilasMiembro<FilaPerdidaMiembro, FilaPerdidaImporte>(f3));
+  Escribe(f3, GrupoGanancias, RepartirFilasFijas<FilaGananciaMiembro, FilaGananciaImporte>(f3));
+  Escribe(f3, GrupoPerdidas, RepartirFilasFijas<FilaPerdidaMiembro, FilaPerdidaImporte>(f3));
 }
 
 }  // namespace

@@ -9,8 +9,7 @@
 #include "bloques/RegBaseImponible.h"
 #include "bloques/RegDatosFamilia.h"
 #include "bloques/RegLiquidacion.h"
-#include "secciones/RedondeoSinCeros.h"
-#include "secciones/RepartoFilasFijas.h"
+#include "RepartoFilas.h"
 
 namespace ximardol {
 namespace {

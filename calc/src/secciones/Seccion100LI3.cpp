@@ -14,8 +14,7 @@
 #include "bloques/RegIdentificacion.h"
 #include "bloques/RegLiquidacion.h"
 #include "bloques/RegResultados.h"
-#include "secciones/RedondeoSinCeros.h"
-#include "secciones/RepartoFilasFijas.h"
+#include "RepartoFilas.h"
 #include "secciones/Seccion100LI3.h"
 
 namespace ximardol {

@@ -22,8 +22,7 @@
 #include "bloques/RegRendCapMobiliario.h"
 #include "bloques/RegRendTrabajo.h"
 #include "bloques/RegResultados.h"
-#include "secciones/RedondeoSinCeros.h"
-#include "secciones/RepartoFilasFijas.h"
+#include "RepartoFilas.h"
 #include "secciones/Seccion100LI3.h"
 
 namespace ximardol {

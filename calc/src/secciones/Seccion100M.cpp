@@ -17,8 +17,7 @@
 #include "bloques/RegLiquidacion.h"
 #include "bloques/RegRendCapMobiliario.h"
 #include "bloques/RegResultados.h"
-#include "secciones/RedondeoSinCeros.h"
-#include "secciones/RepartoFilasFijas.h"
+#include "RepartoFilas.h"
 
 namespace ximardol {
 namespace {
