@@ -56,10 +56,14 @@ SDatosPersonas LeerDatosPersonas(const RegDatosFamilia& familia) {
   return datos;
 }
 
-SDatosPersonas DatosPersonasActuales() {
+const DatosRenta* DatosRentaAbierta() {
   const auto* documento = dynamic_cast<const renta::CRentaDoc*>(marco::DameDocumentoActivo());
-  if (documento == nullptr) return {};
-  return LeerDatosPersonas(documento->Datos().DatosFamilia);
+  return documento != nullptr ? &documento->Datos() : nullptr;
+}
+
+SDatosPersonas DatosPersonasActuales() {
+  const DatosRenta* datos = DatosRentaAbierta();
+  return datos != nullptr ? LeerDatosPersonas(datos->DatosFamilia) : SDatosPersonas{};
 }
 
 double CuantiaMaximaPlanPensiones(int anioNacimiento) { return DameCuantiaMaximaPlanPensiones(anioNacimiento); }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/DlgMensaje.h"
+#include "dialogs/DatosPersonas.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Mensajes.h"
 #include "framework/Utilidades.h"
@@ -462,13 +463,11 @@ int CDlgCompensacionVivienda::ComprobarEntradas() {
 
 namespace {
 
-void AbrirCompensacionDatos(CDlgCompensacionVivienda& dlg) {
-  const auto* documento = dynamic_cast<const renta::CRentaDoc*>(marco::DameDocumentoActivo());
-  if (documento == nullptr) return;
-  dlg.m_liquidacion = documento->Datos().Liquidacion;
-  dlg.m_apartadoM = documento->Datos().ApartadoM;
-  dlg.m_nTipoUnidad = renta::TipoUnidadFamiliar(documento->Datos().DatosFamilia);
-  dlg.m_bHijos = documento->Datos().DatosFamilia.octetos[1] == 1;
+void AbrirCompensacionDatos(CDlgCompensacionVivienda& dlg, const DatosRenta& datos) {
+  dlg.m_liquidacion = datos.Liquidacion;
+  dlg.m_apartadoM = datos.ApartadoM;
+  dlg.m_nTipoUnidad = renta::TipoUnidadFamiliar(datos.DatosFamilia);
+  dlg.m_bHijos = datos.DatosFamilia.octetos[1] == 1;
 }
 
 }  // namespace
@@ -485,9 +484,13 @@ void RegistrarDlgDeducciones() {
   RegistrarRejilla<CDlgInversionVivienda>(kVentanaInversionVivienda, kFormaVivienda.TamanoBloque());
   marco::RegistrarDialogoDetalle(kVentanaCompensacionVivienda, kFormaCompensacion.TamanoBloque(),
                                  [](marco::SPeticionDetalle& p) {
+                                   // It caps and checks with the declaration's liquidation and housing rows:
+                                   // without the declaration, nothing opens.
+                                   const DatosRenta* datos = DatosRentaAbierta();
+                                   if (datos == nullptr) return marco::kDialogoCancelado;
                                    CDlgCompensacionVivienda dlg(p.padre, p.segundoParametro);
                                    if (!dlg.Recibir(p.bloque)) return marco::kDialogoCancelado;
-                                   AbrirCompensacionDatos(dlg);
+                                   AbrirCompensacionDatos(dlg, *datos);
                                    marco::PrepararDialogoDetalle(dlg, p);
                                    dlg.PonerVariante(p.primerParametro);
                                    const int resultado = dlg.DoModal();

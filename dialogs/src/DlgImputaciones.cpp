@@ -338,10 +338,14 @@ int AbrirImputacionOtros(marco::SPeticionDetalle& p) {
   if (p.bloque.size() != sizeof(SImputacionOtros)) return marco::kDialogoCancelado;
   CDlgImputacionOtros dlg(p.padre, p.segundoParametro);
   std::memcpy(&dlg.m_recibido, p.bloque.data(), sizeof dlg.m_recibido);
-  // The number after the window name is the kind of the imputing entity; the box's own amount is the income
-  // imputed.
-  if (p.primerParametro >= 1 && p.primerParametro <= 4) dlg.m_cTipoEntidad = static_cast<char>('0' + p.primerParametro);
-  dlg.m_importeImputado = std::isfinite(p.importeCasilla) ? p.importeCasilla : 0.0;
+  // The kind of the imputing entity and the income it imputes: the row's own, where the box's link names them (the
+  // entities of page 7); otherwise the number after the window name and the box's own amount.
+  char tipo = p.primerParametro >= 1 && p.primerParametro <= 4 ? static_cast<char>('0' + p.primerParametro) : '\0';
+  if (p.lectura[0] != nullptr) tipo = *static_cast<const char*>(p.lectura[0]);
+  if (tipo >= '1' && tipo <= '4') dlg.m_cTipoEntidad = tipo;
+  double importe = p.importeCasilla;
+  if (p.lectura[1] != nullptr) std::memcpy(&importe, p.lectura[1], sizeof importe);
+  dlg.m_importeImputado = std::isfinite(importe) ? importe : 0.0;
   marco::PrepararDialogoDetalle(dlg, p);
   const int resultado = dlg.DoModal();
   if (resultado == marco::kDialogoAceptado) std::memcpy(p.bloque.data(), &dlg.m_recibido, sizeof dlg.m_recibido);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/DlgMensaje.h"
+#include "dialogs/DatosPersonas.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditDetalleDialogos.h"
 #include "framework/Mensajes.h"
@@ -105,12 +106,6 @@ SPlanesPorPersona SumarPlanesGenerales(const RegApartadoJ& apartado) {
 
 SPlanesPorPersona SumarPlanesMinusvalidos(const RegApartadoJ& apartado) {
   return SumarFilas(apartado, kDespFilasMinusvalidos, kTamanoFilaMinusvalido, 32, 40);
-}
-
-RegApartadoJ ApartadoJActual() {
-  const auto* documento = dynamic_cast<const renta::CRentaDoc*>(marco::DameDocumentoActivo());
-  if (documento == nullptr) return {};
-  return documento->Datos().ApartadoJ;
 }
 
 marco::SEnlaceControl EnlaceImportePesetas(double* valor) {
@@ -298,12 +293,15 @@ namespace {
 template <typename TDialogo, typename TBloque>
 int AbrirPlan(marco::SPeticionDetalle& p, bool planesGenerales) {
   if (p.bloque.size() != kDespBloquePlan + sizeof(TBloque)) return marco::kDialogoCancelado;
+  // The limits take in the declaration's other plans: nothing to compare with, nothing opens.
+  const DatosRenta* datos = DatosRentaAbierta();
+  if (datos == nullptr) return marco::kDialogoCancelado;
   TDialogo dlg(p.padre, p.segundoParametro);
   dlg.m_titular = p.bloque[0];
   std::memcpy(&dlg.m_recibido, p.bloque.data() + kDespBloquePlan, sizeof(TBloque));
-  dlg.m_personas = DatosPersonasActuales();
-  const RegApartadoJ apartado = ApartadoJActual();
-  dlg.m_otrosPlanes = planesGenerales ? SumarPlanesMinusvalidos(apartado) : SumarPlanesGenerales(apartado);
+  dlg.m_personas = LeerDatosPersonas(datos->DatosFamilia);
+  dlg.m_otrosPlanes =
+      planesGenerales ? SumarPlanesMinusvalidos(datos->ApartadoJ) : SumarPlanesGenerales(datos->ApartadoJ);
   marco::PrepararDialogoDetalle(dlg, p);
   const int resultado = dlg.DoModal();
   if (resultado == marco::kDialogoAceptado) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/DlgMensaje.h"
+#include "dialogs/DatosPersonas.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Mensajes.h"
 #include "framework/Utilidades.h"
@@ -86,11 +87,12 @@ int CDlgReduccionesTransitorias::ComprobarEntradas() {
 
 void RegistrarDlgReduccionesTransitorias() {
   marco::RegistrarDialogoDetalle(kVentanaReduccionesTransitorias, kForma.TamanoBloque(), [](marco::SPeticionDetalle& p) {
+    // The amounts are checked against the declaration's movable-capital figures: without it, nothing opens.
+    const DatosRenta* datos = DatosRentaAbierta();
+    if (datos == nullptr) return marco::kDialogoCancelado;
     CDlgReduccionesTransitorias dlg(p.padre, p.segundoParametro);
     if (!dlg.Recibir(p.bloque)) return marco::kDialogoCancelado;
-    if (const auto* documento = dynamic_cast<const renta::CRentaDoc*>(marco::DameDocumentoActivo())) {
-      dlg.m_capital = documento->Datos().RendCapMobiliario;
-    }
+    dlg.m_capital = datos->RendCapMobiliario;
     marco::PrepararDialogoDetalle(dlg, p);
     dlg.PonerVariante(p.primerParametro);
     const int resultado = dlg.DoModal();

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "DeclaracionAbierta.h"
 #include "DialogoPrueba.h"
 #include "PruebasWx.h"
 #include "dialogs/DialogosDetalle.h"
@@ -291,6 +292,7 @@ TEST(DlgPlanesPensiones, SumasDeLaOtraTabla) {
 
 // ---- the launch, in a real window ----
 
+// Only over an open declaration.
 TEST(DlgPlanesPensionesVentana, SeAbrePorSuNombreYSoloDevuelveElBloque) {
   REQUIERE_PANTALLA();
   CGuionMensajes guion;
@@ -312,6 +314,12 @@ TEST(DlgPlanesPensionesVentana, SeAbrePorSuNombreYSoloDevuelveElBloque) {
   p.titulo = "Planes de pensiones";
   p.sujeto = 1;
   p.bloque = fila;
+
+  // The limits take in the declaration's other plans: without an open declaration nothing opens.
+  const std::vector<unsigned char> antes = fila;
+  EXPECT_EQ(general->abrir(p), marco::kDialogoCancelado);
+  EXPECT_EQ(fila, antes);
+  renta::pruebas::CDeclaracionAbierta declaracion;
 
   bool visto = false;
   wxTheApp->CallAfter([&] {

@@ -1,9 +1,14 @@
 #include "income/Liquidacion.h"
 
+#include <array>
+#include <cmath>
 #include <cstddef>
+#include <cstring>
+#include <string_view>
 
 #include "framework/Campo.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/Utilidades.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 
@@ -66,7 +71,17 @@ constexpr SCasillaDatos kCasillasLiquidacion[] = {
     {39, kIdentificacion, {}},
 };
 
-// Page 16 (and 7 of D-101). An amount computed from coded entries or rows carries them as detail.
+// Page 16 (and 7 of D-101). An amount computed from coded entries or rows carries them as detail; the proportional
+// deduction of box 9 and the deduction taken as entered (box 27) carry the joint declaration's amounts behind their
+// entries too. The amounts the final difference subtracts and adds (boxes 44 and 45) are the sums of the four
+// holder entries behind each (the last eight bytes of a block: the joint declaration's amount of the one the final
+// difference adds, unused in the other), which the calculation does not read: the page sums them.
+constexpr std::uint32_t kDespResta = 6424;
+constexpr std::uint32_t kDespSuma = 6536;
+constexpr std::uint32_t kDespEntradasResta = kDespResta + kMiembro;
+constexpr std::uint32_t kDespEntradasSuma = kDespSuma + kMiembro;
+constexpr std::uint32_t kEntradasDiferencia = 4;
+constexpr std::uint32_t kTamanoEntradasDiferencia = kEntradasDiferencia * 16 + 8;
 constexpr SCasillaDatos kCasillasResultados[] = {
     {3, Importe(kRS, 40), {}},
     {4, Importe(kRS, 80), {}},
@@ -74,7 +89,7 @@ constexpr SCasillaDatos kCasillasResultados[] = {
     {6, Importe(kRS, 160), {}},
     {7, Importe(kRS, 200), Bytes(kRS, 240, 2 * 16)},
     {8, Importe(kRS, 272), Bytes(kRS, 312, 2 * 24)},
-    {9, Importe(kRS, 360), Bytes(kRS, 400, 6 * 24)},
+    {9, Importe(kRS, 360), Bytes(kRS, 400, 6 * 24 + 2 * 8)},
     {10, Importe(kRS, 560), {}},
     {11, Importe(kRS, 600), {}},
     {12, Importe(kRS, 640), {}},
@@ -92,7 +107,7 @@ constexpr SCasillaDatos kCasillasResultados[] = {
     {24, Importe(kRS, 5008), {}},
     {25, Importe(kRS, 5048), {}},
     {26, Importe(kRS, 5088), Bytes(kRS, 5128, 3 * 32)},
-    {27, Importe(kRS, 5224), Bytes(kRS, 5264, 2 * 16)},
+    {27, Importe(kRS, 5224), Bytes(kRS, 5264, 2 * 16 + 8)},
     {28, Importe(kRS, 5304), {}},
     {29, Importe(kRS, 5344), Bytes(kRS, 5384, 3 * 16)},
     {30, Importe(kRS, 5432), Bytes(kRS, 5472, 3 * 72)},
@@ -109,23 +124,117 @@ constexpr SCasillaDatos kCasillasResultados[] = {
     {41, Importe(kRS, 6272), Bytes(kRS, 6312, 2 * 16)},
     {42, Importe(kRS, 6344), {}},
     {43, Importe(kRS, 6384), {}},
-    {44, Importe(kRS, 6424), {}},
-    {45, Importe(kRS, 6536), {}},
+    {44, Importe(kRS, kDespResta), Bytes(kRS, kDespEntradasResta, kTamanoEntradasDiferencia)},
+    {45, Importe(kRS, kDespSuma), Bytes(kRS, kDespEntradasSuma, kTamanoEntradasDiferencia)},
     {46, Importe(kRS, 6648), {}},
     {47, kIdentificacion, {}},
 };
 
-// Page 5 of D-101: the regional totals of section N and the deductions taken only from the regional quota.
-constexpr SCasillaDatos kCasillasSIM005[] = {
-    {3, Importe(kN, 496), {}},   {4, Importe(kN, 1088), {}},  {5, Importe(kN, 1640), {}},
-    {6, Importe(kN, 1944), {}},  {7, Importe(kN, 2248), {}},  {8, Importe(kN, 2880), {}},
-    {9, Importe(kRS, 600), {}},  {10, Importe(kRS, 640), {}}, {11, kIdentificacion, {}},
+// Page 13 of D-100 and 5 of D-101: section N, as the calculation library lays it out. A deduction carries the
+// entries it is computed from as detail (docs/DETALLES_CASILLAS.md says which dialog opens on each).
+constexpr SCasillaDatos kCasillasORD013[] = {
+    {3, Importe(kN, 0), {}},
+    {4, Importe(kN, 40), {}},
+    {5, Importe(kN, 80), {}},
+    {6, Importe(kN, 120), {kN + 160, 48}},
+    {7, Importe(kN, 208), {kN + 248, 24}},
+    {8, Importe(kN, 272), {kN + 312, 5 * 16}},
+    {9, Importe(kN, 392), {kN + 432, 2 * 32}},
+    {10, Importe(kN, 496), {}},
+    {11, Importe(kN, 576), {kN + 616, 16}},
+    {12, Importe(kN, 536), {}},
+    {13, Importe(kN, 672), {kN + 616, 16}},
+    {14, Importe(kN, 632), {}},
+    {15, Importe(kN, 712), {kN + 752, 3 * 40}},
+    {16, Importe(kN, 872), {}},
+    {17, Importe(kN, 912), {kN + 952, 3 * 16}},
+    {18, Importe(kN, 1000), {kN + 1040, 3 * 16}},
+    {19, Importe(kN, 1088), {}},
+    {20, Importe(kN, 1128), {}},
+    {21, Importe(kN, 1168), {kN + 1208, 24}},
+    {22, Importe(kN, 1232), {}},
+    {23, Importe(kN, 1272), {kN + 1312, 3 * 40}},
+    {24, Importe(kN, 1432), {}},
+    {25, Importe(kN, 1472), {kN + 1512, 24}},
+    {26, Importe(kN, 1536), {}},
+    {27, Importe(kN, 1576), {kN + 1616, 24}},
+    {28, Importe(kN, 1640), {}},
+    {29, Importe(kN, 1680), {kN + 1720, 3 * 16}},
+    {30, Importe(kN, 2072), {kN + 2112, 3 * 16}},
+    {31, Importe(kN, 2160), {kN + 2200, 3 * 16}},
+    {32, Importe(kN, 2248), {}},
+    {33, Importe(kN, 1768), {kN + 1808, 3 * 16}},
+    {34, Importe(kN, 1856), {kN + 1896, 3 * 16}},
+    {35, Importe(kN, 1944), {}},
+    {36, Importe(kN, 1984), {kN + 2024, 3 * 16}},
+    {37, Importe(kN, 2288), {}},
+    {38, Importe(kN, 2328), {kN + 2368, 24}},
+    {39, Importe(kN, 2392), {}},
+    {40, Importe(kN, 2432), {kN + 2472, 2}},
+    {41, Importe(kN, 2480), {kN + 2520, 3 * 16}},
+    {42, Importe(kN, 2568), {kN + 2608, 2}},
+    {43, Importe(kN, 2616), {kN + 2656, 3 * 16}},
+    {44, Importe(kN, 2704), {kN + 2744, 3 * 16}},
+    {45, Importe(kN, 2792), {kN + 2832, 3 * 16}},
+    {46, Importe(kN, 2880), {}},
+    {47, Importe(kN, 2920), {kN + 2960, 3 * 16}},
+    {48, {kId + kDespIdentificacion, 20}, {}},
 };
+
+// The groups of page 13 by code.
+struct SGrupoCodigo {
+  std::string_view codigo;
+  int casillas[8];
+};
+constexpr SGrupoCodigo kGruposN[] = {
+    {"04", {6, 7, 8, 9}},
+    {"08", {11, 13, 15, 17, 18}},
+    {"09", {21}},
+    {"11", {23}},
+    {"12", {25, 27, 29}},
+    {"16", {30, 31}},
+    {"13", {33, 34, 36}},
+    {"17", {38, 40, 41, 42, 43, 44, 45, 47}},
+};
+
 
 constexpr int kCasillaResta = 44;
 constexpr int kCasillaSuma = 45;
 
 }  // namespace
+
+void SumarEntradasDiferencia(DatosRenta& datos) {
+  unsigned char* r = datos.Resultados.octetos;
+  const auto sumar = [&](std::uint32_t entradas, std::uint32_t miembro, bool conjunta) {
+    std::array<double, kNumeroSujetos> importes{};
+    for (std::uint32_t e = 0; e < kEntradasDiferencia; ++e) {
+      const unsigned char* entrada = r + entradas + 16 * e;
+      double importe = 0.0;
+      std::memcpy(&importe, entrada + 8, sizeof importe);
+      if (!std::isfinite(importe)) continue;
+      const int titular = entrada[0];
+      if (titular == marco::kSujetoUnidadFamiliar) {
+        // A common amount: half to the declarant and half to the spouse.
+        const double mitad = marco::Redondear(importe * 0.5);
+        importes[1] += mitad;
+        importes[2] += mitad;
+      } else if (titular > marco::kSujetoUnidadFamiliar && titular <= kNumeroSujetos) {
+        importes[static_cast<std::size_t>(titular - 1)] += importe;
+      } else {
+        continue;
+      }
+      importes[0] += importe;
+    }
+    if (conjunta) {
+      double importe = 0.0;
+      std::memcpy(&importe, r + entradas + 16 * kEntradasDiferencia, sizeof importe);
+      importes[0] = std::isfinite(importe) ? importe : 0.0;
+    }
+    std::memcpy(r + miembro, importes.data(), sizeof importes);
+  };
+  sumar(kDespEntradasResta, kDespResta, false);
+  sumar(kDespEntradasSuma, kDespSuma, true);
+}
 
 bool TieneMarcaDiferencia(const DatosRenta& datos, int sujeto) {
   if (sujeto < 1 || sujeto > kNumeroSujetos) return false;
@@ -207,6 +316,11 @@ int CControlesResultados::InstanciaDeCasilla(int numero) {
 }
 
 int CControlesResultados::CalcularCasilla(int numero) {
+  if (numero == kCasillaResta || numero == kCasillaSuma) {
+    if (Datos() == nullptr) return 0;
+    SumarEntradasDiferencia(*Datos());
+    return 1;
+  }
   const int instancia = InstanciaDeCasilla(numero);
   if (instancia == 0) return 0;
   const int calculado = CalcularLiquidacion(instancia);
@@ -224,15 +338,53 @@ void CControlesResultados::AvisoCampo(int /*numero*/) {
   }
 }
 
-// ---- regional deductions of D-101 ----
+// ---- regional deductions ----
 
-CControlesSIM005::CControlesSIM005() : CControlesFijos({kCasillasSIM005, 1, 2, kCasillas}) {}
+CControlesORD013::CControlesORD013() : CControlesFijos({kCasillasORD013, 1, 2, kCasillas}) {}
+
+bool CControlesORD013::HayCodigo(std::string_view codigo) const {
+  if (Datos() == nullptr || codigo.size() != 2) return false;
+  const unsigned char* familia = Datos()->DatosFamilia.octetos;
+  for (const std::size_t desp : kDespCodigosComunidad) {
+    if (std::memcmp(familia + desp, codigo.data(), 2) == 0) return true;
+  }
+  return false;
+}
+
+std::string_view CControlesORD013::CodigoDeCasilla(int numero) {
+  for (const SGrupoCodigo& g : kGruposN) {
+    for (const int n : g.casillas) {
+      if (n != 0 && n == numero) return g.codigo;
+    }
+  }
+  return {};
+}
+
+void CControlesORD013::Enlazar(int liberarAntes) {
+  CControlesFijos::Enlazar(liberarAntes);
+  for (const SGrupoCodigo& g : kGruposN) {
+    const bool abierto = HayCodigo(g.codigo);
+    for (const int n : g.casillas) {
+      if (n != 0) PonerSoloLectura(CampoDeNumero(n), !abierto);
+    }
+  }
+}
+
+int CControlesORD013::CalcularCasilla(int numero) {
+  if (Datos() == nullptr || (numero != 4 && CodigoDeCasilla(numero).empty())) return 0;
+  DatosRenta& d = *Datos();
+  Funciones().N(&d.ApartadoN, &d.DatosFamilia, &d.BaseImponible, &d.Liquidacion, &d.ApartadoG, &d.ApartadoM,
+                &d.ApartadoD1, &d.ApartadoD2, &d.ApartadoD4, &d.ApartadoD5, &d.ApartadoK, &d.ApartadoI, &d.ApartadoH,
+                &d.Resultados, 0);
+  return 1;
+}
 
 // ---- views ----
 
 wxIMPLEMENT_ABSTRACT_CLASS(CVistaLiquidacion, CRentaVista);
 wxIMPLEMENT_ABSTRACT_CLASS(CVistaResultados, CRentaVista);
-wxIMPLEMENT_DYNAMIC_CLASS(SIM005, CRentaVista);
+wxIMPLEMENT_ABSTRACT_CLASS(CVistaDeduccionesAutonomicas, CRentaVista);
+wxIMPLEMENT_DYNAMIC_CLASS(SIM005, CVistaDeduccionesAutonomicas);
 wxIMPLEMENT_DYNAMIC_CLASS(SIM006, CVistaLiquidacion);
 wxIMPLEMENT_DYNAMIC_CLASS(SIM007, CVistaResultados);
 
@@ -299,6 +451,36 @@ void CVistaResultados::RefrescarControles() {
   CRentaVista::RefrescarControles();
 }
 
-SIM005::SIM005() { PonerControles(std::make_unique<CControlesSIM005>()); }
+CVistaDeduccionesAutonomicas::CVistaDeduccionesAutonomicas() { PonerControles(std::make_unique<CControlesORD013>()); }
+
+CControlesORD013* CVistaDeduccionesAutonomicas::Controles() const {
+  return static_cast<CControlesORD013*>(DameControles());
+}
+
+int CVistaDeduccionesAutonomicas::Recalcular(int numero) {
+  // Box 4 runs the section only when its value is checked.
+  const int calculado = numero != 4 ? Controles()->CalcularCasilla(numero) : 0;
+  if (calculado != 0) RecalcularDeclaracion(*this);
+  RefrescarControles();
+  MarcarDocumentoModificado();
+  return calculado;
+}
+
+int CVistaDeduccionesAutonomicas::ComprobarCampo(int numero) {
+  if (numero == 4 && Controles()->CalcularCasilla(numero) != 0) RecalcularDeclaracion(*this);
+  RefrescarControles();
+  MarcarDocumentoModificado();
+  return 1;
+}
+
+void CVistaDeduccionesAutonomicas::ConfirmarCampoActivo() {
+  CRentaVista::ConfirmarCampoActivo();
+  RefrescarControles();
+}
+
+void CVistaDeduccionesAutonomicas::RefrescarControles() {
+  Controles()->Refrescar();
+  CRentaVista::RefrescarControles();
+}
 
 }  // namespace renta

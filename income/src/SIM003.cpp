@@ -18,6 +18,7 @@ int EnlazarCasilla(marco::CCampo* campo, void* lugar, std::size_t tamano, void* 
   if (campo == nullptr) return 0;
   campo->Dato = nullptr;
   campo->Enlace = nullptr;
+  campo->EnlacesLectura = {};
   if (lugar == nullptr) return 0;
   const std::size_t necesario = campo->TamanoValor() * static_cast<std::size_t>(std::max(campo->Repeticion, 1));
   if (necesario == 0 || necesario > tamano) return 0;

@@ -1,5 +1,5 @@
 // The pages that close both forms, from the built tables: the liquidation (ORD015/SIM006), the results
-// (ORD016/SIM007), the regional deductions of D-101 (SIM005), the payment page (ORD017) with its rules and its
+// (ORD016/SIM007), the regional deductions (ORD013/SIM005), the payment page (ORD017) with its rules and its
 // printed twin (ORD018), the printed first page (PAGPDF); a filled declaration's result shown on the results page
 // and in the draft presentation, which binds the pages as printing does.
 #include <gtest/gtest.h>
@@ -139,14 +139,51 @@ TEST_F(PaginasFinalesTest, LasCasillasQueRestanYSumanSoloSeAbrenConUnaMarcaDeLaP
   EXPECT_NE(c.CampoDeNumero(44)->SoloLectur, 0);
 }
 
-TEST_F(PaginasFinalesTest, LasDeduccionesAutonomicasDeLaSimplificada) {
-  CControlesSIM005 c;
+// The regional deductions are the same page on both forms: every region's total the calculation leaves (872, 1168
+// and 1272 too), and every deduction's entries as its detail.
+TEST_F(PaginasFinalesTest, LasDeduccionesAutonomicasSonLaMismaPaginaEnLasDosFormas) {
+  for (const int id : {kIdPaginaORD013, kIdPaginaSIM005}) {
+    CControlesORD013 c;
+    c.PonerDatos(m_datos.get(), Cabecera());
+    ASSERT_EQ(c.Cargar(id, 1.0, marco::DameBaseDatosLocal()), 1) << id;
+    ASSERT_EQ(c.NumeroCampos(), CControlesORD013::kCasillas) << id;
+    const struct {
+      int casilla;
+      std::ptrdiff_t lugar;
+    } totales[] = {{10, kN + 496},  {16, kN + 872},  {19, kN + 1088}, {21, kN + 1168}, {23, kN + 1272},
+                   {28, kN + 1640}, {32, kN + 2248}, {35, kN + 1944}, {46, kN + 2880}};
+    for (const auto& t : totales) EXPECT_EQ(Lugar(c, t.casilla), t.lugar) << id << " box " << t.casilla;
+    EXPECT_EQ(c.CampoDeNumero(6)->Enlace, Octeto(*m_datos, kN + 160)) << id;
+    EXPECT_EQ(c.CampoDeNumero(38)->Enlace, Octeto(*m_datos, kN + 2368)) << id;
+    EXPECT_EQ(c.CampoDeNumero(38)->NombreVent, "IDD_NACHIJOS*3") << id;
+  }
+}
+
+// The amounts the final difference subtracts and adds are their entries by person: a common entry halved between
+// declarant and spouse; the family unit gets the sum of the entries it subtracts, and the joint declaration's own
+// amount of those it adds. A committed box 44 or 45 sums them and asks for the whole recalculation.
+TEST_F(PaginasFinalesTest, LoQueRestaYSumaLaDiferenciaFinalSonSusEntradas) {
+  const auto entrada = [&](std::size_t desp, int e, std::uint8_t titular, double importe) {
+    *Octeto(*m_datos, kRS + desp + 16 * e) = titular;
+    EscribirDoble(*m_datos, kRS + desp + 16 * e + 8, importe);
+  };
+  entrada(6464, 0, 1, 1001.0);
+  entrada(6464, 1, 2, 300.0);
+  entrada(6464, 2, 4, 50.0);
+  entrada(6576, 0, 3, 200.0);
+  EscribirDoble(*m_datos, kRS + 6576 + 64, 700.0);
+  // An amount that is not a number counts for nothing.
+  entrada(6576, 1, 2, std::nan(""));
+  CControlesResultados c;
   c.PonerDatos(m_datos.get(), Cabecera());
-  ASSERT_EQ(c.Cargar(kIdPaginaSIM005, 1.0, marco::DameBaseDatosLocal()), 1);
-  ASSERT_EQ(c.NumeroCampos(), CControlesSIM005::kCasillas);
-  EXPECT_TRUE(TodasEnlazadas(c));
-  EXPECT_EQ(Lugar(c, 3), static_cast<std::ptrdiff_t>(kN + 496));
-  EXPECT_EQ(Lugar(c, 10), static_cast<std::ptrdiff_t>(kRS + 640));
+  EXPECT_EQ(c.CalcularCasilla(44), 1);
+  const double resta[] = {1351.0, 801.0, 501.0, 50.0, 0.0};
+  const double suma[] = {700.0, 0.0, 200.0, 0.0, 0.0};
+  for (std::size_t k = 0; k < 5; ++k) {
+    EXPECT_EQ(LeerDoble(*m_datos, kRS + 6424 + 8 * k), resta[k]) << k;
+    EXPECT_EQ(LeerDoble(*m_datos, kRS + 6536 + 8 * k), suma[k]) << k;
+  }
+  EXPECT_EQ(c.CalcularCasilla(45), 1);
 }
 
 // ---- the payment page ----

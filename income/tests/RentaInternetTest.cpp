@@ -155,7 +155,7 @@ TEST_F(RentaInternet, UnaD101LlenaSeEscribeCampoACampo) {
     std::size_t largo;
   };
   const SLinea kLineas[] = {{"10101 ", 101, 1181}, {"10102 ", 102, 498}, {"10103 ", 103, 595},
-                            {"10104 ", 104, 648},  {"10105 ", 105, 102}, {"10106 ", 106, 422},
+                            {"10104 ", 104, 648},  {"10105 ", 105, 546}, {"10106 ", 106, 422},
                             {"10107 ", 107, 534},  {"10108 ", 217, 379}};
   ASSERT_EQ(lineas.size(), std::size(kLineas));
   for (std::size_t i = 0; i < lineas.size(); ++i) {

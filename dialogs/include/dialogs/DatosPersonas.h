@@ -29,6 +29,9 @@ struct SDatosPersonas {
 SDatosPersonas LeerDatosPersonas(const RegDatosFamilia& familia);
 // Those of the open income-tax declaration; all zero without one.
 SDatosPersonas DatosPersonasActuales();
+// The data area of the open income-tax declaration; none without one. A dialog that compares its entries with the
+// declaration's figures opens nothing without it, rather than compare with zeros.
+const DatosRenta* DatosRentaAbierta();
 
 // The yearly maximum of pension-plan contributions of a person born in that year (the calculation library's).
 double CuantiaMaximaPlanPensiones(int anioNacimiento);

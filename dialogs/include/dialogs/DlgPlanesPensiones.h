@@ -72,8 +72,6 @@ struct SPlanesPorPersona {
 SPlanesPorPersona SumarPlanesGenerales(const RegApartadoJ& apartado);
 // The two disabled-person rows (72 bytes from offset 136; amounts at row offsets 32 and 40).
 SPlanesPorPersona SumarPlanesMinusvalidos(const RegApartadoJ& apartado);
-// Section J of the open income-tax declaration; all zero without one.
-RegApartadoJ ApartadoJActual();
 
 // A binding of a plain edit to whole pesetas: ten whole digits, no decimals, never negative; 0 shows empty.
 marco::SEnlaceControl EnlaceImportePesetas(double* valor);

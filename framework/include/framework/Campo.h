@@ -11,6 +11,7 @@
 // once (WIN032) until the warning is armed again.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -112,6 +113,9 @@ class CCampo {
   std::int32_t MostrarCero = 0;  // 1: an amount of zero shows "0"; 0: shows empty
   void* Dato = nullptr;      // the bound value in the open declaration (not owned); none: unbound
   void* Enlace = nullptr;    // detail or selection link set by the page's binding (not owned)
+  // What the detail dialog reads beside its block when the link names more than the block (a row's kind and the
+  // amount it imputes); set by the page's binding with the link, none for most boxes (not owned).
+  std::array<const void*, 2> EnlacesLectura{};
   std::int32_t Grupo = 0;
   std::int32_t Longitud = 0;    // n
   std::int32_t Repeticion = 0;  // m

@@ -16,12 +16,14 @@
 // when the function answers kDialogoAceptado, so a dialog works on a copy and Cancel changes nothing.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class wxWindow;
 
@@ -44,6 +46,7 @@ struct SPeticionDetalle {
   std::int32_t conyugeOPrimerHijo = 0;   // 1 when the spouse or the first child is present
   std::span<unsigned char> bloque;       // the working copy of the detail block (empty for a tick box's dialog)
   double importeCasilla = 0.0;           // the amount the box itself shows (some dialogs only read it)
+  std::array<const void*, 2> lectura{};  // the box's places read beside the block (CCampo::EnlacesLectura)
 };
 
 // Runs the dialog modally: kDialogoAceptado or kDialogoCancelado. On kDialogoAceptado the working copy holds
@@ -60,6 +63,8 @@ void RegistrarDialogoDetalle(std::string_view nombre, std::size_t tamanoBloque, 
 void QuitarDialogoDetalle(std::string_view nombre);
 // The dialog of a window name (exact comparison); none when not registered.
 const SDialogoDetalle* BuscarDialogoDetalle(std::string_view nombre);
+// The names registered, in name order.
+std::vector<std::string> NombresDialogosDetalle();
 
 // What every detail dialog receives before the run: title, repetition count, person, spouse-or-first-child flag
 // (PrepararDialogo) and the first parameter (PonerParametro).

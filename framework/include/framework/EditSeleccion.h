@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <wx/weakref.h>
 #include <wx/button.h>
@@ -58,6 +59,8 @@ class CRegistroSelecciones {
   // The dialog of a name (matched exactly); none when not registered.
   const FDialogoSeleccion* Buscar(std::string_view nombre) const;
   bool EstaRegistrado(std::string_view nombre) const { return Buscar(nombre) != nullptr; }
+  // The names registered, in name order.
+  std::vector<std::string> Nombres() const;
 
  private:
   std::map<std::string, FDialogoSeleccion, std::less<>> m_dialogos;

@@ -99,6 +99,7 @@ bool EjecutarDialogo(const SDialogoDetalle& dialogo, CEditEx& edit, const SVenta
   peticion.sujeto = DameSujetoActual();
   peticion.conyugeOPrimerHijo = HayConyugeOHijo();
   peticion.bloque = copia;
+  if (const CCampo* campo = edit.DameCampo()) peticion.lectura = campo->EnlacesLectura;
   if (const CCampo* campo = edit.DameCampo(); campo != nullptr && campo->TamanoValor() == sizeof(double)) {
     if (const unsigned char* valor = campo->ValorSujeto(peticion.sujeto)) {
       std::memcpy(&peticion.importeCasilla, valor, sizeof(double));

@@ -35,6 +35,12 @@ const SDialogoDetalle* BuscarDialogoDetalle(std::string_view nombre) {
   return it != dialogos.end() ? &it->second : nullptr;
 }
 
+std::vector<std::string> NombresDialogosDetalle() {
+  std::vector<std::string> nombres;
+  for (const auto& [nombre, dialogo] : Dialogos()) nombres.push_back(nombre);
+  return nombres;
+}
+
 void PrepararDialogoDetalle(CTemplateDlg& dialogo, const SPeticionDetalle& peticion) {
   dialogo.PrepararDialogo(peticion.titulo, peticion.repeticion, peticion.sujeto, peticion.conyugeOPrimerHijo);
   dialogo.PonerParametro(peticion.primerParametro);

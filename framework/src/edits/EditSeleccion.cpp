@@ -48,6 +48,12 @@ const FDialogoSeleccion* CRegistroSelecciones::Buscar(std::string_view nombre) c
   return it != m_dialogos.end() ? &it->second : nullptr;
 }
 
+std::vector<std::string> CRegistroSelecciones::Nombres() const {
+  std::vector<std::string> nombres;
+  for (const auto& [nombre, dialogo] : m_dialogos) nombres.push_back(nombre);
+  return nombres;
+}
+
 CRegistroSelecciones& RegistroSelecciones() {
   static CRegistroSelecciones registro;
   return registro;

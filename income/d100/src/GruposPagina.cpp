@@ -185,7 +185,13 @@ void CControlesGrupos::EnlazarGrupo(int grupo) {
     const int fila = static_cast<int>(j);
     for (const SCasillaFila& c : gp.casillas) {
       void* enlace = c.enlace >= 0 && filas != nullptr ? filas->DireccionCampo(fila, c.enlace) : nullptr;
-      renta::EnlazarCasilla(CampoDeNumero(NumeroCasillaFila(gp, j, c)), LugarCasilla(grupo, fila, c), c.tamano, enlace);
+      marco::CCampo* campo = CampoDeNumero(NumeroCasillaFila(gp, j, c));
+      if (renta::EnlazarCasilla(campo, LugarCasilla(grupo, fila, c), c.tamano, enlace) == 0 || enlace == nullptr) {
+        continue;
+      }
+      for (std::size_t k = 0; k < c.lectura.size(); ++k) {
+        if (c.lectura[k] >= 0) campo->EnlacesLectura[k] = filas->DireccionCampo(fila, c.lectura[k]);
+      }
     }
   }
   SoloLecturaGrupo(grupo);

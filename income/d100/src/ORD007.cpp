@@ -1,5 +1,6 @@
 #include "d100/ORD007.h"
 
+#include <array>
 #include <cstring>
 #include <memory>
 
@@ -23,12 +24,18 @@ constexpr std::size_t kD = sizeof(double);
 
 // Box 11 of a row of group A shows the family unit's share (field 15) or another person's (field 16).
 constexpr int kCasillaParte = 11;
+// Boxes 9 and 10 of a row of group A (the payments and the corporate tax the entity imputes) open the other
+// concepts of the imputation (field 14, 40 bytes), which read the row's kind (field 1) and the base it imputes
+// (field 3).
+constexpr int kOtrosConceptos = 14;
+constexpr std::array<int, 2> kClaseEImporte = {1, 3};
 
 const SGrupoPagina kGruposORD007[] = {
     {kGrupoORD007A,
      {9, 21, 33},
      {{0, 0, 9}, {1, 1, 1}, {2, 2, 4}, {3, 3, kD}, {4, 6, kD}, {5, 7, kD, 8}, {6, 9, kD}, {7, 10, kD}, {8, 11, kD},
-      {9, 12, kD}, {10, 13, kD}, {kCasillaParte, 15, kD}},
+      {9, 12, kD, kOtrosConceptos, kClaseEImporte}, {10, 13, kD, kOtrosConceptos, kClaseEImporte},
+      {kCasillaParte, 15, kD}},
      2,
      false,
      3},

@@ -1,15 +1,14 @@
 // The D-100 pages of the taxable bases and the deductions: section K, L and M (ORD011), the fourth part of section
-// M (ORD012), section N (ORD013) and the totals of the taxable base (ORD014). Every box is bound to a fixed place of
+// M (ORD012) and the totals of the taxable base (ORD014); section N (ORD013) is the page of D-101's twin
+// (income/Liquidacion.h). Every box is bound to a fixed place of
 // DatosRenta (docs/PAGINAS_BASE.md gives them box by box), besides the page header (tax number and name of the
 // person shown), the declaration's reference and the copy label.
 #include <array>
 #include <cstddef>
-#include <cstring>
 #include <memory>
 
 #include "d100/ORD011.h"
 #include "d100/ORD012.h"
-#include "d100/ORD013.h"
 #include "d100/ORD014.h"
 #include "framework/Campo.h"
 #include "income/RentaDoc.h"
@@ -28,7 +27,6 @@ constexpr std::uint32_t kK = offsetof(DatosRenta, ApartadoK);
 constexpr std::uint32_t kL = offsetof(DatosRenta, ApartadoL);
 constexpr std::uint32_t kM = offsetof(DatosRenta, ApartadoM);
 constexpr std::uint32_t kM4 = offsetof(DatosRenta, ApartadoM4);
-constexpr std::uint32_t kN = offsetof(DatosRenta, ApartadoN);
 constexpr std::uint32_t kLQ = offsetof(DatosRenta, Liquidacion);
 constexpr std::uint32_t kRS = offsetof(DatosRenta, Resultados);
 constexpr std::uint32_t kId = offsetof(DatosRenta, Identificacion) + renta::kDespIdentificacion;
@@ -253,72 +251,6 @@ constexpr SCasillaDatos kCasillasORD012[] = {
     {135, kReferencia, {}},
 };
 
-// ---- page 13 ----
-constexpr SCasillaDatos kCasillasORD013[] = {
-    {3, Importe(kN, 0), {}},
-    {4, Importe(kN, 40), {}},
-    {5, Importe(kN, 80), {}},
-    {6, Importe(kN, 120), {kN + 160, 48}},
-    {7, Importe(kN, 208), {kN + 248, 24}},
-    {8, Importe(kN, 272), {kN + 312, 5 * 16}},
-    {9, Importe(kN, 392), {kN + 432, 2 * 32}},
-    {10, Importe(kN, 496), {}},
-    {11, Importe(kN, 576), {kN + 616, 16}},
-    {12, Importe(kN, 536), {}},
-    {13, Importe(kN, 672), {kN + 616, 16}},
-    {14, Importe(kN, 632), {}},
-    {15, Importe(kN, 712), {kN + 752, 3 * 40}},
-    {16, Importe(kN, 872), {}},
-    {17, Importe(kN, 912), {kN + 952, 3 * 16}},
-    {18, Importe(kN, 1000), {kN + 1040, 3 * 16}},
-    {19, Importe(kN, 1088), {}},
-    {20, Importe(kN, 1128), {}},
-    {21, Importe(kN, 1168), {kN + 1208, 24}},
-    {22, Importe(kN, 1232), {}},
-    {23, Importe(kN, 1272), {kN + 1312, 3 * 40}},
-    {24, Importe(kN, 1432), {}},
-    {25, Importe(kN, 1472), {kN + 1512, 24}},
-    {26, Importe(kN, 1536), {}},
-    {27, Importe(kN, 1576), {kN + 1616, 24}},
-    {28, Importe(kN, 1640), {}},
-    {29, Importe(kN, 1680), {kN + 1720, 3 * 16}},
-    {30, Importe(kN, 2072), {kN + 2112, 3 * 16}},
-    {31, Importe(kN, 2160), {kN + 2200, 3 * 16}},
-    {32, Importe(kN, 2248), {}},
-    {33, Importe(kN, 1768), {kN + 1808, 3 * 16}},
-    {34, Importe(kN, 1856), {kN + 1896, 3 * 16}},
-    {35, Importe(kN, 1944), {}},
-    {36, Importe(kN, 1984), {kN + 2024, 3 * 16}},
-    {37, Importe(kN, 2288), {}},
-    {38, Importe(kN, 2328), {kN + 2368, 24}},
-    {39, Importe(kN, 2392), {}},
-    {40, Importe(kN, 2432), {kN + 2472, 2}},
-    {41, Importe(kN, 2480), {kN + 2520, 3 * 16}},
-    {42, Importe(kN, 2568), {kN + 2608, 2}},
-    {43, Importe(kN, 2616), {kN + 2656, 3 * 16}},
-    {44, Importe(kN, 2704), {kN + 2744, 3 * 16}},
-    {45, Importe(kN, 2792), {kN + 2832, 3 * 16}},
-    {46, Importe(kN, 2880), {}},
-    {47, Importe(kN, 2920), {kN + 2960, 3 * 16}},
-    {48, kReferencia, {}},
-};
-
-// The groups of page 13 by code.
-struct SGrupoCodigo {
-  std::string_view codigo;
-  int casillas[8];
-};
-constexpr SGrupoCodigo kGruposN[] = {
-    {"04", {6, 7, 8, 9}},
-    {"08", {11, 13, 15, 17, 18}},
-    {"09", {21}},
-    {"11", {23}},
-    {"12", {25, 27, 29}},
-    {"16", {30, 31}},
-    {"13", {33, 34, 36}},
-    {"17", {38, 40, 41, 42, 43, 44, 45, 47}},
-};
-
 // ---- page 14 ----
 constexpr auto kCasillasORD014 = [] {
   std::array<SCasillaDatos, 43> t{};
@@ -464,81 +396,6 @@ void ORD012::RefrescarControles() {
 }
 
 wxClassInfo* ClasePaginaORD012() { return wxCLASSINFO(ORD012); }
-
-// ---- page 13 ----
-
-CControlesORD013::CControlesORD013() : renta::CControlesFijos({kCasillasORD013, 1, 2, kCasillas}) {}
-
-bool CControlesORD013::HayCodigo(std::string_view codigo) const {
-  if (Datos() == nullptr || codigo.size() != 2) return false;
-  const unsigned char* familia = Datos()->DatosFamilia.octetos;
-  for (const std::size_t desp : kDespCodigosComunidad) {
-    if (std::memcmp(familia + desp, codigo.data(), 2) == 0) return true;
-  }
-  return false;
-}
-
-std::string_view CControlesORD013::CodigoDeCasilla(int numero) {
-  for (const SGrupoCodigo& g : kGruposN) {
-    for (const int n : g.casillas) {
-      if (n != 0 && n == numero) return g.codigo;
-    }
-  }
-  return {};
-}
-
-void CControlesORD013::Enlazar(int liberarAntes) {
-  renta::CControlesFijos::Enlazar(liberarAntes);
-  for (const SGrupoCodigo& g : kGruposN) {
-    const bool abierto = HayCodigo(g.codigo);
-    for (const int n : g.casillas) {
-      if (n != 0) renta::PonerSoloLectura(CampoDeNumero(n), !abierto);
-    }
-  }
-}
-
-int CControlesORD013::CalcularCasilla(int numero) {
-  if (Datos() == nullptr || (numero != 4 && CodigoDeCasilla(numero).empty())) return 0;
-  DatosRenta& d = *Datos();
-  m_pFunciones->N(&d.ApartadoN, &d.DatosFamilia, &d.BaseImponible, &d.Liquidacion, &d.ApartadoG, &d.ApartadoM,
-                  &d.ApartadoD1, &d.ApartadoD2, &d.ApartadoD4, &d.ApartadoD5, &d.ApartadoK, &d.ApartadoI,
-                  &d.ApartadoH, &d.Resultados, 0);
-  return 1;
-}
-
-wxIMPLEMENT_DYNAMIC_CLASS(ORD013, renta::CRentaVista);
-
-ORD013::ORD013() { PonerControles(std::make_unique<CControlesORD013>()); }
-
-CControlesORD013* ORD013::Controles() const { return static_cast<CControlesORD013*>(DameControles()); }
-
-int ORD013::Recalcular(int numero) {
-  // Box 4 runs the section only when its value is checked.
-  const int calculado = numero != 4 ? Controles()->CalcularCasilla(numero) : 0;
-  if (calculado != 0) RecalcularDeclaracion(*this);
-  RefrescarControles();
-  MarcarDocumentoModificado();
-  return calculado;
-}
-
-int ORD013::ComprobarCampo(int numero) {
-  if (numero == 4 && Controles()->CalcularCasilla(numero) != 0) RecalcularDeclaracion(*this);
-  RefrescarControles();
-  MarcarDocumentoModificado();
-  return 1;
-}
-
-void ORD013::ConfirmarCampoActivo() {
-  renta::CRentaVista::ConfirmarCampoActivo();
-  RefrescarControles();
-}
-
-void ORD013::RefrescarControles() {
-  Controles()->Refrescar();
-  renta::CRentaVista::RefrescarControles();
-}
-
-wxClassInfo* ClasePaginaORD013() { return wxCLASSINFO(ORD013); }
 
 // ---- page 14 ----
 

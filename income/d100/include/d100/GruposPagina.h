@@ -29,12 +29,14 @@ class wxCommandEvent;
 namespace ordinaria {
 
 // A box of a group's row: the box at `desp` from the row's first box shows field `campo` of the table (`tamano`
-// bytes); `enlace` is the field of its detail link (-1 none).
+// bytes); `enlace` is the field of its detail link (-1 none), and `lectura` the fields its detail dialog reads
+// beside that block (-1 none).
 struct SCasillaFila {
   int desp;
   int campo;
   std::size_t tamano;
   int enlace = -1;
+  std::array<int, 2> lectura = {-1, -1};
 };
 
 // A group of a page: its id (NavegarGrupo's first argument), the first box of each shown row and the boxes of a row.
