@@ -189,7 +189,7 @@ void TeclearYAceptar(const SFila& f, bool& visto) {
   });
 }
 
-TEST_F(DetallesCasillas, LoTecleadoEnElDialogoLlegaALaCalculacionYCambiaElResultado) {
+TEST_F(DetallesCasillas, LoTecleadoEnElDialogoLlegaAlCalculoYCambiaElResultado) {
   REQUIERE_PANTALLA();
   // Every question is answered "Continuar": the entries are kept as typed.
   marco::CGuionMensajes guion({}, marco::kBotonContinuar);
