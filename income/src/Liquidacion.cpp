@@ -197,7 +197,6 @@ constexpr SGrupoCodigo kGruposN[] = {
     {"17", {38, 40, 41, 42, 43, 44, 45, 47}},
 };
 
-
 constexpr int kCasillaResta = 44;
 constexpr int kCasillaSuma = 45;
 
