@@ -40,6 +40,21 @@ void EnlazarImporte714(marco::CDialogoBase& dlg, int id, double* valor, bool neg
   dlg.Enlazar(id, std::move(enlace));
 }
 
+// The field's whole text, not empty, is selected.
+bool TodoSeleccionado(const wxTextCtrl& campo) {
+  long desde = 0;
+  long hasta = 0;
+  campo.GetSelection(&desde, &hasta);
+  return desde == 0 && hasta > 0 && hasta == campo.GetLastPosition();
+}
+
+// The caret after the field's last character, nothing selected.
+void AlFinalSinSeleccion(wxTextCtrl& campo) {
+  const long fin = campo.GetLastPosition();
+  campo.SetSelection(fin, fin);
+  campo.SetInsertionPoint(fin);
+}
+
 void Error(std::string_view codigo, std::string_view extra = {}) {
   marco::CDlgMensaje().MostrarMensaje(codigo, marco::IconoMano, extra);
 }
@@ -231,25 +246,48 @@ int CDlgNombreApellidos::OnInitDialog() {
   EnlazarTexto(kIdApellidos, m_copia.apellidos, sizeof(m_copia.apellidos) - 1);
   marco::ActualizarDatosHijos(*this, 0);
   if (m_nPrimerCaracter != 0) {
-    // Typed over the surnames, the first field, as typing into a field whose text is selected does.
+    // Typed over the surnames, the first field, as typing into a field whose text is selected does; the typing
+    // goes on after it.
     PonerTextoControl(kIdApellidos, std::string(1, static_cast<char>(m_nPrimerCaracter)));
-    m_bCaretAlFinal = true;
+    SeguirTrasPrimerCaracter();
   }
   return 1;
+}
+
+void CDlgNombreApellidos::SeguirTrasPrimerCaracter() {
+  auto* ventana = dynamic_cast<wxWindow*>(Ventana());
+  wxWeakRef<wxTextCtrl> campo(ventana != nullptr ? dynamic_cast<wxTextCtrl*>(ventana->FindWindow(kIdApellidos))
+                                                 : nullptr);
+  if (!campo) return;
+  m_bCaretAlFinal = true;
+  AlFinalSinSeleccion(*campo);
+  // The toolkit selects a field's whole text when it gives it the focus, which may come after the keys typed on
+  // are already waiting: until the first key, a key that finds the whole text selected first puts the caret at the
+  // end, so that it goes after the first character instead of replacing it.
+  m_pPendiente = std::make_shared<bool>(true);
+  campo->Bind(wxEVT_KEY_DOWN, [pendiente = m_pPendiente, campo](wxKeyEvent& evento) {
+    evento.Skip();
+    if (!*pendiente || !campo) return;
+    *pendiente = false;
+    if (TodoSeleccionado(*campo)) AlFinalSinSeleccion(*campo);
+  });
 }
 
 int CDlgNombreApellidos::AlEntrarEnCampo(int id) {
   if (id != kIdApellidos || !m_bCaretAlFinal) return CTemplateDlg::AlEntrarEnCampo(id);
   m_bCaretAlFinal = false;
-  // The typing goes on after the character already there: once the field has taken the focus (the toolkit
-  // selects a field's whole text as it enters it), the caret goes to its end.
+  // The field has the focus: the caret goes to its end now, and again once the toolkit is done giving it the
+  // focus, unless a key came first.
   auto* ventana = dynamic_cast<wxWindow*>(Ventana());
-  if (ventana == nullptr || wxTheApp == nullptr) return 0;
+  if (ventana == nullptr) return 0;
+  wxWeakRef<wxTextCtrl> campo(dynamic_cast<wxTextCtrl*>(ventana->FindWindow(kIdApellidos)));
+  if (!campo) return 0;
+  if (TodoSeleccionado(*campo)) AlFinalSinSeleccion(*campo);
+  if (wxTheApp == nullptr) return 0;
   const std::weak_ptr<bool> vivo = m_pVivo;
-  wxWeakRef<wxWindow> campo(ventana->FindWindow(kIdApellidos));
-  wxTheApp->CallAfter([vivo, campo] {
-    if (vivo.expired() || !*vivo.lock() || !campo) return;
-    if (auto* texto = dynamic_cast<wxTextCtrl*>(campo.get())) texto->SetInsertionPointEnd();
+  wxTheApp->CallAfter([vivo, campo, pendiente = m_pPendiente] {
+    if (vivo.expired() || !*vivo.lock() || !campo || (pendiente && !*pendiente)) return;
+    if (TodoSeleccionado(*campo)) AlFinalSinSeleccion(*campo);
   });
   return 0;
 }

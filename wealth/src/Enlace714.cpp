@@ -341,7 +341,7 @@ void CControlesPAT::LiberarEnlaces() {
 }
 
 void CControlesPAT::EnlaceTabla(int indice, char* destino, std::size_t anchoDestino, const char* filtro,
-                                std::size_t anchoFiltro) {
+                                std::size_t anchoFiltro, bool guardaClave) {
   marco::CCampo* campo = Campo(indice);
   if (campo == nullptr || destino == nullptr) return;
   auto enlace = std::make_unique<marco::SEnlaceTabla>();
@@ -349,6 +349,7 @@ void CControlesPAT::EnlaceTabla(int indice, char* destino, std::size_t anchoDest
   enlace->anchoDestino = anchoDestino;
   enlace->filtro = filtro;
   enlace->anchoFiltro = filtro != nullptr ? anchoFiltro : 0;
+  enlace->guardaClave = guardaClave;
   campo->Enlace = enlace.get();
   m_enlaces.push_back(std::move(enlace));
 }
@@ -375,6 +376,8 @@ void CControlesPAT001::EnlazarPagina(const SAreaPatrimonio& area) {
   EnlaceTabla(1, p + 103, 4, p + 81, 3);
   EnlaceTabla(2, p + 84, 18, nullptr, 0);
   EnlaceTabla(3, p + 107, 18, p + 81, 3);
+  // The region list hands its key to the code box itself: the box keeps the region's code, typed or chosen.
+  EnlaceTabla(32, p + personales::CodigoPagina1.desplazamiento, personales::CodigoPagina1.ancho, nullptr, 0, true);
   // The name box edits the surnames and the first name (47 bytes from the surnames) through the name dialog; it is a
   // text-selection box.
   EnlaceDirecto(6, p + personales::Apellidos.desplazamiento);

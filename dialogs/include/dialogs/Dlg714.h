@@ -141,9 +141,14 @@ class CDlgNombreApellidos : public marco::CTemplateDlg {
   int AlEntrarEnCampo(int id) override;
 
  private:
+  // The caret stays after the first character while the keys typed on arrive.
+  void SeguirTrasPrimerCaracter();
+
   SNombreApellidos m_copia{};
   unsigned m_nPrimerCaracter = 0;
   bool m_bCaretAlFinal = false;
+  // True until the first key reaches the surnames field after the first character.
+  std::shared_ptr<bool> m_pPendiente;
   // False once the dialog is gone, for the call that waits for the field to take the focus.
   std::shared_ptr<bool> m_pVivo = std::make_shared<bool>(true);
 };

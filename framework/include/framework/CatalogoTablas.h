@@ -39,6 +39,9 @@ struct SEnlaceTabla {
   std::size_t anchoDestino = 0;
   const char* filtro = nullptr;  // the text whose first characters filter the list or prefix the code
   std::size_t anchoFiltro = 0;
+  // The destination is the list box's own value and the value is the key (a region code chosen from the list of
+  // regions): the box shows and keeps the key, not the description (CListaEdit).
+  bool guardaClave = false;
 
   bool TieneDestino() const { return destino != nullptr && anchoDestino > 0; }
   bool TieneFiltro() const { return filtro != nullptr; }

@@ -3,6 +3,10 @@
 // catalogue "Tablas" says which columns give the entry text, the key, the value handed back and the filter
 // (CatalogoTablas.h). It is also a plain member of dialogs, and the base of the holder selector.
 //
+// A box whose link says that the box's own value is the key chosen (SEnlaceTabla::guardaClave: a region code chosen
+// from the list of regions) keeps the key: it shows the key, takes the digits typed into it as the code, and on
+// leaving refuses a code its table does not have (100R127), the earlier value coming back.
+//
 // The drop-down is kept here as entries and a selection; when the edit has a window the drop-down is also shown
 // in a popup list (EditListaVentana.h), which forwards the user's choice back here. Tests drive the same rules
 // without any window.
@@ -109,13 +113,18 @@ class CListaEdit : public CEditEx {
   void AlCrearVentana() override;
   int ValidarCaracter(unsigned caracter, int repeticiones, unsigned banderas, int llamada) override;
   int ProcesarTecla(int tecla, int repeticiones, unsigned banderas) override;
-  int ValidarAlSalir(const std::string*) override { return 0; }
+  // A code typed into a box that keeps the key is looked up; an unknown one is refused and the earlier value shown
+  // again. Always 0: the input moves on.
+  int ValidarAlSalir(const std::string* texto) override;
   // The list box never pastes, cuts or undoes: Ctrl+V, X, Z and Shift+Delete, Insert beep; Ctrl+C and Ctrl+Insert
   // copy.
   int FiltrarTeclaControl(int tecla) override;
   void Pegar() override;
   // No text from outside (a cut, a drop) is kept.
   int TextoAdmisible(std::string_view) override { return 0; }
+
+  // The box's link makes the key chosen the box's own value: the box keeps the key.
+  bool GuardaClave() const;
 
   // ---- own operations ----
   // Looks `clave` up in the lookup table (exact): its description and filter value, each of 255 characters;

@@ -200,6 +200,7 @@ int CListaEdit::LlenarDesplegable() {
 
   const std::string clave = def.ColumnaClave();
   const bool conDestino = enlace != nullptr && enlace->TieneDestino();
+  const bool guardaClave = GuardaClave();
   const std::string actual = SinBlancosFinales(campo->Texto);
   int elegida = -1;
   for (filas->Primero(); !filas->FinDeFichero(); filas->Saltar(1)) {
@@ -221,7 +222,7 @@ int CListaEdit::LlenarDesplegable() {
     } else {
       dato = k;
     }
-    const std::string& comparada = def.ConDescripcion2() || def.Cortar == 1 ? kRecortada : dRecortada;
+    const std::string& comparada = def.ConDescripcion2() || def.Cortar == 1 || guardaClave ? kRecortada : dRecortada;
     if (elegida < 0 && comparada == actual) elegida = static_cast<int>(m_entradas.size());
     AnadirEntrada(std::move(texto), std::move(dato));
   }
@@ -231,11 +232,20 @@ int CListaEdit::LlenarDesplegable() {
   return 1;
 }
 
+bool CListaEdit::GuardaClave() const {
+  const CCampo* campo = DameCampo();
+  const SEnlaceTabla* enlace = EnlaceTabla();
+  return campo != nullptr && campo->Dato != nullptr && enlace != nullptr && enlace->guardaClave &&
+         enlace->TieneDestino() && static_cast<const void*>(enlace->destino) == campo->Dato;
+}
+
 int CListaEdit::AceptarSeleccion() {
   if (m_nSeleccion < 0 || m_nSeleccion >= static_cast<int>(m_entradas.size())) return 1;
   const SEntradaLista& entrada = m_entradas[static_cast<std::size_t>(m_nSeleccion)];
   const std::size_t n = static_cast<std::size_t>(std::max(LongitudMaxima(), 0));
-  std::string t = entrada.texto.substr(0, std::min(n, entrada.texto.size()));
+  // The text shown is what the box keeps: the description, or the key where the key is the box's value.
+  const std::string& mostrada = GuardaClave() ? entrada.dato : entrada.texto;
+  std::string t = SinBlancosFinales(mostrada.substr(0, std::min(n, mostrada.size())));
   if (entrada.texto.find(kEntradaBorrar) != std::string::npos) t.clear();
   MostrarTexto(t);
   if (const SEnlaceTabla* enlace = EnlaceTabla(); enlace != nullptr && enlace->TieneDestino()) {
@@ -275,9 +285,10 @@ int CListaEdit::BuscarPorInicial(unsigned char caracter) {
       condicion = condicion.Y(plataforma::CCondicion::Campo(def.CamFiltro, plataforma::EComparacion::Igual,
                                                             enlace->PrimerosFiltro(m)));
     }
-    const std::string columnaValor = def.Cortar == 1 ? def.CamDevol : def.CamDescr;
+    const bool clave = GuardaClave();
+    const std::string columnaValor = def.Cortar == 1 || clave ? def.CamDevol : def.CamDescr;
     bool hallado = filas->Localizar(condicion, false);
-    if (hallado && !actual.empty() && actual.front() == inicial.front()) {
+    if (hallado && !actual.empty() && (clave || actual.front() == inicial.front())) {
       // Repeated presses of one letter step through the entries that begin with it: the one after the current
       // value; after the last one nothing changes. A current value that is none of them starts at the first.
       const long primera = filas->NumeroRegistro();
@@ -301,7 +312,8 @@ int CListaEdit::BuscarPorInicial(unsigned char caracter) {
       bool guardar = true;
       if (enlace != nullptr) {
         if (enlace->TieneDestino()) {
-          MostrarTexto(a.substr(0, std::min(n, a.size())));
+          const std::string& mostrado = clave ? b : a;
+          MostrarTexto(SinBlancosFinales(mostrado.substr(0, std::min(n, mostrado.size()))));
           enlace->EscribirDestino(SinBlancosFinales(b));
         } else {
           guardar = false;
@@ -362,10 +374,26 @@ int CListaEdit::ValidarCaracter(unsigned caracter, int, unsigned, int) {
       AbrirDesplegable();
       return 2;
     default:
+      // A box that keeps the key takes digits and Backspace as the code typed.
+      if (GuardaClave() && (EsDigito(static_cast<char>(caracter)) || caracter == kTeclaRetroceso)) return 0;
       // Control characters search nothing; every other character is a type-ahead and is never typed.
       if (caracter < 0x20) return 1;
       return BuscarPorInicial(static_cast<unsigned char>(Mayuscula(static_cast<unsigned char>(caracter))));
   }
+}
+
+int CListaEdit::ValidarAlSalir(const std::string* texto) {
+  if (!GuardaClave()) return 0;
+  const std::string codigo = SinBlancosFinales(texto != nullptr ? *texto : Texto());
+  if (codigo.empty() || codigo == ValorActual()) return 0;
+  std::string descripcion;
+  std::string filtro;
+  BuscarClave(codigo, descripcion, filtro);
+  if (plataforma::RecortaDerecha(descripcion).empty()) {
+    Mensaje(kMensajeCodigoNoExiste);
+    MostrarValor(0);
+  }
+  return 0;
 }
 
 int CListaEdit::ProcesarTecla(int tecla, int repeticiones, unsigned banderas) {

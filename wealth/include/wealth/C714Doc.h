@@ -75,6 +75,8 @@ class C714Doc : public marco::CProg32Doc {
   // The Internet filing file of the declaration (C714Internet.cpp).
   bool AdmitePresentacionInternet() const override;
   void PresentarPorInternet() override;
+  // The draft shows the declaration's values: its pages bound as printing binds them (C714Borrador.cpp).
+  void PrepararBorrador(wxView& vista) override;
   // While the print view comes and goes the declaration does not close with its view list.
   void OnChangedViewList() override;
 

@@ -104,7 +104,9 @@ class CControlesPAT : public marco::CControlesPagina {
  protected:
   virtual void EnlazarPagina(const SAreaPatrimonio&) {}
   // A lookup link of a box (the array owns it until LiberarEnlaces).
-  void EnlaceTabla(int indice, char* destino, std::size_t anchoDestino, const char* filtro, std::size_t anchoFiltro);
+  // With `guardaClave` the destination is the box's own value and it keeps the key chosen.
+  void EnlaceTabla(int indice, char* destino, std::size_t anchoDestino, const char* filtro, std::size_t anchoFiltro,
+                   bool guardaClave = false);
   // A box whose link is a place of the data area (a detail block, the name's two fields).
   void EnlaceDirecto(int indice, void* lugar);
   unsigned char* Lugar(std::size_t desplazamiento) const;
