@@ -413,5 +413,44 @@ TEST(Dialogos714Ventana, ImpuestosExtranjeroYNombreEnVentanas) {
   doc.reset();
 }
 
+TEST(Dialogos714Ventana, ElNombreConservaLaPrimeraLetraAunqueLlegueSeleccionada) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  RegistrarDialogosDetalle();
+  // "G" typed into the name box opens the dialog with it; the keys typed on may reach the surnames while the toolkit
+  // has selected the whole field (it does so as it gives a field the focus): the first of them goes after the "G".
+  SNombreApellidos nombre{};
+  marco::SContextoSeleccion c;
+  c.enlace = &nombre;
+  c.caracter = 'G';
+  bool visto = false;
+  wxTheApp->CallAfter([&] {
+    wxTextCtrl* apellidos = nullptr;
+    for (wxWindow* w : wxTopLevelWindows) {
+      if (auto* t = dynamic_cast<wxTextCtrl*>(wxWindow::FindWindowById(kIdApellidos, w))) apellidos = t;
+    }
+    ASSERT_NE(apellidos, nullptr);
+    EXPECT_EQ(apellidos->GetValue(), "G");
+    apellidos->SetSelection(-1, -1);
+    wxKeyEvent tecla(wxEVT_KEY_DOWN);
+    tecla.m_keyCode = 'A';
+    tecla.SetEventObject(apellidos);
+    apellidos->GetEventHandler()->ProcessEvent(tecla);
+    long desde = 0;
+    long hasta = 0;
+    apellidos->GetSelection(&desde, &hasta);
+    EXPECT_EQ(desde, hasta) << "the first character is still selected";
+    EXPECT_EQ(apellidos->GetInsertionPoint(), 1);
+    // What the key types goes in at the caret.
+    apellidos->WriteText("ARCIA LOPEZ");
+    visto = true;
+    PulsarAceptar("Nombre y apellidos");
+  });
+  EXPECT_EQ((*marco::RegistroSelecciones().Buscar(kVentanaNombreApellidos))(c), marco::kDialogoAceptado);
+  EXPECT_TRUE(visto);
+  EXPECT_EQ(std::string(nombre.apellidos), "GARCIA LOPEZ" + std::string(18, ' '));
+  EXPECT_TRUE(guion.Codigos().empty());
+}
+
 }  // namespace
 }  // namespace dialogos

@@ -131,9 +131,11 @@ void CPrintoutBorrador::GetPageInfo(int* minimo, int* maximo, int* desde, int* h
 bool CPrintoutBorrador::OnPrintPage(int pagina) {
   wxDC* dc = GetDC();
   if (dc == nullptr || !HasPage(pagina)) return false;
-  int ancho = 0;
-  int alto = 0;
-  GetPageSizePixels(&ancho, &alto);
+  // The page covers the whole surface it is given, in the surface's own units: the printer's page, or the preview's
+  // picture of it, which is far smaller than the printer's page in pixels.
+  const wxSize dispositivo = dc->GetSize();
+  wxSize destino(dc->DeviceToLogicalXRel(dispositivo.x), dc->DeviceToLogicalYRel(dispositivo.y));
+  if (destino.x <= 0 || destino.y <= 0) GetPageSizePixels(&destino.x, &destino.y);
   // The page is drawn once as vector drawing, then laid on whatever surface the preview or the printer gives.
   CDestinoGrabado grabado({}, TamanoA4(kResolucionBorrador), kResolucionBorrador, {}, {});
   if (!grabado.IniciarDocumento({})) return false;
@@ -141,7 +143,7 @@ bool CPrintoutBorrador::OnPrintPage(int pagina) {
   if (lienzo == nullptr) return false;
   m_vista.DibujarPagina(*lienzo, pagina);
   if (grabado.TerminarHoja() != kHojaImpresa || grabado.Hojas().empty()) return false;
-  return DibujarHojaEnDC(*dc, grabado.Hojas().front(), wxSize(ancho, alto));
+  return DibujarHojaEnDC(*dc, grabado.Hojas().front(), destino);
 }
 
 // ---- preview window ----

@@ -172,6 +172,36 @@ TEST(VentanasImpresion, BorradorDibujaSusPaginasDesdeLaFuente) {
   delete vista;
 }
 
+TEST(VentanasImpresion, LaPaginaDelBorradorCabeEnteraEnLaVistaPrevia) {
+  REQUIERE_PANTALLA();
+  marco::CGuionMensajes mensajes;
+  auto vista = std::make_unique<CPrevista>();
+  vista->PonerFuente(std::make_unique<CFuentePrueba>());
+  vista->CalcularPaginas();
+  // The preview gives the printout a picture of the page far smaller than the printer's page in pixels: the whole
+  // page is laid on it, so the copy-label box near the top right corner shows there.
+  wxBitmap dibujo(210, 297, 24);
+  {
+    wxMemoryDC dc(dibujo);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    CPrintoutBorrador printout(*vista);
+    printout.SetDC(&dc);
+    printout.SetPageSizePixels(2480, 3508);
+    printout.SetPPIPrinter(300, 300);
+    ASSERT_TRUE(printout.OnPrintPage(1));
+    printout.SetDC(nullptr);
+  }
+  const wxImage imagen = dibujo.ConvertToImage();
+  int oscurosEtiqueta = 0;
+  for (int x = 115; x < 200; ++x) {
+    for (int y = 6; y < 16; ++y) {
+      if (imagen.GetRed(x, y) < 128) ++oscurosEtiqueta;
+    }
+  }
+  EXPECT_GT(oscurosEtiqueta, 0) << "the copy label of the top right corner is not on the preview's page";
+}
+
 TEST(VentanasImpresion, BorradorAbreLaVistaPreviaYSeVaConElla) {
   REQUIERE_PANTALLA();
   marco::CGuionMensajes mensajes;

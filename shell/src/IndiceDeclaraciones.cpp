@@ -252,6 +252,9 @@ void CIndiceDeclaraciones::OnOK() {
     return;
   }
   NombreDeclaracion = NombreAlmacen(nombre);
+  // A stored declaration opens as the tax of its row, however the row came to be chosen (the first row is chosen
+  // without the grid telling it): a wealth-tax row opened as an income-tax declaration would refuse its data.
+  if (EsNueva == 0) TipoDeclaracion = m_filas[static_cast<std::size_t>(m_nFila - 1)].modelo == "714" ? 1 : 0;
   m_nResultado = kIdSeleccionar;
   ++m_nVersion;
 }

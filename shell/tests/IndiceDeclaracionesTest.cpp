@@ -129,6 +129,27 @@ TEST_F(IndiceTest, UnaPatrimonioNuevaSeGuardaYListaComoPatrimonio) {
   EXPECT_EQ(otro->TipoDeclaracion, 1);
 }
 
+TEST_F(IndiceTest, SeleccionarAbreCadaFilaComoElImpuestoQueGuarda) {
+  // The first row comes selected without the grid telling it; whatever the radio pair says, "Seleccionar" opens a
+  // row as the tax of its form.
+  Guardar({Declaracion("CASA", 3), Declaracion("ZOE", 1)});
+  struct SCaso {
+    int fila;
+    int tipoAntes;
+    std::string nombre;
+    int esperado;
+  };
+  for (const SCaso& c : {SCaso{1, 0, "CASA", 1}, SCaso{2, 1, "ZOE", 0}}) {
+    auto indice = Abrir();
+    if (c.fila != 1) indice->SeleccionarFila(c.fila);
+    indice->PonerTipo(c.tipoAntes);
+    indice->OnOK();
+    EXPECT_EQ(indice->Resultado(), shell::kIdSeleccionar) << c.nombre;
+    EXPECT_EQ(indice->NombreDeclaracion, NombreAlmacen(c.nombre));
+    EXPECT_EQ(indice->TipoDeclaracion, c.esperado) << c.nombre;
+  }
+}
+
 TEST_F(IndiceTest, UnNombreBorradoSeReviveVacioSinSegundaFila) {
   Guardar({Declaracion("VIEJA", 3, 'v')});
   {

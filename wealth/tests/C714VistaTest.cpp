@@ -1,6 +1,6 @@
 // The D-714 page views under Xvfb: the first page opened through the document from the built tables, its picture
-// and boxes drawn, a value typed into a box and stored at its place in the data area; the rows page drawn too. The
-// screenshots are left in the test folder for a look.
+// and boxes drawn, a value typed into a box and stored at its place in the data area; the rows page drawn too; the
+// draft presentation of a filled declaration. The screenshots are left in the test folder for a look.
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <wx/app.h>
@@ -16,6 +16,7 @@
 #include "PruebasWx.h"
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
+#include "framework/ComandosDocumento.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/EditDetalle.h"
 #include "framework/EditEx.h"
@@ -23,6 +24,8 @@
 #include "framework/FabricaEdit.h"
 #include "framework/MensajeGuion.h"
 #include "framework/ServiciosAplicacion.h"
+#include "output/Prevista.h"
+#include "platform/Lienzo.h"
 #include "wealth/C714Doc.h"
 #include "wealth/CamposPatrimonio.h"
 #include "wealth/PAT0Paginas.h"
@@ -152,6 +155,81 @@ TEST_F(VistaPatrimonio, PaginaDeFilasDibujadaConSuTotal) {
   EXPECT_EQ(vista->DameCampo(142)->Texto, "12.500.000");
   EXPECT_TRUE(guion.Codigos().empty());
   delete vista;
+  Esperar(5);
+}
+
+TEST_F(VistaPatrimonio, ElBorradorMuestraLosValoresDeLaDeclaracion) {
+  REQUIERE_PANTALLA();
+  marco::CGuionMensajes guion;
+  C714Doc doc;
+  doc.InicializarDatos();
+  doc.PonerTipoDec(marco::kTipoDecPatrimonio);
+  EscribeTexto(doc.Datos().PatDatosPersonales, personales::Nif, "12345678Z");
+  EscribeTexto(doc.Datos().PatDatosPersonales, personales::Apellidos, "GARCIA LOPEZ");
+  EscribeTexto(doc.Datos().PatDatosPersonales, personales::Nombre, "ANA");
+  EscribeDouble(doc.Datos().PatA, 64, 20000000.0);
+  doc.Calcular(1);
+  ASSERT_EQ(doc.MostrarPagina(PAT001::ClaseInfo(), 0, 0), 1);
+
+  // "Presentación borrador": the draft view and its preview window.
+  wxCommandEvent orden(wxEVT_MENU, marco::ComandoAWx(marco::kComandoBorrador));
+  ASSERT_TRUE(doc.ProcessEvent(orden));
+  salida::CPrevista* borrador = nullptr;
+  int borradores = 0;
+  for (wxList::compatibility_iterator n = doc.GetViews().GetFirst(); n != nullptr; n = n->GetNext()) {
+    if (auto* v = dynamic_cast<salida::CPrevista*>(static_cast<wxView*>(n->GetData()))) {
+      borrador = v;
+      ++borradores;
+    }
+  }
+  ASSERT_EQ(borradores, 1);
+  wxWindow* ventana = borrador->GetFrame();
+  ASSERT_NE(ventana, nullptr);
+  EXPECT_TRUE(ventana->IsShown());
+  Esperar();
+  // The eleven screen pages, each drawn.
+  EXPECT_EQ(borrador->Paginas().Total(), 11);
+  const auto pagina1 = borrador->Paginas().Pagina(1);
+  ASSERT_TRUE(pagina1);
+  EXPECT_EQ(pagina1->idPagina, 301);
+
+  // Its pages are bound to the declaration: page 301 shows the NIF and the name, page 302 the home's value and the
+  // section's total.
+  salida::IFuenteBorrador* fuente = borrador->Fuente();
+  ASSERT_NE(fuente, nullptr);
+  const auto personal = fuente->CrearCampos(301);
+  ASSERT_NE(personal, nullptr);
+  marco::CCampo* nif = personal->CampoDeNumero(6);
+  ASSERT_NE(nif, nullptr);
+  nif->ActualizarTexto();
+  EXPECT_EQ(nif->Texto, "12345678Z");
+  marco::CCampo* nombre = personal->CampoDeNumero(7);
+  nombre->ActualizarTexto();
+  EXPECT_EQ(nombre->Texto, "GARCIA LOPEZ, ANA");
+  const auto inmuebles = fuente->CrearCampos(302);
+  ASSERT_NE(inmuebles, nullptr);
+  for (const int numero : {7, 143}) {
+    marco::CCampo* valor = inmuebles->CampoDeNumero(numero);
+    ASSERT_NE(valor, nullptr) << numero;
+    valor->ActualizarTexto();
+    EXPECT_EQ(valor->Texto, "20.000.000") << numero;
+  }
+  // Drawn as the preview draws them: the values show in their boxes.
+  const plataforma::CTamano a4{827, 1169};
+  plataforma::CLienzo lienzo = plataforma::CLienzo::Imagen(a4.cx, a4.cy, 100);
+  EXPECT_EQ(borrador->DibujarPagina(lienzo, 2), 1);
+  EXPECT_TRUE(guion.Codigos().empty()) << guion.Codigos().front();
+
+  // Closing the preview takes the draft view with it; the page stays.
+  ventana->Close(true);
+  Esperar();
+  wxTheApp->ProcessIdle();
+  for (wxList::compatibility_iterator n = doc.GetViews().GetFirst(); n != nullptr; n = n->GetNext()) {
+    EXPECT_EQ(dynamic_cast<salida::CPrevista*>(static_cast<wxView*>(n->GetData())), nullptr);
+  }
+  wxView* pagina = doc.BuscarVista(PAT001::ClaseInfo());
+  ASSERT_NE(pagina, nullptr);
+  delete pagina;
   Esperar(5);
 }
 
