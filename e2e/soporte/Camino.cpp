@@ -250,6 +250,13 @@ std::optional<int> PaginasPdf(const std::filesystem::path& pdf) {
   return std::nullopt;
 }
 
+std::optional<std::string> TextoPaginaPdf(const std::filesystem::path& pdf, int pagina) {
+  const std::string n = std::to_string(pagina);
+  const SResultado r = Ejecutar({"pdftotext", "-layout", "-f", n, "-l", n, pdf.string(), "-"});
+  if (!r.Bien()) return std::nullopt;
+  return r.salida;
+}
+
 bool PaginaPdfComoPng(const std::filesystem::path& pdf, int pagina, int ppp, const std::filesystem::path& png) {
   std::filesystem::path base = png;
   base.replace_extension();

@@ -150,6 +150,8 @@ std::filesystem::path CarpetaSalida();
 
 // Pages of a PDF file (pdfinfo); none when it cannot be read.
 std::optional<int> PaginasPdf(const std::filesystem::path& pdf);
+// The text of one page of a PDF file as its reader lays it out (pdftotext -layout); none when it cannot be read.
+std::optional<std::string> TextoPaginaPdf(const std::filesystem::path& pdf, int pagina);
 // Renders one page of a PDF file as a PNG (pdftoppm) at `ppp` dots per inch.
 bool PaginaPdfComoPng(const std::filesystem::path& pdf, int pagina, int ppp, const std::filesystem::path& png);
 

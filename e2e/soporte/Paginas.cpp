@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace e2e {
 
@@ -38,6 +39,7 @@ SFuente LeerFuente(const std::filesystem::path& ruta) {
       if (clave == "ID") palabras >> actual->id;
       if (clave == "LECTURA") actual->lectura = true;
       if (clave == "VENTANA") palabras >> actual->ventana;
+      if (clave == "INTERNET") palabras >> actual->internet >> actual->ordenInternet;
       if (clave == "PINTAR") {
         int donde = 0;
         palabras >> donde;
@@ -96,6 +98,25 @@ std::optional<int> CPaginaFuente::Tabulaciones(int desde, int hasta) const {
     if (Editable(m_casillas[i])) ++pasos;
   }
   return std::nullopt;
+}
+
+std::optional<SCampoInternet> CPaginaFuente::CampoInternet(int numero) const {
+  const auto ancho = [](const std::string& formato) -> std::size_t {
+    if (formato.size() != 4) return 0;
+    const bool numerico = std::string_view("19GMNZ").find(formato[3]) != std::string_view::npos;
+    return static_cast<std::size_t>((formato[0] - '0') * 10 + (formato[1] - '0') + (numerico ? formato[2] - '0' : 0));
+  };
+  const auto archivado = [](const SCasillaPagina& c) { return c.ordenInternet > 0 && c.ordenInternet != 999; };
+  const auto caja = std::find_if(m_casillas.begin(), m_casillas.end(),
+                                 [&](const SCasillaPagina& c) { return c.numero == numero; });
+  if (caja == m_casillas.end() || !archivado(*caja)) return std::nullopt;
+  SCampoInternet r;
+  r.inicio = 6;
+  for (const SCasillaPagina& c : m_casillas) {
+    if (archivado(c) && c.ordenInternet < caja->ordenInternet) r.inicio += ancho(c.internet);
+  }
+  r.ancho = ancho(caja->internet);
+  return r;
 }
 
 int CPaginaFuente::NumeroDe(const std::string& id) const {

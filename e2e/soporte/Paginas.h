@@ -16,6 +16,14 @@ struct SCasillaPagina {
   bool lectura = false;
   bool enPantalla = true;
   std::string ventana;  // detail window, "" when none
+  std::string internet;  // its format in the Internet filing file ("030A"), "" when the box is not filed
+  int ordenInternet = 0;  // its place among the page's filed fields (999: not filed)
+};
+
+// Where a box's value lies in its page's line of the Internet filing file.
+struct SCampoInternet {
+  std::size_t inicio = 0;
+  std::size_t ancho = 0;
 };
 
 class CPaginaFuente {
@@ -32,6 +40,10 @@ class CPaginaFuente {
   std::optional<int> Tabulaciones(int desde, int hasta) const;
   // The number of the first box with this identifier; 0 when none.
   int NumeroDe(const std::string& id) const;
+  // Where box `numero` lies in the page's line of the Internet filing file: after the model, the page and the sheet
+  // mark (six characters), the filed fields in their order, each as wide as its format says (width, and its
+  // decimals for the numeric kinds 1, 9, G, M, N, Z). None for a box that is not filed.
+  std::optional<SCampoInternet> CampoInternet(int numero) const;
 
  private:
   bool Editable(const SCasillaPagina& c) const { return !c.lectura && c.enPantalla; }

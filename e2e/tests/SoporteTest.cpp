@@ -89,4 +89,26 @@ TEST(SoporteE2E, ElTabuladorRecorreLasCasillasEditablesPorNumero) {
   EXPECT_FALSE(e2e::CPaginaFuente::Leer(KORVELIX_FUENTES_PAGINAS, 999).has_value());
 }
 
+TEST(SoporteE2E, LasCasillasDeUnaPaginaTienenSuSitioEnSuLineaDeInternet) {
+  // Page 1 of D-714 files the delegation code (3), its name (18), the administration code (4) and name (18), the
+  // NIF (9), the name (47), two marks (1 each) and the region code (3), in that order, after six characters.
+  const auto pagina = e2e::CPaginaFuente::Leer(KORVELIX_FUENTES_PAGINAS, 301);
+  ASSERT_TRUE(pagina);
+  struct SCaso {
+    int numero;
+    std::size_t inicio;
+    std::size_t ancho;
+  };
+  for (const SCaso& c : {SCaso{3, 6, 3}, SCaso{1, 9, 18}, SCaso{4, 27, 4}, SCaso{2, 31, 18}, SCaso{6, 49, 9},
+                         SCaso{7, 58, 47}, SCaso{5, 105, 1}, SCaso{34, 106, 1}, SCaso{33, 107, 3}}) {
+    const auto campo = pagina->CampoInternet(c.numero);
+    ASSERT_TRUE(campo) << c.numero;
+    EXPECT_EQ(campo->inicio, c.inicio) << c.numero;
+    EXPECT_EQ(campo->ancho, c.ancho) << c.numero;
+  }
+  // The fiscal year is not filed, and a page has no box 99.
+  EXPECT_FALSE(pagina->CampoInternet(40).has_value());
+  EXPECT_FALSE(pagina->CampoInternet(99).has_value());
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/print.h>
+#include <wx/weakref.h>
 
 #include "framework/ComandosDocumento.h"
 #include "framework/DlgMensaje.h"
@@ -111,6 +112,15 @@ bool CPrevista::OnPresentacionBorrador() {
   marco->Initialize();
   marco->Maximize(true);
   marco->Show(true);
+  // The person who asked for the draft works in it: it comes to the front with the keyboard, also when the menu
+  // that asked for it hands the focus back to the main window as it closes.
+  marco->Raise();
+  if (wxTheApp != nullptr) {
+    wxWeakRef<wxFrame> delante(marco);
+    wxTheApp->CallAfter([delante] {
+      if (delante) delante->Raise();
+    });
+  }
   return true;
 }
 
