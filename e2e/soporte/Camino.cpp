@@ -6,6 +6,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "CodigoBarrasLector.h"
+
 namespace e2e {
 
 std::filesystem::path CarpetaSalida() {
@@ -173,6 +175,76 @@ std::optional<CPaginaFuente> CCamino::Pagina(int pagina) const {
   return ::testing::AssertionSuccess();
 }
 
+void CCamino::TraerPrincipal() {
+  if (const auto principal = m_pEscritorio->EsperarVentana(titulos::kPrincipal)) m_pEscritorio->Activar(principal->id);
+}
+
+void CCamino::OrdenDelMenu(const std::string& menu, const std::string& entrada) {
+  TraerPrincipal();
+  m_pEscritorio->Tecla("alt+" + menu);
+  m_pEscritorio->Tecla(entrada);
+}
+
+std::optional<SVentana> CCamino::EstadoDeLaDeclaracion() {
+  OrdenDelMenu("d", "e");
+  return VentanaDelante(titulos::kHallazgos, "the findings list");
+}
+
+::testing::AssertionResult CCamino::IrAlPrimerHallazgo() {
+  // The grid starts at (8, 8) of the list's client area; its heading row is one and a half default rows high, so the
+  // first finding's row runs from 1.5 to 2.5 default rows down (the default row is the list font's height plus a
+  // blank's width above and below it). 46 pixels down lies in that row for any default row of 19 to 30 pixels; the
+  // code column is 80 pixels wide.
+  constexpr int kX = 8 + 40;
+  constexpr int kY = 8 + 46;
+  const auto lista = m_pEscritorio->EsperarVentana(titulos::kHallazgos);
+  if (!lista) return ::testing::AssertionFailure() << "the findings list is not up";
+  if (!m_pEscritorio->DobleClic(lista->id, kX, kY)) return ::testing::AssertionFailure() << "no double click";
+  if (!m_pEscritorio->EsperarSinVentana(titulos::kHallazgos)) {
+    return ::testing::AssertionFailure() << "the double click on the finding did not close the list";
+  }
+  // The pointer goes back to its corner, off the page's boxes.
+  m_pEscritorio->MoverRaton(0, 0);
+  return ::testing::AssertionSuccess();
+}
+
+std::vector<SHallazgoGuardado> CCamino::EsperarHallazgos(
+    const std::string& clave, const std::function<bool(const std::vector<SHallazgoGuardado>&)>& condicion,
+    std::string& motivo) {
+  std::vector<SHallazgoGuardado> filas;
+  EsperarHasta(
+      [&] {
+        const auto leidas = m_pPrograma->Hallazgos(clave, &motivo);
+        if (leidas) filas = *leidas;
+        return leidas && condicion(filas);
+      },
+      std::chrono::seconds(10), std::chrono::milliseconds(200));
+  return filas;
+}
+
+::testing::AssertionResult CCamino::ImprimirEnPdf(const std::filesystem::path& pdf) {
+  if (!VentanaDelante(titulos::kImprimir, "the print dialog")) return ::testing::AssertionFailure() << "no print dialog";
+  // "Impresora:" has the focus; the arrow moves to "Fichero PDF:", Tab to its path.
+  m_pEscritorio->Tecla("Down");
+  m_pEscritorio->Tecla("Tab");
+  m_pEscritorio->Teclas({"ctrl+a", "BackSpace"});
+  m_pEscritorio->Escribir(pdf.string());
+  // Past "...", "Todo" and the extra copy, to "Aceptar".
+  Tabular(4);
+  m_pEscritorio->Tecla("space");
+  // After the run the notice for the taxpayer; "&Aceptar" closes it.
+  if (VentanaDelante(titulos::kAviso, "the notice after printing", std::chrono::seconds(60))) {
+    m_pEscritorio->Tecla("alt+a");
+    if (!m_pEscritorio->EsperarSinVentana(titulos::kAviso)) {
+      return ::testing::AssertionFailure() << "the notice after printing did not close";
+    }
+  }
+  if (!EsperarHasta([&] { return std::filesystem::exists(pdf); }, std::chrono::seconds(30))) {
+    return ::testing::AssertionFailure() << "no PDF at " << pdf;
+  }
+  return ::testing::AssertionSuccess();
+}
+
 std::optional<SDeclaracionGuardada> CCamino::EsperarGuardada(
     const std::string& clave, const std::function<bool(const SDeclaracionGuardada&)>& condicion, std::string& motivo) {
   std::optional<SDeclaracionGuardada> fila;
@@ -255,6 +327,26 @@ std::optional<std::string> TextoPaginaPdf(const std::filesystem::path& pdf, int 
   const SResultado r = Ejecutar({"pdftotext", "-layout", "-f", n, "-l", n, pdf.string(), "-"});
   if (!r.Bien()) return std::nullopt;
   return r.salida;
+}
+
+std::string Errores(const std::vector<SHallazgoGuardado>& hallazgos) {
+  std::string texto;
+  for (const auto& h : hallazgos) {
+    if (h.severidad >= 1) {
+      texto += " " + h.codigo + " (" + std::to_string(h.vista) + ", " + std::to_string(h.numcontr) + ")";
+    }
+  }
+  return texto;
+}
+
+std::vector<std::uint8_t> SimbolosPdf417(const std::filesystem::path& pdf, int pagina, const std::filesystem::path& png) {
+  if (!PaginaPdfComoPng(pdf, pagina, 300, png)) return {};
+  std::vector<pruebas::CCodigoLeido> simbolos;
+  for (const auto& c : pruebas::LeerCodigosPng(png.string())) {
+    if (c.formato == "PDF417") simbolos.push_back(c);
+  }
+  if (simbolos.empty()) return {};
+  return pruebas::UnirSecuencia(simbolos);
 }
 
 bool PaginaPdfComoPng(const std::filesystem::path& pdf, int pagina, int ppp, const std::filesystem::path& png) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -91,6 +92,23 @@ class CCamino {
   // before it for which `pasaDeLargo` holds take no focus now (e.g. those a rule has locked).
   ::testing::AssertionResult IrACasilla(int pagina, const std::string& id,
                                         const std::function<bool(const SCasillaPagina&)>& pasaDeLargo = {});
+  // The main window brought forward, as a click on it does (a window that just closed may have left it behind).
+  void TraerPrincipal();
+  // An entry of the main window's menus by its keys: Alt and the menu's letter, then the entry's letter.
+  void OrdenDelMenu(const std::string& menu, const std::string& entrada);
+  // "&Declaración", "&Estado de la Declaración": the check runs and the findings list comes to the front.
+  std::optional<SVentana> EstadoDeLaDeclaracion();
+  // A double click on the first finding of the findings list in front, which takes the person to its box; the
+  // pointer then rests in the screen's corner again. False when the list is not up or did not close.
+  ::testing::AssertionResult IrAlPrimerHallazgo();
+  // Waits (10 s) until the findings stored for declaration `clave` satisfy `condicion`; gives the last ones read,
+  // and in `motivo` why none could be read.
+  std::vector<SHallazgoGuardado> EsperarHallazgos(
+      const std::string& clave, const std::function<bool(const std::vector<SHallazgoGuardado>&)>& condicion,
+      std::string& motivo);
+  // From the print dialog in front: "Fichero PDF:" with the path `pdf` typed, "Aceptar"; the notice after printing
+  // closed with "&Aceptar"; the file waited for (30 s).
+  ::testing::AssertionResult ImprimirEnPdf(const std::filesystem::path& pdf);
   // Waits (10 s) until the stored row of declaration `clave` satisfies `condicion`; gives the last row read,
   // which the caller checks field by field, and in `motivo` why none could be read.
   std::optional<SDeclaracionGuardada> EsperarGuardada(const std::string& clave,
@@ -148,12 +166,18 @@ std::string Recortado(std::string texto);
 // The folder where roads keep what they leave (the build's e2e/salida unless KORVELIX_E2E_SALIDA says otherwise).
 std::filesystem::path CarpetaSalida();
 
+// The errors among stored findings, as " code (page, box)" each; empty when there is none.
+std::string Errores(const std::vector<SHallazgoGuardado>& hallazgos);
+
 // Pages of a PDF file (pdfinfo); none when it cannot be read.
 std::optional<int> PaginasPdf(const std::filesystem::path& pdf);
 // The text of one page of a PDF file as its reader lays it out (pdftotext -layout); none when it cannot be read.
 std::optional<std::string> TextoPaginaPdf(const std::filesystem::path& pdf, int pagina);
 // Renders one page of a PDF file as a PNG (pdftoppm) at `ppp` dots per inch.
 bool PaginaPdfComoPng(const std::filesystem::path& pdf, int pagina, int ppp, const std::filesystem::path& png);
+// The PDF417 symbols of one page of a PDF file (rendered at 300 dots per inch into `png`), read by the independent
+// reader of the tests and joined in their sequence's order; empty when there is none or the sequence is not whole.
+std::vector<std::uint8_t> SimbolosPdf417(const std::filesystem::path& pdf, int pagina, const std::filesystem::path& png);
 
 }  // namespace e2e
 

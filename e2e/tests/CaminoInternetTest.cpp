@@ -88,12 +88,7 @@ class CaminoInternet : public e2e::CPasoDe<CaminoInternet> {
   std::filesystem::path Fichero() { return C().Carpeta() / "presentacion" / "KVXINET"; }
 
   // "&Archivo", "Generar &fichero para Internet...".
-  void OrdenPresentar() {
-    const auto principal = E().EsperarVentana(titulos::kPrincipal);
-    if (principal) E().Activar(principal->id);
-    E().Tecla("alt+a");
-    E().Tecla("f");
-  }
+  void OrdenPresentar() { C().OrdenDelMenu("a", "f"); }
 };
 
 TEST_F(CaminoInternet, LaDeclaracionGuardadaSeAbreDesdeElIndice) {

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "Camino.h"
-#include "CodigoBarrasLector.h"
 #include "framework/ReferenciaReglas.h"
 #include "output/CodigoBarrasDatos.h"
 #include "output/ImpresionReglas.h"
@@ -74,11 +73,6 @@ constexpr int kCasillaCodigoDelegacion = 3;
 constexpr int kCasillaCodigoAdministracion = 4;
 constexpr int kCasillaNombre = 7;
 
-// Where the first finding's row of the findings list lies, in the list window's client area (as the findings list
-// lays it out: a heading row one and a half rows high, then the rows; the code column first).
-constexpr int kXPrimerHallazgo = 8 + 40;
-constexpr int kYPrimerHallazgo = 8 + 46;
-
 // The box number of a place of the first page, as the page's binding puts it.
 int CasillaDe(std::size_t desplazamiento) {
   const auto& mapa = patrimonio::MapaCasillas714(1);
@@ -135,40 +129,9 @@ std::string ConMiles(double importe) {
   return texto;
 }
 
-std::string Errores(const std::vector<e2e::SHallazgoGuardado>& hallazgos) {
-  std::string r;
-  for (const auto& h : hallazgos) {
-    if (h.severidad >= 1) r += " " + h.codigo;
-  }
-  return r;
-}
-
 class CaminoPatrimonio : public e2e::CPasoDe<CaminoPatrimonio> {
  protected:
   static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoPatrimonio"); }
-
-  // "&Declaración", "&Estado de la Declaración": the check runs and the findings list comes to the front.
-  std::optional<e2e::SVentana> EstadoDeLaDeclaracion() {
-    const auto principal = E().EsperarVentana(titulos::kPrincipal);
-    if (principal) E().Activar(principal->id);
-    E().Tecla("alt+d");
-    E().Tecla("e");
-    return C().VentanaDelante(titulos::kHallazgos, "the findings list");
-  }
-
-  // The findings stored for the road's declaration, once they satisfy `condicion`.
-  std::vector<e2e::SHallazgoGuardado> Hallazgos(const std::function<bool(const std::vector<e2e::SHallazgoGuardado>&)>& condicion,
-                                                std::string& motivo) {
-    std::vector<e2e::SHallazgoGuardado> filas;
-    e2e::EsperarHasta(
-        [&] {
-          const auto leidas = C().Programa().Hallazgos(kClave, &motivo);
-          if (leidas) filas = *leidas;
-          return leidas && condicion(filas);
-        },
-        10s, 200ms);
-    return filas;
-  }
 
   // The stored declaration once `condicion` holds; a failure names why.
   std::optional<e2e::SDeclaracionGuardada> Guardada(const std::function<bool(const e2e::SDeclaracionGuardada&)>& condicion) {
@@ -271,21 +234,15 @@ TEST_F(CaminoPatrimonio, ElNifYElNombreTecleadoDeUnaVezSeGuardan) {
 TEST_F(CaminoPatrimonio, LaComunidadQuePideElEstadoSeTecleaYElErrorSeVa) {
   REQUIERE_PASO(C(), "declarante");
   // The check finds one error left: the region box, named by its page and box.
-  ASSERT_TRUE(EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list";
+  ASSERT_TRUE(C().EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list";
   std::string motivo;
-  const auto hallazgos = Hallazgos([](const auto& h) { return !Errores(h).empty(); }, motivo);
-  ASSERT_EQ(Errores(hallazgos), " 100R129") << motivo;
+  const auto hallazgos =
+      C().EsperarHallazgos(kClave, [](const auto& h) { return !e2e::Errores(h).empty(); }, motivo);
   const int comunidad = CasillaDe(kComunidad);
   ASSERT_GT(comunidad, 0);
-  EXPECT_EQ(hallazgos.front().vista, 1);
-  EXPECT_EQ(hallazgos.front().numcontr, comunidad - 1);
+  ASSERT_EQ(e2e::Errores(hallazgos), " 100R129 (1, " + std::to_string(comunidad - 1) + ")") << motivo;
   // A double click on the finding takes the person to that box, which keeps the code typed.
-  const auto lista = E().EsperarVentana(titulos::kHallazgos);
-  ASSERT_TRUE(lista);
-  ASSERT_TRUE(E().DobleClic(lista->id, kXPrimerHallazgo, kYPrimerHallazgo));
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kHallazgos)) << "the double click on the finding did not close the list";
-  // The pointer goes back to its corner, off the page's boxes.
-  E().MoverRaton(0, 0);
+  ASSERT_TRUE(C().IrAlPrimerHallazgo());
   ASSERT_TRUE(C().PrincipalActiva());
   E().Escribir(kCodigoComunidad);
   const auto texto = C().TextoCasillaActiva();
@@ -293,9 +250,10 @@ TEST_F(CaminoPatrimonio, LaComunidadQuePideElEstadoSeTecleaYElErrorSeVa) {
   EXPECT_EQ(*texto, kCodigoComunidad) << "the box \"Revisar\" led to does not keep the region typed";
   E().Tecla("Tab");
 
-  ASSERT_TRUE(EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list again";
-  const auto despues = Hallazgos([](const auto& h) { return Errores(h).empty(); }, motivo);
-  EXPECT_EQ(Errores(despues), "") << "errors left with the region typed " << motivo;
+  ASSERT_TRUE(C().EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list again";
+  const auto despues =
+      C().EsperarHallazgos(kClave, [](const auto& h) { return e2e::Errores(h).empty(); }, motivo);
+  EXPECT_EQ(e2e::Errores(despues), "") << "errors left with the region typed " << motivo;
   E().Tecla("Escape");
   EXPECT_TRUE(E().EsperarSinVentana(titulos::kHallazgos));
   E().Tecla("ctrl+g");
@@ -341,25 +299,10 @@ TEST_F(CaminoPatrimonio, ElPdfImpresoTieneLasPaginasDelFormularioYSuCodigoDeBarr
   REQUIERE_PASO(C(), "sin errores");
   REQUIERE_PASO(C(), "patrimonio");
   const std::filesystem::path pdf = C().Carpeta() / "patrimonio.pdf";
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  if (principal) E().Activar(principal->id);
   // No error is left: Ctrl+P opens the print dialog at once.
+  C().TraerPrincipal();
   ASSERT_TRUE(E().Tecla("ctrl+p"));
-  ASSERT_TRUE(C().VentanaDelante(titulos::kImprimir, "the print dialog"));
-  // "Impresora:" has the focus; the arrow moves to "Fichero PDF:", Tab to its path.
-  E().Tecla("Down");
-  E().Tecla("Tab");
-  E().Teclas({"ctrl+a", "BackSpace"});
-  E().Escribir(pdf.string());
-  // Past "...", "Todo" and the extra copy, to "Aceptar".
-  C().Tabular(4);
-  E().Tecla("space");
-  // After the run the wealth-tax notice; "&Aceptar" closes it.
-  if (C().VentanaDelante(titulos::kAviso, "the notice after printing", 60s)) {
-    E().Tecla("alt+a");
-    EXPECT_TRUE(E().EsperarSinVentana(titulos::kAviso));
-  }
-  ASSERT_TRUE(e2e::EsperarHasta([&] { return std::filesystem::exists(pdf); }, 30s)) << "no PDF at " << pdf;
+  ASSERT_TRUE(C().ImprimirEnPdf(pdf));
   std::string motivo;
   const auto fila = C().Programa().Declaracion(kClave, &motivo);
   ASSERT_TRUE(fila) << motivo;
@@ -372,14 +315,8 @@ TEST_F(CaminoPatrimonio, ElPdfImpresoTieneLasPaginasDelFormularioYSuCodigoDeBarr
   EXPECT_EQ(*paginas, HojasImpresas714(datos, [](int) { return true; }));
 
   // The first page carries the whole declaration in a PDF417 symbol.
-  const std::filesystem::path png = C().Carpeta() / "pagina1.png";
-  ASSERT_TRUE(e2e::PaginaPdfComoPng(pdf, 1, 300, png));
-  std::vector<pruebas::CCodigoLeido> simbolos;
-  for (const auto& c : pruebas::LeerCodigosPng(png.string())) {
-    if (c.formato == "PDF417") simbolos.push_back(c);
-  }
-  ASSERT_FALSE(simbolos.empty()) << "no PDF417 symbol on page 1 (" << png << ")";
-  const std::vector<std::uint8_t> trama = pruebas::UnirSecuencia(simbolos);
+  const std::vector<std::uint8_t> trama = e2e::SimbolosPdf417(pdf, 1, C().Carpeta() / "pagina1.png");
+  ASSERT_FALSE(trama.empty()) << "no whole PDF417 symbol on page 1";
   const auto leida = salida::LeerTrama(trama);
   ASSERT_TRUE(leida.has_value()) << "the symbol does not hold a frame";
   EXPECT_EQ(leida->prefijo, salida::kPrefijoTrama714);
@@ -409,11 +346,8 @@ TEST_F(CaminoPatrimonio, ElMenuGeneraElFicheroParaInternet) {
   REQUIERE_PASO(C(), "sin errores");
   const std::filesystem::path fichero = C().Carpeta() / "presentacion" / "TVXINET";
   std::filesystem::create_directories(fichero.parent_path());
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  if (principal) E().Activar(principal->id);
   // "&Archivo", "Generar &fichero para Internet...": the notice, then the file dialog offering "TVXINET".
-  E().Tecla("alt+a");
-  E().Tecla("f");
+  C().OrdenDelMenu("a", "f");
   ASSERT_TRUE(C().VentanaDelante(kTituloConfirmacion, "the notice before filing"));
   E().Tecla("Return");
   ASSERT_TRUE(C().VentanaDelante(kTituloFichero, "the file dialog of the filing"));
@@ -448,11 +382,8 @@ TEST_F(CaminoPatrimonio, ElMenuGeneraElFicheroParaInternet) {
 
 TEST_F(CaminoPatrimonio, ElBorradorSeAbreYSeCierra) {
   REQUIERE_PASO(C(), "declarante");
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  if (principal) E().Activar(principal->id);
   // "&Archivo", "&Presentación borrador": the preview of the form's pages; Escape closes it.
-  E().Tecla("alt+a");
-  E().Tecla("p");
+  C().OrdenDelMenu("a", "p");
   ASSERT_TRUE(C().VentanaDelante(kTituloBorrador, "the draft"));
   E().Tecla("Escape");
   EXPECT_TRUE(E().EsperarSinVentana(kTituloBorrador)) << "the draft did not close";
@@ -462,8 +393,7 @@ TEST_F(CaminoPatrimonio, ElBorradorSeAbreYSeCierra) {
 
 TEST_F(CaminoPatrimonio, GuardarCerrarYVolverAAbrirLoConservaTodo) {
   REQUIERE_PASO(C(), "patrimonio");
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  if (principal) E().Activar(principal->id);
+  C().TraerPrincipal();
   E().Tecla("ctrl+g");
   std::string motivo;
   const auto antes = C().Programa().Declaracion(kClave, &motivo);

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "Camino.h"
-#include "CodigoBarrasLector.h"
 #include "output/CodigoBarrasDatos.h"
 #include "output/RegistroRenta.h"
 #include "framework/DocumentoServicios.h"
@@ -289,21 +288,7 @@ TEST_F(CaminoRenta, ElPdfImpresoTieneLasPaginasDelFormularioYSuCodigoDeBarras) {
                 "entered";
     }
   }
-  ASSERT_TRUE(C().VentanaDelante(titulos::kImprimir, "the print dialog"));
-  // "Impresora:" has the focus; the arrow moves to "Fichero PDF:", Tab to its path.
-  E().Tecla("Down");
-  E().Tecla("Tab");
-  E().Teclas({"ctrl+a", "BackSpace"});
-  E().Escribir(pdf.string());
-  // Past "...", "Todo" and the extra copy, to "Aceptar".
-  C().Tabular(4);
-  E().Tecla("space");
-  // After the run the notice for the taxpayer; "&Aceptar" closes it.
-  if (C().VentanaDelante(titulos::kAviso, "the notice after printing", 60s)) {
-    E().Tecla("alt+a");
-    EXPECT_TRUE(E().EsperarSinVentana(titulos::kAviso));
-  }
-  ASSERT_TRUE(e2e::EsperarHasta([&] { return std::filesystem::exists(pdf); }, 30s)) << "no PDF at " << pdf;
+  ASSERT_TRUE(C().ImprimirEnPdf(pdf));
 
   // The form's pages: D-101 prints pages 1, 2, 7 and 8 always, in two copies each.
   const auto paginas = e2e::PaginasPdf(pdf);
@@ -311,15 +296,8 @@ TEST_F(CaminoRenta, ElPdfImpresoTieneLasPaginasDelFormularioYSuCodigoDeBarras) {
   EXPECT_GE(*paginas, 8) << "the PDF has " << *paginas << " pages";
 
   // The first page carries the declaration's record in PDF417 symbols.
-  const std::filesystem::path png = C().Carpeta() / "pagina1.png";
-  ASSERT_TRUE(e2e::PaginaPdfComoPng(pdf, 1, 300, png));
-  std::vector<pruebas::CCodigoLeido> simbolos;
-  for (const auto& c : pruebas::LeerCodigosPng(png.string())) {
-    if (c.formato == "PDF417") simbolos.push_back(c);
-  }
-  ASSERT_FALSE(simbolos.empty()) << "no PDF417 symbol on page 1 (" << png << ")";
-  const std::vector<std::uint8_t> trama = pruebas::UnirSecuencia(simbolos);
-  ASSERT_FALSE(trama.empty()) << "the symbols of page 1 are not one whole sequence";
+  const std::vector<std::uint8_t> trama = e2e::SimbolosPdf417(pdf, 1, C().Carpeta() / "pagina1.png");
+  ASSERT_FALSE(trama.empty()) << "no whole sequence of PDF417 symbols on page 1";
   const auto leida = salida::LeerTrama(trama);
   ASSERT_TRUE(leida.has_value()) << "the symbols do not hold a frame";
   EXPECT_EQ(leida->prefijo, salida::kPrefijoTramaRenta);

@@ -45,13 +45,6 @@ constexpr std::size_t kAsignacion = kIdentificacion + 0x9a9 + marco::kSujetoDecl
 // The payment page: both ways chosen (pay at once, refund without account), whichever the result turns out to be.
 constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
 
-// Where the first finding of the list lies, in the list window's own pixels: the grid starts at (8, 8) of the
-// client area; its heading row is one and a half default rows high, so the first finding's row runs from 1.5 to
-// 2.5 default rows down (the default row is the list font's height plus a blank's width above and below it). 46
-// pixels down lies in that row for any default row of 19 to 30 pixels; the code column is 80 pixels wide.
-constexpr int kXPrimerHallazgo = 8 + 40;
-constexpr int kYPrimerHallazgo = 8 + 46;
-
 // A D-101 declaration of a single declarant that the check passes: delegation and administration, NIF, name and
 // surname, year of birth, and a salary with its withholding.
 e2e::SDeclaracionGuardada Declaracion() {
@@ -80,16 +73,6 @@ e2e::SDeclaracionGuardada Declaracion() {
   return d;
 }
 
-// The errors among findings, as "code (page, box)".
-std::string Errores(const std::vector<e2e::SHallazgoGuardado>& hallazgos) {
-  std::string texto;
-  for (const auto& h : hallazgos) {
-    if (h.severidad >= 1) {
-      texto += " " + h.codigo + " (" + std::to_string(h.vista) + ", " + std::to_string(h.numcontr) + ")";
-    }
-  }
-  return texto;
-}
 
 class CaminoValidacion : public e2e::CPasoDe<CaminoValidacion> {
  protected:
@@ -97,28 +80,11 @@ class CaminoValidacion : public e2e::CPasoDe<CaminoValidacion> {
     Estado() = std::make_unique<CCamino>("CaminoValidacion", e2e::ConAlmacen({Declaracion()}));
   }
 
-  // "&Declaracion", "&Estado de la Declaracion": the check runs and the findings list comes to the front.
-  std::optional<e2e::SVentana> EstadoDeLaDeclaracion() {
-    const auto principal = E().EsperarVentana(titulos::kPrincipal);
-    if (principal) E().Activar(principal->id);
-    E().Tecla("alt+d");
-    E().Tecla("e");
-    return C().VentanaDelante(titulos::kHallazgos, "the findings list");
-  }
-
   // The findings the program stored for the road's declaration, once they satisfy `condicion` (the list shows
   // what is stored, so it is there by the time the list is up; the wait only covers a slow disk).
   template <typename F>
   std::vector<e2e::SHallazgoGuardado> Hallazgos(F&& condicion, std::string& motivo) {
-    std::vector<e2e::SHallazgoGuardado> filas;
-    e2e::EsperarHasta(
-        [&] {
-          const auto leidas = C().Programa().Hallazgos(kClave, &motivo);
-          if (leidas) filas = *leidas;
-          return leidas && condicion(filas);
-        },
-        10s, 200ms);
-    return filas;
+    return C().EsperarHallazgos(kClave, condicion, motivo);
   }
 };
 
@@ -152,8 +118,8 @@ TEST_F(CaminoValidacion, ElNifBorradoEsUnErrorDelEstadoDeLaDeclaracion) {
   ASSERT_EQ(fila->Texto(kNifDeclarante, 9).find_first_not_of(std::string(" \0", 2)), std::string::npos)
       << "the NIF was not erased: \"" << fila->Texto(kNifDeclarante, 9) << "\"";
 
-  ASSERT_TRUE(EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list";
-  auto hallazgos = Hallazgos([](const auto& h) { return !Errores(h).empty(); }, motivo);
+  ASSERT_TRUE(C().EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list";
+  auto hallazgos = Hallazgos([](const auto& h) { return !e2e::Errores(h).empty(); }, motivo);
   ASSERT_FALSE(hallazgos.empty()) << "no finding stored: " << motivo;
   // The list shows them by code, and the double click of the next step takes its first row.
   std::sort(hallazgos.begin(), hallazgos.end(), [](const auto& a, const auto& b) { return a.codigo < b.codigo; });
@@ -169,12 +135,7 @@ TEST_F(CaminoValidacion, ElNifBorradoEsUnErrorDelEstadoDeLaDeclaracion) {
 
 TEST_F(CaminoValidacion, ElDobleClicLlevaALaCasillaYLaCorreccionQuitaElError) {
   REQUIERE_PASO(C(), "lista");
-  const auto lista = E().EsperarVentana(titulos::kHallazgos);
-  ASSERT_TRUE(lista) << "the findings list is not up";
-  ASSERT_TRUE(E().DobleClic(lista->id, kXPrimerHallazgo, kYPrimerHallazgo));
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kHallazgos)) << "the double click on the finding did not close the list";
-  // The pointer goes back to its corner, off the page's boxes.
-  E().MoverRaton(0, 0);
+  ASSERT_TRUE(C().IrAlPrimerHallazgo());
   ASSERT_TRUE(C().PrincipalActiva());
 
   // What is typed goes to the box that has the focus: it must be the NIF.
@@ -184,11 +145,11 @@ TEST_F(CaminoValidacion, ElDobleClicLlevaALaCasillaYLaCorreccionQuitaElError) {
   EXPECT_EQ(*texto, kNifCorregido) << "the box with the focus does not hold the NIF typed";
   E().Tecla("Tab");
 
-  ASSERT_TRUE(EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list again";
+  ASSERT_TRUE(C().EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list again";
   std::string motivo;
-  const auto hallazgos = Hallazgos([](const auto& h) { return Errores(h).empty(); }, motivo);
+  const auto hallazgos = Hallazgos([](const auto& h) { return e2e::Errores(h).empty(); }, motivo);
   EXPECT_TRUE(motivo.empty()) << motivo;
-  EXPECT_EQ(Errores(hallazgos), "") << "errors left after the correction";
+  EXPECT_EQ(e2e::Errores(hallazgos), "") << "errors left after the correction";
   E().Tecla("Escape");
   EXPECT_TRUE(E().EsperarSinVentana(titulos::kHallazgos));
 

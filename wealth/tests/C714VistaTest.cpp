@@ -214,6 +214,17 @@ TEST_F(VistaPatrimonio, ElBorradorMuestraLosValoresDeLaDeclaracion) {
     valor->ActualizarTexto();
     EXPECT_EQ(valor->Texto, "20.000.000") << numero;
   }
+  // Every box of those pages, and of the result page, is bound to its place, as printing binds it.
+  for (const int id : {301, 302, 311}) {
+    const auto campos = fuente->CrearCampos(id);
+    ASSERT_NE(campos, nullptr) << id;
+    int enlazadas = 0;
+    for (int i = 0; i < campos->NumeroCampos(); ++i) {
+      if (campos->Campo(i)->Dato != nullptr) ++enlazadas;
+    }
+    EXPECT_EQ(enlazadas, campos->NumeroCampos()) << id;
+    EXPECT_GT(enlazadas, 0) << id;
+  }
   // Drawn as the preview draws them: the values show in their boxes.
   const plataforma::CTamano a4{827, 1169};
   plataforma::CLienzo lienzo = plataforma::CLienzo::Imagen(a4.cx, a4.cy, 100);
