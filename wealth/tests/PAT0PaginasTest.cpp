@@ -396,8 +396,8 @@ TEST_F(Paginas714, PrimeraPaginaNombreNifYEnlaces) {
   EXPECT_STREQ(m_doc->TextoNombre(), "GARCIA LOPEZ, ANA");
   EXPECT_STREQ(m_doc->NifDeclarante(), "12345678Z");
   auto* controles = static_cast<CControlesPAT001*>(vista.DameControles());
-  // The four office links and the name's link; the name box is a text-selection box.
-  EXPECT_EQ(controles->EnlacesVivos(), 5u);
+  // The four office links, the region's and the name's link; the name box is a text-selection box.
+  EXPECT_EQ(controles->EnlacesVivos(), 6u);
   const auto* delegacion = static_cast<const marco::SEnlaceTabla*>(controles->Campo(0)->Enlace);
   ASSERT_NE(delegacion, nullptr);
   EXPECT_EQ(delegacion->destino, reinterpret_cast<char*>(DP().octetos) + 81);
@@ -406,10 +406,17 @@ TEST_F(Paginas714, PrimeraPaginaNombreNifYEnlaces) {
   EXPECT_EQ(oficina->filtro, reinterpret_cast<char*>(DP().octetos) + 81);
   EXPECT_EQ(controles->Campo(6)->Enlace, DP().octetos + 137);
   EXPECT_EQ(controles->Campo(6)->Decimales, -1);
-  EXPECT_EQ(controles->Campo(32)->Enlace, nullptr);  // the code box keeps its own key
+  // The region list hands its key to the box itself, which keeps it.
+  const auto* comunidad = static_cast<const marco::SEnlaceTabla*>(controles->Campo(32)->Enlace);
+  ASSERT_NE(comunidad, nullptr);
+  EXPECT_EQ(comunidad->destino, controles->Campo(32)->Dato);
+  EXPECT_EQ(comunidad->destino, reinterpret_cast<char*>(DP().octetos) + 464);
+  EXPECT_EQ(comunidad->anchoDestino, 3u);
+  EXPECT_TRUE(comunidad->guardaClave);
+  EXPECT_FALSE(oficina->guardaClave);
   // Binding again with 1 frees the earlier links first: none is made twice.
   controles->Enlazar(1);
-  EXPECT_EQ(controles->EnlacesVivos(), 5u);
+  EXPECT_EQ(controles->EnlacesVivos(), 6u);
   controles->LiberarEnlaces();
   EXPECT_EQ(controles->EnlacesVivos(), 0u);
   EXPECT_EQ(controles->Campo(0)->Enlace, nullptr);
