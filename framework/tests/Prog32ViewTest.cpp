@@ -338,6 +338,34 @@ TEST_F(VistaPagina, AlCrecerLaVentanaLaPaginaVuelveAlMargenYALaCabeza) {
   Esperar(5);
 }
 
+// The keys a person types on at once after a box was sent for (a page opened, a finding chosen) start from that
+// box: a Tab that reaches the page before the box is active goes on from it, not from the box before.
+TEST_F(VistaPagina, UnTabuladorQueLlegaAntesDeActivarseLaCasillaSigueDesdeElla) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  CProg32Doc doc;
+  doc.PonerTipoDec(kTipoDecOrdinaria);
+  ASSERT_EQ(doc.MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
+  auto* vista = dynamic_cast<CVista202*>(doc.BuscarVista(CLASSINFO(CVista202)));
+  ASSERT_NE(vista, nullptr);
+  vista->GetFrame()->SetClientSize(1100, 760);
+  Esperar();
+  ASSERT_EQ(vista->DameCampoActivo(), 2);
+  ASSERT_EQ(vista->DameCampo(4)->SoloLectur, 0);
+  ASSERT_EQ(vista->DameCampo(5)->SoloLectur, 0);
+  // Box 5 is sent for; before it is active, a Tab reaches the page.
+  vista->IrACampo(4);
+  wxKeyEvent tab(wxEVT_CHAR);
+  tab.m_keyCode = WXK_TAB;
+  tab.SetEventObject(vista->DameVentana());
+  vista->DameVentana()->GetEventHandler()->ProcessEvent(tab);
+  Esperar();
+  EXPECT_EQ(vista->DameCampoActivo(), 5);
+  EXPECT_TRUE(guion.Codigos().empty());
+  delete vista;
+  Esperar(5);
+}
+
 TEST_F(VistaPagina, PaginaSinImagenAvisaYFunciona) {
   REQUIERE_PANTALLA();
   CGuionMensajes guion;

@@ -114,13 +114,28 @@ class CLienzoPagina : public wxScrolledCanvas {
     });
   }
 
-  // Activates a box after the event being handled is over.
+  // Activates a box after the event being handled is over; a key that reaches the page first finds it active
+  // (ActivarPendiente), so that the keys a person types on at once after a page opens start from that box.
   void ActivarMasTarde(int indice) {
-    CallAfter([this, indice] {
-      if (m_pVista == nullptr) return;
-      m_pVista->PonerCampoRaton(indice);
+    m_nActivarPendiente = indice;
+    CallAfter([this] { ActivarPendiente(); });
+  }
+
+  // The activation waiting, if any: a box of ActivarMasTarde, or the page's first box when it took the focus
+  // without an active edit.
+  void ActivarPendiente() {
+    const int pendiente = m_nActivarPendiente;
+    m_nActivarPendiente = kSinActivar;
+    if (m_pVista == nullptr || pendiente == kSinActivar) return;
+    if (pendiente >= 0) {
+      m_pVista->PonerCampoRaton(pendiente);
       m_pVista->ActivarCampo();
-    });
+      return;
+    }
+    if (m_pVista->DameEditActivo() != nullptr) return;
+    if (m_pVista->NumeroCampos() > 0) m_pVista->ActivarCampo();
+    // A page without a box to type in: the status bar no longer speaks of the box of another page.
+    if (m_pVista->DameEditActivo() == nullptr) m_pVista->TextoBarraEstado(std::string());
   }
 
  private:
@@ -156,6 +171,7 @@ class CLienzoPagina : public wxScrolledCanvas {
   }
 
   void AlCaracter(wxKeyEvent& evento) {
+    ActivarPendiente();
     // Control and a letter comes as the letter's control character (Ctrl+I as a Tab, Ctrl+M as an Enter): it is a
     // command of the menus, never a page key, or the page would take Ctrl+I for a Tab and the menu would not see it.
     const bool controlLetra = evento.ControlDown() && m_teclaAbajo >= 'A' && m_teclaAbajo <= 'Z';
@@ -166,6 +182,7 @@ class CLienzoPagina : public wxScrolledCanvas {
   }
 
   void AlTecla(wxKeyEvent& evento) {
+    ActivarPendiente();
     const int tecla = evento.GetKeyCode();
     m_teclaAbajo = tecla;
     // Tab and Enter come as characters; the rest of the page keys as key-downs.
@@ -182,13 +199,9 @@ class CLienzoPagina : public wxScrolledCanvas {
       m_bSinActivarAlEnfocar = false;
       return;
     }
-    if (m_pVista != nullptr && m_pVista->DameEditActivo() == nullptr) {
-      CallAfter([this] {
-        if (m_pVista == nullptr || m_pVista->DameEditActivo() != nullptr) return;
-        if (m_pVista->NumeroCampos() > 0) m_pVista->ActivarCampo();
-        // A page without a box to type in: the status bar no longer speaks of the box of another page.
-        if (m_pVista->DameEditActivo() == nullptr) m_pVista->TextoBarraEstado(std::string());
-      });
+    if (m_pVista != nullptr && m_pVista->DameEditActivo() == nullptr && m_nActivarPendiente == kSinActivar) {
+      m_nActivarPendiente = kActivarPrimera;
+      CallAfter([this] { ActivarPendiente(); });
     }
   }
 
@@ -227,6 +240,10 @@ class CLienzoPagina : public wxScrolledCanvas {
 
   CProg32View* m_pVista;
   bool m_bSinActivarAlEnfocar = false;
+  // The activation waiting: a box index, kActivarPrimera, or kSinActivar.
+  static constexpr int kSinActivar = -2;
+  static constexpr int kActivarPrimera = -1;
+  int m_nActivarPendiente = kSinActivar;
   // The key of the last key-down: the character event that follows it tells a Tab from Control and I only by it.
   int m_teclaAbajo = 0;
 };
