@@ -192,6 +192,15 @@ class VistaPagina : public ::testing::Test {
     std::error_code ec;
     fs::remove_all(m_dir, ec);
   }
+  // Page 202 shown by a D-100 document, in its frame.
+  static CVista202* Pagina202(CProg32Doc& doc) {
+    doc.PonerTipoDec(kTipoDecOrdinaria);
+    EXPECT_EQ(doc.MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
+    auto* vista = dynamic_cast<CVista202*>(doc.BuscarVista(CLASSINFO(CVista202)));
+    EXPECT_NE(vista, nullptr);
+    EXPECT_NE(vista == nullptr ? nullptr : dynamic_cast<wxFrame*>(vista->GetFrame()), nullptr);
+    return vista;
+  }
   fs::path m_dir;
 };
 
@@ -199,9 +208,7 @@ TEST_F(VistaPagina, Pagina202DibujadaZoomYCasillaEditada) {
   REQUIERE_PANTALLA();
   CGuionMensajes guion;
   CProg32Doc doc;
-  doc.PonerTipoDec(kTipoDecOrdinaria);
-  ASSERT_EQ(doc.MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
-  auto* vista = dynamic_cast<CVista202*>(doc.BuscarVista(CLASSINFO(CVista202)));
+  CVista202* vista = Pagina202(doc);
   ASSERT_NE(vista, nullptr);
   EXPECT_TRUE(guion.Codigos().empty()) << guion.Codigos().front();
   wxFrame* marco = dynamic_cast<wxFrame*>(vista->GetFrame());
@@ -302,9 +309,7 @@ TEST_F(VistaPagina, AlCrecerLaVentanaLaPaginaVuelveAlMargenYALaCabeza) {
   REQUIERE_PANTALLA();
   CGuionMensajes guion;
   CProg32Doc doc;
-  doc.PonerTipoDec(kTipoDecOrdinaria);
-  ASSERT_EQ(doc.MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
-  auto* vista = dynamic_cast<CVista202*>(doc.BuscarVista(CLASSINFO(CVista202)));
+  CVista202* vista = Pagina202(doc);
   ASSERT_NE(vista, nullptr);
   wxFrame* marco = dynamic_cast<wxFrame*>(vista->GetFrame());
   ASSERT_NE(marco, nullptr);
@@ -344,9 +349,7 @@ TEST_F(VistaPagina, UnTabuladorQueLlegaAntesDeActivarseLaCasillaSigueDesdeElla) 
   REQUIERE_PANTALLA();
   CGuionMensajes guion;
   CProg32Doc doc;
-  doc.PonerTipoDec(kTipoDecOrdinaria);
-  ASSERT_EQ(doc.MostrarPagina(CLASSINFO(CVista202), 0, 0), 1);
-  auto* vista = dynamic_cast<CVista202*>(doc.BuscarVista(CLASSINFO(CVista202)));
+  CVista202* vista = Pagina202(doc);
   ASSERT_NE(vista, nullptr);
   vista->GetFrame()->SetClientSize(1100, 760);
   Esperar();
