@@ -16,6 +16,8 @@
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
 #include "framework/Utilidades.h"
+#include "framework/TextosVentana.h"
+#include "income/DatosMiembros.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 #include "platform/Texto.h"
@@ -72,6 +74,8 @@ CDatosFam1::CDatosFam1(CDatosFam& asistente)
     p.Estatico(-1, kMiembros[m], {6, y + 2, 78, 9});
     if (m == kMiembroDeclarante) p.CampoEdit(kIdAnioDeclarante, {90, y, 30, 12}, m_anioDeclarante);
     if (m == kMiembroConyuge) p.CampoEdit(kIdAnioConyuge, {90, y, 30, 12}, m_anioConyuge);
+    if (m == kMiembroHijo1) p.CampoEdit(kIdAnioHijo1, {90, y, 30, 12}, m_anioHijo1);
+    if (m == kMiembroHijo2) p.CampoEdit(kIdAnioHijo2, {90, y, 30, 12}, m_anioHijo2);
     if (m != kMiembroConjunta) p.CampoEdit(kIdMinusvalia + m, {134, y, 24, 12}, Minusvalia(m));
     p.Edicion(kIdCodigoComunidad + m, {172, y, 16, 12}, 0, static_cast<int>(kAnchoCodigoComunidad));
     p.CampoEdit(kIdNombreComunidad + m, {192, y, 132, 12}, NombreComunidad(m));
@@ -100,6 +104,10 @@ int CDatosFam1::OnInitDialog() {
   m_anioDeclarante.AsignarDato(Campo(f, kDespAnioDeclarante));
   m_anioConyuge.PonerMarca(1);
   m_anioConyuge.AsignarDato(Campo(f, kDespAnioConyuge));
+  for (int hijo : {1, 2}) {
+    AnioHijo(hijo).PonerMarca(1);
+    AnioHijo(hijo).AsignarDato(m_asistente.AniosDeHijos()[static_cast<std::size_t>(hijo - 1)].data());
+  }
   for (int m = kMiembroDeclarante; m <= kMiembroHijo2; ++m) {
     Minusvalia(m).PonerMarca(1);
     Minusvalia(m).AsignarDato(Campo(f, DespMinusvalia(m)));
@@ -158,7 +166,8 @@ void CDatosFam1::Refrescar() {
   // The box edits show their values whatever window they have (the clearing may have emptied some).
   for (int e = 0; e < 4; ++e) CasillaEstado(e).IntercambiarDatos(0);
   for (marco::CEditEx* edit : std::initializer_list<marco::CEditEx*>{&m_fallecido, &m_hijosNo, &m_hijosSi,
-                                                                       &m_anioDeclarante, &m_anioConyuge}) {
+                                                                       &m_anioDeclarante, &m_anioConyuge,
+                                                                       &m_anioHijo1, &m_anioHijo2}) {
     edit->IntercambiarDatos(0);
   }
   for (int m = kMiembroDeclarante; m <= kMiembroHijo2; ++m) Minusvalia(m).IntercambiarDatos(0);
@@ -180,6 +189,8 @@ void CDatosFam1::ActualizarHabilitados() {
   for (int m : {kMiembroHijo1, kMiembroHijo2}) {
     for (int id : {kIdMinusvalia + m, kIdCodigoComunidad + m, kIdNombreComunidad + m}) HabilitarControl(id, hijos);
   }
+  HabilitarControl(kIdAnioHijo1, hijos);
+  HabilitarControl(kIdAnioHijo2, hijos);
   if (Ventana() != nullptr) Ventana()->AplicarColores();
 }
 
@@ -300,7 +311,10 @@ void CDatosFam::TomarAniosIniciales() {
   m_bAniosTomados = true;
 }
 
-void CDatosFam::LimpiarNoAplicables() { renta::LimpiarNoAplicables(m_registro); }
+void CDatosFam::LimpiarNoAplicables() {
+  renta::LimpiarNoAplicables(m_registro);
+  if (m_registro.octetos[kDespHijos] != 1) m_aniosHijos = {};
+}
 
 void CDatosFam::AlMostrarPagina(int indice) {
   if (indice == 0) m_pagina1.Refrescar();
@@ -309,6 +323,8 @@ void CDatosFam::AlMostrarPagina(int indice) {
 std::pair<int, int> CDatosFam::ControlDeDato(std::size_t desp) {
   if (desp == kDespAnioDeclarante) return {0, kIdAnioDeclarante};
   if (desp == kDespAnioConyuge) return {0, kIdAnioConyuge};
+  if (desp == kDatoAnioHijo1) return {0, kIdAnioHijo1};
+  if (desp == kDatoAnioHijo2) return {0, kIdAnioHijo2};
   for (int m = kMiembroConjunta; m <= kMiembroHijo2; ++m) {
     if (desp == DespCodigoComunidad(m)) return {0, kIdCodigoComunidad + m};
   }
@@ -326,7 +342,7 @@ void CDatosFam::SenalarDato(std::size_t desp) {
 int CDatosFam::ComprobarDatos() {
   m_ajuste.reset();
   RecogerPaginas();
-  renta::LimpiarNoAplicables(m_registro);
+  LimpiarNoAplicables();
   for (const SFalloDatosFamilia& fallo : RevisarDatosFamilia(m_registro)) {
     if (fallo.error) {
       Mensaje(fallo.codigo, marco::IconoMano);
@@ -368,6 +384,7 @@ int CDatosFam::OnBoton(int boton) {
     case kBotonAplicar: {
       if (Resultado() != kAsistenteAbierto) return 0;
       if (ComprobarDatos() == 0) return 1;
+      if (!PreguntarMiembrosQueSalen()) return 1;
       CRentaDoc* documento = Documento();
       if (documento != nullptr) {
         if (m_ajuste) {
@@ -384,6 +401,26 @@ int CDatosFam::OnBoton(int boton) {
       return CAsistente::OnBoton(boton);
     default: return CAsistente::OnBoton(boton);
   }
+}
+
+bool CDatosFam::PreguntarMiembrosQueSalen() {
+  m_aMiembrosQueSalen.clear();
+  CRentaDoc* documento = Documento();
+  if (documento == nullptr || m_bNuevaDeclaracion != 0) return true;
+  const auto antes = documento->SujetosPresentes();
+  const SSujetos despues = DerivarSujetos(m_registro);
+  for (int sujeto = marco::kSujetoConyuge; sujeto <= marco::kSujetoHijo2; ++sujeto) {
+    const std::size_t k = static_cast<std::size_t>(sujeto - 1);
+    if (antes[k] == 0 || despues.presentes[k] != 0 || !TieneEntradasPropias(documento->Datos(), sujeto)) continue;
+    const std::string quien = marco::TextoFijo1252(TextoEstadoSujeto(sujeto));
+    if (marco::CDlgMensaje().MostrarMensaje(kMensajeMiembroQueSale, marco::IconoPregunta, quien) ==
+        marco::kBotonCorregir) {
+      m_aMiembrosQueSalen.clear();
+      return false;
+    }
+    m_aMiembrosQueSalen.push_back(sujeto);
+  }
+  return true;
 }
 
 void CDatosFam::BorrarDeclaracion() {

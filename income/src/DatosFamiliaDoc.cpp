@@ -10,6 +10,7 @@
 #include "framework/Tabla.h"
 #include "income/DatosFamilia.h"
 #include "income/DatosFamiliaReglas.h"
+#include "income/DatosMiembros.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 
@@ -21,15 +22,18 @@ void CRentaDoc::EditarRegDatosFamilia() {
   asistente.PonerDocumento(this);
   asistente.PonerNuevaDeclaracion(m_bEditandoNueva);
   asistente.Registro() = m_datos.DatosFamilia;
+  asistente.AniosDeHijos() = LeerAniosHijos(m_datos.Identificacion);
   if (asistente.DoModal() != kAsistenteTerminado) return;
-  TomarDatosFamilia(asistente.Registro());
+  // The entries of a member who left become the declarant's, as the user chose when the wizard asked.
+  for (int sujeto : asistente.MiembrosQueSalen()) PasarEntradasAlDeclarante(m_datos, sujeto);
+  TomarDatosFamilia(asistente.Registro(), asistente.AniosDeHijos());
 }
 
-void CRentaDoc::TomarDatosFamilia(const RegDatosFamilia& familia) {
+void CRentaDoc::TomarDatosFamilia(const RegDatosFamilia& familia, const AniosHijos& hijos) {
   m_datos.DatosFamilia = familia;
   marco::PonerRecomponerIdentificacion(true);
   ActualizarSujetos();
-  CopiarDatosPersonales(m_datos.DatosFamilia, m_datos.Identificacion);
+  CopiarDatosPersonales(m_datos.DatosFamilia, hijos, m_datos.Identificacion);
   Modify(true);
   // A new declaration goes on to its form, which shows it; an open one is shown again for its persons.
   if (m_bEditandoNueva) return;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "framework/DocumentoServicios.h"
 #include "framework/Utilidades.h"
 #include "income/RentaReglas.h"
 #include "platform/Texto.h"
@@ -199,13 +200,64 @@ void AplicarAutocarga(RegDatosFamilia& f) {
   if (CodigoVacio(f, kMiembroDeclarante)) PonerComunidad(f, kMiembroDeclarante, "12", "MADRID");
 }
 
-void CopiarDatosPersonales(const RegDatosFamilia& f, RegIdentificacion& identificacion) {
-  auto copiar = [&](std::size_t desp, int sujeto) {
-    std::memcpy(identificacion.octetos + kDespAnioNacimientoSujeto + kAnchoAnio * static_cast<std::size_t>(sujeto - 1),
-                f.octetos + desp, kAnchoAnio);
+AniosHijos LeerAniosHijos(const RegIdentificacion& identificacion) {
+  AniosHijos anios{};
+  for (std::size_t h = 0; h < anios.size(); ++h) {
+    const std::size_t k = static_cast<std::size_t>(marco::kSujetoHijo1 - 1) + h;
+    std::memcpy(anios[h].data(), identificacion.octetos + kDespAnioNacimientoSujeto + kAnchoAnio * k, kAnchoAnio);
+  }
+  return anios;
+}
+
+void CopiarDatosPersonales(const RegDatosFamilia& f, const AniosHijos& hijos, RegIdentificacion& identificacion) {
+  unsigned char* id = identificacion.octetos;
+  auto anio = [&](const char* desde, int sujeto) {
+    std::memcpy(id + kDespAnioNacimientoSujeto + kAnchoAnio * static_cast<std::size_t>(sujeto - 1), desde, kAnchoAnio);
   };
-  copiar(kDespAnioDeclarante, 2);
-  copiar(kDespAnioConyuge, 3);
+  anio(reinterpret_cast<const char*>(f.octetos + kDespAnioDeclarante), marco::kSujetoDeclarante);
+  anio(reinterpret_cast<const char*>(f.octetos + kDespAnioConyuge), marco::kSujetoConyuge);
+  const bool conHijos = f.octetos[kDespHijos] == 1;
+  if (conHijos) {
+    anio(hijos[0].data(), marco::kSujetoHijo1);
+    anio(hijos[1].data(), marco::kSujetoHijo2);
+  }
+
+  // The marital status: the four marks of page 1 (single, widowed, married, divorced or separated).
+  constexpr std::size_t kEstados[4] = {kDespEstadoCivil1, kDespEstadoCivil2, kDespEstadoCivil3, kDespEstadoCivil4};
+  constexpr int kSoltero = 0;
+  constexpr int kViudo = 1;
+  constexpr int kCasado = 2;
+  constexpr int kDivorciado = 3;
+  auto marcar = [&](int sujeto, int marca) {
+    const std::size_t k = static_cast<std::size_t>(sujeto - 1);
+    for (int e = 0; e < 4; ++e) id[kEstados[e] + k] = e == marca ? 1 : 0;
+  };
+  auto estadoDe = [&](int sujeto) {
+    const std::size_t k = static_cast<std::size_t>(sujeto - 1);
+    switch (f.octetos[kDespEstadoCivil]) {
+      case kEstadoCasado: return kCasado;
+      case kEstadoViudoDivorciado:
+        return id[kEstados[kDivorciado] + k] != 0 && id[kEstados[kViudo] + k] == 0 ? kDivorciado : kViudo;
+      case kEstadoSeparado: return kDivorciado;
+      default: return kSoltero;
+    }
+  };
+  for (int sujeto : {marco::kSujetoUnidadFamiliar, marco::kSujetoDeclarante}) marcar(sujeto, estadoDe(sujeto));
+  const SSujetos sujetos = DerivarSujetos(f);
+  if (sujetos.presentes[marco::kSujetoConyuge - 1] != 0) marcar(marco::kSujetoConyuge, kCasado);
+  if (conHijos) {
+    marcar(marco::kSujetoHijo1, kSoltero);
+    marcar(marco::kSujetoHijo2, kSoltero);
+  }
+
+  // The taxation marks (individual, joint) of every member present.
+  const bool conjunta = sujetos.presentes[marco::kSujetoUnidadFamiliar - 1] != 0;
+  for (int sujeto = marco::kSujetoUnidadFamiliar; sujeto <= marco::kSujetoHijo2; ++sujeto) {
+    const std::size_t k = static_cast<std::size_t>(sujeto - 1);
+    if (sujetos.presentes[k] == 0) continue;
+    id[kDespTributacion1 + k] = conjunta ? 0 : 1;
+    id[kDespTributacion2 + k] = conjunta ? 1 : 0;
+  }
 }
 
 bool AjustarPlanesPensiones(RegRendTrabajo& trabajo, RegApartadoJ& j, int sujeto, double tope,

@@ -24,6 +24,7 @@
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
 #include "framework/TextosVentana.h"
+#include "income/DatosMiembros.h"
 #include "income/RentaComandos.h"
 #include "platform/Texto.h"
 #include "recalculo/Recalculo.h"
@@ -34,11 +35,6 @@ wxIMPLEMENT_DYNAMIC_CLASS(CRentaDoc, marco::CProg32Doc);
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CRentaDoc, marco::CProg32Doc)
-  EVT_MENU_RANGE(kComandoUnidadFamiliar, kComandoHijo2, CRentaDoc::OnComandoSujeto)
-  EVT_UPDATE_UI_RANGE(kComandoUnidadFamiliar, kComandoHijo2, CRentaDoc::OnActualizarSujeto)
-  EVT_MENU_RANGE(kComandoSimplificada, kComandoOrdinaria, CRentaDoc::OnComandoFormulario)
-  EVT_UPDATE_UI_RANGE(kComandoSimplificada, kComandoOrdinaria, CRentaDoc::OnActualizarFormulario)
-  EVT_MENU(kComandoDatosPersonales, CRentaDoc::OnDatosPersonales)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -61,11 +57,18 @@ void CopiarTexto(char* destino, std::size_t room, std::string_view texto) {
 }  // namespace
 
 CRentaDoc::CRentaDoc() {
-  // The menu gives the form commands the ids of the window boundary; the event table takes the numbers as they are.
-  Bind(wxEVT_MENU, &CRentaDoc::OnComandoFormulario, this, marco::ComandoAWx(kComandoSimplificada));
-  Bind(wxEVT_MENU, &CRentaDoc::OnComandoFormulario, this, marco::ComandoAWx(kComandoOrdinaria));
-  Bind(wxEVT_UPDATE_UI, &CRentaDoc::OnActualizarFormulario, this, marco::ComandoAWx(kComandoSimplificada));
-  Bind(wxEVT_UPDATE_UI, &CRentaDoc::OnActualizarFormulario, this, marco::ComandoAWx(kComandoOrdinaria));
+  // Menus, tools and accelerators carry the commands' ids of the window boundary.
+  for (int comando : {kComandoSimplificada, kComandoOrdinaria}) {
+    Bind(wxEVT_MENU, &CRentaDoc::OnComandoFormulario, this, marco::ComandoAWx(comando));
+    Bind(wxEVT_UPDATE_UI, &CRentaDoc::OnActualizarFormulario, this, marco::ComandoAWx(comando));
+  }
+  for (int comando = kComandoUnidadFamiliar; comando <= kComandoHijo2; ++comando) {
+    Bind(wxEVT_MENU, &CRentaDoc::OnComandoSujeto, this, marco::ComandoAWx(comando));
+    Bind(wxEVT_UPDATE_UI, &CRentaDoc::OnActualizarSujeto, this, marco::ComandoAWx(comando));
+  }
+  Bind(wxEVT_MENU, &CRentaDoc::OnDatosPersonales, this, marco::ComandoAWx(kComandoDatosPersonales));
+  Bind(wxEVT_MENU, &CRentaDoc::OnResumenResultados, this, marco::ComandoAWx(kComandoResumenResultados));
+  Bind(wxEVT_UPDATE_UI, &CRentaDoc::OnActualizarResumen, this, marco::ComandoAWx(kComandoResumenResultados));
   PonerPaginaActual(-1);
   m_validador.PonerDatosRenta(&m_datos);
   Publicar();
@@ -206,16 +209,23 @@ void CRentaDoc::RefrescarPanelesEstado() {
 
 int CRentaDoc::ModeloNecesario(int sujeto) const {
   if (sujeto < 1 || sujeto > kNumeroSujetos) return 1;
-  return m_regTrabajoM4[static_cast<std::size_t>(sujeto - 1)] > 0.0 ? 2 : 1;
+  return ModeloNecesarioDatos(m_datos, sujeto, m_regTrabajoM4[static_cast<std::size_t>(sujeto - 1)]);
+}
+
+int CRentaDoc::PaginaSoloOrdinaria() const {
+  int pagina = 0;
+  for (int sujeto = 1; sujeto <= kNumeroSujetos; ++sujeto) {
+    if (m_aSujetosPresentes[static_cast<std::size_t>(sujeto - 1)] == 0) continue;
+    const int p = renta::PaginaSoloOrdinaria(m_datos, sujeto, m_regTrabajoM4[static_cast<std::size_t>(sujeto - 1)]);
+    if (p != 0 && (pagina == 0 || p < pagina)) pagina = p;
+  }
+  return pagina;
 }
 
 bool CRentaDoc::AdmiteModelo(int tipoDec) const {
   if (tipoDec == marco::kTipoDecOrdinaria) return true;
   if (tipoDec != marco::kTipoDecSimplificada) return false;
-  for (int sujeto = 1; sujeto <= kNumeroSujetos; ++sujeto) {
-    if (m_aSujetosPresentes[static_cast<std::size_t>(sujeto - 1)] != 0 && ModeloNecesario(sujeto) == 2) return false;
-  }
-  return true;
+  return PaginaSoloOrdinaria() == 0;
 }
 
 void CRentaDoc::PonerFormulario(int tipoDec) {
@@ -228,8 +238,17 @@ void CRentaDoc::PonerFormulario(int tipoDec) {
   if (const auto& avisar = marco::ServiciosComandos().formularioCambiado) avisar(DameTipoDec());
 }
 
-void CRentaDoc::OnSimplificada() {
-  if (AdmiteModelo(marco::kTipoDecSimplificada)) PonerFormulario(marco::kTipoDecSimplificada);
+bool CRentaDoc::OnSimplificada() {
+  if (DameTipoDec() == marco::kTipoDecSimplificada) return true;
+  // The box being typed in and the amounts the calculation asks of section M4 count too.
+  ConfirmarCampoActivo();
+  Calcular(1);
+  if (const int pagina = PaginaSoloOrdinaria(); pagina != 0) {
+    marco::CDlgMensaje().MostrarMensaje(kMensajeSoloOrdinaria, marco::IconoMano, std::to_string(pagina));
+    return false;
+  }
+  PonerFormulario(marco::kTipoDecSimplificada);
+  return true;
 }
 
 void CRentaDoc::OnOrdinaria() { PonerFormulario(marco::kTipoDecOrdinaria); }
@@ -289,16 +308,16 @@ int CRentaDoc::NuevaDeclaracion(std::string_view nombre, int modo, int nuevaDecl
 // ---- command handlers ----
 
 void CRentaDoc::OnComandoSujeto(wxCommandEvent& evento) {
-  const int sujeto = SujetoDeComando(evento.GetId());
+  const int sujeto = SujetoDeComando(marco::ComandoDeWx(evento.GetId()));
   // A person that the menu would not offer is never shown, whatever sent the command.
   if (EstadoComandoSujeto(sujeto, m_aSujetosPresentes, m_nSujetoActual).habilitado) SeleccionarSujeto(sujeto);
 }
 
 void CRentaDoc::OnActualizarSujeto(wxUpdateUIEvent& evento) {
   const SEstadoComando estado =
-      EstadoComandoSujeto(SujetoDeComando(evento.GetId()), m_aSujetosPresentes, m_nSujetoActual);
+      EstadoComandoSujeto(SujetoDeComando(marco::ComandoDeWx(evento.GetId())), m_aSujetosPresentes, m_nSujetoActual);
   evento.Enable(estado.habilitado);
-  evento.Check(estado.marcado);
+  if (evento.IsCheckable()) evento.Check(estado.marcado);
 }
 
 void CRentaDoc::OnComandoFormulario(wxCommandEvent& evento) {
@@ -310,12 +329,39 @@ void CRentaDoc::OnComandoFormulario(wxCommandEvent& evento) {
 void CRentaDoc::OnActualizarFormulario(wxUpdateUIEvent& evento) {
   const int tipo = marco::ComandoDeWx(evento.GetId()) == kComandoSimplificada ? marco::kTipoDecSimplificada
                                                                                : marco::kTipoDecOrdinaria;
-  evento.Enable(AdmiteModelo(tipo));
-  evento.Check(DameTipoDec() == tipo);
+  // Both forms are offered: a declaration that the simplified form cannot carry says why when it is asked for.
+  evento.Enable(true);
+  if (evento.IsCheckable()) evento.Check(DameTipoDec() == tipo);
 }
 
-void CRentaDoc::OnDatosPersonales(wxCommandEvent& /*evento*/) {
+void CRentaDoc::OnDatosPersonales(wxCommandEvent& /*evento*/) { EditarDatosPersonales(); }
+
+bool CRentaDoc::EditarDatosPersonales() {
+  // The box being typed in is taken first: the wizard may show the declaration again.
+  ConfirmarCampoActivo();
   EditarRegDatosFamilia();
+  return true;
+}
+
+void CRentaDoc::OnResumenResultados(wxCommandEvent& /*evento*/) {
+  if (HayUnidadFamiliar()) MostrarResumenResultados();
+}
+
+void CRentaDoc::OnActualizarResumen(wxUpdateUIEvent& evento) { evento.Enable(HayUnidadFamiliar()); }
+
+SResumenDeclaraciones CRentaDoc::ResumenDeclaraciones() {
+  ConfirmarCampoActivo();
+  Calcular(1);
+  return ResumirDeclaraciones(m_datos, m_aSujetosPresentes);
+}
+
+void CRentaDoc::MostrarResumenResultados() {
+  const SResumenDeclaraciones resumen = ResumenDeclaraciones();
+  const bool euros = marco::MonedaEnUso() == marco::kMonedaEuros;
+  wxWindow* padre = wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
+  MostrarResumenDeclaraciones(padre, LineasResumen(resumen, euros ? 2 : 0, euros, [](std::string_view texto) {
+                                return marco::TextoFijo1252(texto);
+                              }));
 }
 
 }  // namespace renta

@@ -1,5 +1,7 @@
 #include "income/RentaValidacion.h"
 
+#include "income/IdentificacionComun.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string_view>
@@ -120,6 +122,17 @@ class CReglas {
     }
     if (sinDomicilio) Anadir("104V001", 1, 8, 0);
     if (m_id[kBaseAsignacion1 + m_p] == 0 && m_id[kBaseAsignacion2 + m_p] == 0) Anadir("100R202", 1, 132, 0);
+    // One marital status at most (boxes 18 to 21 of page 1): the finding leads to the first one ticked.
+    constexpr std::size_t kEstadosCiviles[] = {kDespEstadoCivil1, kDespEstadoCivil2, kDespEstadoCivil3,
+                                               kDespEstadoCivil4};
+    int marcados = 0;
+    int primero = -1;
+    for (int e = 0; e < 4; ++e) {
+      if (Blanco(m_id, kEstadosCiviles[e] + m_p - 1)) continue;
+      ++marcados;
+      if (primero < 0) primero = e;
+    }
+    if (marcados > 1) Anadir(kHallazgoEstadosCiviles, 1, kCasillaEstadoCivil - 1 + primero, 1);
   }
 
   // The child's own data, unless the family data mark the child (then the child's page is not its own).
@@ -178,7 +191,8 @@ class CReglas {
 }  // namespace
 
 void SeleccionarFilasFamiliares(const RegIdentificacion& identificacion, int sujeto, bool hayConyugeOHijo,
-                                TablaDescendientes& descendientes, TablaAscendientes& ascendientes) {
+                                TablaDescendientes& descendientes, TablaAscendientes& ascendientes,
+                                EUsoFilasFamiliares uso) {
   const unsigned char* id = identificacion.octetos;
   const bool todas = sujeto == marco::kSujetoUnidadFamiliar || (sujeto == marco::kSujetoDeclarante && !hayConyugeOHijo);
   const bool propias = sujeto == marco::kSujetoDeclarante || sujeto == marco::kSujetoConyuge;
@@ -188,6 +202,7 @@ void SeleccionarFilasFamiliares(const RegIdentificacion& identificacion, int suj
             [&](const unsigned char* fila) {
               if (todas) return true;
               if (!propias) return false;
+              if (uso == EUsoFilasFamiliares::Validacion) return fila[marca] == '1';
               if (!marco::EsBlanco(static_cast<char>(fila[marca])) && fila[marca] != '1') return false;
               const int ano = marco::NumeroDeCadena(Campo(fila, kFilaFamiliarAno, 4), 4);
               const bool propio = fila[kFilaDescendienteSituacion] != '2' && ano < kAnoDescendienteMenor;
@@ -226,7 +241,7 @@ void CRentaDoc::SeleccionarFilasSujeto() {
   const bool hayConyugeOHijo = m_aSujetosPresentes[marco::kSujetoConyuge - 1] != 0 ||
                                m_aSujetosPresentes[marco::kSujetoHijo1 - 1] != 0;
   SeleccionarFilasFamiliares(m_datos.Identificacion, m_nSujetoActual, hayConyugeOHijo, m_aDescendientesSujeto,
-                             m_aAscendientesSujeto);
+                             m_aAscendientesSujeto, EUsoFilasFamiliares::Validacion);
 }
 
 int CRentaDoc::Validar(int argumento) {

@@ -2,11 +2,14 @@
 // does not apply, the profile's preset, the copy to the identification block and the pension-plan adjustment.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "income/DatosFamiliaReglas.h"
+#include "income/RentaReglas.h"
 
 using namespace renta;
 
@@ -185,12 +188,63 @@ TEST(DatosFamiliaReglas, AutocargaSoloRellenaLoVacio) {
 TEST(DatosFamiliaReglas, CopiaDeLosAniosALaIdentificacion) {
   RegIdentificacion id{};
   std::memset(id.octetos + kDespAnioNacimientoSujeto, '9', 20);
-  CopiarDatosPersonales(Soltero(), id);
+  const AniosHijos hijos{{{'2', '0', '0', '1'}, {'2', '0', '0', '2'}}};
+  CopiarDatosPersonales(Soltero(), hijos, id);
   const std::string anios(reinterpret_cast<const char*>(id.octetos + kDespAnioNacimientoSujeto), 20);
   EXPECT_EQ(anios.substr(0, 4), "9999");  // the family unit has none of its own
   EXPECT_EQ(anios.substr(4, 4), "1960");
   EXPECT_EQ(anios.substr(8, 4), std::string(4, '\0'));  // no spouse
-  EXPECT_EQ(anios.substr(12), "99999999");
+  EXPECT_EQ(anios.substr(12), "99999999");  // no children: their years are left alone
+
+  RegDatosFamilia conHijos = Matrimonio();
+  conHijos.octetos[kDespHijos] = 1;
+  CopiarDatosPersonales(conHijos, hijos, id);
+  const std::string todos(reinterpret_cast<const char*>(id.octetos + kDespAnioNacimientoSujeto), 20);
+  EXPECT_EQ(todos.substr(4), "1960196220012002");
+  EXPECT_EQ(LeerAniosHijos(id), hijos);
+}
+
+// Page 1 shows what the wizard answered: one marital status ticked per member (the others cleared) and the
+// taxation marks of the members present.
+TEST(DatosFamiliaReglas, LaPagina1MuestraLoQueDiceElAsistente) {
+  constexpr std::size_t kEstados[4] = {kDespEstadoCivil1, kDespEstadoCivil2, kDespEstadoCivil3, kDespEstadoCivil4};
+  // The marks of a member: four marital statuses (single, widowed, married, divorced), individual, joint.
+  const auto marcas = [&](const RegIdentificacion& id, int sujeto) {
+    const std::size_t k = static_cast<std::size_t>(sujeto - 1);
+    std::string m;
+    for (std::size_t e : kEstados) m += static_cast<char>('0' + id.octetos[e + k]);
+    m += static_cast<char>('0' + id.octetos[kDespTributacion1 + k]);
+    m += static_cast<char>('0' + id.octetos[kDespTributacion2 + k]);
+    return m;
+  };
+  const AniosHijos hijos{};
+  struct SCaso {
+    const char* nombre;
+    std::function<RegDatosFamilia()> familia;
+    std::function<void(RegIdentificacion&)> antes;
+    std::array<std::string, 5> esperadas;  // persons 1 to 5
+  };
+  const std::vector<SCaso> casos = {
+      {"soltero", [] { return Soltero(); }, [](RegIdentificacion&) {},
+       {"100000", "100010", "000000", "000000", "000000"}},
+      // Two statuses ticked on page 1 before: the wizard's answer leaves one.
+      {"casado, con hijos", [] { RegDatosFamilia f = Matrimonio(); f.octetos[kDespHijos] = 1; return f; },
+       [&](RegIdentificacion& id) { id.octetos[kEstados[1] + 1] = 1; id.octetos[kEstados[2] + 1] = 1; },
+       {"001001", "001001", "001001", "100001", "100001"}},
+      {"viudo", [] { RegDatosFamilia f = Soltero(); f.octetos[kDespEstadoCivil] = kEstadoViudoDivorciado; return f; },
+       [](RegIdentificacion&) {}, {"010000", "010010", "000000", "000000", "000000"}},
+      // Widowed or divorced keeps a divorce already ticked.
+      {"divorciado", [] { RegDatosFamilia f = Soltero(); f.octetos[kDespEstadoCivil] = kEstadoViudoDivorciado; return f; },
+       [&](RegIdentificacion& id) { id.octetos[kEstados[3] + 1] = 1; }, {"010000", "000110", "000000", "000000", "000000"}},
+      {"separado, con hijos", [] { RegDatosFamilia f = Soltero(); f.octetos[kDespEstadoCivil] = kEstadoSeparado; f.octetos[kDespHijos] = 1; return f; },
+       [](RegIdentificacion&) {}, {"000101", "000101", "000000", "100001", "100001"}},
+  };
+  for (const SCaso& c : casos) {
+    RegIdentificacion id{};
+    c.antes(id);
+    CopiarDatosPersonales(c.familia(), hijos, id);
+    for (int s = 1; s <= 5; ++s) EXPECT_EQ(marcas(id, s), c.esperadas[static_cast<std::size_t>(s - 1)]) << c.nombre << " " << s;
+  }
 }
 
 // ---- pension plans ----

@@ -22,6 +22,7 @@
 #include "framework/ReferenciaReglas.h"
 #include "framework/ServiciosAplicacion.h"
 #include "income/DatosFamilia.h"
+#include "income/DatosMiembros.h"
 #include "income/RentaDoc.h"
 #include "platform/Registros.h"
 #include "platform/TablaTexto.h"
@@ -71,12 +72,15 @@ class CRentaDocFamilia : public CRentaDoc {
     asistente.PonerDocumento(this);
     asistente.PonerNuevaDeclaracion(EditandoDeclaracionNueva());
     asistente.Registro() = Datos().DatosFamilia;
+    asistente.AniosDeHijos() = LeerAniosHijos(Datos().Identificacion);
     marco::CControlesSimulados v1(asistente.PaginaDatosPersonales().Plantilla());
     marco::CControlesSimulados v4(asistente.PaginaRentasExentas().Plantilla());
     v1.Abrir(asistente.PaginaDatosPersonales());
     v4.Abrir(asistente.PaginaRentasExentas());
     if (guion) guion(asistente);
-    if (asistente.Resultado() == kAsistenteTerminado) TomarDatosFamilia(asistente.Registro());
+    if (asistente.Resultado() != kAsistenteTerminado) return;
+    for (int sujeto : asistente.MiembrosQueSalen()) PasarEntradasAlDeclarante(Datos(), sujeto);
+    TomarDatosFamilia(asistente.Registro(), asistente.AniosDeHijos());
   }
 };
 

@@ -395,6 +395,13 @@ TEST_F(RentaDocTest, CambioDeFormulario) {
   marco::CGuionMensajes guion;
   CRentaDocPrueba doc;
   ASSERT_EQ(doc.NuevaDeclaracion("ANA", 0, 0), 1);
+  // The sample declaration has data of every section, those only the ordinary form has among them; the family
+  // data alone are carried by either form.
+  EXPECT_FALSE(doc.AdmiteModelo(marco::kTipoDecSimplificada));
+  EXPECT_NE(doc.PaginaSoloOrdinaria(), 0);
+  const RegDatosFamilia familia = doc.Datos().DatosFamilia;
+  doc.Datos() = DatosRenta{};
+  doc.Datos().DatosFamilia = familia;
   doc.OnOrdinaria();
   EXPECT_EQ(doc.DameTipoDec(), marco::kTipoDecOrdinaria);
   EXPECT_EQ(doc.ListaPaginas().size(), 17u);
@@ -405,23 +412,32 @@ TEST_F(RentaDocTest, CambioDeFormulario) {
   doc.OnSimplificada();
   EXPECT_EQ(doc.DameTipoDec(), marco::kTipoDecSimplificada);
   EXPECT_EQ(doc.ListaPaginas().size(), 8u);
-  // A present spouse with section M4 amounts needs D-100: D-101 is refused.
+  // A present spouse with section M4 amounts needs D-100.
   doc.OnOrdinaria();
   doc.TrabajoM4()[marco::kSujetoConyuge - 1] = 15000.0;
   EXPECT_EQ(doc.ModeloNecesario(marco::kSujetoConyuge), 2);
   EXPECT_FALSE(doc.AdmiteModelo(marco::kTipoDecSimplificada));
   EXPECT_TRUE(doc.AdmiteModelo(marco::kTipoDecOrdinaria));
-  doc.OnSimplificada();
-  EXPECT_EQ(doc.DameTipoDec(), marco::kTipoDecOrdinaria);
-  // An absent child's amounts do not count.
   doc.TrabajoM4()[marco::kSujetoConyuge - 1] = 0.0;
-  doc.TrabajoM4()[marco::kSujetoHijo1 - 1] = 15000.0;
+  // An activity by modules of the spouse is entered on page 5 of D-100 only: the switch to D-101 is refused with
+  // the message that names the page, and nothing changes.
+  unsigned char* modulos = doc.Datos().ApartadoD4.octetos;
+  std::memcpy(modulos, "A6721", 5);
+  modulos[24] = marco::kSujetoConyuge;
+  doc.Modify(false);
+  EXPECT_FALSE(doc.OnSimplificada());
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{std::string(kMensajeSoloOrdinaria)});
+  ASSERT_EQ(guion.Mensajes().size(), 1u);
+  EXPECT_EQ(guion.Mensajes()[0].extra, "5");
+  EXPECT_NE(guion.Mensajes()[0].texto.find("5"), std::string::npos) << guion.Mensajes()[0].texto;
+  EXPECT_EQ(doc.DameTipoDec(), marco::kTipoDecOrdinaria);
+  EXPECT_EQ(doc.ListaPaginas().size(), 17u);
+  // An activity without its member is nobody's.
+  modulos[24] = 0;
   EXPECT_TRUE(doc.AdmiteModelo(marco::kTipoDecSimplificada));
-  // The commands arrive through the document's event table.
-  wxCommandEvent orden(wxEVT_MENU, kComandoSimplificada);
-  doc.ProcessEvent(orden);
-  EXPECT_EQ(doc.DameTipoDec(), marco::kTipoDecSimplificada);
-  wxUpdateUIEvent estado(kComandoOrdinaria);
+  std::memset(modulos, 0, 32);
+  // Both forms are offered; the one in use is ticked.
+  wxUpdateUIEvent estado(marco::ComandoAWx(kComandoSimplificada));
   doc.ProcessEvent(estado);
   EXPECT_TRUE(estado.GetEnabled());
   EXPECT_FALSE(estado.GetChecked());
@@ -459,18 +475,21 @@ TEST_F(RentaDocTest, OrdenesDePersona) {
   doc.SeleccionarSujeto(marco::kSujetoUnidadFamiliar);
   EXPECT_EQ(doc.DameVistaUnidadFamiliar(), 1);
 
-  // Through the menu: an absent spouse is not offered and not shown.
-  wxUpdateUIEvent estado(kComandoConyuge);
+  // Through the menu, whose entries (and tools and accelerators) carry the ids of the window boundary: an absent
+  // spouse is not offered and not shown.
+  wxUpdateUIEvent estado(marco::ComandoAWx(kComandoConyuge));
   doc.ProcessEvent(estado);
   EXPECT_FALSE(estado.GetEnabled());
-  wxCommandEvent conyuge(wxEVT_MENU, kComandoConyuge);
+  wxCommandEvent conyuge(wxEVT_MENU, marco::ComandoAWx(kComandoConyuge));
   doc.ProcessEvent(conyuge);
   EXPECT_EQ(doc.DameSujetoActual(), marco::kSujetoUnidadFamiliar);
-  wxCommandEvent hijo(wxEVT_MENU, kComandoHijo1);
+  wxCommandEvent hijo(wxEVT_MENU, marco::ComandoAWx(kComandoHijo1));
   doc.ProcessEvent(hijo);
   EXPECT_EQ(doc.DameSujetoActual(), marco::kSujetoHijo1);
   EXPECT_EQ(marco::DameSujetoActual(), marco::kSujetoHijo1);
-  wxUpdateUIEvent marcado(kComandoHijo1);
+  // Every id differs from the program's own number (menus take no id from 0x7FFF on).
+  EXPECT_NE(marco::ComandoAWx(kComandoHijo1), kComandoHijo1);
+  wxUpdateUIEvent marcado(marco::ComandoAWx(kComandoHijo1));
   doc.ProcessEvent(marcado);
   EXPECT_TRUE(marcado.GetEnabled());
   EXPECT_TRUE(marcado.GetChecked());

@@ -77,7 +77,7 @@ DatosRenta Completa() {
       Texto(id, 0x558 + 15 * p, "PEREZ");
     }
   }
-  for (std::size_t desp : {0x1ee, 0x1ef, 0x1f8, 0x1f9, 0x481, 0x485}) id[desp] = '1';
+  for (std::size_t desp : {0x1ee, 0x1ef, 0x481, 0x485}) id[desp] = '1';  // the children single, with their years
   return d;
 }
 
@@ -166,7 +166,13 @@ TEST(RentaValidacion, CadaReglaDaSuHallazgo) {
          Id(d)[0x1f8] = 0;
        },
        {{"100R204", 1, 17, 1}}},
-      {"hijo con una marca", 4, [](DatosRenta& d) { Id(d)[0x1ee] = ' '; }, {}},
+      {"hijo con una marca", 4, [](DatosRenta& d) { Id(d)[0x1ee] = ' '; Id(d)[0x1f8] = '1'; }, {}},
+      // Two marital statuses ticked on page 1: an error on the first of them (boxes 18 to 21, from 0: 17 to 20).
+      {"viudo y casado", 2, [](DatosRenta& d) { Id(d)[496 + 1] = 1; Id(d)[501 + 1] = 1; }, {{"FAM002", 1, 18, 1}}},
+      {"soltero y divorciado", 2, [](DatosRenta& d) { Id(d)[491 + 1] = 1; Id(d)[506 + 1] = 1; }, {{"FAM002", 1, 17, 1}}},
+      {"un solo estado civil", 2, [](DatosRenta& d) { Id(d)[501 + 1] = 1; }, {}},
+      {"dos estados del conyuge", 3, [](DatosRenta& d) { Id(d)[491 + 2] = 'X'; Id(d)[501 + 2] = 1; }, {{"FAM002", 1, 17, 1}}},
+      {"los del conyuge no son del declarante", 2, [](DatosRenta& d) { Id(d)[491 + 2] = 1; Id(d)[501 + 2] = 1; }, {}},
       {"hijo sin su dato", 4, [](DatosRenta& d) { Id(d)[0x481] = ' '; }, {{"100R140", 1, 21, 1}}},
       {"segundo hijo sin marcas ni dato", 5,
        [](DatosRenta& d) {
@@ -256,32 +262,53 @@ TEST(RentaValidacion, FilasFamiliaresDeCadaPersona) {
   Familiar(FilaAsc(d, 1), "ASC1", "1925", ' ', '1');
   Familiar(FilaAsc(d, 2), "ASC2", "1930", '1', '1');
 
+  Familiar(FilaDesc(d, 4), "DES4", "1985", ' ', ' ');  // marked for neither spouse
+
+  constexpr auto kPagina = EUsoFilasFamiliares::Pagina;
+  constexpr auto kCheck = EUsoFilasFamiliares::Validacion;
   struct SCasoLista {
+    EUsoFilasFamiliares uso;
     int sujeto;
     bool hayConyugeOHijo;
     std::vector<std::string> descendientes;
     std::vector<std::string> ascendientes;
   };
   const std::vector<SCasoLista> casos = {
-      {1, true, {"DES0", "DES1", "DES2", "DES3"}, {"ASC0", "ASC1", "ASC2"}},
-      {2, false, {"DES0", "DES1", "DES2", "DES3"}, {"ASC0", "ASC1", "ASC2"}},
-      {2, true, {"DES0", "DES2"}, {"ASC0", "ASC2"}},
-      // A descendant whose mark for the person is blank is seen too; an ascendant needs the mark.
-      {3, true, {"DES0", "DES2", "DES3"}, {"ASC1", "ASC2"}},
-      {4, true, {}, {}},
-      {5, true, {}, {}},
+      {kPagina, 1, true, {"DES0", "DES1", "DES2", "DES3", "DES4"}, {"ASC0", "ASC1", "ASC2"}},
+      {kPagina, 2, false, {"DES0", "DES1", "DES2", "DES3", "DES4"}, {"ASC0", "ASC1", "ASC2"}},
+      {kPagina, 2, true, {"DES0", "DES2", "DES4"}, {"ASC0", "ASC2"}},
+      // The page shows a descendant whose mark for the person is blank too; an ascendant needs the mark.
+      {kPagina, 3, true, {"DES0", "DES2", "DES3", "DES4"}, {"ASC1", "ASC2"}},
+      {kPagina, 4, true, {}, {}},
+      {kPagina, 5, true, {}, {}},
+      // The check hands each spouse only the rows marked '1' for them, the shared young one with its mark boxes
+      // set included; a row marked for the other spouse or for nobody is not checked as theirs.
+      {kCheck, 1, true, {"DES0", "DES1", "DES2", "DES3", "DES4"}, {"ASC0", "ASC1", "ASC2"}},
+      {kCheck, 2, false, {"DES0", "DES1", "DES2", "DES3", "DES4"}, {"ASC0", "ASC1", "ASC2"}},
+      {kCheck, 2, true, {"DES0", "DES1", "DES2"}, {"ASC0", "ASC2"}},
+      {kCheck, 3, true, {"DES1", "DES2", "DES3"}, {"ASC1", "ASC2"}},
+      {kCheck, 4, true, {}, {}},
   };
   for (const SCasoLista& c : casos) {
+    const std::string caso =
+        std::string(c.uso == kCheck ? "check" : "page") + ", person " + std::to_string(c.sujeto);
     TablaDescendientes desc;
     TablaAscendientes asc;
     desc.fill(0xee);
     asc.fill(0xee);
-    SeleccionarFilasFamiliares(d.Identificacion, c.sujeto, c.hayConyugeOHijo, desc, asc);
-    EXPECT_EQ(Nombres(desc.data(), kFilasDescendientes, kAnchoDescendiente), c.descendientes) << c.sujeto;
-    EXPECT_EQ(Nombres(asc.data(), kFilasAscendientes, kAnchoAscendiente), c.ascendientes) << c.sujeto;
+    SeleccionarFilasFamiliares(d.Identificacion, c.sujeto, c.hayConyugeOHijo, desc, asc, c.uso);
+    EXPECT_EQ(Nombres(desc.data(), kFilasDescendientes, kAnchoDescendiente), c.descendientes) << caso;
+    EXPECT_EQ(Nombres(asc.data(), kFilasAscendientes, kAnchoAscendiente), c.ascendientes) << caso;
     // Compacted, the rest zeroed.
     const std::size_t usados = c.descendientes.size() * kAnchoDescendiente;
-    for (std::size_t i = usados; i < desc.size(); ++i) ASSERT_EQ(desc[i], 0) << c.sujeto << " byte " << i;
+    for (std::size_t i = usados; i < desc.size(); ++i) ASSERT_EQ(desc[i], 0) << caso << " byte " << i;
+    // Every descendant row handed to a spouse by the check carries that spouse's mark.
+    if (c.uso == kCheck && c.hayConyugeOHijo && (c.sujeto == 2 || c.sujeto == 3)) {
+      for (std::size_t f = 0; f < c.descendientes.size(); ++f) {
+        EXPECT_EQ(desc[f * kAnchoDescendiente + kFilaFamiliarMarcas + static_cast<std::size_t>(c.sujeto - 1)], '1')
+            << caso << " row " << f;
+      }
+    }
   }
 }
 
@@ -302,11 +329,11 @@ TEST(RentaValidacion, FilasFamiliaresIncompletas) {
 
   TablaDescendientes desc;
   TablaAscendientes asc;
-  SeleccionarFilasFamiliares(d.Identificacion, 2, true, desc, asc);
+  SeleccionarFilasFamiliares(d.Identificacion, 2, true, desc, asc, EUsoFilasFamiliares::Validacion);
   EXPECT_EQ(Reglas(d, 2, &desc, &asc),
             (Hallazgos{{"100R196", 1, 40, 1}, {"100R197", 1, 100, 1}, {"100R197", 1, 100, 1}}));
   // The spouse sees none of those rows but the ascendant without tax id.
-  SeleccionarFilasFamiliares(d.Identificacion, 3, true, desc, asc);
+  SeleccionarFilasFamiliares(d.Identificacion, 3, true, desc, asc, EUsoFilasFamiliares::Validacion);
   EXPECT_EQ(Reglas(d, 3, &desc, &asc), (Hallazgos{{"100R197", 1, 100, 1}}));
 }
 
@@ -371,6 +398,29 @@ class RentaValidacionDoc : public ::testing::Test {
   marco::CBaseDatos m_red;
   marco::CGuionMensajes m_guion;
 };
+
+// The check of the spouse examines the descendants marked for the spouse: the declarant's own incomplete row is
+// not the spouse's finding, a young shared descendant of the spouse's (mark box set) without tax id nor name is.
+TEST_F(RentaValidacionDoc, ElConyugeRespondeDeSusDescendientes) {
+  DatosRenta d = Completa();
+  Familiar(FilaDesc(d, 0), "    ", "1976", '1', ' ');
+  Blancos(FilaDesc(d, 0), 0, 6);
+  CRentaDoc doc;
+  Preparar(doc, d);
+  doc.SeleccionarSujeto(marco::kSujetoConyuge);
+  EXPECT_EQ(doc.Validar(0), 1);
+  EXPECT_EQ(De("ANA"), Hallazgos{});
+
+  Familiar(FilaDesc(d, 1), "    ", "1990", '1', '1');
+  Blancos(FilaDesc(d, 1), 0, 6);
+  FilaDesc(d, 1)[63] = 1;
+  doc.Datos() = d;
+  EXPECT_EQ(doc.Validar(0), 0);
+  EXPECT_EQ(De("ANA"), (Hallazgos{{"100R196", 1, 40, 1}}));
+  // Every row the spouse was handed carries the spouse's mark.
+  EXPECT_EQ(doc.DescendientesSujeto()[kFilaFamiliarMarcas + 2], '1');
+  EXPECT_EQ(doc.DescendientesSujeto()[kAnchoDescendiente + kFilaFamiliarMarcas + 2], 0);
+}
 
 TEST_F(RentaValidacionDoc, ReescribeLosHallazgosDeLaDeclaracion) {
   DatosRenta d = Completa();

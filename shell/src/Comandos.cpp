@@ -46,6 +46,14 @@ constexpr SOpcionMenu kMenuVer[] = {
     {kComandoBarraEstado, "Barra de &estado", ETipo::Marca},
     {kComandoApartados, "&Apartados de la Declaración", ETipo::Marca},
 };
+// The person shown: each has its mnemonic and an accelerator of its own (docs/FAMILIA.md).
+constexpr SOpcionMenu kMenuPersona[] = {
+    {marco::kComandoUnidadFamiliar, "&Unidad Familiar\tCtrl+U", ETipo::Marca},
+    {marco::kComandoDeclarante, "&Declarante\tCtrl+D", ETipo::Marca},
+    {marco::kComandoConyuge, "&Cónyuge\tCtrl+Y", ETipo::Marca},
+    {marco::kComandoHijo1, "Hijo &1\tCtrl+J", ETipo::Marca},
+    {marco::kComandoHijo2, "Hijo &2\tCtrl+K", ETipo::Marca},
+};
 constexpr SOpcionMenu kMenuDeclaracion[] = {
     {marco::kComandoIrAPaginaMenu, "&Ir a página... \tCtrl+I"},
     kSeparador,
@@ -55,6 +63,10 @@ constexpr SOpcionMenu kMenuDeclaracion[] = {
     {marco::kComandoUltimaPagina, "&Ultima Página"},
     kSeparador,
     {marco::kComandoEstadoDeclaracion, "&Estado de la Declaración"},
+    kSeparador,
+    {0, "&Persona", ETipo::Submenu, kMenuPersona},
+    {marco::kComandoDatosPersonales, "&Datos personales y familiares"},
+    {marco::kComandoResumenResultados, "&Resumen de resultados"},
     kSeparador,
     {marco::kComandoSimplificada, "&Simplificada (D-101)", ETipo::Marca},
     {marco::kComandoOrdinaria, "&Ordinaria (D-100)", ETipo::Marca},
@@ -83,6 +95,13 @@ constexpr SBotonHerramienta kBotones[] = {
     {marco::kComandoPaginaSiguiente, "Siguiente", "Página siguiente"},
     {marco::kComandoUltimaPagina, "Última", "Ultima Página"},
     {0, "", "", ETipo::Separador},
+    {0, "", "", ETipo::Separador},
+    {marco::kComandoUnidadFamiliar, "U.Familiar", "Unidad Familiar", ETipo::Marca},
+    {marco::kComandoDeclarante, "Declarante", "Declarante", ETipo::Marca},
+    {marco::kComandoConyuge, "Cónyuge", "Cónyuge", ETipo::Marca},
+    {marco::kComandoHijo1, "Hijo 1", "Hijo 1", ETipo::Marca},
+    {marco::kComandoHijo2, "Hijo 2", "Hijo 2", ETipo::Marca},
+    {0, "", "", ETipo::Separador},
     {kComandoApartados, "Apartados", "Apartados de la Declaración", ETipo::Marca},
     {kComandoAcercaDe, "Acerca de", "Acerca de Korvelix"},
 };
@@ -94,11 +113,30 @@ constexpr int kComandosDeclaracion[] = {
     marco::kComandoPaginaAnterior,   marco::kComandoPaginaSiguiente, marco::kComandoUltimaPagina,
     marco::kComandoEstadoDeclaracion, marco::kComandoSimplificada,  marco::kComandoOrdinaria,
     marco::kComandoPresentacionInternet,
+    marco::kComandoUnidadFamiliar,   marco::kComandoDeclarante,     marco::kComandoConyuge,
+    marco::kComandoHijo1,            marco::kComandoHijo2,          marco::kComandoDatosPersonales,
+    marco::kComandoResumenResultados,
 };
+
+void AnadirOrdenes(std::span<const SOpcionMenu> opciones, std::vector<SOpcionMenu>& ordenes) {
+  for (const SOpcionMenu& opcion : opciones) {
+    if (opcion.tipo == ETipoOpcion::Submenu) {
+      AnadirOrdenes(opcion.submenu, ordenes);
+    } else if (opcion.tipo != ETipoOpcion::Separador) {
+      ordenes.push_back(opcion);
+    }
+  }
+}
 
 }  // namespace
 
 std::span<const SMenuPrincipal> MenusPrincipales() { return kMenus; }
+
+std::vector<SOpcionMenu> OrdenesDelMenu(const SMenuPrincipal& menu) {
+  std::vector<SOpcionMenu> ordenes;
+  AnadirOrdenes(menu.opciones, ordenes);
+  return ordenes;
+}
 std::span<const SBotonHerramienta> BotonesHerramientas() { return kBotones; }
 
 bool NecesitaDeclaracion(int comando) {

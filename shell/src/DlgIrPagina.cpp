@@ -31,7 +31,8 @@ wxString Numero(int valor) {
 }  // namespace
 
 CIrPagina::CIrPagina(const std::vector<SApartado>& apartados, int tipoDec, int paginas, int actual)
-    : m_nUltima(paginas > 0 ? paginas : 0) {
+    : m_nUltima(paginas > 0 ? paginas : 0),
+      m_bDatosPersonales(tipoDec == marco::kTipoDecSimplificada || tipoDec == marco::kTipoDecOrdinaria) {
   m_paginas.resize(static_cast<std::size_t>(m_nUltima));
   for (int n = 1; n <= m_nUltima; ++n) m_paginas[static_cast<std::size_t>(n - 1)].numero = n;
   // Each page of the form's catalogue names the place it takes in the list; the first title of a place stays.
@@ -53,6 +54,7 @@ std::optional<int> CIrPagina::Leer(std::string_view texto) const {
   int valor = 0;
   const auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
   if (texto.empty() || error != std::errc() || fin != texto.data() + texto.size()) return std::nullopt;
+  if (valor == marco::kPaginaDatosPersonales && m_bDatosPersonales) return valor;
   if (valor < 1 || valor > m_nUltima) return std::nullopt;
   return valor;
 }

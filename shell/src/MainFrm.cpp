@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
+#include <span>
 
 #include <wx/artprov.h>
 #include <wx/dcmemory.h>
@@ -51,10 +53,9 @@ class CDatosApartado : public wxTreeItemData {
   int m_nNumero;
 };
 
-// A tool picture from the theme; a plain drawn square with a letter when the theme has none.
-wxBitmap Icono(const wxArtID& id, const wxString& letra) {
-  wxBitmap bitmap = wxArtProvider::GetBitmap(id, wxART_TOOLBAR, wxSize(16, 16));
-  if (bitmap.IsOk()) return bitmap;
+// A plain drawn square with a letter or two.
+wxBitmap IconoLetras(const wxString& letra) {
+  wxBitmap bitmap;
   bitmap.Create(16, 16);
   wxMemoryDC dc(bitmap);
   dc.SetBackground(*wxWHITE_BRUSH);
@@ -62,10 +63,17 @@ wxBitmap Icono(const wxArtID& id, const wxString& letra) {
   dc.SetPen(*wxBLACK_PEN);
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
   dc.DrawRectangle(0, 0, 16, 16);
-  dc.SetFont(wxFont(wxFontInfo(8).Bold()));
-  dc.DrawText(letra, 4, 1);
+  dc.SetFont(wxFont(wxFontInfo(letra.length() > 1 ? 6 : 8).Bold()));
+  const wxSize tamano = dc.GetTextExtent(letra);
+  dc.DrawText(letra, std::max(0, (16 - tamano.GetWidth()) / 2), std::max(0, (16 - tamano.GetHeight()) / 2));
   dc.SelectObject(wxNullBitmap);
   return bitmap;
+}
+
+// A tool picture from the theme; the drawn letter when the theme has none.
+wxBitmap Icono(const wxArtID& id, const wxString& letra) {
+  wxBitmap bitmap = wxArtProvider::GetBitmap(id, wxART_TOOLBAR, wxSize(16, 16));
+  return bitmap.IsOk() ? bitmap : IconoLetras(letra);
 }
 
 // The picture of a tool bar command.
@@ -83,6 +91,12 @@ wxBitmap IconoComando(int comando) {
     case marco::kComandoUltimaPagina: return Icono(wxART_GOTO_LAST, "U");
     case kComandoApartados: return Icono(wxART_LIST_VIEW, "L");
     case kComandoAcercaDe: return Icono(wxART_HELP, "?");
+    // The persons have no picture in the themes: their letters.
+    case marco::kComandoUnidadFamiliar: return IconoLetras("UF");
+    case marco::kComandoDeclarante: return IconoLetras("D");
+    case marco::kComandoConyuge: return IconoLetras("C");
+    case marco::kComandoHijo1: return IconoLetras("H1");
+    case marco::kComandoHijo2: return IconoLetras("H2");
     default: break;
   }
   return Icono(wxART_MISSING_IMAGE, "?");
@@ -134,7 +148,7 @@ CMainFrame::CMainFrame(CProg32App& aplicacion, wxDocManager* gestor)
   // The commands of a declaration reach its document (and its page view) first, which enables them by its own
   // rules; what comes here finds no declaration to act on.
   for (const SMenuPrincipal& menu : MenusPrincipales()) {
-    for (const SOpcionMenu& opcion : menu.opciones) {
+    for (const SOpcionMenu& opcion : OrdenesDelMenu(menu)) {
       if (!NecesitaDeclaracion(opcion.comando)) continue;
       Bind(wxEVT_UPDATE_UI, &CMainFrame::AlActualizarDeclaracion, this, IdWxComando(opcion.comando));
     }
@@ -223,17 +237,24 @@ void CMainFrame::CrearMenus() {
       }
       menus->Append(idioma, Traduce("&Idioma"));
     }
-    auto* menu = new wxMenu;
-    for (const SOpcionMenu& opcion : principal.opciones) {
-      switch (opcion.tipo) {
-        case ETipoOpcion::Separador: menu->AppendSeparator(); break;
-        case ETipoOpcion::Marca: menu->AppendCheckItem(IdWxComando(opcion.comando), TextoMenu(opcion.texto)); break;
-        case ETipoOpcion::Normal: menu->Append(IdWxComando(opcion.comando), TextoMenu(opcion.texto)); break;
-      }
-    }
-    menus->Append(menu, Traduce(principal.titulo));
+    menus->Append(CrearMenu(principal.opciones).release(), Traduce(principal.titulo));
   }
   SetMenuBar(menus);
+}
+
+std::unique_ptr<wxMenu> CMainFrame::CrearMenu(std::span<const SOpcionMenu> opciones) {
+  auto menu = std::make_unique<wxMenu>();
+  for (const SOpcionMenu& opcion : opciones) {
+    switch (opcion.tipo) {
+      case ETipoOpcion::Separador: menu->AppendSeparator(); break;
+      case ETipoOpcion::Marca: menu->AppendCheckItem(IdWxComando(opcion.comando), TextoMenu(opcion.texto)); break;
+      case ETipoOpcion::Normal: menu->Append(IdWxComando(opcion.comando), TextoMenu(opcion.texto)); break;
+      case ETipoOpcion::Submenu:
+        menu->AppendSubMenu(CrearMenu(opcion.submenu).release(), TextoMenu(opcion.texto));
+        break;
+    }
+  }
+  return menu;
 }
 
 void CMainFrame::CrearBarras() {
@@ -382,8 +403,8 @@ void CMainFrame::RecogerEstadoVentana() {
 int CMainFrame::OnIrAApartado(int pagina, long casilla) {
   marco::CProg32Doc* documento = m_aplicacion.DameDocumentoActivo();
   if (documento == nullptr) return 1;
-  // The family data wizard is the income-tax document's own.
-  if (pagina == kPaginaAsistenteFamilia) return 1;
+  // The family data wizard is the income-tax document's own; a declaration without one has no page 100 either.
+  if (pagina == kPaginaAsistenteFamilia) return documento->EditarDatosPersonales() ? 1 : 0;
   if (pagina != 0) {
     const auto& lista = documento->ListaPaginas();
     // A page that the declaration does not have is refused rather than looked up past the list's end.

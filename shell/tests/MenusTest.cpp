@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <functional>
+#include <span>
 #include <map>
 #include <optional>
 #include <set>
@@ -32,9 +34,7 @@ TEST(MenusPrincipales, CadaOpcionTieneSuIdYVuelve) {
     }
   };
   for (const shell::SMenuPrincipal& menu : shell::MenusPrincipales()) {
-    for (const shell::SOpcionMenu& opcion : menu.opciones) {
-      if (opcion.tipo != shell::ETipoOpcion::Separador) comprobar(opcion.comando);
-    }
+    for (const shell::SOpcionMenu& opcion : shell::OrdenesDelMenu(menu)) comprobar(opcion.comando);
   }
   for (const shell::SBotonHerramienta& boton : shell::BotonesHerramientas()) {
     if (boton.tipo != shell::ETipoOpcion::Separador) comprobar(boton.comando);
@@ -48,7 +48,7 @@ TEST(MenusPrincipales, CadaOpcionTieneSuIdYVuelve) {
 TEST(MenusPrincipales, LasOrdenesDeLaDeclaracionConSusTextos) {
   std::map<int, std::string> textos;
   for (const shell::SMenuPrincipal& menu : shell::MenusPrincipales()) {
-    for (const shell::SOpcionMenu& opcion : menu.opciones) textos[opcion.comando] = std::string(opcion.texto);
+    for (const shell::SOpcionMenu& opcion : shell::OrdenesDelMenu(menu)) textos[opcion.comando] = std::string(opcion.texto);
   }
   const std::map<int, std::string> esperados{
       {marco::kComandoGuardar, "&Guardar\tCtrl+G"},
@@ -63,6 +63,14 @@ TEST(MenusPrincipales, LasOrdenesDeLaDeclaracionConSusTextos) {
       {marco::kComandoImportar, "I&mportar"},
       {marco::kComandoExportar, "&Exportar"},
       {shell::kComandoApartados, "&Apartados de la Declaraci\u00f3n"},
+      // The persons, each with its mnemonic and its own accelerator (in their submenu of "Declaración").
+      {marco::kComandoUnidadFamiliar, "&Unidad Familiar\tCtrl+U"},
+      {marco::kComandoDeclarante, "&Declarante\tCtrl+D"},
+      {marco::kComandoConyuge, "&C\u00f3nyuge\tCtrl+Y"},
+      {marco::kComandoHijo1, "Hijo &1\tCtrl+J"},
+      {marco::kComandoHijo2, "Hijo &2\tCtrl+K"},
+      {marco::kComandoDatosPersonales, "&Datos personales y familiares"},
+      {marco::kComandoResumenResultados, "&Resumen de resultados"},
   };
   for (const auto& [comando, texto] : esperados) EXPECT_EQ(textos[comando], texto) << comando;
   EXPECT_EQ(shell::IdWxComando(marco::kComandoGuardar), marco::ComandoAWx(marco::kComandoGuardar));
@@ -72,6 +80,49 @@ TEST(MenusPrincipales, LasOrdenesDeLaDeclaracionConSusTextos) {
   EXPECT_TRUE(shell::NecesitaDeclaracion(marco::kComandoEstadoDeclaracion));
   EXPECT_FALSE(shell::NecesitaDeclaracion(marco::kComandoExportar));
   EXPECT_FALSE(shell::NecesitaDeclaracion(shell::kComandoNuevo));
+  EXPECT_TRUE(shell::NecesitaDeclaracion(marco::kComandoConyuge));
+  EXPECT_TRUE(shell::NecesitaDeclaracion(marco::kComandoResumenResultados));
+}
+
+// The letter after "&" of a menu text, in capitals ("" without one).
+std::string Mnemonico(std::string_view texto) {
+  const std::size_t amp = texto.find('&');
+  if (amp == std::string_view::npos || amp + 1 >= texto.size()) return {};
+  return wxString::FromUTF8(std::string(texto.substr(amp + 1))).Left(1).Upper().ToStdString(wxConvUTF8);
+}
+
+// A letter typed in the open "Declaración" menu reaches the persons, the personal data and the summary without
+// a second entry of the same letter in the way (the older entries "&Siguiente" and "&Simplificada" share theirs);
+// the persons' submenu has a letter per person; no two commands share an accelerator.
+TEST(MenusPrincipales, LasPersonasSeEligenConUnaLetraYTienenSuAtajo) {
+  std::multiset<std::string> letras;
+  const shell::SOpcionMenu* persona = nullptr;
+  std::set<std::string> atajos;
+  std::function<void(std::span<const shell::SOpcionMenu>)> atajosDe = [&](std::span<const shell::SOpcionMenu> ops) {
+    for (const shell::SOpcionMenu& o : ops) {
+      const std::size_t tab = o.texto.find('\t');
+      if (tab != std::string_view::npos) EXPECT_TRUE(atajos.insert(std::string(o.texto.substr(tab + 1))).second) << o.texto;
+      if (o.tipo == shell::ETipoOpcion::Submenu) atajosDe(o.submenu);
+    }
+  };
+  for (const shell::SMenuPrincipal& menu : shell::MenusPrincipales()) {
+    atajosDe(menu.opciones);
+    if (menu.titulo != "&Declaraci\u00f3n") continue;
+    for (const shell::SOpcionMenu& opcion : menu.opciones) {
+      if (opcion.tipo == shell::ETipoOpcion::Separador) continue;
+      letras.insert(Mnemonico(opcion.texto));
+      if (opcion.tipo == shell::ETipoOpcion::Submenu) persona = &opcion;
+    }
+  }
+  ASSERT_NE(persona, nullptr);
+  EXPECT_EQ(persona->texto, "&Persona");
+  for (const char* letra : {"P", "D", "R"}) EXPECT_EQ(letras.count(letra), 1u) << letra;
+  std::set<std::string> dePersonas;
+  for (const shell::SOpcionMenu& opcion : persona->submenu) {
+    EXPECT_EQ(opcion.tipo, shell::ETipoOpcion::Marca) << opcion.texto;
+    EXPECT_TRUE(dePersonas.insert(Mnemonico(opcion.texto)).second) << opcion.texto;
+  }
+  EXPECT_EQ(dePersonas, (std::set<std::string>{"U", "D", "C", "1", "2"}));
 }
 
 TEST(IrPagina, OfreceLasPaginasDeLaListaConSusTitulos) {

@@ -33,6 +33,18 @@ inline constexpr int kComandoPresentacionInternet = 57612;  // the Internet fili
 // The form of an income-tax declaration (its document answers them and ticks the form in use).
 inline constexpr int kComandoSimplificada = 33110;  // "&Simplificada (D-101)"
 inline constexpr int kComandoOrdinaria = 33111;     // "&Ordinaria (D-100)"
+// The person shown of an income-tax declaration (its document answers them, enables the persons present and ticks
+// the one shown), its personal and family data and the summary of individual against joint filing.
+inline constexpr int kComandoUnidadFamiliar = 33101;  // "&Unidad Familiar"
+inline constexpr int kComandoDeclarante = 33102;      // "&Declarante"
+inline constexpr int kComandoConyuge = 33103;         // "&Cónyuge"
+inline constexpr int kComandoHijo1 = 33104;           // "Hijo &1"
+inline constexpr int kComandoHijo2 = 33105;           // "Hijo &2"
+inline constexpr int kComandoDatosPersonales = 33120;   // "&Datos personales y familiares"
+inline constexpr int kComandoResumenResultados = 33121; // "Resumen de resultados"
+// The page number that stands for the personal and family data when a page is chosen or asked for (the go-to-page
+// dialog, the section tree, the findings list).
+inline constexpr int kPaginaDatosPersonales = 100;
 
 // ---- the boundary ----
 // The wxWidgets id of a command: the standard id where wxWidgets has one (save, close, print, copy...); an id of

@@ -106,6 +106,9 @@ struct SOpcionMenuEdit {
 };
 // The box menu of the pages, in order.
 const std::vector<SOpcionMenuEdit>& MenuContextualPagina();
+// The person commands the page menus add after a separator while an income-tax declaration is open (a person is
+// shown), each a tick its document sets: the texts and accelerators of the "Declaración" menu.
+const std::vector<SOpcionMenuEdit>& MenuContextualPersonas();
 
 // ---- what the shell lends the edits ----
 struct SServiciosEdit {

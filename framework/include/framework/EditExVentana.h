@@ -23,6 +23,8 @@
 
 #include "framework/EditSuperficie.h"
 
+class wxMenu;
+
 namespace marco {
 
 class CEditEx;
@@ -44,6 +46,9 @@ wxColour ColorSoloLectura();
 // program's command of an id (0 for a separator or an id that is no entry's).
 int IdMenuDeOpcion(std::size_t indice);
 int ComandoDeIdMenu(int idMenu);
+// Adds the person commands (MenuContextualPersonas) to a page menu, after a separator, on their toolkit ids (the
+// document enables and ticks them), while an income-tax declaration is open; nothing otherwise.
+void AnadirPersonasAlMenu(wxMenu& menu);
 
 class CVentanaEdit : public wxTextCtrl, public CSuperficieEdit {
  public:

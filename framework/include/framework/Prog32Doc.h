@@ -118,6 +118,9 @@ class CProg32Doc : public wxDocument {
   // the page leaves the focus where the page puts it. The income-tax document first shows the person the findings
   // were written for.
   virtual void IrAHallazgo(int vista, long numcontr);
+  // The personal and family data of the declaration ("&Datos personales y familiares", or page 100 chosen or asked
+  // for): the base has none and gives false; the income-tax document opens its wizard and gives true.
+  virtual bool EditarDatosPersonales();
 
   // ---- overrides of the document ----
   // The ordinary set-up (name and title from the document manager when the document has one).

@@ -27,12 +27,14 @@ constexpr std::array<std::pair<int, int>, 9> kComandosWx{{
 
 // The program's numbers that wxWidgets cannot take as they are (its ids stop below 0x7FFF) and that have no
 // standard id: each takes an id of its own from kPrimerIdPropio on, a range no number of the program uses.
-constexpr std::array<int, 17> kComandosPropios{
+constexpr std::array<int, 24> kComandosPropios{
     kComandoPrimeraPagina, kComandoUltimaPagina,      kComandoPaginaSiguiente,   kComandoPaginaAnterior,
     kComandoPaginaElegida, kComandoImportar,          kComandoEstadoDeclaracion, kComandoIrAPagina,
     kComandoExportar,      kComandoImprimirDirecto,   kComandoIrAPaginaMenu,     kComandoCalculadora,
     kComandoZoomAcercar,   kComandoZoomAlejar,        kComandoSimplificada,      kComandoOrdinaria,
     kComandoPresentacionInternet,
+    kComandoUnidadFamiliar, kComandoDeclarante,       kComandoConyuge,           kComandoHijo1,
+    kComandoHijo2,          kComandoDatosPersonales,  kComandoResumenResultados,
 };
 constexpr int kPrimerIdPropio = 0x7100;
 

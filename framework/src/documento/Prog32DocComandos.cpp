@@ -122,7 +122,13 @@ void CProg32Doc::OnIrAPagina() {
   if (ServiciosComandos().irAPagina) ServiciosComandos().irAPagina(*this);
 }
 
-void CProg32Doc::OnPaginaElegida(int pagina) { NavegarPagina(pagina); }
+void CProg32Doc::OnPaginaElegida(int pagina) {
+  // Page 100 stands for the personal and family data of a declaration that has them.
+  if (pagina == kPaginaDatosPersonales && EditarDatosPersonales()) return;
+  NavegarPagina(pagina);
+}
+
+bool CProg32Doc::EditarDatosPersonales() { return false; }
 void CProg32Doc::OnPrimeraPagina() { NavegarPagina(kNavegarPrimera); }
 void CProg32Doc::OnPaginaAnterior() { NavegarPagina(kNavegarAnterior); }
 void CProg32Doc::OnPaginaSiguiente() { NavegarPagina(kNavegarSiguiente); }

@@ -1,5 +1,7 @@
 #include "framework/EditEx.h"
 
+#include "framework/ComandosDocumento.h"
+
 #include <wx/app.h>
 #include <wx/font.h>
 #include <wx/window.h>
@@ -65,6 +67,17 @@ const std::vector<SOpcionMenuEdit>& MenuContextualPagina() {
       {"", 0},
       {"Ay&uda", kComandoAyuda},
       {"", 0},
+  };
+  return menu;
+}
+
+const std::vector<SOpcionMenuEdit>& MenuContextualPersonas() {
+  static const std::vector<SOpcionMenuEdit> menu{
+      {"&Unidad Familiar\tCtrl+U", kComandoUnidadFamiliar},
+      {"&Declarante\tCtrl+D", kComandoDeclarante},
+      {"&C\xF3nyuge\tCtrl+Y", kComandoConyuge},
+      {"Hijo &1\tCtrl+J", kComandoHijo1},
+      {"Hijo &2\tCtrl+K", kComandoHijo2},
   };
   return menu;
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "framework/ComandosDocumento.h"
+#include "framework/DocumentoServicios.h"
 #include "framework/EditEx.h"
 #include "framework/TextosVentana.h"
 #include "platform/Texto.h"
@@ -76,8 +77,19 @@ int IdMenuDeOpcion(std::size_t indice) { return wxID_HIGHEST + 1 + static_cast<i
 int ComandoDeIdMenu(int idMenu) {
   const std::vector<SOpcionMenuEdit>& opciones = MenuContextualPagina();
   const int indice = idMenu - (wxID_HIGHEST + 1);
-  if (indice < 0 || indice >= static_cast<int>(opciones.size())) return 0;
-  return opciones[static_cast<std::size_t>(indice)].id;
+  if (indice >= 0 && indice < static_cast<int>(opciones.size())) return opciones[static_cast<std::size_t>(indice)].id;
+  for (const SOpcionMenuEdit& persona : MenuContextualPersonas()) {
+    if (ComandoAWx(persona.id) == idMenu) return persona.id;
+  }
+  return 0;
+}
+
+void AnadirPersonasAlMenu(wxMenu& menu) {
+  if (DameSujetoActual() == 0) return;
+  menu.AppendSeparator();
+  for (const SOpcionMenuEdit& persona : MenuContextualPersonas()) {
+    menu.AppendCheckItem(ComandoAWx(persona.id), TextoFijoWx(persona.texto));
+  }
 }
 
 CVentanaEdit::CVentanaEdit(CEditEx& edit) : m_pEdit(&edit) {}
@@ -428,6 +440,7 @@ void CVentanaEdit::AlMenuContextual(wxContextMenuEvent& evento) {
       menu.Append(IdMenuDeOpcion(i), TextoFijoWx(opciones[i].texto));
     }
   }
+  AnadirPersonasAlMenu(menu);
   const int elegido = ComandoDeIdMenu(GetPopupMenuSelectionFromUser(menu, posicion));
   if (elegido == 0) return;
   wxWindow* superior = wxGetTopLevelParent(this);

@@ -216,6 +216,7 @@ class CLienzoPagina : public wxScrolledCanvas {
         menu.Append(ComandoAWx(opcion.id), TextoFijoWx(opcion.texto));
       }
     }
+    AnadirPersonasAlMenu(menu);
     PopupMenu(&menu, punto);
   }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "framework/CatalogoTablas.h"
 #include "framework/EditLista.h"
@@ -45,9 +46,16 @@ inline constexpr int kIdHijosNo = 1006;
 inline constexpr int kIdHijosSi = 1007;
 inline constexpr int kIdAnioDeclarante = 1021;
 inline constexpr int kIdAnioConyuge = 1022;
+inline constexpr int kIdAnioHijo1 = 1023;
+inline constexpr int kIdAnioHijo2 = 1024;
 inline constexpr int kIdMinusvalia = 1030;        // + member (1 declarant to 4 second child)
 inline constexpr int kIdCodigoComunidad = 1040;   // + member (0 joint declaration to 4 second child)
 inline constexpr int kIdNombreComunidad = 1050;   // + member
+// The question asked about a member who leaves the family unit with entries of their own.
+inline constexpr std::string_view kMensajeMiembroQueSale = "FAM003";
+// The children's years of birth as ControlDeDato knows them (they are no field of RegDatosFamilia).
+inline constexpr std::size_t kDatoAnioHijo1 = 0x10000;
+inline constexpr std::size_t kDatoAnioHijo2 = 0x10001;
 // ---- control ids of the page "Percepción de Rentas Exentas": count i (0 to 37) is 1101 + i ----
 inline constexpr int kIdContador = 1101;
 
@@ -75,6 +83,7 @@ class CDatosFam1 : public marco::CTemplatePropPg {
   marco::CCasillaEdit& CasillaHijos(bool si) { return si ? m_hijosSi : m_hijosNo; }
   marco::CANumEdit& AnioDeclarante() { return m_anioDeclarante; }
   marco::CANumEdit& AnioConyuge() { return m_anioConyuge; }
+  marco::CANumEdit& AnioHijo(int hijo) { return hijo == 1 ? m_anioHijo1 : m_anioHijo2; }
   marco::CDoubleEdit& Minusvalia(int miembro) { return *m_minusvalia[static_cast<std::size_t>(miembro - 1)]; }
   marco::CListaEdit& NombreComunidad(int miembro) { return *m_nombres[static_cast<std::size_t>(miembro)]; }
 
@@ -93,6 +102,8 @@ class CDatosFam1 : public marco::CTemplatePropPg {
   marco::CCasillaEdit m_hijosSi{1};
   marco::CANumEdit m_anioDeclarante{4};
   marco::CANumEdit m_anioConyuge{4};
+  marco::CANumEdit m_anioHijo1{4};
+  marco::CANumEdit m_anioHijo2{4};
   std::array<std::unique_ptr<marco::CDoubleEdit>, 4> m_minusvalia;
   std::array<std::unique_ptr<marco::CListaEdit>, 5> m_nombres;
   std::array<marco::SEnlaceTabla, 5> m_enlaces{};
@@ -116,6 +127,16 @@ class CDatosFam : public CAsistente {
 
   // The working copy of RegDatosFamilia: filled by the caller before the wizard is shown, read after it finished.
   RegDatosFamilia& Registro() { return m_registro; }
+  // The children's years of birth (the family block has no place for them: the identification block keeps them,
+  // AniosHijos), filled and read by the caller as the working copy.
+  AniosHijos& AniosDeHijos() { return m_aniosHijos; }
+  // The members the data no longer include whose entries are to become the declarant's (the user chose so when
+  // the wizard asked), read by the caller after the finish.
+  const std::vector<int>& MiembrosQueSalen() const { return m_aMiembrosQueSalen; }
+  // Before the data are taken: each member present now (spouse, children) whom the data no longer include and who
+  // has entries of their own is asked about (FAM003): "Corregir" keeps the wizard open (false); "Continuar" hands
+  // the entries to the declarant when the wizard finishes.
+  bool PreguntarMiembrosQueSalen();
   // 1 when the wizard runs for a declaration that has just been created.
   void PonerNuevaDeclaracion(bool nueva) { m_bNuevaDeclaracion = nueva ? 1 : 0; }
   bool EsNuevaDeclaracion() const { return m_bNuevaDeclaracion != 0; }
@@ -140,8 +161,8 @@ class CDatosFam : public CAsistente {
   // Deletes the declaration's stored row; "No se puede borrar la declaración" when it cannot.
   void BorrarDeclaracion();
 
-  // The page and the control that show a field of RegDatosFamilia (its offset): the years of birth, the
-  // communities' codes and the counts; page -1 for any other.
+  // The page and the control that show a field of RegDatosFamilia (its offset): the years of birth (the
+  // children's as kDatoAnioHijo1 and kDatoAnioHijo2), the communities' codes and the counts; page -1 for any other.
   static std::pair<int, int> ControlDeDato(std::size_t desp);
   // Points the user at the control of a field that a check found wanting.
   void SenalarDato(std::size_t desp);
@@ -164,6 +185,8 @@ class CDatosFam : public CAsistente {
   CDatosFam1 m_pagina1;
   CDatosFam4 m_pagina4;
   RegDatosFamilia m_registro{};
+  AniosHijos m_aniosHijos{};
+  std::vector<int> m_aMiembrosQueSalen;
   std::int32_t m_bNuevaDeclaracion = 0;
   std::int32_t m_bEmpezarDeNuevo = 0;
   std::array<char, kAnchoAnio> m_anioDeclarante{};

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "income/RentaReglas.h"
 #include "ximardol.h"
 
 namespace renta {
@@ -112,9 +113,18 @@ void LimpiarNoAplicables(RegDatosFamilia& familia);
 // in 1971 in community 12, MADRID. Only empty fields are preset: data already entered are never replaced.
 void AplicarAutocarga(RegDatosFamilia& familia);
 
-// The copy of the personal fields that the identification block repeats: the declarant's and the spouse's years
-// of birth go to their persons' year in RegIdentificacion.
-void CopiarDatosPersonales(const RegDatosFamilia& familia, RegIdentificacion& identificacion);
+// The children's years of birth (AniosHijos) as the identification block keeps them.
+AniosHijos LeerAniosHijos(const RegIdentificacion& identificacion);
+
+// The copy of the personal fields that the identification block repeats on page 1, so that the page and the
+// wizard agree:
+// - the years of birth: the declarant's and the spouse's, and the children's (`hijos`, while there are children);
+// - the marital status ticked (one of the four marks, the others cleared) for the family unit and the declarant
+//   from the status chosen (widowed or divorced keeps a divorce already ticked, else ticks widowed; legally
+//   separated ticks the fourth), for the spouse of a joint declaration married, for the children single;
+// - the taxation marks (individual, joint) of every member present: joint when the family unit is present (a
+//   spouse or children), individual for the declarant otherwise.
+void CopiarDatosPersonales(const RegDatosFamilia& familia, const AniosHijos& hijos, RegIdentificacion& identificacion);
 
 // ---- pension plans ----
 

@@ -17,14 +17,15 @@ inline constexpr std::string_view kTipoDocumentoRenta = "Pelomarx";
 inline constexpr int kRecursoMarcoRenta = 5;
 
 // The document's commands (menu of the income-tax template).
-inline constexpr int kComandoUnidadFamiliar = 33101;  // "&Unidad Familiar"
-inline constexpr int kComandoDeclarante = 33102;      // "&Declarante"
-inline constexpr int kComandoConyuge = 33103;         // "&Cónyuge"
-inline constexpr int kComandoHijo1 = 33104;           // "Hijo &1"
-inline constexpr int kComandoHijo2 = 33105;           // "Hijo &2"
+inline constexpr int kComandoUnidadFamiliar = marco::kComandoUnidadFamiliar;  // "&Unidad Familiar"
+inline constexpr int kComandoDeclarante = marco::kComandoDeclarante;          // "&Declarante"
+inline constexpr int kComandoConyuge = marco::kComandoConyuge;                // "&Cónyuge"
+inline constexpr int kComandoHijo1 = marco::kComandoHijo1;                    // "Hijo &1"
+inline constexpr int kComandoHijo2 = marco::kComandoHijo2;                    // "Hijo &2"
 inline constexpr int kComandoSimplificada = marco::kComandoSimplificada;
 inline constexpr int kComandoOrdinaria = marco::kComandoOrdinaria;
-inline constexpr int kComandoDatosPersonales = 33120; // "&Datos personales y familiares"
+inline constexpr int kComandoDatosPersonales = marco::kComandoDatosPersonales;      // "&Datos personales y familiares"
+inline constexpr int kComandoResumenResultados = marco::kComandoResumenResultados;  // "Resumen de resultados"
 
 // The person code of a person command, 0 for any other command.
 constexpr int SujetoDeComando(int comando) {

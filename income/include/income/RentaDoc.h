@@ -16,6 +16,7 @@
 #include "framework/Validador.h"
 #include "income/RentaReglas.h"
 #include "income/RentaValidacion.h"
+#include "income/ResumenResultados.h"
 #include "ximardol.h"
 
 class wxCommandEvent;
@@ -25,6 +26,8 @@ namespace renta {
 
 // The argument of Validar from the Internet filing command.
 inline constexpr int kValidarPresentacionInternet = 1;
+// The switch to the simplified form refused: the data of the page named need the ordinary form.
+inline constexpr std::string_view kMensajeSoloOrdinaria = "FAM001";
 
 // The stored length of field "datos" of an income-tax declaration.
 inline constexpr std::size_t kLongitudDatosRenta = sizeof(DatosRenta);
@@ -94,7 +97,8 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   void PresentarPorInternet() override;
   // The draft view reads the declaration's bound pages (RentaBorrador.h).
   void PrepararBorrador(wxView& vista) override;
-  // Fills the two family-list tables with the rows the person shown sees (SeleccionarFilasFamiliares).
+  // Fills the two family-list tables with the rows the check examines for the person shown
+  // (SeleccionarFilasFamiliares for the check).
   void SeleccionarFilasSujeto();
   const TablaDescendientes& DescendientesSujeto() const { return m_aDescendientesSujeto; }
   const TablaAscendientes& AscendientesSujeto() const { return m_aAscendientesSujeto; }
@@ -102,13 +106,28 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   // ---- commands ----
   // Shows person 1 to 5 (hint 3, the person, the status bar, hint 3 again and hint 1); nothing for another code.
   void SeleccionarSujeto(int sujeto);
-  // The form commands: D-101 (only when every person present admits it) and D-100 (always).
-  void OnSimplificada();
+  // "&Datos personales y familiares" and page 100: the box being typed in is taken, then the wizard runs on the
+  // declaration's family data (EditarRegDatosFamilia). Always true.
+  bool EditarDatosPersonales() override;
+  // The family unit is present (a spouse or a child): its joint declaration can be compared with the individual
+  // ones ("Resumen de resultados" is enabled).
+  bool HayUnidadFamiliar() const { return m_aSujetosPresentes[0] != 0; }
+  // The summary of individual against joint filing, read from the data area after a whole recalculation (the box
+  // being typed in is taken first).
+  SResumenDeclaraciones ResumenDeclaraciones();
+  // The form commands: D-101 only when every person present admits it (after a whole recalculation, the box being
+  // typed in taken first); otherwise kMensajeSoloOrdinaria names the page of the ordinary form that holds the data
+  // and nothing changes (false). D-100 always.
+  bool OnSimplificada();
   void OnOrdinaria();
   // Whether the form admits the declaration: D-100 always; D-101 when no person present needs the ordinary form.
   bool AdmiteModelo(int tipoDec) const;
-  // 2 when the person (code 1 to 5) needs the ordinary form D-100 (section M4 left an amount for them), else 1.
+  // 2 when the person's data (code 1 to 5; the family unit: anyone's) need the ordinary form D-100: a section only
+  // that form has holds data of theirs (ModeloNecesarioDatos, with the M4 amounts the calculation left), else 1.
   int ModeloNecesario(int sujeto) const;
+  // The first page of the ordinary form that holds data of a person present which the simplified form cannot carry;
+  // 0 when there is none.
+  int PaginaSoloOrdinaria() const;
   // Copies the shown person's tax id, names and reference number into the page header members of the base.
   void RellenarCabecera();
 
@@ -129,9 +148,10 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   int BorrarDeclaracionGuardada();
   bool DeclaracionBorrada() const { return m_bDeclaracionBorrada; }
   // Takes the family data the wizard finished with: RegDatosFamilia replaced, the personal data flagged as
-  // changed, the persons derived again, the years of birth copied to the identification block, the document
-  // modified; an open declaration is then shown again and recalculated.
-  void TomarDatosFamilia(const RegDatosFamilia& familia);
+  // changed, the persons derived again, the personal fields copied to the identification block of page 1 (years
+  // of birth, the children's `hijos` included, marital status and taxation marks; CopiarDatosPersonales), the
+  // document modified; an open declaration is then shown again and recalculated.
+  void TomarDatosFamilia(const RegDatosFamilia& familia, const AniosHijos& hijos);
 
  protected:
   // The family-data edit that a new declaration runs right after it is first saved; the wizard's own.
@@ -146,6 +166,8 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   std::optional<std::string> NumeroReferencia() override;
   // The person and form panes of the main frame's status bar.
   virtual void RefrescarPanelesEstado();
+  // "Resumen de resultados": the summary's dialog (ResumenResultados.h) over the main window.
+  virtual void MostrarResumenResultados();
 
  private:
   void PonerFormulario(int tipoDec);
@@ -156,6 +178,8 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   void OnComandoFormulario(wxCommandEvent& evento);
   void OnActualizarFormulario(wxUpdateUIEvent& evento);
   void OnDatosPersonales(wxCommandEvent& evento);
+  void OnResumenResultados(wxCommandEvent& evento);
+  void OnActualizarResumen(wxUpdateUIEvent& evento);
 
   marco::CValidador m_validador;
   std::int32_t m_nSujetoActual = marco::kSujetoDeclarante;
@@ -166,7 +190,7 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   bool m_bPaginaMostrada = false;
   bool m_bEditandoNueva = false;
   bool m_bDeclaracionBorrada = false;
-  // The family lists of the person shown, rebuilt by SeleccionarFilasSujeto; never stored.
+  // The family rows the check examines for the person shown, rebuilt by SeleccionarFilasSujeto; never stored.
   TablaDescendientes m_aDescendientesSujeto{};
   TablaAscendientes m_aAscendientesSujeto{};
 

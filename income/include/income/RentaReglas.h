@@ -26,7 +26,18 @@ inline constexpr std::size_t kAnchoNif = 9;
 inline constexpr std::size_t kDespNombre1 = 556;          // the two name fields, 15 per person
 inline constexpr std::size_t kDespNombre2 = 631;
 inline constexpr std::size_t kAnchoNombre = 15;
+// Page 1's marital status of each person: four marks (single, widowed, married, divorced or legally separated),
+// one byte per person each (1 ticked); and its taxation marks (individual, joint), one byte per person each.
+inline constexpr std::size_t kDespEstadoCivil1 = 491;
+inline constexpr std::size_t kDespEstadoCivil2 = 496;
+inline constexpr std::size_t kDespEstadoCivil3 = 501;
+inline constexpr std::size_t kDespEstadoCivil4 = 506;
+inline constexpr std::size_t kDespTributacion1 = 1253;
+inline constexpr std::size_t kDespTributacion2 = 1258;
 inline constexpr int kNumeroSujetos = 5;
+// The years of birth of the first and the second child, 4 characters each: the identification block keeps them
+// (the persons' year of birth, persons 4 and 5); the family-data wizard edits them with the family data.
+using AniosHijos = std::array<std::array<char, 4>, 2>;
 
 // ---- persons ----
 

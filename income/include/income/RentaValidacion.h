@@ -29,6 +29,10 @@ inline constexpr std::size_t kFilaFamiliarAno = 42;         // year of birth, 4 
 inline constexpr std::size_t kFilaFamiliarMarcas = 57;      // one mark per person, 57 + (person - 1)
 inline constexpr std::size_t kFilaDescendienteSituacion = 62;
 inline constexpr std::size_t kFilaDescendienteCasillas = 63;  // two mark boxes, 63 and 64
+// The finding of a person with more than one marital status ticked on page 1 (its boxes 18 to 21, one byte per
+// person each; a byte other than NUL and blank is ticked): an error, on the first box ticked.
+inline constexpr const char* kHallazgoEstadosCiviles = "FAM002";
+inline constexpr int kCasillaEstadoCivil = 18;
 // A descendant born this year or later is one whose parents share the minimum (see SeleccionarFilasFamiliares).
 inline constexpr int kAnoDescendienteMenor = 1982;
 
@@ -36,14 +40,23 @@ using TablaDescendientes = std::array<unsigned char, kFilasDescendientes * kAnch
 using TablaAscendientes = std::array<unsigned char, kFilasAscendientes * kAnchoAscendiente>;
 static_assert(sizeof(TablaDescendientes) == 720 && sizeof(TablaAscendientes) == 320);
 
+// Who asks for a person's family rows: the identification page (what it shows) or the whole-declaration check
+// (what it checks for that person).
+enum class EUsoFilasFamiliares : std::uint8_t { Pagina, Validacion };
+
 // The rows of both family lists that the person shown sees, compacted in their stored order, the rest zeroed:
 // - the family unit, and the declarant of a declaration with neither spouse nor first child: every row;
-// - the declarant and the spouse otherwise: the ascendants whose mark for that person is '1'; the descendants whose
-//   mark for that person is '1' or blank and that are not a shared descendant with a mark box set (a shared one is
-//   in situation '2' or born in 1982 or later; its mark boxes are the bytes at 63 and 64);
+// - the declarant and the spouse otherwise: the ascendants whose mark for that person is '1'; the descendants:
+//   - for the page, those whose mark for that person is '1' or blank and that are not a shared descendant with a
+//     mark box set (a shared one is in situation '2' or born in 1982 or later; its mark boxes are the bytes at 63
+//     and 64);
+//   - for the check, only those marked '1' for that person: a row marked for the other spouse, or for nobody, is
+//     not theirs, and a row marked '1' stays whatever its year, situation and mark boxes (being born in 1982 or
+//     later, or in situation '2', is what keeps a shared descendant, never what drops it);
 // - the children (and any other code): no row.
 void SeleccionarFilasFamiliares(const RegIdentificacion& identificacion, int sujeto, bool hayConyugeOHijo,
-                                TablaDescendientes& descendientes, TablaAscendientes& ascendientes);
+                                TablaDescendientes& descendientes, TablaAscendientes& ascendientes,
+                                EUsoFilasFamiliares uso = EUsoFilasFamiliares::Pagina);
 
 // The name of a person as the page header composes it: first surname, second surname and name, each without its
 // trailing blanks, the surnames joined by a blank and the name after ", " (only when there is a name).

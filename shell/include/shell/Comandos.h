@@ -5,6 +5,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace shell {
 
@@ -20,14 +21,15 @@ inline constexpr int kIdBarraHerramientas = 59392;
 inline constexpr int kIdBarraEstado = 59393;
 inline constexpr int kIdBarraApartados = 144;
 
-// The menus of the main window, as data: each entry a command number (0 a separator) and its text with the
-// accelerator after a tab (UTF-8, in Castilian: the interface language's catalog translates it). The language menu
-// is made from kIdiomasInterfaz.
-enum class ETipoOpcion { Normal, Marca, Separador };
+// The menus of the main window, as data: each entry a command number (0 a separator or a submenu) and its text
+// with the accelerator after a tab (UTF-8, in Castilian: the interface language's catalog translates it); a submenu
+// carries its own entries. The language menu is made from kIdiomasInterfaz.
+enum class ETipoOpcion { Normal, Marca, Separador, Submenu };
 struct SOpcionMenu {
   int comando;
   std::string_view texto;
   ETipoOpcion tipo = ETipoOpcion::Normal;
+  std::span<const SOpcionMenu> submenu = {};
 };
 struct SMenuPrincipal {
   std::string_view titulo;
@@ -35,6 +37,8 @@ struct SMenuPrincipal {
 };
 // In bar order, without the language menu (it goes before "Ayuda").
 std::span<const SMenuPrincipal> MenusPrincipales();
+// The command entries of a menu, those of its submenus included, in menu order (no separator, no submenu entry).
+std::vector<SOpcionMenu> OrdenesDelMenu(const SMenuPrincipal& menu);
 // The buttons of the tool bar, in order (0 a separator): command, short text, tip.
 struct SBotonHerramienta {
   int comando;

@@ -44,12 +44,14 @@ class CIrPagina {
   int Inicial() const { return m_nInicial; }
   // The row of the list that holds a page number; -1 when none does.
   int FilaDe(int numero) const;
-  // A typed number: a whole number from 1 to the last page, blanks around allowed; none otherwise.
+  // A typed number: a whole number from 1 to the last page, or 100 (the personal and family data) on an income-tax
+  // form, blanks around allowed; none otherwise.
   std::optional<int> Leer(std::string_view texto) const;
 
  private:
   std::vector<SPaginaOfrecida> m_paginas;
   int m_nUltima = 0;
+  bool m_bDatosPersonales = false;
   int m_nInicial = 1;
 };
 

@@ -5,10 +5,12 @@
 
 #include <wx/event.h>
 
+#include "framework/ComandosDocumento.h"
+
 namespace shell {
 
 inline constexpr int kMensajeIrAApartado = 0x40B;
-inline constexpr int kPaginaAsistenteFamilia = 100;
+inline constexpr int kPaginaAsistenteFamilia = marco::kPaginaDatosPersonales;
 
 // A command event whose id is kMensajeIrAApartado, its integer the page and its extra long the box.
 wxDECLARE_EVENT(EVT_IR_A_APARTADO, wxCommandEvent);

@@ -5,8 +5,13 @@
 
 #include <wx/docmdi.h>
 
+#include <memory>
+#include <span>
+
+#include "shell/Comandos.h"
 #include "shell/PerfilPrograma.h"
 
+class wxMenu;
 class wxSashLayoutWindow;
 class wxSashEvent;
 class wxTreeCtrl;
@@ -56,6 +61,8 @@ class CMainFrame : public wxDocMDIParentFrame {
 
  private:
   void CrearMenus();
+  // A menu made from its entries (its submenus too).
+  static std::unique_ptr<wxMenu> CrearMenu(std::span<const SOpcionMenu> opciones);
   void CrearBarras();
   void RecolocarCliente();
   // The profile values that describe the window now (state, normal rectangle, bars).
