@@ -244,7 +244,17 @@ void CopiarDatosPersonales(const RegDatosFamilia& f, const AniosHijos& hijos, Re
   };
   for (int sujeto : {marco::kSujetoUnidadFamiliar, marco::kSujetoDeclarante}) marcar(sujeto, estadoDe(sujeto));
   const SSujetos sujetos = DerivarSujetos(f);
-  if (sujetos.presentes[marco::kSujetoConyuge - 1] != 0) marcar(marco::kSujetoConyuge, kCasado);
+  if (sujetos.presentes[marco::kSujetoConyuge - 1] != 0) {
+    marcar(marco::kSujetoConyuge, kCasado);
+    // The spouse section of page 1: the declarant's (and the family unit's) spouse, and the spouse's spouse.
+    auto anioConyuge = [&](int sujeto, std::size_t desde) {
+      std::memcpy(id + kDespAnioDelConyuge + kAnchoAnio * static_cast<std::size_t>(sujeto - 1), f.octetos + desde,
+                  kAnchoAnio);
+    };
+    anioConyuge(marco::kSujetoUnidadFamiliar, kDespAnioConyuge);
+    anioConyuge(marco::kSujetoDeclarante, kDespAnioConyuge);
+    anioConyuge(marco::kSujetoConyuge, kDespAnioDeclarante);
+  }
   if (conHijos) {
     marcar(marco::kSujetoHijo1, kSoltero);
     marcar(marco::kSujetoHijo2, kSoltero);

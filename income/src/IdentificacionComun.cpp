@@ -212,7 +212,7 @@ std::vector<SComprobacion> ComprobacionesIdentificacion(EPaginaIdentificacion pa
     case 23: return {{20, kDespMinusvalia + 8 * k}};
     case 25: return {{21, kDespNifConyuge + kAnchoNif * k}};
     case 36: return {{8, kDespCodigoPostalConyuge + 5 * k}};
-    case 37: return {{101, kDespAnoConyuge + 4 * k}};
+    case 37: return {{101, kDespAnioDelConyuge + 4 * k}};
     case 38: return {{20, kDespMinusvaliaConyuge + 8 * k}};
     case 126: return {{22, kDespNifRepresentante + kAnchoNif * k}};
     case 132: return {{8, kDespCodigoPostalRepresentante + 5 * k}};

@@ -202,6 +202,9 @@ TEST(DatosFamiliaReglas, CopiaDeLosAniosALaIdentificacion) {
   const std::string todos(reinterpret_cast<const char*>(id.octetos + kDespAnioNacimientoSujeto), 20);
   EXPECT_EQ(todos.substr(4), "1960196220012002");
   EXPECT_EQ(LeerAniosHijos(id), hijos);
+  // The spouse section of page 1: each one's spouse.
+  const std::string conyuges(reinterpret_cast<const char*>(id.octetos + kDespAnioDelConyuge), 12);
+  EXPECT_EQ(conyuges, "196219621960");
 }
 
 // Page 1 shows what the wizard answered: one marital status ticked per member (the others cleared) and the

@@ -592,3 +592,80 @@ TEST_F(Identificacion, ORD001EnUnaVentanaMuestraLaPersonaYTomaLoTecleado) {
   delete vista;
   Esperar(5);
 }
+
+// Page 1 and the personal data wizard agree: what the wizard answered (year of birth, marital status, joint filing)
+// is on the page for the person shown; ticking "Viudo/a" beside "Casado/a" on the page, with the mouse and the
+// space key on the real window, is an error of the whole-declaration check, on the first of the two.
+TEST_F(Identificacion, LaPagina1MuestraElAsistenteYDosEstadosCivilesSonUnError) {
+  REQUIERE_PANTALLA();
+  marco::RegistrarEditsFechaCasillaDetalle(marco::FabricaEdit());
+  marco::RegistrarEditsTablas(marco::FabricaEdit());
+  marco::CGuionMensajes guion;
+  CRentaDoc doc;
+  RegDatosFamilia familia{};
+  familia.octetos[0] = 1;  // married
+  familia.octetos[1] = 1;  // with children
+  std::memcpy(familia.octetos + 4, "19601962", 8);
+  const AniosHijos hijos{{{'1', '9', '9', '0'}, {'1', '9', '9', '2'}}};
+  doc.TomarDatosFamilia(familia, hijos);
+  ASSERT_EQ(doc.MostrarPagina(ClasePaginaSIM001(), 0, kRecursoMarcoRenta), 1);
+  auto* vista = dynamic_cast<CRentaVista*>(doc.BuscarVista(ClasePaginaSIM001()));
+  ASSERT_NE(vista, nullptr);
+  auto* marcoVentana = dynamic_cast<wxFrame*>(vista->GetFrame());
+  ASSERT_NE(marcoVentana, nullptr);
+  marcoVentana->SetClientSize(1100, 900);
+  marcoVentana->Move(0, 0);
+  Esperar();
+
+  // The texts of boxes 18 to 22 (marital statuses, year of birth) and 39, 40 (taxation) for a person.
+  const auto textos = [&](int sujeto) {
+    doc.SeleccionarSujeto(sujeto);
+    Esperar();
+    std::string t;
+    for (int n : {18, 19, 20, 21, 22, 39, 40}) {
+      marco::CCampo* campo = vista->DameCampo(n - 1);
+      campo->ActualizarTexto();
+      t += "[" + campo->Texto + "]";
+    }
+    return t;
+  };
+  EXPECT_EQ(textos(marco::kSujetoDeclarante), "[ ][ ][X][ ][1960][ ][X]");
+  EXPECT_EQ(textos(marco::kSujetoConyuge), "[ ][ ][X][ ][1962][ ][X]");
+  EXPECT_EQ(textos(marco::kSujetoHijo1), "[X][ ][ ][ ][1990][ ][X]");
+  EXPECT_EQ(textos(marco::kSujetoHijo2), "[X][ ][ ][ ][1992][ ][X]");
+
+  // The declarant: a click on "Viudo/a" (box 19) and the space key tick it beside "Casado/a".
+  doc.SeleccionarSujeto(marco::kSujetoDeclarante);
+  Esperar();
+  SContextoValidacion contexto{marco::kSujetoDeclarante};
+  const auto estadosCiviles = [&] {
+    std::vector<marco::SHallazgo> h;
+    for (const marco::SHallazgo& x : ReglasDeclaracion(doc.Datos(), contexto)) {
+      if (x.codigo == kHallazgoEstadosCiviles) h.push_back(x);
+    }
+    return h;
+  };
+  EXPECT_TRUE(estadosCiviles().empty());
+  marco::CCampo& viudo = *vista->DameCampo(18);
+  const plataforma::CRectangulo caja = marco::RectanguloCampoEnVentana(viudo, vista->Desplazamiento());
+  wxMouseEvent pulsar(wxEVT_LEFT_DOWN);
+  pulsar.SetPosition(wxPoint(caja.left + 3, caja.top + 3));
+  vista->DameVentana()->GetEventHandler()->ProcessEvent(pulsar);
+  Esperar();
+  ASSERT_EQ(vista->DameCampoActivo(), 18);
+  marco::CEditEx* edit = vista->DameEditActivo();
+  ASSERT_NE(edit, nullptr);
+  edit->AlCaracter(' ');
+  edit->AlCaracter(marco::kTeclaTabulador);
+  Esperar();
+  ASSERT_NE(doc.Datos().Identificacion.octetos[kDespEstadoCivil2 + 1], 0) << "Viudo/a was not ticked";
+  EXPECT_NE(doc.Datos().Identificacion.octetos[kDespEstadoCivil3 + 1], 0) << "Casado/a went";
+  const std::vector<marco::SHallazgo> hallazgos = estadosCiviles();
+  ASSERT_EQ(hallazgos.size(), 1u);
+  EXPECT_EQ(hallazgos[0].vista, 1);
+  EXPECT_EQ(hallazgos[0].numcontr, 18);  // box 19, the first of the two
+  EXPECT_EQ(hallazgos[0].severidad, 1);
+  for (const marco::SMensaje& m : guion.Mensajes()) ADD_FAILURE() << m.codigo << ": " << m.texto << " " << m.extra;
+  delete vista;
+  Esperar(5);
+}

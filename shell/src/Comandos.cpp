@@ -48,7 +48,7 @@ constexpr SOpcionMenu kMenuVer[] = {
 };
 // The person shown: each has its mnemonic and an accelerator of its own (docs/FAMILIA.md).
 constexpr SOpcionMenu kMenuPersona[] = {
-    {marco::kComandoUnidadFamiliar, "&Unidad Familiar\tCtrl+U", ETipo::Marca},
+    {marco::kComandoUnidadFamiliar, "&Unidad Familiar\tCtrl+F", ETipo::Marca},
     {marco::kComandoDeclarante, "&Declarante\tCtrl+D", ETipo::Marca},
     {marco::kComandoConyuge, "&Cónyuge\tCtrl+Y", ETipo::Marca},
     {marco::kComandoHijo1, "Hijo &1\tCtrl+J", ETipo::Marca},

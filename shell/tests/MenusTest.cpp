@@ -64,7 +64,7 @@ TEST(MenusPrincipales, LasOrdenesDeLaDeclaracionConSusTextos) {
       {marco::kComandoExportar, "&Exportar"},
       {shell::kComandoApartados, "&Apartados de la Declaraci\u00f3n"},
       // The persons, each with its mnemonic and its own accelerator (in their submenu of "Declaración").
-      {marco::kComandoUnidadFamiliar, "&Unidad Familiar\tCtrl+U"},
+      {marco::kComandoUnidadFamiliar, "&Unidad Familiar\tCtrl+F"},
       {marco::kComandoDeclarante, "&Declarante\tCtrl+D"},
       {marco::kComandoConyuge, "&C\u00f3nyuge\tCtrl+Y"},
       {marco::kComandoHijo1, "Hijo &1\tCtrl+J"},

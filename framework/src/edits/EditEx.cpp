@@ -73,7 +73,7 @@ const std::vector<SOpcionMenuEdit>& MenuContextualPagina() {
 
 const std::vector<SOpcionMenuEdit>& MenuContextualPersonas() {
   static const std::vector<SOpcionMenuEdit> menu{
-      {"&Unidad Familiar\tCtrl+U", kComandoUnidadFamiliar},
+      {"&Unidad Familiar\tCtrl+F", kComandoUnidadFamiliar},
       {"&Declarante\tCtrl+D", kComandoDeclarante},
       {"&C\xF3nyuge\tCtrl+Y", kComandoConyuge},
       {"Hijo &1\tCtrl+J", kComandoHijo1},

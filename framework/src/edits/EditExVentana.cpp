@@ -86,7 +86,8 @@ int ComandoDeIdMenu(int idMenu) {
 
 void AnadirPersonasAlMenu(wxMenu& menu) {
   if (DameSujetoActual() == 0) return;
-  menu.AppendSeparator();
+  const std::size_t entradas = menu.GetMenuItemCount();
+  if (entradas > 0 && !menu.FindItemByPosition(entradas - 1)->IsSeparator()) menu.AppendSeparator();
   for (const SOpcionMenuEdit& persona : MenuContextualPersonas()) {
     menu.AppendCheckItem(ComandoAWx(persona.id), TextoFijoWx(persona.texto));
   }

@@ -44,7 +44,6 @@ inline constexpr std::size_t kAnchoAdministracion = 21;         // code and name
 inline constexpr std::size_t kDespAnoNacimiento = 1141;         // 4 per person
 inline constexpr std::size_t kDespMinusvalia = 1168;            // double per person
 inline constexpr std::size_t kDespNifConyuge = 1263;            // 9 per person
-inline constexpr std::size_t kDespAnoConyuge = 1878;            // 4 per person
 inline constexpr std::size_t kDespMinusvaliaConyuge = 1904;     // double per person
 inline constexpr std::size_t kDespNifRepresentante = 1954;      // 9 per person
 inline constexpr std::size_t kDespCodigoPostal = 1116;          // 5 per person

@@ -34,6 +34,8 @@ inline constexpr std::size_t kDespEstadoCivil3 = 501;
 inline constexpr std::size_t kDespEstadoCivil4 = 506;
 inline constexpr std::size_t kDespTributacion1 = 1253;
 inline constexpr std::size_t kDespTributacion2 = 1258;
+// Page 1's year of birth of the spouse of each person (the spouse section of the page), 4 per person.
+inline constexpr std::size_t kDespAnioDelConyuge = 1878;
 inline constexpr int kNumeroSujetos = 5;
 // The years of birth of the first and the second child, 4 characters each: the identification block keeps them
 // (the persons' year of birth, persons 4 and 5); the family-data wizard edits them with the family data.
