@@ -4,6 +4,9 @@
 #include "framework/EditExVentana.h"
 
 #include <gtest/gtest.h>
+#include "framework/ComandosDocumento.h"
+#include "framework/DocumentoServicios.h"
+#include <wx/menu.h>
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
@@ -275,6 +278,34 @@ TEST(EditExVentanaMenu, LasOrdenesDelMenuDeLaCasillaVanPorIdsQueElMenuAdmite) {
   EXPECT_EQ(ComandoDeIdMenu(wxID_NONE), 0);
   EXPECT_EQ(ComandoDeIdMenu(IdMenuDeOpcion(opciones.size())), 0);
   EXPECT_EQ(ComandoDeIdMenu(IdMenuDeOpcion(4)), 0);  // a separator
+}
+
+// The persons of a page menu: only while an income-tax declaration is open (a person shown), after one separator,
+// each a tick on the id its document answers, which comes back as its command.
+TEST(EditExVentanaMenu, LasPersonasSoloConUnaDeclaracionDeLaRenta) {
+  wxMenu sinDeclaracion;
+  sinDeclaracion.Append(IdMenuDeOpcion(0), "x");
+  AnadirPersonasAlMenu(sinDeclaracion);
+  EXPECT_EQ(sinDeclaracion.GetMenuItemCount(), 1u);
+
+  const std::int32_t sujeto = kSujetoConyuge;
+  PublicarSujetoActual(&sujeto);
+  wxMenu menu;
+  menu.Append(IdMenuDeOpcion(0), "x");
+  menu.AppendSeparator();
+  AnadirPersonasAlMenu(menu);
+  PublicarSujetoActual(nullptr);
+  const std::vector<SOpcionMenuEdit>& personas = MenuContextualPersonas();
+  ASSERT_EQ(menu.GetMenuItemCount(), 2 + personas.size());  // no second separator
+  for (std::size_t i = 0; i < personas.size(); ++i) {
+    const wxMenuItem* entrada = menu.FindItemByPosition(2 + i);
+    EXPECT_TRUE(entrada->IsCheckable()) << i;
+    EXPECT_EQ(entrada->GetId(), ComandoAWx(personas[i].id)) << i;
+    EXPECT_LT(entrada->GetId(), 0x7FFF) << i;
+    EXPECT_EQ(ComandoDeIdMenu(entrada->GetId()), personas[i].id) << i;
+  }
+  EXPECT_EQ(personas.front().id, kComandoUnidadFamiliar);
+  EXPECT_EQ(personas.back().id, kComandoHijo2);
 }
 
 }  // namespace

@@ -22,6 +22,8 @@
 #include "framework/ReferenciaReglas.h"
 #include "framework/ServiciosAplicacion.h"
 #include "income/DatosFamilia.h"
+#include "framework/ComandosDocumento.h"
+#include "income/RentaComandos.h"
 #include "income/DatosMiembros.h"
 #include "income/RentaDoc.h"
 #include "platform/Registros.h"
@@ -398,19 +400,79 @@ TEST_F(DatosFamiliaTest, DeclaracionNuevaCanceladaSaleDelAlmacen) {
 TEST_F(DatosFamiliaTest, CancelarUnaDeclaracionGuardadaNoBorraNada) {
   marco::CGuionMensajes guion;
   CRentaDocFamilia doc;
-  doc.guion = [](CDatosFam& a) {
+  int veces = 0;
+  doc.guion = [&veces](CDatosFam& a) {
+    ++veces;
     a.Registro().octetos[kDespEstadoCivil] = kEstadoCasado;
+    a.AniosDeHijos()[0] = {'2', '0', '0', '0'};
     a.OnBoton(kBotonCancelarAsistente);
   };
   ASSERT_EQ(doc.NuevaDeclaracion("ANA", 0, 0), 1);
   doc.Modify(false);
-  // The command of the personal data runs the same edit.
-  wxCommandEvent comando(wxEVT_MENU, 33120);
+  const DatosRenta antes = doc.Datos();
+  // The command of the personal data (its menu entry's id) runs the same edit, and so does page 100 chosen in
+  // "Ir a página".
+  wxCommandEvent comando(wxEVT_MENU, marco::ComandoAWx(kComandoDatosPersonales));
   doc.ProcessEvent(comando);
+  EXPECT_EQ(veces, 1);
+  wxCommandEvent pagina(wxEVT_MENU, marco::ComandoAWx(marco::kComandoPaginaElegida));
+  pagina.SetInt(marco::kPaginaDatosPersonales);
+  doc.ProcessEvent(pagina);
+  EXPECT_EQ(veces, 2);
+  EXPECT_EQ(std::memcmp(&doc.Datos(), &antes, sizeof antes), 0);
   EXPECT_TRUE(HayFila("ANA"));
   EXPECT_FALSE(doc.DeclaracionBorrada());
   EXPECT_EQ(doc.Datos().DatosFamilia.octetos[kDespEstadoCivil], 0);
   EXPECT_FALSE(doc.IsModified());
+}
+
+// A member the new answers leave out, who has entries of their own, is asked about first: "Corregir" keeps the
+// wizard open with the declaration as it was; "Continuar" hands the entries to the declarant when it finishes.
+TEST_F(DatosFamiliaTest, QuienSaleConImportesSePreguntaAntes) {
+  CRentaDocFamilia doc;
+  doc.Datos().DatosFamilia = Matrimonio();
+  doc.ActualizarSujetos();
+  unsigned char* fila = doc.Datos().RendTrabajo.octetos + kDespFilasPlanes;
+  fila[0] = marco::kSujetoConyuge;
+  const double sueldo = 2000000.0;
+  std::memcpy(fila + 8, &sueldo, sizeof sueldo);
+  const DatosRenta antes = doc.Datos();
+  {
+    SAsistenteAbierto a(doc.Datos().DatosFamilia, &doc);
+    a.Pulsar(a.p1().CasillaEstado(kEstadoSoltero), kIdEstadoCivil + kEstadoSoltero);
+    marco::CGuionMensajes guion({marco::kBotonCorregir});
+    a.asistente.OnBoton(kBotonAplicar);
+    ASSERT_EQ(guion.Codigos(), std::vector<std::string>{std::string(kMensajeMiembroQueSale)});
+    EXPECT_EQ(guion.Mensajes()[0].extra, "C\xD3NYUGE");
+    EXPECT_EQ(a.asistente.Resultado(), kAsistenteAbierto);
+    EXPECT_TRUE(a.asistente.MiembrosQueSalen().empty());
+    EXPECT_EQ(std::memcmp(&doc.Datos(), &antes, sizeof antes), 0);
+  }
+  // Through the document's edit: "Continuar", and the salary is the declarant's.
+  doc.guion = [](CDatosFam& a) {
+    a.Registro().octetos[kDespEstadoCivil] = kEstadoSoltero;
+    a.LimpiarNoAplicables();
+    a.OnBoton(kBotonAplicar);
+  };
+  marco::CGuionMensajes guion({marco::kBotonContinuar});
+  doc.EditarDatosPersonales();
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{std::string(kMensajeMiembroQueSale)});
+  EXPECT_EQ(doc.Datos().RendTrabajo.octetos[kDespFilasPlanes], marco::kSujetoDeclarante);
+  double guardado = 0;
+  std::memcpy(&guardado, doc.Datos().RendTrabajo.octetos + kDespFilasPlanes + 8, sizeof guardado);
+  EXPECT_EQ(guardado, sueldo);
+  EXPECT_EQ(doc.SujetosPresentes()[marco::kSujetoConyuge - 1], 0);
+  // A member without entries leaves without a question.
+  doc.Datos().DatosFamilia.octetos[kDespHijos] = 1;
+  doc.ActualizarSujetos();
+  doc.guion = [](CDatosFam& a) {
+    a.Registro().octetos[kDespHijos] = 0;
+    a.OnBoton(kBotonAplicar);
+  };
+  marco::CGuionMensajes otro;
+  doc.EditarDatosPersonales();
+  EXPECT_TRUE(otro.Codigos().empty());
+  EXPECT_EQ(doc.SujetosPresentes()[marco::kSujetoHijo1 - 1], 0);
 }
 
 TEST_F(DatosFamiliaTest, SinDocumentoNoSeBorraNada) {

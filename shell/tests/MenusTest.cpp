@@ -176,6 +176,12 @@ TEST(IrPagina, OfreceLasPaginasDeLaListaConSusTitulos) {
                {"", std::nullopt}, {"2a", std::nullopt}, {"-1", std::nullopt}, {"99999999999", std::nullopt}};
   for (const auto& c : casos) EXPECT_EQ(patrimonio.Leer(c.texto), c.numero) << c.texto;
 
+  // Page 100 is the personal and family data of an income-tax declaration, and of nothing else.
+  EXPECT_EQ(d101.Leer("100"), 100);
+  EXPECT_EQ(d100.Leer(" 100 "), 100);
+  EXPECT_EQ(patrimonio.Leer("100"), std::nullopt);
+  EXPECT_EQ(d100.Leer("99"), std::nullopt);
+
   // A declaration without pages offers nothing and takes nothing.
   const shell::CIrPagina vacia(apartados, 3, 0, -1);
   EXPECT_TRUE(vacia.Paginas().empty());
