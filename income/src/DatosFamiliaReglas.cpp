@@ -244,15 +244,21 @@ void CopiarDatosPersonales(const RegDatosFamilia& f, const AniosHijos& hijos, Re
   };
   for (int sujeto : {marco::kSujetoUnidadFamiliar, marco::kSujetoDeclarante}) marcar(sujeto, estadoDe(sujeto));
   const SSujetos sujetos = DerivarSujetos(f);
-  if (sujetos.presentes[marco::kSujetoConyuge - 1] != 0) {
+  // The spouse section of page 1: the declarant's (and the family unit's) spouse, and the spouse's spouse; without
+  // a spouse the wizard has no year (it cleared it), and neither has the page.
+  const bool conConyuge = sujetos.presentes[marco::kSujetoConyuge - 1] != 0;
+  auto anioConyuge = [&](int sujeto, std::size_t desde) {
+    unsigned char* destino = id + kDespAnioDelConyuge + kAnchoAnio * static_cast<std::size_t>(sujeto - 1);
+    if (conConyuge) {
+      std::memcpy(destino, f.octetos + desde, kAnchoAnio);
+    } else {
+      std::memset(destino, 0, kAnchoAnio);
+    }
+  };
+  anioConyuge(marco::kSujetoUnidadFamiliar, kDespAnioConyuge);
+  anioConyuge(marco::kSujetoDeclarante, kDespAnioConyuge);
+  if (conConyuge) {
     marcar(marco::kSujetoConyuge, kCasado);
-    // The spouse section of page 1: the declarant's (and the family unit's) spouse, and the spouse's spouse.
-    auto anioConyuge = [&](int sujeto, std::size_t desde) {
-      std::memcpy(id + kDespAnioDelConyuge + kAnchoAnio * static_cast<std::size_t>(sujeto - 1), f.octetos + desde,
-                  kAnchoAnio);
-    };
-    anioConyuge(marco::kSujetoUnidadFamiliar, kDespAnioConyuge);
-    anioConyuge(marco::kSujetoDeclarante, kDespAnioConyuge);
     anioConyuge(marco::kSujetoConyuge, kDespAnioDeclarante);
   }
   if (conHijos) {

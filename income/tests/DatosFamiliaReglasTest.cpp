@@ -205,6 +205,9 @@ TEST(DatosFamiliaReglas, CopiaDeLosAniosALaIdentificacion) {
   // The spouse section of page 1: each one's spouse.
   const std::string conyuges(reinterpret_cast<const char*>(id.octetos + kDespAnioDelConyuge), 12);
   EXPECT_EQ(conyuges, "196219621960");
+  // Single again: the page's spouse section has no year either.
+  CopiarDatosPersonales(Soltero(), hijos, id);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(id.octetos + kDespAnioDelConyuge), 8), std::string(8, '\0'));
 }
 
 // Page 1 shows what the wizard answered: one marital status ticked per member (the others cleared) and the

@@ -11,6 +11,10 @@
 
 #include "framework/DocumentoServicios.h"
 #include "income/DatosMiembros.h"
+#include "income/RentaDoc.h"
+#include "income/RentaImpre.h"
+#include "income/RentaInternet.h"
+#include "framework/Prog32DocReglas.h"
 
 namespace renta {
 namespace {
@@ -152,6 +156,24 @@ TEST(DatosMiembros, LasEntradasDeQuienSaleSonDelDeclarante) {
   DatosRenta vacia{};
   Area(vacia)[kTrabajo + 40] = 3;
   EXPECT_FALSE(TieneEntradasPropias(vacia, marco::kSujetoConyuge));
+}
+
+// A D-101 declaration whose data the simplified form cannot carry is printed and filed on the ordinary form: both
+// ask the declaration which form its data need.
+TEST(ModeloNecesario, LaImpresionYElFicheroTomanLaOrdinaria) {
+  CRentaDoc doc;
+  doc.ActualizarSujetos();  // a declarant alone
+  doc.PonerTipoDec(marco::kTipoDecSimplificada);
+  Sueldo(doc.Datos(), 2);
+  CDeclaracionRentaImpresion impresion(doc);
+  CDeclaracionRentaInternet internet(doc);
+  EXPECT_EQ(impresion.ModeloNecesario(doc.DameSujetoActual()), 1);
+  EXPECT_EQ(internet.ModeloNecesario(), 1);
+  Texto(doc.Datos(), kD4, "A6721");
+  Area(doc.Datos())[kD4 + 24] = 2;
+  EXPECT_EQ(impresion.ModeloNecesario(doc.DameSujetoActual()), 2);
+  EXPECT_EQ(internet.ModeloNecesario(), 2);
+  EXPECT_FALSE(doc.AdmiteModelo(marco::kTipoDecSimplificada));
 }
 
 // Every table of the registry lies inside the data area and has its member code inside the row.

@@ -120,7 +120,7 @@ AniosHijos LeerAniosHijos(const RegIdentificacion& identificacion);
 // wizard agree:
 // - the years of birth: the declarant's and the spouse's, and the children's (`hijos`, while there are children);
 //   in a joint declaration also the spouse section's year (the family unit's and the declarant's spouse is the
-//   spouse, the spouse's is the declarant);
+//   spouse, the spouse's is the declarant), cleared for the family unit and the declarant without a spouse;
 // - the marital status ticked (one of the four marks, the others cleared) for the family unit and the declarant
 //   from the status chosen (widowed or divorced keeps a divorce already ticked, else ticks widowed; legally
 //   separated ticks the fourth), for the spouse of a joint declaration married, for the children single;
