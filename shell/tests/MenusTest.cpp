@@ -101,7 +101,9 @@ TEST(MenusPrincipales, LasPersonasSeEligenConUnaLetraYTienenSuAtajo) {
   std::function<void(std::span<const shell::SOpcionMenu>)> atajosDe = [&](std::span<const shell::SOpcionMenu> ops) {
     for (const shell::SOpcionMenu& o : ops) {
       const std::size_t tab = o.texto.find('\t');
-      if (tab != std::string_view::npos) EXPECT_TRUE(atajos.insert(std::string(o.texto.substr(tab + 1))).second) << o.texto;
+      if (tab != std::string_view::npos) {
+        EXPECT_TRUE(atajos.insert(std::string(o.texto.substr(tab + 1))).second) << o.texto;
+      }
       if (o.tipo == shell::ETipoOpcion::Submenu) atajosDe(o.submenu);
     }
   };
