@@ -72,6 +72,17 @@ bool CCamino::Tabular(int veces) {
   return m_pEscritorio->Teclas(std::vector<std::string>(static_cast<std::size_t>(veces), "Tab"));
 }
 
+::testing::AssertionResult CCamino::TeclearImporteTrasTitular(const std::string& cifras) {
+  m_pEscritorio->Escribir(cifras);
+  for (int intento = 0; intento < 5; ++intento) {
+    const auto texto = TextoCasillaActiva();
+    if (texto && Digitos(*texto) == cifras) return ::testing::AssertionSuccess();
+    m_pEscritorio->Teclas({"Home", "shift+End"});
+    m_pEscritorio->Escribir(cifras);
+  }
+  return ::testing::AssertionFailure() << "the box after the holder does not take " << cifras;
+}
+
 std::optional<std::string> CCamino::TextoCasillaActiva() {
   if (!m_pEscritorio->Teclas({"Home", "shift+End", "ctrl+c"})) return std::nullopt;
   std::optional<std::string> texto;

@@ -70,6 +70,10 @@ class CCamino {
   // The text of the box that has the focus, as the box itself copies it (Home, Shift+End, Ctrl+C); none when
   // nothing reached the clipboard.
   std::optional<std::string> TextoCasillaActiva();
+  // An amount typed into the box a holder box hands the focus on to, as a person who checks what the box took:
+  // the holder's box hands the focus on when the program is free to, so digits typed ahead of that are refused
+  // there; `cifras` is typed again over what the box holds until its text has those digits.
+  ::testing::AssertionResult TeclearImporteTrasTitular(const std::string& cifras);
 
   // The page source of a page of the program.
   std::optional<CPaginaFuente> Pagina(int pagina) const;

@@ -157,7 +157,7 @@ TEST_F(CaminoRenta, ElSalarioDelDialogoLlegaALaCasillaDeLaPagina) {
   ASSERT_TRUE(C().VentanaDelante(titulos::kTrabajo, "the work-income dialog"));
   // First payer: holder "D" (declarant), which takes the focus on to its money pay; then the withholding.
   E().Escribir("D");
-  E().Escribir("3000000");
+  ASSERT_TRUE(C().TeclearImporteTrasTitular("3000000"));
   E().Tecla("Tab");
   E().Escribir("450000");
   E().Tecla("Tab");

@@ -77,20 +77,6 @@ class CaminoUnidadFamiliar : public e2e::CPasoDe<CaminoUnidadFamiliar> {
     return texto ? Recortado(*texto) : "(nothing copied)";
   }
 
-  // An amount typed into the box a holder just moved the focus to, as a person who checks what the box took: the
-  // holder's box hands the focus on when it is free to, so digits typed before that are refused there; the amount
-  // is typed again over what the box holds until the box shows it.
-  ::testing::AssertionResult TeclearImporte(const std::string& cifras) {
-    E().Escribir(cifras);
-    for (int intento = 0; intento < 5; ++intento) {
-      const auto texto = C().TextoCasillaActiva();
-      if (texto && Digitos(*texto) == cifras) return ::testing::AssertionSuccess();
-      E().Teclas({"Home", "shift+End"});
-      E().Escribir(cifras);  // over what the box holds
-    }
-    return ::testing::AssertionFailure() << "the money pay box does not take " << cifras;
-  }
-
   // The amounts of a line of the summary that begins with `nombre` (UTF-8), as numbers.
   static std::vector<double> Importes(const std::string& texto, const std::string& nombre) {
     std::istringstream lineas(texto);
@@ -158,12 +144,12 @@ TEST_F(CaminoUnidadFamiliar, CadaSalarioSeVeEnLaPaginaDeSuPersona) {
   // The grid goes row by row: the first payer's holder takes the focus on to its money pay, Tab to its
   // withholding; two Shift+Tab back to the second payer's holder (the only other box open in those rows).
   E().Escribir("D");
-  ASSERT_TRUE(TeclearImporte("3000000"));
+  ASSERT_TRUE(C().TeclearImporteTrasTitular("3000000"));
   E().Tecla("Tab");
   E().Escribir("450000");
   E().Teclas({"shift+Tab", "shift+Tab"});
   E().Escribir("C");
-  ASSERT_TRUE(TeclearImporte("2000000"));
+  ASSERT_TRUE(C().TeclearImporteTrasTitular("2000000"));
   C().Tabular(2);
   E().Escribir("200000");
   E().Tecla("Tab");
