@@ -47,7 +47,6 @@ constexpr int kPaginaGananciasF3 = 9;
 constexpr int kPaginaBaseImponible = 10;
 constexpr int kPaginaDeducciones = 11;
 constexpr int kPaginaDeduccionesM4 = 12;
-constexpr int kPaginaAutonomicas = 13;
 
 // A table of coded entries: a member code and an amount 8 bytes after it (`ancho` bytes in all).
 constexpr SGrupoMiembro Entradas(std::string_view nombre, std::size_t desp, std::size_t ancho, std::size_t filas,
@@ -94,7 +93,9 @@ constexpr SGrupoMiembro kGrupos[] = {
     Entradas("Pagos a cuenta A", kRS + 6008, 16, 2),
     Entradas("Pagos a cuenta B", kRS + 6080, 16, 2),
     Entradas("Pagos a cuenta C", kRS + 6312, 16, 2),
-    // The regional deductions: the simplified form shows some of their totals (the results decide, below).
+    Entradas("Diferencia final: importes que se restan", kRS + 6464, 16, 4),
+    Entradas("Diferencia final: importes que se suman", kRS + 6576, 16, 4),
+    // The regional deductions: both forms enter them (page 13 of D-100, page 5 of D-101).
     Entradas("N. Comunidad 4", kN + 312, 16, 5),
     Entradas("N. Comunidad 4, bases", kN + 432, 32, 2),
     Entradas("N. Comunidad 8 (A)", kN + 952, 16, 3),
@@ -148,10 +149,6 @@ constexpr std::size_t kEntidades = kM + 1416;
 constexpr std::size_t kAnchoEntidades = 1712 - 1416;
 constexpr std::array<std::size_t, 4> kEntidadPersona = {kM + 1416, kM + 1521, kM + 1561, kM + 1666};
 constexpr std::array<std::size_t, 4> kAnchoEntidadPersona = {1, 9, 1, 9};
-// The results of section N the simplified form has no box for (its page 5 shows the totals at 496, 1088, 1640,
-// 1944, 2248 and 2880): member arrays.
-constexpr std::array<std::size_t, 6> kAutonomicasSinCasilla = {872, 1168, 1272, 1680, 1984, 2920};
-constexpr std::size_t kNumeroSlots = 5;
 
 const unsigned char* Octetos(const DatosRenta& datos) { return reinterpret_cast<const unsigned char*>(&datos); }
 unsigned char* Octetos(DatosRenta& datos) { return reinterpret_cast<unsigned char*>(&datos); }
@@ -241,14 +238,6 @@ int PaginaSoloOrdinaria(const DatosRenta& datos, int sujeto, double importeM4) {
     }
   }
   if (importeM4 > 0.0) anotar(kPaginaDeduccionesM4);
-  // The family unit's: any slot.
-  const std::size_t primero = sujeto == marco::kSujetoUnidadFamiliar ? 0 : k;
-  const std::size_t ultimo = sujeto == marco::kSujetoUnidadFamiliar ? kNumeroSlots - 1 : k;
-  for (std::size_t desp : kAutonomicasSinCasilla) {
-    for (std::size_t slot = primero; slot <= ultimo; ++slot) {
-      if (Doble(base + kN + desp + sizeof(double) * slot) != 0.0) anotar(kPaginaAutonomicas);
-    }
-  }
   return pagina;
 }
 

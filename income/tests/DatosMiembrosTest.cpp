@@ -76,10 +76,13 @@ TEST(ModeloNecesario, CadaSeccionSoloOrdinariaPideLaOrdinaria) {
       {"deducciones limitadas por la cuota", [](DatosRenta& d) { Area(d)[kM + 1752] = 2; Doble(d, kM + 1760, 1e5); }, 11},
       {"entidad de la pagina 11", [](DatosRenta& d) { Texto(d, kM + 1521 + 9, "B12345678"); }, 11},
       {"M4", [](DatosRenta&) {}, 12, 15000.0},
-      {"deduccion autonomica sin casilla en la simplificada", [](DatosRenta& d) { Doble(d, kN + 1168 + 8, 12500); }, 13},
   };
   DatosRenta solo{};
   Sueldo(solo, 2);
+  // The regional deductions are entered on both forms (page 13 of D-100, page 5 of D-101).
+  Area(solo)[kN + 312] = 2;
+  Doble(solo, kN + 320, 50000);
+  Doble(solo, kN + 1168 + 8, 12500);
   EXPECT_EQ(PaginaSoloOrdinaria(solo, 2, 0.0), 0);
   EXPECT_EQ(ModeloNecesarioDatos(solo, 2, 0.0), 1);
   EXPECT_EQ(ModeloNecesarioDatos(solo, 1, 0.0), 1);

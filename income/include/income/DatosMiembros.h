@@ -47,9 +47,8 @@ bool FilaDelSujeto(unsigned char codigo, int sujeto);
 
 // The D-100 page of the first section that only the ordinary form has and that holds data of `sujeto` (1 to 5;
 // the family unit: anyone's): the member-coded rows of GruposMiembro, the other income of page 4 (typed per
-// declarant and spouse), the entities of page 11, the amounts of section M4 the calculation asked (`importeM4`,
-// the person's element of the M4 working block) and the regional deductions the simplified form has no box for
-// (section N's results other than the six totals it shows). 0 when none does, or for another code.
+// declarant and spouse), the entities of page 11 and the amounts of section M4 the calculation asked (`importeM4`,
+// the person's element of the M4 working block). 0 when none does, or for another code.
 int PaginaSoloOrdinaria(const DatosRenta& datos, int sujeto, double importeM4);
 // 2 when the person's data need the ordinary form D-100 (PaginaSoloOrdinaria), else 1.
 int ModeloNecesarioDatos(const DatosRenta& datos, int sujeto, double importeM4);
