@@ -1,11 +1,13 @@
 #include "activities/CargaModulos.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "framework/Tabla.h"
+#include "platform/Texto.h"
 
 namespace actividades {
 
@@ -188,6 +190,29 @@ std::vector<SEntradaActividad> CCargaModulos::CargarActividadesPorCodigo(std::in
     }
   }
   return lista;
+}
+
+bool CCargaModulos::OfreceEpigrafe(std::string_view epigrafe) {
+  epigrafe = plataforma::RecortaDerecha(epigrafe.substr(0, std::min<std::size_t>(epigrafe.find('\0'), 5)));
+  if (epigrafe.empty()) return false;
+  std::vector<std::int32_t> ids;
+  {
+    const auto lista = Abrir(m_pBaseDatos, m_tablas[kTablaLista]);
+    if (!lista) return false;
+    lista->IrAlPrincipio();
+    for (bool hay = lista->Cumple(""); hay; hay = lista->Siguiente() != 0 && lista->Cumple("")) {
+      char codigo[6];
+      LeerTexto(*lista, "epigrafe", codigo, sizeof codigo);
+      if (plataforma::RecortaDerecha(codigo) == epigrafe) ids.push_back(LeerEntero(*lista, "id_iae"));
+    }
+  }
+  if (ids.empty()) return false;
+  const auto iae = Abrir(m_pBaseDatos, m_tablas[kTablaIae]);
+  if (!iae) return false;
+  for (const std::int32_t id : ids) {
+    if (iae->Buscar(Clave(id), false, kOrdenIae, false) != 0 && CumpleTipoSeleccion(LeerBanderas(*iae))) return true;
+  }
+  return false;
 }
 
 std::optional<std::string> CCargaModulos::DescripcionLarga(std::int32_t idIae) {

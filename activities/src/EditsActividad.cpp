@@ -112,7 +112,24 @@ int CSelActividadEdit::ValidarAlSalir(const std::string* texto) {
   const std::string tecleado = Texto();
   const std::size_t n = static_cast<std::size_t>(std::max(LongitudMaxima(), 0));
   plataforma::CopiaFija(reinterpret_cast<char*>(Fila()), std::min<std::size_t>(n, 5), tecleado.c_str());
-  if (m_nTecleado == 1 && HayEleccion()) SeleccionarYAvisar();
+  if (m_nTecleado == 1 && HayEleccion()) {
+    if (!TecleadoEnCatalogo()) {
+      // Refused: nothing of it stays in the row, and the page is told that the box was erased.
+      m_nTecleado = 0;
+      const std::weak_ptr<bool> vivo = m_pVivoSeleccion;
+      marco::CDlgMensaje().MostrarMensaje(MensajeFueraDeCatalogo(), marco::IconoExclamacion,
+                                          plataforma::RecortaDerecha(tecleado));
+      if (vivo.expired()) return 0;
+      if (marco::CCampo* campo = DameCampo(); campo != nullptr && campo->Dato != nullptr) {
+        std::memset(campo->Dato, ' ', std::min<std::size_t>(n, 5));
+      }
+      Fila()[0] = 0;
+      PonerTexto("");
+      Notificar(marco::kAvisoCampoBorrado);
+      return 0;
+    }
+    SeleccionarYAvisar();
+  }
   return 0;
 }
 
@@ -126,6 +143,13 @@ bool CSelIAEEdit::AdmiteTecleado(unsigned caracter) {
 }
 
 bool CSelIAEEdit::HayEleccion() const { return NumeroCodigo(Fila()) != 0; }
+
+bool CSelIAEEdit::TecleadoEnCatalogo() {
+  CCargaModulos carga(m_pBase);
+  carga.PonerTipoSeleccion(kTipoSeleccionEpigrafe);
+  carga.PonerTablas(TablasIdioma(marco::LetraIdiomaV()));
+  return carga.OfreceEpigrafe(std::string(reinterpret_cast<const char*>(Fila()), 5));
+}
 
 int CSelIAEEdit::Seleccionar() {
   const std::size_t longitud = static_cast<std::size_t>(std::max(LongitudMaxima(), 0));

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "framework/DlgMensaje.h"
+
 namespace actividades {
 
 CSeleccionarActividadReglas::CSeleccionarActividadReglas(CCargaModulos& carga, std::int32_t idInicial)
@@ -30,6 +32,13 @@ void CSeleccionarActividadReglas::Iniciar() {
   if (m_nFila < 0 && porCodigo > 0) m_nFila = FilaDeActividad(porCodigo);
   if (m_nFila < 0 && !m_actividades.empty()) m_nFila = 0;
   MostrarActividad();
+  if (m_actividades.empty()) {
+    // An empty catalogue is said, not silent: the module figures are not shipped (docs/MODULOS.md).
+    marco::CDlgMensaje mensaje;
+    m_descripcion = mensaje.BuscarMensaje(kMensajeSinActividades) != 0 && !mensaje.DameTexto().empty()
+                        ? mensaje.DameTexto()
+                        : std::string(kMensajeSinActividades);
+  }
 }
 
 void CSeleccionarActividadReglas::MostrarActividad() {

@@ -13,6 +13,7 @@
 
 #include "TablasConsultaPrueba.h"
 #include "framework/CodigoDescripcion.h"
+#include "framework/ListasIncompletas.h"
 #include "framework/EditLista.h"
 #include "framework/Tabla.h"
 #include "platform/Registros.h"
@@ -103,7 +104,11 @@ TEST_F(CatalogoLectura, ElCatalogoConstruidoDescribeSusTablas) {
         EXPECT_FALSE(plataforma::RecortaDerecha(t->LeerTexto(def.CamDescr)).empty() &&
                      !plataforma::RecortaDerecha(t->LeerTexto(def.ColumnaClave())).empty())
             << nombre << idioma << ": a row with a key has a description";
-        EXPECT_TRUE(claves.insert(t->LeerTexto(def.ColumnaClave())).second) << nombre << idioma;
+        // A key is unique within its filter value (an administration within its delegation, a heading within its
+        // section of the tariffs).
+        const std::string filtro = def.ConFiltro() ? t->LeerTexto(def.CamFiltro) : std::string();
+        EXPECT_TRUE(claves.insert(filtro + "|" + t->LeerTexto(def.ColumnaClave())).second)
+            << nombre << idioma << " " << filtro << t->LeerTexto(def.ColumnaClave());
       }
       if (idioma == 'e') {
         clavesCastellano = claves;
@@ -174,14 +179,15 @@ TEST_F(CatalogoLectura, DelegacionYAdministracionConLasTablasConstruidas) {
   EXPECT_EQ(texto(nombreAdministracion), "HORTALEZA");
   EXPECT_TRUE(guion_.Codigos().empty());
 
-  // Unknown codes: the previous value stays, with the message of the code's length.
+  // Codes not of the lists' form: refused with the list's own message (the right noun), the previous value stays.
   struct Caso {
     CCodigoDescripcion* edit;
     const char* tecleado;
     const char* mensaje;
   };
-  for (const Caso& caso : {Caso{&delegacion, "99", "100R127"}, Caso{&delegacion, "51", "100R127"},
-                           Caso{&administracion, "600", "100R128"}, Caso{&administracion, "286", "100R128"}}) {
+  for (const Caso& caso : {Caso{&delegacion, "99", "LISTA05"}, Caso{&delegacion, "53", "LISTA05"},
+                           Caso{&delegacion, "00", "LISTA05"}, Caso{&delegacion, "7", "LISTA05"},
+                           Caso{&administracion, "60", "LISTA06"}, Caso{&administracion, "000", "LISTA06"}}) {
     const std::size_t antes = guion_.Codigos().size();
     caso.edit->AlGanarFoco();
     caso.edit->PonerTexto("");
@@ -190,8 +196,40 @@ TEST_F(CatalogoLectura, DelegacionYAdministracionConLasTablasConstruidas) {
     ASSERT_EQ(guion_.Codigos().size(), antes + 1) << caso.tecleado;
     EXPECT_EQ(guion_.Codigos().back(), caso.mensaje) << caso.tecleado;
   }
+  EXPECT_EQ(std::string(codigoDelegacion.data(), 2), "28");
   EXPECT_EQ(texto(nombreDelegacion), "MADRID");
+  EXPECT_EQ(std::string(codigoAdministracion.data(), 3), "618");
   EXPECT_EQ(texto(nombreAdministracion), "HORTALEZA");
+
+  // Codes of the form that the lists lack are kept, without a message: their description says that the program's
+  // list does not hold them (the text of LISTA04 in the interface language).
+  const std::string fuera = TextoFueraDeLista(&local);
+  EXPECT_EQ(fuera, "NO FIGURA EN LISTA");
+  const std::size_t antes = guion_.Codigos().size();
+  administracion.AlGanarFoco();
+  administracion.PonerTexto("");
+  pruebas_edit::Teclear(administracion, "999");
+  administracion.AlPerderFoco();
+  EXPECT_EQ(std::string(codigoAdministracion.data(), 3), "999");
+  EXPECT_EQ(texto(nombreAdministracion), fuera);
+  delegacion.AlGanarFoco();
+  delegacion.PonerTexto("");
+  pruebas_edit::Teclear(delegacion, "52");
+  delegacion.AlPerderFoco();
+  EXPECT_EQ(std::string(codigoDelegacion.data(), 2), "52");
+  EXPECT_EQ(texto(nombreDelegacion), fuera);
+  // A listed code found again gives its name back.
+  delegacion.AlGanarFoco();
+  delegacion.PonerTexto("");
+  pruebas_edit::Teclear(delegacion, "28");
+  delegacion.AlPerderFoco();
+  EXPECT_EQ(texto(nombreDelegacion), "MADRID");
+  EXPECT_EQ(guion_.Codigos().size(), antes);
+  EXPECT_TRUE(CodigoEnLista(&local, EListaIncompleta::Administraciones, "28618"));
+  EXPECT_FALSE(CodigoEnLista(&local, EListaIncompleta::Administraciones, "28999"));
+  EXPECT_FALSE(CodigoEnLista(&local, EListaIncompleta::Administraciones, "2861"));
+  EXPECT_TRUE(CodigoEnLista(&local, EListaIncompleta::Delegaciones, "08"));
+  EXPECT_FALSE(CodigoEnLista(&local, EListaIncompleta::Delegaciones, "52"));
 
   // The list of delegations: every row, in code order, the blank one first; taking one writes its code.
   const std::size_t mensajesAntes = guion_.Codigos().size();
@@ -236,6 +274,35 @@ TEST_F(CatalogoLectura, DelegacionYAdministracionConLasTablasConstruidas) {
   EXPECT_EQ(std::string(codigoAdministracion.data(), 3), "618");
   EXPECT_EQ(texto(listaAdm), "HORTALEZA");
   EXPECT_EQ(guion_.Codigos().size(), mensajesAntes);
+}
+
+TEST(ListasIncompletas, LaFormaDeCadaLista) {
+  using E = EListaIncompleta;
+  EXPECT_EQ(ListaIncompletaDe("DELEGACE.TAB"), E::Delegaciones);
+  EXPECT_EQ(ListaIncompletaDe("delegacv"), E::Delegaciones);
+  EXPECT_EQ(ListaIncompletaDe("ADMINISC.DBF"), E::Administraciones);
+  EXPECT_EQ(ListaIncompletaDe("INVCANAE.DBF"), E::ClavesCanarias);
+  EXPECT_EQ(ListaIncompletaDe("COMAUTOE.TAB"), E::Ninguna);
+  EXPECT_EQ(ListaIncompletaDe("DELEGA"), E::Ninguna);
+  struct Caso {
+    E lista;
+    const char* codigo;
+    bool forma;
+  };
+  const Caso casos[] = {
+      {E::Delegaciones, "01", true},    {E::Delegaciones, "52", true},    {E::Delegaciones, "08 ", true},
+      {E::Delegaciones, "00", false},   {E::Delegaciones, "53", false},   {E::Delegaciones, "8", false},
+      {E::Delegaciones, "8A", false},   {E::Delegaciones, "", false},     {E::Administraciones, "999", true},
+      {E::Administraciones, "001", true}, {E::Administraciones, "000", false}, {E::Administraciones, "12", false},
+      {E::Administraciones, "1234", false}, {E::Administraciones, "1 2", false}, {E::ClavesCanarias, "A", true},
+      {E::ClavesCanarias, "7", true},   {E::ClavesCanarias, "-", false},  {E::ClavesCanarias, "AB", false},
+      {E::ClavesCanarias, "\xD1", false}, {E::Ninguna, "01", false},
+  };
+  for (const Caso& c : casos) EXPECT_EQ(TieneFormaDeLista(c.lista, c.codigo), c.forma) << c.codigo;
+  EXPECT_EQ(MensajeFormaLista(E::Delegaciones), "LISTA05");
+  EXPECT_EQ(MensajeFormaLista(E::Administraciones), "LISTA06");
+  EXPECT_EQ(AvisoFueraDeLista(E::Administraciones), "LISTA02");
+  EXPECT_EQ(AvisoFueraDeLista(E::Ninguna), "");
 }
 
 TEST(Desplegable, SuSitioEnLaPantalla) {

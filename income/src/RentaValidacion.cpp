@@ -8,6 +8,8 @@
 
 #include "framework/Utilidades.h"
 #include "framework/Validador.h"
+#include "framework/BaseDatos.h"
+#include "income/IdentificacionComun.h"
 #include "income/RentaDoc.h"
 #include "income/RentaReglas.h"
 #include "platform/Texto.h"
@@ -35,6 +37,9 @@ constexpr std::size_t kBaseNombreConyuge = 0x50d;  // two fields, 15 per person
 constexpr std::size_t kBaseApellidoConyuge = 0x558;
 constexpr std::size_t kBaseAsignacion1 = 0x9a9;  // one byte per person each
 constexpr std::size_t kBaseAsignacion2 = 0x9ae;
+// The boxes of the delegation and the administration codes on page 1 (from 0, in the page's box order).
+constexpr int kCasillaDelegacion = 2;
+constexpr int kCasillaAdministracion = 3;
 
 // The children's own places: marker in RegDatosFamilia, two marks and one datum in RegIdentificacion.
 struct SPlazasHijo {
@@ -95,6 +100,11 @@ class CReglas {
   void Identificacion() {
     if (Vacio(m_id, kDespDato1, kAnchoDato)) Anadir("WIN001", 1, 0, 1);
     if (Vacio(m_id, kDespDato2, kAnchoDato)) Anadir("WIN002", 1, 1, 1);
+    const std::string delegacion(Campo(m_id, kDespCodigoDelegacion, 2));
+    CodigoDeLista(marco::EListaIncompleta::Delegaciones, delegacion, delegacion, kCasillaDelegacion);
+    const std::string administracion(Campo(m_id, kDespCodigoAdministracion, 3));
+    CodigoDeLista(marco::EListaIncompleta::Administraciones, administracion, delegacion + administracion,
+                  kCasillaAdministracion);
     const std::size_t nif = kBaseNif + kAnchoNif * m_p;
     if (Vacio(m_id, nif, kAnchoNif)) Anadir("104R002", 1, 4, 1);
     const std::size_t nombre = kBaseNombre + kAnchoNombre * m_p;
@@ -133,6 +143,18 @@ class CReglas {
       if (primero < 0) primero = e;
     }
     if (marcados > 1) Anadir(kHallazgoEstadosCiviles, 1, kCasillaEstadoCivil - 1 + primero, 1);
+  }
+
+  // A code of a list the program cannot ship whole: an error when it is not of the list's form, a warning when the
+  // program's list lacks it (the code is kept, and the declaration still prints and files).
+  void CodigoDeLista(marco::EListaIncompleta lista, const std::string& codigo, const std::string& clave,
+                     int numcontr) {
+    if (marco::EsCadenaEnBlanco(codigo)) return;
+    if (!marco::TieneFormaDeLista(lista, codigo)) {
+      Anadir(std::string(marco::MensajeFormaLista(lista)).c_str(), 1, numcontr, 1);
+    } else if (m_ctx.enLista && !m_ctx.enLista(lista, clave)) {
+      Anadir(std::string(marco::AvisoFueraDeLista(lista)).c_str(), 1, numcontr, 0);
+    }
   }
 
   // The child's own data, unless the family data mark the child (then the child's page is not its own).
@@ -250,9 +272,17 @@ int CRentaDoc::Validar(int argumento) {
   // is missing from it must never let them go ahead (the table layer has told the user why).
   bool guardados = m_validador.BorrarHallazgos() != 0;
   SeleccionarFilasSujeto();
-  SContextoValidacion contexto{m_nSujetoActual, &m_aDescendientesSujeto, &m_aAscendientesSujeto};
+  SContextoValidacion contexto;
+  contexto.sujeto = m_nSujetoActual;
+  contexto.descendientes = &m_aDescendientesSujeto;
+  contexto.ascendientes = &m_aAscendientesSujeto;
   contexto.presentacionInternet = argumento == kValidarPresentacionInternet;
   contexto.tipoDec = DameTipoDec();
+  if (marco::CBaseDatos* local = marco::DameBaseDatosLocal()) {
+    contexto.enLista = [local](marco::EListaIncompleta lista, std::string_view clave) {
+      return marco::CodigoEnLista(local, lista, clave);
+    };
+  }
   const std::vector<marco::SHallazgo> hallazgos = ReglasDeclaracion(m_datos, contexto);
   m_nSujetoValidado = m_nSujetoActual;
   for (const marco::SHallazgo& h : hallazgos) {

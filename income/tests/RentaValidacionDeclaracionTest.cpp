@@ -77,7 +77,8 @@ DatosRenta Familia() {
 void SinConyuge(DatosRenta& d) { Fam(d)[0] = 0; }
 
 Hallazgos Resto(const DatosRenta& d, int sujeto, bool internet = false, int tipoDec = 2) {
-  SContextoValidacion c{sujeto, nullptr, nullptr};
+  SContextoValidacion c;
+  c.sujeto = sujeto;
   c.presentacionInternet = internet;
   c.tipoDec = tipoDec;
   Hallazgos h;

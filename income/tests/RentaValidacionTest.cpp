@@ -83,7 +83,11 @@ DatosRenta Completa() {
 
 Hallazgos Reglas(const DatosRenta& d, int sujeto, const TablaDescendientes* desc = nullptr,
                  const TablaAscendientes* asc = nullptr) {
-  return ReglasDeclaracion(d, SContextoValidacion{sujeto, desc, asc});
+  SContextoValidacion contexto;
+  contexto.sujeto = sujeto;
+  contexto.descendientes = desc;
+  contexto.ascendientes = asc;
+  return ReglasDeclaracion(d, contexto);
 }
 
 TEST(RentaValidacion, DeclaracionCompletaSinHallazgos) {

@@ -460,6 +460,20 @@ int CControlesPAT001::RellenaCabecera(char letraWindows) {
   return 1;
 }
 
+// ---- page 3 ----
+
+void CControlesPAT003::EnlazarPagina(const SAreaPatrimonio& area) {
+  if (area.datos == nullptr) return;
+  // C1 takes four boxes a row from box 3: the heading is the first, the first field of the row's 72 bytes.
+  auto* c1 = reinterpret_cast<char*>(area.datos->PatC.octetos);
+  for (int r = 0; r < kFilasC1; ++r) {
+    marco::SEnlaceEpigrafe& enlace = m_epigrafes[static_cast<std::size_t>(r)];
+    enlace.codigo = c1 + 72 * static_cast<std::size_t>(r);
+    enlace.grupo = &m_grupos[static_cast<std::size_t>(r)];
+    EnlaceDirecto(2 + 4 * r, &enlace);
+  }
+}
+
 // ---- page 10 ----
 
 void CControlesPAT010::EnlazarPagina(const SAreaPatrimonio& area) {
@@ -512,6 +526,7 @@ void CControlesPAT012::EnlazarPagina(const SAreaPatrimonio& area) {
 std::unique_ptr<CControlesPAT> CrearControles714(int pagina) {
   switch (pagina) {
     case 1: return std::make_unique<CControlesPAT001>();
+    case 3: return std::make_unique<CControlesPAT003>();
     case 10: return std::make_unique<CControlesPAT010>();
     case 11: return std::make_unique<CControlesPAT011>();
     case 12: return std::make_unique<CControlesPAT012>();

@@ -97,6 +97,9 @@ class CCargaModulos {
   // The same in "cod_sector" order; `elegida` := the activity whose sector code best matches the preset epigraph
   // (characters 1, 2, 3 and 5), 0 when none matches even the first character.
   std::vector<SEntradaActividad> CargarActividadesPorCodigo(std::int32_t& elegida);
+  // Whether an offered activity lists the epigraph (its five characters, trailing blanks aside) in LISTAMOD:
+  // what a heading typed by hand into an activity row must be before the selection opens on it.
+  bool OfreceEpigrafe(std::string_view epigrafe);
   // The long description; none when the activity has no row or its text is empty (the window keeps what it had).
   std::optional<std::string> DescripcionLarga(std::int32_t idIae);
   // The epigraphs of an activity; none when it has no row in LISTAMOD (the window keeps its list). `pendiente`

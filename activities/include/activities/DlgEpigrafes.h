@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "activities/EpigrafesReglas.h"
+#include "framework/EditSeleccion.h"
 #include "framework/TemplateDlg.h"
 
 namespace marco {
@@ -24,7 +25,7 @@ struct SContextoSeleccion;
 namespace actividades {
 
 inline constexpr int kIdDialogoEpigrafes = 218;
-inline constexpr std::string_view kVentanaEpigrafe = "IDD_EPIGRAFE";
+inline constexpr std::string_view kVentanaEpigrafe = marco::kDialogoEpigrafes;
 inline constexpr std::string_view kTablaEpigrafes = "EPIGRAFE.TAB";
 
 // Control ids of the window.
@@ -38,12 +39,8 @@ inline constexpr int kIdBuscarEpigrafe = 1384;
 inline constexpr int kImagenBuscar = 145;
 inline constexpr std::array<int, 3> kIdsGrupos{kIdArtistas, kIdProfesionales, kIdMercantil};
 
-// What a box's link designates: the heading code (5 bytes for box kinds 1 and 3, 3 for kind 2; NUL or blank
-// padded) and the group byte (0 artists and sportsmen, 1 professionals, 2 business).
-struct SEnlaceEpigrafe {
-  char* codigo = nullptr;
-  std::uint8_t* grupo = nullptr;
-};
+// What a box's link designates: the heading code and the group byte (the framework's link of a heading box).
+using SEnlaceEpigrafe = marco::SEnlaceEpigrafe;
 
 // One heading of the table.
 struct SEpigrafe {

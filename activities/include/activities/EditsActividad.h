@@ -5,10 +5,13 @@
 //
 // A code can be typed while the box is empty (digits, with the point only as the fourth character; a key '1' to
 // '7'); leaving the box then opens the selection on what was typed, so that a typed code is always confirmed
-// there. Alt+Down, the button and a double click open it too. Erasing asks first (390E013).
+// there; a typed epigraph that no activity of the catalogue lists is refused first (MODU002, the box emptied), so
+// no row keeps a code without its activity. Alt+Down, the button and a double click open it too. Erasing asks
+// first (390E013).
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "activities/SeleccionActividad.h"
 #include "framework/EditSeleccion.h"
@@ -45,6 +48,9 @@ class CSelActividadEdit : public marco::CSelStrEdit {
   // What a typed character may add to what the box holds.
   virtual bool AdmiteTecleado(unsigned caracter) = 0;
   virtual bool HayEleccion() const = 0;
+  // Whether what was typed may be confirmed in the selection (the catalogue has it); the message of a refusal.
+  virtual bool TecleadoEnCatalogo() { return true; }
+  virtual std::string_view MensajeFueraDeCatalogo() const { return {}; }
   virtual int Seleccionar() = 0;
   // The selection of Alt+Down or of leaving the box, with what follows from its result.
   void SeleccionarYAvisar();
@@ -56,6 +62,9 @@ class CSelActividadEdit : public marco::CSelStrEdit {
   FVentanaActividad m_ventana;
 };
 
+// A heading typed that no activity of the catalogue lists.
+inline constexpr std::string_view kMensajeEpigrafeSinActividad = "MODU002";
+
 class CSelIAEEdit : public CSelActividadEdit {
  public:
   using CSelActividadEdit::CSelActividadEdit;
@@ -63,6 +72,9 @@ class CSelIAEEdit : public CSelActividadEdit {
  protected:
   bool AdmiteTecleado(unsigned caracter) override;
   bool HayEleccion() const override;
+  // An offered activity of the catalogue lists the epigraph typed.
+  bool TecleadoEnCatalogo() override;
+  std::string_view MensajeFueraDeCatalogo() const override { return kMensajeEpigrafeSinActividad; }
   int Seleccionar() override;
 };
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "activities/CargaModulos.h"
@@ -19,6 +20,9 @@ inline constexpr int kIdListaActividad = 1003;
 inline constexpr int kIdListaEpigrafe = 1004;
 inline constexpr int kIdConsultar = 1007;
 inline constexpr int kIdAyuda = 1011;
+
+// The message that says why the selection offers no activity: the module figures are not shipped.
+inline constexpr std::string_view kMensajeSinActividades = "MODU001";
 
 // Which consultation window a kind opens.
 enum class EConsulta { Ninguna, Irpf, Iva, Actividad };
@@ -36,7 +40,11 @@ class CSeleccionarActividadReglas {
   int Fila() const { return m_nFila; }  // -1 none
   const std::vector<std::string>& Epigrafes() const { return m_epigrafes; }
   int FilaEpigrafe() const { return m_nEpigrafe; }
+  // The long description of the highlighted activity; with no activity offered, the text of MODU001 (in the
+  // interface language), which says why.
   const std::string& Descripcion() const { return m_descripcion; }
+  // The code of the message the window shows instead of an activity (MODU001), empty while one is offered.
+  std::string_view Aviso() const { return m_actividades.empty() ? kMensajeSinActividades : std::string_view{}; }
 
   // The focus has entered a list: the next selection made in it re-sorts both lists by its column.
   void EnfocarLista(int idLista);

@@ -1,7 +1,9 @@
 // The code and description edit (letter 'G'): the user types a numeric code; on leaving the box the code is looked
 // up in the box's lookup table and its description is written into the text the box's link designates (the value
 // of a neighbouring description box). An unknown code is refused with 100R128 (codes of 3 characters) or 100R127
-// and the previous value comes back. The link's filter text, when there is one, prefixes the code with its first
+// and the previous value comes back; but a list the program cannot ship whole (framework/ListasIncompletas.h)
+// keeps a code of its form that it lacks, with the text "not in the program's list" as its description, and
+// refuses a code not of its form with the list's own message. The link's filter text, when there is one, prefixes the code with its first
 // two characters (a province before a municipality: 28 and 079 give 28079).
 #pragma once
 
@@ -28,6 +30,8 @@ class CCodigoDescripcion : public CEditEx {
   void LeerDefinicionTabla();
   const SDefinicionTabla& Definicion() const { return m_definicion; }
 
+  // Looks the code up without any message: 1 found (`descripcion` and `segundo` filled), 0 not found.
+  int LocalizarCodigo(std::string_view codigo, std::string& descripcion, std::string& segundo);
   // Looks the code up: found, the description (trailing blanks removed) goes to the link's destination and the
   // result is 1; not found, 100R128 or 100R127 and 0. `descripcion` and `segundo` receive the description and
   // the filter value found.

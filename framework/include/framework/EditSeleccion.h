@@ -33,6 +33,16 @@ inline constexpr std::string_view kTextoSinDialogo = "No existe esa caja de dial
 inline constexpr std::string_view kDialogoNombreApellidos = "IDD_NOMAPE";
 // A box names a dialog that no module registered: said with this coded message, never silently.
 inline constexpr std::string_view kMensajeDialogoNoExiste = "WIN071";
+// The heading search of the activity boxes (registered by the activities module).
+inline constexpr std::string_view kDialogoEpigrafes = "IDD_EPIGRAFE";
+
+// The link of a box that takes an activity heading (letter 'E', CSelEpigraf): the heading code (5 bytes for box
+// kinds 1 and 3, 3 for kind 2; NUL or blank padded) and the group byte (0 artists and sportsmen, 1 professionals,
+// 2 business).
+struct SEnlaceEpigrafe {
+  char* codigo = nullptr;
+  std::uint8_t* grupo = nullptr;
+};
 
 // What a selection dialog is given.
 struct SContextoSeleccion {
@@ -144,6 +154,19 @@ class CSelStrEdit : public CEditEx {
   int m_nLadoBoton = 0;
   const CRegistroSelecciones* m_pRegistro = nullptr;
   wxWeakRef<wxButton> m_boton;
+};
+
+// The edit of a box that takes an activity heading (letter 'E' with a link SEnlaceEpigrafe): its button, a
+// double-click or a typed character open the heading search registered under the box's window name
+// ("IDD_EPIGRAFE*k", k the box kind; "IDD_EPIGRAFE" kind 3 when the box names no window), which writes the code
+// chosen back; a blank or Delete empties the box at once.
+class CSelEpigraf : public CSelStrEdit {
+ public:
+  CSelEpigraf() = default;
+  // Binds the box record; a box without a window name opens the heading search of kind 3 (artists and business).
+  void InicializarEpigrafe(CCampo& campo);
+  // The value filled with blanks over the box's length; 2.
+  int BorrarSeleccion() override;
 };
 
 }  // namespace marco

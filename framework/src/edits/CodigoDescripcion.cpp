@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Campo.h"
+#include "framework/ListasIncompletas.h"
 #include "framework/Tabla.h"
 #include "platform/Registros.h"
 #include "platform/Texto.h"
@@ -42,7 +43,7 @@ int CCodigoDescripcion::TextoAdmisible(std::string_view texto) {
                                                                                                                    : 0;
 }
 
-int CCodigoDescripcion::BuscarCodigo(std::string_view codigo, std::string& descripcion, std::string& segundo) {
+int CCodigoDescripcion::LocalizarCodigo(std::string_view codigo, std::string& descripcion, std::string& segundo) {
   descripcion.clear();
   segundo.clear();
   const CCampo* campo = DameCampo();
@@ -65,7 +66,12 @@ int CCodigoDescripcion::BuscarCodigo(std::string_view codigo, std::string& descr
       tabla.Cerrar();
     }
   }
-  if (hallado == 0) {
+  return hallado;
+}
+
+int CCodigoDescripcion::BuscarCodigo(std::string_view codigo, std::string& descripcion, std::string& segundo) {
+  const CCampo* campo = DameCampo();
+  if (LocalizarCodigo(codigo, descripcion, segundo) == 0) {
     Mensaje(campo != nullptr && campo->Longitud == 3 ? kMensajeCodigo3NoExiste : kMensajeCodigoNoExiste);
     return 0;
   }
@@ -89,6 +95,19 @@ int CCodigoDescripcion::ValidarAlSalir(const std::string* texto) {
   }
   std::string descripcion;
   std::string segundo;
+  // A list the program cannot ship whole keeps a code of its form that the table lacks, and says so where the
+  // description goes; a code not of its form is refused with the list's own message.
+  const EListaIncompleta lista = ListaIncompletaDe(campo->FicheroTab);
+  if (lista != EListaIncompleta::Ninguna) {
+    if (!TieneFormaDeLista(lista, leido)) {
+      Mensaje(MensajeFormaLista(lista));
+      MostrarValor(0);
+      return 0;
+    }
+    if (LocalizarCodigo(codigo, descripcion, segundo) == 0) descripcion = TextoFueraDeLista(m_pBaseDatos);
+    if (const SEnlaceTabla* enlace = EnlaceTablaDe(*campo)) enlace->EscribirDestino(descripcion);
+    return 0;
+  }
   if (BuscarCodigo(codigo, descripcion, segundo) == 0) MostrarValor(0);
   return 0;
 }

@@ -456,6 +456,11 @@ void RegistrarEditsTablas(CFabricaEdit& fabrica) {
     edit->Inicializar(campo);
     return edit;
   });
+  fabrica.Registrar(EClaseEdit::SelEpigraf, [](CCampo& campo, CBaseDatos*) -> std::unique_ptr<CEditEx> {
+    auto edit = std::make_unique<CSelEpigraf>();
+    edit->InicializarEpigrafe(campo);
+    return edit;
+  });
 }
 
 }  // namespace marco

@@ -1,7 +1,9 @@
 #include "framework/EditSeleccion.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 
 #include "framework/Campo.h"
 #include "framework/DocumentoServicios.h"
@@ -266,5 +268,22 @@ int CSelStrEdit::ProcesarTecla(int tecla, int repeticiones, unsigned banderas) {
 int CSelStrEdit::FiltrarTeclaControl(int tecla) { return FiltrarPortapapelesLista(*this, tecla); }
 
 void CSelStrEdit::Pegar() { Pitar(); }
+
+// ---- the heading box ----
+
+void CSelEpigraf::InicializarEpigrafe(CCampo& campo) {
+  // The heading search is the only dialog such a box opens; a box that names no window opens it as kind 3.
+  if (campo.NombreVent.empty()) campo.NombreVent = std::string(kDialogoEpigrafes) + "*3";
+  Inicializar(campo);
+}
+
+int CSelEpigraf::BorrarSeleccion() {
+  CCampo* campo = DameCampo();
+  if (campo == nullptr || campo->Dato == nullptr) return 1;
+  std::memset(campo->Dato, ' ', static_cast<std::size_t>(std::max(LongitudMaxima(), 0)));
+  PonerTexto("");
+  PonerModificado(true);
+  return 2;
+}
 
 }  // namespace marco

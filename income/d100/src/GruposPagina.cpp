@@ -330,14 +330,15 @@ int CControlesGrupos::ContarHojas() {
   return m_nHojasExtra;
 }
 
-int CControlesGrupos::ContarHojasFilas(int grupo, std::size_t despClave, std::size_t despTitular) {
+int CControlesGrupos::ContarHojasFilas(int grupo, bool (*mostrada)(const unsigned char* fila),
+                                       std::size_t despTitular) {
   int n = 0;
   const renta::CFilasApartadoF* filas = Filas(grupo);
   const int sujeto = SujetoMostrado();
   if (filas != nullptr && m_pDatos != nullptr) {
     for (int i = 0; i < filas->DameFilas(); ++i) {
       const unsigned char* f = filas->FilaEnDatos(i);
-      if (f == nullptr || Entero(f + despClave) <= 0) continue;
+      if (f == nullptr || !mostrada(f)) continue;
       if (sujeto == marco::kSujetoUnidadFamiliar || f[despTitular] == sujeto) ++n;
     }
   }

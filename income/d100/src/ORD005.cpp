@@ -143,7 +143,7 @@ void CControlesORD005::SoloLecturaGrupo(int grupo) {
   }
 }
 
-int CControlesORD005::ContarHojas() { return ContarHojasFilas(kGrupoActividades, kIdActividad, 24); }
+int CControlesORD005::ContarHojas() { return ContarHojasFilas(kGrupoActividades, renta::CodigoModulosRelleno, 24); }
 
 void CControlesORD005::CalcularSeccion() {
   if (m_pDatos == nullptr) return;

@@ -163,7 +163,7 @@ void CControlesORD006::SoloLecturaGrupo(int grupo) {
   }
 }
 
-int CControlesORD006::ContarHojas() { return ContarHojasFilas(kGrupoAgrarias, 4, 8); }
+int CControlesORD006::ContarHojas() { return ContarHojasFilas(kGrupoAgrarias, renta::ClaveAgrariaRellena, 8); }
 
 void CControlesORD006::CalcularSeccion() {
   if (m_pDatos == nullptr) return;

@@ -7,10 +7,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/Hallazgos.h"
+#include "framework/ListasIncompletas.h"
 #include "ximardol.h"
 
 namespace renta {
@@ -71,10 +74,15 @@ struct SContextoValidacion {
   bool presentacionInternet = false;
   // The form (1 D-101, 2 D-100): the payment page is the eighth of the D-101 list and the seventeenth of D-100.
   int tipoDec = 2;
+  // Whether the program's list holds a delegation (its two digits) or an administration (its delegation's two
+  // digits and its own three). None: only the codes' form is checked.
+  std::function<bool(marco::EListaIncompleta lista, std::string_view clave)> enLista;
 };
 
 // The findings of the declaration for the person shown, in the order they are to be written (a code may come more
-// than once: the table keeps the last). Identification of the person (page 1), the children's data, work income
+// than once: the table keeps the last). Identification of the person (page 1; a delegation or administration code
+// not of its form is an error, LISTA05 and LISTA06, one of its form that the program's list lacks a warning,
+// LISTA01 and LISTA02), the children's data, work income
 // against the holder's age (page 2), the rows of the family lists, then the rest of the declaration
 // (ReglasRestoDeclaracion).
 std::vector<marco::SHallazgo> ReglasDeclaracion(const DatosRenta& datos, const SContextoValidacion& contexto);

@@ -11,7 +11,9 @@
 // the read-only states that follow the declaration's marks.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,6 +21,7 @@
 
 #include "framework/CatalogoTablas.h"
 #include "framework/ControlesPagina.h"
+#include "framework/EditSeleccion.h"
 #include "ximardol.h"
 
 namespace patrimonio {
@@ -147,6 +150,22 @@ class CControlesPAT001 : public CControlesPAT {
 class CControlesPATSecciones : public CControlesPAT {
  public:
   explicit CControlesPATSecciones(int pagina) : CControlesPAT(pagina) {}
+};
+
+// Page 3, business and professional assets and exempt goods: the heading box of each row of C1 (box 3 + 4r)
+// opens the heading search (kind 3: artists and business) on the row's code, its first five characters; the
+// group chosen there is kept for the page's life only (the form stores the heading, not its group).
+class CControlesPAT003 : public CControlesPATSecciones {
+ public:
+  static constexpr int kFilasC1 = 13;
+  CControlesPAT003() : CControlesPATSecciones(3) { m_grupos.fill(2); }
+
+ protected:
+  void EnlazarPagina(const SAreaPatrimonio& area) override;
+
+ private:
+  std::array<marco::SEnlaceEpigrafe, kFilasC1> m_epigrafes{};
+  std::array<std::uint8_t, kFilasC1> m_grupos{};
 };
 
 // Page 10, liquidation: the two detail links, the boxes shown with a zero, and the two detail boxes read-only while

@@ -171,9 +171,10 @@ class CControlesGrupos : public marco::CControlesPagina {
   // Locks (true) or frees a box, keeping the lock its box table gives it.
   void Bloquear(int numero, bool bloqueada);
   void PonerHojasExtra(int hojas) { m_nHojasExtra = hojas; }
-  // The supplementary sheets for the stored rows of a group that are taken (the whole number at `despClave` above
-  // 0) and belong to the person shown (the holder byte at `despTitular`; the family unit counts every row).
-  int ContarHojasFilas(int grupo, std::size_t despClave, std::size_t despTitular);
+  // The supplementary sheets for the stored rows of a group that the page shows (`mostrada`, the same test that
+  // shows a row's boxes, so that no row shown is left out of the printed sheets) and that belong to the person
+  // shown (the holder byte at `despTitular`; the family unit counts every row).
+  int ContarHojasFilas(int grupo, bool (*mostrada)(const unsigned char* fila), std::size_t despTitular);
   // NavegarGrupo's window actions every page shares on a group's table (kAccionPuedeMover: `resultado` gets
   // whether it may move; kAccionMover: moved and bound again). False for any other action.
   bool AccionVentana(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int& resultado);
