@@ -72,6 +72,43 @@ TEST_F(EditsActividad, AlSalirSeConfirmaLoTecleadoEnLaVentana) {
   EXPECT_EQ(ventana.veces, 1);
 }
 
+// A heading typed that no activity of the catalogue lists is refused before any window opens: its message names
+// it, nothing of it stays in the row (no code without its activity) and the page is told the box was erased.
+TEST_F(EditsActividad, UnEpigrafeTecleadoQueNingunaActividadTieneSeRechaza) {
+  for (const char* tecleado : {"721.2", "659.3", "501.3"}) {  // 501.3 is listed, but its activity is not income tax
+    fila_.fill(0);
+    CSelIAEEdit edit(campo_, &base_);
+    SVentana ventana;
+    edit.PonerVentana(ventana.Funcion());
+    Teclear(edit, tecleado);
+    const std::string texto = edit.Texto();
+    edit.ValidarAlSalir(&texto);
+    EXPECT_EQ(ventana.veces, 0) << tecleado;
+    EXPECT_EQ(guion_.Codigos().back(), kMensajeEpigrafeSinActividad) << tecleado;
+    EXPECT_EQ(guion_.Mensajes().back().extra, tecleado);
+    EXPECT_EQ(fila_[0], 0) << tecleado;
+    std::int32_t id = 0;
+    std::memcpy(&id, fila_.data() + FilaModulos::IdIae, sizeof id);
+    EXPECT_EQ(id, 0) << tecleado;
+    EXPECT_EQ(edit.Texto(), "") << tecleado;
+    EXPECT_FALSE(edit.Tecleado());
+  }
+  EXPECT_EQ(guion_.Veces(std::string(kMensajeEpigrafeSinActividad)), 3);
+  // A heading the catalogue lists goes on to the window.
+  fila_.fill(0);
+  CSelIAEEdit edit(campo_, &base_);
+  SVentana ventana;
+  edit.PonerVentana(ventana.Funcion());
+  Teclear(edit, "659.2");
+  const std::string texto = edit.Texto();
+  edit.ValidarAlSalir(&texto);
+  EXPECT_EQ(ventana.veces, 1);
+  EXPECT_TRUE(Carga(3).OfreceEpigrafe("659.2"));
+  EXPECT_FALSE(Carga(3).OfreceEpigrafe("501.3"));
+  EXPECT_TRUE(Carga(2).OfreceEpigrafe("501.3"));
+  EXPECT_FALSE(Carga(3).OfreceEpigrafe(""));
+}
+
 TEST_F(EditsActividad, CancelarEnLaVentanaDejaLaFilaComoEstaba) {
   std::memcpy(fila_.data(), "659.1", 5);
   const auto antes = fila_;

@@ -90,6 +90,12 @@ TEST_F(SeleccionarActividadReglas, SinActividadesAceptarNoTocaLosDatos) {
   d.iae = std::make_unique<CDatosIae>();
   r.Aceptar(d);
   EXPECT_NE(d.iae, nullptr);
+  // The window says why the list is empty instead of showing nothing.
+  EXPECT_EQ(r.Aviso(), kMensajeSinActividades);
+  EXPECT_FALSE(r.Descripcion().empty());
+  CSeleccionarActividadReglas conActividades(Carga(3), 0);
+  conActividades.Iniciar();
+  EXPECT_EQ(conActividades.Aviso(), "");
 }
 
 TEST(FilasModulos, ImportesDeLaLista) {

@@ -58,8 +58,9 @@ std::vector<SCasillaVentana> CasillasConVentana() {
 }
 
 // Windows that boxes of other kinds open: the activity selections of D-100 pages 5 and 6 are edits of their own
-// (activities/EditsActividad.h), not registered dialogs.
-const std::set<std::string> kOtrasCasillas = {"IDD_SELIAE", "IDD_SELCLAVE"};
+// (activities/EditsActividad.h), not registered dialogs; the heading search of the heading boxes is a selection,
+// not an amount detail.
+const std::set<std::string> kOtrasCasillas = {"IDD_SELIAE", "IDD_SELCLAVE", "IDD_EPIGRAFE"};
 // Dialogs that open only over an open declaration of their tax (they compare with its figures, or write into it):
 // without one they answer Cancel at once and show nothing. The wealth-tax ones are opened over their declaration by
 // their own tests (Dlg714Test.cpp).

@@ -4,10 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "EditPrueba.h"
+#include "framework/EditLista.h"
+#include "framework/FabricaEdit.h"
 
 namespace marco {
 namespace {
@@ -183,6 +188,43 @@ TEST_F(EditSeleccion, BlancoYSuprimirBorranLaSeleccion) {
   Teclear(base, " ");
   EXPECT_EQ(base.SuperficieMemoria().Pitidos(), 1);
   EXPECT_TRUE(base.SuperficieMemoria().CodigosAvisos().empty());
+}
+
+// The heading box ('E' with a link): the factory makes it; a letter, the button or a double-click open the heading
+// search of its window name (kind 3 when it names none) on its link; a blank or Delete empty it at once.
+TEST_F(EditSeleccion, LaCasillaDeEpigrafeAbreLaBusquedaYSeVaciaSinPreguntar) {
+  char codigo[6] = {'6', '5', '9', '.', '4', ' '};
+  std::uint8_t grupo = 2;
+  SEnlaceEpigrafe enlace{codigo, &grupo};
+  registro_.Registrar(kDialogoEpigrafes, [&](const SContextoSeleccion& c) {
+    abiertos_.push_back(c.nombre + "/" + std::to_string(c.numero1));
+    EXPECT_EQ(c.enlace, &enlace);
+    std::memcpy(static_cast<SEnlaceEpigrafe*>(c.enlace)->codigo, "721.2", 5);
+    return 1;
+  });
+  CFabricaEdit fabrica;
+  RegistrarEditsTablas(fabrica);
+  for (const char* nombreVent : {"IDD_EPIGRAFE*1", ""}) {
+    CCampo campo = Caja("E6", codigo, 0);
+    campo.NombreVent = nombreVent;
+    campo.Enlace = &enlace;
+    EXPECT_EQ(ElegirClaseEdit(campo), EClaseEdit::SelEpigraf) << nombreVent;
+    std::unique_ptr<CEditEx> creado = fabrica.Crear(campo, nullptr);
+    auto* edit = dynamic_cast<CSelEpigraf*>(creado.get());
+    ASSERT_NE(edit, nullptr) << nombreVent;
+    edit->PonerRegistro(&registro_);
+    Teclear(*edit, "7");
+    EXPECT_EQ(std::string(codigo, 5), "721.2");
+    EXPECT_EQ(edit->SuperficieMemoria().CodigosAvisos(),
+              (std::vector<int>{kAvisoCampoBorrado, kAvisoValorFijado, kAvisoValorCambiado}));
+    edit->SuperficieMemoria().Olvidar();
+    // Delete empties the box at once, without a question.
+    Tecla(*edit, kTeclaSuprimir);
+    EXPECT_EQ(std::string(codigo, 6), "      ");
+    EXPECT_EQ(edit->SuperficieMemoria().CodigosAvisos(), (std::vector<int>{kAvisoCampoBorrado}));
+    EXPECT_TRUE(guion_.Codigos().empty());
+  }
+  EXPECT_EQ(abiertos_, (std::vector<std::string>{"IDD_EPIGRAFE/1", "IDD_EPIGRAFE/3"}));
 }
 
 TEST(RegistroSelecciones, RegistrarReemplazarYQuitar) {

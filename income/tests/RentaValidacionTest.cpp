@@ -2,6 +2,7 @@
 // complete but for one datum, the rows of the family lists each person sees, and the document's run against a
 // findings table made from the real Corregix schema (earlier findings erased, one row per code).
 #include "income/RentaValidacion.h"
+#include "income/IdentificacionComun.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -106,6 +107,40 @@ struct SCaso {
 };
 
 unsigned char* Id(DatosRenta& d) { return d.Identificacion.octetos; }
+
+// The delegation and administration codes of page 1: not of their form, an error; of their form but not in the
+// program's list, a warning (the declaration still prints and files); without the list to look in, only the form.
+TEST(RentaValidacion, CodigosDeDelegacionYAdministracion) {
+  const auto enLista = [](marco::EListaIncompleta lista, std::string_view clave) {
+    return lista == marco::EListaIncompleta::Delegaciones ? clave == "08" || clave == "28" : clave == "28618";
+  };
+  struct Caso {
+    const char* delegacion;
+    const char* administracion;
+    bool conLista;
+    Hallazgos esperados;
+  };
+  const Caso casos[] = {
+      {"28", "618", true, {}},
+      {"08", "999", true, {{"LISTA02", 1, 3, 0}}},
+      {"51", "001", true, {{"LISTA01", 1, 2, 0}, {"LISTA02", 1, 3, 0}}},
+      {"53", "618", true, {{"LISTA05", 1, 2, 1}, {"LISTA02", 1, 3, 0}}},
+      {"00", "   ", true, {{"LISTA05", 1, 2, 1}}},
+      {"28", "12 ", true, {{"LISTA06", 1, 3, 1}}},
+      {"28", "000", false, {{"LISTA06", 1, 3, 1}}},
+      {"08", "999", false, {}},
+      {"  ", "   ", true, {}},
+  };
+  for (const Caso& c : casos) {
+    DatosRenta d = Completa();
+    Texto(Id(d), kDespCodigoDelegacion, c.delegacion);
+    Texto(Id(d), kDespCodigoAdministracion, c.administracion);
+    SContextoValidacion contexto;
+    contexto.sujeto = 2;
+    if (c.conLista) contexto.enLista = enLista;
+    EXPECT_EQ(ReglasDeclaracion(d, contexto), c.esperados) << c.delegacion << " " << c.administracion;
+  }
+}
 
 TEST(RentaValidacion, CadaReglaDaSuHallazgo) {
   const std::vector<SCaso> casos = {

@@ -28,7 +28,8 @@ TABLA = RAIZ / "data" / "tablas" / "EPIGRAFE.txt"
 ANCHO_DESCRIPCION = 47
 SECCIONES = {"PRIMERA": "1", "SEGUNDA": "2", "TERCERA": "3"}
 # A title line: its level and its code (digits, with a point before the last digit for a heading).
-TITULO = re.compile(r"^(## DIVISIÓN|### Agrupación|###### Grupo|Ep[ií]grafe) (\d{1,3}(?:\.\d)?)\.?\s+(.*)$")
+# A line of an amending law quotes the new title between « and », and names a group without the hashes.
+TITULO = re.compile(r"^«?(## DIVISIÓN|### Agrupación|###### Grupo|Grupo|Ep[ií]grafe) (\d{1,3}(?:\.\d)?)[.:]?\s+(.*?)»?$")
 SUPRIMIDO = "**(Suprimido)**"
 
 
@@ -45,7 +46,6 @@ def texto_titulo(resto):
 def leer_extracto(ruta):
     """The rows of the extract, in the order of the first text, with the later texts applied."""
     filas = {}  # (section, key) -> [code, title]
-    orden = []
     fuente = None
     seccion = None
     ultimo = None
@@ -81,7 +81,7 @@ def leer_extracto(ruta):
         if seccion is None:
             raise ErrorExtracto(f"{donde}: un título fuera de sección")
         nivel, codigo, resto = m.groups()
-        esperado = {"## DIVISIÓN": 1, "### Agrupación": 2, "###### Grupo": 3}.get(nivel, 4)
+        esperado = {"## DIVISIÓN": 1, "### Agrupación": 2, "###### Grupo": 3, "Grupo": 3}.get(nivel, 4)
         clave = codigo.replace(".", "")
         if len(clave) != esperado or (esperado == 4 and "." not in codigo):
             raise ErrorExtracto(f"{donde}: el código {codigo} no es de su nivel")
@@ -90,11 +90,11 @@ def leer_extracto(ruta):
             if padre not in filas:
                 raise ErrorExtracto(f"{donde}: {codigo} sin su título superior {clave[:-1]}")
         llave = (seccion, clave)
-        if llave not in filas:
-            orden.append(llave)
         filas[llave] = [codigo, texto_titulo(resto)]
         ultimo = llave
-    return [(llave, filas[llave]) for llave in orden if llave in filas]
+    # In the order of the codes within each section, which is the text's: a heading an amending law adds takes its
+    # place among its group's.
+    return sorted(filas.items(), key=lambda f: f[0])
 
 
 def descripcion(codigo, titulo):
@@ -109,7 +109,7 @@ CABECERA = """\
 # The headings of the economic activities for the heading search of the activity boxes: key (the code without its
 # point: "6594"), description (the code with its point and the title, cut to 47 characters) and section of the
 # tariffs ("1" business, "2" professionals, "3" artists and sportsmen): every division, grouping, group and heading,
-# in the order of the text.
+# section by section in the order of their codes (the text's order).
 # Source: the tariffs of the tax on economic activities, annex I of Real Decreto Legislativo 1175/1990, de 28 de
 # septiembre (BOE-A-1990-23930), in the extract data/tablas/fuentes/TARIFAS_IAE.md (which says where it was read
 # and which later laws were checked; docs/TABLAS_CONSULTA.md lists what could not be checked).

@@ -1,6 +1,8 @@
 // The twelve D-714 pages without a window: their boxes loaded from the tables the build makes, every box bound to
 // its place in the data area, the links of the binding, and the rules between boxes of pages 1, 2-8, 10 and 11.
 #include <gtest/gtest.h>
+
+#include <set>
 #include <unistd.h>
 
 #include <algorithm>
@@ -386,6 +388,34 @@ TEST_F(Paginas714, UnValorConfirmadoRecalculaSuSeccionYLaLiquidacion) {
   EXPECT_EQ(resumen.DameCampo(2)->Texto, "1.500.000");
   resumen.DameCampo(3)->ActualizarTexto();
   EXPECT_EQ(resumen.DameCampo(3)->Texto, "250.000");
+}
+
+// Page 3: the heading box of each row of C1 opens the heading search on the row's code (kind 3), with a group
+// byte of its own; the edit the box gets is the heading box's.
+TEST_F(Paginas714, TerceraPaginaLasCasillasDeEpigrafeDeC1) {
+  auto controles = CrearControles714(3);
+  controles->PonerDocumento(m_doc.get());
+  ASSERT_EQ(controles->Cargar(IdPagina714(3), 1.0, marco::DameBaseDatosLocal()), 1);
+  auto* c1 = reinterpret_cast<char*>(D().PatC.octetos);
+  std::set<const std::uint8_t*> grupos;
+  for (int r = 0; r < CControlesPAT003::kFilasC1; ++r) {
+    const marco::CCampo& campo = *controles->Campo(2 + 4 * r);
+    SCOPED_TRACE(r);
+    EXPECT_EQ(campo.Letra(), 'E');
+    EXPECT_EQ(campo.NombreVent, "IDD_EPIGRAFE*3");
+    EXPECT_EQ(marco::ElegirClaseEdit(campo), marco::EClaseEdit::SelEpigraf);
+    const auto* enlace = static_cast<const marco::SEnlaceEpigrafe*>(campo.Enlace);
+    ASSERT_NE(enlace, nullptr);
+    EXPECT_EQ(enlace->codigo, c1 + 72 * r);
+    EXPECT_EQ(campo.Dato, c1 + 72 * r);
+    ASSERT_NE(enlace->grupo, nullptr);
+    EXPECT_EQ(*enlace->grupo, 2);  // business
+    grupos.insert(enlace->grupo);
+  }
+  EXPECT_EQ(grupos.size(), static_cast<std::size_t>(CControlesPAT003::kFilasC1));
+  // The other boxes of the page keep no link.
+  EXPECT_EQ(controles->Campo(3)->Enlace, nullptr);
+  EXPECT_EQ(controles->EnlacesVivos(), static_cast<std::size_t>(CControlesPAT003::kFilasC1));
 }
 
 TEST_F(Paginas714, PrimeraPaginaNombreNifYEnlaces) {

@@ -362,6 +362,21 @@ TEST_F(PaginasD, TresActividadesSeImprimenEnDosHojas) {
   EXPECT_EQ(c->AvisoGrupo(2, 0), 0);
 }
 
+// The sheets count the rows the page shows (a code with a letter or digit), as the page shows them: a row whose
+// activity number is 0 (a code kept from an earlier version of the program) is shown, so it is printed too.
+TEST_F(PaginasD, TresFilasMostradasImprimenSusHojasAunqueUnaNoTengaActividad) {
+  Actividad5(0, "6594", 100, marco::kSujetoDeclarante);
+  Actividad5(1, "6421", 0, marco::kSujetoDeclarante);
+  Actividad5(2, "6422", 102, marco::kSujetoDeclarante);
+  auto c = Cargar<CControlesORD005>(205);
+  ASSERT_EQ(c->AvisoGrupo(1, 0), 1);
+  EXPECT_EQ(c->DameHojasExtra(), 1);
+  ASSERT_EQ(c->AvisoGrupo(2, 0), 1);
+  c->CamposDerivados(2);
+  EXPECT_EQ(Texto(c->CampoDeNumero(5)->Dato, 4), "6422");
+  EXPECT_EQ(c->AvisoGrupo(3, 0), 0);
+}
+
 TEST_F(PaginasD, SinActividadesLasPaginasNoTienenNadaQueImprimir) {
   // The section calculations over empty blocks (they write an index text for every product group).
   Calculos100D(&datos->ApartadoD1, &datos->ApartadoD2, &datos->ApartadoD3, &datos->BaseImponible, &datos->ApartadoD4,
