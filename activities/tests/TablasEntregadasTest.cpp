@@ -48,7 +48,7 @@ const STablaEntregada kTablas[] = {
     {"INGDEVUE", "CGV", 3, kConsulta, "a blank row and the two directions the interest computation distinguishes"},
     {"INVCANAE", "CGV", 1, kConsulta, "the blank row only: no public text gave the keys"},
     {"ELEMPATE", "CGV", 4, kConsulta, "the four kinds of element the calculation reads"},
-    {"EPIGRAFE", "CGV", 1407, kConsulta, "the tariffs of the tax on economic activities"},
+    {"EPIGRAFE", "CGV", 1412, kConsulta, "the tariffs of the tax on economic activities"},
     {"IAEMOD_E", "CGV", 0, kModulos, "none: the order of the modules could not be read"},
     {"EPIMOD_E", "CGV", 0, kModulos, "none"},
     {"MOD____E", "CGV", 0, kModulos, "none"},
@@ -112,12 +112,14 @@ TEST(TablasEntregadas, CadaTablaTieneLasFilasQueDicenSusDocumentos) {
 
 // The heading table holds every division, grouping, group and heading of the extract of the tariffs, section by
 // section: as many headings as the text has "Epígrafe" lines, with those the amending laws of the extract add
-// (a law that renames a title adds no row; the group the text suppresses is not a row unless a law gives it again).
+// (a law that renames a title adds no row; the group the text suppresses is not a row unless a law gives it again;
+// a group or grouping a law gives anew ("%% SUSTITUYE") has the headings of its new wording only).
 TEST(TablasEntregadas, LosEpigrafesSonLosDelTexto) {
   const std::string extracto = LeerFichero(std::string(KORVELIX_RAIZ) + "/data/tablas/fuentes/TARIFAS_IAE.md");
   ASSERT_FALSE(extracto.empty());
   const std::regex titulo(
-      "^(«)?(## DIVISIÓN|### Agrupación|###### Grupo|Grupo|Ep(í|i)grafe) ([0-9]{1,3}(\\.[0-9])?)[.:]? ");
+      "^(«)?(## DIVISIÓN|### Agrupación|Agrupación|###### Grupo|Grupo|(### )?GRUPO|Ep(í|i)grafe) "
+      "([0-9]{1,3}(\\.[0-9])?)[.:]?( |$)");
   std::map<std::pair<std::string, std::string>, int> codigos;  // (section, code without its point) -> digits
   std::pair<std::string, std::string> ultimo;
   std::string seccion;
@@ -127,13 +129,19 @@ TEST(TablasEntregadas, LosEpigrafesSonLosDelTexto) {
   for (std::string linea; std::getline(entrada, linea);) {
     if (linea.rfind("%% FUENTE ", 0) == 0) ++bloques;
     if (linea.rfind("%% SECCION ", 0) == 0) seccion = linea.substr(11, 1);
+    if (linea.rfind("%% SUSTITUYE ", 0) == 0) {
+      const std::string raiz = linea.substr(13);
+      std::erase_if(codigos, [&](const auto& c) {
+        return c.first.first == seccion && c.first.second.rfind(raiz, 0) == 0;
+      });
+    }
     if (linea.rfind("# SECCIÓN PRIMERA", 0) == 0) seccion = "1";
     if (linea.rfind("# SECCIÓN SEGUNDA", 0) == 0) seccion = "2";
     if (linea.rfind("# SECCIÓN TERCERA", 0) == 0) seccion = "3";
     if (linea == "**(Suprimido)**") codigos.erase(ultimo);
     std::smatch m;
     if (!std::regex_search(linea, m, titulo)) continue;
-    std::string codigo = m[4].str();
+    std::string codigo = m[5].str();
     if (codigo.size() == 5) codigo.erase(3, 1);
     ultimo = {seccion, codigo};
     codigos[ultimo] = static_cast<int>(codigo.size());

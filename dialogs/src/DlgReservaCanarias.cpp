@@ -12,6 +12,7 @@
 #include "framework/CodigoDescripcion.h"
 #include "framework/DlgMensaje.h"
 #include "framework/EditDetalleDialogos.h"
+#include "framework/ListasIncompletas.h"
 #include "framework/Mensajes.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
@@ -136,9 +137,16 @@ marco::SEnlaceControl CDlgReservaCanarias::EnlaceFila(int fila, SEntradaTitular&
       }
       const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(limpio[0])));
       if (limpio.size() == 1 && static_cast<unsigned char>(c) == *clave) return true;
-      if (limpio.size() != 1 || !ClaveAdmitida(c)) {
-        marco::CDlgMensaje().MostrarMensaje(marco::kMensajeCodigoNoExiste, marco::IconoExclamacion);
+      // The program's key list is not whole (docs/TABLAS_CONSULTA.md): a key of its form (one letter or digit)
+      // that the list lacks is kept, and the user is told so; anything else is refused with the form's message.
+      if (!marco::TieneFormaDeLista(marco::EListaIncompleta::ClavesCanarias, limpio)) {
+        marco::CDlgMensaje().MostrarMensaje(
+            marco::MensajeFormaLista(marco::EListaIncompleta::ClavesCanarias), marco::IconoExclamacion);
         return false;
+      }
+      if (!ClaveAdmitida(c)) {
+        marco::CDlgMensaje().MostrarMensaje(
+            marco::AvisoFueraDeLista(marco::EListaIncompleta::ClavesCanarias), marco::IconoAsterisco);
       }
       *clave = static_cast<unsigned char>(c);
       return true;

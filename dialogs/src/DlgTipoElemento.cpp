@@ -73,8 +73,13 @@ CDlgTipoElemento::CDlgTipoElemento(wxWindow* padre) : CTemplateDlg(kRecursoTipoE
       evento.Skip();
       if (evento.GetEventObject() == rejilla) m_pRejilla = nullptr;
     });
-    rejilla->Bind(marco::EVT_GRID_CLIC, [this](marco::CGridEvento& evento) { SeleccionarFila(evento.DameFila()); });
-    rejilla->Bind(marco::EVT_GRID_DOBLE_CLIC, [this](marco::CGridEvento& evento) { ActivarFila(evento.DameFila()); });
+    // The grid sends its clicks to its parent window, not to itself.
+    padre->Bind(marco::EVT_GRID_CLIC, [this, rejilla](marco::CGridEvento& evento) {
+      if (evento.GetEventObject() == rejilla) SeleccionarFila(evento.DameFila());
+    });
+    padre->Bind(marco::EVT_GRID_DOBLE_CLIC, [this, rejilla](marco::CGridEvento& evento) {
+      if (evento.GetEventObject() == rejilla) ActivarFila(evento.DameFila());
+    });
     return rejilla;
   });
   p.Aceptar({170, 146, 60, 18}).Cancelar({234, 146, 60, 18});
@@ -132,7 +137,7 @@ void CDlgTipoElemento::SeleccionarFila(int fila) {
 }
 
 void CDlgTipoElemento::ActivarFila(int fila) {
-  if (fila == 0 || Marca(fila) != kMarcaTipoElemento) return;
+  if (fila < 0 || Marca(fila) != kMarcaTipoElemento) return;
   OnOK();
 }
 

@@ -145,13 +145,27 @@ TEST(DlgReservaCanarias, LaClave) {
   d.v.Escribir(kIdsClave[0], "a");
   d.v.Enfocar(kIdsDotacion[0]);
   EXPECT_EQ(d.dlg.Clave(0), 'A');
+  EXPECT_TRUE(guion.Codigos().empty());
+  // The program's key list is not whole: a key of its form that the list lacks is kept, with the message that
+  // says so; one that is not a letter or a digit (or more than one character) is refused with the form's message.
   d.v.Enfocar(kIdsClave[0]);
   d.v.Escribir(kIdsClave[0], "Z");
   d.v.Enfocar(kIdsDotacion[0]);
-  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"100R127"});
-  EXPECT_EQ(d.dlg.Clave(0), 'A');
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{"LISTA03"});
+  EXPECT_EQ(d.dlg.Clave(0), 'Z');
+  for (const char* malo : {"*", "AB"}) {
+    d.v.Enfocar(kIdsClave[0]);
+    d.v.Escribir(kIdsClave[0], malo);
+    d.v.Enfocar(kIdsDotacion[0]);
+    EXPECT_EQ(guion.Codigos().back(), "LISTA07") << malo;
+    EXPECT_EQ(d.dlg.Clave(0), 'Z') << malo;
+  }
+  d.v.Enfocar(kIdsClave[0]);
+  d.v.Escribir(kIdsClave[0], "b");
+  d.v.Enfocar(kIdsDotacion[0]);
+  EXPECT_EQ(guion.Codigos().size(), 3u);
   d.v.Pulsar(marco::kIdAceptar);
-  EXPECT_EQ(d.dlg.m_recibido[0].resto[0], 'A');
+  EXPECT_EQ(d.dlg.m_recibido[0].resto[0], 'B');
 
   // A box of kind 3 shows the keys, never takes them; the balance brought forward has no key column.
   for (int variante : {0, kVarianteClaveFija}) {

@@ -63,6 +63,13 @@ TEST(DlgTipoElemento, DobleClicSoloSobreLaFilaMarcada) {
   t.dlg.ActivarFila(1);
   EXPECT_EQ(t.v.ResultadoVentana(), marco::kIdAceptar);
   EXPECT_EQ(t.dlg.m_nFilaSeleccionada, 2);
+  // The first row is a row like any other.
+  STipos primera;
+  primera.v.Abrir(primera.dlg);
+  primera.dlg.SeleccionarFila(0);
+  primera.dlg.ActivarFila(0);
+  EXPECT_EQ(primera.v.ResultadoVentana(), marco::kIdAceptar);
+  EXPECT_EQ(primera.dlg.m_nFilaSeleccionada, 1);
 }
 
 TEST(DlgTipoElemento, FilaPreseleccionadaFueraDeLaListaNoCuenta) {

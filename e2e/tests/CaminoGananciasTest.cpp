@@ -35,6 +35,13 @@ constexpr std::size_t kDeclarante = sizeof(double) * (marco::kSujetoDeclarante -
 constexpr std::size_t kTotalGrupo = offsetof(DatosRenta, ApartadoF2) + 3872;
 constexpr std::size_t kBaseGeneral = offsetof(DatosRenta, BaseImponible) + 1232;
 constexpr double kImporte = 100000.0;
+// The element-type list (dialog 243): its grid starts 6 dialog units into the client area and has no heading row, so
+// 22 pixels down lies in its first row for any row of 16 pixels or more; the description column starts 20 pixels in.
+constexpr const char* kTituloTipoElemento = "^TIPO DE ELEMENTO PATRIMONIAL";
+constexpr int kXPrimerTipo = 120;
+constexpr int kYPrimerTipo = 22;
+// The type of the element (byte at +24) and its yearly reduction rate (the double at +32, the list's "valor").
+constexpr std::size_t kTipoElemento = kElemento + 24;
 
 e2e::SDeclaracionGuardada Declaracion() {
   e2e::SDeclaracionGuardada d;
@@ -88,7 +95,16 @@ TEST_F(CaminoGanancias, UnElementoConSusFechasEnLaPagina9) {
   EXPECT_EQ(*texto, "PISO CENTRO");
   E().Tecla("Tab");
   E().Escribir("D");
-  C().Tabular(2);  // past the mark, to the acquisition date
+  // Leaving a new holder opens the element-type list (its four kinds ship in the lookup table "elempate"); a double
+  // click on the first kind marks it and takes it.
+  E().Tecla("Tab");
+  const auto tipos = C().VentanaDelante(kTituloTipoElemento, "the element-type list");
+  ASSERT_TRUE(tipos) << "leaving the new holder did not open the element-type list";
+  E().Capturar(C().Carpeta() / "tipo_elemento.png");
+  ASSERT_TRUE(E().DobleClic(tipos->id, kXPrimerTipo, kYPrimerTipo));
+  ASSERT_TRUE(E().EsperarCerrada(tipos->id)) << "the double click on the first kind did not take it";
+  C().Alcanzado("tipo");
+  C().Tabular(2);  // the focus is back on the holder: past the mark, to the acquisition date
   E().Escribir("01011990");
   E().Tecla("Tab");
   E().Escribir("15061999");
@@ -112,6 +128,10 @@ TEST_F(CaminoGanancias, CtrlGGuardaLaGananciaEnLaBaseDelDeclarante) {
     EXPECT_EQ(fila->Texto(kElemento, 11), "PISO CENTRO");
     EXPECT_EQ(fila->Texto(kElemento + 40, 8), "01011990") << "the acquisition date";
     EXPECT_EQ(fila->Texto(kElemento + 48, 8), "15061999") << "the transfer date";
+  }
+  if (C().HaAlcanzado("tipo")) {
+    EXPECT_EQ(static_cast<int>(static_cast<unsigned char>(fila->Texto(kTipoElemento, 1)[0])), 1)
+        << "the element's type: the list's first kind";
   }
   ASSERT_TRUE(C().HaAlcanzado("ganancia"));
   EXPECT_EQ(static_cast<int>(static_cast<unsigned char>(fila->Texto(kGanancia, 1)[0])), marco::kSujetoDeclarante);

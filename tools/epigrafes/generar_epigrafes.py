@@ -5,7 +5,9 @@ The extract (data/tablas/fuentes/TARIFAS_IAE.md) holds, line by line, the titles
 groupings, groups and headings of the tariffs of the tax on economic activities, copied from the law's text. Lines
 starting with "%%" are ours: "%% FUENTE <BOE id>" opens the block of one text; a later block (an amending law)
 replaces the wording of the codes it names and removes those followed by "**(Suprimido)**"; "%% SECCION n" sets the
-section of the lines that follow when a block has no section title of its own.
+section of the lines that follow when a block has no section title of its own; "%% SUSTITUYE <code>" removes that
+code and every code under it, because the law gives the whole group (or grouping) anew in the lines that follow.
+An amending law may give a group's title on the line after "GRUPO nnn", as its text stands.
 
 Each row of the table: key (the code without its point, as the heading search seeks it), description (the code
 with its point, a blank and the title, cut to the field's 47 characters; the rates that some headings carry on the
@@ -29,7 +31,9 @@ ANCHO_DESCRIPCION = 47
 SECCIONES = {"PRIMERA": "1", "SEGUNDA": "2", "TERCERA": "3"}
 # A title line: its level and its code (digits, with a point before the last digit for a heading).
 # A line of an amending law quotes the new title between « and », and names a group without the hashes.
-TITULO = re.compile(r"^«?(## DIVISIÓN|### Agrupación|###### Grupo|Grupo|Ep[ií]grafe) (\d{1,3}(?:\.\d)?)[.:]?\s+(.*?)»?$")
+TITULO = re.compile(
+    r"^«?(## DIVISIÓN|### Agrupación|Agrupación|###### Grupo|Grupo|(?:### )?GRUPO|Ep[ií]grafe) (\d{1,3}(?:\.\d)?)"
+    r"(?:[.:]?\s+(.*?))?[.:]?»?$")
 SUPRIMIDO = "**(Suprimido)**"
 
 
@@ -49,6 +53,7 @@ def leer_extracto(ruta):
     fuente = None
     seccion = None
     ultimo = None
+    sin_titulo = None  # a "GRUPO nnn" line whose title is the next line
     for numero, linea in enumerate(ruta.read_text(encoding="utf-8").splitlines(), start=1):
         donde = f"{ruta.name}: línea {numero}"
         if linea.startswith("%%"):
@@ -58,9 +63,22 @@ def leer_extracto(ruta):
                 seccion = None
             elif palabras[:1] == ["SECCION"] and len(palabras) == 2 and palabras[1] in ("1", "2", "3"):
                 seccion = palabras[1]
+            elif palabras[:1] == ["SUSTITUYE"] and len(palabras) == 2:
+                clave = palabras[1].replace(".", "")
+                if seccion is None or (seccion, clave) not in filas:
+                    raise ErrorExtracto(f"{donde}: SUSTITUYE de un código que no está")
+                for llave in [k for k in filas if k[0] == seccion and k[1].startswith(clave)]:
+                    del filas[llave]
+            elif palabras[:1] in (["FUENTE"], ["SECCION"], ["SUSTITUYE"]):
+                raise ErrorExtracto(f"{donde}: orden mal escrita")
             continue
         if fuente is None:
             raise ErrorExtracto(f"{donde}: una línea antes de la primera FUENTE")
+        if sin_titulo is not None:
+            filas[sin_titulo][1] = texto_titulo(linea.lstrip("#« ").strip())
+            ultimo = sin_titulo
+            sin_titulo = None
+            continue
         if linea.startswith("# SECCIÓN "):
             nombre = linea.split()[2].rstrip(".")
             if nombre not in SECCIONES:
@@ -81,7 +99,8 @@ def leer_extracto(ruta):
         if seccion is None:
             raise ErrorExtracto(f"{donde}: un título fuera de sección")
         nivel, codigo, resto = m.groups()
-        esperado = {"## DIVISIÓN": 1, "### Agrupación": 2, "###### Grupo": 3, "Grupo": 3}.get(nivel, 4)
+        esperado = {"## DIVISIÓN": 1, "### Agrupación": 2, "Agrupación": 2, "###### Grupo": 3, "Grupo": 3,
+                    "GRUPO": 3, "### GRUPO": 3}.get(nivel, 4)
         clave = codigo.replace(".", "")
         if len(clave) != esperado or (esperado == 4 and "." not in codigo):
             raise ErrorExtracto(f"{donde}: el código {codigo} no es de su nivel")
@@ -90,8 +109,14 @@ def leer_extracto(ruta):
             if padre not in filas:
                 raise ErrorExtracto(f"{donde}: {codigo} sin su título superior {clave[:-1]}")
         llave = (seccion, clave)
-        filas[llave] = [codigo, texto_titulo(resto)]
+        filas[llave] = [codigo, texto_titulo(resto or "")]
         ultimo = llave
+        if not resto:
+            if not nivel.endswith("GRUPO"):
+                raise ErrorExtracto(f"{donde}: {codigo} sin título")
+            sin_titulo = llave
+    if sin_titulo is not None:
+        raise ErrorExtracto(f"{ruta.name}: el último grupo sin título")
     # In the order of the codes within each section, which is the text's: a heading an amending law adds takes its
     # place among its group's.
     return sorted(filas.items(), key=lambda f: f[0])

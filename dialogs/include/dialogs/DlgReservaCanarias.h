@@ -1,7 +1,8 @@
 // The Canary Islands investment reserve, per holder (two entries, one line each): the balance brought forward
 // with the returns obtained in the islands, the allocations of 1997 and 1998 with what was invested in 1999 and
 // what is still to invest, and the allocation invested in 1999. The allocation dialogs carry the one-character
-// key of the investment (lookup table INVCANAE); a box of kind 3 shows it read-only. OK refuses, with a coded
+// key of the investment (lookup table INVCANAE: a key of its form that the table lacks is kept, with message
+// LISTA03, docs/TABLAS_CONSULTA.md); a box of kind 3 shows it read-only. OK refuses, with a coded
 // message and the entries kept as typed, an entry whose investment goes beyond its allocation.
 //
 // Stored form of an entry: byte 0 the holder code, bytes 1 to 7 reserved (kept as received), the allocation and
