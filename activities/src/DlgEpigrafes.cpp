@@ -129,6 +129,8 @@ int CDlgEpigrafes::OnInitDialog() {
       PonerTextoControl(kIdTextoBuscar, primero);
       AlCambiarTexto(kIdTextoBuscar);
       PonerFoco(kIdTextoBuscar);
+      // What is typed next goes after it, as it would in the box the character was typed into.
+      CursorAlFinal(kIdTextoBuscar);
     }
   }
   Colocar();

@@ -137,6 +137,8 @@ class CDialogoBase {
   int SeleccionLista(int id) const;
   void PonerSeleccionLista(int id, int fila);
   void PonerFoco(int id);
+  // The caret of a text control after its text (CControlesDialogo::CursorAlFinal).
+  void CursorAlFinal(int id);
   // The shared leave-field answer: false when no window has the focus or the focus goes to Cancel (id 2).
   bool PermitirSalidaCampo() const;
 

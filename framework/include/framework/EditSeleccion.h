@@ -165,7 +165,10 @@ class CSelEpigraf : public CSelStrEdit {
   CSelEpigraf() = default;
   // Binds the box record; a box without a window name opens the heading search of kind 3 (artists and business).
   void InicializarEpigrafe(CCampo& campo);
-  // The value filled with blanks over the box's length; 2.
+  // The search; a code picked marks the declaration modified.
+  int AbrirSeleccion(int palabra) override;
+  // The value filled with blanks over the box's length and the linked code emptied (the declaration modified); 2.
+  // 1 when the box has neither.
   int BorrarSeleccion() override;
 };
 

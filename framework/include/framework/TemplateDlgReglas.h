@@ -137,6 +137,9 @@ class CControlesDialogo {
   // window has the focus; a window that is not a child answers an id that is no child's.
   virtual std::optional<int> Foco() const = 0;
   virtual void PonerFoco(int id) = 0;
+  // Puts the caret of a text control after its text, once the focus it is taking has settled (a text control
+  // selects its whole text as it takes the focus). Windows without carets do nothing.
+  virtual void CursorAlFinal(int /*id*/) {}
   // Moves the focus to the next (or the previous) control that takes it.
   virtual void MoverFoco(bool anterior) = 0;
 

@@ -231,6 +231,10 @@ void CDialogoBase::PonerFoco(int id) {
   if (m_pVentana != nullptr && m_pVentana->Existe(id)) m_pVentana->PonerFoco(id);
 }
 
+void CDialogoBase::CursorAlFinal(int id) {
+  if (m_pVentana != nullptr && m_pVentana->Existe(id)) m_pVentana->CursorAlFinal(id);
+}
+
 bool CDialogoBase::PermitirSalidaCampo() const {
   if (m_pVentana == nullptr) return true;
   const std::optional<int> foco = m_pVentana->Foco();

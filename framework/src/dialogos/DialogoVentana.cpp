@@ -168,6 +168,13 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     }
     if (h->ventana->IsEnabled()) h->ventana->SetFocus();
   }
+  void CursorAlFinal(int id) override {
+    if (Buscar(id) == nullptr) return;
+    this->CallAfter([this, id] {
+      const SHijo* h = Buscar(id);
+      if (auto* texto = h != nullptr ? dynamic_cast<wxTextEntry*>(h->ventana) : nullptr) texto->SetInsertionPointEnd();
+    });
+  }
   void MoverFoco(bool anterior) override {
     // From the control that has the focus, among this window's children (Navigate would move among the
     // window's siblings instead).

@@ -277,12 +277,30 @@ void CSelEpigraf::InicializarEpigrafe(CCampo& campo) {
   Inicializar(campo);
 }
 
+int CSelEpigraf::AbrirSeleccion(int palabra) {
+  const int r = CSelStrEdit::AbrirSeleccion(palabra);
+  // A code picked is a change of the declaration, as a code typed would be.
+  if (r == 1) MarcarDeclaracionModificada();
+  return r;
+}
+
 int CSelEpigraf::BorrarSeleccion() {
   CCampo* campo = DameCampo();
-  if (campo == nullptr || campo->Dato == nullptr) return 1;
-  std::memset(campo->Dato, ' ', static_cast<std::size_t>(std::max(LongitudMaxima(), 0)));
+  if (campo == nullptr) return 1;
+  bool borrado = false;
+  // The code the search writes, through the box's link: three characters for a box of kind 2, five for the others.
+  if (const auto* enlace = static_cast<const SEnlaceEpigrafe*>(campo->Enlace); enlace != nullptr && enlace->codigo) {
+    std::memset(enlace->codigo, 0, campo->NombreVent.ends_with("*2") ? 3 : 5);
+    borrado = true;
+  }
+  if (campo->Dato != nullptr) {
+    std::memset(campo->Dato, ' ', static_cast<std::size_t>(std::max(LongitudMaxima(), 0)));
+    borrado = true;
+  }
+  if (!borrado) return 1;
   PonerTexto("");
   PonerModificado(true);
+  MarcarDeclaracionModificada();
   return 2;
 }
 
