@@ -24,10 +24,14 @@ struct SLista {
   std::string_view aviso;
 };
 
+constexpr std::string_view kTablaDelegaciones = "DELEGACE";
+constexpr std::string_view kTablaAdministraciones = "ADMINISE";
+constexpr std::string_view kTablaClavesCanarias = "INVCANAE";
+
 constexpr SLista kListas[] = {
-    {EListaIncompleta::Delegaciones, "DELEGACE", "CLAVE", "clave", "LISTA05", "LISTA01"},
-    {EListaIncompleta::Administraciones, "ADMINISE", "CODIGO", "deleg", "LISTA06", "LISTA02"},
-    {EListaIncompleta::ClavesCanarias, "INVCANAE", "CLAVE", "clave", "LISTA07", "LISTA03"},
+    {EListaIncompleta::Delegaciones, kTablaDelegaciones, "CLAVE", "clave", "LISTA05", "LISTA01"},
+    {EListaIncompleta::Administraciones, kTablaAdministraciones, "CODIGO", "deleg", "LISTA06", "LISTA02"},
+    {EListaIncompleta::ClavesCanarias, kTablaClavesCanarias, "CLAVE", "clave", "LISTA07", "LISTA03"},
 };
 
 const SLista* Lista(EListaIncompleta lista) {
