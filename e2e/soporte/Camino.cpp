@@ -170,6 +170,52 @@ std::optional<CPaginaFuente> CCamino::Pagina(int pagina) const {
   return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult CCamino::ImprimirDeclaracionEnPdf(const std::filesystem::path& pdf, bool* cerradaPorErrores) {
+  using namespace std::chrono_literals;
+  if (cerradaPorErrores != nullptr) *cerradaPorErrores = false;
+  m_pEscritorio->Tecla("ctrl+p");
+  const auto dialogo = m_pEscritorio->EsperarVentana(std::string(titulos::kImprimir) + "|" + titulos::kHallazgos);
+  if (!dialogo) return ::testing::AssertionFailure() << "Ctrl+P opened neither the print dialog nor the findings";
+  if (dialogo->titulo != "Imprimir") {
+    m_pEscritorio->Tecla("alt+i");
+    if (!m_pEscritorio->EsperarVentana(titulos::kImprimir, 5s)) {
+      // An error among the findings keeps printing closed.
+      m_pEscritorio->Tecla("Escape");
+      m_pEscritorio->EsperarSinVentana(titulos::kHallazgos);
+      if (cerradaPorErrores != nullptr) *cerradaPorErrores = true;
+      return ::testing::AssertionFailure() << "printing is closed by errors of the findings list";
+    }
+  }
+  return ImprimirEnPdf(pdf);
+}
+
+::testing::AssertionResult CCamino::GenerarFicheroInternet(const std::filesystem::path& fichero) {
+  using namespace std::chrono_literals;
+  const auto principal = m_pEscritorio->EsperarVentana(titulos::kPrincipal);
+  if (principal) m_pEscritorio->Activar(principal->id);
+  m_pEscritorio->Tecla("alt+a");
+  m_pEscritorio->Tecla("f");
+  // No error among the findings: the notice comes at once; "Aceptar" goes on.
+  if (!VentanaDelante(titulos::kConfirmacionInternet, "the notice before filing")) {
+    return ::testing::AssertionFailure() << "the filing command did not show its notice (is the findings list up?)";
+  }
+  m_pEscritorio->Tecla("Return");
+  // The file dialog offers "KVXINET"; the whole path is typed over it and Enter accepts it.
+  if (!VentanaDelante(titulos::kFicheroInternet, "the file dialog of the filing")) {
+    return ::testing::AssertionFailure() << "no file dialog";
+  }
+  m_pEscritorio->Teclas({"ctrl+a", "BackSpace"});
+  m_pEscritorio->Escribir(fichero.string());
+  m_pEscritorio->Tecla("Return");
+  if (!m_pEscritorio->EsperarSinVentana(titulos::kFicheroInternet)) {
+    return ::testing::AssertionFailure() << "the file dialog did not take the path";
+  }
+  if (!EsperarHasta([&] { return std::filesystem::exists(fichero); }, 20s)) {
+    return ::testing::AssertionFailure() << "no file " << fichero;
+  }
+  return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult CCamino::IrACasilla(int pagina, const std::string& id,
                                                const std::function<bool(const SCasillaPagina&)>& pasaDeLargo) {
   const auto p = Pagina(pagina);

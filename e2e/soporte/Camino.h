@@ -36,6 +36,8 @@ inline constexpr const char* kImprimir = "^Imprimir$";
 inline constexpr const char* kAviso = "^ATENCI";
 inline constexpr const char* kHallazgos = "^Avisos y errores";
 inline constexpr const char* kDescendientes = "^HIJOS Y OTROS DESCENDIENTES SOLTEROS";
+inline constexpr const char* kConfirmacionInternet = "^Presentaci.{1,2}n por Internet$";
+inline constexpr const char* kFicheroInternet = "^Generar el fichero para Internet$";
 }  // namespace titulos
 
 class CCamino {
@@ -113,6 +115,14 @@ class CCamino {
   // From the print dialog in front: "Fichero PDF:" with the path `pdf` typed, "Aceptar"; the notice after printing
   // closed with "&Aceptar"; the file waited for (30 s).
   ::testing::AssertionResult ImprimirEnPdf(const std::filesystem::path& pdf);
+  // Prints the open declaration to the PDF file `pdf` (Ctrl+P): the findings the check shows first are passed with
+  // "&Imprimir" when they are only warnings; in the print dialog the PDF output is chosen, its path typed and
+  // "Aceptar" pressed; the notice after the run is closed; the file exists. `cerradaPorErrores`, when given, is set
+  // when an error among the findings kept the print dialog closed (the findings list is closed then).
+  ::testing::AssertionResult ImprimirDeclaracionEnPdf(const std::filesystem::path& pdf, bool* cerradaPorErrores = nullptr);
+  // "&Archivo", "Generar &fichero para Internet...": the notice is accepted, `fichero` typed in the file dialog;
+  // the file exists.
+  ::testing::AssertionResult GenerarFicheroInternet(const std::filesystem::path& fichero);
   // Waits (10 s) until the stored row of declaration `clave` satisfies `condicion`; gives the last row read,
   // which the caller checks field by field, and in `motivo` why none could be read.
   std::optional<SDeclaracionGuardada> EsperarGuardada(const std::string& clave,

@@ -28,8 +28,8 @@ namespace titulos = e2e::titulos;
 constexpr const char* kClave = "INTERNET E2E";
 constexpr const char* kClaveVacia = "INTERNET VACIA";
 constexpr const char* kNif = "12345678Z";
-constexpr const char* kTituloConfirmacion = "^Presentaci.{1,2}n por Internet$";
-constexpr const char* kTituloFichero = "^Generar el fichero para Internet$";
+constexpr const char* kTituloConfirmacion = titulos::kConfirmacionInternet;
+constexpr const char* kTituloFichero = titulos::kFicheroInternet;
 constexpr const char* kTituloProgreso = "^Generando el fichero de internet$";
 
 // Places in the data area, from the program's headers: the identification block and a person's slots in it.
@@ -100,18 +100,7 @@ TEST_F(CaminoInternet, LaDeclaracionGuardadaSeAbreDesdeElIndice) {
 TEST_F(CaminoInternet, ElMenuGeneraElFicheroParaInternet) {
   REQUIERE_PASO(C(), "abierta");
   std::filesystem::create_directories(Fichero().parent_path());
-  OrdenPresentar();
-  // No error among the findings: the notice comes at once; "Aceptar" goes on.
-  ASSERT_TRUE(C().VentanaDelante(kTituloConfirmacion, "the notice before filing"))
-      << "the filing command did not show its notice (is the findings list up?)";
-  E().Tecla("Return");
-  // The file dialog offers "KVXINET"; the whole path is typed over it and Enter accepts it.
-  ASSERT_TRUE(C().VentanaDelante(kTituloFichero, "the file dialog of the filing"));
-  E().Teclas({"ctrl+a", "BackSpace"});
-  E().Escribir(Fichero().string());
-  E().Tecla("Return");
-  ASSERT_TRUE(E().EsperarSinVentana(kTituloFichero)) << "the file dialog did not take the path";
-  ASSERT_TRUE(e2e::EsperarHasta([&] { return std::filesystem::exists(Fichero()); }, 20s)) << "no file " << Fichero();
+  ASSERT_TRUE(C().GenerarFicheroInternet(Fichero()));
   EXPECT_TRUE(E().EsperarSinVentana(kTituloProgreso)) << "the progress window stayed";
 
   // One line per written page, each ending in CR LF; the first is page 1 of model 101, first sheet.

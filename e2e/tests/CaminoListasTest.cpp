@@ -22,7 +22,6 @@
 #include <vector>
 
 #include "Camino.h"
-#include "CodigoBarrasLector.h"
 #include "framework/DocumentoServicios.h"
 #include "income/Pago.h"
 #include "income/RentaReglas.h"
@@ -63,8 +62,6 @@ constexpr int kCasillaCodigoAdministracion = 4;
 // The coded messages' windows are titled with the message's title word.
 constexpr const char* kTituloDelegacion = "^DELEGACI.{1,2}N$";
 constexpr const char* kTituloEpigrafe = "^EP.{1,2}GRAFE$";
-constexpr const char* kTituloConfirmacion = "^Presentaci.{1,2}n por Internet$";
-constexpr const char* kTituloFichero = "^Generar el fichero para Internet$";
 constexpr const char* kTituloSeleccion = "^Seleccionar Actividad$";
 constexpr const char* kTituloBusqueda = "^EP.{1,2}GRAFES$";
 
@@ -105,30 +102,30 @@ std::string Codigos(const std::vector<e2e::SHallazgoGuardado>& hallazgos) {
   return texto;
 }
 
-// "&Declaración", "&Estado de la Declaración" on a road's program: the findings list comes to the front; the
-// findings the program stored for the declaration are read back once `condicion` holds.
-template <typename F>
-std::vector<e2e::SHallazgoGuardado> EstadoDeLaDeclaracion(CCamino& c, const char* clave, F&& condicion,
-                                                          std::string& motivo) {
-  const auto principal = c.Escritorio().EsperarVentana(titulos::kPrincipal);
-  if (principal) c.Escritorio().Activar(principal->id);
-  c.Escritorio().Tecla("alt+d");
-  c.Escritorio().Tecla("e");
-  std::vector<e2e::SHallazgoGuardado> filas;
-  if (!c.VentanaDelante(titulos::kHallazgos, "the findings list")) {
+// The findings the program stored for declaration `clave` after "Estado de la Declaración", once one of code
+// `codigo` is among them (the list is closed again); the finding of that code, none when it did not come.
+std::optional<e2e::SHallazgoGuardado> HallazgoDelEstado(CCamino& c, const char* clave, const std::string& codigo,
+                                                        std::vector<e2e::SHallazgoGuardado>& hallazgos,
+                                                        std::string& motivo) {
+  if (!c.EstadoDeLaDeclaracion()) {
     motivo = "\"Estado de la Declaración\" did not show the findings list";
-    return filas;
+    return std::nullopt;
   }
+  auto buscar = [&] {
+    return std::find_if(hallazgos.begin(), hallazgos.end(), [&](const auto& h) { return h.codigo == codigo; });
+  };
   e2e::EsperarHasta(
       [&] {
         const auto leidas = c.Programa().Hallazgos(clave, &motivo);
-        if (leidas) filas = *leidas;
-        return leidas && condicion(filas);
+        if (leidas) hallazgos = *leidas;
+        return leidas && buscar() != hallazgos.end();
       },
       10s, 200ms);
   c.Escritorio().Tecla("Escape");
   c.Escritorio().EsperarSinVentana(titulos::kHallazgos);
-  return filas;
+  const auto h = buscar();
+  if (h == hallazgos.end()) return std::nullopt;
+  return *h;
 }
 
 // ---- CaminoListas ----
@@ -214,14 +211,9 @@ TEST_F(CaminoListas, LaDelegacion53SeRechazaConSuMensaje) {
 TEST_F(CaminoListas, ElEstadoDeLaDeclaracionAvisaSinError) {
   REQUIERE_PASO(C(), "codigos");
   std::string motivo;
-  const auto hallazgos = EstadoDeLaDeclaracion(
-      C(), kClaveListas,
-      [](const auto& h) {
-        return std::any_of(h.begin(), h.end(), [](const auto& x) { return x.codigo == "LISTA02"; });
-      },
-      motivo);
-  const auto lista02 = std::find_if(hallazgos.begin(), hallazgos.end(), [](const auto& h) { return h.codigo == "LISTA02"; });
-  ASSERT_NE(lista02, hallazgos.end()) << motivo << ": the findings:" << Codigos(hallazgos);
+  std::vector<e2e::SHallazgoGuardado> hallazgos;
+  const auto lista02 = HallazgoDelEstado(C(), kClaveListas, "LISTA02", hallazgos, motivo);
+  ASSERT_TRUE(lista02) << motivo << ": the findings:" << Codigos(hallazgos);
   EXPECT_EQ(lista02->severidad, 0) << "the administration outside the list is a warning";
   EXPECT_EQ(lista02->vista, 1);
   for (const auto& h : hallazgos) EXPECT_EQ(h.severidad, 0) << "an error: " << Codigos(hallazgos);
@@ -232,37 +224,14 @@ TEST_F(CaminoListas, SeImprimeEnPapelOficial) {
   REQUIERE_PASO(C(), "avisada");
   const std::filesystem::path pdf = C().Carpeta() / "declaracion.pdf";
   // The findings (only warnings) come first; "&Imprimir" there goes on to the print dialog.
-  ASSERT_TRUE(E().Tecla("ctrl+p"));
-  const auto dialogo = E().EsperarVentana(std::string(titulos::kImprimir) + "|" + titulos::kHallazgos);
-  ASSERT_TRUE(dialogo) << "Ctrl+P opened neither the print dialog nor the findings";
-  if (dialogo->titulo != "Imprimir") {
-    E().Tecla("alt+i");
-    ASSERT_TRUE(E().EsperarVentana(titulos::kImprimir, 5s)) << "the findings list kept printing closed";
-  }
-  ASSERT_TRUE(C().VentanaDelante(titulos::kImprimir, "the print dialog"));
-  E().Tecla("Down");
-  E().Tecla("Tab");
-  E().Teclas({"ctrl+a", "BackSpace"});
-  E().Escribir(pdf.string());
-  C().Tabular(4);
-  E().Tecla("space");
-  if (C().VentanaDelante(titulos::kAviso, "the notice after printing", 60s)) {
-    E().Tecla("alt+a");
-    EXPECT_TRUE(E().EsperarSinVentana(titulos::kAviso));
-  }
-  ASSERT_TRUE(e2e::EsperarHasta([&] { return std::filesystem::exists(pdf); }, 30s)) << "no PDF at " << pdf;
+  ASSERT_TRUE(C().ImprimirDeclaracionEnPdf(pdf));
   const auto paginas = e2e::PaginasPdf(pdf);
   ASSERT_TRUE(paginas) << "pdfinfo cannot read " << pdf;
   EXPECT_GE(*paginas, 8);
   // The official paper's first page carries the declaration's record in its bar code.
-  const std::filesystem::path png = C().Carpeta() / "pagina1.png";
-  ASSERT_TRUE(e2e::PaginaPdfComoPng(pdf, 1, 300, png));
-  std::vector<pruebas::CCodigoLeido> simbolos;
-  for (const auto& c : pruebas::LeerCodigosPng(png.string())) {
-    if (c.formato == "PDF417") simbolos.push_back(c);
-  }
-  ASSERT_FALSE(simbolos.empty()) << "no PDF417 symbol on page 1 (" << png << ")";
-  const auto registro = salida::RecuperarRegistro(pruebas::UnirSecuencia(simbolos));
+  const std::vector<std::uint8_t> trama = e2e::SimbolosPdf417(pdf, 1, C().Carpeta() / "pagina1.png");
+  ASSERT_FALSE(trama.empty()) << "no whole sequence of PDF417 symbols on page 1";
+  const auto registro = salida::RecuperarRegistro(trama);
   ASSERT_TRUE(registro.has_value()) << "the symbols do not give back a record";
   EXPECT_NE(registro->find(kNif), std::string::npos);
   EXPECT_NE(registro->find("999"), std::string::npos) << "the record does not carry the administration";
@@ -272,19 +241,8 @@ TEST_F(CaminoListas, SeImprimeEnPapelOficial) {
 TEST_F(CaminoListas, SePresentaPorInternet) {
   REQUIERE_PASO(C(), "avisada");
   std::filesystem::create_directories(Fichero().parent_path());
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  if (principal) E().Activar(principal->id);
-  E().Tecla("alt+a");
-  E().Tecla("f");
-  ASSERT_TRUE(C().VentanaDelante(kTituloConfirmacion, "the notice before filing"))
-      << "the filing command did not show its notice (is the findings list up?)";
-  E().Tecla("Return");
-  ASSERT_TRUE(C().VentanaDelante(kTituloFichero, "the file dialog of the filing"));
-  E().Teclas({"ctrl+a", "BackSpace"});
-  E().Escribir(Fichero().string());
-  E().Tecla("Return");
-  ASSERT_TRUE(E().EsperarSinVentana(kTituloFichero)) << "the file dialog did not take the path";
-  ASSERT_TRUE(e2e::EsperarHasta([&] { return std::filesystem::exists(Fichero()); }, 20s)) << "no file " << Fichero();
+  // Only warnings among the findings: the notice comes at once.
+  ASSERT_TRUE(C().GenerarFicheroInternet(Fichero()));
   const std::string fichero = e2e::LeerFichero(Fichero());
   const std::size_t fin = fichero.find("\r\n");
   ASSERT_NE(fin, std::string::npos);
@@ -324,14 +282,9 @@ TEST_F(CaminoModulos, LaDeclaracionSeAbreDesdeElIndice) {
 TEST_F(CaminoModulos, LaDelegacion53EsUnError) {
   REQUIERE_PASO(C(), "abierta");
   std::string motivo;
-  const auto hallazgos = EstadoDeLaDeclaracion(
-      C(), kClaveModulos,
-      [](const auto& h) {
-        return std::any_of(h.begin(), h.end(), [](const auto& x) { return x.codigo == "LISTA05"; });
-      },
-      motivo);
-  const auto lista05 = std::find_if(hallazgos.begin(), hallazgos.end(), [](const auto& h) { return h.codigo == "LISTA05"; });
-  ASSERT_NE(lista05, hallazgos.end()) << motivo << ": the findings:" << Codigos(hallazgos);
+  std::vector<e2e::SHallazgoGuardado> hallazgos;
+  const auto lista05 = HallazgoDelEstado(C(), kClaveModulos, "LISTA05", hallazgos, motivo);
+  ASSERT_TRUE(lista05) << motivo << ": the findings:" << Codigos(hallazgos);
   EXPECT_GE(lista05->severidad, 1) << "a delegation outside 01-52 is an error";
   EXPECT_EQ(lista05->vista, 1);
 }
@@ -339,7 +292,12 @@ TEST_F(CaminoModulos, LaDelegacion53EsUnError) {
 TEST_F(CaminoModulos, LaSeleccionDeActividadesDiceQueNoHayCifras) {
   REQUIERE_PASO(C(), "abierta");
   ASSERT_TRUE(C().IrAPagina(5));
-  // The page opens on the heading box of its first activity; Alt+Down opens the activity selection.
+  // The page opens on the heading box of its first activity; Alt+Down opens the activity selection. The box takes
+  // the focus as the page comes up: the main window is waited for first.
+  ASSERT_TRUE(C().PrincipalActiva());
+  ASSERT_TRUE(C().Pagina(205));
+  ASSERT_EQ(C().Pagina(205)->PrimeraEditable(), 5) << "the first box of page 5 that takes input changed";
+  e2e::EsperarHasta([] { return false; }, 500ms);
   ASSERT_TRUE(E().Tecla("alt+Down"));
   const auto seleccion = C().VentanaDelante(kTituloSeleccion, "the activity selection");
   ASSERT_TRUE(seleccion) << "Alt+Down did not open the activity selection";
