@@ -484,8 +484,9 @@ TEST_F(PaginasF, ElBotonDeTipoSeNiegaEnLaVistaDeUnMiembroYUnTitularNuevoSoloPide
   auto c = Cargar<ordinaria::CControlesORD009>(209);
   EXPECT_EQ(c->BotonTipoElemento(0), 1);
   EXPECT_EQ(lista.veces, 1);
-  // A holder typed into the next row asks for its kind of element only once the program has the list of kinds;
-  // the program ships none yet, so the typing goes on and the row keeps no kind. A child's row never asks.
+  // A holder typed into the next row asks for its kind of element only when the list of kinds is there; this
+  // test's database has no such table (the program ships it), so the typing goes on and the row keeps no kind. A
+  // child's row never asks.
   ASSERT_FALSE(renta::HayTablaTiposElemento(marco::DameBaseDatosLocal(), marco::LetraIdiomaV()));
   *static_cast<unsigned char*>(c->CampoDeNumero(40)->Dato) = marco::kSujetoConyuge;
   c->CasillaCambiada(40);
