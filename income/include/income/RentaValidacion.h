@@ -76,7 +76,7 @@ struct SContextoValidacion {
   int tipoDec = 2;
   // Whether the program's list holds a delegation (its two digits) or an administration (its delegation's two
   // digits and its own three). None: only the codes' form is checked.
-  std::function<bool(marco::EListaIncompleta lista, std::string_view clave)> enLista;
+  std::function<bool(marco::EListaIncompleta lista, std::string_view clave)> enLista = {};
 };
 
 // The findings of the declaration for the person shown, in the order they are to be written (a code may come more
