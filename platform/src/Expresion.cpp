@@ -44,6 +44,7 @@ struct CNodoExpresion {
   ETipoValor tipo = ETipoValor::Ninguno;
   CValor literal;
   std::size_t campo = 0;
+  int profundidad = 1;  // levels of the tree from this node down
   std::vector<std::unique_ptr<CNodoExpresion>> hijos;
 };
 
@@ -177,6 +178,7 @@ class CSintactico {
   }
 
   const std::string& Error() const { return error_; }
+  EErrorExpresion Codigo() const { return codigo_; }
 
  private:
   void Avanza() {
@@ -184,10 +186,32 @@ class CSintactico {
     if (actual_.clase == EToken::Malo && error_.empty()) error_ = actual_.texto;
   }
 
-  PNodo Falla(std::string que) {
-    if (error_.empty()) error_ = std::move(que);
+  PNodo Falla(std::string que, EErrorExpresion codigo = EErrorExpresion::Sintaxis) {
+    if (error_.empty()) {
+      error_ = std::move(que);
+      codigo_ = codigo;
+    }
     return nullptr;
   }
+  PNodo FallaTipos(std::string que) { return Falla(std::move(que), EErrorExpresion::Tipos); }
+  PNodo FallaAnidada() {
+    return Falla("expresión anidada en más de " + std::to_string(kProfundidadMaximaExpresion) + " niveles",
+                 EErrorExpresion::Anidada);
+  }
+
+  // One more level of the descent (a bracket, a function's argument, a sign or a .NOT.) while it lives; `Excede`
+  // once the levels pass the limit, which stops the descent before the stack runs out.
+  class CNivel {
+   public:
+    explicit CNivel(int& nivel) : nivel_(nivel) { ++nivel_; }
+    ~CNivel() { --nivel_; }
+    CNivel(const CNivel&) = delete;
+    CNivel& operator=(const CNivel&) = delete;
+    bool Excede() const { return nivel_ > kProfundidadMaximaExpresion; }
+
+   private:
+    int& nivel_;
+  };
 
   static PNodo Nodo(EOperacion op, ETipoValor tipo) {
     auto n = std::make_unique<CNodoExpresion>();
@@ -196,20 +220,40 @@ class CSintactico {
     return n;
   }
 
-  PNodo Binario(EOperacion op, ETipoValor tipo, PNodo a, PNodo b) {
+  // A node with its children: refused when the tree would grow deeper than the limit (a long chain of operators
+  // grows it one level per operator, without any bracket).
+  PNodo ConHijos(EOperacion op, ETipoValor tipo, std::vector<PNodo> hijos) {
     auto n = Nodo(op, tipo);
-    n->hijos.push_back(std::move(a));
-    n->hijos.push_back(std::move(b));
+    for (const PNodo& h : hijos) n->profundidad = std::max(n->profundidad, h->profundidad + 1);
+    if (n->profundidad > kProfundidadMaximaExpresion) return FallaAnidada();
+    n->hijos = std::move(hijos);
     return n;
   }
 
+  PNodo Binario(EOperacion op, ETipoValor tipo, PNodo a, PNodo b) {
+    std::vector<PNodo> hijos;
+    hijos.push_back(std::move(a));
+    hijos.push_back(std::move(b));
+    return ConHijos(op, tipo, std::move(hijos));
+  }
+
+  PNodo Unico(EOperacion op, ETipoValor tipo, PNodo a) {
+    std::vector<PNodo> hijos;
+    hijos.push_back(std::move(a));
+    return ConHijos(op, tipo, std::move(hijos));
+  }
+
   PNodo Disyuncion() {
+    const CNivel nivel(nivel_);
+    if (nivel.Excede()) return FallaAnidada();
     PNodo a = Conjuncion();
     while (a && actual_.clase == EToken::O) {
       Avanza();
       PNodo b = Conjuncion();
       if (!b) return nullptr;
-      if (a->tipo != ETipoValor::Logico || b->tipo != ETipoValor::Logico) return Falla(".OR. entre valores no lógicos");
+      if (a->tipo != ETipoValor::Logico || b->tipo != ETipoValor::Logico) {
+        return FallaTipos(".OR. entre valores no lógicos");
+      }
       a = Binario(EOperacion::O, ETipoValor::Logico, std::move(a), std::move(b));
     }
     return a;
@@ -221,7 +265,9 @@ class CSintactico {
       Avanza();
       PNodo b = Negacion();
       if (!b) return nullptr;
-      if (a->tipo != ETipoValor::Logico || b->tipo != ETipoValor::Logico) return Falla(".AND. entre valores no lógicos");
+      if (a->tipo != ETipoValor::Logico || b->tipo != ETipoValor::Logico) {
+        return FallaTipos(".AND. entre valores no lógicos");
+      }
       a = Binario(EOperacion::Y, ETipoValor::Logico, std::move(a), std::move(b));
     }
     return a;
@@ -229,13 +275,13 @@ class CSintactico {
 
   PNodo Negacion() {
     if (actual_.clase == EToken::No) {
+      const CNivel nivel(nivel_);
+      if (nivel.Excede()) return FallaAnidada();
       Avanza();
       PNodo a = Negacion();
       if (!a) return nullptr;
-      if (a->tipo != ETipoValor::Logico) return Falla(".NOT. de un valor no lógico");
-      auto n = Nodo(EOperacion::No, ETipoValor::Logico);
-      n->hijos.push_back(std::move(a));
-      return n;
+      if (a->tipo != ETipoValor::Logico) return FallaTipos(".NOT. de un valor no lógico");
+      return Unico(EOperacion::No, ETipoValor::Logico, std::move(a));
     }
     return Comparacion();
   }
@@ -257,10 +303,10 @@ class CSintactico {
     Avanza();
     PNodo b = Suma();
     if (!b) return nullptr;
-    if (a->tipo != b->tipo) return Falla("comparación entre tipos distintos");
+    if (a->tipo != b->tipo) return FallaTipos("comparación entre tipos distintos");
     const bool orden = op == EOperacion::Menor || op == EOperacion::MenorOIgual || op == EOperacion::Mayor ||
                        op == EOperacion::MayorOIgual;
-    if (a->tipo == ETipoValor::Logico && orden) return Falla("orden entre valores lógicos");
+    if (a->tipo == ETipoValor::Logico && orden) return FallaTipos("orden entre valores lógicos");
     return Binario(op, ETipoValor::Logico, std::move(a), std::move(b));
   }
 
@@ -271,13 +317,13 @@ class CSintactico {
       Avanza();
       PNodo b = Producto();
       if (!b) return nullptr;
-      if (a->tipo != b->tipo) return Falla("suma de tipos distintos");
+      if (a->tipo != b->tipo) return FallaTipos("suma de tipos distintos");
       if (a->tipo == ETipoValor::Texto && mas) {
         a = Binario(EOperacion::Suma, ETipoValor::Texto, std::move(a), std::move(b));
       } else if (a->tipo == ETipoValor::Numero) {
         a = Binario(mas ? EOperacion::Suma : EOperacion::Resta, ETipoValor::Numero, std::move(a), std::move(b));
       } else {
-        return Falla("operación aritmética sobre valores que no son números");
+        return FallaTipos("operación aritmética sobre valores que no son números");
       }
     }
     return a;
@@ -291,7 +337,7 @@ class CSintactico {
       PNodo b = Unario();
       if (!b) return nullptr;
       if (a->tipo != ETipoValor::Numero || b->tipo != ETipoValor::Numero) {
-        return Falla("operación aritmética sobre valores que no son números");
+        return FallaTipos("operación aritmética sobre valores que no son números");
       }
       a = Binario(op, ETipoValor::Numero, std::move(a), std::move(b));
     }
@@ -300,19 +346,19 @@ class CSintactico {
 
   PNodo Unario() {
     if (actual_.clase == EToken::Menos || actual_.clase == EToken::Mas) {
+      const CNivel nivel(nivel_);
+      if (nivel.Excede()) return FallaAnidada();
       const bool menos = actual_.clase == EToken::Menos;
       Avanza();
       PNodo a = Unario();
       if (!a) return nullptr;
-      if (a->tipo != ETipoValor::Numero) return Falla("signo delante de un valor que no es un número");
+      if (a->tipo != ETipoValor::Numero) return FallaTipos("signo delante de un valor que no es un número");
       if (!menos) return a;
       if (a->op == EOperacion::Literal) {
         a->literal.numero = -a->literal.numero;
         return a;
       }
-      auto n = Nodo(EOperacion::Menos, ETipoValor::Numero);
-      n->hijos.push_back(std::move(a));
-      return n;
+      return Unico(EOperacion::Menos, ETipoValor::Numero, std::move(a));
     }
     return Primario();
   }
@@ -351,13 +397,13 @@ class CSintactico {
         Avanza();
         if (actual_.clase == EToken::AbreParen) return Funcion(nombre);
         const int i = IndiceCampo(campos_, nombre);
-        if (i < 0) return Falla("campo desconocido " + nombre);
+        if (i < 0) return FallaTipos("campo desconocido " + nombre);
         ETipoValor tipo = ETipoValor::Ninguno;
         switch (campos_[static_cast<std::size_t>(i)].letra) {
           case 'C': case 'D': case 'M': tipo = ETipoValor::Texto; break;
           case 'N': case 'F': case 'I': tipo = ETipoValor::Numero; break;
           case 'L': tipo = ETipoValor::Logico; break;
-          default: return Falla("el campo " + nombre + " no puede usarse en una expresión");
+          default: return FallaTipos("el campo " + nombre + " no puede usarse en una expresión");
         }
         auto n = Nodo(EOperacion::Campo, tipo);
         n->campo = static_cast<std::size_t>(i);
@@ -409,11 +455,9 @@ class CSintactico {
       if (!IgualesSinCaso(nombre, f.nombre)) continue;
       if (args.size() < f.minimo || args.size() > f.tipos.size()) return Falla("número de argumentos de " + nombre);
       for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i]->tipo != f.tipos[i]) return Falla("tipo de argumento de " + nombre);
+        if (args[i]->tipo != f.tipos[i]) return FallaTipos("tipo de argumento de " + nombre);
       }
-      auto n = Nodo(f.op, f.resultado);
-      n->hijos = std::move(args);
-      return n;
+      return ConHijos(f.op, f.resultado, std::move(args));
     }
     return Falla("función desconocida " + nombre);
   }
@@ -422,6 +466,8 @@ class CSintactico {
   const std::vector<CCampoTabla>& campos_;
   CToken actual_;
   std::string error_;
+  EErrorExpresion codigo_ = EErrorExpresion::Ninguno;
+  int nivel_ = 0;
 };
 
 // Texts compared byte by byte as unsigned, the shorter one taken as padded with blanks.
@@ -584,6 +630,7 @@ CExpresion CExpresion::Compilar(std::string_view texto, const std::vector<CCampo
   PNodo raiz = s.Todo();
   if (!raiz) {
     e.error_ = s.Error().empty() ? "expresión no válida" : s.Error();
+    e.codigo_ = s.Codigo() == EErrorExpresion::Ninguno ? EErrorExpresion::Sintaxis : s.Codigo();
     return e;
   }
   e.tipo_ = raiz->tipo;

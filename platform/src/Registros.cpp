@@ -123,8 +123,40 @@ EFallo FalloDeCodigo(int codigo) {
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
     case SQLITE_FORMAT: return EFallo::Danado;
+    case SQLITE_IOERR:
+      // A file shorter than its own pages say is damaged; any other failure of the system is one of writing.
+      return codigo == SQLITE_IOERR_SHORT_READ || codigo == SQLITE_IOERR_READ ? EFallo::Danado : EFallo::Escritura;
+    case SQLITE_FULL:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_READONLY: return EFallo::Escritura;
     default: return EFallo::Otro;
   }
+}
+
+// Keys in the order the tags keep them: numbers before texts, numbers by value, texts byte by byte as unsigned (a
+// text that is the start of another goes first).
+int ComparaClaves(const CValor& a, const CValor& b) {
+  const bool na = a.tipo == ETipoValor::Numero;
+  const bool nb = b.tipo == ETipoValor::Numero;
+  if (na != nb) return na ? -1 : 1;
+  if (na) return a.numero < b.numero ? -1 : (a.numero > b.numero ? 1 : 0);
+  const int c = std::memcmp(a.texto.data(), b.texto.data(), std::min(a.texto.size(), b.texto.size()));
+  if (c != 0) return c < 0 ? -1 : 1;
+  return a.texto.size() < b.texto.size() ? -1 : (a.texto.size() > b.texto.size() ? 1 : 0);
+}
+
+// The highest record number a rescue looks for row by row.
+constexpr long kTopeRescate = 100000;
+
+// The file behind a path, its name matched without regard to case: the key of the files marked for rescue.
+std::optional<fs::path> FicheroReal(const fs::path& fichero) {
+  const fs::path carpeta = fichero.has_parent_path() ? fichero.parent_path() : fs::path(".");
+  const auto real = BuscaFicheroSinCaso(carpeta, fichero.filename().string());
+  if (!real) return std::nullopt;
+  std::error_code ec;
+  const fs::path canonico = fs::weakly_canonical(*real, ec);
+  return ec ? *real : canonico;
 }
 
 using Reloj = std::chrono::steady_clock;
@@ -245,7 +277,8 @@ bool CTablaRegistros::Crear(const fs::path& fichero, std::vector<CCampoTabla> ca
 }
 
 std::unique_ptr<CTablaRegistros> CTablaRegistros::Abrir(const fs::path& fichero, std::string_view alias, int modo,
-                                                        std::string* error, EFallo* fallo, int esperaOcupadoMs) {
+                                                        std::string* error, EFallo* fallo, int esperaOcupadoMs,
+                                                        EApertura apertura) {
   (void)modo;  // every table object reads and writes; the mode is only a hint
   std::unique_ptr<CTablaRegistros> t;
   // A file that does not read as a table is damaged, unless it could not be read because another process was
@@ -269,15 +302,24 @@ std::unique_ptr<CTablaRegistros> CTablaRegistros::Abrir(const fs::path& fichero,
   t.reset(new CTablaRegistros());
   t->fichero_ = *real;
   t->alias_ = alias.empty() ? real->stem().string() : std::string(alias);
-  if (sqlite3_open_v2(real->c_str(), &t->bd_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+  t->rescate_ = apertura == EApertura::Rescate;
+  if (sqlite3_open_v2(real->c_str(), &t->bd_, t->rescate_ ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE,
+                      nullptr) != SQLITE_OK) {
     return falla("no se puede abrir " + real->string() + ": " + (t->bd_ ? sqlite3_errmsg(t->bd_) : "sin memoria"),
                  EFallo::Otro);
   }
   sqlite3_extended_result_codes(t->bd_, 1);
   t->PonerEsperaOcupado(esperaOcupadoMs);
   sqlite3_busy_handler(t->bd_, &CTablaRegistros::EsperaOcupado, t.get());
-  // Every write reaches the disk before the call returns; the rollback journal also works on shared folders.
-  sqlite3_exec(t->bd_, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
+  if (t->rescate_) {
+    // A damaged file is read as far as it makes sense: a file shorter than its header says is read up to its end
+    // (instead of being refused whole), and every page is checked as it is read. Nothing is ever written.
+    sqlite3_exec(t->bd_, "PRAGMA query_only = 1; PRAGMA writable_schema = 1; PRAGMA cell_size_check = 1", nullptr,
+                 nullptr, nullptr);
+  } else {
+    // Every write reaches the disk before the call returns; the rollback journal also works on shared folders.
+    sqlite3_exec(t->bd_, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
+  }
   sqlite3_stmt* s = t->Sentencia("PRAGMA application_id");
   int id = 0;
   if (s != nullptr) {
@@ -299,6 +341,7 @@ std::unique_ptr<CTablaRegistros> CTablaRegistros::Abrir(const fs::path& fichero,
   if (version != kVersionFormato) return falla(real->string() + ": versión de tabla desconocida");
   if (!t->LeerEsquema()) return falla(real->string() + ": " + t->error_, t->fallo_);
   t->bloqueos_ = CFicheroBloqueos::De(fs::path(real->string() + ".lck"));
+  if (t->rescate_) t->CargarRescate();
   t->Primero();
   t->error_.clear();
   t->fallo_ = EFallo::Ninguno;
@@ -321,7 +364,10 @@ void CTablaRegistros::PonerEsperaOcupado(int milisegundos) { esperaOcupadoMs_ = 
 // a file freed for a moment is taken at once rather than after a long sleep.
 int CTablaRegistros::EsperaOcupado(void* tabla, int veces) {
   auto* t = static_cast<CTablaRegistros*>(tabla);
-  if (veces == 0) t->limiteOcupado_ = Limite(t->esperaOcupadoMs_);
+  if (veces == 0) {
+    t->limiteOcupado_ = Limite(t->esperaOcupadoMs_);
+    if (t->plazo_ && *t->plazo_ < t->limiteOcupado_) t->limiteOcupado_ = *t->plazo_;
+  }
   if (Reloj::now() >= t->limiteOcupado_) return 0;
   std::this_thread::sleep_for(std::chrono::microseconds(veces < 20 ? 200 : 1000));
   return 1;
@@ -337,14 +383,56 @@ bool CTablaRegistros::FalloSql(const char* que) {
   return Fallo(std::string(que) + ": " + sqlite3_errmsg(bd_), FalloDeCodigo(sqlite3_extended_errcode(bd_)));
 }
 
+void CTablaRegistros::OlvidarFallo() {
+  error_.clear();
+  fallo_ = EFallo::Ninguno;
+}
+
+bool CTablaRegistros::Comprobar(std::string* problemas) {
+  sqlite3_stmt* s = nullptr;
+  if (sqlite3_prepare_v2(bd_, "PRAGMA quick_check(20)", -1, &s, nullptr) != SQLITE_OK) {
+    FalloSql("comprobar");
+    sqlite3_finalize(s);
+    if (problemas != nullptr) *problemas = error_;
+    return false;
+  }
+  std::string dicho;
+  int r;
+  while ((r = sqlite3_step(s)) == SQLITE_ROW) {
+    if (!dicho.empty()) dicho += "\n";
+    dicho += Bytes(s, 0);
+  }
+  bool sano = r == SQLITE_DONE && dicho == "ok";
+  if (r != SQLITE_DONE) {
+    FalloSql("comprobar");
+    dicho = error_;
+  } else if (!sano) {
+    Fallo("fichero dañado: " + dicho, EFallo::Danado);
+  }
+  sqlite3_finalize(s);
+  if (sano && rescate_) {
+    sano = false;
+    dicho = "abierta para rescate";
+    Fallo(dicho, EFallo::Danado);
+  }
+  if (problemas != nullptr) *problemas = sano ? std::string() : dicho;
+  return sano;
+}
+
 bool CTablaRegistros::Empezar() {
+  if (rescate_) return Fallo("la tabla está abierta solo para leer lo que se pueda de ella", EFallo::SoloLectura);
+  // The turn among the writers and the transaction wait for other processes within one limit together.
+  const auto limite = Limite(esperaOcupadoMs_);
   if (bloqueos_ && !conTurno_) {
-    if (bloqueos_->TomarTurno(Limite(esperaOcupadoMs_)) != EBloqueo::Hecho) {
+    if (bloqueos_->TomarTurno(limite) != EBloqueo::Hecho) {
       return Fallo("otro proceso está escribiendo en la tabla", EFallo::Ocupado);
     }
     conTurno_ = true;
   }
-  if (sqlite3_exec(bd_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+  plazo_ = limite;
+  const int empezado = sqlite3_exec(bd_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+  plazo_.reset();
+  if (empezado != SQLITE_OK) {
     FalloSql("empezar");
     if (conTurno_) bloqueos_->SoltarTurno();
     conTurno_ = false;
@@ -395,12 +483,12 @@ bool CTablaRegistros::LeerEsquema() {
       c.ancho = sqlite3_column_int(s, 2);
       c.decimales = sqlite3_column_int(s, 3);
       const std::string e = NormalizaCampo(c);
-      if (!e.empty()) return Fallo("esquema dañado: " + e);
+      if (!e.empty()) return Fallo("esquema dañado: " + e, EFallo::Danado);
       campos.push_back(std::move(c));
     }
     if (r != SQLITE_DONE) return FalloSql("esquema");
   }
-  if (campos.empty()) return Fallo("esquema dañado: sin campos");
+  if (campos.empty()) return Fallo("esquema dañado: sin campos", EFallo::Danado);
   if (!campos_.empty() && campos.size() != campos_.size()) return Fallo("esquema cambiado");
   std::vector<CEtiqueta> etiquetas;
   s = Sentencia("SELECT numero, nombre, expresion, opcion FROM etiquetas ORDER BY numero");
@@ -410,14 +498,14 @@ bool CTablaRegistros::LeerEsquema() {
     int r;
     while ((r = sqlite3_step(s)) == SQLITE_ROW) {
       if (sqlite3_column_int64(s, 0) != static_cast<sqlite3_int64>(etiquetas.size() + 1)) {
-        return Fallo("etiquetas dañadas");
+        return Fallo("etiquetas dañadas", EFallo::Danado);
       }
       CEtiqueta e;
       e.definicion.nombre = Bytes(s, 1);
       e.definicion.expresion = Bytes(s, 2);
       e.definicion.opcion = sqlite3_column_int(s, 3);
       e.expresion = CExpresion::Compilar(e.definicion.expresion, campos);
-      if (!e.expresion.Valida()) return Fallo("clave dañada en " + e.definicion.nombre);
+      if (!e.expresion.Valida()) return Fallo("clave dañada en " + e.definicion.nombre, EFallo::Danado);
       etiquetas.push_back(std::move(e));
     }
     if (r != SQLITE_DONE) return FalloSql("etiquetas");
@@ -427,7 +515,7 @@ bool CTablaRegistros::LeerEsquema() {
   for (std::size_t i = 0; i < campos.size(); ++i) prueba += ", " + Columna(i);
   for (std::size_t i = 0; i < etiquetas.size(); ++i) prueba += ", " + ColumnaClave(static_cast<int>(i + 1));
   prueba += " FROM filas LIMIT 0";
-  if (Sentencia(prueba) == nullptr) return Fallo("filas dañadas: " + error_);
+  if (Sentencia(prueba) == nullptr) return Fallo("filas dañadas: " + error_, EFallo::Danado);
   s = Sentencia("PRAGMA schema_version");
   if (s == nullptr) return false;
   {
@@ -443,6 +531,8 @@ bool CTablaRegistros::LeerEsquema() {
 }
 
 bool CTablaRegistros::EsquemaAlDia() {
+  // A file in rescue is never written, by this table or by any other user who knows it is damaged.
+  if (rescate_) return true;
   sqlite3_stmt* s = Sentencia("PRAGMA schema_version");
   if (s == nullptr) return false;
   long long v = -1;
@@ -617,7 +707,16 @@ CValor CTablaRegistros::ValorDe(CFila& fila, std::size_t indice) {
       if (s != nullptr) {
         CUso uso(s);
         sqlite3_bind_int64(s, 1, fila.numero);
-        if (sqlite3_step(s) == SQLITE_ROW) v = ValorColumna(s, 0, campos_[indice]);
+        const int r = sqlite3_step(s);
+        if (r == SQLITE_ROW) {
+          v = ValorColumna(s, 0, campos_[indice]);
+        } else if (r != SQLITE_DONE) {
+          // A field that cannot be read (a damaged page, a file busy with another process's writing) reads as
+          // blank, and says why.
+          FalloSql("lectura");
+          if (fallo_ == EFallo::Danado) fila.danada = true;
+          if (fallo_ == EFallo::Ocupado) return v;  // read again next time
+        }
       }
     }
     fila.valores[indice] = std::move(v);
@@ -627,6 +726,13 @@ CValor CTablaRegistros::ValorDe(CFila& fila, std::size_t indice) {
 }
 
 bool CTablaRegistros::CargarFila(long numero, CFila& fila) {
+  if (rescate_) {
+    const CFilaRescate* f = FilaRescate(numero);
+    if (f == nullptr) return Fallo("no existe el registro " + std::to_string(numero));
+    fila = f->fila;
+    fila.clave = orden_ > 0 ? f->claves[static_cast<std::size_t>(orden_ - 1)] : CValor();
+    return true;
+  }
   sqlite3_stmt* s = Sentencia("SELECT " + Columnas() + " FROM filas WHERE recno = ?1");
   if (s == nullptr) return false;
   CUso uso(s);
@@ -655,6 +761,7 @@ bool CTablaRegistros::Visible(CFila& fila) {
 }
 
 bool CTablaRegistros::Mover(EMovimiento m, const CValor* clave) {
+  if (rescate_) return MoverRescate(m, clave);
   const bool indice = orden_ > 0;
   const std::string k = indice ? ColumnaClave(orden_) : std::string();
   std::string donde;
@@ -1178,6 +1285,14 @@ int CTablaRegistros::Anadir() {
 }
 
 int CTablaRegistros::EstadoRegistro(long numero) {
+  if (rescate_) {
+    const CFilaRescate* f = FilaRescate(numero);
+    if (f == nullptr) return kEstadoNoExiste;
+    int estado = f->fila.borrado ? kEstadoBorrado : 0;
+    if (f->fila.danada) estado |= kEstadoDanado;
+    if (BloqueadoFuera(numero)) estado |= kEstadoBloqueadoFuera;
+    return estado;
+  }
   sqlite3_stmt* s = Sentencia("SELECT borrado FROM filas WHERE recno = ?1");
   if (s == nullptr) return kEstadoNoExiste;
   int estado = 0;
@@ -1192,6 +1307,11 @@ int CTablaRegistros::EstadoRegistro(long numero) {
 }
 
 long CTablaRegistros::NumeroRegistros() {
+  if (rescate_) {
+    return static_cast<long>(std::count_if(filasRescate_.begin(), filasRescate_.end(), [this](const CFilaRescate& f) {
+      return !ocultarBorrados_ || !f.fila.borrado;
+    }));
+  }
   sqlite3_stmt* s = Sentencia(ocultarBorrados_ ? "SELECT count(*) FROM filas WHERE borrado = 0"
                                                : "SELECT count(*) FROM filas");
   if (s == nullptr) return 0;
@@ -1200,10 +1320,171 @@ long CTablaRegistros::NumeroRegistros() {
 }
 
 long CTablaRegistros::UltimoNumero() {
+  if (rescate_) return filasRescate_.empty() ? 0 : filasRescate_.back().fila.numero;
   sqlite3_stmt* s = Sentencia("SELECT max(recno) FROM filas");
   if (s == nullptr) return 0;
   CUso uso(s);
   return sqlite3_step(s) == SQLITE_ROW ? static_cast<long>(sqlite3_column_int64(s, 0)) : 0;
+}
+
+// --- rescue ---
+
+const CTablaRegistros::CFilaRescate* CTablaRegistros::FilaRescate(long numero) const {
+  const auto it = std::lower_bound(filasRescate_.begin(), filasRescate_.end(), numero,
+                                   [](const CFilaRescate& f, long n) { return f.fila.numero < n; });
+  return it != filasRescate_.end() && it->fila.numero == numero ? &*it : nullptr;
+}
+
+bool CTablaRegistros::LeerFilaRescate(long numero, CFilaRescate& leida) {
+  CFila& f = leida.fila;
+  f = CFila{};
+  f.numero = numero;
+  f.valores.resize(campos_.size());
+  f.cargados.assign(campos_.size(), 0);
+  // The small fields together; when that read fails, each one on its own, so that a damaged field costs only itself.
+  std::string sql = "SELECT borrado";
+  std::vector<std::size_t> pequenos;
+  for (std::size_t i = 0; i < campos_.size(); ++i) {
+    if (Grande(campos_[i].letra)) continue;
+    sql += ", " + Columna(i);
+    pequenos.push_back(i);
+  }
+  sqlite3_stmt* s = Sentencia(sql + " FROM filas WHERE recno = ?1");
+  bool entera = false;
+  if (s != nullptr) {
+    CUso uso(s);
+    sqlite3_bind_int64(s, 1, numero);
+    const int r = sqlite3_step(s);
+    if (r == SQLITE_DONE) return false;
+    if (r == SQLITE_ROW) {
+      entera = true;
+      f.borrado = sqlite3_column_int64(s, 0) != 0;
+      for (std::size_t k = 0; k < pequenos.size(); ++k) {
+        f.valores[pequenos[k]] = ValorColumna(s, static_cast<int>(k + 1), campos_[pequenos[k]]);
+        f.cargados[pequenos[k]] = 1;
+      }
+    }
+  }
+  if (!entera) {
+    f.danada = true;
+    auto una = [&](const std::string& columna, auto&& tomar) {
+      sqlite3_stmt* u = Sentencia("SELECT " + columna + " FROM filas WHERE recno = ?1");
+      if (u == nullptr) return false;
+      CUso uso(u);
+      sqlite3_bind_int64(u, 1, numero);
+      if (sqlite3_step(u) != SQLITE_ROW) return false;
+      tomar(u);
+      return true;
+    };
+    bool existe = una("borrado", [&](sqlite3_stmt* u) { f.borrado = sqlite3_column_int64(u, 0) != 0; });
+    for (std::size_t i : pequenos) {
+      f.cargados[i] = 1;
+      f.valores[i] = Vacio(campos_[i]);
+      existe = una(Columna(i), [&](sqlite3_stmt* u) { f.valores[i] = ValorColumna(u, 0, campos_[i]); }) || existe;
+    }
+    if (!existe) return false;
+  }
+  // The big fields are read through to know whether they can be; they are read again when asked for.
+  for (std::size_t i = 0; i < campos_.size(); ++i) {
+    if (!Grande(campos_[i].letra)) continue;
+    sqlite3_stmt* u = Sentencia("SELECT length(" + Columna(i) + "), " + Columna(i) + " FROM filas WHERE recno = ?1");
+    if (u == nullptr) {
+      f.danada = true;
+      continue;
+    }
+    CUso uso(u);
+    sqlite3_bind_int64(u, 1, numero);
+    if (sqlite3_step(u) != SQLITE_ROW ||
+        sqlite3_column_bytes(u, 1) != sqlite3_column_int(u, 0)) {
+      f.danada = true;
+    }
+  }
+  leida.claves.clear();
+  for (const auto& e : etiquetas_) leida.claves.push_back(e.expresion.Evaluar(CFuenteFila(*this, f)));
+  return true;
+}
+
+void CTablaRegistros::CargarRescate() {
+  filasRescate_.clear();
+  // Every record number that can be found: walking the row tree as far as it goes, then each number up to the
+  // highest one given (a damaged page of the tree hides the rows under it from the walk, not from a look each).
+  std::set<long> numeros;
+  long tope = 0;
+  // Each read goes as far as it can; what it found until it failed still counts.
+  auto leer = [&](const char* sql, bool sonFilas) {
+    sqlite3_stmt* s = Sentencia(sql);
+    if (s == nullptr) return;
+    CUso uso(s);
+    while (sqlite3_step(s) == SQLITE_ROW) {
+      const long n = static_cast<long>(sqlite3_column_int64(s, 0));
+      if (sonFilas) numeros.insert(n);
+      tope = std::max(tope, n);
+    }
+  };
+  leer("SELECT recno FROM filas ORDER BY recno", true);
+  leer("SELECT max(recno) FROM filas", false);
+  leer("SELECT seq FROM sqlite_sequence WHERE name = 'filas'", false);
+  tope = std::min(tope, kTopeRescate);
+  if (sqlite3_stmt* s = Sentencia("SELECT recno FROM filas WHERE recno = ?1")) {
+    for (long n = 1; n <= tope; ++n) {
+      if (numeros.count(n) != 0) continue;
+      CUso uso(s);
+      sqlite3_bind_int64(s, 1, n);
+      if (sqlite3_step(s) == SQLITE_ROW) numeros.insert(n);
+    }
+  }
+  for (long n : numeros) {
+    CFilaRescate f;
+    if (LeerFilaRescate(n, f)) filasRescate_.push_back(std::move(f));
+  }
+  OlvidarFallo();
+}
+
+bool CTablaRegistros::MoverRescate(EMovimiento m, const CValor* clave) {
+  const std::size_t etiqueta = orden_ > 0 ? static_cast<std::size_t>(orden_ - 1) : 0;
+  // -1, 0, 1: where row `f` stands against the key and number given, in the current order.
+  auto compara = [&](const CFilaRescate& f, const CValor& k, long numero) {
+    if (orden_ > 0) {
+      const int c = ComparaClaves(f.claves[etiqueta], k);
+      if (c != 0) return c;
+    }
+    return f.fila.numero < numero ? -1 : (f.fila.numero > numero ? 1 : 0);
+  };
+  std::vector<const CFilaRescate*> orden;
+  for (const CFilaRescate& f : filasRescate_) {
+    if (ocultarBorrados_ && f.fila.borrado) continue;
+    bool entra = true;
+    switch (m) {
+      case EMovimiento::Primero:
+      case EMovimiento::Ultimo: break;
+      case EMovimiento::Siguiente: entra = compara(f, fila_.clave, fila_.numero) > 0; break;
+      case EMovimiento::Anterior: entra = compara(f, fila_.clave, fila_.numero) < 0; break;
+      case EMovimiento::Buscar:
+        entra = clave != nullptr && orden_ > 0 && ComparaClaves(f.claves[etiqueta], *clave) >= 0;
+        break;
+    }
+    if (entra) orden.push_back(&f);
+  }
+  const bool atras = m == EMovimiento::Ultimo || m == EMovimiento::Anterior;
+  std::sort(orden.begin(), orden.end(), [&](const CFilaRescate* a, const CFilaRescate* b) {
+    const int c = compara(*a, orden_ > 0 ? b->claves[etiqueta] : CValor(), b->fila.numero);
+    return atras ? c > 0 : c < 0;
+  });
+  for (const CFilaRescate* f : orden) {
+    CFila candidata = f->fila;
+    candidata.clave = orden_ > 0 ? f->claves[etiqueta] : CValor();
+    if (Visible(candidata)) {
+      fila_ = std::move(candidata);
+      return true;
+    }
+  }
+  if (m == EMovimiento::Anterior) {
+    const bool r = MoverRescate(EMovimiento::Primero, nullptr);
+    principio_ = true;
+    return r;
+  }
+  fila_ = CFila{};
+  return false;
 }
 
 // --- locks ---
@@ -1288,9 +1569,26 @@ void CMotorRegistros::PonerBusquedaCercana(bool cercana) {
   PonerOpciones(o);
 }
 
+void CMotorRegistros::MarcarRescate(const fs::path& fichero, bool rescate) {
+  const auto real = FicheroReal(fichero);
+  if (!real) return;
+  if (rescate) {
+    rescate_.insert(*real);
+  } else {
+    rescate_.erase(*real);
+  }
+}
+
+bool CMotorRegistros::EnRescate(const fs::path& fichero) const {
+  if (rescate_.empty()) return false;
+  const auto real = FicheroReal(fichero);
+  return real && rescate_.count(*real) != 0;
+}
+
 int CMotorRegistros::Abrir(const fs::path& fichero, std::string_view alias, int modo, std::string* error,
                            EFallo* fallo) {
-  auto t = CTablaRegistros::Abrir(fichero, alias, modo, error, fallo, opciones_.esperaOcupadoMs);
+  const EApertura apertura = EnRescate(fichero) ? EApertura::Rescate : EApertura::Normal;
+  auto t = CTablaRegistros::Abrir(fichero, alias, modo, error, fallo, opciones_.esperaOcupadoMs, apertura);
   if (!t) return 0;
   t->OcultarBorrados(opciones_.ocultarBorrados);
   t->PonerBusquedaCercana(opciones_.busquedaCercana);

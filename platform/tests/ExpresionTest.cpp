@@ -125,6 +125,61 @@ TEST(Expresion, TextosMalFormadosNoCompilan) {
   }
 }
 
+// Text repeated `veces` times.
+std::string Repite(const std::string& pieza, int veces) {
+  std::string r;
+  for (int i = 0; i < veces; ++i) r += pieza;
+  return r;
+}
+
+// Every way of nesting deep (brackets, functions, signs, .NOT., a chain of operators) is refused with its own code
+// once it passes the limit, however deep the text goes: the compiler never recurses beyond it. Up to the limit the
+// same shapes compile and evaluate.
+TEST(Expresion, AnidamientoProfundoSeRechazaConSuCodigo) {
+  struct Forma {
+    const char* que;
+    std::string (*texto)(int niveles);
+    CValor esperado;
+  };
+  const Forma formas[] = {
+      {"brackets", [](int n) { return Repite("(", n) + "tipodec" + Repite(")", n); }, CValor::DeNumero(3)},
+      {"functions", [](int n) { return Repite("UPPER(", n) + "DESCR" + Repite(")", n); },
+       CValor::DeTexto("ABC                 ")},
+      {"signs", [](int n) { return Repite("-", n) + "tipodec"; }, CValor::DeNumero(-3)},
+      {".NOT.", [](int n) { return Repite(".NOT. ", n) + "ACTIVO"; }, CValor::DeLogico(false)},
+      {"a chain of +", [](int n) { return "tipodec" + Repite(" + tipodec", n); }, CValor::DeNumero(3)},
+      {"a chain of .AND.", [](int n) { return "ACTIVO" + Repite(" .AND. ACTIVO", n); }, CValor::DeLogico(true)},
+  };
+  for (const Forma& f : formas) {
+    for (int niveles : {kProfundidadMaximaExpresion + 1, 20000}) {
+      const CExpresion e = CExpresion::Compilar(f.texto(niveles), kCampos);
+      EXPECT_FALSE(e.Valida()) << f.que << " " << niveles;
+      EXPECT_EQ(e.CodigoError(), EErrorExpresion::Anidada) << f.que << " " << niveles << ": " << e.Error();
+      EXPECT_FALSE(e.Cumple(CFilaPrueba()));
+    }
+    // The deepest text allowed (the expression itself is the first level); an odd count of signs and .NOT. gives
+    // the values above; a chain of n operators has n + 1 terms.
+    int permitidos = kProfundidadMaximaExpresion - 1;
+    if (permitidos % 2 == 0) --permitidos;
+    const CExpresion e = CExpresion::Compilar(f.texto(permitidos), kCampos);
+    ASSERT_TRUE(e.Valida()) << f.que << ": " << e.Error();
+    EXPECT_EQ(e.CodigoError(), EErrorExpresion::Ninguno);
+    const CValor v = e.Evaluar(CFilaPrueba());
+    if (std::string(f.que) == "a chain of +") {
+      EXPECT_EQ(v.numero, 3.0 * (permitidos + 1));
+    } else {
+      EXPECT_EQ(v.tipo, f.esperado.tipo) << f.que;
+      EXPECT_EQ(v.texto, f.esperado.texto) << f.que;
+      EXPECT_EQ(v.numero, f.esperado.numero) << f.que;
+      EXPECT_EQ(v.logico, f.esperado.logico) << f.que;
+    }
+  }
+  // The other faults keep their codes.
+  EXPECT_EQ(CExpresion::Compilar("DESCR = 1", kCampos).CodigoError(), EErrorExpresion::Tipos);
+  EXPECT_EQ(CExpresion::Compilar("DESCR = 'A' )", kCampos).CodigoError(), EErrorExpresion::Sintaxis);
+  EXPECT_EQ(CExpresion::Compilar("DESCR = 'abc", kCampos).CodigoError(), EErrorExpresion::Sintaxis);
+}
+
 TEST(Expresion, LiteralesLeenLoMismoQueSuTexto) {
   const std::string textos[] = {"", "O'NEILL", "dijo \"hola\"", "a'b\"c'd\"", "'\"", "\"'\"'", "a\xF1o|\\"};
   for (const auto& t : textos) {

@@ -4,6 +4,8 @@
 #include <sqlite3.h>
 
 #include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -324,6 +326,32 @@ TEST_F(Registros, CadaObjetoTieneSuCursorYSusBloqueos) {
   EXPECT_EQ(Recorrido(*tc), (std::vector<long>{1, 3}));
 }
 
+// A table whose stored key nests 20,000 deep (a file damaged, or written by someone else) is a damaged table: it
+// does not open, and opening it never recurses that deep. The same with a filter or a condition of that depth.
+TEST_F(Registros, ClaveAnidadaSinFinEsUnaTablaDanada) {
+  const auto ruta = CrearTabla("Honda", kControlX);
+  {
+    auto t = Abre(ruta);
+    ASSERT_TRUE(t);
+    const std::string honda = std::string(20000, '(') + "IndiceFich" + std::string(20000, ')');
+    EXPECT_FALSE(t->PonerFiltro(honda));
+    EXPECT_FALSE(t->Localizar(honda, false));
+    EXPECT_EQ(t->TipoExpresion(honda), ETipoValor::Ninguno);
+    EXPECT_FALSE(t->CrearIndice("HONDA", honda));
+    EXPECT_EQ(t->NumeroRegistros(), 3);
+  }
+  sqlite3* bd = nullptr;
+  ASSERT_EQ(sqlite3_open(ruta.c_str(), &bd), SQLITE_OK);
+  const std::string sql = "UPDATE etiquetas SET expresion = '" + std::string(20000, '(') + "IndiceFich" +
+                          std::string(20000, ')') + "'";
+  ASSERT_EQ(sqlite3_exec(bd, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(bd);
+  std::string error;
+  EFallo fallo = EFallo::Ninguno;
+  EXPECT_EQ(CTablaRegistros::Abrir(ruta, {}, 1, &error, &fallo), nullptr);
+  EXPECT_EQ(fallo, EFallo::Danado) << error;
+}
+
 TEST_F(Registros, FicherosQueNoSonTablas) {
   std::string error;
   EXPECT_EQ(CTablaRegistros::Abrir(carpeta_ / "NoEsta.DBF", {}, 1, &error), nullptr);
@@ -364,4 +392,189 @@ TEST_F(Registros, FicherosQueNoSonTablas) {
   EXPECT_FALSE(CTablaRegistros::Crear(carpeta_ / "Mal4.DBF", {{"a", 'C', 2, 0}}, {{"K", "b", 0}}, &error));
   EXPECT_FALSE(CTablaRegistros::Crear(ruta, {{"a", 'C', 2, 0}}, {}, &error));  // exists
   EXPECT_FALSE(std::filesystem::exists(carpeta_ / "Mal4.DBF"));
+}
+
+namespace {
+
+// A store like the program's: `filas` declarations named D00 to D49 (in reverse order of their numbers, so the key
+// order is not the record order), each with a data area of 61,624 bytes that tells its number.
+constexpr int kFilasAlmacen = 50;
+constexpr std::size_t kLargoDatos = 61624;
+
+std::string DatosDe(int i) { return std::string(kLargoDatos, static_cast<char>('A' + i % 26)) + std::to_string(i); }
+std::string NombreDe(int i) {
+  std::string n = "D" + std::string(i < 10 ? "0" : "") + std::to_string(i);
+  return n + std::string(50 - n.size(), ' ');
+}
+
+std::string Contenido(const std::filesystem::path& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+class Rescate : public pruebas::CCarpetaTablas {
+ protected:
+  std::filesystem::path CrearAlmacen() {
+    const auto ruta = CrearTabla("DatosDec", "CAMPO clave C 50\nCAMPO tipodec N 3 0\nCAMPO datos B\n"
+                                             "ETIQUETA CLAVE clave\nFILAS\n");
+    auto t = CTablaRegistros::Abrir(ruta);
+    EXPECT_TRUE(t);
+    EXPECT_TRUE(t->EmpezarLote());
+    for (int i = kFilasAlmacen - 1; i >= 0; --i) {
+      EXPECT_EQ(t->Anadir(), kAnadido);
+      EXPECT_TRUE(t->PonerTexto("clave", NombreDe(i)));
+      EXPECT_TRUE(t->PonerEntero("tipodec", i % 3 + 1));
+      const std::string datos = DatosDe(i);
+      EXPECT_EQ(t->EscribirBinario("datos", datos), static_cast<long>(datos.size()));
+    }
+    EXPECT_TRUE(t->TerminarLote(true));
+    EXPECT_TRUE(t->Comprobar());
+    return ruta;
+  }
+
+  // What the rescue reads of the store: the declarations whose rows read whole and right, in key order, and the
+  // names of the damaged rows. Every row read must be whole and right, or flagged.
+  struct SLeido {
+    std::vector<int> sanas;
+    std::vector<std::string> danadas;
+  };
+  static SLeido Leer(CTablaRegistros& t) {
+    SLeido r;
+    EXPECT_TRUE(t.PonerOrden(t.NumeroOrden("CLAVE")));
+    std::string anterior;
+    for (bool hay = t.Primero(); hay; hay = t.Saltar(1)) {
+      const std::string clave = t.LeerTexto("clave");
+      EXPECT_GT(clave, anterior) << "key order";
+      anterior = clave;
+      if (t.FilaDanada()) {
+        EXPECT_NE(t.EstadoRegistro(t.NumeroRegistro()) & kEstadoDanado, 0);
+        r.danadas.push_back(clave);
+        continue;
+      }
+      const int i = std::stoi(clave.substr(1, 2));
+      EXPECT_EQ(clave, NombreDe(i));
+      EXPECT_EQ(t.LeerEntero("tipodec"), i % 3 + 1);
+      std::string datos(kLargoDatos + 4, '\0');
+      const long leidos = t.LeerBinario("datos", datos);
+      datos.resize(leidos > 0 ? static_cast<std::size_t>(leidos) : 0);
+      EXPECT_EQ(datos, DatosDe(i)) << clave;
+      r.sanas.push_back(i);
+    }
+    return r;
+  }
+
+  // Every way of writing is refused, and says so.
+  static void NadaSeEscribe(CTablaRegistros& t) {
+    if (t.Primero()) {
+      EXPECT_FALSE(t.PonerTexto("clave", "OTRA"));
+      EXPECT_EQ(t.UltimoFallo(), EFallo::SoloLectura);
+      EXPECT_EQ(t.EscribirBinario("datos", std::string("x")), -1);
+      EXPECT_FALSE(t.Borrar());
+    }
+    EXPECT_EQ(t.Anadir(), kAnadirImposible);
+    EXPECT_EQ(t.UltimoFallo(), EFallo::SoloLectura);
+    EXPECT_FALSE(t.EmpezarLote());
+    EXPECT_FALSE(t.Reindexar());
+    EXPECT_FALSE(t.CrearIndice("OTRA", "tipodec"));
+  }
+};
+
+}  // namespace
+
+// A file cut short (the end of its pages lost): the check finds it, an ordinary open refuses it, and the rescue
+// reads every row stored before the cut, whole and right, in key order, while the file stays as it was.
+TEST_F(Rescate, FicheroTruncadoDaLasFilasDeAntesDelCorte) {
+  const auto ruta = CrearAlmacen();
+  std::filesystem::resize_file(ruta, std::filesystem::file_size(ruta) / 2);
+  const std::string antes = Contenido(ruta);
+
+  std::string problemas;
+  if (auto normal = CTablaRegistros::Abrir(ruta)) {
+    EXPECT_FALSE(normal->Comprobar(&problemas));
+    EXPECT_EQ(normal->UltimoFallo(), EFallo::Danado);
+  }
+  EFallo fallo = EFallo::Ninguno;
+  auto t = CTablaRegistros::Abrir(ruta, {}, 1, &problemas, &fallo, 5000, EApertura::Rescate);
+  ASSERT_TRUE(t) << problemas;
+  EXPECT_TRUE(t->SoloLectura());
+  EXPECT_FALSE(t->Comprobar());
+  const SLeido leido = Leer(*t);
+  // Rows were added from D49 down: the first half of the file holds about the first half of them.
+  EXPECT_GE(leido.sanas.size(), static_cast<std::size_t>(kFilasAlmacen / 3));
+  EXPECT_LT(leido.sanas.size(), static_cast<std::size_t>(kFilasAlmacen));
+  EXPECT_EQ(leido.sanas.back(), kFilasAlmacen - 1);
+  ASSERT_TRUE(t->PonerOrden(t->NumeroOrden("CLAVE")));
+  EXPECT_TRUE(t->Buscar(NombreDe(kFilasAlmacen - 1)));
+  EXPECT_FALSE(t->Buscar(NombreDe(0)));
+  NadaSeEscribe(*t);
+  t.reset();
+  EXPECT_TRUE(Contenido(ruta) == antes) << "the file was written";
+}
+
+// A page overwritten with random bytes somewhere in the file: the check finds it; the rescue reads every row but
+// the ones on that page, which are named (their keys are read, their data is not), and writes nothing. Several
+// pages in turn, so that the pages of the row tree, of the key tree and of the rows' data are all met. A file whose
+// description of its fields or keys is lost cannot be read at all: it is refused as damaged.
+TEST_F(Rescate, PaginaConBasuraSoloPierdeSusFilas) {
+  const auto original = CrearAlmacen();
+  const std::string limpio = Contenido(original);
+  const std::size_t paginas = limpio.size() / 4096;
+  std::mt19937 azar(47);
+  for (std::size_t pagina : {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{4}, std::size_t{5},
+                             std::size_t{6}, std::size_t{7}, paginas / 3, paginas / 2, paginas - 2}) {
+    SCOPED_TRACE("page " + std::to_string(pagina + 1));
+    const auto ruta = carpeta_ / ("Pagina" + std::to_string(pagina) + ".DBF");
+    std::string dañado = limpio;
+    for (std::size_t i = 0; i < 4096; ++i) dañado[pagina * 4096 + i] = static_cast<char>(azar());
+    {
+      std::ofstream f(ruta, std::ios::binary);
+      f << dañado;
+    }
+    if (auto normal = CTablaRegistros::Abrir(ruta)) {
+      EXPECT_FALSE(normal->Comprobar());
+      EXPECT_EQ(normal->UltimoFallo(), EFallo::Danado);
+    }
+    std::string error;
+    EFallo fallo = EFallo::Ninguno;
+    auto t = CTablaRegistros::Abrir(ruta, {}, 1, &error, &fallo, 5000, EApertura::Rescate);
+    if (pagina <= 2) {
+      // The pages of the fields' and the keys' descriptions.
+      if (!t) {
+        EXPECT_EQ(fallo, EFallo::Danado) << error;
+      }
+      continue;
+    }
+    ASSERT_TRUE(t) << error;
+    const SLeido leido = Leer(*t);
+    // The root of the row tree leads to every row: without it none can be found. Any other page holds the data of
+    // one row, or a few rows of the tree, or part of the key tree (which the rescue does not use).
+    if (pagina != 3) {
+      EXPECT_GE(leido.sanas.size(), static_cast<std::size_t>(kFilasAlmacen - 8));
+    }
+    // Past the first pages lie the rows' data: a page of it costs one row, which is still found, by its name.
+    if (pagina >= paginas / 3) {
+      EXPECT_EQ(leido.sanas.size() + leido.danadas.size(), static_cast<std::size_t>(kFilasAlmacen));
+      EXPECT_EQ(leido.danadas.size(), 1u);
+    }
+    NadaSeEscribe(*t);
+    t.reset();
+    EXPECT_TRUE(Contenido(ruta) == dañado) << "the file was written";
+  }
+}
+
+// The engine marks a damaged file for rescue: every later open of that file (its name in any case) reads it so.
+TEST_F(Rescate, ElMotorAbreEnRescateLoQueSeMarca) {
+  const auto ruta = CrearAlmacen();
+  CMotorRegistros motor;
+  const auto otraCaja = ruta.parent_path() / "DATOSDEC.dbf";
+  motor.MarcarRescate(otraCaja);
+  EXPECT_TRUE(motor.EnRescate(ruta));
+  const int area = motor.Abrir(ruta, "DatosDec", 0);
+  ASSERT_NE(area, 0);
+  EXPECT_TRUE(motor.Tabla(area)->SoloLectura());
+  EXPECT_EQ(motor.Tabla(area)->NumeroRegistros(), kFilasAlmacen);
+  motor.MarcarRescate(ruta, false);
+  const int otra = motor.Abrir(ruta, "DatosDec", 0);
+  ASSERT_NE(otra, 0);
+  EXPECT_FALSE(motor.Tabla(otra)->SoloLectura());
 }

@@ -96,3 +96,15 @@ TEST_F(TablaTexto, ErroresDicenLaLinea) {
   EXPECT_FALSE(CreaTablaDeFuente(f, carpeta_ / "Mala.DBF", error));
   EXPECT_TRUE(std::filesystem::is_empty(carpeta_));
 }
+
+// A key nested 20,000 deep in a source is a fault of the source, said like any other: no table is made, and the
+// reader of the source never recurses that deep.
+TEST_F(TablaTexto, ClaveAnidadaSinFinSeRechaza) {
+  const std::string clave = std::string(20000, '(') + "a" + std::string(20000, ')');
+  CFuenteTabla f;
+  std::string error;
+  ASSERT_TRUE(LeeFuenteTabla("CAMPO a C 2\nETIQUETA K " + clave + "\nFILAS\nx\n", f, error)) << error;
+  EXPECT_FALSE(CreaTablaDeFuente(f, carpeta_ / "Honda.DBF", error));
+  EXPECT_NE(error.find("anidada"), std::string::npos) << error;
+  EXPECT_TRUE(std::filesystem::is_empty(carpeta_));
+}

@@ -8,7 +8,9 @@
 // SUBSTR(s, start[, length]), DELETED(), RECNO().
 //
 // Texts are Windows-1252 bytes. An expression is checked against the fields of its table when it is compiled;
-// mixing types or naming an unknown field makes it invalid (type 0).
+// mixing types or naming an unknown field makes it invalid (type 0), and so does nesting deeper than
+// kProfundidadMaximaExpresion (brackets, functions, signs, .NOT. and chains of operators all count): the compiler,
+// the evaluation and the tree itself recurse once per level, so a text from a file cannot exhaust the stack.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +22,12 @@
 #include "platform/EsquemaTabla.h"
 
 namespace plataforma {
+
+// The deepest an expression may nest: far beyond what the program's keys and conditions need (a few levels).
+inline constexpr int kProfundidadMaximaExpresion = 200;
+
+// Why an expression did not compile.
+enum class EErrorExpresion { Ninguno, Sintaxis, Tipos, Anidada };
 
 // The numbers are the type codes the record engine reports: 3 is logical.
 enum class ETipoValor : int { Ninguno = 0, Texto = 1, Numero = 2, Logico = 3 };
@@ -56,6 +64,7 @@ class CExpresion {
   ETipoValor Tipo() const { return tipo_; }
   const std::string& Texto() const { return texto_; }
   const std::string& Error() const { return error_; }
+  EErrorExpresion CodigoError() const { return codigo_; }
 
   // An invalid expression gives a value of no type.
   CValor Evaluar(const CFuenteValores& fila) const;
@@ -67,6 +76,7 @@ class CExpresion {
   ETipoValor tipo_ = ETipoValor::Ninguno;
   std::string texto_;
   std::string error_;
+  EErrorExpresion codigo_ = EErrorExpresion::Ninguno;
 };
 
 // A literal of the language that reads back as exactly `texto`, whatever quotes it holds (O'NEILL gives "O'NEILL";

@@ -6,6 +6,9 @@
 // written. Record and table locks belong to the process and are mirrored to other processes by fcntl byte-range
 // locks on a side file ("<table file>.lck"), so they die with the process.
 //
+// A damaged file can be opened for reading only (rescue): its rows are then read one by one, each on its own, so a
+// damaged page loses only the rows stored on it, and nothing is ever written into the file.
+//
 // `CMotorRegistros` keeps numbered work areas and a current one over these tables, with the options that apply to
 // all of them.
 #pragma once
@@ -17,6 +20,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +40,7 @@ class CFicheroBloqueos;
 inline constexpr int kEstadoBorrado = 1;             // the row is marked deleted
 inline constexpr int kEstadoBloqueadoFuera = 2;      // another process holds a lock on it (or on the table)
 inline constexpr int kEstadoNoExiste = 4;            // there is no row with that number
+inline constexpr int kEstadoDanado = 8;              // in rescue: some field of the row cannot be read
 
 // What kind of failure the last operation that failed met.
 enum class EFallo {
@@ -44,6 +49,8 @@ enum class EFallo {
   Bloqueado,     // another process holds the record or the table
   NoBloqueable,  // the lock could not be taken at all (the lock side file cannot be written)
   Danado,        // the file is not a table of this engine, or it is damaged
+  Escritura,     // the file could not be written (a full disk, a size limit, a write the system refused)
+  SoloLectura,   // the table is open for reading only (a damaged file being rescued): nothing is written
   Otro,          // anything else: a value the field cannot keep, no current row, a file that does not open
 };
 
@@ -51,6 +58,12 @@ enum class EFallo {
 inline constexpr int kAnadido = -1;                  // appended, made current and locked by this table object
 inline constexpr int kAnadirOcupado = 0;             // another process holds the table: trying again may work
 inline constexpr int kAnadirImposible = 4;           // the file cannot take the row (read-only, full, damaged)
+
+// How an open table reads its file.
+enum class EApertura {
+  Normal,   // reads and writes
+  Rescate,  // a damaged file: read row by row, for reading only
+};
 
 // directory + alias + "." + extension.
 std::filesystem::path RutaTabla(const std::filesystem::path& directorio, std::string_view alias,
@@ -66,9 +79,15 @@ class CTablaRegistros {
   // table object can read and write (a read-only file opens for reading). A file that is not a table of this
   // engine gives nullptr and the reason; `fallo` tells a damaged file (Danado) from one another process keeps
   // busy (Ocupado) and from one that does not open (Otro).
+  //
+  // In rescue every row that can be read is read when the table opens (the file's pages that still make sense:
+  // a truncated file keeps the rows before the cut); a row whose fields cannot all be read is kept with what could
+  // be read and counts as damaged (FilaDanada). The keys of the tags are computed from the rows, never taken from
+  // the file. Every write is refused with SoloLectura.
   static std::unique_ptr<CTablaRegistros> Abrir(const std::filesystem::path& fichero, std::string_view alias = {},
                                                 int modo = 1, std::string* error = nullptr,
-                                                EFallo* fallo = nullptr, int esperaOcupadoMs = 5000);
+                                                EFallo* fallo = nullptr, int esperaOcupadoMs = 5000,
+                                                EApertura apertura = EApertura::Normal);
 
   ~CTablaRegistros();
   CTablaRegistros(const CTablaRegistros&) = delete;
@@ -81,13 +100,20 @@ class CTablaRegistros {
   // What went wrong in the last operation that failed, and its kind.
   const std::string& UltimoError() const { return error_; }
   EFallo UltimoFallo() const { return fallo_; }
+  // Forgets the last failure, so that the next one found can be told from an old one.
+  void OlvidarFallo();
+  bool SoloLectura() const { return rescate_; }
+
+  // A quick check of the whole file's structure (every page, every row, the tags' trees): true when sound; else
+  // false with the first problems found (Danado; Ocupado when another process kept the file from being read).
+  bool Comprobar(std::string* problemas = nullptr);
 
   // --- options of this cursor ---
   void OcultarBorrados(bool ocultar) { ocultarBorrados_ = ocultar; }
   bool BorradosOcultos() const { return ocultarBorrados_; }
   void PonerBusquedaCercana(bool cercana) { cercana_ = cercana; }
-  // How long a write waits for its turn among the writers of the table, and for another process's transaction,
-  // before it gives up as Ocupado.
+  // How long a read or a write waits for another process's transaction (a write: for its turn among the writers
+  // and the transaction together), before it gives up as Ocupado.
   void PonerEsperaOcupado(int milisegundos);
 
   // --- orders ---
@@ -112,6 +138,8 @@ class CTablaRegistros {
   // first row with the beginning-of-file flag.
   bool Saltar(long cuantos = 1);
   bool FinDeFichero() const { return fila_.numero == 0; }
+  // In rescue: some field of the current row could not be read (it reads as blank).
+  bool FilaDanada() const { return fila_.danada; }
   bool PrincipioDeFichero() const { return principio_; }
   // The current record number, 0 at end of file.
   long NumeroRegistro() const { return fila_.numero; }
@@ -204,6 +232,12 @@ class CTablaRegistros {
     std::vector<CValor> valores;
     std::vector<char> cargados;
     CValor clave;
+    bool danada = false;
+  };
+  // A row read in rescue, with the keys of every tag computed from it.
+  struct CFilaRescate {
+    CFila fila;
+    std::vector<CValor> claves;
   };
   class CFuenteFila;
   enum class EMovimiento { Primero, Ultimo, Siguiente, Anterior, Buscar };
@@ -225,6 +259,11 @@ class CTablaRegistros {
   bool Ejecutar(const char* sql);
   bool Fallo(std::string que, EFallo tipo = EFallo::Otro);
   bool FalloSql(const char* que);
+  // Rescue: reads every row that can be read; the rows in the order of the current tag; moving over them.
+  void CargarRescate();
+  bool LeerFilaRescate(long numero, CFilaRescate& leida);
+  bool MoverRescate(EMovimiento m, const CValor* clave);
+  const CFilaRescate* FilaRescate(long numero) const;
   // A write transaction under the table's write turn; Terminar commits (or rolls back) and gives the turn back.
   bool Empezar();
   bool Terminar(bool confirmar);
@@ -259,7 +298,11 @@ class CTablaRegistros {
   EFallo fallo_ = EFallo::Ninguno;
   int esperaOcupadoMs_ = 5000;
   std::chrono::steady_clock::time_point limiteOcupado_{};
+  // While a write waits for its turn and then for its transaction: the one limit of both.
+  std::optional<std::chrono::steady_clock::time_point> plazo_;
   bool conTurno_ = false;
+  bool rescate_ = false;
+  std::vector<CFilaRescate> filasRescate_;  // in record order
 };
 
 // Options applied to every table the engine opens.
@@ -277,9 +320,13 @@ class CMotorRegistros {
   void PonerBusquedaCercana(bool cercana);
 
   // Opens the table in a new work area, which becomes current: its number, or 0 when it could not be opened. An
-  // alias already open in another area gets an area (and cursor) of its own.
+  // alias already open in another area gets an area (and cursor) of its own. A file marked for rescue opens in
+  // rescue.
   int Abrir(const std::filesystem::path& fichero, std::string_view alias, int modo, std::string* error = nullptr,
             EFallo* fallo = nullptr);
+  // Marks a damaged file (by its path) to be opened in rescue from now on, or no longer.
+  void MarcarRescate(const std::filesystem::path& fichero, bool rescate = true);
+  bool EnRescate(const std::filesystem::path& fichero) const;
   // The first area open under that alias, or the current area for an empty alias; 0 when none.
   int AreaDeAlias(std::string_view alias) const;
   bool Seleccionar(int area);
@@ -293,6 +340,7 @@ class CMotorRegistros {
   COpcionesMotor opciones_;
   std::map<int, std::unique_ptr<CTablaRegistros>> areas_;
   int actual_ = 0;
+  std::set<std::filesystem::path> rescate_;
 };
 
 }  // namespace plataforma
