@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CarpetaTablas.h"
+#include "DiscoLleno.h"
 
 using namespace plataforma;
 
@@ -350,6 +351,38 @@ TEST_F(Registros, ClaveAnidadaSinFinEsUnaTablaDanada) {
   EFallo fallo = EFallo::Ninguno;
   EXPECT_EQ(CTablaRegistros::Abrir(ruta, {}, 1, &error, &fallo), nullptr);
   EXPECT_EQ(fallo, EFallo::Danado) << error;
+}
+
+// A disk that fills up (here: a limit on the size of the process's files, so the system refuses the write as a
+// full disk would) is a failure of writing, not damage: the write, and a row added with its data in one
+// transaction, are refused whole, and the file reads as before.
+TEST_F(Registros, DiscoLlenoEsUnFalloDeEscrituraYNoDejaNada) {
+  const auto ruta = CrearTabla("Llena", "CAMPO CLAVE C 4\nCAMPO DATOS B\nETIQUETA K CLAVE\nFILAS\nA|\n");
+  auto t = Abre(ruta);
+  ASSERT_TRUE(t);
+  const std::string grande(200000, 'x');
+  {
+    pruebas::CDiscoLleno lleno(std::filesystem::file_size(ruta));
+    ASSERT_TRUE(lleno.Puesto());
+    ASSERT_TRUE(t->IrA(1));
+    EXPECT_EQ(t->EscribirBinario("DATOS", grande), -1);
+    EXPECT_EQ(t->UltimoFallo(), EFallo::Escritura) << t->UltimoError();
+    // The file may be written only when the transaction ends: the whole of it is refused then.
+    ASSERT_TRUE(t->EmpezarLote());
+    const bool escrita =
+        t->Anadir() == kAnadido && t->PonerTexto("CLAVE", "B") && t->EscribirBinario("DATOS", grande) != -1;
+    EXPECT_FALSE(t->TerminarLote(escrita) && escrita);
+    EXPECT_EQ(t->UltimoFallo(), EFallo::Escritura) << t->UltimoError();
+  }
+  t.reset();
+  t = Abre(ruta);
+  ASSERT_TRUE(t);
+  EXPECT_TRUE(t->Comprobar());
+  EXPECT_EQ(t->NumeroRegistros(), 1);
+  ASSERT_TRUE(t->IrA(1));
+  EXPECT_EQ(t->LongitudBinario("DATOS"), 0);
+  // With room again, the same write goes through.
+  EXPECT_EQ(t->EscribirBinario("DATOS", grande), static_cast<long>(grande.size()));
 }
 
 TEST_F(Registros, FicherosQueNoSonTablas) {

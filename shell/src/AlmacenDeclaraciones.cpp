@@ -64,6 +64,8 @@ EResultadoAlmacen ResultadoDeFallo(plataforma::EFallo fallo) {
     case plataforma::EFallo::Ocupado: return EResultadoAlmacen::Ocupado;
     case plataforma::EFallo::Bloqueado: return EResultadoAlmacen::Bloqueo;
     case plataforma::EFallo::NoBloqueable: return EResultadoAlmacen::SinBloqueos;
+    case plataforma::EFallo::Escritura: return EResultadoAlmacen::SinEspacio;
+    case plataforma::EFallo::SoloLectura: return EResultadoAlmacen::SoloLectura;
     default: return EResultadoAlmacen::Fallo;
   }
 }
@@ -101,10 +103,16 @@ std::size_t LongitudDatosDeTipo(std::int32_t tipodec) {
   }
 }
 
+std::size_t LongitudDatosNueva(std::int32_t tipodec) {
+  return tipodec == 3 ? sizeof(DatosPatrimonio) : sizeof(DatosRenta);
+}
+
 bool CAlmacenDeclaraciones::Disponible() const {
   marco::CTabla tabla(m_pBase);
   return AbrirAlmacen(tabla, 1);
 }
+
+bool CAlmacenDeclaraciones::Escribible() const { return marco::AlmacenEscribible(m_pBase); }
 
 bool CAlmacenDeclaraciones::Listar(bool renta, bool patrimonio, std::vector<SFilaAlmacen>& filas) const {
   filas.clear();
@@ -116,7 +124,8 @@ bool CAlmacenDeclaraciones::Listar(bool renta, bool patrimonio, std::vector<SFil
                 : patrimonio        ? kFiltroPatrimonio
                                     : kFiltroNinguno);
   for (r.Primero(); !r.FinDeFichero(); r.Saltar(1)) {
-    filas.push_back({NombreAlmacen(r.LeerTexto("clave")), static_cast<std::int32_t>(r.LeerEntero("tipodec"))});
+    filas.push_back({NombreAlmacen(r.LeerTexto("clave")), static_cast<std::int32_t>(r.LeerEntero("tipodec")),
+                     r.FilaDanada()});
   }
   r.QuitarFiltro();
   return true;
@@ -149,6 +158,7 @@ int CAlmacenDeclaraciones::Buscar(std::string_view inicio, SFilaAlmacen& fila) c
 
 EResultadoAlmacen CAlmacenDeclaraciones::Anadir(std::string_view nombre, std::int32_t tipodec) const {
   const std::string clave = NombreAlmacen(nombre);
+  if (!Escribible()) return EResultadoAlmacen::SoloLectura;
   marco::CTabla tabla(m_pBase);
   if (!AbrirAlmacen(tabla, 0)) return EResultadoAlmacen::NoAbre;
   plataforma::CTablaRegistros& r = *tabla.Registros();
@@ -174,7 +184,11 @@ EResultadoAlmacen CAlmacenDeclaraciones::Anadir(std::string_view nombre, std::in
   } else {
     bien = r.Anadir() == plataforma::kAnadido;
   }
-  bien = bien && r.PonerTexto("clave", clave) && r.PonerEntero("tipodec", tipodec);
+  // The row goes in with its whole (blank) data area, in the same transaction: a disk too full for the data keeps
+  // the row out too.
+  const std::vector<char> datos(LongitudDatosNueva(tipodec), '\0');
+  bien = bien && r.PonerTexto("clave", clave) && r.PonerEntero("tipodec", tipodec) &&
+         r.EscribirBinario("datos", std::span<const char>(datos)) == static_cast<long>(datos.size());
   const plataforma::EFallo fallo = r.UltimoFallo();
   if (!r.TerminarLote(bien) || !bien) return ResultadoDeFallo(bien ? r.UltimoFallo() : fallo);
   return EResultadoAlmacen::Hecho;
@@ -182,6 +196,7 @@ EResultadoAlmacen CAlmacenDeclaraciones::Anadir(std::string_view nombre, std::in
 
 EResultadoAlmacen CAlmacenDeclaraciones::Borrar(std::string_view nombre) const {
   const std::string clave = NombreAlmacen(nombre);
+  if (!Escribible()) return EResultadoAlmacen::SoloLectura;
   {
     marco::CTabla tabla(m_pBase);
     if (!AbrirAlmacen(tabla, 0)) return EResultadoAlmacen::NoAbre;
@@ -201,6 +216,7 @@ EResultadoAlmacen CAlmacenDeclaraciones::Cargar(std::string_view nombre, SDeclar
   if (!AbrirAlmacen(tabla, 1)) return EResultadoAlmacen::NoAbre;
   if (tabla.Buscar(clave, false, kOrdenAlmacen, false) == 0) return EResultadoAlmacen::NoExiste;
   plataforma::CTablaRegistros& r = *tabla.Registros();
+  if (r.FilaDanada()) return EResultadoAlmacen::Danado;
   SDeclaracionAlmacen d;
   d.clave = clave;
   d.tipodec = static_cast<std::int32_t>(r.LeerEntero("tipodec"));
@@ -228,6 +244,7 @@ EResultadoAlmacen CAlmacenDeclaraciones::Guardar(const std::vector<SDeclaracionA
       return EResultadoAlmacen::Danado;
     }
   }
+  if (!Escribible()) return EResultadoAlmacen::SoloLectura;
   marco::CTabla tabla(m_pBase);
   if (!AbrirAlmacen(tabla, 0)) return EResultadoAlmacen::NoAbre;
   plataforma::CTablaRegistros& r = *tabla.Registros();

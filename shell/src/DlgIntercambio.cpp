@@ -152,6 +152,11 @@ void OnExportar(wxWindow* padre, const SSeleccionExportacion* inicial) {
 void OnImportar(wxWindow* padre) {
   const CAlmacenDeclaraciones almacen(marco::DameBaseDatosRed());
   if (almacen.DameBaseDatos() == nullptr) return;
+  // Nothing is imported into a damaged store: the user is told before choosing a file.
+  if (!almacen.Escribible()) {
+    Mostrar(padre, std::string(kMsgSoloLectura));
+    return;
+  }
   wxFileDialog fichero(padre, Traduce("Importar"), wxString(), wxString(),
                        FiltroDeClase(EClaseIntercambio::Renta) + "|" + FiltroDeClase(EClaseIntercambio::Patrimonio),
                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);

@@ -90,9 +90,13 @@ int CIndiceDeclaraciones::CargarLista() {
     const SFilaAlmacen& f = filas[static_cast<std::size_t>(n - 1)];
     m_filas[static_cast<std::size_t>(n - 1)] = {NumeroDeFila(n), f.clave, std::to_string(ModeloDeTipo(f.tipodec))};
   }
-  // New declarations are offered only while the list shows them all and the store has room for one more.
+  // New declarations are offered only while the list shows them all, the store has room for one more and it can
+  // be written (a damaged store is only read).
   const long almacenadas = m_almacen.Contar();
-  PermitirAlta = listadas <= kFilasIndice && almacenadas >= 0 && almacenadas < kMaximoDeclaraciones ? 1 : 0;
+  PermitirAlta = listadas <= kFilasIndice && almacenadas >= 0 && almacenadas < kMaximoDeclaraciones &&
+                         m_almacen.Escribible()
+                     ? 1
+                     : 0;
   m_nListadas = listadas;
   return listadas;
 }
@@ -119,7 +123,9 @@ void CIndiceDeclaraciones::Refrescar() {
 }
 
 void CIndiceDeclaraciones::ActualizarBotones(int seleccion) {
-  m_bBaja = m_bSeleccionar = seleccion == 1;
+  m_bSeleccionar = seleccion == 1;
+  // Nothing is deleted from a store that is only read.
+  m_bBaja = seleccion == 1 && m_almacen.Escribible();
   const std::string_view nombre = std::string_view(m_textoNombre).substr(
       0, std::min(m_textoNombre.size(), kAnchoNombreDeclaracion));
   m_bAlta = m_bTipos = seleccion == 0 && !NombreEnBlanco(nombre);
@@ -218,6 +224,12 @@ int CIndiceDeclaraciones::AnadirDeclaracion(std::string_view nombre) {
     case EResultadoAlmacen::Lleno:
       Mensaje("DECL050");
       return 0;
+    case EResultadoAlmacen::SinEspacio:
+      Mensaje("ALM005");
+      return 0;
+    case EResultadoAlmacen::SoloLectura:
+      Mensaje("ALM008");
+      return 0;
     case EResultadoAlmacen::NoAbre:
       return 0;  // the table layer has said why
     default:
@@ -233,6 +245,8 @@ void CIndiceDeclaraciones::OnBaja() {
   const EResultadoAlmacen r = m_almacen.Borrar(nombre);
   if (r == EResultadoAlmacen::Hecho) {
     if (m_almacen.Disponible()) Refrescar();
+  } else if (r == EResultadoAlmacen::SoloLectura) {
+    Mensaje("ALM008");
   } else if (r != EResultadoAlmacen::NoAbre) {
     Mensaje("NOBORR");
   }

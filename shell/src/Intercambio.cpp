@@ -232,7 +232,8 @@ bool LeerDeclaracionesIntercambio(const SFicheroIntercambio& fichero, const std:
 std::vector<SFilaAlmacen> DeclaracionesExportables(const CAlmacenDeclaraciones& almacen, EClaseIntercambio clase) {
   std::vector<SFilaAlmacen> filas;
   almacen.Listar(true, true, filas);
-  std::erase_if(filas, [clase](const SFilaAlmacen& f) { return ClaseDeTipo(f.tipodec) != clase; });
+  // A damaged row of a store being rescued cannot be read whole: it is not offered.
+  std::erase_if(filas, [clase](const SFilaAlmacen& f) { return f.danada || ClaseDeTipo(f.tipodec) != clase; });
   if (filas.size() > static_cast<std::size_t>(kMaximoDeclaraciones)) filas.resize(kMaximoDeclaraciones);
   return filas;
 }
@@ -340,6 +341,10 @@ SResultadoImportacion ImportarDeclaraciones(const CAlmacenDeclaraciones& almacen
       return {std::string(kMsgBloqueado), 0};
     case EResultadoAlmacen::SinBloqueos:
       return {std::string(kMsgSinBloqueos), 0};
+    case EResultadoAlmacen::SinEspacio:
+      return {std::string(kMsgSinEspacio), 0};
+    case EResultadoAlmacen::SoloLectura:
+      return {std::string(kMsgSoloLectura), 0};
     case EResultadoAlmacen::Danado:
       return {std::string(kMsgDanado), 0};
     default:

@@ -160,6 +160,9 @@ int CProg32App::InitInstance() {
     ExitInstance();
     return 0;
   }
+  // The store is checked before anything else is shown over the main window: a damaged one is said first (in
+  // front, over the main window), and is only read from then on.
+  marco::ComprobarAlmacen(marco::DameBaseDatosRed());
   // The tree of sections reads the page catalogue of the local database, open only now.
   m_pMarco->LlenarArbol();
   m_pMarco->MostrarApartados(0);

@@ -28,11 +28,25 @@ class CBaseDatos {
   // users take turns instead of refusing each other; a database of one user never waits.
   int DameEsperaIntento() const { return m_bCompartida ? kEsperaIntentoCompartidaMs : 0; }
   static constexpr int kEsperaIntentoCompartidaMs = 150;
+  // How long one try of a read or a write waits for another user's writing to end (the record engine's own wait):
+  // short, so that a store kept busy is said within a couple of seconds, and the window repaints between tries.
+  static constexpr int kEsperaOcupadoMs = 400;
   std::string DameDirectorio() const { return m_directorio; }
   std::string DameExtension() const { return m_extension; }
   // Whether the folder holds table `tabla` (its file with the database's extension, the name's case aside): what
   // CTabla::Abrir needs to find before it opens one.
   bool ExisteTabla(std::string_view tabla) const;
+  // The path of table `tabla`'s file: directory + name + "." + extension.
+  std::string RutaTabla(std::string_view tabla) const;
+
+  // A damaged table of this database: from then on it opens for reading only (the record engine's rescue: the rows
+  // that can still be read are read, nothing is written into the file) for the rest of the run.
+  bool TablaDanada(std::string_view tabla) const;
+  void MarcarTablaDanada(std::string_view tabla) const;
+  // A quick check of the table's file (its structure, every page): true when sound or when it cannot be checked
+  // now (another user keeps it busy); false when damaged (a file that does not open as a table is damaged too),
+  // with what is wrong in `problema`. Says nothing to the user and marks nothing.
+  bool ComprobarTabla(std::string_view tabla, std::string* problema = nullptr) const;
 
   // The options every table of the program is opened with: deleted records hidden, exact seeks.
   static void PonerOpcionesMotor();
@@ -57,5 +71,18 @@ CBaseDatos* DameBaseDatosLocal();
 
 // Hands the two databases out (after both opened) or stops handing them out.
 void PublicarBasesDatos(bool abiertas);
+
+// The tables of the store of declarations (the network database).
+inline constexpr std::string_view kTablasAlmacen[] = {"DatosDec", "Corregix"};
+
+// Checks the store's tables that are not known damaged yet; each one found damaged is marked so (it opens for
+// reading only from then on) and said at once (ALM006, which names the file and says how to recover). 1 when
+// every table of the store is sound, 0 when one is damaged (now or before). Without a store: 1.
+int ComprobarAlmacen(CBaseDatos* red);
+// A table of the store found damaged while it was in use: marked so and said (ALM006), once.
+void DeclararTablaDanada(CBaseDatos& base, std::string_view tabla);
+// Whether the store of declarations can be written: false once its declarations' table is known damaged (without a
+// store: true, and whatever writes finds there is none).
+bool AlmacenEscribible(const CBaseDatos* red);
 
 }  // namespace marco

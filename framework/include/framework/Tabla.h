@@ -48,7 +48,9 @@ class CTabla {
   // the order (the first one when the named order does not exist). A database that is not shared always opens in
   // mode 1. 0 when the alias is empty, this object already has a table open, the file is missing (a message
   // box says so), the file is damaged or not a table (ALM002, no retry) or it stays busy with another user's
-  // writing and the user does not try again (WIN055).
+  // writing through a series of short tries and the user does not try again (ALM001). A damaged table of the
+  // store (a shared database) is said once (ALM006) and opened for reading only, as far as it can be read; 0
+  // when nothing of it can be.
   int Abrir(int modo, std::string_view orden = {}, std::string_view tabla = {}, bool propia = true);
   int EstaAbierta() const;
   // Makes the table's area the current one; 0 when not open.
@@ -91,12 +93,14 @@ class CTabla {
   int BloquearAltas();
   void DesbloquearAltas();
   // Appends a blank row, current and locked by this object: series of tries, then WIN050 (the file cannot take
-  // it) or WIN051 (busy), whose answer 1 tries again.
+  // it) or WIN051 (busy), whose answer 1 tries again; a full disk shows ALM005, a read-only store ALM008.
   int AnadirRegistro();
 
   // Runs `escribir` (writes through this object) in one transaction: what it writes is stored whole, or nothing
-  // when it gives false or a write is refused. A store busy with other users' writing asks ALM001 (1 tries the
-  // whole of it again); a damaged file shows ALM002. 1 stored, 0 not; FalloAvisado tells whether the user has
+  // when it gives false or a write is refused. A store busy with other users' writing is tried a series of times
+  // (each try waits briefly), then asks ALM001 (1 tries the whole of it again); a full disk or any other failure of
+  // the system to write shows ALM005; a damaged file shows ALM002, or for the store ALM006 (it is read-only from
+  // then on); a store already read-only shows ALM008. 1 stored, 0 not; FalloAvisado tells whether the user has
   // been told why.
   int GrabarEnUnaVez(const std::function<bool()>& escribir);
   // The kind of the last failure of the engine's table, and whether a message of this object already said it.
@@ -108,7 +112,8 @@ class CTabla {
   long NumeroRegistros();
 
   // Field access by type code (see the k constants): 1 done, 0 refused (unknown field, a letter or a room that
-  // does not fit, a table that is not open) with the buffer left as it was. A write is committed at once.
+  // does not fit, a table that is not open) with the buffer left as it was. A write is committed at once; one
+  // refused by a full disk (ALM005) or a read-only store (ALM008) says so, unless it is part of GrabarEnUnaVez.
   int LeerCampo(std::string_view campo, void* buffer, std::int16_t tipo, std::uint16_t tamano);
   int GrabarCampo(std::string_view campo, const void* valor, std::int16_t tipo, std::uint16_t tamano);
   // By the field's letter: B the stored byte length, M the memo text's length, else the width; 0 when refused.

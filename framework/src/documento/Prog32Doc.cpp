@@ -120,8 +120,17 @@ int CProg32Doc::BuscarFilaDeclaracion(CTabla& tabla) {
 int CProg32Doc::CargarDeclaracion() {
   // A declaration loaded again starts afresh: the row held so far is let go first.
   SoltarDeclaracion();
+  // The store is checked each time a declaration is opened: a store damaged meanwhile is said now, and opens for
+  // reading only from here on.
+  ComprobarAlmacen(DameBaseDatosRed());
   CTabla& tabla = TablaDatosDec();
   if (BuscarFilaDeclaracion(tabla) == 0 || tabla.BloquearRegistro() == 0) {
+    tabla.Cerrar();
+    return 0;
+  }
+  // A row of a damaged store that cannot be read whole is named; the other declarations stay usable.
+  if (const plataforma::CTablaRegistros* registros = tabla.Registros(); registros != nullptr && registros->FilaDanada()) {
+    CDlgMensaje().MostrarMensaje("ALM007", IconoExclamacion, std::string(plataforma::RecortaDerecha(DameClave())));
     tabla.Cerrar();
     return 0;
   }
@@ -138,6 +147,9 @@ int CProg32Doc::CargarDeclaracion() {
 }
 
 int CProg32Doc::GuardarDeclaracion() {
+  // A store open only for reading (damaged) keeps what it holds: a declaration with nothing changed has nothing to
+  // save (so it can still be printed); a changed one is refused and says so (ALM008, below).
+  if (!AlmacenEscribible(DameBaseDatosRed()) && !IsModified() && !m_bNoGuardada) return 1;
   CTabla tabla(DameBaseDatosRed());
   CCursorEspera espera;
   if (BuscarFilaDeclaracion(tabla) == 0) return 0;

@@ -9,6 +9,10 @@
 #include <span>
 #include <thread>
 
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/thread.h>
+
 #include "framework/BaseDatos.h"
 #include "framework/DlgMensaje.h"
 #include "platform/Nombres.h"
@@ -42,6 +46,25 @@ T Leer(const void* origen) {
   T valor;
   std::memcpy(&valor, origen, sizeof valor);
   return valor;
+}
+
+// Between two tries of something another user holds: the windows repaint what was uncovered or changed meanwhile
+// (nothing else runs: the keys and clicks of the user wait until the operation is over).
+void RepintarEntreIntentos() {
+  if (wxTheApp == nullptr || !wxThread::IsMain()) return;
+  wxEventLoopBase* bucle = wxEventLoopBase::GetActive();
+  if (bucle == nullptr || bucle->IsYielding()) return;
+  bucle->YieldFor(wxEVT_CATEGORY_UI);
+}
+
+// The coded message of a write that failed for a reason of its own, or none: a full disk (or any failure of the
+// system to write), a table open only for reading because it is damaged.
+std::string_view MensajeDeEscritura(plataforma::EFallo fallo) {
+  switch (fallo) {
+    case plataforma::EFallo::Escritura: return "ALM005";
+    case plataforma::EFallo::SoloLectura: return "ALM008";
+    default: return {};
+  }
 }
 
 }  // namespace
@@ -83,21 +106,30 @@ int CTabla::Abrir(int modo, std::string_view orden, std::string_view tabla, bool
   for (;;) {
     plataforma::EFallo fallo = plataforma::EFallo::Ninguno;
     for (int i = 0; i < m_pBaseDatos->DameIntentos() && m_nArea == 0; ++i) {
+      if (i > 0) RepintarEntreIntentos();
       ++m_nIntentos;
       m_nArea = MotorRegistros().Abrir(ruta, m_alias, modo, nullptr, &fallo);
       // Only a file busy with another user's writing can open on a later try.
       if (m_nArea == 0 && fallo != plataforma::EFallo::Ocupado) break;
     }
     if (m_nArea != 0) break;
+    if (fallo == plataforma::EFallo::Danado && m_pBaseDatos->EsCompartida()) {
+      // A damaged table of the store: said once (how to recover included), then read as far as it can be.
+      m_bFalloAvisado = true;
+      if (m_pBaseDatos->TablaDanada(m_alias)) return 0;
+      DeclararTablaDanada(*m_pBaseDatos, m_alias);
+      continue;
+    }
     if (fallo != plataforma::EFallo::Ocupado) {
       Avisar("ALM002", plataforma::Utf8ACp1252(ruta));
       m_bFalloAvisado = true;
       return 0;
     }
-    const std::string extra =
-        TextoFijo1252("Fichero ") + plataforma::Utf8ACp1252(ruta) +
-        TextoFijo1252(" bloqueado. \n \xBF Desea reintentar apertura ?");
-    if (Avisar("WIN055", extra) != kBotonAceptar) return 0;
+    // The store kept busy by another user's writing: said as such, with the choice of trying again.
+    if (Avisar("ALM001") != kBotonAceptar) {
+      m_bFalloAvisado = true;
+      return 0;
+    }
   }
   m_nOrden = 0;
   if (PonerOrden(orden) == 0) PonerPrimerOrden();
@@ -208,6 +240,7 @@ int CTabla::BloquearRegistro() {
     if (numero <= 0) return 0;
     const int tries = m_pBaseDatos->DameIntentos() + 1;
     for (int i = 0; i < tries; ++i) {
+      if (i > 0) RepintarEntreIntentos();
       ++m_nIntentos;
       if (t->BloquearRegistro(numero, m_pBaseDatos->DameEsperaIntento())) return 1;
       // A lock nobody can take is not held by anyone: trying again, or saying another user has it, would be wrong.
@@ -233,6 +266,7 @@ namespace {
 // Up to `tries` tries of a lock; a lock nobody can take ends the series at once.
 int Intentar(int tries, int& contador, CTablaRegistros& t, const std::function<bool()>& bloquear) {
   for (int i = 0; i < tries; ++i) {
+    if (i > 0) RepintarEntreIntentos();
     ++contador;
     if (bloquear()) return 1;
     if (t.UltimoFallo() == plataforma::EFallo::NoBloqueable) return 0;
@@ -276,28 +310,45 @@ plataforma::EFallo CTabla::UltimoFallo() {
 int CTabla::GrabarEnUnaVez(const std::function<bool()>& escribir) {
   m_bFalloAvisado = false;
   for (;;) {
-    CTablaRegistros* t = Actual();
-    if (t == nullptr) return 0;
-    bool bien = t->EmpezarLote();
-    if (bien) {
-      bien = escribir();
-      // A refused write leaves the transaction to be undone: nothing of the row is kept.
-      bien = t->TerminarLote(bien) && bien;
+    // A series of tries, each waiting briefly for other users' writing to end.
+    plataforma::EFallo fallo = plataforma::EFallo::Ninguno;
+    CTablaRegistros* t = nullptr;
+    for (int i = 0; i < m_pBaseDatos->DameIntentos(); ++i) {
+      if (i > 0) RepintarEntreIntentos();
+      t = Actual();
+      if (t == nullptr) return 0;
+      t->OlvidarFallo();
+      bool bien = t->EmpezarLote();
+      if (bien) {
+        bien = escribir();
+        // A refused write leaves the transaction to be undone: nothing of the row is kept.
+        bien = t->TerminarLote(bien) && bien;
+      }
+      if (bien) return 1;
+      fallo = t->UltimoFallo();
+      if (fallo != plataforma::EFallo::Ocupado) break;
     }
-    if (bien) return 1;
-    switch (t->UltimoFallo()) {
-      case plataforma::EFallo::Ocupado:
-        // Never asked while the transaction is open: the other users go on writing meanwhile.
-        if (Avisar("ALM001") == kBotonAceptar) continue;
-        m_bFalloAvisado = true;
-        return 0;
-      case plataforma::EFallo::Danado:
+    if (fallo == plataforma::EFallo::Ocupado) {
+      // Never asked while the transaction is open: the other users go on writing meanwhile.
+      if (Avisar("ALM001") == kBotonAceptar) continue;
+      m_bFalloAvisado = true;
+      return 0;
+    }
+    if (fallo == plataforma::EFallo::Danado) {
+      m_bFalloAvisado = true;
+      if (m_pBaseDatos->EsCompartida()) {
+        // Nothing more is written into a damaged store; what can be read of it stays readable.
+        DeclararTablaDanada(*m_pBaseDatos, m_alias);
+      } else {
         Avisar("ALM002", plataforma::Utf8ACp1252(t->Fichero().string()));
-        m_bFalloAvisado = true;
-        return 0;
-      default:
-        return 0;
+      }
+      return 0;
     }
+    if (const std::string_view codigo = MensajeDeEscritura(fallo); !codigo.empty()) {
+      Avisar(codigo);
+      m_bFalloAvisado = true;
+    }
+    return 0;
   }
 }
 
@@ -317,11 +368,17 @@ int CTabla::AnadirRegistro() {
       }
     }
     if (resultado == plataforma::kAnadido) return 1;
+    // A full disk, or a store open only for reading, is no reason to try again at once.
+    if (const std::string_view codigo = MensajeDeEscritura(t->UltimoFallo()); !codigo.empty()) {
+      Avisar(codigo);
+      return 0;
+    }
     if (Avisar(resultado == plataforma::kAnadirImposible ? "WIN050" : "WIN051") != kBotonAceptar) return 0;
   }
 }
 
 int CTabla::BorrarClave(std::string_view clave, bool cercana, std::string_view orden) {
+  m_bFalloAvisado = false;
   if (Actual() == nullptr) return 0;
   if (!clave.empty() && Buscar(clave, cercana, orden, false) == 0) return 0;
   if (BloquearRegistro() == 0) return 0;
@@ -329,8 +386,15 @@ int CTabla::BorrarClave(std::string_view clave, bool cercana, std::string_view o
   if (t == nullptr) return 0;
   const long numero = t->NumeroRegistro();
   const bool borrado = t->Borrar() && t->Confirmar();
+  const plataforma::EFallo fallo = t->UltimoFallo();
   t->DesbloquearRegistro(numero);
   t->Primero();
+  if (!borrado) {
+    if (const std::string_view codigo = MensajeDeEscritura(fallo); !codigo.empty()) {
+      Avisar(codigo);
+      m_bFalloAvisado = true;
+    }
+  }
   return borrado ? 1 : 0;
 }
 
@@ -389,6 +453,7 @@ int CTabla::LeerCampo(std::string_view campo, void* buffer, std::int16_t tipo, s
 }
 
 int CTabla::GrabarCampo(std::string_view campo, const void* valor, std::int16_t tipo, std::uint16_t tamano) {
+  m_bFalloAvisado = false;
   CTablaRegistros* t = Actual();
   if (t == nullptr || valor == nullptr || !t->CampoConocido(campo)) return 0;
   const char letra = t->TipoCampo(campo);
@@ -423,6 +488,14 @@ int CTabla::GrabarCampo(std::string_view campo, const void* valor, std::int16_t 
       break;
     default:
       return 0;
+  }
+  // A write of its own (not part of GrabarEnUnaVez, which says why itself) that the disk or a damaged store refused
+  // is said here.
+  if (!hecho && !t->EnLote()) {
+    if (const std::string_view codigo = MensajeDeEscritura(t->UltimoFallo()); !codigo.empty()) {
+      Avisar(codigo);
+      m_bFalloAvisado = true;
+    }
   }
   return hecho && t->Confirmar() ? 1 : 0;
 }

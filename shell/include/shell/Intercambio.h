@@ -50,6 +50,8 @@ inline constexpr std::string_view kMsgAlmacenCambiado = "INTER13";      // a nam
 inline constexpr std::string_view kMsgImporteNoValido = "INTER14";    // an amount that is not a number
 inline constexpr std::string_view kMsgBloqueado = "WIN035";            // the store is held or kept busy
 inline constexpr std::string_view kMsgSinBloqueos = "ALM003";          // the store's folder takes no locks
+inline constexpr std::string_view kMsgSinEspacio = "ALM005";          // the disk is full: nothing imported
+inline constexpr std::string_view kMsgSoloLectura = "ALM008";         // the store is damaged, only read
 
 enum class EClaseIntercambio { Renta, Patrimonio };
 
