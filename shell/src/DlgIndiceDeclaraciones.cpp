@@ -157,8 +157,11 @@ void CDlgIndiceDeclaraciones::Iniciar() {
   m_bIniciado = true;
   AjustarColumnas();
   if (GetParent() != nullptr) CentreOnParent();
-  // When the store does not open the dialog stays as it is, empty.
-  if (!m_indice.OnInitDialog()) return;
+  // When the store does not open the dialog stays empty, and offers nothing but Cancel.
+  if (!m_indice.OnInitDialog()) {
+    Pintar(false);
+    return;
+  }
   Pintar(true);
 }
 

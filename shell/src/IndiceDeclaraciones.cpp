@@ -62,7 +62,15 @@ bool CIndiceDeclaraciones::Habilitado(int id) const {
 }
 
 bool CIndiceDeclaraciones::OnInitDialog() {
-  if (m_almacen.DameBaseDatos() == nullptr || !m_almacen.Disponible()) return false;
+  if (m_almacen.DameBaseDatos() == nullptr || !m_almacen.Disponible()) {
+    // A store that does not open (missing, or damaged past reading) lists nothing and offers nothing: neither a
+    // choice nor a new declaration, which could not be stored.
+    m_bAlta = m_bBaja = m_bSeleccionar = m_bTipos = false;
+    PermitirAlta = 0;
+    m_foco = EFoco::Ninguno;
+    ++m_nVersion;
+    return false;
+  }
   Refrescar();
   if (EsNueva != 0) {
     EsNueva = 0;

@@ -102,7 +102,7 @@ TEST_F(IndiceTest, AltaGuardaElNombreRellenoYUnNombreRepetidoDaDeclex) {
   EXPECT_EQ(indice->Resultado(), shell::kIdSeleccionar);
   EXPECT_EQ(indice->EsNueva, 1);
   EXPECT_EQ(indice->NombreDeclaracion, "ABC" + std::string(47, ' '));
-  EXPECT_EQ(Filas(), (std::vector<std::string>{"ABC|0||0"}));
+  EXPECT_EQ(Filas(), (std::vector<std::string>{"ABC|0||61624"}));
 
   auto otro = Abrir(1);
   otro->OnCambioNombre("ABC");
@@ -121,7 +121,7 @@ TEST_F(IndiceTest, UnaPatrimonioNuevaSeGuardaYListaComoPatrimonio) {
   indice->OnCambioNombre("CASA");
   indice->PonerTipo(1);
   indice->OnAlta();
-  EXPECT_EQ(Filas(), (std::vector<std::string>{"CASA|3||0"}));
+  EXPECT_EQ(Filas(), (std::vector<std::string>{"CASA|3||22536"}));
   auto otro = Abrir();
   EXPECT_EQ(otro->Filas()[0].modelo, "714");
   EXPECT_EQ(otro->TipoDeclaracion, 0);  // the first row is selected, not chosen through the grid
@@ -174,8 +174,8 @@ TEST_F(IndiceTest, UnNombreBorradoSeReviveVacioSinSegundaFila) {
 
   indice->OnCambioNombre("VIEJA");
   indice->OnAlta();
-  // The same row, live again, holding nothing of the declaration it was.
-  EXPECT_EQ(Filas(), (std::vector<std::string>{"VIEJA|0||0"}));
+  // The same row, live again, holding nothing of the declaration it was (a blank data area of the new one's tax).
+  EXPECT_EQ(Filas(), (std::vector<std::string>{"VIEJA|0||61624"}));
   EXPECT_EQ(indice->Resultado(), shell::kIdSeleccionar);
 }
 

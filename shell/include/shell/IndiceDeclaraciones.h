@@ -66,7 +66,8 @@ class CIndiceDeclaraciones {
   int PermitirAlta = 1;
 
   // ---- events ----
-  // False when the store does not open: the dialog then stays as it is, empty.
+  // False when the store does not open: the dialog then stays empty, with Alta, Baja, Seleccionar and the radio
+  // pair disabled.
   bool OnInitDialog();
   void Refrescar();
   // Fills the list; the number of rows that passed the filter.
