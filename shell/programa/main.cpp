@@ -64,27 +64,17 @@ bool CerrarMenuAbierto() {
   return true;
 }
 
-// Ends the dialogs that run a loop of their own; true when there was one.
-bool TerminarDialogosModales() {
-  bool habia = false;
-  for (wxWindow* ventana : wxTopLevelWindows) {
-    auto* dialogo = dynamic_cast<wxDialog*>(ventana);
-    if (dialogo != nullptr && dialogo->IsModal()) {
-      dialogo->EndModal(wxID_CANCEL);
-      habia = true;
-    }
-  }
-  return habia;
-}
-
 // Closes the main window as the user would, once only the program's own loop runs (a menu or a dialog holding a
 // loop of its own would be left running over a window that is gone). Tried again until it can be done.
 gboolean CerrarCuandoSePueda(gpointer /*datos*/) {
   if (wxTheApp == nullptr) return G_SOURCE_REMOVE;
   const bool habiaMenu = CerrarMenuAbierto();
-  const bool habiaDialogo = TerminarDialogosModales();
+  const bool habiaDialogo = shell::TerminarDialogosModales();
   wxEventLoopBase* activo = wxEventLoopBase::GetActive();
-  if (habiaMenu || habiaDialogo || (activo != nullptr && activo != wxTheApp->GetMainLoop())) return G_SOURCE_CONTINUE;
+  // Nor while the program repaints its windows in the middle of an operation (waiting for a busy store).
+  if (habiaMenu || habiaDialogo || (activo != nullptr && (activo != wxTheApp->GetMainLoop() || activo->IsYielding()))) {
+    return G_SOURCE_CONTINUE;
+  }
   shell::CProg32App* aplicacion = shell::AplicacionPrograma();
   wxWindow* ventana = aplicacion != nullptr ? static_cast<wxWindow*>(aplicacion->DameMarcoPrincipal()) : nullptr;
   if (ventana == nullptr) ventana = wxTheApp->GetTopWindow();

@@ -433,6 +433,8 @@ void CMainFrame::AlCerrar(wxCloseEvent& evento) {
   RecogerEstadoVentana();
   m_bCerrando = true;
   evento.Skip();
+  // The program ends with this window, whatever loop it is closed from.
+  m_aplicacion.MarcoCerrado(this);
 }
 
 void CMainFrame::AlTamano(wxSizeEvent& evento) {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/docview.h>
 #include <wx/statusbr.h>
 #include <wx/timer.h>
@@ -68,6 +69,18 @@ std::string ValorOpcion(const std::string& argumento, std::string_view nombre) {
 }  // namespace
 
 CProg32App* AplicacionPrograma() { return gAplicacion; }
+
+bool TerminarDialogosModales() {
+  bool habia = false;
+  for (wxWindow* ventana : wxTopLevelWindows) {
+    auto* dialogo = dynamic_cast<wxDialog*>(ventana);
+    if (dialogo != nullptr && dialogo->IsModal()) {
+      dialogo->EndModal(wxID_CANCEL);
+      habia = true;
+    }
+  }
+  return habia;
+}
 void PonerAplicacionPrograma(CProg32App* aplicacion) { gAplicacion = aplicacion; }
 
 SOpcionesArranque LeerOpciones(const std::vector<std::string>& argumentos, std::vector<std::string>* errores) {
@@ -121,8 +134,9 @@ int CProg32App::ActivarInstanciaPrevia() {
     return 0;
   }
   m_pInstancia->Escuchar([this] {
-    // Without its main window (starting, or ending) this instance cannot come forward: the new one says so.
-    if (m_pMarco == nullptr) return false;
+    // Without its main window (starting, or ending: its close accepted, or hidden on its way out) this instance
+    // cannot come forward: the new one says that the program is already running.
+    if (m_pMarco == nullptr || m_bMarcoCerrado || !m_pMarco->IsShown()) return false;
     if (m_pMarco->IsIconized()) m_pMarco->Iconize(false);
     // The window the user was last working in (a dialog over the frame, or the frame itself) comes forward.
     wxWindow* activa = wxGetActiveWindow();
@@ -160,12 +174,12 @@ int CProg32App::InitInstance() {
     ExitInstance();
     return 0;
   }
-  // The store is checked before anything else is shown over the main window: a damaged one is said first (in
-  // front, over the main window), and is only read from then on.
-  marco::ComprobarAlmacen(marco::DameBaseDatosRed());
   // The tree of sections reads the page catalogue of the local database, open only now.
   m_pMarco->LlenarArbol();
   m_pMarco->MostrarApartados(0);
+  // The store is checked before anything else is shown over the main window: a damaged one is said first (in
+  // front, over the main window), and is only read from then on.
+  marco::ComprobarAlmacen(marco::DameBaseDatosRed());
   PonerServiciosDocumento();
   ActualizarRutaAyuda();
 
@@ -212,18 +226,35 @@ int CProg32App::ExitInstance() {
   return 0;
 }
 
+void CProg32App::MarcoCerrado(CMainFrame* marco) {
+  if (m_pMarco != marco) return;
+  m_bMarcoCerrado = true;
+  // The window is deleted by the toolkit when the program is next idle in its own loop; a window closed while a
+  // dialog ran its loop (the window manager's close reaches the main window then too) would stay, hidden, with
+  // the program waiting for nothing. The program ends with the close itself.
+  PedirFin();
+}
+
 void CProg32App::MarcoDestruido(CMainFrame* marco) {
   if (m_pMarco != marco) return;
   m_pMarco = nullptr;
+  PedirFin();
+}
+
+void CProg32App::PedirFin() {
   // The program ends with its main window. Ending the message loop ends only the innermost one running: when
   // the window goes while a menu or a dialog runs a loop of its own (a request to end the program arrived
-  // then), that one ends and the program would stay with no window. So the request is made again until the
-  // program's own loop has ended.
-  if (wxTheApp == nullptr || !wxTheApp->GetExitOnFrameDelete()) return;
+  // then), that one ends and the program would stay with no window. So the dialogs are ended and the request is
+  // made again until the program's own loop has ended.
+  if (wxTheApp == nullptr || !wxTheApp->GetExitOnFrameDelete() || m_pFin) return;
+  TerminarDialogosModales();
   wxTheApp->ExitMainLoop();
+  wxWakeUpIdle();
   m_pFin = std::make_unique<wxTimer>();
   m_pFin->Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-    if (wxTheApp != nullptr) wxTheApp->ExitMainLoop();
+    if (wxTheApp == nullptr) return;
+    TerminarDialogosModales();
+    wxTheApp->ExitMainLoop();
   });
   m_pFin->Start(kPausaFin);
 }

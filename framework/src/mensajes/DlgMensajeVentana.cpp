@@ -34,6 +34,28 @@ constexpr std::array<int, 6> kControlesBotones = {kBotonConfirmar, kBotonContinu
 
 SRectBoton RectDe(const wxRect& r) { return {r.x, r.y, r.width, r.height}; }
 
+// The lines a text takes when broken at its blanks to `ancho` pixels, as the window's font draws it; a word wider
+// than a line takes as many lines as its width needs.
+int LineasEnvueltas(const wxWindow& ventana, const wxString& texto, int ancho) {
+  ancho = std::max(ancho, 1);
+  const int espacio = ventana.GetTextExtent(" ").x;
+  int lineas = 0;
+  for (const wxString& linea : wxSplit(texto, '\n', '\0')) {
+    ++lineas;
+    int x = 0;
+    for (const wxString& palabra : wxSplit(linea, ' ', '\0')) {
+      const int w = ventana.GetTextExtent(palabra).x;
+      if (x > 0 && x + espacio + w > ancho) {
+        ++lineas;
+        x = 0;
+      }
+      x += (x > 0 ? espacio : 0) + w;
+      for (; x > ancho; x -= ancho) ++lineas;
+    }
+  }
+  return lineas;
+}
+
 class CContestadorVentana : public CContestadorMensajes {
  public:
   int Contestar(const SMensaje& mensaje) override {
@@ -111,7 +133,21 @@ CVentanaMensaje::CVentanaMensaje(wxWindow* padre, const SMensaje& mensaje) {
   m_pTexto->SetSize(nt.x, nt.y, nt.ancho, nt.alto);
   m_pTexto->SetLabelText(texto);
   // Lines are broken only where a line of the text as written needs more than one.
-  if (m_ajuste.lineas > static_cast<int>(anchos.size())) m_pTexto->Wrap(nt.ancho);
+  if (m_ajuste.lineas > static_cast<int>(anchos.size())) {
+    m_pTexto->Wrap(nt.ancho);
+    // Broken at words, a text can take more lines than its widths foretold (a long word, a file's path): the
+    // window grows to show it whole, its buttons moving down with it.
+    const int alto = LineasEnvueltas(*m_pTexto, texto, nt.ancho) * altoLinea;
+    if (alto > nt.alto) {
+      const int mas = alto - nt.alto;
+      m_pTexto->SetSize(nt.x, nt.y, nt.ancho, alto);
+      for (const auto& b : m_colocacion.botones) {
+        CBotonBmp* boton = Boton(b.control);
+        boton->Move(boton->GetPosition().x, boton->GetPosition().y + mas);
+      }
+      SetClientSize(m_colocacion.anchoCliente, m_ajuste.altoCliente + mas);
+    }
+  }
   SetTitle(TextoWx(mensaje.titulo));
   if (!m_colocacion.botones.empty()) Boton(m_colocacion.botones.front().control)->SetFocus();
   if (padre != nullptr) {

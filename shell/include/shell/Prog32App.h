@@ -108,7 +108,11 @@ class CProg32App {
   // The help file of the interface language (kept for when help is shown; there is no help viewer yet).
   const std::string& DameRutaAyuda() const { return m_rutaAyuda; }
 
-  // The main frame tells the application it is going.
+  // The main frame tells the application it is going: its close was accepted (the window is about to go, even if
+  // the toolkit deletes it only later), or it was deleted. Either ends the program: the dialogs that run a loop of
+  // their own are ended, and the end of the message loop is asked for until it ends, so that no hidden window or
+  // nested loop keeps the process alive.
+  void MarcoCerrado(CMainFrame* marco);
   void MarcoDestruido(CMainFrame* marco);
 
  private:
@@ -121,6 +125,8 @@ class CProg32App {
   void ActualizarRutaAyuda();
   // Lends the declaration documents what they need of the main frame (the section bar, the caption).
   void PonerServiciosDocumento();
+  // Asks the program's message loop to end, again every moment until it has.
+  void PedirFin();
 
   SOpcionesArranque m_opciones;
   SCarpetasPrograma m_carpetas;
@@ -131,6 +137,8 @@ class CProg32App {
   std::string m_rutaAyuda;
   bool m_bCatalogoCargado = false;
   bool m_bOtraInstanciaActivada = false;
+  // The main window's close was accepted: it cannot come forward for another start any more.
+  bool m_bMarcoCerrado = false;
   // Asks the message loop to end again and again once the main window has gone.
   std::unique_ptr<wxTimer> m_pFin;
   // Work queued for the message loop asks this whether the application is still there.
@@ -140,5 +148,8 @@ class CProg32App {
 // The application of the running program (null in tests that make none).
 CProg32App* AplicacionPrograma();
 void PonerAplicacionPrograma(CProg32App* aplicacion);
+
+// Ends the dialogs that run a loop of their own (as with Cancel); true when there was one.
+bool TerminarDialogosModales();
 
 }  // namespace shell
