@@ -38,11 +38,11 @@ CCamino::~CCamino() {
   m_pEscritorio.reset();
 }
 
-bool CCamino::ArrancarOtraInstalacion(const std::string& subcarpeta) {
+bool CCamino::ArrancarOtraInstalacion(const std::string& subcarpeta, bool unaInstancia) {
   if (!m_pEscritorio || !m_pEscritorio->Listo()) return false;
   m_pPrograma.reset();
   m_pPrograma = std::make_unique<CKorvelix>(*m_pEscritorio, m_carpeta / subcarpeta);
-  return m_pPrograma->Arrancar();
+  return m_pPrograma->Arrancar(unaInstancia);
 }
 
 std::optional<SVentana> CCamino::VentanaDelante(const std::string& patron, const std::string& queEs,

@@ -47,8 +47,9 @@ class CCamino {
   ~CCamino();
 
   // Ends the program and starts it again with new, empty folders in `subcarpeta` of the road's folder (another
-  // installation on the same desktop); false when it could not start.
-  bool ArrancarOtraInstalacion(const std::string& subcarpeta);
+  // installation on the same desktop), as the one instance of them with `unaInstancia`; false when it could not
+  // start.
+  bool ArrancarOtraInstalacion(const std::string& subcarpeta, bool unaInstancia = false);
 
   CEscritorio& Escritorio() { return *m_pEscritorio; }
   CKorvelix& Programa() { return *m_pPrograma; }

@@ -211,13 +211,11 @@ CKorvelix::CKorvelix(const CEscritorio& escritorio, const std::filesystem::path&
 
 CKorvelix::~CKorvelix() { Matar(); }
 
-bool CKorvelix::Arrancar() {
+SArranque CKorvelix::Arranque(bool unaInstancia) const {
   SArranque a;
-  a.argumentos = {KORVELIX_PROGRAMA,
-                  "--datos-usuario=" + (m_carpeta / "datos").string(),
-                  "--perfil=" + (m_carpeta / "KORVELIX.INI").string(),
-                  "--varias-instancias",
-                  "--sin-introduccion"};
+  a.argumentos = {KORVELIX_PROGRAMA, "--datos-usuario=" + (m_carpeta / "datos").string(),
+                  "--perfil=" + (m_carpeta / "KORVELIX.INI").string(), "--sin-introduccion"};
+  if (!unaInstancia) a.argumentos.push_back("--varias-instancias");
   a.entorno = m_escritorio.Entorno();
   a.entorno["HOME"] = (m_carpeta / "casa").string();
   a.entorno["XDG_CONFIG_HOME"] = (m_carpeta / "xdg" / "config").string();
@@ -229,9 +227,18 @@ bool CKorvelix::Arrancar() {
   a.salida = Salida();
   a.errores = Salida();
   a.carpeta = m_carpeta / "casa";
-  m_pPrograma = std::make_unique<CProceso>(a);
+  return a;
+}
+
+bool CKorvelix::Arrancar(bool unaInstancia) {
+  m_pPrograma = std::make_unique<CProceso>(Arranque(unaInstancia));
   m_pid = m_pPrograma->Pid();
   return m_pid > 0 && m_pPrograma->Vivo();
+}
+
+SResultado CKorvelix::ArrancarOtraVez(std::chrono::milliseconds plazo) const {
+  const SArranque a = Arranque(true);
+  return Ejecutar(a.argumentos, a.entorno, plazo);
 }
 
 bool CKorvelix::Vivo() { return m_pPrograma && m_pPrograma->Vivo(); }

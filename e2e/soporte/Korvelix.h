@@ -59,8 +59,12 @@ class CKorvelix {
   CKorvelix& operator=(const CKorvelix&) = delete;
 
   // Starts the program as a person would from the build tree (no introduction screen, so that the roads begin at
-  // the declaration index). False when it could not be started.
-  bool Arrancar();
+  // the declaration index); with `unaInstancia` as the one instance of its folders, as a person's program runs
+  // (a later start on them brings it forward). False when it could not be started.
+  bool Arrancar(bool unaInstancia = false);
+  // Starts the program once more on the same folders, as one instance, and waits for that start to end (it should
+  // bring the running one forward and end at once): its result, -1 when it did not end within `plazo`.
+  SResultado ArrancarOtraVez(std::chrono::milliseconds plazo) const;
   bool Vivo();
   pid_t Pid() const;
   // Waits for the program to end; its wait status when it did within `plazo`.
@@ -87,6 +91,9 @@ class CKorvelix {
   std::optional<std::vector<SHallazgoGuardado>> Hallazgos(std::string_view clave, std::string* error = nullptr) const;
 
  private:
+  // How the program is started on these folders.
+  SArranque Arranque(bool unaInstancia) const;
+
   const CEscritorio& m_escritorio;
   std::filesystem::path m_carpeta;
   std::unique_ptr<CProceso> m_pPrograma;
