@@ -299,6 +299,53 @@ std::vector<SHallazgoGuardado> CCamino::EsperarHallazgos(
   if (!EsperarHasta([&] { return std::filesystem::exists(pdf); }, std::chrono::seconds(30))) {
     return ::testing::AssertionFailure() << "no PDF at " << pdf;
   }
+
+::testing::AssertionResult CCamino::ElegirFichero(const char* titulo, const std::filesystem::path& fichero,
+                                                 const std::string& queEs) {
+  if (!VentanaDelante(titulo, queEs)) return ::testing::AssertionFailure() << queEs << " did not open";
+  m_pEscritorio->Teclas({"ctrl+a"});
+  m_pEscritorio->Escribir(fichero.string());
+  for (int vez = 0; vez < 3; ++vez) {
+    m_pEscritorio->Tecla("Return");
+    if (m_pEscritorio->EsperarSinVentana(titulo, std::chrono::seconds(2))) return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << queEs << " did not take the path";
+}
+
+void CCamino::CerrarAviso() {
+  const auto principal = m_pEscritorio->EsperarVentana(titulos::kPrincipal);
+  EsperarHasta(
+      [&] {
+        const auto activa = m_pEscritorio->VentanaActiva();
+        if (activa && principal && activa->id != principal->id) {
+          m_pEscritorio->Tecla("Return");
+          return false;
+        }
+        return true;
+      },
+      std::chrono::seconds(5), std::chrono::milliseconds(300));
+}
+
+::testing::AssertionResult CCamino::ExportarRenta(const std::filesystem::path& fichero, bool marcarPrimera) {
+  OrdenDelMenu("a", "e");
+  const auto impuesto = VentanaDelante(titulos::kExportacion, "the choice of tax to export");
+  if (!impuesto) return ::testing::AssertionFailure() << "\"&Exportar\" did not ask for the tax";
+  // Renta is the first.
+  m_pEscritorio->Tecla("Return");
+  if (!m_pEscritorio->EsperarCerrada(impuesto->id)) return ::testing::AssertionFailure() << "the tax was not taken";
+  if (!VentanaDelante(titulos::kExportacion, "the choice of declarations to export")) {
+    return ::testing::AssertionFailure() << "no list of declarations to export";
+  }
+  // The arrows put the cursor on the first row, the space bar ticks it.
+  if (marcarPrimera) m_pEscritorio->Teclas({"Down", "Up", "space"});
+  m_pEscritorio->Tecla("Return");
+  if (auto elegido = ElegirFichero(titulos::kFicheroExportar, fichero, "the save dialog \"Exportar\""); !elegido) {
+    return elegido;
+  }
+  if (!EsperarHasta([&] { return std::filesystem::exists(fichero); }, std::chrono::seconds(10))) {
+    return ::testing::AssertionFailure() << "no file " << fichero;
+  }
+  CerrarAviso();
   return ::testing::AssertionSuccess();
 }
 

@@ -38,6 +38,8 @@ inline constexpr const char* kHallazgos = "^Avisos y errores";
 inline constexpr const char* kDescendientes = "^HIJOS Y OTROS DESCENDIENTES SOLTEROS";
 inline constexpr const char* kConfirmacionInternet = "^Presentaci.{1,2}n por Internet$";
 inline constexpr const char* kFicheroInternet = "^Generar el fichero para Internet$";
+inline constexpr const char* kExportacion = "^Exportaci.{1,2}n de declaraciones";
+inline constexpr const char* kFicheroExportar = "^Exportar$";
 }  // namespace titulos
 
 class CCamino {
@@ -124,6 +126,15 @@ class CCamino {
   // "&Archivo", "Generar &fichero para Internet...": the notice is accepted, `fichero` typed in the file dialog;
   // the file exists.
   ::testing::AssertionResult GenerarFicheroInternet(const std::filesystem::path& fichero);
+  // A file dialog titled `titulo` in front: the whole path `fichero` typed into it, and Enter (again, as a person
+  // does, while the first only closed the completion of the path).
+  ::testing::AssertionResult ElegirFichero(const char* titulo, const std::filesystem::path& fichero,
+                                           const std::string& queEs);
+  // The program's notice after an operation, if any: closed with Enter until the main window is in front.
+  void CerrarAviso();
+  // "&Archivo", "&Exportar": income tax chosen, the declarations as the list offers them (with `marcarPrimera`,
+  // the first ticked), the file `fichero`; waits for the file and closes the notice.
+  ::testing::AssertionResult ExportarRenta(const std::filesystem::path& fichero, bool marcarPrimera);
   // Waits (10 s) until the stored row of declaration `clave` satisfies `condicion`; gives the last row read,
   // which the caller checks field by field, and in `motivo` why none could be read.
   std::optional<SDeclaracionGuardada> EsperarGuardada(const std::string& clave,

@@ -34,8 +34,6 @@ namespace titulos = e2e::titulos;
 
 constexpr const char* kTituloAlmacen = "^ALMAC";             // the damaged-store message (ALM006)
 constexpr const char* kTituloDeclaracion = "^DECLARACI";     // the damaged-declaration message (ALM007)
-constexpr const char* kTituloExportacion = "^Exportaci.{1,2}n de declaraciones";
-constexpr const char* kTituloFicheroExportar = "^Exportar$";
 constexpr std::size_t kCabeceraFichero = 16;  // version (11) and count (5)
 constexpr std::size_t kCabeceraDeclaracion = 68;
 // The D-101 page 1 and its NIF box.
@@ -166,33 +164,7 @@ TEST_F(CaminoAlmacenDanado, UnaDeclaracionSanaSeAbreConSusDatos) {
 TEST_F(CaminoAlmacenDanado, LaDeclaracionAbiertaSeExportaEntera) {
   REQUIERE_PASO(C(), "abierta");
   // "&Archivo", "&Exportar": the tax (Renta), the declarations (the open one comes ticked), the file.
-  const auto principal = E().EsperarVentana(titulos::kPrincipal);
-  ASSERT_TRUE(principal);
-  E().Activar(principal->id);
-  E().Tecla("alt+a");
-  E().Tecla("e");
-  const auto impuesto = C().VentanaDelante(kTituloExportacion, "the choice of tax to export");
-  ASSERT_TRUE(impuesto);
-  E().Tecla("Return");
-  ASSERT_TRUE(E().EsperarCerrada(impuesto->id));
-  ASSERT_TRUE(C().VentanaDelante(kTituloExportacion, "the choice of declarations to export"));
-  E().Tecla("Return");
-  ASSERT_TRUE(C().VentanaDelante(kTituloFicheroExportar, "the save dialog \"Exportar\""));
-  E().Teclas({"ctrl+a"});
-  E().Escribir(Fichero().string());
-  for (int vez = 0; vez < 3 && !E().EsperarSinVentana(kTituloFicheroExportar, 2s); ++vez) E().Tecla("Return");
-  ASSERT_TRUE(e2e::EsperarHasta([&] { return std::filesystem::exists(Fichero()); }, 10s)) << "no file " << Fichero();
-  // The notice that the export is done (if the last Enter did not close it already) goes with Enter.
-  e2e::EsperarHasta(
-      [&] {
-        const auto activa = E().VentanaActiva();
-        if (activa && activa->id != principal->id) {
-          E().Tecla("Return");
-          return false;
-        }
-        return true;
-      },
-      5s, 300ms);
+  ASSERT_TRUE(C().ExportarRenta(Fichero(), false));
 
   const std::string fichero = LeerFichero(Fichero());
   const e2e::SDeclaracionGuardada esperada = Declaracion(static_cast<std::size_t>(Sana()));

@@ -25,9 +25,7 @@ constexpr const char* kClave = "INTERCAMBIO E2E";
 constexpr const char* kNif = "12345678Z";
 constexpr std::size_t kCabeceraFichero = 16;  // version (11) and count (5)
 constexpr std::size_t kCabeceraDeclaracion = 68;
-constexpr const char* kTituloExportacion = "^Exportaci.{1,2}n de declaraciones";
 constexpr const char* kTituloImportacion = "^Importaci.{1,2}n de declaraciones";
-constexpr const char* kTituloFicheroExportar = "^Exportar$";
 constexpr const char* kTituloFicheroImportar = "^Importar$";
 
 // The declarant's NIF: 9 characters in the slot of person 2 (1 is the family unit).
@@ -66,53 +64,12 @@ class CaminoIntercambio : public e2e::CPasoDe<CaminoIntercambio> {
     return C().PrincipalActiva();
   }
 
-  // A file dialog: the whole path typed into it, Enter.
-  ::testing::AssertionResult ElegirFichero(const char* titulo, const std::string& que) {
-    if (!C().VentanaDelante(titulo, que)) return ::testing::AssertionFailure() << que << " did not open";
-    E().Teclas({"ctrl+a"});
-    E().Escribir(Fichero().string());
-    // The first Enter may only close the completion of the path typed: Enter again, as a person does.
-    for (int vez = 0; vez < 3; ++vez) {
-      E().Tecla("Return");
-      if (E().EsperarSinVentana(titulo, 2s)) return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << que << " did not take the path";
-  }
-
-  // In a list of declarations to tick: the arrows put the cursor on the first row, the space bar ticks it.
-  void MarcarPrimera() { E().Teclas({"Down", "Up", "space"}); }
-
-  // The program's message after an exchange, if any, is closed with Enter.
-  void CerrarAviso() {
-    const auto principal = E().EsperarVentana(titulos::kPrincipal);
-    e2e::EsperarHasta(
-        [&] {
-          const auto activa = E().VentanaActiva();
-          if (activa && principal && activa->id != principal->id) {
-            E().Tecla("Return");
-            return false;
-          }
-          return true;
-        },
-        5s, 300ms);
-  }
 };
 
 TEST_F(CaminoIntercambio, ExportarEscribeLaDeclaracionEnElFichero) {
   ASSERT_TRUE(SinDeclaracionAbierta());
   // "&Archivo", "&Exportar...": the tax (Renta is the first), the declarations (the only one, ticked), the file.
-  E().Tecla("alt+a");
-  E().Tecla("e");
-  const auto impuesto = C().VentanaDelante(kTituloExportacion, "the choice of tax to export");
-  ASSERT_TRUE(impuesto);
-  E().Tecla("Return");
-  ASSERT_TRUE(E().EsperarCerrada(impuesto->id));
-  ASSERT_TRUE(C().VentanaDelante(kTituloExportacion, "the choice of declarations to export"));
-  MarcarPrimera();
-  E().Tecla("Return");
-  ASSERT_TRUE(ElegirFichero(kTituloFicheroExportar, "the save dialog \"Exportar\""));
-  ASSERT_TRUE(e2e::EsperarHasta([&] { return std::filesystem::exists(Fichero()); }, 10s)) << "no file " << Fichero();
-  CerrarAviso();
+  ASSERT_TRUE(C().ExportarRenta(Fichero(), true));
 
   const std::string fichero = LeerFichero(Fichero());
   const e2e::SDeclaracionGuardada esperada = Declaracion();
@@ -131,7 +88,7 @@ TEST_F(CaminoIntercambio, ImportarEnOtraInstalacionTraeLaDeclaracionIgual) {
   // "&Archivo", "I&mportar...": the file, then the declarations in it (the only one, ticked).
   E().Tecla("alt+a");
   E().Tecla("m");
-  ASSERT_TRUE(ElegirFichero(kTituloFicheroImportar, "the open dialog \"Importar\""));
+  ASSERT_TRUE(C().ElegirFichero(kTituloFicheroImportar, Fichero(), "the open dialog \"Importar\""));
   ASSERT_TRUE(C().VentanaDelante(kTituloImportacion, "the choice of declarations to import"));
   // Every declaration of the file comes ticked.
   E().Tecla("Return");
@@ -139,7 +96,7 @@ TEST_F(CaminoIntercambio, ImportarEnOtraInstalacionTraeLaDeclaracionIgual) {
   auto fila = C().EsperarGuardada(
       kClave, [](const e2e::SDeclaracionGuardada&) { return true; }, motivo);
   ASSERT_TRUE(fila) << motivo;
-  CerrarAviso();
+  C().CerrarAviso();
   const e2e::SDeclaracionGuardada esperada = Declaracion();
   EXPECT_EQ(fila->tipodec, esperada.tipodec);
   EXPECT_EQ(fila->Texto(kNifDeclarante, 9), kNif);

@@ -17,6 +17,7 @@
 
 #include "DiscoLleno.h"
 #include "ProcesoAyudante.h"
+#include "TablasPrueba.h"
 #include "framework/BaseDatos.h"
 #include "framework/MensajeGuion.h"
 #include "framework/Prog32Doc.h"
@@ -87,12 +88,7 @@ class AlmacenAveriado : public ::testing::Test {
     }
     ASSERT_TRUE(t->TerminarLote(true));
     t.reset();
-    std::error_code ec;
-    for (const auto& entrada : fs::directory_iterator(KORVELIX_DATOS_LOCAL, ec)) {
-      if (entrada.path().filename().string().rfind("ERRORES", 0) == 0) {
-        fs::copy_file(entrada.path(), m_dir / "local" / entrada.path().filename(), ec);
-      }
-    }
+    pruebas::CopiarTablasMensajes(m_dir / "local");
     ASSERT_EQ(AbrirBasesDatos((m_dir / "red").string(), (m_dir / "local").string()), 1);
     PonerIdiomaV("e");
   }
@@ -142,7 +138,7 @@ TEST_F(AlmacenAveriado, GuardarConElAlmacenOcupadoLoDiceEnSegundos) {
     doc.datos.assign(kLargoDatos, 'Z');
     doc.Modify(true);
     {
-      pruebas::CAyudante otro({"retener", DatosDec().string(), como});
+      ::pruebas::CAyudante otro({"retener", DatosDec().string(), como});
       ASSERT_EQ(otro.Linea(), "LISTO");
       CGuionMensajes guion({kBotonCancelar}, kBotonCancelar);
       Reloj::time_point primero{};
@@ -175,7 +171,7 @@ TEST_F(AlmacenAveriado, GuardarEnUnDiscoLlenoLoDiceYNoDejaNadaAMedias) {
   doc.Modify(true);
   {
     CGuionMensajes guion({}, kBotonCancelar);
-    pruebas::CDiscoLleno lleno(4096);
+    ::pruebas::CDiscoLleno lleno(4096);
     ASSERT_TRUE(lleno.Puesto());
     EXPECT_EQ(doc.GuardarDeclaracion(), 0);
     EXPECT_EQ(guion.Codigos(), (std::vector<std::string>{"ALM005"}));

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "TablasPrueba.h"
 #include "framework/BaseDatos.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/MensajeGuion.h"
@@ -263,12 +264,7 @@ class ComandosAlmacen : public ::testing::Test {
     std::string error;
     ASSERT_TRUE(plataforma::LeeFuenteTabla(esquema.str() + "ANA|2|e|0||\nLUIS|2|e|0||\n", fuente, error)) << error;
     ASSERT_TRUE(plataforma::CreaTablaDeFuente(fuente, m_dir / "red" / "DatosDec.DBF", error)) << error;
-    std::error_code ec;
-    for (const auto& entrada : fs::directory_iterator(KORVELIX_DATOS_LOCAL, ec)) {
-      if (entrada.path().filename().string().rfind("ERRORES", 0) == 0) {
-        fs::copy_file(entrada.path(), m_dir / "local" / entrada.path().filename(), ec);
-      }
-    }
+    pruebas::CopiarTablasMensajes(m_dir / "local");
     ASSERT_EQ(AbrirBasesDatos((m_dir / "red").string(), (m_dir / "local").string()), 1);
     PonerIdiomaV("e");
   }

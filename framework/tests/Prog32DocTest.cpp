@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "TablasPrueba.h"
 #include "framework/BaseDatos.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/MensajeGuion.h"
@@ -157,12 +158,7 @@ class DocumentoTest : public ::testing::Test {
                "  13|Dades personals\n 130|Curta\n 222|Pàgina 2 de l'ordinària\n",
                m_dir / "local" / "Paginasc.DBF");
     // The message tables the build made, so that the coded messages are looked up as in the program.
-    std::error_code ec;
-    for (const auto& entrada : fs::directory_iterator(KORVELIX_DATOS_LOCAL, ec)) {
-      if (entrada.path().filename().string().rfind("ERRORES", 0) == 0) {
-        fs::copy_file(entrada.path(), m_dir / "local" / entrada.path().filename(), ec);
-      }
-    }
+    marco::pruebas::CopiarTablasMensajes(m_dir / "local");
     ASSERT_EQ(AbrirBasesDatos((m_dir / "red").string(), (m_dir / "local").string()), 1);
     PonerIdiomaV("e");
     PonerDirBase("/d/");
@@ -407,7 +403,7 @@ TEST_F(DocumentoTest, GuardarConElAlmacenOcupadoNoDaPorPerdidaLaDeclaracion) {
     doc.Modify(true);
     // Another user's transaction goes on for longer than a write waits: the user is asked, not told the
     // declaration is missing; trying again once the store is free saves it.
-    pruebas::CAyudante otro({"retener", DatosDec().string(), "inmediato"});
+    marco::pruebas::CAyudante otro({"retener", DatosDec().string(), "inmediato"});
     ASSERT_EQ(otro.Linea(), "LISTO");
     CGuionMensajes guion({kBotonCancelar});
     EXPECT_EQ(doc.Guardar(), 0);

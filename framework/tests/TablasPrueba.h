@@ -2,6 +2,8 @@
 // process that holds locks.
 #pragma once
 
+#include <filesystem>
+
 #include "CarpetaTablas.h"
 #include "ProcesoAyudante.h"
 
@@ -9,5 +11,18 @@ namespace marco::pruebas {
 
 using ::pruebas::CAyudante;
 using ::pruebas::CCarpetaTablas;
+
+#ifdef KORVELIX_DATOS_LOCAL
+// Copies the message tables the build made (ERRORES and its language twins) into `carpeta`, so that coded messages
+// are looked up there as in the program.
+inline void CopiarTablasMensajes(const std::filesystem::path& carpeta) {
+  std::error_code ec;
+  for (const auto& entrada : std::filesystem::directory_iterator(KORVELIX_DATOS_LOCAL, ec)) {
+    if (entrada.path().filename().string().rfind("ERRORES", 0) == 0) {
+      std::filesystem::copy_file(entrada.path(), carpeta / entrada.path().filename(), ec);
+    }
+  }
+}
+#endif
 
 }  // namespace marco::pruebas

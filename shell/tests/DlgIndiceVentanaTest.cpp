@@ -49,7 +49,7 @@ TEST_F(DlgIndiceVentanaTest, PintaLaListaYAltaCreaYTermina) {
   EXPECT_EQ(resultado, shell::kIdSeleccionar);
   EXPECT_EQ(indice.EsNueva, 1);
   EXPECT_EQ(indice.NombreDeclaracion, shell::NombreAlmacen("NUEVA"));
-  EXPECT_EQ(Filas().back(), "NUEVA|0||0");
+  EXPECT_EQ(Filas().back(), "NUEVA|0||61624");
   EXPECT_TRUE(guion.Codigos().empty());
 }
 

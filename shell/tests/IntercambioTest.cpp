@@ -307,7 +307,7 @@ TEST_F(IntercambioTest, NadaSeEscribeSiAlgoFallaDespuesDeDecidir) {
     return SDecisionNombre{EDecisionNombre::Sobrescribir, ""};
   });
   EXPECT_EQ(r.codigo, shell::kMsgDanado);
-  EXPECT_EQ(Filas(), (std::vector<std::string>{"YA|1||61624", "PRIMERA|1|B|0"}));
+  EXPECT_EQ(Filas(), (std::vector<std::string>{"YA|1||61624", "PRIMERA|1|B|61624"}));
   EXPECT_EQ(DatosDe("YA")[0], 'y');
 }
 
