@@ -299,6 +299,8 @@ std::vector<SHallazgoGuardado> CCamino::EsperarHallazgos(
   if (!EsperarHasta([&] { return std::filesystem::exists(pdf); }, std::chrono::seconds(30))) {
     return ::testing::AssertionFailure() << "no PDF at " << pdf;
   }
+  return ::testing::AssertionSuccess();
+}
 
 ::testing::AssertionResult CCamino::ElegirFichero(const char* titulo, const std::filesystem::path& fichero,
                                                  const std::string& queEs) {

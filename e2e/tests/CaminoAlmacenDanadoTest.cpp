@@ -196,8 +196,7 @@ TEST_F(CaminoAlmacenDanado, SalirTerminaElProceso) {
   REQUIERE_PASO(C(), "sin alta");
   ASSERT_TRUE(C().PrincipalActiva());
   // "&Archivo", "&Salir".
-  E().Tecla("alt+a");
-  E().Tecla("s");
+  C().OrdenDelMenu("a", "s");
   const std::optional<int> estado = C().Programa().EsperarFin(5s);
   ASSERT_TRUE(estado.has_value()) << "the program still runs 5 s after \"&Archivo\", \"&Salir\"";
   EXPECT_TRUE(WIFEXITED(*estado) && WEXITSTATUS(*estado) == 0) << "wait status " << *estado;
@@ -238,8 +237,7 @@ TEST_F(CaminoArranquesYSalidas, VeinteVecesSalirTerminaEnCincoSegundos) {
     E().Tecla("Escape");
     ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice));
     ASSERT_TRUE(C().PrincipalActiva());
-    E().Tecla("alt+a");
-    E().Tecla("s");
+    C().OrdenDelMenu("a", "s");
     const std::optional<int> estado = C().Programa().EsperarFin(5s);
     EXPECT_TRUE(estado.has_value()) << "the program still runs 5 s after \"&Archivo\", \"&Salir\"";
     if (estado) ++terminadas;
