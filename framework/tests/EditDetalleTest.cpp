@@ -206,7 +206,12 @@ TEST_F(EditDetalle, MonedaGuardaSuTexto) {
   CCampo campo = CajaDetalle("R9", &importe, "IDD_TIT1DAT1", &bloque_);
   CMonedaDetalle edit(campo);
   EXPECT_EQ(campo.MascaraResuelta, 1);
-  EXPECT_EQ(edit.AplicarResultadoCalculadora("250"), 1);
+  edit.PonerTexto("250");
+  EXPECT_EQ(edit.GuardarValor(), 1);
+  EXPECT_DOUBLE_EQ(importe, 250.0);
+  // Its value is its dialog's: a calculator figure is refused and the value stays.
+  EXPECT_EQ(edit.AplicarResultadoCalculadora("300"), 0);
+  EXPECT_EQ(guion_.Veces("WIN059"), 1);
   EXPECT_DOUBLE_EQ(importe, 250.0);
   Teclear(edit, "7");
   EXPECT_EQ(peticiones_.size(), 1u);

@@ -400,6 +400,7 @@ TEST_F(EditEx, Estilos) {
 TEST_F(EditEx, Calculadora) {
   std::array<double, 1> dato{};
   CCampo campo = Caja("F12.2", dato.data());
+  campo.AdmitNega = 1;
   CDoubleEdit edit(campo);
 
   // Without the shell's calculator F5 only beeps.
@@ -451,6 +452,65 @@ TEST_F(EditEx, Calculadora) {
   ConConyuge(kSujetoConyuge);
   Tecla(edit, kTeclaF5);
   EXPECT_EQ(llamadas, 1);
+}
+
+// A calculator figure goes into a box only as the box itself would take it: rounded to its decimals, within its
+// digits, with a sign only where it admits negatives; an integer box takes whole figures only. What it would refuse
+// shows WIN059 and leaves the box and its value as they were.
+TEST_F(EditEx, LaCalculadoraRespetaLaReglaDeLaCasilla) {
+  struct Caso {
+    const char* mascara;
+    bool negativos;
+    const char* resultado;
+    bool tomado;
+    const char* texto;
+    double valor;
+  };
+  const Caso casos[] = {
+      {"F12", false, "3500", true, "3500", 3500.0},        // whole pesetas
+      {"F12", false, "3500,5", true, "3501", 3501.0},      // rounded half away from zero
+      {"F12", false, "-5", false, "", 7.0},                // no negatives in this box
+      {"F12", true, "-5", true, "-5", -5.0},
+      {"F12", true, "-0,4", true, "", 0.0},                // rounds to nothing
+      {"F9.2", false, "123456789,126", true, "123456789,13", 123456789.13},
+      {"F9.2", false, "1234567890", false, "", 7.0},       // ten digits in a box of nine
+      {"F9.2", false, "60,10", true, "60,1", 60.1},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.resultado);
+    std::array<double, 1> dato{7.0};
+    CCampo campo = Caja(caso.mascara, dato.data());
+    campo.AdmitNega = caso.negativos ? 1 : 0;
+    CDoubleEdit edit(campo);
+    edit.PonerTexto("");
+    const int antes = guion_.Veces("WIN059");
+    EXPECT_EQ(edit.AplicarResultadoCalculadora(caso.resultado), caso.tomado ? 1 : 0);
+    EXPECT_EQ(guion_.Veces("WIN059") - antes, caso.tomado ? 0 : 1);
+    EXPECT_EQ(edit.Texto(), caso.texto);
+    EXPECT_DOUBLE_EQ(dato[0], caso.valor);
+  }
+
+  const struct {
+    const char* resultado;
+    bool tomado;
+    std::int32_t valor;
+  } enteros[] = {{"1999", true, 1999}, {"2,5", false, 3}, {"-1", false, 3}, {"123456", false, 3}, {"12,00", true, 12}};
+  for (const auto& caso : enteros) {
+    SCOPED_TRACE(caso.resultado);
+    std::int32_t dato = 3;
+    CCampo campo = Caja("I4", &dato);
+    CEnteroEdit edit(campo);
+    EXPECT_EQ(edit.AplicarResultadoCalculadora(caso.resultado), caso.tomado ? 1 : 0);
+    EXPECT_EQ(dato, caso.valor);
+  }
+
+  // A read-only box takes nothing.
+  std::array<double, 1> dato{7.0};
+  CCampo campo = Caja("F12", dato.data());
+  CDoubleEdit edit(campo);
+  edit.PonerSoloLectura(true);
+  EXPECT_EQ(edit.AplicarResultadoCalculadora("5"), 0);
+  EXPECT_DOUBLE_EQ(dato[0], 7.0);
 }
 
 TEST_F(EditEx, AyudaConElContextoDelCampo) {

@@ -13,7 +13,8 @@ namespace shell {
 namespace {
 
 // Commands with a standard wxWidgets id.
-constexpr std::array<std::pair<int, int>, 2> kEstandar{{{kComandoAcercaDe, wxID_ABOUT}, {kComandoSalir, wxID_EXIT}}};
+constexpr std::array<std::pair<int, int>, 3> kEstandar{
+    {{kComandoAcercaDe, wxID_ABOUT}, {kComandoSalir, wxID_EXIT}, {kComandoTemasAyuda, wxID_HELP_CONTENTS}}};
 // The shell's numbers above what wxWidgets takes, each given an id of its own from kPrimerIdWx on (a range no
 // number of the program uses).
 // The document's and the pages' commands take the framework's ids (marco::ComandoAWx), so a menu entry and the
@@ -45,6 +46,9 @@ constexpr SOpcionMenu kMenuVer[] = {
     {kComandoBarraHerramientas, "Barra de &herramientas", ETipo::Marca},
     {kComandoBarraEstado, "Barra de &estado", ETipo::Marca},
     {kComandoApartados, "&Apartados de la Declaración", ETipo::Marca},
+    kSeparador,
+    // The page's command: with a box active its figure goes into the box, else the calculator is alone.
+    {marco::kComandoCalculadora, "&Calculadora\tF5"},
 };
 // The person shown: each has its mnemonic and an accelerator of its own (docs/FAMILIA.md).
 constexpr SOpcionMenu kMenuPersona[] = {
@@ -72,6 +76,8 @@ constexpr SOpcionMenu kMenuDeclaracion[] = {
     {marco::kComandoOrdinaria, "&Ordinaria (D-100)", ETipo::Marca},
 };
 constexpr SOpcionMenu kMenuAyuda[] = {
+    {kComandoTemasAyuda, "&Temas de Ayuda\tF1"},
+    kSeparador,
     {kComandoAcercaDe, "&Acerca de Korvelix..."},
 };
 constexpr SMenuPrincipal kMenus[] = {

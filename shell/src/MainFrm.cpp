@@ -141,6 +141,13 @@ CMainFrame::CMainFrame(CProg32App& aplicacion, wxDocManager* gestor)
   // open declaration first.
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnImportar(this); }, IdWxComando(marco::kComandoImportar));
   Bind(wxEVT_MENU, [this](wxCommandEvent&) { AlExportar(); }, IdWxComando(marco::kComandoExportar));
+  // The calculator and help. A page view takes the calculator first (with an active box the figure goes into it);
+  // what reaches the frame has no box: the calculator alone. "Ayuda" of a box's menu arrives here too.
+  Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_aplicacion.AbrirCalculadora(this, false); },
+       IdWxComando(marco::kComandoCalculadora));
+  for (int comando : {kComandoTemasAyuda, marco::kComandoAyuda}) {
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { m_aplicacion.MostrarAyuda(0); }, IdWxComando(comando));
+  }
   Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Enable(m_aplicacion.DameDocumentoActivo() == nullptr); },
        IdWxComando(marco::kComandoImportar));
   Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Enable(marco::DameBaseDatosRed() != nullptr); },

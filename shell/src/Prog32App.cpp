@@ -12,6 +12,8 @@
 
 #include "framework/BaseDatos.h"
 #include "framework/DlgErrores.h"
+#include "framework/DlgMensaje.h"
+#include "framework/EditEx.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Mensajes.h"
 #include "framework/ComandosDocumento.h"
@@ -22,6 +24,7 @@
 #include "platform/Perfil.h"
 #include "platform/Texto.h"
 #include "shell/ArbolApartados.h"
+#include "shell/CalculadoraVentana.h"
 #include "shell/DlgIrPagina.h"
 #include "shell/Idiomas.h"
 #include "shell/InstanciaUnica.h"
@@ -218,6 +221,7 @@ int CProg32App::ExitInstance() {
   }
   m_pGestor.reset();
   marco::PonerServiciosComandos({});
+  marco::PonerServiciosEdit({});
   marco::CerrarBasesDatos();
   QuitarCatalogoIdioma();
   m_bCatalogoCargado = false;
@@ -348,7 +352,25 @@ void CProg32App::PonerServiciosDocumento() {
   servicios.formularioCambiado = [this](int tipoDec) {
     if (m_pMarco != nullptr) m_pMarco->MostrarApartados(GrupoApartados(tipoDec));
   };
+  // A page without an active box: the calculator alone.
+  servicios.calculadora = [this](wxWindow* padre) { AbrirCalculadora(padre, false); };
   marco::PonerServiciosComandos(std::move(servicios));
+
+  marco::SServiciosEdit edits;
+  edits.calculadora = [this](wxWindow* padre, bool numerico) { return AbrirCalculadora(padre, numerico); };
+  edits.ayuda = [this](int contexto) { MostrarAyuda(contexto); };
+  marco::PonerServiciosEdit(std::move(edits));
+}
+
+void CProg32App::MostrarAyuda(int /*contexto*/) {
+  // Over the window the user asked from (a dialog, or the main window).
+  wxWindow* foco = wxWindow::FindFocus();
+  wxWindow* padre = foco != nullptr ? wxGetTopLevelParent(foco) : nullptr;
+  marco::CDlgMensaje(padre != nullptr ? padre : m_pMarco).MostrarMensaje(kMensajeSinAyuda, marco::IconoAsterisco);
+}
+
+std::optional<std::string> CProg32App::AbrirCalculadora(wxWindow* padre, bool conCasilla) {
+  return MostrarCalculadora(padre != nullptr ? padre : m_pMarco, *m_pPerfil, conCasilla);
 }
 
 int CProg32App::MostrarHallazgos(marco::CProg32Doc& documento, bool modoFichero) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <unistd.h>
 
 #include <wx/app.h>
@@ -20,12 +22,14 @@
 #include "PruebasWx.h"
 #include "framework/BaseDatos.h"
 #include "framework/ComandosDocumento.h"
+#include "framework/EditEx.h"
 #include "framework/MensajeGuion.h"
 #include "framework/Prog32Doc.h"
 #include "framework/ServiciosAplicacion.h"
 #include "platform/Perfil.h"
 #include "platform/Texto.h"
 #include "shell/ArbolApartados.h"
+#include "shell/CalculadoraVentana.h"
 #include "shell/Idiomas.h"
 #include "shell/IrAApartado.h"
 #include "shell/MainFrm.h"
@@ -357,6 +361,64 @@ TEST_F(AplicacionTest, CapturaDeLaVentanaPrincipal) {
   const fs::path ruta = destino != nullptr ? fs::path(destino) : carpeta_ / "principal.png";
   ASSERT_TRUE(captura.SaveFile(wxString::FromUTF8(ruta.string()), wxBITMAP_TYPE_PNG));
   EXPECT_GT(fs::file_size(ruta), 0u);
+}
+
+// Help and the calculator as the program lends them: the help entry of the menu, "Ayuda" of a box's menu and a
+// box's F1 say with AYUDA01 that no help file ships; the menu's calculator opens alone and its memory reaches the
+// profile; a box that takes numbers gets the figure of "Aceptar". Both services go with the program.
+TEST_F(AplicacionTest, LaAyudaLoDiceYLaCalculadoraSeAbreDesdeElMenuYDesdeUnaCasilla) {
+  REQUIERE_PANTALLA();
+  marco::CGuionMensajes guion;
+  shell::CProg32App& app = Arrancar();
+  ASSERT_EQ(resultado_, 1);
+  Reposo();
+  shell::CMainFrame* marco = app.DameMarcoPrincipal();
+  ASSERT_NE(marco, nullptr);
+  const int antes = guion.Veces("AYUDA01");
+  for (int comando : {shell::kComandoTemasAyuda, marco::kComandoAyuda}) {
+    wxCommandEvent orden(wxEVT_MENU, shell::IdWxComando(comando));
+    marco->GetEventHandler()->ProcessEvent(orden);
+  }
+  ASSERT_TRUE(marco::ServiciosEdit().ayuda);
+  marco::ServiciosEdit().ayuda(12);
+  EXPECT_EQ(guion.Veces("AYUDA01") - antes, 3);
+
+  // The calculator's window, once it is up: `accion` runs on it.
+  const auto conCalculadora = [](std::function<void(shell::CCalculadora&)> accion) {
+    wxTheApp->CallAfter([accion] {
+      for (wxWindow* ventana : wxTopLevelWindows) {
+        auto* calculadora = dynamic_cast<shell::CCalculadora*>(ventana);
+        if (calculadora != nullptr && calculadora->IsModal()) accion(*calculadora);
+      }
+    });
+  };
+  bool sola = false;
+  conCalculadora([&](shell::CCalculadora& calculadora) {
+    sola = !calculadora.ConCasilla();
+    calculadora.Pulsar(shell::EOrdenCalculadora::Cinco);
+    calculadora.Pulsar(shell::EOrdenCalculadora::MemoriaSumar);
+    calculadora.EndModal(wxID_OK);
+  });
+  wxCommandEvent calcular(wxEVT_MENU, shell::IdWxComando(marco::kComandoCalculadora));
+  marco->GetEventHandler()->ProcessEvent(calcular);
+  EXPECT_TRUE(sola);
+  EXPECT_EQ(app.Perfil().LeerCadena("CALCULADORA", "Memoria", ""), "5.0");
+
+  conCalculadora([](shell::CCalculadora& calculadora) {
+    calculadora.Pulsar(shell::EOrdenCalculadora::MemoriaRecuperar);
+    calculadora.Pulsar(shell::EOrdenCalculadora::Multiplicar);
+    calculadora.Pulsar(shell::EOrdenCalculadora::Tres);
+    wxCommandEvent aceptar(wxEVT_BUTTON, wxID_OK);
+    calculadora.FindWindow(wxID_OK)->GetEventHandler()->ProcessEvent(aceptar);
+  });
+  ASSERT_TRUE(marco::ServiciosEdit().calculadora);
+  EXPECT_EQ(marco::ServiciosEdit().calculadora(marco, true), std::optional<std::string>("3"));
+  ASSERT_TRUE(marco::ServiciosComandos().calculadora);
+
+  EXPECT_EQ(app.ExitInstance(), 0);
+  EXPECT_FALSE(marco::ServiciosEdit().calculadora);
+  EXPECT_FALSE(marco::ServiciosEdit().ayuda);
+  EXPECT_FALSE(marco::ServiciosComandos().calculadora);
 }
 
 }  // namespace

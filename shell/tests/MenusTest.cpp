@@ -71,6 +71,9 @@ TEST(MenusPrincipales, LasOrdenesDeLaDeclaracionConSusTextos) {
       {marco::kComandoHijo2, "Hijo &2\tCtrl+K"},
       {marco::kComandoDatosPersonales, "&Datos personales y familiares"},
       {marco::kComandoResumenResultados, "&Resumen de resultados"},
+      // The calculator (alone, or into the active box of a page) and the help entry.
+      {marco::kComandoCalculadora, "&Calculadora\tF5"},
+      {shell::kComandoTemasAyuda, "&Temas de Ayuda\tF1"},
   };
   for (const auto& [comando, texto] : esperados) EXPECT_EQ(textos[comando], texto) << comando;
   EXPECT_EQ(shell::IdWxComando(marco::kComandoGuardar), marco::ComandoAWx(marco::kComandoGuardar));
@@ -82,6 +85,10 @@ TEST(MenusPrincipales, LasOrdenesDeLaDeclaracionConSusTextos) {
   EXPECT_FALSE(shell::NecesitaDeclaracion(shell::kComandoNuevo));
   EXPECT_TRUE(shell::NecesitaDeclaracion(marco::kComandoConyuge));
   EXPECT_TRUE(shell::NecesitaDeclaracion(marco::kComandoResumenResultados));
+  EXPECT_FALSE(shell::NecesitaDeclaracion(marco::kComandoCalculadora));
+  EXPECT_FALSE(shell::NecesitaDeclaracion(shell::kComandoTemasAyuda));
+  // The page's calculator command and the menu entry are one command, so a page takes it first.
+  EXPECT_EQ(shell::IdWxComando(marco::kComandoCalculadora), marco::ComandoAWx(marco::kComandoCalculadora));
 }
 
 // The letter after "&" of a menu text, in capitals ("" without one).

@@ -100,6 +100,8 @@ class CImporteDetalleEdit : public CDoubleEdit {
   // Never locked to the family unit: the dialog applies its own lock.
   std::int32_t DameMarca() override { return 1; }
   int TextoAdmisible(std::string_view) override { return 0; }
+  // Its value is its dialog's: a calculator figure would not agree with the detail, and is refused.
+  bool TextoDeCalculadora(double, std::string&) override { return false; }
 
   // Opens the detail dialog: 1 refused (no link: WIN033; unknown name: WIN034), 2 handled. On OK the block is
   // written back, modified := 1 and 0x402 goes to the owner; the focus comes back to the edit.

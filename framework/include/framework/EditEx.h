@@ -200,11 +200,13 @@ class CEditEx {
   bool PuedeDeshacer() const { return m_deshacer.has_value(); }
   void Deshacer();
   bool HaySeleccion() const;
-  // The calculator (F5 or the menu command) on this box.
+  // The calculator (F5 or the menu command) on this box: a box that takes numbers gets the figure of its OK; for any
+  // other the calculator opens alone.
   void Calculadora();
-  // What the calculator's OK does with its result text: read as a number (',' or '.' before the decimals), shown
-  // with a decimal comma and two decimals, stored and shown again, modified := 1. A result longer than 12
-  // characters, or one that is not a number, shows WIN059 and changes nothing. 1 taken, 0 not.
+  // What the calculator's OK does with its result text: read as a number (',' or '.' before the decimals), written
+  // with a decimal comma and two decimals, then as the box's own rule takes it (TextoDeCalculadora), stored and
+  // shown again, modified := 1. A result longer than 12 characters with two decimals, one that is not a number, and
+  // one the box would refuse (TextoDeCalculadora false) show WIN059 and change nothing. 1 taken, 0 not.
   int AplicarResultadoCalculadora(std::string_view resultado);
   // Data exchange: 1 stores the text into the bound value and rebuilds the record's display text; 0 shows the
   // bound value in the display form.
@@ -256,6 +258,10 @@ class CEditEx {
   virtual std::int32_t DameMarca();
   // The clipboard check of the kind of box: 1 when a text pasted or left by a cut may stay.
   virtual int TextoAdmisible(std::string_view texto);
+  // The box's own rule for a calculator figure `valor` (`texto`: that figure with a decimal comma and two
+  // decimals): true with the text the box takes in `texto`, false when the box would refuse it. The base takes
+  // the text as it is when the box is not read-only, the text fits its length and passes its clipboard check.
+  virtual bool TextoDeCalculadora(double valor, std::string& texto);
 
  protected:
   // For hooks: ask for the control's default processing of the key being handled.

@@ -27,6 +27,9 @@ class CDoubleEdit : public CEditEx {
   int ValidarCaracter(unsigned caracter, int repeticiones, unsigned banderas, int llamada) override;
   // Empty, or a sign or digit first and then digits with at most one comma.
   int TextoAdmisible(std::string_view texto) override;
+  // The figure rounded to the box's decimals, in its editing form; refused when it is negative and the box admits
+  // no negatives, or when its whole part has more digits than the box.
+  bool TextoDeCalculadora(double valor, std::string& texto) override;
   // The text as a number into the person's entry; the record's display text is rebuilt and the open declaration
   // marked as changed when the edit was modified. 0 when nothing is bound or the person is beyond the box's
   // repetition count.
@@ -67,6 +70,8 @@ class CEnteroEdit : public CEditEx {
   int ValidarCaracter(unsigned caracter, int repeticiones, unsigned banderas, int llamada) override;
   // Digits, and the thousands points of a copied display text.
   int TextoAdmisible(std::string_view texto) override;
+  // A whole, non-negative figure that fits the box's length and 32 bits, as its digits; anything else refused.
+  bool TextoDeCalculadora(double valor, std::string& texto) override;
   // The text without its points as an integer into the one value. 0 when nothing is bound, or (with a beep) when
   // the number does not fit 32 bits.
   int GuardarValor() override;

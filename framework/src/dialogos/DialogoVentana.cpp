@@ -223,8 +223,9 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
   void AplicarColores() override {
     for (const SHijo& h : m_hijos) Pintar(h);
   }
-  void MostrarAyuda(int) override {
-    // The program's help file is opened by the shell; without one there is nothing to show.
+  void MostrarAyuda(int contexto) override {
+    // The application's help, as a box's F1 asks for it.
+    if (const auto& ayuda = ServiciosEdit().ayuda) ayuda(contexto);
   }
 
  protected:

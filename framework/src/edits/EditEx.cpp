@@ -444,6 +444,8 @@ void CEditEx::Calculadora() {
     return;
   }
   const std::weak_ptr<bool> vivo = m_pVivo;
+  // A box of another kind (text, a detail box whose value its dialog makes) gets no figure: the calculator is
+  // alone for it.
   const std::optional<std::string> resultado = servicios.calculadora(Superficie().Ventana(), EsNumerico() != 0);
   if (vivo.expired() || !resultado) return;
   AplicarResultadoCalculadora(*resultado);
@@ -458,15 +460,22 @@ int CEditEx::AplicarResultadoCalculadora(std::string_view resultado) {
     formateado = plataforma::FormateaFijo(valor, 2);
     std::replace(formateado.begin(), formateado.end(), '.', ',');
   }
-  if (formateado.empty() || formateado.size() > kMaxResultadoCalculadora) {
+  if (formateado.empty() || formateado.size() > kMaxResultadoCalculadora ||
+      !TextoDeCalculadora(plataforma::RedondeaDecimales(valor, 2), formateado)) {
     Mensaje(kMensajeCalculadoraLargo);
     return 0;
   }
+  // Marked modified before it is stored, so that the declaration counts as changed at once.
+  m_bModificado = 1;
   PonerTexto(formateado);
   GuardarValor();
   MostrarValor(0);
   m_bModificado = 1;
   return 1;
+}
+
+bool CEditEx::TextoDeCalculadora(double, std::string& texto) {
+  return !m_bSoloLectura && static_cast<int>(texto.size()) <= m_nLongitudMaxima && TextoAdmisible(texto) != 0;
 }
 
 void CEditEx::IntercambiarDatos(int guardar) {

@@ -123,6 +123,20 @@ int CDoubleEdit::TextoAdmisible(std::string_view texto) {
   return 1;
 }
 
+bool CDoubleEdit::TextoDeCalculadora(double valor, std::string& texto) {
+  const CCampo* campo = DameCampo();
+  if (campo == nullptr || EsSoloLectura() || !std::isfinite(valor)) return false;
+  const int decimales = std::max(campo->Decimales, 0);
+  const double redondeado = plataforma::RedondeaDecimales(valor, decimales);
+  if (redondeado < 0.0 && campo->AdmitNega == 0) return false;
+  std::string cifras = plataforma::FormateaFijo(std::fabs(redondeado), 0);
+  if (cifras == "0") cifras.clear();
+  // The digits a person could type before the comma.
+  if (static_cast<int>(cifras.size()) > campo->Longitud) return false;
+  texto = TextoEdicion(redondeado, decimales);
+  return static_cast<int>(texto.size()) <= LongitudMaxima();
+}
+
 double CDoubleEdit::TextoADouble(std::string_view texto) {
   std::string numero;
   numero.reserve(texto.size());
@@ -233,6 +247,15 @@ int CEnteroEdit::ValidarCaracter(unsigned caracter, int repeticiones, unsigned b
 
 int CEnteroEdit::TextoAdmisible(std::string_view texto) {
   return std::all_of(texto.begin(), texto.end(), [](char c) { return EsDigito(c) || c == '.'; }) ? 1 : 0;
+}
+
+bool CEnteroEdit::TextoDeCalculadora(double valor, std::string& texto) {
+  if (DameCampo() == nullptr || EsSoloLectura() || !std::isfinite(valor)) return false;
+  if (valor < 0.0 || valor != std::trunc(valor) || valor > std::numeric_limits<std::int32_t>::max()) return false;
+  std::string cifras = plataforma::FormateaFijo(valor, 0);
+  if (static_cast<int>(cifras.size()) > LongitudMaxima()) return false;
+  texto = std::move(cifras);
+  return true;
 }
 
 int CEnteroEdit::GuardarValor() {

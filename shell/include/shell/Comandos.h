@@ -12,6 +12,7 @@ namespace shell {
 inline constexpr int kComandoNuevo = 57600;
 inline constexpr int kComandoAbrir = 57601;
 inline constexpr int kComandoAcercaDe = 57664;
+inline constexpr int kComandoTemasAyuda = 57667;  // "&Temas de Ayuda" (no help file ships: a message says so)
 inline constexpr int kComandoSalir = 57665;
 inline constexpr int kComandoBarraHerramientas = 59392;
 inline constexpr int kComandoBarraEstado = 59393;

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@
 
 class wxDocManager;
 class wxTimer;
+class wxWindow;
 
 namespace plataforma {
 class CPerfil;
@@ -56,6 +58,9 @@ inline constexpr std::string_view kTextoYaEnMarcha =
     "Korvelix ya se está ejecutando y no se ha podido traer su ventana al frente.";
 inline constexpr std::string_view kTextoSinDeclaraciones =
     "Esta versión del programa todavía no incluye los tipos de declaración: no hay declaraciones que abrir.";
+
+// The coded message of help: no help file ships with the program.
+inline constexpr std::string_view kMensajeSinAyuda = "AYUDA01";
 
 class CProg32App {
  public:
@@ -107,6 +112,12 @@ class CProg32App {
   const SOpcionesArranque& Opciones() const { return m_opciones; }
   // The help file of the interface language (kept for when help is shown; there is no help viewer yet).
   const std::string& DameRutaAyuda() const { return m_rutaAyuda; }
+  // Help on a context number (F1, "Ayuda" of a box's menu, the help menu, a dialog's help): no help file ships with
+  // the program, and the coded message AYUDA01 says so.
+  void MostrarAyuda(int contexto);
+  // The calculator, modal over `padre`: the figure of its "Aceptar" when `conCasilla` (a box takes it), none
+  // otherwise. Its memory lives in the profile.
+  std::optional<std::string> AbrirCalculadora(wxWindow* padre, bool conCasilla);
 
   // The main frame tells the application it is going: its close was accepted (the window is about to go, even if
   // the toolkit deletes it only later), or it was deleted. Either ends the program: the dialogs that run a loop of
@@ -123,7 +134,8 @@ class CProg32App {
   // On first run, makes the user's store from the program's empty network tables (never over a file that exists).
   void PrepararAlmacenUsuario();
   void ActualizarRutaAyuda();
-  // Lends the declaration documents what they need of the main frame (the section bar, the caption).
+  // Lends the declaration documents what they need of the main frame (the section bar, the caption), and the boxes
+  // and pages the calculator and help.
   void PonerServiciosDocumento();
   // Asks the program's message loop to end, again every moment until it has.
   void PedirFin();
