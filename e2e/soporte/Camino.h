@@ -40,6 +40,8 @@ inline constexpr const char* kConfirmacionInternet = "^Presentaci.{1,2}n por Int
 inline constexpr const char* kFicheroInternet = "^Generar el fichero para Internet$";
 inline constexpr const char* kExportacion = "^Exportaci.{1,2}n de declaraciones";
 inline constexpr const char* kFicheroExportar = "^Exportar$";
+inline constexpr const char* kCalculadora = "^Calculadora$";
+inline constexpr const char* kAyuda = "^AYUDA$";
 }  // namespace titulos
 
 class CCamino {

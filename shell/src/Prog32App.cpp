@@ -370,7 +370,9 @@ void CProg32App::MostrarAyuda(int /*contexto*/) {
 }
 
 std::optional<std::string> CProg32App::AbrirCalculadora(wxWindow* padre, bool conCasilla) {
-  return MostrarCalculadora(padre != nullptr ? padre : m_pMarco, *m_pPerfil, conCasilla);
+  // Over the window of the box or page (a dialog, or the main window), centred on it.
+  wxWindow* ventana = padre != nullptr ? wxGetTopLevelParent(padre) : nullptr;
+  return MostrarCalculadora(ventana != nullptr ? ventana : m_pMarco, *m_pPerfil, conCasilla);
 }
 
 int CProg32App::MostrarHallazgos(marco::CProg32Doc& documento, bool modoFichero) {
