@@ -504,6 +504,23 @@ TEST_F(EditEx, LaCalculadoraRespetaLaReglaDeLaCasilla) {
     EXPECT_EQ(dato, caso.valor);
   }
 
+  // A box of digits only (a code) takes a whole figure as its digits, unconfirmed as if typed, so that leaving it
+  // runs its check; a figure with decimals it refuses.
+  struct CCodigo : CEditEx {
+    using CEditEx::CEditEx;
+    int EsNumerico() override { return 1; }
+    int TextoAdmisible(std::string_view texto) override {
+      return texto.find_first_not_of("0123456789") == std::string_view::npos ? 1 : 0;
+    }
+  };
+  CCampo codigo = Caja("S5", nullptr);
+  CCodigo cajaCodigo(codigo);
+  EXPECT_EQ(cajaCodigo.AplicarResultadoCalculadora("28"), 1);
+  EXPECT_EQ(cajaCodigo.Texto(), "28");
+  EXPECT_FALSE(cajaCodigo.EstaConfirmado());
+  EXPECT_EQ(cajaCodigo.AplicarResultadoCalculadora("2,5"), 0);
+  EXPECT_EQ(cajaCodigo.Texto(), "28");
+
   // A read-only box takes nothing.
   std::array<double, 1> dato{7.0};
   CCampo campo = Caja("F12", dato.data());

@@ -206,7 +206,8 @@ class CEditEx {
   // What the calculator's OK does with its result text: read as a number (',' or '.' before the decimals), written
   // with a decimal comma and two decimals, then as the box's own rule takes it (TextoDeCalculadora), stored and
   // shown again, modified := 1. A result longer than 12 characters with two decimals, one that is not a number, and
-  // one the box would refuse (TextoDeCalculadora false) show WIN059 and change nothing. 1 taken, 0 not.
+  // one the box would refuse (TextoDeCalculadora false) show WIN059 and change nothing. A figure taken is
+  // unconfirmed, as typed text is: leaving the box checks it. 1 taken, 0 not.
   int AplicarResultadoCalculadora(std::string_view resultado);
   // Data exchange: 1 stores the text into the bound value and rebuilds the record's display text; 0 shows the
   // bound value in the display form.
@@ -260,7 +261,8 @@ class CEditEx {
   virtual int TextoAdmisible(std::string_view texto);
   // The box's own rule for a calculator figure `valor` (`texto`: that figure with a decimal comma and two
   // decimals): true with the text the box takes in `texto`, false when the box would refuse it. The base takes
-  // the text as it is when the box is not read-only, the text fits its length and passes its clipboard check.
+  // the text as it is when the box is not read-only, the text fits its length and passes its clipboard check, or
+  // else a whole figure as its digits on the same terms (a code box).
   virtual bool TextoDeCalculadora(double valor, std::string& texto);
 
  protected:

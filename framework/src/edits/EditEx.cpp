@@ -465,17 +465,29 @@ int CEditEx::AplicarResultadoCalculadora(std::string_view resultado) {
     Mensaje(kMensajeCalculadoraLargo);
     return 0;
   }
-  // Marked modified before it is stored, so that the declaration counts as changed at once.
+  // Marked modified before it is stored, so that the declaration counts as changed at once; unconfirmed, as typed
+  // text is, so that leaving the box runs its own check on the figure.
   m_bModificado = 1;
   PonerTexto(formateado);
   GuardarValor();
   MostrarValor(0);
   m_bModificado = 1;
+  m_bConfirmado = 0;
   return 1;
 }
 
-bool CEditEx::TextoDeCalculadora(double, std::string& texto) {
-  return !m_bSoloLectura && static_cast<int>(texto.size()) <= m_nLongitudMaxima && TextoAdmisible(texto) != 0;
+bool CEditEx::TextoDeCalculadora(double valor, std::string& texto) {
+  if (m_bSoloLectura) return false;
+  const auto cabe = [this](const std::string& t) {
+    return static_cast<int>(t.size()) <= m_nLongitudMaxima && TextoAdmisible(t) != 0;
+  };
+  if (cabe(texto)) return true;
+  // A whole figure as its digits, for a box of digits only (a code).
+  if (valor != std::trunc(valor)) return false;
+  std::string entero = plataforma::FormateaFijo(valor, 0);
+  if (!cabe(entero)) return false;
+  texto = std::move(entero);
+  return true;
 }
 
 void CEditEx::IntercambiarDatos(int guardar) {
