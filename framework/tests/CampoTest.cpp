@@ -362,19 +362,33 @@ TEST_F(Campo, TieneValorPorLetra) {
   CCampo c = Caja("I5", &entero);
   CCampo s = Caja("S5", texto.data());
   CCampo a = Caja("A5", texto.data());
+  std::array<char, 4> digitos{'0', ' ', '0', '\0'};
+  CCampo z = Caja("Z4", digitos.data());
+  std::array<char, 6> epigrafe{' ', ' ', ' ', ' ', ' ', ' '};
+  CCampo ep = Caja("E6", epigrafe.data());
+  std::uint8_t otra = 0;
+  CCampo x = Caja("X1", &otra);
   EXPECT_EQ(b.TieneValor(e), 0);
   EXPECT_EQ(f.TieneValor(e), 0);
   EXPECT_EQ(c.TieneValor(e), 0);
   EXPECT_EQ(s.TieneValor(e), 0);
-  EXPECT_EQ(a.TieneValor(e), 1);  // letters without a rule always count
+  EXPECT_EQ(a.TieneValor(e), 0);  // a blank text, as its kin text letters
+  EXPECT_EQ(z.TieneValor(e), 0);  // digits that write zero
+  EXPECT_EQ(ep.TieneValor(e), 0);  // a blank activity heading
+  EXPECT_EQ(x.TieneValor(e), 1);  // letters without a rule always count
   byte = 1;
   importe = -0.5;
   entero = 3;
   texto[3] = 'x';
+  digitos[2] = '7';
+  epigrafe[0] = '6';
   EXPECT_EQ(b.TieneValor(e), 1);
   EXPECT_EQ(f.TieneValor(e), 1);
   EXPECT_EQ(c.TieneValor(e), 1);
   EXPECT_EQ(s.TieneValor(e), 1);
+  EXPECT_EQ(a.TieneValor(e), 1);
+  EXPECT_EQ(z.TieneValor(e), 1);
+  EXPECT_EQ(ep.TieneValor(e), 1);
   CCampo sinDato = Caja("A5", nullptr);
   EXPECT_EQ(sinDato.TieneValor(e), 0);
 }

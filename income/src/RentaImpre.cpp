@@ -54,16 +54,16 @@ SPaginaImpresaRenta PaginaImpresaRenta(int formulario, int pagina) {
   using E = ECuandoImprimir;
   if (formulario == salida::kFormularioD101) {
     if (pagina == 1) return {kIdPaginaPdf, E::Siempre};
-    if (pagina == 2) return {110, E::Siempre};
-    if (pagina >= 3 && pagina <= 6) return {99 + pagina, E::ConDatos};
-    if (pagina == 7 || pagina == 8) return {99 + pagina, E::Siempre};
+    if (pagina == 2) return {110, E::ConDatos};
+    if (pagina >= 3 && pagina <= 7) return {99 + pagina, E::ConDatos};
+    if (pagina == 8) return {99 + pagina, E::Siempre};
     if (pagina == 9) return {kIdPaginaPago1, E::Pago};
     if (pagina == 10) return {kIdPaginaPago2, E::Pago};
   } else if (formulario == salida::kFormularioD100) {
     if (pagina == 1) return {kIdPaginaPdf, E::Siempre};
-    if (pagina == 2) return {220, E::Siempre};
-    if (pagina >= 3 && pagina <= 14) return {199 + pagina, E::ConDatos};
-    if (pagina >= 15 && pagina <= 17) return {199 + pagina, E::Siempre};
+    if (pagina == 2) return {220, E::ConDatos};
+    if (pagina >= 3 && pagina <= 16) return {199 + pagina, E::ConDatos};
+    if (pagina == 17) return {199 + pagina, E::Siempre};
     if (pagina == 18) return {kIdPaginaPago1, E::Pago};
     if (pagina == 19) return {kIdPaginaPago2, E::Pago};
   }

@@ -74,12 +74,13 @@ void Compactar(const unsigned char* origen, std::size_t filas, std::size_t ancho
 
 class CReglas {
  public:
-  CReglas(const DatosRenta& datos, const SContextoValidacion& contexto)
+  CReglas(const DatosRenta& datos, const SContextoValidacion& contexto, std::vector<SDatoHallazgo>* datosHallazgos)
       : m_id(datos.Identificacion.octetos),
         m_familia(datos.DatosFamilia.octetos),
         m_datos(datos),
         m_ctx(contexto),
-        m_p(static_cast<std::size_t>(contexto.sujeto)) {}
+        m_p(static_cast<std::size_t>(contexto.sujeto)),
+        m_datosHallazgos(datosHallazgos) {}
 
   std::vector<marco::SHallazgo> Ejecutar() {
     if (m_ctx.sujeto < 1 || m_ctx.sujeto > kNumeroSujetos) return {};
@@ -88,13 +89,14 @@ class CReglas {
     if (m_ctx.sujeto == marco::kSujetoHijo2) Hijo(kHijo2);
     RendimientosTrabajo();
     ListasFamiliares();
-    ReglasRestoDeclaracion(m_datos, m_ctx, m_hallazgos);
+    ReglasRestoDeclaracion(m_datos, m_ctx, m_hallazgos, m_datosHallazgos);
     return std::move(m_hallazgos);
   }
 
  private:
   void Anadir(const char* codigo, int vista, int numcontr, int severidad) {
     m_hallazgos.push_back({codigo, vista, numcontr, severidad});
+    if (m_datosHallazgos != nullptr) m_datosHallazgos->push_back({});
   }
 
   void Identificacion() {
@@ -208,6 +210,7 @@ class CReglas {
   const SContextoValidacion& m_ctx;
   std::size_t m_p;
   std::vector<marco::SHallazgo> m_hallazgos;
+  std::vector<SDatoHallazgo>* m_datosHallazgos;
 };
 
 }  // namespace
@@ -249,8 +252,9 @@ std::string NombreCompuesto(const RegIdentificacion& identificacion, int sujeto)
   return texto;
 }
 
-std::vector<marco::SHallazgo> ReglasDeclaracion(const DatosRenta& datos, const SContextoValidacion& contexto) {
-  return CReglas(datos, contexto).Ejecutar();
+std::vector<marco::SHallazgo> ReglasDeclaracion(const DatosRenta& datos, const SContextoValidacion& contexto,
+                                                std::vector<SDatoHallazgo>* datosHallazgos) {
+  return CReglas(datos, contexto, datosHallazgos).Ejecutar();
 }
 
 bool HayErrores(const std::vector<marco::SHallazgo>& hallazgos) {
@@ -283,13 +287,27 @@ int CRentaDoc::Validar(int argumento) {
       return marco::CodigoEnLista(local, lista, clave);
     };
   }
-  const std::vector<marco::SHallazgo> hallazgos = ReglasDeclaracion(m_datos, contexto);
+  std::vector<SDatoHallazgo> datos;
+  const std::vector<marco::SHallazgo> hallazgos = ReglasDeclaracion(m_datos, contexto, &datos);
   m_nSujetoValidado = m_nSujetoActual;
-  for (const marco::SHallazgo& h : hallazgos) {
+  m_hallazgosSinCasilla.clear();
+  for (std::size_t i = 0; i < hallazgos.size(); ++i) {
+    const marco::SHallazgo& h = hallazgos[i];
     if (m_validador.AnadirHallazgo(h.codigo, h.vista, h.numcontr, h.severidad) == 0) guardados = false;
+    if (i < datos.size() && datos[i].sustituto) m_hallazgosSinCasilla.push_back(h);
   }
   PonerHallazgosIncompletos(!guardados);
   return guardados && !HayErrores(hallazgos) ? 1 : 0;
+}
+
+std::string CRentaDoc::NotaHallazgo(const marco::SHallazgo& hallazgo) const {
+  // A code may lead to its own box in one rule and to a stand-in in another: the place stored tells them apart.
+  for (const marco::SHallazgo& h : m_hallazgosSinCasilla) {
+    if (h.codigo == hallazgo.codigo && h.vista == hallazgo.vista && h.numcontr == hallazgo.numcontr) {
+      return kNotaSinCasillaPropia;
+    }
+  }
+  return {};
 }
 
 void CRentaDoc::IrAHallazgo(int vista, long numcontr) {

@@ -1,10 +1,12 @@
 // The whole-declaration check after the identification, the children, the work income and the family lists: the
 // family unit's region against its members (step 6), then the rules of the rest of the declaration by area, in
 // the order their findings are written (step 7). docs/VALIDACION.md gives each rule's condition and where it
-// comes from. The places read are the pages' own bindings; a page number is the page's place in the D-100 list.
+// comes from. The places read are the pages' own bindings; a finding names the page (its place in the page list of
+// the declaration's form) and the box that show the field it speaks of, which tests check against the pages.
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -37,8 +39,6 @@ constexpr int kPaginaGanancias2 = 9;
 constexpr int kPaginaReducciones = 10;
 constexpr int kPaginaResultados = 16;
 constexpr int kPaginaIngresoDevolucion = 17;
-// The payment page is the last of the D-101 list too, in eighth place.
-constexpr int kPaginaIngresoDevolucionSimplificada = 8;
 
 constexpr int kAviso = 0;
 constexpr int kError = 1;
@@ -157,15 +157,97 @@ constexpr std::size_t kFilasGrupoDosImportes = 9;
 
 bool Distintos(double a, double b) { return std::fabs(a - b) > 1e-6 * std::max({1.0, std::fabs(a), std::fabs(b)}); }
 
+// ---- absolute places in DatosRenta ----
+constexpr std::uint32_t kAbsId = offsetof(DatosRenta, Identificacion);
+constexpr std::uint32_t kAbsD1 = offsetof(DatosRenta, ApartadoD1);
+constexpr std::uint32_t kAbsD2 = offsetof(DatosRenta, ApartadoD2);
+constexpr std::uint32_t kAbsD4 = offsetof(DatosRenta, ApartadoD4);
+constexpr std::uint32_t kAbsD5 = offsetof(DatosRenta, ApartadoD5);
+constexpr std::uint32_t kAbsE2 = offsetof(DatosRenta, ApartadoE2);
+constexpr std::uint32_t kAbsF2 = offsetof(DatosRenta, ApartadoF2);
+constexpr std::uint32_t kAbsF3 = offsetof(DatosRenta, ApartadoF3);
+constexpr std::uint32_t kAbsF4 = offsetof(DatosRenta, ApartadoF4);
+constexpr std::uint32_t kAbsJ = offsetof(DatosRenta, ApartadoJ);
+constexpr std::uint32_t kAbsBI = offsetof(DatosRenta, BaseImponible);
+constexpr std::uint32_t kAbsRS = offsetof(DatosRenta, Resultados);
+
+// ---- boxes (from 0) the findings lead to ----
+// Page 1 of both forms: the disability degree of the person shown and that of the spouse (RegIdentificacion +1168
+// and +1904, per person), and on the ordinary form the split-payment mark (+2484, per person).
+constexpr int kCasillaGradoPropio = 22;
+constexpr int kCasillaGradoConyuge = 37;
+constexpr std::uint32_t kIdGradoPropio = 1168;
+constexpr std::uint32_t kIdGradoConyuge = 1904;
+constexpr int kCasillaFraccionamiento = 134;
+// Page 10 of D-100 and its twins on D-101 (page 3 for the group of earlier balances and the general part of the
+// base, page 4 for the pension plans).
+constexpr int kCasillaSumaPartesGenerales = 7;           // RegBaseImponible +1080 (D-100 page 10)
+constexpr int kCasillaSumaPartesGeneralesSimplificada = 46;  // the same on D-101 page 3
+constexpr int kCasillaTitularSaldos = 2;                 // RegApartadoF4 +240, the row's holder (D-100 page 10)
+constexpr int kCasillaTitularSaldosSimplificada = 42;    // the same on D-101 page 3
+constexpr int kCasillaExcesoPlanes = 34;                 // RegApartadoJ +96 per person (D-100 page 10)
+constexpr int kCasillaExcesoPlanesSimplificada = 16;     // the same on D-101 page 4
+// The pension-plan rows: the first box of shown row j and the amount boxes after it.
+constexpr int kPrimeraCasillaPlanes1 = 27;  // D-100: holder, +8, +40
+constexpr int kPrimeraCasillaPlanes1Simplificada = 9;  // D-101: holder, +16, +24
+constexpr int kPrimeraCasillaPlanes2 = 35;  // D-100: holder, tax number, +56, +64
+constexpr int kPrimeraCasillaPlanes2Simplificada = 17;  // D-101: holder, +32, +40, +48
+// Page 17 (payment), the same page on both forms.
+constexpr int kCasillaPagoUnaVez = 21;       // RegResultados +6688
+constexpr int kCasillaDosPlazos = 22;        // +6693
+constexpr int kCasillaCuentaIngreso = 26;    // +6708, the bank of account 1
+constexpr int kCasillaSegundoDomiciliado = 31;  // +6853
+constexpr int kCasillaCuentaSegundoPlazo = 33;  // +6858
+constexpr int kCasillaDevolucionSinCuenta = 37;  // +7000
+constexpr int kCasillaCuentaDevolucion = 40;  // +7010
+// Page 16 of D-100 / 7 of D-101.
+constexpr int kCasillaRestaDiferencia = 43;  // RegResultados +6424
+constexpr int kCasillaAdmitidosM4Bloque2 = 3;  // +80
+// Page 5 (activities under modules, two shown): the first module's quantity and the holder of shown row j.
+constexpr int kCasillaModuloPersonal[2] = {8, 51};
+constexpr int kCasillaTitularModulos[2] = {6, 49};
+constexpr std::size_t kModulosCantidad = 160;  // module slot 0 (+120) and its quantity (+40)
+// Page 6 (agricultural activities, two shown): the holder of shown row j.
+constexpr int kCasillaTitularAgrarias[2] = {5, 65};
+// Page 7, group A (the rows of RegApartadoE2, three shown): the kind (+9) and the option (+10) of row j.
+constexpr int kCasillaClaseE2 = 9;
+constexpr int kCasillaOpcionE2 = 10;
+constexpr int kCasillasFilaE2 = 12;
+// The rows of two amounts of pages 8 and 9: the box of the first amount of shown row j (the second follows).
+struct SCasillasDosImportes {
+  int primera;  // of row 0
+  int paso;     // boxes per row
+};
+constexpr SCasillasDosImportes kCasillasDosImportes[] = {{90, 3}, {100, 3}, {4, 5}, {80, 3}, {90, 3}};
+constexpr int kMostradasDosImportes = 3;
+// The simplified form has no box for these: its page 3 shows the totals they add to.
+constexpr int kCasillaGananciasGeneralSimplificada = 34;  // RegApartadoF4 +0
+constexpr int kCasillaGananciasEspecialSimplificada = 38;  // RegApartadoF4 +120
+
+// Where a finding leads on one form and what that box shows.
+struct SLugar {
+  int vista = 0;
+  int numcontr = 0;
+  SDatoHallazgo dato;
+};
+
+SDatoHallazgo Lugar(std::uint32_t desp, std::uint32_t tamano) { return {desp, tamano, false, false}; }
+SDatoHallazgo ListaDetras(std::uint32_t desp) { return {desp, 1, true, false}; }
+SLugar Sustituto(int vista, int numcontr, SDatoHallazgo dato) {
+  dato.sustituto = true;
+  return {vista, numcontr, dato};
+}
+
 class CReglasDeclaracion {
  public:
   CReglasDeclaracion(const DatosRenta& datos, const SContextoValidacion& contexto,
-                     std::vector<marco::SHallazgo>& hallazgos)
+                     std::vector<marco::SHallazgo>& hallazgos, std::vector<SDatoHallazgo>* datosHallazgos)
       : m_d(datos),
         m_ctx(contexto),
         m_p(contexto.sujeto),
         m_presentes(DerivarSujetos(datos.DatosFamilia).presentes),
-        m_hallazgos(hallazgos) {}
+        m_hallazgos(hallazgos),
+        m_datosHallazgos(datosHallazgos) {}
 
   void Ejecutar() {
     RegionUnidadFamiliar();
@@ -187,8 +269,28 @@ class CReglasDeclaracion {
 
  private:
   // ---- helpers ----
-  void Anadir(const char* codigo, int vista, int numcontr, int severidad) {
-    m_hallazgos.push_back({codigo, vista, numcontr, severidad});
+  bool Simplificada() const { return m_ctx.tipoDec == 1; }
+  // One finding: its place on the ordinary form and on the simplified one.
+  void Anadir(const char* codigo, int severidad, const SLugar& ordinaria, const SLugar& simplificada) {
+    const SLugar& l = Simplificada() ? simplificada : ordinaria;
+    m_hallazgos.push_back({codigo, l.vista, l.numcontr, severidad});
+    if (m_datosHallazgos != nullptr) m_datosHallazgos->push_back(l.dato);
+  }
+  // A finding whose place is the same on both forms.
+  void Anadir(const char* codigo, int severidad, const SLugar& lugar) { Anadir(codigo, severidad, lugar, lugar); }
+  // The page of the ordinary form's results (16) or payment (17) in the form's own list.
+  int PaginaResultados() const { return Simplificada() ? kPaginaSimplificadaResultados : kPaginaResultados; }
+  int PaginaIngreso() const { return Simplificada() ? kPaginaSimplificadaIngreso : kPaginaIngresoDevolucion; }
+  // The value of the person shown in a five-element array (of doubles, or of `ancho` bytes each).
+  SDatoHallazgo Importe(std::uint32_t base) const { return Lugar(static_cast<std::uint32_t>(Plaza(base, m_p)), 8); }
+  SDatoHallazgo DePersona(std::uint32_t base, std::uint32_t ancho) const {
+    return Lugar(static_cast<std::uint32_t>(Plaza(base, m_p, ancho)), ancho);
+  }
+  // The simplified form's stand-in for the activity sections and the imputations it lacks: the sum of the general
+  // parts of the base (page 3), where their income ends.
+  SLugar SustitutoBase() const {
+    return Sustituto(kPaginaSimplificadaGanancias, kCasillaSumaPartesGeneralesSimplificada,
+                     Importe(kAbsBI + kBaseSumaPartesGenerales));
   }
   const unsigned char* Bloque(int n) const {
     switch (n) {
@@ -197,12 +299,30 @@ class CReglasDeclaracion {
       default: return nullptr;
     }
   }
+  std::uint32_t AbsBloque(int n) const { return n == 2 ? kAbsF2 : kAbsF3; }
   bool EsUnidad() const { return m_p == marco::kSujetoUnidadFamiliar; }
   // A row of holder `titular` is the shown person's: the family unit sees every row.
   bool DelSujeto(int titular) const { return EsUnidad() || titular == m_p; }
   bool Miembro(int codigo) const {
     return codigo >= marco::kSujetoDeclarante && codigo <= marco::kSujetoHijo2 &&
            m_presentes[static_cast<std::size_t>(codigo - 1)] == 1;
+  }
+  bool HayConyugeOHijo() const {
+    return m_presentes[marco::kSujetoConyuge - 1] == 1 || m_presentes[marco::kSujetoHijo1 - 1] == 1;
+  }
+  // The place among the rows a page shows for the person shown of stored row `fila` of a table of rows of `ancho`
+  // bytes whose holder byte is at `despTitular`, as the row tables filter them (ModeloFilas.h): the stored place
+  // for the family unit and for a declarant with neither spouse nor children; otherwise its place among the
+  // person's rows and, for the declarant and the spouse, the family unit's rows.
+  int Mostrada(const unsigned char* tabla, std::size_t ancho, int fila, std::size_t despTitular = 0) const {
+    if (EsUnidad() || (m_p == marco::kSujetoDeclarante && !HayConyugeOHijo())) return fila;
+    const bool mitadComun = m_p == marco::kSujetoDeclarante || m_p == marco::kSujetoConyuge;
+    int j = 0;
+    for (int s = 0; s < fila; ++s) {
+      const int titular = tabla[ancho * static_cast<std::size_t>(s) + despTitular];
+      if (titular == m_p || (titular == marco::kSujetoUnidadFamiliar && mitadComun)) ++j;
+    }
+    return j;
   }
   // The person's element of a five-slot array of doubles.
   double Plazas(const unsigned char* bloque, std::size_t base) const { return Doble(bloque, Plaza(base, m_p)); }
@@ -216,16 +336,18 @@ class CReglasDeclaracion {
     cuenta += Campo(r, Plaza(c.numero, m_p, 10), 10);
     return marco::DigitosCuenta(cuenta) != marco::kCuentaCorrecta;
   }
-  int PaginaIngreso() const {
-    return m_ctx.tipoDec == 1 ? kPaginaIngresoDevolucionSimplificada : kPaginaIngresoDevolucion;
-  }
   double Resultado() const { return Plazas(m_d.Resultados.octetos, kResResultado); }
   bool ConMarcaDiferencia() const {
     const unsigned char* id = m_d.Identificacion.octetos;
     return id[Plaza(kDespMarcaDiferenciaA, m_p, 1)] == 1 || id[Plaza(kDespMarcaDiferenciaB, m_p, 1)] == 1;
   }
+  // A place on the payment page, the same on both forms.
+  SLugar Pago(int casilla, SDatoHallazgo dato) const { return {PaginaIngreso(), casilla, dato}; }
+  // A place on the results page, the same boxes on both forms.
+  SLugar Resultados(int casilla, SDatoHallazgo dato) const { return {PaginaResultados(), casilla, dato}; }
 
   // ---- step 6: the region of a family unit whose members live in different regions ----
+  // The region codes are kept by the personal and family data, not by a page: the finding leads to no box.
   void RegionUnidadFamiliar() {
     if (!EsUnidad()) return;
     const unsigned char* fam = m_d.DatosFamilia.octetos;
@@ -247,12 +369,14 @@ class CReglasDeclaracion {
       }
     }
     if (!distintas || mayor < 0) return;
-    if (comunidad(static_cast<std::size_t>(mayor - 1)) != comunidad(0)) Anadir("100R154", 0, 0, kError);
+    if (comunidad(static_cast<std::size_t>(mayor - 1)) != comunidad(0)) Anadir("100R154", kError, SLugar{});
   }
 
   // ---- step 7 ----
 
-  // The key of the disabled worker of each work-income row against the holder's degree of disability.
+  // The key of the disabled worker of each work-income row against the holder's degree of disability. The finding
+  // leads to the degree page 1 shows: the person's own, or the spouse's when the row is the spouse's and the page
+  // is not the spouse's own (the identification page of both forms has the same boxes).
   void ClaveMinusvalidoTrabajo() {
     const unsigned char* trabajo = m_d.RendTrabajo.octetos;
     for (std::size_t f = 0; f < kFilasTrabajo; ++f) {
@@ -264,21 +388,31 @@ class CReglasDeclaracion {
       const double grado =
           Doble(m_d.DatosFamilia.octetos, kDespGrados + 8 * static_cast<std::size_t>(titular - marco::kSujetoDeclarante));
       if (clave != ClaveEsperadaMinusvalia(grado)) {
-        Anadir("100V136", kPaginaIdentificacion, titular == marco::kSujetoConyuge ? 37 : 22, kAviso);
+        const bool conyuge = titular == marco::kSujetoConyuge && m_p != marco::kSujetoConyuge;
+        Anadir("100V136", kAviso,
+               {kPaginaIdentificacion, conyuge ? kCasillaGradoConyuge : kCasillaGradoPropio,
+                Importe(kAbsId + (conyuge ? kIdGradoConyuge : kIdGradoPropio))});
       }
     }
   }
 
-  // The quotas of page 16 of the person shown.
+  // The quotas of the results page of the person shown.
   void CuotasResultados() {
     const unsigned char* r = m_d.Resultados.octetos;
-    if (Plazas(r, kResCuotaLiquida1) < 0) Anadir("100V157", kPaginaResultados, 12, kAviso);
-    if (Plazas(r, kResCuotaLiquida2) < 0) Anadir("100V158", kPaginaResultados, 13, kAviso);
-    if (Plazas(r, kResResultadoCuota) < 0) Anadir("100V159", kPaginaResultados, 23, kAviso);
+    if (Plazas(r, kResCuotaLiquida1) < 0) Anadir("100V157", kAviso, Resultados(12, Importe(kAbsRS + kResCuotaLiquida1)));
+    if (Plazas(r, kResCuotaLiquida2) < 0) Anadir("100V158", kAviso, Resultados(13, Importe(kAbsRS + kResCuotaLiquida2)));
+    if (Plazas(r, kResResultadoCuota) < 0) {
+      Anadir("100V159", kAviso, Resultados(23, Importe(kAbsRS + kResResultadoCuota)));
+    }
   }
 
   const unsigned char* BloqueActividad(int pagina) const {
     return pagina == kPaginaActividades1 ? m_d.ApartadoD1.octetos : m_d.ApartadoD2.octetos;
+  }
+  std::uint32_t AbsFilaD(int pagina, int grupo, int fila) const {
+    const auto g = static_cast<std::size_t>(grupo);
+    return static_cast<std::uint32_t>((pagina == kPaginaActividades1 ? kAbsD1 : kAbsD2) + kDespGruposD[g] +
+                                      kAnchoGruposD[g] * static_cast<std::size_t>(fila));
   }
   static const unsigned char* FilaD(const unsigned char* bloque, int grupo, int fila) {
     const auto g = static_cast<std::size_t>(grupo);
@@ -291,6 +425,14 @@ class CReglasDeclaracion {
     }
     return false;
   }
+  // A field of a row of section D on its page (the group shows one row: its boxes are the group's), and on the
+  // simplified form, which has no section D, the stand-in.
+  void AnadirFilaD(const char* codigo, int severidad, int pagina, int grupo, int fila, int casilla,
+                   std::size_t desp, std::uint32_t tamano) {
+    Anadir(codigo, severidad,
+           {pagina, casilla, Lugar(AbsFilaD(pagina, grupo, fila) + static_cast<std::uint32_t>(desp), tamano)},
+           SustitutoBase());
+  }
 
   // The activity rows (groups 1 to 3) of pages 3 and 4: a holder that is not a member, a row without holder.
   void FilasActividad(int pagina) {
@@ -299,13 +441,17 @@ class CReglasDeclaracion {
     for (int g = 0; g < 3; ++g) {
       for (int f = 0; f < kFilasGrupoD; ++f) {
         const int titular = FilaD(bloque, g, f)[0];
-        if (titular != 0 && !Miembro(titular)) Anadir("100R167", pagina, kCasillaTitularGrupoD[g], kAviso);
+        if (titular != 0 && !Miembro(titular)) {
+          AnadirFilaD("100R167", kAviso, pagina, g, f, kCasillaTitularGrupoD[g], 0, 1);
+        }
       }
     }
     for (int g = 0; g < 3; ++g) {
       for (int f = 0; f < kFilasGrupoD; ++f) {
         const unsigned char* fila = FilaD(bloque, g, f);
-        if (fila[0] == 0 && FilaActividadConDatos(fila)) Anadir("WIN045", pagina, kCasillaTitularGrupoD[g], kAviso);
+        if (fila[0] == 0 && FilaActividadConDatos(fila)) {
+          AnadirFilaD("WIN045", kAviso, pagina, g, f, kCasillaTitularGrupoD[g], 0, 1);
+        }
       }
     }
   }
@@ -315,8 +461,8 @@ class CReglasDeclaracion {
     const unsigned char* bloque = m_d.ApartadoD2.octetos;
     const int v = kPaginaActividades2;
     struct SFila {
-      const unsigned char* p;
       int grupo;
+      int fila;
       int titular;
       std::string_view nif;
       double porcentaje, rendimiento, computado;
@@ -326,17 +472,22 @@ class CReglasDeclaracion {
       for (int f = 0; f < kFilasGrupoD; ++f) {
         const unsigned char* p = FilaD(bloque, g, f);
         if (!DelSujeto(p[0])) continue;
-        filas.push_back({p, g, p[0], Campo(p, kNifGrupoD[g], kAnchoNif), Doble(p, kPorcentajeFilaD),
+        filas.push_back({g, f, p[0], Campo(p, kNifGrupoD[g], kAnchoNif), Doble(p, kPorcentajeFilaD),
                          Doble(p, kRendimientoFilaD), Doble(p, kComputadoFilaD)});
       }
     }
     auto conImportes = [](const SFila& f) { return f.porcentaje != 0 || f.rendimiento != 0 || f.computado != 0; };
     auto nifVacio = [](const SFila& f) { return marco::EsCadenaEnBlanco(f.nif); };
+    auto anadir = [&](const char* codigo, int severidad, const SFila& f, int casilla, std::size_t desp,
+                      std::uint32_t tamano) {
+      AnadirFilaD(codigo, severidad, v, f.grupo, f.fila, casilla, desp, tamano);
+    };
+    const auto g = [](const SFila& f) { return static_cast<std::size_t>(f.grupo); };
     for (const SFila& f : filas) {
-      if (f.titular == 0 && conImportes(f)) Anadir("100I005", v, kCasillaTitularGrupoD[f.grupo], kAviso);
+      if (f.titular == 0 && conImportes(f)) anadir("100I005", kAviso, f, kCasillaTitularGrupoD[g(f)], 0, 1);
     }
     for (const SFila& f : filas) {
-      if (f.titular != 0 && !Miembro(f.titular)) Anadir("100I006", v, kCasillaTitularGrupoD[f.grupo], kAviso);
+      if (f.titular != 0 && !Miembro(f.titular)) anadir("100I006", kAviso, f, kCasillaTitularGrupoD[g(f)], 0, 1);
     }
     for (std::size_t i = 0; i < filas.size(); ++i) {
       for (std::size_t j = 0; j < i; ++j) {
@@ -344,35 +495,38 @@ class CReglasDeclaracion {
         const SFila& b = filas[j];
         if (a.grupo == b.grupo && a.titular != 0 && a.titular == b.titular && !nifVacio(a) &&
             plataforma::RecortaDerecha(a.nif) == plataforma::RecortaDerecha(b.nif)) {
-          Anadir("100I007", v, kCasillaNifGrupoD[a.grupo], kAviso);
+          // The first of the two rows: the one the group shows first.
+          anadir("100I007", kAviso, b, kCasillaNifGrupoD[g(b)], kNifGrupoD[g(b)], kAnchoNif);
         }
       }
     }
     for (const SFila& f : filas) {
-      if (f.porcentaje < 0) Anadir("100I008", v, kCasillaPorcentajeGrupoD[f.grupo], kAviso);
+      if (f.porcentaje < 0) anadir("100I008", kAviso, f, kCasillaPorcentajeGrupoD[g(f)], kPorcentajeFilaD, 8);
     }
     for (const SFila& f : filas) {
-      if (f.porcentaje > 100) Anadir("100I009", v, kCasillaPorcentajeGrupoD[f.grupo], kAviso);
+      if (f.porcentaje > 100) anadir("100I009", kAviso, f, kCasillaPorcentajeGrupoD[g(f)], kPorcentajeFilaD, 8);
     }
     for (const SFila& f : filas) {
       if (std::fabs(f.computado) > std::fabs(f.rendimiento)) {
-        Anadir("100I010", v, kCasillaPorcentajeGrupoD[f.grupo] + 2, kAviso);
+        anadir("100I010", kAviso, f, kCasillaPorcentajeGrupoD[g(f)] + 2, kComputadoFilaD, 8);
       }
     }
     for (const SFila& f : filas) {
-      if (!nifVacio(f) && marco::ClasificarNIF(f.nif) < 0) Anadir("100I011", v, kCasillaNifGrupoD[f.grupo], kError);
+      if (!nifVacio(f) && marco::ClasificarNIF(f.nif) < 0) {
+        anadir("100I011", kError, f, kCasillaNifGrupoD[g(f)], kNifGrupoD[g(f)], kAnchoNif);
+      }
     }
     for (const SFila& f : filas) {
       if (f.titular != 0 && !nifVacio(f) && !conImportes(f)) {
-        Anadir("100V171", v, kCasillaPorcentajeGrupoD[f.grupo] + 1, kAviso);
+        anadir("100V171", kAviso, f, kCasillaPorcentajeGrupoD[g(f)] + 1, kRendimientoFilaD, 8);
       }
     }
   }
 
-  // The payments on account and their lists of entries on page 16.
+  // The payments on account and their lists of entries on the results page: a list leads to the amount box
+  // that opens it.
   void PagosCuentaPagina16() {
     const unsigned char* r = m_d.Resultados.octetos;
-    const int v = kPaginaResultados;
     struct SEntrada {
       int casilla;
       int titular;
@@ -390,22 +544,27 @@ class CReglasDeclaracion {
         entradas.push_back({lista.casilla, p[0], conImporte, l});
       }
     }
+    auto lista = [&](const SEntrada& e) {
+      return Resultados(e.casilla, ListaDetras(kAbsRS + static_cast<std::uint32_t>(kListasEntradas[e.lista].desp)));
+    };
     for (const SEntrada& e : entradas) {
-      if (e.titular == 0 && e.conImporte) Anadir("100I005", v, e.casilla, kAviso);
+      if (e.titular == 0 && e.conImporte) Anadir("100I005", kAviso, lista(e));
     }
     for (const SEntrada& e : entradas) {
-      if (e.titular != 0 && !Miembro(e.titular)) Anadir("100I006", v, e.casilla, kAviso);
+      if (e.titular != 0 && !Miembro(e.titular)) Anadir("100I006", kAviso, lista(e));
     }
     for (std::size_t i = 0; i < entradas.size(); ++i) {
       for (std::size_t j = 0; j < i; ++j) {
         if (entradas[i].lista == entradas[j].lista && entradas[i].titular != 0 &&
             entradas[i].titular == entradas[j].titular) {
-          Anadir("100I007", v, 36, kAviso);
+          Anadir("100I007", kAviso, lista(entradas[i]));
         }
       }
     }
     for (const SPagoCuenta& pago : kPagosCuenta) {
-      if (Plazas(r, pago.desp) < 0) Anadir("100I008", v, pago.casilla, kAviso);
+      if (Plazas(r, pago.desp) < 0) {
+        Anadir("100I008", kAviso, Resultados(pago.casilla, Importe(kAbsRS + static_cast<std::uint32_t>(pago.desp))));
+      }
     }
     // A family unit's total of the second block of section M4 against its members' parts.
     if (EsUnidad()) {
@@ -414,40 +573,55 @@ class CReglasDeclaracion {
         miembros += Doble(r, Plaza(kResAdmitidosM4Bloque2, s));
       }
       const double total = Doble(r, kResAdmitidosM4Bloque2);
-      if (total != 0 && Distintos(total, miembros)) Anadir("100I010", v, 3, kAviso);
+      if (total != 0 && Distintos(total, miembros)) {
+        Anadir("100I010", kAviso, Resultados(kCasillaAdmitidosM4Bloque2, Importe(kAbsRS + kResAdmitidosM4Bloque2)));
+      }
     }
     for (const SEntrada& e : entradas) {
-      if (e.titular != 0 && !e.conImporte) Anadir("100V171", v, e.casilla, kAviso);
+      if (e.titular != 0 && !e.conImporte) Anadir("100V171", kAviso, lista(e));
     }
   }
 
-  // Page 10: the reductions of the base.
+  // The reductions of the base: the general part they exceed, the excess of the pension plans, the holder of the
+  // row of earlier balances.
   void Reducciones() {
     const unsigned char* base = m_d.BaseImponible.octetos;
     const int v = kPaginaReducciones;
     double reducciones = 0;
     for (std::size_t desp : kBaseReducciones) reducciones += Plazas(base, desp);
     const double partes = Plazas(base, kBaseSumaPartesGenerales);
-    if (reducciones > 0 && reducciones > std::max(partes, 0.0)) Anadir("100V168", v, 54, kAviso);
+    if (reducciones > 0 && reducciones > std::max(partes, 0.0)) {
+      const SDatoHallazgo general = Importe(kAbsBI + kBaseSumaPartesGenerales);
+      Anadir("100V168", kAviso, {v, kCasillaSumaPartesGenerales, general},
+             {kPaginaSimplificadaGanancias, kCasillaSumaPartesGeneralesSimplificada, general});
+    }
 
     const unsigned char* j = m_d.ApartadoJ.octetos;
     const bool declarante = EsUnidad() || m_p == marco::kSujetoDeclarante;
     const bool conyuge = EsUnidad() || m_p == marco::kSujetoConyuge;
     if ((declarante && Doble(j, kExcesoPrimeraClaseDeclarante) > 0) ||
         (conyuge && Doble(j, kExcesoPrimeraClaseConyuge) > 0)) {
-      Anadir("100V169", v, 29, kAviso);
+      // The excess of the person shown (the family unit's is both persons'), RegApartadoJ +96 per person.
+      const SDatoHallazgo exceso = Importe(kAbsJ + kExcesoPrimeraClaseDeclarante - 8);
+      Anadir("100V169", kAviso, {v, kCasillaExcesoPlanes, exceso},
+             {kPaginaSimplificadaReducciones, kCasillaExcesoPlanesSimplificada, exceso});
     }
 
     if (EsUnidad()) {
       const unsigned char* fila = m_d.ApartadoF4.octetos + kFilaReduccionF4;
       bool importes = false;
       for (std::size_t k = 0; k < 5; ++k) importes = importes || Doble(fila, 8 + 8 * k) != 0;
-      if (fila[0] == 0 && importes) Anadir("100R180", v, 7, kAviso);
-      if (fila[0] != 0 && !Miembro(fila[0])) Anadir("100R181", v, 6, kAviso);
+      // Both lead to the row's holder, the box to write or to correct.
+      const SDatoHallazgo titular = Lugar(kAbsF4 + kFilaReduccionF4, 1);
+      const SLugar ordinaria{v, kCasillaTitularSaldos, titular};
+      const SLugar simplificada{kPaginaSimplificadaGanancias, kCasillaTitularSaldosSimplificada, titular};
+      if (fila[0] == 0 && importes) Anadir("100R180", kAviso, ordinaria, simplificada);
+      if (fila[0] != 0 && !Miembro(fila[0])) Anadir("100R181", kAviso, ordinaria, simplificada);
     }
   }
 
-  // The pension-plan contributions of the declarant and the spouse against the caps of section J.
+  // The pension-plan contributions of the declarant and the spouse against the caps of section J. The finding
+  // leads to the person's first row of that kind, to the amount that is over.
   void PlanesPensiones() {
     const unsigned char* j = m_d.ApartadoJ.octetos;
     const unsigned char* fam = m_d.DatosFamilia.octetos;
@@ -456,35 +630,54 @@ class CReglasDeclaracion {
       const std::size_t desp = persona == marco::kSujetoDeclarante ? kDespAnoDeclarante : kDespAnoConyuge;
       const double maximo = DameCuantiaMaximaPlanPensiones(marco::NumeroDeCadena(Campo(fam, desp, 4), 4));
       double primera = 0;
-      int casillaPrimera = -1;
+      int filaPrimera = -1;
       for (std::size_t f = 0; f < 2; ++f) {
         const unsigned char* fila = j + kPlanesPrimeraClase + kAnchoPlanPrimeraClase * f;
         if (fila[0] != persona) continue;
         primera += Doble(fila, 16) + Doble(fila, 24) + Doble(fila, 32);
-        if (casillaPrimera < 0) casillaPrimera = 28 + 3 * static_cast<int>(f);
+        if (filaPrimera < 0) filaPrimera = static_cast<int>(f);
       }
-      if (casillaPrimera >= 0 && primera > maximo) Anadir("100R147", kPaginaReducciones, casillaPrimera, kError);
+      if (filaPrimera >= 0 && primera > maximo) {
+        const int m = Mostrada(j + kPlanesPrimeraClase, kAnchoPlanPrimeraClase, filaPrimera);
+        const auto fila = kAbsJ + static_cast<std::uint32_t>(kPlanesPrimeraClase + kAnchoPlanPrimeraClase *
+                                                                                      static_cast<std::size_t>(filaPrimera));
+        // The ordinary form shows the row's first contribution as its copy (+8), the simplified form itself (+16).
+        Anadir("100R147", kError, {kPaginaReducciones, kPrimeraCasillaPlanes1 + 3 * m + 1, Lugar(fila + 8, 8)},
+               {kPaginaSimplificadaReducciones, kPrimeraCasillaPlanes1Simplificada + 3 * m + 1, Lugar(fila + 16, 8)});
+      }
       double grupo1 = 0;
       double grupo2 = 0;
-      int casillaSegunda = -1;
+      int filaSegunda = -1;
       for (std::size_t f = 0; f < 2; ++f) {
         const unsigned char* fila = j + kPlanesSegundaClase + kAnchoPlanSegundaClase * f;
         if (fila[0] != persona) continue;
         grupo1 += Doble(fila, 32) + Doble(fila, 40);
         grupo2 += Doble(fila, 48);
-        if (casillaSegunda < 0) casillaSegunda = 36 + 4 * static_cast<int>(f);
+        if (filaSegunda < 0) filaSegunda = static_cast<int>(f);
       }
-      if (casillaSegunda >= 0 && (grupo1 > kTopePlanesGrupo1 || grupo2 > kTopePlanesGrupo2)) {
-        Anadir("100R147", kPaginaReducciones, casillaSegunda, kError);
+      const bool sobre1 = grupo1 > kTopePlanesGrupo1;
+      if (filaSegunda >= 0 && (sobre1 || grupo2 > kTopePlanesGrupo2)) {
+        const int m = Mostrada(j + kPlanesSegundaClase, kAnchoPlanSegundaClase, filaSegunda);
+        const auto fila = kAbsJ + static_cast<std::uint32_t>(kPlanesSegundaClase + kAnchoPlanSegundaClase *
+                                                                                      static_cast<std::size_t>(filaSegunda));
+        // The ordinary form shows the first group's sum (+56) and the second group (+64, its copy); the simplified
+        // form the first group's first amount (+32) and the second group (+48).
+        Anadir("100R147", kError,
+               {kPaginaReducciones, kPrimeraCasillaPlanes2 + 4 * m + (sobre1 ? 2 : 3), Lugar(fila + (sobre1 ? 56 : 64), 8)},
+               {kPaginaSimplificadaReducciones, kPrimeraCasillaPlanes2Simplificada + 4 * m + (sobre1 ? 1 : 3),
+                Lugar(fila + (sobre1 ? 32 : 48), 8)});
       }
     }
   }
+
+  // A place of an account of the person: its bank's four characters lead to it.
+  SDatoHallazgo Banco(const SCuenta& c) const { return DePersona(kAbsRS + static_cast<std::uint32_t>(c.banco), 4); }
 
   // A refund by transfer needs the account it goes to.
   void Devolucion() {
     const unsigned char* r = m_d.Resultados.octetos;
     if (Resultado() < 0 && Marca(r, kResMarcaD2) == 1 && CuentaIncorrecta(kCuentaDevolucion)) {
-      Anadir("100I001", PaginaIngreso(), 40, kError);
+      Anadir("100I001", kError, Pago(kCasillaCuentaDevolucion, Banco(kCuentaDevolucion)));
     }
   }
 
@@ -496,14 +689,19 @@ class CReglasDeclaracion {
     const bool dosPlazos = Marca(r, kResMarcaA2) == 1;
     const bool primeroDomiciliado = Marca(r, kResMarcaB2) == 1;
     const bool segundoDomiciliado = Marca(r, kResMarcaC2) == 1;
-    const int v = PaginaIngreso();
-    if (unaVez && primeroDomiciliado && CuentaIncorrecta(kCuentaIngreso)) Anadir("100I002", v, 22, kAviso);
-    if (dosPlazos && primeroDomiciliado && CuentaIncorrecta(kCuentaIngreso)) Anadir("100I002", v, 26, kError);
-    if (segundoDomiciliado && !dosPlazos) Anadir("100I002", v, 31, kError);
-    if (dosPlazos && segundoDomiciliado && CuentaIncorrecta(kCuentaSegundoPlazo)) Anadir("100I002", v, 33, kError);
+    const SLugar cuenta1 = Pago(kCasillaCuentaIngreso, Banco(kCuentaIngreso));
+    if (unaVez && primeroDomiciliado && CuentaIncorrecta(kCuentaIngreso)) Anadir("100I002", kAviso, cuenta1);
+    if (dosPlazos && primeroDomiciliado && CuentaIncorrecta(kCuentaIngreso)) Anadir("100I002", kError, cuenta1);
+    if (segundoDomiciliado && !dosPlazos) {
+      Anadir("100I002", kError, Pago(kCasillaSegundoDomiciliado, DePersona(kAbsRS + kResMarcaC2, 1)));
+    }
+    if (dosPlazos && segundoDomiciliado && CuentaIncorrecta(kCuentaSegundoPlazo)) {
+      Anadir("100I002", kError, Pago(kCasillaCuentaSegundoPlazo, Banco(kCuentaSegundoPlazo)));
+    }
   }
 
-  // The staff of an activity under modules against the personnel modules (page 5, as its own check).
+  // The staff of an activity under modules against the personnel modules (page 5, as its own check): the first
+  // module's quantity of the activity.
   void PersonalModulos() {
     const unsigned char* bloque = m_d.ApartadoD4.octetos;
     for (std::size_t f = 0; f < kFilasModulos; ++f) {
@@ -515,19 +713,21 @@ class CReglasDeclaracion {
       if (EsModuloPersonal(plaza1[0])) personal += std::trunc(Doble(plaza1, 48) + Doble(plaza1, 56));
       const double empleados = Doble(fila, kModulosEmpleados);
       if ((empleados > 0 && personal == 0) || (empleados == 0 && personal > 0)) {
-        Anadir("100M012", kPaginaModulos, f % 2 == 0 ? 8 : 51, kError);
+        const int m = Mostrada(bloque, kAnchoFilaModulos, static_cast<int>(f), kModulosTitular) % 2;
+        const auto desp = kAbsD4 + static_cast<std::uint32_t>(kAnchoFilaModulos * f + kModulosCantidad);
+        Anadir("100M012", kError, {kPaginaModulos, kCasillaModuloPersonal[m], Lugar(desp, 8)}, SustitutoBase());
       }
     }
   }
 
-  // Pages 3 and 4: an activity row without its key, a pair of amounts filled in half.
+  // Pages 3 and 4: an activity row without its key, a pair of amounts filled in half (the box of the empty one).
   void ClavesYParejas(int pagina) {
     const unsigned char* bloque = BloqueActividad(pagina);
     for (int g = 0; g < 3; ++g) {
       for (int f = 0; f < kFilasGrupoD; ++f) {
         const unsigned char* fila = FilaD(bloque, g, f);
         if (!DelSujeto(fila[0]) || fila[1] != 0 || !FilaActividadConDatos(fila)) continue;
-        Anadir("100V199", pagina, kCasillaClaveGrupoD[g], kError);
+        AnadirFilaD("100V199", kError, pagina, g, f, kCasillaClaveGrupoD[g], 1, 1);
       }
     }
     for (int g = 3; g < 6; ++g) {
@@ -537,20 +737,21 @@ class CReglasDeclaracion {
         const double x = Doble(fila, kRendimientoFilaD);
         const double y = Doble(fila, kComputadoFilaD);
         if ((x == 0) == (y == 0)) continue;
-        Anadir("100R192", pagina, kCasillaPorcentajeGrupoD[g] + (x == 0 ? 1 : 2), kError);
+        AnadirFilaD("100R192", kError, pagina, g, f, kCasillaPorcentajeGrupoD[g] + (x == 0 ? 1 : 2),
+                    x == 0 ? kRendimientoFilaD : kComputadoFilaD, 8);
       }
     }
   }
 
-  // Page 17: how a positive result is paid and a negative one refunded.
+  // The payment page: how a positive result is paid and a negative one refunded.
   void FormaIngresoDevolucion() {
     const unsigned char* r = m_d.Resultados.octetos;
     const double resultado = Resultado();
     if (resultado < 0 && Marca(r, kResMarcaD1) != 1 && Marca(r, kResMarcaD2) != 1) {
-      Anadir("100V202", PaginaIngreso(), 37, kAviso);
+      Anadir("100V202", kAviso, Pago(kCasillaDevolucionSinCuenta, DePersona(kAbsRS + kResMarcaD1, 1)));
     }
     if (resultado > 0 && Marca(r, kResMarcaA1) != 1 && Marca(r, kResMarcaA2) != 1) {
-      Anadir("100V203", PaginaIngreso(), 21, kAviso);
+      Anadir("100V203", kAviso, Pago(kCasillaPagoUnaVez, DePersona(kAbsRS + kResMarcaA1, 1)));
     }
   }
 
@@ -558,31 +759,65 @@ class CReglasDeclaracion {
   void Internet() {
     for (std::size_t f = 0; f < kFilasModulos; ++f) {
       const unsigned char* fila = m_d.ApartadoD4.octetos + kAnchoFilaModulos * f;
-      if (ActividadModulosRellena(fila) && fila[kModulosTitular] == 0) Anadir("INET002", kPaginaModulos, 40, kError);
+      if (ActividadModulosRellena(fila) && fila[kModulosTitular] == 0) {
+        const int m = Mostrada(m_d.ApartadoD4.octetos, kAnchoFilaModulos, static_cast<int>(f), kModulosTitular) % 2;
+        const auto desp = kAbsD4 + static_cast<std::uint32_t>(kAnchoFilaModulos * f + kModulosTitular);
+        Anadir("INET002", kError, {kPaginaModulos, kCasillaTitularModulos[m], Lugar(desp, 1)}, SustitutoBase());
+      }
     }
+    const unsigned char* agrarias = m_d.ApartadoD5.octetos + kDespFilasAgrarias;
     for (std::size_t f = 0; f < kFilasModulos; ++f) {
-      const unsigned char* fila = m_d.ApartadoD5.octetos + kDespFilasAgrarias + kAnchoFilaAgraria * f;
-      if (ActividadAgrariaRellena(fila) && fila[kAgrariaTitular] == 0) Anadir("INET002", kPaginaAgrarias, 55, kError);
+      const unsigned char* fila = agrarias + kAnchoFilaAgraria * f;
+      if (ActividadAgrariaRellena(fila) && fila[kAgrariaTitular] == 0) {
+        const int m = Mostrada(agrarias, kAnchoFilaAgraria, static_cast<int>(f), kAgrariaTitular) % 2;
+        const auto desp = kAbsD5 + static_cast<std::uint32_t>(kDespFilasAgrarias + kAnchoFilaAgraria * f + kAgrariaTitular);
+        Anadir("INET002", kError, {kPaginaAgrarias, kCasillaTitularAgrarias[m], Lugar(desp, 1)}, SustitutoBase());
+      }
     }
     for (std::size_t f = 0; f < 3; ++f) {
       const unsigned char* fila = m_d.ApartadoE2.octetos + kDespFilasE2 + kAnchoFilaE2 * f;
       const char clase = static_cast<char>(fila[9]);
       const bool claseValida = clase == '1' || clase == '2' || clase == '3';
-      if (Doble(fila, 16) != 0 && (fila[10] == 0 || !claseValida)) Anadir("INET003", kPaginaImputaciones, 5, kError);
+      if (Doble(fila, 16) != 0 && (fila[10] == 0 || !claseValida)) {
+        // The rows of this group are shown to every person, in their stored places.
+        const bool sinTitular = fila[10] == 0;
+        const int casilla = (sinTitular ? kCasillaOpcionE2 : kCasillaClaseE2) + kCasillasFilaE2 * static_cast<int>(f);
+        const auto desp = kAbsE2 + static_cast<std::uint32_t>(kDespFilasE2 + kAnchoFilaE2 * f + (sinTitular ? 10 : 9));
+        Anadir("INET003", kError, {kPaginaImputaciones, casilla, Lugar(desp, 1)}, SustitutoBase());
+      }
     }
     const unsigned char* r = m_d.Resultados.octetos;
-    if (Marca(r, kResMarcaA2) == 1 && ConMarcaDiferencia()) Anadir("INET004", kPaginaIdentificacion, 134, kError);
-    if (!ConMarcaDiferencia() && Plazas(r, kResRestaDiferencia) != 0) Anadir("INET004", kPaginaResultados, 43, kError);
+    if (Marca(r, kResMarcaA2) == 1 && ConMarcaDiferencia()) {
+      // The simplified form's page 1 has no split-payment mark: its payment page shows the two instalments chosen.
+      Anadir("INET004", kError, {kPaginaIdentificacion, kCasillaFraccionamiento, DePersona(kAbsId + kDespMarcaDiferenciaA, 1)},
+             Sustituto(kPaginaSimplificadaIngreso, kCasillaDosPlazos, DePersona(kAbsRS + kResMarcaA2, 1)));
+    }
+    if (!ConMarcaDiferencia() && Plazas(r, kResRestaDiferencia) != 0) {
+      Anadir("INET004", kError, Resultados(kCasillaRestaDiferencia, Importe(kAbsRS + kResRestaDiferencia)));
+    }
   }
 
-  // Pages 8 and 9: a row of two amounts with only one of them.
+  // Pages 8 and 9: a row of two amounts with only one of them; the box of the missing one, in the rows shown.
   void FilasDosImportes() {
-    for (const SGrupoDosImportes& g : kGruposDosImportes) {
+    for (std::size_t k = 0; k < std::size(kGruposDosImportes); ++k) {
+      const SGrupoDosImportes& g = kGruposDosImportes[k];
+      const SCasillasDosImportes& c = kCasillasDosImportes[k];
       const unsigned char* bloque = Bloque(g.bloque);
       for (std::size_t f = 0; f < kFilasGrupoDosImportes; ++f) {
         const unsigned char* fila = bloque + g.desp + g.ancho * f;
         if (!DelSujeto(fila[0])) continue;
-        if ((Doble(fila, 8) == 0) != (Doble(fila, 16) == 0)) Anadir("100R177", g.pagina, g.casilla, kAviso);
+        const bool falta1 = Doble(fila, 8) == 0;
+        if (falta1 == (Doble(fila, 16) == 0)) continue;
+        // A row past the three shown leads to the group's first row.
+        int m = Mostrada(bloque + g.desp, g.ancho, static_cast<int>(f));
+        if (m >= kMostradasDosImportes) m = 0;
+        const auto desp = AbsBloque(g.bloque) + static_cast<std::uint32_t>(g.desp + g.ancho * f + (falta1 ? 8 : 16));
+        const SLugar simplificada =
+            g.bloque == 2 ? Sustituto(kPaginaSimplificadaGanancias, kCasillaGananciasGeneralSimplificada,
+                                      Importe(kAbsF4 + 0))
+                          : Sustituto(kPaginaSimplificadaGanancias, kCasillaGananciasEspecialSimplificada,
+                                      Importe(kAbsF4 + 120));
+        Anadir("100R177", kAviso, {g.pagina, c.primera + c.paso * m + (falta1 ? 0 : 1), Lugar(desp, 8)}, simplificada);
       }
     }
   }
@@ -592,6 +827,7 @@ class CReglasDeclaracion {
   int m_p;
   std::array<std::int32_t, kNumeroSujetos> m_presentes;
   std::vector<marco::SHallazgo>& m_hallazgos;
+  std::vector<SDatoHallazgo>* m_datosHallazgos;
 };
 
 }  // namespace
@@ -630,9 +866,9 @@ bool ActividadAgrariaRellena(const unsigned char* fila) {
 bool EsModuloPersonal(unsigned char modulo) { return modulo == 1 || modulo == 15 || modulo == 16; }
 
 void ReglasRestoDeclaracion(const DatosRenta& datos, const SContextoValidacion& contexto,
-                            std::vector<marco::SHallazgo>& hallazgos) {
+                            std::vector<marco::SHallazgo>& hallazgos, std::vector<SDatoHallazgo>* datosHallazgos) {
   if (contexto.sujeto < marco::kSujetoUnidadFamiliar || contexto.sujeto > marco::kSujetoHijo2) return;
-  CReglasDeclaracion(datos, contexto, hallazgos).Ejecutar();
+  CReglasDeclaracion(datos, contexto, hallazgos, datosHallazgos).Ejecutar();
 }
 
 }  // namespace renta

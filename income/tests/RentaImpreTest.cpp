@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <functional>
+#include <algorithm>
 #include <map>
 #include <random>
 #include <memory>
@@ -31,6 +32,7 @@
 #include "output/CodigoBarrasDatos.h"
 #include "output/CodigoEan128.h"
 #include "output/ImpresionDestino.h"
+#include "output/ImpresionReglas.h"
 #include "output/RegistroRentaCampos.h"
 #include "output/SimbolosPdf417.h"
 #include "platform/MetaFileEscritor.h"
@@ -238,8 +240,12 @@ class RentaImpre : public ::testing::Test {
     auto decl = std::make_unique<CDeclaracionPrueba>(m_doc);
     decl->necesario = m_necesario;
     decl->muestra = m_muestra;
-    decl->importes[102] = 1500.0;  // page 3 of D-101 holds data, 4-6 none
-    decl->importes[203] = 250.0;   // page 4 of D-100 holds data
+    // The identification and the liquidation hold data on both forms; page 3 of D-101 holds data, 4-6 none; page
+    // 4 of D-100 holds data, 3 and 5-14 none.
+    for (const int id : {110, 106, 220, 214, 215}) decl->importes[id] = 100.0;
+    decl->importes[102] = 1500.0;
+    decl->importes[203] = 250.0;
+    for (const auto& [id, importe] : m_sinDatos) decl->importes[id] = importe;
     m_decl = decl.get();
     m_vista = std::make_unique<CRentaImprePrueba>();
     m_vista->PonerDeclaracion(std::move(decl));
@@ -254,6 +260,8 @@ class RentaImpre : public ::testing::Test {
   }
 
   std::int32_t m_sujeto = 2;
+  // Pages whose amount the test sets itself (0: the page holds nothing).
+  std::map<int, double> m_sinDatos;
   CRentaDoc m_doc;
   int m_necesario = 1;
   bool m_muestra = true;
@@ -287,12 +295,12 @@ TEST(RentaImprePaginas, CadaPaginaDelDialogoTieneSuIdYSuCondicion) {
     SPaginaImpresaRenta esperada;
   };
   const SCaso casos[] = {
-      {1, 1, {222, E::Siempre}},  {1, 2, {110, E::Siempre}},  {1, 3, {102, E::ConDatos}},
-      {1, 6, {105, E::ConDatos}}, {1, 7, {106, E::Siempre}},  {1, 8, {107, E::Siempre}},
+      {1, 1, {222, E::Siempre}},  {1, 2, {110, E::ConDatos}},  {1, 3, {102, E::ConDatos}},
+      {1, 6, {105, E::ConDatos}}, {1, 7, {106, E::ConDatos}},  {1, 8, {107, E::Siempre}},
       {1, 9, {217, E::Pago}},     {1, 10, {218, E::Pago}},    {1, 11, {}},
-      {1, 0, {}},                 {2, 1, {222, E::Siempre}},  {2, 2, {220, E::Siempre}},
-      {2, 3, {202, E::ConDatos}}, {2, 14, {213, E::ConDatos}}, {2, 15, {214, E::Siempre}},
-      {2, 17, {216, E::Siempre}}, {2, 18, {217, E::Pago}},    {2, 19, {218, E::Pago}},
+      {1, 0, {}},                 {2, 1, {222, E::Siempre}},  {2, 2, {220, E::ConDatos}},
+      {2, 3, {202, E::ConDatos}}, {2, 14, {213, E::ConDatos}}, {2, 15, {214, E::ConDatos}},
+      {2, 16, {215, E::ConDatos}}, {2, 17, {216, E::Siempre}}, {2, 18, {217, E::Pago}},    {2, 19, {218, E::Pago}},
       {2, 20, {}},                {3, 1, {}},
   };
   for (const SCaso& c : casos) {
@@ -332,6 +340,16 @@ TEST_F(RentaImpre, UnaD101SaleConSusPaginasEjemplaresYEtiquetas) {
   EXPECT_STREQ(m_vista->m_szCabecera.data(), "1001999  1");
   m_destino->Hojas()[0].GuardarPng(Temporal("pagina1.png"));
   m_destino->Hojas()[10].GuardarPng(Temporal("pagina9.png"));
+}
+
+// A page none of whose boxes holds a value is not printed, except the first page, the result and the payment.
+TEST_F(RentaImpre, LasPaginasVaciasNoSalenSalvoLaPrimeraElResultadoYElPago) {
+  for (const int id : {110, 102, 106}) m_sinDatos[id] = 0.0;
+  ASSERT_EQ(Imprimir(), EResultadoImpresion::Completa);
+  std::vector<std::string> paginas;
+  for (const auto& n : m_destino->Nombres()) paginas.push_back(n.substr(0, n.find(' ', 8)));
+  paginas.erase(std::unique(paginas.begin(), paginas.end()), paginas.end());
+  EXPECT_EQ(paginas, (std::vector<std::string>{"P\xE1gina 1", "P\xE1gina 8", "P\xE1gina 9", "P\xE1gina 10"}));
 }
 
 TEST_F(RentaImpre, LosSimbolosDeLaPrimeraPaginaDevuelvenElRegistroDeLaPersona) {
@@ -452,10 +470,10 @@ TEST_F(RentaImpre, SinCatalogoOSinRegistroLaPaginaNoSaleYLaImpresionNoQuedaCompl
   m_vista->PonerInteraccion(std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, true, false));
   ASSERT_EQ(m_vista->Imprimir(), EResultadoImpresion::Incompleta);
   EXPECT_GE(m_mensajes.Veces("PDF002"), 1);
-  // Page 2 is missing from the catalogue; pages 3-6 hold nothing here.
+  // Page 2 is missing from the catalogue; pages 3-7 hold nothing here.
   for (const auto& n : m_destino->Nombres()) EXPECT_EQ(n.find("P\xE1gina 2 "), std::string::npos);
-  // Pages 1, 7 and 8 in two copies, 9 in two, 10 once.
-  EXPECT_EQ(m_destino->Nombres().size(), 9u);
+  // Pages 1 and 8 in two copies, 9 in two, 10 once.
+  EXPECT_EQ(m_destino->Nombres().size(), 7u);
   // Both pages are told once, together; the person is not marked as printed and nothing is saved as printed.
   EXPECT_EQ(m_mensajes.Veces("IMP001"), 1);
   EXPECT_EQ(m_mensajes.Veces("WIN013"), 0);
@@ -729,6 +747,21 @@ TEST_F(RentaImpreReal, UnaD100LlenaSaleEnteraEnPdfConLaHojaComplementariaDeSusAc
   CDeclaracionRentaImpresion fuente(m_doc);
   salida::CRegistroRenta esperado;
   EXPECT_EQ(*registro, esperado.DatosCodigoBarras(m_doc.Datos(), fuente.VistaRegistro()));
+}
+
+// A salary-only D-100: the PDF has the pages that hold values (identification, work income, the bases and the
+// liquidation) and those always printed (page 1, the result, the payment pages), in their copies; its empty pages
+// (4 to 10, 13, 14) are not printed.
+TEST_F(RentaImpreReal, UnaD100SoloConSalarioNoImprimeSusPaginasVacias) {
+  const std::string pdf = Temporal("d100_salario.pdf");
+  ASSERT_EQ(ImprimirReal(2, pdf), EResultadoImpresion::Completa);
+  EXPECT_TRUE(m_mensajes.Codigos().empty()) << m_mensajes.Codigos().front();
+  int hojas = 0;
+  for (const int pagina : {1, 2, 3, 11, 12, 15, 16, 17, 18, 19}) {
+    hojas += static_cast<int>(salida::EjemplaresDePagina(salida::kFormularioD100, pagina, false).size());
+  }
+  EXPECT_EQ(m_vista->HojasImpresas(), hojas);
+  EXPECT_EQ(PaginasPdf(pdf), hojas);
 }
 
 TEST_F(RentaImpre, UnaD101SeImprimeEnUnFicheroPdf) {

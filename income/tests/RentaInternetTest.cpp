@@ -146,16 +146,16 @@ TEST_F(RentaInternet, UnaD101LlenaSeEscribeCampoACampo) {
   salida::CRentaInet escritor;
   const auto lineas = Escribir(escritor);
   EXPECT_TRUE(m_mensajes.Mensajes().empty()) << m_mensajes.Codigos().front();
-  // Pages 1, 4-7 always, 2 with the salary, 3 with what the calculation leaves there, 8 (the payment page's boxes)
-  // since nothing says otherwise. Each line: its page, the page's box table and the line's length as the page
-  // sources lay it out.
+  // Pages 1 and 7 (the result) always, 2 with the salary, 3, 4 and 6 with what the calculation leaves there, 8 (the
+  // payment page's boxes) since nothing says otherwise; 5 (regional deductions) holds nothing and is not written.
+  // Each line: its page, the page's box table and the line's length as the page sources lay it out.
   struct SLinea {
     const char* cabeza;
     int idPagina;
     std::size_t largo;
   };
   const SLinea kLineas[] = {{"10101 ", 101, 1181}, {"10102 ", 102, 498}, {"10103 ", 103, 595},
-                            {"10104 ", 104, 648},  {"10105 ", 105, 546}, {"10106 ", 106, 422},
+                            {"10104 ", 104, 648},  {"10106 ", 106, 422},
                             {"10107 ", 107, 534},  {"10108 ", 217, 379}};
   ASSERT_EQ(lineas.size(), std::size(kLineas));
   for (std::size_t i = 0; i < lineas.size(); ++i) {
@@ -202,6 +202,13 @@ TEST_F(RentaInternet, UnaD100SeEscribeEntera) {
   ASSERT_EQ(real.Generar(ruta), 1) << static_cast<int>(real.DameResultado());
   EXPECT_EQ(real.DameResultado(), salida::EResultadoInet::Escrito);
   EXPECT_EQ(pruebas::LineasInternet(LeerFichero(ruta)), lineas);
+
+  // A salary-only declaration: the pages that hold values (identification, work income, the bases and the
+  // liquidation) and the result and payment pages; the empty pages (3 to 9, 12, 13) are not written.
+  std::vector<std::string> paginas;
+  for (const std::string& linea : lineas) paginas.push_back(linea.substr(0, 5));
+  EXPECT_EQ(paginas, (std::vector<std::string>{"10001", "10002", "10010", "10011", "10014", "10015", "10016",
+                                               "10017"}));
 
   // Whatever the program's catalogue holds, a catalogue without one page of the form (here the payment page) is
   // refused before anything is written.

@@ -324,7 +324,7 @@ TEST(RentaValidacionDeclaracion, CadaReglaDaSuHallazgo) {
          Res(d)[6080 + 16] = 2;
          Doble(Res(d), 6080 + 16 + 8, 20);
        },
-       {{"100I007", 16, 36, 0}}},
+       {{"100I007", 16, 35, 0}}},
       {"retencion negativa", 2, [](DatosRenta& d) { Persona(Res(d), 6112, 2, -3); }, {{"100I008", 16, 36, 0}}},
       {"pago fraccionado negativo", 4, [](DatosRenta& d) { Persona(Res(d), 5728, 4, -3); },
        {{"100I008", 16, 31, 0}}},
@@ -350,7 +350,7 @@ TEST(RentaValidacionDeclaracion, CadaReglaDaSuHallazgo) {
          Persona(Base(d), 1352, 2, 200);
          Persona(Base(d), 1120, 2, 150);
        },
-       {{"100V168", 10, 54, 0}}},
+       {{"100V168", 10, 7, 0}}},
       {"reducciones dentro de la parte general", 2,
        [](DatosRenta& d) {
          Persona(Base(d), 1080, 2, 300);
@@ -358,17 +358,17 @@ TEST(RentaValidacionDeclaracion, CadaReglaDaSuHallazgo) {
        },
        {}},
       {"exceso de aportaciones del conyuge", 3, [](DatosRenta& d) { Doble(d.ApartadoJ.octetos, 112, 10); },
-       {{"100V169", 10, 29, 0}}},
+       {{"100V169", 10, 34, 0}}},
       {"el exceso del conyuge no es del declarante", 2, [](DatosRenta& d) { Doble(d.ApartadoJ.octetos, 112, 10); },
        {}},
       {"fila de reducciones sin titular", 1, [](DatosRenta& d) { Doble(d.ApartadoF4.octetos, 240 + 8 + 16, 10); },
-       {{"100R180", 10, 7, 0}}},
+       {{"100R180", 10, 2, 0}}},
       {"fila de reducciones de quien no es miembro", 1,
        [](DatosRenta& d) {
          SinConyuge(d);
          d.ApartadoF4.octetos[240] = 3;
        },
-       {{"100R181", 10, 6, 0}}},
+       {{"100R181", 10, 2, 0}}},
       {"aportaciones por encima del maximo por edad", 2,
        [maximo1960](DatosRenta& d) {
          Texto(Fam(d), 4, "1960");
@@ -396,14 +396,14 @@ TEST(RentaValidacionDeclaracion, CadaReglaDaSuHallazgo) {
          d.ApartadoJ.octetos[136] = 3;
          Doble(d.ApartadoJ.octetos, 136 + 48, 1100001);
        },
-       {{"100R147", 10, 36, 1}}},
+       {{"100R147", 10, 38, 1}}},
       {"segunda clase por encima del tope del primer grupo", 2,
        [](DatosRenta& d) {
          d.ApartadoJ.octetos[208] = 2;
          Doble(d.ApartadoJ.octetos, 208 + 32, 1200000);
          Doble(d.ApartadoJ.octetos, 208 + 40, 1000001);
        },
-       {{"100R147", 10, 40, 1}}},
+       {{"100R147", 10, 37, 1}}},
       {"segunda clase en los topes", 2,
        [](DatosRenta& d) {
          d.ApartadoJ.octetos[136] = 2;
@@ -431,7 +431,7 @@ TEST(RentaValidacionDeclaracion, CadaReglaDaSuHallazgo) {
          Marca(d, 6688, 2);
          Marca(d, 6703, 2);
        },
-       {{"100I002", 17, 22, 0}}},
+       {{"100I002", 17, 26, 0}}},
       {"primer plazo domiciliado sin cuenta", 3,
        [](DatosRenta& d) {
          Persona(Res(d), kResultado, 3, 100);
@@ -479,7 +479,7 @@ TEST(RentaValidacionDeclaracion, CadaReglaDaSuHallazgo) {
          Doble(fila, 104, 2);
        },
        {{"100M012", 5, 8, 1}}},
-      {"segunda actividad con personal y sin empleados", 2,
+      {"segunda actividad con personal y sin empleados", 1,
        [](DatosRenta& d) {
          unsigned char* fila = d.ApartadoD4.octetos + 1560;
          Texto(fila, 0, " 6532");
@@ -507,11 +507,11 @@ TEST(RentaValidacionDeclaracion, CadaReglaDaSuHallazgo) {
        {}},
       // ---- the Internet file ----
       {"actividad por modulos sin titular", 1,
-       [](DatosRenta& d) { Texto(d.ApartadoD4.octetos + 1560 * 3, 0, " 6532"); }, {{"INET002", 5, 40, 1}}, true},
+       [](DatosRenta& d) { Texto(d.ApartadoD4.octetos + 1560 * 3, 0, " 6532"); }, {{"INET002", 5, 49, 1}}, true},
       {"actividad agraria sin titular", 2, [](DatosRenta& d) { Texto(d.ApartadoD5.octetos + 16, 0, "0123"); },
-       {{"INET002", 6, 55, 1}}, true},
+       {{"INET002", 6, 5, 1}}, true},
       {"imputacion sin titular", 2, [](DatosRenta& d) { Doble(d.ApartadoE2.octetos + 24 + 160, 16, 100); },
-       {{"INET003", 7, 5, 1}}, true},
+       {{"INET003", 7, 22, 1}}, true},
       {"imputacion de clase desconocida", 2,
        [](DatosRenta& d) {
          unsigned char* fila = d.ApartadoE2.octetos + 24;
@@ -519,7 +519,7 @@ TEST(RentaValidacionDeclaracion, CadaReglaDaSuHallazgo) {
          fila[10] = 2;
          Doble(fila, 16, 100);
        },
-       {{"INET003", 7, 5, 1}}, true},
+       {{"INET003", 7, 9, 1}}, true},
       {"fraccionamiento con marca de diferencia final", 2,
        [](DatosRenta& d) {
          Persona(Res(d), kResultado, 2, 100);
@@ -548,7 +548,7 @@ TEST(RentaValidacionDeclaracion, CadaReglaDaSuHallazgo) {
          fila[0] = 2;
          Doble(fila, 8, 100);
        },
-       {{"100R177", 8, 50, 0}}},
+       {{"100R177", 8, 101, 0}}},
       {"filas de la pagina 9 con un solo importe", 1,
        [](DatosRenta& d) {
          Doble(d.ApartadoF2.octetos + 3584 + 32 * 8, 16, 100);
@@ -557,7 +557,7 @@ TEST(RentaValidacionDeclaracion, CadaReglaDaSuHallazgo) {
          d.ApartadoF3.octetos[6136 + 24 * 8] = 4;
          Doble(d.ApartadoF3.octetos + 6136 + 24 * 8, 16, 5);
        },
-       {{"100R177", 9, 4, 0}, {"100R177", 9, 80, 0}, {"100R177", 9, 90, 0}}},
+       {{"100R177", 9, 4, 0}, {"100R177", 9, 81, 0}, {"100R177", 9, 90, 0}}},
       {"fila con los dos importes", 2,
        [](DatosRenta& d) {
          unsigned char* fila = d.ApartadoF2.octetos + 3072;
@@ -614,9 +614,9 @@ TEST(RentaValidacionDeclaracion, LosCodigosSiguenSuOrden) {
 
   const Hallazgos esperados = {
       {"100R154", 0, 0, 1},  {"100V136", 1, 22, 0}, {"100V157", 16, 12, 0}, {"WIN045", 3, 54, 0},
-      {"100I005", 4, 80, 0}, {"100I008", 16, 36, 0}, {"100V169", 10, 29, 0}, {"100R147", 10, 36, 1},
-      {"100I001", 17, 40, 1}, {"100M012", 5, 8, 1}, {"100V199", 3, 55, 1},  {"INET002", 5, 40, 1},
-      {"INET002", 6, 55, 1}, {"100R177", 8, 50, 0}};
+      {"100I005", 4, 80, 0}, {"100I008", 16, 36, 0}, {"100V169", 10, 34, 0}, {"100R147", 10, 38, 1},
+      {"100I001", 17, 40, 1}, {"100M012", 5, 8, 1}, {"100V199", 3, 55, 1},  {"INET002", 5, 6, 1},
+      {"INET002", 6, 5, 1},  {"100R177", 8, 91, 0}};
   EXPECT_EQ(Resto(d, 1, true), esperados);
 }
 

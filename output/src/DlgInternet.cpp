@@ -15,6 +15,8 @@
 
 #include "output/PresentacionInternet.h"
 #include "output/ProgresoImpresion.h"
+#include "framework/DlgMensaje.h"
+#include "framework/Mensajes.h"
 #include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
@@ -52,6 +54,7 @@ CDlgInternet::CDlgInternet(wxWindow* padre, const std::filesystem::path& ruta)
   columna->Add(fila, 0, wxEXPAND | wxALL, 8);
 
   auto* botones = new wxBoxSizer(wxHORIZONTAL);
+  botones->Add(new wxButton(this, wxID_HELP, AWx("Ay&uda")), 0);
   botones->AddStretchSpacer();
   auto* aceptar = new wxButton(this, wxID_OK, AWx("&Aceptar"));
   aceptar->SetDefault();
@@ -62,10 +65,13 @@ CDlgInternet::CDlgInternet(wxWindow* padre, const std::filesystem::path& ruta)
 
   examinar->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { AlExaminar(); });
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { AlAceptar(); }, wxID_OK);
+  Bind(wxEVT_BUTTON, [](wxCommandEvent&) { MostrarAyudaInternet(); }, wxID_HELP);
   m_pRuta->SetFocus();
   m_pRuta->SelectAll();
   CentreOnParent();
 }
+
+void MostrarAyudaInternet() { marco::CDlgMensaje().MostrarMensaje(kMensajeSinAyuda, marco::IconoAsterisco); }
 
 void CDlgInternet::AlExaminar() {
   const std::filesystem::path actual(m_pRuta->GetValue().utf8_string());

@@ -255,7 +255,8 @@ int CInetFichero::CargarCamposPagina(int idPagina) {
   LiberarPagina();
   if (m_pDocumento == nullptr) return 0;
   m_pCampos = m_pDocumento->CrearControlesPagina(idPagina);
-  if (m_pCampos == nullptr) return 0;
+  // A page the run must write (or must look into to know) that has no box array would leave the file short of it.
+  if (m_pCampos == nullptr) return -1;
   // A page whose boxes cannot be read would be written without them: the run stops instead.
   if (m_pCampos->CargarVariante(idPagina, 1.0, BaseLocal()) == 0) {
     LiberarPagina();

@@ -86,21 +86,21 @@ int CRentaInet::CrearCamposPagina(int pagina) {
   enum class ECuando { Nunca, Siempre, ConDatos, Pago };
   ECuando cuando = ECuando::Nunca;
   const int id = IdCatalogo(pagina);
+  // A page none of whose boxes holds a value is not written, except the identification (page 1), the result
+  // (7 of D-101, 16 of D-100) and the payment page.
   if (m_nFormulario == kFormularioSimplificado) {
-    if (pagina == 1 || (pagina >= 4 && pagina <= 7)) {
+    if (pagina == 1 || pagina == 7) {
       cuando = ECuando::Siempre;
-    } else if (pagina == 2 || pagina == 3) {
+    } else if (pagina >= 2 && pagina <= 6) {
       cuando = ECuando::ConDatos;
     } else if (pagina == 8) {
       cuando = ECuando::Pago;
     }
   } else if (m_nFormulario == kFormularioOrdinario) {
-    if (pagina == 1 || (pagina >= 14 && pagina <= 16)) {
+    if (pagina == 1 || pagina == 16 || pagina == 17) {
       cuando = ECuando::Siempre;
-    } else if (pagina >= 2 && pagina <= 13) {
+    } else if (pagina >= 2 && pagina <= 15) {
       cuando = ECuando::ConDatos;
-    } else if (pagina == 17) {
-      cuando = ECuando::Siempre;
     }
   }
   if (cuando == ECuando::Nunca) return 0;

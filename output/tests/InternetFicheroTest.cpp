@@ -110,24 +110,43 @@ TEST_F(InternetFichero, ValoresDelEscritorYBytesDeControl) {
   EXPECT_EQ(LeerFichero(Destino()), "10101 IAB  CDI\r\n10102 I\r\n");
 }
 
-TEST_F(InternetFichero, ProgresoPorPaginaYPaginasSinClaseSeSaltanEnSilencio) {
+TEST_F(InternetFichero, ProgresoPorPagina) {
   double valor = 5;
+  Pagina(101, {});
   Pagina(102, {{"F12", "120N", 1, &valor}});
-  // Pages 101 and 103 have no page class (the document gives no array).
+  Pagina(103, {});
   documento_.clave = "FAMILIA PEREZ";
   CEscritorPrueba escritor(3);
   escritor.PonerDocumento(&documento_);
   CProgresoPrueba progreso;
   escritor.PonerProgreso(&progreso);
   ASSERT_EQ(escritor.Generar(Destino()), 1);
-  EXPECT_EQ(LeerFichero(Destino()), "10102 000000000005\r\n");
+  EXPECT_EQ(LeerFichero(Destino()), "10101 \r\n10102 000000000005\r\n10103 \r\n");
   EXPECT_EQ(progreso.textos, (std::vector<std::string>{"Escribiendo p\xE1gina 1 de 3", "Escribiendo p\xE1gina 2 de 3",
                                                         "Escribiendo p\xE1gina 3 de 3"}));
   EXPECT_EQ(progreso.claves, std::vector<std::string>(3, "FAMILIA PEREZ"));
   EXPECT_EQ(progreso.tipos, std::vector<std::string>(3, "PRUEBA"));
   EXPECT_EQ(progreso.bombeos, 3);
   EXPECT_TRUE(guion_.Mensajes().empty());
+}
 
+// A page the run must write whose box array cannot be made (its class is not in the program) fails the run with
+// its message; no file is left, and the one there before stays as it was.
+TEST_F(InternetFichero, UnaPaginaSinCasillasDetieneElFicheroConSuMensaje) {
+  pruebas::EscribirFichero(Destino(), "ANTERIOR");
+  double valor = 5;
+  Pagina(101, {{"F12", "120N", 1, &valor}});
+  // Page 102 has no page class: the document gives no array.
+  Pagina(103, {{"F12", "120N", 1, &valor}});
+  CEscritorPrueba escritor(3);
+  escritor.PonerDocumento(&documento_);
+  EXPECT_EQ(escritor.Generar(Destino()), 0);
+  EXPECT_EQ(escritor.DameResultado(), EResultadoInet::ErrorPagina);
+  EXPECT_EQ(documento_.pedidas, (std::vector<int>{101, 102}));
+  escritor.MostrarResultado();
+  EXPECT_EQ(guion_.Codigos(), std::vector<std::string>{std::string(kMensajeInetPagina)});
+  EXPECT_EQ(LeerFichero(Destino()), "ANTERIOR");
+  EXPECT_EQ(Nombres(), (std::set<std::string>{"KVXINET"}));
 }
 
 TEST_F(InternetFichero, UnaPaginaQueFaltaEnElCatalogoRechazaElFormularioEntero) {
@@ -248,6 +267,7 @@ TEST_F(InternetFichero, UnFalloNoTocaElFichero) {
 }
 
 TEST_F(InternetFichero, SinCarpetaOSinDocumento) {
+  Pagina(101, {});
   CEscritorPrueba escritor(1);
   escritor.PonerDocumento(&documento_);
   EXPECT_EQ(escritor.Generar(carpeta_ / "no-existe" / "KVXINET"), 0);

@@ -93,6 +93,11 @@ class InternetRenta : public pruebas::CCarpetaInternet {
     local_.Abrir(carpeta.string() + "/", false, 1, "DBF");
     marco::PonerIdiomaV("e");
     marco::PonerIdiomaI("e");
+    // Every page of both forms has a page class; pages 2 (102, 202) that of the work-income page, the others none
+    // of their boxes: a page written always gives a line of its head only, one written with data none.
+    for (int id = 101; id <= 118; ++id) documento_.paginas[id] = [] { return std::make_unique<pruebas::CControlesFijos>(
+                                                                     std::vector<pruebas::SCasillaPrueba>{}); };
+    for (int id = 201; id <= 218; ++id) documento_.paginas[id] = documento_.paginas[101];
     for (int id : {102, 202}) {
       documento_.paginas[id] = [this]() { return std::make_unique<CControles202Prueba>(*documento_.datos); };
     }
@@ -129,8 +134,8 @@ TEST_F(InternetRenta, Pagina202DeLaPersonaQueSeMuestra) {
   pruebas::CProgresoPrueba progreso;
   escritor.PonerProgreso(&progreso);
   ASSERT_EQ(Generar(escritor), 1);
-  EXPECT_EQ(Fichero(), LineaPagina2("100"));
-  // Pages without a page class here are left out without a word.
+  // Page 1, the result and the payment page always; page 2 with the person's amounts.
+  EXPECT_EQ(Fichero(), "10001 \r\n" + LineaPagina2("100") + "10016 \r\n10017 \r\n");
   EXPECT_TRUE(guion_.Mensajes().empty());
   ASSERT_EQ(progreso.textos.size(), 18u);
   EXPECT_EQ(progreso.textos.back(), "Escribiendo p\xE1gina 18 de 18");
@@ -149,7 +154,7 @@ TEST_F(InternetRenta, ElFormularioEsElQueNecesitaLaPersona) {
   escritor.PonerProgreso(&progreso);
   ASSERT_EQ(Generar(escritor), 1);
   EXPECT_EQ(escritor.DameFormulario(), 1);
-  EXPECT_EQ(Fichero(), LineaPagina2("101"));
+  EXPECT_EQ(Fichero(), "10101 \r\n" + LineaPagina2("101") + "10107 \r\n10108 \r\n");
   EXPECT_EQ(progreso.textos.size(), 9u);
   EXPECT_EQ(progreso.tipos.front(), "SIMPLIFICADA");
 }
@@ -160,7 +165,7 @@ TEST_F(InternetRenta, SinDatosEnLaPaginaOSinFormulario) {
   documento_.sujeto = 3;
   CRentaInetCatalogoCompleto escritor;
   ASSERT_EQ(Generar(escritor), 1);
-  EXPECT_EQ(Fichero(), "");
+  EXPECT_EQ(Fichero(), "10001 \r\n10016 \r\n10017 \r\n");
 
   documento_.sujeto = 2;
   documento_.modelo = 3;  // not an income-tax form: nothing to write
@@ -185,7 +190,7 @@ TEST_F(InternetRenta, ElCatalogoDelProgramaTieneLaD101YLaD100Enteras) {
   CRentaInet d101;
   ASSERT_EQ(Generar(d101), 1) << static_cast<int>(d101.DameResultado());
   const std::string escrito = Fichero();
-  EXPECT_EQ(escrito, "10102 000001234567" + std::string(40 * 12, '0') + "\r\n");
+  EXPECT_EQ(escrito, "10101 \r\n10102 000001234567" + std::string(40 * 12, '0') + "\r\n10107 \r\n10108 \r\n");
 
   // Every page of the ordinary form is there too: its file is written, no page is missing.
   documento_.modelo = 2;
@@ -195,7 +200,7 @@ TEST_F(InternetRenta, ElCatalogoDelProgramaTieneLaD101YLaD100Enteras) {
   EXPECT_EQ(d100.DamePaginaFalta(), 0);
   EXPECT_EQ(d100.DameIdPaginaFalta(), 0);
   const std::string ordinaria = Fichero();
-  EXPECT_EQ(ordinaria.rfind("10002 000001234567", 0), 0u) << ordinaria;
+  EXPECT_EQ(ordinaria.rfind("10001 \r\n10002 000001234567", 0), 0u) << ordinaria;
   EXPECT_EQ(ordinaria.substr(ordinaria.size() - 2), "\r\n");
   EXPECT_EQ(Nombres(), (std::set<std::string>{"KVXINET"}));
 }
@@ -234,11 +239,13 @@ class InternetRentaPaginas : public pruebas::CCarpetaInternet {
 
 TEST_F(InternetRentaPaginas, PaginasDelFormularioOrdinario) {
   documento_.modelo = 2;
-  EXPECT_EQ(Cabezas(), (std::vector<std::string>{"10001 ", "10014 ", "10015 ", "10016 ", "10017 "}));
+  // Page 1, the result (16) and the payment page (17) always; the others only with data.
+  EXPECT_EQ(Cabezas(), (std::vector<std::string>{"10001 ", "10016 ", "10017 "}));
   valores_[205] = 1;
   valores_[213] = 1;
+  valores_[215] = 3;
   valores_[217] = 42;
-  EXPECT_EQ(Cabezas(), (std::vector<std::string>{"10001 ", "10005 ", "10013 ", "10014 ", "10015 ", "10016 ", "10017 "}));
+  EXPECT_EQ(Cabezas(), (std::vector<std::string>{"10001 ", "10005 ", "10013 ", "10015 ", "10016 ", "10017 "}));
   // Page 17 carries the boxes of the payment page 217; page 18 is never asked for.
   const auto lineas = pruebas::Lineas(LeerFichero(carpeta_ / "KVXINET"));
   EXPECT_EQ(lineas.back(), "10017 000000000042");
@@ -248,14 +255,15 @@ TEST_F(InternetRentaPaginas, PaginasDelFormularioOrdinario) {
 TEST_F(InternetRentaPaginas, PaginasDelFormularioSimplificadoYPago) {
   documento_.modelo = 1;
   documento_.sujeto = 2;
-  // No payment flags set: the payment page is written, with the boxes of page 217.
-  EXPECT_EQ(Cabezas(), (std::vector<std::string>{"10101 ", "10104 ", "10105 ", "10106 ", "10107 ", "10108 "}));
+  // No payment flags set: the payment page is written, with the boxes of page 217. Page 1 and the result (7)
+  // always; the others only with data.
+  EXPECT_EQ(Cabezas(), (std::vector<std::string>{"10101 ", "10107 ", "10108 "}));
   EXPECT_EQ(std::count(documento_.pedidas.begin(), documento_.pedidas.end(), 217), 1);
   EXPECT_EQ(std::count(documento_.pedidas.begin(), documento_.pedidas.end(), 108), 0);
 
   valores_[103] = 1;
   documento_.datos->Identificacion.octetos[2484 + 1] = 1;  // the declarant's flag: no payment, nothing to pay
-  EXPECT_EQ(Cabezas(), (std::vector<std::string>{"10101 ", "10103 ", "10104 ", "10105 ", "10106 ", "10107 "}));
+  EXPECT_EQ(Cabezas(), (std::vector<std::string>{"10101 ", "10103 ", "10107 "}));
   EXPECT_TRUE(guion_.Mensajes().empty());
 }
 

@@ -29,6 +29,8 @@ namespace {
 
 // Set when this start handed over to the instance already running: the program then ends normally.
 bool gEntregadaAOtraInstancia = false;
+// Set when start-up refused an option of the command line: the program ends with kSalidaOpcionDesconocida.
+bool gOpcionDesconocida = false;
 
 // How often a request to end looks again whether a menu or a dialog is still in the way (ms).
 constexpr guint kPausaCierre = 100;
@@ -108,6 +110,7 @@ class CAplicacionKorvelix : public wxApp {
       return true;
     }
     gEntregadaAOtraInstancia = m_pAplicacion->DameOtraInstanciaActivada();
+    gOpcionDesconocida = m_pAplicacion->DameOpcionDesconocida();
     m_pAplicacion.reset();
     return false;
   }
@@ -137,5 +140,6 @@ int main(int argc, char** argv) {
   shell::RegistrarDeclaracionesPrograma(shell::RegistroDeclaraciones());
   wxApp::SetInstance(new CAplicacionKorvelix());  // wxWidgets owns it and deletes it at the end
   const int resultado = wxEntry(argc, argv);
+  if (gOpcionDesconocida) return shell::kSalidaOpcionDesconocida;
   return gEntregadaAOtraInstancia ? 0 : resultado;
 }

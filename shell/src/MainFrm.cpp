@@ -407,23 +407,31 @@ void CMainFrame::RecogerEstadoVentana() {
   }
 }
 
-int CMainFrame::OnIrAApartado(int pagina, long casilla) {
+int CMainFrame::OnIrAApartado(int pagina, long casilla, bool deHallazgo) {
   marco::CProg32Doc* documento = m_aplicacion.DameDocumentoActivo();
   if (documento == nullptr) return 1;
   // The family data wizard is the income-tax document's own; a declaration without one has no page 100 either.
   if (pagina == kPaginaAsistenteFamilia) return documento->EditarDatosPersonales() ? 1 : 0;
+  if (deHallazgo && pagina != 0) {
+    const auto& lista = documento->ListaPaginas();
+    if (pagina < 0 || static_cast<std::size_t>(pagina) > lista.size()) return 0;
+    documento->IrAHallazgo(pagina, casilla);
+    return 1;
+  }
+  marco::CProg32View* vista = nullptr;
   if (pagina != 0) {
     const auto& lista = documento->ListaPaginas();
     // A page that the declaration does not have is refused rather than looked up past the list's end.
     if (pagina < 0 || static_cast<std::size_t>(pagina) > lista.size()) return 0;
-    if (documento->MostrarPagina(lista[static_cast<std::size_t>(pagina - 1)], static_cast<int>(casilla), 0) == 0) {
-      return 0;
-    }
+    wxClassInfo* clase = lista[static_cast<std::size_t>(pagina - 1)];
+    if (documento->MostrarPagina(clase, static_cast<int>(casilla), 0) == 0) return 0;
     documento->PonerPaginaActual(pagina - 1);
+    // The page just shown: a page opened now is not yet the current view of the frame.
+    vista = dynamic_cast<marco::CProg32View*>(documento->BuscarVista(clase));
+  } else {
+    vista = documento->VistaPaginaActiva();
   }
-  if (marco::CProg32View* vista = documento->VistaPaginaActiva(); vista != nullptr && casilla >= 0) {
-    vista->IrACampo(static_cast<int>(casilla));
-  }
+  if (vista != nullptr && casilla >= 0) vista->IrACampo(static_cast<int>(casilla));
   return 1;
 }
 
@@ -486,7 +494,9 @@ void CMainFrame::AlElegirApartado(wxTreeEvent& evento) {
   PedirIrAApartado(this, datos->DameNumero(), 0);
 }
 
-void CMainFrame::AlIrAApartado(wxCommandEvent& evento) { OnIrAApartado(evento.GetInt(), evento.GetExtraLong()); }
+void CMainFrame::AlIrAApartado(wxCommandEvent& evento) {
+  OnIrAApartado(evento.GetInt(), evento.GetExtraLong(), evento.GetString() == kOrigenHallazgo);
+}
 
 void CMainFrame::AlComando(wxCommandEvent& evento) {
   switch (ComandoDeIdWx(evento.GetId())) {

@@ -1,6 +1,7 @@
 #include "shell/Prog32App.h"
 
 #include <clocale>
+#include <cstdio>
 #include <span>
 #include <system_error>
 
@@ -106,11 +107,21 @@ SOpcionesArranque LeerOpciones(const std::vector<std::string>& argumentos, std::
       opciones.mostrarIntroduccion = false;
     } else if (a == "--sin-introduccion") {
       opciones.mostrarIntroduccion = false;
-    } else if (errores != nullptr) {
-      errores->push_back(a);
+    } else {
+      opciones.desconocidas.push_back(a);
+      if (errores != nullptr) errores->push_back(a);
     }
   }
   return opciones;
+}
+
+std::string TextoOpcionDesconocida(const std::vector<std::string>& opciones) {
+  std::string lista;
+  for (const std::string& o : opciones) lista += (lista.empty() ? "" : ", ") + o;
+  std::string texto(kTextoOpcionDesconocida);
+  const std::size_t hueco = texto.find("%s");
+  if (hueco != std::string::npos) texto.replace(hueco, 2, lista);
+  return texto;
 }
 
 CProg32App::CProg32App(SOpcionesArranque opciones) : m_opciones(std::move(opciones)) {
@@ -157,6 +168,15 @@ int CProg32App::InitInstance() {
   // Whatever the toolkit made of the environment's locale, numbers are read and written the one same way.
   std::setlocale(LC_NUMERIC, "C");
 
+  // A mistyped option would start the program on other folders than the ones meant (a profile, a store): it is
+  // said, on the terminal too, and the program ends before anything else.
+  if (!m_opciones.desconocidas.empty()) {
+    const std::string texto = TextoOpcionDesconocida(m_opciones.desconocidas);
+    std::fprintf(stderr, "korvelix: %s\n", texto.c_str());
+    m_bOpcionDesconocida = true;
+    MostrarTextoFijo(texto, marco::IconoMano);
+    return 0;
+  }
   if (m_opciones.instanciaUnica && ActivarInstanciaPrevia() == 0) return 0;
 
   // The profile's language, before any text of the interface is made.
@@ -382,7 +402,7 @@ int CProg32App::MostrarHallazgos(marco::CProg32Doc& documento, bool modoFichero)
   lista.PonerModoFichero(modoFichero);
   // A finding's row leads to its page and box once the list has closed.
   lista.PonerDestinoIrA([this](int pagina, long casilla) {
-    if (m_pMarco != nullptr) PedirIrAApartado(m_pMarco, pagina, casilla);
+    if (m_pMarco != nullptr) PedirIrAApartado(m_pMarco, pagina, casilla, true);
   });
   return lista.DoModal();
 }

@@ -20,6 +20,10 @@
 #include "output/CodigoBarrasDatos.h"
 #include "output/CodigoEan128.h"
 #include "output/ImpresionDestino.h"
+#include "output/ImpresionReglas.h"
+#include "framework/BaseDatos.h"
+#include "framework/ServiciosAplicacion.h"
+#include "framework/DocumentoServicios.h"
 #include "wealth/C714Doc.h"
 #include "wealth/C714Impre.h"
 
@@ -300,6 +304,41 @@ TEST(C714ImpreClase, ElDocumentoHallaLaVistaPorSuNombre) {
   ASSERT_NE(clase, nullptr);
   std::unique_ptr<wxObject> objeto(clase->CreateObject());
   EXPECT_NE(dynamic_cast<salida::CImpreVista*>(objeto.get()), nullptr);
+}
+
+// A D-714 with data on page 1 only, printed from the built tables, pictures and page classes: the PDF holds its
+// head, its summary and its liquidation (pages 1, 9 and 10) and, with a difference that is not negative, the
+// payment pages 11 and 12, each in its copies; the empty pages 2 to 8 are not printed.
+TEST_F(C714ImpreTest, UnaD714VaciaImprimeSoloSuCabezaSuResultadoYSuPago) {
+  const std::filesystem::path red = Temporal("red");
+  std::filesystem::create_directories(red);
+  if (marco::AbrirBasesDatos(red.string(), KORVELIX_DATOS_LOCAL) != 1) GTEST_SKIP() << "no built tables";
+  const std::string dirBase = marco::DirBase();
+  marco::PonerDirBase(KORVELIX_DATOS_LOCAL);
+  for (const double di : {-1.0, 0.0}) {
+    PonerDatoDI(di);
+    m_rutaPdf = Temporal("d714_vacia.pdf");
+    std::filesystem::remove(m_rutaPdf);
+    auto vista = std::make_unique<C714ImprePrueba>();
+    vista->PonerDeclaracion(std::make_unique<CDeclaracion714Impresion>(m_doc));
+    vista->PonerDocumentoImpresion(std::make_unique<CDocumentoPrueba>(m_doc));
+    auto interaccion = std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, false);
+    interaccion->rutaPdf = m_rutaPdf;
+    vista->PonerInteraccion(std::move(interaccion));
+    ASSERT_EQ(vista->Imprimir(), EResultadoImpresion::Completa);
+    std::vector<int> paginas = {1, 9, 10};
+    if (di >= 0.0) paginas.insert(paginas.end(), {11, 12});
+    int hojas = 0;
+    for (const int p : paginas) {
+      hojas += static_cast<int>(salida::EjemplaresDePagina(salida::kFormularioD714, p, false).size());
+    }
+    EXPECT_EQ(vista->HojasImpresas(), hojas) << "difference " << di;
+    EXPECT_EQ(PaginasPdf(m_rutaPdf), hojas) << "difference " << di;
+  }
+  EXPECT_TRUE(m_mensajes.Codigos().empty()) << m_mensajes.Codigos().front();
+  marco::PonerDirBase(dirBase);
+  marco::CerrarBasesDatos();
+  std::filesystem::remove_all(red);
 }
 
 TEST_F(C714ImpreTest, UnaD714SeImprimeEnUnFicheroPdf) {

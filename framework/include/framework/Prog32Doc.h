@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/Hallazgos.h"
 #include "framework/Pista.h"
 #include "framework/Prog32DocReglas.h"
 #include "framework/ReferenciaReglas.h"
@@ -118,6 +119,9 @@ class CProg32Doc : public wxDocument {
   // the page leaves the focus where the page puts it. The income-tax document first shows the person the findings
   // were written for.
   virtual void IrAHallazgo(int vista, long numcontr);
+  // The code of a message whose text the findings list adds to a finding's own (the finding leads to a stand-in
+  // box, the form having none for its field); empty for none, as in the base.
+  virtual std::string NotaHallazgo(const SHallazgo& hallazgo) const;
   // The personal and family data of the declaration ("&Datos personales y familiares", or page 100 chosen or asked
   // for): the base has none and gives false; the income-tax document opens its wizard and gives true.
   virtual bool EditarDatosPersonales();

@@ -89,10 +89,22 @@ int CDlgErrores::LlenarLista() {
     // Findings the last check could not store are missing from the table: the list cannot vouch for printing.
     const bool leidos = Fuente().LeerHallazgos(m_clave, hallazgos) &&
                         (m_pDocumento == nullptr || !m_pDocumento->HallazgosIncompletos());
+    // Each finding's message, then the notes the document adds to some of them (read in the same pass).
     std::vector<std::string> codigos;
-    codigos.reserve(hallazgos.size());
+    codigos.reserve(2 * hallazgos.size());
     for (const SHallazgo& h : hallazgos) codigos.push_back(h.codigo);
-    const std::vector<std::optional<std::string>> textos = Fuente().TextosMensajes(codigos);
+    std::vector<std::size_t> notas(hallazgos.size(), 0);
+    for (std::size_t i = 0; i < hallazgos.size(); ++i) {
+      const std::string nota = m_pDocumento != nullptr ? m_pDocumento->NotaHallazgo(hallazgos[i]) : std::string();
+      if (nota.empty()) continue;
+      notas[i] = codigos.size();
+      codigos.push_back(nota);
+    }
+    std::vector<std::optional<std::string>> textos = Fuente().TextosMensajes(codigos);
+    for (std::size_t i = 0; i < hallazgos.size() && i < textos.size(); ++i) {
+      if (notas[i] == 0 || notas[i] >= textos.size() || !textos[i] || !textos[notas[i]]) continue;
+      *textos[i] = std::string(plataforma::RecortaDerecha(*textos[i])) + " " + *textos[notas[i]];
+    }
 
     grid.QuitarSeleccion();
     grid.PonCeldaFoco(-1, -1);

@@ -195,10 +195,12 @@ void CProg32Doc::IrAHallazgo(int vista, long numcontr) {
   if (vista < 1 || vista > static_cast<int>(m_listaPaginas.size())) return;
   NavegarPagina(vista);
   if (m_nPaginaActual != vista - 1) return;
-  CProg32View* pagina = VistaPaginaActiva();
+  // The page just shown (one opened now is not yet the frame's current view).
+  CProg32View* pagina = dynamic_cast<CProg32View*>(BuscarVista(m_listaPaginas[static_cast<std::size_t>(vista - 1)]));
   if (pagina == nullptr || numcontr < 0 || numcontr >= pagina->NumeroCampos()) return;
   pagina->IrACampo(static_cast<int>(numcontr));
 }
+std::string CProg32Doc::NotaHallazgo(const SHallazgo& /*hallazgo*/) const { return {}; }
 void CProg32Doc::ComprobarDeclaracion() {}
 
 void CProg32Doc::InicializarDatos() {

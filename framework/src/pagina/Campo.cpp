@@ -452,12 +452,21 @@ int CCampo::TieneValor(const SEntornoCampo& entorno) const {
     case 'M':
     case 'R':
       return ImporteSujeto(s) != 0.0 ? 1 : 0;
+    case 'A':
     case 'D':
+    case 'E':
     case 'G':
     case 'L':
     case 'P':
     case 'S':
       return EsCadenaEnBlanco(CaracteresSujeto(s)) ? 0 : 1;
+    case 'Z': {
+      // Digits: a value when the number they write is not zero.
+      const std::string digitos = CaracteresSujeto(s);
+      return std::any_of(digitos.begin(), digitos.end(), [](char c) { return c != '\0' && c != ' ' && c != '0'; })
+                 ? 1
+                 : 0;
+    }
     default:
       return 1;
   }

@@ -86,6 +86,8 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   // A finding of the list chosen: the person the findings were written for is shown again when another one is
   // shown now, then the page and the box (CProg32Doc::IrAHallazgo).
   void IrAHallazgo(int vista, long numcontr) override;
+  // kNotaSinCasillaPropia for a finding of the last validation that leads to a stand-in box of the simplified form.
+  std::string NotaHallazgo(const marco::SHallazgo& hallazgo) const override;
   // The person shown at the last validation (the person its findings belong to).
   std::int32_t DameSujetoValidado() const { return m_nSujetoValidado; }
   // The detailed check of the findings list: Validar(0), then the declaration-wide box checks.
@@ -184,6 +186,8 @@ class CRentaDoc : public marco::CProg32Doc, private CCompositorIdentificacion {
   marco::CValidador m_validador;
   std::int32_t m_nSujetoActual = marco::kSujetoDeclarante;
   std::int32_t m_nSujetoValidado = marco::kSujetoDeclarante;
+  // The findings of the last validation that lead to a stand-in box (their code and place).
+  std::vector<marco::SHallazgo> m_hallazgosSinCasilla;
   DatosRenta m_datos{};
   std::array<std::int32_t, kNumeroSujetos> m_aSujetosPresentes{};
   RegTrabajoM4 m_regTrabajoM4{};

@@ -46,9 +46,11 @@ struct SPaginaImpresaRenta {
   friend bool operator==(const SPaginaImpresaRenta&, const SPaginaImpresaRenta&) = default;
 };
 
-// Page n of the print dialog of a form (1 D-101, 2 D-100): D-101 1 → 222, 2 → 110, 3-6 → 102-105 (with data),
-// 7, 8 → 106, 107, 9, 10 → 217, 218 (payment condition); D-100 1 → 222, 2 → 220, 3-14 → 202-213 (with data),
-// 15-17 → 214-216, 18, 19 → 217, 218 (payment condition). Nunca for any other page or form.
+// Page n of the print dialog of a form (1 D-101, 2 D-100). A page none of whose boxes holds a value is not printed,
+// except the pages a form always prints: the first page, the result and the payment pages. D-101 1 → 222, 2 → 110,
+// 3-7 → 102-106 (with data), 8 → 107 (the result), 9, 10 → 217, 218 (payment condition); D-100 1 → 222, 2 → 220,
+// 3-16 → 202-215 (with data), 17 → 216 (the result), 18, 19 → 217, 218 (payment condition). Nunca for any other
+// page or form.
 SPaginaImpresaRenta PaginaImpresaRenta(int formulario, int pagina);
 
 // The page class name of a page id: "SIM0nn" for 101-199, "ORD0nn" for 201-299 ("ORD017" for 217); empty for

@@ -79,20 +79,49 @@ struct SContextoValidacion {
   std::function<bool(marco::EListaIncompleta lista, std::string_view clave)> enLista = {};
 };
 
+// What a finding of the rest of the declaration speaks of: the value the box it leads to shows, as a place of the
+// data area (the element of the person shown in a per-person array; for a row of a group, the stored row's field),
+// and whether the box holds it as its detail (the list of entries behind an amount box). A form without a box for
+// the field leads to the nearest box that shows its amount: the place is then that box's value and `sustituto`
+// says so (the findings list then adds kNotaSinCasillaPropia to the finding's text). An empty place (tamano 0):
+// a finding that leads to no box.
+struct SDatoHallazgo {
+  std::uint32_t desplazamiento = 0;  // from the start of DatosRenta
+  std::uint32_t tamano = 0;
+  bool enlace = false;
+  bool sustituto = false;
+};
+
+// The message whose text the findings list adds to a finding that leads to a stand-in box of the simplified form.
+inline constexpr const char* kNotaSinCasillaPropia = "SIMP001";
+
+// The pages of the simplified form D-101 in its page list.
+inline constexpr int kPaginaSimplificadaIdentificacion = 1;
+inline constexpr int kPaginaSimplificadaGanancias = 3;
+inline constexpr int kPaginaSimplificadaReducciones = 4;
+inline constexpr int kPaginaSimplificadaResultados = 7;
+inline constexpr int kPaginaSimplificadaIngreso = 8;
+
 // The findings of the declaration for the person shown, in the order they are to be written (a code may come more
 // than once: the table keeps the last). Identification of the person (page 1; a delegation or administration code
 // not of its form is an error, LISTA05 and LISTA06, one of its form that the program's list lacks a warning,
 // LISTA01 and LISTA02), the children's data, work income
 // against the holder's age (page 2), the rows of the family lists, then the rest of the declaration
 // (ReglasRestoDeclaracion).
-std::vector<marco::SHallazgo> ReglasDeclaracion(const DatosRenta& datos, const SContextoValidacion& contexto);
+// `datos`, when given, receives what each finding speaks of, one entry per finding in the same order (an empty
+// place for the findings of steps 1 to 5, whose boxes are those of page 1 and 2 on both forms).
+std::vector<marco::SHallazgo> ReglasDeclaracion(const DatosRenta& datos, const SContextoValidacion& contexto,
+                                                std::vector<SDatoHallazgo>* datosHallazgos = nullptr);
 
 // The rules after the family lists, appended to `hallazgos` in their order: the region of a family unit whose
 // members live in different regions, then by area the work income, pages 16, 3 and 4, 10, 17, 5, the Internet
 // rules (only with `presentacionInternet`) and the rows of two amounts of pages 8 and 9. docs/VALIDACION.md gives
-// each rule. Pages are numbered as in the D-100 list; boxes from 0, as the page's box array orders them.
+// each rule. Pages are numbered as in the page list of the form (`tipoDec`): a finding names the page and box of
+// that form that show its field (boxes from 0, as the page's box array orders them; a row of a group is its box in
+// the rows the page shows for the person shown). `datos`, when given, receives what each finding speaks of.
 void ReglasRestoDeclaracion(const DatosRenta& datos, const SContextoValidacion& contexto,
-                            std::vector<marco::SHallazgo>& hallazgos);
+                            std::vector<marco::SHallazgo>& hallazgos,
+                            std::vector<SDatoHallazgo>* datosHallazgos = nullptr);
 
 // The key of the disabled worker of a work-income row as its rule compares it: '1' and '2' (or the bytes 1, 2)
 // give 1, '3' gives 3, anything else (no key) 0.

@@ -73,8 +73,9 @@ class IDeclaracionInternet {
   // The declaration type (tipodec: 1 D-101, 2 D-100, 3 D-714).
   virtual int DameTipoDeclaracion() const = 0;
   // A new, empty box array of the class of page `idPagina`, with the document set, whose Enlazar binds every box
-  // to this declaration. None when there is no such page class: the page is then left out. (Shared: a page's box
-  // array may live inside the page object that makes it.)
+  // to this declaration. None when there is no such page class: a run that must write the page (or look into it)
+  // then fails, since the file would lack it. (Shared: a page's box array may live inside the page object that
+  // makes it.)
   virtual std::shared_ptr<marco::CControlesPagina> CrearControlesPagina(int idPagina) = 0;
   // Runs after a page's boxes were loaded and refreshed, before their values are read (the first wealth-tax page
   // fills its header boxes here). Nothing by default.
@@ -199,7 +200,8 @@ class CInetFichero {
 
   // ---- helpers for the writers ----
   // Makes the page's box array through the document, loads it (scale 1.0, the local database), refreshes it and
-  // lets the document finish it. 1 loaded, 0 no array for this page, -1 the load failed (m_pCampos is then freed).
+  // lets the document finish it. 1 loaded; -1 when no array can be made for the page or its load failed
+  // (m_pCampos is then freed): the run fails; 0 only without a document.
   int CargarCamposPagina(int idPagina);
   // The sheets of the page in m_pCampos, one line each. 0 on a failure.
   int EscribirHojas(int pagina);

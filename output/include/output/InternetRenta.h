@@ -1,12 +1,13 @@
 // The income-tax writer of the Internet filing file: the current person's declaration, on the form that person's
 // data need (D-101, model 101, nine page slots; D-100, model 100, eighteen), whatever form the declaration shows.
 //
-//   D-101: page 1 always; 2 and 3 when they hold data; 4 to 7 always; 8 (the boxes of page 217) when the payment
-//          condition holds; 9 never.
-//   D-100: page 1 always; 2 to 13 when they hold data; 14 to 16 always; 17 (page 217) always; 18 never.
+// A page none of whose boxes holds a value is not written, except the identification, the result and the payment:
+//   D-101: page 1 always; 2 to 6 when they hold data; 7 (the result) always; 8 (the boxes of page 217) when the
+//          payment condition holds; 9 never.
+//   D-100: page 1 always; 2 to 15 when they hold data; 16 (the result) always; 17 (page 217) always; 18 never.
 //
 // Every page of the form must be in the page catalogue (form × 100 + page; 217 for the payment page), or nothing
-// is written.
+// is written; a page to be written whose box array cannot be made fails the run (nothing is written).
 #pragma once
 
 #include <string_view>

@@ -47,8 +47,10 @@ class CMainFrame : public wxDocMDIParentFrame {
   bool BarraApartadosVisible() const;
 
   // Go to page and box: `pagina` 1-based in the open declaration's page list (100 the family data wizard, 0 the
-  // page shown now), `casilla` the box on that page. 1 done or nothing to do, 0 when the page could not be shown.
-  int OnIrAApartado(int pagina, long casilla);
+  // page shown now), `casilla` the box on that page. The page comes to the front with that box active, whether it
+  // was open already or not. A finding's request (`deHallazgo`) goes through the document, which first shows the
+  // person the findings were written for. 1 done or nothing to do, 0 when the page could not be shown.
+  int OnIrAApartado(int pagina, long casilla, bool deHallazgo = false);
 
   // Sets the text of a status bar pane.
   void PonerTextoEstado(int panel, const wxString& texto);

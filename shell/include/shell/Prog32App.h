@@ -41,12 +41,13 @@ struct SOpcionesArranque {
   bool instanciaUnica = true;           // another running instance is brought forward and this one ends
   bool abrirAlArrancar = true;          // start-up ends with File Open
   bool mostrarIntroduccion = true;      // the introduction screen, unless the profile turned it off
+  std::vector<std::string> desconocidas;  // the options of the command line the program does not know
 };
 
 // Reads the options of the command line: --perfil=FILE, --datos-usuario=DIR, --datos-programa=DIR,
 // --catalogos=DIR, --varias-instancias, --sin-abrir, --sin-introduccion (a start with --sin-abrir shows no
-// introduction screen either: nothing waits for the user). Anything else is left alone. `errores` receives the options
-// it did not know.
+// introduction screen either: nothing waits for the user). Anything else is an option the program does not know:
+// it goes to `desconocidas` (and to `errores` when given), and start-up then says so and ends (InitInstance).
 SOpcionesArranque LeerOpciones(const std::vector<std::string>& argumentos, std::vector<std::string>* errores = nullptr);
 
 // Fixed texts of start-up.
@@ -56,6 +57,13 @@ inline constexpr std::string_view kTextoFalloIdioma = "No se ha podido cargar el
 inline constexpr std::string_view kTextoFalloCambioIdioma = " ¡¡¡ NO SE PUDO CAMBIAR EL IDIOMA !!! ";
 inline constexpr std::string_view kTextoYaEnMarcha =
     "Korvelix ya se está ejecutando y no se ha podido traer su ventana al frente.";
+// An option of the command line the program does not know: the options in place of "%s", then the program ends.
+inline constexpr std::string_view kTextoOpcionDesconocida =
+    "La orden de arranque lleva una opción que el programa no conoce: %s\nEl programa termina sin abrirse.";
+// The exit status of a start refused for an unknown option.
+inline constexpr int kSalidaOpcionDesconocida = 2;
+// The text of kTextoOpcionDesconocida for `opciones` (joined by ", ").
+std::string TextoOpcionDesconocida(const std::vector<std::string>& opciones);
 inline constexpr std::string_view kTextoSinDeclaraciones =
     "Esta versión del programa todavía no incluye los tipos de declaración: no hay declaraciones que abrir.";
 
@@ -105,6 +113,8 @@ class CProg32App {
 
   // True when start-up ended because another instance was running and was asked to come forward.
   bool DameOtraInstanciaActivada() const { return m_bOtraInstanciaActivada; }
+  // Start-up refused an option of the command line it does not know (after saying so).
+  bool DameOpcionDesconocida() const { return m_bOpcionDesconocida; }
   CMainFrame* DameMarcoPrincipal() const { return m_pMarco; }
   wxDocManager* DameGestorDocumentos() const { return m_pGestor.get(); }
   plataforma::CPerfil& Perfil() { return *m_pPerfil; }
@@ -149,6 +159,7 @@ class CProg32App {
   std::string m_rutaAyuda;
   bool m_bCatalogoCargado = false;
   bool m_bOtraInstanciaActivada = false;
+  bool m_bOpcionDesconocida = false;
   // The main window's close was accepted: it cannot come forward for another start any more.
   bool m_bMarcoCerrado = false;
   // Asks the message loop to end again and again once the main window has gone.
