@@ -29,6 +29,10 @@
 #include "income/Pago.h"
 #include "income/RentaDoc.h"
 #include "income/RentaImpre.h"
+#include "income/SIM001.h"
+#include "income/SIM002.h"
+#include "income/SIM003.h"
+#include "income/SIM004.h"
 #include "output/ImpresionDestino.h"
 #include "wealth/C714Doc.h"
 #include "wealth/C714Impre.h"
@@ -117,6 +121,10 @@ class CEntornoBanco {
     marco::PonerDirBase(tablas.string() + "/");
     renta::ClasesPaginasFinales();
     ordinaria::ClasesPaginasD100();
+    for (wxClassInfo* clase : {renta::ClasePaginaSIM001(), renta::ClasePaginaSIM002(), renta::ClasePaginaSIM003(),
+                               renta::ClasePaginaSIM004()}) {
+      benchmark::DoNotOptimize(clase);
+    }
   }
   ~CEntornoBanco() {
     marco::PonerDirBase("");

@@ -38,11 +38,12 @@ CCamino::~CCamino() {
   m_pEscritorio.reset();
 }
 
-bool CCamino::ArrancarOtraInstalacion(const std::string& subcarpeta, bool unaInstancia) {
+bool CCamino::ArrancarOtraInstalacion(const std::string& subcarpeta, bool unaInstancia,
+                                      const std::vector<std::string>& otras) {
   if (!m_pEscritorio || !m_pEscritorio->Listo()) return false;
   m_pPrograma.reset();
   m_pPrograma = std::make_unique<CKorvelix>(*m_pEscritorio, m_carpeta / subcarpeta);
-  return m_pPrograma->Arrancar(unaInstancia);
+  return m_pPrograma->Arrancar(unaInstancia, otras);
 }
 
 std::optional<SVentana> CCamino::VentanaDelante(const std::string& patron, const std::string& queEs,

@@ -53,7 +53,8 @@ class CCamino {
   // Ends the program and starts it again with new, empty folders in `subcarpeta` of the road's folder (another
   // installation on the same desktop), as the one instance of them with `unaInstancia`; false when it could not
   // start.
-  bool ArrancarOtraInstalacion(const std::string& subcarpeta, bool unaInstancia = false);
+  bool ArrancarOtraInstalacion(const std::string& subcarpeta, bool unaInstancia = false,
+                               const std::vector<std::string>& otras = {});
 
   CEscritorio& Escritorio() { return *m_pEscritorio; }
   CKorvelix& Programa() { return *m_pPrograma; }

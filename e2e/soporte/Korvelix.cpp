@@ -230,8 +230,10 @@ SArranque CKorvelix::Arranque(bool unaInstancia) const {
   return a;
 }
 
-bool CKorvelix::Arrancar(bool unaInstancia) {
-  m_pPrograma = std::make_unique<CProceso>(Arranque(unaInstancia));
+bool CKorvelix::Arrancar(bool unaInstancia, const std::vector<std::string>& otras) {
+  SArranque arranque = Arranque(unaInstancia);
+  arranque.argumentos.insert(arranque.argumentos.end(), otras.begin(), otras.end());
+  m_pPrograma = std::make_unique<CProceso>(std::move(arranque));
   m_pid = m_pPrograma->Pid();
   return m_pid > 0 && m_pPrograma->Vivo();
 }

@@ -60,8 +60,9 @@ class CKorvelix {
 
   // Starts the program as a person would from the build tree (no introduction screen, so that the roads begin at
   // the declaration index); with `unaInstancia` as the one instance of its folders, as a person's program runs
-  // (a later start on them brings it forward). False when it could not be started.
-  bool Arrancar(bool unaInstancia = false);
+  // (a later start on them brings it forward); `otras` are further options of its command line. False when it
+  // could not be started.
+  bool Arrancar(bool unaInstancia = false, const std::vector<std::string>& otras = {});
   // Starts the program once more on the same folders, as one instance, and waits for that start to end (it should
   // bring the running one forward and end at once): its result, -1 when it did not end within `plazo`.
   SResultado ArrancarOtraVez(std::chrono::milliseconds plazo) const;

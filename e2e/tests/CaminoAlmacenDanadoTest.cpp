@@ -8,6 +8,7 @@
 // A second road starts and ends the program twenty times, each time from its index to "Salir", and starts it a
 // second time while it runs: the running one comes to the front and the second ends at once.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -226,6 +227,22 @@ TEST_F(CaminoArranquesYSalidas, UnSegundoArranqueTraeDelanteElPrimero) {
   EXPECT_EQ(segundo.estado, 0) << "the second start did not end at once: " << segundo.errores;
   EXPECT_TRUE(E().EsperarActiva(principal->id)) << "the running program did not come to the front";
   EXPECT_TRUE(C().Programa().Vivo());
+}
+
+TEST_F(CaminoArranquesYSalidas, UnaOpcionMalEscritaSeDiceYElProgramaTermina) {
+  // A mistyped profile option: the program would otherwise run on the default profile and store.
+  ASSERT_TRUE(C().ArrancarOtraInstalacion("opcion", false, {"--perfl=/tmp/otro.ini"}));
+  ASSERT_TRUE(C().VentanaDelante("^Opci.{1,2}n desconocida$", "the message that names the unknown option"));
+  EXPECT_TRUE(E().Ventanas(titulos::kIndice).empty()) << "the program started anyway";
+  E().Tecla("Return");
+  const std::optional<int> estado = C().Programa().EsperarFin(10s);
+  ASSERT_TRUE(estado.has_value()) << "the program still runs after the message";
+  EXPECT_TRUE(WIFEXITED(*estado));
+  EXPECT_NE(WEXITSTATUS(*estado), 0) << "a refused start ends with a status that says so";
+  // What it said names the option (the program's output keeps it too).
+  EXPECT_NE(e2e::LeerFichero(C().Programa().Salida()).find("--perfl=/tmp/otro.ini"), std::string::npos);
+  // The program ended before it wrote anything: no profile was made.
+  EXPECT_FALSE(std::filesystem::exists(C().Programa().Carpeta() / "KORVELIX.INI"));
 }
 
 TEST_F(CaminoArranquesYSalidas, VeinteVecesSalirTerminaEnCincoSegundos) {

@@ -97,6 +97,25 @@ TEST_F(CaminoInternet, LaDeclaracionGuardadaSeAbreDesdeElIndice) {
   C().Alcanzado("abierta");
 }
 
+TEST_F(CaminoInternet, LaAyudaDelDialogoDelFicheroDiceQueNoHayFicheroDeAyuda) {
+  REQUIERE_PASO(C(), "abierta");
+  C().TraerPrincipal();
+  C().OrdenDelMenu("a", "f");
+  ASSERT_TRUE(C().VentanaDelante(titulos::kConfirmacionInternet, "the notice before filing"));
+  E().Tecla("Return");
+  ASSERT_TRUE(C().VentanaDelante(kTituloFichero, "the file dialog of the filing"));
+  // "Ay&uda": no help file is installed, and the message says so; the dialog stays.
+  E().Tecla("alt+u");
+  ASSERT_TRUE(C().VentanaDelante("^AYUDA$", "the message that there is no help file"));
+  E().Tecla("Return");
+  ASSERT_TRUE(E().EsperarSinVentana("^AYUDA$"));
+  ASSERT_TRUE(C().VentanaDelante(kTituloFichero, "the file dialog again, after the help"));
+  // Cancelled, nothing is written.
+  E().Tecla("Escape");
+  ASSERT_TRUE(E().EsperarSinVentana(kTituloFichero));
+  EXPECT_FALSE(std::filesystem::exists(Fichero()));
+}
+
 TEST_F(CaminoInternet, ElMenuGeneraElFicheroParaInternet) {
   REQUIERE_PASO(C(), "abierta");
   std::filesystem::create_directories(Fichero().parent_path());

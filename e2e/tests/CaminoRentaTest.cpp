@@ -60,6 +60,29 @@ constexpr double kRetencion = 450000.0;
 constexpr int kPaginaIdentificacion = 101;
 constexpr int kPaginaTrabajo = 102;
 
+// A whole amount as the boxes show it: "." between thousands, a minus sign in front of a negative one.
+std::string ImporteComoSeVe(double importe) {
+  const long long entero = static_cast<long long>(importe < 0 ? -importe : importe);
+  const std::string digitos = std::to_string(entero);
+  std::string texto = importe < 0 ? "-" : "";
+  for (std::size_t i = 0; i < digitos.size(); ++i) {
+    if (i > 0 && (digitos.size() - i) % 3 == 0) texto += '.';
+    texto += digitos[i];
+  }
+  return texto;
+}
+
+// Whether a page's text shows an amount whole (not as the tail or the head of a longer figure).
+bool MuestraImporte(const std::string& texto, const std::string& importe) {
+  const auto esCifra = [](char c) { return (c >= '0' && c <= '9') || c == '.' || c == ','; };
+  for (std::size_t i = texto.find(importe); i != std::string::npos; i = texto.find(importe, i + 1)) {
+    const bool antes = i > 0 && (esCifra(texto[i - 1]) || texto[i - 1] == '-');
+    const bool despues = i + importe.size() < texto.size() && esCifra(texto[i + importe.size()]);
+    if (!antes && !despues) return true;
+  }
+  return false;
+}
+
 class CaminoRenta : public e2e::CPasoDe<CaminoRenta> {
  protected:
   static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoRenta"); }
@@ -281,10 +304,30 @@ TEST_F(CaminoRenta, ElPdfImpresoTieneLasPaginasDelFormularioYSuCodigoDeBarras) {
   }
   ASSERT_TRUE(impresa);
 
-  // The form's pages: D-101 prints pages 1, 2, 7 and 8 always, in two copies each.
+  // The form's pages: D-101 prints page 1 and the result (8) always, the identification (2), the work income (3)
+  // and the liquidation (7) since they hold values, in two copies each, and the payment pages.
   const auto paginas = e2e::PaginasPdf(pdf);
   ASSERT_TRUE(paginas) << "pdfinfo cannot read " << pdf;
-  EXPECT_GE(*paginas, 8) << "the PDF has " << *paginas << " pages";
+  EXPECT_GE(*paginas, 10) << "the PDF has " << *paginas << " pages";
+
+  // The printed result page shows the result as a person reads it: the quota less the withholding, in the result
+  // box (the store's figure is the library's; the page must show that one, not the quota alone).
+  std::string motivo;
+  const auto fila = C().Programa().Declaracion(kClave, &motivo);
+  ASSERT_TRUE(fila) << motivo;
+  constexpr std::size_t kDeclarante = 8 * (marco::kSujetoDeclarante - 1);
+  constexpr std::size_t kResultado = offsetof(DatosRenta, Resultados) + 6384 + kDeclarante;
+  const double resultado = fila->Importe(kResultado).value_or(0.0);
+  EXPECT_EQ(resultado, fila->Importe(offsetof(DatosRenta, Resultados) + 5688 + kDeclarante).value_or(0.0) - kRetencion);
+  bool vistaResultado = false;
+  for (int p = 1; p <= *paginas && !vistaResultado; ++p) {
+    const auto texto = e2e::TextoPaginaPdf(pdf, p);
+    if (!texto || texto->find("Resultado de la declaraci") == std::string::npos) continue;
+    vistaResultado = true;
+    EXPECT_TRUE(MuestraImporte(*texto, ImporteComoSeVe(resultado)))
+        << "the printed result page does not show the result " << ImporteComoSeVe(resultado) << ":\n" << *texto;
+  }
+  EXPECT_TRUE(vistaResultado) << "no printed page of the result";
 
   // The first page carries the declaration's record in PDF417 symbols.
   const std::vector<std::uint8_t> trama = e2e::SimbolosPdf417(pdf, 1, C().Carpeta() / "pagina1.png");

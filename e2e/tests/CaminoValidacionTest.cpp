@@ -1,7 +1,11 @@
-// The road of the findings list: a declaration without errors, stored in an earlier session, is opened from the
-// index; the declarant's NIF is erased on page 1; "&Declaracion", "&Estado de la Declaracion" lists the error; a
-// double click on it shows page 1 with the NIF box active; the NIF typed there and the check run again leave no
-// error. What the check found is read from the findings table the program writes, what was typed from the store.
+// The road of the findings list: a D-101 declaration stored in an earlier session with a pension-plan contribution
+// above the maximum of the declarant's age is opened from the index; "&Declaracion", "&Estado de la Declaracion"
+// lists the error on its page 4 box; one double click shows page 4 (never shown before) with that box active, which
+// holds the contribution; the amount corrected there and the check run again leave an empty list. Then the
+// declarant's NIF is erased on page 1; the check lists the error; a double click on it brings page 1 (open behind
+// page 4) to the front with the NIF box active; the NIF typed there and the check run again leave no error. What
+// the check found is read from the findings table the program writes, what was typed from the store and from the
+// boxes themselves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -44,6 +48,15 @@ constexpr std::size_t kDomicilio = kIdentificacion + 0x302 + 26 * marco::kSujeto
 constexpr std::size_t kAsignacion = kIdentificacion + 0x9a9 + marco::kSujetoDeclarante;
 // The payment page: both ways chosen (pay at once, refund without account), whichever the result turns out to be.
 constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
+// The declarant's first row of pension-plan contributions (section J): the holder's code and the contribution, and
+// the page of the simplified form that shows it (page 4 in the form's list).
+constexpr std::size_t kPlanPensiones = offsetof(DatosRenta, ApartadoJ);
+constexpr std::size_t kAportacionPlan = kPlanPensiones + 16;
+constexpr int kPaginaPlanes = 4;
+// Above the maximum of any age of the year; the correction lies within the declarant's limit of reduction (a
+// fifth of the salary's net income), so that nothing is left to warn of.
+constexpr double kAportacionExcesiva = 3000000.0;
+constexpr double kAportacionCorregida = 100000.0;
 
 // A D-101 declaration of a single declarant that the check passes: delegation and administration, NIF, name and
 // surname, year of birth, and a salary with its withholding.
@@ -54,7 +67,7 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.idioma = "e";
   d.datos.assign(sizeof(DatosRenta), 0);
   d.PonerTexto(salida::registro_renta::kCabecera1002, "28MADRID");
-  d.PonerTexto(salida::registro_renta::kCabecera1022, "280MADRID CENTRO");
+  d.PonerTexto(salida::registro_renta::kCabecera1022, "618HORTALEZA");
   d.PonerTexto(kNifDeclarante, kNif);
   d.PonerTexto(kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
   d.PonerTexto(kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
@@ -70,6 +83,8 @@ e2e::SDeclaracionGuardada Declaracion() {
   d.datos[pagador] = 2;
   d.PonerImporte(pagador + 8, salario);
   d.PonerImporte(pagador + 16, retencion);
+  d.datos[kPlanPensiones] = static_cast<char>(marco::kSujetoDeclarante);
+  d.PonerImporte(kAportacionPlan, kAportacionExcesiva);
   return d;
 }
 
@@ -93,8 +108,55 @@ TEST_F(CaminoValidacion, LaDeclaracionSeAbreDesdeElIndice) {
   C().Alcanzado("abierta");
 }
 
+TEST_F(CaminoValidacion, LaAportacionPorEncimaDelMaximoLlevaASuCasillaYCorregidaDejaLaListaVacia) {
+  REQUIERE_PASO(C(), "abierta");
+  ASSERT_TRUE(C().EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list";
+  std::string motivo;
+  const auto hallazgos =
+      Hallazgos([](const auto& h) { return e2e::Errores(h).find("100R147") != std::string::npos; }, motivo);
+  ASSERT_TRUE(motivo.empty()) << motivo;
+  // The contribution is the only error, and the first finding by code: the list opens on it. It names the page of
+  // the simplified form that shows the declarant's contributions, and that page's box.
+  const auto exceso = std::find_if(hallazgos.begin(), hallazgos.end(), [](const auto& h) { return h.codigo == "100R147"; });
+  ASSERT_NE(exceso, hallazgos.end());
+  EXPECT_EQ(exceso->vista, kPaginaPlanes);
+  EXPECT_EQ(e2e::Errores(hallazgos),
+            " 100R147 (" + std::to_string(exceso->vista) + ", " + std::to_string(exceso->numcontr) + ")");
+
+  // One double click: page 4, which was never shown, comes up with that box active; what the box holds is the
+  // contribution stored.
+  ASSERT_TRUE(C().IrAlPrimerHallazgo());
+  ASSERT_TRUE(C().PrincipalActiva());
+  const auto texto = C().TextoCasillaActiva();
+  ASSERT_TRUE(texto) << "the active box gave nothing to the clipboard";
+  EXPECT_EQ(e2e::Digitos(*texto), "3000000") << "the box with the focus is not the contribution: \"" << *texto << "\"";
+
+  // The amount corrected there, and the check run again: nothing is left in the list.
+  E().Teclas({"Home", "shift+End", "BackSpace"});
+  E().Escribir("100000");
+  E().Tecla("Tab");
+  ASSERT_TRUE(C().EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list again";
+  const auto despues = Hallazgos([](const auto& h) { return h.empty(); }, motivo);
+  std::string todos;
+  for (const auto& h : despues) todos += " " + h.codigo;
+  EXPECT_TRUE(despues.empty()) << "findings left after the correction:" << todos;
+  E().Tecla("Escape");
+  EXPECT_TRUE(E().EsperarSinVentana(titulos::kHallazgos));
+
+  // Stored, the contribution is the one typed: the box the finding led to was the declarant's contribution.
+  E().Tecla("ctrl+g");
+  auto fila = C().EsperarGuardada(
+      kClave, [&](const e2e::SDeclaracionGuardada& f) { return f.Importe(kAportacionPlan) == kAportacionCorregida; },
+      motivo);
+  ASSERT_TRUE(fila) << motivo;
+  EXPECT_EQ(fila->Importe(kAportacionPlan), kAportacionCorregida);
+  if (!HasFailure()) C().Alcanzado("planes");
+}
+
 TEST_F(CaminoValidacion, ElNifBorradoEsUnErrorDelEstadoDeLaDeclaracion) {
   REQUIERE_PASO(C(), "abierta");
+  // Page 1 again (page 4 stays open behind it).
+  ASSERT_TRUE(C().IrAPagina(1));
   const auto pagina = C().Pagina(kPaginaIdentificacion);
   ASSERT_TRUE(pagina);
   const auto tabs = pagina->Tabulaciones(pagina->PrimeraEditable(), pagina->NumeroDe(kIdCasillaNif));
@@ -118,6 +180,10 @@ TEST_F(CaminoValidacion, ElNifBorradoEsUnErrorDelEstadoDeLaDeclaracion) {
   ASSERT_EQ(fila->Texto(kNifDeclarante, 9).find_first_not_of(std::string(" \0", 2)), std::string::npos)
       << "the NIF was not erased: \"" << fila->Texto(kNifDeclarante, 9) << "\"";
 
+  // Page 4 in front, page 1 behind it, when the list comes up.
+  if (C().HaAlcanzado("planes")) {
+    ASSERT_TRUE(C().IrAPagina(kPaginaPlanes));
+  }
   ASSERT_TRUE(C().EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list";
   auto hallazgos = Hallazgos([](const auto& h) { return !e2e::Errores(h).empty(); }, motivo);
   ASSERT_FALSE(hallazgos.empty()) << "no finding stored: " << motivo;
@@ -135,6 +201,8 @@ TEST_F(CaminoValidacion, ElNifBorradoEsUnErrorDelEstadoDeLaDeclaracion) {
 
 TEST_F(CaminoValidacion, ElDobleClicLlevaALaCasillaYLaCorreccionQuitaElError) {
   REQUIERE_PASO(C(), "lista");
+  // Page 4 was in front when the list came up (page 1, with the NIF, behind it): the double click brings page 1
+  // forward too.
   ASSERT_TRUE(C().IrAlPrimerHallazgo());
   ASSERT_TRUE(C().PrincipalActiva());
 

@@ -208,11 +208,14 @@ constexpr const char* kMensajes =
     "FILAS\n"
     "100R129|1|ACEPTAR@|AVISO|La casilla 12 no coincide con la suma   \n"
     "100V197|1|ACEPTAR@|ERROR|Primera l\xC3\xADnea\\\\nSegunda l\xC3\xADnea\\\\nTercera\n"
-    "WIN1001|1|ACEPTAR@|ERROR|No es este\n";
+    "WIN1001|1|ACEPTAR@|ERROR|No es este\n"
+    "NOTA001|1|ACEPTAR@|AVISO|Esta casilla es la m\xC3\xA1s pr\xC3\xB3xima.\n";
 
 class DocumentoPrueba : public CProg32Doc {
  public:
   void Imprimir() override { ++impresiones; }
+  // A note for the findings at page 3.
+  std::string NotaHallazgo(const SHallazgo& h) const override { return h.vista == 3 ? "NOTA001" : ""; }
   void ComprobarDeclaracion() override {
     if (comprobar) comprobar();
   }
@@ -294,6 +297,19 @@ TEST_F(DlgErroresTablas, SoloAvisosPermiteImprimir) {
   EXPECT_EQ(v_.C(kIdImprimirLista).imagen, kImagenBotonImprimirLista);
   EXPECT_EQ(v_.C(kIdValidacionDetallada).imagen, kImagenBotonValidacion);
   EXPECT_TRUE(guion_.Mensajes().empty());
+}
+
+// The note a document gives for a finding (the stand-in box of a form that has no box for its field) follows the
+// finding's own text; the other findings keep theirs.
+TEST_F(DlgErroresTablas, LaNotaDelDocumentoSigueAlTextoDelHallazgo) {
+  Hallazgos("PEPE|100R129|4|3|0|12\nPEPE|WIN1001|4|2|1|0\n");
+  DocumentoPrueba documento;
+  dlg_.PonerDocumento(&documento);
+  EXPECT_EQ(dlg_.OnInitDialog(), 1);
+  CGridModelo& g = v_.grid;
+  ASSERT_EQ(g.DameNumeroFilas(), 3);
+  EXPECT_EQ(g.DameTextoCelda(1, 1), "La casilla 12 no coincide con la suma Esta casilla es la m\xE1s pr\xF3xima.");
+  EXPECT_EQ(g.DameTextoCelda(2, 1), "No es este");
 }
 
 TEST_F(DlgErroresTablas, UnErrorImpideImprimirYFichero) {

@@ -868,6 +868,43 @@ TEST_F(RentaValidacionDeclaracionDoc, HallazgosQueNoSeGuardanSonUnFallo) {
   EXPECT_TRUE(doc.HallazgosIncompletos());
 }
 
+// On the simplified form an activity row (section D, which that form has no page for) leads to the stand-in box
+// of page 3 and the list adds the note that says so; a finding with a box of its own there (a quota of the results
+// page) gets no note, and neither does any finding on the ordinary form.
+TEST_F(RentaValidacionDeclaracionDoc, LaSimplificadaDiceCuandoLlevaALaCasillaMasProxima) {
+  DatosRenta d = Familia();
+  SinConyuge(d);
+  Fam(d)[1] = 0;
+  Identificacion(d);
+  unsigned char* fila = FilaD(d, 3, 0, 0);
+  fila[0] = 2;
+  Doble(fila, 16, 100);
+  Persona(Res(d), 680, 2, -1);
+  CRentaDoc doc;
+  Preparar(doc, d);
+  doc.PonerTipoDec(1);
+  ASSERT_EQ(doc.DameSujetoActual(), marco::kSujetoDeclarante);
+  doc.Validar(0);
+  const Hallazgos guardados = De("ANA");
+  const auto buscar = [&](const char* codigo) {
+    return *std::find_if(guardados.begin(), guardados.end(), [&](const SHallazgo& h) { return h.codigo == codigo; });
+  };
+  const SHallazgo clave = buscar("100V199");
+  EXPECT_EQ(clave.vista, kPaginaSimplificadaGanancias);
+  EXPECT_EQ(doc.NotaHallazgo(clave), kNotaSinCasillaPropia);
+  const SHallazgo cuota = buscar("100V157");
+  EXPECT_EQ(cuota.vista, kPaginaSimplificadaResultados);
+  EXPECT_EQ(doc.NotaHallazgo(cuota), "");
+
+  doc.PonerTipoDec(2);
+  doc.Validar(0);
+  const Hallazgos ordinaria = De("ANA");
+  for (const SHallazgo& h : ordinaria) EXPECT_EQ(doc.NotaHallazgo(h), "") << h.codigo;
+  EXPECT_NE(std::find_if(ordinaria.begin(), ordinaria.end(),
+                         [](const SHallazgo& h) { return h.codigo == "100V199" && h.vista == 3; }),
+            ordinaria.end());
+}
+
 // A finding chosen in the list shows the person the findings were written for.
 TEST_F(RentaValidacionDeclaracionDoc, ElHallazgoMuestraLaPersonaValidada) {
   DatosRenta d = Familia();

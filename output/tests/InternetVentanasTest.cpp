@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/button.h>
 #include <wx/textctrl.h>
 
 #include "PruebasWx.h"
+#include "framework/MensajeGuion.h"
 #include "output/DlgInternet.h"
 #include "output/PresentacionInternet.h"
 #include "output/ProgresoImpresion.h"
@@ -54,6 +56,23 @@ TEST(VentanasInternet, ElDialogoDelFicheroLlevaLaRutaOfrecida) {
   ASSERT_NE(texto, nullptr);
   EXPECT_EQ(texto->GetValue().utf8_string(), ruta.string());
   EXPECT_EQ(dlg->DameRuta(), ruta);
+  dlg->Destroy();
+  BombearMensajes();
+}
+
+// The dialog's Help button (its help topic) says that no help file is installed with the program.
+TEST(VentanasInternet, LaAyudaDelDialogoDelFicheroDiceQueNoHayAyuda) {
+  REQUIERE_PANTALLA();
+  marco::CGuionMensajes guion;
+  auto* dlg = new CDlgInternet(nullptr, std::filesystem::path(::testing::TempDir()) / "KVXINET");
+  auto* ayuda = dynamic_cast<wxButton*>(dlg->FindWindow(wxID_HELP));
+  ASSERT_NE(ayuda, nullptr);
+  EXPECT_EQ(ayuda->GetLabel(), wxString("Ay&uda"));
+  wxCommandEvent pulsado(wxEVT_BUTTON, wxID_HELP);
+  pulsado.SetEventObject(ayuda);
+  ayuda->GetEventHandler()->ProcessEvent(pulsado);
+  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{std::string(kMensajeSinAyuda)});
+  EXPECT_EQ(kContextoAyudaInternet, 827);
   dlg->Destroy();
   BombearMensajes();
 }

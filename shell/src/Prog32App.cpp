@@ -49,9 +49,10 @@ constexpr std::string_view kTablasRed[] = {"DatosDec", "Corregix"};
 constexpr std::string_view kTablasLocal[] = {"ControlX", "Paginasx"};
 
 // A fixed text (UTF-8 here) shown through the one message service, so tests see it like any coded message.
-void MostrarTextoFijo(std::string_view texto, int icono) {
+void MostrarTextoFijo(std::string_view texto, int icono, std::string_view titulo = {}) {
   marco::SMensaje mensaje;
   mensaje.icono = icono;
+  mensaje.titulo = plataforma::Utf8ACp1252(titulo);
   mensaje.texto = plataforma::Utf8ACp1252(texto);
   mensaje.botones = marco::kFlagAceptar;
   marco::PresentarMensaje(mensaje);
@@ -174,7 +175,7 @@ int CProg32App::InitInstance() {
     const std::string texto = TextoOpcionDesconocida(m_opciones.desconocidas);
     std::fprintf(stderr, "korvelix: %s\n", texto.c_str());
     m_bOpcionDesconocida = true;
-    MostrarTextoFijo(texto, marco::IconoMano);
+    MostrarTextoFijo(texto, marco::IconoMano, kTituloOpcionDesconocida);
     return 0;
   }
   if (m_opciones.instanciaUnica && ActivarInstanciaPrevia() == 0) return 0;

@@ -252,6 +252,31 @@ TEST_F(AplicacionTest, SiFaltaUnaBaseDeDatosLoDiceYTermina) {
   }
 }
 
+// An option of the command line the program does not know (a mistyped --perfil=) is said, naming it, and start-up
+// ends before anything is read or made: no profile, no main window, no database.
+TEST_F(AplicacionTest, UnaOpcionDesconocidaLoDiceYTermina) {
+  REQUIERE_PANTALLA();
+  const shell::SOpcionesArranque leidas =
+      shell::LeerOpciones({"korvelix", "--perfl=/tmp/x.ini", "--sin-introduccion", "-z"});
+  EXPECT_EQ(leidas.desconocidas, (std::vector<std::string>{"--perfl=/tmp/x.ini", "-z"}));
+  EXPECT_FALSE(leidas.mostrarIntroduccion);
+  EXPECT_TRUE(shell::LeerOpciones({"korvelix", "--sin-abrir"}).desconocidas.empty());
+
+  opciones_.desconocidas = leidas.desconocidas;
+  marco::CGuionMensajes guion;
+  shell::CProg32App& app = Arrancar();
+  EXPECT_EQ(resultado_, 0);
+  EXPECT_TRUE(app.DameOpcionDesconocida());
+  ASSERT_EQ(guion.Mensajes().size(), 1u);
+  EXPECT_EQ(guion.Mensajes()[0].texto, Cp(shell::TextoOpcionDesconocida(leidas.desconocidas)));
+  EXPECT_NE(guion.Mensajes()[0].texto.find("--perfl=/tmp/x.ini, -z"), std::string::npos);
+  EXPECT_EQ(guion.Mensajes()[0].icono, marco::IconoMano);
+  EXPECT_EQ(app.DameMarcoPrincipal(), nullptr);
+  EXPECT_EQ(marco::DameBaseDatosRed(), nullptr);
+  EXPECT_FALSE(fs::exists(opciones_.perfil));
+  EXPECT_NE(shell::kSalidaOpcionDesconocida, 0);
+}
+
 TEST_F(AplicacionTest, CambiarDeIdiomaRehaceLosMenusYGuardaLaLetra) {
   REQUIERE_PANTALLA();
   opciones_.abrirAlArrancar = false;

@@ -130,6 +130,9 @@ class CLienzoPagina : public wxScrolledCanvas {
     if (pendiente >= 0) {
       m_pVista->PonerCampoRaton(pendiente);
       m_pVista->ActivarCampo();
+      // A box that takes no input (a result) hands the focus on to the next one that does; the box asked for
+      // stays in sight.
+      if (m_pVista != nullptr && m_pVista->DameCampoActivo() != pendiente) m_pVista->HacerVisible(pendiente);
       return;
     }
     if (m_pVista->DameEditActivo() != nullptr) return;
@@ -192,11 +195,20 @@ class CLienzoPagina : public wxScrolledCanvas {
     }
   }
 
-  // The page taking the focus without an active edit activates a box (a click does that itself).
+  // The page taking the focus without an active edit activates a box (a click does that itself); with one, the
+  // focus goes on to it (a page brought forward hands the focus to its window, whatever box is active in it).
   void AlFoco(wxFocusEvent& evento) {
     evento.Skip();
     if (m_bSinActivarAlEnfocar) {
       m_bSinActivarAlEnfocar = false;
+      return;
+    }
+    if (m_pVista != nullptr && m_pVista->DameEditActivo() != nullptr) {
+      CallAfter([this] {
+        CEditEx* edit = m_pVista != nullptr ? m_pVista->DameEditActivo() : nullptr;
+        wxWindow* ventana = edit != nullptr ? edit->DameVentana() : nullptr;
+        if (ventana != nullptr && FindFocus() == this) ventana->SetFocus();
+      });
       return;
     }
     if (m_pVista != nullptr && m_pVista->DameEditActivo() == nullptr && m_nActivarPendiente == kSinActivar) {

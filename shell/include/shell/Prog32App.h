@@ -60,6 +60,7 @@ inline constexpr std::string_view kTextoYaEnMarcha =
 // An option of the command line the program does not know: the options in place of "%s", then the program ends.
 inline constexpr std::string_view kTextoOpcionDesconocida =
     "La orden de arranque lleva una opción que el programa no conoce: %s\nEl programa termina sin abrirse.";
+inline constexpr std::string_view kTituloOpcionDesconocida = "Opción desconocida";
 // The exit status of a start refused for an unknown option.
 inline constexpr int kSalidaOpcionDesconocida = 2;
 // The text of kTextoOpcionDesconocida for `opciones` (joined by ", ").
