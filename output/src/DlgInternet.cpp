@@ -15,8 +15,7 @@
 
 #include "output/PresentacionInternet.h"
 #include "output/ProgresoImpresion.h"
-#include "framework/DlgMensaje.h"
-#include "framework/Mensajes.h"
+#include "framework/EditEx.h"
 #include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
@@ -71,7 +70,10 @@ CDlgInternet::CDlgInternet(wxWindow* padre, const std::filesystem::path& ruta)
   CentreOnParent();
 }
 
-void MostrarAyudaInternet() { marco::CDlgMensaje().MostrarMensaje(kMensajeSinAyuda, marco::IconoAsterisco); }
+void MostrarAyudaInternet() {
+  const marco::SServiciosEdit& servicios = marco::ServiciosEdit();
+  if (servicios.ayuda) servicios.ayuda(kContextoAyudaInternet);
+}
 
 void CDlgInternet::AlExaminar() {
   const std::filesystem::path actual(m_pRuta->GetValue().utf8_string());

@@ -7,7 +7,7 @@
 #include <wx/textctrl.h>
 
 #include "PruebasWx.h"
-#include "framework/MensajeGuion.h"
+#include "framework/EditEx.h"
 #include "output/DlgInternet.h"
 #include "output/PresentacionInternet.h"
 #include "output/ProgresoImpresion.h"
@@ -60,10 +60,15 @@ TEST(VentanasInternet, ElDialogoDelFicheroLlevaLaRutaOfrecida) {
   BombearMensajes();
 }
 
-// The dialog's Help button (its help topic) says that no help file is installed with the program.
-TEST(VentanasInternet, LaAyudaDelDialogoDelFicheroDiceQueNoHayAyuda) {
+// The dialog's Help button asks the application's help for the dialog's topic (the program's says that no help
+// file is installed with it).
+TEST(VentanasInternet, LaAyudaDelDialogoDelFicheroPideSuTema) {
   REQUIERE_PANTALLA();
-  marco::CGuionMensajes guion;
+  const marco::SServiciosEdit anteriores = marco::ServiciosEdit();
+  std::vector<int> temas;
+  marco::SServiciosEdit servicios;
+  servicios.ayuda = [&temas](int contexto) { temas.push_back(contexto); };
+  marco::PonerServiciosEdit(servicios);
   auto* dlg = new CDlgInternet(nullptr, std::filesystem::path(::testing::TempDir()) / "KVXINET");
   auto* ayuda = dynamic_cast<wxButton*>(dlg->FindWindow(wxID_HELP));
   ASSERT_NE(ayuda, nullptr);
@@ -71,8 +76,8 @@ TEST(VentanasInternet, LaAyudaDelDialogoDelFicheroDiceQueNoHayAyuda) {
   wxCommandEvent pulsado(wxEVT_BUTTON, wxID_HELP);
   pulsado.SetEventObject(ayuda);
   ayuda->GetEventHandler()->ProcessEvent(pulsado);
-  EXPECT_EQ(guion.Codigos(), std::vector<std::string>{std::string(kMensajeSinAyuda)});
-  EXPECT_EQ(kContextoAyudaInternet, 827);
+  EXPECT_EQ(temas, std::vector<int>{827});
+  marco::PonerServiciosEdit(anteriores);
   dlg->Destroy();
   BombearMensajes();
 }

@@ -20,10 +20,9 @@ inline constexpr int kIdInetClave = 1062;
 inline constexpr int kIdInetTipo = 1381;
 inline constexpr std::string_view kTituloGenerandoInet = "Generando el fichero de internet";
 
-// The help of the file dialog (its Help button) is topic kContextoAyudaInternet of the help file; no help file is
-// installed with the program, so the button says so with message kMensajeSinAyuda.
+// The help of the file dialog (its Help button): the application's help on topic kContextoAyudaInternet (the
+// program's help service, which says that no help file is installed).
 inline constexpr int kContextoAyudaInternet = 827;
-inline constexpr std::string_view kMensajeSinAyuda = "AYUDA01";
 void MostrarAyudaInternet();
 
 class CDlgInternet : public wxDialog {
