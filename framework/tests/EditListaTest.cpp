@@ -284,5 +284,34 @@ TEST(RegistroEditsTablas, LaFabricaHaceCadaClase) {
   EXPECT_EQ(sel->NombreDialogo(), "IDD_NOMAPE");
 }
 
+// A holder box's link is a place of its row (page 10's balances keep one), never a table link: the box reads nothing
+// through it, whatever bytes lie there, and leaving it with a letter typed looks nothing up.
+TEST_F(EditLista, UnaCasillaDeTitularNoLeeSuEnlaceComoDeTabla) {
+  std::array<char, 1> titular{'\0'};
+  SEnlaceTabla pareceDeTabla;  // what the row's bytes would say if read as a table link
+  pareceDeTabla.destino = titular.data();
+  pareceDeTabla.anchoDestino = titular.size();
+  pareceDeTabla.guardaClave = true;
+  CCampo campo = Caja("T1", titular.data());
+  campo.Enlace = &pareceDeTabla;
+  CTitularEdit edit(campo, &base_);
+  EXPECT_FALSE(edit.GuardaClave());
+  const std::string tecleado = "D";
+  EXPECT_EQ(edit.ValidarAlSalir(&tecleado), 0);
+  EXPECT_EQ(titular[0], '\0');
+
+  // A list box with its table and the same link keeps the key, as the region box does.
+  std::array<char, 2> codigo{' ', ' '};
+  CCampo region = Caja("L2", codigo.data());
+  region.FicheroTab = "PRUEBASE.TAB";
+  SEnlaceTabla propio;
+  propio.destino = codigo.data();
+  propio.anchoDestino = codigo.size();
+  propio.guardaClave = true;
+  region.Enlace = &propio;
+  CListaEdit listaRegion(region, &base_);
+  EXPECT_TRUE(listaRegion.GuardaClave());
+}
+
 }  // namespace
 }  // namespace marco

@@ -94,7 +94,11 @@ std::string CListaEdit::NombreTabla() const {
 }
 
 SEnlaceTabla* CListaEdit::EnlaceTabla() const {
-  return DameCampo() != nullptr ? EnlaceTablaDe(*DameCampo()) : nullptr;
+  // Only a box with a lookup table has a table link: a holder box's link is the place of its row that the page
+  // keeps beside the holder (page 10's balances), which is no link of this kind.
+  const CCampo* campo = DameCampo();
+  if (campo == nullptr || campo->FicheroTab.empty()) return nullptr;
+  return EnlaceTablaDe(*campo);
 }
 
 std::string CListaEdit::ValorActual() const {
