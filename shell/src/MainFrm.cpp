@@ -20,10 +20,8 @@
 
 #include "framework/BaseDatos.h"
 #include "framework/ComandosDocumento.h"
-#include "framework/EditEx.h"
-#include "framework/EditExVentana.h"
+#include "framework/PaginaActiva.h"
 #include "framework/Prog32Doc.h"
-#include "framework/Prog32View.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/TextosVentana.h"
 #include "platform/Perfil.h"
@@ -418,7 +416,7 @@ int CMainFrame::OnIrAApartado(int pagina, long casilla, bool deHallazgo) {
     documento->IrAHallazgo(pagina, casilla);
     return 1;
   }
-  marco::CProg32View* vista = nullptr;
+  marco::CPaginaActiva* vista = nullptr;
   if (pagina != 0) {
     const auto& lista = documento->ListaPaginas();
     // A page that the declaration does not have is refused rather than looked up past the list's end.
@@ -427,11 +425,11 @@ int CMainFrame::OnIrAApartado(int pagina, long casilla, bool deHallazgo) {
     if (documento->MostrarPagina(clase, static_cast<int>(casilla), 0) == 0) return 0;
     documento->PonerPaginaActual(pagina - 1);
     // The page just shown: a page opened now is not yet the current view of the frame.
-    vista = dynamic_cast<marco::CProg32View*>(documento->BuscarVista(clase));
+    vista = dynamic_cast<marco::CPaginaActiva*>(documento->BuscarVista(clase));
   } else {
-    vista = documento->VistaPaginaActiva();
+    vista = documento->PaginaActiva();
   }
-  if (vista != nullptr && casilla >= 0) vista->IrACampo(static_cast<int>(casilla));
+  if (vista != nullptr && casilla >= 0) vista->IrACampoPagina(static_cast<int>(casilla));
   return 1;
 }
 
@@ -562,9 +560,8 @@ void CMainFrame::AlActivar(wxActivateEvent& evento) {
 
 void CMainFrame::DevolverFocoAPagina() {
   marco::CProg32Doc* documento = m_aplicacion.DameDocumentoActivo();
-  marco::CProg32View* vista = documento != nullptr ? documento->VistaPaginaActiva() : nullptr;
-  marco::CEditEx* edit = vista != nullptr ? vista->DameEditActivo() : nullptr;
-  wxWindow* caja = edit != nullptr ? edit->DameVentana() : nullptr;
+  marco::CPaginaActiva* vista = documento != nullptr ? documento->PaginaActiva() : nullptr;
+  wxWindow* caja = vista != nullptr ? vista->VentanaCampoActivo() : nullptr;
   if (caja == nullptr || !IsActive()) return;
   wxWindow* foco = wxWindow::FindFocus();
   if (foco == caja) return;

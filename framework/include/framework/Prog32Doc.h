@@ -27,7 +27,7 @@ class wxDialog;
 namespace marco {
 
 class CTabla;
-class CProg32View;
+class CPaginaActiva;
 
 // One page of the catalogue (table Paginasx and its language twin), as LeerPagina reads it.
 struct PaginaInfo {
@@ -234,9 +234,10 @@ class CProg32Doc : public wxDocument {
   bool OnSaveModified() override;
   // Removes a new declaration never saved from the store, hides the section bar, closes, clears the caption.
   bool OnCloseDocument() override;
-  // The page view shown: the document manager's current view when it is one of this document's page views (the
-  // first page view of the document without a manager); none otherwise.
-  CProg32View* VistaPaginaActiva() const;
+  // The page shown: the document manager's current view when it is one of this document's page views (the first
+  // page view of the document without a manager); none otherwise. The document reaches its active box only
+  // through it (PaginaActiva.h).
+  CPaginaActiva* PaginaActiva() const;
   // The command handlers of the document menu.
   void OnGuardar();
   void OnIrAPagina();

@@ -5,7 +5,8 @@
 //
 // Every page class derives from it and answers DameNumeroPagina, DameCampo, NumeroCampos, DibujarCampos and the
 // box events. The view makes its own frame when it is created: a child of the main window (an MDI child when the
-// main window is an MDI parent).
+// main window is an MDI parent). The document reaches the page shown through CPaginaActiva, which the view
+// implements over its rules.
 #pragma once
 
 #include <wx/docview.h>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/PaginaActiva.h"
 #include "framework/Prog32Doc.h"
 #include "framework/Prog32ViewReglas.h"
 #include "platform/MetaFile.h"
@@ -24,7 +26,7 @@ namespace marco {
 class CEditEx;
 class CLienzoPagina;
 
-class CProg32View : public wxView, public CProg32ViewReglas {
+class CProg32View : public wxView, public CProg32ViewReglas, public CPaginaActiva {
  public:
   CProg32View();
   ~CProg32View() override;
@@ -53,6 +55,15 @@ class CProg32View : public wxView, public CProg32ViewReglas {
   plataforma::CPunto Desplazamiento() const;
   // The active box's edit; none.
   CEditEx* DameEditActivo() const { return m_pEdit.get(); }
+
+  // ---- the page shown, as the document asks for it (CPaginaActiva) ----
+  int ConfirmarCampoModificado() override { return ComprobarEditModificado(); }
+  int CampoPendiente() override { return CampoAEnfocar(); }
+  void IrACampoPagina(int indice) override { IrACampo(indice); }
+  int CuantosCampos() override { return NumeroCampos(); }
+  int IdPagina() override { return DameNumeroPagina(); }
+  wxWindow* VentanaCampoActivo() const override;
+  wxWindow* VentanaPagina() const override { return DameVentana(); }
 
   // Draws the page as the window shows it: `lienzo` covers the window's client area, scrolled by `desplazamiento`.
   void Pintar(plataforma::CLienzo& lienzo, plataforma::CPunto desplazamiento);

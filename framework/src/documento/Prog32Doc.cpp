@@ -11,9 +11,7 @@
 #include "framework/BaseDatos.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
-#include "framework/EditEx.h"
-#include "framework/EditExVentana.h"
-#include "framework/Prog32View.h"
+#include "framework/PaginaActiva.h"
 #include "framework/ServiciosAplicacion.h"
 #include "framework/Tabla.h"
 #include "platform/Registros.h"
@@ -196,9 +194,9 @@ void CProg32Doc::IrAHallazgo(int vista, long numcontr) {
   NavegarPagina(vista);
   if (m_nPaginaActual != vista - 1) return;
   // The page just shown (one opened now is not yet the frame's current view).
-  CProg32View* pagina = dynamic_cast<CProg32View*>(BuscarVista(m_listaPaginas[static_cast<std::size_t>(vista - 1)]));
-  if (pagina == nullptr || numcontr < 0 || numcontr >= pagina->NumeroCampos()) return;
-  pagina->IrACampo(static_cast<int>(numcontr));
+  auto* pagina = dynamic_cast<CPaginaActiva*>(BuscarVista(m_listaPaginas[static_cast<std::size_t>(vista - 1)]));
+  if (pagina == nullptr || numcontr < 0 || numcontr >= pagina->CuantosCampos()) return;
+  pagina->IrACampoPagina(static_cast<int>(numcontr));
 }
 std::string CProg32Doc::NotaHallazgo(const SHallazgo& /*hallazgo*/) const { return {}; }
 void CProg32Doc::ComprobarDeclaracion() {}
@@ -299,10 +297,9 @@ int CProg32Doc::MostrarPagina(wxClassInfo* clase, int /*argumento*/, int /*recur
     } else if (wxWindow* marco = abierta->GetFrame()) {
       marco->Raise();
     }
-    if (auto* vista = dynamic_cast<CProg32View*>(abierta)) {
-      CEditEx* edit = vista->DameEditActivo();
-      wxWindow* foco = vista->DameVentana();
-      if (edit != nullptr && edit->DameVentana() != nullptr) foco = edit->DameVentana();
+    if (auto* vista = dynamic_cast<CPaginaActiva*>(abierta)) {
+      wxWindow* foco = vista->VentanaCampoActivo();
+      if (foco == nullptr) foco = vista->VentanaPagina();
       if (foco != nullptr) foco->SetFocus();
     }
     return 1;

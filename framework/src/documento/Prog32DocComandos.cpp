@@ -1,5 +1,5 @@
 // The declaration document's menu commands, page navigation's focus rule, closing, and the draft presentation:
-// the members of CProg32Doc that act on its page views (Prog32View.h).
+// the members of CProg32Doc that act on its page views, which it reaches through CPaginaActiva (PaginaActiva.h).
 #include <wx/app.h>
 #include <wx/msgdlg.h>
 
@@ -8,35 +8,36 @@
 #include "framework/BaseDatos.h"
 #include "framework/ComandosDocumento.h"
 #include "framework/Prog32Doc.h"
-#include "framework/Prog32View.h"
+#include "framework/PaginaActiva.h"
 #include "framework/Tabla.h"
 #include "framework/TextosVentana.h"
 #include "platform/Texto.h"
 
 namespace marco {
 
-CProg32View* CProg32Doc::VistaPaginaActiva() const {
+CPaginaActiva* CProg32Doc::PaginaActiva() const {
   if (wxDocManager* gestor = GetDocumentManager(); gestor != nullptr && gestor->GetCurrentView() != nullptr) {
-    auto* vista = dynamic_cast<CProg32View*>(gestor->GetCurrentView());
-    return vista != nullptr && vista->GetDocument() == this ? vista : nullptr;
+    wxView* actual = gestor->GetCurrentView();
+    auto* pagina = dynamic_cast<CPaginaActiva*>(actual);
+    return pagina != nullptr && actual->GetDocument() == this ? pagina : nullptr;
   }
   for (wxList::compatibility_iterator nodo = m_documentViews.GetFirst(); nodo; nodo = nodo->GetNext()) {
-    if (auto* vista = dynamic_cast<CProg32View*>(static_cast<wxView*>(nodo->GetData()))) return vista;
+    if (auto* pagina = dynamic_cast<CPaginaActiva*>(static_cast<wxView*>(nodo->GetData()))) return pagina;
   }
   return nullptr;
 }
 
 int CProg32Doc::ConfirmarCampoActivo() {
-  CProg32View* vista = VistaPaginaActiva();
-  return vista != nullptr ? vista->ComprobarEditModificado() : 0;
+  CPaginaActiva* pagina = PaginaActiva();
+  return pagina != nullptr ? pagina->ConfirmarCampoModificado() : 0;
 }
 
 bool CProg32Doc::EnfocarCampoPendiente() {
-  CProg32View* vista = VistaPaginaActiva();
-  if (vista == nullptr) return false;
-  const int campo = vista->CampoAEnfocar();
+  CPaginaActiva* pagina = PaginaActiva();
+  if (pagina == nullptr) return false;
+  const int campo = pagina->CampoPendiente();
   if (campo == 0) return false;
-  vista->IrACampo(campo - 1);
+  pagina->IrACampoPagina(campo - 1);
   return true;
 }
 
@@ -169,10 +170,10 @@ bool CProg32Doc::ActualizarComando(int comando, bool& habilitado, bool& marcado)
       return true;
     case kComandoPaginaSiguiente: {
       // The current index is taken again from the page shown.
-      const CProg32View* vista = VistaPaginaActiva();
+      CPaginaActiva* pagina = PaginaActiva();
       int actual = -1;
-      if (vista != nullptr) {
-        actual = IndicePaginaDeVista(const_cast<CProg32View*>(vista)->DameNumeroPagina(), m_nTipoDec);
+      if (pagina != nullptr) {
+        actual = IndicePaginaDeVista(pagina->IdPagina(), m_nTipoDec);
         m_nPaginaActual = actual;
       }
       habilitado = HayPaginaPosterior(actual, m_nUltimaPagina);

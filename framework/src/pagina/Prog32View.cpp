@@ -280,6 +280,10 @@ CProg32Doc* CProg32View::DameDocumento() const { return dynamic_cast<CProg32Doc*
 
 wxWindow* CProg32View::DameVentana() const { return m_pLienzo; }
 
+wxWindow* CProg32View::VentanaCampoActivo() const {
+  return m_pEdit != nullptr ? m_pEdit->DameVentana() : nullptr;
+}
+
 bool CProg32View::OnCreate(wxDocument* documento, long /*banderas*/) {
   wxWindow* principal = wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
   const wxSize tamano(800, 600);
