@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "d100/ValoresFila.h"
 #include "framework/Campo.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
+#include "framework/EditDetalleDialogos.h"
 #include "framework/EditEx.h"
 #include "framework/EditExVentana.h"
 #include "framework/Mensajes.h"
@@ -26,9 +28,14 @@ int NumeroCasillaFila(const SGrupoPagina& grupo, std::size_t j, const SCasillaFi
   return j < grupo.primeras.size() ? grupo.primeras[j] + casilla.desp : 0;
 }
 
+SGrupoPagina GrupoParImportes(int id, std::vector<int> primeras, int primerCampo) {
+  const int c = primerCampo;
+  return {id, std::move(primeras), {{0, c, 1}, {1, c + 1, kD}, {2, c + 2, kD}}, c, true, 1};
+}
+
 // ---- the box array ----
 
-CControlesGrupos::CControlesGrupos() = default;
+CControlesGrupos::CControlesGrupos(const SPaginaGrupos& pagina) : m_pagina(pagina) {}
 CControlesGrupos::~CControlesGrupos() = default;
 
 void CControlesGrupos::PonerDatos(DatosRenta* datos, renta::SCabeceraPagina cabecera) {
@@ -62,38 +69,27 @@ bool CControlesGrupos::GrupoEditable(int grupo) const {
   return filas != nullptr && !filas->EsCopiaFiltrada();
 }
 
-int CControlesGrupos::GrupoDeCasilla(int numero) const {
+SCasillaGrupo CControlesGrupos::Situar(int numero) const {
+  SCasillaGrupo casilla;
+  casilla.numero = numero;
   for (const SGrupoPagina& g : Grupos()) {
     for (std::size_t j = 0; j < g.primeras.size(); ++j) {
       for (const SCasillaFila& c : g.casillas) {
-        if (NumeroCasillaFila(g, j, c) == numero) return g.id;
+        if (NumeroCasillaFila(g, j, c) != numero) continue;
+        casilla.grupo = g.id;
+        casilla.fila = static_cast<int>(j);
+        casilla.campo = c.campo;
+        casilla.editable = GrupoEditable(g.id);
+        return casilla;
       }
     }
   }
-  return 0;
+  return casilla;
 }
 
-int CControlesGrupos::FilaDeCasilla(int numero) const {
-  for (const SGrupoPagina& g : Grupos()) {
-    for (std::size_t j = 0; j < g.primeras.size(); ++j) {
-      for (const SCasillaFila& c : g.casillas) {
-        if (NumeroCasillaFila(g, j, c) == numero) return static_cast<int>(j);
-      }
-    }
-  }
-  return -1;
-}
-
-int CControlesGrupos::CampoDeCasilla(int numero) const {
-  for (const SGrupoPagina& g : Grupos()) {
-    for (std::size_t j = 0; j < g.primeras.size(); ++j) {
-      for (const SCasillaFila& c : g.casillas) {
-        if (NumeroCasillaFila(g, j, c) == numero) return c.campo;
-      }
-    }
-  }
-  return -1;
-}
+int CControlesGrupos::GrupoDeCasilla(int numero) const { return Situar(numero).grupo; }
+int CControlesGrupos::FilaDeCasilla(int numero) const { return Situar(numero).fila; }
+int CControlesGrupos::CampoDeCasilla(int numero) const { return Situar(numero).campo; }
 
 int CControlesGrupos::CasillaDeCampo(int grupo, int fila, int campo) const {
   const int g = IndiceGrupo(grupo);
@@ -153,7 +149,7 @@ void CControlesGrupos::CrearFilas() {
   m_aFilas.clear();
   if (m_pDatos == nullptr) return;
   const auto grupos = Grupos();
-  for (std::size_t g = 0; g < grupos.size(); ++g) m_aFilas.push_back(CrearTabla(static_cast<int>(g), *m_pDatos));
+  for (std::size_t g = 0; g < grupos.size(); ++g) m_aFilas.push_back(m_pagina.crearTabla(static_cast<int>(g), *m_pDatos));
   FiltrarFilas();
 }
 
@@ -235,6 +231,17 @@ void CControlesGrupos::RecargarGrupos() {
   EnlazarFilas();
 }
 
+int CControlesGrupos::NavegarGrupo(int grupo, int fila, int accion, int extra) {
+  renta::CFilasApartadoF* filas = Filas(grupo);
+  if (filas == nullptr) return 0;
+  int resultado = 0;
+  if (!AccionVentana(*filas, grupo, fila, accion, resultado)) {
+    resultado = AccionFila(*filas, grupo, fila, accion, extra);
+  }
+  if (CasillaMarcaHojas() != 0) ContarHojas();
+  return resultado;
+}
+
 bool CControlesGrupos::AccionVentana(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int& resultado) {
   switch (accion) {
     case kAccionPuedeMover:
@@ -260,6 +267,37 @@ void CControlesGrupos::CambiarTitularFila(renta::CFilasApartadoF& filas, int gru
   SoloLecturaGrupo(grupo);
 }
 
+std::optional<int> CControlesGrupos::AbrirDialogoFila(std::string_view ventana, std::span<unsigned char> bloque,
+                                                      std::int32_t primerParametro, wxWindow* padre,
+                                                      std::int32_t sujeto) {
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(ventana);
+  if (dialogo == nullptr || !dialogo->abrir || dialogo->tamanoBloque != bloque.size()) return std::nullopt;
+  marco::SPeticionDetalle peticion;
+  peticion.padre = padre;
+  peticion.primerParametro = primerParametro;
+  peticion.sujeto = sujeto;
+  peticion.conyugeOPrimerHijo = marco::HayConyugeOHijo();
+  peticion.bloque = bloque;
+  return dialogo->abrir(peticion);
+}
+
+int CControlesGrupos::FilaDePares(const SCasillaGrupo& casilla, std::initializer_list<int> grupos) {
+  int primera = 0;
+  for (int grupo : grupos) {
+    if (casilla.grupo != 0 && casilla.grupo == grupo) return primera + casilla.fila;
+    primera += renta::kMostradasGrupoF;
+  }
+  return -1;
+}
+
+void CControlesGrupos::CambiarFilaPares(int& foco, int ahora, std::initializer_list<int> grupos) {
+  if (ahora == foco) return;
+  if (foco >= 0 && static_cast<std::size_t>(foco / renta::kMostradasGrupoF) < grupos.size()) {
+    AvisarParIncompleto(grupos.begin()[foco / renta::kMostradasGrupoF], foco % renta::kMostradasGrupoF);
+  }
+  foco = ahora;
+}
+
 void CControlesGrupos::AvisarParIncompleto(int grupo, int fila) {
   const unsigned char* f = FilaMostrada(grupo, fila);
   if (f != nullptr && (Doble(f + 8) == 0) != (Doble(f + 16) == 0)) {
@@ -272,6 +310,8 @@ void CControlesGrupos::EnlazarCabecera(int casillaEjemplar, int casillaNif) {
   renta::EnlazarCasilla(CampoDeNumero(casillaNif + 1), m_cabecera.nombre, renta::kAnchoCabeceraTexto);
   renta::EnlazarCasilla(CampoDeNumero(casillaEjemplar), m_cabecera.ejemplar, renta::kAnchoCabeceraTexto);
 }
+
+void CControlesGrupos::EnlazarFijas() { EnlazarCabecera(m_pagina.casillaEjemplar, m_pagina.casillaNif); }
 
 void CControlesGrupos::EnlazarNota(int numero, std::string_view nota) {
   m_aNota.fill('\0');
@@ -286,6 +326,7 @@ void CControlesGrupos::Enlazar(int liberarAntes) {
   for (int i = 0; i < NumeroCampos(); ++i) renta::EnlazarCasilla(Campo(i), nullptr, 0);
   CrearFilas();
   EnlazarFijas();
+  if (m_pDatos != nullptr) renta::EnlazarCasillasDatos(*this, CasillasFijas(), *m_pDatos);
   if (const int marca = CasillaMarcaHojas()) renta::EnlazarCasilla(CampoDeNumero(marca), m_aMarcaHojas.data(), kAnchoMarcaHojas);
   EnlazarFilas();
   ContarHojas();
@@ -469,6 +510,11 @@ void CVistaGrupos::TrasInfoFila(int casilla) {
   ActivarMasTarde(casilla);
 }
 
+int CVistaGrupos::FocoMasTarde(int numero) {
+  CallAfter([this, numero] { Grupos()->FocoEnCasilla(numero); });
+  return 1;
+}
+
 bool CVistaGrupos::BotonHabilitado(int grupo, int direccion) const {
   const int g = Grupos()->IndiceGrupo(grupo);
   const auto i = static_cast<std::size_t>(2 * g + (direccion == 0 ? 0 : 1));
@@ -500,7 +546,7 @@ int CVistaGrupos::PrepararCampos() {
   renta::CRentaVista::PrepararCampos();
   wxWindow* ventana = DameVentana();
   const auto grupos = Grupos()->Grupos();
-  if (ventana != nullptr && m_aBotones.empty() && ConBotones()) {
+  if (ventana != nullptr && m_aBotones.empty() && !CasillasBotones().empty()) {
     for (std::size_t i = 0; i < 2 * grupos.size(); ++i) {
       const bool siguiente = i % 2 == 0;
       wxButton* boton = CrearBotonPagina(PrimerComando() + static_cast<int>(i), siguiente ? ">" : "<",
@@ -547,8 +593,9 @@ void CVistaGrupos::ColocarBotones() {
   const double escala = Geometria().escalaCampos > 0 ? Geometria().escalaCampos : 1.0;
   const int lado = std::max(12, static_cast<int>(kLado * escala));
   const plataforma::CPunto desplazamiento = Desplazamiento();
+  const auto casillas = CasillasBotones();
   for (std::size_t g = 0; 2 * g + 1 < m_aBotones.size(); ++g) {
-    const marco::CCampo* campo = DameCampo(CasillaBotones(static_cast<int>(g)) - 1);
+    const marco::CCampo* campo = g < casillas.size() ? DameCampo(casillas[g] - 1) : nullptr;
     if (campo == nullptr) continue;
     const plataforma::CRectangulo r = marco::RectanguloCampoEnVentana(*campo, desplazamiento);
     // The pair stands above the right end of the group's first row, on the group's heading: previous, then next.

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -24,8 +27,6 @@ namespace ordinaria {
 
 namespace {
 
-constexpr std::size_t kD = sizeof(double);
-
 // Fields of a row (numbered as the boxes from the row's first, see renta::FormatoActividadesModulos).
 constexpr int kCampoTexto = 1;
 constexpr int kPrimerModulo = 3;       // module j: text 3+3j, quantity 4+3j, result 5+3j
@@ -36,6 +37,7 @@ constexpr int kCampoSumar = 39;        // +1488, entered: A of 100V194
 constexpr int kCampoNeto = 40;         // +1496: B of 100V194
 constexpr int kCampoRestarNeto = 41;   // +1504, entered: C of 100V194
 constexpr int kCamposTecleados[] = {kCampoMinoracion, kCampoMinoracionLimitado, kCampoSumar, kCampoRestarNeto};
+constexpr std::size_t kDespTitular = 24;
 
 constexpr std::size_t kIdActividad = 8;
 constexpr std::size_t kModulos = 120;
@@ -44,16 +46,16 @@ constexpr std::size_t kPasoModulo = 176;
 bool ModuloPersonal(std::uint8_t numero) { return numero == 1 || numero == 15 || numero == 16; }
 bool EsCantidadModulo(int campo) { return campo >= kPrimerModulo && campo < kPrimerModulo + 21 && (campo - kPrimerModulo) % 3 == 1; }
 int ModuloDeCampo(int campo) { return (campo - kPrimerModulo) / 3; }
+// The quantities and the amounts the user enters.
+bool EsTecleado(int campo) {
+  return EsCantidadModulo(campo) || std::find(std::begin(kCamposTecleados), std::end(kCamposTecleados), campo) !=
+                                        std::end(kCamposTecleados);
+}
 
 SGrupoPagina GrupoActividades() {
-  SGrupoPagina g;
-  g.id = kGrupoActividades;
-  g.primeras = {5, 48};
-  g.colas = {91, 97};
-  g.inicioCola = 43;
-  g.campoClave = 2;
-  g.cabeza = 1;
-  g.casillas = {{0, 0, 5, 0}, {1, kCampoTexto, 12}, {2, 2, 1}};
+  SGrupoPagina g{.id = kGrupoActividades, .primeras = {5, 48},
+                 .casillas = {{0, 0, 5, 0}, {1, kCampoTexto, 12}, {2, 2, 1}}, .campoClave = 2, .cabeza = 1,
+                 .colas = {91, 97}, .inicioCola = 43};
   for (int j = 0; j < 7; ++j) {
     const int c = kPrimerModulo + 3 * j;
     g.casillas.push_back({c, c, 24});
@@ -61,192 +63,92 @@ SGrupoPagina GrupoActividades() {
     g.casillas.push_back({c + 2, c + 2, kD});
   }
   for (int c = 24; c <= 42; ++c) g.casillas.push_back({c, c, kD});
-  g.casillas.push_back({43, 43, 9});
-  g.casillas.push_back({44, 44, 5});
-  g.casillas.push_back({45, 45, 1});
-  for (int c = 46; c <= 48; ++c) g.casillas.push_back({c, c, kD});
+  // Apart from the rest: the figures of an activity carried on through an entity.
+  g.casillas.insert(g.casillas.end(),
+                    {{43, 43, 9}, {44, 44, 5}, {45, 45, 1}, {46, 46, kD}, {47, 47, kD}, {48, 48, kD}});
   return g;
 }
 
-const std::vector<SGrupoPagina>& GruposORD005() {
-  static const std::vector<SGrupoPagina> kGrupos{GrupoActividades()};
-  return kGrupos;
-}
-
 constexpr int kTotalesORD005[] = {103};
+
+constexpr renta::SCasillaDatos kFijasORD005[] = {
+    {1, {kDespReferencia, 20}, {}},
+    {103, {kDespBaseImponible + 760, kImportesPersonas}, {}},
+};
 
 // The note under the page's heading.
 constexpr std::string_view kNota =
     "Actividades en estimaci\xF3n objetiva: consigne las unidades de cada m\xF3" "dulo de la actividad.";
 
+const SGrupoPagina kGruposORD005[] = {GrupoActividades()};
+
+constexpr SPaginaActividades kPaginaORD005{
+    .composicion = {.grupos = kGruposORD005, .fijas = kFijasORD005, .totales = kTotalesORD005,
+                    .casillaMarcaHojas = 4, .casillaTituloHoja = 104, .casillaEjemplar = 105, .casillaNif = 2,
+                    .crearTabla = &TablaDeGrupo<renta::CFilasORD005A>},
+    .casillaNota = 106, .nota = kNota,
+    .grupo = kGrupoActividades, .seccion = &recalculo::FuncionesRenta::D, .instancia = 4,
+    // A code chosen or emptied shows or hides the rest of its row.
+    .accionGuardar = kAccionGuardar5, .accionSuprimir = kAccionSuprimir5, .accionRecargar = kAccionRecargar5,
+    .accionTitular = kAccionTitular5, .borrarTitular = kAccionBorrarModulos5, .marcaGuardarTitular = 1,
+    .enlazarTrasGuardar = true,
+    .campoCodigo = 0, .campoCalcula = EsCantidadModulo, .campoConfirma = EsCantidadModulo, .campoTecleado = EsTecleado,
+    .filaRellena = renta::CodigoModulosRelleno, .despTitular = kDespTitular,
+    .ventanaInfo = kVentanaInfoActividad5, .inicioInfo = kInicioInfo5, .largoInfo = kLargoInfo5,
+    .parametroInfo = [](const unsigned char* fila) { return Entero(fila + kIdActividad); },
+    .casillaBotonesGrupo = 7, .casillasBotonInfo = {7, 50}, .casillasTrasInfo = {4, 47}};
+
 }  // namespace
 
-std::span<const SGrupoPagina> CControlesORD005::Grupos() const { return GruposORD005(); }
-std::span<const int> CControlesORD005::CasillasTotales() const { return kTotalesORD005; }
-
-std::unique_ptr<renta::CFilasApartadoF> CControlesORD005::CrearTabla(int, DatosRenta& d) const {
-  return std::make_unique<renta::CFilasORD005A>(d);
-}
+CControlesORD005::CControlesORD005() : CControlesActividades(kPaginaORD005) {}
 
 renta::CFilasORD005A* CControlesORD005::Actividades() const {
   return static_cast<renta::CFilasORD005A*>(Filas(kGrupoActividades));
 }
 
-void CControlesORD005::EnlazarFijas() {
-  EnlazarCabecera(105, 2);
-  EnlazarNota(106, kNota);
-  if (m_pDatos == nullptr) return;
-  using renta::SCasillaDatos;
-  constexpr std::uint32_t kBI = offsetof(DatosRenta, BaseImponible);
-  constexpr std::uint32_t kId = offsetof(DatosRenta, Identificacion) + renta::kDespIdentificacion;
-  static constexpr SCasillaDatos kFijas[] = {
-      {1, {kId, 20}, {}},
-      {103, {kBI + 760, 5 * kD}, {}},
-  };
-  renta::EnlazarCasillasDatos(*this, kFijas, *m_pDatos);
-}
-
 void* CControlesORD005::LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) {
-  renta::CFilasORD005A* filas = grupo == kGrupoActividades ? Actividades() : nullptr;
+  renta::CFilasApartadoF* filas = Filas(grupo);
   if (filas == nullptr) return nullptr;
   if (casilla.campo != 0 && !renta::CodigoModulosRelleno(FilaMostrada(grupo, fila))) return nullptr;
   return filas->DireccionCampo(fila, casilla.campo);
 }
 
-void CControlesORD005::SoloLecturaGrupo(int grupo) {
-  if (grupo != kGrupoActividades) return;
-  const SGrupoPagina& g = GruposORD005().front();
-  const bool editable = GrupoEditable(grupo);
-  bool anteriorAbre = true;  // the first row's code is always open
-  for (std::size_t j = 0; j < g.primeras.size(); ++j) {
-    const int fila = static_cast<int>(j);
-    const unsigned char* f = FilaMostrada(grupo, fila);
-    const bool rellena = renta::CodigoModulosRelleno(f);
-    const bool conTitular = ClaveFila(grupo, fila) != 0;
-    const bool abierta = rellena && conTitular;
-    for (const SCasillaFila& c : g.casillas) {
-      bool libre = false;
-      if (c.campo == 0) {
-        libre = anteriorAbre || rellena;
-      } else if (c.campo == 2) {
-        libre = rellena;
-      } else if (EsCantidadModulo(c.campo)) {
-        const unsigned char* modulo = f != nullptr ? f + kModulos + kPasoModulo * static_cast<std::size_t>(ModuloDeCampo(c.campo)) : nullptr;
-        libre = abierta && modulo != nullptr &&
-                marco::HayAlfanumerico(std::string_view(reinterpret_cast<const char*>(modulo + 25), 15), 15) != 0;
-      } else {
-        for (int t : kCamposTecleados) libre = libre || (c.campo == t && abierta);
-      }
-      Bloquear(NumeroCasillaFila(g, j, c), !editable || !libre);
-    }
-    anteriorAbre = abierta;
+bool CControlesORD005::CasillaLibre(const SFilaActividad& fila, int campo, int /*numero*/) {
+  if (campo == 0) return fila.anteriorAbre || fila.rellena;
+  if (campo == 2) return fila.rellena;
+  if (EsCantidadModulo(campo)) {
+    if (fila.datos == nullptr) return false;
+    const unsigned char* modulo = fila.datos + kModulos + kPasoModulo * static_cast<std::size_t>(ModuloDeCampo(campo));
+    return fila.abierta &&
+           marco::HayAlfanumerico(std::string_view(reinterpret_cast<const char*>(modulo + 25), 15), 15) != 0;
   }
+  return fila.abierta && EsTecleado(campo);
 }
 
-int CControlesORD005::ContarHojas() { return ContarHojasFilas(kGrupoActividades, renta::CodigoModulosRelleno, 24); }
-
-void CControlesORD005::CalcularSeccion() {
-  if (m_pDatos == nullptr) return;
-  DatosRenta& d = *m_pDatos;
-  m_pFunciones->D(&d.ApartadoD1, &d.ApartadoD2, &d.ApartadoD3, &d.BaseImponible, &d.ApartadoD4, &d.ApartadoD5, 4);
+int CControlesORD005::AccionPropia(renta::CFilasApartadoF& filas, int fila, int accion, int extra) {
+  if (accion == kAccionBorrarModulos5) filas.OrdenFila(fila, renta::kOrdenBorrarModulos5, extra);
+  return 0;
 }
 
-void CControlesORD005::GuardarYCalcular(int fila) {
-  if (NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 0) != 0) return;
-  CalcularSeccion();
-  NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
-}
-
-int CControlesORD005::NavegarGrupo(int grupo, int fila, int accion, int extra) {
-  renta::CFilasORD005A* filas = grupo == kGrupoActividades ? Actividades() : nullptr;
-  if (filas == nullptr) return 0;
-  int resultado = 0;
-  switch (accion) {
-    case kAccionGuardar5:
-      // The row bound again: a code chosen or emptied shows or hides the rest of its row.
-      resultado = filas->OrdenFila(fila, renta::kOrdenGuardar5, 0);
-      EnlazarGrupo(grupo);
-      break;
-    case kAccionSuprimir5:
-      resultado = filas->OrdenFila(fila, renta::kOrdenSuprimir5, 1);
-      if (resultado == 1) EnlazarGrupo(grupo);
-      break;
-    case kAccionBorrarModulos5:
-      filas->OrdenFila(fila, renta::kOrdenBorrarModulos5, extra);
-      break;
-    case kAccionTitular5:
-      // What the other holder entered for the modules goes.
-      CambiarTitularFila(*filas, grupo, fila, renta::kOrdenBorrarModulos5, renta::kOrdenGuardar5, 1);
-      break;
-    case kAccionRecargar5:
-      filas->OrdenFila(fila, renta::kOrdenRecargar5, 0);
-      EnlazarGrupo(grupo);
-      break;
-    default:
-      AccionVentana(*filas, grupo, fila, accion, resultado);
-      break;
-  }
-  ContarHojas();
-  return resultado;
-}
-
-void CControlesORD005::CasillaCambiada(int numero) {
-  if (GrupoDeCasilla(numero) != kGrupoActividades || !GrupoEditable(kGrupoActividades)) return;
-  const int fila = FilaDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  if (campo == 0) {
-    if (NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 0) != 0) return;
-    if (NavegarGrupo(kGrupoActividades, fila, kAccionSuprimir5, 0) == 0) {
-      CalcularSeccion();
-      NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
-    } else {
-      CalcularSeccion();
-    }
-    return;
-  }
-  if (campo == 2) {
-    NavegarGrupo(kGrupoActividades, fila, kAccionTitular5, 0);
-    GuardarYCalcular(fila);
-    return;
-  }
-  if (EsCantidadModulo(campo)) GuardarYCalcular(fila);
-}
-
-int CControlesORD005::CasillaConfirmada(int numero) {
-  if (GrupoDeCasilla(numero) != kGrupoActividades || !GrupoEditable(kGrupoActividades)) return 0;
-  const int fila = FilaDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  if (campo != 0 && !EsCantidadModulo(campo)) return 0;
-  GuardarYCalcular(fila);
+int CControlesORD005::AlConfirmarCasilla(const SCasillaGrupo& c) {
+  if (CControlesActividades::AlConfirmarCasilla(c) == 0) return 0;
   // The units of the first two modules are the persons employed: checked against the activity's employees (the
   // second only when it is a personnel module).
-  if (campo == kPrimerModulo + 1) ComprobarPersonal(fila);
-  if (campo == kPrimerModulo + 4) {
-    const unsigned char* w = FilaMostrada(kGrupoActividades, fila);
-    if (w != nullptr && ModuloPersonal(w[kModulos + kPasoModulo])) ComprobarPersonal(fila);
+  if (c.campo == kPrimerModulo + 1) ComprobarPersonal(c.fila);
+  if (c.campo == kPrimerModulo + 4) {
+    const unsigned char* w = FilaMostrada(kGrupoActividades, c.fila);
+    if (w != nullptr && ModuloPersonal(w[kModulos + kPasoModulo])) ComprobarPersonal(c.fila);
   }
   return 1;
 }
 
-int CControlesORD005::ComprobarCasilla(int numero) {
-  if (GrupoDeCasilla(numero) != kGrupoActividades || !GrupoEditable(kGrupoActividades)) return 1;
-  const int fila = FilaDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  const double a = DameImporteFila(kGrupoActividades, fila, kCampoSumar);
-  const double b = DameImporteFila(kGrupoActividades, fila, kCampoNeto);
-  const double c = DameImporteFila(kGrupoActividades, fila, kCampoRestarNeto);
-  if (campo == 0 || campo == 2) {
-    NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 0);
-    return 1;
-  }
-  bool tecleado = EsCantidadModulo(campo);
-  for (int t : kCamposTecleados) tecleado = tecleado || campo == t;
-  if (!tecleado) return 1;
-  GuardarYCalcular(fila);
+int CControlesORD005::ComprobarTecleado(const SCasillaGrupo& c) {
+  const double a = DameImporteFila(kGrupoActividades, c.fila, kCampoSumar);
+  const double b = DameImporteFila(kGrupoActividades, c.fila, kCampoNeto);
+  const double restar = DameImporteFila(kGrupoActividades, c.fila, kCampoRestarNeto);
+  GuardarYCalcular(c.fila);
   // What is taken off the net income may not exceed 30 per cent of what is added plus 100.
-  if (campo == kCampoRestarNeto && b > 0 && a * 0.3 + 100.0 < c) {
-    if (marco::CDlgMensaje().MostrarMensaje(kMensajeMinoracion5, marco::IconoAsterisco) == marco::kBotonCorregir) return 0;
-  }
+  if (c.campo == kCampoRestarNeto && b > 0 && a * 0.3 + 100.0 < restar) return AvisarMinoracion(kMensajeMinoracion5);
   return 1;
 }
 
@@ -258,31 +160,20 @@ constexpr std::size_t kDespNif = 40;         // the entity's tax id, 9 character
 constexpr std::size_t kDespDias = 56;        // seasonal days
 constexpr std::size_t kDespIncremento = 72;  // staff increased (yes 1)
 constexpr std::size_t kDespEmpleados = 104;  // maximum number of employees
-constexpr std::size_t kDespTitular = 24;
 
 }  // namespace
 
 int CControlesORD005::AbrirInfoActividad(int fila, int extra, wxWindow* padre) {
-  unsigned char* w = FilaMostrada(kGrupoActividades, fila);
-  if (w == nullptr || !renta::CodigoModulosRelleno(w) || w[kDespTitular] == 0) return 0;
-  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaInfoActividad5);
-  if (dialogo == nullptr || dialogo->tamanoBloque != kLargoInfo5) return 0;
-  std::array<unsigned char, kLargoInfo5> copia{};
-  std::memcpy(copia.data(), w + kInicioInfo5, kLargoInfo5);
-  marco::SPeticionDetalle peticion;
-  peticion.padre = padre;
-  peticion.primerParametro = Entero(w + kIdActividad);
-  peticion.sujeto = SujetoMostrado();
-  peticion.conyugeOPrimerHijo = marco::HayConyugeOHijo();
-  peticion.bloque = copia;
-  int resultado = dialogo->abrir(peticion);
+  std::vector<unsigned char> copia;
+  const std::optional<int> respuesta = AbrirInfoFila(fila, padre, copia);
+  if (!respuesta) return 0;
   // One person's view in a declaration with a spouse or children never writes the family's rows.
-  if (!GrupoEditable(kGrupoActividades) ||
-      (peticion.sujeto != marco::kSujetoUnidadFamiliar && peticion.conyugeOPrimerHijo == 1)) {
-    resultado = marco::kDialogoCancelado;
-  }
+  const bool soloLectura = !GrupoEditable(kGrupoActividades) ||
+                           (SujetoMostrado() != marco::kSujetoUnidadFamiliar && marco::HayConyugeOHijo() == 1);
+  const int resultado = soloLectura ? marco::kDialogoCancelado : *respuesta;
   if (resultado != marco::kDialogoAceptado) return resultado;
-  return AplicarInfoActividad(fila, copia, extra, padre) != 0 ? marco::kDialogoAceptado : marco::kDialogoCancelado;
+  const std::span<const unsigned char, kLargoInfo5> datos(copia.data(), kLargoInfo5);
+  return AplicarInfoActividad(fila, datos, extra, padre) != 0 ? marco::kDialogoAceptado : marco::kDialogoCancelado;
 }
 
 bool CControlesORD005::ActividadRepetida() const {
@@ -389,30 +280,20 @@ void CControlesORD005::ComprobarPersonal(int fila) {
 
 // ---- the view ----
 
-wxIMPLEMENT_DYNAMIC_CLASS(ORD005, CVistaGrupos);
-
-ORD005::ORD005() { PonerControles(std::make_unique<CControlesORD005>()); }
-
-CControlesORD005* ORD005::Controles() const { return static_cast<CControlesORD005*>(DameControles()); }
-
-CVistaGrupos::SBotonesFila ORD005::BotonesFila() const {
-  return {2, kComandoInfoActividad5, "i", "Informaci\xF3n Adicional"};
-}
-
-// Right of each row's holder box.
-int ORD005::CasillaBotonFila(int fila) const { return fila == 0 ? 7 : 50; }
-
-void ORD005::PulsarBotonFila(int fila) {
-  AvisarInfoPersona();
-  const int r = Controles()->AbrirInfoActividad(fila, 0, DameVentana());
-  if (r == marco::kDialogoAceptado) {
-    MarcarDocumentoModificado();
+class ORD005 : public CPaginaGrupos<CControlesORD005, kIdPaginaORD005, CVistaActividades> {
+ protected:
+  // After the dialog the row is stored and loaded again, then the whole declaration calculated.
+  void TrasInfoAceptada(int fila) override {
     Controles()->NavegarGrupo(kGrupoActividades, fila, kAccionGuardar5, 1);
     Controles()->NavegarGrupo(kGrupoActividades, fila, kAccionRecargar5, 0);
     CalcularTodo();
   }
-  TrasInfoFila(fila == 0 ? 4 : 47);
-}
+
+ private:
+  wxDECLARE_DYNAMIC_CLASS(ORD005);
+};
+
+wxIMPLEMENT_DYNAMIC_CLASS(ORD005, CVistaGrupos);
 
 wxClassInfo* ClasePaginaORD005() { return wxCLASSINFO(ORD005); }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -21,8 +22,6 @@
 namespace ordinaria {
 
 namespace {
-
-constexpr std::size_t kD = sizeof(double);
 
 // Fields of a row (numbered as the boxes from the row's first, see renta::FormatoActividadesAgrarias).
 constexpr int kCampoTitular = 0;
@@ -50,16 +49,16 @@ bool EsTextoIndice(int campo) { return campo >= 3 && campo <= 39 && (campo - 3) 
 int VolumenDeTexto(int campo) { return campo - 1; }
 
 bool EsVolumen(int campo) { return campo >= 2 && campo <= CampoVolumen(13) && (campo - 2) % 3 == 0; }
+// The deductions and the volumes set through their windows, and the amounts typed.
+bool EsConfirmado(int campo) { return campo == kCampoDeducciones || EsVolumen(campo); }
+bool EsTecleado(int campo) {
+  return campo == kCampoDeducciones || campo == kCampoRestarLimitado || campo == kCampoRestarNeto || EsVolumen(campo);
+}
 
 SGrupoPagina GrupoAgrarias() {
-  SGrupoPagina g;
-  g.id = kGrupoAgrarias;
-  g.primeras = {6, 66};
-  g.colas = {126, 131};
-  g.inicioCola = 60;
-  g.campoClave = kCampoTitular;
-  g.cabeza = 2;
-  g.casillas = {{0, kCampoTitular, 1}, {1, kCampoClave, 1, kCampoClave}};
+  SGrupoPagina g{.id = kGrupoAgrarias, .primeras = {6, 66},
+                 .casillas = {{0, kCampoTitular, 1}, {1, kCampoClave, 1, kCampoClave}}, .campoClave = kCampoTitular,
+                 .cabeza = 2, .colas = {126, 131}, .inicioCola = 60};
   for (int c = 2; c <= kUltimoCampoFila; ++c) {
     const bool texto = EsTextoIndice(c);
     if (EsVolumen(c)) {
@@ -68,55 +67,48 @@ SGrupoPagina GrupoAgrarias() {
       g.casillas.push_back({c, c, texto ? std::size_t{8} : kD});
     }
   }
-  g.casillas.push_back({60, 60, 9});
-  g.casillas.push_back({61, 61, 1});
-  for (int c = 62; c <= 64; ++c) g.casillas.push_back({c, c, kD});
+  // Apart from the rest: the figures of an activity carried on through an entity.
+  g.casillas.insert(g.casillas.end(), {{60, 60, 9}, {61, 61, 1}, {62, 62, kD}, {63, 63, kD}, {64, 64, kD}});
   return g;
-}
-
-const std::vector<SGrupoPagina>& GruposORD006() {
-  static const std::vector<SGrupoPagina> kGrupos{GrupoAgrarias()};
-  return kGrupos;
 }
 
 constexpr int kTotalesORD006[] = {136, 137};
 
+constexpr std::uint32_t kD5 = offsetof(DatosRenta, ApartadoD5);
+constexpr renta::SCasillaDatos kFijasORD006[] = {
+    {4, {kD5 + 0, 1}, {}},
+    {5, {kD5 + 5, 1}, {}},
+    {136, {kDespBaseImponible + 800, kImportesPersonas}, {}},
+    {137, {kDespBaseImponible + 840, kImportesPersonas}, {}},
+    {138, {kDespReferencia, 20}, {}},
+};
+
 constexpr std::string_view kNota =
     "Actividades agr\xED" "colas, ganaderas y forestales: consigne los ingresos de cada grupo de productos.";
 
+const SGrupoPagina kGruposORD006[] = {GrupoAgrarias()};
+
+// A row stored or loaded again keeps its boxes bound: only their read-only states change. The holder byte is the
+// row's ninth.
+constexpr SPaginaActividades kPaginaORD006{
+    .composicion = {.grupos = kGruposORD006, .fijas = kFijasORD006, .totales = kTotalesORD006, .casillaMarcaHojas = 3,
+                    .casillaTituloHoja = 139, .casillaEjemplar = 140,
+                    .crearTabla = &TablaDeGrupo<renta::CFilasORD006A>},
+    .casillaNota = 141, .nota = kNota, .grupo = kGrupoAgrarias,
+    .seccion = &recalculo::FuncionesRenta::D5, .instancia = 5, .accionGuardar = kAccionGuardar6,
+    .accionSuprimir = kAccionSuprimir6, .accionRecargar = kAccionRecargar6, .accionTitular = kAccionTitular6,
+    .borrarTitular = renta::kOrdenBorrarImportes6, .campoCodigo = kCampoClave, .campoCalcula = EsVolumen,
+    .campoConfirma = EsConfirmado, .campoTecleado = EsTecleado, .filaRellena = renta::ClaveAgrariaRellena,
+    .despTitular = 8, .ventanaInfo = kVentanaInfoActividad6, .inicioInfo = kInicioInfo6, .largoInfo = kLargoInfo6,
+    .parametroInfo = [](const unsigned char* fila) { return static_cast<std::int32_t>(fila[0]); },
+    .casillaBotonesGrupo = 6, .casillasBotonInfo = {6, 66}, .casillasTrasInfo = {6, 66}};
+
 }  // namespace
 
-std::span<const SGrupoPagina> CControlesORD006::Grupos() const { return GruposORD006(); }
-std::span<const int> CControlesORD006::CasillasTotales() const { return kTotalesORD006; }
-
-std::unique_ptr<renta::CFilasApartadoF> CControlesORD006::CrearTabla(int, DatosRenta& d) const {
-  return std::make_unique<renta::CFilasORD006A>(d);
-}
-
-renta::CFilasORD006A* CControlesORD006::Agrarias() const {
-  return static_cast<renta::CFilasORD006A*>(Filas(kGrupoAgrarias));
-}
-
-void CControlesORD006::EnlazarFijas() {
-  EnlazarCabecera(140);
-  EnlazarNota(141, kNota);
-  if (m_pDatos == nullptr) return;
-  using renta::SCasillaDatos;
-  constexpr std::uint32_t kD5 = offsetof(DatosRenta, ApartadoD5);
-  constexpr std::uint32_t kBI = offsetof(DatosRenta, BaseImponible);
-  constexpr std::uint32_t kId = offsetof(DatosRenta, Identificacion) + renta::kDespIdentificacion;
-  static constexpr SCasillaDatos kFijas[] = {
-      {4, {kD5 + 0, 1}, {}},
-      {5, {kD5 + 5, 1}, {}},
-      {136, {kBI + 800, 5 * kD}, {}},
-      {137, {kBI + 840, 5 * kD}, {}},
-      {138, {kId, 20}, {}},
-  };
-  renta::EnlazarCasillasDatos(*this, kFijas, *m_pDatos);
-}
+CControlesORD006::CControlesORD006() : CControlesActividades(kPaginaORD006) {}
 
 void* CControlesORD006::LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) {
-  renta::CFilasORD006A* filas = grupo == kGrupoAgrarias ? Agrarias() : nullptr;
+  renta::CFilasApartadoF* filas = Filas(grupo);
   if (filas == nullptr) return nullptr;
   if (EsTextoIndice(casilla.campo)) {
     const auto* volumen = static_cast<const unsigned char*>(filas->DireccionCampo(fila, VolumenDeTexto(casilla.campo)));
@@ -125,154 +117,44 @@ void* CControlesORD006::LugarCasilla(int grupo, int fila, const SCasillaFila& ca
   return filas->DireccionCampo(fila, casilla.campo);
 }
 
-void CControlesORD006::SoloLecturaGrupo(int grupo) {
-  if (grupo != kGrupoAgrarias) return;
-  const SGrupoPagina& g = GruposORD006().front();
-  const bool editable = GrupoEditable(grupo);
-  bool anteriorAbre = true;
-  for (std::size_t j = 0; j < g.primeras.size(); ++j) {
-    const int fila = static_cast<int>(j);
-    const unsigned char* f = FilaMostrada(grupo, fila);
-    const bool rellena = renta::ClaveAgrariaRellena(f);
-    const bool abierta = rellena && ClaveFila(grupo, fila) != 0;
-    std::string_view grupos;
-    if (abierta && f[0] >= '1' && f[0] <= '7') grupos = kGruposPorSector[f[0] - '1'];
-    for (const SCasillaFila& c : g.casillas) {
-      bool libre = false;
-      if (c.campo == kCampoClave) {
-        libre = anteriorAbre;
-      } else if (c.campo == kCampoTitular) {
-        libre = rellena && anteriorAbre;
-      } else if (EsVolumen(c.campo)) {
-        const int s = (c.campo - 2) / 3 + 1;
-        libre = grupos.find(static_cast<char>(s)) != std::string_view::npos;
-      } else if (c.campo == kCampoDeducciones || c.campo == kCampoRestarLimitado || c.campo == kCampoRestarNeto) {
-        libre = abierta;
-      }
-      if (c.campo == kCampoDeducciones) {
-        // The deductions open their split by use (over the whole row) only in the sectors that have one: keys
-        // beginning with 1, 2 or 5. The key may have changed since the row was bound.
-        if (marco::CCampo* campo = CampoDeNumero(NumeroCasillaFila(g, j, c))) {
-          const bool conReparto = f != nullptr && (f[0] == '1' || f[0] == '2' || f[0] == '5');
-          campo->Enlace = conReparto ? FilaMostrada(grupo, fila) : nullptr;
-        }
-      }
-      Bloquear(NumeroCasillaFila(g, j, c), !editable || !libre);
+bool CControlesORD006::CasillaLibre(const SFilaActividad& fila, int campo, int numero) {
+  if (campo == kCampoDeducciones) {
+    // The deductions open their split by use (over the whole row) only in the sectors that have one: keys
+    // beginning with 1, 2 or 5. The key may have changed since the row was bound.
+    if (marco::CCampo* deducciones = CampoDeNumero(numero)) {
+      const unsigned char* f = fila.datos;
+      const bool conReparto = f != nullptr && (f[0] == '1' || f[0] == '2' || f[0] == '5');
+      deducciones->Enlace = conReparto ? FilaMostrada(kGrupoAgrarias, fila.fila) : nullptr;
     }
-    anteriorAbre = abierta;
   }
+  if (campo == kCampoClave) return fila.anteriorAbre;
+  if (campo == kCampoTitular) return fila.rellena && fila.anteriorAbre;
+  if (EsVolumen(campo)) {
+    // The product groups the row's sector opens.
+    const unsigned char sector = fila.abierta ? fila.datos[0] : 0;
+    if (sector < '1' || sector > '7') return false;
+    const int s = (campo - 2) / 3 + 1;
+    return kGruposPorSector[sector - '1'].find(static_cast<char>(s)) != std::string_view::npos;
+  }
+  return fila.abierta && EsTecleado(campo);
 }
 
-int CControlesORD006::ContarHojas() { return ContarHojasFilas(kGrupoAgrarias, renta::ClaveAgrariaRellena, 8); }
-
-void CControlesORD006::CalcularSeccion() {
-  if (m_pDatos == nullptr) return;
-  DatosRenta& d = *m_pDatos;
-  m_pFunciones->D5(&d.ApartadoD1, &d.ApartadoD2, &d.ApartadoD3, &d.BaseImponible, &d.ApartadoD4, &d.ApartadoD5, 5);
-}
-
-void CControlesORD006::GuardarYCalcular(int fila) {
-  NavegarGrupo(kGrupoAgrarias, fila, kAccionGuardar6, 0);
-  CalcularSeccion();
-  NavegarGrupo(kGrupoAgrarias, fila, kAccionRecargar6, 0);
-}
-
-int CControlesORD006::NavegarGrupo(int grupo, int fila, int accion, int /*extra*/) {
-  renta::CFilasORD006A* filas = grupo == kGrupoAgrarias ? Agrarias() : nullptr;
-  if (filas == nullptr) return 0;
-  int resultado = 0;
-  switch (accion) {
-    case kAccionGuardar6:
-      filas->OrdenFila(fila, renta::kOrdenGuardar6, 0);
-      SoloLecturaGrupo(grupo);
-      break;
-    case kAccionSuprimir6:
-      resultado = filas->OrdenFila(fila, renta::kOrdenSuprimir6, 1);
-      if (resultado == 1) EnlazarGrupo(grupo);
-      break;
-    case kAccionRecargar6:
-      filas->OrdenFila(fila, renta::kOrdenRecargar6, 0);
-      SoloLecturaGrupo(grupo);
-      break;
-    case kAccionTitular6:
-      // The amounts the other holder entered go.
-      CambiarTitularFila(*filas, grupo, fila, renta::kOrdenBorrarImportes6, renta::kOrdenGuardar6, 0);
-      break;
-    default:
-      AccionVentana(*filas, grupo, fila, accion, resultado);
-      break;
-  }
-  ContarHojas();
-  return resultado;
-}
-
-void CControlesORD006::CasillaCambiada(int numero) {
-  if (GrupoDeCasilla(numero) != kGrupoAgrarias || !GrupoEditable(kGrupoAgrarias)) return;
-  const int fila = FilaDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  if (campo == kCampoClave) {
-    NavegarGrupo(kGrupoAgrarias, fila, kAccionGuardar6, 0);
-    if (NavegarGrupo(kGrupoAgrarias, fila, kAccionSuprimir6, 0) == 0) {
-      CalcularSeccion();
-      NavegarGrupo(kGrupoAgrarias, fila, kAccionRecargar6, 0);
-    } else {
-      CalcularSeccion();
-    }
-    return;
-  }
-  if (campo == kCampoTitular) {
-    NavegarGrupo(kGrupoAgrarias, fila, kAccionTitular6, 0);
-    GuardarYCalcular(fila);
-    return;
-  }
-  if (EsVolumen(campo)) GuardarYCalcular(fila);
-}
-
-int CControlesORD006::CasillaConfirmada(int numero) {
-  if (GrupoDeCasilla(numero) != kGrupoAgrarias || !GrupoEditable(kGrupoAgrarias)) return 0;
-  const int campo = CampoDeCasilla(numero);
-  if (campo != kCampoClave && campo != kCampoDeducciones && !EsVolumen(campo)) return 0;
-  GuardarYCalcular(FilaDeCasilla(numero));
-  return 1;
-}
-
-int CControlesORD006::ComprobarCasilla(int numero) {
-  if (GrupoDeCasilla(numero) != kGrupoAgrarias || !GrupoEditable(kGrupoAgrarias)) return 1;
-  const int fila = FilaDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  if (campo == kCampoClave || campo == kCampoTitular) {
-    NavegarGrupo(kGrupoAgrarias, fila, kAccionGuardar6, 0);
-    return 1;
-  }
-  if (campo != kCampoDeducciones && campo != kCampoRestarLimitado && campo != kCampoRestarNeto && !EsVolumen(campo)) {
-    return 1;
-  }
-  GuardarYCalcular(fila);
+int CControlesORD006::ComprobarTecleado(const SCasillaGrupo& c) {
+  GuardarYCalcular(c.fila);
   // What is taken off the net income may not exceed 30 per cent of it plus 100.
-  const double x = DameImporteFila(kGrupoAgrarias, fila, kCampoNeto);
-  const double y = DameImporteFila(kGrupoAgrarias, fila, kCampoRestarNeto);
-  if (!EsVolumen(campo) && x > 0 && x * 0.3 + 100.0 < y) {
-    if (marco::CDlgMensaje().MostrarMensaje(kMensajeMinoracion6, marco::IconoAsterisco) == marco::kBotonCorregir) return 0;
-  }
+  const double x = DameImporteFila(kGrupoAgrarias, c.fila, kCampoNeto);
+  const double y = DameImporteFila(kGrupoAgrarias, c.fila, kCampoRestarNeto);
+  if (!EsVolumen(c.campo) && x > 0 && x * 0.3 + 100.0 < y) return AvisarMinoracion(kMensajeMinoracion6);
   return 1;
 }
 
 int CControlesORD006::AbrirInfoActividad(int fila, wxWindow* padre) {
-  unsigned char* w = FilaMostrada(kGrupoAgrarias, fila);
-  if (w == nullptr || !renta::ClaveAgrariaRellena(w) || w[8] == 0) return 0;
-  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaInfoActividad6);
-  if (dialogo == nullptr || dialogo->tamanoBloque != kLargoInfo6) return 0;
-  std::array<unsigned char, kLargoInfo6> copia{};
-  std::memcpy(copia.data(), w + kInicioInfo6, kLargoInfo6);
-  marco::SPeticionDetalle peticion;
-  peticion.padre = padre;
-  peticion.primerParametro = static_cast<unsigned char>(w[0]);
-  peticion.sujeto = SujetoMostrado();
-  peticion.conyugeOPrimerHijo = marco::HayConyugeOHijo();
-  peticion.bloque = copia;
-  const int resultado = dialogo->abrir(peticion);
+  std::vector<unsigned char> copia;
+  const std::optional<int> respuesta = AbrirInfoFila(fila, padre, copia);
+  if (!respuesta) return 0;
+  const int resultado = *respuesta;
   if (resultado != marco::kDialogoAceptado || !GrupoEditable(kGrupoAgrarias)) return resultado;
-  w = FilaMostrada(kGrupoAgrarias, fila);
+  unsigned char* w = FilaMostrada(kGrupoAgrarias, fila);
   if (w == nullptr) return 0;
   std::memcpy(w + kInicioInfo6, copia.data(), kLargoInfo6);
   // The entity's tax id and percentage go where the printed row reads them, with the holder of an activity
@@ -290,29 +172,19 @@ int CControlesORD006::AbrirInfoActividad(int fila, wxWindow* padre) {
 
 // ---- the view ----
 
-wxIMPLEMENT_DYNAMIC_CLASS(ORD006, CVistaGrupos);
-
-ORD006::ORD006() { PonerControles(std::make_unique<CControlesORD006>()); }
-
-CControlesORD006* ORD006::Controles() const { return static_cast<CControlesORD006*>(DameControles()); }
-
-CVistaGrupos::SBotonesFila ORD006::BotonesFila() const {
-  return {2, kComandoInfoActividad6, "i", "Informaci\xF3n Adicional"};
-}
-
-// Right of each row's holder box (boxes 6 and 66).
-int ORD006::CasillaBotonFila(int fila) const { return fila == 0 ? 6 : 66; }
-
-void ORD006::PulsarBotonFila(int fila) {
-  AvisarInfoPersona();
-  if (Controles()->AbrirInfoActividad(fila, DameVentana()) == marco::kDialogoAceptado) {
-    MarcarDocumentoModificado();
+class ORD006 : public CPaginaGrupos<CControlesORD006, kIdPaginaORD006, CVistaActividades> {
+ protected:
+  // After the dialog the whole declaration is calculated, then both shown rows loaded again.
+  void TrasInfoAceptada(int /*fila*/) override {
     CalcularTodo();
-    Controles()->NavegarGrupo(kGrupoAgrarias, 0, kAccionRecargar6, 0);
-    Controles()->NavegarGrupo(kGrupoAgrarias, 1, kAccionRecargar6, 0);
+    for (int fila = 0; fila < 2; ++fila) Controles()->NavegarGrupo(kGrupoAgrarias, fila, kAccionRecargar6, 0);
   }
-  TrasInfoFila(fila == 0 ? 6 : 66);
-}
+
+ private:
+  wxDECLARE_DYNAMIC_CLASS(ORD006);
+};
+
+wxIMPLEMENT_DYNAMIC_CLASS(ORD006, CVistaGrupos);
 
 wxClassInfo* ClasePaginaORD006() { return wxCLASSINFO(ORD006); }
 

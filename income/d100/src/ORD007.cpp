@@ -20,8 +20,6 @@ namespace ordinaria {
 
 namespace {
 
-constexpr std::size_t kD = sizeof(double);
-
 // Box 11 of a row of group A shows the family unit's share (field 15) or another person's (field 16).
 constexpr int kCasillaParte = 11;
 // Boxes 9 and 10 of a row of group A (the payments and the corporate tax the entity imputes) open the other
@@ -54,18 +52,30 @@ constexpr std::size_t kPrimerImporte = 16;
 bool Marcada(unsigned char c) { return c == 1 || c == '1' || c == 'x' || c == 'X'; }
 bool ClaseVacia(unsigned char c) { return c == 0 || c == ' '; }
 
+constexpr std::uint32_t kE1 = offsetof(DatosRenta, ApartadoE1);
+constexpr std::uint32_t kE2 = offsetof(DatosRenta, ApartadoE2);
+constexpr std::uint32_t kBI = kDespBaseImponible;
+constexpr std::uint32_t kR = offsetof(DatosRenta, Resultados);
+constexpr std::uint32_t kM = kImportesPersonas;
+constexpr renta::SCasillaDatos kFijasORD007[] = {
+    {3, {kBI + 880, kM}, {kE1, sizeof(RegApartadoE1)}},
+    {5, {kE2 + 0, 5}, {kE2 + 5, 4}},
+    {6, {kE2 + 9, 5}, {kE2 + 5, 4}},
+    {7, {kE2 + 14, 5}, {kE2 + 5, 4}},
+    {8, {kE2 + 19, 5}, {kE2 + 5, 4}},
+    {45, {kBI + 920, kM}, {}},
+    {46, {kR + 6152, kM}, {}},
+    {68, {kBI + 960, kM}, {}},
+    {90, {kBI + 1040, kM}, {}},
+    {91, {kDespReferencia, 20}, {}},
+};
+
 }  // namespace
 
-std::span<const SGrupoPagina> CControlesORD007::Grupos() const { return kGruposORD007; }
-
-std::unique_ptr<renta::CFilasApartadoF> CControlesORD007::CrearTabla(int indice, DatosRenta& d) const {
-  switch (indice) {
-    case 0: return std::make_unique<renta::CFilasORD007A>(d);
-    case 1: return std::make_unique<renta::CFilasORD007B>(d);
-    case 2: return std::make_unique<renta::CFilasORD007C>(d);
-    default: return std::make_unique<renta::CFilasORD007D>(d);
-  }
-}
+CControlesORD007::CControlesORD007()
+    : CControlesGrupos({.grupos = kGruposORD007, .fijas = kFijasORD007, .casillaEjemplar = 92,
+                        .crearTabla = &TablaDeGrupo<renta::CFilasORD007A, renta::CFilasORD007B, renta::CFilasORD007C,
+                                                    renta::CFilasORD007D>}) {}
 
 void* CControlesORD007::LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) {
   renta::CFilasApartadoF* filas = Filas(grupo);
@@ -76,30 +86,6 @@ void* CControlesORD007::LugarCasilla(int grupo, int fila, const SCasillaFila& ca
   return filas->DireccionCampo(fila, casilla.campo);
 }
 
-void CControlesORD007::EnlazarFijas() {
-  EnlazarCabecera(92);
-  if (m_pDatos == nullptr) return;
-  using renta::SCasillaDatos;
-  constexpr std::uint32_t kE1 = offsetof(DatosRenta, ApartadoE1);
-  constexpr std::uint32_t kE2 = offsetof(DatosRenta, ApartadoE2);
-  constexpr std::uint32_t kBI = offsetof(DatosRenta, BaseImponible);
-  constexpr std::uint32_t kR = offsetof(DatosRenta, Resultados);
-  constexpr std::uint32_t kId = offsetof(DatosRenta, Identificacion) + renta::kDespIdentificacion;
-  constexpr std::uint32_t kM = 5 * sizeof(double);
-  static constexpr SCasillaDatos kFijas[] = {
-      {3, {kBI + 880, kM}, {kE1, sizeof(RegApartadoE1)}},
-      {5, {kE2 + 0, 5}, {kE2 + 5, 4}},
-      {6, {kE2 + 9, 5}, {kE2 + 5, 4}},
-      {7, {kE2 + 14, 5}, {kE2 + 5, 4}},
-      {8, {kE2 + 19, 5}, {kE2 + 5, 4}},
-      {45, {kBI + 920, kM}, {}},
-      {46, {kR + 6152, kM}, {}},
-      {68, {kBI + 960, kM}, {}},
-      {90, {kBI + 1040, kM}, {}},
-      {91, {kId, 20}, {}},
-  };
-  renta::EnlazarCasillasDatos(*this, kFijas, *m_pDatos);
-}
 
 void CControlesORD007::SoloLecturaGrupo(int grupo) {
   if (grupo != kGrupoORD007A) {
@@ -146,9 +132,7 @@ void CControlesORD007::GuardarGrupoC() {
   Recargar(kGrupoORD007C, 0);
 }
 
-int CControlesORD007::NavegarGrupo(int grupo, int fila, int accion, int /*extra*/) {
-  renta::CFilasApartadoF* filas = Filas(grupo);
-  if (filas == nullptr) return 0;
+int CControlesORD007::AccionFila(renta::CFilasApartadoF& /*filas*/, int grupo, int fila, int accion, int /*extra*/) {
   int resultado = 0;
   switch (accion) {
     case kAccionGuardarA7:
@@ -173,9 +157,6 @@ int CControlesORD007::NavegarGrupo(int grupo, int fila, int accion, int /*extra*
     case kAccionReescribir7:
       Recargar(grupo, fila);
       SoloLecturaGrupo(grupo);
-      break;
-    default:
-      AccionVentana(*filas, grupo, fila, accion, resultado);
       break;
   }
   return resultado;
@@ -209,12 +190,10 @@ void CControlesORD007::CamposDerivados(int /*hoja*/) {
 }
 
 int CControlesORD007::FocoEnCasilla(int numero) {
-  if (numero != m_nUltimoFoco && GrupoDeCasilla(numero) == kGrupoORD007A) {
-    const int fila = FilaDeCasilla(numero);
-    const unsigned char* f = FilaMostrada(kGrupoORD007A, fila);
-    const int campo = CampoDeCasilla(numero);
-    if (f != nullptr && campo == 1) m_cClaseGuardada = static_cast<char>(f[kClase]);
-    if (f != nullptr && campo == 2) m_nOpcionGuardada = f[kOpcion];
+  if (const SCasillaGrupo c = Situar(numero); numero != m_nUltimoFoco && c.grupo == kGrupoORD007A) {
+    const unsigned char* f = FilaMostrada(kGrupoORD007A, c.fila);
+    if (f != nullptr && c.campo == 1) m_cClaseGuardada = static_cast<char>(f[kClase]);
+    if (f != nullptr && c.campo == 2) m_nOpcionGuardada = f[kOpcion];
   }
   m_nUltimoFoco = numero;
   return 1;
@@ -275,12 +254,12 @@ void CControlesORD007::ParejaMarcas(int numero) {
   if (Marcada(e2[propia])) e2[otra] = ' ';
 }
 
-void CControlesORD007::CasillaCambiada(int numero) {
-  ParejaMarcas(numero);
-  const int grupo = GrupoDeCasilla(numero);
-  const int fila = FilaDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  if (grupo == 0 || !GrupoEditable(grupo)) return;
+void CControlesORD007::AlCambiarCasilla(const SCasillaGrupo& c) {
+  ParejaMarcas(c.numero);
+  const int grupo = c.grupo;
+  const int fila = c.fila;
+  const int campo = c.campo;
+  if (!c.editable) return;
   switch (grupo) {
     case kGrupoORD007A:
       if (campo == 0 || campo == 1) ReglaClase(fila);
@@ -311,8 +290,9 @@ void CControlesORD007::CasillaCambiada(int numero) {
   }
 }
 
-int CControlesORD007::CasillaConfirmada(int numero) {
+int CControlesORD007::AlConfirmarCasilla(const SCasillaGrupo& c) {
   if (m_pDatos == nullptr) return 0;
+  const int numero = c.numero;
   DatosRenta& d = *m_pDatos;
   const auto e1 = [&](int instancia) {
     m_pFunciones->E1(&d.ApartadoE1, &d.ApartadoE2, &d.ApartadoE3, &d.ApartadoE4, &d.ApartadoE5, &d.BaseImponible,
@@ -324,9 +304,9 @@ int CControlesORD007::CasillaConfirmada(int numero) {
     return 1;
   }
   if (numero >= 5 && numero <= 8) return 1;
-  const int grupo = GrupoDeCasilla(numero);
+  const int grupo = c.grupo;
   if (grupo == 0) return 0;
-  const int fila = FilaDeCasilla(numero);
+  const int fila = c.fila;
   switch (grupo) {
     case kGrupoORD007A: NavegarGrupo(grupo, fila, kAccionGuardarA7, 0); break;
     case kGrupoORD007B: NavegarGrupo(grupo, fila, kAccionGuardarB7, 0); break;
@@ -340,12 +320,12 @@ int CControlesORD007::CasillaConfirmada(int numero) {
   return 1;
 }
 
-int CControlesORD007::ComprobarCasilla(int numero) {
-  ParejaMarcas(numero);
-  const int grupo = GrupoDeCasilla(numero);
-  const int fila = FilaDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  if (grupo == 0 || !GrupoEditable(grupo)) return 1;
+int CControlesORD007::AlComprobarCasilla(const SCasillaGrupo& c) {
+  ParejaMarcas(c.numero);
+  const int grupo = c.grupo;
+  const int fila = c.fila;
+  const int campo = c.campo;
+  if (!c.editable) return 1;
   switch (grupo) {
     case kGrupoORD007A:
       NavegarGrupo(grupo, fila, kAccionGuardarA7, 0);
@@ -398,16 +378,9 @@ int CControlesORD007::AbrirActividadSociedad(int fila, wxWindow* padre) {
   if (!GrupoEditable(kGrupoORD007A)) return 0;
   unsigned char* f = FilaMostrada(kGrupoORD007A, fila);
   if (f == nullptr || (f[kOpcion] != 2 && f[kOpcion] != 3)) return 0;
-  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaActividadSociedad7);
-  if (dialogo == nullptr || dialogo->tamanoBloque != 1) return 0;
   const std::size_t byte = f[kOpcion] == 2 ? 24 : 25;
   std::array<unsigned char, 1> copia{static_cast<unsigned char>(Marcada(f[byte]) ? 1 : 0)};
-  marco::SPeticionDetalle peticion;
-  peticion.padre = padre;
-  peticion.sujeto = SujetoMostrado();
-  peticion.conyugeOPrimerHijo = marco::HayConyugeOHijo();
-  peticion.bloque = copia;
-  const int resultado = dialogo->abrir(peticion);
+  const int resultado = AbrirDialogoFila(kVentanaActividadSociedad7, copia, 0, padre, SujetoMostrado()).value_or(0);
   if (resultado != marco::kDialogoAceptado) return resultado;
   // The row may have moved while the dialog was open: it is looked up again.
   f = FilaMostrada(kGrupoORD007A, fila);
@@ -419,11 +392,31 @@ int CControlesORD007::AbrirActividadSociedad(int fila, wxWindow* padre) {
 
 // ---- the view ----
 
+class ORD007 : public CPaginaGrupos<CControlesORD007, kIdPaginaORD007> {
+ public:
+  int AplicarDependencias(int numero) override;
+  int ComprobarCampo(int numero) override;
+  int CampoRecibeFoco(int numero) override;
+
+ protected:
+  int PrimerComando() const override { return 1001; }
+  // Every row of a group is shown: no group buttons.
+  std::span<const int> CasillasBotones() const override { return {}; }
+  // Only a change of a group's box is shown in the other views.
+  bool AvisarOtrasVistas(int numero) const override;
+  // The "..." button left of the option box of rows 0, 1 and 2 of group A: dialog 1601 when the row's option box
+  // may be written and its kind allows it; on OK the declaration is calculated again.
+  SBotonesFila BotonesFila() const override;
+  int CasillaBotonFila(int fila) const override;
+  void PulsarBotonFila(int fila) override;
+
+ private:
+  void AbrirSociedad(int fila);
+  void PreguntarSociedad(int numero);
+  wxDECLARE_DYNAMIC_CLASS(ORD007);
+};
+
 wxIMPLEMENT_DYNAMIC_CLASS(ORD007, CVistaGrupos);
-
-ORD007::ORD007() { PonerControles(std::make_unique<CControlesORD007>()); }
-
-CControlesORD007* ORD007::Controles() const { return static_cast<CControlesORD007*>(DameControles()); }
 
 bool ORD007::AvisarOtrasVistas(int numero) const { return Controles()->GrupoDeCasilla(numero) != 0; }
 

@@ -29,31 +29,24 @@ namespace ordinaria {
 
 namespace {
 
-constexpr std::size_t kD = sizeof(double);
+// The rows of F3 (group B, 640 bytes): the boxes from the eighth to the nineteenth are the calculation's; the dates
+// at 40 and 48, their copies at 128 and 66.
+constexpr SElementosFechados kElementosORD009{kGrupoORD009B, kAccionGuardar9, 18, 40, 48, 128, 66,
+                                              EPlazoElemento::MasDeDosAnos};
 
-const SGrupoPagina kGruposORD009[] = {
-    {kGrupoORD009A, {4, 9, 14}, {{0, 0, 1}, {1, 1, kD}, {2, 2, kD}, {3, 3, 1}, {4, 4, 1}}, 0, true, 1},
-    {kGrupoORD009B,
-     {20, 39, 58},
-     {{0, 9, 20},   {1, 10, 1},   {2, 11, 1},   {3, 12, 8},   {4, 13, 8},   {5, 14, kD, 15}, {6, 16, kD, 17},
-      {7, 18, kD},  {8, 19, kD},  {9, 20, kD},  {10, 21, kD}, {11, 22, kD}, {12, 23, kD},    {13, 24, kD},
-      {14, 25, kD}, {15, 26, kD}, {16, 27, kD}, {17, 28, kD}, {18, 29, kD}},
-     10,
-     true,
-     2},
-    {kGrupoORD009C, {80, 83, 86}, {{0, 30, 1}, {1, 31, kD}, {2, 32, kD}}, 30, true, 1},
-    {kGrupoORD009D, {90, 93, 96}, {{0, 33, 1}, {1, 34, kD}, {2, 35, kD}}, 33, true, 1},
-};
+const std::vector<SGrupoPagina> kGruposORD009 = GruposElementos(
+    {kGrupoORD009A, {4, 9, 14}, {{0, 0, 1}, {1, 1, kD}, {2, 2, kD}, {3, 3, 1}, {4, 4, 1}}, 0, true, 1}, {20, 39, 58}, 9,
+    kElementosORD009.ultimaCalculada, {80, 83, 86}, {90, 93, 96});
+
+// The row table of each group.
+constexpr auto kTablasORD009 =
+    &TablaDeGrupo<renta::CFilasORD009A, renta::CFilasORD009B, renta::CFilasORD009C, renta::CFilasORD009D>;
 
 constexpr int kTotalesORD009[] = {19, 77, 78, 79, 89, 99, 100, 101, 102, 103, 104, 105, 106, 107};
 
-// Fields of a row of group B (640 bytes).
+// Fields of a row of group B.
 constexpr std::size_t kTitular = 20;
 constexpr std::size_t kMarca = 21;
-constexpr std::size_t kAdquisicion = 40;
-constexpr std::size_t kTransmision = 48;
-constexpr std::size_t kCopiaTransmision = 66;
-constexpr std::size_t kCopiaAdquisicion = 128;
 constexpr std::size_t kEntradasFechadas[2] = {152, 176};  // a date and two doubles each
 constexpr std::size_t kAnchoEntradaFechada = 24;
 constexpr std::size_t kAnosPrimera = 216;  // 1983; eleven years 16 bytes apart
@@ -63,98 +56,55 @@ constexpr std::size_t kEntradasAno[4] = {440, 464, 488, 512};  // a year of four
 
 bool Marcada(unsigned char c) { return c == 1 || c == 'x' || c == 'X'; }
 
-// The data that follow the dates of a row of group B: cleared when a refused date takes its amounts with it.
-void VaciarDependientes(unsigned char* f) {
+constexpr std::uint32_t kF2 = offsetof(DatosRenta, ApartadoF2);
+constexpr std::uint32_t kF3 = offsetof(DatosRenta, ApartadoF3);
+constexpr std::uint32_t kF4 = offsetof(DatosRenta, ApartadoF4);
+constexpr std::uint32_t kBI = kDespBaseImponible;
+constexpr std::uint32_t kM = kImportesPersonas;
+constexpr renta::SCasillaDatos kFijasORD009[] = {
+    {19, {kF2 + 3872, kM}, {}},  {77, {kF3 + 5760, kM}, {}},  {78, {kF3 + 5800, kM}, {}},
+    {79, {kF3 + 5840, kM}, {}},  {89, {kF3 + 6096, kM}, {}},  {99, {kF3 + 6352, kM}, {}},
+    {100, {kF4 + 0, kM}, {}},    {101, {kF4 + 40, kM}, {}},   {102, {kBI + 1232, kM}, {}},
+    {103, {kF4 + 80, kM}, {}},   {104, {kF4 + 120, kM}, {}},  {105, {kF4 + 160, kM}, {}},
+    {106, {kBI + 1544, kM}, {}}, {107, {kF4 + 200, kM}, {}},  {108, {kDespReferencia, 20}, {}},
+};
+
+const SPaginaGrupos kPaginaORD009{.grupos = kGruposORD009, .fijas = kFijasORD009, .totales = kTotalesORD009,
+                                  .casillaMarcaHojas = 3, .casillaTituloHoja = 109, .casillaEjemplar = 110,
+                                  .crearTabla = kTablasORD009};
+
+}  // namespace
+
+CControlesORD009::CControlesORD009() : CControlesElementos(kPaginaORD009, kElementosORD009) {}
+
+// The data that follow the dates of a row of group B.
+void CControlesORD009::VaciarTrasFecha(unsigned char* f) const {
   std::memset(f + 64, 0, 56);
   PonerDoble(f + 120, 0.0);
   std::memset(f + 128, 0, 416);
   std::memset(f + 544, 0, 96);
 }
 
-}  // namespace
-
-std::span<const SGrupoPagina> CControlesORD009::Grupos() const { return kGruposORD009; }
-std::span<const int> CControlesORD009::CasillasTotales() const { return kTotalesORD009; }
-
-std::unique_ptr<renta::CFilasApartadoF> CControlesORD009::CrearTabla(int indice, DatosRenta& d) const {
-  switch (indice) {
-    case 0: return std::make_unique<renta::CFilasORD009A>(d);
-    case 1: return std::make_unique<renta::CFilasORD009B>(d);
-    case 2: return std::make_unique<renta::CFilasORD009C>(d);
-    default: return std::make_unique<renta::CFilasORD009D>(d);
-  }
-}
-
-void CControlesORD009::EnlazarFijas() {
-  EnlazarCabecera(110);
-  if (m_pDatos == nullptr) return;
-  using renta::SCasillaDatos;
-  constexpr std::uint32_t kF2 = offsetof(DatosRenta, ApartadoF2);
-  constexpr std::uint32_t kF3 = offsetof(DatosRenta, ApartadoF3);
-  constexpr std::uint32_t kF4 = offsetof(DatosRenta, ApartadoF4);
-  constexpr std::uint32_t kBI = offsetof(DatosRenta, BaseImponible);
-  constexpr std::uint32_t kId = offsetof(DatosRenta, Identificacion) + renta::kDespIdentificacion;
-  constexpr std::uint32_t kM = 5 * sizeof(double);
-  static constexpr SCasillaDatos kFijas[] = {
-      {19, {kF2 + 3872, kM}, {}},  {77, {kF3 + 5760, kM}, {}},  {78, {kF3 + 5800, kM}, {}},
-      {79, {kF3 + 5840, kM}, {}},  {89, {kF3 + 6096, kM}, {}},  {99, {kF3 + 6352, kM}, {}},
-      {100, {kF4 + 0, kM}, {}},    {101, {kF4 + 40, kM}, {}},   {102, {kBI + 1232, kM}, {}},
-      {103, {kF4 + 80, kM}, {}},   {104, {kF4 + 120, kM}, {}},  {105, {kF4 + 160, kM}, {}},
-      {106, {kBI + 1544, kM}, {}}, {107, {kF4 + 200, kM}, {}},  {108, {kId, 20}, {}},
-  };
-  renta::EnlazarCasillasDatos(*this, kFijas, *m_pDatos);
-}
-
-void CControlesORD009::SoloLecturaGrupo(int grupo) {
-  CControlesGrupos::SoloLecturaGrupo(grupo);
-  if (grupo != kGrupoORD009B || !GrupoEditable(grupo)) return;
-  const SGrupoPagina& g = kGruposORD009[1];
-  for (int j = 0; j < 3; ++j) {
-    const unsigned char* f = FilaMostrada(grupo, j);
-    const int k = g.primeras[static_cast<std::size_t>(j)];
-    // The amounts of the years and the results are the calculation's.
-    for (int n = k + 7; n <= k + 18; ++n) Bloquear(n, true);
-    if (f == nullptr || f[kTitular] == 0) continue;
-    Bloquear(k + 2, f[kTitular] == 4 || f[kTitular] == 5);
-    const bool fechas = FechaPresente(Fecha(f + kAdquisicion)) && FechaPresente(Fecha(f + kTransmision));
-    Bloquear(k + 5, !fechas);
-    Bloquear(k + 6, !fechas);
-  }
-}
-
-int CControlesORD009::NavegarGrupo(int grupo, int fila, int accion, int /*extra*/) {
-  renta::CFilasApartadoF* filas = Filas(grupo);
-  if (filas == nullptr) return 0;
-  int resultado = 0;
-  switch (accion) {
-    case kAccionGuardar9:
-      Guardar(grupo, fila);
-      SoloLecturaGrupo(grupo);
-      if (grupo != kGrupoORD009B && GrupoEditable(grupo) && FilaMostrada(grupo, fila) != nullptr &&
-          filas->ComprobarFila(fila) == 0) {
-        // The second amount may not exceed the first: it goes, and the focus with it.
-        if (unsigned char* guardada = FilaGuardada(grupo, fila)) PonerDoble(guardada + 16, 0.0);
-        Recargar(grupo, fila);
-        const int campo = grupo == kGrupoORD009A ? 2 : grupo == kGrupoORD009C ? 32 : 35;
-        m_nCasillaAEnfocar = CasillaDeCampo(grupo, fila, campo);
-      }
-      break;
-    case kAccionSuprimir9:
-      SuprimirSiVacia(grupo, fila);
-      break;
-    case kAccionRecargar9:
+int CControlesORD009::AccionFila(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int /*extra*/) {
+  if (accion == kAccionGuardar9) {
+    Guardar(grupo, fila);
+    SoloLecturaGrupo(grupo);
+    if (grupo != kGrupoORD009B && GrupoEditable(grupo) && FilaMostrada(grupo, fila) != nullptr &&
+        filas.ComprobarFila(fila) == 0) {
+      // The second amount may not exceed the first: it goes, and the focus with it.
+      if (unsigned char* guardada = FilaGuardada(grupo, fila)) PonerDoble(guardada + 16, 0.0);
       Recargar(grupo, fila);
-      if (grupo == kGrupoORD009B) SoloLecturaGrupo(grupo);
-      break;
-    case kAccionSoloLectura9:
-      if (grupo == kGrupoORD009B) SoloLecturaGrupo(grupo);
-      break;
-    default:
-      AccionVentana(*filas, grupo, fila, accion, resultado);
-      break;
+      const int campo = grupo == kGrupoORD009A ? 2 : grupo == kGrupoORD009C ? 32 : 35;
+      m_nCasillaAEnfocar = CasillaDeCampo(grupo, fila, campo);
+    }
+  } else if (accion == kAccionSuprimir9) {
+    SuprimirSiVacia(grupo, fila);
+  } else if (accion == kAccionRecargar9) {
+    Recargar(grupo, fila);
   }
-  ContarHojas();
-  return resultado;
+  // A row of group B reloaded, or asked for: its read-only states.
+  if ((accion == kAccionRecargar9 || accion == kAccionSoloLectura9) && grupo == kGrupoORD009B) SoloLecturaGrupo(grupo);
+  return 0;
 }
 
 void CControlesORD009::CamposDerivados(int hoja) {
@@ -203,16 +153,13 @@ void CControlesORD009::ReglaTitularB(int fila) {
 int CControlesORD009::ElegirTipoElemento(int fila) {
   unsigned char* f = FilaGuardada(kGrupoORD009B, fila);
   if (f == nullptr || f[kTitular] == 0) return 0;
-  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(renta::kVentanaTipoElemento);
-  if (dialogo == nullptr || !dialogo->abrir || dialogo->tamanoBloque != renta::kTamanoTipoElementoB) return 0;
   std::array<unsigned char, renta::kTamanoTipoElementoB> bloque{};
   std::memcpy(bloque.data(), f + renta::kDespTipoElementoB, bloque.size());
-  marco::SPeticionDetalle peticion;
-  peticion.padre = DameVista() != nullptr ? DameVista()->DameVentana() : nullptr;
-  peticion.sujeto = marco::DameSujetoActual();
-  peticion.conyugeOPrimerHijo = marco::HayConyugeOHijo();
-  peticion.bloque = bloque;
-  if (dialogo->abrir(peticion) != marco::kDialogoAceptado) return 0;
+  wxWindow* padre = DameVista() != nullptr ? DameVista()->DameVentana() : nullptr;
+  if (AbrirDialogoFila(renta::kVentanaTipoElemento, bloque, 0, padre, marco::DameSujetoActual()) !=
+      marco::kDialogoAceptado) {
+    return 0;
+  }
   std::int32_t antes = 0;
   std::int32_t tipo = 0;
   std::memcpy(&antes, f + renta::kDespTipoElementoB, sizeof antes);
@@ -286,11 +233,11 @@ void CControlesORD009::ConfirmarMarcaB(int fila) {
   NavegarGrupo(kGrupoORD009B, fila, kAccionRecargar9, 0);
 }
 
-void CControlesORD009::CasillaCambiada(int numero) {
-  const int grupo = GrupoDeCasilla(numero);
-  const int fila = FilaDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  if (grupo == 0 || !GrupoEditable(grupo)) return;
+void CControlesORD009::AlCambiarCasilla(const SCasillaGrupo& c) {
+  const int grupo = c.grupo;
+  const int fila = c.fila;
+  const int campo = c.campo;
+  if (!c.editable) return;
   if (grupo == kGrupoORD009B) {
     if (campo == 10) ReglaTitularB(fila);
     else if (campo == 11) ReglaMarcaB(fila);
@@ -309,65 +256,53 @@ void CControlesORD009::CasillaCambiada(int numero) {
   }
 }
 
-int CControlesORD009::CasillaConfirmada(int numero) {
-  const int grupo = GrupoDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  if (grupo != kGrupoORD009B || (campo != 14 && campo != 16)) return 0;
-  NavegarGrupo(grupo, FilaDeCasilla(numero), kAccionGuardar9, 0);
+int CControlesORD009::AlConfirmarCasilla(const SCasillaGrupo& c) {
+  if (c.grupo != kGrupoORD009B || (c.campo != 14 && c.campo != 16)) return 0;
+  NavegarGrupo(c.grupo, c.fila, kAccionGuardar9, 0);
   return 1;
 }
 
 void CControlesORD009::CasillaBorrada(int numero) {
-  if (GrupoDeCasilla(numero) != kGrupoORD009B || CampoDeCasilla(numero) != 11) return;
-  const int fila = FilaDeCasilla(numero);
-  unsigned char* f = FilaGuardada(kGrupoORD009B, fila);
+  const SCasillaGrupo c = Situar(numero);
+  if (c.grupo != kGrupoORD009B || c.campo != 11) return;
+  unsigned char* f = FilaGuardada(kGrupoORD009B, c.fila);
   if (f == nullptr || f[kMarca] != 1 || (Doble(f + 200) == 0 && Doble(f + 392) == 0)) return;
   if (marco::CDlgMensaje().MostrarMensaje("100V201", marco::IconoAsterisco) == marco::kBotonCancelar) {
     f[kMarca] = 1;
     m_nRespuesta = 1;
-    Recargar(kGrupoORD009B, fila);
+    Recargar(kGrupoORD009B, c.fila);
   } else {
     m_nRespuesta = 0;
   }
 }
 
-int CControlesORD009::ComprobarCasilla(int numero) {
-  const int grupo = GrupoDeCasilla(numero);
-  const int fila = FilaDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  if (grupo == 0 || !GrupoEditable(grupo)) return 1;
-  if (grupo == kGrupoORD009B) {
-    switch (campo) {
-      case 9:
-        NavegarGrupo(grupo, fila, kAccionGuardar9, 0);
-        SuprimirSiVacia(grupo, fila);
-        break;
-      case 11: ConfirmarMarcaB(fila); break;
-      case 12: ComprobarFechaAdquisicion(fila); break;
-      case 13: ComprobarFechaTransmision(fila); break;
-      default: NavegarGrupo(grupo, fila, kAccionGuardar9, 0); break;
-    }
+int CControlesORD009::AlComprobarCasilla(const SCasillaGrupo& c) {
+  const int grupo = c.grupo;
+  const int fila = c.fila;
+  if (!c.editable) return 1;
+  if (grupo != kGrupoORD009B) {
+    NavegarGrupo(grupo, fila, kAccionGuardar9, 0);
     return 1;
   }
-  NavegarGrupo(grupo, fila, kAccionGuardar9, 0);
+  switch (c.campo) {
+    case 9:
+      NavegarGrupo(grupo, fila, kAccionGuardar9, 0);
+      SuprimirSiVacia(grupo, fila);
+      break;
+    case 11: ConfirmarMarcaB(fila); break;
+    case 12: ComprobarFechaAdquisicion(fila); break;
+    case 13: ComprobarFechaTransmision(fila); break;
+    default: NavegarGrupo(grupo, fila, kAccionGuardar9, 0); break;
+  }
   return 1;
 }
 
-void CControlesORD009::RechazarFecha(int fila, bool transmision, EProblemaFecha problema) {
-  unsigned char* f = FilaMostrada(kGrupoORD009B, fila);
-  if (f == nullptr) return;
-  RechazarFechaFila(f + (transmision ? kTransmision : kAdquisicion),
-                    f + (transmision ? kCopiaTransmision : kCopiaAdquisicion), problema, EPlazoElemento::MasDeDosAnos,
-                    [f] { VaciarDependientes(f); });
-  Guardar(kGrupoORD009B, fila);
-}
-
 void CControlesORD009::ComprobarFechaAdquisicion(int fila) {
-  NavegarGrupo(kGrupoORD009B, fila, kAccionGuardar9, 0);
-  unsigned char* f = FilaMostrada(kGrupoORD009B, fila);
-  if (f == nullptr || !GrupoEditable(kGrupoORD009B)) return;
-  const std::string_view adquisicion = Fecha(f + kAdquisicion);
-  const std::string_view transmision = Fecha(f + kTransmision);
+  const auto fechada = GuardarFilaFechada(fila);
+  if (!fechada) return;
+  unsigned char* f = fechada->fila;
+  const std::string_view adquisicion = fechada->adquisicion;
+  const std::string_view transmision = fechada->transmision;
   if (FechaPresente(adquisicion) && FechaPresente(transmision)) {
     const EProblemaFecha problema = ProblemaFechas(adquisicion, transmision, false, EPlazoElemento::MasDeDosAnos);
     if (problema != EProblemaFecha::Ninguno) {
@@ -399,18 +334,18 @@ void CControlesORD009::ComprobarFechaAdquisicion(int fila) {
     }
   } else if (!ProblemaAdquisicionSola(adquisicion, EPlazoElemento::MasDeDosAnos).empty()) {
     marco::CDlgMensaje().MostrarMensaje(kMensajeAdquisicionSola, marco::IconoAsterisco);
-    std::memset(f + kAdquisicion, 0, 8);
+    std::memset(f + kElementosORD009.adquisicion, 0, 8);
     Guardar(kGrupoORD009B, fila);
   }
   NavegarGrupo(kGrupoORD009B, fila, kAccionRecargar9, 0);
 }
 
 void CControlesORD009::ComprobarFechaTransmision(int fila) {
-  NavegarGrupo(kGrupoORD009B, fila, kAccionGuardar9, 0);
-  unsigned char* f = FilaMostrada(kGrupoORD009B, fila);
-  if (f == nullptr || !GrupoEditable(kGrupoORD009B)) return;
-  const std::string_view adquisicion = Fecha(f + kAdquisicion);
-  const std::string_view transmision = Fecha(f + kTransmision);
+  const auto fechada = GuardarFilaFechada(fila);
+  if (!fechada) return;
+  unsigned char* f = fechada->fila;
+  const std::string_view adquisicion = fechada->adquisicion;
+  const std::string_view transmision = fechada->transmision;
   if (FechaPresente(transmision)) {
     const EProblemaFecha problema = ProblemaFechas(adquisicion, transmision, true, EPlazoElemento::MasDeDosAnos);
     if (problema != EProblemaFecha::Ninguno) {
@@ -431,47 +366,42 @@ void CControlesORD009::ComprobarFechaTransmision(int fila) {
 }
 
 int CControlesORD009::FocoEnCasilla(int numero) {
+  const SCasillaGrupo c = Situar(numero);
   // Group A: the boxes of the holder and the two amounts of a row.
-  const int grupo = GrupoDeCasilla(numero);
-  const int campo = CampoDeCasilla(numero);
-  if (grupo == kGrupoORD009A && campo <= 2) {
-    const int fila = FilaDeCasilla(numero);
-    if (fila != m_nFilaFocoA) {
-      if (m_nFilaFocoA >= 0) AvisarParIncompleto(kGrupoORD009A, m_nFilaFocoA);
-      m_nFilaFocoA = fila;
-    }
-  }
-  if (grupo == kGrupoORD009C || grupo == kGrupoORD009D) {
-    const int fila = FilaDeCasilla(numero) + (grupo == kGrupoORD009D ? 3 : 0);
-    if (fila != m_nFilaFocoCD) {
-      if (m_nFilaFocoCD >= 0) AvisarParIncompleto(m_nFilaFocoCD < 3 ? kGrupoORD009C : kGrupoORD009D, m_nFilaFocoCD % 3);
-      m_nFilaFocoCD = fila;
-    }
+  if (c.grupo == kGrupoORD009A && c.campo <= 2) CambiarFilaPares(m_nFilaFocoA, c.fila, {kGrupoORD009A});
+  if (const int fila = FilaDePares(c, {kGrupoORD009C, kGrupoORD009D}); fila >= 0) {
+    CambiarFilaPares(m_nFilaFocoCD, fila, {kGrupoORD009C, kGrupoORD009D});
   }
   return 1;
 }
 
 // ---- the view ----
 
+class ORD009 : public CPaginaGrupos<CControlesORD009, kIdPaginaORD009, CVistaElementos> {
+ public:
+  int CampoBorrado(int numero) override;
+
+ protected:
+  // Where the group buttons stand: A, B, C, D.
+  std::span<const int> CasillasBotones() const override {
+    static constexpr int kCasillas[] = {8, 22, 82, 92};
+    return kCasillas;
+  }
+  // The element-type buttons beside each shown row's holder of group B (1020 + row): the list, then the
+  // declaration recalculated when a type was chosen.
+  SBotonesFila BotonesFila() const override;
+  int CasillaBotonFila(int fila) const override;
+  void PulsarBotonFila(int fila) override;
+
+ private:
+  wxDECLARE_DYNAMIC_CLASS(ORD009);
+};
+
 wxIMPLEMENT_DYNAMIC_CLASS(ORD009, CVistaGrupos);
-
-ORD009::ORD009() { PonerControles(std::make_unique<CControlesORD009>()); }
-
-CControlesORD009* ORD009::Controles() const { return static_cast<CControlesORD009*>(DameControles()); }
-
-int ORD009::CasillaBotones(int indiceGrupo) const {
-  static constexpr int kCasillas[] = {8, 22, 82, 92};
-  return indiceGrupo >= 0 && indiceGrupo < 4 ? kCasillas[indiceGrupo] : 0;
-}
 
 int ORD009::CampoBorrado(int numero) {
   Controles()->CasillaBorrada(numero);
   CalcularTodo();
-  return 1;
-}
-
-int ORD009::CampoRecibeFoco(int numero) {
-  CallAfter([this, numero] { Controles()->FocoEnCasilla(numero); });
   return 1;
 }
 

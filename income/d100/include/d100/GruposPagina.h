@@ -1,7 +1,7 @@
-// What pages ORD007, ORD008 and ORD009 of the ordinary form D-100 share: a box array whose repeating groups show
-// a window of rows of a row table (renta::CFilasApartadoF: 5 store, 6 delete, 7 revert), bound box by box from a
-// description of each group, with the page's fixed boxes, its supplementary print sheets and the view that moves
-// the groups with a pair of buttons each.
+// What pages ORD005 to ORD009 of the ordinary form D-100 share: a box array whose repeating groups show a window
+// of rows of a row table (renta::CFilasApartadoF), bound box by box from a description of each group, with the
+// page's fixed boxes, its supplementary print sheets, the box events found once in their group and row and handed
+// to the page's rules (its virtual hooks), and the view that moves the groups with a pair of buttons each.
 //
 // A group's rows are edited only while its table holds the stored rows themselves: one person's filtered copy
 // (compacted, family-unit rows halved) is shown read-only and never written back. The page rules work on the
@@ -11,13 +11,16 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
 #include "framework/ControlesPagina.h"
 #include "income/FilasSecciones.h"
+#include "income/RentaReglas.h"
 #include "income/RentaVista.h"
 #include "income/SIM003.h"
 #include "recalculo/Recalculo.h"
@@ -25,8 +28,12 @@
 
 class wxButton;
 class wxCommandEvent;
+class wxWindow;
 
 namespace ordinaria {
+
+// The size of an amount field of a row (a double).
+inline constexpr std::size_t kD = sizeof(double);
 
 // A box of a group's row: the box at `desp` from the row's first box shows field `campo` of the table (`tamano`
 // bytes); `enlace` is the field of its detail link (-1 none), and `lectura` the fields its detail dialog reads
@@ -59,6 +66,51 @@ struct SGrupoPagina {
 // The number of a group box in shown row j.
 int NumeroCasillaFila(const SGrupoPagina& grupo, std::size_t j, const SCasillaFila& casilla);
 
+// A group of three rows of a key (its holder, one byte) and two amounts (`primerCampo` and the two fields after
+// it), row j's boxes from primeras[j] on.
+SGrupoPagina GrupoParImportes(int id, std::vector<int> primeras, int primerCampo);
+
+// Where a box stands among a page's groups: its group (0 for a box in none), its shown row and the field it shows
+// (-1 for a box in no group), and whether its group's rows may be written.
+struct SCasillaGrupo {
+  int numero = 0;
+  int grupo = 0;
+  int fila = -1;
+  int campo = -1;
+  bool editable = false;
+};
+
+// The table of group `indice` of a page whose groups have the tables `Tabla, Resto...` in order (the last one for
+// any other index).
+template <class Tabla, class... Resto>
+std::unique_ptr<renta::CFilasApartadoF> TablaDeGrupo(int indice, DatosRenta& datos) {
+  if constexpr (sizeof...(Resto) > 0) {
+    if (indice != 0) return TablaDeGrupo<Resto...>(indice - 1, datos);
+  }
+  return std::make_unique<Tabla>(datos);
+}
+
+// What a page of groups is made of: its groups, its boxes bound to fixed places of the data area, the boxes emptied
+// on a supplementary sheet, the boxes of the sheet mark and of the sheet title (0 none), the header's boxes (the
+// copy label, and the tax id with the name in the box after it) and the row table of each group (by its index in
+// `grupos`).
+struct SPaginaGrupos {
+  std::span<const SGrupoPagina> grupos{};
+  std::span<const renta::SCasillaDatos> fijas{};
+  std::span<const int> totales{};
+  int casillaMarcaHojas = 0;
+  int casillaTituloHoja = 0;
+  int casillaEjemplar = 0;
+  int casillaNif = 1;
+  std::unique_ptr<renta::CFilasApartadoF> (*crearTabla)(int indice, DatosRenta& datos) = nullptr;
+};
+
+// Places of the data area the pages' fixed boxes read: the tax base block, the declarant's identification (its
+// first 20 characters print in the page's reference box) and a block of five per-person amounts.
+inline constexpr std::uint32_t kDespBaseImponible = offsetof(DatosRenta, BaseImponible);
+inline constexpr std::uint32_t kDespReferencia = offsetof(DatosRenta, Identificacion) + renta::kDespIdentificacion;
+inline constexpr std::uint32_t kImportesPersonas = 5 * sizeof(double);
+
 // The title of a supplementary sheet and its width. The title speaks the interface language: it is the text of the
 // message-table row kCodigoTituloHoja, this Castilian one when the table lacks it.
 inline constexpr std::string_view kCodigoTituloHoja = "HOJACOM";
@@ -73,7 +125,7 @@ inline constexpr int kAccionPuedeMover = -2;
 
 class CControlesGrupos : public marco::CControlesPagina {
  public:
-  CControlesGrupos();
+  explicit CControlesGrupos(const SPaginaGrupos& pagina);
   ~CControlesGrupos() override;
 
   // Where the boxes bind when the array has no income-tax document (a test); a document's own are taken each time
@@ -83,12 +135,13 @@ class CControlesGrupos : public marco::CControlesPagina {
   // The exports the page's section calculations run: the library's own unless another table is given.
   void PonerFunciones(const recalculo::FuncionesRenta& funciones) { m_pFunciones = &funciones; }
 
-  // The page's groups and its boxes bound to fixed places.
-  virtual std::span<const SGrupoPagina> Grupos() const = 0;
+  // The page's groups and its boxes bound to fixed places of the data area (after EnlazarFijas).
+  std::span<const SGrupoPagina> Grupos() const { return m_pagina.grupos; }
+  std::span<const renta::SCasillaDatos> CasillasFijas() const { return m_pagina.fijas; }
   // The box of the sheet mark (0 none), of the sheet title (0 none) and the boxes emptied on a further sheet.
-  virtual int CasillaMarcaHojas() const { return 0; }
-  virtual int CasillaTituloHoja() const { return 0; }
-  virtual std::span<const int> CasillasTotales() const { return {}; }
+  int CasillaMarcaHojas() const { return m_pagina.casillaMarcaHojas; }
+  int CasillaTituloHoja() const { return m_pagina.casillaTituloHoja; }
+  std::span<const int> CasillasTotales() const { return m_pagina.totales; }
 
   // Every box unbound; the tables made anew over the data area and filtered for the person shown; the header,
   // the fixed boxes and every shown row bound, the read-only states set and the sheets counted.
@@ -103,15 +156,25 @@ class CControlesGrupos : public marco::CControlesPagina {
   // supplementary sheets that follow, '0' without them and on a further sheet.
   void CamposDerivados(int hoja) override;
 
-  // ---- the box events (by box number): the page's own rules; the view runs the common flow around them ----
+  // The page's row actions on a group (its own codes) and the window actions every page shares (kAccionMover,
+  // kAccionPuedeMover): the action's result, 0 for a group without table. On a page that prints supplementary
+  // sheets (it has a sheet mark box) the sheets are counted again after any action on a table.
+  int NavegarGrupo(int grupo, int fila, int accion, int extra) final;
+
+  // ---- the box events (by box number): the box is found in its group and row once, then the page's rule runs
+  // (the hooks below); the view runs the common flow around them ----
   // A value changed or toggled.
-  virtual void CasillaCambiada(int /*numero*/) {}
+  void CasillaCambiada(int numero) { AlCambiarCasilla(Situar(numero)); }
   // A value set through its window: 1 when the declaration is to be recalculated.
-  virtual int CasillaConfirmada(int /*numero*/) { return 0; }
+  int CasillaConfirmada(int numero) { return AlConfirmarCasilla(Situar(numero)); }
   // The check of a typed value: 0 refuses it, else 1.
-  virtual int ComprobarCasilla(int /*numero*/) { return 1; }
+  int ComprobarCasilla(int numero) { return AlComprobarCasilla(Situar(numero)); }
+  // The focus entered a box: 1 when the page has a rule for it.
+  virtual int FocoEnCasilla(int /*numero*/) { return 0; }
   // The box a rule wants the focus on after a change or a check (0 none); taken once.
   virtual int TomarCasillaAEnfocar() { return 0; }
+  // Where a box stands (its group, row and field).
+  SCasillaGrupo Situar(int numero) const;
 
   // The table of a group id (none for another id or before the binding) and its index in Grupos().
   renta::CFilasApartadoF* Filas(int grupo) const;
@@ -151,8 +214,16 @@ class CControlesGrupos : public marco::CControlesPagina {
   const char* TituloHoja() const { return m_pTitulo ? m_pTitulo->data() : nullptr; }
 
  protected:
-  // The page's fixed boxes (header texts, block fields, reference and copy label).
-  virtual void EnlazarFijas() = 0;
+  // The page's own rules for the box events (CasillaCambiada, CasillaConfirmada, ComprobarCasilla), with the box
+  // found: by default nothing, no recalculation, accepted.
+  virtual void AlCambiarCasilla(const SCasillaGrupo& /*casilla*/) {}
+  virtual int AlConfirmarCasilla(const SCasillaGrupo& /*casilla*/) { return 0; }
+  virtual int AlComprobarCasilla(const SCasillaGrupo& /*casilla*/) { return 1; }
+  // A page's own row action (a NavegarGrupo code of its own) on a group with a table: the action's result.
+  virtual int AccionFila(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int extra) = 0;
+  // The page's fixed boxes bound to texts of their own: the header (EnlazarCabecera), and whatever else the page
+  // binds so.
+  virtual void EnlazarFijas();
   // The read-only states of a group's shown rows (after its binding). The base: the boxes after a row's head are
   // locked while the row has no key; the head of a row is locked while the row above has no key; everything is
   // locked while the group is not editable.
@@ -175,9 +246,17 @@ class CControlesGrupos : public marco::CControlesPagina {
   // shows a row's boxes, so that no row shown is left out of the printed sheets) and that belong to the person
   // shown (the holder byte at `despTitular`; the family unit counts every row).
   int ContarHojasFilas(int grupo, bool (*mostrada)(const unsigned char* fila), std::size_t despTitular);
-  // NavegarGrupo's window actions every page shares on a group's table (kAccionPuedeMover: `resultado` gets
-  // whether it may move; kAccionMover: moved and bound again). False for any other action.
-  bool AccionVentana(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int& resultado);
+  // The detail dialog registered as `ventana` opened from a row on `bloque`, a copy of the row's detail block that
+  // the page takes back on OK, for person `sujeto`: the dialog's answer; none when no dialog with a block of that
+  // size is registered.
+  static std::optional<int> AbrirDialogoFila(std::string_view ventana, std::span<unsigned char> bloque,
+                                             std::int32_t primerParametro, wxWindow* padre, std::int32_t sujeto);
+  // The rows of amount pairs that a page checks as the focus leaves them (AvisarParIncompleto), numbered over
+  // `grupos` in order (three rows each): the one box `casilla` stands in, -1 when it stands in none of them.
+  static int FilaDePares(const SCasillaGrupo& casilla, std::initializer_list<int> grupos);
+  // The focus went from pair row `foco` to pair row `ahora`: the row left is checked when it is another one, and
+  // `foco` becomes `ahora`.
+  void CambiarFilaPares(int& foco, int ahora, std::initializer_list<int> grupos);
   // A holder put in place of another in a stored shown row: order `borrar` (mark 1) empties what the other holder
   // entered, then order `guardar` (mark `marcaGuardar`) stores the row; nothing for a new row or a filtered copy.
   // The read-only states of the group are set again either way.
@@ -196,7 +275,11 @@ class CControlesGrupos : public marco::CControlesPagina {
   void CrearFilas();
   void FiltrarFilas();
   void EnlazarFilas();
-  virtual std::unique_ptr<renta::CFilasApartadoF> CrearTabla(int indice, DatosRenta& datos) const = 0;
+  // NavegarGrupo's window actions on a group's table (kAccionPuedeMover: `resultado` gets whether it may move;
+  // kAccionMover: moved and bound again). False for any other action.
+  bool AccionVentana(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int& resultado);
+
+  SPaginaGrupos m_pagina;
 
   std::vector<std::unique_ptr<renta::CFilasApartadoF>> m_aFilas;
   std::int32_t m_nSujetoFiltro = 0;
@@ -240,10 +323,9 @@ class CVistaGrupos : public renta::CRentaVista {
   void CalcularTodo();
   // The command id of group g's next button (its previous one is the id + 1).
   virtual int PrimerComando() const = 0;
-  // Where the buttons of a group stand: above the right end of this box (the last of the group's first row).
-  virtual int CasillaBotones(int indiceGrupo) const = 0;
-  // Whether the page's groups scroll (and so have buttons).
-  virtual bool ConBotones() const { return true; }
+  // Where the buttons of each group stand: above the right end of its box here (the last of the group's first
+  // row). None: the page's groups do not scroll, and have no buttons.
+  virtual std::span<const int> CasillasBotones() const = 0;
   // Whether a change of box `numero` has the other views show the values again; every box unless the page says.
   virtual bool AvisarOtrasVistas(int /*numero*/) const { return true; }
 
@@ -269,6 +351,9 @@ class CVistaGrupos : public renta::CRentaVista {
   // gone.
   static void AvisarInfoPersona();
   void TrasInfoFila(int casilla);
+  // The focus entered box `numero`: the box array's FocoEnCasilla once the focus change is over (as a posted
+  // message, so that a message box it opens opens then); 1.
+  int FocoMasTarde(int numero);
 
  private:
   void ColocarBotones();
@@ -282,6 +367,16 @@ class CVistaGrupos : public renta::CRentaVista {
   std::vector<wxButton*> m_aBotonesFila;  // likewise
 
   wxDECLARE_ABSTRACT_CLASS(CVistaGrupos);
+};
+
+// The view of one page of these: it makes the page's box array (TControles) and answers the page id; `TBase` is
+// the view it extends (CVistaGrupos, or a view of its own that pages share).
+template <class TControles, int kIdPagina, class TBase = CVistaGrupos>
+class CPaginaGrupos : public TBase {
+ public:
+  CPaginaGrupos() { this->PonerControles(std::make_unique<TControles>()); }
+  int DameNumeroPagina() override { return kIdPagina; }
+  TControles* Controles() const { return static_cast<TControles*>(this->DameControles()); }
 };
 
 }  // namespace ordinaria

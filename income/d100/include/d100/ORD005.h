@@ -12,33 +12,30 @@
 #include <span>
 #include <string_view>
 
-#include "d100/GruposPagina.h"
+#include "d100/GruposActividades.h"
 
-class wxButton;
 class wxClassInfo;
-class wxWindow;
 
 namespace ordinaria {
 
 inline constexpr int kIdPaginaORD005 = 205;
 inline constexpr int kCasillasORD005 = 106;
-inline constexpr int kGrupoActividades = 997;
-// Boxes of a row (from its first box, box 5 or 48): code, unit, holder, the seven modules (text, quantity,
-// result), the results; the six figures of an activity through an entity are boxes 91-96 and 97-102.
-inline constexpr int kCasillaCodigo5 = 0;
-inline constexpr int kCasillaTitular5 = 2;
-// NavegarGrupo's actions: store, delete a row whose code was emptied, empty the modules, holder change, reload.
-inline constexpr int kAccionGuardar5 = 101;
-inline constexpr int kAccionSuprimir5 = 102;
-inline constexpr int kAccionBorrarModulos5 = 104;
-inline constexpr int kAccionTitular5 = 105;
-inline constexpr int kAccionRecargar5 = 106;
+// The boxes of a row of the group of activities (from its first box, box 5 or 48): code, unit, holder, the seven
+// modules (text, quantity, result), the results; the six figures of an activity through an entity are boxes 91-96
+// and 97-102.
+// NavegarGrupo's actions (the row table's orders): store, delete a row whose code was emptied, empty the modules,
+// holder change, reload.
+enum EAccionesORD005 : int {
+  kAccionGuardar5 = renta::kOrdenGuardar5,
+  kAccionSuprimir5 = renta::kOrdenSuprimir5,
+  kAccionBorrarModulos5 = renta::kOrdenBorrarModulos5,
+  kAccionTitular5 = 105,
+  kAccionRecargar5 = renta::kOrdenRecargar5
+};
 inline constexpr std::string_view kMensajeMinoracion5 = "100V194";
-inline constexpr int kComandoBotonesORD005 = 998;
-// The information buttons of the two shown rows, and the dialog they open through the detail-dialog registry (the
+// The dialog of the information buttons of the two shown rows, as the detail-dialog registry knows it (the
 // request's block is the 88-byte information part of the row at +32, its first parameter the activity's epigraph
 // id, which chooses the variant).
-inline constexpr int kComandoInfoActividad5 = 1002;
 inline constexpr std::string_view kVentanaInfoActividad5 = "IDD_INFOACTIVIDAD";
 inline constexpr std::size_t kInicioInfo5 = 32;
 inline constexpr std::size_t kLargoInfo5 = 88;
@@ -48,26 +45,10 @@ inline constexpr std::string_view kMensajeIncrementoPersonal = "100M006";
 inline constexpr std::string_view kMensajeSinEntidad = "100M011";
 inline constexpr std::string_view kMensajePersonal = "100M012";
 
-class CControlesORD005 : public CControlesGrupos {
+class CControlesORD005 : public CControlesActividades {
  public:
-  std::span<const SGrupoPagina> Grupos() const override;
-  int CasillaMarcaHojas() const override { return 4; }
-  int CasillaTituloHoja() const override { return 104; }
-  std::span<const int> CasillasTotales() const override;
-  int FilasPorHoja() const override { return 2; }
-  // The activities (a code chosen) of the person shown: the family unit counts every one.
-  int ContarHojas() override;
-
-  int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
-
-  // ---- the box events (by box number) ----
-  // A value changed: the code stored (a row whose code was emptied goes), a new holder empties the modules the old
-  // one entered, a module quantity stored; each followed by the section calculation.
-  void CasillaCambiada(int numero) override;
-  // A value set through its window: 1 when the declaration is to be recalculated.
-  int CasillaConfirmada(int numero) override;
-  // The check of a typed value: 0 refuses it (100V194 answered Corregir), else 1.
-  int ComprobarCasilla(int numero) override;
+  CControlesORD005();
+  int AbrirInfo(int fila, wxWindow* padre) override { return AbrirInfoActividad(fila, 0, padre); }
 
   // ---- the activity information ----
   // Opens the information dialog of shown row `fila` when the row has a code and a holder; on OK the copy goes to
@@ -85,39 +66,22 @@ class CControlesORD005 : public CControlesGrupos {
   void ComprobarPersonal(int fila);
 
  protected:
-  void EnlazarFijas() override;
-  void SoloLecturaGrupo(int grupo) override;
+  // A module quantity set through its window: the row stored and calculated, then the persons of the personnel
+  // modules checked against the activity's employees.
+  int AlConfirmarCasilla(const SCasillaGrupo& casilla) override;
+  // The amounts taken off the net income: 0 refuses the value (100V194 answered Corregir), else 1.
+  int ComprobarTecleado(const SCasillaGrupo& casilla) override;
+  // Empties the modules of a row.
+  int AccionPropia(renta::CFilasApartadoF& filas, int fila, int accion, int extra) override;
+  // A row's code opens while the row above is open or it has one; its holder once it has a code; a module's
+  // quantity once the row has a holder and the module a text; the entered amounts once it has a holder.
+  bool CasillaLibre(const SFilaActividad& fila, int campo, int numero) override;
   // A row without a code shows its code box alone: what the calculation leaves in an empty row is not shown, nor
   // printed.
   void* LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) override;
 
  private:
-  std::unique_ptr<renta::CFilasApartadoF> CrearTabla(int indice, DatosRenta& datos) const override;
   renta::CFilasORD005A* Actividades() const;
-  void CalcularSeccion();
-  void GuardarYCalcular(int fila);
-
-  std::array<char, 6> m_aMarca{};
-};
-
-class ORD005 : public CVistaGrupos {
- public:
-  ORD005();
-  int DameNumeroPagina() override { return kIdPaginaORD005; }
-  std::string_view DameNombrePagina() const { return "ORD005"; }
-  CControlesORD005* Controles() const;
-
- protected:
-  int PrimerComando() const override { return kComandoBotonesORD005; }
-  int CasillaBotones(int) const override { return 7; }
-  // The information buttons of shown rows 0 and 1, beside each row's holder box: the dialog, then the row stored,
-  // calculated and shown again.
-  SBotonesFila BotonesFila() const override;
-  int CasillaBotonFila(int fila) const override;
-  void PulsarBotonFila(int fila) override;
-
- private:
-  wxDECLARE_DYNAMIC_CLASS(ORD005);
 };
 
 wxClassInfo* ClasePaginaORD005();

@@ -48,21 +48,14 @@ inline constexpr int kComandoSociedad7 = 1001;  // the buttons of rows 0, 1 and 
 
 class CControlesORD007 : public CControlesGrupos {
  public:
-  std::span<const SGrupoPagina> Grupos() const override;
+  CControlesORD007();
 
-  int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
   // Box 5 and box 7 print the code of each person's pair of marks ('1' the first, '2' the second); boxes 49, 56
   // and 62 the code of the marks of each row of group B that belongs to the person shown.
   void CamposDerivados(int hoja) override;
 
-  // ---- the box events (by box number) ----
-  void CasillaCambiada(int numero) override;
-  // 1 when the declaration is to be recalculated (the section E calculation runs here).
-  int CasillaConfirmada(int numero) override;
-  // 1 accepted; 0 when a row of group B holds a second amount above its first (100R170: the amount goes).
-  int ComprobarCasilla(int numero) override;
   // Keeps the kind code or the option of a row of group A as the box is entered; 1.
-  int FocoEnCasilla(int numero);
+  int FocoEnCasilla(int numero) override;
   // The store of group C: the row stored, then its two amounts checked against its first (100R171, 100R172).
   void GuardarGrupoC();
 
@@ -77,12 +70,19 @@ class CControlesORD007 : public CControlesGrupos {
   int AbrirActividadSociedad(int fila, wxWindow* padre = nullptr);
 
  protected:
-  void EnlazarFijas() override;
+  // ---- the box events ----
+  void AlCambiarCasilla(const SCasillaGrupo& casilla) override;
+  // 1 when the declaration is to be recalculated (the section E calculation runs here).
+  int AlConfirmarCasilla(const SCasillaGrupo& casilla) override;
+  // 1 accepted; 0 when a row of group B holds a second amount above its first (100R170: the amount goes).
+  int AlComprobarCasilla(const SCasillaGrupo& casilla) override;
+
+  // Store a row (3, 5, 7 or 16, by group), delete it when its key is empty, load it again: see the actions above.
+  int AccionFila(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int extra) override;
   void SoloLecturaGrupo(int grupo) override;
   void* LugarCasilla(int grupo, int fila, const SCasillaFila& casilla) override;
 
  private:
-  std::unique_ptr<renta::CFilasApartadoF> CrearTabla(int indice, DatosRenta& datos) const override;
   void ReglaClase(int fila);
   void ReglaOpcion(int fila);
   void ParejaMarcas(int numero);
@@ -92,35 +92,6 @@ class CControlesORD007 : public CControlesGrupos {
   char m_cClaseGuardada = 0;
   int m_nOpcionGuardada = 0;
   int m_nUltimoFoco = 0;
-};
-
-class ORD007 : public CVistaGrupos {
- public:
-  ORD007();
-  int DameNumeroPagina() override { return kIdPaginaORD007; }
-  std::string_view DameNombrePagina() const { return "ORD007"; }
-  CControlesORD007* Controles() const;
-
-  int AplicarDependencias(int numero) override;
-  int ComprobarCampo(int numero) override;
-  int CampoRecibeFoco(int numero) override;
-
- protected:
-  int PrimerComando() const override { return 1001; }
-  int CasillaBotones(int) const override { return 0; }
-  bool ConBotones() const override { return false; }
-  // Only a change of a group's box is shown in the other views.
-  bool AvisarOtrasVistas(int numero) const override;
-  // The "..." button left of the option box of rows 0, 1 and 2 of group A: dialog 1601 when the row's option box
-  // may be written and its kind allows it; on OK the declaration is calculated again.
-  SBotonesFila BotonesFila() const override;
-  int CasillaBotonFila(int fila) const override;
-  void PulsarBotonFila(int fila) override;
-
- private:
-  void AbrirSociedad(int fila);
-  void PreguntarSociedad(int numero);
-  wxDECLARE_DYNAMIC_CLASS(ORD007);
 };
 
 wxClassInfo* ClasePaginaORD007();

@@ -13,8 +13,7 @@
 #include <span>
 #include <string_view>
 
-#include "d100/FechasElementos.h"
-#include "d100/GruposPagina.h"
+#include "d100/GruposElementos.h"
 
 class wxClassInfo;
 
@@ -23,46 +22,34 @@ namespace ordinaria {
 inline constexpr int kIdPaginaORD008 = 208;
 inline constexpr int kCasillasORD008 = 112;
 // The groups: A the rows of F1, B the dated rows of F2, C and D its two small groups.
-inline constexpr int kGrupoORD008A = 997;
-inline constexpr int kGrupoORD008B = 998;
-inline constexpr int kGrupoORD008C = 999;
-inline constexpr int kGrupoORD008D = 1000;
+enum EGruposORD008 : int { kGrupoORD008A = 997, kGrupoORD008B, kGrupoORD008C, kGrupoORD008D };
 // NavegarGrupo's actions (besides kAccionMover and kAccionPuedeMover): 7 store the row, 8 delete it when it has no
 // holder, 9 reload a row of group B, 10 its read-only states.
-inline constexpr int kAccionGuardar8 = 7;
-inline constexpr int kAccionSuprimir8 = 8;
-inline constexpr int kAccionRecargar8 = 9;
-inline constexpr int kAccionSoloLectura8 = 10;
-// The first command id of the group buttons (next of group A; previous one more; then B, C, D).
-inline constexpr int kComandoBotonesORD008 = 1002;
+enum EAccionesORD008 : int { kAccionGuardar8 = 7, kAccionSuprimir8, kAccionRecargar8, kAccionSoloLectura8 };
 
-class CControlesORD008 : public CControlesGrupos {
+class CControlesORD008 : public CControlesElementos {
  public:
-  std::span<const SGrupoPagina> Grupos() const override;
-  int CasillaMarcaHojas() const override { return 3; }
-  int CasillaTituloHoja() const override { return 111; }
-  std::span<const int> CasillasTotales() const override;
-
-  int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
-
-  // ---- the box events (by box number); each ends with Calculos100F1 (-1) ----
-  // A value changed or toggled (0x403).
-  void CasillaCambiada(int numero) override;
-  // A value set through a detail window (0x402): 1 when the declaration is to be recalculated.
-  int CasillaConfirmada(int numero) override;
-  // The check of a typed value; it always accepts (1): a value that breaks a rule is repaired.
-  int ComprobarCasilla(int numero) override;
+  CControlesORD008();
   // The focus entered a box: the row of group C or D left is checked (100R177); 1.
-  int FocoEnCasilla(int numero);
+  int FocoEnCasilla(int numero) override;
 
  protected:
+  // ---- the box events; each ends with Calculos100F1 (-1) ----
+  // A value changed or toggled (0x403).
+  void AlCambiarCasilla(const SCasillaGrupo& casilla) override;
+  // A value set through a detail window (0x402): 1 when the declaration is to be recalculated.
+  int AlConfirmarCasilla(const SCasillaGrupo& casilla) override;
+  // The check of a typed value; it always accepts (1): a value that breaks a rule is repaired.
+  int AlComprobarCasilla(const SCasillaGrupo& casilla) override;
+
+  int AccionFila(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int extra) override;
   void EnlazarFijas() override;
-  void SoloLecturaGrupo(int grupo) override;
+  void VaciarTrasFecha(unsigned char* fila) const override;
 
  private:
-  std::unique_ptr<renta::CFilasApartadoF> CrearTabla(int indice, DatosRenta& datos) const override;
+  void CambioEnGrupo(const SCasillaGrupo& casilla);
+  void ComprobarEnGrupo(const SCasillaGrupo& casilla);
   void ComprobarFecha(int fila, bool transmision);
-  void RechazarFecha(int fila, bool transmision, EProblemaFecha problema);
   void ReglaFilaB(int fila);
   void FinF1();
 
@@ -70,24 +57,6 @@ class CControlesORD008 : public CControlesGrupos {
   int m_nFilaFocoCD = -1;
 };
 
-class ORD008 : public CVistaGrupos {
- public:
-  ORD008();
-  int DameNumeroPagina() override { return kIdPaginaORD008; }
-  std::string_view DameNombrePagina() const { return "ORD008"; }
-  CControlesORD008* Controles() const;
-
-  int CampoRecibeFoco(int numero) override;
-
- protected:
-  int PrimerComando() const override { return kComandoBotonesORD008; }
-  int CasillaBotones(int indiceGrupo) const override;
-  // A change is not shown in the other views.
-  bool AvisarOtrasVistas(int) const override { return false; }
-
- private:
-  wxDECLARE_DYNAMIC_CLASS(ORD008);
-};
 
 // The page's class, registered under "ORD008" (for the list of ClasesPaginasD100).
 wxClassInfo* ClasePaginaORD008();

@@ -11,8 +11,7 @@
 #include <span>
 #include <string_view>
 
-#include "d100/FechasElementos.h"
-#include "d100/GruposPagina.h"
+#include "d100/GruposElementos.h"
 
 class wxClassInfo;
 
@@ -20,40 +19,24 @@ namespace ordinaria {
 
 inline constexpr int kIdPaginaORD009 = 209;
 inline constexpr int kCasillasORD009 = 110;
-inline constexpr int kGrupoORD009A = 997;
-inline constexpr int kGrupoORD009B = 998;
-inline constexpr int kGrupoORD009C = 999;
-inline constexpr int kGrupoORD009D = 1000;
+// The groups: A the rows of F2's tail, B the dated rows of F3, C and D its two small groups.
+enum EGruposORD009 : int { kGrupoORD009A = 997, kGrupoORD009B, kGrupoORD009C, kGrupoORD009D };
 // NavegarGrupo's actions (besides kAccionMover and kAccionPuedeMover): 5 store the row (groups A, C and D then
 // check its two amounts), 6 delete it when it has no holder, 7 reload it, 8 the read-only states of a row of B.
-inline constexpr int kAccionGuardar9 = 5;
-inline constexpr int kAccionSuprimir9 = 6;
-inline constexpr int kAccionRecargar9 = 7;
-inline constexpr int kAccionSoloLectura9 = 8;
-inline constexpr int kComandoBotonesORD009 = 1002;
+enum EAccionesORD009 : int { kAccionGuardar9 = 5, kAccionSuprimir9, kAccionRecargar9, kAccionSoloLectura9 };
 // The element-type buttons of group B's shown rows 0, 1 and 2.
 inline constexpr int kComandoTipoElemento = 1020;
 
-class CControlesORD009 : public CControlesGrupos {
+class CControlesORD009 : public CControlesElementos {
  public:
-  std::span<const SGrupoPagina> Grupos() const override;
-  int CasillaMarcaHojas() const override { return 3; }
-  int CasillaTituloHoja() const override { return 109; }
-  std::span<const int> CasillasTotales() const override;
-
-  int NavegarGrupo(int grupo, int fila, int accion, int extra) override;
+  CControlesORD009();
   // The sheet mark (box 3), then boxes 7, 12 and 17 the mark of each row of group A ('1' the first mark, '2' the
   // second, blank none).
   void CamposDerivados(int hoja) override;
 
-  // ---- the box events (by box number) ----
-  void CasillaCambiada(int numero) override;
-  // 1 when the declaration is to be recalculated.
-  int CasillaConfirmada(int numero) override;
-  // Always accepts (1): a value that breaks a rule is repaired.
-  int ComprobarCasilla(int numero) override;
   void CasillaBorrada(int numero);
-  int FocoEnCasilla(int numero);
+  // The focus entered a box: the row of group A, C or D left for another of its groups is checked (100R177); 1.
+  int FocoEnCasilla(int numero) override;
   // The box a failed amount check of a row wants the focus on (0 none); taken once.
   int TomarCasillaAEnfocar() override;
 
@@ -71,12 +54,17 @@ class CControlesORD009 : public CControlesGrupos {
   int BotonTipoElemento(int fila);
 
  protected:
-  void EnlazarFijas() override;
-  void SoloLecturaGrupo(int grupo) override;
+  // ---- the box events ----
+  void AlCambiarCasilla(const SCasillaGrupo& casilla) override;
+  // 1 when the declaration is to be recalculated.
+  int AlConfirmarCasilla(const SCasillaGrupo& casilla) override;
+  // Always accepts (1): a value that breaks a rule is repaired.
+  int AlComprobarCasilla(const SCasillaGrupo& casilla) override;
+
+  int AccionFila(renta::CFilasApartadoF& filas, int grupo, int fila, int accion, int extra) override;
+  void VaciarTrasFecha(unsigned char* fila) const override;
 
  private:
-  std::unique_ptr<renta::CFilasApartadoF> CrearTabla(int indice, DatosRenta& datos) const override;
-  void RechazarFecha(int fila, bool transmision, EProblemaFecha problema);
   void ReglaTitularB(int fila);
   void ReglaMarcaB(int fila);
   void ConfirmarMarcaB(int fila);
@@ -86,31 +74,6 @@ class CControlesORD009 : public CControlesGrupos {
   int m_nFilaFocoA = -1;
   int m_nFilaFocoCD = -1;  // 0-2 group C, 3-5 group D
   int m_nCasillaAEnfocar = 0;
-};
-
-class ORD009 : public CVistaGrupos {
- public:
-  ORD009();
-  int DameNumeroPagina() override { return kIdPaginaORD009; }
-  std::string_view DameNombrePagina() const { return "ORD009"; }
-  CControlesORD009* Controles() const;
-
-  int CampoBorrado(int numero) override;
-  int CampoRecibeFoco(int numero) override;
-
- protected:
-  int PrimerComando() const override { return kComandoBotonesORD009; }
-  int CasillaBotones(int indiceGrupo) const override;
-  // A change is not shown in the other views.
-  bool AvisarOtrasVistas(int) const override { return false; }
-  // The element-type buttons beside each shown row's holder of group B (1020 + row): the list, then the
-  // declaration recalculated when a type was chosen.
-  SBotonesFila BotonesFila() const override;
-  int CasillaBotonFila(int fila) const override;
-  void PulsarBotonFila(int fila) override;
-
- private:
-  wxDECLARE_DYNAMIC_CLASS(ORD009);
 };
 
 wxClassInfo* ClasePaginaORD009();
