@@ -84,8 +84,18 @@ bool CCamino::Tabular(int veces) {
   return ::testing::AssertionFailure() << "the box after the holder does not take " << cifras;
 }
 
-std::optional<std::string> CCamino::TextoCasillaActiva() {
-  if (!m_pEscritorio->Teclas({"Home", "shift+End", "ctrl+c"})) return std::nullopt;
+::testing::AssertionResult CCamino::TeclearPagador(const std::string& titular, const std::string& cifras,
+                                                   const std::string& retencion) {
+  if (!m_pEscritorio->Escribir(titular)) return ::testing::AssertionFailure() << "the keys could not be sent";
+  if (auto tecleado = TeclearImporteTrasTitular(cifras); !tecleado) return tecleado;
+  if (!m_pEscritorio->Tecla("Tab") || !m_pEscritorio->Escribir(retencion)) {
+    return ::testing::AssertionFailure() << "the keys could not be sent";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+std::optional<std::string> CCamino::Copiar(const std::vector<std::string>& teclas) {
+  if (!m_pEscritorio->Teclas(teclas)) return std::nullopt;
   std::optional<std::string> texto;
   // The program answers the clipboard request from its event loop: give it a moment to take the copy.
   EsperarHasta(
@@ -94,9 +104,35 @@ std::optional<std::string> CCamino::TextoCasillaActiva() {
         return texto.has_value();
       },
       std::chrono::seconds(3), std::chrono::milliseconds(100));
+  return texto;
+}
+
+std::optional<std::string> CCamino::TextoCasillaActiva() {
+  const auto texto = Copiar({"Home", "shift+End", "ctrl+c"});
   // The box's own selection is left as it was found: the caret at the end, nothing selected.
   m_pEscritorio->Tecla("End");
   return texto;
+}
+
+::testing::AssertionResult CCamino::CasillaActivaMuestra(const std::string& esperado, const std::string& queEs,
+                                                         const std::function<std::string(const std::string&)>& lectura) {
+  const auto texto = TextoCasillaActiva();
+  if (!texto) return ::testing::AssertionFailure() << queEs << " gave nothing to the clipboard";
+  if ((lectura ? lectura(*texto) : *texto) != esperado) {
+    return ::testing::AssertionFailure() << queEs << " shows \"" << *texto << "\", not \"" << esperado << "\"";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+std::optional<std::string> CCamino::TextoCompleto() { return Copiar({"ctrl+a", "ctrl+c"}); }
+
+::testing::AssertionResult CCamino::TabularEntre(int pagina, int desde, int hasta) {
+  const auto p = Pagina(pagina);
+  if (!p) return ::testing::AssertionFailure() << "no page source for page " << pagina;
+  const auto tabs = p->Tabulaciones(desde, hasta);
+  if (!tabs) return ::testing::AssertionFailure() << "box " << hasta << " of page " << pagina << " takes no focus";
+  if (!Tabular(*tabs)) return ::testing::AssertionFailure() << "the Tab keys could not be sent";
+  return ::testing::AssertionSuccess();
 }
 
 std::optional<CPaginaFuente> CCamino::Pagina(int pagina) const {
@@ -123,6 +159,19 @@ std::optional<CPaginaFuente> CCamino::Pagina(int pagina) const {
     return ::testing::AssertionFailure() << "\"&Alta\" did not open the personal data wizard";
   }
   return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult CCamino::AltaPatrimonioDesdeIndice(const std::string& clave) {
+  if (!VentanaDelante(titulos::kIndice, "the declaration index")) {
+    return ::testing::AssertionFailure() << "no declaration index";
+  }
+  if (!m_pEscritorio->Escribir(clave) || !m_pEscritorio->Tecla("alt+p") || !m_pEscritorio->Tecla("alt+a")) {
+    return ::testing::AssertionFailure() << "the keys could not be sent";
+  }
+  if (!m_pEscritorio->EsperarSinVentana(titulos::kIndice)) {
+    return ::testing::AssertionFailure() << "the index did not create the declaration";
+  }
+  return PrincipalActiva();
 }
 
 ::testing::AssertionResult CCamino::AsistenteDeclaranteSolo(const std::string& comunidad) {
@@ -230,6 +279,23 @@ std::optional<CPaginaFuente> CCamino::Pagina(int pagina) const {
     }
   }
   if (!Tabular(*tabs)) return ::testing::AssertionFailure() << "the Tab keys could not be sent";
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult CCamino::IrACasilla(int pagina, int numero) {
+  const auto p = Pagina(pagina);
+  if (!p) return ::testing::AssertionFailure() << "no page source for page " << pagina;
+  return TabularEntre(pagina, p->PrimeraEditable(), numero);
+}
+
+::testing::AssertionResult CCamino::TeclearOficina(int pagina, int casillaDelegacion, const std::string& delegacion,
+                                                   int casillaAdministracion, const std::string& administracion) {
+  if (auto ido = IrACasilla(pagina, casillaDelegacion); !ido) return ido;
+  if (!m_pEscritorio->Escribir(delegacion)) return ::testing::AssertionFailure() << "the keys could not be sent";
+  if (auto ido = TabularEntre(pagina, casillaDelegacion, casillaAdministracion); !ido) return ido;
+  if (!m_pEscritorio->Escribir(administracion) || !m_pEscritorio->Tecla("Tab")) {
+    return ::testing::AssertionFailure() << "the keys could not be sent";
+  }
   return ::testing::AssertionSuccess();
 }
 

@@ -25,6 +25,9 @@
 
 namespace e2e {
 
+// The NIF the roads give their declarant (a valid one).
+inline constexpr const char* kNif = "12345678Z";
+
 // Titles of the windows the roads wait for (extended regular expressions, matched without regard to case).
 namespace titulos {
 inline constexpr const char* kPrincipal = "^Korvelix";
@@ -75,13 +78,30 @@ class CCamino {
 
   // Presses Tab `veces` times.
   bool Tabular(int veces);
+  // On page `pagina` (its source), from box `desde` with the focus to box `hasta`, with Tab.
+  ::testing::AssertionResult TabularEntre(int pagina, int desde, int hasta);
+
+  // ---- the clipboard ----
   // The text of the box that has the focus, as the box itself copies it (Home, Shift+End, Ctrl+C); none when
   // nothing reached the clipboard.
   std::optional<std::string> TextoCasillaActiva();
+  // The box that has the focus (`queEs` names it in a failure) shows `esperado`: its text as it stands, or as
+  // `lectura` reads it (Digitos: an amount's digits, without its thousands separators; Recortado: without the
+  // blanks around it).
+  ::testing::AssertionResult CasillaActivaMuestra(const std::string& esperado, const std::string& queEs,
+                                                  const std::function<std::string(const std::string&)>& lectura = {});
+  // The whole text of the control that has the focus (Ctrl+A, Ctrl+C: a list, a summary, a multi-line box); none
+  // when nothing reached the clipboard.
+  std::optional<std::string> TextoCompleto();
   // An amount typed into the box a holder box hands the focus on to, as a person who checks what the box took:
   // the holder's box hands the focus on when the program is free to, so digits typed ahead of that are refused
   // there; `cifras` is typed again over what the box holds until its text has those digits.
   ::testing::AssertionResult TeclearImporteTrasTitular(const std::string& cifras);
+  // In the work-income dialog, the payer row that has the focus: its holder `titular` (a person's letter: D the
+  // declarant, C the spouse), its money pay `cifras` (TeclearImporteTrasTitular) and, after Tab, its withholding
+  // `retencion`; the focus stays on the withholding.
+  ::testing::AssertionResult TeclearPagador(const std::string& titular, const std::string& cifras,
+                                            const std::string& retencion);
 
   // The page source of a page of the program.
   std::optional<CPaginaFuente> Pagina(int pagina) const;
@@ -92,6 +112,9 @@ class CCamino {
   // A new declaration from the index: its name typed into "Declaración:", which has the focus, and "&Alta"; the
   // personal data wizard comes to the front.
   ::testing::AssertionResult AltaDesdeIndice(const std::string& clave);
+  // A new wealth-tax declaration from the index: its name, "&Patrimonio", "&Alta"; the index closes and the main
+  // window, with the declaration's first page, has the focus.
+  ::testing::AssertionResult AltaPatrimonioDesdeIndice(const std::string& clave);
   // The personal data wizard of a new declaration answered for a declarant alone: single, no children, born in
   // 1960, community `comunidad` (its code); "Aplicar" closes it.
   ::testing::AssertionResult AsistenteDeclaranteSolo(const std::string& comunidad);
@@ -104,6 +127,13 @@ class CCamino {
   // before it for which `pasaDeLargo` holds take no focus now (e.g. those a rule has locked).
   ::testing::AssertionResult IrACasilla(int pagina, const std::string& id,
                                         const std::function<bool(const SCasillaPagina&)>& pasaDeLargo = {});
+  // The same to box number `numero`.
+  ::testing::AssertionResult IrACasilla(int pagina, int numero);
+  // On page `pagina`, from the box it opens on, the office codes typed as a person does: `delegacion` into box
+  // `casillaDelegacion`, `administracion` into box `casillaAdministracion` (after it), and Tab to leave it (each
+  // office is looked up as its code box is left).
+  ::testing::AssertionResult TeclearOficina(int pagina, int casillaDelegacion, const std::string& delegacion,
+                                            int casillaAdministracion, const std::string& administracion);
   // The main window brought forward, as a click on it does (a window that just closed may have left it behind).
   void TraerPrincipal();
   // An entry of the main window's menus by its keys: Alt and the menu's letter, then the entry's letter.
@@ -148,6 +178,9 @@ class CCamino {
   std::filesystem::path GuardarFallo(const std::string& paso);
 
  private:
+  // The keys that copy a text (the last one Ctrl+C), then the clipboard's text once it has one (3 s).
+  std::optional<std::string> Copiar(const std::vector<std::string>& teclas);
+
   std::filesystem::path m_carpeta;
   std::unique_ptr<CEscritorio> m_pEscritorio;
   std::unique_ptr<CKorvelix> m_pPrograma;
@@ -164,12 +197,18 @@ class CPasoCamino : public ::testing::Test {
   void TearDown() override;
 };
 
-// The steps of road `Camino` (the suite's own class, which derives from this one): the road's CCamino lives from
-// the suite's SetUpTestSuite, which builds it into Estado(), to its end.
+// The steps of road `Camino` (the suite's own class, which derives from this one): the road's CCamino, named after
+// the suite, lives from the suite's SetUpTestSuite to its end. A road that prepares the program's folders before
+// the program starts (a store of declarations: ConAlmacen) says how in its own static AntesDeArrancar().
 template <typename Camino>
 class CPasoDe : public CPasoCamino {
  public:
+  static void SetUpTestSuite() {
+    Estado() = std::make_unique<CCamino>(::testing::UnitTest::GetInstance()->current_test_suite()->name(),
+                                         Camino::AntesDeArrancar());
+  }
   static void TearDownTestSuite() { Estado().reset(); }
+  static std::function<void(const CKorvelix&)> AntesDeArrancar() { return {}; }
 
  protected:
   static std::unique_ptr<CCamino>& Estado() {

@@ -8,8 +8,18 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <utility>
 
 namespace e2e {
+
+SDeclaracionGuardada SDeclaracionGuardada::Nueva(std::string clave, int tipodec, std::size_t tamano) {
+  SDeclaracionGuardada d;
+  d.clave = std::move(clave);
+  d.tipodec = tipodec;
+  d.idioma = "e";
+  d.datos.assign(tamano, 0);
+  return d;
+}
 
 void SDeclaracionGuardada::PonerTexto(std::size_t desplazamiento, std::string_view texto) {
   if (desplazamiento + texto.size() > datos.size()) return;

@@ -30,7 +30,9 @@ struct SDeclaracionGuardada {
   std::string Texto(std::size_t desplazamiento, std::size_t ancho) const;
   // The double stored at `desplazamiento`; none when the area is too short.
   std::optional<double> Importe(std::size_t desplazamiento) const;
-  // A road's declaration made by hand: a text or a double put at `desplazamiento` (nothing past the area's end).
+  // A road's declaration made by hand: named `clave`, of form `tipodec`, in Castilian, with a data area of `tamano`
+  // zero bytes; then a text or a double put at `desplazamiento` (nothing past the area's end).
+  static SDeclaracionGuardada Nueva(std::string clave, int tipodec, std::size_t tamano);
   void PonerTexto(std::size_t desplazamiento, std::string_view texto);
   void PonerImporte(std::size_t desplazamiento, double valor);
 };

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "Camino.h"
+#include "DeclaracionRenta.h"
 #include "framework/DocumentoServicios.h"
 #include "income/RentaReglas.h"
 #include "platform/Registros.h"
@@ -41,24 +42,16 @@ constexpr std::size_t kCabeceraDeclaracion = 68;
 constexpr int kPaginaIdentificacion = 101;
 constexpr const char* kIdCasillaNif = "ZDNID";
 
-constexpr std::size_t kNifDeclarante = offsetof(DatosRenta, Identificacion) + renta::kDespNif +
-                                       renta::kAnchoNif * (marco::kSujetoDeclarante - 1);
 
 // Six D-101 declarations in name order, each with a NIF of its own and its data area filled with its own byte.
 const std::vector<std::string> kNombres = {"ANA E2E", "BEA E2E", "CARLOS E2E", "DAVID E2E", "ELENA E2E", "FELIX E2E"};
 const std::vector<std::string> kNifs = {"11111111H", "22222222J", "33333333P", "44444444A", "55555555K", "66666666Q"};
 
 e2e::SDeclaracionGuardada Declaracion(std::size_t i) {
-  e2e::SDeclaracionGuardada d;
-  d.clave = kNombres[i];
-  d.tipodec = 1;
-  d.idioma = "e";
-  d.datos.assign(sizeof(DatosRenta), 0);
-  d.PonerTexto(kNifDeclarante, kNifs[i]);
+  auto d = e2e::SDeclaracionGuardada::Nueva(kNombres[i], 1, sizeof(DatosRenta));
+  d.PonerTexto(e2e::declaracion::kNifDeclarante, kNifs[i]);
   // A salary, so the data area is more than its NIF.
-  const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
-  d.datos[pagador] = 2;
-  d.PonerImporte(pagador + 8, 1000000.0 * static_cast<double>(i + 1));
+  e2e::declaracion::PonerSalario(d, 1000000.0 * static_cast<double>(i + 1));
   return d;
 }
 
@@ -101,13 +94,15 @@ void PrepararAlmacenDanado(const e2e::CKorvelix& programa) {
 }
 
 class CaminoAlmacenDanado : public e2e::CPasoDe<CaminoAlmacenDanado> {
- protected:
-  static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoAlmacenDanado", [](const e2e::CKorvelix& programa) {
+ public:
+  static std::function<void(const e2e::CKorvelix&)> AntesDeArrancar() {
+    return [](const e2e::CKorvelix& programa) {
       PrepararAlmacenDanado(programa);
       if (!Preparacion().problema.empty()) ADD_FAILURE() << Preparacion().problema;
-    });
+    };
   }
+
+ protected:
   static int Danada() { return Preparacion().danada; }
   // The first declaration that is not the damaged one.
   static int Sana() { return Danada() == 0 ? 1 : 0; }
@@ -156,9 +151,7 @@ TEST_F(CaminoAlmacenDanado, UnaDeclaracionSanaSeAbreConSusDatos) {
   ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not open the declaration";
   ASSERT_TRUE(C().PrincipalActiva());
   ASSERT_TRUE(C().IrACasilla(kPaginaIdentificacion, kIdCasillaNif));
-  const auto nif = C().TextoCasillaActiva();
-  ASSERT_TRUE(nif) << "the NIF box gave nothing to the clipboard";
-  EXPECT_EQ(e2e::Recortado(*nif), kNifs[static_cast<std::size_t>(Sana())]);
+  ASSERT_TRUE(C().CasillaActivaMuestra(kNifs[static_cast<std::size_t>(Sana())], "the NIF box", e2e::Recortado));
   C().Alcanzado("abierta");
 }
 
@@ -204,10 +197,7 @@ TEST_F(CaminoAlmacenDanado, SalirTerminaElProceso) {
   EXPECT_TRUE(AlmacenIntacto());
 }
 
-class CaminoArranquesYSalidas : public e2e::CPasoDe<CaminoArranquesYSalidas> {
- protected:
-  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoArranquesYSalidas"); }
-};
+class CaminoArranquesYSalidas : public e2e::CPasoDe<CaminoArranquesYSalidas> {};
 
 TEST_F(CaminoArranquesYSalidas, UnSegundoArranqueTraeDelanteElPrimero) {
   // The program as a person runs it: the one instance of its folders.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Camino.h"
+#include "DeclaracionRenta.h"
 #include "framework/DocumentoServicios.h"
 #include "ximardol.h"
 
@@ -27,7 +28,6 @@ constexpr const char* kTituloComunidad04 = "Deducciones de la comunidad 04";
 // 1,500,000 from one payer: the bases stay below the limit of the community's deductions, and the regional quota
 // is above them.
 constexpr std::size_t kFamilia = offsetof(DatosRenta, DatosFamilia);
-constexpr std::size_t kPagador = offsetof(DatosRenta, RendTrabajo) + 40;
 constexpr double kSalario = 1500000.0;
 // Section N: the declarant's count of community 04's first deduction (box 6's detail) and the deduction by person
 // (box 6), the amounts of its second deduction (box 7's detail: common, declarant, spouse) and that deduction.
@@ -47,26 +47,20 @@ constexpr std::size_t kSoloAutonomicaB = kRS + 640 + kDeclarante;
 constexpr std::size_t kCuotaLiquida2 = kRS + 720 + kDeclarante;
 
 e2e::SDeclaracionGuardada Declaracion(const char* clave, int tipodec) {
-  e2e::SDeclaracionGuardada d;
-  d.clave = clave;
-  d.tipodec = tipodec;
-  d.idioma = "e";
-  d.datos.assign(sizeof(DatosRenta), 0);
-  d.PonerTexto(kFamilia + 4, "1960");
+  auto d = e2e::SDeclaracionGuardada::Nueva(clave, tipodec, sizeof(DatosRenta));
+  d.PonerTexto(e2e::declaracion::kAnioNacimiento, "1960");
   d.PonerTexto(kFamilia + 80, "04");
-  d.datos[kPagador] = marco::kSujetoDeclarante;
-  d.PonerImporte(kPagador + 8, kSalario);
+  e2e::declaracion::PonerSalario(d, kSalario);
   return d;
 }
 
 class CaminoAutonomicas : public e2e::CPasoDe<CaminoAutonomicas> {
- protected:
-  static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>(
-        "CaminoAutonomicas",
-        e2e::ConAlmacen({Declaracion(kClaveOrdinaria, 2), Declaracion(kClaveSimplificada, 1)}));
+ public:
+  static std::function<void(const e2e::CKorvelix&)> AntesDeArrancar() {
+    return e2e::ConAlmacen({Declaracion(kClaveOrdinaria, 2), Declaracion(kClaveSimplificada, 1)});
   }
 
+ protected:
   // The box that has the focus opens its detail window on a typed character; `teclas` are typed there (Return moves
   // to the next field) and "&Aceptar" closes it.
   ::testing::AssertionResult EntrarEnDetalle(const std::string& casilla, const std::vector<std::string>& teclas) {
@@ -112,9 +106,7 @@ TEST_F(CaminoAutonomicas, EnLaPagina13LaDeduccionSeEntraEnSuVentana) {
   REQUIERE_PASO(C(), "ordinaria");
   ASSERT_TRUE(C().IrAPagina(13));
   ASSERT_TRUE(EntrarEnDetalle("box 6 of page 13", {"1"}));
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "box 6 gave nothing to the clipboard";
-  EXPECT_EQ(Digitos(*texto), "10000") << "box 6 shows \"" << *texto << "\"";
+  ASSERT_TRUE(C().CasillaActivaMuestra("10000", "box 6", Digitos));
   C().Alcanzado("deduccion13");
 }
 
@@ -143,9 +135,7 @@ TEST_F(CaminoAutonomicas, EnLaSimplificadaLaPagina5TomaLaDeduccionIgual) {
   ASSERT_TRUE(C().IrAPagina(5));
   ASSERT_TRUE(C().Tabular(1));
   ASSERT_TRUE(EntrarEnDetalle("box 7 of page 5", {"Return", "50000"}));
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "box 7 gave nothing to the clipboard";
-  EXPECT_EQ(Digitos(*texto), "7500") << "box 7 shows \"" << *texto << "\"";
+  ASSERT_TRUE(C().CasillaActivaMuestra("7500", "box 7", Digitos));
   ASSERT_TRUE(E().Tecla("ctrl+g"));
   std::string motivo;
   const auto fila = C().EsperarGuardada(

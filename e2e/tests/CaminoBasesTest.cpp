@@ -47,8 +47,6 @@ constexpr std::size_t kRespuestaOpcion2 = offsetof(DatosRenta, ApartadoE2) + 24 
 
 class CaminoBases : public e2e::CPasoDe<CaminoBases> {
  protected:
-  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoBases"); }
-
   // A character typed in the box opens its detail window, titled `titulo`; Escape closes it and leaves the box.
   ::testing::AssertionResult VentanaDeDetalle(const std::string& casilla, const std::string& titulo) {
     E().Escribir("1");
@@ -84,9 +82,7 @@ TEST_F(CaminoBases, LaAportacionDeLaPagina10SeGuardaYReduceLaBase) {
   E().Escribir("D");
   ASSERT_TRUE(C().Tabular(kTabsHastaAportacion));
   E().Escribir("100000");
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the amount box gave nothing to the clipboard";
-  EXPECT_EQ(Digitos(*texto), "100000") << "the amount box shows \"" << *texto << "\"";
+  ASSERT_TRUE(C().CasillaActivaMuestra("100000", "the amount box", Digitos));
   // Leaving the box stores the row and recalculates.
   E().Tecla("Tab");
   C().Alcanzado("aportacion");
@@ -96,11 +92,7 @@ TEST_F(CaminoBases, LasDeduccionesAbrenSuVentana) {
   REQUIERE_PASO(C(), "pagina10");
   // Page 11: the housing-investment box (22), three Tab presses after the first box that takes input (7).
   ASSERT_TRUE(C().IrAPagina(11));
-  const auto p11 = C().Pagina(kPagina11);
-  ASSERT_TRUE(p11);
-  const auto tabs = p11->Tabulaciones(p11->PrimeraEditable(), 22);
-  ASSERT_TRUE(tabs) << "box 22 of page 11 takes no focus";
-  ASSERT_TRUE(C().Tabular(*tabs));
+  ASSERT_TRUE(C().IrACasilla(kPagina11, 22));
   EXPECT_TRUE(VentanaDeDetalle("box 22 of page 11", "Inversi\xC3\xB3n en vivienda habitual"));
   // Page 12 opens on the first group's amount asked, whose detail is the balance of that group's deductions.
   ASSERT_TRUE(C().IrAPagina(12));
@@ -144,11 +136,7 @@ TEST_F(CaminoBases, DesdeLaPaginaSinCasillasCtrlIVaAOtraPagina) {
 TEST_F(CaminoBases, LaEntidadDeLaPagina7PreguntaPorLaActividadDelTitular) {
   REQUIERE_PASO(C(), "ventanas");
   ASSERT_TRUE(C().IrAPagina(7));
-  const auto pagina = C().Pagina(kPagina7);
-  ASSERT_TRUE(pagina);
-  const auto tabs = pagina->Tabulaciones(pagina->PrimeraEditable(), kCasillaNifEntidad);
-  ASSERT_TRUE(tabs) << "the entity's tax number takes no focus";
-  ASSERT_TRUE(C().Tabular(*tabs));
+  ASSERT_TRUE(C().IrACasilla(kPagina7, kCasillaNifEntidad)) << "the entity's tax number";
   E().Escribir("A12345674");
   C().Tabular(1);
   E().Escribir("2");

@@ -39,8 +39,6 @@ constexpr SHijo kHijos[] = {{"11111111H", "RUIZ PEREZ ANA", "1990"}, {"22222222J
 
 class CaminoFamilia : public e2e::CPasoDe<CaminoFamilia> {
  protected:
-  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoFamilia"); }
-
   // From the box page 1 opens on, walks to the box with identifier `id`. The spouse's boxes (25 to 38) are
   // read-only for a declarant alone, so the Tab key passes them by.
   ::testing::AssertionResult IrACasilla(int pagina, const std::string& id) {
@@ -94,9 +92,8 @@ TEST_F(CaminoFamilia, DosHijosEntradosPorLaListaSeVenEnLaPagina) {
   ASSERT_TRUE(E().EsperarSinVentana(titulos::kDescendientes))
       << "the list of descendants did not close with \"&Aceptar\" (a check refused a row?)";
   // The list shows on the page: its first box, which has the focus again, holds the first child's N.I.F.
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the first box of the list gave nothing to the clipboard";
-  EXPECT_EQ(Recortado(*texto), kHijos[0].nif) << "the page does not list the first child";
+  ASSERT_TRUE(C().CasillaActivaMuestra(kHijos[0].nif, "the first box of the list", Recortado))
+      << "the page does not list the first child";
   C().Alcanzado("hijos");
 }
 
@@ -123,9 +120,8 @@ TEST_F(CaminoFamilia, CerrarYVolverAAbrirConservaLosHijos) {
   ASSERT_TRUE(E().Tecla("ctrl+o"));
   ASSERT_TRUE(C().AbrirDesdeIndice(kClave));
   ASSERT_TRUE(IrACasilla(kPaginaIdentificacion, "ZDNIU1"));
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the first box of the list gave nothing to the clipboard";
-  EXPECT_EQ(Recortado(*texto), kHijos[0].nif) << "the reopened page does not list the first child";
+  ASSERT_TRUE(C().CasillaActivaMuestra(kHijos[0].nif, "the first box of the list", Recortado))
+      << "the reopened page does not list the first child";
   std::string motivo;
   const auto fila = C().Programa().Declaracion(kClave, &motivo);
   ASSERT_TRUE(fila) << motivo;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Camino.h"
+#include "DeclaracionRenta.h"
 #include "framework/DocumentoServicios.h"
 #include "output/RegistroRentaCampos.h"
 #include "ximardol.h"
@@ -18,40 +19,34 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::kNif;
 using e2e::LeerFichero;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "INTERCAMBIO E2E";
-constexpr const char* kNif = "12345678Z";
 constexpr std::size_t kCabeceraFichero = 16;  // version (11) and count (5)
 constexpr std::size_t kCabeceraDeclaracion = 68;
 constexpr const char* kTituloImportacion = "^Importaci.{1,2}n de declaraciones";
 constexpr const char* kTituloFicheroImportar = "^Importar$";
 
 // The declarant's NIF: 9 characters in the slot of person 2 (1 is the family unit).
-constexpr std::size_t kNifDeclarante =
-    salida::registro_renta::kNif + salida::registro_renta::kPasoNif * (marco::kSujetoDeclarante - 1);
+constexpr std::size_t kNifDeclarante = e2e::declaracion::kNifDeclarante;
 
 // A D-101 declaration with a NIF and a salary in its data area.
 e2e::SDeclaracionGuardada Declaracion() {
-  e2e::SDeclaracionGuardada d;
-  d.clave = kClave;
-  d.tipodec = 1;
-  d.idioma = "e";
-  d.datos.assign(sizeof(DatosRenta), 0);
+  auto d = e2e::SDeclaracionGuardada::Nueva(kClave, 1, sizeof(DatosRenta));
   d.PonerTexto(kNifDeclarante, kNif);
-  const double salario = 3000000.0;
-  const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
-  d.datos[pagador] = 2;
-  d.PonerImporte(pagador + 8, salario);
+  e2e::declaracion::PonerSalario(d, 3000000.0);
   return d;
 }
 
 class CaminoIntercambio : public e2e::CPasoDe<CaminoIntercambio> {
- protected:
-  static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoIntercambio", e2e::ConAlmacen({Declaracion()}));
+ public:
+  static std::function<void(const e2e::CKorvelix&)> AntesDeArrancar() {
+    return e2e::ConAlmacen({Declaracion()});
   }
+
+ protected:
   std::filesystem::path Fichero() { return C().Carpeta() / "declaraciones.ren"; }
 
   // The index comes up at start; Esc leaves the program with no declaration open.

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Camino.h"
+#include "DeclaracionRenta.h"
 #include "framework/DocumentoServicios.h"
 #include "income/RentaReglas.h"
 #include "income/RentaValidacion.h"
@@ -22,45 +23,23 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::kNif;
 using e2e::LeerFichero;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "INTERNET E2E";
 constexpr const char* kClaveVacia = "INTERNET VACIA";
-constexpr const char* kNif = "12345678Z";
 constexpr const char* kTituloConfirmacion = titulos::kConfirmacionInternet;
 constexpr const char* kTituloFichero = titulos::kFicheroInternet;
 constexpr const char* kTituloProgreso = "^Generando el fichero de internet$";
 
-// Places in the data area, from the program's headers: the identification block and a person's slots in it.
-constexpr std::size_t kIdentificacion = offsetof(DatosRenta, Identificacion);
-constexpr std::size_t kPersona = marco::kSujetoDeclarante - 1;
-// The delegation (2 characters, its name after them) and the administration (3 characters, its name after them).
-constexpr std::size_t kDelegacion = salida::registro_renta::kCabecera1002;
-constexpr std::size_t kAdministracion = salida::registro_renta::kCabecera1022;
-
 // A D-101 declaration of a single declarant, ready to file: delegation and administration, NIF, name and
 // surname, and a salary with its withholding.
 e2e::SDeclaracionGuardada Declaracion() {
-  e2e::SDeclaracionGuardada d;
-  d.clave = kClave;
-  d.tipodec = 1;
-  d.idioma = "e";
-  d.datos.assign(sizeof(DatosRenta), 0);
-  d.PonerTexto(kDelegacion, "28");
-  d.PonerTexto(kDelegacion + 2, "MADRID");
-  d.PonerTexto(kAdministracion, "280");
-  d.PonerTexto(kAdministracion + 3, "MADRID CENTRO");
-  d.PonerTexto(kIdentificacion + renta::kDespNif + renta::kAnchoNif * kPersona, kNif);
-  d.PonerTexto(kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
-  d.PonerTexto(kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
-  d.PonerTexto(offsetof(DatosRenta, DatosFamilia) + 4, "1960");
-  const double salario = 3000000.0;
-  const double retencion = 450000.0;
-  const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
-  d.datos[pagador] = 2;
-  d.PonerImporte(pagador + 8, salario);
-  d.PonerImporte(pagador + 16, retencion);
+  auto d = e2e::SDeclaracionGuardada::Nueva(kClave, 1, sizeof(DatosRenta));
+  e2e::declaracion::PonerOficinas(d, "28MADRID", "280MADRID CENTRO");
+  e2e::declaracion::PonerDeclarante(d, kNif);
+  e2e::declaracion::PonerSalario(d, 3000000.0, 450000.0);
   return d;
 }
 
@@ -81,10 +60,12 @@ e2e::SDeclaracionGuardada Declaracion() {
 }
 
 class CaminoInternet : public e2e::CPasoDe<CaminoInternet> {
- protected:
-  static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoInternet", e2e::ConAlmacen({Declaracion()}));
+ public:
+  static std::function<void(const e2e::CKorvelix&)> AntesDeArrancar() {
+    return e2e::ConAlmacen({Declaracion()});
   }
+
+ protected:
   std::filesystem::path Fichero() { return C().Carpeta() / "presentacion" / "KVXINET"; }
 
   // "&Archivo", "Generar &fichero para Internet...".

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "Camino.h"
+#include "DeclaracionRenta.h"
 #include "framework/DocumentoServicios.h"
 #include "income/Pago.h"
 #include "income/RentaReglas.h"
@@ -35,24 +36,14 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::kNif;
 namespace titulos = e2e::titulos;
 
-constexpr const char* kNif = "12345678Z";
-
 // Places in the income-tax data area, from the program's headers.
-constexpr std::size_t kIdentificacion = offsetof(DatosRenta, Identificacion);
-constexpr std::size_t kPersona = marco::kSujetoDeclarante - 1;
-constexpr std::size_t kNifDeclarante = kIdentificacion + renta::kDespNif + renta::kAnchoNif * kPersona;
 constexpr std::size_t kCodigoDelegacion = salida::registro_renta::kCabecera1002;
 constexpr std::size_t kNombreDelegacion = kCodigoDelegacion + 2;
 constexpr std::size_t kCodigoAdministracion = salida::registro_renta::kCabecera1022;
 constexpr std::size_t kNombreAdministracion = kCodigoAdministracion + 3;
-// What page 1 asks of a person besides the name (as the findings road gives them): a personal datum, the street of
-// the address and the first tax assignment; the payment page's two ways.
-constexpr std::size_t kDatoPersonal = kIdentificacion + 0x4af + 9 * marco::kSujetoDeclarante;
-constexpr std::size_t kDomicilio = kIdentificacion + 0x302 + 26 * marco::kSujetoDeclarante;
-constexpr std::size_t kAsignacion = kIdentificacion + 0x9a9 + marco::kSujetoDeclarante;
-constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
 
 // Page 1 of D-101 (and of D-100): the delegation and administration code boxes.
 constexpr int kPaginaIdentificacion = 101;
@@ -72,24 +63,10 @@ std::string SinRelleno(std::string texto) {
 
 // A declaration of a single declarant that the check passes once its delegation and administration are given.
 e2e::SDeclaracionGuardada Declaracion(const char* clave, int tipodec) {
-  e2e::SDeclaracionGuardada d;
-  d.clave = clave;
-  d.tipodec = tipodec;
-  d.idioma = "e";
-  d.datos.assign(sizeof(DatosRenta), 0);
-  d.PonerTexto(kNifDeclarante, kNif);
-  d.PonerTexto(kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
-  d.PonerTexto(kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
-  d.PonerTexto(offsetof(DatosRenta, DatosFamilia) + 4, "1960");
-  d.PonerTexto(kDatoPersonal, "1");
-  d.PonerTexto(kDomicilio, "CALLE MAYOR 1");
-  d.datos[kAsignacion] = 1;
-  d.datos[kResultados + renta::SMarcasPago::kA1 + kPersona] = 1;
-  d.datos[kResultados + renta::SMarcasPago::kD1 + kPersona] = 1;
-  const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
-  d.datos[pagador] = 2;
-  d.PonerImporte(pagador + 8, 3000000.0);
-  d.PonerImporte(pagador + 16, 450000.0);
+  auto d = e2e::SDeclaracionGuardada::Nueva(clave, tipodec, sizeof(DatosRenta));
+  e2e::declaracion::PonerDeclarante(d, kNif);
+  e2e::declaracion::PonerDatosComprobados(d);
+  e2e::declaracion::PonerSalario(d, 3000000.0, 450000.0);
   return d;
 }
 
@@ -133,10 +110,12 @@ std::optional<e2e::SHallazgoGuardado> HallazgoDelEstado(CCamino& c, const char* 
 constexpr const char* kClaveListas = "LISTAS E2E";
 
 class CaminoListas : public e2e::CPasoDe<CaminoListas> {
- protected:
-  static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoListas", e2e::ConAlmacen({Declaracion(kClaveListas, 1)}));
+ public:
+  static std::function<void(const e2e::CKorvelix&)> AntesDeArrancar() {
+    return e2e::ConAlmacen({Declaracion(kClaveListas, 1)});
   }
+
+ protected:
   std::filesystem::path Fichero() { return C().Carpeta() / "presentacion" / "KVXINET"; }
 };
 
@@ -148,17 +127,8 @@ TEST_F(CaminoListas, LaDeclaracionSeAbreDesdeElIndice) {
 TEST_F(CaminoListas, LaAdministracionQueNoEstaEnLaListaSeConserva) {
   REQUIERE_PASO(C(), "abierta");
   // The declaration opens on page 1's first box that takes input; Tab walks to the delegation code.
-  const auto p = C().Pagina(kPaginaIdentificacion);
-  ASSERT_TRUE(p);
-  const auto hastaDelegacion = p->Tabulaciones(p->PrimeraEditable(), kCasillaCodigoDelegacion);
-  ASSERT_TRUE(hastaDelegacion) << "the delegation code box takes no focus";
-  ASSERT_TRUE(C().Tabular(*hastaDelegacion));
-  ASSERT_TRUE(E().Escribir("08"));
-  const auto hastaAdministracion = p->Tabulaciones(kCasillaCodigoDelegacion, kCasillaCodigoAdministracion);
-  ASSERT_TRUE(hastaAdministracion) << "the administration code box takes no focus";
-  ASSERT_TRUE(C().Tabular(*hastaAdministracion));
-  ASSERT_TRUE(E().Escribir("999"));
-  ASSERT_TRUE(E().Tecla("Tab"));
+  ASSERT_TRUE(C().TeclearOficina(kPaginaIdentificacion, kCasillaCodigoDelegacion, "08", kCasillaCodigoAdministracion,
+                                 "999"));
   // No message: a code of the list's form is not refused for being absent from the list.
   EXPECT_FALSE(E().EsperarVentana(titulos::kAviso + std::string("|^ADMINISTRACI"), 2s))
       << "a message came for administration 999";
@@ -268,9 +238,9 @@ e2e::SDeclaracionGuardada DeclaracionDelegacion53() {
 }
 
 class CaminoModulos : public e2e::CPasoDe<CaminoModulos> {
- protected:
-  static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoModulos", e2e::ConAlmacen({DeclaracionDelegacion53()}));
+ public:
+  static std::function<void(const e2e::CKorvelix&)> AntesDeArrancar() {
+    return e2e::ConAlmacen({DeclaracionDelegacion53()});
   }
 };
 
@@ -314,8 +284,7 @@ TEST_F(CaminoModulos, LaSeleccionDeActividadesDiceQueNoHayCifras) {
     (std::string(clave) == "WIDTH=" ? ancho : alto) = std::stoi(geometria.salida.substr(i + std::strlen(clave)));
   }
   ASSERT_TRUE(E().DobleClic(seleccion->id, ancho / 2, alto - 90));
-  E().Teclas({"ctrl+a", "ctrl+c"});
-  const auto texto = E().Portapapeles();
+  const auto texto = C().TextoCompleto();
   ASSERT_TRUE(texto) << "the description box gave nothing to the clipboard";
   EXPECT_NE(texto->find("No hay actividades que elegir"), std::string::npos) << *texto;
   EXPECT_NE(texto->find("Orden de 13 de febrero de 1998"), std::string::npos) << *texto;
@@ -351,18 +320,10 @@ constexpr int kPaginaActividades714 = 303;
 // Section C1 of the D-714 (rows of 72 bytes): the first row's heading code at its start.
 constexpr std::size_t kEpigrafeC1 = offsetof(DatosPatrimonio, PatC);
 
-class CaminoEpigrafes : public e2e::CPasoDe<CaminoEpigrafes> {
- protected:
-  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoEpigrafes"); }
-};
+class CaminoEpigrafes : public e2e::CPasoDe<CaminoEpigrafes> {};
 
 TEST_F(CaminoEpigrafes, UnaDeclaracionNuevaDePatrimonio) {
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
-  ASSERT_TRUE(E().Escribir(kClaveEpigrafes));
-  E().Tecla("alt+p");
-  E().Tecla("alt+a");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not create the declaration";
-  ASSERT_TRUE(C().PrincipalActiva());
+  ASSERT_TRUE(C().AltaPatrimonioDesdeIndice(kClaveEpigrafes));
   C().Alcanzado("abierta");
 }
 
@@ -382,9 +343,7 @@ TEST_F(CaminoEpigrafes, LaBusquedaDeEpigrafesEscribeElCodigoEnLaCasilla) {
   E().Capturar(C().Carpeta() / "busqueda_6594.png");
   E().Tecla("alt+a");
   ASSERT_TRUE(E().EsperarCerrada(busqueda->id)) << "\"&Aceptar\" did not close the heading search";
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the heading box gave nothing to the clipboard";
-  EXPECT_EQ(SinRelleno(*texto), "659.4");
+  ASSERT_TRUE(C().CasillaActivaMuestra("659.4", "the heading box", SinRelleno));
   E().Tecla("ctrl+g");
   std::string motivo;
   const auto fila = C().EsperarGuardada(

@@ -29,6 +29,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::kNif;
 using e2e::Digitos;
 using e2e::Recortado;
 namespace titulos = e2e::titulos;
@@ -51,7 +52,6 @@ constexpr std::size_t kDeposito = offsetof(DatosPatrimonio, PatE) + kValorFila;
 constexpr std::size_t kDeuda = offsetof(DatosPatrimonio, PatDeudas) + kValorFila;
 
 constexpr const char* kClave = "PATRIMONIO E2E";
-constexpr const char* kNif = "12345678Z";
 constexpr const char* kApellidosTecleados = "GARCIA LOPEZ";
 constexpr const char* kNombreTecleado = "MARIA";
 constexpr const char* kCodigoDelegacion = "28";
@@ -131,8 +131,6 @@ std::string ConMiles(double importe) {
 
 class CaminoPatrimonio : public e2e::CPasoDe<CaminoPatrimonio> {
  protected:
-  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoPatrimonio"); }
-
   // The stored declaration once `condicion` holds; a failure names why.
   std::optional<e2e::SDeclaracionGuardada> Guardada(const std::function<bool(const e2e::SDeclaracionGuardada&)>& condicion) {
     std::string motivo;
@@ -143,10 +141,7 @@ class CaminoPatrimonio : public e2e::CPasoDe<CaminoPatrimonio> {
 
   // On the page shown, from the box it opens on, to box `numero`, and an amount typed there; the box's text.
   std::optional<std::string> ImporteEnCasilla(int pagina, int numero, double importe) {
-    const auto fuente = C().Pagina(pagina);
-    if (!fuente) return std::nullopt;
-    const auto tabs = fuente->Tabulaciones(fuente->PrimeraEditable(), numero);
-    if (!tabs || !C().Tabular(*tabs)) return std::nullopt;
+    if (!C().IrACasilla(pagina, numero)) return std::nullopt;
     E().Escribir(std::to_string(static_cast<long long>(importe)));
     const auto texto = C().TextoCasillaActiva();
     E().Tecla("Tab");
@@ -155,13 +150,8 @@ class CaminoPatrimonio : public e2e::CPasoDe<CaminoPatrimonio> {
 };
 
 TEST_F(CaminoPatrimonio, UnaDeclaracionNuevaDePatrimonioAbreSuPrimeraPagina) {
-  ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
   // The name, "&Patrimonio", "&Alta".
-  ASSERT_TRUE(E().Escribir(kClave));
-  E().Tecla("alt+p");
-  E().Tecla("alt+a");
-  ASSERT_TRUE(E().EsperarSinVentana(titulos::kIndice)) << "the index did not create the declaration";
-  EXPECT_TRUE(C().PrincipalActiva());
+  ASSERT_TRUE(C().AltaPatrimonioDesdeIndice(kClave));
   std::string motivo;
   const auto fila = C().Programa().Declaracion(kClave, &motivo);
   ASSERT_TRUE(fila) << motivo;
@@ -171,18 +161,9 @@ TEST_F(CaminoPatrimonio, UnaDeclaracionNuevaDePatrimonioAbreSuPrimeraPagina) {
 
 TEST_F(CaminoPatrimonio, LaDelegacionYLaAdministracionSeTomanPorSuCodigo) {
   REQUIERE_PASO(C(), "pagina1");
-  const auto pagina = C().Pagina(kPaginaDatosPersonales);
-  ASSERT_TRUE(pagina);
-  const auto hastaDelegacion = pagina->Tabulaciones(pagina->PrimeraEditable(), kCasillaCodigoDelegacion);
-  ASSERT_TRUE(hastaDelegacion) << "the delegation code takes no focus";
-  C().Tabular(*hastaDelegacion);
-  E().Escribir(kCodigoDelegacion);
-  const auto hastaAdministracion = pagina->Tabulaciones(kCasillaCodigoDelegacion, kCasillaCodigoAdministracion);
-  ASSERT_TRUE(hastaAdministracion);
   // Leaving a code box looks the code up and writes the office's name beside it.
-  C().Tabular(*hastaAdministracion);
-  E().Escribir(kCodigoAdministracion);
-  E().Tecla("Tab");
+  ASSERT_TRUE(C().TeclearOficina(kPaginaDatosPersonales, kCasillaCodigoDelegacion, kCodigoDelegacion,
+                                 kCasillaCodigoAdministracion, kCodigoAdministracion));
   E().Tecla("ctrl+g");
   const auto fila = Guardada([](const auto& f) { return Recortado(f.Texto(kAdministracion, 18)) == "HORTALEZA"; });
   ASSERT_TRUE(fila);
@@ -201,26 +182,21 @@ TEST_F(CaminoPatrimonio, ElNifYElNombreTecleadoDeUnaVezSeGuardan) {
   ASSERT_TRUE(tabs);
   C().Tabular(*tabs - 1);
   E().Escribir(kNif);
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the NIF box gave nothing to the clipboard";
-  EXPECT_EQ(*texto, kNif);
+  ASSERT_TRUE(C().CasillaActivaMuestra(kNif, "the NIF box"));
   ASSERT_EQ(pagina->Tabulaciones(nif, kCasillaNombre), 1);
   E().Tecla("Tab");
   // Into the name box the surnames are typed at once: the first key opens the name dialog, which asks the
   // surnames first, as the page's label reads, and takes every key from the first.
   E().Escribir(kApellidosTecleados);
   ASSERT_TRUE(C().VentanaDelante(kTituloNombre, "the name dialog"));
-  const auto apellidos = C().TextoCasillaActiva();
-  ASSERT_TRUE(apellidos) << "the surnames field gave nothing to the clipboard";
-  EXPECT_EQ(*apellidos, kApellidosTecleados) << "the name dialog lost keys";
+  ASSERT_TRUE(C().CasillaActivaMuestra(kApellidosTecleados, "the surnames field")) << "the name dialog lost keys";
   E().Tecla("Tab");
   E().Escribir(kNombreTecleado);
   E().Tecla("alt+a");
   ASSERT_TRUE(E().EsperarSinVentana(kTituloNombre)) << "the name dialog did not close with \"&Aceptar\"";
   // The name box shows them, surnames first.
-  const auto nombre = C().TextoCasillaActiva();
-  ASSERT_TRUE(nombre);
-  EXPECT_EQ(Recortado(*nombre), std::string(kApellidosTecleados) + ", " + kNombreTecleado);
+  ASSERT_TRUE(C().CasillaActivaMuestra(std::string(kApellidosTecleados) + ", " + kNombreTecleado, "the name box",
+                                       Recortado));
 
   E().Tecla("ctrl+g");
   const auto fila = Guardada([](const auto& f) { return f.Texto(kNifDeclarante, 9) == kNif; });
@@ -245,9 +221,8 @@ TEST_F(CaminoPatrimonio, LaComunidadQuePideElEstadoSeTecleaYElErrorSeVa) {
   ASSERT_TRUE(C().IrAlPrimerHallazgo());
   ASSERT_TRUE(C().PrincipalActiva());
   E().Escribir(kCodigoComunidad);
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the region box gave nothing to the clipboard";
-  EXPECT_EQ(*texto, kCodigoComunidad) << "the box \"Revisar\" led to does not keep the region typed";
+  ASSERT_TRUE(C().CasillaActivaMuestra(kCodigoComunidad, "the region box"))
+      << "the box \"Revisar\" led to does not keep the region typed";
   E().Tecla("Tab");
 
   ASSERT_TRUE(C().EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list again";
@@ -405,24 +380,17 @@ TEST_F(CaminoPatrimonio, GuardarCerrarYVolverAAbrirLoConservaTodo) {
   const auto pagina = C().Pagina(kPaginaDatosPersonales);
   ASSERT_TRUE(pagina);
   const int nif = pagina->NumeroDe("NIF");
-  ASSERT_TRUE(C().Tabular(*pagina->Tabulaciones(pagina->PrimeraEditable(), nif)));
-  const auto textoNif = C().TextoCasillaActiva();
-  ASSERT_TRUE(textoNif) << "the NIF box gave nothing to the clipboard (did the declaration open?)";
-  EXPECT_EQ(*textoNif, kNif);
+  ASSERT_TRUE(C().IrACasilla(kPaginaDatosPersonales, nif));
+  ASSERT_TRUE(C().CasillaActivaMuestra(kNif, "the NIF box")) << "did the declaration open?";
   if (C().HaAlcanzado("sin errores")) {
-    ASSERT_TRUE(C().Tabular(*pagina->Tabulaciones(nif, CasillaDe(kComunidad))));
-    const auto region = C().TextoCasillaActiva();
-    ASSERT_TRUE(region);
-    EXPECT_EQ(*region, kCodigoComunidad);
+    ASSERT_TRUE(C().TabularEntre(kPaginaDatosPersonales, nif, CasillaDe(kComunidad)));
+    ASSERT_TRUE(C().CasillaActivaMuestra(kCodigoComunidad, "the region box"));
   }
   ASSERT_TRUE(C().IrAPagina(2));
-  const auto fuente = C().Pagina(patrimonio::IdPagina714(2));
-  ASSERT_TRUE(fuente);
   const int vivienda = CasillaValorPrimeraFila(2, offsetof(DatosPatrimonio, PatA));
-  ASSERT_TRUE(C().Tabular(*fuente->Tabulaciones(fuente->PrimeraEditable(), vivienda)));
-  const auto textoVivienda = C().TextoCasillaActiva();
-  ASSERT_TRUE(textoVivienda);
-  EXPECT_EQ(Digitos(*textoVivienda), std::to_string(static_cast<long long>(kImporteVivienda)));
+  ASSERT_TRUE(C().IrACasilla(patrimonio::IdPagina714(2), vivienda));
+  ASSERT_TRUE(C().CasillaActivaMuestra(std::to_string(static_cast<long long>(kImporteVivienda)), "the housing box",
+                                       Digitos));
   // Nothing of the stored declaration changed by closing and opening it.
   const auto despues = C().Programa().Declaracion(kClave, &motivo);
   ASSERT_TRUE(despues) << motivo;

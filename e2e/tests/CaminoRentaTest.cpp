@@ -20,6 +20,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::kNif;
 using e2e::Digitos;
 using e2e::Recortado;
 namespace titulos = e2e::titulos;
@@ -52,7 +53,6 @@ constexpr const char* kApellido2 = "LOPEZ";
 constexpr const char* kNombre = "ANA";
 
 constexpr const char* kClave = "RENTA E2E";
-constexpr const char* kNif = "12345678Z";
 constexpr double kSalario = 3000000.0;
 constexpr double kRetencion = 450000.0;
 
@@ -83,10 +83,7 @@ bool MuestraImporte(const std::string& texto, const std::string& importe) {
   return false;
 }
 
-class CaminoRenta : public e2e::CPasoDe<CaminoRenta> {
- protected:
-  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoRenta"); }
-};
+class CaminoRenta : public e2e::CPasoDe<CaminoRenta> {};
 
 TEST_F(CaminoRenta, ElProgramaArrancaConElIndiceDeDeclaracionesDelante) {
   ASSERT_TRUE(C().VentanaDelante(titulos::kIndice, "the declaration index"));
@@ -117,9 +114,7 @@ TEST_F(CaminoRenta, ElNifQuedaComoSeEscribe) {
   REQUIERE_PASO(C(), "pagina1");
   ASSERT_TRUE(C().IrACasilla(kPaginaIdentificacion, "ZDNID"));
   ASSERT_TRUE(E().Escribir(kNif));
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the NIF box gave nothing to the clipboard";
-  EXPECT_EQ(*texto, kNif) << "the NIF box does not hold what was typed";
+  ASSERT_TRUE(C().CasillaActivaMuestra(kNif, "the NIF box")) << "the NIF box does not hold what was typed";
   // Leaving the box takes its value into the declaration.
   E().Tecla("Tab");
   C().Alcanzado("nif");
@@ -135,10 +130,8 @@ TEST_F(CaminoRenta, LaDelegacionYLaAdministracionSeTomanPorSuCodigo) {
   ASSERT_EQ(p->Tabulaciones(kCasillaCodigoDelegacion, nif), 2) << "the boxes between delegation and NIF changed";
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(E().Tecla("shift+Tab"));
   ASSERT_TRUE(E().Escribir("28"));
-  const auto hastaAdministracion = p->Tabulaciones(kCasillaCodigoDelegacion, kCasillaCodigoAdministracion);
-  ASSERT_TRUE(hastaAdministracion) << "the administration code box takes no focus";
   // Leaving the code box looks the code up; the administration's code is sought after the delegation's.
-  ASSERT_TRUE(C().Tabular(*hastaAdministracion));
+  ASSERT_TRUE(C().TabularEntre(kPaginaIdentificacion, kCasillaCodigoDelegacion, kCasillaCodigoAdministracion));
   ASSERT_TRUE(E().Escribir("618"));
   ASSERT_TRUE(E().Tecla("Tab"));
   // On through the NIF to the surnames and the name, which the declaration check also asks for before printing.
@@ -179,16 +172,11 @@ TEST_F(CaminoRenta, ElSalarioDelDialogoLlegaALaCasillaDeLaPagina) {
   E().Escribir("3");
   ASSERT_TRUE(C().VentanaDelante(titulos::kTrabajo, "the work-income dialog"));
   // First payer: holder "D" (declarant), which takes the focus on to its money pay; then the withholding.
-  E().Escribir("D");
-  ASSERT_TRUE(C().TeclearImporteTrasTitular("3000000"));
-  E().Tecla("Tab");
-  E().Escribir("450000");
+  ASSERT_TRUE(C().TeclearPagador("D", "3000000", "450000"));
   E().Tecla("Tab");
   E().Tecla("alt+a");
   ASSERT_TRUE(E().EsperarSinVentana(titulos::kTrabajo)) << "the work-income dialog did not close with \"&Aceptar\"";
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the work-income box gave nothing to the clipboard";
-  EXPECT_EQ(Digitos(*texto), "3000000") << "the page box shows \"" << *texto << "\"";
+  ASSERT_TRUE(C().CasillaActivaMuestra("3000000", "the work-income box", Digitos));
   C().Alcanzado("salario");
 }
 
@@ -197,9 +185,7 @@ TEST_F(CaminoRenta, IrAUnaPaginaYaAbiertaLaTraeDelante) {
   // Pages stay open side by side: going back to one brings it to the front with its box, not just in name.
   ASSERT_TRUE(C().IrAPagina(1));
   ASSERT_TRUE(C().IrAPagina(2));
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "no box of page 2 took the focus";
-  EXPECT_EQ(Digitos(*texto), "3000000") << "the box with the focus shows \"" << *texto << "\", not page 2's salary";
+  ASSERT_TRUE(C().CasillaActivaMuestra("3000000", "the box with the focus", Digitos)) << "not page 2's salary";
 }
 
 TEST_F(CaminoRenta, CtrlGGuardaConLaDeclaracionAbierta) {
@@ -266,9 +252,7 @@ TEST_F(CaminoRenta, CerrarYVolverAAbrirConservaNifYSalario) {
   EXPECT_TRUE(E().Ventanas(titulos::kAsistente).empty()) << "the wizard opened for a stored declaration";
 
   ASSERT_TRUE(C().IrACasilla(kPaginaIdentificacion, "ZDNID"));
-  const auto nif = C().TextoCasillaActiva();
-  ASSERT_TRUE(nif) << "the NIF box gave nothing to the clipboard";
-  EXPECT_EQ(Recortado(*nif), kNif);
+  ASSERT_TRUE(C().CasillaActivaMuestra(kNif, "the NIF box", Recortado));
 
   std::string motivo;
   const auto fila = C().Programa().Declaracion(kClave, &motivo);
@@ -278,9 +262,7 @@ TEST_F(CaminoRenta, CerrarYVolverAAbrirConservaNifYSalario) {
   // The salary, when its step got through.
   if (C().HaAlcanzado("salario")) {
     ASSERT_TRUE(C().IrAPagina(2));
-    const auto salario = C().TextoCasillaActiva();
-    ASSERT_TRUE(salario) << "the work-income box gave nothing to the clipboard";
-    EXPECT_EQ(Digitos(*salario), "3000000") << "the page box shows \"" << *salario << "\"";
+    ASSERT_TRUE(C().CasillaActivaMuestra("3000000", "the work-income box", Digitos));
     EXPECT_EQ(fila->Importe(kPagadoresTrabajo + kImporteIntegroPagador), kSalario);
     EXPECT_EQ(fila->Importe(kPagadoresTrabajo + kRetencionPagador), kRetencion);
   }

@@ -55,8 +55,6 @@ constexpr double kRetencionConyuge = 200000.0;
 
 class CaminoUnidadFamiliar : public e2e::CPasoDe<CaminoUnidadFamiliar> {
  protected:
-  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoUnidadFamiliar"); }
-
   // A person chosen from "Declaración" > "Persona" by its mnemonic, as a person does with the keyboard.
   void Persona(const std::string& letra) {
     E().Tecla("alt+d");
@@ -143,10 +141,7 @@ TEST_F(CaminoUnidadFamiliar, CadaSalarioSeVeEnLaPaginaDeSuPersona) {
   ASSERT_TRUE(C().VentanaDelante(titulos::kTrabajo, "the work-income dialog"));
   // The grid goes row by row: the first payer's holder takes the focus on to its money pay, Tab to its
   // withholding; two Shift+Tab back to the second payer's holder (the only other box open in those rows).
-  E().Escribir("D");
-  ASSERT_TRUE(C().TeclearImporteTrasTitular("3000000"));
-  E().Tecla("Tab");
-  E().Escribir("450000");
+  ASSERT_TRUE(C().TeclearPagador("D", "3000000", "450000"));
   E().Teclas({"shift+Tab", "shift+Tab"});
   E().Escribir("C");
   ASSERT_TRUE(C().TeclearImporteTrasTitular("2000000"));
@@ -155,17 +150,11 @@ TEST_F(CaminoUnidadFamiliar, CadaSalarioSeVeEnLaPaginaDeSuPersona) {
   E().Tecla("Tab");
   E().Tecla("alt+a");
   ASSERT_TRUE(E().EsperarSinVentana(titulos::kTrabajo)) << "the work-income dialog did not close with \"&Aceptar\"";
-  auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the work-income box gave nothing to the clipboard";
-  EXPECT_EQ(Digitos(*texto), "5000000") << "the family unit's page";
+  ASSERT_TRUE(C().CasillaActivaMuestra("5000000", "the work-income box", Digitos)) << "the family unit's page";
   Persona("d");
-  texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto);
-  EXPECT_EQ(Digitos(*texto), "3000000") << "the declarant's page";
+  ASSERT_TRUE(C().CasillaActivaMuestra("3000000", "the work-income box", Digitos)) << "the declarant's page";
   Persona("c");
-  texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto);
-  EXPECT_EQ(Digitos(*texto), "2000000") << "the spouse's page";
+  ASSERT_TRUE(C().CasillaActivaMuestra("2000000", "the work-income box", Digitos)) << "the spouse's page";
   if (!HasFailure()) C().Alcanzado("salarios");
 }
 
@@ -204,8 +193,7 @@ TEST_F(CaminoUnidadFamiliar, ElResumenMuestraLasDeclaracionesIndividualesYLaConj
   E().Tecla("r");
   ASSERT_TRUE(C().VentanaDelante(kResumen, "the summary of individual and joint filing"));
   // Its figures are a text the user can select and copy.
-  E().Teclas({"ctrl+a", "ctrl+c"});
-  const auto texto = E().Portapapeles();
+  const auto texto = C().TextoCompleto();
   E().Tecla("Escape");
   ASSERT_TRUE(E().EsperarSinVentana(kResumen)) << "the summary did not close";
   ASSERT_TRUE(texto) << "the summary gave nothing to the clipboard";

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "Camino.h"
+#include "DeclaracionRenta.h"
 #include "framework/DocumentoServicios.h"
 #include "income/Pago.h"
 #include "income/RentaReglas.h"
@@ -26,28 +27,18 @@ namespace {
 
 using namespace std::chrono_literals;
 using e2e::CCamino;
+using e2e::kNif;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "VALIDACION E2E";
-constexpr const char* kNif = "12345678Z";
 // The correction is another valid NIF, so that neither the clipboard nor the store can show it by chance.
 constexpr const char* kNifCorregido = "87654321X";
 // The D-101 page 1, where the declarant's NIF is box 5 (its place 4 in the page's box array).
 constexpr int kPaginaIdentificacion = 101;
 constexpr const char* kIdCasillaNif = "ZDNID";
 
-// Places in the data area, from the program's headers.
-constexpr std::size_t kIdentificacion = offsetof(DatosRenta, Identificacion);
-constexpr std::size_t kPersona = marco::kSujetoDeclarante - 1;
-constexpr std::size_t kNifDeclarante = kIdentificacion + renta::kDespNif + renta::kAnchoNif * kPersona;
-// What page 1 asks of a person besides the name, so that the check has nothing to warn of: a personal datum (one
-// character, 9 per person, the slot of person p at 9p), the street of the address (26 per person) and the first
-// of the two tax assignments (a byte per person).
-constexpr std::size_t kDatoPersonal = kIdentificacion + 0x4af + 9 * marco::kSujetoDeclarante;
-constexpr std::size_t kDomicilio = kIdentificacion + 0x302 + 26 * marco::kSujetoDeclarante;
-constexpr std::size_t kAsignacion = kIdentificacion + 0x9a9 + marco::kSujetoDeclarante;
-// The payment page: both ways chosen (pay at once, refund without account), whichever the result turns out to be.
-constexpr std::size_t kResultados = offsetof(DatosRenta, Resultados);
+// The declarant's NIF in the data area.
+constexpr std::size_t kNifDeclarante = e2e::declaracion::kNifDeclarante;
 // The declarant's first row of pension-plan contributions (section J): the holder's code and the contribution, and
 // the page of the simplified form that shows it (page 4 in the form's list).
 constexpr std::size_t kPlanPensiones = offsetof(DatosRenta, ApartadoJ);
@@ -61,40 +52,23 @@ constexpr double kAportacionCorregida = 100000.0;
 // A D-101 declaration of a single declarant that the check passes: delegation and administration, NIF, name and
 // surname, year of birth, and a salary with its withholding.
 e2e::SDeclaracionGuardada Declaracion() {
-  e2e::SDeclaracionGuardada d;
-  d.clave = kClave;
-  d.tipodec = 1;
-  d.idioma = "e";
-  d.datos.assign(sizeof(DatosRenta), 0);
-  d.PonerTexto(salida::registro_renta::kCabecera1002, "28MADRID");
-  d.PonerTexto(salida::registro_renta::kCabecera1022, "618HORTALEZA");
-  d.PonerTexto(kNifDeclarante, kNif);
-  d.PonerTexto(kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona, "JUAN");
-  d.PonerTexto(kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona, "PEREZ");
-  d.PonerTexto(offsetof(DatosRenta, DatosFamilia) + 4, "1960");
-  d.PonerTexto(kDatoPersonal, "1");
-  d.PonerTexto(kDomicilio, "CALLE MAYOR 1");
-  d.datos[kAsignacion] = 1;
-  d.datos[kResultados + renta::SMarcasPago::kA1 + kPersona] = 1;
-  d.datos[kResultados + renta::SMarcasPago::kD1 + kPersona] = 1;
-  const double salario = 3000000.0;
-  const double retencion = 450000.0;
-  const std::size_t pagador = offsetof(DatosRenta, RendTrabajo) + 40;
-  d.datos[pagador] = 2;
-  d.PonerImporte(pagador + 8, salario);
-  d.PonerImporte(pagador + 16, retencion);
+  auto d = e2e::SDeclaracionGuardada::Nueva(kClave, 1, sizeof(DatosRenta));
+  e2e::declaracion::PonerOficinas(d, "28MADRID", "618HORTALEZA");
+  e2e::declaracion::PonerDeclarante(d, kNif);
+  e2e::declaracion::PonerDatosComprobados(d);
+  e2e::declaracion::PonerSalario(d, 3000000.0, 450000.0);
   d.datos[kPlanPensiones] = static_cast<char>(marco::kSujetoDeclarante);
   d.PonerImporte(kAportacionPlan, kAportacionExcesiva);
   return d;
 }
 
-
 class CaminoValidacion : public e2e::CPasoDe<CaminoValidacion> {
- protected:
-  static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoValidacion", e2e::ConAlmacen({Declaracion()}));
+ public:
+  static std::function<void(const e2e::CKorvelix&)> AntesDeArrancar() {
+    return e2e::ConAlmacen({Declaracion()});
   }
 
+ protected:
   // The findings the program stored for the road's declaration, once they satisfy `condicion` (the list shows
   // what is stored, so it is there by the time the list is up; the wait only covers a slow disk).
   template <typename F>
@@ -159,12 +133,8 @@ TEST_F(CaminoValidacion, ElNifBorradoEsUnErrorDelEstadoDeLaDeclaracion) {
   ASSERT_TRUE(C().IrAPagina(1));
   const auto pagina = C().Pagina(kPaginaIdentificacion);
   ASSERT_TRUE(pagina);
-  const auto tabs = pagina->Tabulaciones(pagina->PrimeraEditable(), pagina->NumeroDe(kIdCasillaNif));
-  ASSERT_TRUE(tabs) << "the NIF box of page 1 takes no focus";
-  ASSERT_TRUE(C().Tabular(*tabs));
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the NIF box gave nothing to the clipboard";
-  ASSERT_EQ(*texto, kNif) << "the walk did not reach the NIF box";
+  ASSERT_TRUE(C().IrACasilla(kPaginaIdentificacion, kIdCasillaNif));
+  ASSERT_TRUE(C().CasillaActivaMuestra(kNif, "the NIF box")) << "the walk did not reach the NIF box";
   // The person erases it, leaves the box and saves (Ctrl+G): the stored NIF is blank.
   E().Teclas({"Home", "shift+End", "Delete"});
   E().Tecla("Tab");
@@ -208,9 +178,8 @@ TEST_F(CaminoValidacion, ElDobleClicLlevaALaCasillaYLaCorreccionQuitaElError) {
 
   // What is typed goes to the box that has the focus: it must be the NIF.
   ASSERT_TRUE(E().Escribir(kNifCorregido));
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the active box gave nothing to the clipboard";
-  EXPECT_EQ(*texto, kNifCorregido) << "the box with the focus does not hold the NIF typed";
+  ASSERT_TRUE(C().CasillaActivaMuestra(kNifCorregido, "the active box"))
+      << "the box with the focus does not hold the NIF typed";
   E().Tecla("Tab");
 
   ASSERT_TRUE(C().EstadoDeLaDeclaracion()) << "\"Estado de la Declaracion\" did not show the findings list again";

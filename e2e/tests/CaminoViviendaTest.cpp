@@ -34,10 +34,7 @@ constexpr double kInversion = 1000000.0;
 // Above 750,000 of first amounts: 15 % of the part above plus 25 % of the first 750,000.
 constexpr double kDeduccion = (kInversion - 750000.0) * 0.15 + 187500.0;
 
-class CaminoVivienda : public e2e::CPasoDe<CaminoVivienda> {
- protected:
-  static void SetUpTestSuite() { Estado() = std::make_unique<CCamino>("CaminoVivienda"); }
-};
+class CaminoVivienda : public e2e::CPasoDe<CaminoVivienda> {};
 
 TEST_F(CaminoVivienda, UnaDeclaracionNuevaPasaElAsistente) {
   ASSERT_TRUE(C().AltaDesdeIndice(kClave));
@@ -78,9 +75,7 @@ TEST_F(CaminoVivienda, LaInversionEnViviendaSeEntraEnSuDialogo) {
   E().Tecla("alt+a");
   ASSERT_TRUE(E().EsperarSinVentana(kTituloVivienda)) << "the housing dialog did not close with \"&Aceptar\"";
   // The page box shows the first amounts admitted.
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the housing box gave nothing to the clipboard";
-  EXPECT_EQ(Digitos(*texto), "1000000") << "the page box shows \"" << *texto << "\"";
+  ASSERT_TRUE(C().CasillaActivaMuestra("1000000", "the housing box", Digitos));
   C().Alcanzado("vivienda");
 }
 
