@@ -22,6 +22,8 @@ namespace e2e::declaracion {
 inline constexpr std::size_t kIdentificacion = offsetof(DatosRenta, Identificacion);
 inline constexpr std::size_t kPersona = marco::kSujetoDeclarante - 1;
 inline constexpr std::size_t kNifDeclarante = kIdentificacion + renta::kDespNif + renta::kAnchoNif * kPersona;
+static_assert(kNifDeclarante == salida::registro_renta::kNif + salida::registro_renta::kPasoNif * kPersona,
+              "the record's NIF is the identification block's");
 inline constexpr std::size_t kNombre1 = kIdentificacion + renta::kDespNombre1 + renta::kAnchoNombre * kPersona;
 inline constexpr std::size_t kNombre2 = kIdentificacion + renta::kDespNombre2 + renta::kAnchoNombre * kPersona;
 // The declarant's year of birth, as the family block keeps it.

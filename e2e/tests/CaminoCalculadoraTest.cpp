@@ -10,8 +10,8 @@
 #include <string>
 
 #include "Camino.h"
+#include "DeclaracionRenta.h"
 #include "framework/DocumentoServicios.h"
-#include "output/RegistroRentaCampos.h"
 #include "ximardol.h"
 
 namespace {
@@ -19,10 +19,10 @@ namespace {
 using namespace std::chrono_literals;
 using e2e::CCamino;
 using e2e::Digitos;
+using e2e::kNif;
 namespace titulos = e2e::titulos;
 
 constexpr const char* kClave = "CALCULADORA E2E";
-constexpr const char* kNif = "12345678Z";
 constexpr int kFormularioSimplificado = 1;
 constexpr int kPaginaRendimientos = 102;
 
@@ -38,22 +38,18 @@ constexpr std::size_t kGananciaGeneral = kFilaGanancias + 24;
 constexpr double kCifra = 3500.0;
 
 e2e::SDeclaracionGuardada Declaracion() {
-  e2e::SDeclaracionGuardada d;
-  d.clave = kClave;
-  d.tipodec = kFormularioSimplificado;
-  d.idioma = "e";
-  d.datos.assign(sizeof(DatosRenta), 0);
-  const std::size_t nif =
-      salida::registro_renta::kNif + salida::registro_renta::kPasoNif * (marco::kSujetoDeclarante - 1);
-  d.PonerTexto(nif, kNif);
+  auto d = e2e::SDeclaracionGuardada::Nueva(kClave, kFormularioSimplificado, sizeof(DatosRenta));
+  d.PonerTexto(e2e::declaracion::kNifDeclarante, kNif);
   return d;
 }
 
 class CaminoCalculadora : public e2e::CPasoDe<CaminoCalculadora> {
- protected:
-  static void SetUpTestSuite() {
-    Estado() = std::make_unique<CCamino>("CaminoCalculadora", e2e::ConAlmacen({Declaracion()}));
+ public:
+  static std::function<void(const e2e::CKorvelix&)> AntesDeArrancar() {
+    return e2e::ConAlmacen({Declaracion()});
   }
+
+ protected:
 
   // The calculator in front: `teclas` typed, Enter, then "&Aceptar" (Alt+A: Enter is its "=").
   ::testing::AssertionResult CalcularYAceptar(const std::string& teclas) {
@@ -75,11 +71,7 @@ TEST_F(CaminoCalculadora, LaDeclaracionSeAbreDesdeElIndice) {
 TEST_F(CaminoCalculadora, EnLaCasilla016DeLaPagina2LaCalculadoraVaSola) {
   REQUIERE_PASO(C(), "abierta");
   ASSERT_TRUE(C().IrAPagina(2));
-  const auto pagina = C().Pagina(kPaginaRendimientos);
-  ASSERT_TRUE(pagina);
-  const auto tabs = pagina->Tabulaciones(pagina->PrimeraEditable(), kCasilla016);
-  ASSERT_TRUE(tabs) << "box 016 takes no focus";
-  ASSERT_TRUE(C().Tabular(*tabs));
+  ASSERT_TRUE(C().IrACasilla(kPaginaRendimientos, kCasilla016)) << "box 016";
   E().Tecla("F5");
   ASSERT_TRUE(CalcularYAceptar("1000+2500"));
   // Box 016 takes its value from its window: the figure goes nowhere and the box stays empty.
@@ -103,9 +95,7 @@ TEST_F(CaminoCalculadora, EnLaPrimeraGananciaDeLaPagina3LaCalculadoraDejaSuCifra
   ASSERT_TRUE(E().EsperarSinVentana(titulos::kAyuda));
   E().Tecla("F5");
   ASSERT_TRUE(CalcularYAceptar("1000+2500"));
-  const auto texto = C().TextoCasillaActiva();
-  ASSERT_TRUE(texto) << "the gain box gave nothing to the clipboard";
-  EXPECT_EQ(Digitos(*texto), "3500") << *texto;
+  ASSERT_TRUE(C().CasillaActivaMuestra("3500", "the gain box", Digitos));
   E().Capturar(C().Carpeta() / "ganancia.png");
   C().Alcanzado("ganancia");
 }
