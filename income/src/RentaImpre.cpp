@@ -23,9 +23,6 @@ namespace renta {
 
 namespace {
 
-// A damaged box array that keeps answering for more sheets never holds the run for ever.
-constexpr int kMaximoHojasPagina = 99;
-
 // The boxes of page 1 that the taxpayer's copy prints, and the box that goes with the mark.
 constexpr int kCasillaCopiaInteresado1 = 8;
 constexpr int kCasillaCopiaInteresado2 = 9;
@@ -200,20 +197,7 @@ wxIMPLEMENT_DYNAMIC_CLASS(CRentaImpre, salida::CImpreVista);
 
 CRentaImpre::CRentaImpre() = default;
 
-CRentaImpre::~CRentaImpre() { m_pCamposPagina.reset(); }
-
-void CRentaImpre::PonerDeclaracion(std::unique_ptr<IDeclaracionRentaImpresion> declaracion) {
-  m_pDeclaracion = std::move(declaracion);
-}
-
-IDeclaracionRentaImpresion* CRentaImpre::Declaracion() {
-  if (!m_pDeclaracion) {
-    if (auto* doc = dynamic_cast<CRentaDoc*>(GetDocument())) {
-      m_pDeclaracion = std::make_unique<CDeclaracionRentaImpresion>(*doc);
-    }
-  }
-  return m_pDeclaracion.get();
-}
+CRentaImpre::~CRentaImpre() = default;
 
 bool CRentaImpre::OnPreparePrinting(salida::CInfoImpresion& info) {
   IDeclaracionRentaImpresion* decl = Declaracion();
@@ -248,23 +232,49 @@ bool CRentaImpre::DebeImprimirse(int pagina) {
   return impresa.cuando != ECuandoImprimir::Pago || salida::CondicionPagoInternet(decl->Datos(), decl->SujetoActual());
 }
 
+bool CRentaImpre::EmpezarPagina(int pagina) { return DebeImprimirse(pagina); }
+
+int CRentaImpre::LeerPaginaImpresa(int pagina, marco::PaginaInfo& catalogo) {
+  IDeclaracionRentaImpresion* decl = Declaracion();
+  return decl->LeerPagina(PaginaImpresaRenta(decl->TipoFormulario(), pagina).idPagina, catalogo);
+}
+
 int CRentaImpre::CrearCamposPagina(int pagina) {
-  m_pCamposPagina.reset();
-  m_bPaginaNoHecha = false;
+  m_pCampos.reset();
   if (!DebeImprimirse(pagina)) return 0;
   IDeclaracionRentaImpresion* decl = Declaracion();
   const SPaginaImpresaRenta impresa = PaginaImpresaRenta(decl->TipoFormulario(), pagina);
   const int sujeto = decl->SujetoActual();
-  m_pCamposPagina = decl->CrearCampos(impresa.idPagina);
-  if (!m_pCamposPagina) {
-    m_bPaginaNoHecha = true;
-    return 0;
-  }
-  m_pCamposPagina->Refrescar();
+  m_pCampos = decl->CrearCampos(impresa.idPagina);
+  if (!m_pCampos) return -1;
+  m_pCampos->Refrescar();
   if (impresa.cuando == ECuandoImprimir::ConDatos) {
-    return m_pCamposPagina->TieneDatos(0, marco::SEntornoCampo{sujeto, marco::LetraIdiomaI()});
+    return m_pCampos->TieneDatos(0, marco::SEntornoCampo{sujeto, marco::LetraIdiomaI()});
   }
+  if (pagina == 1) m_nClaseDeclaracion = ClaseDeclaracion(decl->Datos(), sujeto);
   return 1;
+}
+
+bool CRentaImpre::DibujarAntesDeCampos(plataforma::CLienzo& lienzo, int pagina) {
+  if (pagina != 1) return true;
+  const bool simbolos = ImprimirPdf417(lienzo) != 0;
+  if (m_nClaseDeclaracion == kClaseConMarca) {
+    if (marco::CCampo* c = m_pCampos->CampoDeNumero(kCasillaMarca)) c->PintarEn = marco::kPintarSiempre;
+    DibujarMarcaPagina1(lienzo);
+  }
+  if (m_nTipoEjemplar == salida::kEjemplarInteresado) {
+    for (const int numero : {kCasillaCopiaInteresado1, kCasillaCopiaInteresado2}) {
+      if (marco::CCampo* c = m_pCampos->CampoDeNumero(numero)) c->PintarEn = marco::kPintarSiempre;
+    }
+  }
+  return simbolos;
+}
+
+std::optional<std::string> CRentaImpre::ReferenciaCodigoBarras(int pagina) {
+  IDeclaracionRentaImpresion* decl = Declaracion();
+  const int idPagina = PaginaImpresaRenta(decl->TipoFormulario(), pagina).idPagina;
+  if (idPagina != kIdPaginaPago1 && idPagina != kIdPaginaPago2) return std::nullopt;
+  return ReferenciaSujeto(decl->Datos(), decl->SujetoActual());
 }
 
 int CRentaImpre::ImprimirPdf417(plataforma::CLienzo& lienzo) {
@@ -292,81 +302,12 @@ int CRentaImpre::ImprimirPdf417(plataforma::CLienzo& lienzo) {
   return m_nSimbolos > 0 ? 1 : 0;
 }
 
-void CRentaImpre::OnPrint(salida::CInfoImpresion& info) {
-  m_bPaginaImpresa = 0;
-  IDeclaracionRentaImpresion* decl = Declaracion();
-  if (decl == nullptr) return;
-  const int pagina = info.paginaActual;
-  const SPaginaImpresaRenta impresa = PaginaImpresaRenta(decl->TipoFormulario(), pagina);
-  // A page the form does not print for this declaration is skipped without a word.
-  if (!DebeImprimirse(pagina)) return;
-  // A page that should print but cannot be made (not in the catalogue, not in the program, no boxes) is told once,
-  // with the others, at the end of the run; the run is then not complete.
-  marco::PaginaInfo catalogo;
-  if (decl->LeerPagina(impresa.idPagina, catalogo) == 0) {
-    AnotarPaginaNoHecha(pagina);
-    return;
-  }
-  m_bPaginaImpresa = CrearCamposPagina(pagina);
-  if (m_bPaginaImpresa == 0) {
-    if (m_bPaginaNoHecha) AnotarPaginaNoHecha(pagina);
-    m_pCamposPagina.reset();
-    return;
-  }
-  if (pagina == 1) m_nClaseDeclaracion = ClaseDeclaracion(decl->Datos(), decl->SujetoActual());
-  if (m_MetaPagina.Cargar(catalogo.imagen) == 0) {
-    Avisar("WIN025", marco::IconoExclamacion, marco::TextoFijo1252("No se ha podido abrir el fichero Metafile: ") + catalogo.imagen);
-  }
-
-  marco::CControlesPagina& campos = *m_pCamposPagina;
-  for (int hoja = 1; hoja <= kMaximoHojasPagina && campos.AvisoGrupo(hoja, 0) == 1; ++hoja) {
-    plataforma::CLienzo* lienzo = IniciarHoja(info, hoja);
-    if (lienzo == nullptr) {
-      m_bPaginaImpresa = 0;
-      break;
-    }
-    PonerEtiquetaEjemplar();
-    DibujarImagenPagina(*lienzo);
-    if (pagina == 1) {
-      if (ImprimirPdf417(*lienzo) == 0) {
-        m_bPaginaImpresa = 0;
-        AnotarPaginaNoHecha(pagina);
-      }
-      if (m_nClaseDeclaracion == kClaseConMarca) {
-        if (marco::CCampo* c = campos.CampoDeNumero(kCasillaMarca)) c->PintarEn = marco::kPintarSiempre;
-        DibujarMarcaPagina1(*lienzo);
-      }
-      if (m_nTipoEjemplar == salida::kEjemplarInteresado) {
-        for (const int numero : {kCasillaCopiaInteresado1, kCasillaCopiaInteresado2}) {
-          if (marco::CCampo* c = campos.CampoDeNumero(numero)) c->PintarEn = marco::kPintarSiempre;
-        }
-      }
-    }
-    // The positions are carried into dots once, on the first sheet; later sheets draw them where they are.
-    if (hoja == 1) {
-      salida::ColocarCampos(campos, salida::SEscalasImpresion{m_dEscalaX, m_dEscalaY},
-                            plataforma::CTamano{lienzo->AnchoDispositivo(), lienzo->AltoDispositivo()});
-    }
-    campos.Dibujar(*lienzo, 0, 0, marco::kDibujoSoloTexto);
-    if (impresa.idPagina == kIdPaginaPago1 || impresa.idPagina == kIdPaginaPago2) {
-      ImprimirCodigoBarras(*lienzo, ReferenciaSujeto(decl->Datos(), decl->SujetoActual()));
-    }
-    if (TerminarHoja(info) != salida::kHojaImpresa) break;
-  }
-  m_MetaPagina.Vaciar();
-  m_pCamposPagina.reset();
-}
-
 void CRentaImpre::OnEndPrinting(salida::CInfoImpresion& info) {
   if (m_bFormularioCambiado) {
     if (IDeclaracionRentaImpresion* decl = Declaracion()) decl->PonerTipoFormulario(m_nFormularioGuardado);
     m_bFormularioCambiado = false;
   }
-  MostrarAvisoFinal();
-  CImpreVista::OnEndPrinting(info);
-  if (wxTheApp != nullptr) {
-    if (wxWindow* principal = wxTheApp->GetTopWindow()) principal->Raise();
-  }
+  TerminarConAviso(info);
 }
 
 void CRentaImpre::MostrarAvisoFinal() {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "CodigoBarrasLector.h"
+#include "ImpresionPrueba.h"
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
 #include "framework/DocumentoServicios.h"
@@ -40,6 +41,8 @@
 using namespace renta;
 using salida::CInfoImpresion;
 using salida::EResultadoImpresion;
+using pruebas::Caja;
+using pruebas::PaginasPdf;
 
 namespace {
 
@@ -63,19 +66,6 @@ const std::string& RutaImagen() {
     return r;
   }();
   return ruta;
-}
-
-std::unique_ptr<marco::CCampo> Caja(int numero, const char* mascara, std::array<int, 4> r, const char* id = "") {
-  auto c = std::make_unique<marco::CCampo>();
-  c->IndNumero = numero;
-  c->Identifica = id;
-  c->StrValidac = mascara;
-  c->LeerMascara('1');
-  c->Coor_1 = r[0];
-  c->Coor_2 = r[1];
-  c->Coor_3 = r[2];
-  c->Coor_4 = r[3];
-  return c;
 }
 
 // The 21 boxes of the first page as a layout would give them: box 8 (the name) and 9 printed only on the
@@ -138,81 +128,8 @@ class CDeclaracionPrueba : public CDeclaracionRentaImpresion {
   CRentaDoc& m_doc;
 };
 
-class CProgresoPrueba : public salida::IProgresoImpresion {
- public:
-  void MostrarDocumento(std::string_view) override {}
-  void MostrarPagina(std::string_view) override {}
-};
-
-// Lends a destination the test keeps, so its sheets can be looked at after the run.
-class CDestinoPrestado : public salida::CDestinoImpresion {
- public:
-  explicit CDestinoPrestado(salida::CDestinoImpresion& d) : m_d(d) {}
-  salida::SConfiguracionImpresora Configuracion() const override { return m_d.Configuracion(); }
-  plataforma::CTamano TamanoPagina() const override { return m_d.TamanoPagina(); }
-  std::string NombreImpresora() const override { return m_d.NombreImpresora(); }
-  std::string Puerto() const override { return m_d.Puerto(); }
-  bool IniciarDocumento(std::string_view t) override { return m_d.IniciarDocumento(t); }
-  plataforma::CLienzo* IniciarHoja(std::string_view n) override { return m_d.IniciarHoja(n); }
-  int TerminarHoja() override { return m_d.TerminarHoja(); }
-  bool TerminarDocumento() override { return m_d.TerminarDocumento(); }
-  void AbandonarDocumento() override { m_d.AbandonarDocumento(); }
-
- private:
-  salida::CDestinoImpresion& m_d;
-};
-
-// The user's side: accepts the dialog (with the extra copy when asked) and prints to sheet images at 300 dots,
-// which the test keeps.
-class CInteraccionPrueba : public salida::CInteraccionImpresion {
- public:
-  CInteraccionPrueba(std::unique_ptr<salida::CDestinoImagenes>& destino, CInfoImpresion& dialogo, bool aceptar,
-                     bool copia)
-      : m_destino(destino), m_dialogo(dialogo), m_aceptar(aceptar), m_copia(copia) {}
-  bool PedirOpciones(CInfoImpresion& info) override {
-    info.copiaAdicional = m_copia;
-    m_dialogo = info;
-    return m_aceptar;
-  }
-  std::unique_ptr<salida::CDestinoImpresion> CrearDestino(const CInfoImpresion&) override {
-    // A PDF file when one is asked for.
-    if (!rutaPdf.empty()) return std::make_unique<salida::CDestinoPdf>(rutaPdf, 300);
-    // A printer whose quality is a draft-to-high code: the resolution comes from the sheet (300 dots).
-    m_destino = std::make_unique<salida::CDestinoImagenes>(300, salida::SConfiguracionImpresora{salida::kPapelA4, 1, 1, -4, 0});
-    return std::make_unique<CDestinoPrestado>(*m_destino);
-  }
-  std::unique_ptr<salida::IProgresoImpresion> MostrarProgreso() override {
-    return std::make_unique<CProgresoPrueba>();
-  }
-  void HabilitarVentanaPrincipal(bool) override {}
-  void BombearMensajes() override {}
-
-  std::string rutaPdf;
-
- private:
-  std::unique_ptr<salida::CDestinoImagenes>& m_destino;
-  CInfoImpresion& m_dialogo;
-  bool m_aceptar;
-  bool m_copia;
-};
-
-// The view whose notice is counted instead of shown, and which keeps the destination (the run would free it).
-class CRentaImprePrueba : public CRentaImpre {
- public:
-  int avisos = 0;
-
- protected:
-  void MostrarAvisoFinal() override { ++avisos; }
-};
-
-// The document side the base loop sees: the real document's form, label and mark, the save counted.
-class CDocumentoPrueba : public salida::CDocumentoImpresionMarco {
- public:
-  explicit CDocumentoPrueba(CRentaDoc& doc) : CDocumentoImpresionMarco(doc) {}
-  int guardados = 0;
-  int ConfirmarCampoActivo() override { return 0; }
-  int GuardarDeclaracion() override { return ++guardados; }
-};
+// The view whose notice is counted instead of shown.
+using CRentaImprePrueba = pruebas::CVistaAvisosContados<CRentaImpre>;
 
 class RentaImpre : public ::testing::Test {
  protected:
@@ -249,10 +166,10 @@ class RentaImpre : public ::testing::Test {
     m_decl = decl.get();
     m_vista = std::make_unique<CRentaImprePrueba>();
     m_vista->PonerDeclaracion(std::move(decl));
-    auto doc = std::make_unique<CDocumentoPrueba>(m_doc);
+    auto doc = std::make_unique<pruebas::CDocumentoImpresionPrueba>(m_doc);
     m_docImpresion = doc.get();
     m_vista->PonerDocumentoImpresion(std::move(doc));
-    auto interaccion = std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, aceptar, copia);
+    auto interaccion = std::make_unique<pruebas::CInteraccionImagenes>(m_destino, m_dialogo, aceptar, copia);
     interaccion->rutaPdf = m_rutaPdf;
     m_vista->PonerInteraccion(std::move(interaccion));
     m_destino.reset();
@@ -269,22 +186,12 @@ class RentaImpre : public ::testing::Test {
   marco::CGuionMensajes m_mensajes;
   std::unique_ptr<CRentaImprePrueba> m_vista;
   CDeclaracionPrueba* m_decl = nullptr;
-  CDocumentoPrueba* m_docImpresion = nullptr;
+  pruebas::CDocumentoImpresionPrueba* m_docImpresion = nullptr;
   std::unique_ptr<salida::CDestinoImagenes> m_destino;
   CInfoImpresion m_dialogo;
 };
 
 
-// The pages of a PDF file (its page objects).
-int PaginasPdf(const std::string& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  const std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-  int n = 0;
-  for (std::size_t i = texto.find("/Type /Page"); i != std::string::npos; i = texto.find("/Type /Page", i + 1)) {
-    if (texto.compare(i, 12, "/Type /Pages") != 0) ++n;
-  }
-  return n;
-}
 
 }  // namespace
 
@@ -464,10 +371,10 @@ TEST_F(RentaImpre, SinCatalogoOSinRegistroLaPaginaNoSaleYLaImpresionNoQuedaCompl
   decl->sinCatalogo = {110};
   m_vista = std::make_unique<CRentaImprePrueba>();
   m_vista->PonerDeclaracion(std::move(decl));
-  auto doc = std::make_unique<CDocumentoPrueba>(m_doc);
-  CDocumentoPrueba* docImpresion = doc.get();
+  auto doc = std::make_unique<pruebas::CDocumentoImpresionPrueba>(m_doc);
+  pruebas::CDocumentoImpresionPrueba* docImpresion = doc.get();
   m_vista->PonerDocumentoImpresion(std::move(doc));
-  m_vista->PonerInteraccion(std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, true, false));
+  m_vista->PonerInteraccion(std::make_unique<pruebas::CInteraccionImagenes>(m_destino, m_dialogo, true, false));
   ASSERT_EQ(m_vista->Imprimir(), EResultadoImpresion::Incompleta);
   EXPECT_GE(m_mensajes.Veces("PDF002"), 1);
   // Page 2 is missing from the catalogue; pages 3-7 hold nothing here.
@@ -491,10 +398,10 @@ TEST_F(RentaImpre, LasPaginasQueNoEstanEnElProgramaSeDicenUnaVezYNoSeMarcaComoIm
   decl->importes[102] = 1.0;
   m_vista = std::make_unique<CRentaImprePrueba>();
   m_vista->PonerDeclaracion(std::move(decl));
-  auto doc = std::make_unique<CDocumentoPrueba>(m_doc);
-  CDocumentoPrueba* docImpresion = doc.get();
+  auto doc = std::make_unique<pruebas::CDocumentoImpresionPrueba>(m_doc);
+  pruebas::CDocumentoImpresionPrueba* docImpresion = doc.get();
   m_vista->PonerDocumentoImpresion(std::move(doc));
-  m_vista->PonerInteraccion(std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, true, false));
+  m_vista->PonerInteraccion(std::make_unique<pruebas::CInteraccionImagenes>(m_destino, m_dialogo, true, false));
   m_doc.PonMarcaSujeto(0);
   ASSERT_EQ(m_vista->Imprimir(), EResultadoImpresion::Incompleta);
   // One notice for the whole run, whatever the copies; the pages in their order.
@@ -641,10 +548,10 @@ class RentaImpreReal : public RentaImpre {
     m_doc.PonerTipoDec(static_cast<std::uint8_t>(formulario));
     m_vista = std::make_unique<CRentaImprePrueba>();
     m_vista->PonerDeclaracion(std::make_unique<CDeclaracionReal>(m_doc, formulario));
-    auto doc = std::make_unique<CDocumentoPrueba>(m_doc);
+    auto doc = std::make_unique<pruebas::CDocumentoImpresionPrueba>(m_doc);
     m_docImpresion = doc.get();
     m_vista->PonerDocumentoImpresion(std::move(doc));
-    auto interaccion = std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, true, false);
+    auto interaccion = std::make_unique<pruebas::CInteraccionImagenes>(m_destino, m_dialogo, true, false);
     interaccion->rutaPdf = pdf;
     m_vista->PonerInteraccion(std::move(interaccion));
     std::filesystem::remove(pdf);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "EntornoInternet.h"
 #include "LineasInternet.h"
 #include "d100/PaginasD100.h"
 #include "framework/BaseDatos.h"
@@ -31,10 +32,7 @@ namespace {
 constexpr std::size_t kIdentificacion = offsetof(DatosRenta, Identificacion);
 constexpr std::size_t kPagadores = offsetof(DatosRenta, RendTrabajo) + 40;
 
-std::string LeerFichero(const std::filesystem::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
+using pruebas::LeerFicheroEntero;
 
 // A writer over a catalogue that holds every page of both forms.
 class CRentaInetCatalogoCompleto : public salida::CRentaInet {
@@ -42,22 +40,11 @@ class CRentaInetCatalogoCompleto : public salida::CRentaInet {
   int ExistePagina(int /*idPagina*/) override { return 1; }
 };
 
-class RentaInternet : public ::testing::Test {
+class RentaInternet : public pruebas::CPruebaInternet {
  protected:
   void SetUp() override {
-    m_dir = std::filesystem::temp_directory_path() / ("korvelix_rinet_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(m_dir);
-    std::filesystem::create_directories(m_dir);
-    // An empty findings table of the store's schema: the writer reads it before writing.
-    plataforma::CFuenteTabla fuente;
-    std::string error;
-    ASSERT_TRUE(plataforma::LeeFuenteTabla(LeerFichero(std::filesystem::path(KORVELIX_FUENTES_RED) / "Corregix.txt"),
-                                           fuente, error))
-        << error;
-    ASSERT_TRUE(plataforma::CreaTablaDeFuente(fuente, m_dir / "Corregix.DBF", error)) << error;
-    if (marco::AbrirBasesDatos(m_dir.string(), KORVELIX_DATOS_LOCAL) != 1) GTEST_SKIP() << "no built tables";
-    marco::PonerIdiomaV("e");
-    marco::PonerIdiomaI("e");
+    PrepararEntorno("korvelix_rinet");
+    if (!EntornoListo()) return;
     ClasesPaginasFinales();
     ordinaria::ClasesPaginasD100();
     m_sujeto = marco::kSujetoDeclarante;
@@ -75,10 +62,8 @@ class RentaInternet : public ::testing::Test {
     m_doc.Calcular();
   }
   void TearDown() override {
-    marco::CerrarBasesDatos();
     marco::PublicarSujetoActual(nullptr);
-    std::error_code ec;
-    std::filesystem::remove_all(m_dir, ec);
+    CPruebaInternet::TearDown();
   }
   unsigned char& Byte(std::size_t d) { return reinterpret_cast<unsigned char*>(&m_doc.Datos())[d]; }
   void Poner(std::size_t d, std::string_view t) { std::memcpy(&Byte(d), t.data(), t.size()); }
@@ -86,17 +71,11 @@ class RentaInternet : public ::testing::Test {
 
   std::vector<std::string> Escribir(salida::CInetFichero& escritor) {
     CDeclaracionRentaInternet declaracion(m_doc);
-    escritor.PonerDocumento(&declaracion);
-    const auto ruta = m_dir / "KVXINET";
-    std::filesystem::remove(ruta);
-    EXPECT_EQ(escritor.Generar(ruta), 1) << static_cast<int>(escritor.DameResultado());
-    return pruebas::LineasInternet(LeerFichero(ruta));
+    return EscribirFichero(escritor, declaracion, "KVXINET");
   }
 
-  std::filesystem::path m_dir;
   std::int32_t m_sujeto = 2;
   CRentaDoc m_doc;
-  marco::CGuionMensajes m_mensajes;
 };
 
 // The fields of the work and capital income page (its Internet fields 1 to 41, twelve digits each) that the
@@ -177,7 +156,7 @@ TEST_F(RentaInternet, UnaD100SeEscribeEntera) {
   escritor.PonerDocumento(&declaracion);
   const auto ruta = m_dir / "KVXINET";
   ASSERT_EQ(escritor.Generar(ruta), 1) << static_cast<int>(escritor.DameResultado());
-  const auto lineas = pruebas::LineasInternet(LeerFichero(ruta));
+  const auto lineas = pruebas::LineasInternet(LeerFicheroEntero(ruta));
   ASSERT_FALSE(lineas.empty());
   EXPECT_EQ(lineas.front().substr(0, 6), "10001 ");
   ASSERT_GE(lineas.size(), 2u);
@@ -201,7 +180,7 @@ TEST_F(RentaInternet, UnaD100SeEscribeEntera) {
   std::filesystem::remove(ruta);
   ASSERT_EQ(real.Generar(ruta), 1) << static_cast<int>(real.DameResultado());
   EXPECT_EQ(real.DameResultado(), salida::EResultadoInet::Escrito);
-  EXPECT_EQ(pruebas::LineasInternet(LeerFichero(ruta)), lineas);
+  EXPECT_EQ(pruebas::LineasInternet(LeerFicheroEntero(ruta)), lineas);
 
   // A salary-only declaration: the pages that hold values (identification, work income, the bases and the
   // liquidation) and the result and payment pages; the empty pages (3 to 9, 12, 13) are not written.

@@ -20,7 +20,9 @@ namespace {
 
 bool g_bImpresionCancelada = false;
 
-void Avisar(std::string_view codigo, int icono) { marco::CDlgMensaje().MostrarMensaje(codigo, icono); }
+void Avisar(std::string_view codigo, int icono, std::string_view extra = {}) {
+  marco::CDlgMensaje().MostrarMensaje(codigo, icono, extra);
+}
 
 }  // namespace
 
@@ -214,9 +216,67 @@ void CImpreVista::OnBeginPrinting(CInfoImpresion& /*info*/) {
   m_bFuenteCreada = true;
 }
 
-void CImpreVista::OnPrint(CInfoImpresion& /*info*/) { m_bPaginaImpresa = 0; }
+void CImpreVista::OnPrint(CInfoImpresion& info) {
+  // A damaged box array that keeps answering for more sheets never holds the run for ever.
+  constexpr int kMaximoHojasPagina = 99;
+  m_bPaginaImpresa = 0;
+  const int pagina = info.paginaActual;
+  if (!EmpezarPagina(pagina)) return;
+  const auto noHecha = [&] {
+    if (AnotaPaginasNoHechas()) AnotarPaginaNoHecha(pagina);
+  };
+  marco::PaginaInfo catalogo;
+  if (LeerPaginaImpresa(pagina, catalogo) == 0) {
+    noHecha();
+    return;
+  }
+  const int campos = CrearCamposPagina(pagina);
+  if (campos != 1) {
+    if (campos < 0) noHecha();
+    m_pCampos.reset();
+    return;
+  }
+  m_bPaginaImpresa = 1;
+  if (m_MetaPagina.Cargar(catalogo.imagen) == 0) {
+    Avisar("WIN025", marco::IconoExclamacion,
+           marco::TextoFijo1252("No se ha podido abrir el fichero Metafile: ") + catalogo.imagen);
+  }
+  for (int hoja = 1; hoja <= kMaximoHojasPagina && m_pCampos && m_pCampos->AvisoGrupo(hoja, 0) == 1; ++hoja) {
+    plataforma::CLienzo* lienzo = IniciarHoja(info, hoja);
+    if (lienzo == nullptr) {
+      m_bPaginaImpresa = 0;
+      break;
+    }
+    PonerEtiquetaEjemplar();
+    DibujarImagenPagina(*lienzo);
+    if (!DibujarAntesDeCampos(*lienzo, pagina)) {
+      m_bPaginaImpresa = 0;
+      noHecha();
+    }
+    // The positions are carried into dots once, on the first sheet; later sheets draw them where they are.
+    if (hoja == 1) {
+      ColocarYDibujarCampos(*lienzo);
+    } else {
+      DibujarCampos(*lienzo);
+    }
+    if (const std::optional<std::string> referencia = ReferenciaCodigoBarras(pagina)) {
+      ImprimirCodigoBarras(*lienzo, *referencia);
+    }
+    if (TerminarHoja(info) != kHojaImpresa) break;
+  }
+  m_MetaPagina.Vaciar();
+  m_pCampos.reset();
+}
 
 void CImpreVista::OnEndPrinting(CInfoImpresion& /*info*/) { m_bFuenteCreada = false; }
+
+void CImpreVista::TerminarConAviso(CInfoImpresion& info) {
+  MostrarAvisoFinal();
+  CImpreVista::OnEndPrinting(info);
+  if (wxTheApp != nullptr) {
+    if (wxWindow* principal = wxTheApp->GetTopWindow()) principal->Raise();
+  }
+}
 
 void CImpreVista::ImprimirPaginaAnexa() {}
 

@@ -18,6 +18,7 @@
 #include <set>
 #include <sstream>
 
+#include "ImpresionPrueba.h"
 #include "framework/Campo.h"
 #include "framework/ControlesPagina.h"
 #include "framework/MensajeGuion.h"
@@ -70,23 +71,7 @@ class CProgresoPrueba : public IProgresoImpresion {
   std::vector<std::string>& m_textos;
 };
 
-// Lends a destination the test keeps, so what it received can be looked at after the run.
-class CDestinoPrestado : public CDestinoImpresion {
- public:
-  explicit CDestinoPrestado(CDestinoImpresion& d) : m_d(d) {}
-  SConfiguracionImpresora Configuracion() const override { return m_d.Configuracion(); }
-  plataforma::CTamano TamanoPagina() const override { return m_d.TamanoPagina(); }
-  std::string NombreImpresora() const override { return m_d.NombreImpresora(); }
-  std::string Puerto() const override { return m_d.Puerto(); }
-  bool IniciarDocumento(std::string_view t) override { return m_d.IniciarDocumento(t); }
-  plataforma::CLienzo* IniciarHoja(std::string_view n) override { return m_d.IniciarHoja(n); }
-  int TerminarHoja() override { return m_d.TerminarHoja(); }
-  bool TerminarDocumento() override { return m_d.TerminarDocumento(); }
-  void AbandonarDocumento() override { m_d.AbandonarDocumento(); }
-
- private:
-  CDestinoImpresion& m_d;
-};
+using pruebas::CDestinoPrestado;
 
 // The user's side, scripted.
 struct SGuionImpresion {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "InternetPrueba.h"
+#include "TablaHallazgos.h"
 #include "framework/BaseDatos.h"
 #include "framework/MensajeGuion.h"
 #include "platform/TablaTexto.h"
@@ -283,25 +284,14 @@ TEST_F(InternetFichero, SinCarpetaOSinDocumento) {
 }
 
 TEST_F(InternetFichero, UnaDeclaracionConErroresNoSeEscribe) {
-  plataforma::CFuenteTabla fuente;
-  std::string error;
-  ASSERT_TRUE(plataforma::LeeFuenteTabla("TABLA Corregix\n"
-                                         "CAMPO clave     C 50\n"
-                                         "CAMPO coderror  C 7\n"
-                                         "CAMPO tipdecla  N 2 0\n"
-                                         "CAMPO vista     N 4 0\n"
-                                         "CAMPO severidad N 2 0\n"
-                                         "CAMPO numcontr  N 4 0\n"
-                                         "ETIQUETA CLAVE clave+coderror\n"
-                                         "FILAS\n"
-                                         "AVISOS|100V019|4|2|0|3\n"
-                                         "ERRORES|100V019|4|2|0|3\n"
-                                         "ERRORES|100R012|4|2|1|5\n",
-                                         fuente, error))
-      << error;
   const auto datos = carpeta_ / "red";
-  std::filesystem::create_directories(datos);
-  ASSERT_TRUE(plataforma::CreaTablaDeFuente(fuente, datos / "Corregix.DBF", error)) << error;
+  std::string error;
+  ASSERT_TRUE(::pruebas::CrearTablaHallazgos(datos,
+                                             "AVISOS|100V019|4|2|0|3\n"
+                                             "ERRORES|100V019|4|2|0|3\n"
+                                             "ERRORES|100R012|4|2|1|5\n",
+                                             error))
+      << error;
   marco::CBaseDatos red;
   red.Abrir(datos.string() + "/", true, 1, "DBF");
   EXPECT_EQ(DeclaracionConErrores(&red, "ERRORES"), 1);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "InternetPrueba.h"
+#include "TablaHallazgos.h"
 #include "framework/BaseDatos.h"
 #include "framework/MensajeGuion.h"
 #include "platform/TablaTexto.h"
@@ -176,23 +177,9 @@ TEST_F(PresentacionInternet, ConAvisosLaListaDejaSeguir) {
 TEST_F(PresentacionInternet, UnErrorEnLaTablaDeHallazgosNoEscribeAunqueLaListaSiga) {
   // The writer reads the findings itself: an error stored for the declaration refuses the file whatever the list
   // answered.
-  plataforma::CFuenteTabla fuente;
-  std::string error;
-  ASSERT_TRUE(plataforma::LeeFuenteTabla("TABLA Corregix\n"
-                                         "CAMPO clave     C 50\n"
-                                         "CAMPO coderror  C 7\n"
-                                         "CAMPO tipdecla  N 2 0\n"
-                                         "CAMPO vista     N 4 0\n"
-                                         "CAMPO severidad N 2 0\n"
-                                         "CAMPO numcontr  N 4 0\n"
-                                         "ETIQUETA CLAVE clave+coderror\n"
-                                         "FILAS\n"
-                                         "PRUEBA|100R012|4|2|1|5\n",
-                                         fuente, error))
-      << error;
   const auto datos = carpeta_ / "red";
-  std::filesystem::create_directories(datos);
-  ASSERT_TRUE(plataforma::CreaTablaDeFuente(fuente, datos / "Corregix.DBF", error)) << error;
+  std::string error;
+  ASSERT_TRUE(::pruebas::CrearTablaHallazgos(datos, "PRUEBA|100R012|4|2|1|5\n", error)) << error;
   marco::CBaseDatos red;
   red.Abrir(datos.string() + "/", true, 1, "DBF");
 

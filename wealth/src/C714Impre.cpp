@@ -21,8 +21,6 @@ namespace patrimonio {
 
 namespace {
 
-// A damaged box array that keeps answering for more sheets never holds the run for ever.
-constexpr int kMaximoHojasPagina = 99;
 // Where the result difference lies in RegPatDI.
 constexpr std::size_t kDespDatoDI = 16;
 // The identification sets the data test of pages 2-7 and of page 8 leaves out.
@@ -101,20 +99,7 @@ wxIMPLEMENT_DYNAMIC_CLASS(C714Impre, salida::CImpreVista);
 
 C714Impre::C714Impre() = default;
 
-C714Impre::~C714Impre() { m_pCampos.reset(); }
-
-void C714Impre::PonerDeclaracion(std::unique_ptr<IDeclaracion714Impresion> declaracion) {
-  m_pDeclaracion = std::move(declaracion);
-}
-
-IDeclaracion714Impresion* C714Impre::Declaracion() {
-  if (!m_pDeclaracion) {
-    if (auto* doc = dynamic_cast<C714Doc*>(GetDocument())) {
-      m_pDeclaracion = std::make_unique<CDeclaracion714Impresion>(*doc);
-    }
-  }
-  return m_pDeclaracion.get();
-}
+C714Impre::~C714Impre() = default;
 
 bool C714Impre::OnPreparePrinting(salida::CInfoImpresion& info) {
   if (Declaracion() == nullptr) return false;
@@ -156,53 +141,27 @@ int C714Impre::ImprimirPdf417(plataforma::CLienzo& lienzo) {
   return m_nSimbolos;
 }
 
-void C714Impre::OnPrint(salida::CInfoImpresion& info) {
-  m_bPaginaImpresa = 0;
+bool C714Impre::EmpezarPagina(int pagina) {
   IDeclaracion714Impresion* decl = Declaracion();
-  if (decl == nullptr) return;
-  const int pagina = info.paginaActual;
+  if (decl == nullptr) return false;
   decl->PonerTipoFormulario(salida::kFormularioD714);
-  marco::PaginaInfo catalogo;
-  if (pagina < 1 || pagina > kPaginasImpresas714 || decl->LeerPagina(kBaseIdPagina714 + pagina, catalogo) == 0) {
-    return;
-  }
-  m_bPaginaImpresa = CrearCamposPagina(pagina);
-  if (m_bPaginaImpresa != 1) {
-    m_bPaginaImpresa = 0;
-    m_pCampos.reset();
-    return;
-  }
-  if (m_MetaPagina.Cargar(catalogo.imagen) == 0) {
-    Avisar("WIN025", marco::IconoExclamacion, marco::TextoFijo1252("No se ha podido abrir el fichero Metafile: ") + catalogo.imagen);
-  }
-  for (int hoja = 1; hoja <= kMaximoHojasPagina && m_pCampos && m_pCampos->AvisoGrupo(hoja, 0) == 1; ++hoja) {
-    plataforma::CLienzo* lienzo = IniciarHoja(info, hoja);
-    if (lienzo == nullptr) {
-      m_bPaginaImpresa = 0;
-      break;
-    }
-    PonerEtiquetaEjemplar();
-    DibujarImagenPagina(*lienzo);
-    if (pagina == 1 && ImprimirPdf417(*lienzo) == 0) m_bPaginaImpresa = 0;
-    if (hoja == 1) {
-      ColocarYDibujarCampos(*lienzo);
-    } else {
-      DibujarCampos(*lienzo);
-    }
-    if (pagina == 11 || pagina == 12) ImprimirCodigoBarras(*lienzo, Referencia714(decl->Datos()));
-    if (TerminarHoja(info) != salida::kHojaImpresa) break;
-  }
-  m_MetaPagina.Vaciar();
-  m_pCampos.reset();
+  return pagina >= 1 && pagina <= kPaginasImpresas714;
 }
 
-void C714Impre::OnEndPrinting(salida::CInfoImpresion& info) {
-  MostrarAvisoFinal();
-  CImpreVista::OnEndPrinting(info);
-  if (wxTheApp != nullptr) {
-    if (wxWindow* principal = wxTheApp->GetTopWindow()) principal->Raise();
-  }
+int C714Impre::LeerPaginaImpresa(int pagina, marco::PaginaInfo& catalogo) {
+  return Declaracion()->LeerPagina(kBaseIdPagina714 + pagina, catalogo);
 }
+
+bool C714Impre::DibujarAntesDeCampos(plataforma::CLienzo& lienzo, int pagina) {
+  return pagina != 1 || ImprimirPdf417(lienzo) != 0;
+}
+
+std::optional<std::string> C714Impre::ReferenciaCodigoBarras(int pagina) {
+  if (pagina != 11 && pagina != 12) return std::nullopt;
+  return Referencia714(Declaracion()->Datos());
+}
+
+void C714Impre::OnEndPrinting(salida::CInfoImpresion& info) { TerminarConAviso(info); }
 
 void C714Impre::MostrarAvisoFinal() {
   salida::CDlgAvisoSobrePatrimonio aviso(wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "CodigoBarrasLector.h"
+#include "ImpresionPrueba.h"
 #include "framework/Campo.h"
 #include "framework/MensajeGuion.h"
 #include "output/CodigoBarrasDatos.h"
@@ -30,24 +31,13 @@
 using namespace patrimonio;
 using salida::CInfoImpresion;
 using salida::EResultadoImpresion;
+using pruebas::Caja;
+using pruebas::PaginasPdf;
 
 namespace {
 
 std::string Temporal(const std::string& nombre) {
   return (std::filesystem::temp_directory_path() / ("korvelix_pimp_" + std::to_string(::getpid()) + "_" + nombre)).string();
-}
-
-std::unique_ptr<marco::CCampo> Caja(int numero, const char* mascara, std::array<int, 4> r, const char* id = "") {
-  auto c = std::make_unique<marco::CCampo>();
-  c->IndNumero = numero;
-  c->Identifica = id;
-  c->StrValidac = mascara;
-  c->LeerMascara('1');
-  c->Coor_1 = r[0];
-  c->Coor_2 = r[1];
-  c->Coor_3 = r[2];
-  c->Coor_4 = r[3];
-  return c;
 }
 
 // The declaration with its pages in memory: each page has the copy-label box, an amount box bound to importes[n]
@@ -79,74 +69,7 @@ class CDeclaracionPrueba : public CDeclaracion714Impresion {
   C714Doc& m_doc;
 };
 
-class CDestinoPrestado : public salida::CDestinoImpresion {
- public:
-  explicit CDestinoPrestado(salida::CDestinoImpresion& d) : m_d(d) {}
-  salida::SConfiguracionImpresora Configuracion() const override { return m_d.Configuracion(); }
-  plataforma::CTamano TamanoPagina() const override { return m_d.TamanoPagina(); }
-  std::string NombreImpresora() const override { return m_d.NombreImpresora(); }
-  std::string Puerto() const override { return m_d.Puerto(); }
-  bool IniciarDocumento(std::string_view t) override { return m_d.IniciarDocumento(t); }
-  plataforma::CLienzo* IniciarHoja(std::string_view n) override { return m_d.IniciarHoja(n); }
-  int TerminarHoja() override { return m_d.TerminarHoja(); }
-  bool TerminarDocumento() override { return m_d.TerminarDocumento(); }
-  void AbandonarDocumento() override { m_d.AbandonarDocumento(); }
-
- private:
-  salida::CDestinoImpresion& m_d;
-};
-
-class CProgresoPrueba : public salida::IProgresoImpresion {
- public:
-  void MostrarDocumento(std::string_view) override {}
-  void MostrarPagina(std::string_view) override {}
-};
-
-class CInteraccionPrueba : public salida::CInteraccionImpresion {
- public:
-  CInteraccionPrueba(std::unique_ptr<salida::CDestinoImagenes>& destino, CInfoImpresion& dialogo, bool copia)
-      : m_destino(destino), m_dialogo(dialogo), m_copia(copia) {}
-  bool PedirOpciones(CInfoImpresion& info) override {
-    info.copiaAdicional = m_copia;
-    m_dialogo = info;
-    return true;
-  }
-  std::unique_ptr<salida::CDestinoImpresion> CrearDestino(const CInfoImpresion&) override {
-    // A PDF file when one is asked for.
-    if (!rutaPdf.empty()) return std::make_unique<salida::CDestinoPdf>(rutaPdf, 300);
-    m_destino = std::make_unique<salida::CDestinoImagenes>(
-        300, salida::SConfiguracionImpresora{salida::kPapelA4, 1, 1, -4, 0});
-    return std::make_unique<CDestinoPrestado>(*m_destino);
-  }
-  std::unique_ptr<salida::IProgresoImpresion> MostrarProgreso() override {
-    return std::make_unique<CProgresoPrueba>();
-  }
-  void HabilitarVentanaPrincipal(bool) override {}
-  void BombearMensajes() override {}
-
-  std::string rutaPdf;
-
- private:
-  std::unique_ptr<salida::CDestinoImagenes>& m_destino;
-  CInfoImpresion& m_dialogo;
-  bool m_copia;
-};
-
-class C714ImprePrueba : public C714Impre {
- public:
-  int avisos = 0;
-
- protected:
-  void MostrarAvisoFinal() override { ++avisos; }
-};
-
-class CDocumentoPrueba : public salida::CDocumentoImpresionMarco {
- public:
-  explicit CDocumentoPrueba(C714Doc& doc) : CDocumentoImpresionMarco(doc) {}
-  int guardados = 0;
-  int ConfirmarCampoActivo() override { return 0; }
-  int GuardarDeclaracion() override { return ++guardados; }
-};
+using C714ImprePrueba = pruebas::CVistaAvisosContados<C714Impre>;
 
 class C714ImpreTest : public ::testing::Test {
  protected:
@@ -167,8 +90,8 @@ class C714ImpreTest : public ::testing::Test {
     m_decl = decl.get();
     m_vista = std::make_unique<C714ImprePrueba>();
     m_vista->PonerDeclaracion(std::move(decl));
-    m_vista->PonerDocumentoImpresion(std::make_unique<CDocumentoPrueba>(m_doc));
-    auto interaccion = std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, copia);
+    m_vista->PonerDocumentoImpresion(std::make_unique<pruebas::CDocumentoImpresionPrueba>(m_doc));
+    auto interaccion = std::make_unique<pruebas::CInteraccionImagenes>(m_destino, m_dialogo, true, copia);
     interaccion->rutaPdf = m_rutaPdf;
     m_vista->PonerInteraccion(std::move(interaccion));
     m_destino.reset();
@@ -193,16 +116,6 @@ class C714ImpreTest : public ::testing::Test {
 };
 
 
-// The pages of a PDF file (its page objects).
-int PaginasPdf(const std::string& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  const std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-  int n = 0;
-  for (std::size_t i = texto.find("/Type /Page"); i != std::string::npos; i = texto.find("/Type /Page", i + 1)) {
-    if (texto.compare(i, 12, "/Type /Pages") != 0) ++n;
-  }
-  return n;
-}
 
 }  // namespace
 
@@ -321,8 +234,8 @@ TEST_F(C714ImpreTest, UnaD714VaciaImprimeSoloSuCabezaSuResultadoYSuPago) {
     std::filesystem::remove(m_rutaPdf);
     auto vista = std::make_unique<C714ImprePrueba>();
     vista->PonerDeclaracion(std::make_unique<CDeclaracion714Impresion>(m_doc));
-    vista->PonerDocumentoImpresion(std::make_unique<CDocumentoPrueba>(m_doc));
-    auto interaccion = std::make_unique<CInteraccionPrueba>(m_destino, m_dialogo, false);
+    vista->PonerDocumentoImpresion(std::make_unique<pruebas::CDocumentoImpresionPrueba>(m_doc));
+    auto interaccion = std::make_unique<pruebas::CInteraccionImagenes>(m_destino, m_dialogo, true, false);
     interaccion->rutaPdf = m_rutaPdf;
     vista->PonerInteraccion(std::move(interaccion));
     ASSERT_EQ(vista->Imprimir(), EResultadoImpresion::Completa);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "EntornoInternet.h"
 #include "LineasInternet.h"
 #include "framework/BaseDatos.h"
 #include "framework/MensajeGuion.h"
@@ -26,26 +27,12 @@ using namespace patrimonio;
 
 namespace {
 
-std::string LeerFichero(const std::filesystem::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
 
-class C714Internet : public ::testing::Test {
+class C714Internet : public pruebas::CPruebaInternet {
  protected:
   void SetUp() override {
-    m_dir = std::filesystem::temp_directory_path() / ("korvelix_pinet_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(m_dir);
-    std::filesystem::create_directories(m_dir);
-    plataforma::CFuenteTabla fuente;
-    std::string error;
-    ASSERT_TRUE(plataforma::LeeFuenteTabla(LeerFichero(std::filesystem::path(KORVELIX_FUENTES_RED) / "Corregix.txt"),
-                                           fuente, error))
-        << error;
-    ASSERT_TRUE(plataforma::CreaTablaDeFuente(fuente, m_dir / "Corregix.DBF", error)) << error;
-    if (marco::AbrirBasesDatos(m_dir.string(), KORVELIX_DATOS_LOCAL) != 1) GTEST_SKIP() << "no built tables";
-    marco::PonerIdiomaV("e");
-    marco::PonerIdiomaI("e");
+    PrepararEntorno("korvelix_pinet");
+    if (!EntornoListo()) return;
     m_doc.PonerTipoDec(3);
     std::memcpy(m_doc.EjercicioFiscal(), "1999", 5);
     Poner(personales::NumeroReferencia.desplazamiento, "71419990000000012345");
@@ -56,11 +43,6 @@ class C714Internet : public ::testing::Test {
     Poner(personales::Nombre.desplazamiento, "MARIA");
     PonerDatoDI(-1.0);
   }
-  void TearDown() override {
-    marco::CerrarBasesDatos();
-    std::error_code ec;
-    std::filesystem::remove_all(m_dir, ec);
-  }
   void Poner(std::size_t d, std::string_view t) {
     std::memcpy(m_doc.Datos().PatDatosPersonales.octetos + d, t.data(), t.size());
   }
@@ -69,16 +51,10 @@ class C714Internet : public ::testing::Test {
   std::vector<std::string> Escribir() {
     salida::C714Inet escritor;
     CDeclaracion714Internet declaracion(m_doc);
-    escritor.PonerDocumento(&declaracion);
-    const auto ruta = m_dir / "TVXINET";
-    std::filesystem::remove(ruta);
-    EXPECT_EQ(escritor.Generar(ruta), 1) << static_cast<int>(escritor.DameResultado());
-    return pruebas::LineasInternet(LeerFichero(ruta));
+    return EscribirFichero(escritor, declaracion, "TVXINET");
   }
 
-  std::filesystem::path m_dir;
   C714Doc m_doc;
-  marco::CGuionMensajes m_mensajes;
 };
 
 TEST_F(C714Internet, UnaD714SeEscribeConSuPrimeraPaginaCampoACampo) {

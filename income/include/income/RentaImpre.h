@@ -2,7 +2,8 @@
 // the form pictures. Each printed page is the page's picture with its boxes' values at their places and the copy
 // label; the first page (the print-only page 222, PAGPDF) carries the declaration's data record as PDF417 symbols,
 // and the two payment pages (217, 218) the EAN-128 code of the person's reference. The print run itself (dialog,
-// printer checks, copies, cancelling, the printed mark) is the printing view base's.
+// printer checks, copies, cancelling, the printed mark) and the loop over a page's sheets are the printing view
+// base's; this view says which pages print, makes their box arrays and draws what the first page carries.
 //
 // The pages come from the document's page classes, found by name (the page id gives the class name: "SIM003" for
 // 103, "ORD017" for 217): the class's own box array is loaded and bound to the declaration, so printing shows the
@@ -16,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -157,29 +159,34 @@ class CDeclaracionRentaImpresion : public IDeclaracionRentaImpresion {
 
 // ---- the view ----
 
-class CRentaImpre : public salida::CImpreVista {
+class CRentaImpre
+    : public salida::CImpreVistaDe<IDeclaracionRentaImpresion, CRentaDoc, CDeclaracionRentaImpresion> {
  public:
   CRentaImpre();
   ~CRentaImpre() override;
-
-  // The declaration printed; none: the view's own document (a CRentaDoc).
-  void PonerDeclaracion(std::unique_ptr<IDeclaracionRentaImpresion> declaracion);
-  IDeclaracionRentaImpresion* Declaracion();
 
   // Switches to the form the person's data need (telling so), refuses a declaration that shows no page, and offers
   // the form's pages (1-10 D-101, 1-19 D-100). False (form put back) when there is nothing to print or the dialog
   // is cancelled.
   bool OnPreparePrinting(salida::CInfoImpresion& info) override;
-  // One copy of the current page, every sheet of it.
-  void OnPrint(salida::CInfoImpresion& info) override;
   // Puts the form back, shows the income-tax notice and releases the font.
   void OnEndPrinting(salida::CInfoImpresion& info) override;
   void ImprimirPaginaAnexa() override {}
 
-  // Makes the page's box array (m_pCamposPagina) and says whether the page prints: 0 for a page outside the form,
-  // a payment page whose condition does not hold (no array made), a page without class or boxes, and a page
-  // printed only with data that holds none.
-  int CrearCamposPagina(int pagina);
+  // ---- the page loop's hooks ----
+  // A page printed for this declaration (DebeImprimirse).
+  bool EmpezarPagina(int pagina) override;
+  int LeerPaginaImpresa(int pagina, marco::PaginaInfo& catalogo) override;
+  // Makes the page's box array (m_pCampos) and says whether the page prints: 0 for a page outside the form, a
+  // payment page whose condition does not hold (no array made) and a page printed only with data that holds none;
+  // -1 for a page without class or boxes. The first page also reads the kind of the declaration
+  // (m_nClaseDeclaracion).
+  int CrearCamposPagina(int pagina) override;
+  // On the first page: the data record as PDF417 symbols (false when they could not be painted), then the mark of a
+  // declaration of kind 3 and the boxes of the taxpayer's copy.
+  bool DibujarAntesDeCampos(plataforma::CLienzo& lienzo, int pagina) override;
+  // The payment pages: the person's reference.
+  std::optional<std::string> ReferenciaCodigoBarras(int pagina) override;
   // Whether the page is printed for this declaration at all: a page of the form, and for the payment pages the
   // payment condition of the person.
   bool DebeImprimirse(int pagina);
@@ -189,23 +196,19 @@ class CRentaImpre : public salida::CImpreVista {
   std::array<char, 11> m_szCabecera{};
   int m_nClaseDeclaracion = 0;
   int m_nFormularioGuardado = 0;
-  std::shared_ptr<marco::CControlesPagina> m_pCamposPagina;
   // Symbols painted on the last first page (for the notice and the tests).
   int SimbolosPdf417() const { return m_nSimbolos; }
 
  protected:
   // The income-tax notice after every run (IDD 1539).
-  virtual void MostrarAvisoFinal();
+  void MostrarAvisoFinal() override;
 
  private:
   // The data record of the person as PDF417 symbols: 1 painted, 0 not (its message shown).
   int ImprimirPdf417(plataforma::CLienzo& lienzo);
 
-  std::unique_ptr<IDeclaracionRentaImpresion> m_pDeclaracion;
   salida::CRegistroRenta m_registro;
   bool m_bFormularioCambiado = false;
-  // Set by CrearCamposPagina when the page should print but its box array could not be made.
-  bool m_bPaginaNoHecha = false;
   int m_nSimbolos = 0;
 
   wxDECLARE_DYNAMIC_CLASS(CRentaImpre);

@@ -1,8 +1,10 @@
 // The base of the views that print a declaration over the form pages (income tax, wealth tax). It owns the whole
 // print run: the print dialog, the checks of the chosen printer, the progress window, the page loop with its
 // copies and copy labels, cancelling, and after a complete run the "printed" mark of the person shown and the save
-// of the declaration. The derived views say which pages there are and print one page at a time (OnPrint), using
-// the services here: the copy label, the boxes carried into printer dots and drawn, the EAN-128 code.
+// of the declaration. It prints each page too (OnPrint): the page's picture, the copy label, the page's box array
+// carried into printer dots and drawn, sheet after sheet; each tax says only what differs (the hooks of the page
+// loop: which pages print, their catalogue entries and box arrays, what the first page and the payment pages carry
+// besides their boxes).
 //
 // The view has no window of its own: the document makes it, sends it the print command and lets it go. What the
 // run shows (dialog, progress, messages) goes through CInteraccionImpresion, so tests run the loop without a
@@ -12,11 +14,13 @@
 #include <wx/docview.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/ControlesPagina.h"
+#include "framework/Prog32Doc.h"
 #include "output/ImpresionDestino.h"
 #include "output/ImpresionDocumento.h"
 #include "output/ImpresionReglas.h"
@@ -108,13 +112,37 @@ class CImpreVista : public wxView {
   virtual bool OnPreparePrinting(CInfoImpresion& info);
   // Creates the print font.
   virtual void OnBeginPrinting(CInfoImpresion& info);
-  // Prints every sheet of info.paginaActual with IniciarHoja / TerminarHoja, using m_nTipoEjemplar; sets
-  // m_bPaginaImpresa to 1 when printed, 0 when skipped or failed. The base prints nothing.
+  // Prints every sheet of info.paginaActual in the copy m_nTipoEjemplar; sets m_bPaginaImpresa to 1 when printed,
+  // 0 when skipped or failed. The page loop: a page EmpezarPagina refuses is skipped without a word; then its
+  // catalogue entry (LeerPaginaImpresa) and its box array (CrearCamposPagina), and, for as long as the box array has
+  // sheets (AvisoGrupo), each sheet: the copy label, the picture, what the tax draws first (DibujarAntesDeCampos),
+  // the boxes (placed in dots on the first sheet) and the EAN-128 code of ReferenciaCodigoBarras. A page that should
+  // print and cannot be made (no catalogue entry, no box array, or its first drawing failed) is noted
+  // (AnotarPaginaNoHecha) when the tax notes them (AnotaPaginasNoHechas).
   virtual void OnPrint(CInfoImpresion& info);
   // Releases the print font.
   virtual void OnEndPrinting(CInfoImpresion& info);
+  // How a tax's run ends (from its OnEndPrinting): its notice (MostrarAvisoFinal, also after a cancelled run), the
+  // print font released, the main window to the top.
+  void TerminarConAviso(CInfoImpresion& info);
   // Not called by the run.
   virtual void ImprimirPaginaAnexa();
+
+  // ---- the page loop's hooks: what each tax says of its pages (by default no page prints) ----
+  // Whether page `pagina` of the run is printed at all for this declaration (and what the tax sets for it).
+  virtual bool EmpezarPagina(int /*pagina*/) { return false; }
+  // The page's catalogue entry (its picture): 1 read.
+  virtual int LeerPaginaImpresa(int /*pagina*/, marco::PaginaInfo& /*catalogo*/) { return 0; }
+  // The page's box array into m_pCampos, loaded and bound to the declaration: 1 the page prints; 0 it is left out
+  // (printed only with data, and it holds none); -1 it should print and its box array cannot be made.
+  virtual int CrearCamposPagina(int /*pagina*/) { return 0; }
+  // What the tax draws on a sheet over the page's picture before the boxes (the first page's data record and
+  // marks): false when the page failed (its data record could not be painted).
+  virtual bool DibujarAntesDeCampos(plataforma::CLienzo& /*lienzo*/, int /*pagina*/) { return true; }
+  // The reference whose EAN-128 code the page's sheets carry after the boxes; none for a page without the code.
+  virtual std::optional<std::string> ReferenciaCodigoBarras(int /*pagina*/) { return std::nullopt; }
+  // Whether the pages that cannot be made are noted (the run is then not complete).
+  virtual bool AnotaPaginasNoHechas() const { return true; }
 
   // ---- services for OnPrint ----
   // The standard preparation: the dialog (with the printed mark) over the info's range.
@@ -147,7 +175,8 @@ class CImpreVista : public wxView {
   plataforma::CFuente m_LogFont;
   bool m_bFuenteCreada = false;
   int m_bPaginaImpresa = 0;
-  std::unique_ptr<marco::CControlesPagina> m_pCampos;
+  // The box array of the page printed (it may keep alive what owns it, the page's view object).
+  std::shared_ptr<marco::CControlesPagina> m_pCampos;
   int m_nEstadoPagina = 0;
 
   // Sheets written in the last run (for the notice and the tests).
@@ -161,6 +190,8 @@ class CImpreVista : public wxView {
  protected:
   // One page with its copies and the state it ended with (1 not printed, 2 stops the run).
   int ImprimirPagina(CInfoImpresion& info, IProgresoImpresion& progreso);
+  // The tax's notice after a run; none by default.
+  virtual void MostrarAvisoFinal() {}
 
  private:
   void AlMenu(wxCommandEvent& evento);
@@ -174,6 +205,30 @@ class CImpreVista : public wxView {
   const marco::CControlesPagina* m_pCamposColocados = nullptr;
 
   wxDECLARE_DYNAMIC_CLASS(CImpreVista);
+};
+
+// The printing view of a tax: the declaration it prints (TDeclaracion, what printing needs of it), given by a test
+// or made over the view's own document (a TDocumento) as the program's (TDeclaracionPrograma).
+template <class TDeclaracion, class TDocumento, class TDeclaracionPrograma>
+class CImpreVistaDe : public CImpreVista {
+ public:
+  void PonerDeclaracion(std::unique_ptr<TDeclaracion> declaracion) { m_pDeclaracion = std::move(declaracion); }
+  // The declaration printed; none when none was given and the view's document is not a TDocumento.
+  TDeclaracion* Declaracion() {
+    if (!m_pDeclaracion) {
+      if (auto* documento = dynamic_cast<TDocumento*>(GetDocument())) {
+        m_pDeclaracion = std::make_unique<TDeclaracionPrograma>(*documento);
+      }
+    }
+    return m_pDeclaracion.get();
+  }
+
+ protected:
+  // The page's box array goes before the declaration it is bound to.
+  ~CImpreVistaDe() override { m_pCampos.reset(); }
+
+ private:
+  std::unique_ptr<TDeclaracion> m_pDeclaracion;
 };
 
 }  // namespace salida

@@ -1,7 +1,8 @@
 // The wealth-tax printing view: a D-714 declaration printed over the pictures of the form's twelve pages. Each
 // printed page is the page's picture with its boxes' values at their places and the copy label; page 1 carries the
 // whole declaration as a PDF417 symbol, pages 11 and 12 the EAN-128 code of the declaration's reference. The print
-// run itself (dialog, printer checks, copies, cancelling, the printed mark) is the printing view base's.
+// run itself (dialog, printer checks, copies, cancelling, the printed mark) and the loop over a page's sheets are
+// the printing view base's; this view says which pages print, makes their box arrays and paints the symbol.
 //
 // The wealth-tax document's print command makes this view by its run-time class name "C714Impre". The pages' box
 // arrays are the wealth-tax pages' own (CrearControles714), loaded and bound to the declaration. The declaration is
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "framework/ControlesPagina.h"
@@ -69,25 +71,30 @@ class CDeclaracion714Impresion : public IDeclaracion714Impresion {
   std::string m_ejercicio;
 };
 
-class C714Impre : public salida::CImpreVista {
+class C714Impre : public salida::CImpreVistaDe<IDeclaracion714Impresion, C714Doc, CDeclaracion714Impresion> {
  public:
   C714Impre();
   ~C714Impre() override;
 
-  // The declaration printed; none: the view's own document (a C714Doc).
-  void PonerDeclaracion(std::unique_ptr<IDeclaracion714Impresion> declaracion);
-  IDeclaracion714Impresion* Declaracion();
-
   // Offers pages 1 to 12 and runs the dialog; false when there is no declaration or the dialog is cancelled.
   bool OnPreparePrinting(salida::CInfoImpresion& info) override;
-  // One copy of the current page.
-  void OnPrint(salida::CInfoImpresion& info) override;
   // The wealth-tax notice (always, also after a cancelled run), the main window to the top, the font released.
   void OnEndPrinting(salida::CInfoImpresion& info) override;
   void ImprimirPaginaAnexa() override {}
 
-  // Makes the box array of page n into m_pCampos: 1 when the page is to be printed.
-  int CrearCamposPagina(int pagina);
+  // ---- the page loop's hooks ----
+  // Pages 1 to 12, the document's form type set to D-714 for them.
+  bool EmpezarPagina(int pagina) override;
+  int LeerPaginaImpresa(int pagina, marco::PaginaInfo& catalogo) override;
+  // Makes the box array of page n into m_pCampos: 1 when the page is to be printed, 0 otherwise (also when it
+  // cannot be made).
+  int CrearCamposPagina(int pagina) override;
+  // On page 1 the declaration's record as a PDF417 symbol: false when it could not be painted.
+  bool DibujarAntesDeCampos(plataforma::CLienzo& lienzo, int pagina) override;
+  // Pages 11 and 12: the declaration's reference.
+  std::optional<std::string> ReferenciaCodigoBarras(int pagina) override;
+  // A page that cannot be made is left out without a note.
+  bool AnotaPaginasNoHechas() const override { return false; }
 
   // ---- members ----
   std::array<char, 46> m_szNombre{};
@@ -97,13 +104,12 @@ class C714Impre : public salida::CImpreVista {
 
  protected:
   // The wealth-tax notice (IDD 1542).
-  virtual void MostrarAvisoFinal();
+  void MostrarAvisoFinal() override;
 
  private:
   // The declaration's record as a PDF417 symbol: 1 painted, 0 not (its message shown).
   int ImprimirPdf417(plataforma::CLienzo& lienzo);
 
-  std::unique_ptr<IDeclaracion714Impresion> m_pDeclaracion;
   int m_nSimbolos = 0;
 
   wxDECLARE_DYNAMIC_CLASS(C714Impre);
