@@ -13,6 +13,7 @@
 
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
+#include "framework/ComandosDocumento.h"
 #include "framework/DlgMensaje.h"
 #include "framework/Imagen.h"
 #include "framework/ImportesArea.h"
@@ -51,7 +52,25 @@ class CCursorEspera {
 
 }  // namespace
 
-C714Doc::C714Doc() = default;
+C714Doc::C714Doc() {
+  // The income tax's own commands (its two forms, the persons of a family, the personal data and the summary of
+  // the persons' results) stay in the menus and on the tool bar while a wealth-tax declaration is shown: disabled
+  // and unticked here, since nothing of a wealth-tax declaration answers them.
+  for (const int comando : {marco::kComandoSimplificada, marco::kComandoOrdinaria, marco::kComandoUnidadFamiliar,
+                            marco::kComandoDeclarante, marco::kComandoConyuge, marco::kComandoHijo1,
+                            marco::kComandoHijo2}) {
+    Bind(
+        wxEVT_UPDATE_UI,
+        [](wxUpdateUIEvent& evento) {
+          evento.Enable(false);
+          evento.Check(false);
+        },
+        marco::ComandoAWx(comando));
+  }
+  for (const int comando : {marco::kComandoDatosPersonales, marco::kComandoResumenResultados}) {
+    Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& evento) { evento.Enable(false); }, marco::ComandoAWx(comando));
+  }
+}
 
 C714Doc::~C714Doc() = default;
 

@@ -16,6 +16,7 @@
 
 #include "framework/BaseDatos.h"
 #include "framework/Campo.h"
+#include "framework/ComandosDocumento.h"
 #include "framework/DlgMensaje.h"
 #include "framework/DocumentoServicios.h"
 #include "framework/Hallazgos.h"
@@ -181,6 +182,34 @@ class Documento714Test : public ::testing::Test {
   fs::path m_dir;
   std::unique_ptr<DatosPatrimonio> m_ejemplo;
 };
+
+// The income tax's commands answer nothing on a wealth-tax declaration: the document disables them (and unticks
+// the marks) before the main frame's rule, which enables every command of an open declaration.
+TEST_F(Documento714Test, LasOrdenesDeLaRentaQuedanDeshabilitadas) {
+  const auto doc = Documento();
+  const struct {
+    int comando;
+    bool marca;
+  } casos[] = {{marco::kComandoSimplificada, true},  {marco::kComandoOrdinaria, true},
+               {marco::kComandoUnidadFamiliar, true}, {marco::kComandoDeclarante, true},
+               {marco::kComandoConyuge, true},        {marco::kComandoHijo1, true},
+               {marco::kComandoHijo2, true},          {marco::kComandoDatosPersonales, false},
+               {marco::kComandoResumenResultados, false}};
+  for (const auto& c : casos) {
+    wxUpdateUIEvent evento(marco::ComandoAWx(c.comando));
+    EXPECT_TRUE(doc->ProcessEvent(evento)) << c.comando;
+    EXPECT_TRUE(evento.GetSetEnabled()) << c.comando;
+    EXPECT_FALSE(evento.GetEnabled()) << c.comando;
+    EXPECT_EQ(evento.GetSetChecked(), c.marca) << c.comando;
+    if (c.marca) {
+      EXPECT_FALSE(evento.GetChecked()) << c.comando;
+    }
+  }
+  // Its own commands are left to the frame and the document manager.
+  wxUpdateUIEvent estado(marco::ComandoAWx(marco::kComandoEstadoDeclaracion));
+  doc->ProcessEvent(estado);
+  EXPECT_FALSE(estado.GetSetEnabled());
+}
 
 TEST_F(Documento714Test, CargaLosDatosGuardadosYLaMoneda) {
   CGuionMensajes guion;
