@@ -13,7 +13,9 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -259,6 +261,55 @@ TEST_F(EditExVentana, TecleoReal) {
   // Leaving the box by destroying its window stores the text, as losing the focus does.
   edit.DestruirVentana();
   EXPECT_EQ(std::string(dato.data(), dato.size()), "1234      ");
+}
+
+// A real key typed over the whole text selected: a character the box's rules refuse changes nothing (the selected
+// text stays, the edit is not modified); one they take replaces the selection.
+TEST_F(EditExVentana, UnCaracterRechazadoSobreUnaSeleccionNoBorraNada) {
+  REQUIERE_PANTALLA();
+  struct SCaso {
+    const char* mascara;
+    const char* texto;
+    char tecla;
+    const char* esperado;
+  };
+  for (const SCaso& caso : {SCaso{"F12", "1234", 'x', "1234"}, SCaso{"A20", "PRUEBA", '7', "PRUEBA"},
+                            SCaso{"Z10", "1234", 'q', "1234"}, SCaso{"F12", "1234", '5', "5"},
+                            SCaso{"A20", "PRUEBA", 'x', "X"}}) {
+    SCOPED_TRACE(caso.mascara);
+    std::array<char, 20> texto{};
+    texto.fill(' ');
+    std::copy_n(caso.texto, std::strlen(caso.texto), texto.begin());
+    double importe = 1234.0;
+    CCampo campo = Caja(caso.mascara, caso.mascara[0] == 'F' ? static_cast<void*>(&importe) : texto.data(), 2);
+    campo.Coor_3 = 200;
+    campo.Coor_4 = 30;
+    std::unique_ptr<CEditEx> edit;
+    if (caso.mascara[0] == 'F') edit = std::make_unique<CDoubleEdit>(campo);
+    if (caso.mascara[0] == 'A') edit = std::make_unique<CAlfaEdit>(campo);
+    if (caso.mascara[0] == 'Z') edit = std::make_unique<CANumEdit>(campo);
+    ASSERT_EQ(edit->CrearEnVista(panel_, 0, 0, nullptr), 1);
+    CVentanaEdit* ventana = edit->DameVentana();
+    marco_->Raise();
+    ventana->SetFocus();
+    for (int i = 0; i < 20 && (wxWindow::FindFocus() != ventana || ventana->GetValue() != caso.texto); ++i) {
+      wxTheApp->Yield();
+      wxMilliSleep(10);
+    }
+    if (wxWindow::FindFocus() != ventana) GTEST_SKIP() << "the display gives no keyboard focus";
+    ASSERT_EQ(ventana->GetValue(), caso.texto);
+    ventana->SetSelection(-1, -1);
+    wxUIActionSimulator simulador;
+    simulador.Char(caso.tecla);
+    for (int i = 0; i < 10; ++i) {
+      wxTheApp->Yield();
+      wxMilliSleep(5);
+    }
+    EXPECT_EQ(edit->Texto(), caso.esperado);
+    EXPECT_EQ(ventana->GetValue(), caso.esperado);
+    EXPECT_EQ(edit->EstaModificado(), std::strcmp(caso.texto, caso.esperado) != 0);
+    edit.reset();
+  }
 }
 
 TEST(EditExVentanaMenu, LasOrdenesDelMenuDeLaCasillaVanPorIdsQueElMenuAdmite) {

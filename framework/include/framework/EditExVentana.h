@@ -21,6 +21,8 @@
 #include <wx/event.h>
 #include <wx/textctrl.h>
 
+#include <optional>
+
 #include "framework/EditSuperficie.h"
 
 class wxMenu;
@@ -99,6 +101,14 @@ class CVentanaEdit : public wxTextCtrl, public CSuperficieEdit {
   void TomarModificadores(const wxKeyEvent& evento);
   std::vector<int> Inicios() const;
 
+  // The text and selection as a key left to the control found them: the toolkit deletes the selection before it
+  // hands over the character the key makes, which the rules may then refuse; they must see the text as it was.
+  struct SAntesDeTecla {
+    wxString texto;
+    long desde = 0;
+    long hasta = 0;
+  };
+  std::optional<SAntesDeTecla> m_antesDeTecla;
   CEditEx* m_pEdit;
   wxWindow* m_pDueno = nullptr;
   bool m_bMultilinea = false;

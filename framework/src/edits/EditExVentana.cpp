@@ -7,6 +7,7 @@
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/ComandosDocumento.h"
 #include "framework/DocumentoServicios.h"
@@ -325,9 +326,16 @@ void CVentanaEdit::AlTeclaAbajo(wxKeyEvent& evento) {
     evento.Skip();
     return;
   }
+  m_antesDeTecla.reset();
   if (m_pEdit->AntesDeTraducir(tecla)) return;
   if (m_pEdit == nullptr) return;
-  if (m_pEdit->AlPulsarTecla(tecla)) evento.Skip();
+  if (m_pEdit->AlPulsarTecla(tecla)) {
+    SAntesDeTecla antes;
+    antes.texto = GetValue();
+    GetSelection(&antes.desde, &antes.hasta);
+    m_antesDeTecla = std::move(antes);
+    evento.Skip();
+  }
 }
 
 void CVentanaEdit::AlCaracterWx(wxKeyEvent& evento) {
@@ -344,6 +352,14 @@ void CVentanaEdit::AlCaracterWx(wxKeyEvent& evento) {
     // A menu, mnemonic or accelerator key (Ctrl+I gives a tab character, Ctrl+M a return), never the box's.
     evento.Skip();
     return;
+  }
+  // The control may have deleted the selection already: the rules decide on the text the key found.
+  if (m_antesDeTecla) {
+    const SAntesDeTecla antes = *std::exchange(m_antesDeTecla, std::nullopt);
+    if (GetValue() != antes.texto) {
+      ChangeValue(antes.texto);
+      SetSelection(antes.desde, antes.hasta);
+    }
   }
   unsigned caracter = 0;
   if (unicode < 0x20) {
