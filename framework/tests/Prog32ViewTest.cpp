@@ -369,6 +369,26 @@ TEST_F(VistaPagina, UnTabuladorQueLlegaAntesDeActivarseLaCasillaSigueDesdeElla) 
   Esperar(5);
 }
 
+// The page window taking the keyboard focus while a box is active (its frame coming forward after a dialog)
+// hands it on to the box's edit: the characters typed next are the box's.
+TEST_F(VistaPagina, ElFocoQueLlegaALaPaginaPasaALaCasillaActiva) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  CProg32Doc doc;
+  CVista202* vista = Pagina202(doc);
+  ASSERT_NE(vista, nullptr);
+  Esperar();
+  ASSERT_NE(vista->DameEditActivo(), nullptr);
+  wxWindow* edit = vista->DameEditActivo()->DameVentana();
+  ASSERT_NE(edit, nullptr);
+  vista->DameVentana()->SetFocus();
+  Esperar();
+  EXPECT_EQ(wxWindow::FindFocus(), edit);
+  EXPECT_TRUE(guion.Codigos().empty());
+  delete vista;
+  Esperar(5);
+}
+
 TEST_F(VistaPagina, PaginaSinImagenAvisaYFunciona) {
   REQUIERE_PANTALLA();
   CGuionMensajes guion;

@@ -214,6 +214,16 @@ class CLienzoPagina : public wxScrolledCanvas {
     if (m_pVista != nullptr && m_pVista->DameEditActivo() == nullptr && m_nActivarPendiente == kSinActivar) {
       m_nActivarPendiente = kActivarPrimera;
       CallAfter([this] { ActivarPendiente(); });
+      return;
+    }
+    // With a box active the keys are the box's: the focus goes on to its edit (the frame coming forward hands it
+    // to the page, which would take the typed characters for nobody).
+    if (m_pVista != nullptr && m_pVista->DameEditActivo() != nullptr) {
+      CallAfter([this] {
+        if (m_pVista == nullptr || FindFocus() != this) return;
+        CEditEx* edit = m_pVista->DameEditActivo();
+        if (edit != nullptr && edit->DameVentana() != nullptr) edit->DameVentana()->SetFocus();
+      });
     }
   }
 
