@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "GestorVentanas.h"
 #include "PruebasWx.h"
 #include "TablasConsultaPrueba.h"
 #include "framework/EditExVentana.h"
@@ -131,6 +132,34 @@ TEST_F(EditListaVentana, BusquedaPorInicialEleccionYBorrado) {
   edit.Ventanas()->Lista()->GetEventHandler()->ProcessEvent(escape);
   EXPECT_FALSE(edit.DesplegableAbierto());
   EXPECT_TRUE(guion_.Codigos().empty());
+}
+
+// The drop-down of a box on a page is a window of its own: it comes up as the active window, so that the keys
+// typed next (Down, Enter) go to its list and not on through the page's boxes.
+TEST_F(EditListaVentana, ElDesplegableDeUnaPaginaTomaElTeclado) {
+  REQUIERE_PANTALLA();
+  // A window manager decides who gets the keyboard, as on a person's desktop.
+  pruebas::CGestorVentanas gestor;
+  if (!gestor.Listo()) GTEST_SKIP() << "no window manager (openbox) for the display";
+  std::array<char, 20> valor{};
+  std::memset(valor.data(), ' ', valor.size());
+  CCampo campo = Caja("L20", valor.data(), 5);
+  campo.FicheroTab = "PRUEBASE.TAB";
+  campo.Coor_3 = 220;
+  campo.Coor_4 = 30;
+  CListaEdit edit(campo, &base_);
+  ASSERT_EQ(edit.CrearEnVista(panel_, 0, 0, nullptr), 1);
+  marco_->Raise();
+  for (int i = 0; i < 50 && !marco_->IsActive(); ++i) pruebas::Esperar(1);
+  if (!marco_->IsActive()) GTEST_SKIP() << "the display gives no keyboard focus";
+  Lanzar(edit.Ventanas()->Boton(), wxEVT_BUTTON);
+  ASSERT_TRUE(edit.DesplegableAbierto());
+  wxFrame* desplegable = edit.Ventanas()->Marco();
+  ASSERT_NE(desplegable, nullptr);
+  for (int i = 0; i < 50 && !desplegable->IsActive(); ++i) pruebas::Esperar(1);
+  EXPECT_TRUE(desplegable->IsActive());
+  EXPECT_EQ(wxWindow::FindFocus(), edit.Ventanas()->Lista());
+  edit.CerrarDesplegable();
 }
 
 TEST_F(EditListaVentana, CasillaDeSoloLecturaSinBoton) {

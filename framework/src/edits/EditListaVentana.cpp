@@ -178,6 +178,9 @@ void CVentanasLista::Abrir(const std::vector<SEntradaLista>& entradas, int selec
 
   if (wxFrame* marco = m_marco.get()) {
     marco->Show();
+    // A window of its own takes the keyboard only when it is made the active one: a window manager gives none to
+    // a tool window by itself, and Down would go on moving through the page's boxes.
+    marco->Raise();
   } else {
     lista->Show();
     lista->Raise();
