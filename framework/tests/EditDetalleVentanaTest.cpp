@@ -288,6 +288,44 @@ TEST_F(EditCasillasVentana, DetalleAbreUnDialogoRegistrado) {
   EXPECT_EQ(fija.BotonDetalle(), nullptr);
 }
 
+// After OK the box shows the total the page recalculated from the dialog's block, though the keyboard came back to
+// it before the block was written.
+TEST_F(EditCasillasVentana, TrasAceptarLaCasillaMuestraElTotalNuevo) {
+  REQUIERE_PANTALLA();
+  SBloque bloque{7, 100.0};
+  RegistrarDialogoDetalle("IDD_TIT1DAT1", sizeof(SBloque), [&](SPeticionDetalle& p) {
+    CDlgDetallePrueba dlg(p.padre, p.segundoParametro, [&](CDlgDetallePrueba& d) {
+      d.Total().PonerTexto("250,5");
+      d.Pulsar(kIdAceptar);
+    });
+    std::memcpy(&dlg.copia, p.bloque.data(), sizeof dlg.copia);
+    dlg.FijarEntorno(SEntornoDialogo{p.sujeto, false, false, false});
+    PrepararDialogoDetalle(dlg, p);
+    const int r = dlg.DoModal();
+    if (r == kDialogoAceptado) std::memcpy(p.bloque.data(), &dlg.copia, sizeof dlg.copia);
+    return r;
+  });
+  double importe = 100.0;
+  // The page takes the box's value from the block when it hears 0x402.
+  panel_->Bind(EVT_AVISO_CAMPO, [&](wxCommandEvent& e) {
+    if (e.GetInt() == kAvisoValorFijado) importe = bloque.total;
+    e.Skip();
+  });
+  CCampo campo = Situada(Caja("F9.2", &importe, 31));
+  campo.NombreVent = "IDD_TIT1DAT1*1";
+  campo.Enlace = &bloque;
+  CImporteDetalleEdit edit(campo);
+  ASSERT_EQ(edit.CrearEnVista(panel_, 0, 0, nullptr), 1);
+  CVentanaEdit* ventana = edit.DameVentana();
+  ventana->SetFocus();
+  pruebas::Esperar(5);
+  EXPECT_EQ(ventana->GetValue(), "100");
+  Escribir(ventana, "4");
+  pruebas::Esperar(5);
+  EXPECT_DOUBLE_EQ(importe, 250.5);
+  EXPECT_EQ(ventana->GetValue(), "250,5");
+}
+
 TEST_F(EditCasillasVentana, CasillaDeDialogoQuitaSuGrupoConLaVentana) {
   REQUIERE_PANTALLA();
   unsigned char marca = 0;

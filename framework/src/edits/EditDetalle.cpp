@@ -295,6 +295,8 @@ int CImporteDetalleEdit::AbrirDetalle() {
     // The owner recalculates, and may delete this edit meanwhile.
     Notificar(kAvisoValorFijado);
     if (vivo.expired()) return 2;
+    // The keyboard may have come back to the box before the block was written: the box shows the new value.
+    MostrarValor(0);
   }
   if (CVentanaEdit* ventana = DameVentana()) ventana->SetFocus();
   return 2;
