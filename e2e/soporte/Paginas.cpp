@@ -12,8 +12,23 @@ namespace {
 struct SFuente {
   int pagina = 0;
   int como = 0;
+  int tipodec = 0;
+  std::string nombre;
   std::vector<SCasillaPagina> casillas;
 };
+
+// The rest of the line after the keyword and the language letter `e` ("ETIQUETA e Saldo de 1995").
+std::string TextoCastellano(std::istringstream& palabras) {
+  std::string letra;
+  if (!(palabras >> letra) || letra != "e") return {};
+  std::string resto;
+  std::getline(palabras, resto);
+  const std::size_t inicio = resto.find_first_not_of(" \t");
+  if (inicio == std::string::npos) return {};
+  resto.erase(0, inicio);
+  while (!resto.empty() && (resto.back() == ' ' || resto.back() == '\r' || resto.back() == '\t')) resto.pop_back();
+  return resto;
+}
 
 SFuente LeerFuente(const std::filesystem::path& ruta) {
   SFuente f;
@@ -28,6 +43,10 @@ SFuente LeerFuente(const std::filesystem::path& ruta) {
     if (!sangrada) actual = nullptr;
     if (clave == "PAGINA") {
       palabras >> f.pagina;
+    } else if (clave == "NOMBRE") {
+      palabras >> f.nombre;
+    } else if (clave == "TIPODEC") {
+      palabras >> f.tipodec;
     } else if (clave == "COMO") {
       palabras >> f.como;
     } else if (clave == "CASILLA") {
@@ -38,6 +57,14 @@ SFuente LeerFuente(const std::filesystem::path& ruta) {
     } else if (actual != nullptr) {
       if (clave == "ID") palabras >> actual->id;
       if (clave == "LECTURA") actual->lectura = true;
+      if (clave == "MASCARA") palabras >> actual->mascara;
+      if (clave == "TABLA") palabras >> actual->tabla;
+      if (clave == "NUMERO") palabras >> actual->impreso;
+      if (clave == "ETIQUETA") {
+        const std::string texto = TextoCastellano(palabras);
+        if (!texto.empty()) actual->etiqueta = texto;
+      }
+      if (clave == "DESCRIPCION" && actual->etiqueta.empty()) actual->etiqueta = TextoCastellano(palabras);
       if (clave == "VENTANA") palabras >> actual->ventana;
       if (clave == "INTERNET") palabras >> actual->internet >> actual->ordenInternet;
       if (clave == "PINTAR") {
@@ -72,6 +99,19 @@ std::optional<CPaginaFuente> CPaginaFuente::Leer(const std::filesystem::path& ca
   std::sort(p.m_casillas.begin(), p.m_casillas.end(),
             [](const SCasillaPagina& a, const SCasillaPagina& b) { return a.numero < b.numero; });
   return p;
+}
+
+std::vector<SPaginaFuente> CPaginaFuente::Listar(const std::filesystem::path& carpeta) {
+  std::vector<SPaginaFuente> paginas;
+  std::error_code e;
+  for (const auto& entrada : std::filesystem::directory_iterator(carpeta, e)) {
+    if (entrada.path().extension() != ".txt") continue;
+    const SFuente f = LeerFuente(entrada.path());
+    if (f.pagina != 0) paginas.push_back({f.pagina, f.nombre, f.tipodec, f.como});
+  }
+  std::sort(paginas.begin(), paginas.end(),
+            [](const SPaginaFuente& a, const SPaginaFuente& b) { return a.pagina < b.pagina; });
+  return paginas;
 }
 
 int CPaginaFuente::PrimeraEditable() const {

@@ -15,7 +15,11 @@ struct SCasillaPagina {
   std::string id;  // "NIF1", ... (may be empty)
   bool lectura = false;
   bool enPantalla = true;
+  std::string mascara;  // the picture, type letter first ("F12*5", "D8", "T1")
+  std::string tabla;    // the lookup table of a list box, "" when none
   std::string ventana;  // detail window, "" when none
+  std::string impreso;  // the number printed beside the box ("325"), "" when none
+  std::string etiqueta;  // the Castilian label (or the description when the box has no label)
   std::string internet;  // its format in the Internet filing file ("030A"), "" when the box is not filed
   int ordenInternet = 0;  // its place among the page's filed fields (999: not filed)
 };
@@ -26,11 +30,21 @@ struct SCampoInternet {
   std::size_t ancho = 0;
 };
 
+// One page source as its heading says: page id, class name and form.
+struct SPaginaFuente {
+  int pagina = 0;
+  std::string nombre;  // "ORD009"
+  int tipodec = 0;
+  int como = 0;  // the page whose boxes it takes, 0 when its own
+};
+
 class CPaginaFuente {
  public:
   // The page `pagina` (id such as 101, 202, 301) from the sources in `carpeta`; a page written with COMO takes
   // the boxes of its twin. None when no source names that page.
   static std::optional<CPaginaFuente> Leer(const std::filesystem::path& carpeta, int pagina);
+  // Every page source of the folder, by page id.
+  static std::vector<SPaginaFuente> Listar(const std::filesystem::path& carpeta);
 
   const std::vector<SCasillaPagina>& Casillas() const { return m_casillas; }
   // The number of the first box Tab can stop on (the box a page activates when it opens with the pointer over

@@ -4,7 +4,7 @@
 #include <X11/Xlib.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <wx/app.h>
@@ -12,24 +12,47 @@
 
 #include <chrono>
 
-extern char** environ;
-
 namespace pruebas {
 
-bool HayGestorVentanas() {
-  Display* d = wxGetX11Display();
-  if (d == nullptr) return false;
-  const Atom marca = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", True);
-  if (marca == None) return false;
+namespace {
+
+bool gErrorX = false;
+int AnotarErrorX(Display*, XErrorEvent*) {
+  gErrorX = true;
+  return 0;
+}
+
+// The window that property `marca` of `ventana` names; None when there is none (or the window is gone).
+Window VentanaDePropiedad(Display* d, Window ventana, Atom marca) {
   Atom tipo = None;
   int formato = 0;
   unsigned long n = 0;
   unsigned long resto = 0;
   unsigned char* datos = nullptr;
-  const int r = XGetWindowProperty(d, DefaultRootWindow(d), marca, 0, 1, False, XA_WINDOW, &tipo, &formato, &n,
-                                   &resto, &datos);
+  gErrorX = false;
+  XSync(d, False);
+  XErrorHandler anterior = XSetErrorHandler(AnotarErrorX);
+  const int r = XGetWindowProperty(d, ventana, marca, 0, 1, False, XA_WINDOW, &tipo, &formato, &n, &resto, &datos);
+  XSync(d, False);
+  XSetErrorHandler(anterior);
+  Window w = None;
+  if (!gErrorX && r == Success && tipo == XA_WINDOW && n == 1 && datos != nullptr) {
+    w = *reinterpret_cast<Window*>(datos);
+  }
   if (datos != nullptr) XFree(datos);
-  return r == Success && tipo == XA_WINDOW && n == 1;
+  return w;
+}
+
+}  // namespace
+
+// A manager that ended leaves its mark on the root window: only a mark whose window still names itself counts.
+bool HayGestorVentanas() {
+  Display* d = wxGetX11Display();
+  if (d == nullptr) return false;
+  const Atom marca = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", True);
+  if (marca == None) return false;
+  const Window w = VentanaDePropiedad(d, DefaultRootWindow(d), marca);
+  return w != None && VentanaDePropiedad(d, w, marca) == w;
 }
 
 CGestorVentanas::CGestorVentanas() {
@@ -38,16 +61,21 @@ CGestorVentanas::CGestorVentanas() {
     m_bListo = true;
     return;
   }
-  posix_spawn_file_actions_t acciones;
-  posix_spawn_file_actions_init(&acciones);
-  posix_spawn_file_actions_addopen(&acciones, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&acciones, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  char programa[] = "openbox";
-  char opcion[] = "--sm-disable";
-  char* argumentos[] = {programa, opcion, nullptr};
-  const int r = posix_spawnp(&m_pid, programa, &acciones, nullptr, argumentos, environ);
-  posix_spawn_file_actions_destroy(&acciones);
-  if (r != 0) {
+  const pid_t padre = getpid();
+  m_pid = fork();
+  if (m_pid == 0) {
+    // The manager dies with the test process, also when that one is killed.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != padre) _exit(1);
+    const int nulo = open("/dev/null", O_WRONLY);
+    if (nulo >= 0) {
+      dup2(nulo, STDOUT_FILENO);
+      dup2(nulo, STDERR_FILENO);
+    }
+    execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  if (m_pid < 0) {
     m_pid = -1;
     return;
   }

@@ -2,6 +2,8 @@
 // then wealth tax) with the declaration index dialog that chooses between them, the box edits of every type, the
 // page views of both forms and of the wealth tax, and the detail dialogs that boxes open by window name.
 // A static library keeps only what something refers to, so every module is named here explicitly.
+#include "PartesPrograma.h"
+
 #include <wx/docview.h>
 
 #include "activities/DlgEpigrafes.h"

@@ -16,14 +16,10 @@
 #include <wx/init.h>
 #include <wx/utils.h>
 
+#include "PartesPrograma.h"
 #include "shell/MainFrm.h"
 #include "shell/Plantillas.h"
 #include "shell/Prog32App.h"
-
-namespace shell {
-// The declaration documents of the program (PlantillasPrograma.cpp).
-void RegistrarDeclaracionesPrograma(CRegistroDeclaraciones& registro);
-}  // namespace shell
 
 namespace {
 
