@@ -965,7 +965,13 @@ void CRecorrido::Lista(const e2e::SCasillaPagina& c, int indice) {
   const bool abierta = EsperarHasta([&] { return wxWindow::FindFocus() != nullptr && EditDe(wxWindow::FindFocus()) == nullptr; }, kPlazo);
   if (!abierta || lista == nullptr) {
     ComprobarTextos(c, desde, "Alt+Down");
-    Fallo(c, "Alt+Down did not open the box's list (" + Describir(m_mensajes.Desde(desde)) + ")");
+    const auto mensajes = m_mensajes.Desde(desde);
+    if (!mensajes.empty() && SinTexto(mensajes).empty()) {
+      // The page's rule, said in a message: the list waits for another box.
+      SinCubrir(c, "its list does not open: " + Describir(mensajes));
+    } else {
+      Fallo(c, "Alt+Down did not open the box's list (" + Describir(mensajes) + ")");
+    }
     if (Activo() == indice && !Salir(indice)) Despegar(c, indice);
     return;
   }
