@@ -527,9 +527,7 @@ class CRecorrido {
   SResultadoPagina m_r;
   std::chrono::steady_clock::time_point m_inicio = std::chrono::steady_clock::now();
   const e2e::SCasillaPagina* m_pActual = nullptr;
-  std::set<std::string> m_dialogosPagina;
   std::set<std::string> m_dialogosRecorridos;
-  std::vector<std::string> m_imprevistos;
 };
 
 // ---- moving between boxes ----
@@ -804,7 +802,6 @@ std::vector<std::string> ValoresTexto(const e2e::SCasillaPagina& c, EClase clase
 void CRecorrido::Texto(const e2e::SCasillaPagina& c, int indice, EClase clase) {
   marco::CCampo* campo = Campo(indice);
   const int n = std::max(1, campo->Longitud);
-  const CFoto inicio = Foto();
   SRechazos rechazos;
   for (const std::string& valor : ValoresTexto(c, clase, n)) {
     if (Activo() != indice && !Volver(indice)) break;
@@ -829,7 +826,6 @@ void CRecorrido::Texto(const e2e::SCasillaPagina& c, int indice, EClase clase) {
     }
     return;
   }
-  (void)inicio;
   if (rechazos.sinMensaje) {
     Fallo(c, "a value typed is refused without a message: " + rechazos.texto);
   } else {
@@ -955,15 +951,9 @@ void CRecorrido::Lista(const e2e::SCasillaPagina& c, int indice) {
     wxWindow* foco = wxWindow::FindFocus();
     return foco != nullptr && foco->GetId() == marco::kIdListaDesplegable ? wxGetTopLevelParent(foco) : nullptr;
   };
-  EsperarHasta([&] {
-    auto* tl = dynamic_cast<wxTopLevelWindow*>(ventanaLista());
-    return tl != nullptr && tl->IsActive();
-  }, kPlazo);
-  if (auto* tl = dynamic_cast<wxTopLevelWindow*>(ventanaLista()); tl != nullptr && !tl->IsActive()) {
-    Fallo(c, "Alt+Down opened the box's list, but the list did not get the keyboard (the page keeps it)");
-  }
-  const bool abierta = EsperarHasta([&] { return wxWindow::FindFocus() != nullptr && EditDe(wxWindow::FindFocus()) == nullptr; }, kPlazo);
-  if (!abierta || lista == nullptr) {
+  // It opens, or the page says why it does not.
+  EsperarHasta([&] { return ventanaLista() != nullptr || m_mensajes.Cuenta() > desde; }, kPlazo);
+  if (ventanaLista() == nullptr || lista == nullptr) {
     ComprobarTextos(c, desde, "Alt+Down");
     const auto mensajes = m_mensajes.Desde(desde);
     if (!mensajes.empty() && SinTexto(mensajes).empty()) {
@@ -974,6 +964,13 @@ void CRecorrido::Lista(const e2e::SCasillaPagina& c, int indice) {
     }
     if (Activo() == indice && !Salir(indice)) Despegar(c, indice);
     return;
+  }
+  EsperarHasta([&] {
+    auto* tl = dynamic_cast<wxTopLevelWindow*>(ventanaLista());
+    return tl != nullptr && tl->IsActive();
+  }, kPlazo);
+  if (auto* tl = dynamic_cast<wxTopLevelWindow*>(ventanaLista()); tl != nullptr && !tl->IsActive()) {
+    Fallo(c, "Alt+Down opened the box's list, but the list did not get the keyboard (the page keeps it)");
   }
   // Down to the first entry that holds something (not the one that erases the box), Enter takes it.
   const std::string antesTexto = Recortar(TextoVisible(indice));
@@ -1175,7 +1172,6 @@ void CRecorrido::DigitosDeMas(const e2e::SCasillaPagina& c, wxDialog* dlg, const
 
 void CRecorrido::Imprevisto(wxDialog* dlg) {
   const std::string titulo = dlg->GetTitle().utf8_string();
-  m_imprevistos.push_back(titulo);
   if (m_pActual != nullptr && m_dialogosVistos.insert("imprevisto " + titulo).second) {
     RecorrerTabulador(*m_pActual, dlg, "the dialog \"" + titulo + "\"");
   }
@@ -1249,10 +1245,8 @@ void CRecorrido::Detalle(const e2e::SCasillaPagina& c, int indice) {
     if (!Salir(indice)) Despegar(c, indice);
     return;
   }
-  m_dialogosPagina.insert(edit->NombreDialogo());
   // The digits typed reach the dialog's first amount field of the person shown; OK brings the total back.
   const CFoto antes = Foto();
-  const std::string textoAntes = Campo(indice)->Texto;
   const std::size_t desde = m_mensajes.Cuenta();
   std::string visto;
   std::string vistoAceptar;
@@ -1367,7 +1361,6 @@ void CRecorrido::Detalle(const e2e::SCasillaPagina& c, int indice) {
       Fallo(c, "after \"Aceptar\" the box shows \"" + Visible(ahora) + "\" for a total of " +
                    marco::FormatearImporte(total, campo->Decimales));
     }
-    (void)textoAntes;
   }
   // Escape and Cancelar change nothing; Tab walks the fields in reading order.
   EscapeYCancelar(c, indice, "5", nombre, ventana);
@@ -1378,7 +1371,6 @@ void CRecorrido::AbreDialogo(const e2e::SCasillaPagina& c, int indice, const cha
   std::string ventana = c.ventana;
   if (auto* sel = dynamic_cast<marco::CSelStrEdit*>(Edit())) ventana = sel->NombreDialogo();
   const std::string nombre = "the dialog " + ventana;
-  m_dialogosPagina.insert(marco::AnalizarVentanaDetalle(ventana).nombre);
   // The dialog opens for a typed character (and the box is covered by it) the first time it is seen.
   if (m_dialogosVistos.count(nombre) == 0) {
     EscapeYCancelar(c, indice, tecla, nombre, marco::AnalizarVentanaDetalle(ventana).nombre);
@@ -1518,7 +1510,6 @@ SResultadoPagina CRecorrido::Recorrer(bool pagina) {
       SinCubrir(c, "active without an edit");
       continue;
     }
-    const std::size_t imprevistos = m_imprevistos.size();
     const int cubiertasAntes = m_r.casillasCubiertas;
     const std::size_t sinCubrirAntes = m_r.sinCubrir.size();
     const EClase clase = ClaseDe(edit);
@@ -1566,7 +1557,6 @@ SResultadoPagina CRecorrido::Recorrer(bool pagina) {
         if (!Salir(indice)) Despegar(c, indice);
         break;
     }
-    (void)imprevistos;
     // A box the walk typed into counts as covered, whatever it saw there; one it could not give a value, not.
     if (m_r.sinCubrir.size() != sinCubrirAntes) {
       m_r.casillasCubiertas = cubiertasAntes;

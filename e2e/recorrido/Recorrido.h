@@ -7,7 +7,6 @@
 // What each kind of box is given and what is expected of it: docs/RECORRIDO.md.
 #pragma once
 
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -37,9 +36,10 @@ struct SSinCubrir {
 struct SResultadoPagina {
   std::string pagina;         // the page class, "ORD009"
   int casillasFuente = 0;     // boxes that take input in the page source
-  int casillasCubiertas = 0;  // of those, the boxes the walk gave their values
+  int casillasCubiertas = 0;  // of those, the boxes the walk typed its values into (whatever it saw there)
   int dialogosFuente = 0;     // distinct windows the page source's input boxes name
-  int dialogosCubiertos = 0;  // distinct dialogs opened from the page's boxes and walked (Tab, Escape, Cancelar)
+  int dialogosCubiertos = 0;  // distinct windows whose dialog a box of the page opened and the walk walked (Tab,
+                              // 10^12, Escape, Cancelar)
   std::vector<SFallo> fallos;
   std::vector<SSinCubrir> sinCubrir;
 };
