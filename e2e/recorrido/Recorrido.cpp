@@ -1403,8 +1403,11 @@ bool CRecorrido::IrAPagina(int numero, int idPagina) {
     }, 5000);
     std::string visto;
     m_vigilante.Esperar([&](wxDialog* dlg) {
+      EsperarHasta([&] { return dynamic_cast<wxTextCtrl*>(wxWindow::FindFocus()) != nullptr; }, 1000);
       Escribir(std::to_string(numero));
       Pulsar(WXK_RETURN);
+      // The page is made before the dialog goes.
+      EsperarHasta([&] { return DialogoModal() != dlg; }, kPlazo);
       if (DialogoModal() == dlg) {
         visto = "the go-to-page dialog stayed open after the page number and Enter";
         dlg->EndModal(wxID_CANCEL);
