@@ -4,7 +4,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <map>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -69,6 +73,69 @@ TEST(Idiomas, CadaMensajeTieneTituloYTextoEnLosCuatroIdiomas) {
     if (!letras.empty()) faltan.push_back(f.front() + ": falta" + letras + ": " + f[4]);
   }
   EXPECT_TRUE(faltan.empty()) << faltan.size() << " mensajes de data/mensajes/Mensajes.txt sin todos sus idiomas:\n"
+                              << Lista(faltan);
+}
+
+// Every code the program shows a coded message by (its pages, its checks, its dialogs and the rest of its code) has
+// its row in Mensajes.txt with a title and a text in the four languages: a code without one shows only itself. The
+// codes are found in the sources as the literals given to the message calls and to the constants of message codes,
+// and every literal of the form's own code shape (three digits, a letter, three digits). A failure lists each code
+// without its row, or without a language, and a source that uses it.
+TEST(Idiomas, CadaCodigoDeMensajeQueUsaElProgramaTieneSuTextoEnLosCuatroIdiomas) {
+  std::map<std::string, std::vector<std::string>> filas;
+  for (auto& f : FilasMensajes()) filas[f.front()] = f;
+  const std::string literal = R"re("([^"\\\n]*)")re";
+  const std::vector<std::regex> usos = {
+      std::regex(R"re(\b(?:MostrarMensaje|Mensaje|AvisarError|falla)\(\s*)re" + literal),
+      std::regex(R"re(\bk(?:Mensaje|Codigo)\w*\s*=\s*)re" + literal),
+      std::regex(R"re("(\d{3}[A-Z]\d{3})")re"),
+  };
+  const std::regex forma(R"re([A-Z0-9]{4,7})re");
+  const std::regex comentario(R"re(//[^\n]*)re");
+  std::vector<fs::path> fuentes;
+  for (const char* sala : {"framework", "income", "wealth", "dialogs", "activities", "shell", "output"}) {
+    const fs::path dir = fs::path(KORVELIX_FUENTES) / sala;
+    std::error_code ec;
+    if (!fs::is_directory(dir, ec)) continue;
+    for (const auto& e : fs::recursive_directory_iterator(dir)) {
+      const std::string ruta = e.path().generic_string();
+      if (ruta.find("/tests/") != std::string::npos) continue;
+      if (e.path().extension() == ".cpp" || e.path().extension() == ".h") fuentes.push_back(e.path());
+    }
+  }
+  std::sort(fuentes.begin(), fuentes.end());
+  ASSERT_GT(fuentes.size(), 100u);
+  std::map<std::string, std::string> usados;  // code -> a source that uses it
+  for (const fs::path& fuente : fuentes) {
+    const std::string codigo = std::regex_replace(Leer(fuente), comentario, "");
+    for (const std::regex& uso : usos) {
+      for (auto it = std::sregex_iterator(codigo.begin(), codigo.end(), uso); it != std::sregex_iterator(); ++it) {
+        std::string c = (*it)[1].str();
+        // A code padded to the table's field is the same code.
+        c.erase(c.find_last_not_of(' ') + 1);
+        if (!std::regex_match(c, forma) || std::none_of(c.begin(), c.end(), [](char x) { return x >= 'A' && x <= 'Z'; })) {
+          continue;
+        }
+        usados.emplace(c, fs::relative(fuente, KORVELIX_FUENTES).generic_string());
+      }
+    }
+  }
+  EXPECT_GT(usados.size(), 150u);
+  std::vector<std::string> faltan;
+  for (const auto& [c, fuente] : usados) {
+    const auto f = filas.find(c);
+    if (f == filas.end()) {
+      faltan.push_back(c + " (" + fuente + "): no tiene fila");
+      continue;
+    }
+    const auto& v = f->second;
+    std::string letras;
+    for (std::size_t k = 0; k < 4; ++k) {
+      if (v.size() != 11 || v[3 + 2 * k].empty() || v[4 + 2 * k].empty()) letras += std::string(" ") + "ECGV"[k];
+    }
+    if (!letras.empty()) faltan.push_back(c + " (" + fuente + "): falta" + letras);
+  }
+  EXPECT_TRUE(faltan.empty()) << faltan.size() << " códigos de mensaje sin su texto en data/mensajes/Mensajes.txt:\n"
                               << Lista(faltan);
 }
 
