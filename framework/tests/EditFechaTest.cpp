@@ -362,6 +362,98 @@ TEST_F(EditFecha, SoloLecturaPortapapelesYMascaraDanada) {
   EXPECT_EQ(std::string(corto.data(), 4), "1234");
 }
 
+// A date half erased, or one that does not exist, never stays in the declaration: leaving the box with it (Tab from
+// the year, or a click elsewhere) shows FECHAM and the declaration gets back what it held; with Tab the box is not
+// left. A whole date that exists goes through.
+TEST_F(EditFecha, UnaFechaAMediasOQueNoExisteNoSeQuedaGuardada) {
+  enum class ESalida { Tab, Clic };
+  struct SCaso {
+    const char* nombre;
+    const char* guardada;  // the value before, 8 characters
+    int suprimir;          // Delete pressed on the first day digit before typing
+    const char* teclas;    // typed over the erased date, from its start (nothing: the date only erased)
+    ESalida salida;
+    const char* queda;  // the value after leaving
+    const char* muestra;
+    bool mensaje;  // FECHAM shown
+    bool sale;     // the box was left (Tab forwarded)
+  };
+  const SCaso casos[] = {
+      {"dia borrado y clic fuera", "15031999", 2, "", ESalida::Clic, "15031999", "15/03/1999", true, false},
+      {"dia borrado y Tab desde el ano", "15031999", 2, "", ESalida::Tab, "15031999", "15/03/1999", true, false},
+      {"31 de febrero sobre una fecha", "15031999", 10, "31021999", ESalida::Tab, "15031999", "15/03/1999", true,
+       false},
+      {"31 de febrero en una casilla vacia", "        ", 0, "31021999", ESalida::Tab, "        ", "  /  /    ", true,
+       false},
+      {"29 de febrero de 1999 y clic fuera", "        ", 0, "29021999", ESalida::Clic, "        ", "  /  /    ", true,
+       false},
+      {"29 de febrero de 2000", "15031999", 10, "29022000", ESalida::Tab, "29022000", "29/02/2000", false, true},
+      {"fecha borrada entera", "15031999", 10, "", ESalida::Tab, "        ", "  /  /    ", false, true},
+  };
+  for (const SCaso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    const int antes = guion_.Veces("FECHAM");
+    std::array<char, 8> dato;
+    std::string(c.guardada).copy(dato.data(), 8);
+    CCampo campo = Caja("D8", dato.data());
+    CFechaEdit edit(campo);
+    edit.AsignarDato(dato.data());
+    Preparar(edit);
+    if (c.suprimir == 10) {
+      Seleccionar(edit, 0, 10);
+      Tecla(edit, kTeclaSuprimir);
+    } else {
+      for (int i = 0; i < c.suprimir; ++i) {
+        Seleccionar(edit, 0, 0);
+        Tecla(edit, kTeclaSuprimir);
+      }
+    }
+    Seleccionar(edit, 0, 0);
+    Teclear(edit, c.teclas);
+    // A whole date that does not exist is not written through while it is typed.
+    if (c.mensaje && std::string(c.teclas).size() == 8) {
+      EXPECT_EQ(std::string(dato.data(), 8), c.guardada);
+    }
+    // The caret in the year, as after typing it.
+    Seleccionar(edit, 8, 8);
+    edit.SuperficieMemoria().Olvidar();
+    if (c.salida == ESalida::Tab) {
+      Tab(edit);
+    } else {
+      edit.AlPerderFoco();
+    }
+    EXPECT_EQ(std::string(dato.data(), 8), c.queda);
+    EXPECT_EQ(edit.Texto(), c.muestra);
+    EXPECT_EQ(guion_.Veces("FECHAM") - antes, c.mensaje ? 1 : 0);
+    if (c.salida == ESalida::Tab) {
+      EXPECT_EQ(edit.SuperficieMemoria().TeclasReenviadas().size(), c.sale ? 1u : 0u);
+      if (!c.sale) {
+        EXPECT_EQ(Caret(edit), 0);
+      }
+    }
+  }
+}
+
+TEST(EditFechaReglas, FechaEnteraYAdmitida) {
+  struct SCaso {
+    const char* texto;
+    int n;
+    bool completa;  // the box may be left with it
+    bool admitida;  // it may be written through while typed
+  };
+  const SCaso casos[] = {
+      {"  /  /    ", 8, true, true},   {"15/03/1999", 8, true, true},  {"  /03/1999", 8, false, true},
+      {"15/  /1999", 8, false, true},  {"15/03/    ", 8, false, true}, {"15/03/99  ", 8, false, true},
+      {"31/02/1999", 8, false, false}, {"29/02/1999", 8, false, false}, {"29/02/2000", 8, true, true},
+      {"31/04/1999", 8, false, false}, {"01/01/1899", 8, false, false}, {"32/01/1999", 8, false, false},
+      {"29/02/00", 6, false, false},   {"28/02/99", 6, true, true},    {"  /  /  ", 6, true, true},
+  };
+  for (const SCaso& c : casos) {
+    EXPECT_EQ(CFechaEdit::FechaCompleta(c.texto, c.n), c.completa) << c.texto;
+    EXPECT_EQ(CFechaEdit::TextoAdmitido(c.texto, c.n), c.admitida) << c.texto;
+  }
+}
+
 TEST(EditFechaReglas, ComprobacionDeCampos) {
   struct SCaso {
     const char* texto;

@@ -3,7 +3,9 @@
 // long as every field typed so far passes its check: a date with a field that fails keeps the value it had before
 // in the declaration, whatever the window shows. A field is checked when it is completed and when the caret leaves
 // it (CVDIA1 day, CVMES1 month, CVANO1 year), and Tab / Shift+Tab and Down / Up walk day, month and year before
-// they leave the box.
+// they leave the box. The box is left only with a whole date that exists, or with none: a date with a field left
+// blank (half erased) or one that does not exist (31/02/1999) shows FECHAM, and the declaration gets back the value
+// it held before the edit wrote into it; so does a click elsewhere, which cannot keep the box.
 //
 // Also here: the copy-only clipboard filter that the edits which are not typed into share.
 #pragma once
@@ -19,6 +21,8 @@ namespace marco {
 inline constexpr std::string_view kMensajeDiaNoValido = "CVDIA1";
 inline constexpr std::string_view kMensajeMesNoValido = "CVMES1";
 inline constexpr std::string_view kMensajeAnoNoValido = "CVANO1";
+// A date that is incomplete or does not exist, when the box is left.
+inline constexpr std::string_view kMensajeFechaNoValida = "FECHAM";
 
 // The copy-only clipboard filter: Ctrl+C and Ctrl+Insert copy the selection; no other clipboard key is handled.
 // Nonzero when handled.
@@ -59,8 +63,12 @@ class CFechaEdit : public CEditEx {
   // ---- the rules on a date text of a box of n characters (text length n + 2) ----
   // A date of only blanks and separators passes every check.
   static bool CampoValido(std::string_view texto, ECampoFecha campo, int longitud);
-  // Every field that holds anything but blanks passes its check: the text may go into the declaration.
+  // Every field that holds anything but blanks passes its check, and a date whose three fields are all there
+  // exists: the text may go into the declaration (while it is typed).
   static bool TextoAdmitido(std::string_view texto, int longitud);
+  // The box may be left with the text: a blank date, or a whole one (every field complete, the year with its
+  // century in a box of eight) that exists.
+  static bool FechaCompleta(std::string_view texto, int longitud);
   // Day and month: "5 " and " 5" become "05". Year (n = 8): digits packed left; two digits get their century
   // (00-09 → 2000-2009, 10-99 → 1910-1999). True when the text changed.
   static bool NormalizarCampo(std::string& texto, ECampoFecha campo, int longitud);
@@ -79,6 +87,13 @@ class CFechaEdit : public CEditEx {
   // text with the caret at `caret`, modified := 1.
   void EscribirTexto(const std::string& texto, int caret);
   int Borrar(bool adelante);
+  // The person's entry of the bound value (none when nothing is bound or the person has no entry).
+  char* Entrada();
+  // The entry gets back what the declaration held before the edit first wrote into it.
+  void RestaurarPrevio();
+  // The whole-date check of a box being left: true when it may be; otherwise FECHAM, the entry restored, and the
+  // field to correct in `campo`.
+  bool ComprobarFechaEntera(const std::string& texto, ECampoFecha& campo);
   int MensajeCampo(ECampoFecha campo);
   void Caret(int posicion) { Superficie().PonerSeleccion(posicion, posicion); }
   int PosicionCaret() const;

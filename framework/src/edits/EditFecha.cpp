@@ -5,6 +5,7 @@
 
 #include "framework/Campo.h"
 #include "framework/DlgMensaje.h"
+#include "framework/Fechas.h"
 
 namespace marco {
 
@@ -31,6 +32,15 @@ int LeerNumero(std::string_view texto) {
 
 bool SoloBlancosYSeparadores(std::string_view texto) {
   return std::all_of(texto.begin(), texto.end(), [](char c) { return c == ' ' || c == '/'; });
+}
+
+bool SoloCifras(std::string_view parte) { return !parte.empty() && std::all_of(parte.begin(), parte.end(), EsCifra); }
+
+// The date of a mask whose fields are all digits as ddmmaaaa (a two-digit year is of the last century).
+std::string FechaDeMascara(std::string_view texto) {
+  const std::string_view ano = texto.substr(kInicioAno);
+  return std::string(texto.substr(0, 2)) + std::string(texto.substr(kInicioMes, 2)) +
+         (ano.size() == 2 ? "19" : "") + std::string(ano);
 }
 
 // Day or month starting at `inicio`.
@@ -111,9 +121,21 @@ bool CFechaEdit::TextoAdmitido(std::string_view texto, int longitud) {
     return std::all_of(parte.begin(), parte.end(), [](char c) { return c == ' '; });
   };
   const std::size_t largoAno = texto.size() - kInicioAno;
-  return (blanco(0, 2) || CampoValido(texto, ECampoFecha::Dia, longitud)) &&
-         (blanco(kInicioMes, 2) || CampoValido(texto, ECampoFecha::Mes, longitud)) &&
-         (blanco(kInicioAno, largoAno) || CampoValido(texto, ECampoFecha::Ano, longitud));
+  const bool campos = (blanco(0, 2) || CampoValido(texto, ECampoFecha::Dia, longitud)) &&
+                      (blanco(kInicioMes, 2) || CampoValido(texto, ECampoFecha::Mes, longitud)) &&
+                      (blanco(kInicioAno, largoAno) || CampoValido(texto, ECampoFecha::Ano, longitud));
+  if (!campos) return false;
+  // A date whose fields are all there must exist.
+  const bool entera = SoloCifras(texto.substr(0, 2)) && SoloCifras(texto.substr(kInicioMes, 2)) &&
+                      SoloCifras(texto.substr(kInicioAno));
+  return !entera || EsFechaValida(FechaDeMascara(texto));
+}
+
+bool CFechaEdit::FechaCompleta(std::string_view texto, int longitud) {
+  if (!EsMascara(texto, longitud, false)) return false;
+  if (SoloBlancosYSeparadores(texto)) return true;
+  return SoloCifras(texto.substr(0, 2)) && SoloCifras(texto.substr(kInicioMes, 2)) &&
+         SoloCifras(texto.substr(kInicioAno)) && TextoAdmitido(texto, longitud);
 }
 
 bool CFechaEdit::NormalizarCampo(std::string& texto, ECampoFecha campo, int longitud) {
@@ -186,18 +208,29 @@ std::string CFechaEdit::TextoTrabajo() {
   return MascaraVacia(n);
 }
 
-void CFechaEdit::EscribirTexto(const std::string& texto, int caret) {
+char* CFechaEdit::Entrada() {
   CCampo* campo = DameCampo();
   const int m = campo != nullptr ? campo->Repeticion : 0;
   const int c = SujetoActual();
-  // A date whose field fails its check never reaches the declaration: the value it had stays. A person beyond the
-  // entries of a box that repeats has no value in it.
-  if (campo != nullptr && campo->Dato != nullptr && campo->Longitud > 0 && !(m > 1 && c > m)) {
-    const auto n = static_cast<std::size_t>(campo->Longitud);
-    // The person's entry of a box that repeats; the first one otherwise.
-    std::size_t desplazamiento = 0;
-    if (m > 1) desplazamiento = static_cast<std::size_t>(std::max(c - 1, 0)) * n;
-    char* entrada = static_cast<char*>(campo->Dato) + desplazamiento;
+  // A person beyond the entries of a box that repeats has no value in it.
+  if (campo == nullptr || campo->Dato == nullptr || campo->Longitud <= 0 || (m > 1 && c > m)) return nullptr;
+  // The person's entry of a box that repeats; the first one otherwise.
+  std::size_t desplazamiento = 0;
+  if (m > 1) desplazamiento = static_cast<std::size_t>(std::max(c - 1, 0)) * static_cast<std::size_t>(campo->Longitud);
+  return static_cast<char*>(campo->Dato) + desplazamiento;
+}
+
+void CFechaEdit::RestaurarPrevio() {
+  char* entrada = Entrada();
+  if (entrada == nullptr || !m_bHayPrevio) return;
+  const auto n = static_cast<std::size_t>(DameCampo()->Longitud);
+  std::memcpy(entrada, m_previo.data(), std::min(n, m_previo.size()));
+}
+
+void CFechaEdit::EscribirTexto(const std::string& texto, int caret) {
+  // A date whose field fails its check never reaches the declaration: the value it had stays.
+  if (char* entrada = Entrada()) {
+    const auto n = static_cast<std::size_t>(DameCampo()->Longitud);
     // What the declaration held before this edit wrote into it.
     if (!m_bHayPrevio) {
       m_previo.assign(entrada, n);
@@ -208,11 +241,26 @@ void CFechaEdit::EscribirTexto(const std::string& texto, int caret) {
       valor.erase(std::remove(valor.begin(), valor.end(), '/'), valor.end());
       std::memcpy(entrada, valor.data(), std::min(n, valor.size()));
     } else {
-      std::memcpy(entrada, m_previo.data(), std::min(n, m_previo.size()));
+      RestaurarPrevio();
     }
   }
   CambiarTexto(texto, caret, caret);
   PonerModificado(true);
+}
+
+bool CFechaEdit::ComprobarFechaEntera(const std::string& texto, ECampoFecha& campo) {
+  const int n = Longitud();
+  if (EsSoloLectura() || FechaCompleta(texto, n)) return true;
+  const auto blanco = [&](std::size_t inicio, std::size_t largo) {
+    return texto.substr(inicio, largo).find(' ') != std::string::npos;
+  };
+  // The field to correct: the first one left blank; the day when the date does not exist.
+  campo = !blanco(0, 2) && blanco(kInicioMes, 2)                             ? ECampoFecha::Mes
+          : !blanco(0, 2) && !blanco(kInicioMes, 2) && blanco(kInicioAno, 4) ? ECampoFecha::Ano
+                                                                             : ECampoFecha::Dia;
+  RestaurarPrevio();
+  CDlgMensaje(Superficie().Ventana(), nullptr).MostrarMensaje(kMensajeFechaNoValida, IconoExclamacion);
+  return false;
 }
 
 int CFechaEdit::MensajeCampo(ECampoFecha campo) {
@@ -348,6 +396,10 @@ bool CFechaEdit::SalirDeCampo(bool adelante) {
     MensajeCampo(campo);
     dejar = false;
     nueva = campo == ECampoFecha::Dia ? 0 : campo == ECampoFecha::Mes ? kInicioMes : kInicioAno;
+  } else if (dejar && !ComprobarFechaEntera(texto, campo)) {
+    // Half a date, or one that does not exist, does not leave the box.
+    dejar = false;
+    nueva = campo == ECampoFecha::Dia ? 0 : campo == ECampoFecha::Mes ? kInicioMes : kInicioAno;
   }
 
   // The box shows its value again in the record's form, the modified flag as it was.
@@ -376,6 +428,14 @@ int CFechaEdit::GuardarValor() {
     NormalizarCampo(texto, ECampoFecha::Ano, n);
   }
   EscribirTexto(texto, PosicionCaret());
+  ECampoFecha corregir = ECampoFecha::Dia;
+  if (!ComprobarFechaEntera(texto, corregir)) {
+    // The box is being let go (a click elsewhere): it shows the date the declaration kept.
+    const bool modificado = EstaModificado();
+    campo->ActualizarTexto();
+    PonerTexto(campo->Texto);
+    PonerModificado(modificado);
+  }
   return 1;
 }
 
