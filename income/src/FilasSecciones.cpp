@@ -184,18 +184,22 @@ int CFilasApartadoF::ComprobarFila(int fila) {
 
 int CFilasORD009B::ComprobarFila(int /*fila*/) { return 1; }
 
-void CFilasORD009B::SuprimirFila(int i) {
+void CFilasApartadoF::SuprimirConservandoTexto(int i, std::size_t desp, std::size_t ancho) {
   unsigned char* fila = FilaTrabajo(i);
   if (fila == nullptr) return;
-  constexpr std::size_t kAnchoTexto = 20;
-  if (marco::EsCadenaEnBlanco(plataforma::LeeFija(reinterpret_cast<const char*>(fila), kAnchoTexto))) {
+  const std::size_t largo = Formato().ancho;
+  if (desp + ancho > largo ||
+      marco::EsCadenaEnBlanco(plataforma::LeeFija(reinterpret_cast<const char*>(fila + desp), ancho))) {
     EliminarFila(i);
     return;
   }
-  std::memset(fila + kAnchoTexto, 0, Formato().ancho - kAnchoTexto);
+  std::memset(fila, 0, desp);
+  std::memset(fila + desp + ancho, 0, largo - desp - ancho);
   GuardarFila(i);
   ReconstruirIndice();
 }
+
+void CFilasORD009B::SuprimirFila(int i) { SuprimirConservandoTexto(i, 0, 20); }
 
 CFilasORD009A::CFilasORD009A(DatosRenta& d)
     : CFilasORD009A(d.ApartadoF2.octetos + kDespORD009A, kFilasGrupoF, kMostradasGrupoF) {}

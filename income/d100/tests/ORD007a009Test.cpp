@@ -381,6 +381,51 @@ TEST_F(PaginasF, LasFechasDeLosElementosDeF2SeCompruebanComoDiceSuPlazo) {
   }
 }
 
+// Page 8: what a person types into a new row before its holder (the payer's tax number of F1, the element of F2)
+// stays in the row when the box is left; a row left with nothing in it still goes.
+TEST_F(PaginasF, ORD008LoTecleadoEnUnaFilaAntesDeSuTitularSeQueda) {
+  struct SCaso {
+    const char* nombre;
+    int casilla;
+    std::size_t ancho;        // the box's text
+    const char* texto;        // typed into it
+    std::size_t despEnArea;   // where the row's text is stored
+  };
+  const SCaso casos[] = {
+      {"NIF del pagador de F1", 4, 9, "B12345674", kF1 + 1},
+      {"NIF del pagador de F1, segunda fila", 11, 9, "B12345674", kF1 + 56 + 1},
+      {"elemento de F2", 36, 20, "PISO EN MADRID", kF2},
+      {"elemento de F2, tercera fila", 70, 20, "ACCIONES", kF2 + 2 * 328},
+  };
+  for (const SCaso& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    std::memset(datos.get(), 0, sizeof(DatosRenta));
+    auto c = Cargar<ordinaria::CControlesORD008>(208);
+    marco::CCampo* campo = c->CampoDeNumero(caso.casilla);
+    ASSERT_NE(campo, nullptr);
+    ASSERT_NE(campo->Dato, nullptr);
+    std::string texto(caso.texto);
+    texto.resize(caso.ancho, ' ');
+    std::memcpy(campo->Dato, texto.data(), caso.ancho);
+    const int antes = static_cast<int>(guion.Codigos().size());
+    EXPECT_EQ(c->ComprobarCasilla(caso.casilla), 1);
+    EXPECT_EQ(static_cast<int>(guion.Codigos().size()), antes) << "no message for a value the page takes";
+    const auto* area = reinterpret_cast<const unsigned char*>(datos.get());
+    EXPECT_EQ(Texto(area + caso.despEnArea, caso.ancho), texto);
+    EXPECT_EQ(Texto(static_cast<const unsigned char*>(campo->Dato), caso.ancho), texto);
+  }
+  // A row whose holder is taken away with nothing typed into its text goes, as before.
+  std::memset(datos.get(), 0, sizeof(DatosRenta));
+  unsigned char* fila = datos->ApartadoF2.octetos;
+  fila[20] = marco::kSujetoDeclarante;
+  PonerDoble(fila + 40, 100.0);
+  auto c = Cargar<ordinaria::CControlesORD008>(208);
+  static_cast<unsigned char*>(c->CampoDeNumero(37)->Dato)[0] = 0;
+  c->CasillaCambiada(37);
+  EXPECT_EQ(Doble(fila + 40), 0.0);
+  EXPECT_EQ(fila[20], 0);
+}
+
 TEST_F(PaginasF, UnaAdquisicionDe1990BorraLosImportesDeLosAnosAnteriores) {
   unsigned char* fila = datos->ApartadoF3.octetos;
   fila[20] = marco::kSujetoDeclarante;

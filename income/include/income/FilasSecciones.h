@@ -155,6 +155,10 @@ class CFilasApartadoF : public CFilasSeccion {
 
  protected:
   virtual void SuprimirFila(int i) { EliminarFila(i); }
+  // The deletion of a row that names its element by a text (`ancho` characters at `desp`): a row whose text is
+  // blank goes; one with a text is emptied but keeps the text, in its place, so that what was typed before the
+  // row's holder is not lost.
+  void SuprimirConservandoTexto(int i, std::size_t desp, std::size_t ancho);
 };
 
 class CFilasORD009A : public CFilasApartadoF {
@@ -240,16 +244,23 @@ inline constexpr std::size_t kDespORD008C = 3072;
 inline constexpr std::size_t kDespORD008D = 3328;
 SFormatoFilas FormatoGrupoF2(char grupo);
 
-// A and B have no row check; C and D check their two amounts as the ORD009 groups do (100R174).
+// A and B have no row check; C and D check their two amounts as the ORD009 groups do (100R174). A row of A whose
+// payer's tax number is not blank, and one of B whose text is not blank, is emptied but keeps them, in its place.
 class CFilasORD008A : public CFilasApartadoF {
  public:
   explicit CFilasORD008A(DatosRenta& datos);
   int ComprobarFila(int) override { return 1; }
+
+ protected:
+  void SuprimirFila(int i) override { SuprimirConservandoTexto(i, 1, 9); }
 };
 class CFilasORD008B : public CFilasApartadoF {
  public:
   explicit CFilasORD008B(DatosRenta& datos);
   int ComprobarFila(int) override { return 1; }
+
+ protected:
+  void SuprimirFila(int i) override { SuprimirConservandoTexto(i, 0, 20); }
 };
 class CFilasORD008C : public CFilasApartadoF {
  public:
