@@ -5,7 +5,8 @@
 // it (CVDIA1 day, CVMES1 month, CVANO1 year), and Tab / Shift+Tab and Down / Up walk day, month and year before
 // they leave the box. The box is left only with a whole date that exists, or with none: a date with a field left
 // blank (half erased) or one that does not exist (31/02/1999) shows FECHAM, and the declaration gets back the value
-// it held before the edit wrote into it; so does a click elsewhere, which cannot keep the box.
+// it held before the edit wrote into it; a click elsewhere, which cannot keep the box, gives it back without a
+// word (the focus may have gone to a message of the page).
 //
 // Also here: the copy-only clipboard filter that the edits which are not typed into share.
 #pragma once

@@ -428,8 +428,9 @@ int CFechaEdit::GuardarValor() {
     NormalizarCampo(texto, ECampoFecha::Ano, n);
   }
   EscribirTexto(texto, PosicionCaret());
-  ECampoFecha corregir = ECampoFecha::Dia;
-  if (!ComprobarFechaEntera(texto, corregir)) {
+  if (!FechaCompleta(texto, n)) {
+    // Let go without a word (the focus may have gone to a message of the page): the date the declaration kept.
+    RestaurarPrevio();
     // The box is being let go (a click elsewhere): it shows the date the declaration kept.
     const bool modificado = EstaModificado();
     campo->ActualizarTexto();
