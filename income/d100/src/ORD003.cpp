@@ -557,9 +557,9 @@ void CControlesGruposD::CasillaCambiada(int numero) {
   NavegarGrupo(grupo, 0, kRowD, 0);
 }
 
-void CControlesGruposD::ComprobarGrupo(int numero, marco::CValidador& validador) {
+int CControlesGruposD::ComprobarGrupo(int numero, marco::CValidador& validador) {
   const int grupo = GrupoDeCasilla(numero);
-  if (grupo == 0) return;
+  if (grupo == 0) return 1;
   NavegarGrupo(grupo, 0, kGuardar, 0);
   int tipo = 0;
   std::size_t desp = 0;
@@ -570,12 +570,20 @@ void CControlesGruposD::ComprobarGrupo(int numero, marco::CValidador& validador)
     case 89: tipo = 102; desp = 16; break;
     case 92: tipo = 23; desp = 7; break;
     case 95: tipo = 102; desp = 16; break;
-    default: return;
+    default: return 1;
   }
-  // Both rows of the group in the data area; each check repairs and reports on its own.
+  // Both rows of the group in the data area; each check repairs and reports on its own. The value just typed is
+  // the one of the row shown: when its check refuses it, the box keeps the focus with the repaired value.
+  const renta::CFilasApartadoD* filas = Filas(grupo);
+  const int mostrada = filas != nullptr && !filas->EsCopiaFiltrada() ? filas->DamePrimera() : -1;
+  int resultado = 1;
   for (int fila = 0; fila < renta::kFilasGrupoD; ++fila) {
-    if (unsigned char* f = FilaDatos(grupo, fila)) validador.ValidarCampo(tipo, f + desp);
+    unsigned char* f = FilaDatos(grupo, fila);
+    if (f == nullptr) continue;
+    if (validador.ValidarCampo(tipo, f + desp) == 0 && fila == mostrada) resultado = 0;
   }
+  if (resultado == 0) NavegarGrupo(grupo, 0, kRecargar, 0);
+  return resultado;
 }
 
 void CControlesGruposD::RecargarGrupos() {
@@ -665,13 +673,15 @@ int CVistaGruposD::AplicarDependencias(int numero) {
 int CVistaGruposD::ComprobarCampo(int numero) {
   renta::CRentaDoc* documento = DameDocumentoRenta();
   CControlesGruposD* controles = Controles();
-  if (documento != nullptr) controles->ComprobarGrupo(numero, documento->Validador());
+  const int aceptado = documento != nullptr ? controles->ComprobarGrupo(numero, documento->Validador()) : 1;
   if (const int grupo = GrupoDeCasilla(numero)) HabilitarBotonesGrupo(grupo);
   if (documento != nullptr) documento->Calcular(1);
   controles->RecargarGrupos();
   RefrescarControles();
   // The typed value is stored whatever the rules say: the declaration has changed.
   MarcarDocumentoModificado();
+  // A tax number or percentage its check refused (its message shown, the value repaired): the box keeps the focus.
+  if (aceptado == 0) return 0;
   const std::string_view mensaje = controles->ReglaImportes(numero);
   if (mensaje.empty()) return 1;
   return marco::CDlgMensaje().MostrarMensaje(mensaje, marco::IconoAsterisco) == marco::kBotonCorregir ? 0 : 1;

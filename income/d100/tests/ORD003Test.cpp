@@ -718,3 +718,68 @@ TEST(ORD003Ventana, LaPaginaEnUnaVistaConSusBotones) {
 }
 
 }  // namespace
+
+// The tax number and the percentage of the rows of groups 4 to 6, typed into the row shown: a value its check
+// refuses gives the check's message, is repaired in the row and in the data area alike, and keeps the box (0); a
+// value it takes stays in both (1). On both pages.
+TEST_F(ORD003Tablas, UnNifOPorcentajeRechazadoDejaLaCasillaConSuMensaje) {
+  struct SCaso {
+    int numero;
+    const char* nif;  // a text box's value; none for a percentage
+    double porcentaje;
+    int aceptado;
+    const char* mensaje;
+  };
+  const SCaso casos[] = {
+      {79, "12345678Z", 0, 0, "CIF001"}, {79, "G12345674", 0, 1, ""},
+      {85, "12345678Z", 0, 0, "CIF001"}, {85, "G12345674", 0, 1, ""},
+      {92, "12345678Z", 0, 0, "CIF001"}, {92, "G12345674", 0, 1, ""},
+      {82, nullptr, 1234.0, 0, "100R130"}, {82, nullptr, 50.0, 1, ""},
+      {89, nullptr, 1234.0, 0, "100R130"}, {89, nullptr, 50.0, 1, ""},
+      {95, nullptr, 1234.0, 0, "100R130"}, {95, nullptr, 50.0, 1, ""},
+  };
+  const std::pair<int, std::size_t> nifs[] = {{79, 6}, {85, 2}, {92, 7}};
+  for (int pagina : {3, 4}) {
+    for (const SCaso& k : casos) {
+      SCOPED_TRACE(std::to_string(pagina) + "/" + std::to_string(k.numero) + "/" + (k.nif ? k.nif : "%"));
+      std::memset(datos.get(), 0, sizeof(DatosRenta));
+      const int grupo = ordinaria::GrupoDeCasilla(k.numero);
+      // The row has its holder: the percentage may be typed.
+      Fila(pagina, grupo, 0)[0] = 2;
+      std::unique_ptr<CControlesGruposD> c;
+      if (pagina == 3) c = Cargar<ordinaria::CControlesORD003>(203);
+      else c = Cargar<ordinaria::CControlesORD004>(204);
+      const std::size_t antes = guion.Codigos().size();
+      auto* dato = static_cast<unsigned char*>(c->CampoDeNumero(k.numero)->Dato);
+      ASSERT_NE(dato, nullptr);
+      std::size_t desp = 16;
+      for (const auto& [n, d] : nifs) {
+        if (n == k.numero) desp = d;
+      }
+      if (k.nif != nullptr) std::memcpy(dato, k.nif, 9);
+      else PonerDoble(dato, k.porcentaje);
+      marco::CValidador validador;
+      EXPECT_EQ(c->ComprobarGrupo(k.numero, validador), k.aceptado);
+      dato = static_cast<unsigned char*>(c->CampoDeNumero(k.numero)->Dato);
+      const unsigned char* fila = Fila(pagina, grupo, 0);
+      if (k.aceptado == 1) {
+        EXPECT_EQ(guion.Codigos().size(), antes);
+        if (k.nif != nullptr) {
+          EXPECT_EQ(std::string(reinterpret_cast<const char*>(fila + desp), 9), k.nif);
+          EXPECT_EQ(std::string(reinterpret_cast<const char*>(dato), 9), k.nif);
+        } else {
+          EXPECT_EQ(Doble(fila + desp), k.porcentaje);
+          EXPECT_EQ(Doble(dato), k.porcentaje);
+        }
+      } else {
+        ASSERT_EQ(guion.Codigos().size(), antes + 1);
+        EXPECT_EQ(guion.Codigos().back(), k.mensaje);
+        // The row shown and the data area hold the same repaired value.
+        EXPECT_EQ(std::memcmp(dato, fila + desp, k.nif != nullptr ? 9 : sizeof(double)), 0);
+        if (k.nif == nullptr) {
+          EXPECT_EQ(Doble(dato), 0.0);
+        }
+      }
+    }
+  }
+}

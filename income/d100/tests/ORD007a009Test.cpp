@@ -134,6 +134,40 @@ TEST_F(PaginasF, ORD007CadaCasillaLlegaASuSitio) {
                     {ordinaria::kGrupoORD007D, ordinaria::kAccionGuardarD7}});
 }
 
+// The last amount of each row of groups B and D is the calculation's (E3: the first amount less the second; E5: a copy
+// of the imputed income the detail gives): the boxes only show it, with the row's holder or key set or not, and
+// show what the calculation left there.
+TEST_F(PaginasF, ORD007LasCasillasQueLlenaElCalculoSoloSeMuestran) {
+  for (int r = 0; r < 3; ++r) {
+    unsigned char* b = datos->ApartadoE3.octetos + 56 * r;
+    b[24] = marco::kSujetoDeclarante;
+    PonerDoble(b + 32, 1000.0 + r);
+    PonerDoble(b + 40, 400.0);
+    unsigned char* d = datos->ApartadoE5.octetos + 80 * r;
+    d[24] = marco::kSujetoDeclarante;
+    PonerDoble(d + 56, 700.0 + r);
+  }
+  for (int instancia : {3, 5}) {
+    Calculos100E1(&datos->ApartadoE1, &datos->ApartadoE2, &datos->ApartadoE3, &datos->ApartadoE4,
+                  &datos->ApartadoE5, &datos->BaseImponible, &datos->Resultados, &datos->Liquidacion, instancia);
+  }
+  auto c = Cargar<ordinaria::CControlesORD007>(207);
+  struct SCaso {
+    int numero;
+    double calculado;
+  };
+  const SCaso casos[] = {{53, 600.0}, {60, 601.0}, {67, 602.0}, {79, 700.0}, {84, 701.0}, {89, 702.0}};
+  for (const SCaso& k : casos) {
+    const marco::CCampo* campo = c->CampoDeNumero(k.numero);
+    ASSERT_NE(campo, nullptr) << k.numero;
+    EXPECT_NE(campo->SoloLectur, 0) << k.numero;
+    ASSERT_NE(campo->Dato, nullptr) << k.numero;
+    EXPECT_EQ(Doble(static_cast<const unsigned char*>(campo->Dato)), k.calculado) << k.numero;
+  }
+  // The amounts the rows take stay open.
+  for (int n : {51, 52, 58, 59, 65, 66}) EXPECT_EQ(c->CampoDeNumero(n)->SoloLectur, 0) << n;
+}
+
 TEST_F(PaginasF, ORD007LaParteDeLaEntidadEsLaDeLaPersonaQueSeMuestra) {
   sujeto = marco::kSujetoConyuge;
   auto c = Cargar<ordinaria::CControlesORD007>(207);

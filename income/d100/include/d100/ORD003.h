@@ -143,8 +143,9 @@ class CControlesGruposD : public marco::CControlesPagina {
   // left without holder.
   void CasillaCambiada(int numero);
   // The first part of the check of a typed value: the box's row stored and the tax numbers and percentages of both
-  // rows of its group checked (each check shows its own message).
-  void ComprobarGrupo(int numero, marco::CValidador& validador);
+  // rows of its group checked (each check shows its own message and repairs its value). 0 when the check refused
+  // the value of the row shown (the one just typed), else 1.
+  int ComprobarGrupo(int numero, marco::CValidador& validador);
   // Every group's shown row loaded again from the data area (after a recalculation).
   void RecargarGrupos();
   // The amount rule of a box on the rows now shown: the message of a failing rule, empty when none fails.
