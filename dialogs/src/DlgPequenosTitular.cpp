@@ -104,6 +104,14 @@ void CDlgBloqueDetalle::CampoDoble(int id, std::size_t desp, int enteros, int de
   m_campos.push_back({id, desp, EClase::kDoble, enteros, decimales});
 }
 
+void CDlgBloqueDetalle::CamposDePersonas(std::initializer_list<int> ids) {
+  std::int32_t sujeto = marco::kSujetoUnidadFamiliar;
+  for (const int id : ids) {
+    if (id != 0) PonerCampoDeSujeto(sujeto, id);
+    ++sujeto;
+  }
+}
+
 void CDlgBloqueDetalle::CampoMarca(int id, std::size_t desp) { m_campos.push_back({id, desp, EClase::kMarca, 0, 0}); }
 
 void CDlgBloqueDetalle::CampoSiNo(int id, std::size_t desp) { m_campos.push_back({id, desp, EClase::kSiNo, 0, 0}); }
@@ -168,6 +176,7 @@ CDlgAcogimientoMayores::CDlgAcogimientoMayores(wxWindow* padre, std::int32_t seg
   CampoDoble(kIdComunes, 0, 1, 2);
   CampoDoble(kIdDeclarante, 8, 1, 2);
   CampoDoble(kIdConyuge, 16, 1, 2);
+  CamposDePersonas({kIdComunes, kIdDeclarante, kIdConyuge});
 }
 
 void CDlgAcogimientoMayores::AlAbrir() {
@@ -202,6 +211,7 @@ CDlgMinusvalidosAutonomica::CDlgMinusvalidosAutonomica(wxWindow* padre, std::int
   CampoDoble(kIdHijo1, 24, 1, 2);
   CampoDoble(kIdHijo2, 32, 1, 2);
   CampoDoble(kIdConjunta, 40, 1, 2);
+  CamposDePersonas({kIdComunes, kIdDeclarante, kIdConyuge, kIdHijo1, kIdHijo2});
 }
 
 void CDlgMinusvalidosAutonomica::AlAbrir() {
@@ -252,6 +262,7 @@ CDlgCustodiaHijos::CDlgCustodiaHijos(wxWindow* padre, std::int32_t segundoParame
   CampoDoble(kIdComun, 0, 10, 0);
   CampoDoble(kIdDeclarante, 8, 10, 0);
   CampoDoble(kIdConyuge, 16, 10, 0);
+  CamposDePersonas({kIdComun, kIdDeclarante, kIdConyuge});
 }
 
 void CDlgCustodiaHijos::AlAbrir() {
@@ -275,6 +286,7 @@ CDlgConveniosColaboracion::CDlgConveniosColaboracion(wxWindow* padre, std::int32
   Plantilla() = p;
   CampoDoble(kIdDeclarante, 0, 10, 0);
   CampoDoble(kIdConyuge, 8, 10, 0);
+  CamposDePersonas({0, kIdDeclarante, kIdConyuge});
 }
 
 void CDlgConveniosColaboracion::AlAbrir() {

@@ -1,6 +1,7 @@
 #include "dialogs/DlgPlanesPensiones.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <span>
 #include <string>
@@ -167,6 +168,11 @@ int CDlgPlanesPensiones::AlComando(int id, int) {
   return 1;
 }
 
+int CDlgPlanesPensiones::CampoParaCaracterInicial() {
+  const int id = m_bCasillaExceso ? kIdPlan1397 : kIdPlan1404;
+  return CampoAbierto(id) ? id : 0;
+}
+
 int CDlgPlanesPensiones::Comprobar() {
   const int anio = m_titular == marco::kSujetoDeclarante ? m_personas.anioDeclarante : m_personas.anioConyuge;
   const double maximo = CuantiaMaximaPlanPensiones(anio);
@@ -302,6 +308,9 @@ int AbrirPlan(marco::SPeticionDetalle& p, bool planesGenerales) {
   dlg.m_personas = LeerDatosPersonas(datos->DatosFamilia);
   dlg.m_otrosPlanes =
       planesGenerales ? SumarPlanesMinusvalidos(datos->ApartadoJ) : SumarPlanesGenerales(datos->ApartadoJ);
+  if constexpr (requires { dlg.m_bCasillaExceso; }) {
+    dlg.m_bCasillaExceso = p.lugarCasilla == kDespBloquePlan + offsetof(SBloquePlanGeneral, exceso1998);
+  }
   marco::PrepararDialogoDetalle(dlg, p);
   const int resultado = dlg.DoModal();
   if (resultado == marco::kDialogoAceptado) {

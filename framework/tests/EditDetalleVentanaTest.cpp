@@ -215,10 +215,11 @@ TEST_F(EditCasillasVentana, DetalleAbreUnDialogoRegistrado) {
   REQUIERE_PANTALLA();
   SBloque bloque{7, 100.0};
   std::vector<std::string> titulos;
+  std::vector<std::string> vistos;  // what the dialog's amount showed as it came up
   bool aceptar = true;
   RegistrarDialogoDetalle("IDD_TIT1DAT1", sizeof(SBloque), [&](SPeticionDetalle& p) {
     CDlgDetallePrueba dlg(p.padre, p.segundoParametro, [&](CDlgDetallePrueba& d) {
-      EXPECT_EQ(d.Total().Texto(), "100");
+      vistos.push_back(d.Total().Texto());
       d.Total().PonerTexto("250,5");
       d.Pulsar(aceptar ? kIdAceptar : kIdCancelar);
     });
@@ -264,10 +265,11 @@ TEST_F(EditCasillasVentana, DetalleAbreUnDialogoRegistrado) {
   EXPECT_EQ(titulos.size(), 2u);
   EXPECT_DOUBLE_EQ(bloque.total, 100.0);
   EXPECT_EQ(Veces(kAvisoValorFijado), 1);
-  // A typed digit opens it too and is not entered.
+  // A typed digit opens it too, and goes on into the dialog's amount instead of the box.
   aceptar = true;
   Escribir(ventana, "4");
   EXPECT_EQ(titulos.size(), 3u);
+  EXPECT_EQ(vistos, (std::vector<std::string>{"100", "100", "4"}));
   EXPECT_DOUBLE_EQ(bloque.total, 250.5);
   EXPECT_EQ(Veces(kAvisoValorFijado), 2);
   EXPECT_EQ(ventana->GetValue().Find('4'), wxNOT_FOUND);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -324,6 +325,73 @@ TEST(TemplateDlg, PrepararDialogoGuardaLoQueDaElLanzador) {
   EXPECT_EQ(dlg.ColumnaConyuge(), 0);
   EXPECT_EQ(dlg.TipoTitular(), 4);
   EXPECT_EQ(dlg.SegundoParametro(), 3);
+}
+
+TEST(TemplateDlg, ControlesEnOrdenDeLectura) {
+  // Rows by the overlap of their heights (more than half of the lower one), left to right in a row.
+  CPlantillaDialogo p(200, 100);
+  p.Importe(3, {100, 20, 40, 12});
+  p.Estatico(-1, "sin id", {0, 0, 40, 10});
+  p.Importe(1, {4, 4, 40, 12});
+  p.Importe(4, {4, 21, 40, 12});
+  p.Edicion(2, {60, 8, 40, 12});
+  p.Importe(5, {4, 40, 40, 12});
+  EXPECT_EQ(p.IdsEnOrdenDeLectura(), (std::vector<int>{1, 2, 4, 3, 5}));
+}
+
+// The character typed into the box that opened the dialog, once the dialog is initialised: which field takes it.
+TEST(TemplateDlg, ElCaracterDeLaCasillaVaAlImporteQueLeToca) {
+  constexpr int kTexto = 1;
+  constexpr int kCerrado = 2;
+  constexpr int kComun = 3;
+  constexpr int kDeclarante = 4;
+  constexpr int kConyuge = 5;
+  struct SCaso {
+    const char* nombre;
+    bool porPersona;  // the dialog names the persons' fields
+    int sujeto;
+    bool conyuge;
+    unsigned caracter;
+    int campo;  // the field that shows it (0: none)
+  };
+  const SCaso casos[] = {
+      {"the first open amount field in reading order", false, 1, false, '7', kComun},
+      {"the declarant's field, for the family unit", true, 1, true, '7', kDeclarante},
+      {"the person's own field", true, 2, false, '7', kDeclarante},
+      {"a locked view takes nothing", true, 3, true, '7', 0},
+      {"an amount field refuses a letter", false, 1, false, 'x', 0},
+      {"opened otherwise: nothing typed", true, 1, false, 0, 0},
+  };
+  for (const SCaso& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    CTemplateDlg dlg(900, nullptr);
+    CPlantillaDialogo p(200, 100);
+    p.Edicion(kTexto, {4, 4, 60, 12});
+    p.Importe(kCerrado, {70, 4, 60, 12});
+    p.Importe(kComun, {4, 20, 60, 12});
+    p.Importe(kDeclarante, {70, 20, 60, 12});
+    p.Importe(kConyuge, {136, 20, 60, 12});
+    dlg.Plantilla() = p;
+    dlg.FijarEntorno(Hogar(c.sujeto, c.conyuge));
+    dlg.PrepararDialogo("", 1, c.sujeto, c.conyuge ? 1 : 0);
+    if (c.porPersona) {
+      dlg.PonerCampoDeSujeto(kSujetoUnidadFamiliar, kComun);
+      dlg.PonerCampoDeSujeto(kSujetoDeclarante, kDeclarante);
+      dlg.PonerCampoDeSujeto(kSujetoConyuge, kConyuge);
+    }
+    dlg.PonerCaracterInicial(c.caracter);
+    CControlesSimulados v(dlg.Plantilla());
+    v.Control(kCerrado)->habilitado = false;
+    v.Abrir(dlg);
+    for (const int id : {kTexto, kCerrado, kComun, kDeclarante, kConyuge}) {
+      EXPECT_EQ(v.Texto(id), id == c.campo ? std::string(1, static_cast<char>(c.caracter)) : std::string()) << id;
+    }
+    if (c.campo != 0) {
+      EXPECT_EQ(v.FocoActual(), std::optional<int>(c.campo));
+    }
+    // Handed over once.
+    EXPECT_EQ(dlg.CaracterInicial(), 0u);
+  }
 }
 
 TEST(TemplateDlg, EnlacesMuestranYGuardanAlSalir) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,9 @@ class CDlgBloqueDetalle : public marco::CTemplateDlg {
   void CampoDoble(int id, std::size_t desp, int enteros, int decimales);
   void CampoMarca(int id, std::size_t desp);
   void CampoSiNo(int id, std::size_t desp);
+  // The amount fields of the persons, in the order common, declarant, spouse, first child, second child (0: the
+  // person has none): what is typed into the box goes to the one of the person shown.
+  void CamposDePersonas(std::initializer_list<int> ids);
   // After the bindings, before every field is shown: the dialog's own enabling.
   virtual void AlAbrir() {}
   // The checks of OK: false keeps the dialog open.

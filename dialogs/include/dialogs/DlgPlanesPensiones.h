@@ -94,6 +94,12 @@ class CDlgPlanesPensiones : public marco::CTemplateDlg {
   int OnInitDialog() override;
   void OnOK() override;
   int AlComando(int id, int codigo) override;
+  // Whether the box that opened the dialog shows the excess of 1998 (the launch knows it from where the box's value
+  // lies in the row) rather than the year's contributions.
+  bool m_bCasillaExceso = false;
+  // What is typed into the box goes to the field the box shows: the excess of 1998, or else the participant's
+  // payments (the year's contributions, of which the promoter's are not typed).
+  int CampoParaCaracterInicial() override;
 
   // The checks of OK: 1 when the block may be kept, 0 when the dialog stays open.
   int Comprobar();

@@ -98,6 +98,9 @@ class CPlantillaDialogo {
   const std::vector<SControlDialogo>& Controles() const { return m_controles; }
   // The control of an id, or null.
   const SControlDialogo* Control(int id) const;
+  // The ids of the controls in the order they are read: row by row from the top (controls whose heights overlap
+  // by more than half of the lower one share a row), left to right within a row.
+  std::vector<int> IdsEnOrdenDeLectura() const;
 
  private:
   CPlantillaDialogo& Anadir(SControlDialogo control);

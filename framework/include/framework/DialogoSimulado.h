@@ -30,6 +30,7 @@ class CControlesSimulados : public CControlesDialogo {
     bool marcado = false;   // check boxes and radio buttons
     int grupo = 0;          // radio buttons: the id of the first button of their group (0 any other control)
     bool casilla = false;   // a check box
+    bool importe = false;   // an amount field (kEdicionImporte)
     bool lista = false;
     std::vector<std::string> elementos;  // a list's entries
     int seleccion = -1;                  // a list's selected row
@@ -41,7 +42,8 @@ class CControlesSimulados : public CControlesDialogo {
   CControlesSimulados(const CControlesSimulados&) = delete;
   CControlesSimulados& operator=(const CControlesSimulados&) = delete;
 
-  // Attaches the dialog and runs its initialisation (OnInitDialog).
+  // Attaches the dialog and runs its initialisation (OnInitDialog), then hands the character typed into the box
+  // that opened it to its field (CTemplateDlg::EntregarCaracterInicial).
   void Abrir(CTemplateDlg& dialogo);
   void Abrir(CTemplatePropPg& pagina);
   // Detaches the dialog.
@@ -92,6 +94,7 @@ class CControlesSimulados : public CControlesDialogo {
   std::vector<int> Hijos() const override;
   bool Existe(int id) const override;
   bool EsEdicion(int id) const override;
+  bool EsImporte(int id) const override;
   std::string Texto(int id) const override;
   void PonerTexto(int id, std::string_view texto) override;
   bool Habilitado(int id) const override;
@@ -106,6 +109,8 @@ class CControlesSimulados : public CControlesDialogo {
   std::optional<int> Foco() const override;
   void PonerFoco(int id) override;
   void MoverFoco(bool anterior) override;
+  // The focus to the field; the character, when the dialog's character rule takes it, is its whole text.
+  void TeclearCaracter(int id, unsigned caracter) override;
   void IntercambiarDatosHijos(int direccion) override;
   void PonerTituloVentana(std::string_view titulo) override;
   void Terminar(int resultado) override;

@@ -1,8 +1,9 @@
 // The detail-opening boxes: amounts that are the result of a detail dialog ('F' and 'R' boxes with a window name
 // and a detail link) and the tick box that opens a dialog ('B' likewise). They are not typed into: a click on the
 // small "..." button at their right edge, a double click or a typed character opens the box's detail dialog on a
-// copy of the block the detail link points to; OK writes the copy back and tells the owner 0x402 (the page
-// recalculates), Cancel changes nothing.
+// copy of the block the detail link points to (a character typed into an amount box goes on into the dialog's
+// field for it, see docs/DIALOGOS.md); OK writes the copy back and tells the owner 0x402 (the page recalculates),
+// Cancel changes nothing.
 //
 // The dialogs themselves are registered by window name (EditDetalleDialogos.h). RegistrarEditsFechaCasillaDetalle
 // puts the date, tick-box and detail-opening edits into the edit factory; the program's start-up calls it.
@@ -89,7 +90,8 @@ class CImporteDetalleEdit : public CDoubleEdit {
   int EsNumerico() override { return 0; }
   void Pegar() override {}
   void AlCrearVentana() override;
-  // Any typed character opens the dialog (Escape only goes on to the owner).
+  // Any typed character opens the dialog (Escape only goes on to the owner); one that writes something goes on
+  // into the dialog's field for it (the first amount of the person shown), where the keys after it follow.
   int ValidarCaracter(unsigned caracter, int repeticiones, unsigned banderas, int llamada) override;
   // Delete is refused.
   int ProcesarTecla(int tecla, int repeticiones, unsigned banderas) override;
@@ -104,8 +106,9 @@ class CImporteDetalleEdit : public CDoubleEdit {
   bool TextoDeCalculadora(double, std::string&) override { return false; }
 
   // Opens the detail dialog: 1 refused (no link: WIN033; unknown name: WIN034), 2 handled. On OK the block is
-  // written back, modified := 1 and 0x402 goes to the owner; the focus comes back to the edit.
-  int AbrirDetalle();
+  // written back, modified := 1 and 0x402 goes to the owner; the focus comes back to the edit. `caracter`, the
+  // character typed into the box (0: none), is handed to the dialog.
+  int AbrirDetalle(unsigned caracter = 0);
 
  protected:
   // The stored value, for the currency edit that stores its text.

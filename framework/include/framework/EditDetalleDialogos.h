@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -47,6 +48,10 @@ struct SPeticionDetalle {
   std::span<unsigned char> bloque;       // the working copy of the detail block (empty for a tick box's dialog)
   double importeCasilla = 0.0;           // the amount the box itself shows (some dialogs only read it)
   std::array<const void*, 2> lectura{};  // the box's places read beside the block (CCampo::EnlacesLectura)
+  unsigned caracter = 0;                 // the character typed into the box that opened the dialog (0: none)
+  // Where the box's own value lies in the block, when it lies there (boxes that show one field of the block their
+  // dialog edits: the dialog may give what was typed into the box to that field).
+  std::optional<std::size_t> lugarCasilla;
 };
 
 // Runs the dialog modally: kDialogoAceptado or kDialogoCancelado. On kDialogoAceptado the working copy holds
@@ -67,7 +72,8 @@ const SDialogoDetalle* BuscarDialogoDetalle(std::string_view nombre);
 std::vector<std::string> NombresDialogosDetalle();
 
 // What every detail dialog receives before the run: title, repetition count, person, spouse-or-first-child flag
-// (PrepararDialogo) and the first parameter (PonerParametro).
+// (PrepararDialogo), the first parameter (PonerParametro) and the character typed into the box, which the dialog
+// types into its field for it once it is up (PonerCaracterInicial).
 void PrepararDialogoDetalle(CTemplateDlg& dialogo, const SPeticionDetalle& peticion);
 
 }  // namespace marco

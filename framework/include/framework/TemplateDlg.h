@@ -9,11 +9,13 @@
 // in OnInitDialog after calling the base, and override the event operations. See docs/DIALOGOS.md.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 #include "framework/DialogoBase.h"
+#include "framework/DocumentoServicios.h"
 
 class wxWindow;
 
@@ -46,6 +48,10 @@ class CTemplateDlg : public CDialogoBase {
   // spouse or the first child is present.
   void PrepararDialogo(std::string_view titulo, std::int32_t repeticion, std::int32_t sujeto,
                        std::int32_t conyugeOPrimerHijo);
+  // The character typed into the box that opened the dialog (0: it was opened otherwise). It is not lost: once
+  // the dialog is initialised it is typed into the dialog's field for it.
+  unsigned CaracterInicial() const { return m_nCaracterInicial; }
+  void PonerCaracterInicial(unsigned caracter) { m_nCaracterInicial = caracter; }
 
   // ---- the run ----
   // Bitmap buttons, caption, font, centring, the shared background and the lock rule. Derived dialogs call it
@@ -73,6 +79,20 @@ class CTemplateDlg : public CDialogoBase {
   // The Tab-or-Enter event (0x404) of a field; 0 here.
   virtual int AlTerminarCampo(int id);
 
+  // Run once the dialog is initialised: the character typed into the box, when there is one, typed into the
+  // field CampoParaCaracterInicial gives, which takes the focus with it, so that the keys typed after it follow
+  // it there. Nothing when no field takes it (a locked dialog, a dialog without amounts); the character is
+  // handed over once.
+  void EntregarCaracterInicial();
+  // The field that takes the character typed into the box (0: none), made ready for it. Here the amount field of
+  // the person shown (the declarant when the whole family unit is shown) when the dialog named one for that person
+  // and it is open, else the first amount field open for typing, in reading order.
+  virtual int CampoParaCaracterInicial();
+  // Dialogs with one amount field per person name them: the field of person `sujeto` (1 common ... 5 second child).
+  void PonerCampoDeSujeto(std::int32_t sujeto, int id);
+  // Whether field `id` is open for typing: it exists, is enabled and is not read-only.
+  bool CampoAbierto(int id) const;
+
   // ---- the shared background of locked fields ----
   static int Instancias();
   // The background shared by the dialogs initialised and alive; null when there is none.
@@ -86,6 +106,8 @@ class CTemplateDlg : public CDialogoBase {
   std::int32_t m_nTipoTitular = 0;
   std::int32_t m_nSegundoParametro;
   std::int32_t m_nRepeticion = 1;
+  unsigned m_nCaracterInicial = 0;
+  std::array<int, kSujetoHijo2 + 1> m_camposDeSujeto{};
   unsigned m_nFlagsBotones = kBotonesPorDefecto;
   std::shared_ptr<const SPincelFondo> m_pincel;
 };

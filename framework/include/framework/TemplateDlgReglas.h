@@ -116,6 +116,8 @@ class CControlesDialogo {
   virtual bool Existe(int id) const = 0;
   // A field edit (a text edit; the box edits are field edits).
   virtual bool EsEdicion(int id) const = 0;
+  // An amount field: a plain field laid out for amounts (kEdicionImporte) or an amount box edit.
+  virtual bool EsImporte(int id) const = 0;
 
   virtual std::string Texto(int id) const = 0;
   virtual void PonerTexto(int id, std::string_view texto) = 0;
@@ -142,6 +144,10 @@ class CControlesDialogo {
   virtual void CursorAlFinal(int /*id*/) {}
   // Moves the focus to the next (or the previous) control that takes it.
   virtual void MoverFoco(bool anterior) = 0;
+  // Types one character into field `id` as a key does once the field has the focus with its whole text selected:
+  // the focus goes to the field, the character replaces its text when the field's rules take it (a plain field's
+  // ValidarCaracterCampo, a box edit's own), and the caret stays after it for the keys that follow.
+  virtual void TeclearCaracter(int id, unsigned caracter) = 0;
 
   // The child windows' own data exchange (box edits that carry it): 1 their texts into their values, 0 back.
   virtual void IntercambiarDatosHijos(int direccion) = 0;

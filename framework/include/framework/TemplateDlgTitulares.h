@@ -67,6 +67,11 @@ class CTemplateDlgTitulares : public CTemplateDlg {
   // Other cells as the base.
   int ValidarCaracterCampo(int id, unsigned caracter) override;
 
+  // The character typed into the box goes to the first amount field of the entry of the person shown (the
+  // declarant when the whole family unit is shown): that person's entry, or else the first entry without holder,
+  // given that person as its holder as a typed holder letter gives it. None when the entries may not be edited.
+  int CampoParaCaracterInicial() override;
+
   // The flag AjustarEntradasAlSujeto computed: every entry may be edited.
   bool TodasLasEntradas() const { return m_bTodas; }
   // The person shown of the open declaration.

@@ -1,5 +1,6 @@
 #include "framework/DialogoPlantilla.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <wx/window.h>
@@ -151,6 +152,35 @@ const SControlDialogo* CPlantillaDialogo::Control(int id) const {
     if (c.id == id && id != -1) return &c;
   }
   return nullptr;
+}
+
+std::vector<int> CPlantillaDialogo::IdsEnOrdenDeLectura() const {
+  std::vector<const SControlDialogo*> controles;
+  for (const SControlDialogo& c : m_controles) {
+    if (c.id != -1) controles.push_back(&c);
+  }
+  std::stable_sort(controles.begin(), controles.end(),
+                   [](const SControlDialogo* a, const SControlDialogo* b) { return a->rect.y < b->rect.y; });
+  // Rows: a control joins the row of the first control before it whose height it shares by more than half.
+  std::vector<std::vector<const SControlDialogo*>> filas;
+  for (const SControlDialogo* c : controles) {
+    if (!filas.empty()) {
+      const SRectDialogo& p = filas.back().front()->rect;
+      const int solape = std::min(p.y + p.alto, c->rect.y + c->rect.alto) - std::max(p.y, c->rect.y);
+      if (solape * 2 > std::min(p.alto, c->rect.alto)) {
+        filas.back().push_back(c);
+        continue;
+      }
+    }
+    filas.push_back({c});
+  }
+  std::vector<int> ids;
+  for (auto& fila : filas) {
+    std::stable_sort(fila.begin(), fila.end(),
+                     [](const SControlDialogo* a, const SControlDialogo* b) { return a->rect.x < b->rect.x; });
+    for (const SControlDialogo* c : fila) ids.push_back(c->id);
+  }
+  return ids;
 }
 
 }  // namespace marco

@@ -27,6 +27,7 @@ CControlesSimulados::CControlesSimulados(const CPlantillaDialogo& plantilla) {
     control.edicion = c.tipo == ETipoControlDialogo::Edicion || c.edicion;
     control.texto = c.texto;
     control.soloLectura = (c.opciones & kEdicionSoloLectura) != 0;
+    control.importe = c.tipo == ETipoControlDialogo::Edicion && (c.opciones & kEdicionImporte) != 0;
     control.enfocable = c.tipo != ETipoControlDialogo::Estatico && c.tipo != ETipoControlDialogo::Marco;
     m_controles.push_back(std::move(control));
   }
@@ -39,6 +40,7 @@ void CControlesSimulados::Abrir(CTemplateDlg& dialogo) {
   m_bPagina = false;
   dialogo.AsociarVentana(this);
   dialogo.OnInitDialog();
+  dialogo.EntregarCaracterInicial();
 }
 
 void CControlesSimulados::Abrir(CTemplatePropPg& pagina) {
@@ -88,6 +90,19 @@ int CControlesSimulados::Teclear(int id, std::string_view caracteres) {
     Notificar(id, kAvisoTextoCambiado);
   }
   return resultado;
+}
+
+void CControlesSimulados::TeclearCaracter(int id, unsigned caracter) {
+  const SControl* c = Control(id);
+  if (c == nullptr || !c->edicion || !c->habilitado) return;
+  Enfocar(id);
+  SControl* campo = Control(id);
+  if (campo == nullptr || m_foco != id || m_pDialogo == nullptr) return;
+  if (m_pDialogo->ValidarCaracterCampo(id, caracter) != 0) return;
+  campo = Control(id);
+  if (campo == nullptr || campo->soloLectura) return;
+  campo->texto = caracter == kTeclaRetroceso ? std::string() : std::string(1, static_cast<char>(caracter));
+  Notificar(id, kAvisoTextoCambiado);
 }
 
 int CControlesSimulados::Enfocar(int id) {
@@ -203,6 +218,11 @@ bool CControlesSimulados::Existe(int id) const { return Control(id) != nullptr; 
 bool CControlesSimulados::EsEdicion(int id) const {
   const SControl* c = Control(id);
   return c != nullptr && c->edicion;
+}
+
+bool CControlesSimulados::EsImporte(int id) const {
+  const SControl* c = Control(id);
+  return c != nullptr && c->importe;
 }
 
 std::string CControlesSimulados::Texto(int id) const {

@@ -26,6 +26,7 @@
 #include "framework/DialogoPlantilla.h"
 #include "framework/EditEx.h"
 #include "framework/EditExVentana.h"
+#include "framework/EditNumerico.h"
 #include "framework/TemplateDlg.h"
 #include "framework/TemplatePropPg.h"
 #include "framework/TextosVentana.h"
@@ -65,6 +66,15 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
   bool EsEdicion(int id) const override {
     const SHijo* h = Buscar(id);
     return h != nullptr && dynamic_cast<wxTextCtrl*>(h->ventana) != nullptr;
+  }
+  bool EsImporte(int id) const override {
+    const SHijo* h = Buscar(id);
+    if (h == nullptr) return false;
+    // An amount box edit (not one that opens a detail of its own).
+    if (CEditEx* edit = EditDe(h->ventana)) {
+      return dynamic_cast<CDoubleEdit*>(edit) != nullptr && edit->EsNumerico() != 0;
+    }
+    return h->importe && dynamic_cast<wxTextCtrl*>(h->ventana) != nullptr;
   }
   std::string Texto(int id) const override {
     const SHijo* h = Buscar(id);
@@ -175,6 +185,34 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
       if (auto* texto = h != nullptr ? dynamic_cast<wxTextEntry*>(h->ventana) : nullptr) texto->SetInsertionPointEnd();
     });
   }
+  void TeclearCaracter(int id, unsigned caracter) override {
+    const SHijo* h = Buscar(id);
+    auto* campo = h != nullptr ? dynamic_cast<wxTextCtrl*>(h->ventana) : nullptr;
+    if (campo == nullptr || m_pReglas == nullptr || !campo->IsEnabled()) return;
+    campo->SetFocus();
+    if (CEditEx* edit = EditDe(campo)) {
+      // The box edit's own rules, on its whole text selected as a field taking the focus has it.
+      campo->SelectAll();
+      edit->AlCaracter(caracter);
+    } else {
+      const bool mayusculas = h->mayusculas;
+      const int resultado = m_pReglas->ValidarCaracterCampo(id, caracter);
+      if (resultado == 1) wxBell();
+      // The rules may have taken the character over, or made the field read-only.
+      if (resultado != 0 || Buscar(id) == nullptr || !campo->IsEditable()) return;
+      std::string texto;
+      if (caracter != kTeclaRetroceso) texto.assign(1, static_cast<char>(caracter));
+      if (mayusculas) texto = plataforma::Mayusculas1252(texto);
+      // As typed: the text-changed event goes to the rules.
+      campo->Replace(0, campo->GetLastPosition(), TextoWx(texto));
+    }
+    if (Buscar(id) == nullptr) return;
+    campo->SetInsertionPointEnd();
+    // Once the dialog is up and the field really takes the focus (which may select its whole text), the caret goes
+    // back after the character, until the next key reaches the field or it is left.
+    m_caretAlFinal = id;
+    CursorAlFinal(id);
+  }
   void MoverFoco(bool anterior) override {
     // From the control that has the focus, among this window's children (Navigate would move among the
     // window's siblings instead).
@@ -234,6 +272,7 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     wxWindow* ventana;
     bool propio;  // made by the dialog itself: reports its own events
     bool mayusculas = false;  // a plain field that takes capitals only
+    bool importe = false;     // a plain field laid out for amounts
   };
   static constexpr int kIdNinguno = -0x7FFE;
 
@@ -339,8 +378,9 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         break;
     }
     if (ventana == nullptr || c.id == -1) return;
-    m_hijos.push_back(SHijo{c.id, ventana, propio,
-                            c.tipo == ETipoControlDialogo::Edicion && (c.opciones & kEdicionMayusculas) != 0});
+    const bool edicion = c.tipo == ETipoControlDialogo::Edicion;
+    m_hijos.push_back(SHijo{c.id, ventana, propio, edicion && (c.opciones & kEdicionMayusculas) != 0,
+                            edicion && (c.opciones & kEdicionImporte) != 0});
     if (!propio && c.tipo != ETipoControlDialogo::Estatico && c.tipo != ETipoControlDialogo::Marco) {
       ventana->Bind(wxEVT_KEY_DOWN, &CVentanaControles::AlTecla, this);
     }
@@ -353,7 +393,9 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
 
   void AlGanarFoco(wxFocusEvent& evento) {
     evento.Skip();
-    if (m_pReglas != nullptr) m_pReglas->Notificar(IdDeEvento(evento), kAvisoFocoGanado);
+    const int id = IdDeEvento(evento);
+    if (m_pReglas != nullptr) m_pReglas->Notificar(id, kAvisoFocoGanado);
+    if (m_caretAlFinal == id) CursorAlFinal(id);
   }
 
   void AlPerderFoco(wxFocusEvent& evento) {
@@ -382,6 +424,7 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
 
   // A field lost the focus to `entrante` (null: to no window, unless `desconocido`: to a window not known).
   void Salir(int id, wxWindow* entrante, bool desconocido) {
+    if (m_caretAlFinal == id) m_caretAlFinal.reset();
     const std::optional<int> destino = IdDeVentana(entrante);
     m_focoEntrante = destino ? *destino : desconocido ? kIdAjeno : kIdNinguno;
     m_pReglas->Notificar(id, kAvisoFocoPerdido);
@@ -391,6 +434,7 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
   // A character typed into a plain field edit: the rules may refuse it or take it over.
   void AlCaracterCampo(wxKeyEvent& evento) {
     const SHijo* h = BuscarVentana(dynamic_cast<wxWindow*>(evento.GetEventObject()));
+    if (h != nullptr && m_caretAlFinal == h->id) m_caretAlFinal.reset();
     const wxChar unicode = evento.GetUnicodeKey();
     if (m_pReglas == nullptr || h == nullptr || unicode == WXK_NONE || evento.ControlDown() || evento.AltDown()) {
       evento.Skip();
@@ -565,6 +609,7 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
 
   std::vector<SHijo> m_hijos;
   std::optional<int> m_focoEntrante;
+  std::optional<int> m_caretAlFinal;  // the field a character was typed into by the program, until it is left
 };
 
 class CVentanaDialogo : public CVentanaControles<wxDialog> {
@@ -700,6 +745,7 @@ int CTemplateDlg::DoModal() {
   {
     CVentanaDialogo ventana(*this, Padre());
     OnInitDialog();
+    EntregarCaracterInicial();
     resultado = ventana.Ejecutar();
   }
   return resultado == kIdAceptar ? kIdAceptar : kIdCancelar;

@@ -1,5 +1,8 @@
 #include "framework/TemplateDlg.h"
 
+#include <utility>
+
+#include "framework/DialogoPlantilla.h"
 #include "framework/DocumentoServicios.h"
 
 namespace marco {
@@ -96,6 +99,38 @@ int CTemplateDlg::DespacharEvento(int codigo, int id) {
 }
 
 int CTemplateDlg::AlTerminarCampo(int) { return 0; }
+
+void CTemplateDlg::EntregarCaracterInicial() {
+  const unsigned caracter = std::exchange(m_nCaracterInicial, 0U);
+  if (caracter == 0 || Ventana() == nullptr || Bloqueado()) return;
+  const int id = CampoParaCaracterInicial();
+  if (id != 0 && Ventana() != nullptr && CampoAbierto(id)) Ventana()->TeclearCaracter(id, caracter);
+}
+
+int CTemplateDlg::CampoParaCaracterInicial() {
+  const CControlesDialogo* ventana = Ventana();
+  if (ventana == nullptr) return 0;
+  const std::int32_t sujeto = CodigoSujeto() > kSujetoDeclarante && CodigoSujeto() <= kSujetoHijo2
+                                  ? CodigoSujeto()
+                                  : kSujetoDeclarante;
+  const int propio = m_camposDeSujeto[static_cast<std::size_t>(sujeto)];
+  if (propio != 0 && ventana->EsImporte(propio) && CampoAbierto(propio)) return propio;
+  for (const int id : Plantilla().IdsEnOrdenDeLectura()) {
+    if (ventana->EsImporte(id) && CampoAbierto(id)) return id;
+  }
+  return 0;
+}
+
+void CTemplateDlg::PonerCampoDeSujeto(std::int32_t sujeto, int id) {
+  if (sujeto < kSujetoUnidadFamiliar || sujeto > kSujetoHijo2) return;
+  m_camposDeSujeto[static_cast<std::size_t>(sujeto)] = id;
+}
+
+bool CTemplateDlg::CampoAbierto(int id) const {
+  const CControlesDialogo* ventana = Ventana();
+  return ventana != nullptr && ventana->Existe(id) && ventana->EsEdicion(id) && ventana->Habilitado(id) &&
+         !ventana->SoloLectura(id);
+}
 
 void CTemplateDlg::OnOK() {
   if (Bloqueado()) {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "framework/DocumentoServicios.h"
+#include "framework/SelectorTitular.h"
 #include "framework/Utilidades.h"
 #include "platform/Texto.h"
 
@@ -128,6 +129,39 @@ int CTemplateDlgTitulares::AlCambiarValor(int id) {
   ActualizarDatosHijos(*this, 0);
   ActualizarEntradas();
   return 1;
+}
+
+int CTemplateDlgTitulares::CampoParaCaracterInicial() {
+  CControlesDialogo* ventana = Ventana();
+  if (ventana == nullptr || !m_bTodas) return 0;
+  // The family unit's view (or none) types for the declarant.
+  const std::int32_t sujeto = CodigoSujeto() > kSujetoDeclarante ? CodigoSujeto() : kSujetoDeclarante;
+  const auto entradaDelSujeto = [&] {
+    for (int e = 0; e < m_nEntradas; ++e) {
+      if (TitularDeEntrada(e) == sujeto) return e;
+    }
+    return -1;
+  };
+  int entrada = entradaDelSujeto();
+  if (entrada < 0) {
+    for (int e = 0; e < m_nEntradas && entrada < 0; ++e) {
+      if (TitularDeEntrada(e) != 0) continue;
+      const int titular = IdControl(0, e);
+      if (!CampoAbierto(titular)) break;
+      for (const STitular& t : kTitulares) {
+        if (t.codigo == sujeto) ventana->TeclearCaracter(titular, static_cast<unsigned char>(t.letra));
+      }
+      // The rules pack the entries as the holder is given: the entry may be another one now.
+      entrada = entradaDelSujeto();
+      if (entrada < 0) return 0;
+    }
+  }
+  if (entrada < 0 || Ventana() == nullptr) return 0;
+  for (int campo = 1; campo < m_nCampos; ++campo) {
+    const int id = IdControl(campo, entrada);
+    if (Ventana()->EsImporte(id) && CampoAbierto(id)) return id;
+  }
+  return 0;
 }
 
 int CTemplateDlgTitulares::ValidarCaracterCampo(int id, unsigned caracter) {

@@ -83,10 +83,11 @@ void MostrarTexto(wxWindow* padre, std::string_view texto) {
   PresentarMensaje(mensaje);
 }
 
-// Runs a registered dialog for a box edit on a copy of `tamano` bytes of the block at `enlace` (none: no block).
-// True when the dialog ended with OK; then the copy is in the block, and `cambiado` tells whether it differed.
+// Runs a registered dialog for a box edit on a copy of `tamano` bytes of the block at `enlace` (none: no block),
+// handing it the character typed into the box (0: none). True when the dialog ended with OK; then the copy is in
+// the block, and `cambiado` tells whether it differed.
 bool EjecutarDialogo(const SDialogoDetalle& dialogo, CEditEx& edit, const SVentanaDetalle& ventana,
-                     const std::string& titulo, void* enlace, std::size_t tamano, bool& cambiado) {
+                     const std::string& titulo, void* enlace, std::size_t tamano, unsigned caracter, bool& cambiado) {
   cambiado = false;
   std::vector<unsigned char> copia(enlace != nullptr ? tamano : 0);
   if (!copia.empty()) std::memcpy(copia.data(), enlace, copia.size());
@@ -99,7 +100,15 @@ bool EjecutarDialogo(const SDialogoDetalle& dialogo, CEditEx& edit, const SVenta
   peticion.sujeto = DameSujetoActual();
   peticion.conyugeOPrimerHijo = HayConyugeOHijo();
   peticion.bloque = copia;
-  if (const CCampo* campo = edit.DameCampo()) peticion.lectura = campo->EnlacesLectura;
+  peticion.caracter = caracter;
+  if (const CCampo* campo = edit.DameCampo()) {
+    peticion.lectura = campo->EnlacesLectura;
+    const auto* valor = static_cast<const unsigned char*>(campo->Dato);
+    const auto* bloque = static_cast<const unsigned char*>(enlace);
+    if (valor != nullptr && bloque != nullptr && !copia.empty() && valor >= bloque && valor < bloque + copia.size()) {
+      peticion.lugarCasilla = static_cast<std::size_t>(valor - bloque);
+    }
+  }
   if (const CCampo* campo = edit.DameCampo(); campo != nullptr && campo->TamanoValor() == sizeof(double)) {
     if (const unsigned char* valor = campo->ValorSujeto(peticion.sujeto)) {
       std::memcpy(&peticion.importeCasilla, valor, sizeof(double));
@@ -252,7 +261,8 @@ void CImporteDetalleEdit::AlCrearVentana() {
 int CImporteDetalleEdit::ValidarCaracter(unsigned caracter, int, unsigned, int) {
   // Escape goes on to the owner (the page or dialog closes): it opens nothing.
   if (caracter == kTeclaEscape) return 1;
-  return AbrirDetalle();
+  // A character that writes something goes on into the dialog; Backspace only opens it.
+  return AbrirDetalle(caracter >= 0x20 && caracter != 0x7F ? caracter : 0U);
 }
 
 int CImporteDetalleEdit::ProcesarTecla(int tecla, int repeticiones, unsigned banderas) {
@@ -263,7 +273,7 @@ int CImporteDetalleEdit::ProcesarTecla(int tecla, int repeticiones, unsigned ban
 
 int CImporteDetalleEdit::FiltrarTeclaControl(int tecla) { return FiltrarTeclaSoloCopia(*this, tecla); }
 
-int CImporteDetalleEdit::AbrirDetalle() {
+int CImporteDetalleEdit::AbrirDetalle(unsigned caracter) {
   CCampo* campo = DameCampo();
   const int numero = NumeroDialogoDetalle(m_ventana.nombre);
   if (campo == nullptr || campo->Enlace == nullptr) {
@@ -282,7 +292,8 @@ int CImporteDetalleEdit::AbrirDetalle() {
     if (DameSujetoActual() != kSujetoUnidadFamiliar && HayConyugeOHijo() == 1) Mensaje(kMensajeMiembroBloqueado);
     if (vivo.expired()) return 2;
     bool cambiado = false;
-    aceptado = EjecutarDialogo(*dialogo, *this, m_ventana, m_sTitulo, campo->Enlace, dialogo->tamanoBloque, cambiado);
+    aceptado = EjecutarDialogo(*dialogo, *this, m_ventana, m_sTitulo, campo->Enlace, dialogo->tamanoBloque, caracter,
+                               cambiado);
     if (vivo.expired()) return 2;
     if (cambiado) MarcarDeclaracionModificada();
   } else if (DialogoDetalleAbre(m_ventana.nombre)) {
@@ -359,7 +370,7 @@ int CEditDialogo::AbrirDetalle() {
   if (const SDialogoDetalle* dialogo = BuscarDialogoDetalle(m_ventana.nombre); dialogo != nullptr && dialogo->abrir) {
     // Its dialog reads and writes the declaration itself: no block is copied.
     bool cambiado = false;
-    aceptado = EjecutarDialogo(*dialogo, *this, m_ventana, m_sTitulo, nullptr, 0, cambiado);
+    aceptado = EjecutarDialogo(*dialogo, *this, m_ventana, m_sTitulo, nullptr, 0, 0, cambiado);
   } else {
     CDlgMensaje(Superficie().Ventana(), nullptr)
         .MostrarMensaje(kMensajeDialogoNoRegistrado, IconoExclamacion, m_ventana.nombre);

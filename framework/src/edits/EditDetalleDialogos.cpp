@@ -44,6 +44,7 @@ std::vector<std::string> NombresDialogosDetalle() {
 void PrepararDialogoDetalle(CTemplateDlg& dialogo, const SPeticionDetalle& peticion) {
   dialogo.PrepararDialogo(peticion.titulo, peticion.repeticion, peticion.sujeto, peticion.conyugeOPrimerHijo);
   dialogo.PonerParametro(peticion.primerParametro);
+  dialogo.PonerCaracterInicial(peticion.caracter);
 }
 
 }  // namespace marco
