@@ -135,6 +135,9 @@ TEST(TemplateDlg, IntroPasaAlSiguienteYNuncaCierra) {
   v.Enfocar(kIdImporte);
   EXPECT_EQ(v.Caracter(kCaracterIntro), 1);
   EXPECT_EQ(v.FocoActual(), kIdNombre);
+  // The buttons' row is read from the left: "Ayuda" stands first.
+  EXPECT_EQ(v.Caracter(kCaracterIntro), 1);
+  EXPECT_EQ(v.FocoActual(), kIdBotonAyuda);
   EXPECT_EQ(v.Caracter(kCaracterIntro), 1);
   EXPECT_EQ(v.FocoActual(), kIdAceptar);
   EXPECT_EQ(v.ResultadoVentana(), 0);
@@ -144,7 +147,7 @@ TEST(TemplateDlg, IntroPasaAlSiguienteYNuncaCierra) {
   EXPECT_EQ(dlg.Tabular(true), 1);
   EXPECT_EQ(v.FocoActual(), kIdAceptar);
   EXPECT_EQ(v.Tecla(kTeclaArriba), 1);
-  EXPECT_EQ(v.FocoActual(), kIdNombre);
+  EXPECT_EQ(v.FocoActual(), kIdBotonAyuda);
   EXPECT_EQ(v.Tecla(kTeclaAbajo), 1);
   EXPECT_EQ(v.FocoActual(), kIdAceptar);
   EXPECT_EQ(v.Tecla(kTeclaTabulador), 1);

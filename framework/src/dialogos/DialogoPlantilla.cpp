@@ -1,5 +1,7 @@
 #include "framework/DialogoPlantilla.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include <wx/window.h>
@@ -151,6 +153,57 @@ const SControlDialogo* CPlantillaDialogo::Control(int id) const {
     if (c.id == id && id != -1) return &c;
   }
   return nullptr;
+}
+
+namespace {
+
+// A place in the Tab order: one control, or the radio buttons of a group, standing where its first control stands.
+struct SPuestoTabulador {
+  SRectDialogo rect;
+  std::vector<std::size_t> controles;
+};
+
+bool TomaTeclado(const SControlDialogo& c) {
+  return c.tipo != ETipoControlDialogo::Estatico && c.tipo != ETipoControlDialogo::Marco;
+}
+
+// A place shares the row of the row's first place when their heights overlap by more than half of the shorter height.
+bool MismaFila(const SRectDialogo& a, const SRectDialogo& b) {
+  const int solape = std::min(a.y + a.alto, b.y + b.alto) - std::max(a.y, b.y);
+  return solape * 2 > std::min(a.alto, b.alto);
+}
+
+}  // namespace
+
+std::vector<std::size_t> CPlantillaDialogo::OrdenLectura() const {
+  std::vector<SPuestoTabulador> puestos;
+  bool enGrupo = false;
+  for (std::size_t i = 0; i < m_controles.size(); ++i) {
+    const SControlDialogo& c = m_controles[i];
+    const bool opcion = c.tipo == ETipoControlDialogo::Opcion;
+    // Any other control after a radio button ends its group, as it does for the window's radio buttons.
+    if (opcion && enGrupo && !c.primeroDeGrupo) {
+      puestos.back().controles.push_back(i);
+      continue;
+    }
+    enGrupo = opcion;
+    if (TomaTeclado(c)) puestos.push_back(SPuestoTabulador{c.rect, {i}});
+  }
+  // From the top; of two starting at the same height the shorter one first, so that a tall control beside a column of
+  // rows does not draw the rows below into the first.
+  std::stable_sort(puestos.begin(), puestos.end(), [](const SPuestoTabulador& a, const SPuestoTabulador& b) {
+    return a.rect.y != b.rect.y ? a.rect.y < b.rect.y : a.rect.alto < b.rect.alto;
+  });
+  std::vector<std::size_t> orden;
+  for (auto fila = puestos.begin(); fila != puestos.end();) {
+    auto fin = std::find_if(std::next(fila), puestos.end(),
+                            [&](const SPuestoTabulador& p) { return !MismaFila(fila->rect, p.rect); });
+    std::stable_sort(fila, fin,
+                     [](const SPuestoTabulador& a, const SPuestoTabulador& b) { return a.rect.x < b.rect.x; });
+    for (auto p = fila; p != fin; ++p) orden.insert(orden.end(), p->controles.begin(), p->controles.end());
+    fila = fin;
+  }
+  return orden;
 }
 
 }  // namespace marco
