@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "framework/DialogoPlantilla.h"
@@ -561,6 +562,7 @@ int CDlgListaFamiliar::AlSalirDeCampo(int id) {
   unsigned char* fila = Fila(f);
   std::string_view codigo;
   if (id == IdCampo(kColNif, f) || id == IdCampo(kColAnio, f)) {
+    const bool enUso = EntradaEnUso(f) != 0;
     // The document's checks of an identification number and of a year, with their own messages.
     if (auto* doc = dynamic_cast<renta::CRentaDoc*>(marco::DameDocumentoActivo())) {
       if (id == IdCampo(kColNif, f)) {
@@ -570,6 +572,15 @@ int CDlgListaFamiliar::AlSalirDeCampo(int id) {
       }
     }
     Mostrar();
+    // A check that refused the value emptied it: a row left with nothing goes, and the rows open follow, as when
+    // the row is emptied by hand (the next row stays open only below a row in use).
+    if (enUso && EntradaEnUso(f) == 0) {
+      const std::optional<int> foco = Ventana() != nullptr ? Ventana()->Foco() : std::nullopt;
+      CompactarEntradas();
+      Mostrar();
+      ActualizarEntradas();
+      if (foco && *foco != marco::kIdCancelar) PonerFoco(*foco);
+    }
     return 1;
   }
   if (id == IdCampo(kColGrado, f)) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DeclaracionAbierta.h"
 #include "dialogs/DialogosDetalle.h"
 #include "dialogs/DlgFamiliares.h"
 #include "framework/DialogoSimulado.h"
@@ -320,6 +321,33 @@ TEST(DlgDescendientes, SinFilasAceptaEnSeguidaYUnaFilaVaciadaSeRecoge) {
   EXPECT_EQ(d.Aceptar(), marco::kIdAceptar) << testing::PrintToString(guion.Codigos());
   EXPECT_EQ(TextoEn(d.Recibida(1) + D::kNombre, 14), "RUIZ PEREZ EVA");
   EXPECT_FALSE(DescendienteConDatos(d.Recibida(2)));
+}
+
+// A year the declaration's check refuses is emptied: a row left with nothing closes the row below it again, as a
+// row emptied by hand does, so that Tab never walks into a row about to close.
+TEST(DlgDescendientes, UnAnioRehusadoQueDejaLaFilaVaciaCierraLaSiguiente) {
+  renta::pruebas::CDeclaracionAbierta declaracion;
+  for (const bool ascendientes : {false, true}) {
+    CGuionMensajes guion;
+    CDlgListaFamiliar dlg(ascendientes, nullptr);
+    dlg.FijarEntorno({0, false, false, false});
+    dlg.m_familia = Soltero();
+    CControlesSimulados v(dlg.Plantilla());
+    v.Abrir(dlg);
+    const int anio = dlg.IdCampo(kColAnio, 0);
+    v.Enfocar(anio);
+    v.Escribir(anio, "1000");
+    v.Enfocar(dlg.IdCampo(kColGrado, 0));
+    EXPECT_EQ(guion.Veces("CVANO1"), 1) << ascendientes;
+    EXPECT_EQ(v.Texto(anio), "") << ascendientes;
+    EXPECT_FALSE(v.Habilitado(dlg.IdCampo(kColNif, 1))) << ascendientes;
+    EXPECT_EQ(v.FocoActual(), dlg.IdCampo(kColGrado, 0)) << ascendientes;
+    // A year it takes keeps the row, and the row below open.
+    v.Enfocar(anio);
+    v.Escribir(anio, "1990");
+    v.Enfocar(dlg.IdCampo(kColGrado, 0));
+    EXPECT_TRUE(v.Habilitado(dlg.IdCampo(kColNif, 1))) << ascendientes;
+  }
 }
 
 TEST(DlgDescendientes, ElCaracterQueLaAbreEmpiezaElNifDeLaPrimeraFilaLibre) {

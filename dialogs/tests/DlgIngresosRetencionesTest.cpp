@@ -7,6 +7,7 @@
 #include <wx/toplevel.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ using marco::CGuionMensajes;
 constexpr int kTitular[] = {1273, 1284, 1295, 1309, 1319, 1325};
 constexpr int kIngresosId[] = {1358, 1361, 1364, 1369, 1374, 1376};
 constexpr int kRetencionesId[] = {1342, 1345, 1348, 1352, 1355, 1378};
+constexpr int kGastosId[] = {1343, 1346, 1349, 1353, 1356, 1379};
 
 SEntradaTitular Linea(std::uint8_t titular, double ingresos, double retenciones) {
   SEntradaTitular e;
@@ -247,6 +249,71 @@ TEST(DialogosCapital, LaVentanaDevuelveElBloqueConAceptarYNadaConEsc) {
        {kVentanaCapitalInmobiliario, kVentanaDividendos, kVentanaSegurosVida, kVentanaCesionCapitales}) {
     marco::QuitarDialogoDetalle(nombre);
   }
+}
+
+// The lending of own capital (box 029) in a real window: from the holder of an entry Tab goes to its income, its
+// withholding and its expenses, then to the next entry's holder; entries without a holder offer their holder only.
+TEST(DialogosCapital, ElTabuladorRecorreLaCesionDeCapitalesPorLineas) {
+  REQUIERE_PANTALLA();
+  RegistrarDialogosCapital();
+  const marco::SDialogoDetalle* dialogo = marco::BuscarDialogoDetalle(kVentanaCesionCapitales);
+  ASSERT_NE(dialogo, nullptr);
+  EntradasTitulares entradas{};
+  entradas[0] = Linea(2, 100000, 0);
+  entradas[1] = Linea(2, 50000, 0);
+  std::vector<unsigned char> datos(TamanoBloqueCapital(kImportesCesionCapitales));
+  EscribirEntradas(entradas, kImportesCesionCapitales, datos);
+  marco::SPeticionDetalle p;
+  p.titulo = "(C) Cesion a terceros de capitales propios";
+  p.sujeto = 1;
+  p.primerParametro = 1;  // "IDD_INREGA6*1"
+  p.bloque = datos;
+
+  bool sinFoco = false;
+  std::vector<int> visitados;
+  wxTheApp->CallAfter([&] {
+    wxWindow* ventana = VentanaDe(p.titulo);
+    ASSERT_NE(ventana, nullptr);
+    const auto foco = [] {
+      wxWindow* f = wxWindow::FindFocus();
+      return f != nullptr ? f->GetId() : 0;
+    };
+    const auto esperar = [](const std::function<bool()>& listo) {
+      for (int i = 0; i < 100 && !listo(); ++i) pruebas::Esperar(1);
+      return listo();
+    };
+    wxWindow* titular = wxWindow::FindWindowById(kTitular[0], ventana);
+    if (titular == nullptr) {
+      ADD_FAILURE() << "the dialog has no holder field " << kTitular[0];
+    } else {
+      ventana->Raise();
+      titular->SetFocus();
+    }
+    if (titular == nullptr || !esperar([&] { return foco() == kTitular[0]; })) {
+      sinFoco = true;
+    } else {
+      for (int i = 0; i < 14; ++i) {
+        const int antes = foco();
+        wxWindow* actual = wxWindow::FindFocus();
+        wxKeyEvent tab(wxEVT_KEY_DOWN);
+        tab.m_keyCode = WXK_TAB;
+        tab.SetEventObject(actual);
+        actual->GetEventHandler()->ProcessEvent(tab);
+        esperar([&] { return foco() != antes; });
+        visitados.push_back(foco());
+      }
+    }
+    if (auto* d = dynamic_cast<wxDialog*>(ventana); d != nullptr && d->IsModal()) d->EndModal(wxID_CANCEL);
+  });
+  dialogo->abrir(p);
+  for (std::string_view nombre :
+       {kVentanaCapitalInmobiliario, kVentanaDividendos, kVentanaSegurosVida, kVentanaCesionCapitales}) {
+    marco::QuitarDialogoDetalle(nombre);
+  }
+  if (sinFoco) GTEST_SKIP() << "the display gives no keyboard focus";
+  EXPECT_EQ(visitados, (std::vector<int>{kIngresosId[0], kRetencionesId[0], kGastosId[0], kTitular[1], kIngresosId[1],
+                                         kRetencionesId[1], kGastosId[1], kTitular[2], kTitular[3], kTitular[4],
+                                         kTitular[5], marco::kIdAceptar, marco::kIdCancelar, kTitular[0]}));
 }
 
 }  // namespace

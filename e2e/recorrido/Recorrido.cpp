@@ -1166,8 +1166,12 @@ void CRecorrido::DigitosDeMas(const e2e::SCasillaPagina& c, wxDialog* dlg, const
   } else if (mensajes.empty() && despues.size() > 12) {
     Fallo(c, nombre + ": 10^12 typed into " + Nombre(campo) + " was taken whole (\"" + despues + "\")");
   }
-  // Back where the dialog's walk starts.
-  if (DialogoModal() == dlg) Clic(campo);
+  // Back where the dialog's walk starts, once the click has moved the focus there: the walk starts from the field
+  // that has it.
+  if (DialogoModal() == dlg) {
+    Clic(campo);
+    EsperarHasta([&] { return wxWindow::FindFocus() == campo || DialogoModal() != dlg; }, 1000);
+  }
 }
 
 void CRecorrido::Imprevisto(wxDialog* dlg) {

@@ -285,6 +285,85 @@ TEST(DialogoVentana, UnCampoDeMayusculasGuardaElOrdenDeLoTecleado) {
   EXPECT_EQ(tecleado, "GOMEZ 1A");
 }
 
+// A dialog whose fields the layout adds column by column, as the row-table layouts do, with a box edit at the end
+// of the first row: Tab from a field, in the window, goes to the next field in reading order.
+class CDlgColumnas : public CTemplateDlg {
+ public:
+  explicit CDlgColumnas(std::function<void(CDlgColumnas&)> guion)
+      : CTemplateDlg(900, nullptr), m_guion(std::move(guion)) {
+    CPlantillaDialogo p(200, 80, "COLUMNAS");
+    p.Estatico(-1, "Titular", {6, 2, 40, 8});
+    p.Edicion(1201, {6, 12, 30, 12});
+    p.Edicion(1202, {6, 28, 30, 12});
+    p.Importe(1211, {40, 12, 50, 12});
+    p.Importe(1212, {40, 28, 50, 12});
+    p.CampoEdit(1221, {94, 13, 50, 12}, m_caja);
+    p.Aceptar({80, 56, 50, 18}).Cancelar({134, 56, 50, 18});
+    Plantilla() = p;
+    FijarEntorno(SEntornoDialogo{1, false, false, false});
+  }
+  int OnInitDialog() override {
+    CTemplateDlg::OnInitDialog();
+    m_caja.AsignarDato(&caja);
+    wxTheApp->CallAfter([this] { m_guion(*this); });
+    return 1;
+  }
+  wxWindow* Dialogo() const { return dynamic_cast<wxWindow*>(CDialogoBase::Ventana()); }
+  double caja = 0.0;
+
+ private:
+  CDoubleEdit m_caja{10, 0};
+  std::function<void(CDlgColumnas&)> m_guion;
+};
+
+// Tab from the window that has the focus, as the keyboard gives it: a key down to a plain field, the character to a
+// box edit.
+void PulsarTabulador(bool atras = false) {
+  wxWindow* foco = wxWindow::FindFocus();
+  if (foco == nullptr) return;
+  const bool caja = dynamic_cast<CVentanaEdit*>(foco) != nullptr;
+  wxKeyEvent evento(caja ? wxEVT_CHAR : wxEVT_KEY_DOWN);
+  evento.m_keyCode = WXK_TAB;
+  evento.m_uniChar = WXK_TAB;
+  evento.SetShiftDown(atras);
+  evento.SetEventObject(foco);
+  foco->GetEventHandler()->ProcessEvent(evento);
+}
+
+TEST(DialogoVentana, ElTabuladorVisitaLosCamposEnOrdenDeLectura) {
+  REQUIERE_PANTALLA();
+  bool sinFoco = false;
+  std::vector<int> adelante;
+  std::vector<int> atras;
+  CDlgColumnas dlg([&](CDlgColumnas& d) {
+    wxWindow* primero = wxWindow::FindWindowById(1201, d.Dialogo());
+    d.Dialogo()->Raise();
+    primero->SetFocus();
+    if (!EsperarA([&] { return wxWindow::FindFocus() == primero; })) {
+      sinFoco = true;
+      d.Pulsar(kIdCancelar);
+      return;
+    }
+    const auto foco = [] {
+      wxWindow* f = wxWindow::FindFocus();
+      return f != nullptr ? f->GetId() : 0;
+    };
+    const auto pasar = [&](bool haciaAtras, std::vector<int>& vistos) {
+      const int antes = foco();
+      PulsarTabulador(haciaAtras);
+      EsperarA([&] { return foco() != antes; });
+      vistos.push_back(foco());
+    };
+    for (int i = 0; i < 7; ++i) pasar(false, adelante);
+    for (int i = 0; i < 3; ++i) pasar(true, atras);
+    d.Pulsar(kIdCancelar);
+  });
+  EXPECT_EQ(dlg.DoModal(), kIdCancelar);
+  if (sinFoco) GTEST_SKIP() << "the display gives no keyboard focus";
+  EXPECT_EQ(adelante, (std::vector<int>{1211, 1221, 1202, 1212, kIdAceptar, kIdCancelar, 1201}));
+  EXPECT_EQ(atras, (std::vector<int>{kIdCancelar, kIdAceptar, 1212}));
+}
+
 class CPaginaVentana : public CTemplatePropPg {
  public:
   CPaginaVentana() : CTemplatePropPg(130, "Datos Personales") {

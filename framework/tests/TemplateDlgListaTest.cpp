@@ -120,6 +120,39 @@ TEST(TemplateDlgLista, DatosEnLaUltimaAbiertaAbrenLaSiguiente) {
   EXPECT_EQ(Abiertas(v), (std::vector<bool>{true, true, true, false, false, false}));
 }
 
+// Tab, Enter or Down from a field of the last open entry that was given something go into the entry that leaving it
+// opens, not past it; from an empty one the next entry stays closed and the move goes on past it.
+TEST(TemplateDlgLista, AvanzarDesdeLaUltimaAbiertaConDatosEntraEnLaSiguiente) {
+  struct SCaso {
+    const char* nombre;
+    int tecla;  // a character (Tab, Enter), or 0 for the key Down
+    const char* tecleado;
+    int foco;
+    std::vector<bool> abiertas;
+  };
+  const SCaso casos[] = {
+      {"Tab after a name", kCaracterTab, "PEPE", Id(0, 2), {true, true, true, false, false, false}},
+      {"Enter after a name", kCaracterIntro, "PEPE", Id(0, 2), {true, true, true, false, false, false}},
+      {"Down after a name", 0, "PEPE", Id(0, 2), {true, true, true, false, false, false}},
+      {"Tab from an empty field", kCaracterTab, "", Id(1, 0), {true, true, false, false, false, false}},
+  };
+  for (const SCaso& caso : casos) {
+    CDlgPersonas dlg;
+    dlg.copia[0] = {"ANA", "1990"};
+    CControlesSimulados v(dlg.Plantilla());
+    v.Abrir(dlg);
+    v.Enfocar(Id(0, 1));
+    if (*caso.tecleado != 0) v.Escribir(Id(0, 1), caso.tecleado);
+    if (caso.tecla != 0) {
+      v.Caracter(caso.tecla);
+    } else {
+      v.Tecla(kTeclaAbajo);
+    }
+    EXPECT_EQ(v.FocoActual().value_or(0), caso.foco) << caso.nombre;
+    EXPECT_EQ(Abiertas(v), caso.abiertas) << caso.nombre;
+  }
+}
+
 TEST(TemplateDlgLista, TodasEnUsoDejanAbiertaLaUltimaYNoMas) {
   CDlgPersonas dlg;
   for (int e = 0; e < kEntradas; ++e) dlg.copia[e] = {"X" + std::to_string(e), ""};

@@ -136,6 +136,9 @@ TEST(TemplateDlg, IntroPasaAlSiguienteYNuncaCierra) {
   v.Enfocar(kIdImporte);
   EXPECT_EQ(v.Caracter(kCaracterIntro), 1);
   EXPECT_EQ(v.FocoActual(), kIdNombre);
+  // The buttons' row is read from the left: "Ayuda" stands first.
+  EXPECT_EQ(v.Caracter(kCaracterIntro), 1);
+  EXPECT_EQ(v.FocoActual(), kIdBotonAyuda);
   EXPECT_EQ(v.Caracter(kCaracterIntro), 1);
   EXPECT_EQ(v.FocoActual(), kIdAceptar);
   EXPECT_EQ(v.ResultadoVentana(), 0);
@@ -145,7 +148,7 @@ TEST(TemplateDlg, IntroPasaAlSiguienteYNuncaCierra) {
   EXPECT_EQ(dlg.Tabular(true), 1);
   EXPECT_EQ(v.FocoActual(), kIdAceptar);
   EXPECT_EQ(v.Tecla(kTeclaArriba), 1);
-  EXPECT_EQ(v.FocoActual(), kIdNombre);
+  EXPECT_EQ(v.FocoActual(), kIdBotonAyuda);
   EXPECT_EQ(v.Tecla(kTeclaAbajo), 1);
   EXPECT_EQ(v.FocoActual(), kIdAceptar);
   EXPECT_EQ(v.Tecla(kTeclaTabulador), 1);
@@ -325,18 +328,6 @@ TEST(TemplateDlg, PrepararDialogoGuardaLoQueDaElLanzador) {
   EXPECT_EQ(dlg.ColumnaConyuge(), 0);
   EXPECT_EQ(dlg.TipoTitular(), 4);
   EXPECT_EQ(dlg.SegundoParametro(), 3);
-}
-
-TEST(TemplateDlg, ControlesEnOrdenDeLectura) {
-  // Rows by the overlap of their heights (more than half of the lower one), left to right in a row.
-  CPlantillaDialogo p(200, 100);
-  p.Importe(3, {100, 20, 40, 12});
-  p.Estatico(-1, "sin id", {0, 0, 40, 10});
-  p.Importe(1, {4, 4, 40, 12});
-  p.Importe(4, {4, 21, 40, 12});
-  p.Edicion(2, {60, 8, 40, 12});
-  p.Importe(5, {4, 40, 40, 12});
-  EXPECT_EQ(p.IdsEnOrdenDeLectura(), (std::vector<int>{1, 2, 4, 3, 5}));
 }
 
 // The character typed into the box that opened the dialog, once the dialog is initialised: which field takes it.

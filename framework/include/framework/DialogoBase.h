@@ -146,6 +146,9 @@ class CDialogoBase {
   // Routes the notifications both bases share (0x100, 0x200, 0x300, 0x401, 0x402, 0x403); 0 for any other code.
   int Despachar(int codigo, int id);
   virtual int DespacharEvento(int codigo, int id) = 0;
+  // The keyboard is about to move the focus on to the next control (Tab, Enter, Down): a derived dialog opens here
+  // what that move must be able to reach. Nothing here.
+  virtual void AntesDeAvanzar();
   void Terminar(int resultado);
   void MostrarEnlace(int id);
 

@@ -12,6 +12,7 @@
 // Texts are Windows-1252. A control without an id of its own (a label) takes -1.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -98,9 +99,11 @@ class CPlantillaDialogo {
   const std::vector<SControlDialogo>& Controles() const { return m_controles; }
   // The control of an id, or null.
   const SControlDialogo* Control(int id) const;
-  // The ids of the controls in the order they are read: row by row from the top (controls whose heights overlap
-  // by more than half of the lower one share a row), left to right within a row.
-  std::vector<int> IdsEnOrdenDeLectura() const;
+  // The controls that take the keyboard (all but labels and frames) in the order Tab visits them, as indexes into
+  // Controles(): as a page is read, row by row from the top, left to right in a row. A control whose height
+  // overlaps the row's first control's by more than half of the shorter of the two stands in that row. The radio
+  // buttons of a group (made one after the other) stay together, in their own order, where the first one stands.
+  std::vector<std::size_t> OrdenLectura() const;
 
  private:
   CPlantillaDialogo& Anadir(SControlDialogo control);

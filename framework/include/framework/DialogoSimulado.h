@@ -127,6 +127,7 @@ class CControlesSimulados : public CControlesDialogo {
   CDialogoBase* m_pDialogo = nullptr;
   bool m_bPagina = false;
   std::vector<SControl> m_controles;
+  std::vector<int> m_ordenTabulador;  // the ids of the controls that take the keyboard, in the order Tab visits them
   std::optional<int> m_foco;
   std::optional<int> m_focoEntrante;  // the control taking the focus while 0x200 is handled
   int m_nResultado = 0;

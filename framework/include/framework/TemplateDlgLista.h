@@ -57,6 +57,11 @@ class CTemplateDlgLista : public CTemplateDlg {
   bool Cerrando() const { return m_bCerrando; }
   int EntradasAbiertas() const { return m_nEntradasAbiertas; }
 
+ protected:
+  // Moving on from a field of the last open entry that holds something (or whose field shows a text) opens the next
+  // entry first, as leaving the field would: the move goes into it instead of past it.
+  void AntesDeAvanzar() override;
+
  private:
   int m_nEntradas = 0;
   int m_nCampos = 0;

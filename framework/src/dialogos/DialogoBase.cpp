@@ -122,7 +122,10 @@ int CDialogoBase::OnChar(int caracter) {
   switch (caracter) {
     case kCaracterTab: return Tabular(false);
     case kCaracterIntro:
-      if (m_pVentana != nullptr) m_pVentana->MoverFoco(false);
+      if (m_pVentana != nullptr) {
+        AntesDeAvanzar();
+        if (m_pVentana != nullptr) m_pVentana->MoverFoco(false);
+      }
       return 1;
     case kCaracterEscape:
       OnCancel();
@@ -138,7 +141,10 @@ int CDialogoBase::OnKeyDown(int tecla) {
       if (m_pVentana != nullptr) m_pVentana->MoverFoco(true);
       return 1;
     case kTeclaAbajo:
-      if (m_pVentana != nullptr) m_pVentana->MoverFoco(false);
+      if (m_pVentana != nullptr) {
+        AntesDeAvanzar();
+        if (m_pVentana != nullptr) m_pVentana->MoverFoco(false);
+      }
       return 1;
     case kTeclaTabulador: return Tabular(false);
     default: return 0;
@@ -146,9 +152,13 @@ int CDialogoBase::OnKeyDown(int tecla) {
 }
 
 int CDialogoBase::Tabular(bool atras) {
+  if (m_pVentana == nullptr) return 1;
+  if (!atras) AntesDeAvanzar();
   if (m_pVentana != nullptr) m_pVentana->MoverFoco(atras);
   return 1;
 }
+
+void CDialogoBase::AntesDeAvanzar() {}
 
 int CDialogoBase::ValidarCaracterCampo(int id, unsigned caracter) {
   const SControlDialogo* control = m_plantilla.Control(id);

@@ -1,6 +1,7 @@
 #include "framework/DialogoPlantilla.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include <wx/window.h>
@@ -154,33 +155,55 @@ const SControlDialogo* CPlantillaDialogo::Control(int id) const {
   return nullptr;
 }
 
-std::vector<int> CPlantillaDialogo::IdsEnOrdenDeLectura() const {
-  std::vector<const SControlDialogo*> controles;
-  for (const SControlDialogo& c : m_controles) {
-    if (c.id != -1) controles.push_back(&c);
-  }
-  std::stable_sort(controles.begin(), controles.end(),
-                   [](const SControlDialogo* a, const SControlDialogo* b) { return a->rect.y < b->rect.y; });
-  // Rows: a control joins the row of the first control before it whose height it shares by more than half.
-  std::vector<std::vector<const SControlDialogo*>> filas;
-  for (const SControlDialogo* c : controles) {
-    if (!filas.empty()) {
-      const SRectDialogo& p = filas.back().front()->rect;
-      const int solape = std::min(p.y + p.alto, c->rect.y + c->rect.alto) - std::max(p.y, c->rect.y);
-      if (solape * 2 > std::min(p.alto, c->rect.alto)) {
-        filas.back().push_back(c);
-        continue;
-      }
+namespace {
+
+// A place in the Tab order: one control, or the radio buttons of a group, standing where its first control stands.
+struct SPuestoTabulador {
+  SRectDialogo rect;
+  std::vector<std::size_t> controles;
+};
+
+bool TomaTeclado(const SControlDialogo& c) {
+  return c.tipo != ETipoControlDialogo::Estatico && c.tipo != ETipoControlDialogo::Marco;
+}
+
+// A place shares the row of the row's first place when their heights overlap by more than half of the shorter height.
+bool MismaFila(const SRectDialogo& a, const SRectDialogo& b) {
+  const int solape = std::min(a.y + a.alto, b.y + b.alto) - std::max(a.y, b.y);
+  return solape * 2 > std::min(a.alto, b.alto);
+}
+
+}  // namespace
+
+std::vector<std::size_t> CPlantillaDialogo::OrdenLectura() const {
+  std::vector<SPuestoTabulador> puestos;
+  bool enGrupo = false;
+  for (std::size_t i = 0; i < m_controles.size(); ++i) {
+    const SControlDialogo& c = m_controles[i];
+    const bool opcion = c.tipo == ETipoControlDialogo::Opcion;
+    // Any other control after a radio button ends its group, as it does for the window's radio buttons.
+    if (opcion && enGrupo && !c.primeroDeGrupo) {
+      puestos.back().controles.push_back(i);
+      continue;
     }
-    filas.push_back({c});
+    enGrupo = opcion;
+    if (TomaTeclado(c)) puestos.push_back(SPuestoTabulador{c.rect, {i}});
   }
-  std::vector<int> ids;
-  for (auto& fila : filas) {
-    std::stable_sort(fila.begin(), fila.end(),
-                     [](const SControlDialogo* a, const SControlDialogo* b) { return a->rect.x < b->rect.x; });
-    for (const SControlDialogo* c : fila) ids.push_back(c->id);
+  // From the top; of two starting at the same height the shorter one first, so that a tall control beside a column of
+  // rows does not draw the rows below into the first.
+  std::stable_sort(puestos.begin(), puestos.end(), [](const SPuestoTabulador& a, const SPuestoTabulador& b) {
+    return a.rect.y != b.rect.y ? a.rect.y < b.rect.y : a.rect.alto < b.rect.alto;
+  });
+  std::vector<std::size_t> orden;
+  for (auto fila = puestos.begin(); fila != puestos.end();) {
+    auto fin = std::find_if(std::next(fila), puestos.end(),
+                            [&](const SPuestoTabulador& p) { return !MismaFila(fila->rect, p.rect); });
+    std::stable_sort(fila, fin,
+                     [](const SPuestoTabulador& a, const SPuestoTabulador& b) { return a.rect.x < b.rect.x; });
+    for (auto p = fila; p != fin; ++p) orden.insert(orden.end(), p->controles.begin(), p->controles.end());
+    fila = fin;
   }
-  return ids;
+  return orden;
 }
 
 }  // namespace marco

@@ -31,6 +31,10 @@ CControlesSimulados::CControlesSimulados(const CPlantillaDialogo& plantilla) {
     control.enfocable = c.tipo != ETipoControlDialogo::Estatico && c.tipo != ETipoControlDialogo::Marco;
     m_controles.push_back(std::move(control));
   }
+  for (const std::size_t i : plantilla.OrdenLectura()) {
+    const int id = plantilla.Controles()[i].id;
+    if (id != -1) m_ordenTabulador.push_back(id);
+  }
 }
 
 CControlesSimulados::~CControlesSimulados() { Cerrar(); }
@@ -265,19 +269,20 @@ void CControlesSimulados::PonerFoco(int id) {
 }
 
 void CControlesSimulados::MoverFoco(bool anterior) {
-  if (m_controles.empty()) return;
-  const int n = static_cast<int>(m_controles.size());
+  // In the layout's reading order, as the window's Tab goes.
+  const int n = static_cast<int>(m_ordenTabulador.size());
+  if (n == 0) return;
   int desde = anterior ? 0 : -1;
   if (m_foco) {
     for (int i = 0; i < n; ++i) {
-      if (m_controles[static_cast<std::size_t>(i)].id == *m_foco) desde = i;
+      if (m_ordenTabulador[static_cast<std::size_t>(i)] == *m_foco) desde = i;
     }
   }
   for (int paso = 1; paso <= n; ++paso) {
     const int i = ((desde + (anterior ? -paso : paso)) % n + n) % n;
-    const SControl& c = m_controles[static_cast<std::size_t>(i)];
-    if (c.habilitado && c.enfocable) {
-      Enfocar(c.id);
+    const SControl* c = Control(m_ordenTabulador[static_cast<std::size_t>(i)]);
+    if (c != nullptr && c->habilitado && c->enfocable) {
+      Enfocar(c->id);
       return;
     }
   }

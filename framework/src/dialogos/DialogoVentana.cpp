@@ -283,7 +283,9 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
     const CPlantillaDialogo& plantilla = reglas.Plantilla();
     const wxSize tam = this->ConvertDialogToPixels(wxSize(plantilla.Ancho(), plantilla.Alto()));
     this->SetClientSize(tam);
-    for (const SControlDialogo& c : plantilla.Controles()) Crear(c);
+    std::vector<wxWindow*> ventanas;
+    for (const SControlDialogo& c : plantilla.Controles()) ventanas.push_back(Crear(c));
+    OrdenarTabulador(ventanas, plantilla.OrdenLectura());
     this->Bind(EVT_AVISO_CAMPO, &CVentanaControles::AlAvisoCampo, this);
     this->Bind(wxEVT_PAINT, &CVentanaControles::AlPintarMarcos, this);
     this->Bind(wxEVT_CHAR, &CVentanaControles::AlTeclaReenviada, this);
@@ -322,7 +324,20 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
   CDialogoBase* m_pReglas = nullptr;
 
  private:
-  void Crear(const SControlDialogo& c) {
+  // Tab (and Enter, Up and Down, which move as it does) visits the controls in the layout's reading order, whatever
+  // the order the layout made them in: `ventanas` are the windows made for the layout's controls, one by one.
+  void OrdenarTabulador(const std::vector<wxWindow*>& ventanas, const std::vector<std::size_t>& orden) {
+    wxWindow* anterior = nullptr;
+    for (const std::size_t i : orden) {
+      wxWindow* ventana = i < ventanas.size() ? ventanas[i] : nullptr;
+      if (ventana == nullptr || ventana->GetParent() != static_cast<wxWindow*>(this)) continue;
+      if (anterior != nullptr) ventana->MoveAfterInTabOrder(anterior);
+      anterior = ventana;
+    }
+  }
+
+  // Makes the window of a control of the layout; gives it (null when none was made).
+  wxWindow* Crear(const SControlDialogo& c) {
     const wxPoint pos = this->ConvertDialogToPixels(wxPoint(c.rect.x, c.rect.y));
     const wxSize tam = this->ConvertDialogToPixels(wxSize(c.rect.ancho, c.rect.alto));
     const int idWx = c.id == -1 ? wxID_ANY : c.id;
@@ -377,13 +392,14 @@ class CVentanaControles : public TVentana, public CControlesDialogo {
         propio = true;
         break;
     }
-    if (ventana == nullptr || c.id == -1) return;
+    if (ventana == nullptr || c.id == -1) return ventana;
     const bool edicion = c.tipo == ETipoControlDialogo::Edicion;
     m_hijos.push_back(SHijo{c.id, ventana, propio, edicion && (c.opciones & kEdicionMayusculas) != 0,
                             edicion && (c.opciones & kEdicionImporte) != 0});
     if (!propio && c.tipo != ETipoControlDialogo::Estatico && c.tipo != ETipoControlDialogo::Marco) {
       ventana->Bind(wxEVT_KEY_DOWN, &CVentanaControles::AlTecla, this);
     }
+    return ventana;
   }
 
   int IdDeEvento(const wxEvent& evento) const {

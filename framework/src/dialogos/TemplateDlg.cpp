@@ -115,8 +115,10 @@ int CTemplateDlg::CampoParaCaracterInicial() {
                                   : kSujetoDeclarante;
   const int propio = m_camposDeSujeto[static_cast<std::size_t>(sujeto)];
   if (propio != 0 && ventana->EsImporte(propio) && CampoAbierto(propio)) return propio;
-  for (const int id : Plantilla().IdsEnOrdenDeLectura()) {
-    if (ventana->EsImporte(id) && CampoAbierto(id)) return id;
+  const std::vector<SControlDialogo>& controles = Plantilla().Controles();
+  for (const std::size_t i : Plantilla().OrdenLectura()) {
+    const int id = controles[i].id;
+    if (id != -1 && ventana->EsImporte(id) && CampoAbierto(id)) return id;
   }
   return 0;
 }

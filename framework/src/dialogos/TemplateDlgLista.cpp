@@ -109,6 +109,19 @@ int CTemplateDlgLista::AlSalirDeCampo(int id) {
   return 1;
 }
 
+void CTemplateDlgLista::AntesDeAvanzar() {
+  CControlesDialogo* ventana = Ventana();
+  if (!m_bEditable || m_bCerrando || ventana == nullptr) return;
+  const std::optional<int> foco = ventana->Foco();
+  if (!foco) return;
+  const int entrada = EntradaDeControl(*foco);
+  if (entrada < 0 || entrada != m_nEntradasAbiertas || entrada >= m_nEntradas - 1) return;
+  if (EntradaEnUso(entrada) == 0 && EsCadenaEnBlanco(TextoControl(*foco))) return;
+  ++m_nEntradasAbiertas;
+  HabilitarEntrada(m_nEntradasAbiertas, 1);
+  ventana->AplicarColores();
+}
+
 namespace {
 
 bool EsLetraODigito(unsigned char c) {
