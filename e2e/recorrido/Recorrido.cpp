@@ -1455,18 +1455,17 @@ SResultadoPagina CRecorrido::Recorrer(bool pagina) {
               << ", mouse box " << m_pVista->DameCampoRaton() + 1 << "\n";
   }
   if (casillas.empty()) return m_r;
-  if (m_pVista->SiguienteCampoEditable(-1, 1) < 0) {
-    // Nothing to type into: the page holds its boxes for what this declaration does not have.
-    for (const auto& c : casillas) SinCubrir(c, "the page keeps every box read-only for the walk's declaration");
-    return m_r;
-  }
-  // The page activates its first box that takes input.
-  if (!EsperarHasta([&] { return Edit() != nullptr; }, kPlazo)) {
+  const bool sinEntrada = m_pVista->SiguienteCampoEditable(-1, 1) < 0;
+  if (sinEntrada) {
+    Asentar();
+  } else if (!EsperarHasta([&] { return Edit() != nullptr; }, kPlazo)) {
+    // The page activates its first box that takes input.
     m_r.fallos.push_back({0, "", "the page opened with no box active"});
     m_pVista->IrACampo(0);
     Asentar();
   }
-  // The page opens at its top, and at the window's size it is shown whole across (its labels beside their boxes).
+  // The page opens at its top, and at the window's size it is shown whole across (its labels beside their boxes),
+  // whether it has a box to type into or not.
   if (m_pVista->DameVentana() != nullptr) {
     const wxSize cliente = m_pVista->DameVentana()->GetClientSize();
     if (m_pVista->Desplazamiento().y != 0) {
@@ -1478,6 +1477,11 @@ SResultadoPagina CRecorrido::Recorrer(bool pagina) {
                                         " pixels wide in a window of " + std::to_string(cliente.x) +
                                         ": what lies on its right is cut off"});
     }
+  }
+  if (sinEntrada) {
+    // Nothing to type into: the page holds its boxes for what this declaration does not have.
+    for (const auto& c : casillas) SinCubrir(c, "the page keeps every box read-only for the walk's declaration");
+    return m_r;
   }
   // The keys go to the box that is active.
   const auto enfocada = [&] {

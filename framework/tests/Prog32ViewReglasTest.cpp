@@ -57,6 +57,54 @@ TEST(VistaGeometria, EscalaPaginaYFuente) {
   EXPECT_EQ(AnchoUtil(0, 16), 1);
 }
 
+// The page is laid out for the window it is in, less its vertical scroll bar, so that the page's whole width is in
+// view at zoom 1 whatever room the main window leaves it; within the narrowest readable width and the screen's.
+TEST(VistaGeometria, AnchoDeLaPaginaParaSuVentana) {
+  const struct {
+    int ventana, barra, pantalla, ancho;
+  } casos[] = {
+      {1280, 16, 1280, 1264},  // the window as wide as the screen: the width of the screen's layout
+      {1056, 16, 1280, 1040},  // the section tree beside the page
+      {1036, 20, 1280, 1016},  // a wider scroll bar
+      {800, 16, 1280, 784},
+      {616, 16, 1280, 600},
+      {300, 16, 1280, kAnchoUtilMinimo},  // a narrow window scrolls across a readable page
+      {0, 16, 1280, kAnchoUtilMinimo},    // a window not yet given its size
+      {1900, 16, 1280, 1264},             // never wider than the screen's layout
+      {1280, -1, 1280, 1280},             // a metric the platform does not know
+      {500, 16, 400, 384},                // a screen narrower than the narrowest width: the screen's
+  };
+  for (const auto& c : casos) {
+    EXPECT_EQ(AnchoUtilVentana(c.ventana, c.barra, c.pantalla), c.ancho) << c.ventana << " " << c.barra << " "
+                                                                          << c.pantalla;
+    // At zoom 1 the page is as wide as the width it is laid out for.
+    EXPECT_EQ(CalcularGeometria(AnchoUtilVentana(c.ventana, c.barra, c.pantalla), {2100, 2971}, 1.0).vista.cx, c.ancho);
+  }
+}
+
+// What stands over a box's edit area (the edit, the button at its right) keeps its place and share of the area
+// when the box moves and changes size.
+TEST(VistaGeometria, LoQueEstaSobreUnaCasillaVaConElla) {
+  using plataforma::CRectangulo;
+  const struct {
+    CRectangulo r, desde, hasta, esperado;
+  } casos[] = {
+      // The box moved: the same offsets.
+      {{104, 52, 196, 68}, {100, 50, 200, 70}, {300, 10, 400, 30}, {304, 12, 396, 28}},
+      // The box grew by a quarter: the edit and the button at its right with it.
+      {{104, 52, 178, 68}, {100, 50, 200, 70}, {125, 63, 250, 88}, {130, 66, 223, 86}},
+      {{180, 52, 196, 68}, {100, 50, 200, 70}, {125, 63, 250, 88}, {225, 66, 245, 86}},
+      // The box shrank to 0.8 and moved left.
+      {{104, 52, 196, 68}, {100, 50, 200, 70}, {40, 40, 120, 56}, {43, 42, 117, 54}},
+      // An area without a size: nothing to carry it by, it stays.
+      {{104, 52, 196, 68}, {100, 50, 100, 70}, {300, 10, 400, 30}, {104, 52, 196, 68}},
+  };
+  for (const auto& c : casos) {
+    const CRectangulo n = LlevarSobreCampo(c.r, c.desde, c.hasta);
+    EXPECT_EQ(n, c.esperado) << n.left << "," << n.top << " " << n.right << "," << n.bottom;
+  }
+}
+
 TEST(VistaGeometria, PasosDeZoomYDesplazamiento) {
   const struct {
     double zoom, acercado, alejado;
@@ -75,6 +123,10 @@ TEST(VistaGeometria, PasosDeZoomYDesplazamiento) {
   EXPECT_EQ(DesplazamientoTrasZoom({100, 400}, {1004, 1420}, {1506, 2130}, 1.5), (CPunto{150, 600}));
   EXPECT_EQ(DesplazamientoTrasZoom({150, 600}, {1506, 2130}, {1004, 1420}, 1.0), (CPunto{0, 0}));
   EXPECT_EQ(DesplazamientoTrasZoom({150, 600}, {0, 0}, {1004, 1420}, 1.25), (CPunto{0, 0}));
+  // A new width of the window: the same place of the page, at zoom 1 too.
+  EXPECT_EQ(DesplazamientoTrasEscala({0, 600}, {1264, 1788}, {1040, 1471}), (CPunto{0, 493}));
+  EXPECT_EQ(DesplazamientoTrasEscala({0, 0}, {1264, 1788}, {1040, 1471}), (CPunto{0, 0}));
+  EXPECT_EQ(DesplazamientoTrasEscala({10, 20}, {0, 0}, {1040, 1471}), (CPunto{0, 0}));
 }
 
 // A page of boxes whose window side records what the rules ask of it.

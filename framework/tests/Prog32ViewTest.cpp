@@ -147,8 +147,9 @@ void Guardar(const wxImage& img, const std::string& nombre) {
 }
 
 // Every box wholly in the screenshot has its frame on its rectangle's edges (one pixel either way for the
-// picture's own rounding) and a light inside.
-int ComprobarMarcos(CVista202& vista, const wxImage& img) {
+// picture's own rounding) and a light inside; with `margenClaro`, nothing dark two pixels outside it either (on a
+// page drawn smaller the printed number beside a box comes that close).
+int ComprobarMarcos(CVista202& vista, const wxImage& img, bool margenClaro = true) {
   const plataforma::CPunto d = vista.Desplazamiento();
   int vistas = 0;
   for (int i = 0; i < vista.NumeroCampos(); ++i) {
@@ -166,7 +167,7 @@ int ComprobarMarcos(CVista202& vista, const wxImage& img) {
     EXPECT_TRUE(cercaV(r.left + 3, r.top)) << "box " << campo.IndNumero << " top " << r.top;
     EXPECT_TRUE(cercaV(r.left + 3, r.bottom - 1)) << "box " << campo.IndNumero << " bottom " << r.bottom;
     // Two pixels outside the box is the page, not a frame line.
-    EXPECT_FALSE(Oscuro(img, r.left - 3, r.top + 1) && Oscuro(img, r.left - 3, r.bottom - 2))
+    EXPECT_FALSE(margenClaro && Oscuro(img, r.left - 3, r.top + 1) && Oscuro(img, r.left - 3, r.bottom - 2))
         << "box " << campo.IndNumero;
     EXPECT_TRUE(Claro(img, x, r.top + 3) || Claro(img, r.left + 3, r.top + 3)) << "box " << campo.IndNumero;
   }
@@ -339,6 +340,79 @@ TEST_F(VistaPagina, AlCrecerLaVentanaLaPaginaVuelveAlMargenYALaCabeza) {
   const CCampo& campo = *vista->DameCampo(derecha);
   EXPECT_EQ(vista->Desplazamiento().x, std::max(0, campo.Coor_3 - cliente.x));
   EXPECT_EQ(vista->Desplazamiento().y, std::max(0, campo.Coor_4 - cliente.y));
+  // The box's edit went back over it with the page.
+  ASSERT_NE(vista->DameEditActivo(), nullptr);
+  ASSERT_NE(vista->DameEditActivo()->DameVentana(), nullptr);
+  const plataforma::CRectangulo donde = RectanguloEditCampo(campo, vista->Desplazamiento());
+  EXPECT_EQ(vista->DameEditActivo()->DameVentana()->GetPosition(), wxPoint(donde.left, donde.top));
+  delete vista;
+  Esperar(5);
+}
+
+// The page is laid out for the width of its window: whatever room the main window leaves it (the section tree
+// beside it or not), its whole width is in view at zoom 1, the active box and its edit with it; the boxes are
+// painted, hit by a click and covered by their edit at the same place.
+TEST_F(VistaPagina, LaPaginaCabeEnElAnchoDeSuVentana) {
+  REQUIERE_PANTALLA();
+  CGuionMensajes guion;
+  CProg32Doc doc;
+  CVista202* vista = Pagina202(doc);
+  ASSERT_NE(vista, nullptr);
+  wxFrame* marco = dynamic_cast<wxFrame*>(vista->GetFrame());
+  ASSERT_NE(marco, nullptr);
+  marco->Move(0, 0);
+  Esperar();
+  // The editable box furthest to the right, and another one to click on.
+  int derecha = -1;
+  for (int i = 0; i < vista->NumeroCampos(); ++i) {
+    const CCampo& c = *vista->DameCampo(i);
+    if (c.SoloLectur == 0 && (derecha < 0 || c.Coor_3 > vista->DameCampo(derecha)->Coor_3)) derecha = i;
+  }
+  ASSERT_GE(derecha, 0);
+  ASSERT_NE(derecha, 4);
+  ASSERT_EQ(vista->DameCampo(4)->SoloLectur, 0);
+  // The room the page has beside the section tree on a screen 1280 pixels wide, and narrower ones.
+  for (const int ancho : {1044, 900, 760}) {
+    SCOPED_TRACE(ancho);
+    vista->PonerCampoRaton(derecha);
+    vista->ActivarCampo();
+    marco->SetClientSize(ancho, 700);
+    Esperar(10);
+    ASSERT_EQ(vista->DameCampoActivo(), derecha);
+    const wxSize cliente = vista->DameVentana()->GetClientSize();
+    EXPECT_LE(vista->Geometria().vista.cx, cliente.x);
+    EXPECT_EQ(vista->Geometria().vista.cx, vista->DameAnchoUtil());
+    EXPECT_DOUBLE_EQ(vista->Geometria().escalaCampos, vista->DameAnchoUtil() / 1004.0);
+    EXPECT_EQ(vista->Desplazamiento().x, 0);
+    for (int i = 0; i < vista->NumeroCampos(); ++i) {
+      EXPECT_LE(vista->DameCampo(i)->Coor_3, cliente.x) << "box " << i + 1;
+    }
+    // The active box in view, its edit over it.
+    const CCampo& activo = *vista->DameCampo(derecha);
+    const plataforma::CRectangulo r = RectanguloCampoEnVentana(activo, vista->Desplazamiento());
+    EXPECT_TRUE(DentroDe(r, {0, 0, cliente.x, cliente.y})) << r.left << "," << r.top << " " << r.right << ","
+                                                            << r.bottom;
+    ASSERT_NE(vista->DameEditActivo(), nullptr);
+    ASSERT_NE(vista->DameEditActivo()->DameVentana(), nullptr);
+    const wxRect edit = vista->DameEditActivo()->DameVentana()->GetRect();
+    const plataforma::CRectangulo donde = RectanguloEditCampo(activo, vista->Desplazamiento());
+    EXPECT_EQ(edit.GetLeft(), donde.left);
+    EXPECT_EQ(edit.GetTop(), donde.top);
+    EXPECT_EQ(edit.GetHeight(), donde.Alto());
+    EXPECT_LE(edit.GetRight() + 1, donde.right);
+    // The boxes are painted where they are.
+    const wxImage dibujo = Dibujo(*vista);
+    Guardar(dibujo, "pagina202-ancho" + std::to_string(ancho) + ".png");
+    EXPECT_GE(ComprobarMarcos(*vista, dibujo, false), 6);
+    // A click in the middle of box 5 makes it active.
+    const plataforma::CRectangulo caja = RectanguloCampoEnVentana(*vista->DameCampo(4), vista->Desplazamiento());
+    wxMouseEvent pulsar(wxEVT_LEFT_DOWN);
+    pulsar.SetPosition(wxPoint((caja.left + caja.right) / 2, (caja.top + caja.bottom) / 2));
+    vista->DameVentana()->GetEventHandler()->ProcessEvent(pulsar);
+    Esperar();
+    EXPECT_EQ(vista->DameCampoActivo(), 4);
+  }
+  EXPECT_TRUE(guion.Codigos().empty());
   delete vista;
   Esperar(5);
 }

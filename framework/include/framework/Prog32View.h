@@ -1,6 +1,7 @@
 // The page view: one form page of a declaration in a scrolling window. It draws the page's picture (from its
-// catalogue entry) scaled to the screen's width and the zoom, the boxes over it, and puts the edit of the active
-// box over that box; it turns clicks, keys and the edits' notifications into box activation, focus moves and the
+// catalogue entry) scaled to the window's width and the zoom (laid out again whenever the window's width changes,
+// so that at zoom 1 the page's whole width is in view), the boxes over it, and puts the edit of the active box over
+// that box; it turns clicks, keys and the edits' notifications into box activation, focus moves and the
 // page's operations (CProg32ViewReglas), and handles the edit, zoom, calculator and print commands.
 //
 // Every page class derives from it and answers DameNumeroPagina, DameCampo, NumeroCampos, DibujarCampos and the
@@ -14,6 +15,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/PaginaActiva.h"
 #include "framework/Prog32Doc.h"
@@ -107,7 +110,8 @@ class CProg32View : public wxView, public CProg32ViewReglas, public CPaginaActiv
   void DibujarMarcoCampo(int estado, int indice) override;
   void DibujarTextoCampo(int indice) override;
   void HacerVisible(int indice) override;
-  // After the window changed its size: no more scroll than the active box needs.
+  // After the window changed its size: the page laid out for its new width, and no more scroll than the active box
+  // needs.
   void AjustarTrasTamano();
   void ActivarMasTarde(int indice) override;
   void CaretAlFinal() override;
@@ -119,6 +123,20 @@ class CProg32View : public wxView, public CProg32ViewReglas, public CPaginaActiv
   void ReconstruirFuente();
   // Sets the scroll sizes of the window from the geometry.
   void AjustarDesplazamiento(plataforma::CPunto posicion);
+  // The width the page is laid out for in the window as it is now (AnchoUtilVentana).
+  int AnchoUtilVentanaActual() const;
+  // The page laid out again for m_nAnchoUtil and the zoom: geometry, box font, boxes, the scroll carried to the new
+  // page size (DesplazamientoTrasZoom after a zoom change, else DesplazamientoTrasEscala), the active edit
+  // (TomarSobreCaja, DevolverSobreCaja), the page's own windows (AlMostrarCampo), a repaint.
+  void Redistribuir(bool trasZoom);
+  // The windows over the active box (its edit, and the buttons its edit put there), taken where the edit stands
+  // now, and put back over the box where it is now, at its size; the box brought into view.
+  struct SSobreCaja {
+    plataforma::CRectangulo area;
+    std::vector<std::pair<wxWindow*, plataforma::CRectangulo>> ventanas;
+  };
+  SSobreCaja TomarSobreCaja();
+  void DevolverSobreCaja(const SSobreCaja& sobreCaja);
 
  private:
   friend class CLienzoPagina;

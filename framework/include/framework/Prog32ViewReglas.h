@@ -50,6 +50,15 @@ struct SGeometriaPagina {
 // The width the page is laid out for: the screen's width less a vertical scroll bar's width.
 int AnchoUtil(int anchoPantalla, int anchoBarraVertical);
 
+// The narrowest width a page is laid out for: a window narrower than that scrolls across the page instead of
+// shrinking its boxes and labels past reading.
+inline constexpr int kAnchoUtilMinimo = 600;
+// The width the page is laid out for in a window `anchoVentana` pixels wide (its scroll bars included): the window
+// less a vertical scroll bar, so that at zoom 1 the whole width of the page is in view whatever the room the main
+// window leaves it (the section tree shown or not); no narrower than kAnchoUtilMinimo, no wider than the screen's
+// (AnchoUtil).
+int AnchoUtilVentana(int anchoVentana, int anchoBarraVertical, int anchoPantalla);
+
 // The box font for a usable width, a picture size and a zoom, from the base height and width (screen or paper).
 // A picture without a size counts as the default page.
 SFuenteCampos CalcularFuenteCampos(int anchoUtil, plataforma::CTamano imagen, double zoom,
@@ -62,6 +71,13 @@ SGeometriaPagina CalcularGeometria(int anchoUtil, plataforma::CTamano imagen, do
 // A scroll position carried over a zoom change: the top at zoom 1.0, else the same place of the page.
 plataforma::CPunto DesplazamientoTrasZoom(plataforma::CPunto anterior, plataforma::CTamano vistaAnterior,
                                           plataforma::CTamano vistaNueva, double zoomNuevo);
+// A scroll position carried over a new size of the page: the same place of the page.
+plataforma::CPunto DesplazamientoTrasEscala(plataforma::CPunto anterior, plataforma::CTamano vistaAnterior,
+                                            plataforma::CTamano vistaNueva);
+// A rectangle that stood over a box's edit area (`desde`, in pixels of the window) carried to the area's new place
+// and size (`hasta`): the same place and share of the area. An area without a size leaves it where it is.
+plataforma::CRectangulo LlevarSobreCampo(const plataforma::CRectangulo& r, const plataforma::CRectangulo& desde,
+                                         const plataforma::CRectangulo& hasta);
 
 // ---- zoom ----
 inline constexpr double kZoomMinimo = 1.0;

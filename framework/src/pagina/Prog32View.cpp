@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "framework/Campo.h"
 #include "framework/ComandosDocumento.h"
@@ -344,8 +346,17 @@ void CProg32View::AjustarDesplazamiento(plataforma::CPunto posicion) {
   m_pLienzo->Scroll(posicion.x, posicion.y);
 }
 
+int CProg32View::AnchoUtilVentanaActual() const {
+  const int pantalla = wxSystemSettings::GetMetric(wxSYS_SCREEN_X);
+  int barra = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_pLienzo);
+  if (m_pLienzo == nullptr) return AnchoUtil(pantalla, barra);
+  // The scroll bar the window shows now, when the platform's metric says less.
+  barra = std::max(barra, m_pLienzo->GetSize().x - m_pLienzo->GetClientSize().x);
+  return AnchoUtilVentana(m_pLienzo->GetSize().x, barra, pantalla);
+}
+
 int CProg32View::PrepararPagina() {
-  m_nAnchoUtil = AnchoUtil(wxSystemSettings::GetMetric(wxSYS_SCREEN_X), wxSystemSettings::GetMetric(wxSYS_VTHUMB_Y));
+  m_nAnchoUtil = AnchoUtilVentanaActual();
   CProg32Doc* doc = DameDocumento();
   const double zoom = doc != nullptr ? doc->DameZoom() : 1.0;
   const int idPagina = DameNumeroPagina();
@@ -431,20 +442,55 @@ void CProg32View::RefrescarControles() {
 void CProg32View::CambioZoom() {
   CProg32Doc* doc = DameDocumento();
   const double zoom = doc != nullptr ? doc->DameZoom() : 1.0;
+  Redistribuir(true);
+  PonerZoomTexto(TextoZoom(zoom));
+}
+
+void CProg32View::Redistribuir(bool trasZoom) {
+  CProg32Doc* doc = DameDocumento();
+  const double zoom = doc != nullptr ? doc->DameZoom() : 1.0;
   const plataforma::CTamano antes = m_geometria.vista;
   const plataforma::CPunto desplazamiento = Desplazamiento();
+  const SSobreCaja sobreCaja = TomarSobreCaja();
   m_geometria = CalcularGeometria(m_nAnchoUtil, m_imagen.DameTamano(), zoom);
   ReconstruirFuente();
-  AjustarDesplazamiento(DesplazamientoTrasZoom(desplazamiento, antes, m_geometria.vista, zoom));
   RecargarCoordenadas(m_geometria.escalaCampos);
-  // The active edit moves over its box at the new size (its text stays as typed).
-  if (m_pEdit != nullptr && m_pEdit->DameVentana() != nullptr) {
-    m_pEdit->DameVentana()->SetFont(m_fuente);
-    HacerVisible(DameCampoActivo());
-  }
-  PonerZoomTexto(TextoZoom(zoom));
+  AjustarDesplazamiento(trasZoom ? DesplazamientoTrasZoom(desplazamiento, antes, m_geometria.vista, zoom)
+                                 : DesplazamientoTrasEscala(desplazamiento, antes, m_geometria.vista));
+  if (m_pEdit != nullptr && m_pEdit->DameVentana() != nullptr) m_pEdit->DameVentana()->SetFont(m_fuente);
+  DevolverSobreCaja(sobreCaja);
   AlMostrarCampo();
   if (m_pLienzo != nullptr) m_pLienzo->Refresh();
+}
+
+CProg32View::SSobreCaja CProg32View::TomarSobreCaja() {
+  SSobreCaja s;
+  wxWindow* edit = m_pEdit != nullptr ? m_pEdit->DameVentana() : nullptr;
+  const CCampo* campo = edit != nullptr ? DameCampo(DameCampoActivo()) : nullptr;
+  if (campo == nullptr || m_pLienzo == nullptr) return s;
+  // The edit's area as its own window places it (the page under it may have moved without it), as wide as the
+  // box's edit: the buttons the edit put over its box lie in it.
+  const wxPoint p = edit->GetPosition();
+  const plataforma::CRectangulo area = RectanguloEditCampo(*campo, {});
+  s.area = {p.x, p.y, p.x + area.Ancho(), p.y + area.Alto()};
+  for (wxWindow* hijo : m_pLienzo->GetChildren()) {
+    if (hijo->IsTopLevel() || !hijo->IsShown()) continue;
+    const wxRect r = hijo->GetRect();
+    const plataforma::CRectangulo rr{r.GetLeft(), r.GetTop(), r.GetLeft() + r.GetWidth(), r.GetTop() + r.GetHeight()};
+    if (hijo == edit || DentroDe(rr, s.area)) s.ventanas.emplace_back(hijo, rr);
+  }
+  return s;
+}
+
+void CProg32View::DevolverSobreCaja(const SSobreCaja& s) {
+  const CCampo* campo = m_pEdit != nullptr && m_pEdit->DameVentana() != nullptr ? DameCampo(DameCampoActivo()) : nullptr;
+  if (campo == nullptr || s.ventanas.empty()) return;
+  const plataforma::CRectangulo area = RectanguloEditCampo(*campo, Desplazamiento());
+  for (const auto& [ventana, r] : s.ventanas) {
+    const plataforma::CRectangulo n = LlevarSobreCampo(r, s.area, area);
+    ventana->SetSize(n.left, n.top, std::max(1, n.Ancho()), std::max(1, n.Alto()));
+  }
+  HacerVisible(DameCampoActivo());
 }
 
 bool CProg32View::Acercar() {
@@ -686,6 +732,12 @@ void CProg32View::HacerVisible(int indice) {
 
 void CProg32View::AjustarTrasTamano() {
   if (m_pLienzo == nullptr) return;
+  const SSobreCaja sobreCaja = TomarSobreCaja();
+  // A new width: the page is laid out for it.
+  if (const int ancho = AnchoUtilVentanaActual(); ancho != m_nAnchoUtil) {
+    m_nAnchoUtil = ancho;
+    Redistribuir(false);
+  }
   const plataforma::CPunto d = Desplazamiento();
   const wxSize cliente = m_pLienzo->GetClientSize();
   const CCampo* campo = DameCampo(DameCampoActivo());
@@ -696,7 +748,9 @@ void CProg32View::AjustarTrasTamano() {
     m_pLienzo->Scroll(std::min(d.x, necesarioX), std::min(d.y, necesarioY));
     m_pLienzo->Refresh();
   }
-  if (campo != nullptr) HacerVisible(DameCampoActivo());
+  // The window's new size may have moved the page under the windows over the active box (a scroll the window
+  // gave up by itself): they are put back over it.
+  if (campo != nullptr) DevolverSobreCaja(sobreCaja);
 }
 
 void CProg32View::ActivarMasTarde(int indice) {

@@ -1,5 +1,6 @@
 #include "framework/Prog32ViewReglas.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/Campo.h"
@@ -29,6 +30,12 @@ int AnchoUtil(int anchoPantalla, int anchoBarraVertical) {
   return ancho > 0 ? ancho : 1;
 }
 
+int AnchoUtilVentana(int anchoVentana, int anchoBarraVertical, int anchoPantalla) {
+  const int tope = AnchoUtil(anchoPantalla, anchoBarraVertical);
+  const int ancho = AnchoUtil(anchoVentana, anchoBarraVertical);
+  return std::clamp(ancho, std::min(kAnchoUtilMinimo, tope), tope);
+}
+
 SFuenteCampos CalcularFuenteCampos(int anchoUtil, plataforma::CTamano imagen, double zoom, double altoBase,
                                    double anchoBase) {
   const plataforma::CTamano pagina = TieneTamano(imagen) ? imagen : kTamanoPaginaDefecto;
@@ -53,11 +60,26 @@ SGeometriaPagina CalcularGeometria(int anchoUtil, plataforma::CTamano imagen, do
 plataforma::CPunto DesplazamientoTrasZoom(plataforma::CPunto anterior, plataforma::CTamano vistaAnterior,
                                           plataforma::CTamano vistaNueva, double zoomNuevo) {
   if (std::fabs(zoomNuevo - kZoomMinimo) < 1e-9) return {0, 0};
+  return DesplazamientoTrasEscala(anterior, vistaAnterior, vistaNueva);
+}
+
+plataforma::CPunto DesplazamientoTrasEscala(plataforma::CPunto anterior, plataforma::CTamano vistaAnterior,
+                                            plataforma::CTamano vistaNueva) {
   const auto llevar = [](int posicion, int antes, int despues) {
     if (antes <= 0) return 0;
     return Truncar(static_cast<double>(posicion) * despues / antes);
   };
   return {llevar(anterior.x, vistaAnterior.cx, vistaNueva.cx), llevar(anterior.y, vistaAnterior.cy, vistaNueva.cy)};
+}
+
+plataforma::CRectangulo LlevarSobreCampo(const plataforma::CRectangulo& r, const plataforma::CRectangulo& desde,
+                                         const plataforma::CRectangulo& hasta) {
+  if (desde.Ancho() <= 0 || desde.Alto() <= 0) return r;
+  const double ex = static_cast<double>(hasta.Ancho()) / desde.Ancho();
+  const double ey = static_cast<double>(hasta.Alto()) / desde.Alto();
+  const auto x = [&](int v) { return hasta.left + static_cast<int>(std::lround((v - desde.left) * ex)); };
+  const auto y = [&](int v) { return hasta.top + static_cast<int>(std::lround((v - desde.top) * ey)); };
+  return {x(r.left), y(r.top), x(r.right), y(r.bottom)};
 }
 
 double ZoomAcercado(double zoom) {
