@@ -118,6 +118,7 @@ marco::SEnlaceControl EnlaceImportePesetas(double* valor) {
     *valor = leido;
     return true;
   };
+  enlace.maximo = kImporteMaximo;
   return enlace;
 }
 
