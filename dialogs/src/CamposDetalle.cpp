@@ -24,6 +24,7 @@ marco::SEnlaceControl EnlaceImporteCampo(double* valor, int enteros, int decimal
     *valor = leido == 0.0 ? 0.0 : leido;
     return true;
   };
+  enlace.maximo = std::pow(10.0, enteros) - 1.0;
   return enlace;
 }
 

@@ -37,6 +37,7 @@ void EnlazarImporte714(marco::CDialogoBase& dlg, int id, double* valor, bool neg
     *valor = leido == 0.0 ? 0.0 : leido;
     return true;
   };
+  enlace.maximo = kImporteMaximo714;
   dlg.Enlazar(id, std::move(enlace));
 }
 

@@ -115,6 +115,7 @@ void EnlazarImporteElemento(marco::CDialogoBase& dlg, int id, CRegistroElemento&
     registro.PonerDoble(desp, leido == 0.0 ? 0.0 : leido);
     return true;
   };
+  enlace.maximo = kImporteMaximo;
   dlg.Enlazar(id, std::move(enlace));
 }
 

@@ -222,6 +222,7 @@ marco::SEnlaceControl CDlgImportesTitulares::EnlaceImporte(double* valor, int de
   importe.guardar = [valor, decimales, negativo](std::string_view texto) {
     return LeerImporteCelda(texto, decimales, negativo, *valor);
   };
+  importe.maximo = kImporteMaximoCapital;
   return importe;
 }
 
@@ -234,6 +235,7 @@ marco::SEnlaceControl CDlgImportesTitulares::EnlaceResto(std::size_t desp, bool 
     PonerDobleResto(desp, valor);
     return true;
   };
+  importe.maximo = kImporteMaximoCapital;
   return importe;
 }
 

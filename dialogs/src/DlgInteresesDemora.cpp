@@ -356,6 +356,7 @@ void CDlgCalculoIntereses::EnlazarCampos() {
       EscribirDoble(fila + kFilaImporte, valor);
       return true;
     };
+    importe.maximo = kImporteMaximoCapital;
     CDialogoBase::Enlazar(kIdsImporte[r], std::move(importe));
 
     marco::SEnlaceControl sentido;

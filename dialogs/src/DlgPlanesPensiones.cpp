@@ -119,6 +119,7 @@ marco::SEnlaceControl EnlaceImportePesetas(double* valor) {
     *valor = leido;
     return true;
   };
+  enlace.maximo = kImporteMaximo;
   return enlace;
 }
 

@@ -227,6 +227,7 @@ int CDlgRendimientosTrabajo::OnInitDialog() {
         *valor = leido;
         return true;
       };
+      importe.maximo = kImporteMaximo;
       Enlazar(kIds[kFilaPrimerImporte + i][e], std::move(importe));
     }
   }

@@ -58,6 +58,36 @@ TEST(DlgDividendos, CadaEntradaEsUnaLineaConSuAyudaDeTitular) {
   EXPECT_EQ(d.v.Ayudas(), std::vector<int>{kAyudaDividendos});
 }
 
+// A cell of the grid with no room for the amount typed: the overflow message the page boxes give, and the cell
+// keeps what it held (an empty cell stays empty, never silently); ten digits fit.
+TEST(DlgDividendos, UnImporteQueNoCabeEnSuCeldaDaElAvisoYLaCeldaSeConserva) {
+  const struct {
+    const char* texto;
+    double antes;
+    std::vector<std::string> codigos;
+    double despues;
+    const char* muestra;
+  } casos[] = {
+      {"1000000000000", 100000, {"WIN032"}, 100000, "100.000"},
+      {"1000000000000", 0, {"WIN032"}, 0, ""},
+      {"10000000000", 100000, {"WIN032"}, 100000, "100.000"},
+      {"9999999999", 100000, {}, 9999999999.0, "9.999.999.999"},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(std::string(c.texto) + " over " + std::to_string(c.antes));
+    CGuionMensajes guion;
+    SDialogo d;
+    d.dlg.m_recibido[0] = Dividendo(c.antes, 0, 0, 0, 0);
+    d.v.Abrir(d.dlg);
+    d.v.Enfocar(kIntegroId[0]);
+    d.v.Escribir(kIntegroId[0], c.texto);
+    d.v.Enfocar(kComputarId[0]);
+    EXPECT_EQ(guion.Codigos(), c.codigos);
+    EXPECT_DOUBLE_EQ(d.dlg.Copia()[0].importes[0], c.despues);
+    EXPECT_EQ(d.v.Texto(kIntegroId[0]), c.muestra);
+  }
+}
+
 struct SCaso {
   const char* nombre;
   SEntradaTitular entrada;

@@ -154,6 +154,45 @@ TEST(VentanaMensaje, RespuestasDeBotonesEscYCierre) {
   EXPECT_EQ(Responder(m, [](CVentanaMensaje& v) { v.Close(); }), kBotonCancelar);
 }
 
+// The buttons show their mnemonic letter, and that letter presses them, with Alt or alone.
+TEST(VentanaMensaje, LasLetrasDeLosBotonesLosPulsan) {
+  REQUIERE_PANTALLA();
+  SMensaje m = MensajeDosBotones();
+  m.botones = kFlagAceptar | kFlagContinuar | kFlagCorregir | kFlagConfirmar | kFlagCancelar;
+  {
+    CVentanaMensaje ventana(nullptr, m);
+    const struct {
+      int control;
+      const char* rotulo;
+    } rotulos[] = {{kBotonAceptar, "&Aceptar"},     {kBotonCancelar, "&Cancelar"},   {kBotonContinuar, "Con&tinuar"},
+                   {kBotonCorregir, "C&orregir"},   {kBotonConfirmar, "Con&firmar"}};
+    for (const auto& r : rotulos) EXPECT_EQ(ventana.Boton(r.control)->GetLabel(), r.rotulo) << r.control;
+  }
+  const struct {
+    int tecla;
+    bool alt;
+    int respuesta;
+  } casos[] = {
+      {'T', true, kBotonContinuar}, {'O', true, kBotonCorregir}, {'t', false, kBotonContinuar},
+      {'O', false, kBotonCorregir}, {'F', true, kBotonConfirmar}, {'A', false, kBotonAceptar},
+      {'C', true, kBotonCancelar},
+  };
+  for (const auto& c : casos) {
+    EXPECT_EQ(Responder(m,
+                        [&c](CVentanaMensaje& v) {
+                          wxKeyEvent tecla(wxEVT_CHAR_HOOK);
+                          tecla.m_keyCode = c.tecla;
+                          tecla.m_altDown = c.alt;
+                          tecla.SetEventObject(&v);
+                          v.GetEventHandler()->ProcessEvent(tecla);
+                          // A letter that names no button leaves the message up: close it as Esc does.
+                          if (v.IsModal()) v.EndModal(-2);
+                        }),
+              c.respuesta)
+        << static_cast<char>(c.tecla) << (c.alt ? " with Alt" : "");
+  }
+}
+
 TEST(VentanaMensaje, MostrarMensajeConLaVentana) {
   REQUIERE_PANTALLA();
   wxTheApp->CallAfter([] {

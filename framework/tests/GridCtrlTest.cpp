@@ -229,6 +229,42 @@ TEST_F(GridCtrlVentana, EditorDeListaEnSuSitio) {
   wxTheApp->ProcessIdle();
 }
 
+// Down and Up in the list editor (started by the mouse) step to the next and the previous entry from the one
+// shown, in the list and in the edit part alike; Enter keeps the choice.
+TEST_F(GridCtrlVentana, EditorDeListaAbajoVaALaSiguienteEntrada) {
+  REQUIERE_PANTALLA();
+  const std::vector<std::string> opciones{"Uno", "Dos", "Espa\xF1" "a"};
+  m_pGrid->PonEditable(true);
+  for (const bool conEdicion : {false, true}) {
+    SCOPED_TRACE(conEdicion ? "with an edit part" : "list only");
+    m_pGrid->PonTextoCelda(2, 1, "Dos");
+    m_pGrid->EditarCeldaConLista(2, 1, opciones, conEdicion, false);
+    ASSERT_TRUE(m_pGrid->Editando());
+    CGridListEdit* lista = m_pGrid->DameEditorLista();
+    Tecla(lista, wxEVT_KEY_DOWN, WXK_DOWN);
+    EXPECT_EQ(lista->GetValue(), wxString::FromUTF8("Espa\xC3\xB1" "a"));
+    Tecla(lista, wxEVT_KEY_DOWN, WXK_DOWN);  // the last stays
+    EXPECT_EQ(lista->GetValue(), wxString::FromUTF8("Espa\xC3\xB1" "a"));
+    Tecla(lista, wxEVT_KEY_DOWN, WXK_UP);
+    Tecla(lista, wxEVT_KEY_DOWN, WXK_UP);
+    EXPECT_EQ(lista->GetValue(), "Uno");
+    Tecla(lista, wxEVT_KEY_DOWN, WXK_DOWN);
+    EXPECT_EQ(lista->GetValue(), "Dos");
+    ASSERT_TRUE(m_pGrid->Editando());
+    lista->AplicarTecla(ETeclaGrid::Intro, false, conEdicion);
+    EXPECT_FALSE(m_pGrid->Editando());
+    EXPECT_EQ(m_pGrid->DameTextoCelda(2, 1), "Dos");
+    wxTheApp->ProcessIdle();
+  }
+  // In the edit part a typed text that is no entry: Down takes the first.
+  m_pGrid->EditarCeldaConLista(2, 1, opciones, true, false);
+  m_pGrid->DameEditorLista()->ChangeValue("D");
+  Tecla(m_pGrid->DameEditorLista(), wxEVT_KEY_DOWN, WXK_DOWN);
+  EXPECT_EQ(m_pGrid->DameEditorLista()->GetValue(), "Uno");
+  m_pGrid->DameEditorLista()->AplicarTecla(ETeclaGrid::Escape, false, true);
+  wxTheApp->ProcessIdle();
+}
+
 TEST_F(GridCtrlVentana, RuedaDesplazaLineas) {
   REQUIERE_PANTALLA();
   ASSERT_GT(m_pGrid->Modelo().RangoVertical(), 0);

@@ -380,6 +380,22 @@ TEST(GridModelo, ReglasDelEditor) {
     EXPECT_EQ(r.moverFoco, c.moverFoco) << static_cast<int>(c.tecla);
   }
 
+  // Up and Down in the list editor step from the entry shown, never back to the first one.
+  const std::vector<std::string> opciones{"Uno", "Dos", "Tres"};
+  const struct {
+    std::string_view texto;
+    ETeclaGrid tecla;
+    int entrada;
+  } pasos[] = {
+      {"Uno", ETeclaGrid::Abajo, 1},   {"Dos", ETeclaGrid::Abajo, 2},   {"Tres", ETeclaGrid::Abajo, 2},
+      {"Dos", ETeclaGrid::Arriba, 0},  {"Uno", ETeclaGrid::Arriba, 0},  {"", ETeclaGrid::Abajo, 0},
+      {"otra", ETeclaGrid::Arriba, 2}, {"Dos", ETeclaGrid::AvPag, -1},  {"Dos", ETeclaGrid::Izquierda, -1},
+  };
+  for (const auto& p : pasos) {
+    EXPECT_EQ(EntradaListaTrasTecla(opciones, p.texto, p.tecla), p.entrada) << p.texto << static_cast<int>(p.tecla);
+  }
+  EXPECT_EQ(EntradaListaTrasTecla({}, "Uno", ETeclaGrid::Abajo), -1);
+
   EXPECT_EQ(AnchoEditor(100, 50, 60, 400), 105);
   EXPECT_EQ(AnchoEditor(10, 50, 60, 400), 60);
   EXPECT_EQ(AnchoEditor(500, 50, 60, 400), 350);  // up to the client edge

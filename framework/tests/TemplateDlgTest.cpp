@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/DialogoSimulado.h"
+#include "framework/MensajeGuion.h"
 #include "framework/TemplateDlg.h"
 #include "framework/TemplatePropPg.h"
 
@@ -421,6 +422,55 @@ TEST(TemplateDlg, EnlacesMuestranYGuardanAlSalir) {
   v.Control(kIdImporte)->texto = "";
   ActualizarDatosHijos(dlg, 1);
   EXPECT_EQ(importe, 0.0);
+}
+
+// An amount past its field's room is refused with the overflow message the page boxes give, and the field keeps
+// what it held, whether it is left or the dialog stores every field at once; one within the room is stored.
+TEST(TemplateDlg, UnImporteQueNoCabeDaElAvisoYConservaElValor) {
+  const struct {
+    const char* texto;
+    bool alSalir;  // left with the focus (else stored with the others)
+    bool aviso;
+    double valor;
+    const char* muestra;
+  } casos[] = {
+      {"1000000000000", true, true, 500.0, "500"},
+      {"1000000000000", false, true, 500.0, "500"},
+      {"10000000000", true, true, 500.0, "500"},
+      {"-10000000000", true, true, 500.0, "500"},
+      {"9999999999", true, false, 9999999999.0, "9.999.999.999"},
+      {"9999999999,5", false, false, 9999999999.5, "9999999999,5"},
+      {"12a", true, false, 500.0, "500"},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(std::string(c.texto) + (c.alSalir ? " left" : " stored"));
+    CGuionMensajes guion;
+    double importe = 500.0;
+    CDlgEventos dlg;
+    CControlesSimulados v(dlg.Plantilla());
+    v.Abrir(dlg);
+    // The binding with the room of a ten-digit amount.
+    SEnlaceControl conSitio;
+    conSitio.mostrar = [&importe] { return TextoImporteDialogo(importe, 2, false); };
+    conSitio.guardar = [&importe](std::string_view t) { return LeerImporteDialogo(t, importe); };
+    conSitio.maximo = 9999999999.0;
+    dlg.Enlazar(kIdImporte, conSitio);
+    ActualizarDatosHijos(dlg, 0);
+    v.Enfocar(kIdImporte);
+    v.Escribir(kIdImporte, c.texto);
+    if (c.alSalir) {
+      v.Enfocar(kIdNombre);
+    } else {
+      ActualizarDatosHijos(dlg, 1);
+    }
+    EXPECT_EQ(guion.Veces("WIN032"), c.aviso ? 1 : 0);
+    EXPECT_DOUBLE_EQ(importe, c.valor);
+    EXPECT_EQ(v.Texto(kIdImporte), c.muestra);
+  }
+  EXPECT_FALSE(DesbordaEnlace("1000000000000", 0.0));  // no room of its own
+  EXPECT_FALSE(DesbordaEnlace("abc", 9.0));
+  EXPECT_TRUE(DesbordaEnlace("10", 9.0));
+  EXPECT_FALSE(DesbordaEnlace("9,99", 9.0));
 }
 
 TEST(TemplateDlg, LecturaDeImportes) {

@@ -203,6 +203,47 @@ TEST(TemplateDlgTitulares, ElFocoVaALaEntradaDelTitularTecleadoAunqueHayaOtrasAb
   EXPECT_EQ(v.FocoActual(), Id(1, 2));
 }
 
+// The holder letter already took the focus to the entry's first amount: the Enter or Tab a person presses after
+// it (as after any value) stays there; once something is typed there, they go on as ever.
+TEST(TemplateDlgTitulares, IntroOTabTrasLaLetraDelTitularNoSaltanUnaCelda) {
+  const struct {
+    int caracter;
+    const char* antes;  // typed into the first amount before the key
+    bool sigue;         // the key takes the focus on from the first amount
+  } casos[] = {
+      {kCaracterIntro, "", false}, {kCaracterTab, "", false}, {kCaracterIntro, "5", true}, {kCaracterTab, "5", true},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(std::to_string(c.caracter) + " after \"" + c.antes + "\"");
+    CDlgImportes dlg(Familia(1));
+    CControlesSimulados v(dlg.Plantilla());
+    v.Abrir(dlg);
+    v.Enfocar(Id(0, 0));
+    EXPECT_EQ(v.Teclear(Id(0, 0), "D"), 2);
+    ASSERT_EQ(v.FocoActual(), Id(1, 0));
+    if (*c.antes != '\0') v.Teclear(Id(1, 0), c.antes);
+    v.Caracter(c.caracter);
+    if (c.sigue) {
+      EXPECT_NE(v.FocoActual(), Id(1, 0));
+    } else {
+      EXPECT_EQ(v.FocoActual(), Id(1, 0));
+      // The next one goes on.
+      v.Caracter(c.caracter);
+      EXPECT_NE(v.FocoActual(), Id(1, 0));
+    }
+  }
+  // Left and come back to: the key is the field's own again.
+  CDlgImportes dlg(Familia(1));
+  CControlesSimulados v(dlg.Plantilla());
+  v.Abrir(dlg);
+  v.Enfocar(Id(0, 0));
+  v.Teclear(Id(0, 0), "D");
+  v.Enfocar(Id(2, 0));
+  v.Enfocar(Id(1, 0));
+  v.Caracter(kCaracterIntro);
+  EXPECT_NE(v.FocoActual(), Id(1, 0));
+}
+
 TEST(TemplateDlgTitulares, EnLaVistaDeUnaPersonaElTitularNoSeTeclea) {
   CDlgImportes dlg(Familia(3));
   dlg.copia[0] = {3, {100.0, 10.0}};

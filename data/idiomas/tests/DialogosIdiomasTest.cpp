@@ -17,6 +17,7 @@
 
 #include "ComunIdiomas.h"
 #include "TraduccionesPagina.h"
+#include "framework/DlgMensajeReglas.h"
 #include "platform/Texto.h"
 
 namespace {
@@ -280,6 +281,44 @@ TEST(Idiomas, LasAyudasDeLosBotonesPasanPorLosCatalogos) {
   // Next and previous of the group pages, the activities' information and the kind of asset element.
   EXPECT_GE(textos, 4u);
   EXPECT_TRUE(faltan.empty()) << faltan.size() << " ayudas de botones sin traducir:\n" << Lista(faltan);
+}
+
+
+// The buttons of the message window carry a mnemonic in every language ("Con&tinuar", "C&orregir"), and the five
+// that can be shown together never share one: their letter presses them from the keyboard.
+TEST(Idiomas, LosBotonesDeLosMensajesTienenSuLetraEnCadaIdioma) {
+  std::array<paginas::CCatalogo, 3> catalogos;
+  ASSERT_NO_FATAL_FAILURE(LeerCatalogosVentanas(catalogos));
+  const auto letra = [](const std::string& rotulo) {
+    for (std::size_t i = 0; i + 1 < rotulo.size(); ++i) {
+      if (rotulo[i] != '&') continue;
+      if (rotulo[i + 1] != '&') return static_cast<char>(std::tolower(static_cast<unsigned char>(rotulo[i + 1])));
+      ++i;
+    }
+    return '\0';
+  };
+  const auto& tabla = marco::TablaBotonesMensaje();
+  // Castilian, as written, then the three catalogs.
+  for (std::size_t k = 0; k <= catalogos.size(); ++k) {
+    std::set<char> usadas;
+    for (std::size_t i = 0; i < tabla.size(); ++i) {
+      const std::string original(tabla[i].rotulo);
+      std::string rotulo = original;
+      if (k > 0) {
+        const auto it = catalogos[k - 1].find(original);
+        ASSERT_NE(it, catalogos[k - 1].end()) << "catalog " << k << ": " << original;
+        rotulo = it->second;
+      }
+      SCOPED_TRACE(rotulo);
+      const char c = letra(rotulo);
+      EXPECT_NE(c, '\0') << "no mnemonic";
+      if (i < marco::kBotonesColocables) {
+        EXPECT_TRUE(usadas.insert(c).second) << "mnemonic shared";
+      }
+    }
+  }
+  EXPECT_EQ(tabla[2].rotulo, "Con&tinuar");
+  EXPECT_EQ(tabla[3].rotulo, "C&orregir");
 }
 
 }  // namespace

@@ -23,6 +23,10 @@ void DibujarTextoBoton(wxDC& dc, const wxString& etiqueta, SRectBoton area, cons
                        const SColoresSistema& sistema);
 // Fills a rectangle with one colour, no outline.
 void RellenarRect(wxDC& dc, SRectBoton rect, const wxColour& color);
+// Presses the first shown and enabled button among the window's descendants (not in other top-level windows)
+// whose label marks the letter or digit `tecla` as its mnemonic ("Con&tinuar": T), whatever its case; false when
+// none does. The owner-drawn buttons have no mnemonics of the toolkit: their windows call this for Alt and a letter.
+bool PulsarBotonDeMnemonico(wxWindow* padre, int tecla);
 
 class CBotonDibujado : public wxControl {
  public:

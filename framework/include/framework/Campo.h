@@ -60,6 +60,9 @@ inline constexpr std::string_view kFechaEnBlanco = "  /  /    ";
 // declaration arm it again.
 void RearmarAvisoDesborde();
 bool AvisoDesbordeArmado();
+// The same message (WIN032) for an amount typed past the room of a dialog's field, shown at once whatever the
+// warning's state (the field refuses it and keeps its value). Gives the message's answer.
+int MostrarAvisoDesborde();
 
 // What the texts of a box depend on besides its value: the person shown (1-based; 0 counts as the first) and the
 // printing language letter.

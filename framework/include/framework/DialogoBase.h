@@ -28,7 +28,14 @@ namespace marco {
 struct SEnlaceControl {
   std::function<std::string()> mostrar;
   std::function<bool(std::string_view)> guardar;
+  // An amount's room: the largest whole part its value takes (0: the binding sets none). A text that reads as an
+  // amount past it is not stored: the overflow message (WIN032, as the page boxes give) is shown and the field
+  // shows its value again.
+  double maximo = 0.0;
 };
+
+// Whether an amount typed as `texto` is past the room `maximo` (0: no room set; a text that is no amount is not).
+bool DesbordaEnlace(std::string_view texto, double maximo);
 
 // The shared background of locked fields: one per base, alive while an initialised dialog (page) of that base is.
 struct SPincelFondo {
@@ -159,6 +166,9 @@ class CDialogoBase {
     SEnlaceControl enlace;
     std::string mostrado;
   };
+  // Stores a bound control's text into its value; an amount past its room gives the overflow message instead.
+  // False when nothing was stored (the caller shows the value again).
+  static bool GuardarTexto(const SEnlaceVivo& vivo, std::string_view texto);
 
   int m_nIdRecurso;
   CPlantillaDialogo m_plantilla;

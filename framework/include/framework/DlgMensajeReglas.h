@@ -16,7 +16,8 @@ namespace marco {
 struct SFilaBotonMensaje {
   unsigned flag;
   int cadena;                 // the caption's string number
-  std::string_view leyenda;   // the caption
+  std::string_view leyenda;   // the caption, the word a message names the button by
+  std::string_view rotulo;    // the caption on the window, "&" before its mnemonic letter
   int control;                // control id = result of the message
   int icono;                  // the icon of the button
 };

@@ -94,6 +94,7 @@ class CGridListEdit : public wxComboBox {
   bool m_bConEdicion;
   bool m_bPorTecla;
   bool m_bListaAbierta = false;  // the drop-down list is shown
+  std::vector<std::string> m_opciones;  // the entries, Windows-1252
   wxString m_strOriginal;
   bool m_bTerminado = false;
 };

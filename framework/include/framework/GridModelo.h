@@ -193,6 +193,10 @@ SFinEdicion ReglaTeclaEdicion(ETeclaGrid tecla, bool ctrl, bool flechasTerminan)
 // is held, and then they end it, remembered for the grid to move on. Escape puts the starting text back; Tab, Enter
 // and Escape end it.
 SFinEdicion ReglaTeclaLista(ETeclaGrid tecla, bool ctrl, bool iniciadoPorTecla, bool enParteEdicion);
+// The entry an Up or Down that stays in the list editor chooses: the one after (Down) or before (Up) the entry
+// whose text the editor shows, staying at the ends; from a text that is no entry, Down the first and Up the last.
+// -1 for any other key or an empty list.
+int EntradaListaTrasTecla(const std::vector<std::string>& opciones, std::string_view texto, ETeclaGrid tecla);
 // The editor's width while typing: the text plus 5 pixels, not past the grid's client edge, never narrower than
 // the cell.
 int AnchoEditor(int anchoTexto, int izquierdaCelda, int anchoCelda, int anchoCliente);

@@ -66,6 +66,10 @@ class CTemplateDlgTitulares : public CTemplateDlg {
   // holder; then the value change (0x403) opens or closes the entry and takes the focus to its first field.
   // Other cells as the base.
   int ValidarCaracterCampo(int id, unsigned caracter) override;
+  // The Enter or Tab that follows a typed holder letter belongs to that letter: the focus already went on to the
+  // entry's first field, where it stays. Any other key is the base's.
+  int OnChar(int caracter) override;
+  int Tabular(bool atras) override;
 
   // The character typed into the box goes to the first amount field of the entry of the person shown (the
   // declarant when the whole family unit is shown): that person's entry, or else the first entry without holder,
@@ -79,11 +83,18 @@ class CTemplateDlgTitulares : public CTemplateDlg {
   // Shows the holder hint in the static `idEstatico` (some dialogs use another static than 1266).
   void MostrarAyudaTitular(int idEstatico);
 
+ protected:
+  int DespacharEvento(int codigo, int id) override;
+
  private:
   int m_nEntradas = 0;
   int m_nCampos = 0;
   std::vector<int> m_ids;
   bool m_bTodas = false;
+  // The field a typed holder letter sent the focus to, until a key is typed there or it is left (0: none).
+  int m_nFocoPorTitular = 0;
+  // True (and forgotten) when the focus still stands where a holder letter sent it.
+  bool ConsumirSaltoTitular();
 };
 
 }  // namespace marco

@@ -1,8 +1,11 @@
 #include "framework/BotonDibujado.h"
 
 #include <wx/button.h>
+#include <wx/window.h>
 #include <wx/dcbuffer.h>
 #include <wx/settings.h>
+
+#include <cctype>
 
 namespace marco {
 
@@ -23,6 +26,27 @@ wxColour ColorWx(SColorBoton color) { return wxColour(color.r, color.g, color.b)
 SColorBoton ColorBoton(const wxColour& color) {
   if (!color.IsOk()) return {};
   return {color.Red(), color.Green(), color.Blue()};
+}
+
+bool PulsarBotonDeMnemonico(wxWindow* padre, int tecla) {
+  if (padre == nullptr || tecla <= 0 || tecla > 0x7f || std::isalnum(tecla) == 0) return false;
+  const int letra = std::tolower(tecla);
+  for (wxWindow* hijo : padre->GetChildren()) {
+    if (!hijo->IsShown() || !hijo->IsEnabled() || hijo->IsTopLevel()) continue;
+    if (dynamic_cast<wxButton*>(hijo) != nullptr || dynamic_cast<CBotonDibujado*>(hijo) != nullptr) {
+      wxString visible;
+      const int indice = wxControl::FindAccelIndex(hijo->GetLabel(), &visible);
+      if (indice >= 0 && static_cast<std::size_t>(indice) < visible.length() &&
+          static_cast<int>(wxTolower(visible[static_cast<std::size_t>(indice)])) == letra) {
+        wxCommandEvent pulsado(wxEVT_BUTTON, hijo->GetId());
+        pulsado.SetEventObject(hijo);
+        hijo->GetEventHandler()->ProcessEvent(pulsado);
+        return true;
+      }
+    }
+    if (PulsarBotonDeMnemonico(hijo, tecla)) return true;
+  }
+  return false;
 }
 
 void RellenarRect(wxDC& dc, SRectBoton rect, const wxColour& color) {

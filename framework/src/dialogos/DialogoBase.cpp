@@ -50,12 +50,28 @@ void CDialogoBase::MostrarEnlace(int id) {
   m_pVentana->PonerTexto(id, it->second.mostrado);
 }
 
+bool DesbordaEnlace(std::string_view texto, double maximo) {
+  if (maximo <= 0.0) return false;
+  double valor = 0.0;
+  if (!LeerImporteDialogo(texto, valor)) return false;
+  return !std::isfinite(valor) || std::trunc(std::fabs(valor)) > maximo;
+}
+
+bool CDialogoBase::GuardarTexto(const SEnlaceVivo& vivo, std::string_view texto) {
+  if (!vivo.enlace.guardar) return false;
+  if (DesbordaEnlace(texto, vivo.enlace.maximo)) {
+    MostrarAvisoDesborde();
+    return false;
+  }
+  return vivo.enlace.guardar(texto);
+}
+
 bool CDialogoBase::GuardarEnlace(int id) {
   const auto it = m_enlaces.find(id);
   if (it == m_enlaces.end() || m_pVentana == nullptr || !m_pVentana->Existe(id) || !it->second.enlace.guardar) {
     return false;
   }
-  const bool guardado = it->second.enlace.guardar(m_pVentana->Texto(id));
+  const bool guardado = GuardarTexto(it->second, m_pVentana->Texto(id));
   MostrarEnlace(id);
   return guardado;
 }
@@ -65,7 +81,7 @@ void CDialogoBase::ActualizarDatos(int direccion) {
   if (direccion == 1) {
     for (auto& [id, vivo] : m_enlaces) {
       if (!m_pVentana->Existe(id) || m_pVentana->SoloLectura(id) || !vivo.enlace.guardar) continue;
-      if (!vivo.enlace.guardar(m_pVentana->Texto(id))) MostrarEnlace(id);
+      if (!GuardarTexto(vivo, m_pVentana->Texto(id))) MostrarEnlace(id);
     }
     m_pVentana->IntercambiarDatosHijos(1);
   } else {
@@ -84,7 +100,7 @@ int CDialogoBase::Notificar(int id, int codigo) {
     if (it != m_enlaces.end() && m_pVentana->Existe(id) && !m_pVentana->SoloLectura(id)) {
       const std::string texto = m_pVentana->Texto(id);
       if (texto != it->second.mostrado && it->second.enlace.guardar) {
-        it->second.enlace.guardar(texto);
+        GuardarTexto(it->second, texto);
         // Shown again in its display form (or the old value, when the text was not one).
         MostrarEnlace(id);
       }

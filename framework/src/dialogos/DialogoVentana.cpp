@@ -673,25 +673,8 @@ class CVentanaDialogo : public CVentanaControles<wxDialog> {
     }
     // Alt and a letter press the button whose text marks that letter ("&Aceptar"): the owner-drawn buttons have
     // no mnemonics of the toolkit.
-    if (evento.AltDown() && !evento.ControlDown() && PulsarBotonDeLetra(this, evento.GetKeyCode())) return;
+    if (evento.AltDown() && !evento.ControlDown() && PulsarBotonDeMnemonico(this, evento.GetKeyCode())) return;
     evento.Skip();
-  }
-  static bool PulsarBotonDeLetra(wxWindow* padre, int tecla) {
-    if (tecla > 0x7f || !std::isalnum(tecla)) return false;
-    const wxString marca = wxString('&') + wxString(static_cast<wxChar>(std::tolower(tecla)));
-    for (wxWindow* hijo : padre->GetChildren()) {
-      if (!hijo->IsShown() || !hijo->IsEnabled() || hijo->IsTopLevel()) continue;
-      if (dynamic_cast<wxButton*>(hijo) != nullptr || dynamic_cast<CBotonDibujado*>(hijo) != nullptr) {
-        if (hijo->GetLabel().Lower().Contains(marca)) {
-          wxCommandEvent pulsado(wxEVT_BUTTON, hijo->GetId());
-          pulsado.SetEventObject(hijo);
-          hijo->GetEventHandler()->ProcessEvent(pulsado);
-          return true;
-        }
-      }
-      if (PulsarBotonDeLetra(hijo, tecla)) return true;
-    }
-    return false;
   }
   void AlCerrar(wxCloseEvent& evento) {
     if (m_pReglas == nullptr) {

@@ -1,5 +1,6 @@
 #include "framework/TemplateDlgTitulares.h"
 
+#include <optional>
 #include <utility>
 
 #include "framework/DocumentoServicios.h"
@@ -113,6 +114,30 @@ void CTemplateDlgTitulares::QuitarEntradasVacias() {
 
 int CTemplateDlgTitulares::AlSalirDeCampo(int) { return PermitirSalidaCampo() ? 1 : 0; }
 
+int CTemplateDlgTitulares::DespacharEvento(int codigo, int id) {
+  // Once left, the field the holder letter sent the focus to owes that letter nothing.
+  if (codigo == kAvisoFocoPerdido && id == m_nFocoPorTitular) m_nFocoPorTitular = 0;
+  return CTemplateDlg::DespacharEvento(codigo, id);
+}
+
+bool CTemplateDlgTitulares::ConsumirSaltoTitular() {
+  const int destino = std::exchange(m_nFocoPorTitular, 0);
+  if (destino == 0 || Ventana() == nullptr) return false;
+  const std::optional<int> foco = Ventana()->Foco();
+  return foco.has_value() && *foco == destino;
+}
+
+int CTemplateDlgTitulares::OnChar(int caracter) {
+  if (caracter == kCaracterIntro && ConsumirSaltoTitular()) return 1;
+  if (caracter == kCaracterTab && ConsumirSaltoTitular()) return 1;
+  return CTemplateDlg::OnChar(caracter);
+}
+
+int CTemplateDlgTitulares::Tabular(bool atras) {
+  if (!atras && ConsumirSaltoTitular()) return 1;
+  return CTemplateDlg::Tabular(atras);
+}
+
 void CTemplateDlgTitulares::MostrarAyudaTitular(int idEstatico) { PonerTextoControl(idEstatico, TextoAyudaTitular()); }
 
 int CTemplateDlgTitulares::AlEntrarEnCampo(int id) {
@@ -165,6 +190,8 @@ int CTemplateDlgTitulares::CampoParaCaracterInicial() {
 }
 
 int CTemplateDlgTitulares::ValidarCaracterCampo(int id, unsigned caracter) {
+  // A key typed anywhere: the Enter or Tab after it is no longer the holder letter's.
+  m_nFocoPorTitular = 0;
   if (FilaDeControl(id) != 0 || !TieneEnlace(id)) return CTemplateDlg::ValidarCaracterCampo(id, caracter);
   CControlesDialogo* ventana = Ventana();
   if (ventana == nullptr || !ventana->Habilitado(id) || ventana->SoloLectura(id)) return 1;
@@ -189,7 +216,10 @@ int CTemplateDlgTitulares::ValidarCaracterCampo(int id, unsigned caracter) {
   // The focus goes to the first field of the entry just given its holder (not of the last one opened).
   if (conTitular && Ventana() != nullptr && TitularDeEntrada(destino) != 0) {
     const int campo = IdControl(CampoInicialDeEntrada(destino), destino);
-    if (campo != 0 && Ventana()->Habilitado(campo)) PonerFoco(campo);
+    if (campo != 0 && Ventana()->Habilitado(campo)) {
+      PonerFoco(campo);
+      m_nFocoPorTitular = campo;
+    }
   }
   return 2;
 }

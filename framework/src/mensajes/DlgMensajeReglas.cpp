@@ -9,12 +9,12 @@ namespace marco {
 
 const std::array<SFilaBotonMensaje, 6>& TablaBotonesMensaje() {
   static const std::array<SFilaBotonMensaje, 6> tabla = {{
-      {kFlagAceptar, 101, "Aceptar", kBotonAceptar, 141},
-      {kFlagCancelar, 103, "Cancelar", kBotonCancelar, 142},
-      {kFlagContinuar, 105, "Continuar", kBotonContinuar, 141},
-      {kFlagCorregir, 108, "Corregir", kBotonCorregir, 141},
-      {kFlagConfirmar, 110, "Confirmar", kBotonConfirmar, 141},
-      {kFlagBorrar, 111, "Borrar", kBotonBorrar, 142},
+      {kFlagAceptar, 101, "Aceptar", "&Aceptar", kBotonAceptar, 141},
+      {kFlagCancelar, 103, "Cancelar", "&Cancelar", kBotonCancelar, 142},
+      {kFlagContinuar, 105, "Continuar", "Con&tinuar", kBotonContinuar, 141},
+      {kFlagCorregir, 108, "Corregir", "C&orregir", kBotonCorregir, 141},
+      {kFlagConfirmar, 110, "Confirmar", "Con&firmar", kBotonConfirmar, 141},
+      {kFlagBorrar, 111, "Borrar", "&Borrar", kBotonBorrar, 142},
   }};
   return tabla;
 }

@@ -93,7 +93,7 @@ CVentanaMensaje::CVentanaMensaje(wxWindow* padre, const SMensaje& mensaje) {
   for (std::size_t i = 0; i < m_botones.size(); ++i) {
     const int control = kControlesBotones[i];
     const auto fila = std::find_if(tabla.begin(), tabla.end(), [&](const auto& f) { return f.control == control; });
-    auto* boton = new CBotonBmp(this, control, TextoFijoWx(fila->leyenda),
+    auto* boton = new CBotonBmp(this, control, TextoFijoWx(fila->rotulo),
                                 wxPoint(0, m_plantilla.arribaBotones),
                                 wxSize(m_plantilla.anchoBoton, m_plantilla.altoBoton));
     boton->CambiarEstado(false);
@@ -195,6 +195,8 @@ void CVentanaMensaje::AlTecla(wxKeyEvent& evento) {
     EndModal(kBotonCancelar);
     return;
   }
+  // A button's mnemonic letter presses it, with Alt or alone: the window holds nothing but its buttons.
+  if (!evento.ControlDown() && !evento.MetaDown() && PulsarBotonDeMnemonico(this, evento.GetKeyCode())) return;
   evento.Skip();
 }
 

@@ -99,6 +99,8 @@ void RearmarAvisoDesborde() { gAvisoDesborde = true; }
 
 bool AvisoDesbordeArmado() { return gAvisoDesborde; }
 
+int MostrarAvisoDesborde() { return MostrarAviso(kMensajeDesborde); }
+
 SEntornoCampo EntornoCampoActual() {
   SEntornoCampo entorno;
   entorno.sujeto = static_cast<int>(DameSujetoActual());

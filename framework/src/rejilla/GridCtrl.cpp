@@ -432,6 +432,7 @@ CGridListEdit::CGridListEdit(CGridCtrl* grid, const wxRect& rect, const std::vec
       m_nColumna(columna),
       m_bConEdicion(conEdicion),
       m_bPorTecla(porTecla),
+      m_opciones(opciones),
       m_strOriginal(DeTexto1252(grid->DameTextoCelda(fila, columna))) {
   wxArrayString lista;
   for (const std::string& opcion : opciones) lista.Add(DeTexto1252(opcion));
@@ -480,7 +481,17 @@ void CGridListEdit::OnTecla(wxKeyEvent& evento) {
   const ETeclaGrid tecla = CGridCtrl::TeclaDeWx(evento.GetKeyCode());
   const SFinEdicion fin = ReglaTeclaLista(tecla, evento.ControlDown(), m_bPorTecla, m_bConEdicion && !m_bListaAbierta);
   if (!fin.termina) {
-    evento.Skip();
+    // Up and Down step from the entry shown to the one before or after it (the toolkit's own step starts again
+    // from the first entry whenever the text was set or typed rather than chosen).
+    const int entrada = evento.ControlDown() || evento.AltDown() || m_bListaAbierta
+                            ? -1
+                            : EntradaListaTrasTecla(m_opciones, A1252(GetValue()), tecla);
+    if (entrada < 0) {
+      evento.Skip();
+      return;
+    }
+    SetSelection(entrada);
+    if (m_bConEdicion) SelectAll();
     return;
   }
   AplicarTecla(tecla, evento.ControlDown(), m_bConEdicion && !m_bListaAbierta);

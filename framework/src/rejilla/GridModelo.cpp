@@ -107,6 +107,15 @@ SFinEdicion ReglaTeclaLista(ETeclaGrid tecla, bool ctrl, bool iniciadoPorTecla, 
   return ReglaTeclaEdicion(tecla, ctrl, iniciadoPorTecla);
 }
 
+int EntradaListaTrasTecla(const std::vector<std::string>& opciones, std::string_view texto, ETeclaGrid tecla) {
+  if (opciones.empty() || (tecla != ETeclaGrid::Abajo && tecla != ETeclaGrid::Arriba)) return -1;
+  const int ultima = static_cast<int>(opciones.size()) - 1;
+  const auto it = std::find(opciones.begin(), opciones.end(), texto);
+  if (it == opciones.end()) return tecla == ETeclaGrid::Abajo ? 0 : ultima;
+  const int actual = static_cast<int>(it - opciones.begin());
+  return tecla == ETeclaGrid::Abajo ? std::min(actual + 1, ultima) : std::max(actual - 1, 0);
+}
+
 int AnchoEditor(int anchoTexto, int izquierdaCelda, int anchoCelda, int anchoCliente) {
   int ancho = std::max(anchoTexto + 5, anchoCelda);
   ancho = std::min(ancho, anchoCliente - izquierdaCelda);
