@@ -7,9 +7,11 @@
 #include <wx/textctrl.h>
 #include <wx/toplevel.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "PruebasWx.h"
@@ -130,6 +132,7 @@ TEST(DlgLimiteCuota, ImportesEnterosDeDoceCifrasConSignoSoloEnLasBases) {
   };
   for (const SCaso& c : casos) {
     SCOPED_TRACE(c.texto);
+    CGuionMensajes guion;
     SDialogo<CDlgLimiteCuota> d;
     d.dlg.m_comparacion = 1e13;
     d.dlg.m_recibido.baseDeclarante = 1.0;
@@ -143,6 +146,9 @@ TEST(DlgLimiteCuota, ImportesEnterosDeDoceCifrasConSignoSoloEnLasBases) {
                          : c.id == kIdCuotaDeclarante ? r.cuotaDeclarante
                                                       : r.improductivosDeclarante;
     EXPECT_DOUBLE_EQ(valor, c.esperado);
+    // Past the field's room the overflow message says so, as a box of a page does.
+    const bool desborda = std::string_view(c.texto) == "1000000000000";
+    EXPECT_EQ(guion.Codigos(), desborda ? std::vector<std::string>{"WIN032"} : std::vector<std::string>{});
   }
 }
 

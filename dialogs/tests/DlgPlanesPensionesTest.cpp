@@ -6,10 +6,12 @@
 #include <wx/textctrl.h>
 #include <wx/toplevel.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DeclaracionAbierta.h"
@@ -77,6 +79,7 @@ TEST(DlgPlanesPensiones, SoloTomaPesetasEnteras) {
   const SCaso casos[] = {{"2500", "2.500"}, {"12,5", "1.000"},       {"-3", "1.000"},
                          {"abc", "1.000"},  {"99999999999", "1.000"}, {"", ""}};
   for (const SCaso& c : casos) {
+    CGuionMensajes guion;
     SGeneral d;
     d.dlg.m_recibido.participe = 1000.0;
     d.Abrir();
@@ -84,6 +87,10 @@ TEST(DlgPlanesPensiones, SoloTomaPesetasEnteras) {
     d.v.Escribir(kIdPlan1404, c.texto);
     d.v.Enfocar(kIdPlan1397);
     EXPECT_EQ(d.v.Texto(kIdPlan1404), c.mostrado) << c.texto;
+    // Past the field's room the overflow message says so, as a box of a page does.
+    EXPECT_EQ(guion.Codigos(), std::string_view(c.texto) == "99999999999" ? std::vector<std::string>{"WIN032"}
+                                                                          : std::vector<std::string>{})
+        << c.texto;
   }
 }
 

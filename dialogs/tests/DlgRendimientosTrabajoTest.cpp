@@ -6,9 +6,11 @@
 #include <wx/textctrl.h>
 #include <wx/toplevel.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "DialogoPrueba.h"
@@ -149,6 +151,7 @@ TEST(DlgRendimientosTrabajo, SoloSeGuardanTitularesPresentesYClavesDeLaTabla) {
       {kIntegroId[0], "-3", "1.000"}, {kIntegroId[0], "99999999999", "1.000"}, {kIntegroId[0], "2500", "2.500"},
   };
   for (const SCaso& c : casos) {
+    CGuionMensajes guion;
     SDialogo d;
     d.dlg.m_recibido[0] = Entrada(2, "1", 1000.0);
     d.Abrir();
@@ -156,6 +159,10 @@ TEST(DlgRendimientosTrabajo, SoloSeGuardanTitularesPresentesYClavesDeLaTabla) {
     d.v.Escribir(c.id, c.texto);
     d.v.Enfocar(kSegSocialId);
     EXPECT_EQ(d.v.Texto(c.id), c.mostrado) << c.id << " " << c.texto;
+    // Past the field's room the overflow message says so, as a box of a page does.
+    const std::vector<std::string> codigos = guion.Codigos();
+    EXPECT_EQ(std::count(codigos.begin(), codigos.end(), "WIN032"),
+              std::string_view(c.texto) == "99999999999" ? 1 : 0) << c.texto;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <X11/keysym.h>
 #include <wx/app.h>
 #include <wx/defs.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
@@ -84,6 +85,15 @@ void MoverA(int x, int y) {
   }
 }
 
+// Whether a window of the program holds the keyboard: the window manager gives it back to the window under a
+// window that went (a message, a list's drop-down) in its own time, and a key sent before goes nowhere.
+bool TecladoEnElPrograma() {
+  wxWindow* foco = wxWindow::FindFocus();
+  if (foco == nullptr) return false;
+  auto* superior = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(foco));
+  return superior != nullptr && superior->IsActive();
+}
+
 }  // namespace
 
 void Asentar() {
@@ -115,6 +125,7 @@ bool EsperarHasta(const std::function<bool()>& hecho, int milisegundos) {
 }
 
 void Pulsar(int tecla, int modificadores) {
+  if (!TecladoEnElPrograma()) EsperarHasta(TecladoEnElPrograma, 1000);
   Enviar(tecla, modificadores);
   Asentar();
   if (HayTraza()) {
@@ -130,6 +141,7 @@ void Escribir(std::string_view texto) {
 }
 
 void EscribirSeguido(std::string_view texto) {
+  if (!TecladoEnElPrograma()) EsperarHasta(TecladoEnElPrograma, 1000);
   for (char c : texto) Enviar(static_cast<unsigned char>(c), 0);
   Asentar();
 }
