@@ -23,7 +23,10 @@
 #include "DialogoPrueba.h"
 #include "PruebasWx.h"
 #include "dialogs/DialogosDetalle.h"
+#include "dialogs/DlgCapitalInmobiliario.h"
+#include "dialogs/DlgDeduccionesTitulares.h"
 #include "dialogs/DlgDetallesTitular.h"
+#include "dialogs/DlgPremios.h"
 #include "dialogs/DlgPlanesPensiones.h"
 #include "framework/Campo.h"
 #include "framework/Imagen.h"
@@ -33,6 +36,7 @@
 #include "framework/EditExVentana.h"
 #include "framework/MensajeGuion.h"
 #include "framework/TemplateDlgTitulares.h"
+#include "income/SIM002.h"
 
 namespace dialogos {
 namespace {
@@ -106,6 +110,91 @@ TEST(CaracterTecleado, LlegaAlImporteDeLaEntradaDeLaPersonaMostrada) {
     }
     EXPECT_TRUE(guion.Codigos().empty());
   }
+}
+
+// Page boxes that show one field of a holder grid's entries (its sum by person) give what is typed into them to that
+// field of the person's entry; a box that shows the first field, or a total of the block, to the first amount.
+struct SCampoDeCasilla {
+  int casilla;       // box number on the page
+  int campoCasilla;  // what the page's binding hands over (CCampo::CampoDetalle)
+  int campo;         // the field of the entries the box's value adds up
+  std::vector<std::string> avisos{};  // the dialog's own checks on OK, gone on from
+  SEntradaTitular previa{};           // the declarant's entry before (none: the grid is empty)
+};
+
+// Opens grid TDialogo as a box with `campoCasilla` does on a typed '3', types 00000 on and accepts: the declarant's
+// entry holds 300000 in field `campo` and what it held before in the other `campos` fields.
+template <class TDialogo>
+void ComprobarCampoDeCasilla(const SCampoDeCasilla& c, int campos) {
+  SCOPED_TRACE(c.casilla);
+  marco::CGuionMensajes guion({}, marco::kBotonContinuar);
+  pruebas::SDialogoSimulado<TDialogo> d({1, false, false, false});
+  marco::SPeticionDetalle peticion;
+  peticion.titulo = "(B)";
+  peticion.repeticion = 5;
+  peticion.sujeto = marco::kSujetoUnidadFamiliar;
+  peticion.caracter = '3';
+  peticion.campoCasilla = c.campoCasilla;
+  if (c.previa.titular != 0) d.dlg.m_recibido[0] = c.previa;
+  marco::PrepararDialogoDetalle(d.dlg, peticion);
+  d.Abrir();
+  const int id = d.dlg.IdControl(c.campo, 0);
+  ASSERT_EQ(d.v.FocoActual(), std::optional<int>(id));
+  EXPECT_EQ(d.v.Texto(id), "3");
+  d.v.Teclear(id, "00000");
+  EXPECT_EQ(d.Aceptar(), marco::kIdAceptar);
+  EXPECT_EQ(d.dlg.m_recibido[0].titular, marco::kSujetoDeclarante);
+  for (int campo = 1; campo <= campos; ++campo) {
+    const auto i = static_cast<std::size_t>(campo - 1);
+    EXPECT_DOUBLE_EQ(d.dlg.m_recibido[0].importes[i], campo == c.campo ? 300000.0 : c.previa.importes[i]) << campo;
+  }
+  EXPECT_EQ(guion.Codigos(), c.avisos);
+}
+
+// The real-estate capital income boxes of D-100/D-101 page 2, as the page binds them.
+TEST(CaracterTecleado, LlegaAlCampoDeLaEntradaQueMuestraLaCasilla) {
+  const auto campoDe = [](int casilla) {
+    return renta::EnlacesTrabajoCapital()[static_cast<std::size_t>(casilla - 1)].campoDetalle;
+  };
+  // The declarant has income, so that the expenses typed pass the dialog's checks.
+  const SEntradaTitular conIngresos = Entrada(marco::kSujetoDeclarante, {1000000});
+  const SCampoDeCasilla casos[] = {
+      {18, campoDe(18), kInmIngresos},
+      {19, campoDe(19), kInmSubarriendo, {}, conIngresos},
+      {21, campoDe(21), kInmIntereses, {}, conIngresos},
+      {22, campoDe(22), kInmAmortizacion, {}, conIngresos},
+      // The compensation above the depreciation asks first.
+      {23, campoDe(23), kInmCompensacion, {"100V200"}, conIngresos},
+      {24, campoDe(24), kInmOtrosGastos, {}, conIngresos},
+  };
+  for (const SCampoDeCasilla& c : casos) ComprobarCampoDeCasilla<CDlgCapitalInmobiliario>(c, kImportesInmobiliario);
+}
+
+// The prizes in kind of D-101 page 3: box 31 the valuation, 32 the payment on account, 33 the part passed on.
+TEST(CaracterTecleado, PremiosEnEspecieAlCampoDeLaCasilla) {
+  const SCampoDeCasilla casos[] = {
+      // The prize of 2,000,000 with 400,000 paid on account: a valuation of 300,000 leaves the payment above 20 %
+      // of the prize, which asks first.
+      {31, 0, kValoracionPremio + 1, {"100V127"}, Entrada(marco::kSujetoDeclarante, {2000000, 400000})},
+      {32, 2, kIngresosCuentaPremio + 1, {}, Entrada(marco::kSujetoDeclarante, {2000000, 400000})},
+      {33, 3, kRepercutidoPremio + 1, {}, Entrada(marco::kSujetoDeclarante, {2000000, 400000})},
+  };
+  for (const SCampoDeCasilla& c : casos) ComprobarCampoDeCasilla<CDlgPremiosEspecie>(c, kMaxImportesPremio);
+}
+
+// The capped deductions of D-100 page 11 (and D-101 page 4): the housing boxes show the entries' first to fourth
+// amounts, the disabled persons' works boxes their first to third.
+TEST(CaracterTecleado, DeduccionesConTopeAlCampoDeLaCasilla) {
+  using V = CDlgInversionVivienda;
+  const SCampoDeCasilla vivienda[] = {
+      {22, 0, V::kAjenaDosAnios}, {24, 2, V::kAjenaDespues}, {27, 3, V::kSinFinanciacion}, {29, 4, V::kConstruccion},
+  };
+  for (const SCampoDeCasilla& c : vivienda) ComprobarCampoDeCasilla<CDlgInversionVivienda>(c, V::kCuentasVivienda);
+  using O = CDlgObrasMinusvalidos;
+  const SCampoDeCasilla obras[] = {
+      {31, 0, O::kAjenaDosAnios}, {33, 2, O::kAjenaDespues}, {36, 3, O::kSinFinanciacion},
+  };
+  for (const SCampoDeCasilla& c : obras) ComprobarCampoDeCasilla<CDlgObrasMinusvalidos>(c, O::kSinFinanciacion);
 }
 
 // Dialogs of plain fields: the character goes to the amount the box adds up (the pension plans' box is the year's

@@ -1258,7 +1258,13 @@ void CRecorrido::Detalle(const e2e::SCasillaPagina& c, int indice) {
   m_vigilante.Esperar([&](wxDialog* dlg) {
     std::vector<wxWindow*> todos;
     Descendientes(dlg, todos);
+    // The field with those digits: the one with the focus first (a box showing another field of the same grid
+    // leaves the digits of the box before it in the first one).
     const auto conDigitos = [&](std::string_view digitos) -> wxWindow* {
+      if (wxWindow* f = wxWindow::FindFocus(); f != nullptr && std::find(todos.begin(), todos.end(), f) != todos.end() &&
+                                                  EsCampo(f) && SoloDigitos(TextoCampo(f)) == digitos) {
+        return f;
+      }
       for (wxWindow* w : todos) {
         if (EsCampo(w) && SoloDigitos(TextoCampo(w)) == digitos) return w;
       }

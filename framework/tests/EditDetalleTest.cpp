@@ -98,6 +98,7 @@ TEST_F(EditDetalle, DigitoAbreElDialogoYAceptarDevuelveElBloque) {
   double importe = 10.0;
   CCampo campo = CajaDetalle("F9.2", &importe, "IDD_TIT1DAT1*3*2", &bloque_);
   campo.Repeticion = 5;
+  campo.CampoDetalle = 4;
   CImporteDetalleEdit edit(campo);
   EXPECT_EQ(edit.PrimerParametro(), 3);
   EXPECT_EQ(edit.SegundoParametro(), 2);
@@ -117,6 +118,8 @@ TEST_F(EditDetalle, DigitoAbreElDialogoYAceptarDevuelveElBloque) {
   EXPECT_EQ(peticiones_[0].conyugeOPrimerHijo, 0);
   // The amount the box shows goes with the request (some dialogs read it).
   EXPECT_DOUBLE_EQ(peticiones_[0].importeCasilla, 10.0);
+  // So does the field of the dialog's entries the box shows.
+  EXPECT_EQ(peticiones_[0].campoCasilla, 4);
   EXPECT_EQ(bloque_.items[0], 99);
   EXPECT_DOUBLE_EQ(bloque_.total, 123.5);
   EXPECT_EQ(edit.SuperficieMemoria().CodigosAvisos(), std::vector<int>{kAvisoValorFijado});

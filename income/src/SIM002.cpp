@@ -54,12 +54,12 @@ constexpr std::array<SEnlaceCasilla, kCasillasTrabajoCapital> kEnlaces{{
     {Importe(Z::BaseImponible, 200), kDetalleTrabajo},                                      // 16
     {Importe(Z::BaseImponible, 240), kDetalleTrabajo},                                      // 17
     {Importe(Z::RendCapInmobiliario, 0), kDetalleInmobiliario},                             // 18
-    {Importe(Z::RendCapInmobiliario, 472), kDetalleInmobiliario},                           // 19
+    {Importe(Z::RendCapInmobiliario, 472), kDetalleInmobiliario, 2},                        // 19
     {Importe(Z::BaseImponible, 280), Nada()},                                               // 20
-    {Importe(Z::RendCapInmobiliario, 512), kDetalleInmobiliario},                           // 21
-    {Importe(Z::RendCapInmobiliario, 552), kDetalleInmobiliario},                           // 22
-    {Importe(Z::RendCapInmobiliario, 592), kDetalleInmobiliario},                           // 23
-    {Importe(Z::RendCapInmobiliario, 632), kDetalleInmobiliario},                           // 24
+    {Importe(Z::RendCapInmobiliario, 512), kDetalleInmobiliario, 3},                        // 21
+    {Importe(Z::RendCapInmobiliario, 552), kDetalleInmobiliario, 4},                        // 22
+    {Importe(Z::RendCapInmobiliario, 592), kDetalleInmobiliario, 5},                        // 23
+    {Importe(Z::RendCapInmobiliario, 632), kDetalleInmobiliario, 6},                        // 24
     {Importe(Z::BaseImponible, 320), Nada()},                                               // 25
     {Importe(Z::RendCapInmobiliario, 672), Nada()},                                         // 26
     {Importe(Z::BaseImponible, 360), Nada()},                                               // 27
@@ -160,11 +160,13 @@ void EnlazarTrabajoCapital(marco::CControlesPagina& controles, CRentaDoc* docume
     if (campo == nullptr) continue;
     campo->Dato = nullptr;
     campo->Enlace = nullptr;
+    campo->CampoDetalle = 0;
     if (documento == nullptr || i >= kCasillasTrabajoCapital) continue;
     const SEnlaceCasilla& enlace = enlaces[static_cast<std::size_t>(i)];
     const std::size_t ocupa = campo->TamanoValor() * static_cast<std::size_t>(std::max(1, campo->Repeticion));
     if (ocupa > 0 && ocupa <= enlace.valor.tamano) campo->Dato = DireccionLugar(enlace.valor, *documento);
     campo->Enlace = DireccionLugar(enlace.detalle, *documento);
+    campo->CampoDetalle = campo->Enlace != nullptr ? enlace.campoDetalle : 0;
   }
 }
 

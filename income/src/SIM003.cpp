@@ -19,6 +19,7 @@ int EnlazarCasilla(marco::CCampo* campo, void* lugar, std::size_t tamano, void* 
   campo->Dato = nullptr;
   campo->Enlace = nullptr;
   campo->EnlacesLectura = {};
+  campo->CampoDetalle = 0;
   if (lugar == nullptr) return 0;
   const std::size_t necesario = campo->TamanoValor() * static_cast<std::size_t>(std::max(campo->Repeticion, 1));
   if (necesario == 0 || necesario > tamano) return 0;
@@ -35,7 +36,10 @@ void EnlazarCasillasDatos(marco::CControlesPagina& controles, std::span<const SC
     return base + l.desp;
   };
   for (const SCasillaDatos& c : casillas) {
-    EnlazarCasilla(controles.CampoDeNumero(c.numero), lugar(c.valor), c.valor.tamano, lugar(c.enlace));
+    marco::CCampo* campo = controles.CampoDeNumero(c.numero);
+    if (EnlazarCasilla(campo, lugar(c.valor), c.valor.tamano, lugar(c.enlace)) != 0 && campo->Enlace != nullptr) {
+      campo->CampoDetalle = c.campoDetalle;
+    }
   }
 }
 
@@ -136,8 +140,8 @@ constexpr SCasillaDatos kCasillasFijas[] = {
     {29, Importe(kF1, 624), {}},
     {30, Importe(kF1, 664), {kF1 + 704, 2 * 24}},
     {31, Importe(kF1, 752), {kF1 + 792, 2 * 32}},
-    {32, Importe(kF1, 856), {kF1 + 792, 2 * 32}},
-    {33, Importe(kF1, 896), {kF1 + 792, 2 * 32}},
+    {32, Importe(kF1, 856), {kF1 + 792, 2 * 32}, 2},
+    {33, Importe(kF1, 896), {kF1 + 792, 2 * 32}, 3},
     {34, Importe(kF1, 936), {}},
     {35, Importe(kF4, 0), {}},
     {36, Importe(kF4, 40), {}},

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -129,6 +130,13 @@ TEST(SIM002, CadaCasillaSeEnlazaDondeDebe) {
     } else {
       EXPECT_EQ(campo->Enlace, area + e.detalle) << e.numero;
     }
+  }
+  // The real-estate boxes after the first show one field of the detail's entries each (the first is the entries'
+  // first field, as every other box).
+  for (int numero = 1; numero <= kCasillasTrabajoCapital; ++numero) {
+    const std::map<int, int> campos{{19, 2}, {21, 3}, {22, 4}, {23, 5}, {24, 6}};
+    const auto campo = campos.find(numero);
+    EXPECT_EQ(controles.CampoDeNumero(numero)->CampoDetalle, campo != campos.end() ? campo->second : 0) << numero;
   }
 
   // The texts: the page header of the person shown, the declaration's reference, the copy label.

@@ -82,6 +82,9 @@ TEST_F(SIM003Test, CargaLasCasillasYLasEnlazaDondeDiceElFormulario) {
     marco::CCampo& c = Casilla(e.casilla);
     EXPECT_EQ(c.Dato, base + e.valor) << "box " << e.casilla;
     EXPECT_EQ(c.Enlace, e.enlace == 0 ? nullptr : base + e.enlace) << "box " << e.casilla;
+    // The prizes in kind: box 31 shows the entries' valuation (their first field), 32 and 33 their second and
+    // third fields.
+    EXPECT_EQ(c.CampoDetalle, e.casilla == 32 ? 2 : e.casilla == 33 ? 3 : 0) << "box " << e.casilla;
   }
   // A value set through an amount box is the person's element at the place (the spouse's: third double).
   for (const SEsperado& e : Esperados()) {

@@ -86,6 +86,9 @@ TEST_F(SIM004Test, CargaLasCasillasYLasEnlazaDondeDiceElFormulario) {
     marco::CCampo& c = Casilla(e.casilla);
     EXPECT_EQ(c.Dato, base + e.valor) << "box " << e.casilla;
     EXPECT_EQ(c.Enlace, e.enlace == 0 ? nullptr : base + e.enlace) << "box " << e.casilla;
+    // The housing boxes after the first show the entries' second to fourth fields.
+    const int campo = e.casilla == 55 ? 2 : e.casilla == 58 ? 3 : e.casilla == 60 ? 4 : 0;
+    EXPECT_EQ(c.CampoDetalle, campo) << "box " << e.casilla;
     if (c.Letra() != 'F') continue;
     const double v = 7.0 * e.casilla;
     std::memcpy(c.EntradaSujeto(marco::kSujetoHijo2), &v, sizeof v);

@@ -119,6 +119,10 @@ class CCampo {
   // What the detail dialog reads beside its block when the link names more than the block (a row's kind and the
   // amount it imputes); set by the page's binding with the link, none for most boxes (not owned).
   std::array<const void*, 2> EnlacesLectura{};
+  // The field of the detail dialog's entries that the box's value adds up, set by the page's binding with the link
+  // when the box shows one field of the entries (a holder grid's column); 0 when it shows a total of the whole
+  // block.
+  std::int32_t CampoDetalle = 0;
   std::int32_t Grupo = 0;
   std::int32_t Longitud = 0;    // n
   std::int32_t Repeticion = 0;  // m

@@ -52,6 +52,9 @@ struct SPeticionDetalle {
   // Where the box's own value lies in the block, when it lies there (boxes that show one field of the block their
   // dialog edits: the dialog may give what was typed into the box to that field).
   std::optional<std::size_t> lugarCasilla;
+  // The field of the dialog's entries whose amounts the box's value adds up (CCampo::CampoDetalle; 0: the box
+  // shows a total of the whole block): what is typed into the box goes to that field of the person's entry.
+  std::int32_t campoCasilla = 0;
 };
 
 // Runs the dialog modally: kDialogoAceptado or kDialogoCancelado. On kDialogoAceptado the working copy holds

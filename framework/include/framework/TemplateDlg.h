@@ -52,6 +52,10 @@ class CTemplateDlg : public CDialogoBase {
   // the dialog is initialised it is typed into the dialog's field for it.
   unsigned CaracterInicial() const { return m_nCaracterInicial; }
   void PonerCaracterInicial(unsigned caracter) { m_nCaracterInicial = caracter; }
+  // The field of the dialog's entries whose amounts the box that opened it shows (0: the box shows a total of the
+  // whole block). Grids of entries give the character typed into the box to that field of the person's entry.
+  std::int32_t CampoCasilla() const { return m_nCampoCasilla; }
+  void PonerCampoCasilla(std::int32_t campo) { m_nCampoCasilla = campo; }
 
   // ---- the run ----
   // Bitmap buttons, caption, font, centring, the shared background and the lock rule. Derived dialogs call it
@@ -107,6 +111,7 @@ class CTemplateDlg : public CDialogoBase {
   std::int32_t m_nSegundoParametro;
   std::int32_t m_nRepeticion = 1;
   unsigned m_nCaracterInicial = 0;
+  std::int32_t m_nCampoCasilla = 0;
   std::array<int, kSujetoHijo2 + 1> m_camposDeSujeto{};
   unsigned m_nFlagsBotones = kBotonesPorDefecto;
   std::shared_ptr<const SPincelFondo> m_pincel;

@@ -74,6 +74,7 @@ class CTemplateDlgTitulares : public CTemplateDlg {
   // The character typed into the box goes to the first amount field of the entry of the person shown (the
   // declarant when the whole family unit is shown): that person's entry, or else the first entry without holder,
   // given that person as its holder as a typed holder letter gives it. None when the entries may not be edited.
+  // When the box shows one field of the entries (CampoCasilla), that field of the entry instead.
   int CampoParaCaracterInicial() override;
 
   // The flag AjustarEntradasAlSujeto computed: every entry may be edited.

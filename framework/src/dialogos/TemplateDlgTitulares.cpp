@@ -182,6 +182,11 @@ int CTemplateDlgTitulares::CampoParaCaracterInicial() {
     }
   }
   if (entrada < 0 || Ventana() == nullptr) return 0;
+  // The box shows one field of the entries: that field of the person's entry, and no other.
+  if (CampoCasilla() > 0 && CampoCasilla() < m_nCampos) {
+    const int id = IdControl(CampoCasilla(), entrada);
+    return Ventana()->EsImporte(id) && CampoAbierto(id) ? id : 0;
+  }
   for (int campo = 1; campo < m_nCampos; ++campo) {
     const int id = IdControl(campo, entrada);
     if (Ventana()->EsImporte(id) && CampoAbierto(id)) return id;

@@ -103,6 +103,7 @@ bool EjecutarDialogo(const SDialogoDetalle& dialogo, CEditEx& edit, const SVenta
   peticion.caracter = caracter;
   if (const CCampo* campo = edit.DameCampo()) {
     peticion.lectura = campo->EnlacesLectura;
+    peticion.campoCasilla = campo->CampoDetalle;
     const auto* valor = static_cast<const unsigned char*>(campo->Dato);
     const auto* bloque = static_cast<const unsigned char*>(enlace);
     if (valor != nullptr && bloque != nullptr && !copia.empty() && valor >= bloque && valor < bloque + copia.size()) {

@@ -45,6 +45,7 @@ void PrepararDialogoDetalle(CTemplateDlg& dialogo, const SPeticionDetalle& petic
   dialogo.PrepararDialogo(peticion.titulo, peticion.repeticion, peticion.sujeto, peticion.conyugeOPrimerHijo);
   dialogo.PonerParametro(peticion.primerParametro);
   dialogo.PonerCaracterInicial(peticion.caracter);
+  dialogo.PonerCampoCasilla(peticion.campoCasilla);
 }
 
 }  // namespace marco

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -428,6 +429,12 @@ TEST_F(PaginasBase, LaPagina11EnlazaCadaCasilla) {
                               D(55, kM + 1928),      D(56, kM + 1968),  D(57, kM + 2008),   D(58, kRS + 5048),
                               D(59, kRef, 'A'),      Ejemplar(60)};
   ComprobarTabla(*c, t, ordinaria::CControlesORD011::kCasillas);
+  // The capped boxes after each group's first show one field of the entries: what is typed into them goes there.
+  const std::map<int, int> campos{{24, 2}, {27, 3}, {29, 4}, {38, 5}, {33, 2}, {36, 3}};
+  for (int n = 1; n <= ordinaria::CControlesORD011::kCasillas; ++n) {
+    const auto campo = campos.find(n);
+    EXPECT_EQ(c->CampoDeNumero(n)->CampoDetalle, campo != campos.end() ? campo->second : 0) << n;
+  }
 }
 
 TEST_F(PaginasBase, LasCasillasPorPersonaDeLaPagina11SiguenALaPersonaMostrada) {

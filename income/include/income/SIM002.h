@@ -63,6 +63,9 @@ struct SLugarCasilla {
 struct SEnlaceCasilla {
   SLugarCasilla valor;
   SLugarCasilla detalle;
+  // The field of the detail dialog's entries that the value adds up by person (0: the value is a total of the
+  // whole block, or there is no detail).
+  std::int32_t campoDetalle = 0;
 };
 
 inline constexpr int kCasillasTrabajoCapital = 45;

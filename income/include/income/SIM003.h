@@ -67,6 +67,9 @@ struct SCasillaDatos {
   int numero = 0;
   SLugarDatos valor;
   SLugarDatos enlace;
+  // The field of the detail dialog's entries that the value adds up by person (CCampo::CampoDetalle; 0: a total of
+  // the whole block, or the entries' first field).
+  std::int32_t campoDetalle = 0;
 };
 // Binds the boxes of a table to their places in `datos` (EnlazarCasilla); a number the page does not have is
 // skipped.
