@@ -473,6 +473,9 @@ class CRecorrido {
   bool Salir(int indice);
   // The box stays active after Tab: its text erased and Tab again, then the walk's own move as a last resort.
   void Despegar(const e2e::SCasillaPagina& c, int indice);
+  // Whether the box is the only one of the page that takes input now (every other box read-only): Tab then wraps
+  // round to the box itself and leaves the focus where it is.
+  bool UnicaQueTomaEntrada(int indice);
 
   // The field of the box for the person shown, as bytes; none when unbound or outside the person's entries.
   std::optional<std::vector<unsigned char>> Valor(int indice);
@@ -545,7 +548,10 @@ bool CRecorrido::Llegar(const e2e::SCasillaPagina& c, std::string& motivo) {
     const int antes = activo;
     Pulsar(WXK_TAB);
     if (Activo() == antes) {
-      motivo = "Tab does not leave box " + std::to_string(antes + 1);
+      motivo = UnicaQueTomaEntrada(antes)
+                   ? "Tab stays in box " + std::to_string(antes + 1) +
+                         ", the only box that takes input: the page keeps it read-only now"
+                   : "Tab does not leave box " + std::to_string(antes + 1);
       return false;
     }
     if (Activo() < antes) {
@@ -563,8 +569,26 @@ bool CRecorrido::Salir(int indice) {
   return Activo() != indice;
 }
 
+bool CRecorrido::UnicaQueTomaEntrada(int indice) {
+  const marco::CCampo* propia = Campo(indice);
+  if (propia == nullptr || propia->SoloLectur != 0) return false;
+  for (int i = 0, n = m_pVista->NumeroCampos(); i < n; ++i) {
+    const marco::CCampo* otra = Campo(i);
+    if (i != indice && otra != nullptr && otra->SoloLectur == 0) return false;
+  }
+  return true;
+}
+
 void CRecorrido::Despegar(const e2e::SCasillaPagina& c, int indice) {
   if (Activo() != indice) return;
+  // Tab from the only box that takes input comes back to it: staying is the rule, and the keys still reach it.
+  if (UnicaQueTomaEntrada(indice)) {
+    if (Edit() == nullptr || !EsperarFocoEnCasilla()) {
+      Fallo(c, "the only box of the page that takes input is active, but the keyboard focus is on " +
+                   Nombre(wxWindow::FindFocus()));
+    }
+    return;
+  }
   SeleccionarTodo();
   Pulsar(WXK_DELETE);
   if (Salir(indice)) return;
@@ -705,7 +729,7 @@ struct SRechazos {
   bool sinMensaje = false;
   void Anotar(const std::string& valor, const std::vector<marco::SMensaje>& mensajes) {
     texto += (texto.empty() ? "" : ", ") + valor + " " + (mensajes.empty() ? std::string("(no message)") : Describir(mensajes));
-    if (mensajes.empty()) sinMensaje = true;
+    if (mensajes.empty() || !SinTexto(mensajes).empty()) sinMensaje = true;
   }
 };
 
@@ -809,8 +833,11 @@ void CRecorrido::Texto(const e2e::SCasillaPagina& c, int indice, EClase clase) {
     const std::size_t desde = m_mensajes.Cuenta();
     const bool salio = Teclear(indice, valor);
     ComprobarTextos(c, desde, "\"" + valor + "\" typed");
-    if (!salio) {
-      rechazos.Anotar("\"" + valor + "\"", m_mensajes.Desde(desde));
+    const auto mensajes = m_mensajes.Desde(desde);
+    // Refused: the box keeps the focus, or the page's check let go of it but did not keep the value (its message
+    // says why).
+    if (!salio || (!mensajes.empty() && Valor(indice) != Bytes(valor, n))) {
+      rechazos.Anotar("\"" + valor + "\"", mensajes);
       continue;
     }
     ++m_r.casillasCubiertas;
@@ -843,13 +870,23 @@ void CRecorrido::Fecha(const e2e::SCasillaPagina& c, int indice) {
   // Tab walks day, month, year and then the next box.
   for (int i = 0; i < 4 && !salio; ++i) salio = Salir(indice);
   ComprobarTextos(c, desde, "15/06/1999 typed");
-  if (!salio) {
-    Fallo(c, "15/06/1999 was refused: " + Describir(m_mensajes.Desde(desde)));
-    Despegar(c, indice);
-    return;
+  marco::CCampo* campo = Campo(indice);
+  {
+    const auto mensajes = m_mensajes.Desde(desde);
+    const auto valor = Valor(indice);
+    const bool guardada = valor && *valor == Bytes("15061999", campo->Longitud);
+    if (!salio || (!mensajes.empty() && !guardada)) {
+      // A message that shows its text is the page's own rule; a date lost without one is a failure.
+      if (mensajes.empty() || !SinTexto(mensajes).empty()) {
+        Fallo(c, "15/06/1999 was refused: " + (mensajes.empty() ? std::string("no message") : Describir(mensajes)));
+      } else {
+        SinCubrir(c, "the page refuses the date the walk types: 15/06/1999 " + Describir(mensajes));
+      }
+      if (!salio) Despegar(c, indice);
+      return;
+    }
   }
   ++m_r.casillasCubiertas;
-  marco::CCampo* campo = Campo(indice);
   if (TextoVisible(indice) != "15/06/1999") {
     Fallo(c, "15/06/1999 typed and Tab: the box shows \"" + Visible(TextoVisible(indice)) + "\"");
   }
@@ -860,7 +897,10 @@ void CRecorrido::Fecha(const e2e::SCasillaPagina& c, int indice) {
   const auto previo = Valor(indice);
   const std::size_t desdeInvalida = m_mensajes.Cuenta();
   m_mensajes.PonerCorregir(true);
-  Pulsar(WXK_HOME);
+  // The whole date replaced as a person replaces it: selected and erased (a digit typed goes to the caret's place
+  // and a full place refuses it, selection or not), then typed.
+  SeleccionarTodo();
+  Pulsar(WXK_DELETE);
   Escribir("31021999");
   salio = false;
   for (int i = 0; i < 4 && !salio; ++i) salio = Salir(indice);
@@ -898,7 +938,10 @@ void CRecorrido::Marca(const e2e::SCasillaPagina& c, int indice) {
     if (Recortar(visto) != (esperado != 0 ? "X" : "")) {
       Fallo(c, "the blank typed: the box shows \"" + Visible(visto) + "\"");
     }
-    if (!EnArea(indice) && !EnCambio(antes, Area(m_doc), {esperado})) {
+    // A mark bound to a row's working copy reaches the area as the page stores it there (a mark of a pair of
+    // exclusive options is the row's option byte, 1 or 2); the box's field, which the page reloads from the area
+    // after the change, holds the tick.
+    if (!EnArea(indice) && Foto() == antes) {
       Fallo(c, "the tick stays in the page's working copy; the declaration's data area did not receive it");
     }
   }
@@ -1252,8 +1295,11 @@ void CRecorrido::Detalle(const e2e::SCasillaPagina& c, int indice) {
   // The digits typed reach the dialog's first amount field of the person shown; OK brings the total back.
   const CFoto antes = Foto();
   const std::size_t desde = m_mensajes.Cuenta();
+  const std::string textoAntes = TextoVisible(indice);
   std::string visto;
   std::string vistoAceptar;
+  std::vector<marco::SMensaje> rechazoAceptar;
+  std::string vistoCancelar;
   bool aceptado = false;
   m_vigilante.Esperar([&](wxDialog* dlg) {
     std::vector<wxWindow*> todos;
@@ -1336,14 +1382,20 @@ void CRecorrido::Detalle(const e2e::SCasillaPagina& c, int indice) {
       if (visto.empty()) visto = "the dialog has no \"Aceptar\"";
       Pulsar(WXK_ESCAPE);
     } else {
+      const std::size_t desdeAceptar = m_mensajes.Cuenta();
       PulsarBoton(dlg, aceptar);
       aceptado = DialogoModal() != dlg;
       if (!aceptado) {
+        rechazoAceptar = m_mensajes.Desde(desdeAceptar);
         const std::string m = Describir(m_mensajes.Desde(desde));
         vistoAceptar = "\"Aceptar\" did not close the dialog (" + (m.empty() ? "no message" : m) + "; focus on " +
                        Nombre(wxWindow::FindFocus()) + ")";
         wxWindow* cancelar = Boton(dlg, "Cancelar");
         if (cancelar != nullptr) PulsarBoton(dlg, cancelar);
+        if (cancelar == nullptr || DialogoModal() == dlg) {
+          vistoCancelar = cancelar == nullptr ? "the dialog that refused the amount has no \"Cancelar\""
+                                              : "\"Cancelar\" did not close the dialog that refused the amount";
+        }
       }
     }
     RatonAlRincon();
@@ -1356,6 +1408,23 @@ void CRecorrido::Detalle(const e2e::SCasillaPagina& c, int indice) {
   }
   ComprobarTextos(c, desde, "the detail dialog");
   if (!visto.empty()) Fallo(c, visto);
+  if (!aceptado && !rechazoAceptar.empty() && SinTexto(rechazoAceptar).empty()) {
+    // The dialog's own check refused the amount, saying why: its rule, as a page's refusal is. Closed with
+    // "Cancelar", it changed nothing.
+    SinCubrir(c, "the dialog's own check refuses the amount the walk types: 1234 " + Describir(rechazoAceptar));
+    if (!vistoCancelar.empty()) Fallo(c, vistoCancelar);
+    if (Foto() != antes) {
+      Fallo(c, "the dialog refused the amount and was closed with \"Cancelar\", yet the area changed at " +
+                   Diferencias(antes, Foto()));
+    }
+    if (TextoVisible(indice) != textoAntes) {
+      Fallo(c, "the dialog refused the amount and was closed with \"Cancelar\", yet the box shows \"" +
+                   Visible(TextoVisible(indice)) + "\", not \"" + Visible(textoAntes) + "\"");
+    }
+    EscapeYCancelar(c, indice, "5", nombre, ventana);
+    if (Activo() == indice && !Salir(indice)) Despegar(c, indice);
+    return;
+  }
   if (!vistoAceptar.empty()) Fallo(c, vistoAceptar);
   ++m_r.casillasCubiertas;
   if (aceptado) {
