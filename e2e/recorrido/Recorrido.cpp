@@ -1391,7 +1391,11 @@ void CRecorrido::Detalle(const e2e::SCasillaPagina& c, int indice) {
         vistoAceptar = "\"Aceptar\" did not close the dialog (" + (m.empty() ? "no message" : m) + "; focus on " +
                        Nombre(wxWindow::FindFocus()) + ")";
         wxWindow* cancelar = Boton(dlg, "Cancelar");
-        if (cancelar != nullptr) PulsarBoton(dlg, cancelar);
+        if (cancelar != nullptr) {
+          PulsarBoton(dlg, cancelar);
+          // Under load the dialog may take its time to go after the refusal's message.
+          EsperarHasta([&] { return DialogoModal() != dlg; }, 2000);
+        }
         if (cancelar == nullptr || DialogoModal() == dlg) {
           vistoCancelar = cancelar == nullptr ? "the dialog that refused the amount has no \"Cancelar\""
                                               : "\"Cancelar\" did not close the dialog that refused the amount";
